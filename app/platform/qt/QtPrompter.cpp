@@ -1,0 +1,139 @@
+#include "QtPrompter.h"
+
+#include "QtPlatform.h"
+
+#include <QApplication>
+#include <QFileDialog>
+#include <QInputDialog>
+#include <QMessageBox>
+#include <QStringList>
+
+namespace platform {
+
+namespace {
+
+// Windows-1252 0x80..0x9F; the rest of the range is Latin-1.
+const char16_t kCp1252High[32] = {
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+
+QString Caption(const std::string& caption)
+{
+    return caption.empty() ? QString("J57 Utility") : FromAnsi(caption);
+}
+
+// "Setup Files (*.rta)|*.rta|All Files (*.*)|*.*||" → Qt's ";;" filter list.
+QString QtFilter(const std::string& filter)
+{
+    if (filter.find('|') == std::string::npos)
+        return QString::fromStdString(filter);
+    QStringList parts = QString::fromStdString(filter).split('|', Qt::SkipEmptyParts);
+    QStringList out;
+    for (int i = 0; i + 1 < parts.size(); i += 2) {
+        QString name = parts[i];
+        if (!name.contains('('))
+            name += " (" + QString(parts[i + 1]).replace(';', ' ') + ")";
+        out << name;
+    }
+    return out.join(";;");
+}
+
+}  // namespace
+
+QString FromAnsi(const std::string& bytes)
+{
+    QString s;
+    s.reserve(static_cast<qsizetype>(bytes.size()));
+    for (unsigned char c : bytes)
+        s.append(c >= 0x80 && c < 0xA0 ? QChar(kCp1252High[c - 0x80]) : QChar(c));
+    return s;
+}
+
+std::string ToAnsi(const QString& text)
+{
+    std::string out;
+    out.reserve(static_cast<size_t>(text.size()));
+    for (QChar ch : text) {
+        char16_t u = ch.unicode();
+        if (u < 0x80 || (u >= 0xA0 && u < 0x100)) {
+            out.push_back(static_cast<char>(u));
+            continue;
+        }
+        char mapped = '?';
+        for (int i = 0; i < 32; ++i)
+            if (kCp1252High[i] == u)
+                mapped = static_cast<char>(0x80 + i);
+        out.push_back(mapped);
+    }
+    return out;
+}
+
+Answer QtPrompter::Message(const MessageBoxRequest& r)
+{
+    QMessageBox box(QApplication::activeWindow());
+    box.setWindowTitle(Caption(r.caption));
+    box.setText(FromAnsi(r.text));
+    switch (r.icon) {
+    case Icon::None: box.setIcon(QMessageBox::NoIcon); break;
+    case Icon::Information: box.setIcon(QMessageBox::Information); break;
+    case Icon::Warning: box.setIcon(QMessageBox::Warning); break;
+    case Icon::Error: box.setIcon(QMessageBox::Critical); break;
+    case Icon::Question: box.setIcon(QMessageBox::Question); break;
+    }
+    struct B { QMessageBox::StandardButton button; Answer answer; };
+    std::vector<B> buttons;
+    switch (r.buttons) {
+    case Buttons::Ok: buttons = {{QMessageBox::Ok, IDOK}}; break;
+    case Buttons::OkCancel: buttons = {{QMessageBox::Ok, IDOK}, {QMessageBox::Cancel, IDCANCEL}}; break;
+    case Buttons::YesNo: buttons = {{QMessageBox::Yes, IDYES}, {QMessageBox::No, IDNO}}; break;
+    case Buttons::YesNoCancel:
+        buttons = {{QMessageBox::Yes, IDYES}, {QMessageBox::No, IDNO}, {QMessageBox::Cancel, IDCANCEL}};
+        break;
+    case Buttons::RetryCancel: buttons = {{QMessageBox::Retry, IDRETRY}, {QMessageBox::Cancel, IDCANCEL}}; break;
+    case Buttons::AbortRetryIgnore:
+        buttons = {{QMessageBox::Abort, IDABORT}, {QMessageBox::Retry, IDRETRY}, {QMessageBox::Ignore, IDIGNORE}};
+        break;
+    }
+    QMessageBox::StandardButtons set;
+    for (const auto& b : buttons)
+        set |= b.button;
+    box.setStandardButtons(set);
+    if (r.defaultButton >= 0 && r.defaultButton < static_cast<int>(buttons.size()))
+        box.setDefaultButton(buttons[static_cast<size_t>(r.defaultButton)].button);
+    const int result = box.exec();
+    for (const auto& b : buttons)
+        if (result == b.button)
+            return b.answer;
+    return buttons.size() > 1 ? (r.buttons == Buttons::YesNo ? IDNO : IDCANCEL) : IDOK;
+}
+
+std::optional<std::string> QtPrompter::AskText(const std::string& prompt, const std::string& caption,
+                                               const std::string& initial)
+{
+    bool ok = false;
+    QString text = QInputDialog::getText(QApplication::activeWindow(), Caption(caption), FromAnsi(prompt),
+                                         QLineEdit::Normal, FromAnsi(initial), &ok);
+    if (!ok)
+        return std::nullopt;
+    return ToAnsi(text);
+}
+
+std::optional<std::string> QtPrompter::ChooseFile(const FileRequest& r)
+{
+    QString path;
+    QString caption = FromAnsi(r.caption);
+    QString start = QString::fromStdString(r.initialPath);
+    if (r.save)
+        path = QFileDialog::getSaveFileName(QApplication::activeWindow(), caption, start, QtFilter(r.filter));
+    else
+        path = QFileDialog::getOpenFileName(QApplication::activeWindow(), caption, start, QtFilter(r.filter));
+    if (path.isEmpty())
+        return std::nullopt;
+    std::string p = path.toStdString();
+    if (r.save && !r.defaultExt.empty() && p.find('.', p.find_last_of('/') + 1) == std::string::npos)
+        p += "." + r.defaultExt;
+    return p;
+}
+
+}  // namespace platform
