@@ -1,0 +1,6 @@
+#pragma once
+// Receives one XMODEM file from the instrument.
+class XmodemReceiver {
+public:
+    virtual ~XmodemReceiver() = default;
+};

@@ -1,0 +1,27 @@
+#pragma once
+// A simulated J57 behind COM1, the program's profile in memory and the
+// link's waits shrunk twenty times, with the port opened.
+#include <gtest/gtest.h>
+
+#include <memory>
+
+#include "GFTiming.h"
+#include "J57Sim.h"
+#include "Profile.h"
+#include "SerialPort.h"
+
+class SimFixture : public ::testing::Test {
+protected:
+    SimFixture() : scale_(0.05)
+    {
+        platform::SetAppProfile(&profile_);
+        sim_.Bind(profile_, 1);
+    }
+    ~SimFixture() override { platform::SetAppProfile(nullptr); }
+    void SetUp() override { ASSERT_EQ(port_.Open(), 0); }
+
+    platform::MemoryProfile profile_;
+    comm::ScopedTimeScale scale_;
+    sim::J57Sim sim_;
+    SerialPort port_{1};
+};
