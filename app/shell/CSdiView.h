@@ -1,0 +1,45 @@
+#pragma once
+// The Setup view: the list of setups and, beside it, the setup property
+// sheet. Created once with the frame and only hidden when another view is
+// shown.
+//
+// Stand-in for the setup list: the list stays empty and nothing is selected
+// until the setup list control arrives.
+#include <optional>
+
+#include <QWidget>
+
+#include "CView.h"
+#include "CommandState.h"
+
+class PropSheetSetup;
+class QListWidget;
+class SetupRec;
+
+class CSdiView : public QWidget, public CView {
+    Q_OBJECT
+public:
+    CSdiView(CSdiDoc* doc, QWidget* parent);
+    ~CSdiView() override;
+
+    QWidget* Widget() override { return this; }
+    // Makes the setup sheet beside the list; with an upgrade asked on the
+    // command line, runs it.
+    void OnInitialUpdate() override;
+
+    PropSheetSetup* GetSheet() const { return sheet_; }
+    QListWidget* GetSetupList() const { return list_; }
+
+    // The selected setup as the command rules need it; nullopt for none.
+    std::optional<SelectedSetupState> SelectedSetup() const;
+    SetupRec* GetCurrentSetup() const { return current_; }
+
+    void RemoveSetupPages(SetupRec* setup);
+    void SaveSetupPages();
+    void ShowSetup(int index, SetupRec* setup);
+
+private:
+    QListWidget* list_ = nullptr;
+    PropSheetSetup* sheet_ = nullptr;
+    SetupRec* current_ = nullptr;
+};

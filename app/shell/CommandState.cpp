@@ -1,0 +1,81 @@
+#include "CommandState.h"
+
+#include "CommandIds.h"
+
+namespace {
+
+constexpr int kSystemSetup = 1;
+constexpr int kOriginFile = 5;
+constexpr int kOriginNew = 6;
+constexpr int kOriginInstrument = 7;
+
+// A setup selected in the active Setup view that is not the system setup.
+const SelectedSetupState* EditableSelection(const CommandContext& ctx)
+{
+    if (ctx.view != ActiveView::Setup || !ctx.selected || ctx.selected->type == kSystemSetup)
+        return nullptr;
+    return &*ctx.selected;
+}
+
+// The enabled state of a command the document decides, nullopt for others.
+std::optional<bool> IsEnabled(int id, const CommandContext& ctx)
+{
+    const bool setupView = ctx.view == ActiveView::Setup;
+    const bool selected = setupView && ctx.selected.has_value();
+    const SelectedSetupState* s = EditableSelection(ctx);
+    switch (id) {
+    case cmd::NewSetup:
+    case cmd::OpenSetupFile:
+    case cmd::GetSetups:
+        return setupView;
+    case cmd::Connect:
+        return setupView || ctx.view == ActiveView::Download;
+    case cmd::SaveSetupToJ57:
+        return selected;
+    case cmd::SaveSetupToFile:
+        return s != nullptr;
+    case cmd::RenameSetup:
+        return s && !s->protect &&
+               (s->origin == kOriginFile || s->origin == kOriginNew || !s->instrumentActive);
+    case cmd::UnlockSetup:
+        return s && !s->protect && s->locked;
+    case cmd::DeleteSetup:
+        return s && !s->protect && !s->locked;
+    case cmd::LockSetup:
+        return s && s->origin == kOriginInstrument && !s->protect && !s->locked;
+    case cmd::MakeSetupCurrent:
+        return s && s->origin == kOriginInstrument && !s->instrumentActive;
+    case cmd::ExportData:
+    case cmd::Print:
+    case cmd::PrintPreview:
+    case cmd::PrintSetup:
+    case cmd::ViewDataInSpreadsheet:
+        return ctx.hasReport;
+    default:
+        return std::nullopt;
+    }
+}
+
+}  // namespace
+
+void DocumentCommandState(CmdUI& ui, const CommandContext& ctx)
+{
+    switch (ui.id) {
+    case cmd::SetupView:
+        ui.Enable(true);
+        ui.SetCheck(ctx.view == ActiveView::Setup);
+        return;
+    case cmd::DownloadView:
+        ui.Enable(true);
+        ui.SetCheck(ctx.view == ActiveView::Download);
+        return;
+    case cmd::TranslateView:
+        ui.Enable(true);
+        ui.SetCheck(ctx.view == ActiveView::Translate);
+        return;
+    default:
+        if (const std::optional<bool> on = IsEnabled(ui.id, ctx))
+            ui.Enable(*on);
+        return;
+    }
+}

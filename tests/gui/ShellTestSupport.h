@@ -1,0 +1,70 @@
+#pragma once
+// What the shell's GUI tests share: an application object on an in-memory
+// profile with a scripted prompter, and small helpers for modal dialogs and
+// deferred deletes.
+#include <memory>
+#include <string>
+#include <vector>
+
+#include <QApplication>
+#include <QDialog>
+#include <QMenu>
+#include <QTimer>
+
+#include "CMainFrame.h"
+#include "CSdiApp.h"
+#include "CSdiDoc.h"
+#include "Profile.h"
+#include "ScriptedPrompter.h"
+#include "TranslatorVersion.h"
+
+namespace shelltest {
+
+class ShellFixture {
+public:
+    ShellFixture() { platform::SetAppProfile(&profile); }
+    ~ShellFixture()
+    {
+        app.reset();
+        platform::SetAppProfile(nullptr);
+        SetTranslatorVersionQuery({});
+    }
+
+    // Starts the program with these command-line words.
+    bool Start(const std::vector<std::string>& args = {})
+    {
+        app = std::make_unique<CSdiApp>("/start/folder");
+        return app->InitInstance(args);
+    }
+    CMainFrame& Frame() { return *app->GetMainFrame(); }
+    CSdiDoc& Doc() { return *app->GetDocument(); }
+
+    platform::MemoryProfile profile;
+    testsupport::ScriptedPrompter prompter;
+    std::unique_ptr<CSdiApp> app;
+};
+
+// Texts of a menu's items, separators as "-".
+inline std::vector<std::string> MenuTexts(const QMenu* menu)
+{
+    std::vector<std::string> texts;
+    for (const QAction* action : menu->actions())
+        texts.push_back(action->isSeparator() ? "-" : action->text().toStdString());
+    return texts;
+}
+
+// Answers the next modal dialog with accept (true) or reject.
+inline void AnswerNextDialog(bool accept)
+{
+    QTimer::singleShot(0, [accept] {
+        if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget()))
+            accept ? dialog->accept() : dialog->reject();
+    });
+}
+
+inline void RunDeferredDeletes()
+{
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+}  // namespace shelltest
