@@ -1,0 +1,189 @@
+#include "TimeConv.h"
+
+#include <climits>
+#include <cstdio>
+#include <cstring>
+#include <string>
+
+#include "Text.h"
+#include "WorkState.h"
+#include "tessdec.h"
+
+namespace tessdec {
+
+namespace {
+
+const char* const kMonthNames[12] = {"Jan", "Feb", "Mar", "Apr", "May", "Jun",
+                                     "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
+const char* const kDayNames[7] = {"Sun", "Mon", "Tue", "Wed", "Thu", "Fri", "Sat"};
+
+// Day and month abbreviation of selectors 0, 1 and 5: the day from position 1,
+// the month from position 3 with blanks skipped; January when none matches.
+void DayAndMonthName(std::string_view date, int& day, int& month) {
+    day = static_cast<int>(IntAt(date, 0));
+    size_t p = 2;
+    while (p < date.size() && date[p] == ' ') ++p;
+    const int m = p < date.size() ? MonthIndex(date.substr(p), true) : -1;
+    month = m < 0 ? 0 : m;
+}
+
+}  // namespace
+
+uint32_t LocalSecs(std::tm tm) {
+    const std::time_t t = std::mktime(&tm);
+    if (t < 0 || t > static_cast<std::time_t>(UINT32_MAX)) return 0;
+    return static_cast<uint32_t>(t);
+}
+
+uint32_t DateToSecs(std::string_view date, std::string_view time, bool hasTime, int selector) {
+    int day = 0, month = 0, year = 0;
+    switch (selector) {
+    case 0:
+    case 1:
+        DayAndMonthName(date, day, month);
+        year = static_cast<int>(IntAt(date, 5));
+        if (year > 1900) year -= 1900;
+        break;
+    case 2:
+    case 4:
+        month = static_cast<int>(IntAt(date, 0)) - 1;
+        day = static_cast<int>(IntAt(date, 3));
+        year = static_cast<int>(IntAt(date, 6));
+        if (year >= 1901) year -= 1900;
+        break;
+    case 3:
+        day = static_cast<int>(IntAt(date, 0));
+        month = static_cast<int>(IntAt(date, 3)) - 1;
+        year = static_cast<int>(IntAt(date, 6));
+        if (year >= 1901) year -= 1900;
+        break;
+    case 5: {
+        DayAndMonthName(date, day, month);
+        std::time_t now = std::time(nullptr);
+        std::tm local{};
+        localtime_r(&now, &local);
+        year = local.tm_year;
+        if (local.tm_mon < month) year -= 1;
+        break;
+    }
+    default:
+        return 0;
+    }
+    if (selector != 5 && year < 70) year += 100;
+    // A date without a day, or with a month no calendar has, is not a date.
+    if (day < 1 || month < 0 || month > 11) return 0;
+    std::tm tm{};
+    tm.tm_mday = day;
+    tm.tm_mon = month;
+    tm.tm_year = year;
+    if (hasTime) {
+        tm.tm_hour = static_cast<int>(IntAt(time, 0));
+        tm.tm_min = static_cast<int>(IntAt(time, 3));
+        tm.tm_sec = static_cast<int>(IntAt(time, 6));
+    }
+    tm.tm_isdst = -1;
+    return LocalSecs(tm);
+}
+
+// --- time stamps ------------------------------------------------------------
+
+void ResetDstWindow() {
+    Lib().dstStart = INT32_MIN;
+    Lib().dstEnd = 0;
+    Lib().dstState = -1;
+}
+
+uint32_t StampSecs(const std::tm& tm, uint32_t* prev) {
+    LibraryState& lib = Lib();
+    std::tm copy = tm;
+    copy.tm_isdst = lib.dstState;
+    uint32_t t = LocalSecs(copy);
+    if (prev != nullptr && t < *prev) {
+        std::tm fresh = tm;
+        fresh.tm_isdst = -1;
+        t = LocalSecs(fresh);
+        *prev = t;
+    }
+    std::tm own = tm;
+    if (static_cast<int64_t>(t) >= lib.dstStart && static_cast<int64_t>(t) <= lib.dstEnd) own.tm_isdst = lib.dstState;
+    return LocalSecs(own);
+}
+
+void NoteTransition(const std::tm& tm, int event) {
+    LibraryState& lib = Lib();
+    std::tm copy = tm;
+    bool repeatedHour = false;
+    if (copy.tm_mon == 9) {  // October: is this the day summer time ended?
+        std::tm day = tm, before = tm;
+        day.tm_hour = 12, day.tm_min = 0, day.tm_sec = 0, day.tm_isdst = -1;
+        before = day;
+        before.tm_mday -= 1;
+        std::mktime(&day);
+        std::mktime(&before);
+        repeatedHour = day.tm_isdst == 0 && before.tm_isdst > 0 && (tm.tm_hour == 1 || tm.tm_hour == 2);
+    }
+    if (repeatedHour) {
+        copy.tm_isdst = event == 64 ? 0 : lib.dstState;
+    } else if (lib.dstState != -1 && lib.dstEnd == 0) {
+        copy.tm_isdst = lib.dstState;
+    }
+    std::tm conv = copy;
+    const int field = copy.tm_isdst;
+    const int64_t t = LocalSecs(conv);
+    if (event == 0) {
+        if (lib.dstEnd == 0 && field != lib.dstState && lib.dstState != -1) lib.dstEnd = t;
+        return;
+    }
+    if (event == 64) {
+        if (lib.dstState == -1) {
+            lib.dstStart = t;
+            lib.dstState = field;
+        } else if (field == lib.dstState) {
+            lib.dstStart = t;
+        }
+    }
+}
+
+}  // namespace tessdec
+
+using namespace tessdec;
+
+extern "C" TESSDEC_API uint32_t TX_DateToSecs(const char* date, const char* time, uint16_t selector) {
+    if (date == nullptr) return 0;
+    return DateToSecs(std::string_view(date, strnlen(date, 64)),
+                      time ? std::string_view(time, strnlen(time, 64)) : std::string_view(), time != nullptr,
+                      selector);
+}
+
+extern "C" TESSDEC_API void TX_SecsToDate(const int32_t* secs, char* date, char* time, uint16_t selector) {
+    std::time_t t = (secs != nullptr && *secs > 0) ? *secs : 0;
+    std::tm tm{};
+    localtime_r(&t, &tm);
+    if (tm.tm_isdst > 0) {  // the texts always show standard time
+        t -= 3600;
+        localtime_r(&t, &tm);
+    }
+    int yy = tm.tm_year;
+    if (yy >= 100) yy -= 100;
+    yy %= 100;
+    const int year = tm.tm_year + 1900;
+    const int month = tm.tm_mon + 1;
+    // Formatted in full, then cut to the caller's slots (8 and 17 characters).
+    char buf[64];
+    if (time != nullptr) {
+        std::snprintf(buf, sizeof buf, "%02d:%02d:%02d", tm.tm_hour, tm.tm_min, tm.tm_sec);
+        CopyCut(time, 9, buf);
+    }
+    if (date == nullptr) return;
+    if (selector > 6) selector = 5;
+    switch (selector) {
+    case 0: std::snprintf(buf, sizeof buf, "%02d%3s%4d", tm.tm_mday, kMonthNames[tm.tm_mon], year); break;
+    case 1: std::snprintf(buf, sizeof buf, "%02d%3s %02d", tm.tm_mday, kMonthNames[tm.tm_mon], yy); break;
+    case 2: std::snprintf(buf, sizeof buf, "%02d/%02d/%02d", month, tm.tm_mday, yy); break;
+    case 3: std::snprintf(buf, sizeof buf, "%02d/%02d/%02d", tm.tm_mday, month, yy); break;
+    case 4: std::snprintf(buf, sizeof buf, "%02d-%02d-%4d", month, tm.tm_mday, year); break;
+    case 5: std::snprintf(buf, sizeof buf, "%4d-%02d-%02d", year, month, tm.tm_mday); break;
+    default: std::snprintf(buf, sizeof buf, "%s, %02d/%02d/%4d", kDayNames[tm.tm_wday], month, tm.tm_mday, year); break;
+    }
+    CopyCut(date, 18, buf);
+}
