@@ -8,9 +8,11 @@
 
 #include <QApplication>
 #include <QDialog>
+#include <QDir>
 #include <QMenu>
 #include <QTimer>
 
+#include "CBinTreeView.h"
 #include "CMainFrame.h"
 #include "CSdiApp.h"
 #include "CSdiDoc.h"
@@ -22,12 +24,18 @@ namespace shelltest {
 
 class ShellFixture {
 public:
-    ShellFixture() { platform::SetAppProfile(&profile); }
+    ShellFixture()
+    {
+        platform::SetAppProfile(&profile);
+        // The file tree shows the test's temporary folder, not the machine.
+        CBinTreeView::SetRootLister([] { return std::vector<std::string>{QDir::tempPath().toStdString()}; });
+    }
     ~ShellFixture()
     {
         app.reset();
         platform::SetAppProfile(nullptr);
         SetTranslatorVersionQuery({});
+        CBinTreeView::SetRootLister({});
     }
 
     // Starts the program with these command-line words.
