@@ -11,6 +11,7 @@
 #include "CBinTreeView.h"
 #include "CDataReport.h"
 #include "DataItemLabels.h"
+#include "DownloadFileBuilder.h"
 #include "FileRecordCounter.h"
 #include "ShellTestSupport.h"
 
@@ -224,6 +225,82 @@ TEST_F(TreeTest, LastPathIsKeptAndRestoredWithItsCase)
     tree.reset();
     MakeTree();
     EXPECT_EQ(tree->GetItemPath(tree->currentItem()), root + "/Data/2003");
+}
+
+}  // namespace
+
+// With the translation library itself: download files of the J57 and the J46.
+namespace {
+
+fixtures::BodyBuilder TimedBody(size_t n)
+{
+    fixtures::BodyBuilder b;
+    b.BcdDate(9, 3, 3).BcdTime(14, 10, 0);
+    return b.PadTo(n);
+}
+
+std::string J57File()
+{
+    fixtures::DownloadFileBuilder f;
+    f.AtLines("North gate", "Note one", "Note two").Header(fixtures::HeaderSpec{});
+    f.Record('S', fixtures::BodyBuilder().PadTo(226));
+    f.Record(5, TimedBody(40));
+    for (int i = 0; i < 3; ++i)
+        f.Record(2, TimedBody(40));
+    f.J57Trailer("09Mar2003", "14:05:30", "0.0");
+    return f.End().Bytes();
+}
+
+std::string J46File()
+{
+    fixtures::HeaderSpec h;
+    h.model = 46;
+    h.modeLine = "OBA";
+    h.line4 = "Meter J46";
+    fixtures::DownloadFileBuilder f;
+    f.AtLines("Quarry", "", "").Header(h);
+    f.Record('S', fixtures::BodyBuilder().PadTo(226));
+    for (int i = 0; i < 2; ++i)
+        f.Record(2, TimedBody(40));
+    return f.End().Bytes();
+}
+
+class LibraryTreeTest : public TreeTest {
+protected:
+    void SetUp() override
+    {
+        TreeTest::SetUp();
+        SetFileRecordCounter({});
+    }
+};
+
+TEST_F(LibraryTreeTest, DownloadFilesOfTheJ57AndTheJ46)
+{
+    std::ofstream(root + "/north.slmdl", std::ios::binary) << J57File();
+    std::ofstream(root + "/quarry.SLMDL", std::ios::binary) << J46File();
+    std::ofstream(root + "/broken.slmdl", std::ios::binary) << "this is no download file";
+    MakeTree();
+    Item("")->setExpanded(true);
+    EXPECT_EQ(Children(Item("")), (std::vector<std::string>{"broken.slmdl", "north.slmdl", "quarry.SLMDL"}));
+
+    Item("north.slmdl")->setExpanded(true);
+    const std::vector<std::string> j57 = Children(Item("north.slmdl"));
+    ASSERT_GE(j57.size(), 3u);
+    EXPECT_EQ(std::vector<std::string>(j57.begin(), j57.begin() + 3),
+              (std::vector<std::string>{"1 .Sys Settings", "1 Calibrations", "3 SSA Intvs"}));
+    EXPECT_EQ(CBinTreeView::ImageOf(Item("north.slmdl")->child(0)), 7);
+
+    Item("quarry.SLMDL")->setExpanded(true);
+    EXPECT_EQ(Children(Item("quarry.SLMDL")), (std::vector<std::string>{"1 Sys Settings", "2 OBA Intvs"}));
+
+    tree->setCurrentItem(Item("quarry.SLMDL")->child(1));
+    EXPECT_EQ(report->FilePath(), root + "/quarry.SLMDL");
+    EXPECT_EQ(report->ItemLabel(), "2 OBA Intvs");
+
+    prompter.Expect("Translation Error: ", platform::IDOK);
+    Item("broken.slmdl")->setExpanded(true);
+    EXPECT_EQ(Item("broken.slmdl")->childCount(), 1);
+    EXPECT_EQ(prompter.Pending(), 0u);
 }
 
 }  // namespace
