@@ -1,0 +1,220 @@
+#include "TimeTexts.h"
+
+#include <algorithm>
+#include <array>
+#include <cctype>
+#include <cmath>
+#include <cstdio>
+#include <ctime>
+
+namespace {
+// Index 0 is the date parser's "no month".
+constexpr std::array<const char*, 13> kMonths = {"???", "Jan", "Feb", "Mar", "Apr", "May", "Jun",
+                                                 "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
+
+// Leading blanks, a sign and digits at pos, as the C library's atoi reads
+// them; 0 past the end of the text or without digits.
+int NumberAt(std::string_view text, size_t pos)
+{
+    if (pos >= text.size())
+        return 0;
+    size_t i = pos;
+    while (i < text.size() && (text[i] == ' ' || text[i] == '\t'))
+        ++i;
+    bool negative = false;
+    if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
+        negative = text[i] == '-';
+        ++i;
+    }
+    long value = 0;
+    for (; i < text.size() && std::isdigit(static_cast<unsigned char>(text[i])); ++i)
+        if (value < 100000000)
+            value = value * 10 + (text[i] - '0');
+    return static_cast<int>(negative ? -value : value);
+}
+
+size_t SkipBlanks(std::string_view text, size_t pos)
+{
+    while (pos < text.size() && text[pos] == ' ')
+        ++pos;
+    return pos;
+}
+
+// The month abbreviation at pos as 0 to 11; January when it names none.
+int MonthAt(std::string_view text, size_t pos)
+{
+    if (pos + 3 > text.size())
+        return 0;
+    for (size_t m = 1; m < kMonths.size(); ++m) {
+        bool same = true;
+        for (size_t k = 0; k < 3; ++k)
+            if (std::tolower(static_cast<unsigned char>(text[pos + k])) !=
+                std::tolower(static_cast<unsigned char>(kMonths[m][k])))
+                same = false;
+        if (same)
+            return static_cast<int>(m) - 1;
+    }
+    return 0;
+}
+
+std::string Printed(const char* format, auto... values)
+{
+    char buffer[64];
+    int n = std::snprintf(buffer, sizeof buffer, format, values...);
+    if (n < 0)
+        return {};
+    return std::string(buffer, std::min(static_cast<size_t>(n), sizeof buffer - 1));
+}
+}  // namespace
+
+int SecondsToTime(double seconds, std::string& out, int decimals, int format)
+{
+    out.clear();
+    if ((format != 0 && format != 1) || !std::isfinite(seconds))
+        return -1;
+    if (decimals < 0)
+        decimals = 0;
+    if (decimals > 6)
+        decimals = 6;
+    const char* sign = seconds < 0 ? "-" : "";
+    double magnitude = std::fabs(seconds);
+
+    // Counts in units of the last shown decimal, so that the carries of the
+    // rounding reach minutes and hours.
+    auto split = [magnitude](int places, long long& h, long long& m, double& r) {
+        long long scale = 1;
+        for (int i = 0; i < places; ++i)
+            scale *= 10;
+        long long units = std::llround(magnitude * static_cast<double>(scale));
+        h = units / (3600 * scale);
+        units -= h * 3600 * scale;
+        m = units / (60 * scale);
+        units -= m * 60 * scale;
+        r = static_cast<double>(units) / static_cast<double>(scale);
+    };
+    if (magnitude > 1e12)
+        return -1;
+
+    // Two digits, the point and the decimals; whole seconds take two digits.
+    const int width = decimals > 0 ? decimals + 3 : 2;
+    long long h = 0, m = 0;
+    double r = 0;
+    split(decimals, h, m, r);
+    if (format == 1) {
+        out = sign + Printed("%02lld:%0*.*f", m, width, decimals, r);
+    } else if (h >= 24) {
+        out = sign + Printed("%lld:%02lld:%0*.*f", h, m, width, decimals, r);
+    } else if (h >= 1) {
+        // Between one hour and a day the seconds are shown whole.
+        split(0, h, m, r);
+        out = sign + Printed("%02lld:%02lld:%02.0f", h, m, r);
+    } else {
+        out = sign + Printed("%02lld:%02lld:%0*.*f", h, m, width, decimals, r);
+    }
+    return 0;
+}
+
+int SecondsToHms(uint32_t seconds, std::string& out)
+{
+    out = Printed("%02lu:%02lu:%02lu", static_cast<unsigned long>(seconds / 3600),
+                  static_cast<unsigned long>(seconds / 60 % 60), static_cast<unsigned long>(seconds % 60));
+    return 0;
+}
+
+const std::string& GetMonthName(int month, std::string& out)
+{
+    out = kMonths[(month >= 1 && month <= 12) ? month : 1];
+    return out;
+}
+
+uint32_t DateTextToSecs(std::string_view date, std::string_view time, int format)
+{
+    std::tm t{};
+    t.tm_isdst = -1;
+    switch (format) {
+    case 0:
+    case 1:
+    case 5:
+        t.tm_mday = NumberAt(date, 0);
+        t.tm_mon = MonthAt(date, SkipBlanks(date, 2));
+        if (format == 5) {
+            std::time_t now = std::time(nullptr);
+            std::tm today{};
+            localtime_r(&now, &today);
+            t.tm_year = today.tm_year - (today.tm_mon < t.tm_mon ? 1 : 0);
+        } else {
+            t.tm_year = NumberAt(date, 5);
+        }
+        if (t.tm_mday < 1)
+            t.tm_mday = 1;
+        break;
+    case 2:
+    case 4:
+        t.tm_mon = NumberAt(date, 0) - 1;
+        t.tm_mday = NumberAt(date, 3);
+        t.tm_year = NumberAt(date, 6);
+        break;
+    case 3:
+        t.tm_mday = NumberAt(date, 0);
+        t.tm_mon = NumberAt(date, 3) - 1;
+        t.tm_year = NumberAt(date, 6);
+        break;
+    case 6: {
+        t.tm_year = NumberAt(date, 0);
+        size_t month = SkipBlanks(date, 4);
+        t.tm_mon = MonthAt(date, month);
+        t.tm_mday = NumberAt(date, SkipBlanks(date, month + 3));
+        break;
+    }
+    default:
+        return 0;
+    }
+    if (t.tm_year > 1900)
+        t.tm_year -= 1900;
+    if (t.tm_year < 70)
+        t.tm_year += 100;
+    t.tm_hour = NumberAt(time, 0);
+    t.tm_min = NumberAt(time, 3);
+    t.tm_sec = NumberAt(time, 6);
+    std::time_t secs = std::mktime(&t);
+    if (secs < 0 || secs > static_cast<std::time_t>(UINT32_MAX))
+        return 0;
+    return static_cast<uint32_t>(secs);
+}
+
+int TextToDouble(std::string_view text, double& value)
+{
+    size_t i = 0;
+    auto skip = [&] {
+        while (i < text.size() && (text[i] == ' ' || text[i] == '\t'))
+            ++i;
+    };
+    auto digit = [&] { return i < text.size() && std::isdigit(static_cast<unsigned char>(text[i])); };
+    skip();
+    double sign = 1.0;
+    if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
+        sign = text[i] == '-' ? -1.0 : 1.0;
+        ++i;
+        skip();
+    }
+    double number = 0;
+    int digits = 0;
+    for (; digit(); ++i, ++digits)
+        number = number * 10 + (text[i] - '0');
+    if (digits > 0)
+        value = sign * number;
+    if (i >= text.size() || text[i] != '.')
+        return digits > 0 ? 0 : -1;
+    ++i;
+    double scale = 1;
+    int fraction = 0;
+    for (; digit(); ++i, ++fraction) {
+        number = number * 10 + (text[i] - '0');
+        scale *= 10;
+    }
+    // A lone point is no number.
+    if (digits + fraction == 0)
+        return -1;
+    value = sign * number / scale;
+    return 0;
+}

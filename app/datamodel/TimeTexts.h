@@ -1,0 +1,35 @@
+#pragma once
+// Durations, month names and date texts for reports, exports, the download
+// page and the instrument's firmware-version reply. No state; numbers are
+// formatted and parsed without the locale.
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+// Seconds as a duration text. Format 0: hours, minutes, seconds ("00:02:05.8";
+// from 1 to 23 hours the seconds are whole, from 24 hours the hours are not
+// padded); format 1: minutes and seconds, the hours dropped ("02:05.5").
+// The seconds are rounded to the shown decimals before the split, so a carry
+// reaches the minutes and hours ("00:01:00.0", never "00:00:60.0").
+// Returns 0; -1 with an empty text for an unknown format or a value that is
+// not a number.
+int SecondsToTime(double seconds, std::string& out, int decimals, int format);
+
+// Whole seconds as "hh:mm:ss", the hours not wrapped at 24. Returns 0.
+int SecondsToHms(uint32_t seconds, std::string& out);
+
+// "Jan" to "Dec" for 1 to 12; any other number gives "Jan". Returns out.
+const std::string& GetMonthName(int month, std::string& out);
+
+// A date text (and a time text "hh:mm:ss", empty for midnight) as seconds
+// since 1970 in local time. Formats: 0, 1 "05Jan03"; 2, 4 "mm/dd/yy";
+// 3 "dd/mm/yy"; 5 "05Jan" in the current year (the year before when that
+// month is still to come); 6 "2003 Jan 05". Fields are read at fixed
+// positions; a position past the end of the text reads as no digits.
+// 0 when the time cannot be represented.
+uint32_t DateTextToSecs(std::string_view date, std::string_view time, int format);
+
+// A strict decimal number: blanks and tabs, a sign, blanks and tabs, digits,
+// a point and digits. Returns 0 with the number in value once a digit was
+// read (what follows the number is ignored), -1 when the text holds no digit.
+int TextToDouble(std::string_view text, double& value);
