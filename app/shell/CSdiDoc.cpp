@@ -1,8 +1,11 @@
 #include "CSdiDoc.h"
 
 #include <algorithm>
+#include <cctype>
 #include <cstdio>
 #include <fstream>
+
+#include <QCoreApplication>
 
 #include "CBinTreeView.h"
 #include "CDataReport.h"
@@ -13,11 +16,42 @@
 #include "Clock.h"
 #include "CommandIds.h"
 #include "Prompter.h"
+#include "SerialPort.h"
+#include "SlmLink.h"
 #include "TranslatorVersion.h"
 
-CSdiDoc::CSdiDoc(QObject* parent) : QObject(parent) {}
+namespace {
 
-CSdiDoc::~CSdiDoc() = default;
+std::string TrimRight(std::string text)
+{
+    while (!text.empty() && (text.back() == ' ' || text.back() == '\t'))
+        text.pop_back();
+    return text;
+}
+
+bool EqualNoCase(const std::string& a, const std::string& b)
+{
+    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
+               return std::tolower(static_cast<unsigned char>(x)) == std::tolower(static_cast<unsigned char>(y));
+           });
+}
+
+}  // namespace
+
+CSdiDoc::CSdiDoc(QObject* parent) : QObject(parent)
+{
+    setups_.SetDocument([this](SetupRec& record) {
+        if (sdiView_)
+            sdiView_->RemoveSetupPages(&record);
+    });
+}
+
+CSdiDoc::~CSdiDoc()
+{
+    setups_.SetDocument({});
+    setups_.RemoveAll();
+    Disconnect();
+}
 
 void CSdiDoc::AddView(CView* view)
 {
@@ -84,15 +118,23 @@ ActiveView CSdiDoc::GetActiveView() const
     return ActiveView::None;
 }
 
-bool CSdiDoc::IsActiveInstrumentSetup(const std::string& /*name*/, int /*type*/) const
+bool CSdiDoc::IsActiveInstrumentSetup(const std::string& name, int type) const
 {
-    return false;  // nothing is active without an instrument link
+    if (!link_)
+        return false;
+    return EqualNoCase(GetActiveSetupName(), name) && GetInstrumentSetupType() == type;
 }
 
+// A file opened as the document (from the command line) is read as a setup
+// file and kept nowhere: setups are opened with Open Setup File.
 bool CSdiDoc::OnOpenDocument(const std::string& path)
 {
     std::ifstream file(path, std::ios::binary);
-    return file.is_open();
+    if (!file.is_open())
+        return false;
+    SetupRec record;
+    record.Serialize(file);
+    return true;
 }
 
 CommandContext CSdiDoc::MakeCommandContext() const
@@ -114,6 +156,7 @@ void CSdiDoc::OnUpdateCommand(CmdUI& ui) const
 bool CSdiDoc::HasCommandHandler(int id) const
 {
     switch (id) {
+    case cmd::Connect:
     case cmd::SetupView:
     case cmd::DownloadView:
     case cmd::TranslateView:
@@ -130,6 +173,7 @@ bool CSdiDoc::HasCommandHandler(int id) const
 bool CSdiDoc::OnCommand(int id)
 {
     switch (id) {
+    case cmd::Connect: OnConnect(); return true;
     case cmd::SetupView: OnSetupView(); return true;
     case cmd::DownloadView: OnDownloadView(); return true;
     case cmd::TranslateView: OnTranslateView(); return true;
@@ -202,10 +246,175 @@ void CSdiDoc::OnViewDataInSpreadsheet()
         report->ViewDataInSpreadsheet();
 }
 
-void CSdiDoc::OnConnect() {}
+void CSdiDoc::OnConnect()
+{
+    ConnectDialog dialog(this, {}, IsConnected() ? "Connected" : "Not Connected", {}, {}, frame_);
+    connectDialog_ = &dialog;
+    dialog.exec();
+    connectDialog_ = nullptr;
+}
+
+int CSdiDoc::ConnectInstrument(int portNumber, int baudRate)
+{
+    int result = SlmLink::NOT_CONNECTED;
+    platform::WaitCursor wait;
+    Disconnect();
+    port_ = std::make_unique<SerialPort>(portNumber);
+    if (connectDialog_)
+        connectDialog_->SetStatusText("Connecting...");
+
+    result = port_->Open();
+    if (result == 0) {
+        link_ = std::make_unique<SlmLink>(port_.get());
+        SetBaudAndConnect(baudRate);
+        result = link_->WaitReady();
+    }
+    if (result != 0) {
+        if (connectDialog_) {
+            connectDialog_->SetStatusText(CSetupMessages::GetCodeText(result));
+            connectDialog_->SetSerialText({});
+            connectDialog_->SetModelText({});
+            connectDialog_->SetRevisionText({});
+        }
+        Disconnect();
+        return result;
+    }
+
+    if (connectDialog_) {
+        connectDialog_->SetSerialText(link_->GetSerialNumber());
+        connectDialog_->SetRevisionText(link_->GetFirmwareRevision());
+        connectDialog_->SetStatusText("Connected");
+        connectDialog_->SetModelText(link_->GetIdentification());
+    }
+    if (!CheckIdentification()) {
+        wait.Restore();
+        platform::AppPrompter().Message("This utility software is valid for use only with a Morvek Audio Model J57.",
+                                        platform::Icon::Warning);
+        Disconnect();
+        return -223;
+    }
+    if (!CheckFirmwareVersion()) {
+        const double version = link_->GetFirmwareVersion();
+        char text[256];
+        std::snprintf(text, sizeof text, "%s %5.3lf\n%s\n\n%s\n%5.3lf %s", "The J57 firmware version ", version,
+                      "is not compatable with J57 Utility software.", "The J57 Utility requires firmware version ",
+                      1.0, "or greater.");
+        wait.Restore();
+        platform::AppPrompter().Message(text, platform::Icon::Warning);
+        Disconnect();
+        return -202;
+    }
+    if (IsSetupViewActive()) {
+        ReloadSystemSetup();
+        if (sdiView_)
+            sdiView_->SelectFirstSetup();
+        PumpWaitingMessages();
+    }
+    return 0;
+}
+
+void CSdiDoc::SetBaudAndConnect(int baudRate)
+{
+    if (!link_)
+        return;
+    baudRate_ = baudRate;
+    link_->Connect(baudRate);
+}
+
+void CSdiDoc::Disconnect()
+{
+    if (port_) {
+        port_->Close();
+        port_.reset();
+    }
+    link_.reset();
+}
+
+bool CSdiDoc::CheckIdentification() const
+{
+    if (!link_)
+        return false;
+    const std::string& id = link_->GetIdentification();
+    return id.size() >= 6 && id.compare(0, 6, "Morvek") == 0 && id.size() >= 3 &&
+           id.compare(id.size() - 3, 3, "J57") == 0;
+}
+
+bool CSdiDoc::CheckFirmwareVersion() const
+{
+    return link_ && link_->GetFirmwareVersion() >= 1.0;
+}
+
+int CSdiDoc::ReloadSystemSetup()
+{
+    return -1;
+}
+
+bool CSdiDoc::PumpWaitingMessages()
+{
+    QCoreApplication::processEvents(QEventLoop::AllEvents);
+    return !QCoreApplication::closingDown();
+}
+
+std::string CSdiDoc::GetActiveSetupName() const
+{
+    return link_ ? TrimRight(link_->GetActiveSetupName()) : std::string();
+}
+
+int CSdiDoc::GetInstrumentSetupType() const
+{
+    if (!link_)
+        return 0;
+    switch (link_->GetApplicationCode()) {
+    case SlmLink::APP_SSA: return 5;
+    case SlmLink::APP_ISM: return 6;
+    case SlmLink::APP_LOG: return 7;
+    case SlmLink::APP_ENV: return 11;
+    case SlmLink::APP_RTA: return 10;
+    case SlmLink::APP_FFT: return 9;
+    case SlmLink::APP_AUD: return 12;
+    case SlmLink::APP_TAL: return 8;
+    case SlmLink::APP_VIB: return 13;
+    default: return 0;
+    }
+}
+
+int CSdiDoc::GetInstrumentClock(int& year, int& month, int& day, int& hour, int& minute, int& second) const
+{
+    if (!link_) {
+        year = 1980;
+        month = day = 1;
+        hour = minute = second = 0;
+        return SlmLink::NOT_CONNECTED;
+    }
+    return link_->GetClock(year, month, day, hour, minute, second);
+}
+
+int CSdiDoc::SetInstrumentClock(std::time_t localTime)
+{
+    if (!link_)
+        return SlmLink::NOT_CONNECTED;
+    std::tm tm{};
+    localtime_r(&localTime, &tm);
+    char date[32];
+    char time[32];
+    std::snprintf(date, sizeof date, "%02d/%02d/%02d", tm.tm_mon + 1, tm.tm_mday, tm.tm_year % 100);
+    std::snprintf(time, sizeof time, "%02d:%02d:%02d", tm.tm_hour, tm.tm_min, tm.tm_sec);
+    link_->SetDate(date);
+    link_->SetTime(time);
+    link_->SetWeekday(tm.tm_wday + 1);
+    return 0;
+}
+
+int CSdiDoc::SetInstrumentClockFromPC()
+{
+    return SetInstrumentClock(std::time(nullptr));
+}
 
 void CSdiDoc::OnRunInstrument() {}
 
 void CSdiDoc::OnStopInstrument() {}
 
-void CSdiDoc::UpgradeAtStartup(const std::string& /*firmwarePath*/) {}
+void CSdiDoc::UpgradeAtStartup(const std::string& firmwarePath)
+{
+    firmwarePath_ = firmwarePath;
+}

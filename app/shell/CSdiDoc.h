@@ -4,12 +4,17 @@
 // state (which view is shown, what is selected, whether an instrument is
 // connected). The instrument link, the setup lists and the measurement
 // directory join it with the instrument commands.
+#include <ctime>
+#include <memory>
 #include <string>
 #include <vector>
 
 #include <QObject>
 
+#include "CSetupMessages.h"
 #include "CommandState.h"
+#include "ConnectDialog.h"
+#include "SetupMgrJ46.h"
 
 class CView;
 class CSdiView;
@@ -17,11 +22,16 @@ class CDataReport;
 class CMainFrame;
 struct ViewHint;
 
-class CSdiDoc : public QObject {
+class SerialPort;
+class SlmLink;
+
+class CSdiDoc : public QObject, public ConnectTarget {
     Q_OBJECT
 public:
     explicit CSdiDoc(QObject* parent = nullptr);
     ~CSdiDoc() override;
+    CSdiDoc(const CSdiDoc&) = delete;
+    CSdiDoc& operator=(const CSdiDoc&) = delete;
 
     // The view list, in the order the views joined; the first view decides
     // which view the document counts as active.
@@ -49,10 +59,36 @@ public:
     ActiveView GetActiveView() const;
 
     // "Connected" means the instrument link exists.
-    bool IsConnected() const { return false; }
+    bool IsConnected() const { return link_ != nullptr; }
+    SlmLink* GetLink() const { return link_.get(); }
+    SerialPort* GetPort() const { return port_.get(); }
+    int GetBaudRate() const { return baudRate_; }
     // The instrument's active setup is this one (name without regard to
     // case, and type code); false when not connected.
     bool IsActiveInstrumentSetup(const std::string& name, int type) const;
+
+    // Connect and disconnect.
+    int ConnectInstrument(int portNumber, int baudRate) override;
+    void SetBaudAndConnect(int baudRate);
+    void Disconnect();
+    bool CheckIdentification() const;
+    bool CheckFirmwareVersion() const;
+    // The instrument's system settings into the setup list: 0, or -1 when
+    // none could be read.
+    int ReloadSystemSetup();
+    // Lets waiting window messages run; false when the program is ending.
+    bool PumpWaitingMessages();
+
+    // The instrument as the setup pages see it.
+    std::string GetActiveSetupName() const;
+    int GetInstrumentSetupType() const;
+    int GetInstrumentClock(int& year, int& month, int& day, int& hour, int& minute, int& second) const;
+    int SetInstrumentClock(std::time_t localTime);
+    int SetInstrumentClockFromPC();
+
+    SetupMgrJ46& GetSetupList() { return setups_; }
+    const CSetupMessages& Messages() const { return messages_; }
+    const std::string& GetFirmwarePath() const { return firmwarePath_; }
 
     // Opens a file named on the command line as the document; false when it
     // cannot be read.
@@ -83,6 +119,13 @@ public:
 
 private:
     std::vector<CView*> views_;
+    SetupMgrJ46 setups_;
     CSdiView* sdiView_ = nullptr;
+    ConnectDialog* connectDialog_ = nullptr;
+    std::unique_ptr<SerialPort> port_;
+    std::unique_ptr<SlmLink> link_;
+    CSetupMessages messages_;
+    std::string firmwarePath_;
+    int baudRate_ = 0;
     CMainFrame* frame_ = nullptr;
 };

@@ -6,6 +6,17 @@
 #include "CSdiApp.h"
 #include "CSdiDoc.h"
 #include "PropSheetSetup.h"
+#include "QtPlatform.h"
+#include "SetupRec.h"
+
+namespace {
+
+SetupRec* RecordOf(const QListWidgetItem* item)
+{
+    return item ? static_cast<SetupRec*>(item->data(Qt::UserRole).value<void*>()) : nullptr;
+}
+
+}  // namespace
 
 CSdiView::CSdiView(CSdiDoc* doc, QWidget* parent) : QWidget(parent), CView(doc)
 {
@@ -19,6 +30,10 @@ CSdiView::CSdiView(CSdiDoc* doc, QWidget* parent) : QWidget(parent), CView(doc)
     layout->addWidget(list_);
     if (doc)
         doc->SetSdiView(this);
+    connect(list_, &QListWidget::currentRowChanged, this, [this](int row) {
+        if (SetupRec* record = RecordOf(list_->item(row)))
+            ShowSetup(row, record);
+    });
 }
 
 CSdiView::~CSdiView()
@@ -44,7 +59,35 @@ void CSdiView::OnInitialUpdate()
 
 std::optional<SelectedSetupState> CSdiView::SelectedSetup() const
 {
-    return std::nullopt;
+    const SetupRec* record = RecordOf(list_->currentItem());
+    if (!record)
+        return std::nullopt;
+    SelectedSetupState state;
+    state.type = record->GetType();
+    state.origin = record->GetOrigin();
+    state.locked = record->IsLocked();
+    state.protect = record->GetProtectFlag() != 0;
+    state.instrumentActive = GetDocument() && GetDocument()->IsActiveInstrumentSetup(record->GetName(), state.type);
+    return state;
+}
+
+void CSdiView::RebuildSetupList()
+{
+    list_->clear();
+    if (!GetDocument())
+        return;
+    const SetupMgrJ46& setups = GetDocument()->GetSetupList();
+    for (int i = 0; i < setups.GetCount(); ++i) {
+        SetupRec* record = setups.GetAt(i);
+        auto* item = new QListWidgetItem(platform::FromAnsi(record->GetName()), list_);
+        item->setData(Qt::UserRole, QVariant::fromValue(static_cast<void*>(record)));
+    }
+}
+
+void CSdiView::SelectFirstSetup()
+{
+    if (list_->count() > 0)
+        list_->setCurrentRow(0);
 }
 
 void CSdiView::RemoveSetupPages(SetupRec* setup)

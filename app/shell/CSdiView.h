@@ -3,8 +3,7 @@
 // sheet. Created once with the frame and only hidden when another view is
 // shown.
 //
-// Stand-in for the setup list: the list stays empty and nothing is selected
-// until the setup list control arrives.
+// Stand-in for the setup list control: a plain list of the setups' names.
 #include <optional>
 
 #include <QWidget>
@@ -37,6 +36,11 @@ public:
     void RemoveSetupPages(SetupRec* setup);
     void SaveSetupPages();
     void ShowSetup(int index, SetupRec* setup);
+
+    // Lists the document's setups again, in the setup list's order.
+    void RebuildSetupList();
+    // Selects the first entry, if any.
+    void SelectFirstSetup();
 
 private:
     QListWidget* list_ = nullptr;
