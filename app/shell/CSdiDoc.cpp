@@ -200,8 +200,14 @@ void CSdiDoc::OnDownloadView()
         OnConnect();
     if (!IsConnected())
         return;
-    // The measurement count, the directory refresh and the selection of the
-    // first entry come with the instrument link.
+    if (link_->GetStoredCount() > 0 || link_->HasActiveMeasurement()) {
+        if (frame_)
+            frame_->SwitchView(CMainFrame::kDownloadView);
+        PumpWaitingMessages();
+        return;
+    }
+    wait.Restore();
+    messages_.Show(CSetupMessages::Msg::NoMeasurements);
 }
 
 void CSdiDoc::OnTranslateView()

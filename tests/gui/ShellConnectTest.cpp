@@ -128,3 +128,32 @@ TEST_F(ConnectTest, WithoutAnInstrumentTheDialogShowsTheCodeAndStaysOpen)
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(ConnectTest, DownloadViewOnlyWithMeasurementsInTheInstrument)
+{
+    ASSERT_EQ(f.Doc().ConnectInstrument(1, 9600), 0);
+    f.prompter.Expect(platform::IDOK);
+    f.Frame().OnCommand(cmd::DownloadView);
+    EXPECT_EQ(f.prompter.LastText(), "The J57 does not contain any\nmeasurement files.");
+    EXPECT_TRUE(f.Doc().IsSetupViewActive());
+
+    j57.active = true;
+    f.Frame().OnCommand(cmd::DownloadView);
+    EXPECT_TRUE(f.Doc().IsDownloadViewActive());
+    EXPECT_EQ(f.prompter.Boxes().size(), 1u);
+}
+
+TEST_F(ConnectTest, DownloadViewWithoutALinkAsksToConnectFirst)
+{
+    QTimer::singleShot(0, [] {
+        if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget()))
+            dialog->reject();
+    });
+    f.Frame().OnCommand(cmd::DownloadView);
+    EXPECT_FALSE(f.Doc().IsConnected());
+    EXPECT_TRUE(f.Doc().IsSetupViewActive());
+}
+
+}  // namespace
