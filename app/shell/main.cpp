@@ -8,8 +8,10 @@
 
 int main(int argc, char* argv[])
 {
-    CSdiApp sdiApp;  // the start folder is the one current now
     QApplication app(argc, argv);
+    // After the QApplication, so that its windows go before it does; the
+    // start folder is still the one current at start.
+    CSdiApp sdiApp;
     QApplication::setOrganizationName("Morvek-Audio");
     QApplication::setApplicationName("J57 Utility");
     platform::InstallQtPlatform();
