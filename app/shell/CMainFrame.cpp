@@ -91,7 +91,7 @@ CMainFrame::CMainFrame(CSdiDoc* doc, QWidget* parent) : QMainWindow(parent), doc
     idleTimer_ = new QTimer(this);
     connect(idleTimer_, &QTimer::timeout, this, [this] {
         if (isVisible())
-            UpdateCommandUI();
+            UpdateCommandUI(true);
     });
     idleTimer_->start(kIdleUpdateMs);
 }
@@ -126,7 +126,7 @@ void CMainFrame::CreateMenus()
     std::map<std::string, QMenu*> menus;
     for (const char* title : MainMenuTitles()) {
         QMenu* menu = menuBar()->addMenu(title);
-        connect(menu, &QMenu::aboutToShow, this, &CMainFrame::UpdateCommandUI);
+        connect(menu, &QMenu::aboutToShow, this, [this] { UpdateCommandUI(); });
         menus[title] = menu;
     }
     for (const MenuItemDef& item : MainMenuItems()) {
@@ -303,10 +303,12 @@ CmdUI CMainFrame::UpdateCommand(int id) const
     return ui;
 }
 
-void CMainFrame::UpdateCommandUI()
+void CMainFrame::UpdateCommandUI(bool toolbarOnly)
 {
     std::map<int, CmdUI> states;
     for (const auto& [id, action] : actions_) {
+        if (toolbarOnly && !toolBar_->actions().contains(action))
+            continue;
         auto it = states.find(id);
         if (it == states.end())
             it = states.emplace(id, UpdateCommand(id)).first;

@@ -51,8 +51,8 @@ public:
 
     void OnCommand(int id);
     CmdUI UpdateCommand(int id) const;
-    // Applies the states to every action.
-    void UpdateCommandUI();
+    // Applies the states to every action (toolbarOnly: to the toolbar's).
+    void UpdateCommandUI(bool toolbarOnly = false);
     // The actions of a command in menus, toolbar and accelerators.
     std::vector<QAction*> ActionsOf(int id) const;
 

@@ -137,12 +137,21 @@ bool CSdiDoc::OnOpenDocument(const std::string& path)
     return true;
 }
 
-CommandContext CSdiDoc::MakeCommandContext() const
+CommandContext CSdiDoc::MakeCommandContext(int id) const
 {
     CommandContext ctx;
     ctx.view = GetActiveView();
-    if (ctx.view == ActiveView::Setup && sdiView_)
-        ctx.selected = sdiView_->SelectedSetup();
+    const SetupRec* record = ctx.view == ActiveView::Setup && sdiView_ ? sdiView_->GetSelectedSetup() : nullptr;
+    if (record) {
+        SelectedSetupState state;
+        state.type = record->GetType();
+        state.origin = record->GetOrigin();
+        state.locked = record->IsLocked();
+        state.protect = record->GetProtectFlag() != 0;
+        if ((id == cmd::RenameSetup || id == cmd::MakeSetupCurrent) && state.origin == 7)
+            state.instrumentActive = IsActiveInstrumentSetup(record->GetName(), state.type);
+        ctx.selected = state;
+    }
     const CDataReport* report = GetReportView();
     ctx.hasReport = report && report->HasReport();
     return ctx;
@@ -150,7 +159,7 @@ CommandContext CSdiDoc::MakeCommandContext() const
 
 void CSdiDoc::OnUpdateCommand(CmdUI& ui) const
 {
-    DocumentCommandState(ui, MakeCommandContext());
+    DocumentCommandState(ui, MakeCommandContext(ui.id));
 }
 
 bool CSdiDoc::HasCommandHandler(int id) const

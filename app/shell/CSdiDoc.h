@@ -115,7 +115,9 @@ public:
     void OnStopInstrument();
     void UpgradeAtStartup(const std::string& firmwarePath);
 
-    CommandContext MakeCommandContext() const;
+    // What the state of command id depends on; the instrument is asked only
+    // for the commands that need its active setup.
+    CommandContext MakeCommandContext(int id) const;
 
 private:
     std::vector<CView*> views_;

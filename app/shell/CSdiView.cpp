@@ -57,18 +57,9 @@ void CSdiView::OnInitialUpdate()
         GetDocument()->UpgradeAtStartup(app->UpgradePath());
 }
 
-std::optional<SelectedSetupState> CSdiView::SelectedSetup() const
+SetupRec* CSdiView::GetSelectedSetup() const
 {
-    const SetupRec* record = RecordOf(list_->currentItem());
-    if (!record)
-        return std::nullopt;
-    SelectedSetupState state;
-    state.type = record->GetType();
-    state.origin = record->GetOrigin();
-    state.locked = record->IsLocked();
-    state.protect = record->GetProtectFlag() != 0;
-    state.instrumentActive = GetDocument() && GetDocument()->IsActiveInstrumentSetup(record->GetName(), state.type);
-    return state;
+    return RecordOf(list_->currentItem());
 }
 
 void CSdiView::RebuildSetupList()

@@ -4,12 +4,9 @@
 // shown.
 //
 // Stand-in for the setup list control: a plain list of the setups' names.
-#include <optional>
-
 #include <QWidget>
 
 #include "CView.h"
-#include "CommandState.h"
 
 class PropSheetSetup;
 class QListWidget;
@@ -29,8 +26,8 @@ public:
     PropSheetSetup* GetSheet() const { return sheet_; }
     QListWidget* GetSetupList() const { return list_; }
 
-    // The selected setup as the command rules need it; nullopt for none.
-    std::optional<SelectedSetupState> SelectedSetup() const;
+    // The setup of the selected list entry; null for none.
+    SetupRec* GetSelectedSetup() const;
     SetupRec* GetCurrentSetup() const { return current_; }
 
     void RemoveSetupPages(SetupRec* setup);

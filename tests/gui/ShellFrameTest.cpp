@@ -6,6 +6,7 @@
 #include <fstream>
 
 #include <QLabel>
+#include <QListWidget>
 #include <QMenuBar>
 #include <QPointer>
 #include <QSplitter>
@@ -167,6 +168,37 @@ TEST_F(FrameTest, CommandStatesFollowTheActiveView)
     EXPECT_TRUE(Checked(cmd::TranslateView));
     for (QAction* action : f.Frame().ActionsOf(cmd::TranslateView))
         EXPECT_TRUE(action->isChecked());
+}
+
+TEST_F(FrameTest, SelectedSetupDecidesTheSetupCommands)
+{
+    auto record = std::make_unique<SetupRec>();
+    record->SetType(10);
+    record->SetOrigin(5);
+    f.Doc().GetSetupList().AddSorted(std::move(record));
+    auto system = std::make_unique<SetupRec>();
+    system->SetType(1);
+    system->SetOrigin(7);
+    f.Doc().GetSetupList().AddSorted(std::move(system));
+    CSdiView* view = f.Doc().GetSdiView();
+    view->RebuildSetupList();
+    ASSERT_EQ(view->GetSetupList()->count(), 2);
+
+    view->SelectFirstSetup();  // the system setup comes first
+    EXPECT_TRUE(Enabled(cmd::SaveSetupToJ57));
+    EXPECT_FALSE(Enabled(cmd::SaveSetupToFile));
+    EXPECT_FALSE(Enabled(cmd::DeleteSetup));
+
+    view->GetSetupList()->setCurrentRow(1);
+    EXPECT_EQ(view->GetCurrentSetup(), f.Doc().GetSetupList().GetAt(1));
+    EXPECT_TRUE(Enabled(cmd::SaveSetupToFile));
+    EXPECT_TRUE(Enabled(cmd::RenameSetup));
+    EXPECT_TRUE(Enabled(cmd::DeleteSetup));
+    EXPECT_FALSE(Enabled(cmd::LockSetup));
+
+    // Another view: no setup commands.
+    f.Frame().SwitchView(CMainFrame::kDownloadView);
+    EXPECT_FALSE(Enabled(cmd::SaveSetupToJ57));
 }
 
 struct RuleCase {
