@@ -98,6 +98,7 @@ TEST(ShellStartup, FileOnTheCommandLineOpensAndJoinsTheRecentFiles)
     ShellFixture f;
     f.profile.WriteProfileString("Recent File List", "File1", "/old/one.rta");
     ASSERT_TRUE(f.Start({path}));
+    EXPECT_EQ(f.Doc().GetSetupList().GetCount(), 0);  // read, and kept nowhere
     EXPECT_EQ(f.profile.GetProfileString("Recent File List", "File1", ""), path);
     EXPECT_EQ(f.profile.GetProfileString("Recent File List", "File2", ""), "/old/one.rta");
     std::remove(path.c_str());
