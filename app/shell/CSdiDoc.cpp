@@ -17,6 +17,7 @@
 #include "CommandIds.h"
 #include "Prompter.h"
 #include "SerialPort.h"
+#include "SetupDirList.h"
 #include "SlmLink.h"
 #include "TranslatorVersion.h"
 
@@ -361,7 +362,31 @@ bool CSdiDoc::CheckFirmwareVersion() const
 
 int CSdiDoc::ReloadSystemSetup()
 {
-    return -1;
+    if (!port_ || !link_)
+        return -1;
+    const std::string revision = link_->GetFirmwareRevision();
+    const std::string identification = link_->GetIdentification();
+    const double param207 = link_->GetParam207();
+
+    SetupDirList directory(port_.get());
+    const uint8_t* block = directory.ReadSystemSettings(true);
+    if (block) {
+        auto record = std::make_unique<SetupRec>();
+        record->SetInstrumentId(identification);
+        record->SetRevision(revision);
+        record->SetParam207(static_cast<float>(param207));
+        record->SetOrigin(7);
+        record->SetType(1);
+        record->LoadSYSSetup(block, SetupDirList::kSystemSize);
+        int index = -1;
+        if (setups_.FindInstrumentSetup(*record, index))
+            setups_.ReplaceAt(index, std::move(record));
+        else
+            setups_.AddSorted(std::move(record));
+    }
+    if (sdiView_)
+        sdiView_->RebuildSetupList();
+    return block ? 0 : -1;
 }
 
 bool CSdiDoc::PumpWaitingMessages()

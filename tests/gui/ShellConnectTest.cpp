@@ -10,6 +10,7 @@
 #include "CommandIds.h"
 #include "GFTiming.h"
 #include "J57Instrument.h"
+#include "J57Setups.h"
 #include "J57Sim.h"
 #include "ShellTestSupport.h"
 #include "SlmLink.h"
@@ -40,6 +41,7 @@ protected:
     comm::ScopedTimeScale scale;
     sim::J57Sim sim;
     sim::J57Instrument j57{sim};
+    sim::J57Setups setups{sim};
 };
 
 TEST_F(ConnectTest, GoodConnectKeepsPortAndRate)
@@ -53,6 +55,36 @@ TEST_F(ConnectTest, GoodConnectKeepsPortAndRate)
     EXPECT_EQ(f.Doc().GetInstrumentSetupType(), 10);
     EXPECT_TRUE(f.Doc().IsActiveInstrumentSetup("default", 10));
     EXPECT_FALSE(f.Doc().IsActiveInstrumentSetup("default", 5));
+}
+
+TEST_F(ConnectTest, ConnectInTheSetupViewReloadsTheSystemSetup)
+{
+    setups.system.replace(9, 5, "12345");
+    ASSERT_EQ(f.Doc().ConnectInstrument(1, 9600), 0);
+    SetupMgrJ46& list = f.Doc().GetSetupList();
+    ASSERT_EQ(list.GetCount(), 1);
+    const SetupRec* system = list.GetAt(0);
+    EXPECT_EQ(system->GetType(), 1);
+    EXPECT_EQ(system->GetOrigin(), 7);
+    EXPECT_EQ(system->GetInstrumentId(), "Morvek-Audio Model J57");
+    EXPECT_EQ(system->GetRevisionText(), "1.07");
+    EXPECT_FLOAT_EQ(system->GetParam207(), 12.5f);
+    ASSERT_NE(system->GetSYSSetup(), nullptr);
+    EXPECT_EQ(system->GetSYSSetup()->GetSerialNumber(), "12345");
+    EXPECT_EQ(f.Doc().GetSdiView()->GetCurrentSetup(), system);
+
+    // A second connect replaces the record rather than adding one.
+    ASSERT_EQ(f.Doc().ConnectInstrument(1, 9600), 0);
+    EXPECT_EQ(list.GetCount(), 1);
+}
+
+TEST_F(ConnectTest, ConnectInAnotherViewReadsNoSetups)
+{
+    f.Frame().SwitchView(CMainFrame::kDownloadView);
+    ASSERT_EQ(f.Doc().ConnectInstrument(1, 9600), 0);
+    EXPECT_EQ(f.Doc().GetSetupList().GetCount(), 0);
+    for (const std::string& command : sim.Commands())
+        EXPECT_NE(command, "&Q2");
 }
 
 TEST_F(ConnectTest, InstrumentOfAnotherMakerIsRefused)
