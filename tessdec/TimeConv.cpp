@@ -112,24 +112,25 @@ uint32_t StampSecs(const std::tm& tm, uint32_t* prev) {
 void NoteTransition(const std::tm& tm, int event) {
     LibraryState& lib = Lib();
     std::tm copy = tm;
-    bool repeatedHour = false;
-    if (copy.tm_mon == 9) {  // October: is this the day summer time ended?
-        std::tm day = tm, before = tm;
-        day.tm_hour = 12, day.tm_min = 0, day.tm_sec = 0, day.tm_isdst = -1;
-        before = day;
-        before.tm_mday -= 1;
-        std::mktime(&day);
-        std::mktime(&before);
-        repeatedHour = day.tm_isdst == 0 && before.tm_isdst > 0 && (tm.tm_hour == 1 || tm.tm_hour == 2);
-    }
+    // The day summer time ended, in any month (October in Europe, March or
+    // April in the south): its hour 1 or 2 comes twice.
+    std::tm day = tm, before = tm;
+    day.tm_hour = 12, day.tm_min = 0, day.tm_sec = 0, day.tm_isdst = -1;
+    before = day;
+    before.tm_mday -= 1;
+    std::mktime(&day);
+    std::mktime(&before);
+    const bool repeatedHour = day.tm_isdst == 0 && before.tm_isdst > 0 && (tm.tm_hour == 1 || tm.tm_hour == 2);
     if (repeatedHour) {
         copy.tm_isdst = event == 64 ? 0 : lib.dstState;
     } else if (lib.dstState != -1 && lib.dstEnd == 0) {
         copy.tm_isdst = lib.dstState;
     }
-    std::tm conv = copy;
+    // The conversion settles the daylight-saving field; the window keeps
+    // what it settled on.
+    const std::time_t converted = std::mktime(&copy);
+    const int64_t t = converted < 0 ? 0 : static_cast<int64_t>(converted);
     const int field = copy.tm_isdst;
-    const int64_t t = LocalSecs(conv);
     if (event == 0) {
         if (lib.dstEnd == 0 && field != lib.dstState && lib.dstState != -1) lib.dstEnd = t;
         return;

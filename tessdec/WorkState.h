@@ -124,6 +124,7 @@ struct WorkState {
     double thRunningTime;      // running time of the stream / runs
     uint16_t thSample;         // samples in the block under way
     uint16_t thRunStart;       // next run-start index of the stream
+    uint16_t thStreamOpen;     // 1 while a time-history stream is under way
     uint32_t specSampleCount;  // type 21/27 spectrum samples
     uint32_t thSampleCount;    // type 21/27 time-history samples
     uint32_t snapshotCount;    // J57 RTA/FFT/TAL type 2 snapshots

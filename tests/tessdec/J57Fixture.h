@@ -20,19 +20,19 @@ inline fixtures::DownloadFileBuilder Records(fixtures::DownloadFileBuilder f, in
     f.Record('M', fixtures::BodyBuilder().Text("MODE", 39).U8(0).PadTo(219));
     f.Record('S', fixtures::BodyBuilder().PadTo(226));
     f.Record('C', fixtures::BodyBuilder().PadTo(65));
-    for (unsigned type = 1; type <= 5; ++type) f.Record(type, SmallBody(40));
+    for (unsigned type = 1; type <= 5; ++type) f.Record(type, SmallBody(type == 3 ? 200 : 40));  // a day is long
     const std::string stream = std::string("\x50\x80\x90\x00\x51\x40", 6) + '\0';  // levels, a marker, the end
     if (j46j57) {
         f.Record(6, SmallBody(12));  // passed over on the J46 and J57
         f.Stream(7, stream);
     } else {
         f.Stream(6, stream);
-        f.Record(7, fixtures::BodyBuilder().PadTo(100));  // histograms
+        f.Record(7, fixtures::BodyBuilder().PadTo(4096 + 2 * 512));  // histograms
     }
     f.Record(8, fixtures::BodyBuilder().PadTo(300));
     f.Run(21, 4, {"\x01\x02\x03\x04", "\x05\x06\x07\x08"});
     f.Run(27, 3, {"\x09\x0a\x0b"});
-    for (unsigned type = 129; type <= 132; ++type) f.Record(type, fixtures::BodyBuilder().U16(1).PadTo(80));
+    for (unsigned type = 129; type <= 132; ++type) f.Record(type, fixtures::BodyBuilder().U16(1).PadTo(211));
     f.E(" 12,Event line", "second line");
     f.Record(200, fixtures::BodyBuilder().PadTo(7));  // unknown: passed over
     return f;
