@@ -323,7 +323,7 @@ int CSdiDoc::ConnectInstrument(int portNumber, int baudRate)
     if (IsSetupViewActive()) {
         ReloadSystemSetup();
         if (sdiView_)
-            sdiView_->SelectFirstSetup();
+            sdiView_->SelectSetup(0);
         PumpWaitingMessages();
     }
     return 0;
@@ -384,9 +384,17 @@ int CSdiDoc::ReloadSystemSetup()
         else
             setups_.AddSorted(std::move(record));
     }
-    if (sdiView_)
-        sdiView_->RebuildSetupList();
+    RebuildSetupView();
     return block ? 0 : -1;
+}
+
+void CSdiDoc::RebuildSetupView()
+{
+    if (!sdiView_)
+        return;
+    sdiView_->DeleteAllSetups();
+    for (int i = 0; i < setups_.GetCount(); ++i)
+        sdiView_->AddSetup(setups_.GetAt(i));
 }
 
 bool CSdiDoc::PumpWaitingMessages()

@@ -76,6 +76,8 @@ public:
     // The instrument's system settings into the setup list: 0, or -1 when
     // none could be read.
     int ReloadSystemSetup();
+    // The Setup view lists the whole setup list again.
+    void RebuildSetupView();
     // Lets waiting window messages run; false when the program is ending.
     bool PumpWaitingMessages();
 

@@ -32,7 +32,7 @@ CSdiView::CSdiView(CSdiDoc* doc, QWidget* parent) : QWidget(parent), CView(doc)
         doc->SetSdiView(this);
     connect(list_, &QListWidget::currentRowChanged, this, [this](int row) {
         if (SetupRec* record = RecordOf(list_->item(row)))
-            ShowSetup(row, record);
+            OnSetupSelected(row, record);
     });
 }
 
@@ -62,23 +62,31 @@ SetupRec* CSdiView::GetSelectedSetup() const
     return RecordOf(list_->currentItem());
 }
 
-void CSdiView::RebuildSetupList()
+int CSdiView::AddSetup(SetupRec* record, int position)
+{
+    if (position != -1)
+        return 0;
+    auto* item = new QListWidgetItem(platform::FromAnsi(record->GetName()), list_);
+    item->setData(Qt::UserRole, QVariant::fromValue(static_cast<void*>(record)));
+    return list_->count() - 1;
+}
+
+void CSdiView::DeleteAllSetups()
 {
     list_->clear();
-    if (!GetDocument())
-        return;
-    const SetupMgrJ46& setups = GetDocument()->GetSetupList();
-    for (int i = 0; i < setups.GetCount(); ++i) {
-        SetupRec* record = setups.GetAt(i);
-        auto* item = new QListWidgetItem(platform::FromAnsi(record->GetName()), list_);
-        item->setData(Qt::UserRole, QVariant::fromValue(static_cast<void*>(record)));
+}
+
+void CSdiView::SelectSetup(int index)
+{
+    if (index >= 0 && index < list_->count()) {
+        list_->setCurrentRow(index);
+        list_->setFocus();
     }
 }
 
-void CSdiView::SelectFirstSetup()
+int CSdiView::GetSetupCount() const
 {
-    if (list_->count() > 0)
-        list_->setCurrentRow(0);
+    return list_->count();
 }
 
 void CSdiView::RemoveSetupPages(SetupRec* setup)
@@ -93,7 +101,7 @@ void CSdiView::SaveSetupPages()
         sheet_->SaveAll();
 }
 
-void CSdiView::ShowSetup(int /*index*/, SetupRec* setup)
+void CSdiView::OnSetupSelected(int /*index*/, SetupRec* setup)
 {
     if (sheet_)
         sheet_->ShowSetup(setup);

@@ -32,12 +32,17 @@ public:
 
     void RemoveSetupPages(SetupRec* setup);
     void SaveSetupPages();
-    void ShowSetup(int index, SetupRec* setup);
+    // An entry became selected: the sheet shows its setup.
+    void OnSetupSelected(int index, SetupRec* setup);
 
-    // Lists the document's setups again, in the setup list's order.
-    void RebuildSetupList();
-    // Selects the first entry, if any.
-    void SelectFirstSetup();
+    // Appends an entry for record; position must be -1. The new index, or 0
+    // for another position.
+    int AddSetup(SetupRec* record, int position = -1);
+    // Removes every entry (the records stay).
+    void DeleteAllSetups();
+    // Selects the entry; nothing for an index outside the list.
+    void SelectSetup(int index);
+    int GetSetupCount() const;
 
 private:
     QListWidget* list_ = nullptr;

@@ -83,6 +83,30 @@ TEST_F(FrameTest, ToolbarAndStatusBar)
         EXPECT_NE(bar->findChild<QLabel*>(pane), nullptr) << pane;
 }
 
+TEST_F(FrameTest, AcceleratorsAndAboutBox)
+{
+    bool ctrl8 = false;
+    for (QAction* action : f.Frame().ActionsOf(cmd::SaveSetupToJ57))
+        ctrl8 = ctrl8 || action->shortcut() == QKeySequence("Ctrl+8");
+    EXPECT_TRUE(ctrl8);
+    EXPECT_EQ(f.Frame().ActionsOf(cmd::EditCopy).size(), 2u);  // Ctrl+C and Ctrl+Insert
+
+    std::vector<std::string> texts;
+    QString caption;
+    QTimer::singleShot(0, [&] {
+        QWidget* about = QApplication::activeModalWidget();
+        ASSERT_NE(about, nullptr);
+        caption = about->windowTitle();
+        for (QLabel* label : about->findChildren<QLabel*>())
+            if (!label->text().isEmpty())
+                texts.push_back(label->text().toStdString());
+        static_cast<QDialog*>(about)->accept();
+    });
+    f.Frame().OnCommand(cmd::About);
+    EXPECT_EQ(caption, "About J57 Utility");
+    EXPECT_EQ(texts, (std::vector<std::string>{"J57 Utility Software", "Version 3.12", "June 2003"}));
+}
+
 TEST_F(FrameTest, SetupViewSurvivesARoundTripAndTheOthersAreRebuilt)
 {
     CSdiDoc& doc = f.Doc();
@@ -181,10 +205,10 @@ TEST_F(FrameTest, SelectedSetupDecidesTheSetupCommands)
     system->SetOrigin(7);
     f.Doc().GetSetupList().AddSorted(std::move(system));
     CSdiView* view = f.Doc().GetSdiView();
-    view->RebuildSetupList();
+    f.Doc().RebuildSetupView();
     ASSERT_EQ(view->GetSetupList()->count(), 2);
 
-    view->SelectFirstSetup();  // the system setup comes first
+    view->SelectSetup(0);  // the system setup comes first
     EXPECT_TRUE(Enabled(cmd::SaveSetupToJ57));
     EXPECT_FALSE(Enabled(cmd::SaveSetupToFile));
     EXPECT_FALSE(Enabled(cmd::DeleteSetup));
