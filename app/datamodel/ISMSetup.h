@@ -1,8 +1,9 @@
 #pragma once
 // Setup of the integrating sound level meter mode.
 #include "MeasurementSetup.h"
+#include "SetupValueTexts.h"
 
-class ISMSetup : public MeasurementSetup {
+class ISMSetup : public MeasurementSetup, public ISMValueTexts {
 public:
     ISMSetup() = default;
     ISMSetup(const ISMSetup&) = default;

@@ -1,8 +1,9 @@
 #pragma once
 // Setup of the logging sound level meter mode.
 #include "MeasurementSetup.h"
+#include "SetupValueTexts.h"
 
-class LOGSetup : public MeasurementSetup {
+class LOGSetup : public MeasurementSetup, public LOGValueTexts {
 public:
     LOGSetup() = default;
     LOGSetup(const LOGSetup&) = default;

@@ -3,8 +3,9 @@
 // the header of the measurement blocks. The program reads these from download
 // files; a setup record never writes one to a file.
 #include "NamedSetup.h"
+#include "SetupValueTexts.h"
 
-class OBASetup : public NamedSetup {
+class OBASetup : public NamedSetup, public OBAValueTexts {
 public:
     OBASetup() = default;
     OBASetup(const OBASetup&) = default;

@@ -1,8 +1,9 @@
 #pragma once
 // Setup of the simple sound analyser mode.
 #include "MeasurementSetup.h"
+#include "SetupValueTexts.h"
 
-class SSASetup : public MeasurementSetup {
+class SSASetup : public MeasurementSetup, public SSAValueTexts {
 public:
     SSASetup() = default;
     SSASetup(const SSASetup&) = default;

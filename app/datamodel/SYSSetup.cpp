@@ -1,5 +1,6 @@
 #include "SYSSetup.h"
 
+#include <cmath>
 #include <vector>
 
 #include "SetupBlock.h"
@@ -7,6 +8,20 @@
 namespace {
 constexpr size_t kSerialNumber = 9;
 constexpr size_t kSerialNumberLength = 5;
+
+struct TextField {
+    size_t offset;
+    size_t length;
+};
+// In the order of SYSSetup::CachedText.
+constexpr TextField kTextFields[] = {
+    {19, 30}, {49, 30}, {79, 30}, {121, 30}, {152, 30}, {200, 8}, {214, 4},
+};
+
+int BelowOr(int value, int limit, int fallback)
+{
+    return (value >= 0 && value < limit) ? value : fallback;
+}
 }  // namespace
 
 void SYSSetup::Serialize(std::istream& in)
@@ -22,4 +37,208 @@ void SYSSetup::Serialize(std::istream& in)
 void SYSSetup::AfterLoad()
 {
     m_serialNumber = SetupBlock::GetRawText(m_block.data() + kSerialNumber, kSerialNumberLength);
+}
+
+const std::string& SYSSetup::Cached(CachedText which) const
+{
+    std::string& text = m_texts[which];
+    const TextField& field = kTextFields[which];
+    if (text.empty()) {
+        if (const uint8_t* p = Field(field.offset, field.length))
+            text = SetupBlock::GetText(p, field.length);
+    }
+    return text;
+}
+
+void SYSSetup::SetCached(CachedText which, const std::string& text)
+{
+    const TextField& field = kTextFields[which];
+    uint8_t* p = Field(field.offset, field.length);
+    if (p == nullptr)
+        return;
+    SetupBlock::SetText(p, field.length, text);
+    m_texts[which] = SetupBlock::GetText(p, field.length);
+}
+
+int SYSSetup::GetLogicOutputCode() const
+{
+    return BelowOr(Byte(115), 18, 0);
+}
+
+void SYSSetup::SetLogicOutputCode(int code)
+{
+    // A negative code is below 18 as well: its low byte goes in, and the
+    // getter reads it as 0.
+    SetByte(115, code < 18 ? code : 0);
+}
+
+void SYSSetup::SetLogicOutputTime(int seconds)
+{
+    SetByte(116, seconds < 255 ? seconds : 10);
+}
+
+int SYSSetup::GetLogicInputMode() const
+{
+    return BelowOr(Byte(119), 5, 0);
+}
+
+void SYSSetup::SetLogicInputMode(int mode)
+{
+    SetByte(119, mode <= 4 ? mode : 0);
+}
+
+int SYSSetup::GetPowerOffMode() const
+{
+    return BelowOr(Byte(192), 3, 1);
+}
+
+void SYSSetup::SetPowerOffMode(int mode)
+{
+    SetByte(192, (mode == 1 || mode == 2) ? mode : 0);
+}
+
+void SYSSetup::SetAutoOffTime(int minutes)
+{
+    SetByte(194, minutes < 99 ? minutes : 12);
+}
+
+void SYSSetup::SetBlankLcdTime(int minutes)
+{
+    SetByte(195, minutes < 99 ? minutes : 4);
+}
+
+void SYSSetup::SetBacklightTime(int seconds)
+{
+    SetByte(196, seconds < 99 ? seconds : 30);
+}
+
+void SYSSetup::SetLcdContrast(int contrast)
+{
+    SetByte(197, contrast < 54 ? 54 : (contrast > 80 ? 80 : contrast));
+}
+
+double SYSSetup::GetCalibratorLevel() const
+{
+    const uint8_t* p = Field(198, 2);
+    return p ? SetupBlock::Get88(p) : 0.0;
+}
+
+void SYSSetup::SetCalibratorLevel(double db)
+{
+    if (uint8_t* p = Field(198, 2))
+        SetupBlock::Set88(p, db);
+}
+
+void SYSSetup::SetTransducer(int transducer)
+{
+    if (transducer >= 0 && transducer <= 2)
+        SetByte(208, transducer);
+}
+
+void SYSSetup::SetAutoCalCheck(int enabled, int noiseFloor)
+{
+    SetByte(209, enabled == 0 ? 0 : (noiseFloor != 0 ? 2 : 1));
+}
+
+int SYSSetup::GetAutoCalHour() const
+{
+    int hour = DecodeBcd(static_cast<uint8_t>(Byte(210)));
+    return hour > 99 ? 0 : hour;
+}
+
+int SYSSetup::GetAutoCalMinute() const
+{
+    int minute = DecodeBcd(static_cast<uint8_t>(Byte(211)));
+    return minute > 59 ? 0 : minute;
+}
+
+void SYSSetup::SetAutoCalTime(int hour, int minute)
+{
+    SetByte(210, EncodeBcd(hour));
+    SetByte(211, EncodeBcd(minute));
+}
+
+double SYSSetup::GetEuScaleFactor() const
+{
+    const uint8_t* p = Field(212, 2);
+    if (p == nullptr)
+        return 0.0;
+    double db = static_cast<int8_t>(p[0]) + p[1] / 256.0;
+    return 1.0 / std::pow(10.0, db / 20.0);
+}
+
+void SYSSetup::SetEuScaleFactor(double factor)
+{
+    uint8_t* p = Field(212, 2);
+    if (p == nullptr || !(factor > 0) || !std::isfinite(factor))
+        return;
+    double db = 20.0 * std::log10(1.0 / factor);
+    // The whole dB below the value and its fraction in 256ths, an exact half
+    // rounded down. For a positive value that is the 8.8 form of the other
+    // blocks; a negative one reads back as the signed byte plus the fraction.
+    double whole = std::floor(db);
+    double scaled = (db - whole) * 256.0;
+    double fraction = std::floor(scaled);
+    if (scaled - fraction > 0.5)
+        fraction += 1;
+    if (fraction >= 256) {
+        fraction = 0;
+        whole += 1;
+    }
+    if (whole < -128) {
+        whole = -128;
+        fraction = 0;
+    } else if (whole > 127) {
+        whole = 127;
+        fraction = 255;
+    }
+    p[0] = static_cast<uint8_t>(static_cast<int8_t>(whole));
+    p[1] = static_cast<uint8_t>(fraction);
+}
+
+void SYSSetup::DecodeLogicOutput(int code, std::array<bool, 7>& flags)
+{
+    flags.fill(false);
+    if (code == 0)
+        return;
+    flags[0] = true;
+    if (code >= 1 && code <= 15)
+        for (int bit = 0; bit < 4; ++bit)
+            flags[1 + bit] = ((code >> bit) & 1) != 0;
+    else if (code == 16)
+        flags[5] = true;
+    else if (code == 17)
+        flags[6] = true;
+}
+
+const std::string& SYSSetup::LogicInputModeText(int mode, std::string& out)
+{
+    static const char* const kTexts[] = {"None", "Pause", "Toggle", "Level", "Alarm"};
+    int code = mode & 0xFF;
+    out = kTexts[code <= 4 ? code : 0];
+    return out;
+}
+
+const std::string& SYSSetup::ModeText(int setupType, std::string& out)
+{
+    static const char* const kTexts[] = {"SSA", "ISM", "LOG", "TAL", "FFT", "RTA", "ENV", "AUD", "VIB"};
+    out = (setupType >= 5 && setupType <= 13) ? kTexts[setupType - 5] : "";
+    return out;
+}
+
+const std::string& SYSSetup::Text30ToString(std::string& out, const uint8_t* field)
+{
+    out = field ? SetupBlock::GetText(field, 30) : std::string();
+    return out;
+}
+
+const std::string& SYSSetup::Text4ToString(std::string& out, const uint8_t* field)
+{
+    out = field ? SetupBlock::GetText(field, 4) : std::string();
+    return out;
+}
+
+double SYSSetup::DbToLinear(double db)
+{
+    return std::pow(10.0, db / 20.0);
 }

@@ -1,6 +1,13 @@
 #pragma once
-// The instrument's system settings over the 226-byte block. They travel only
-// between the program and the instrument: never to a setup file.
+// The instrument's system settings over the 226-byte block: identity texts,
+// power and display, logic input and output, modem and dial-out, calibrator
+// and engineering units. They travel only between the program and the
+// instrument: never to a setup file.
+//
+// Text getters keep a cached text, built from the block when the cache is
+// empty; a text setter writes the block and rebuilds its cache. A change made
+// to the block through its pointer shows only after that field's setter ran.
+#include <array>
 #include <istream>
 #include <ostream>
 #include <string>
@@ -22,10 +29,126 @@ public:
 
     // The serial number (bytes 9-13) as taken when the block was loaded.
     const std::string& GetSerialNumber() const { return m_serialNumber; }
+    // The firmware revision text; nothing in this class fills it.
+    const std::string& GetRevision() const { return m_revision; }
+
+    // Byte 2 flags, set for 1 and cleared otherwise.
+    int GetBacklightOn() const { return Flag(2, 0x02); }
+    void SetBacklightOn(int on) { SetFlagIfOne(2, 0x02, on); }
+    int GetExternalPower() const { return Flag(2, 0x04); }
+    void SetExternalPower(int on) { SetFlagIfOne(2, 0x04, on); }
+    int GetRandomIncidence() const { return Flag(2, 0x20); }
+    void SetRandomIncidence(int on) { SetFlagIfOne(2, 0x20, on); }
+    int GetMakerModem() const { return Flag(2, 0x40); }
+    void SetMakerModem(int on) { SetFlagIfOne(2, 0x40, on); }
+    int GetModemEnabled() const { return Flag(2, 0x80); }
+    void SetModemEnabled(int on) { SetFlagIfOne(2, 0x80, on); }
+
+    // 30-character texts, blank filled.
+    const std::string& GetInstrumentName() const { return Cached(kInstrumentName); }
+    void SetInstrumentName(const std::string& text) { SetCached(kInstrumentName, text); }
+    const std::string& GetDescription1() const { return Cached(kDescription1); }
+    void SetDescription1(const std::string& text) { SetCached(kDescription1, text); }
+    const std::string& GetDescription2() const { return Cached(kDescription2); }
+    void SetDescription2(const std::string& text) { SetCached(kDescription2, text); }
+    const std::string& GetTelephoneNumber() const { return Cached(kTelephone); }
+    void SetTelephoneNumber(const std::string& text) { SetCached(kTelephone, text); }
+    const std::string& GetModemInitString() const { return Cached(kModemInit); }
+    void SetModemInitString(const std::string& text) { SetCached(kModemInit, text); }
+    // 8 characters.
+    const std::string& GetCalibratorSerial() const { return Cached(kCalibratorSerial); }
+    void SetCalibratorSerial(const std::string& text) { SetCached(kCalibratorSerial, text); }
+    // 4 characters.
+    const std::string& GetEuUnitsLabel() const { return Cached(kEuLabel); }
+    void SetEuUnitsLabel(const std::string& text) { SetCached(kEuLabel, text); }
+
+    // Byte 115: 0 off, 1 to 15 event bits, 16 run mode, 17 exceedance;
+    // 18 or more reads 0 and stores 0.
+    int GetLogicOutputCode() const;
+    int IsLogicOutputOff() const { return GetLogicOutputCode() == 0; }
+    void SetLogicOutputCode(int code);
+    // Byte 116, seconds; 255 or more stores 10.
+    int GetLogicOutputTime() const { return Byte(116); }
+    void SetLogicOutputTime(int seconds);
+    // Byte 119: 0 none, 1 pause, 2 toggle, 3 level, 4 alarm; 5 or more reads 0,
+    // above 4 stores 0.
+    int GetLogicInputMode() const;
+    void SetLogicInputMode(int mode);
+
+    // Byte 120 dial-out flags.
+    int GetDialOnExceedance() const { return Flag(120, 0x01); }
+    void SetDialOnExceedance(int on) { SetFlagIfOne(120, 0x01, on); }
+    int GetDialOnAlarm() const { return Flag(120, 0x02); }
+    void SetDialOnAlarm(int on) { SetFlagIfOne(120, 0x02, on); }
+    // Byte 151, unchecked.
+    int GetMonitorNumber() const { return Byte(151); }
+    void SetMonitorNumber(int number) { SetByte(151, number); }
+
+    // Byte 192: 0 blank the display, 1 turn off automatically, 2 stay on;
+    // 3 or more reads 1; only 1 and 2 are stored, anything else stores 0.
+    int GetPowerOffMode() const;
+    void SetPowerOffMode(int mode);
+    // Minutes and seconds of inactivity; 99 or more stores the default.
+    int GetAutoOffTime() const { return Byte(194); }
+    void SetAutoOffTime(int minutes);
+    int GetBlankLcdTime() const { return Byte(195); }
+    void SetBlankLcdTime(int minutes);
+    int GetBacklightTime() const { return Byte(196); }
+    void SetBacklightTime(int seconds);
+    // Byte 197, stored clamped to 54 to 80.
+    int GetLcdContrast() const { return Byte(197); }
+    void SetLcdContrast(int contrast);
+
+    // Bytes 198-199, 8.8 dB.
+    double GetCalibratorLevel() const;
+    void SetCalibratorLevel(double db);
+    // Byte 208: 0 to 2; other values leave the byte unchanged.
+    int GetTransducer() const { return Byte(208); }
+    void SetTransducer(int transducer);
+    // Byte 209: 0 off, 1 on, 2 on with the noise floor check.
+    int IsAutoCalCheck() const { return Byte(209) != 0; }
+    int IsNoiseFloorCheck() const { return Byte(209) >= 2; }
+    void SetAutoCalCheck(int enabled, int noiseFloor);
+    // Bytes 210, 211 packed BCD; an hour above 99 or a minute above 59 reads 0.
+    int GetAutoCalHour() const;
+    int GetAutoCalMinute() const;
+    void SetAutoCalTime(int hour, int minute);
+
+    // Bytes 212-213: the engineering units scale in dB (a signed byte and
+    // 256ths), as volts per unit = 1 / 10^(dB / 20). A factor of 0 or less
+    // changes nothing.
+    double GetEuScaleFactor() const;
+    void SetEuScaleFactor(double factor);
+
+    // Clears all seven flags; a code other than 0 sets the first; codes 1 to
+    // 15 set flags 2 to 5 from their bits 0 to 3; 16 sets the sixth, 17 the
+    // seventh.
+    static void DecodeLogicOutput(int code, std::array<bool, 7>& flags);
+
+    // Value texts.
+    static const std::string& LogicInputModeText(int mode, std::string& out);
+    static const std::string& ModeText(int setupType, std::string& out);
+    // A fixed-width text field up to its first zero byte, trailing blanks
+    // removed; the field itself is only read.
+    static const std::string& Text30ToString(std::string& out, const uint8_t* field);
+    static const std::string& Text4ToString(std::string& out, const uint8_t* field);
+    static double DbToLinear(double db);
+    static int IsBit01Set(int value) { return (value & 0x01) != 0; }
+    static int IsBit20Set(int value) { return (value & 0x20) != 0; }
+
+    // Serves a page of the editor that is never shown: the text unchanged.
+    const std::string& GetMarkerName(const std::string& text) const { return text; }
 
 protected:
     void AfterLoad() override;
 
 private:
+    enum CachedText { kInstrumentName, kDescription1, kDescription2, kTelephone, kModemInit,
+                      kCalibratorSerial, kEuLabel, kCachedTextCount };
+    const std::string& Cached(CachedText which) const;
+    void SetCached(CachedText which, const std::string& text);
+
     std::string m_serialNumber;
+    std::string m_revision;
+    mutable std::array<std::string, kCachedTextCount> m_texts;
 };

@@ -1,8 +1,9 @@
 #pragma once
 // Setup of the ZU-Reru analyser mode (after the German TA Laerm noise rule).
 #include "MeasurementSetup.h"
+#include "SetupValueTexts.h"
 
-class TALSetup : public MeasurementSetup {
+class TALSetup : public MeasurementSetup, public TALValueTexts {
 public:
     TALSetup() = default;
     TALSetup(const TALSetup&) = default;

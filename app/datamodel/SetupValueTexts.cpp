@@ -1,0 +1,218 @@
+#include "SetupValueTexts.h"
+
+#include <array>
+#include <initializer_list>
+
+namespace {
+using Texts = std::initializer_list<const char*>;
+
+// The text of code (as one byte) in a table that starts at code first; the
+// fallback (nullptr: empty) for a code outside it.
+const std::string& CodeText(int code, Texts table, std::string& out, const char* fallback = nullptr,
+                            int first = 0)
+{
+    int index = (code & 0xFF) - first;
+    if (index >= 0 && static_cast<size_t>(index) < table.size())
+        out = table.begin()[index];
+    else
+        out = fallback != nullptr ? fallback : "";
+    return out;
+}
+
+constexpr std::array<const char*, 35> kBands = {
+    "8.0 Hz",  "10.0 Hz", "12.5 Hz", "16.0 Hz", "20.0 Hz",  "25.0 Hz",  "31.5 Hz",  "40.0 Hz",  "50.0 Hz",
+    "63.0 Hz", "80.0 Hz", "100 Hz",  "125 Hz",  "160 Hz",   "200 Hz",   "250 Hz",   "315 Hz",   "400 Hz",
+    "500 Hz",  "630 Hz",  "800 Hz",  "1000 Hz", "1250 Hz",  "1600 Hz",  "2000 Hz",  "2500 Hz",  "3150 Hz",
+    "4000 Hz", "5000 Hz", "6300 Hz", "8000 Hz", "10000 Hz", "12500 Hz", "16000 Hz", "20000 Hz",
+};
+
+// count names of the band table from first on.
+const std::string& BandText(int index, int first, int count, std::string& out)
+{
+    out = (index >= 0 && index < count) ? kBands[static_cast<size_t>(first + index)] : "";
+    return out;
+}
+
+const Texts kAcOutput = {"AC-1 AC-2", "AC-1 DC", "AC-2 DC", "AC-2 AC-1"};
+const Texts kDetector = {"Slow", "Fast", "Impulse"};
+const Texts kWeighting = {"A", "C", "Flat"};
+const Texts kJ57Range = {"Normal", "Low", "High"};
+}  // namespace
+
+int CountFlagBits(int value)
+{
+    int count = 0;
+    for (int bit = 0; bit < 8; ++bit)
+        count += (value >> bit) & 1;
+    return count;
+}
+
+int IsFlagSet(int value, int mask)
+{
+    return (value & mask & 0xFF) != 0 ? 1 : 0;
+}
+
+const std::string& SSAValueTexts::WeightingText(int code, std::string& out)
+{
+    return CodeText(code, kWeighting, out);
+}
+
+const std::string& SSAValueTexts::WeightingLetter(int code, std::string& out)
+{
+    return CodeText(code, {"A", "C", "F"}, out);
+}
+
+const std::string& SSAValueTexts::Peak1WeightingText(int code, std::string& out)
+{
+    return CodeText(code, {"A", "C"}, out, "Flat");
+}
+
+const std::string& SSAValueTexts::AcOutputText(int code, std::string& out)
+{
+    return CodeText(code, kAcOutput, out);
+}
+
+const std::string& SSAValueTexts::GainText(int code, std::string& out)
+{
+    return CodeText(code, {"-20", "-10", "+0", "+10", "+20", "+30", "+40", "+50"}, out, "+0");
+}
+
+const std::string& SSAValueTexts::SecondDisplayText(int code, std::string& out)
+{
+    return CodeText(code, {"TWA", "SEL", "Min", "Max", "Peak"}, out);
+}
+
+const std::string& SSAValueTexts::BandName(int index, std::string& out)
+{
+    return BandText(index, 2, 33, out);
+}
+
+const std::string& SSAValueTexts::OctaveBandName(int index, std::string& out)
+{
+    if (index >= 1 && index <= 32 && (index - 1) % 3 == 0)
+        return BandName(index, out);
+    out.clear();
+    return out;
+}
+
+const std::string& LOGValueTexts::WeightingText(int code, std::string& out)
+{
+    return CodeText(code, {"A", "C"}, out, "Flat");
+}
+
+const std::string& LOGValueTexts::WeightingLetter(int code, std::string& out)
+{
+    return CodeText(code, {"A", "C"}, out, "F");
+}
+
+const std::string& LOGValueTexts::FreqWeightingText(int code, std::string& out)
+{
+    return CodeText(code, {"A", "C", "Flat", "Oct", "1/3"}, out);
+}
+
+const std::string& LOGValueTexts::FreqWeightingShortText(int code, std::string& out)
+{
+    return CodeText(code, {"A", "C", "F", "1/1", "1/3"}, out);
+}
+
+const std::string& LOGValueTexts::RangeText(int code, std::string& out)
+{
+    return CodeText(code, kJ57Range, out);
+}
+
+const std::string& LOGValueTexts::AcOutputText(int code, std::string& out)
+{
+    return CodeText(code, kAcOutput, out);
+}
+
+const std::string& LOGValueTexts::OtherLevelText(int code, std::string& out)
+{
+    return CodeText(code, {"None", "Peak-II", "Peak-I", "Lmax", "Advanced"}, out);
+}
+
+const std::string& LOGValueTexts::PeriodUnitText(int code, std::string& out)
+{
+    return CodeText(code, {"1/32 seconds", "1.0 seconds", "10.0 seconds", "60.0 seconds"}, out);
+}
+
+const std::string& LOGValueTexts::ReportChoiceText(int code, std::string& out)
+{
+    return CodeText(code, {"No", "Short", "Long"}, out);
+}
+
+const std::string& LOGValueTexts::TimerModeText(int code, std::string& out)
+{
+    return CodeText(code, {"Off", "Block", "1/Day", "2/Day"}, out);
+}
+
+int LOGValueTexts::ExchangeRateToDb(int index)
+{
+    return (index >= 0 && index < 5) ? index + 3 : 3;
+}
+
+int LOGValueTexts::WeightingDetectorIndex(int weighting, int detector)
+{
+    if (weighting < 0 || weighting > 2 || detector < 0 || detector > 2)
+        return 0;
+    return weighting * 3 + detector;
+}
+
+const std::string& ISMValueTexts::GetDetectorText(int code, std::string& out)
+{
+    return CodeText(code, kDetector, out);
+}
+
+const std::string& ISMValueTexts::GetRangeText(int code, std::string& out)
+{
+    return CodeText(code, kJ57Range, out);
+}
+
+const std::string& ISMValueTexts::GetAcOutputText(int code, std::string& out)
+{
+    return CodeText(code, {"Flat", "Weighted"}, out);
+}
+
+const std::string& TALValueTexts::DetectorText(int code, std::string& out)
+{
+    return CodeText(code, kDetector, out);
+}
+
+const std::string& TALValueTexts::WeightingText(int code, std::string& out)
+{
+    return CodeText(code, kWeighting, out);
+}
+
+const std::string& TALValueTexts::BandName(int index, std::string& out)
+{
+    return BandText(index, 0, 33, out);
+}
+
+const std::string& OBAValueTexts::GetRangeText(int code, std::string& out)
+{
+    return CodeText(code, {"Normal", "High", "Low"}, out);
+}
+
+const std::string& OBAValueTexts::GetScanModeText(int code, std::string& out)
+{
+    return CodeText(code, {"Manual", "Auto", "Timed"}, out);
+}
+
+const std::string& OBAValueTexts::GetProfileText(int code, std::string& out)
+{
+    return CodeText(code, {"Normal", "Short", "Long", "Custom"}, out);
+}
+
+const std::string& OBAValueTexts::GetBandwidthText(int code, std::string& out)
+{
+    return CodeText(code, {"1/1", "1/3"}, out, nullptr, 3);
+}
+
+const std::string& OBAValueTexts::GetBandLabel(int index, std::string& out)
+{
+    return BandText(index, 5, 30, out);
+}
+
+int OBAValueTexts::GetBandwidthIndex(int code)
+{
+    return code == 4 ? 1 : 0;
+}
