@@ -14,30 +14,6 @@ using namespace tessdec_test;
 
 namespace {
 
-const uint32_t kStart = Utc(2003, 3, 9, 14, 5, 30);  // header line 5 of every fixture
-
-// A J57 file of the given mode: header, records, trailer with R 106 = 0.5.
-DownloadFileBuilder J57File(const std::string& mode, const std::function<void(DownloadFileBuilder&)>& records) {
-    HeaderSpec h;
-    h.modeLine = mode;
-    DownloadFileBuilder f;
-    f.AtLines("Quarry", "n1", "n2").Header(h);
-    records(f);
-    return f.J57Trailer("09Mar2003", "14:05:30", "0.5").End();
-}
-
-// A file of another model; its setup lines carry only the start.
-DownloadFileBuilder OtherFile(int model, const std::string& firmware,
-                              const std::function<void(DownloadFileBuilder&)>& records) {
-    HeaderSpec h;
-    h.model = model;
-    h.firmware = firmware;
-    DownloadFileBuilder f;
-    f.Header(h);
-    records(f);
-    return f.R(6, " 09Mar2003 14:05:30").End();
-}
-
 BodyBuilder RunStop(int day, int hour, int minute, unsigned eventByte, unsigned number, bool with24 = true) {
     BodyBuilder b;
     b.U8(0).BcdDate(day, 3, 3).BcdTime(hour, minute, 0).U8(eventByte).U16(number);

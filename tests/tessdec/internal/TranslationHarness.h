@@ -10,6 +10,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <ctime>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -126,5 +127,29 @@ private:
     std::vector<uint8_t> work_ = std::vector<uint8_t>(TESSDEC_WORK_SIZE, 0);
     std::vector<uint8_t> rec_ = std::vector<uint8_t>(TESSDEC_RECORD_SIZE, 0);
 };
+
+inline const uint32_t kStart = Utc(2003, 3, 9, 14, 5, 30);  // header line 5 of every fixture
+
+// A J57 file of the given mode: header, records, trailer with R 106 = 0.5.
+inline fixtures::DownloadFileBuilder J57File(const std::string& mode, const std::function<void(fixtures::DownloadFileBuilder&)>& records) {
+    fixtures::HeaderSpec h;
+    h.modeLine = mode;
+    fixtures::DownloadFileBuilder f;
+    f.AtLines("Quarry", "n1", "n2").Header(h);
+    records(f);
+    return f.J57Trailer("09Mar2003", "14:05:30", "0.5").End();
+}
+
+// A file of another model; its setup lines carry only the start.
+inline fixtures::DownloadFileBuilder OtherFile(int model, const std::string& firmware,
+                              const std::function<void(fixtures::DownloadFileBuilder&)>& records) {
+    fixtures::HeaderSpec h;
+    h.model = model;
+    h.firmware = firmware;
+    fixtures::DownloadFileBuilder f;
+    f.Header(h);
+    records(f);
+    return f.R(6, " 09Mar2003 14:05:30").End();
+}
 
 }  // namespace tessdec_test
