@@ -1,0 +1,131 @@
+#include "EventRec.h"
+
+#include <cmath>
+#include <cstdio>
+
+namespace {
+const char* const kNoRt60 = "   ----   ";
+}  // namespace
+
+EventRec EventRec::FromExceedance(const RecordView& r)
+{
+    EventRec e;
+    e.m_start = r.U32(4);
+    r.Floats(12, e.m_channels, 3);
+    for (size_t i = 0; i < 16; ++i)
+        e.m_block16[i] = r.U8(24 + i);
+    e.m_overloadPercent = r.F32(84);
+    e.m_duration = r.F32(88);
+    e.m_leq = r.F32(100);
+    e.m_max = r.F32(104);
+    e.m_overloads = r.U16(114);
+    e.m_peak = r.F32(116);
+    e.m_peakExcd = r.U16(120);
+    e.m_record = r.U32(124);
+    e.m_sel = r.F32(128);
+    e.m_extraValue = r.F32(132);
+    e.m_thPeriod = r.F32(136);
+    e.m_extraLevel = r.F32(144);
+    e.m_maxWindDir = r.U16(152);
+    e.m_windMax = r.F32(156);
+    for (size_t i = 0; i < 256; ++i)
+        e.m_profile[i] = r.U8(160 + i);
+    return e;
+}
+
+EventRec EventRec::FromRta(const RecordView& r)
+{
+    EventRec e;
+    e.m_start = r.U32(8);
+    e.m_duration = r.F32(12);
+    e.m_preTrigger = r.I16(18);
+    e.m_record = r.U32(20);
+    e.m_triggered = r.I16(24);
+    e.m_leq = r.F32(28);
+    r.Floats(32, e.m_spectra[0], 33);
+    e.m_max = r.F32(164);
+    r.Floats(168, e.m_spectra[1], 33);
+    e.m_min = r.F32(300);
+    r.Floats(304, e.m_spectra[2], 33);
+    e.m_averagedEvents = r.U32(436) + 1;
+    if (e.m_averagedEvents > 0 && e.m_triggered > 0)
+        e.m_timeStep = e.m_duration / (static_cast<float>(e.m_averagedEvents) * e.m_triggered);
+    return e;
+}
+
+void EventRec::SetDecayData(std::vector<std::vector<float>> histories, std::vector<DecayPeak> peaks)
+{
+    peaks.resize(histories.size());
+    m_decays = std::move(histories);
+    m_peaks = std::move(peaks);
+}
+
+const std::string& EventRec::GetRt60Text(int band) const
+{
+    static const std::string kEmpty;
+    return (band >= 0 && band < 33) ? m_rt60[band] : kEmpty;
+}
+
+void EventRec::ComputeRt60Texts(float dbDown, int firstBand, int lastBand)
+{
+    for (int b = firstBand < 0 ? 0 : firstBand; b <= lastBand && b < GetBandCount() && b < 33; ++b)
+        m_rt60[b] = Rt60OfBand(static_cast<size_t>(b), dbDown);
+}
+
+std::string EventRec::Rt60OfBand(size_t band, float dbDown) const
+{
+    const std::vector<float>& level = m_decays[band];
+    // The decay runs over both sample counts, as far as the history holds.
+    long n = static_cast<long>(m_preTrigger) + m_triggered;
+    if (n > static_cast<long>(level.size()))
+        n = static_cast<long>(level.size());
+    long p = m_peaks[band].index;
+    const double dt = m_timeStep;
+    if (p < 0 || p >= n || !(dt > 0) || !std::isfinite(dt))
+        return kNoRt60;
+
+    // From the peak on: samples within 5 dB of the peak restart the decay;
+    // later ones extend it while they stay within dbDown of its start.
+    const float peak = level[static_cast<size_t>(p)];
+    long start = p, end = p;
+    for (long i = p; i < n; ++i) {
+        if (level[i] + 5.0f > peak) {
+            start = end = i;
+        } else if (!(level[i] + dbDown <= level[start])) {
+            end = i;
+        }
+    }
+    // Take the first sample past the dB-down point as well.
+    const float limit = level[start] - dbDown;
+    if (end <= n - 2 && level[end + 1] > 0.0f && level[end] > limit && level[end + 1] <= limit)
+        ++end;
+    if (level[start] - level[end] > 99.0f)
+        return kNoRt60;
+
+    // Least-squares line through the decay, level against time.
+    const long count = end - start + 1;
+    if (count < 2)
+        return kNoRt60;
+    const double x0 = (start + 1 - m_preTrigger) * dt;
+    double sx = 0, sy = 0, sxx = 0, sxy = 0;
+    for (long k = 0; k < count; ++k) {
+        double x = x0 + k * dt;
+        double y = level[start + k];
+        sx += x;
+        sy += y;
+        sxx += x * x;
+        sxy += x * y;
+    }
+    const double denominator = count * sxx - sx * sx;
+    if (denominator == 0)
+        return kNoRt60;
+    const double slope = (count * sxy - sx * sy) / denominator;
+    if (slope == 0 || !std::isfinite(slope))
+        return kNoRt60;
+    const float rt60 = static_cast<float>(-60.0 / slope);
+    if (!std::isfinite(rt60) || rt60 < 0 || rt60 >= 12.0f)
+        return kNoRt60;
+    char text[32];
+    std::snprintf(text, sizeof text, "%7.2f", rt60);
+    return text;
+}

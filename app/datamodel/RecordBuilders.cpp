@@ -1,0 +1,234 @@
+#include "RecordBuilders.h"
+
+#include <cstdint>
+#include <memory>
+#include <vector>
+
+#include "Profile.h"
+
+void RecordManagers::RemoveAll()
+{
+    runStops.RemoveAll();
+    intervals.RemoveAll();
+    timeHistory.RemoveAll();
+    splHistogram.RemoveAll();
+    peakHistogram.RemoveAll();
+    uwPeakHistogram.RemoveAll();
+    snapshots.RemoveAll();
+    obaIntervals.RemoveAll();
+    obaSums.RemoveAll();
+    calibrations.RemoveAll();
+    days.RemoveAll();
+    events.RemoveAll();
+    ssaIntervals.RemoveAll();
+}
+
+namespace RecordBuilders {
+namespace {
+// Fields of the kept setup records.
+constexpr size_t kLogIntervalFlags = 62;   // bit 0x40: Ln saved with each interval
+constexpr size_t kLogOptionFlags = 70;     // bit 0x40: wind measured
+constexpr size_t kLogLnStartLevel = 296;
+constexpr size_t kSsaModeFlags = 60;       // bit 0x08: one-third octaves
+constexpr size_t kSsaIntervalFlags = 62;   // bit 0x40: Ln saved
+constexpr size_t kSsaOptionFlags = 64;     // bit 0x40: wind measured
+constexpr size_t kSsaLnStartLevel = 212;
+constexpr size_t kSsaSpectralLn = 256;     // 2: a spectral Ln table per interval
+
+bool Bit(const RecordView& r, size_t offset, int mask)
+{
+    return (r.U16(offset) & mask) != 0;
+}
+
+int BaseLevel(const RecordView& setup, size_t offset)
+{
+    return setup.IsEmpty() ? kDefaultLnBaseLevel : setup.I16(offset);
+}
+}  // namespace
+
+void AddRunStopRec(const RecordView& record, int& lineCount, RecordManagers& m)
+{
+    m.runStops.Add(std::make_unique<RSRec>(record));
+    lineCount += 1;
+}
+
+void AddIntervalRec(const RecordView& record, const RecordView& setup, int reportType, int& lineCount,
+                    RecordManagers& m)
+{
+    if (reportType != 7)
+        return;
+    bool withLn = setup.IsEmpty() || Bit(setup, kLogIntervalFlags, 0x40);
+    auto interval = std::make_unique<IntvRec>(record, withLn, setup);
+    IntvMgr& mgr = m.intervals;
+    mgr.lnLines = withLn;
+    mgr.windLine = !setup.IsEmpty() && Bit(setup, kLogOptionFlags, 0x40);
+    mgr.baseLevel = BaseLevel(setup, kLogLnStartLevel);
+    mgr.histogram = interval->HasHistogram();
+    mgr.Add(std::move(interval));
+    lineCount += mgr.GetLinesPerRecord();
+}
+
+void AddSnapshotRec(const RecordView& record, int reportType, int& lineCount, RecordManagers& m)
+{
+    int subKind = -1;
+    if (reportType == 24) {
+        switch (record.Kind()) {
+        case 66: subKind = SnapRec::kTalSlm; break;
+        case 67: subKind = SnapRec::kTalRta; break;
+        case 68: subKind = SnapRec::kTalTone; break;
+        default: return;
+        }
+    } else if (reportType == 27) {
+        subKind = SnapRec::kFft;
+    } else if (reportType == 29) {
+        subKind = SnapRec::kAveraged;
+    } else {
+        return;
+    }
+    auto snapshot = std::make_unique<SnapRec>(record, subKind);
+    SnapRec* added = snapshot.get();
+    m.snapshots.Add(std::move(snapshot));
+    lineCount += added->GetLineCount();
+}
+
+void AddObaIntervalRec(const RecordView& record, int reportType, int& lineCount, RecordManagers& m)
+{
+    if (reportType != 12)
+        return;
+    auto interval = std::make_unique<ObaIntvRec>(record);
+    m.obaIntervals.thirdOctave = interval->GetBandwidthFlag() != 0;
+    m.obaIntervals.Add(std::move(interval));
+    lineCount += m.obaIntervals.GetLinesPerRecord();
+}
+
+void AddTimeHistoryRec(const RecordView& record, int reportType, int& lineCount, RecordManagers& m)
+{
+    if (reportType != 8 && reportType != 19 && reportType != 21)
+        return;
+    m.timeHistory.Add(std::make_unique<ThRec>(ThRec::FromTimeHistory(record)));
+    lineCount += 1;
+}
+
+void AddSpectrumThRec(const RecordView& record, int reportType, RecordManagers& m)
+{
+    if (reportType != 30 && reportType != 33)
+        return;
+    m.timeHistory.Add(std::make_unique<ThRec>(ThRec::FromSpectrum(record)));
+}
+
+void AddCalRec(const RecordView& record, int reportType, int& lineCount, RecordManagers& m)
+{
+    if (reportType != 14)
+        return;
+    m.calibrations.Add(std::make_unique<CalRec>(record));
+    lineCount += 1;
+}
+
+void AddDailyRec(const RecordView& record, const RecordView& setup, int reportType, int& lineCount,
+                 RecordManagers& m)
+{
+    if (reportType != 16)
+        return;
+    auto day = std::make_unique<DailyRec>(record);
+    DayRecMgr& mgr = m.days;
+    mgr.baseLevel = BaseLevel(setup, kLogLnStartLevel);
+    mgr.histogram = day->HasHistogram();
+    mgr.wind = (day->GetFlags() & 0x08) != 0;
+    mgr.Add(std::move(day));
+    lineCount += mgr.GetLinesPerRecord();
+}
+
+void AddEventRec(const RecordView& record, int reportType, int& lineCount, RecordManagers& m)
+{
+    if (reportType != 17)
+        return;
+    m.events.windLayout = Bit(record, 96, 0x08);
+    m.events.Add(std::make_unique<EventRec>(EventRec::FromExceedance(record)));
+    lineCount += 1;
+}
+
+void AddRtaEventRec(const RecordView& record, int reportType, int& lineCount, RecordManagers& m)
+{
+    if (reportType != 30 && reportType != 33)
+        return;
+    m.events.Add(std::make_unique<EventRec>(EventRec::FromRta(record)));
+    lineCount += (m.events.rt60LastBand - m.events.rt60FirstBand) / 2 + 4;
+}
+
+void AddSsaIntervalRec(const RecordView& record, const RecordView& setup, int reportType, int& lineCount,
+                       RecordManagers& m)
+{
+    if (reportType != 18)
+        return;
+    bool hasSetup = !setup.IsEmpty();
+    bool withLn = hasSetup && Bit(setup, kSsaIntervalFlags, 0x40);
+    bool spectralLn = hasSetup && setup.I16(kSsaSpectralLn) == 2;
+    auto interval = std::make_unique<SSAIntvRec>(record, withLn, spectralLn, setup);
+    SSAIntvRecMgr& mgr = m.ssaIntervals;
+    mgr.baseLevel = BaseLevel(setup, kSsaLnStartLevel);
+    mgr.histogram = interval->HasHistogram();
+    if (hasSetup) {
+        mgr.windLine = Bit(setup, kSsaOptionFlags, 0x40);
+        mgr.lnLines = withLn;
+        mgr.thirdOctave = (setup.U8(kSsaModeFlags) & 0x08) != 0;
+    }
+    mgr.Add(std::move(interval));
+    lineCount += mgr.GetLinesPerRecord(0);
+}
+
+namespace {
+// count big-endian 32-bit counts from offset as bins of step dB from base.
+void AddBins(const RecordView& record, size_t offset, int count, int base, float step, uint32_t rateFlag,
+             HistogramMgr& mgr)
+{
+    std::vector<uint32_t> counts(static_cast<size_t>(count));
+    uint64_t total = 0;
+    for (size_t i = 0; i < counts.size(); ++i) {
+        size_t at = offset + 4 * i;
+        counts[i] = (static_cast<uint32_t>(record.U8(at)) << 24) | (static_cast<uint32_t>(record.U8(at + 1)) << 16) |
+                    (static_cast<uint32_t>(record.U8(at + 2)) << 8) | record.U8(at + 3);
+        total += counts[i];
+    }
+    mgr.SetBaseLevel(base);
+    mgr.SetTotalCount(total > INT32_MAX ? INT32_MAX : static_cast<int>(total));
+    float level = static_cast<float>(base);
+    for (uint32_t c : counts) {
+        float percent = total >= 1 ? static_cast<float>(100.0 * c / static_cast<double>(total)) : 0.0f;
+        mgr.AddBin(HistogramRec(level, c, percent, rateFlag));
+        level += step;
+    }
+}
+
+void SetRange(HistogramMgr& mgr, const char* lowKey, int lowDefault, const char* highKey, int highDefault)
+{
+    const platform::Profile& profile = platform::AppProfile();
+    mgr.SetLevelRange(profile.GetProfileInt("Histogram Options", lowKey, lowDefault),
+                      profile.GetProfileInt("Histogram Options", highKey, highDefault));
+}
+}  // namespace
+
+void AddHistograms(const RecordView& record, int reportType, int& lineCount, RecordManagers& m)
+{
+    if (reportType != 9 && reportType != 10)
+        return;
+    m.splHistogram.RemoveAll();
+    m.peakHistogram.RemoveAll();
+    m.uwPeakHistogram.RemoveAll();
+
+    int base = static_cast<int>(record.F32(16));
+    uint32_t rateFlag = reportType == 10 ? 1 : 0;
+    AddBins(record, 20, SplHistMgr::kBins, base, 0.1f, rateFlag, m.splHistogram);
+    if ((record.U16(10) & 0x30) != 0) {
+        AddBins(record, 5140, PkHistMgr::kBins, base, 1.0f, rateFlag, m.peakHistogram);
+        AddBins(record, 5652, PkHistMgr::kBins, base, 1.0f, rateFlag, m.uwPeakHistogram);
+    } else {
+        m.peakHistogram.SetBaseLevel(base);
+        m.uwPeakHistogram.SetBaseLevel(base);
+    }
+    SetRange(m.splHistogram, "SplLowLimit", 45, "SplHighLimit", 95);
+    SetRange(m.peakHistogram, "PeakLowLimit", 70, "PeakHighLimit", 120);
+    SetRange(m.uwPeakHistogram, "UwPkLowLimit", 110, "UwPkHighLimit", 140);
+    lineCount += m.splHistogram.GetTableRowCount() + m.peakHistogram.GetTableRowCount() +
+                 m.uwPeakHistogram.GetTableRowCount();
+}
+}  // namespace RecordBuilders

@@ -1,0 +1,64 @@
+#pragma once
+// One time-history sample (output kind 57): a level sample or a run/stop
+// entry, told apart by the sign of its first value; or one spectrum sample of
+// an RTA event (output kinds 21 and 22).
+#include <cstdint>
+#include <string>
+
+#include "RecordView.h"
+
+class ThRec {
+public:
+    // A kind-57 sample.
+    static ThRec FromTimeHistory(const RecordView& record);
+    // A kind-21 or kind-22 spectrum sample: its one spectrum serves as both the
+    // live and the Leq spectrum.
+    static ThRec FromSpectrum(const RecordView& record);
+
+    uint32_t GetTime() const { return m_time; }
+    uint32_t GetRecordNumber() const { return m_record; }
+    // The Leq of a level sample, minus the run-state code of a run/stop entry.
+    float GetLeq() const { return m_first; }
+    // The other level of a level sample, the cause code of a run/stop entry.
+    float GetSecondValue() const { return m_second; }
+    float GetOtherLevel() const { return m_second; }
+    bool IsLevelSample() const;
+    int GetCauseCode() const { return static_cast<int>(m_second); }
+    // Run/stop entries only (first value 0 or less): 0, 3 "Stop", 1 "Pause",
+    // 2 "Mark", 4, 7 "Run", 5 "Cont", 6 "Reset"; otherwise empty.
+    const std::string& GetStateText(std::string& out) const;
+    // Run/stop entries only (first value below 1), causes 0 to 10.
+    const std::string& GetCauseText(std::string& out) const;
+
+    // Entry of the first set's array of weighting 'A', 'C' or 'F' picked by a
+    // detector bit (1, 2, 4 ... 128 for entries 0 to 7); -1.0 otherwise.
+    float GetDetectorLevel(int bit, char letter) const;
+    // The live levels of the second set: bits 32, 64, 128 only.
+    float GetDetectorLevel2(int bit, char letter) const;
+    // Auxiliary readings of the second set: A and C by bit 1, 2 or 4, F by
+    // bit 4 only; -1.0 for any other bit.
+    float GetAuxA(int bit) const;
+    float GetAuxC(int bit) const;
+    float GetAuxF(int bit) const;
+    // Bands 0 to 32; 0.0 beyond.
+    float GetLiveBand(int band) const { return At(m_live, band); }
+    float GetLeqBand(int band) const { return At(m_leqBands, band); }
+    float GetTimeOffset() const { return m_timeOffset; }
+    int GetFlag() const { return m_flag; }
+
+private:
+    ThRec() = default;
+    const float* Set(const float (&set)[3][8], char letter) const;
+
+    uint32_t m_time = 0;
+    uint16_t m_site = 0;
+    float m_first = 0;
+    float m_second = 0;
+    float m_set1[3][8] = {};
+    float m_set2[3][8] = {};
+    uint32_t m_record = 0;
+    float m_live[33] = {};
+    float m_leqBands[33] = {};
+    float m_timeOffset = 0;
+    uint8_t m_flag = 0;
+};

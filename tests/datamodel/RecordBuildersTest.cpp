@@ -1,0 +1,268 @@
+#include <gtest/gtest.h>
+
+#include "RecordBuilders.h"
+#include "RecordTestSupport.h"
+
+using testsupport::OutputRecordBuilder;
+namespace B = RecordBuilders;
+
+namespace {
+// A LOG setup record (output kind 53) with the interval Ln and wind bits.
+OutputRecordBuilder LogSetup(bool ln, bool wind, int lnStart)
+{
+    OutputRecordBuilder s(53);
+    s.U16(62, ln ? 0x40 : 0).U16(70, wind ? 0x40 : 0).I16(296, lnStart);
+    s.Floats(184, {10, 20, 30, 50, 90, 99});
+    return s;
+}
+
+OutputRecordBuilder Interval(bool histogram)
+{
+    OutputRecordBuilder r(2);
+    r.U32(4, 1000).F32(48, 60).F32(56, 70.5f).F32(60, 80).F32(64, 50).U16(120, 2).F32(124, 101)
+        .U32(132, 9).F32(136, 88).F32(140, 102).I16(144, 5);
+    r.Floats(68, {75, 72, 70, 65, 55, 52});
+    r.F32(148, 3.5f).I16(152, 64).F32(156, 7.25f);
+    if (histogram)
+        r.U8(160, 1).BeCount(161, 3, 0x010203).BeCount(161 + 3 * 127, 3, 5);
+    return r;
+}
+}  // namespace
+
+TEST(RecordBuilders, IntervalWithAndWithoutSetup)
+{
+    ScopedProfile profile;
+    RecordManagers m;
+    int lines = 20;
+    auto setup = LogSetup(true, true, 20);
+    B::AddIntervalRec(ViewOf(Interval(true)), ViewOf(setup), 7, lines, m);
+    ASSERT_EQ(m.intervals.GetCount(), 1);
+    const IntvRec* r = m.intervals.GetAt(0);
+    EXPECT_FLOAT_EQ(r->GetLeq(), 70.5f);
+    EXPECT_FLOAT_EQ(r->GetMax(), 80);
+    EXPECT_FLOAT_EQ(r->GetMin(), 50);
+    EXPECT_FLOAT_EQ(r->GetSel(), 88);
+    EXPECT_FLOAT_EQ(r->GetPeak1(), 102);
+    EXPECT_FLOAT_EQ(r->GetPeak2(), 101);
+    EXPECT_DOUBLE_EQ(r->GetExcdPeak1(), 5);
+    EXPECT_EQ(r->GetOverloads(), 2u);
+    EXPECT_EQ(r->GetRecordNumber(), 9u);
+    EXPECT_FLOAT_EQ(r->GetLnLevel(5), 52);
+    EXPECT_FLOAT_EQ(r->GetLnPercent(4), 90);
+    EXPECT_FLOAT_EQ(r->GetLnLevel(6), 0);
+    EXPECT_FLOAT_EQ(r->GetWindMax(), 7.25f);
+    EXPECT_EQ(r->GetMaxWindDir(), 64);
+    EXPECT_EQ(r->GetHistogramBin(0), 0x010203u);
+    EXPECT_EQ(r->GetHistogramBin(127), 5u);
+    EXPECT_TRUE(m.intervals.windLine);
+    EXPECT_EQ(m.intervals.baseLevel, 20);
+    // 7 + 1 wind + Ln table (95 - 20) - (45 - 20) / 10 + 5 = 10.
+    EXPECT_EQ(lines, 20 + 18);
+
+    // Without a setup: Ln levels kept, percentages 0, no wind line, base 15.
+    RecordManagers bare;
+    lines = 0;
+    B::AddIntervalRec(ViewOf(Interval(false)), RecordView(), 7, lines, bare);
+    const IntvRec* b = bare.intervals.GetAt(0);
+    EXPECT_FLOAT_EQ(b->GetLnLevel(0), 75);
+    EXPECT_FLOAT_EQ(b->GetLnPercent(0), 0);
+    EXPECT_FALSE(b->HasHistogram());
+    EXPECT_EQ(bare.intervals.baseLevel, 15);
+    EXPECT_EQ(lines, 7);
+
+    // Another report type keeps nothing.
+    B::AddIntervalRec(ViewOf(Interval(false)), RecordView(), 8, lines, bare);
+    EXPECT_EQ(bare.intervals.GetCount(), 1);
+    EXPECT_EQ(lines, 7);
+}
+
+TEST(RecordBuilders, IntervalLineCounts)
+{
+    struct Case {
+        bool ln, wind, histogram;
+        int lnTblRes;  // 0: not in the profile
+        int lines;
+    };
+    const Case cases[] = {
+        {true, true, false, 0, 8},    {false, false, false, 0, 5},
+        {true, false, true, 0, 17},   // 7 + (80 - 30) / 10 + 5
+        {true, false, true, 25, 17},  // 25 is lowered to 10
+        {true, false, true, -3, 62},  // raised to 1: 50 + 5 rows
+        {false, true, true, 5, 21},   // 5 + 1 + 50 / 5 + 5
+    };
+    for (const auto& c : cases) {
+        ScopedProfile profile;
+        if (c.lnTblRes != 0)
+            profile.profile.WriteProfileInt("Histogram Options", "LnTblRes", c.lnTblRes);
+        RecordManagers m;
+        int lines = 0;
+        B::AddIntervalRec(ViewOf(Interval(c.histogram)), ViewOf(LogSetup(c.ln, c.wind, 15)), 7, lines, m);
+        B::AddIntervalRec(ViewOf(Interval(c.histogram)), ViewOf(LogSetup(c.ln, c.wind, 15)), 7, lines, m);
+        EXPECT_EQ(m.intervals.GetLinesPerRecord(), c.lines) << c.ln << c.wind << c.histogram << c.lnTblRes;
+        EXPECT_EQ(lines, 2 * c.lines);
+        EXPECT_EQ(m.intervals.GetReportLineCount(), 2 * c.lines);
+    }
+}
+
+TEST(RecordBuilders, DaysAndSsaIntervals)
+{
+    ScopedProfile profile;
+    RecordManagers m;
+    int lines = 0;
+    OutputRecordBuilder day(3);
+    day.U32(4, 86400).F32(12, 61).U16(16, 0x08).F32(20, 55).U32(96, 1).F32(100, 86400).U32(136, 3600)
+        .I16(114 + 2 * 7, 40).U8(576, 1).BeCount(577, 3, 9);
+    B::AddDailyRec(ViewOf(day), RecordView(), 16, lines, m);
+    const DailyRec* d = m.days.GetAt(0);
+    EXPECT_FLOAT_EQ(d->GetCnel(), 61);
+    EXPECT_FLOAT_EQ(d->GetLeq(), 55);
+    EXPECT_EQ(d->GetMaxWindTime(), 86400u + 3600u);
+    EXPECT_EQ(d->GetWindDirectionPercent(7), 40);
+    EXPECT_EQ(d->GetHistogramBin(0), 9u);
+    EXPECT_TRUE(m.days.wind);
+    EXPECT_EQ(lines, 8 + 10);
+
+    OutputRecordBuilder ssaSetup(51);
+    ssaSetup.U8(60, 0x08).U16(62, 0x40).U16(64, 0x40).I16(212, 25).I16(256, 2);
+    ssaSetup.Floats(232, {1, 5, 10, 50, 90, 95});
+    OutputRecordBuilder ssa(56);
+    ssa.U32(4, 7).F32(20, 66).U32(44, 2).F32(412, 71).FloatRamp(60, 33, 30, 1).FloatRamp(192, 11, 40, 1)
+        .F32(848 + 4 * (5 * 33 + 32), 12.5f);
+    lines = 0;
+    B::AddSsaIntervalRec(ViewOf(ssa), ViewOf(ssaSetup), 18, lines, m);
+    const SSAIntvRec* s = m.ssaIntervals.GetAt(0);
+    EXPECT_FLOAT_EQ(s->GetLeq(), 66);
+    EXPECT_FLOAT_EQ(s->GetLnLevel(0), 71);
+    EXPECT_FLOAT_EQ(s->GetLnPercent(5), 95);
+    EXPECT_FLOAT_EQ(s->GetThirdOctave1(32), 62);
+    EXPECT_FLOAT_EQ(s->GetOctave1(10), 50);
+    EXPECT_FLOAT_EQ(s->GetOctave1(11), 0);
+    EXPECT_FLOAT_EQ(s->GetBandLn(5, 32), 12.5f);
+    EXPECT_TRUE(m.ssaIntervals.thirdOctave);
+    EXPECT_EQ(m.ssaIntervals.baseLevel, 25);
+    EXPECT_EQ(lines, 7 + 1);
+    EXPECT_EQ(m.ssaIntervals.GetLinesPerRecord(1), 8 + 19);
+
+    // Without the setup record: no Ln values, no spectral Ln table.
+    RecordManagers bare;
+    lines = 0;
+    B::AddSsaIntervalRec(ViewOf(ssa), RecordView(), 18, lines, bare);
+    EXPECT_FLOAT_EQ(bare.ssaIntervals.GetAt(0)->GetLnLevel(0), 0);
+    EXPECT_FLOAT_EQ(bare.ssaIntervals.GetAt(0)->GetBandLn(5, 32), 0);
+    EXPECT_EQ(lines, 7);  // the flags keep their first values
+}
+
+TEST(RecordBuilders, SnapshotLinesAndLookup)
+{
+    RecordManagers m;
+    int lines = 0;
+    for (int kind : {66, 66, 69, 68, 72})  // 69 and 72 are no TAL snapshots
+        B::AddSnapshotRec(ViewOf(OutputRecordBuilder(kind).U32(4, 100 + kind)), 24, lines, m);
+    EXPECT_EQ(lines, 45);
+    EXPECT_EQ(m.snapshots.GetReportLineCount(), 45);
+    ASSERT_EQ(m.snapshots.GetCount(), 3);
+    EXPECT_EQ(m.snapshots.GetAt(1)->GetFirstLine(), 19);
+    EXPECT_EQ(m.snapshots.GetAt(2)->GetFirstLine(), 38);
+    EXPECT_EQ(m.snapshots.FindRecordByLine(40), m.snapshots.GetAt(2));
+    EXPECT_EQ(m.snapshots.FindRecordByLine(0), m.snapshots.GetAt(0));
+    EXPECT_EQ(m.snapshots.FindRecordByLine(37), m.snapshots.GetAt(1));
+    EXPECT_EQ(m.snapshots.FindRecordByLine(999), m.snapshots.GetAt(2));
+    EXPECT_EQ(m.snapshots.GetTypeCount(1), 2);
+    m.snapshots.RemoveAll();
+    EXPECT_EQ(m.snapshots.FindRecordByLine(3), nullptr);
+    EXPECT_EQ(m.snapshots.GetTypeCount(1), 0);
+
+    // Spatially averaged samples: 24 lines for third octaves, else 13.
+    lines = 0;
+    OutputRecordBuilder third(72);
+    third.I16(12, 4).Text(14, "NOTE1").F32(24, 81).U16(160, 1).FloatRamp(28, 33, 20, 1);
+    B::AddSnapshotRec(ViewOf(third), 29, lines, m);
+    EXPECT_EQ(lines, 24);
+    EXPECT_EQ(m.snapshots.GetAt(0)->GetLabel(), "NOTE1");
+    EXPECT_FLOAT_EQ(m.snapshots.GetAt(0)->GetBand(32), 52);
+    B::AddSnapshotRec(ViewOf(OutputRecordBuilder(72)), 29, lines, m);
+    EXPECT_EQ(lines, 24 + 13);
+    EXPECT_EQ(m.snapshots.GetReportLineCount(), 2 * 13);
+
+    RecordManagers fft;
+    lines = 0;
+    B::AddSnapshotRec(ViewOf(OutputRecordBuilder(69).F32(16, 90).FloatRamp(20, 401, 0, 0.1f)), 27, lines, fft);
+    EXPECT_EQ(lines, 88);
+    EXPECT_EQ(fft.snapshots.GetLinesPerRecord(), 88);
+    EXPECT_FLOAT_EQ(fft.snapshots.GetAt(0)->GetSpectrumLine(400), 40.0f);
+}
+
+TEST(RecordBuilders, OctaveBandIntervalsEventsAndTheOthers)
+{
+    ScopedProfile profile;
+    RecordManagers m;
+    int lines = 0;
+    B::AddObaIntervalRec(ViewOf(OutputRecordBuilder(31).U16(16, 1).F32(20 + 4 * 29, 77).U32(144, 3)), 12, lines, m);
+    EXPECT_EQ(lines, 20);
+    B::AddObaIntervalRec(ViewOf(OutputRecordBuilder(31)), 12, lines, m);
+    EXPECT_EQ(lines, 35);
+    EXPECT_EQ(m.obaIntervals.GetReportLineCount(), 30);
+    EXPECT_FLOAT_EQ(m.obaIntervals.GetAt(0)->GetBandLevel(29), 77);
+    EXPECT_EQ(m.obaIntervals.GetAt(0)->GetBandwidthFlag(), 1);
+
+    lines = 0;
+    OutputRecordBuilder event(1);
+    event.U32(4, 900).F32(88, 12.5f).U16(96, 0x08).F32(100, 85).F32(104, 95).U16(114, 1).F32(116, 120)
+        .U32(124, 6).F32(128, 96).F32(132, 25).F32(136, 0.25f).F32(144, 118).U16(152, 128).F32(156, 9)
+        .U8(160, 70).U8(160 + 255, 71);
+    B::AddEventRec(ViewOf(event), 17, lines, m);
+    B::AddEventRec(ViewOf(event), 30, lines, m);
+    ASSERT_EQ(m.events.GetCount(), 1);
+    const EventRec* e = m.events.GetAt(0);
+    EXPECT_TRUE(m.events.windLayout);
+    EXPECT_EQ(e->GetStartTime(), 900u);
+    EXPECT_FLOAT_EQ(e->GetDuration(), 12.5f);
+    EXPECT_FLOAT_EQ(e->GetSymValue(), 25);
+    EXPECT_FLOAT_EQ(e->GetThPeriod(), 0.25f);
+    EXPECT_FLOAT_EQ(e->GetPeakWeightingLevel(), 118);
+    EXPECT_EQ(e->GetMaxWindDir(), 128u);
+    EXPECT_EQ(e->GetProfileByte(255), 71);
+    EXPECT_EQ(e->GetProfileByte(256), 0);
+    EXPECT_EQ(lines, 1);
+
+    lines = 0;
+    B::AddTimeHistoryRec(ViewOf(OutputRecordBuilder(57).F32(20, 60)), 8, lines, m);
+    B::AddTimeHistoryRec(ViewOf(OutputRecordBuilder(57)), 7, lines, m);
+    B::AddSpectrumThRec(ViewOf(OutputRecordBuilder(22)), 33, m);
+    B::AddCalRec(ViewOf(OutputRecordBuilder(5)), 14, lines, m);
+    B::AddCalRec(ViewOf(OutputRecordBuilder(5)), 9, lines, m);
+    B::AddRunStopRec(ViewOf(OutputRecordBuilder(59)), lines, m);
+    EXPECT_EQ(m.timeHistory.GetCount(), 2);
+    EXPECT_EQ(m.calibrations.GetCount(), 1);
+    EXPECT_EQ(m.runStops.GetCount(), 1);
+    EXPECT_EQ(lines, 3);
+
+    m.RemoveAll();
+    EXPECT_EQ(m.timeHistory.GetCount() + m.calibrations.GetCount() + m.events.GetCount(), 0);
+}
+
+TEST(RecordBuilders, RtaEventsTakeTheRt60Settings)
+{
+    ScopedProfile profile;
+    profile.profile.WriteProfileString("RT60Settings", "dBDown", "20");
+    profile.profile.WriteProfileInt("RT60Settings", "StartFreq", 0);
+    profile.profile.WriteProfileInt("RT60Settings", "EndFreq", 10);
+    RecordManagers m;
+    EXPECT_EQ(m.events.rt60DbDown, 20);
+    int lines = 0;
+    OutputRecordBuilder event(1);
+    event.U32(8, 500).F32(12, 2.0f).I16(18, 10).U32(20, 4).I16(24, 40).F32(28, 80).F32(164, 90).F32(300, 30)
+        .FloatRamp(32, 33, 50, 0).FloatRamp(168, 33, 60, 0).FloatRamp(304, 33, 20, 0).U32(436, 1);
+    B::AddRtaEventRec(ViewOf(event), 33, lines, m);
+    EXPECT_EQ(lines, 10 / 2 + 4);
+    const EventRec* e = m.events.GetAt(0);
+    EXPECT_EQ(e->GetStartTime(), 500u);
+    EXPECT_EQ(e->GetRecordNumber(), 4u);
+    EXPECT_EQ(e->GetAveragedEvents(), 2u);
+    EXPECT_EQ(e->GetPreTriggerCount(), 10);
+    EXPECT_EQ(e->GetTriggeredCount(), 40);
+    EXPECT_FLOAT_EQ(e->GetTimeStep(), 2.0f / (2 * 40));
+    EXPECT_FLOAT_EQ(e->GetMinLevel(), 30);
+    EXPECT_FLOAT_EQ(e->GetMaxBand(32), 60);
+    EXPECT_FLOAT_EQ(e->GetMinBand(0), 20);
+}
