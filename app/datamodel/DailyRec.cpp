@@ -18,11 +18,9 @@ DailyRec::DailyRec(const RecordView& r)
       m_windAbove(r.I16(130)),
       m_windMax(r.F32(132)),
       m_maxWindTime(r.U32(136) + r.U32(4)),
-      m_windExceedances(r.I16(140)),
-      m_hasHistogram(r.U8(576) != 0)
+      m_windExceedances(r.I16(140))
 {
     for (size_t i = 0; i < 8; ++i)
         m_windDirections[i] = r.I16(114 + 2 * i);
-    if (m_hasHistogram)
-        ReadBinCounts(r, 577, m_histogram);
+    m_histogram.Read(r, 576);
 }

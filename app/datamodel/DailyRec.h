@@ -30,11 +30,12 @@ public:
     int GetWindExceedances() const { return m_windExceedances; }
     // N, NE, E, SE, S, SW, W, NW: 0 to 7; 0 beyond.
     int GetWindDirectionPercent(int i) const { return (i >= 0 && i < 8) ? m_windDirections[i] : 0; }
-    bool HasHistogram() const { return m_hasHistogram; }
-    uint32_t GetHistogramBin(int i) const { return (i >= 0 && i < 128) ? m_histogram[i] : 0; }
+    bool HasHistogram() const { return m_histogram.IsPresent(); }
+    // One-dB bins from the manager's base level; 0 beyond 127.
+    uint32_t GetHistogramBin(int i) const { return m_histogram.Get(i); }
 
 private:
-    uint32_t m_histogram[128] = {};
+    BinCounts m_histogram;
     uint32_t m_start;
     float m_cnel;
     uint16_t m_flags;
@@ -54,5 +55,4 @@ private:
     float m_windMax;
     uint32_t m_maxWindTime;
     int16_t m_windExceedances;
-    bool m_hasHistogram;
 };

@@ -19,11 +19,9 @@ IntvRec::IntvRec(const RecordView& r, bool withLn, const RecordView& setup)
       m_peak1(r.F32(140)),
       m_windAverage(r.F32(148)),
       m_maxWindDir(r.I16(152)),
-      m_windMax(r.F32(156)),
-      m_hasHistogram(r.U8(160) != 0)
+      m_windMax(r.F32(156))
 {
-    if (m_hasHistogram)
-        ReadBinCounts(r, 161, m_histogram);
+    m_histogram.Read(r, 160);
     if (withLn) {
         r.Floats(68, m_lnLevels, 6);
         setup.Floats(184, m_lnPercents, 6);

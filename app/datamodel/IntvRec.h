@@ -31,12 +31,12 @@ public:
     float GetWindAverage() const { return m_windAverage; }
     float GetWindMax() const { return m_windMax; }
     int GetMaxWindDir() const { return m_maxWindDir; }  // 256 = full circle
-    bool HasHistogram() const { return m_hasHistogram; }
+    bool HasHistogram() const { return m_histogram.IsPresent(); }
     // One-dB bins from the manager's base level; 0 beyond 127.
-    uint32_t GetHistogramBin(int i) const { return (i >= 0 && i < 128) ? m_histogram[i] : 0; }
+    uint32_t GetHistogramBin(int i) const { return m_histogram.Get(i); }
 
 private:
-    uint32_t m_histogram[128] = {};
+    BinCounts m_histogram;
     uint16_t m_site;
     uint32_t m_time;
     float m_duration;
@@ -58,5 +58,4 @@ private:
     float m_windAverage;
     int16_t m_maxWindDir;
     float m_windMax;
-    bool m_hasHistogram;
 };

@@ -57,16 +57,29 @@ private:
     size_t m_size = 0;
 };
 
-// The 128 one-dB bins of an interval or day histogram: three bytes each,
-// high byte first.
-inline void ReadBinCounts(const RecordView& record, size_t offset, uint32_t* bins)
-{
-    for (size_t i = 0; i < 128; ++i) {
-        size_t at = offset + 3 * i;
-        bins[i] = (static_cast<uint32_t>(record.U8(at)) << 16) | (static_cast<uint32_t>(record.U8(at + 1)) << 8) |
-                  record.U8(at + 2);
+// The 128 one-dB bins of an interval or day histogram, present when the
+// byte before them is not zero: three bytes each, high byte first.
+class BinCounts {
+public:
+    void Read(const RecordView& record, size_t presentOffset)
+    {
+        m_present = record.U8(presentOffset) != 0;
+        if (!m_present)
+            return;
+        for (size_t i = 0; i < 128; ++i) {
+            size_t at = presentOffset + 1 + 3 * i;
+            m_bins[i] = (static_cast<uint32_t>(record.U8(at)) << 16) |
+                        (static_cast<uint32_t>(record.U8(at + 1)) << 8) | record.U8(at + 2);
+        }
     }
-}
+    bool IsPresent() const { return m_present; }
+    // Bin 0 to 127; 0 beyond.
+    uint32_t Get(int i) const { return (i >= 0 && i < 128) ? m_bins[i] : 0; }
+
+private:
+    bool m_present = false;
+    uint32_t m_bins[128] = {};
+};
 
 // A float array getter: 0.0 past the end.
 template <size_t N>

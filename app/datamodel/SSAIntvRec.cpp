@@ -18,8 +18,7 @@ SSAIntvRec::SSAIntvRec(const RecordView& r, bool withLn, bool spectralLn, const 
       m_uwPkExcd(r.U16(56)),
       m_wind1(r.F32(1640)),
       m_windByte(r.U8(1644)),
-      m_wind2(r.F32(1648)),
-      m_hasHistogram(r.U8(460) != 0)
+      m_wind2(r.F32(1648))
 {
     r.Floats(60, m_third1, 33);
     r.Floats(192, m_octave1, 11);
@@ -31,8 +30,7 @@ SSAIntvRec::SSAIntvRec(const RecordView& r, bool withLn, bool spectralLn, const 
     }
     if (spectralLn)
         r.Floats(848, m_bandLn, 6 * 33);
-    if (m_hasHistogram)
-        ReadBinCounts(r, 461, m_histogram);
+    m_histogram.Read(r, 460);
 }
 
 float SSAIntvRec::GetBandLn(int ln, int band) const

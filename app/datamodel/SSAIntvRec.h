@@ -35,11 +35,12 @@ public:
     float GetWindAverage() const { return m_wind1; }
     float GetWindMax() const { return m_wind2; }
     int GetMaxWindDir() const { return m_windByte; }
-    bool HasHistogram() const { return m_hasHistogram; }
-    uint32_t GetHistogramBin(int i) const { return (i >= 0 && i < 128) ? m_histogram[i] : 0; }
+    bool HasHistogram() const { return m_histogram.IsPresent(); }
+    // One-dB bins from the manager's base level; 0 beyond 127.
+    uint32_t GetHistogramBin(int i) const { return m_histogram.Get(i); }
 
 private:
-    uint32_t m_histogram[128] = {};
+    BinCounts m_histogram;
     uint32_t m_start;
     float m_duration;
     uint16_t m_presence;
@@ -65,5 +66,4 @@ private:
     float m_wind1;
     uint8_t m_windByte;
     float m_wind2;
-    bool m_hasHistogram;
 };
