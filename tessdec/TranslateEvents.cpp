@@ -27,9 +27,11 @@ enum IntervalField : size_t {
 
 constexpr size_t kIntervalHistBytes = 384;
 
-float ChannelLow(const WorkState& w, int range) { return w.channelFactor1[range]; }
-float ChannelHigh(const WorkState& w, int range) { return w.channelFactor2[range]; }
-float Channel(BodyReader& r, const WorkState& w, int range) { return r.ScaledByte(ChannelLow(w, range), ChannelHigh(w, range)); }
+// A channel byte scaled between the low and high value of its range (the
+// first and second factors of the channel's parameter lines).
+float Channel(BodyReader& r, const WorkState& w, int range) {
+    return r.ScaledByte(w.channelFactor1[range], w.channelFactor2[range]);
+}
 
 // The offset whose whole part the event's time-history samples carry.
 float SampleOffset(const WorkState& w) { return IsJ57(w) ? w.setupLevelOffset : w.levelOffset; }
@@ -43,11 +45,9 @@ int32_t TranslateEvent(WorkState& w) {
     const std::tm tm = r.BcdDateTime();
     const float duration = r.Duration5();
     unsigned flags = 0;
-    const float level3 = [&] {
-        out.F32(kEvLevel1, r.LevelFracNone());
-        out.F32(kEvLevel2, r.LevelFracNone());
-        return r.LevelFracNone();
-    }();
+    out.F32(kEvLevel1, r.LevelFracNone());
+    out.F32(kEvLevel2, r.LevelFracNone());
+    const float level3 = r.LevelFracNone();
     out.F32(kEvLevel3, level3);
     if (static_cast<float>(w.exceedLevel2) < level3) flags |= 1u << 10;
     out.F32(kEvLevel4, r.LevelFracNone());
