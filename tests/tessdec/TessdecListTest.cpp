@@ -37,6 +37,9 @@ TEST(TessdecListTest, ListsAFixtureToItsEnd) {
     EXPECT_NE(run.output.find("@ 1: \" Site north gate\""), std::string::npos);
     EXPECT_NE(run.output.find("status -318 kind 15"), std::string::npos) << run.output;
     EXPECT_NE(run.output.find("    0000: 0f 00"), std::string::npos) << run.output;
+    // Every data record of the fixture is translated on the way.
+    for (int kind : {1, 3, 4, 5, 9, 10, 11, 12, 13, 16, 21, 56, 57})
+        EXPECT_NE(run.output.find("status 0 kind " + std::to_string(kind) + " "), std::string::npos) << kind;
 }
 
 TEST(TessdecListTest, FailsOnAFileThatCannotBeTranslated) {
