@@ -110,6 +110,14 @@ TEST_F(MeasDataSetLoad, BuildsOnlyWhatTheReportNeedsAndKeepsTheBlocks)
     EXPECT_NE(set.GetTranslationTime(), 0);
     EXPECT_EQ(fake.stops, 1);
 
+    // A missing file leaves the loaded set as it was.
+    reportType = 14;
+    EXPECT_EQ(set.LoadFile(folder.Path() + "/gone.slmdl", &version, &reportType, 5, &lines), 1001);
+    EXPECT_EQ(set.Records().intervals.GetCount(), 2);
+    EXPECT_NE(set.GetSetupBlock(), nullptr);
+    EXPECT_EQ(set.GetModel(), 57);
+    EXPECT_EQ(reportType, 14);
+
     set.Clear();
     EXPECT_EQ(set.GetSetupBlock(), nullptr);
     EXPECT_EQ(set.Records().intervals.GetCount(), 0);
