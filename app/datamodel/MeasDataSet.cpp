@@ -141,7 +141,7 @@ void MeasDataSet::Dispatch(const RecordView& record, int* reportType, int expect
     namespace B = RecordBuilders;
     const int wanted = *reportType;
     int& lines = *lineCount;
-    const RecordView setup = View(m_setup.get());
+    const RecordView setup = SetupView();
     switch (static_cast<int16_t>(record.Kind())) {
     case 1:
         if (wanted == 17)

@@ -50,10 +50,15 @@ public:
     const uint8_t* GetCalibrationBlock() const { return m_calibration.get(); }
     const uint8_t* GetParameterBlock() const { return m_parameters.get(); }
     const uint8_t* GetFileHeaderBlock() const { return m_fileHeader.get(); }
-    // A view on a kept record block; empty when there is none.
-    static RecordView View(const uint8_t* block)
+    // The same blocks for reading fields by position; empty when absent.
+    RecordView SummaryView() const { return RecordBlock(m_summary); }
+    RecordView SystemView() const { return RecordBlock(m_system); }
+    RecordView SetupView() const { return RecordBlock(m_setup); }
+    RecordView CalibrationView() const { return RecordBlock(m_calibration); }
+    RecordView ParameterView() const { return RecordBlock(m_parameters); }
+    RecordView FileHeaderView() const
     {
-        return RecordView(block, block ? TranslatorCodes::kRecordSize : 0);
+        return RecordView(m_fileHeader.get(), m_fileHeader ? TranslatorCodes::kFileHeaderSize : 0);
     }
 
     RecordManagers& Records() { return m_records; }
@@ -69,6 +74,10 @@ private:
     using Block = std::unique_ptr<uint8_t[]>;
     struct Load;
 
+    static RecordView RecordBlock(const Block& block)
+    {
+        return RecordView(block.get(), block ? TranslatorCodes::kRecordSize : 0);
+    }
     void Dispatch(const RecordView& record, int* reportType, int expectedDataKind, int* lineCount);
     static void Keep(Block& block, const RecordView& record);
     void KeepSetup(const RecordView& record, int setupType);

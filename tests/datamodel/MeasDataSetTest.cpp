@@ -103,8 +103,9 @@ TEST_F(MeasDataSetLoad, BuildsOnlyWhatTheReportNeedsAndKeepsTheBlocks)
     for (const uint8_t* block : {set.GetSummaryBlock(), set.GetSystemBlock(), set.GetSetupBlock(),
                                  set.GetCalibrationBlock(), set.GetParameterBlock(), set.GetFileHeaderBlock()})
         EXPECT_NE(block, nullptr);
-    EXPECT_EQ(MeasDataSet::View(set.GetSystemBlock()).Text(38, 30), "Meter");
-    EXPECT_EQ(std::string(reinterpret_cast<const char*>(set.GetFileHeaderBlock()) + 253, 4), "Site");
+    EXPECT_EQ(set.SystemView().Text(38, 30), "Meter");
+    EXPECT_EQ(set.FileHeaderView().Text(253, 81), "Site");
+    EXPECT_EQ(set.FileHeaderView().Size(), 498u);
     EXPECT_EQ(set.GetSetupType(), 7);
     EXPECT_EQ(set.GetModel(), 57);
     EXPECT_NE(set.GetTranslationTime(), 0);
