@@ -30,6 +30,12 @@ void SetupMgrJ46::AddSorted(std::unique_ptr<SetupRec> record)
     m_records.insert(firstLocal, std::move(record));
 }
 
+void SetupMgrJ46::AddTail(std::unique_ptr<SetupRec> record)
+{
+    if (record)
+        m_records.push_back(std::move(record));
+}
+
 bool SetupMgrJ46::Find(const std::string& name, int type, bool instrument, int& index) const
 {
     index = -1;

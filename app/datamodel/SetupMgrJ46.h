@@ -26,6 +26,9 @@ public:
     void RemoveAll();
     // Takes ownership and puts the record in its place in the order.
     void AddSorted(std::unique_ptr<SetupRec> record);
+    // Takes ownership and appends the record, whatever its origin (setups
+    // opened or made new join the end, as the Setup view shows them).
+    void AddTail(std::unique_ptr<SetupRec> record);
 
     // Among the instrument's setups (origin 7): the first of the given
     // record's name (letter case ignored) and type. index is its position in

@@ -153,6 +153,8 @@ CommandContext CSdiDoc::MakeCommandContext(int id) const
             state.instrumentActive = IsActiveInstrumentSetup(record->GetName(), state.type);
         ctx.selected = state;
     }
+    if (ctx.view == ActiveView::Setup && sdiView_)
+        ctx.setupRows = sdiView_->GetSetupCount();
     const CDataReport* report = GetReportView();
     ctx.hasReport = report && report->HasReport();
     return ctx;
@@ -176,7 +178,7 @@ bool CSdiDoc::HasCommandHandler(int id) const
     case cmd::ViewDataInSpreadsheet:
         return true;
     default:
-        return false;
+        return IsSetupCommand(id);
     }
 }
 
@@ -191,7 +193,7 @@ bool CSdiDoc::OnCommand(int id)
     case cmd::Print: OnFilePrint(); return true;
     case cmd::PrintPreview: OnFilePrintPreview(); return true;
     case cmd::ViewDataInSpreadsheet: OnViewDataInSpreadsheet(); return true;
-    default: return false;
+    default: return OnSetupCommand(id);
     }
 }
 

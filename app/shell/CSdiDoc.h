@@ -117,6 +117,22 @@ public:
     void OnStopInstrument();
     void UpgradeAtStartup(const std::string& firmwarePath);
 
+    // Setup commands: files and new setups (CSdiDocSetupFiles.cpp), the
+    // instrument's setups (CSdiDocInstrumentSetups.cpp).
+    static bool IsSetupCommand(int id);
+    bool OnSetupCommand(int id);
+    void OnOpenSetupFile();
+    void OnNewSetup();
+    // Keeps a type code of 5 to 10 as the next new setup's type.
+    void SetNewSetupType(int type);
+    int GetNewSetupType() const { return newSetupType_; }
+    void OnSaveSetupToFile();
+    void OnCloseSetup();
+    void OnCloseAllSetups();
+    void OnCreateSetupFromDownload();
+    // Each row of the Setup view takes the image of its setup.
+    void RefreshSetupImages();
+
     // What the state of command id depends on; the instrument is asked only
     // for the commands that need its active setup.
     CommandContext MakeCommandContext(int id) const;
@@ -131,5 +147,11 @@ private:
     CSetupMessages messages_;
     std::string firmwarePath_;
     int baudRate_ = 0;
+    int newSetupType_ = 2;
     CMainFrame* frame_ = nullptr;
+
+    // A setup file that passed its checks becomes a new record appended to
+    // the setup list and the Setup view; messages name the failures.
+    enum class SetupFileUse { Open, Default };
+    void AddSetupFromFile(const std::string& path, const std::string& fileName, SetupFileUse use);
 };

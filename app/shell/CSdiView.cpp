@@ -1,28 +1,30 @@
 #include "CSdiView.h"
 
+#include <QAction>
 #include <QHBoxLayout>
-#include <QListWidget>
+#include <QMenu>
 
+#include "CMainFrame.h"
 #include "CSdiApp.h"
 #include "CSdiDoc.h"
+#include "CommandIds.h"
+#include "DevelopmentFolder.h"
 #include "PropSheetSetup.h"
-#include "QtPlatform.h"
+#include "SetupListCtrl.h"
 #include "SetupRec.h"
 
 namespace {
 
-SetupRec* RecordOf(const QListWidgetItem* item)
-{
-    return item ? static_cast<SetupRec*>(item->data(Qt::UserRole).value<void*>()) : nullptr;
-}
+// The commands of a right click on a row, in the menu's order.
+const int kItemMenuCommands[] = {cmd::RenameSetup, cmd::MakeSetupCurrent, cmd::LockSetup, cmd::UnlockSetup,
+                                 cmd::DeleteSetup};
 
 }  // namespace
 
 CSdiView::CSdiView(CSdiDoc* doc, QWidget* parent) : QWidget(parent), CView(doc)
 {
     setObjectName("CSdiView");
-    list_ = new QListWidget(this);
-    list_->setObjectName("setupList");
+    list_ = new SetupListCtrl(this);
     list_->setFixedWidth(260);
     auto* layout = new QHBoxLayout(this);
     layout->setContentsMargins(0, 4, 0, 0);
@@ -30,10 +32,8 @@ CSdiView::CSdiView(CSdiDoc* doc, QWidget* parent) : QWidget(parent), CView(doc)
     layout->addWidget(list_);
     if (doc)
         doc->SetSdiView(this);
-    connect(list_, &QListWidget::currentRowChanged, this, [this](int row) {
-        if (SetupRec* record = RecordOf(list_->item(row)))
-            OnSetupSelected(row, record);
-    });
+    connect(list_, &SetupListCtrl::SetupSelected, this, &CSdiView::OnSetupSelected);
+    connect(list_, &SetupListCtrl::ContextMenuAt, this, &CSdiView::ShowContextMenu);
 }
 
 CSdiView::~CSdiView()
@@ -47,28 +47,35 @@ CSdiView::~CSdiView()
 void CSdiView::OnInitialUpdate()
 {
     if (!sheet_) {
+        list_->LoadImages();
+        list_->CreateColumn();
         sheet_ = new PropSheetSetup("SLM", this, 0);
         layout()->addWidget(sheet_);
         sheet_->show();
         sheet_->RemoveBlankPage();
     }
+    // The start-up upgrade returns when it is over.
     const CSdiApp* app = CSdiApp::Instance();
     if (app && app->UpgradeFlag() && GetDocument())
         GetDocument()->UpgradeAtStartup(app->UpgradePath());
+    setFocus();
 }
 
 SetupRec* CSdiView::GetSelectedSetup() const
 {
-    return RecordOf(list_->currentItem());
+    return list_->GetSelectedSetup();
+}
+
+int CSdiView::GetSelectedIndex() const
+{
+    return list_->GetSelectedIndex();
 }
 
 int CSdiView::AddSetup(SetupRec* record, int position)
 {
-    if (position != -1)
+    if (position != -1 || !record)
         return 0;
-    auto* item = new QListWidgetItem(platform::FromAnsi(record->GetName()), list_);
-    item->setData(Qt::UserRole, QVariant::fromValue(static_cast<void*>(record)));
-    return list_->count() - 1;
+    return list_->InsertSetup(record);
 }
 
 void CSdiView::DeleteAllSetups()
@@ -78,21 +85,57 @@ void CSdiView::DeleteAllSetups()
 
 void CSdiView::SelectSetup(int index)
 {
-    if (index >= 0 && index < list_->count()) {
-        list_->setCurrentRow(index);
-        list_->setFocus();
-    }
+    if (index < 0 || index >= list_->GetCount())
+        return;
+    list_->SelectSetup(index);
+    list_->setFocus();
+}
+
+SetupRec* CSdiView::RemoveSetupAt(int index)
+{
+    SetupRec* record = list_->GetSetupAt(index);
+    if (!record || !list_->DeleteSetup(index))
+        return nullptr;
+    if (current_ == record)
+        current_ = nullptr;
+    return record;
+}
+
+bool CSdiView::SetSetupText(int index, const std::string& text, int imageIndex)
+{
+    if (!list_->SetSetupText(index, text, imageIndex))
+        return false;
+    if (sheet_)
+        sheet_->RefreshHeaders();
+    return true;
+}
+
+bool CSdiView::UpdateSetupItem(int index, const SetupRec* record)
+{
+    return record && SetSetupText(index, record->GetName(), record->GetImageIndex());
+}
+
+bool CSdiView::SetSetupImage(int index, int imageIndex)
+{
+    return list_->SetSetupImage(index, imageIndex);
+}
+
+int CSdiView::GetSetupImage(int index) const
+{
+    return list_->GetSetupImage(index);
 }
 
 int CSdiView::GetSetupCount() const
 {
-    return list_->count();
+    return list_->GetCount();
 }
 
 void CSdiView::RemoveSetupPages(SetupRec* setup)
 {
     if (sheet_)
         sheet_->RemovePagesOf(setup);
+    if (current_ == setup)
+        current_ = nullptr;
 }
 
 void CSdiView::SaveSetupPages()
@@ -106,4 +149,33 @@ void CSdiView::OnSetupSelected(int /*index*/, SetupRec* setup)
     if (sheet_)
         sheet_->ShowSetup(setup);
     current_ = setup;
+}
+
+std::unique_ptr<QMenu> CSdiView::MakeContextMenu(bool onItem)
+{
+    CMainFrame* frame = GetDocument() ? GetDocument()->GetFrame() : nullptr;
+    if (!frame)
+        return nullptr;
+    auto menu = std::make_unique<QMenu>(frame);
+    auto addCommand = [&](QAction* action, int id) {
+        action->setEnabled(frame->UpdateCommand(id).enabled);
+        connect(action, &QAction::triggered, frame, [frame, id] { frame->OnCommand(id); });
+        menu->addAction(action);
+    };
+    if (onItem) {
+        for (int id : kItemMenuCommands)
+            addCommand(CMainFrame::MakeSetupContextAction(id, menu.get()), id);
+        return menu;
+    }
+    // Only on a development machine: the folder and its download file.
+    if (!DevelopmentFolderExists() || !IsRegularFile(DevelopmentDownloadFile()))
+        return nullptr;
+    addCommand(new QAction("&Create setup from download file", menu.get()), cmd::CreateSetupFromDownload);
+    return menu;
+}
+
+void CSdiView::ShowContextMenu(const QPoint& globalPos, bool onItem)
+{
+    if (std::unique_ptr<QMenu> menu = MakeContextMenu(onItem))
+        menu->exec(globalPos);
 }

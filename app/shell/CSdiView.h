@@ -1,15 +1,18 @@
 #pragma once
 // The Setup view: the list of setups and, beside it, the setup property
-// sheet. Created once with the frame and only hidden when another view is
-// shown.
-//
-// Stand-in for the setup list control: a plain list of the setups' names.
+// sheet that shows the selected setup. Created once with the frame and only
+// hidden when another view is shown. The rows point at the document's setup
+// records, in the order of the document's setup list.
+#include <memory>
+#include <string>
+
 #include <QWidget>
 
 #include "CView.h"
 
 class PropSheetSetup;
-class QListWidget;
+class QMenu;
+class SetupListCtrl;
 class SetupRec;
 
 class CSdiView : public QWidget, public CView {
@@ -24,28 +27,46 @@ public:
     void OnInitialUpdate() override;
 
     PropSheetSetup* GetSheet() const { return sheet_; }
-    QListWidget* GetSetupList() const { return list_; }
+    SetupListCtrl* GetSetupList() const { return list_; }
 
-    // The setup of the selected list entry; null for none.
+    // The setup of the selected row; null when none is selected.
     SetupRec* GetSelectedSetup() const;
+    // The selected row; -1 when none is selected, 0 when the list is empty.
+    int GetSelectedIndex() const;
+    // The setup last handed to the sheet.
     SetupRec* GetCurrentSetup() const { return current_; }
 
     void RemoveSetupPages(SetupRec* setup);
     void SaveSetupPages();
-    // An entry became selected: the sheet shows its setup.
+    // A row became selected: the sheet shows its setup.
     void OnSetupSelected(int index, SetupRec* setup);
 
-    // Appends an entry for record; position must be -1. The new index, or 0
+    // Appends a row for record; position must be -1. The new index, or 0
     // for another position.
     int AddSetup(SetupRec* record, int position = -1);
-    // Removes every entry (the records stay).
+    // Removes every row (the records stay).
     void DeleteAllSetups();
-    // Selects the entry; nothing for an index outside the list.
+    // Selects and focuses the row; nothing for an index outside the list.
     void SelectSetup(int index);
+    // Removes the row and returns its record (not deleted); null for an
+    // index outside the list.
+    SetupRec* RemoveSetupAt(int index);
+    // The row's text and image; then the sheet refreshes its headers.
+    bool SetSetupText(int index, const std::string& text, int imageIndex);
+    // The same with the record's name and image.
+    bool UpdateSetupItem(int index, const SetupRec* record);
+    bool SetSetupImage(int index, int imageIndex);
+    int GetSetupImage(int index) const;
     int GetSetupCount() const;
 
+    // The context menu of a right click on a row (onItem) or on empty space;
+    // null when there is none. Its commands go to the main frame.
+    std::unique_ptr<QMenu> MakeContextMenu(bool onItem);
+
 private:
-    QListWidget* list_ = nullptr;
+    void ShowContextMenu(const QPoint& globalPos, bool onItem);
+
+    SetupListCtrl* list_ = nullptr;
     PropSheetSetup* sheet_ = nullptr;
     SetupRec* current_ = nullptr;
 };

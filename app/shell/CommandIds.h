@@ -23,6 +23,7 @@ enum : int {
     CloseAllSetups = 32834,
     UpgradeFirmware = 32837,
     HistogramOptions = 32838,
+    CreateSetupFromDownload = 32839,
     Rt60Options = 32842,
     PurgeAll = 32844,
     RunInstrument = 32848,

@@ -31,7 +31,10 @@ std::optional<bool> IsEnabled(int id, const CommandContext& ctx)
     case cmd::Connect:
         return setupView || ctx.view == ActiveView::Download;
     case cmd::SaveSetupToJ57:
+    case cmd::CloseSetup:
         return selected;
+    case cmd::CloseAllSetups:
+        return setupView && ctx.setupRows > 0;
     case cmd::SaveSetupToFile:
         return s != nullptr;
     case cmd::RenameSetup:

@@ -6,7 +6,6 @@
 #include <fstream>
 
 #include <QLabel>
-#include <QListWidget>
 #include <QMenuBar>
 #include <QPointer>
 #include <QSplitter>
@@ -206,14 +205,14 @@ TEST_F(FrameTest, SelectedSetupDecidesTheSetupCommands)
     f.Doc().GetSetupList().AddSorted(std::move(system));
     CSdiView* view = f.Doc().GetSdiView();
     f.Doc().RebuildSetupView();
-    ASSERT_EQ(view->GetSetupList()->count(), 2);
+    ASSERT_EQ(view->GetSetupCount(), 2);
 
     view->SelectSetup(0);  // the system setup comes first
     EXPECT_TRUE(Enabled(cmd::SaveSetupToJ57));
     EXPECT_FALSE(Enabled(cmd::SaveSetupToFile));
     EXPECT_FALSE(Enabled(cmd::DeleteSetup));
 
-    view->GetSetupList()->setCurrentRow(1);
+    view->SelectSetup(1);
     EXPECT_EQ(view->GetCurrentSetup(), f.Doc().GetSetupList().GetAt(1));
     EXPECT_TRUE(Enabled(cmd::SaveSetupToFile));
     EXPECT_TRUE(Enabled(cmd::RenameSetup));

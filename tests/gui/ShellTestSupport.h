@@ -38,10 +38,10 @@ public:
         CBinTreeView::SetRootLister({});
     }
 
-    // Starts the program with these command-line words.
-    bool Start(const std::vector<std::string>& args = {})
+    // Starts the program with these command-line words in startDir.
+    bool Start(const std::vector<std::string>& args = {}, const std::string& startDir = "/start/folder")
     {
-        app = std::make_unique<CSdiApp>("/start/folder");
+        app = std::make_unique<CSdiApp>(startDir);
         return app->InitInstance(args);
     }
     CMainFrame& Frame() { return *app->GetMainFrame(); }
