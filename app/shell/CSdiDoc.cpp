@@ -216,6 +216,9 @@ void CSdiDoc::OnDownloadView()
         if (frame_)
             frame_->SwitchView(CMainFrame::kDownloadView);
         PumpWaitingMessages();
+        RefreshMeasurementList();
+        if (CMeasView* view = GetMeasView())
+            view->SelectMeasurement(0);
         return;
     }
     wait.Restore();

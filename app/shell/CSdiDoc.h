@@ -14,12 +14,15 @@
 #include "CSetupMessages.h"
 #include "CommandState.h"
 #include "ConnectDialog.h"
+#include "MeasMgrJ46.h"
 #include "SetupMgrJ46.h"
 
 class CView;
 class CSdiView;
 class CDataReport;
 class CMainFrame;
+class CMeasView;
+struct DownloadOptions;
 struct ViewHint;
 
 class SerialPort;
@@ -92,6 +95,17 @@ public:
     const CSetupMessages& Messages() const { return messages_; }
     const std::string& GetFirmwarePath() const { return firmwarePath_; }
 
+    // The instrument's measurement directory (CSdiDocMeasDir.cpp) and the
+    // download (CSdiDocDownload.cpp).
+    CMeasView* GetMeasView() const;
+    MeasMgrJ46& GetMeasurementList() { return measurements_; }
+    int RefreshMeasurementList();
+    void AddActiveMeasurement();
+    void FillActiveMeasurement(MeasRec& entry);
+    static bool ConvertInstrumentTime(const std::string& in, std::string& out);
+    std::string GetInstrumentSetupExtension() const;
+    void DownloadMeasurements(uint32_t selectedCount, const std::string& baseName, const DownloadOptions& request);
+
     // Opens a file named on the command line as the document; false when it
     // cannot be read.
     bool OnOpenDocument(const std::string& path);
@@ -138,7 +152,10 @@ public:
     CommandContext MakeCommandContext(int id) const;
 
 private:
+    std::shared_ptr<MeasRec> MakeActiveEntry();
+
     std::vector<CView*> views_;
+    MeasMgrJ46 measurements_{true};
     SetupMgrJ46 setups_;
     CSdiView* sdiView_ = nullptr;
     ConnectDialog* connectDialog_ = nullptr;
