@@ -146,6 +146,24 @@ public:
     void OnCreateSetupFromDownload();
     // Each row of the Setup view takes the image of its setup.
     void RefreshSetupImages();
+    void OnGetSetups();
+    void OnSaveSetupToInstrument();
+    // The Store Setup dialog's OK: non-zero when the setup was stored under
+    // name (the dialog closes), 0 when another name is wanted.
+    int StoreSetupAs(const std::string& name);
+    void OnRenameSetup();
+    // The Rename Setup dialog's OK: 0 when the setup was renamed.
+    int RenameSetup(const std::string& name);
+    void OnMakeSetupCurrent();
+    void OnLockSetup();
+    void OnUnlockSetup();
+    void OnDeleteSetup();
+    // Sends the record's setup to the instrument with its lock flag: 0 or
+    // more on success, -6 without a connection.
+    int StoreSetupInInstrument(SetupRec& record);
+    // The block format version the instrument's firmware takes.
+    int GetSetupFormatVersion() const;
+    const std::string& GetInstrumentMessage() const { return instrumentMessage_; }
 
     // What the state of command id depends on; the instrument is asked only
     // for the commands that need its active setup.
@@ -165,10 +183,18 @@ private:
     std::string firmwarePath_;
     int baudRate_ = 0;
     int newSetupType_ = 2;
+    std::string instrumentMessage_;  // reply of the last directory command
     CMainFrame* frame_ = nullptr;
 
     // A setup file that passed its checks becomes a new record appended to
     // the setup list and the Setup view; messages name the failures.
     enum class SetupFileUse { Open, Default };
     void AddSetupFromFile(const std::string& path, const std::string& fileName, SetupFileUse use);
+    // The selected setup and its row; null when none.
+    SetupRec* SelectedSetup(int& index) const;
+    // The mode's upload: a copy of the block with the format version and its
+    // rules goes to the instrument; the setup itself is not changed.
+    int UploadModeSetup(const NamedSetup& setup, int type);
+    int UploadSystemSetup(const SYSSetup& setup);
+    void ShowStoreResult(int result) const;
 };

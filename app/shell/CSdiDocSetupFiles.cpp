@@ -50,6 +50,13 @@ bool CSdiDoc::IsSetupCommand(int id)
     case cmd::CloseSetup:
     case cmd::CloseAllSetups:
     case cmd::CreateSetupFromDownload:
+    case cmd::GetSetups:
+    case cmd::SaveSetupToJ57:
+    case cmd::RenameSetup:
+    case cmd::MakeSetupCurrent:
+    case cmd::LockSetup:
+    case cmd::UnlockSetup:
+    case cmd::DeleteSetup:
         return true;
     default:
         return false;
@@ -65,6 +72,13 @@ bool CSdiDoc::OnSetupCommand(int id)
     case cmd::CloseSetup: OnCloseSetup(); return true;
     case cmd::CloseAllSetups: OnCloseAllSetups(); return true;
     case cmd::CreateSetupFromDownload: OnCreateSetupFromDownload(); return true;
+    case cmd::GetSetups: OnGetSetups(); return true;
+    case cmd::SaveSetupToJ57: OnSaveSetupToInstrument(); return true;
+    case cmd::RenameSetup: OnRenameSetup(); return true;
+    case cmd::MakeSetupCurrent: OnMakeSetupCurrent(); return true;
+    case cmd::LockSetup: OnLockSetup(); return true;
+    case cmd::UnlockSetup: OnUnlockSetup(); return true;
+    case cmd::DeleteSetup: OnDeleteSetup(); return true;
     default: return false;
     }
 }
