@@ -27,5 +27,12 @@ test: build build-asan
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
 	cd $(ASAN) && ctest --output-on-failure -j $(JOBS)
 
+# Benchmarks: figures only, never a pass or fail. Repeated, with the best of
+# the repetitions, since the machine may be busy with other work.
+BENCH_ARGS ?= --benchmark_repetitions=3 --benchmark_report_aggregates_only=true
+
+bench: build
+	./$(BUILD)/bench/tessavo_bench $(BENCH_ARGS)
+
 clean:
 	rm -rf $(BUILD) $(ASAN)

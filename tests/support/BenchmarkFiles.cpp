@@ -1,0 +1,189 @@
+#include "BenchmarkFiles.h"
+
+#include <ctime>
+#include <stdexcept>
+#include <vector>
+
+#include "DownloadFileBuilder.h"
+
+namespace fixtures {
+
+namespace {
+
+// The measurement: kRuns runs, each kRunGap seconds after the one before,
+// levels every second.
+constexpr int kRuns = 100;
+constexpr long kRunGap = 2 * 3600;
+constexpr unsigned kRunStart = 0x40;  // run/stop event byte and marker code
+constexpr unsigned kStop = 0x10;
+constexpr int kModeLog = 2, kModeSsa = 0, kModeRta = 4;
+constexpr size_t kIntervalSeconds = 60;
+
+const std::time_t kFirstRun = 1047218730;  // 09Mar2003 14:05:30 UTC, as header line 5
+
+std::tm Utc(std::time_t t) {
+    std::tm tm{};
+    gmtime_r(&t, &tm);
+    return tm;
+}
+
+BodyBuilder& Stamp(BodyBuilder& b, std::time_t t) {
+    const std::tm tm = Utc(t);
+    return b.BcdDate(tm.tm_mday, tm.tm_mon + 1, tm.tm_year % 100).BcdTime(tm.tm_hour, tm.tm_min, tm.tm_sec);
+}
+
+BodyBuilder RunStop(std::time_t t, unsigned event, unsigned number) {
+    BodyBuilder b;
+    b.U8(0);
+    Stamp(b, t).U8(event).U16(number).U24(number);
+    return b;
+}
+
+// A one-minute interval: start, duration 0 h 1 min 0 s, six levels, four bytes.
+BodyBuilder Interval(std::time_t t, unsigned n) {
+    BodyBuilder b;
+    Stamp(b, t).U16(0).U8(1).U8(0).U8(0);
+    for (int i = 0; i < 6; ++i) b.Fix88(55.5 + i + n % 20);
+    return b.U8(1).U8(2).U8(3).U8(4);
+}
+
+// A level of the time history: whole decibels below 128 (never 0), then the
+// fraction byte.
+std::string Level(size_t n) {
+    std::string s;
+    s += static_cast<char>(40 + n % 50);
+    s += static_cast<char>(128);
+    return s;
+}
+std::string Marker(unsigned code) { return std::string(1, static_cast<char>(128 + code)) + '\0'; }
+
+// A third-octave spectrum sample of an RTA run: 72 bytes.
+std::string SpectrumSample(size_t n) {
+    BodyBuilder b;
+    b.U8(5).U8(0).U8(0x80).U8(0).Fix88(80.5 + n % 10);
+    for (int i = 0; i < 33; ++i) b.Fix88(30.25 + i + n % 7);
+    return b.Bytes();
+}
+
+DownloadFileBuilder Head(const char* modeLine) {
+    HeaderSpec h;
+    h.modeLine = modeLine;
+    DownloadFileBuilder f;
+    f.AtLines("Benchmark site", "Generated file", "Largest size").Header(h);
+    return f;
+}
+
+// Parameter lines and the settings, system and calibration records; the mode
+// number goes into byte 39 of the settings, third octaves into byte 41.
+void Settings(DownloadFileBuilder& f, int modeNumber) {
+    f.Q(5, "Benchmark site").Q(157, "12");
+    BodyBuilder m;
+    m.Raw("\x01").Text("BENCH", 8).Text("Benchmark setup", 30).U8(static_cast<unsigned>(modeNumber));
+    m.U8(0).U8(modeNumber == kModeRta ? 0x80 : 0).PadTo(219);
+    f.Record('M', m).Record('S', BodyBuilder().PadTo(226)).Record('C', BodyBuilder().PadTo(65));
+}
+
+void RunStops(DownloadFileBuilder& f, const std::vector<long>& runSeconds) {
+    for (int k = 0; k < kRuns; ++k) {
+        const std::time_t start = kFirstRun + k * kRunGap;
+        f.Record(4, RunStop(start, kRunStart, static_cast<unsigned>(2 * k + 1)));
+        f.Record(4, RunStop(start + runSeconds[static_cast<size_t>(k)], kStop, static_cast<unsigned>(2 * k + 2)));
+    }
+}
+
+std::string Trailer() {
+    DownloadFileBuilder t;
+    t.J57Trailer("09Mar2003", "14:05:30", "0.0").R(220, "end of setup");
+    return t.End().Bytes();
+}
+
+// Spreads total units over the runs.
+std::vector<long> Share(size_t total) {
+    std::vector<long> per(kRuns, static_cast<long>(total / kRuns));
+    for (size_t k = 0; k < total % kRuns; ++k) ++per[k];
+    return per;
+}
+
+BenchmarkFile Log(size_t budget, size_t fixedBytes, DownloadFileBuilder f) {
+    // A minute costs an interval record (3 + 27 bytes) and 60 stream levels;
+    // each run adds its start and stop markers.
+    constexpr size_t kMinuteBytes = 3 + 27 + 2 * kIntervalSeconds;
+    const size_t overhead = fixedBytes + 2 * kRuns * (3 + 13) + 2 + 2 * 2 * kRuns;
+    if (budget < overhead + kRuns * kMinuteBytes) throw std::invalid_argument("benchmark file budget too small");
+    const std::vector<long> minutes = Share((budget - overhead) / kMinuteBytes);
+    std::vector<long> seconds;
+    for (long m : minutes) seconds.push_back(m * static_cast<long>(kIntervalSeconds));
+    RunStops(f, seconds);
+
+    BenchmarkFile file;
+    file.dataRecords = 2 * kRuns;
+    unsigned n = 0;
+    for (int k = 0; k < kRuns; ++k)
+        for (long m = 0; m < minutes[static_cast<size_t>(k)]; ++m, ++n)
+            f.Record(2, Interval(kFirstRun + k * kRunGap + m * 60, n));
+    file.dataRecords += n;
+    std::string stream;
+    size_t levels = 0;
+    for (int k = 0; k < kRuns; ++k) {
+        stream += Marker(kRunStart);
+        for (long s = 0; s < seconds[static_cast<size_t>(k)]; ++s) stream += Level(levels++);
+        stream += Marker(kStop);
+    }
+    f.Stream(7, stream + '\0');
+    file.dataRecords += levels + 2 * kRuns;
+    file.bytes = f.Raw(Trailer()).Bytes();
+    return file;
+}
+
+BenchmarkFile Runs(size_t budget, size_t fixedBytes, DownloadFileBuilder f, unsigned type, size_t blockLength) {
+    // Per run: type byte, block length, start and stop markers (time
+    // histories only) and the closing zero byte.
+    const size_t markers = type == 27 ? 2 : 0;
+    const size_t overhead = fixedBytes + 2 * kRuns * (3 + 13) + kRuns * (3 + markers * blockLength);
+    if (budget < overhead + kRuns * blockLength) throw std::invalid_argument("benchmark file budget too small");
+    const std::vector<long> samples = Share((budget - overhead) / blockLength);
+    RunStops(f, samples);
+
+    BenchmarkFile file;
+    file.dataRecords = 2 * kRuns;
+    size_t n = 0;
+    for (int k = 0; k < kRuns; ++k) {
+        std::vector<std::string> blocks;
+        if (markers != 0) blocks.push_back(Marker(kRunStart));
+        for (long s = 0; s < samples[static_cast<size_t>(k)]; ++s, ++n)
+            blocks.push_back(type == 27 ? Level(n) : SpectrumSample(n));
+        if (markers != 0) blocks.push_back(Marker(kStop));
+        file.dataRecords += blocks.size();
+        f.Run(type, static_cast<unsigned>(blockLength), blocks);
+    }
+    file.bytes = f.Raw(Trailer()).Bytes();
+    return file;
+}
+
+}  // namespace
+
+const char* BenchmarkModeName(BenchmarkMode mode) {
+    switch (mode) {
+    case BenchmarkMode::Log: return "LOG";
+    case BenchmarkMode::SsaRuns: return "SSA";
+    default: return "RTA";
+    }
+}
+
+BenchmarkFile BuildBenchmarkFile(BenchmarkMode mode, size_t recordBytes) {
+    const int modeNumber = mode == BenchmarkMode::Log ? kModeLog : mode == BenchmarkMode::SsaRuns ? kModeSsa : kModeRta;
+    DownloadFileBuilder f = Head(BenchmarkModeName(mode));
+    const size_t headerBytes = f.Size();
+    Settings(f, modeNumber);
+    const size_t fixedBytes = f.Size() - headerBytes + Trailer().size();
+    BenchmarkFile file;
+    switch (mode) {
+    case BenchmarkMode::Log: file = Log(recordBytes, fixedBytes, f); break;
+    case BenchmarkMode::SsaRuns: file = Runs(recordBytes, fixedBytes, f, 27, 2); break;
+    case BenchmarkMode::RtaRuns: file = Runs(recordBytes, fixedBytes, f, 21, 72); break;
+    }
+    if (file.bytes.size() - headerBytes > recordBytes) throw std::logic_error("benchmark file over its budget");
+    return file;
+}
+
+}  // namespace fixtures
