@@ -144,7 +144,14 @@ int ReadByte(WorkState& w) { return std::fgetc(w.file); }
 
 long Tell(WorkState& w) { return std::ftell(w.file); }
 
-bool Seek(WorkState& w, long offset) { return offset >= 0 && std::fseek(w.file, offset, SEEK_SET) == 0; }
+bool Seek(WorkState& w, long offset) {
+    if (offset < 0) return false;
+    // Every record call seeks to where the last one ended, which is mostly
+    // where the file already stands; the C library would still ask the
+    // system for the position each time, which was most of a record's cost.
+    if (std::ftell(w.file) == offset) return true;
+    return std::fseek(w.file, offset, SEEK_SET) == 0;
+}
 
 bool SeekEnd(WorkState& w, long& size) {
     if (std::fseek(w.file, 0, SEEK_END) != 0) return false;

@@ -168,6 +168,8 @@ int32_t TranslateRun(WorkState& w, int type) {
     if (next == 0) {
         w.contMode = 0;
         w.resumeOffset += 1;
+    } else if (next != EOF) {
+        std::ungetc(next, w.file);  // the next call starts here without a seek
     }
     return 0;
 }
