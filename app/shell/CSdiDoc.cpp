@@ -142,6 +142,7 @@ CommandContext CSdiDoc::MakeCommandContext(int id) const
 {
     CommandContext ctx;
     ctx.view = GetActiveView();
+    ctx.connected = IsConnected();
     const SetupRec* record = ctx.view == ActiveView::Setup && sdiView_ ? sdiView_->GetSelectedSetup() : nullptr;
     if (record) {
         SelectedSetupState state;
@@ -454,8 +455,7 @@ int CSdiDoc::SetInstrumentClock(std::time_t localTime)
     std::snprintf(time, sizeof time, "%02d:%02d:%02d", tm.tm_hour, tm.tm_min, tm.tm_sec);
     link_->SetDate(date);
     link_->SetTime(time);
-    link_->SetWeekday(tm.tm_wday + 1);
-    return 0;
+    return link_->SetWeekday(tm.tm_wday + 1);
 }
 
 int CSdiDoc::SetInstrumentClockFromPC()
@@ -463,11 +463,3 @@ int CSdiDoc::SetInstrumentClockFromPC()
     return SetInstrumentClock(std::time(nullptr));
 }
 
-void CSdiDoc::OnRunInstrument() {}
-
-void CSdiDoc::OnStopInstrument() {}
-
-void CSdiDoc::UpgradeAtStartup(const std::string& firmwarePath)
-{
-    firmwarePath_ = firmwarePath;
-}

@@ -127,8 +127,11 @@ public:
 
     // Instrument commands that arrive with the link.
     void OnConnect();
+    // Run, stop, purge and firmware (CSdiDocInstrumentCommands.cpp).
     void OnRunInstrument();
     void OnStopInstrument();
+    void OnPurgeAll();
+    void OnUpgradeFirmware();
     void UpgradeAtStartup(const std::string& firmwarePath);
 
     // Setup commands: files and new setups (CSdiDocSetupFiles.cpp), the
@@ -197,4 +200,6 @@ private:
     int UploadModeSetup(const NamedSetup& setup, int type);
     int UploadSystemSetup(const SYSSetup& setup);
     void ShowStoreResult(int result) const;
+    // Lock or Unlock Setup on the selected instrument setup.
+    void ChangeLock(bool lock);
 };

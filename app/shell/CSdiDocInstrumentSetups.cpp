@@ -572,27 +572,15 @@ void CSdiDoc::OnMakeSetupCurrent()
 
 void CSdiDoc::OnLockSetup()
 {
-    int index = -1;
-    SetupRec* record = SelectedSetup(index);
-    if (!record || record->GetOrigin() != SetupOrigin::kInstrument || !IsConnected())
-        return;
-    const std::string name = record->GetName();
-    const std::string key = InstrumentKey(*record, name);
-    SetupDirList directory(port_.get());
-    const EntryFlags entry = LookUp(directory, key);
-    if (!entry.present)
-        messages_.Show(Msg::NotStoredLocked, {name});
-    else if (entry.permanent)
-        messages_.Show(Msg::AlwaysLocked, {name});
-    else if (entry.locked)
-        messages_.Show(Msg::AlreadyLocked, {name});
-    else if (directory.LockSetup(key, true) == 0) {
-        record->SetLocked(1);
-        sdiView_->SetSetupImage(index, record->GetImageIndex());
-    }
+    ChangeLock(true);
 }
 
 void CSdiDoc::OnUnlockSetup()
+{
+    ChangeLock(false);
+}
+
+void CSdiDoc::ChangeLock(bool lock)
 {
     int index = -1;
     SetupRec* record = SelectedSetup(index);
@@ -603,13 +591,13 @@ void CSdiDoc::OnUnlockSetup()
     SetupDirList directory(port_.get());
     const EntryFlags entry = LookUp(directory, key);
     if (!entry.present)
-        messages_.Show(Msg::NotStoredUnlocked, {name});
+        messages_.Show(lock ? Msg::NotStoredLocked : Msg::NotStoredUnlocked, {name});
     else if (entry.permanent)
-        messages_.Show(Msg::PermanentCannotUnlock, {name});
-    else if (!entry.locked)
-        messages_.Show(Msg::AlreadyUnlocked, {name});
-    else if (directory.LockSetup(key, false) == 0) {
-        record->SetLocked(0);
+        messages_.Show(lock ? Msg::AlwaysLocked : Msg::PermanentCannotUnlock, {name});
+    else if (entry.locked == lock)
+        messages_.Show(lock ? Msg::AlreadyLocked : Msg::AlreadyUnlocked, {name});
+    else if (directory.LockSetup(key, lock) == 0) {
+        record->SetLocked(lock ? 1 : 0);
         sdiView_->SetSetupImage(index, record->GetImageIndex());
     }
 }

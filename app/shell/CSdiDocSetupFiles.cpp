@@ -57,6 +57,8 @@ bool CSdiDoc::IsSetupCommand(int id)
     case cmd::LockSetup:
     case cmd::UnlockSetup:
     case cmd::DeleteSetup:
+    case cmd::PurgeAll:
+    case cmd::UpgradeFirmware:
         return true;
     default:
         return false;
@@ -79,6 +81,8 @@ bool CSdiDoc::OnSetupCommand(int id)
     case cmd::LockSetup: OnLockSetup(); return true;
     case cmd::UnlockSetup: OnUnlockSetup(); return true;
     case cmd::DeleteSetup: OnDeleteSetup(); return true;
+    case cmd::PurgeAll: OnPurgeAll(); return true;
+    case cmd::UpgradeFirmware: OnUpgradeFirmware(); return true;
     default: return false;
     }
 }

@@ -48,6 +48,10 @@ std::optional<bool> IsEnabled(int id, const CommandContext& ctx)
         return s && s->origin == kOriginInstrument && !s->protect && !s->locked;
     case cmd::MakeSetupCurrent:
         return s && s->origin == kOriginInstrument && !s->instrumentActive;
+    case cmd::PurgeAll:
+        return ctx.connected && ctx.view != ActiveView::Download;
+    case cmd::UpgradeFirmware:
+        return ctx.connected;
     case cmd::ExportData:
     case cmd::Print:
     case cmd::PrintPreview:

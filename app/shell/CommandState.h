@@ -21,6 +21,7 @@ struct CommandContext {
     std::optional<SelectedSetupState> selected;
     bool hasReport = false;  // the report view exists and shows a report
     int setupRows = 0;       // rows of the Setup view's list
+    bool connected = false;  // the instrument link exists
 };
 
 struct CmdUI {

@@ -85,6 +85,7 @@ TEST(ShellStartup, AnyNonZeroStatusKeepsRunAndStop)
 TEST(ShellStartup, UpgradeRunEndsAfterStartUpButStillRemovesRunAndStop)
 {
     ShellFixture f;
+    shelltest::AnswerNextDialog(false);  // the upgrade connects first: no instrument here
     EXPECT_FALSE(f.Start({"-upgrade", "/home/me/J57.cvk"}));
     EXPECT_TRUE(f.app->UpgradeFlag());
     EXPECT_EQ(f.app->UpgradePath(), "/home/me/J57.cvk");

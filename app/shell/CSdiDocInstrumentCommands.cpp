@@ -1,0 +1,79 @@
+// The document's instrument commands beside the setups: run, stop, purge the
+// memory and upgrade the firmware.
+#include "CSdiDoc.h"
+#include "Clock.h"
+#include "Prompter.h"
+#include "SlmLink.h"
+
+namespace {
+
+const char kNoInstrument[] = "Unable to communicate with the instrument";
+
+}  // namespace
+
+void CSdiDoc::OnRunInstrument()
+{
+    if (!link_) {
+        platform::AppPrompter().Message(kNoInstrument);
+        return;
+    }
+    if (link_->IsRunning()) {
+        platform::AppPrompter().Message("The instrument is already running.");
+        return;
+    }
+    link_->Run();
+}
+
+void CSdiDoc::OnStopInstrument()
+{
+    if (!link_) {
+        platform::AppPrompter().Message(kNoInstrument);
+        return;
+    }
+    if (link_->IsRunning())
+        link_->Stop();
+    else
+        platform::AppPrompter().Message("The instrument is already stopped.");
+}
+
+void CSdiDoc::OnPurgeAll()
+{
+    if (!link_)
+        return;
+    if (platform::AppPrompter().Message("Are you sure you want to purge ALL data and ALL files from the J57?",
+                                        platform::Icon::Question, platform::Buttons::YesNoCancel) != platform::IDYES)
+        return;
+    platform::WaitCursor wait;
+    link_->PurgeAllData();
+}
+
+void CSdiDoc::OnUpgradeFirmware()
+{
+    if (!link_)
+        return;
+    platform::WaitCursor wait;
+    // The instrument is stopped first; then its run state tells whether it
+    // holds data. A state that cannot be read counts as data: the user is
+    // asked before anything is erased.
+    link_->Stop();
+    std::string state;
+    const bool known = link_->SendCommand("R3,1", &state, 10, 1) == 0 && state.size() >= 2;
+    if (!known || state[1] != 'p') {
+        wait.Restore();
+        if (platform::AppPrompter().Message("WARNING: Instrument has data.  Purge all data and continue?",
+                                            platform::Icon::Warning,
+                                            platform::Buttons::OkCancel) != platform::IDOK)
+            return;
+    }
+    link_->PurgeAllData();
+    // The firmware-upgrade dialog of the link takes over here with the
+    // firmware file path; it is not part of the program yet.
+}
+
+void CSdiDoc::UpgradeAtStartup(const std::string& firmwarePath)
+{
+    if (!IsConnected())
+        OnConnect();
+    firmwarePath_ = firmwarePath;
+    OnUpgradeFirmware();
+}
