@@ -8,15 +8,11 @@
 #include "CSdiView.h"
 #include "CharClassEdit.h"
 #include "CommandIds.h"
-#include "GFTiming.h"
-#include "J57Instrument.h"
-#include "J57Setups.h"
-#include "J57Sim.h"
 #include "SetupBlockBuilder.h"
 #include "SetupExistsDialog.h"
 #include "SetupListCtrl.h"
 #include "SetupNameDialog.h"
-#include "ShellTestSupport.h"
+#include "ShellSetupSimSupport.h"
 
 namespace {
 
@@ -46,9 +42,8 @@ sim::SimSetup Entry(const std::string& name, const std::vector<uint8_t>& block, 
     return s;
 }
 
-class SetupInstrumentTest : public ::testing::Test {
+class SetupInstrumentTest : public ::testing::Test, protected shelltest::SimShell {
 protected:
-    SetupInstrumentTest() : scale(0.05) { sim.Bind(f.profile, 1); }
     void SetUp() override
     {
         j57.revision = "3.70";
@@ -108,19 +103,6 @@ protected:
         return asked;
     }
 
-    bool Sent(const std::string& prefix)
-    {
-        for (const std::string& c : sim.Commands())
-            if (c.rfind(prefix, 0) == 0)
-                return true;
-        return false;
-    }
-
-    shelltest::ShellFixture f;
-    comm::ScopedTimeScale scale;
-    sim::J57Sim sim;
-    sim::J57Instrument j57{sim};
-    sim::J57Setups setups{sim};
 };
 
 TEST_F(SetupInstrumentTest, GetSetupsListsFlagsAndTheCurrentSetup)

@@ -3,36 +3,18 @@
 #include <gtest/gtest.h>
 
 #include "CommandIds.h"
-#include "GFTiming.h"
-#include "J57Instrument.h"
-#include "J57Setups.h"
-#include "J57Sim.h"
-#include "ShellTestSupport.h"
+#include "ShellSetupSimSupport.h"
 
 namespace {
 
-class RunStopTest : public ::testing::Test {
+class RunStopTest : public ::testing::Test, protected shelltest::SimShell {
 protected:
-    RunStopTest() : scale(0.05) { sim.Bind(f.profile, 1); }
     void SetUp() override
     {
         j57.files.push_back({"info", "data"});
         ASSERT_TRUE(f.Start());
     }
     void Connect() { ASSERT_EQ(f.Doc().ConnectInstrument(1, 9600), 0); }
-    bool Sent(const std::string& command)
-    {
-        for (const std::string& c : sim.Commands())
-            if (c == command)
-                return true;
-        return false;
-    }
-
-    shelltest::ShellFixture f;
-    comm::ScopedTimeScale scale;
-    sim::J57Sim sim;
-    sim::J57Instrument j57{sim};
-    sim::J57Setups setups{sim};
 };
 
 TEST_F(RunStopTest, RunAndStopChangeTheRunStateOrSaySoOnly)
