@@ -10,6 +10,8 @@
 #include "Prompter.h"
 #include "SerialPort.h"
 #include "SlmLink.h"
+#include "DownloadMonitor.h"
+#include "XmodemReceiver.h"
 
 namespace {
 
@@ -434,4 +436,37 @@ int SlmLink::SetParam207(double value)
     auto [end, ec] = std::to_chars(text, text + sizeof text, value, std::chars_format::fixed, 2);
     std::string reply;
     return Query("S207," + std::string(text, ec == std::errc() ? end : text), reply, 100, 1);
+}
+
+int SlmLink::StartDownload(DownloadMonitor* monitor)
+{
+    receiver_.reset();
+    if (!port_ || !port_->Serial() || !monitor)
+        return lastResult_ = NOT_CONNECTED;
+    receiver_ = std::make_unique<XmodemReceiver>(*port_->Serial(), *monitor);
+    std::string reply;
+    int result = Query("X160", reply, 10, 2);
+    WaitSeconds(1.0);
+    return result;
+}
+
+int SlmLink::RunDownload(const std::string& fileName)
+{
+    if (!receiver_)
+        return NO_RECEIVER;
+    return receiver_->Receive(fileName);
+}
+
+void SlmLink::SendCancel()
+{
+    if (port_ && port_->Serial())
+        for (int i = 0; i < 3; ++i)
+            port_->Serial()->WriteChar(24);
+}
+
+void SlmLink::CancelDownload()
+{
+    SendCancel();
+    receiver_.reset();
+    Sync();
 }

@@ -182,8 +182,10 @@ void J57Sim::Run()
                     OnFrame(bytes);
                 auto sessions = std::move(sessions_);
                 sessions_.clear();
+                inSession_ = !sessions.empty();
                 for (auto& session : sessions)
                     session();
+                inSession_ = false;
             } else if (c >= 0x20) {
                 frame_ += static_cast<char>(c);
             }

@@ -84,6 +84,8 @@ public:
     // Discards what the program sent so far.
     void DrainInput();
     bool Stopping() const { return stop_; }
+    // True while a session runs.
+    bool InSession() const { return inSession_; }
 
     std::mutex& Mutex() const { return mu_; }
 
@@ -98,6 +100,7 @@ private:
     std::string slavePath_;
     std::thread thread_;
     std::atomic<bool> stop_{false};
+    std::atomic<bool> inSession_{false};
     mutable std::mutex mu_;
     std::map<std::string, Handler> handlers_;
     std::vector<Frame> transcript_;

@@ -1,0 +1,32 @@
+#pragma once
+// The J57's XMODEM sender behind "X160": waits for the receiver's start
+// ('C' for CRC-16, NAK for checksums), sends 128- or 1024-byte blocks with
+// the last one padded with 0x1A, and ends with EOT. Faults per block.
+#include <string>
+
+#include "J57Sim.h"
+
+namespace sim {
+
+struct XmodemSender {
+    std::string payload;
+    bool use1k = false;
+    bool ignoreCrc = false;    // answers only a NAK start (an old sender)
+    int corruptBlock = -1;     // this block (from 1) is sent corrupted
+    int corruptTimes = 0;      // that many times
+    bool alwaysCorrupt = false;
+    int stallBeforeBlock = -1;
+    int stallMs = 0;
+    int cancelBeforeBlock = -1;  // CAN CAN instead of this block
+    int wrongFirstAt = -1;       // a stray byte instead of this block
+    int repeatBlock = -1;        // sent twice, as if our ACK was lost
+
+    bool crcUsed = false;
+    bool finished = false;  // EOT acknowledged
+    int blocksSent = 0;
+
+    void Install(J57Sim& sim);
+    void Run(J57Sim& sim);
+};
+
+}  // namespace sim
