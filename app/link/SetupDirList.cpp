@@ -231,7 +231,7 @@ void SetupDirList::Trace(const char* text)
 
 // One pass of packets. The instrument answers each with 4 bytes: ACK or NAK
 // and a packet number. False when the pass was cancelled.
-bool SetupDirList::SendPass(const uint8_t* data, size_t length)
+bool SetupDirList::SendPackets(const uint8_t* data, size_t length)
 {
     size_t offset = 0, taken = 0;
     int naks = 0;
@@ -297,7 +297,7 @@ int SetupDirList::BinarySend(const std::string& command, const uint8_t* data, si
         // The instrument's ready reply: 4 bytes.
         if (!WaitForBytes(4, 20, 0.1))
             break;
-        SendPass(copy.data(), copy.size());
+        SendPackets(copy.data(), copy.size());
         // The verdict: 4 bytes, and after a NAK the next ready reply.
         WaitForBytes(4, 20, 0.1);
         Pause(0.1);

@@ -52,6 +52,9 @@ public:
     int WriteSystemSettings();
     // Sends data in packets after command; 0 when the instrument took it.
     int BinarySend(const std::string& command, const uint8_t* data, size_t length);
+    // One pass of packets after the instrument's ready reply; false when it
+    // was cancelled (the calibration restore sends its block this way).
+    bool SendPackets(const uint8_t* data, size_t length);
 
     bool IsProtected(size_t index) const { return index < entries_.size() && entries_[index]->IsProtected(); }
     bool IsLocked(size_t index) const { return index < entries_.size() && entries_[index]->IsLocked(); }
@@ -70,7 +73,6 @@ public:
 private:
     int CommandResult(int result, bool settingWrongCode = false);
     bool WaitForBytes(int count, int steps, double step);
-    bool SendPass(const uint8_t* data, size_t length);
     void SendCancel();
     void Trace(const char* text);
 
