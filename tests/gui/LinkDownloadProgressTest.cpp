@@ -25,7 +25,7 @@ TEST(LinkDownloadProgress, CountsBytesAndCancelsWithoutClosing)
 {
     platform::MemoryProfile profile;
     platform::SetAppProfile(&profile);
-    comm::ScopedTimeScale scale(0.05);
+    comm::ScopedTimeScale scale(0.2);
     sim::J57Sim sim;
     sim::J57Instrument j57(sim);
     sim::XmodemSender sender;

@@ -45,7 +45,7 @@ protected:
     QString Text(QDialog& d, const char* name) { return d.findChild<QLabel*>(name)->text(); }
 
     platform::MemoryProfile profile_;
-    comm::ScopedTimeScale scale_{0.05};
+    comm::ScopedTimeScale scale_{0.2};
     sim::J57Sim sim_;
     sim::J57Instrument j57_{sim_};
     sim::J57Loader loader_;

@@ -89,10 +89,10 @@ TEST_F(SerialPortTest, ReadLineKeepsWhatFollowsTheLineEnd)
 
 TEST_F(SerialPortTest, BlockReadTimeOutRestartsWithEveryByte)
 {
-    // Time-out 2 s scaled to 100 ms; ten bytes 40 ms apart take 400 ms.
+    // Time-out 2 s scaled to 400 ms; ten bytes 100 ms apart take a second.
     std::thread trickle([this] {
         for (int i = 0; i < 10; ++i) {
-            std::this_thread::sleep_for(std::chrono::milliseconds(40));
+            std::this_thread::sleep_for(std::chrono::milliseconds(100));
             sim_.Write(std::string(1, static_cast<char>('0' + i)));
         }
     });

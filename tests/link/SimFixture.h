@@ -1,6 +1,6 @@
 #pragma once
 // A simulated J57 behind COM1, the program's profile in memory and the
-// link's waits shrunk twenty times, with the port opened.
+// link's waits shrunk five times, with the port opened.
 #include <gtest/gtest.h>
 
 #include <memory>
@@ -12,7 +12,7 @@
 
 class SimFixture : public ::testing::Test {
 protected:
-    SimFixture() : scale_(0.05)
+    SimFixture() : scale_(0.2)
     {
         platform::SetAppProfile(&profile_);
         sim_.Bind(profile_, 1);
