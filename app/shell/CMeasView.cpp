@@ -140,6 +140,11 @@ void CMeasView::ShowProgress(int number, int count)
     GetPage()->SetStatus("Measurement " + std::to_string(number) + " of " + std::to_string(count));
 }
 
+void CMeasView::RefreshPage()
+{
+    GetPage()->RefreshDisplay();
+}
+
 void CMeasView::OnTypeChanged(int comboIndex)
 {
     if (comboIndex < 0)

@@ -45,6 +45,8 @@ public:
     int GetMeasurementCount() const;
     void ClearStatus();
     void ShowProgress(int number, int count);
+    // The page shows its selection again (a download mark, for one).
+    void RefreshPage();
 
     int GetTypeFilter() const { return typeFilter_; }
     MeasListCtrl* GetList() const { return list_; }

@@ -22,6 +22,7 @@ class CSdiView;
 class CDataReport;
 class CMainFrame;
 class CMeasView;
+class DownloadMonitor;
 struct DownloadOptions;
 struct ViewHint;
 
@@ -105,6 +106,22 @@ public:
     static bool ConvertInstrumentTime(const std::string& in, std::string& out);
     std::string GetInstrumentSetupExtension() const;
     void DownloadMeasurements(uint32_t selectedCount, const std::string& baseName, const DownloadOptions& request);
+    // The monitor of the transfer that is running, else null.
+    DownloadMonitor* GetDownloadMonitor() const { return monitor_; }
+
+    // What one download command leaves for the reports written after it:
+    // the file the data was received into, and per measurement that reached
+    // the transfer its target path and its second temporary file (which holds
+    // the download file when the binary data is not kept).
+    struct DownloadRun {
+        std::string received;
+        std::vector<std::string> targets;
+        std::vector<std::string> seconds;
+        bool downloaded = false;
+    };
+    // Writes the chosen reports of each downloaded measurement and opens the
+    // first report file.
+    void WriteDownloadReports(const DownloadRun& run, const DownloadOptions& request);
 
     // Opens a file named on the command line as the document; false when it
     // cannot be read.
@@ -174,9 +191,12 @@ public:
 
 private:
     std::shared_ptr<MeasRec> MakeActiveEntry();
+    std::string DownloadTarget(CMeasView& view, MeasRec& entry, uint32_t selectedCount,
+                               const std::string& baseName) const;
 
     std::vector<CView*> views_;
     MeasMgrJ46 measurements_{true};
+    DownloadMonitor* monitor_ = nullptr;
     SetupMgrJ46 setups_;
     CSdiView* sdiView_ = nullptr;
     ConnectDialog* connectDialog_ = nullptr;

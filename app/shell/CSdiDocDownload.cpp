@@ -1,5 +1,262 @@
-// The document's download command.
-#include "CSdiDoc.h"
-#include "DownloadOptions.h"
+// The document's download command: each selected measurement is made current
+// in the instrument, received by XMODEM into a temporary file and written as
+// a download file: three "@" header lines, then the data as received.
+#include <algorithm>
+#include <cerrno>
+#include <cstdio>
+#include <fstream>
+#include <sys/stat.h>
+#include <unistd.h>
 
-void CSdiDoc::DownloadMeasurements(uint32_t, const std::string&, const DownloadOptions&) {}
+#include "CMainFrame.h"
+#include "CMeasView.h"
+#include "CSdiDoc.h"
+#include "Clock.h"
+#include "DownloadFileNames.h"
+#include "DownloadMonitor.h"
+#include "DownloadOptions.h"
+#include "DownloadProgressDialog.h"
+#include "Files.h"
+#include "MeasRec.h"
+#include "Prompter.h"
+#include "SlmLink.h"
+
+namespace {
+
+constexpr int kStoredFileEntry = 2;
+constexpr int kCancelledByUser = -901;
+constexpr int kCannotCreate = -206;
+constexpr int kCannotWrite = -207;
+
+const char* const kSsaBandwidthText =
+    "Firmware versions less than 3.100 require a 1/3 bandwidth for downloading SSA data.\n"
+    "The SSA bandwidth will be changed to 1/3 octave on the J57 to download this SSA measurement.\n"
+    "It is recommended that you upgrade to the latest version of the J57 firmware.";
+
+bool Exists(const std::string& path, struct stat* info = nullptr)
+{
+    struct stat local {};
+    return ::stat(path.c_str(), info ? info : &local) == 0;
+}
+
+void RemoveFile(const std::string& path)
+{
+    if (!path.empty())
+        std::remove(path.c_str());
+}
+
+// The header lines and the received data into path, whole or not at all:
+// everything goes to a temporary file beside it, which replaces path only
+// when every write and the close succeeded. An old file stays as it was on
+// any failure. 0, or -206 / -207.
+int WriteDownloadFile(const std::string& path, const std::string& header, const std::string& dataPath)
+{
+    std::ifstream data(dataPath, std::ios::binary);
+    if (!data.is_open())
+        return kCannotCreate;
+    const std::string folder = FolderOfPath(path) == path ? std::string("./") : FolderOfPath(path);
+    std::string temp = folder + ".J57dl.XXXXXX";
+    const int fd = ::mkstemp(temp.data());
+    if (fd < 0)
+        return kCannotCreate;
+    bool ok = true;
+    auto put = [&](const char* bytes, size_t size) {
+        while (ok && size > 0) {
+            const ssize_t written = ::write(fd, bytes, size);
+            if (written < 0 && errno == EINTR)
+                continue;
+            if (written <= 0) {
+                ok = false;
+                break;
+            }
+            bytes += written;
+            size -= static_cast<size_t>(written);
+        }
+    };
+    put(header.data(), header.size());
+    char block[1024];
+    while (ok && data) {
+        data.read(block, sizeof block);
+        put(block, static_cast<size_t>(data.gcount()));
+    }
+    if (data.bad())
+        ok = false;
+    ok = ::fsync(fd) == 0 && ok;
+    ok = ::close(fd) == 0 && ok;
+    // mkstemp makes the file private; a download file is an ordinary file.
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    ::chmod(temp.c_str(), 0666 & ~mask);
+    if (ok && std::rename(temp.c_str(), path.c_str()) != 0)
+        ok = false;
+    if (!ok) {
+        RemoveFile(temp);
+        return kCannotWrite;
+    }
+    return 0;
+}
+
+}  // namespace
+
+// Where each measurement's download file goes. One measurement: the page's
+// folder and name. Several: the page's folder, the base name (or the entry's
+// default name) numbered by the entry's place in the instrument's list. The
+// active measurement has no place there; it is numbered past every stored
+// file, so that no two measurements share a name.
+std::string CSdiDoc::DownloadTarget(CMeasView& view, MeasRec& entry, uint32_t selectedCount,
+                                    const std::string& baseName) const
+{
+    const std::string path = view.GetDownloadPath();
+    if (selectedCount == 1)
+        return path;
+    const std::string folder = FolderOfPath(path) == path ? std::string() : FolderOfPath(path);
+    std::string name = baseName;
+    if (name.empty()) {
+        entry.MakeDefaultFileName();
+        entry.SetFolder(folder);
+        name = entry.GetFileName();
+    }
+    int number = entry.GetListIndex() + 1;
+    if (entry.GetListIndex() < 0) {
+        number = view.GetMeasurementCount();
+        for (const MeasMgrJ46::Entry& other : measurements_)
+            if (!other->IsActive())
+                number = std::max(number, other->GetListIndex() + 2);
+    }
+    return folder + NumberedFileName(name, number);
+}
+
+void CSdiDoc::DownloadMeasurements(uint32_t selectedCount, const std::string& baseName,
+                                   const DownloadOptions& request)
+{
+    platform::WaitCursor wait;
+    CMeasView* view = GetMeasView();
+    if (!view || !link_)
+        return;
+    std::string base = baseName;
+    if (selectedCount > 1 && !base.empty())
+        base = RemoveWildcard(base);
+
+    DownloadRun run;
+    run.received = platform::CreateTempFile("J57");
+    int replaceAnswer = -1;
+    bool stop = run.received.empty();
+    bool bandwidthShown = false;
+    int number = 0;
+    int position = -1;
+    while (!stop) {
+        MeasRec* entry = view->GetNextSelected(position);
+        if (!entry)
+            break;
+        const std::string header = "@" + view->GetLocation() + "\r\n@" + view->GetNote1() + "\r\n@" +
+                                   view->GetNote2() + "\r\n";
+        ++number;
+        view->ShowProgress(number, static_cast<int>(selectedCount));
+        const std::string target = DownloadTarget(*view, *entry, selectedCount, base);
+
+        struct stat existing {};
+        if (request.saveBinary && Exists(target, &existing) && replaceAnswer != 1) {
+            wait.Restore();
+            replaceAnswer = messages_.AskReplaceFile(target, existing.st_size, existing.st_mtime,
+                                                     static_cast<int>(selectedCount));
+            if (replaceAnswer == 3)
+                break;
+            if (replaceAnswer == 2)
+                continue;
+        }
+
+        if (entry->GetEntryKind() == kStoredFileEntry) {
+            const int recalled = link_->RecallItem(entry->GetListIndex());
+            if (recalled != 0) {
+                const std::string reply = link_->GetLastErrorReply();
+                wait.Restore();
+                messages_.Show(CSetupMessages::Msg::RecallError,
+                               {reply.empty() ? CSetupMessages::GetCodeText(recalled) : reply});
+                continue;
+            }
+        }
+
+        if (entry->GetMeasType() == 5 && link_->GetFirmwareVersion() < 3.1 && link_->GetSsaBandwidth() == "1/1") {
+            if (!bandwidthShown) {
+                bandwidthShown = true;
+                wait.Restore();
+                platform::AppPrompter().Message(kSsaBandwidthText);
+            }
+            if (link_->SetSsaBandwidth(1) != 0)
+                continue;
+        }
+
+        const std::string second = platform::CreateTempFile("J57");
+        if (second.empty())
+            continue;
+        run.seconds.push_back(second);
+        run.targets.push_back(target);
+
+        bool success = false;
+        int cancelFlag = 0;
+        {
+            DownloadProgressDialog progress(link_.get(), &cancelFlag, frame_);
+            progress.SetMeasRec(entry);
+            DownloadMonitor monitor(&progress);
+            monitor_ = &monitor;
+            monitor.SetMeasurementNumber(number, static_cast<int>(selectedCount));
+            const int started = link_->StartDownload(&monitor);
+            PumpWaitingMessages();
+            if (started != 0) {
+                wait.Restore();
+                platform::AppPrompter().Message("An error occurred while communicating with the J57 (" +
+                                                    CSetupMessages::GetCodeText(started) + ")",
+                                                platform::Icon::Warning);
+            } else {
+                const int result = link_->RunDownload(run.received);
+                if (result == kCancelledByUser) {
+                    progress.SetStatusText("Download Cancelled");
+                    link_->CancelDownload();
+                    stop = true;
+                } else if (result == 0) {
+                    progress.DisableCancel();
+                    progress.SetStatusText("Download Finished");
+                    const std::string output = request.saveBinary ? target : second;
+                    if (request.saveBinary)
+                        progress.SetByteCountText("Creating " + output);
+                    PumpWaitingMessages();
+                    const int written = WriteDownloadFile(output, header, run.received);
+                    if (written == 0) {
+                        success = true;
+                        if (request.saveBinary)
+                            progress.SetStatusText("Download File Successfully Created");
+                    } else {
+                        wait.Restore();
+                        platform::AppPrompter().Message(CSetupMessages::GetCodeText(written) + ":\n" + output,
+                                                        platform::Icon::Warning);
+                    }
+                }
+            }
+            if (monitor.HasFailed()) {
+                progress.SetStatusText("Download Cancelled");
+                stop = true;
+            }
+            monitor_ = nullptr;
+            link_->CancelDownload();
+            progress.WaitSeconds(3);
+        }
+        entry->SetDownloadComplete(success);
+        run.downloaded = run.downloaded || success;
+    }
+
+    view->ClearStatus();
+    if (run.downloaded && request.launch)
+        WriteDownloadReports(run, request);
+    RemoveFile(run.received);
+    for (const std::string& second : run.seconds)
+        RemoveFile(second);
+    view->RefreshPage();
+}
+
+// The reports after a download are written by the export writers, which
+// come later; until then a launch writes and opens nothing.
+void CSdiDoc::WriteDownloadReports(const DownloadRun& run, const DownloadOptions& request)
+{
+    (void)run;
+    (void)request;
+}

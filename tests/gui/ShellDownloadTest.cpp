@@ -1,0 +1,265 @@
+// The download command against the simulated J57: download files named by
+// the pattern, their bytes, replacing existing files, and failed downloads.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include "CMeasView.h"
+#include "CommandIds.h"
+#include "DownloadOptionsDialog.h"
+#include "DownloadProgressDialog.h"
+#include "GFTiming.h"
+#include "J57Instrument.h"
+#include "J57Setups.h"
+#include "J57Sim.h"
+#include "J57Xmodem.h"
+#include "MeasListCtrl.h"
+#include "PropPageDownload.h"
+#include "ReplaceFileDialog.h"
+#include "ShellTestSupport.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+// The "&F101" description of a stored file: name, type and start time at
+// their columns.
+std::string FileInfo(const std::string& name, const std::string& type)
+{
+    auto slot = [](const std::string& text, size_t width) { return (text + std::string(width, ' ')).substr(0, width); };
+    return slot(name, 10) + slot(type, 5) + slot("Site", 32) + slot("05Jan2003 12:30:00", 20) +
+           slot("05Jan2003 12:40:00", 20) + slot("05Jan2003 12:30:00", 20) + slot("05Jan2003 12:40:00", 20) +
+           slot("300", 8);
+}
+
+std::string Read(const fs::path& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+void Write(const fs::path& path, const std::string& bytes)
+{
+    std::ofstream(path, std::ios::binary) << bytes;
+}
+
+// What the XMODEM sender delivers: the payload padded with 0x1A to whole
+// 128-byte blocks.
+std::string Padded(std::string payload)
+{
+    payload.append((128 - payload.size() % 128) % 128, '\x1a');
+    return payload;
+}
+
+class DownloadTest : public ::testing::Test {
+protected:
+    DownloadTest() : scale(0.05)
+    {
+        sim.Bind(f.profile, 1);
+        dir = fs::temp_directory_path() / ("j57dl-" + std::to_string(::getpid()) + "-" +
+                                           ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        fs::remove_all(dir);
+        fs::create_directories(dir / "tmp");
+        oldTmp = std::getenv("TMPDIR") ? std::getenv("TMPDIR") : "";
+        ::setenv("TMPDIR", (dir / "tmp").c_str(), 1);
+        for (int i = 0; i < 10; ++i) {
+            std::string payload = "file " + std::to_string(i) + std::string("\r\n\x11\x13\x1a", 5);
+            payload += std::string(1, '\0') + "\xff" + std::string(150, static_cast<char>('a' + i));
+            j57.files.push_back({FileInfo("RUN" + std::to_string(i), "LOG"), payload});
+        }
+        // Each download sends the file the recall made current.
+        sim.On("X160", [this](const std::string&) {
+            {
+                std::lock_guard lock(sim.Mutex());
+                sender.payload = j57.files[static_cast<size_t>(std::max(j57.selected, 1) - 1)].payload;
+            }
+            sim.AfterReply([this] { sender.Run(sim); });
+            return std::optional<std::string>("");
+        });
+    }
+    ~DownloadTest() override
+    {
+        if (oldTmp.empty())
+            ::unsetenv("TMPDIR");
+        else
+            ::setenv("TMPDIR", oldTmp.c_str(), 1);
+        fs::remove_all(dir);
+    }
+    void SetUp() override
+    {
+        ASSERT_TRUE(f.Start());
+        f.profile.WriteProfileInt("Download", "Type", 101);
+        ASSERT_EQ(f.Doc().ConnectInstrument(1, 9600), 0);
+        f.Frame().OnCommand(cmd::DownloadView);
+        view = f.Doc().GetMeasView();
+        ASSERT_NE(view, nullptr);
+        page = view->GetPage();
+    }
+
+    // Selects rows, names the files through Browse and presses Download.
+    void Download(std::initializer_list<int> rows, const std::string& chosen)
+    {
+        view->GetList()->clearSelection();
+        for (int row : rows)
+            view->GetList()->item(row)->setSelected(true);
+        f.prompter.ExpectFile((dir / chosen).string());
+        page->OnBrowse();
+        page->findChild<QLineEdit*>("location")->setText("Main Street");
+        page->findChild<QLineEdit*>("note1")->setText("windy");
+        page->findChild<QPushButton*>("downloadButton")->click();
+    }
+    // Answers the Confirm File Replace boxes in order, as they come.
+    void AnswerReplace(std::vector<const char*> buttons)
+    {
+        replaceAnswers.insert(replaceAnswers.end(), buttons.begin(), buttons.end());
+        if (replacePoll)
+            return;
+        replacePoll = new QTimer(view);
+        QObject::connect(replacePoll, &QTimer::timeout, [this] {
+            auto* dialog = qobject_cast<ReplaceFileDialog*>(QApplication::activeModalWidget());
+            if (!dialog)
+                return;
+            ++replaceQuestions;
+            if (replaceAnswers.empty()) {
+                ADD_FAILURE() << "unexpected replace question";
+                dialog->reject();
+                return;
+            }
+            const char* name = replaceAnswers.front();
+            replaceAnswers.erase(replaceAnswers.begin());
+            dialog->findChild<QPushButton*>(name)->click();
+        });
+        replacePoll->start(20);
+    }
+    std::string Expected(int index) const
+    {
+        return "@Main Street\r\n@windy\r\n@\r\n" + Padded(j57.files[static_cast<size_t>(index)].payload);
+    }
+    bool Marked(int row) const { return view->GetList()->RecordAt(row)->IsDownloadComplete(); }
+    size_t TempFiles() const
+    {
+        size_t count = 0;
+        for (const auto& entry : fs::directory_iterator(dir / "tmp"))
+            count += entry.path().filename().string().rfind("J57", 0) == 0;
+        for (const auto& entry : fs::directory_iterator(dir))
+            count += entry.path().filename().string().rfind(".J57", 0) == 0;
+        return count;
+    }
+
+    shelltest::ShellFixture f;
+    comm::ScopedTimeScale scale;
+    sim::J57Sim sim;
+    sim::J57Instrument j57{sim};
+    sim::J57Setups setups{sim};
+    sim::XmodemSender sender;
+    fs::path dir;
+    std::string oldTmp;
+    CMeasView* view = nullptr;
+    PropPageDownload* page = nullptr;
+    int replaceQuestions = 0;
+    std::vector<const char*> replaceAnswers;
+    QTimer* replacePoll = nullptr;
+};
+
+TEST_F(DownloadTest, EachMeasurementIsNumberedByItsPlaceInTheInstrument)
+{
+    Download({0, 4, 9}, "site.txt");
+    for (int index : {0, 4, 9}) {
+        char name[32];
+        std::snprintf(name, sizeof name, "site_%03d.slmdl", index + 1);
+        EXPECT_EQ(Read(dir / name), Expected(index)) << name;
+        EXPECT_TRUE(Marked(index));
+    }
+    EXPECT_FALSE(Marked(1));
+    EXPECT_EQ(TempFiles(), 0u);
+    EXPECT_EQ(page->GetStatus(), "");
+}
+
+TEST_F(DownloadTest, OneMeasurementTakesThePageNameAndShowsItsMark)
+{
+    Download({3}, "north");
+    EXPECT_EQ(Read(dir / "north.slmdl"), Expected(3));
+    EXPECT_EQ(page->GetStatus(), "Download Complete");
+}
+
+TEST_F(DownloadTest, NoSkipsOnlyThatFileAndYesToAllAsksNoMore)
+{
+    Write(dir / "site_001.slmdl", "old one");
+    Write(dir / "site_003.slmdl", "old three");
+    Write(dir / "site_004.slmdl", "old four");
+    AnswerReplace({"noButton", "yesToAllButton"});
+    Download({0, 1, 2, 3}, "site.slmdl");
+    EXPECT_EQ(replaceQuestions, 2);
+    EXPECT_EQ(Read(dir / "site_001.slmdl"), "old one");
+    EXPECT_FALSE(Marked(0));
+    EXPECT_EQ(Read(dir / "site_002.slmdl"), Expected(1));
+    EXPECT_EQ(Read(dir / "site_003.slmdl"), Expected(2));
+    EXPECT_EQ(Read(dir / "site_004.slmdl"), Expected(3));
+}
+
+TEST_F(DownloadTest, AFailedDownloadLeavesTheOldFileAndStops)
+{
+    Write(dir / "site_001.slmdl", "old one");
+    sender.cancelBeforeBlock = 2;
+    AnswerReplace({"yesButton"});
+    f.prompter.Expect("An error occurred while communicating with the J57", platform::IDOK);
+    Download({0, 1}, "site.slmdl");
+    EXPECT_EQ(Read(dir / "site_001.slmdl"), "old one");
+    EXPECT_FALSE(fs::exists(dir / "site_002.slmdl"));
+    EXPECT_FALSE(Marked(0));
+    EXPECT_EQ(TempFiles(), 0u);
+    EXPECT_EQ(f.prompter.Pending(), 0u);
+}
+
+TEST_F(DownloadTest, CancelInTheProgressWindowStopsWithoutAFile)
+{
+    sender.stallBeforeBlock = 2;
+    sender.stallMs = 3000;
+    QTimer::singleShot(300, [] {
+        for (QWidget* widget : QApplication::topLevelWidgets())
+            if (auto* progress = qobject_cast<DownloadProgressDialog*>(widget))
+                static_cast<QDialog*>(progress)->reject();
+    });
+    Download({0, 1}, "site.slmdl");
+    EXPECT_FALSE(fs::exists(dir / "site_001.slmdl"));
+    EXPECT_FALSE(fs::exists(dir / "site_002.slmdl"));
+    EXPECT_EQ(TempFiles(), 0u);
+}
+
+TEST_F(DownloadTest, AFailedRecallShowsTheInstrumentsMessage)
+{
+    sim.On("&F102", [](const std::string&) { return std::optional<std::string>("\x07Memory busy"); });
+    f.prompter.Expect("The J57 message was:\nMemory busy", platform::IDOK);
+    Download({2}, "one.slmdl");
+    EXPECT_FALSE(fs::exists(dir / "one.slmdl"));
+    EXPECT_EQ(f.prompter.Pending(), 0u);
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(DownloadTest, OneModeAsksForTheOptionsFirst)
+{
+    view->GetTypeCombo()->setCurrentIndex(view->GetTypeCombo()->findText("LOG"));
+    // Cancel downloads nothing; OK hands the selection on.
+    shelltest::AnswerNextDialog(false);
+    Download({1}, "first.slmdl");
+    EXPECT_FALSE(fs::exists(dir / "first.slmdl"));
+    QTimer::singleShot(0, [] {
+        auto* dialog = qobject_cast<DownloadOptionsDialog*>(QApplication::activeModalWidget());
+        ASSERT_NE(dialog, nullptr);
+        EXPECT_EQ(dialog->GetMeasurementType(), 7);
+        dialog->findChild<QPushButton*>("okButton")->click();
+    });
+    Download({1}, "first.slmdl");
+    EXPECT_EQ(Read(dir / "first.slmdl"), Expected(1));
+}
+
+}  // namespace
