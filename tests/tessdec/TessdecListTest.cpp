@@ -35,6 +35,8 @@ TEST(TessdecListTest, ListsAFixtureToItsEnd) {
     EXPECT_NE(run.output.find("serial \"A1234\""), std::string::npos);
     EXPECT_NE(run.output.find("line 2: \"057A1234\""), std::string::npos);
     EXPECT_NE(run.output.find("@ 1: \" Site north gate\""), std::string::npos);
+    for (const char* kind : {"kind 7 site 12", "kind 51 site 12", "kind 54 site 12", "kind 50 site 0"})
+        EXPECT_NE(run.output.find(kind), std::string::npos) << kind;
     EXPECT_NE(run.output.find("status -318 kind 15"), std::string::npos) << run.output;
     EXPECT_NE(run.output.find("    0000: 0f 00"), std::string::npos) << run.output;
     // Every data record of the fixture is translated on the way.
