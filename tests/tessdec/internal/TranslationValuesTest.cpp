@@ -127,7 +127,7 @@ TEST_F(TranslationValuesTest, J46CalibrationTakesTheLevelOffsetOfTheSetupLine) {
     for (const Case& c : cases) {
         spec.levelOffset = c.value;
         const WorkState& w = After(spec, [](fixtures::DownloadFileBuilder& f) {
-            f.Record('C', fixtures::BodyBuilder().PadTo(129)).Record(3, fixtures::BodyBuilder().PadTo(20));
+            f.Record('C', fixtures::BodyBuilder().PadTo(129)).Record(200, fixtures::BodyBuilder().PadTo(20));
         });
         EXPECT_FLOAT_EQ(w.levelOffset, c.offset) << c.value;
     }
