@@ -265,9 +265,9 @@ TEST_F(ExportsTest, TruncatedAndGarbageFilesEndCleanly) {
     Buffers b;
     uint32_t counts[TESSDEC_COUNT_FIELDS];
     const std::string trailer = DownloadFileBuilder().J57Trailer("09Mar2003", "14:05:30", "0.0").Bytes();
-    const std::string j57 = J57AllFramings().Bytes();
-    const std::string j57Records = Records(DownloadFileBuilder().Header(HeaderSpec{})).Bytes();
-    const std::string j61 = J61AllFramings().Bytes();
+    const std::string j57 = J57AllFramings("SSA", true).Bytes();
+    const std::string j57Records = Records(DownloadFileBuilder().Header(HeaderSpec{}), 57, true).Bytes();
+    const std::string j61 = J61AllFramings(true).Bytes();
     struct Cut {
         const std::string* whole;
         const std::string* tail;  // appended to every prefix, or null
