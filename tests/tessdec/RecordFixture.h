@@ -40,11 +40,15 @@ std::string MakeFile(const FileSpec& s, Build build) {
     return f.End().Bytes();
 }
 
-// The output records of kind != 0 of a whole walk (the last is kind 15).
-inline std::vector<WalkStep> Records(const fixtures::TempFolder& dir, const std::string& bytes) {
+// The output records of kind != 0 of a whole walk (the last is kind 15);
+// the summary of the setup lines at the end (kinds 55, 37, 8) only when asked.
+inline std::vector<WalkStep> Records(const fixtures::TempFolder& dir, const std::string& bytes,
+                                     bool withSetupSummary = false) {
     std::vector<WalkStep> kept;
     for (const WalkStep& s : Walk(dir.Write("rec.slmdl", bytes))) {
-        if (U16At(s.record, 0) != 0) kept.push_back(s);
+        const uint16_t kind = U16At(s.record, 0);
+        if (kind == 0 || (!withSetupSummary && (kind == 55 || kind == 37 || kind == 8))) continue;
+        kept.push_back(s);
     }
     return kept;
 }
