@@ -1,5 +1,6 @@
 #pragma once
-// Setup of the integrating sound level meter mode.
+// Setup of the integrating sound level meter mode. Its page reads with the
+// shared accessors of MeasurementSetup; only the threshold setter differs.
 #include "MeasurementSetup.h"
 #include "SetupValueTexts.h"
 
@@ -11,4 +12,7 @@ public:
 
     size_t BlockSize() const override { return 219; }
     const char* FileKey() const override { return "CVJ57SetupIsm"; }
+
+    // Byte 75: 0 to 255, else 80.
+    void SetThreshold(int db);
 };

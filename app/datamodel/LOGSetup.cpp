@@ -10,6 +10,11 @@ LOGSetup::LOGSetup(const uint8_t* block, size_t count)
         std::memcpy(m_block.data(), block, std::min(count, m_block.size()));
 }
 
+void LOGSetup::SetLnEnabled(int on) { SetFlagIfOne(41, 0x02, on); }
+int LOGSetup::GetFreqWeighting() const { return Choice(87, 5, 0); }
+int LOGSetup::GetPeak1Weighting() const { return Byte(90); }
+void LOGSetup::SetIntervalThreshold(int db) { SetChoice(99, db, 998, 0); }
+
 void LOGSetup::UpgradeOldBlock()
 {
     // Format 3 moved two of the instrument's fields up by one byte. The order

@@ -1,5 +1,7 @@
 #pragma once
-// Setup of the logging sound level meter mode.
+// Setup of the logging sound level meter mode. The accessors shared with the
+// other measurement setups are in MeasurementSetup; these differ from the
+// shared ones of the same name.
 #include "MeasurementSetup.h"
 #include "SetupValueTexts.h"
 
@@ -14,6 +16,17 @@ public:
 
     size_t BlockSize() const override { return 219; }
     const char* FileKey() const override { return "CVJ57SetupLOG"; }
+
+    // Byte 41 bit 1: Ln enabled. The LOG block has no getter for it; the
+    // shared one reads the SSA's bit, so it is closed here.
+    void SetLnEnabled(int on);
+    int GetLnEnabled() const = delete;
+    // Byte 87, with the octave and third-octave weightings 3 and 4.
+    int GetFreqWeighting() const;
+    // Byte 90 as stored.
+    int GetPeak1Weighting() const;
+    // Byte 99: 0 to 998 (low byte), else 0.
+    void SetIntervalThreshold(int db);
 
 protected:
     void UpgradeOldBlock() override;

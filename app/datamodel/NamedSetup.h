@@ -1,6 +1,7 @@
 #pragma once
 // A setup with the shared header of the measurement and OBA blocks (format
-// version, name, title, lock flag) and a setup file form of its own.
+// version, name, title, lock flag), the timer and interval fields they share,
+// and a setup file form of its own.
 #include <istream>
 #include <ostream>
 #include <string>
@@ -28,6 +29,29 @@ public:
     void SetLocked(int locked);
     void SetHeaderFlag(int locked) { SetLocked(locked); }
     int IsLocked() const { return Flag(40, 0x80); }
+
+    // Timer (the same bytes in the measurement and OBA blocks).
+    int GetTimerMode() const;             // 56: 0 off, 1 block, 2 once, 3 twice a day
+    void SetTimerMode(int mode);          //   0 to 3, else 0
+    void GetRunDate(int& year, int& month, int& day) const;   // 57-59
+    void SetRunDate(int year, int month, int day);
+    void GetStopDate(int& year, int& month, int& day) const;  // 60-62
+    void SetStopDate(int year, int month, int day);
+    void GetStartTime1(int& hour, int& minute) const;          // 63-64
+    void SetStartTime1(int hour, int minute);
+    void GetStopTime1(int& hour, int& minute) const;           // 65-66
+    void SetStopTime1(int hour, int minute);
+    void GetStartTime2(int& hour, int& minute) const;          // 67-68
+    void SetStartTime2(int hour, int minute);
+    void GetStopTime2(int& hour, int& minute) const;           // 69-70
+    void SetStopTime2(int hour, int minute);
+
+    // Interval period, bytes 100-102: hours above 99, minutes or seconds
+    // above 59 read as 0; the setter is unchecked.
+    int GetIntervalHours() const;
+    int GetIntervalMinutes() const;
+    int GetIntervalSeconds() const;
+    void SetIntervalPeriod(int hours, int minutes, int seconds);
 
     // Writes the setup file form (536 bytes). False without a block or when
     // the stream fails.

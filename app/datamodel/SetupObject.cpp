@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cstring>
 
+#include "SetupBlock.h"
+
 void SetupObject::Load(const uint8_t* data, size_t count)
 {
     if (count == 0 || data == nullptr)
@@ -72,4 +74,87 @@ void SetupObject::SetFlagIfOne(size_t offset, uint8_t mask, int value)
 void SetupObject::SetFlagIfNonZero(size_t offset, uint8_t mask, int value)
 {
     SetBits(offset, mask, value != 0);
+}
+
+int SetupObject::Choice(size_t offset, int limit, int fallback) const
+{
+    int value = Byte(offset);
+    return value < limit ? value : fallback;
+}
+
+void SetupObject::SetChoice(size_t offset, int value, int max, int fallback)
+{
+    if (value >= 0 && value <= max)
+        SetByte(offset, value);
+    else if (fallback >= 0)
+        SetByte(offset, fallback);
+}
+
+void SetupObject::SetBytes3(size_t offset, int first, int second, int third)
+{
+    SetByte(offset, first);
+    SetByte(offset + 1, second);
+    SetByte(offset + 2, third);
+}
+
+float SetupObject::Level(size_t offset) const
+{
+    const uint8_t* p = Field(offset, 2);
+    return p ? static_cast<float>(SetupBlock::Get88(p)) : 0.0f;
+}
+
+void SetupObject::SetLevel(size_t offset, double value)
+{
+    if (uint8_t* p = Field(offset, 2))
+        SetupBlock::Set88(p, value);
+}
+
+float SetupObject::Time24(size_t offset) const
+{
+    const uint8_t* p = Field(offset, 3);
+    return p ? static_cast<float>(SetupBlock::RoundToRtaTimeStep(SetupBlock::Get24(p))) : 0.0f;
+}
+
+void SetupObject::SetTime24(size_t offset, double seconds)
+{
+    if (uint8_t* p = Field(offset, 3))
+        SetupBlock::Set24(p, seconds);
+}
+
+int SetupObject::Count16(size_t offset) const
+{
+    const uint8_t* p = Field(offset, 2);
+    return p ? SetupBlock::GetBe16(p) : 0;
+}
+
+void SetupObject::SetCount16(size_t offset, int value)
+{
+    if (uint8_t* p = Field(offset, 2))
+        SetupBlock::SetBe16(p, value);
+}
+
+void SetupObject::Date(size_t offset, int& year, int& month, int& day) const
+{
+    year = month = day = 0;
+    if (const uint8_t* p = Field(offset, 3))
+        SetupBlock::GetBcdDate(p, year, month, day);
+}
+
+void SetupObject::SetDate(size_t offset, int year, int month, int day)
+{
+    if (uint8_t* p = Field(offset, 3))
+        SetupBlock::SetBcdDate(p, year, month, day);
+}
+
+void SetupObject::TimeOfDay(size_t offset, int& hour, int& minute) const
+{
+    hour = minute = 0;
+    if (const uint8_t* p = Field(offset, 2))
+        SetupBlock::GetBcdTime(p, hour, minute);
+}
+
+void SetupObject::SetTimeOfDay(size_t offset, int hour, int minute)
+{
+    if (uint8_t* p = Field(offset, 2))
+        SetupBlock::SetBcdTime(p, hour, minute);
 }

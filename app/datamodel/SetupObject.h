@@ -51,5 +51,26 @@ protected:
     void SetFlagIfOne(size_t offset, uint8_t mask, int value);
     void SetFlagIfNonZero(size_t offset, uint8_t mask, int value);
 
+    // A choice byte: the stored byte when below limit, else fallback.
+    int Choice(size_t offset, int limit, int fallback) const;
+    // Stores the low byte of value when it lies in 0 to max, else fallback;
+    // a negative fallback leaves the byte unchanged.
+    void SetChoice(size_t offset, int value, int max, int fallback);
+    // Hours, minutes or seconds: the byte when at most max, else 0.
+    int Clock(size_t offset, int max) const { return Choice(offset, max + 1, 0); }
+    void SetBytes3(size_t offset, int first, int second, int third);
+
+    // Typed fields in the encodings of the setup blocks (SetupBlock.h).
+    float Level(size_t offset) const;
+    void SetLevel(size_t offset, double value);
+    float Time24(size_t offset) const;  // rounded to 0.0025 s
+    void SetTime24(size_t offset, double seconds);
+    int Count16(size_t offset) const;
+    void SetCount16(size_t offset, int value);
+    void Date(size_t offset, int& year, int& month, int& day) const;
+    void SetDate(size_t offset, int year, int month, int day);
+    void TimeOfDay(size_t offset, int& hour, int& minute) const;
+    void SetTimeOfDay(size_t offset, int hour, int minute);
+
     std::vector<uint8_t> m_block;
 };
