@@ -1,7 +1,9 @@
 // The document's instrument commands beside the setups: run, stop, purge the
 // memory and upgrade the firmware.
 #include "CSdiDoc.h"
+#include "CMainFrame.h"
 #include "Clock.h"
+#include "FirmwareUpdateDialog.h"
 #include "Prompter.h"
 #include "SlmLink.h"
 
@@ -66,8 +68,13 @@ void CSdiDoc::OnUpgradeFirmware()
             return;
     }
     link_->PurgeAllData();
-    // The firmware-upgrade dialog of the link takes over here with the
-    // firmware file path; it is not part of the program yet.
+    wait.Restore();
+    // The folder is empty unless the program was started to upgrade; with
+    // one, the dialog offers the instrument's own firmware file from it.
+    FirmwareUpdateDialog dialog(frame_);
+    dialog.ReadInstrumentInfo(link_.get());
+    dialog.SetFilePath(firmwarePath_);
+    dialog.exec();
 }
 
 void CSdiDoc::UpgradeAtStartup(const std::string& firmwarePath)

@@ -7,7 +7,9 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <filesystem>
 #include <fstream>
+#include <system_error>
 
 #include "Prompter.h"
 #include "SlmLink.h"
@@ -19,6 +21,26 @@ std::string FolderOf(const std::string& path)
 {
     size_t slash = path.find_last_of("/\\");
     return slash == std::string::npos ? std::string(".") : path.substr(0, slash);
+}
+
+// The firmware files come from a system that ignores the case of names: the
+// folder's file whose name equals name in any case, the exact name first.
+std::string FindInFolder(const std::string& folder, const std::string& name)
+{
+    const std::string exact = folder + "/" + name;
+    std::error_code error;
+    if (std::filesystem::is_regular_file(exact, error))
+        return exact;
+    auto lower = [](std::string text) {
+        for (char& c : text)
+            if (c >= 'A' && c <= 'Z')
+                c = static_cast<char>(c - 'A' + 'a');
+        return text;
+    };
+    for (std::filesystem::directory_iterator it(folder, error), end; !error && it != end; it.increment(error))
+        if (lower(it->path().filename().string()) == lower(name))
+            return folder + "/" + it->path().filename().string();
+    return exact;
 }
 }  // namespace
 
@@ -89,7 +111,7 @@ void FirmwareUpdateDialog::OnInitDialog()
     start_->setEnabled(false);
     apply_->setEnabled(false);
     running_ = cancelled_ = false;
-    if (!folder_.empty() && ReadFirmwareFile(folder_ + "/J57-" + serial_ + ".CVK"))
+    if (!folder_.empty() && ReadFirmwareFile(FindInFolder(folder_, "J57-" + serial_ + ".CVK")))
         SetFileText(romPath_ + " (Version: " + version_ + ")");
 }
 
