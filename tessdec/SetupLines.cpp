@@ -35,6 +35,16 @@ float LeadingFloat(std::string_view v) {
     return static_cast<float>(negative ? -d : d);
 }
 
+void PutFloatList(OutRecord& out, size_t at, size_t max, std::string_view value) {
+    size_t pos = 0;
+    for (size_t k = 0; k < max; ++k) {
+        out.F32(at + 4 * k, LeadingFloat(value.substr(pos)));
+        const size_t comma = value.find(',', pos);
+        if (comma == std::string_view::npos) break;
+        pos = comma + 1;
+    }
+}
+
 uint32_t DateTimeValue(std::string_view v) {
     // The date, one separator and the time; both parts are needed. Models
     // other than the J46 and J57 put a blank before the date (column 7).

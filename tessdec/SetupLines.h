@@ -41,6 +41,8 @@ const LineField* FindField(const LineField* table, size_t n, int r);
 
 float DecimalOrZero(std::string_view v);
 float LeadingFloat(std::string_view v);
+// Up to max comma-separated numbers as 32-bit floats from at on (no no-value rule).
+void PutFloatList(OutRecord& out, size_t at, size_t max, std::string_view value);
 uint32_t DateTimeValue(std::string_view v);
 
 // Reads the group of "R" lines from the file position (lines of at most

@@ -40,17 +40,6 @@ const LineField kFields[] = {
     {179, 0x011C, F::Int32, 0}, {180, 0x0120, F::Text, 6}, {181, 0x0348, F::Int32, 0},
 };
 
-// R 171 to R 173: up to 30 band values, no no-value rule.
-void Bands(OutRecord& out, size_t at, std::string_view value) {
-    size_t pos = 0;
-    for (size_t k = 0; k < 30; ++k) {
-        out.F32(at + 4 * k, LeadingFloat(value.substr(pos)));
-        const size_t comma = value.find(',', pos);
-        if (comma == std::string_view::npos) break;
-        pos = comma + 1;
-    }
-}
-
 const SharedLineFields kShared = {0x0150, 0x012C, 0x00BC, 0x00A0, 8, 0x042C};
 
 }  // namespace
@@ -100,9 +89,9 @@ int32_t TranslateSetupJ46(WorkState& w) {
             break;
         }
         case 170: ApplyVoltage(out, 0x0074, 0x007C, 4, value); break;
-        case 171: Bands(out, 0x021C, value); break;
-        case 172: Bands(out, 0x01A4, value); break;
-        case 173: Bands(out, 0x0294, value); break;
+        case 171: PutFloatList(out, 0x021C, 30, value); break;
+        case 172: PutFloatList(out, 0x01A4, 30, value); break;
+        case 173: PutFloatList(out, 0x0294, 30, value); break;
         default: break;
         }
     });

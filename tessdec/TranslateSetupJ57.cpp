@@ -131,16 +131,6 @@ void WindDirections(OutRecord& out, std::string_view value) {
     }
 }
 
-void FloatList(OutRecord& out, size_t at, size_t max, std::string_view value) {
-    size_t pos = 0;
-    for (size_t k = 0; k < max; ++k) {
-        out.F32(at + 4 * k, LeadingFloat(value.substr(pos)));
-        const size_t comma = value.find(',', pos);
-        if (comma == std::string_view::npos) break;
-        pos = comma + 1;
-    }
-}
-
 const SharedLineFields kShared = {0x0254, 0x0238, 0x01C8, 0x01AC, 8, 0x0E50};
 
 }  // namespace
@@ -184,7 +174,7 @@ int32_t TranslateSetupJ57(WorkState& w) {
         case 219: SpectrumPlain(out, kSpectrum[7], value, true); break;
         case 221: NoSpectrum(out, kSpectrum[5]); break;
         case 222: NoSpectrum(out, kSpectrum[6]); break;
-        case 203: FloatList(out, 0x0E7C, 401, value); break;
+        case 203: PutFloatList(out, 0x0E7C, 401, value); break;
         case 218: SevenTexts(out, value); break;
         case 220: {
             float v = LeadingFloat(value);
