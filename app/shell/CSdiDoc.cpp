@@ -14,6 +14,7 @@
 #include "CSdiView.h"
 #include "CView.h"
 #include "Clock.h"
+#include "Files.h"
 #include "CommandIds.h"
 #include "Prompter.h"
 #include "SerialPort.h"
@@ -158,6 +159,12 @@ CommandContext CSdiDoc::MakeCommandContext(int id) const
         ctx.setupRows = sdiView_->GetSetupCount();
     const CDataReport* report = GetReportView();
     ctx.hasReport = report && report->HasReport();
+    if (ctx.hasReport) {
+        // The answer is asked of the desktop once: the toolbar is refreshed
+        // while idle, and each question starts a program.
+        static const bool csvViewer = platform::AppShellOpener().IsViewerRegistered(".csv");
+        ctx.csvViewer = csvViewer;
+    }
     return ctx;
 }
 

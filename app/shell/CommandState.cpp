@@ -56,8 +56,9 @@ std::optional<bool> IsEnabled(int id, const CommandContext& ctx)
     case cmd::Print:
     case cmd::PrintPreview:
     case cmd::PrintSetup:
-    case cmd::ViewDataInSpreadsheet:
         return ctx.hasReport;
+    case cmd::ViewDataInSpreadsheet:
+        return ctx.hasReport && ctx.csvViewer;
     default:
         return std::nullopt;
     }

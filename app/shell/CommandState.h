@@ -20,6 +20,7 @@ struct CommandContext {
     ActiveView view = ActiveView::None;
     std::optional<SelectedSetupState> selected;
     bool hasReport = false;  // the report view exists and shows a report
+    bool csvViewer = false;  // some program is registered for CSV files
     int setupRows = 0;       // rows of the Setup view's list
     bool connected = false;  // the instrument link exists
 };

@@ -280,6 +280,27 @@ INSTANTIATE_TEST_SUITE_P(
         RuleCase{cmd::MakeSetupCurrent, Setup(1, 7, false, false, false), false},
         RuleCase{cmd::DeleteSetup, std::nullopt, false}));
 
+TEST(CommandRulesReport, SpreadsheetNeedsAReportAndACsvViewer)
+{
+    struct Case {
+        bool hasReport, csvViewer, enabled;
+    };
+    for (Case c : {Case{false, true, false}, Case{true, false, false}, Case{true, true, true}}) {
+        CmdUI ui;
+        ui.id = cmd::ViewDataInSpreadsheet;
+        CommandContext ctx;
+        ctx.view = ActiveView::Translate;
+        ctx.hasReport = c.hasReport;
+        ctx.csvViewer = c.csvViewer;
+        DocumentCommandState(ui, ctx);
+        EXPECT_EQ(ui.enabled, c.enabled) << c.hasReport << c.csvViewer;
+        ui = CmdUI{};
+        ui.id = cmd::Print;
+        DocumentCommandState(ui, ctx);
+        EXPECT_EQ(ui.enabled, c.hasReport);
+    }
+}
+
 TEST_F(FrameTest, Rt60OptionsWithoutDataOnlyTellsSo)
 {
     f.prompter.Expect(platform::IDOK);
