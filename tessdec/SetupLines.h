@@ -88,6 +88,19 @@ struct SharedLineState {
 bool ApplySharedLine(OutRecord& out, WorkState& w, const SharedLineFields& f, SharedLineState& st, int r,
                      std::string_view value, std::string_view line);
 
+// A line of the model's field table, else a line every model shares; false
+// when the model must handle it itself.
+template <size_t N>
+bool ApplyTableOrSharedLine(OutRecord& out, WorkState& w, const LineField (&table)[N],
+                            const SharedLineFields& shared, SharedLineState& st, int r,
+                            std::string_view value, std::string_view line) {
+    if (const LineField* f = FindField(table, N, r)) {
+        ApplyForm(out, *f, value);
+        return true;
+    }
+    return ApplySharedLine(out, w, shared, st, r, value, line);
+}
+
 // Finishing: kind, site, reserved word; the latest time of the summary.
 void FinishSetupRecord(OutRecord& out, WorkState& w, unsigned kind);
 

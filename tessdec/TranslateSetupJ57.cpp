@@ -147,11 +147,7 @@ int32_t TranslateSetupJ57(WorkState& w) {
     out.U16(0x0232, w.q54);
     SharedLineState st;
     ReadSetupLines(w, kLineMax, [&](int r, std::string_view value, std::string_view line) {
-        if (const LineField* f = FindField(kFields, std::size(kFields), r)) {
-            ApplyForm(out, *f, value);
-            return;
-        }
-        if (ApplySharedLine(out, w, kShared, st, r, value, line)) return;
+        if (ApplyTableOrSharedLine(out, w, kFields, kShared, st, r, value, line)) return;
         switch (r) {
         case 3: out.Text(0x0DA0, 51, value); break;
         case 6: {

@@ -59,11 +59,7 @@ int32_t TranslateSetupOther(WorkState& w) {
     out.F32(724, w.q147);
     SharedLineState st;
     ReadSetupLines(w, kLineMax, [&](int r, std::string_view value, std::string_view line) {
-        if (const LineField* f = FindField(kFields, std::size(kFields), r)) {
-            ApplyForm(out, *f, value);
-            return;
-        }
-        if (ApplySharedLine(out, w, kShared, st, r, value, line)) return;
+        if (ApplyTableOrSharedLine(out, w, kFields, kShared, st, r, value, line)) return;
         switch (r) {
         case 3: out.Text(552, 51, value); break;
         case 6: {
