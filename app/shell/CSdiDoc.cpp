@@ -19,6 +19,8 @@
 #include "Prompter.h"
 #include "SerialPort.h"
 #include "SetupDirList.h"
+#include "SetupRec.h"
+#include "SetupTypes.h"
 #include "SlmLink.h"
 #include "TranslatorVersion.h"
 
@@ -151,7 +153,9 @@ CommandContext CSdiDoc::MakeCommandContext(int id) const
         state.origin = record->GetOrigin();
         state.locked = record->IsLocked();
         state.protect = record->GetProtectFlag() != 0;
-        if ((id == cmd::RenameSetup || id == cmd::MakeSetupCurrent) && state.origin == 7)
+        // Neither command is open to the system setup: it costs no question.
+        if ((id == cmd::RenameSetup || id == cmd::MakeSetupCurrent) && state.origin == SetupOrigin::kInstrument &&
+            state.type != 1)
             state.instrumentActive = IsActiveInstrumentSetup(record->GetName(), state.type);
         ctx.selected = state;
     }
@@ -168,9 +172,30 @@ CommandContext CSdiDoc::MakeCommandContext(int id) const
     return ctx;
 }
 
-void CSdiDoc::OnUpdateCommand(CmdUI& ui) const
+void CSdiDoc::OnUpdateCommand(CmdUI& ui)
 {
-    DocumentCommandState(ui, MakeCommandContext(ui.id));
+    const CommandContext ctx = MakeCommandContext(ui.id);
+    DocumentCommandState(ui, ctx);
+    if (ui.id == cmd::MakeSetupCurrent)
+        KeepCurrentMarkerInStep(ctx);
+}
+
+// The active setup can change at the instrument's keys; the marker of the
+// selected instrument setup follows the answer the command state asked for
+// anyway, so the list does not cost the serial line another question.
+void CSdiDoc::KeepCurrentMarkerInStep(const CommandContext& ctx)
+{
+    if (!sdiView_ || !ctx.selected || ctx.selected->origin != SetupOrigin::kInstrument || ctx.selected->type == 1)
+        return;
+    const int index = sdiView_->GetSelectedIndex();
+    SetupRec* record = sdiView_->GetSelectedSetup();
+    if (!record || index < 0)
+        return;
+    const bool shown = sdiView_->GetSetupImage(index) == kCurrentSetupImage;
+    if (ctx.selected->instrumentActive == shown)
+        return;
+    record->SetCurrent(ctx.selected->instrumentActive ? 1 : 0);
+    sdiView_->SetSetupImage(index, record->GetImageIndex());
 }
 
 bool CSdiDoc::HasCommandHandler(int id) const

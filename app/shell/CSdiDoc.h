@@ -130,7 +130,9 @@ public:
     // Command routing: true when the document handles the command.
     bool OnCommand(int id);
     // Sets the state of the commands whose state the document decides.
-    void OnUpdateCommand(CmdUI& ui) const;
+    // Make Setup Current also brings the selected setup's current marker in
+    // step with the instrument.
+    void OnUpdateCommand(CmdUI& ui);
     bool HasCommandHandler(int id) const;
 
     // View commands.
@@ -222,4 +224,7 @@ private:
     void ShowStoreResult(int result) const;
     // Lock or Unlock Setup on the selected instrument setup.
     void ChangeLock(bool lock);
+    // The list image of the instrument's active setup.
+    static constexpr int kCurrentSetupImage = 5;
+    void KeepCurrentMarkerInStep(const CommandContext& ctx);
 };

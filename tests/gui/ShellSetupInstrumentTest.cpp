@@ -53,6 +53,7 @@ protected:
             Entry("PLAIN.SSA", SetupBlockBuilder(219).Version(5).Name("PLAIN").Mode(0).Bytes()),
             Entry("ENVIRO.ENV", SetupBlockBuilder(219).Version(5).Name("ENVIRO").Mode(3).Bytes()),
         };
+        ActiveSetupFollowsDirectory();
         ASSERT_TRUE(f.Start());
         ASSERT_EQ(f.Doc().ConnectInstrument(1, 9600), 0);
     }
@@ -280,6 +281,49 @@ TEST_F(SetupInstrumentTest, LockUnlockMakeCurrentRenameAndDeleteChangeTheDirecto
     f.Frame().OnCommand(cmd::DeleteSetup);
     EXPECT_NE(setups.Find("DEFAULT.RTA"), nullptr);
     EXPECT_EQ(f.prompter.Pending(), 0u);
+}
+
+TEST_F(SetupInstrumentTest, TheCurrentMarkerFollowsTheInstrumentWhenMakeCurrentIsUpdated)
+{
+    AnswerExists("yesButton");
+    MakeActiveAtInstrument("PLAIN.SSA");
+
+    // The toolbar's idle update leaves the instrument alone.
+    Select("PLAIN");
+    sim.ClearTranscript();
+    f.Frame().UpdateCommandUI(true);
+    EXPECT_FALSE(Sent("Q204"));
+    EXPECT_EQ(List().GetSetupImage(RowOf("PLAIN")), 0);
+
+    // A full update (a menu shown, a command done) asks once per command
+    // that needs the answer, and the marker follows.
+    f.Frame().UpdateCommandUI();
+    int asked = 0;
+    for (const std::string& c : sim.Commands())
+        asked += c == "Q204";
+    EXPECT_EQ(asked, 2);  // Rename Setup and Make Setup Current
+    EXPECT_EQ(List().GetSetupImage(RowOf("PLAIN")), 5);
+    EXPECT_TRUE(Record("PLAIN")->IsCurrent());
+    EXPECT_FALSE(f.Frame().UpdateCommand(cmd::MakeSetupCurrent).enabled);
+
+    // The old active setup loses its marker once it is selected again, and
+    // shows its own state.
+    EXPECT_EQ(List().GetSetupImage(RowOf("DEFAULT")), 5);
+    Select("DEFAULT");
+    f.Frame().UpdateCommand(cmd::MakeSetupCurrent);
+    EXPECT_EQ(List().GetSetupImage(RowOf("DEFAULT")), 1);
+    EXPECT_FALSE(Record("DEFAULT")->IsCurrent());
+
+    // A setup that is not active keeps its image; the system setup is never
+    // compared.
+    Select("LOCKED");
+    f.Frame().UpdateCommand(cmd::MakeSetupCurrent);
+    EXPECT_EQ(List().GetSetupImage(RowOf("LOCKED")), 2);
+    f.Doc().GetSdiView()->SelectSetup(0);
+    sim.ClearTranscript();
+    f.Frame().UpdateCommand(cmd::MakeSetupCurrent);
+    EXPECT_FALSE(Sent("Q204"));
+    EXPECT_EQ(List().GetSetupImage(0), 6);
 }
 
 TEST_F(SetupInstrumentTest, ARenameWhoseStoreFailsSaysSoAndKeepsTheSetup)

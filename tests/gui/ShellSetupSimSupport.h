@@ -1,6 +1,8 @@
 #pragma once
 // What the setup command tests against the simulated J57 share: the
 // program on a fast clock with the simulator bound to COM1.
+#include <mutex>
+#include <optional>
 #include <string>
 
 #include "GFTiming.h"
@@ -22,6 +24,34 @@ public:
             if (c.rfind(prefix, 0) == 0)
                 return true;
         return false;
+    }
+
+    // The J57 names as its active setup, and runs the application of,
+    // whichever directory entry carries the active flag: so Make Current and
+    // a change at the instrument's keys both show in its answers.
+    void ActiveSetupFollowsDirectory()
+    {
+        auto answer = [this](bool application) {
+            return [this, application](const std::string&) -> std::optional<std::string> {
+                std::lock_guard lock(sim.Mutex());
+                for (const sim::SimSetup& s : setups.setups)
+                    if (s.active == 'A') {
+                        const size_t dot = s.name.find('.');
+                        return application ? s.name.substr(dot + 1) : s.name.substr(0, dot);
+                    }
+                return std::string();
+            };
+        };
+        sim.On("Q204", answer(false));
+        sim.On("R180", answer(true));
+    }
+
+    // Makes name the active setup as the instrument's keys would.
+    void MakeActiveAtInstrument(const std::string& name)
+    {
+        std::lock_guard lock(sim.Mutex());
+        for (sim::SimSetup& s : setups.setups)
+            s.active = s.name == name ? 'A' : ' ';
     }
 
     ShellFixture f;
