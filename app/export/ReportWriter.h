@@ -1,0 +1,40 @@
+#pragma once
+// The writer of every export file: one member function per piece of a report,
+// each writing either the aligned text layout (format 1) or the quoted CSV
+// layout (any other format) into the stream it is given. It holds nothing;
+// formatting flags, fill and precision pass from one writer to the next in
+// the stream itself. A writer on a failed stream writes nothing. Writers
+// return 1 whatever they did; nobody reads it.
+//
+// Text layout: labels and values in columns set with setw before each item;
+// WriteTitle sets left alignment for the whole file. CSV layout: every field
+// is "text", (quote, text, quote, comma), never widened or escaped; a line
+// ends with endl after its last field, or with the line closer (quote and a
+// line feed) where a writer says so.
+#include <ctime>
+#include <ostream>
+
+// 1 text, anything else CSV.
+using ExportFormat = int;
+constexpr ExportFormat kTextFormat = 1;
+constexpr ExportFormat kCsvFormat = 2;
+
+// The CSV tokens.
+constexpr const char* kFieldOpen = "\"";
+constexpr const char* kFieldClose = "\",";
+constexpr const char* kLineClose = "\"\n";
+
+class ReportWriter {
+public:
+    ReportWriter() = default;
+    ~ReportWriter() = default;
+
+    // The report's title and when the download file was translated; in the
+    // text layout followed by a rule of 80 minus signs.
+    int WriteTitle(const char* title, std::ostream& out, ExportFormat format, std::time_t translated);
+
+private:
+    // False (write nothing) for a stream in the failed or bad state.
+    static bool Usable(const std::ostream& out) { return !out.fail(); }
+    static bool IsText(ExportFormat format) { return format == kTextFormat; }
+};

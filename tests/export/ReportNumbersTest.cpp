@@ -1,0 +1,66 @@
+// The report number formatter, the RT60 step and the time texts.
+#include <gtest/gtest.h>
+
+#include <clocale>
+#include <string>
+
+#include "ReportNumbers.h"
+
+TEST(ReportNumbers, FormatReportNumber)
+{
+    struct Case {
+        float value;
+        int decimals;
+        int width;
+        const char* text;
+    };
+    const Case cases[] = {
+        {999.0f, 1, 8, " --- "},  // the no-value mark is never widened
+        {999.0f, 0, 0, " --- "},
+        {998.99f, 1, 0, "999.0"},  // only the exact mark is replaced
+        {65.27f, 1, 0, "65.3"},
+        {65.27f, 1, 6, "  65.3"},
+        {65.27f, 3, 2, "65.270"},  // never cut to the width
+        {-3.5f, 0, 4, "  -4"},    // ties away from zero
+        {2.5f, 0, 0, "3"},
+        {0.125f, 2, 0, "0.13"},
+        {-0.125f, 2, 0, "-0.13"},
+        {0.1f, 1, 0, "0.1"},
+        {12.0f, 0, 0, "12"},
+        {1e30f, 2, 0, "1000000015047466219876688855040.00"},
+    };
+    for (const Case& c : cases)
+        EXPECT_STREQ(FormatReportNumber(c.value, c.decimals, c.width), c.text) << c.value << " " << c.decimals;
+}
+
+TEST(ReportNumbers, FormatterStaysInItsBufferAndIgnoresTheLocale)
+{
+    // A value far too long for the buffer is cut, not written past it.
+    const std::string huge = FormatReportNumber(3e38f, 10, 200);
+    EXPECT_LT(huge.size(), 80u);
+    const char* previous = std::setlocale(LC_NUMERIC, nullptr);
+    const std::string saved = previous ? previous : "C";
+    if (std::setlocale(LC_NUMERIC, "de_DE.UTF-8") != nullptr) {
+        EXPECT_STREQ(FormatReportNumber(1.5f, 2, 0), "1.50");
+        std::setlocale(LC_NUMERIC, saved.c_str());
+    }
+}
+
+TEST(ReportNumbers, Rt60DbDownSteps)
+{
+    EXPECT_EQ(RT60DbDownFromIndex(4.0f, 2), 15);
+    EXPECT_EQ(RT60DbDownFromIndex(4.0f, 5), 30);
+    EXPECT_EQ(RT60DbDownFromIndex(4.0f, 6), 0);
+    EXPECT_EQ(RT60DbDownFromIndex(3.0f, 2), 20);
+    EXPECT_EQ(RT60DbDownFromIndex(3.0f, 3), 30);
+    EXPECT_EQ(RT60DbDownFromIndex(3.0f, 4), 0);
+    EXPECT_EQ(RT60DbDownFromIndex(3.99f, static_cast<unsigned>(-1)), 0);
+}
+
+TEST(ReportNumbers, LocalTimeTexts)
+{
+    // 9 June 2003 14:05:09 in Berlin (summer time) as the tests run it.
+    const std::time_t t = 1055160309;
+    EXPECT_EQ(FormatLocalTime(t, "%d-%b-%Y %H:%M:%S"), "09-Jun-2003 14:05:09");
+    EXPECT_EQ(FormatLocalTime(t, "%m/%d/%y %%"), "06/09/03 %");
+}
