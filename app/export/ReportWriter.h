@@ -14,6 +14,10 @@
 #include <ctime>
 #include <ostream>
 
+#include "HistogramMgr.h"
+#include "RecordManagers.h"
+#include "RecordView.h"
+
 // 1 text, anything else CSV.
 using ExportFormat = int;
 constexpr ExportFormat kTextFormat = 1;
@@ -32,6 +36,20 @@ public:
     // The report's title and when the download file was translated; in the
     // text layout followed by a rule of 80 minus signs.
     int WriteTitle(const char* title, std::ostream& out, ExportFormat format, std::time_t translated);
+
+    // The writers below take the data set's kept records as views: an empty
+    // view stands for a record the file did not hold, and a writer that
+    // needs it writes nothing.
+
+    // -- Common file header.
+
+    // -- Summaries: logging, SSA, integrating, FFT.
+
+    // -- Settings printouts, octave-band intervals, ZU-Reru and FFT snapshots.
+
+    // -- ZU-Reru and RTA summaries, RTA and FFT settings; histogram, Ln, interval, run/stop and time-history tables.
+
+    // -- Calibration check, daily, exceedance, SSA interval, ZU-Reru time-history, RT60, RTA event and snapshot tables.
 
 private:
     // False (write nothing) for a stream in the failed or bad state.
