@@ -1,3 +1,5 @@
+#include <clocale>
+
 #include <QApplication>
 #include <QCoreApplication>
 #include <QDesktopServices>
@@ -34,6 +36,9 @@ private:
 
 void InstallQtPlatform()
 {
+    // QApplication takes the user's locale for the C library too; numbers in
+    // reports, exports and instrument commands must not get a decimal comma.
+    std::setlocale(LC_NUMERIC, "C");
     static QtProfile profile;
     static QtPrompter prompter;
     static QtShellOpener opener;
