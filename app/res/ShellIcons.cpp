@@ -240,6 +240,24 @@ QIcon SetupCommandIcon(int id)
     return icon;
 }
 
+QIcon BrowseIcon()
+{
+    const Draw draw = [](QPainter& p, const QColor& ink) { Folder(p, QRectF(1.5, 2.5, 13, 11), ink, true); };
+    QIcon icon;
+    icon.addPixmap(Paint(16, 16, QColor(40, 40, 40), draw), QIcon::Normal);
+    icon.addPixmap(Paint(16, 16, QColor(150, 150, 150), draw), QIcon::Disabled);
+    return icon;
+}
+
+QIcon DownloadPageIcon()
+{
+    return QIcon(Paint(32, 32, Qt::black, [](QPainter& p, const QColor& ink) {
+        Meter(p, QRectF(1, 2, 14, 28), ink);
+        Arrow(p, QPointF(14, 8), QPointF(22, 16), QColor(0, 110, 0));
+        Page(p, QRectF(20, 17, 10, 13), ink);
+    }));
+}
+
 QIcon TreeImage(int index)
 {
     const QColor ink(40, 40, 40);

@@ -3,9 +3,29 @@
 #include <algorithm>
 #include <string>
 
+#include <QMouseEvent>
+#include <QPainter>
 #include <QSignalBlocker>
 
+#include "MeasListImages.h"
+#include "SetupListImages.h"
+
 namespace {
+
+constexpr int kStateRole = Qt::UserRole;
+constexpr int kTypeRole = Qt::UserRole + 1;
+
+// The state image, then the small image of the type.
+QIcon RowIcon(int state, int type)
+{
+    QPixmap pixmap(MeasListImages::kStateWidth + SetupListImages::kTypeWidth, SetupListImages::kTypeHeight);
+    pixmap.fill(Qt::transparent);
+    QPainter p(&pixmap);
+    p.drawPixmap(0, 1, MeasListImages::StateImage(state));
+    p.drawPixmap(MeasListImages::kStateWidth, 0, SetupListImages::TypeImage(type));
+    p.end();
+    return QIcon(pixmap);
+}
 
 QString ListText(const MeasRec& record)
 {
@@ -22,6 +42,7 @@ MeasListCtrl::MeasListCtrl(QWidget* parent) : QListWidget(parent)
     setSelectionMode(QAbstractItemView::ExtendedSelection);
     setSelectionBehavior(QAbstractItemView::SelectRows);
     setToolTip("Measurements");
+    setIconSize(QSize(MeasListImages::kStateWidth + SetupListImages::kTypeWidth, SetupListImages::kTypeHeight));
 }
 
 int MeasListCtrl::AddRecord(MeasMgrJ46::Entry record)
@@ -35,6 +56,10 @@ int MeasListCtrl::InsertRecord(int index, MeasMgrJ46::Entry record)
         return -1;
     auto* item = new QListWidgetItem(ListText(*record));
     item->setTextAlignment(Qt::AlignHCenter | Qt::AlignVCenter);
+    const int state = record->IsActive() ? MeasListImages::kActiveMeasurement : MeasListImages::kStoredFile;
+    item->setData(kStateRole, state);
+    item->setData(kTypeRole, record->GetMeasType());
+    item->setIcon(RowIcon(state, record->GetMeasType()));
     insertItem(index, item);
     records_.insert(records_.begin() + index, std::move(record));
     return index;
@@ -78,4 +103,40 @@ std::vector<int> MeasListCtrl::SelectedRows() const
         rows.push_back(index.row());
     std::sort(rows.begin(), rows.end());
     return rows;
+}
+
+int MeasListCtrl::GetStateImage(int index) const
+{
+    const QListWidgetItem* row = item(index);
+    return row ? row->data(kStateRole).toInt() : 0;
+}
+
+int MeasListCtrl::GetTypeImage(int index) const
+{
+    const QListWidgetItem* row = item(index);
+    return row ? row->data(kTypeRole).toInt() : 0;
+}
+
+// A click on empty space never leaves the list without a selection: the
+// focused row is selected again (Qt clears the selection on the press).
+void MeasListCtrl::mousePressEvent(QMouseEvent* event)
+{
+    const QModelIndex focused = currentIndex();
+    const bool onItem = indexAt(event->position().toPoint()).isValid();
+    QListWidget::mousePressEvent(event);
+    reselect_ = !onItem && count() > 0 ? QPersistentModelIndex(focused) : QPersistentModelIndex();
+    Reselect();
+}
+
+void MeasListCtrl::mouseReleaseEvent(QMouseEvent* event)
+{
+    QListWidget::mouseReleaseEvent(event);
+    Reselect();
+    reselect_ = QPersistentModelIndex();
+}
+
+void MeasListCtrl::Reselect()
+{
+    if (reselect_.isValid() && selectedItems().isEmpty())
+        selectionModel()->setCurrentIndex(reselect_, QItemSelectionModel::ClearAndSelect);
 }

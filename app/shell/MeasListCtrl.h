@@ -2,10 +2,13 @@
 // The Download view's list of measurements: one column "Measurements",
 // full-row selection, several rows selectable, the selection kept visible
 // without the focus. Each row holds its MeasRec; the list shares the entries
-// with the document's directory and the download page's selection.
+// with the document's directory and the download page's selection. A row's
+// picture is its state image (stored file or active measurement) followed by
+// the small image of its measurement type.
 #include <vector>
 
 #include <QListWidget>
+#include <QPersistentModelIndex>
 
 #include "MeasMgrJ46.h"
 
@@ -26,7 +29,18 @@ public:
     void RefreshRow(int index);
     // The selected rows, in list order.
     std::vector<int> SelectedRows() const;
+    // The row's state image (MeasListImages) and small image (the type
+    // code); 0 outside the list.
+    int GetStateImage(int index) const;
+    int GetTypeImage(int index) const;
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
+    void Reselect();
+
     std::vector<MeasMgrJ46::Entry> records_;
+    QPersistentModelIndex reselect_;  // row to select again after a click on empty space
 };

@@ -12,10 +12,12 @@
 
 #include "CMeasView.h"
 #include "CSdiDoc.h"
+#include "ColorStatic.h"
 #include "DownloadFileNames.h"
 #include "DownloadOptions.h"
 #include "DownloadOptionsDialog.h"
 #include "Files.h"
+#include "ShellIcons.h"
 #include "Prompter.h"
 #include "TimeTexts.h"
 #include "Clock.h"
@@ -83,18 +85,25 @@ PropPageDownload::PropPageDownload(CMeasView* view, QWidget* parent) : QWidget(p
     location_ = edit("location");
     note1_ = edit("note1");
     note2_ = edit("note2");
-    status_ = make("status");
-    status_->setStyleSheet("color: blue");
+    status_ = new ColorStatic(this);
+    status_->setObjectName("status");
+    status_->SetTextColor(Qt::blue);
     folder_ = make("folder");
     fileName_ = make("fileName");
-    browse_ = new QPushButton("...", this);
+    browse_ = new QPushButton(ShellIcons::BrowseIcon(), QString(), this);
     browse_->setObjectName("browseButton");
     browse_->setToolTip("Select Download Filename");
     download_ = new QPushButton("Down&load", this);
     download_->setObjectName("downloadButton");
 
+    auto* decoration = new QLabel(this);
+    decoration->setObjectName("decoration");
+    decoration->setPixmap(ShellIcons::DownloadPageIcon().pixmap(32, 32));
+    auto* head = new QHBoxLayout;
+    head->addWidget(firstLine_, 1);
+    head->addWidget(decoration);
     auto* info = new QFormLayout;
-    info->addRow(firstLine_);
+    info->addRow(head);
     info->addRow(titleLabel_, title_);
     info->addRow("Start Time:", start_);
     info->addRow("End Time:", end_);

@@ -10,6 +10,7 @@
 #include "MeasMgrJ46.h"
 
 class CMeasView;
+class ColorStatic;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -69,7 +70,7 @@ private:
     QLineEdit* location_;
     QLineEdit* note1_;
     QLineEdit* note2_;
-    QLabel* status_;
+    ColorStatic* status_;
     QLabel* folder_;
     QLabel* fileName_;
     QPushButton* browse_;

@@ -7,6 +7,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QTest>
 
 #include "CMeasView.h"
 #include "CommandIds.h"
@@ -274,6 +275,52 @@ TEST_F(DownloadViewTest, TheActiveMeasurementReplacesOnlyTheActiveRow)
     j57.application = "RTA";
     f.Doc().AddActiveMeasurement();
     EXPECT_EQ(Rows(list), (std::vector<std::string>{"2. RUN2"}));
+}
+
+TEST_F(DownloadViewTest, RowsCarryTheirStateAndTypeImages)
+{
+    j57.active = true;
+    f.profile.WriteProfileInt("Download", "Type", 101);
+    CMeasView* view = OpenDownloadView();
+    ASSERT_NE(view, nullptr);
+    MeasListCtrl* list = view->GetList();
+    struct Row {
+        int state, type;
+        bool operator==(const Row&) const = default;
+    };
+    auto images = [list] {
+        std::vector<Row> rows;
+        for (int i = 0; i < list->count(); ++i) {
+            EXPECT_FALSE(list->item(i)->icon().isNull()) << i;
+            rows.push_back({list->GetStateImage(i), list->GetTypeImage(i)});
+        }
+        return rows;
+    };
+    // The active LOG measurement, then stored LOG, SSA and LOG files.
+    EXPECT_EQ(images(), (std::vector<Row>{{2, 7}, {1, 7}, {1, 5}, {1, 7}}));
+
+    // A new active measurement of another mode takes the active row's images.
+    j57.application = "RTA";
+    f.Doc().AddActiveMeasurement();
+    EXPECT_EQ(images(), (std::vector<Row>{{2, 10}, {1, 7}, {1, 5}, {1, 7}}));
+    EXPECT_EQ(list->GetStateImage(4), 0);
+
+    // The page's Browse button shows its folder.
+    EXPECT_FALSE(view->GetPage()->findChild<QPushButton*>("browseButton")->icon().isNull());
+}
+
+TEST_F(DownloadViewTest, AClickOnEmptySpaceKeepsTheFocusedRowSelected)
+{
+    f.profile.WriteProfileInt("Download", "Type", 101);
+    CMeasView* view = OpenDownloadView();
+    ASSERT_NE(view, nullptr);
+    MeasListCtrl* list = view->GetList();
+    view->SelectMeasurement(1);
+    list->item(2)->setSelected(true);
+    QWidget* empty = list->viewport();
+    QTest::mouseClick(empty, Qt::LeftButton, {}, QPoint(10, empty->height() - 3));
+    EXPECT_EQ(list->SelectedRows(), (std::vector<int>{1}));
+    EXPECT_EQ(Label(view->GetPage(), "firstLine"), "Data File:     2. run2.ssa");
 }
 
 TEST(DownloadFileNamesTest, WildcardsAndNumbers)
