@@ -43,6 +43,14 @@ public:
 
     // -- Common file header.
 
+    // The thirteen labelled lines after the title: the download file, the
+    // instrument, the program's version, the setup and the file's location
+    // and notes, then an empty line. Any of the three records may be empty.
+    // Leaves the left and fixed flags set and precision 3 for the writer
+    // that follows.
+    int WriteFileHeader(std::ostream& out, ExportFormat format, const char* fileName, const RecordView& headerBlock,
+                        const RecordView& systemRecord, const RecordView& setupRecord, int setupType);
+
     // -- Summaries: logging, SSA, integrating, FFT.
 
     // -- Settings printouts, octave-band intervals, ZU-Reru and FFT snapshots.
