@@ -38,27 +38,32 @@ double NudgeTieAwayFromZero(double value, int decimals)
                                            : std::numeric_limits<double>::infinity());
 }
 
+std::string FormatFixed(double value, int decimals, int width)
+{
+    if (decimals < 0)
+        decimals = 0;
+    char digits[400];  // the largest double with 15 decimals fits
+    auto [end, ec] = std::to_chars(digits, digits + sizeof digits, NudgeTieAwayFromZero(value, decimals),
+                                   std::chars_format::fixed, decimals);
+    if (ec != std::errc())
+        end = digits;
+    std::string text(digits, end);
+    if (width > 0 && static_cast<size_t>(width) > text.size())
+        text.insert(0, static_cast<size_t>(width) - text.size(), ' ');
+    return text;
+}
+
 const char* FormatReportNumber(float value, int decimals, int width)
 {
     if (value == kNoValue) {
         std::strcpy(g_numberText, " --- ");
         return g_numberText;
     }
-    if (decimals < 0)
-        decimals = 0;
-    char digits[sizeof g_numberText];
-    const double v = NudgeTieAwayFromZero(value, decimals);
-    auto [end, ec] = std::to_chars(digits, digits + sizeof digits - 1, v, std::chars_format::fixed, decimals);
-    if (ec != std::errc())
-        end = digits;
-    const size_t length = static_cast<size_t>(end - digits);
-    const size_t room = sizeof g_numberText - 1;
-    size_t pad = width > 0 && static_cast<size_t>(width) > length ? static_cast<size_t>(width) - length : 0;
-    pad = std::min(pad, room);
-    std::memset(g_numberText, ' ', pad);
-    const size_t copied = std::min(length, room - pad);
-    std::memcpy(g_numberText + pad, digits, copied);
-    g_numberText[pad + copied] = '\0';
+    // Cut to the buffer, never written past it.
+    const std::string text = FormatFixed(value, decimals, width);
+    const size_t copied = std::min(text.size(), sizeof g_numberText - 1);
+    std::memcpy(g_numberText, text.data(), copied);
+    g_numberText[copied] = '\0';
     return g_numberText;
 }
 

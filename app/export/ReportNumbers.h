@@ -16,6 +16,11 @@ constexpr float kNoValue = 999.0f;
 // overwrites: format one number at a time. Ties round away from zero.
 const char* FormatReportNumber(float value, int decimals, int width);
 
+// The value with the given decimals, right-aligned in at least width
+// characters ("%*.*f"), ties away from zero; 999.0 is a number like any
+// other here. For the composed cells that print a level as stored.
+std::string FormatFixed(double value, int decimals, int width = 0);
+
 // The RT60 dB-down step of the stored index: from setup format 4.0 on, index
 // 0 to 5 gives 5, 10, 15, 20, 25, 30; before it index 0 to 3 gives 5, 10, 20,
 // 30; any other index gives 0.

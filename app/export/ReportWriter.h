@@ -55,6 +55,36 @@ public:
 
     // -- Settings printouts, octave-band intervals, ZU-Reru and FFT snapshots.
 
+    // The settings stored with a download file, from its kept records: the
+    // LOG (kind 53), SSA (51), ZU-Reru (60) and ISM (52) setup records, the
+    // system settings (54) with the noise floor of the calibration record (50).
+    int WriteLogSettings(std::ostream& out, ExportFormat format, const RecordView& setup);
+    int WriteSsaSettings(std::ostream& out, ExportFormat format, const RecordView& setup);
+    int WriteTalSettings(std::ostream& out, ExportFormat format, const RecordView& setup);
+    int WriteSystemSettings(std::ostream& out, ExportFormat format, const RecordView& system,
+                            const RecordView& calibration);
+    int WriteCalSettings(std::ostream& out, ExportFormat format, const RecordView& calibration);
+    int WriteIsmSettings(std::ostream& out, ExportFormat format, const RecordView& setup);
+
+    // The octave band intervals of a J46 file under the interval settings of
+    // its OBA setup record (kind 33; an empty view leaves those values empty).
+    int WriteObaIntervals(std::ostream& out, ExportFormat format, const ObaIntvMgr& intervals,
+                          const RecordView& setup);
+
+    // ZU-Reru snapshots: each record by its sub-kind (1 sound level meter,
+    // 2 spectra, any other tonality).
+    int WriteTalSnapshots(std::ostream& out, ExportFormat format, const SnapMgr& snapshots);
+    void WriteTalSlmSnapshotText(std::ostream& out, const SnapRec& record);
+    void WriteTalSlmSnapshotCsv(std::ostream& out, const SnapRec& record);
+    void WriteTalRtaSnapshotText(std::ostream& out, const SnapRec& record);
+    void WriteTalRtaSnapshotCsv(std::ostream& out, const SnapRec& record);
+    void WriteTalToneSnapshotText(std::ostream& out, const SnapRec& record);
+    void WriteTalToneSnapshotCsv(std::ostream& out, const SnapRec& record);
+
+    // FFT snapshots with their 401-line spectra; the line frequencies come
+    // from the bandwidth of the FFT setup record (kind 63).
+    int WriteFftSnapshots(std::ostream& out, ExportFormat format, const SnapMgr& snapshots, const RecordView& setup);
+
     // -- ZU-Reru and RTA summaries, RTA and FFT settings; histogram, Ln, interval, run/stop and time-history tables.
 
     // -- Calibration check, daily, exceedance, SSA interval, ZU-Reru time-history, RT60, RTA event and snapshot tables.

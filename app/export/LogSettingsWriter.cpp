@@ -1,0 +1,173 @@
+// The settings of the logging sound level meter mode, from the LOG setup
+// record (output kind 53). Every 16-bit field holds one byte of the raw
+// setup block; codes are read from the low byte.
+#include <iomanip>
+
+#include "ExportFields.h"
+#include "FormatShortDate.h"
+#include "ISMSetup.h"
+#include "LOGSetup.h"
+#include "ReportNumbers.h"
+#include "ReportWriter.h"
+#include "SettingsWriterSupport.h"
+
+namespace {
+
+// Field offsets in the LOG setup record.
+enum : size_t {
+    kIntervalFlags = 62,
+    kHistoryFlags = 66,  // time history and daily history
+    kTimerMode = 72,
+    kStartDate = 74,
+    kStopDate = 86,
+    kStartTime1 = 98,
+    kStopTime1 = 104,
+    kStartTime2 = 110,
+    kStopTime2 = 116,
+    kCurrentExchangeRate = 132,
+    kCurrentThreshold = 134,
+    kCurrentCriterion = 136,
+    kOverallExchangeRate = 138,
+    kOverallThreshold = 140,
+    kOverallCriterion = 142,
+    kCriterionTime = 150,
+    kDetector = 156,
+    kWeighting = 158,
+    kAcOutput = 160,
+    kPeak1Weighting = 162,
+    kRange = 164,
+    kIntervalExchangeRate = 168,
+    kIntervalThreshold = 170,
+    kIntervalPeriod = 172,
+    kLnPercentiles = 184,
+    kSplExceedance1 = 208,
+    kPeak2Exceedance = 212,
+    kPeak1Exceedance = 214,
+    kHysteresis = 216,
+    kOtherLevel = 236,
+    kHistoryPeriod = 238,
+    kHistoryUnit = 240,
+    kPrintDataReport = 242,
+    kIntervalReport = 248,
+    kPrintSplHistogram = 250,
+    kPrintPeak2Histogram = 258,
+    kPrintPeak1Histogram = 266,
+    kPrintTimeHistory = 274,
+    kSplExceedance2 = 292,
+    kLnStartLevel = 296,
+};
+constexpr size_t kDateSlot = 12;
+constexpr size_t kTimeSlot = 6;
+
+constexpr SettingColumns kColumns = {"  ", 25};
+
+std::string Int(const RecordView& r, size_t offset) { return std::to_string(r.I16(offset)); }
+std::string ExchangeDb(const RecordView& r, size_t offset)
+{
+    return std::to_string(LOGSetup::ExchangeRateToDb(r.U8(offset)));
+}
+std::string Selected(const RecordView& r, size_t offset) { return YesNo(r.I16(offset) == 1); }
+std::string Date(const RecordView& r, size_t offset)
+{
+    std::string date;
+    return FormatShortDate(r.Text(offset, kDateSlot), date);
+}
+
+}  // namespace
+
+int ReportWriter::WriteLogSettings(std::ostream& out, ExportFormat format, const RecordView& r)
+{
+    if (!Usable(out) || r.IsEmpty())
+        return 1;
+    out << std::setiosflags(std::ios::left) << std::setiosflags(std::ios::fixed) << std::setprecision(1);
+
+    const int history = r.U16(kHistoryFlags);
+    const int interval = r.U8(kIntervalFlags);
+    WriteSettingLines(out, format, kColumns, {
+        Heading("Sound Level Meter"),
+        Setting("Detector:", ValueText(&ISMSetup::GetDetectorText, r.U8(kDetector))),
+        Setting("Weighting:", ValueText(&LOGSetup::FreqWeightingText, r.U8(kWeighting))),
+        Setting("Peak-1 Weighting:", ValueText(&LOGSetup::WeightingText, r.U8(kPeak1Weighting))),
+        Setting("Range:", ValueText(&LOGSetup::RangeText, r.U8(kRange))),
+        Setting("AC Output Control:", ValueText(&LOGSetup::AcOutputText, r.U8(kAcOutput))),
+        Setting("Current Threshold:", Int(r, kCurrentThreshold), 3, " dB", "dB"),
+        Setting("Current Exchange Rate:", ExchangeDb(r, kCurrentExchangeRate), 3, " dB", "dB"),
+        Setting("Overall Threshold:", Int(r, kOverallThreshold), 3, " dB", "dB"),
+        Setting("Overall Exchange Rate:", ExchangeDb(r, kOverallExchangeRate), 3, " dB", "dB"),
+        EmptyLine(),
+        Heading("Time Weighted Average"),
+        Setting("Criterion Time:", Int(r, kCriterionTime), 3, " hours", "hours"),
+        Setting("Current Criterion Level:", Int(r, kCurrentCriterion), 3, " dB", "dB"),
+        Setting("Overall Criterion Level:", Int(r, kOverallCriterion), 3, " dB", "dB"),
+        EmptyLine(),
+    });
+    WriteSettingLines(out, format, {"", 18}, {
+        Setting("Ln Start Level:", ComposeText("%2d dB", r.I16(kLnStartLevel))),
+        EmptyLine(),
+        Heading("Ln Percentiles"),
+    });
+
+    // Two decimals in the text layout; the CSV layout keeps one.
+    const bool text = IsText(format);
+    if (text)
+        out << std::setprecision(2);
+    for (size_t i = 0; i < 6; ++i) {
+        const float percentile = r.F32(kLnPercentiles + 4 * i);
+        if (text)
+            out << "  " << std::setw(3) << "L" << std::setw(6) << FormatFixed(percentile, 2);
+        else
+            CsvField(out, "L " + FormatFixed(percentile, 1));
+        out << std::endl;
+    }
+    out << std::setprecision(1);
+
+    WriteSettingLines(out, format, kColumns, {
+        EmptyLine(),
+        Heading("Triggering"),
+        Setting("SPL Exceedance Level 1:", FormatFixed(r.F32(kSplExceedance1), 1), 6, " dB", " dB"),
+        Setting("SPL Exceedance Level 2:", Int(r, kSplExceedance2), 6, " dB", " dB"),
+        Setting("Peak-1 Exceedance Level:", Int(r, kPeak1Exceedance), 6, " dB", " dB"),
+        Setting("Peak-2 Exceedance Level:", Int(r, kPeak2Exceedance), 6, " dB", " dB"),
+        Setting("Exceedance Hysteresis:", Int(r, kHysteresis), 6, " dB", " dB"),
+        EmptyLine(),
+        Heading("Time History"),
+        Setting("Time History:", EnabledText(history & 0x08)),
+        Setting("Time History Period:", Int(r, kHistoryPeriod)),
+        Setting("Time History Units:", ValueText(&LOGSetup::PeriodUnitText, r.U8(kHistoryUnit))),
+        Setting("Store Other Level:", ValueText(&LOGSetup::OtherLevelText, r.U8(kOtherLevel))),
+        Setting("Resolution:", FormatFixed((history & 0x04) ? 1.0 : 0.1, 1), 6, " dB", " dB"),
+        EmptyLine(),
+        Heading("Intervals"),
+        Setting("Intervals:", EnabledText(interval & 0x80)),
+        Setting("Interval Time Sync:", YesNo(interval & 0x20)),
+        Setting("Interval Save Ln:", YesNo(interval & 0x40)),
+        Setting("Interval Save Ln Table:", YesNo(interval & 0x01)),
+        Setting("Interval Auto Stop:", YesNo(interval & 0x10)),
+        Setting("Interval Period:", r.Text(kIntervalPeriod, kDateSlot)),
+        Setting("Interval Threshold:", Int(r, kIntervalThreshold), 3, " dB", "dB"),
+        Setting("Interval Exchange Rate:", ExchangeDb(r, kIntervalExchangeRate), 3, " dB", "dB"),
+        EmptyLine(),
+        Setting("Daily History:", YesNo(history & 0x40)),
+        Setting("Daily Save Ln:", YesNo(history & 0x80)),
+        Setting("Daily Save Ln Table:", YesNo(history & 0x20)),
+        Setting("Daily Auto. Calibration:", YesNo(history & 0x10)),
+        EmptyLine(),
+        Heading("Define Report"),
+        Setting("Print Data Report:", Selected(r, kPrintDataReport)),
+        Setting("Print SPL Histogram:", Selected(r, kPrintSplHistogram)),
+        Setting("Print Peak-1 Histogram:", Selected(r, kPrintPeak1Histogram)),
+        Setting("Print Peak-2 Histogram:", Selected(r, kPrintPeak2Histogram)),
+        Setting("Print Time History:", Selected(r, kPrintTimeHistory)),
+        Setting("Interval Report:", ValueText(&LOGSetup::ReportChoiceText, r.U8(kIntervalReport))),
+        EmptyLine(),
+        Heading("Timer"),
+        Setting("Timer Mode:", ValueText(&LOGSetup::TimerModeText, r.U8(kTimerMode))),
+        Setting("Start Date:", Date(r, kStartDate)),
+        Setting("Stop Date:", Date(r, kStopDate)),
+        Setting("Start Time 1:", r.Text(kStartTime1, kTimeSlot)),
+        Setting("Start Time 2:", r.Text(kStartTime2, kTimeSlot)),
+        Setting("Stop Time 1:", r.Text(kStopTime1, kTimeSlot)),
+        Setting("Stop Time 2:", r.Text(kStopTime2, kTimeSlot)),
+    });
+    return 1;
+}

@@ -1,0 +1,40 @@
+#include "SettingsWriterSupport.h"
+
+#include <iomanip>
+
+#include "ExportFields.h"
+
+void WriteRightAligned(std::ostream& out, int width, const std::string& value)
+{
+    out << std::resetiosflags(std::ios::left) << std::setw(width) << value << std::setiosflags(std::ios::left);
+}
+
+void WriteSettingLines(std::ostream& out, ExportFormat format, SettingColumns columns,
+                       const std::vector<SettingLine>& lines)
+{
+    const bool text = format == kTextFormat;
+    for (const SettingLine& line : lines) {
+        if (line.kind == SettingLine::kHeading) {
+            if (text)
+                out << line.label;
+            else
+                CsvField(out, line.label);
+        } else if (line.kind == SettingLine::kValue) {
+            if (text) {
+                out << columns.indent;
+                TextLabel(out, columns.labelWidth, line.label);
+                if (line.valueWidth > 0)
+                    WriteRightAligned(out, line.valueWidth, line.value);
+                else
+                    out << std::setw(-line.valueWidth) << line.value;
+                out << line.textUnit;
+            } else {
+                CsvField(out, line.label);
+                CsvField(out, line.value);
+                if (line.csvUnit != nullptr)
+                    CsvField(out, line.csvUnit);
+            }
+        }
+        out << std::endl;
+    }
+}

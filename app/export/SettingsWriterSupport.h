@@ -1,0 +1,56 @@
+#pragma once
+// What the settings printouts share: a printout is a table of lines
+// (headings, empty lines, labelled values) that one loop writes in either
+// layout, and the small value texts of switches and setup codes.
+#include <ostream>
+#include <string>
+#include <vector>
+
+#include "ReportWriter.h"
+
+struct SettingLine {
+    enum Kind { kEmpty, kHeading, kValue };
+    Kind kind = kEmpty;
+    const char* label = "";
+    std::string value;
+    // Text layout: 0 writes the value right after the label; N > 0
+    // right-aligns it in N characters, N < 0 left-aligns it in -N.
+    int valueWidth = 0;
+    const char* textUnit = "";      // text layout: written right after the value
+    const char* csvUnit = nullptr;  // CSV layout: a field of its own after the value
+};
+
+inline SettingLine EmptyLine() { return {}; }
+inline SettingLine Heading(const char* text) { return {SettingLine::kHeading, text, {}}; }
+inline SettingLine Setting(const char* label, std::string value, int valueWidth = 0, const char* textUnit = "",
+                           const char* csvUnit = nullptr)
+{
+    return {SettingLine::kValue, label, std::move(value), valueWidth, textUnit, csvUnit};
+}
+
+// Where the labelled lines of the text layout put their label: after the
+// indent, left-aligned in labelWidth characters.
+struct SettingColumns {
+    const char* indent;
+    int labelWidth;
+};
+
+// Writes the lines in the layout of format. The text layout relies on the
+// left flag being set; a right-aligned value clears it for the value alone.
+void WriteSettingLines(std::ostream& out, ExportFormat format, SettingColumns columns,
+                       const std::vector<SettingLine>& lines);
+
+// The value right-aligned in width, with the left flag set again after it.
+void WriteRightAligned(std::ostream& out, int width, const std::string& value);
+
+// A setup value text by its helper: ValueText(&LOGSetup::TimerModeText, code).
+template <class Helper>
+std::string ValueText(Helper helper, int code)
+{
+    std::string text;
+    helper(code, text);
+    return text;
+}
+
+inline std::string YesNo(bool set) { return set ? "Yes" : "No"; }
+inline std::string EnabledText(bool set) { return set ? "Enabled" : "Disabled"; }

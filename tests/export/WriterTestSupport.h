@@ -1,0 +1,40 @@
+#pragma once
+// What the writer tests share: a record view over a built output record,
+// the export text of one writer call, and expected output as a list of lines.
+#include <initializer_list>
+#include <string>
+
+#include "ExportStream.h"
+#include "OutputRecordBuilder.h"
+#include "ReportWriter.h"
+
+namespace writertest {
+
+inline RecordView View(const testsupport::OutputRecordBuilder& record)
+{
+    return RecordView(record.Bytes().data(), record.Bytes().size());
+}
+
+// The lines joined, each ended by a line feed.
+inline std::string Lines(std::initializer_list<std::string> lines)
+{
+    std::string text;
+    for (const std::string& line : lines)
+        text += line + "\n";
+    return text;
+}
+
+// What write(writer, stream) puts into a fresh export stream; with failed
+// set, into a stream that is already in the failed state.
+template <class Write>
+std::string Written(Write write, bool failed = false)
+{
+    ExportStream out;
+    if (failed)
+        out.setstate(std::ios::failbit);
+    ReportWriter writer;
+    write(writer, out);
+    return out.str();
+}
+
+}  // namespace writertest
