@@ -53,6 +53,11 @@ public:
 
     // -- Summaries: logging, SSA, integrating, FFT.
 
+    // The integrating meter's summary: start and elapsed time, then the
+    // average, SEL and peak levels and the Lmax and Lmin of every detector
+    // for the A, C and Flat weightings, each with its time.
+    int WriteIsmSummary(std::ostream& out, ExportFormat format, const RecordView& summary);
+
     // -- Settings printouts, octave-band intervals, ZU-Reru and FFT snapshots.
 
     // The settings stored with a download file, from its kept records: the

@@ -1,7 +1,126 @@
 #include "SummaryWriterSupport.h"
 
+#include "LOGSetup.h"
+#include "ReportNumbers.h"
+#include "TimeTexts.h"
+
+const MeasurementSet kCurrentSet = {376, 324, 396, 452 - 396, 384, 328, 296, 308,
+                                    152, 188, 224, 260, 148, 320, 380, 144};
+const MeasurementSet kOverallSet = {0x35C, 844, 880, 912 - 880, 868, 848, 816, 828,
+                                    672, 708, 744, 780, 656, 840, 864, 652};
+
 std::string TrimRight(std::string text)
 {
     text.erase(text.find_last_not_of(' ') + 1);
     return text;
+}
+
+std::string LevelText(float level) { return FormatReportNumber(level, 1, 0); }
+
+std::string LevelCell(float level, int weighting)
+{
+    std::string letter;
+    LOGSetup::FreqWeightingShortText(weighting, letter);
+    return LevelText(level) + " dB" + letter;
+}
+
+std::string TimeCell(uint32_t stamp) { return FormatLocalTime(ToTime(stamp), "%d-%b-%Y %H:%M:%S"); }
+std::string DateText(uint32_t stamp) { return FormatLocalTime(ToTime(stamp), "%d-%b-%Y"); }
+std::string ClockText(uint32_t stamp) { return FormatLocalTime(ToTime(stamp), "%H:%M:%S"); }
+
+std::string DurationCell(float seconds)
+{
+    std::string text;
+    SecondsToTime(seconds, text, 1, 0);
+    return text;
+}
+
+std::string AverageLabel(const RecordView& summary, const MeasurementSet& set)
+{
+    return summary.Text(set.averageLabel, set.averageLabelLength);
+}
+
+namespace {
+
+constexpr int kLabelWidth = 14;
+constexpr int kCellWidth = 20;
+constexpr int kWeightings = 3;
+
+// A row of the block: the label, then each cell right-aligned with two
+// blanks after it (the heading row has none after its last cell). The time
+// rows and the heading row have a blank label, an empty field in CSV.
+void AnyDataRow(std::ostream& out, bool text, const std::string& label, const std::string* cells, int count,
+                bool gapAfterLast = true)
+{
+    SummaryLine line(out, text);
+    const bool blank = label.find_first_not_of(' ') == std::string::npos;
+    line.Split(std::ios::left, kLabelWidth, label, blank ? "" : label);
+    for (int i = 0; i < count; ++i) {
+        line.Right(kCellWidth, cells[i]);
+        if (i + 1 < count || gapAfterLast)
+            line.TextOnly(std::ios::right, 2, " ");
+    }
+    line.SetLeft().End();
+}
+
+// Level cells of the three weightings from 3 floats, or from the elements
+// of one detector of a weighting-major 3 x 3 table.
+void LevelRow(std::ostream& out, bool text, const std::string& label, const RecordView& summary, size_t offset,
+              size_t stride)
+{
+    std::string cells[kWeightings];
+    for (int w = 0; w < kWeightings; ++w)
+        cells[w] = LevelCell(summary.F32(offset + 4 * stride * static_cast<size_t>(w)), w);
+    AnyDataRow(out, text, label, cells, kWeightings);
+}
+
+void TimeRow(std::ostream& out, bool text, const RecordView& summary, size_t offset, size_t stride)
+{
+    std::string cells[kWeightings];
+    for (int w = 0; w < kWeightings; ++w)
+        cells[w] = TimeCell(summary.U32(offset + 4 * stride * static_cast<size_t>(w)));
+    AnyDataRow(out, text, " ", cells, kWeightings);
+}
+
+}  // namespace
+
+void WriteAnyDataBlock(std::ostream& out, bool text, const RecordView& summary, const MeasurementSet& set,
+                       const std::string& title, AnyDataStyle style)
+{
+    if (text || style.csvBareTitle)
+        out << title << std::endl;
+    else
+        out << kFieldOpen << title << kFieldClose << std::endl;
+
+    const uint32_t start = summary.U32(set.start);
+    SummaryLine startLine(out, text);
+    startLine.Left(kLabelWidth, "Start Time:");
+    if (!text && style.csvSplitStartTime)
+        startLine.CsvOnly(DateText(start)).CsvOnly(ClockText(start));
+    else
+        startLine.Right(kCellWidth, TimeCell(start)).TextOnly(std::ios::right, 2, " ");
+    startLine.SetLeft().End();
+    const std::string elapsed = DurationCell(summary.F32(set.elapsed));
+    AnyDataRow(out, text, "Elapsed Time:", &elapsed, 1);
+    out << std::endl;
+
+    const std::string headings[kWeightings] = {"A Weight", "C Weight", "Flat"};
+    AnyDataRow(out, text, "", headings, kWeightings, false);
+    LevelRow(out, text, AverageLabel(summary, set) + ":", summary, set.average, 1);
+    LevelRow(out, text, "SEL:", summary, set.sel, 1);
+    LevelRow(out, text, "Peak:", summary, set.peak, 1);
+    TimeRow(out, text, summary, set.peakTimes, 1);
+
+    static const char* const kDetectors[][2] = {{"Lmax (slow):", "Lmin (slow):"},
+                                                {"Lmax (fast):", "Lmin (fast):"},
+                                                {"Lmax (impulse):", "Lmin (impulse):"}};
+    for (size_t d = 0; d < 3; ++d) {
+        out << std::endl;
+        LevelRow(out, text, kDetectors[d][0], summary, set.lmax + 4 * d, kWeightings);
+        TimeRow(out, text, summary, set.lmaxTimes + 4 * d, kWeightings);
+        LevelRow(out, text, kDetectors[d][1], summary, set.lmin + 4 * d, kWeightings);
+        TimeRow(out, text, summary, set.lminTimes + 4 * d, kWeightings);
+    }
+    if (style.closingEmptyLine)
+        out << std::endl;
 }

@@ -41,6 +41,12 @@ public:
             m_out << kFieldOpen << item << kFieldClose;
         return *this;
     }
+    // A cell whose text differs between the layouts.
+    template <class T, class U>
+    SummaryLine& Split(std::ios::fmtflags align, int width, const T& textItem, const U& csvItem)
+    {
+        return m_text ? TextCell(align, width, textItem) : CsvOnly(csvItem);
+    }
     // The empty CSV field ("",) of a column the text layout leaves out.
     SummaryLine& CsvEmpty() { return CsvOnly(""); }
     // Left alignment again in the text layout, for the lines that follow.
@@ -75,3 +81,55 @@ void LabelledLine(std::ostream& out, bool text, int labelWidth, const char* labe
 
 // The text without its trailing blanks.
 std::string TrimRight(std::string text);
+
+// A level as the summaries show it: one decimal, or " --- " for the
+// no-value mark.
+std::string LevelText(float level);
+// A level cell of a weighting column (0 A, 1 C, 2 Flat): "94.3 dBC".
+std::string LevelCell(float level, int weighting);
+// A stored time in local time, "09-Jun-2003 14:05:09"; DateText and
+// ClockText are its two halves for the CSV layouts that split it.
+std::string TimeCell(uint32_t stamp);
+std::string DateText(uint32_t stamp);
+std::string ClockText(uint32_t stamp);
+// Seconds as hours, minutes and seconds with one decimal.
+std::string DurationCell(float seconds);
+
+// Where one set of measurement values (the Current or the Overall set)
+// lies in the summary record.
+struct MeasurementSet {
+    size_t start;
+    size_t elapsed;
+    size_t averageLabel;
+    size_t averageLabelLength;
+    size_t average;  // 3 floats by weighting
+    size_t sel;
+    size_t peak;
+    size_t peakTimes;
+    size_t lmax;  // 9 floats, weighting-major by detector
+    size_t lmaxTimes;
+    size_t lmin;
+    size_t lminTimes;
+    size_t dose;
+    size_t projectedDose;
+    size_t threshold;  // signed 16-bit dB
+    size_t criterion;  // signed 16-bit dB
+};
+extern const MeasurementSet kCurrentSet;
+extern const MeasurementSet kOverallSet;
+
+// The set's average label ("Leq", "Lavg" ...) as the instrument sent it.
+std::string AverageLabel(const RecordView& summary, const MeasurementSet& set);
+
+// How one summary writes its "Any Data" block of a set.
+struct AnyDataStyle {
+    bool csvBareTitle;       // the CSV title line is the bare text, no field
+    bool csvSplitStartTime;  // the CSV start time is a date and a time field
+    bool closingEmptyLine;   // an empty line after the last time row
+};
+
+// The levels of a set for all three weightings and detectors with the times
+// they occurred: the title line, start and elapsed time, the average, SEL
+// and peak rows and the Lmax and Lmin rows of each detector.
+void WriteAnyDataBlock(std::ostream& out, bool text, const RecordView& summary, const MeasurementSet& set,
+                       const std::string& title, AnyDataStyle style);
