@@ -53,6 +53,13 @@ public:
 
     // -- Summaries: logging, SSA, integrating, FFT.
 
+    // The logging meter's summary: the Overall and the Current set side by
+    // side, the Ln table, LDN and CNEL, wind (when measured), the setup's
+    // exceedance levels with their counts, calibration, record counts,
+    // memory and battery, then an "Any Data" block of each set.
+    int WriteLogSummary(std::ostream& out, ExportFormat format, const RecordView& summary, const RecordView& setup,
+                        const RecordView& systemRecord);
+
     // The integrating meter's summary: start and elapsed time, then the
     // average, SEL and peak levels and the Lmax and Lmin of every detector
     // for the A, C and Flat weightings, each with its time.

@@ -1,5 +1,7 @@
 #include "SummaryWriterSupport.h"
 
+#include <iterator>
+
 #include "LOGSetup.h"
 #include "ReportNumbers.h"
 #include "TimeTexts.h"
@@ -38,6 +40,57 @@ std::string DurationCell(float seconds)
 std::string AverageLabel(const RecordView& summary, const MeasurementSet& set)
 {
     return summary.Text(set.averageLabel, set.averageLabelLength);
+}
+
+const char* CompassText(int index)
+{
+    static const char* const kPoints[] = {"  N", "NNE", " NE", "ENE", "  E", "ESE", " SE", "SSE",
+                                          "  S", "SSW", " SW", "WSW", "  W", "WNW", " NW", "NNW"};
+    return index >= 0 && index < 16 ? kPoints[index] : "";
+}
+
+void WriteWindLines(std::ostream& out, bool text, const RecordView& summary, const RecordView& setup,
+                    const WindSetup& wind)
+{
+    const float scale = setup.F32(wind.scale);
+    const std::string unit = setup.Text(wind.unit, 6);
+    auto speed = [&unit](float value) { return FormatFixed(value, 1) + " " + unit; };
+    const float threshold = static_cast<float>(setup.I16(wind.threshold)) * scale;
+    const float exceedanceLevel = static_cast<float>(setup.I16(wind.exceedanceLevel)) * scale;
+
+    constexpr int kLabel = 20, kValue = 10, kSecondLabel = 26;
+    SummaryLine(out, text).Left(kLabel, "Wind Average:").Left(kValue, speed(summary.F32(3624))).End();
+    SummaryLine(out, text).Left(kLabel, "Wind Max:").Left(kValue, speed(summary.F32(3660))).End();
+    SummaryLine(out, text).Left(kLabel, "Max Wind Direction:").Left(kValue, CompassText(summary.I16(3664))).End();
+    SummaryLine(out, text)
+        .Left(kLabel, "Time at Wind Max:")
+        .Left(kValue, FormatLocalTime(ToTime(summary.U32(3668)), "%d/%m/%y %H:%M:%S"))
+        .End();
+    SummaryLine(out, text)
+        .Left(kLabel, "Wind Threshold:")
+        .Left(kValue, speed(threshold))
+        .Left(kSecondLabel, "Exceed Threshold:")
+        .Left(kValue, " " + FormatFixed(summary.F32(3676), 1) + "%")
+        .End();
+    SummaryLine(out, text)
+        .Split(std::ios::left, kLabel, "Wind Exc. level:", "Wind Exceedance level:")
+        .Left(kValue, speed(exceedanceLevel))
+        .Left(kSecondLabel, "Num Wind Exc:")
+        .Left(kValue, summary.I32(3680))
+        .End();
+
+    static const char* const kDirections[] = {" N", "NE", " E", "SE", " S", "SW", " W", "NW"};
+    SummaryLine headings(out, text);
+    headings.Split(std::ios::left, kLabel, "Wind Dir. Percent:", "Wind Direction Percentages:");
+    for (const char* direction : kDirections)
+        headings.Left(kValue, direction);
+    headings.End();
+    SummaryLine shares(out, text);
+    shares.Split(std::ios::left, kLabel, "", " ");
+    for (size_t i = 0; i < std::size(kDirections); ++i)
+        shares.Left(kValue, std::to_string(summary.I32(3628 + 4 * i)) + "%");
+    shares.End();
+    out << std::endl;
 }
 
 namespace {

@@ -95,6 +95,25 @@ std::string ClockText(uint32_t stamp);
 // Seconds as hours, minutes and seconds with one decimal.
 std::string DurationCell(float seconds);
 
+// The compass point of a wind direction index 0 to 15, clockwise from
+// north ("  N", "NNE" ...); empty for any other index.
+const char* CompassText(int index);
+
+// Where the setup record keeps the wind sensor's scale and limits.
+struct WindSetup {
+    size_t scale;      // float: wind unit per raw count
+    size_t unit;       // text
+    size_t threshold;  // signed 16-bit raw count
+    size_t exceedanceLevel;
+};
+
+// The wind lines of the summaries, then an empty line: average and maximum
+// speed, direction and time of the maximum, threshold and exceedance level
+// with the time above and the exceedances, and the share of time per
+// direction.
+void WriteWindLines(std::ostream& out, bool text, const RecordView& summary, const RecordView& setup,
+                    const WindSetup& wind);
+
 // Where one set of measurement values (the Current or the Overall set)
 // lies in the summary record.
 struct MeasurementSet {

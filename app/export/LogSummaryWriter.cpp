@@ -1,0 +1,427 @@
+#include <iomanip>
+#include <string>
+
+#include "ExportFields.h"
+#include "ISMSetup.h"
+#include "LOGSetup.h"
+#include "ReportNumbers.h"
+#include "ReportWriter.h"
+#include "SetupValueTexts.h"
+#include "SummaryWriterSupport.h"
+
+namespace {
+
+// Fields of the LOG setup record (each 16-bit field holds one setup byte).
+namespace logsetup {
+constexpr size_t kIntervalFlags = 62;     // 0x80 interval records enabled
+constexpr size_t kHistoryFlags = 66;      // 0x08 time history enabled
+constexpr size_t kOptionFlags = 70;       // 0x40 wind measured
+constexpr size_t kCurrentExchange = 132;  // index: dB = index + 3
+constexpr size_t kOverallExchange = 138;
+constexpr size_t kDetector = 156;
+constexpr size_t kWeighting = 158;
+constexpr size_t kPeak1Weighting = 162;
+constexpr size_t kSplLevel1 = 208;  // float dB
+constexpr size_t kPeak2Level = 212;
+constexpr size_t kPeak1Level = 214;
+constexpr size_t kHysteresis = 216;
+constexpr size_t kSplLevel2 = 292;
+constexpr size_t kLnStartLevel = 296;
+constexpr WindSetup kWind = {220, 224, 230, 232};
+}  // namespace logsetup
+
+// Fields of the summary record beside the two sets.
+namespace field {
+constexpr size_t kBattery = 116;  // 8-byte text
+constexpr size_t kPowerSource = 124;  // 4-byte text
+constexpr size_t kCalibrated = 128;
+constexpr size_t kCheckLevel = 132;
+constexpr size_t kChecked = 136;
+constexpr size_t kCalOffset = 140;
+constexpr size_t kFreeMemory = 452;
+constexpr size_t kMemorySize = 552;
+constexpr size_t kLnLevels = 596;
+constexpr size_t kLnPercentiles = 624;
+constexpr size_t kCnel = 648;
+constexpr size_t kLdn = 664;
+constexpr size_t kOverallLeq = 668;
+constexpr size_t kOverloads = 912;
+constexpr size_t kPauses = 916;
+constexpr size_t kPausedTime = 920;
+constexpr size_t kPeak2Exceedances = 924;
+constexpr size_t kCalRecords = 932;
+constexpr size_t kHistoryRecords = 948;
+constexpr size_t kIntervalRecords = 952;
+constexpr size_t kSplExceedances1 = 964;
+constexpr size_t kSplExceedances2 = 968;
+constexpr size_t kPeak1Exceedances = 3620;
+}  // namespace field
+
+// System settings record.
+constexpr size_t kCalibratorLevel = 252;
+constexpr size_t kCalibratorSerial = 256;
+constexpr size_t kCalibratorSerialLength = 10;
+
+int WeightingIndex(int code) { return code >= 0 && code <= 2 ? code : 0; }
+
+class LogSummary {
+public:
+    LogSummary(std::ostream& out, bool text, const RecordView& summary, const RecordView& setup,
+               const RecordView& system)
+        : m_out(out), m_text(text), m_summary(summary), m_setup(setup), m_system(system),
+          m_weighting(WeightingIndex(setup.I16(logsetup::kWeighting))),
+          m_peak1(WeightingIndex(setup.I16(logsetup::kPeak1Weighting))),
+          m_level(LOGSetup::WeightingDetectorIndex(setup.I16(logsetup::kWeighting), setup.I16(logsetup::kDetector)))
+    {
+    }
+
+    void Write()
+    {
+        m_out << std::setiosflags(std::ios::left) << std::setiosflags(std::ios::fixed) << std::setprecision(1);
+        Headings();
+        Pairs();
+        if (m_text) {
+            Occurrences();
+            m_out << std::endl;
+            LnLines();
+            DayNight();
+        } else {
+            m_out << std::endl;
+            Occurrences();
+            DayNight();
+        }
+        m_out << std::endl;
+        if (!m_setup.IsEmpty() && (m_setup.U8(logsetup::kOptionFlags) & 0x40))
+            WriteWindLines(m_out, m_text, m_summary, m_setup, logsetup::kWind);
+        if (!m_text) {
+            LnLines();
+            m_out << std::endl;
+        }
+        SetupAndCounts();
+        m_out << std::endl;
+        Calibration();
+        m_out << std::endl;
+        Records();
+        m_out << std::endl;
+        Memory();
+        m_out << std::endl;
+
+        m_out << std::setprecision(1);
+        WriteAnyDataBlock(m_out, m_text, m_summary, kOverallSet, "Overall Any Data",
+                          {.csvBareTitle = true, .csvSplitStartTime = false, .closingEmptyLine = true});
+        m_out << std::setprecision(1);
+        WriteAnyDataBlock(m_out, m_text, m_summary, kCurrentSet, "Current Any Data",
+                          {.csvBareTitle = false, .csvSplitStartTime = false, .closingEmptyLine = false});
+    }
+
+private:
+    SummaryLine Line() const { return SummaryLine(m_out, m_text); }
+    bool HasSetup() const { return !m_setup.IsEmpty(); }
+
+    void Headings()
+    {
+        Line().Left(40, "Overall Measurement").CsvEmpty().CsvEmpty().Left(0, "Current Measurement").End();
+        if (m_text)
+            m_out << std::setfill('-') << std::setw(39) << "" << ' ' << std::setw(39) << "" << std::setfill(' ')
+                  << std::endl;
+    }
+
+    // The Overall value and the Current value of one line.
+    template <class T>
+    void Pair(const std::string& overallLabel, const T& overall, const std::string& currentLabel, const T& current)
+    {
+        Line()
+            .Left(18, overallLabel)
+            .Right(20, overall)
+            .TextOnly(std::ios::right, 2, " ")
+            .CsvEmpty()
+            .Left(18, currentLabel)
+            .Right(20, current)
+            .SetLeft()
+            .End();
+    }
+    // "85 dB" in the text layout, "85" in CSV.
+    std::string Decibels(int value) const { return std::to_string(value) + (m_text ? " dB" : ""); }
+    template <class Read>
+    void PairOfSets(const char* label, Read read)
+    {
+        Pair(label, read(kOverallSet), label, read(kCurrentSet));
+    }
+
+    void Pairs()
+    {
+        const uint32_t overallStart = m_summary.U32(kOverallSet.start);
+        const uint32_t currentStart = m_summary.U32(kCurrentSet.start);
+        if (m_text) {
+            Pair("Start Time:", TimeCell(overallStart), "Start Time", TimeCell(currentStart));
+        } else {
+            Line()
+                .CsvOnly("Start Time:")
+                .CsvOnly(DateText(overallStart))
+                .CsvOnly(ClockText(overallStart))
+                .CsvOnly("Start Time")
+                .CsvOnly(DateText(currentStart))
+                .CsvOnly(ClockText(currentStart))
+                .End();
+        }
+        Pair("Elapsed Time:", DurationCell(m_summary.F32(kOverallSet.elapsed)), "Elapsed Time",
+             DurationCell(m_summary.F32(kCurrentSet.elapsed)));
+        const size_t w = 4 * static_cast<size_t>(m_weighting);
+        Pair(AverageLabel(m_summary, kOverallSet) + ":", m_summary.F32(kOverallSet.average + w),
+             AverageLabel(m_summary, kCurrentSet) + ":", m_summary.F32(kCurrentSet.average + w));
+        PairOfSets("SEL:", [&](const MeasurementSet& set) { return m_summary.F32(set.sel + w); });
+        if (m_text)
+            m_out << std::setprecision(2);
+        PairOfSets("Dose:", [&](const MeasurementSet& set) { return m_summary.F32(set.dose); });
+        PairOfSets("Proj. Dose:", [&](const MeasurementSet& set) { return m_summary.F32(set.projectedDose); });
+        PairOfSets("Threshold:", [&](const MeasurementSet& set) { return Decibels(m_summary.I16(set.threshold)); });
+        PairOfSets("Criterion:", [&](const MeasurementSet& set) { return Decibels(m_summary.I16(set.criterion)); });
+        if (HasSetup())
+            Pair("Exchange Rate:", Decibels(m_setup.I16(logsetup::kOverallExchange) + 3), "Exchange Rate:",
+                 Decibels(m_setup.I16(logsetup::kCurrentExchange) + 3));
+        else
+            Pair("Exchange Rate:", std::string(), "Exchange Rate:", std::string());
+    }
+
+    // A level with the time it occurred, of both sets: one line in the text
+    // layout, a level line and a date-and-time line in CSV.
+    void Occurrence(const char* label, const char* occurredLabel, size_t MeasurementSet::*levels,
+                    size_t MeasurementSet::*times, int index)
+    {
+        const size_t at = 4 * static_cast<size_t>(index);
+        const float overall = m_summary.F32(kOverallSet.*levels + at);
+        const float current = m_summary.F32(kCurrentSet.*levels + at);
+        const uint32_t overallTime = m_summary.U32(kOverallSet.*times + at);
+        const uint32_t currentTime = m_summary.U32(kCurrentSet.*times + at);
+        if (m_text) {
+            Line()
+                .Left(8, label)
+                .Right(5, overall)
+                .Right(25, TimeCell(overallTime))
+                .Right(2, "")
+                .Left(8, label)
+                .Right(5, current)
+                .Right(25, TimeCell(currentTime))
+                .SetLeft()
+                .End();
+            return;
+        }
+        Line().CsvOnly(label).CsvOnly(overall).CsvEmpty().CsvOnly(label).CsvOnly(current).End();
+        Line()
+            .CsvOnly(occurredLabel)
+            .CsvOnly(DateText(overallTime))
+            .CsvOnly(ClockText(overallTime))
+            .CsvOnly(occurredLabel)
+            .CsvOnly(DateText(currentTime))
+            .CsvOnly(ClockText(currentTime))
+            .End();
+    }
+
+    void Occurrences()
+    {
+        m_out << std::setprecision(1);
+        Occurrence("Min:", "Min Occurred:", &MeasurementSet::lmin, &MeasurementSet::lminTimes, m_level);
+        Occurrence("Max:", "Max Occurred:", &MeasurementSet::lmax, &MeasurementSet::lmaxTimes, m_level);
+        Occurrence("Peak-1:", "Peak-1 Occurred:", &MeasurementSet::peak, &MeasurementSet::peakTimes, m_peak1);
+        Occurrence("Peak-2:", "Peak-2 Occurred:", &MeasurementSet::peak, &MeasurementSet::peakTimes, m_weighting);
+    }
+
+    // The Ln start level and the six Ln's of the measurement.
+    void LnLines()
+    {
+        // Without a setup record the start level is unknown: the value stays empty.
+        const std::string start =
+            HasSetup() ? ComposeText("%2d dB", static_cast<int>(m_setup.I16(logsetup::kLnStartLevel))) : "";
+        Line().Left(18, "Ln Start Level:").Right(20, start).End();
+        for (size_t i = 0; i < 6; ++i) {
+            const float percentile = m_summary.F32(field::kLnPercentiles + 4 * i);
+            const std::string level = LevelText(m_summary.F32(field::kLnLevels + 4 * i));
+            m_out << std::setprecision(2);
+            if (m_text) {
+                Line().Right(3, "L").Right(8, "(" + FormatFixed(percentile, 2) + ")").Right(6, level).End();
+            } else {
+                SummaryLine line = Line();
+                line.CsvOnly("L" + FormatFixed(percentile, 2));
+                m_out << std::setprecision(1);
+                line.CsvOnly(level).End();
+            }
+        }
+    }
+
+    void DayNight()
+    {
+        m_out << std::setprecision(1);
+        const struct {
+            const char* label;
+            size_t offset;
+        } lines[] = {{"LDN:", field::kLdn}, {"CNEL:", field::kCnel}, {"Overall Leq:", field::kOverallLeq}};
+        for (const auto& line : lines)
+            Line().Left(12, line.label).Right(6, LevelText(m_summary.F32(line.offset))).End();
+    }
+
+    // One exceedance level of the setup with how often it was exceeded.
+    void Exceedance(const char* label, double level, int32_t count)
+    {
+        Line()
+            .Left(25, label)
+            .Right(6, level)
+            .Right(10, "")
+            .Left(10, "Exceeded:")
+            .Left(0, count)
+            .Right(6, "times")
+            .End();
+    }
+
+    void SetupAndCounts()
+    {
+        std::string detector;
+        if (HasSetup())
+            ISMSetup::GetDetectorText(m_setup.U8(logsetup::kDetector), detector);
+        Line().Left(12, "Detector:").Left(0, detector).End();
+        if (HasSetup()) {
+            std::string weighting;
+            LOGSetup::FreqWeightingText(m_setup.U8(logsetup::kWeighting), weighting);
+            Line().Left(12, "Weighting:").Left(0, weighting).End();
+        } else {
+            Line().Left(12, "Weighting:").End();
+        }
+
+        m_out << std::setprecision(2);
+        Exceedance("SPL Exceedance Level 1:", m_setup.F32(logsetup::kSplLevel1),
+                   m_summary.I32(field::kSplExceedances1));
+        m_out << std::setprecision(0);
+        Exceedance("SPL Exceedance Level 2:", m_setup.I16(logsetup::kSplLevel2),
+                   m_summary.I32(field::kSplExceedances2));
+        Exceedance("Peak-1 Exceedance Level:", m_setup.I16(logsetup::kPeak1Level),
+                   m_summary.I32(field::kPeak1Exceedances));
+        Exceedance("Peak-2 Exceedance Level:", m_setup.I16(logsetup::kPeak2Level),
+                   m_summary.I32(field::kPeak2Exceedances));
+        Line().Left(18, "Hysteresis:").Right(10, m_setup.I16(logsetup::kHysteresis)).SetLeft().End();
+        Line().Left(18, "Overloaded:").Right(10, m_summary.I32(field::kOverloads)).SetLeft().End();
+        Line()
+            .Left(18, "Pause Count:")
+            .Right(10, m_summary.I32(field::kPauses))
+            .Right(13, "")
+            .Left(12, "Pause Time:")
+            .Right(10, DurationCell(m_summary.F32(field::kPausedTime)))
+            .SetLeft()
+            .End();
+    }
+
+    void Calibration()
+    {
+        m_out << std::setprecision(1);
+        const uint32_t calibrated = m_summary.U32(field::kCalibrated);
+        const uint32_t checked = m_summary.U32(field::kChecked);
+        Line()
+            .Left(18, "Calibrated:")
+            .Split(std::ios::right, 20, TimeCell(calibrated), DateText(calibrated))
+            .CsvOnly(ClockText(calibrated))
+            .Right(10, "Offset:")
+            .Right(6, m_summary.F32(field::kCalOffset))
+            .Right(3, "dB")
+            .SetLeft()
+            .End();
+        Line()
+            .Left(18, "Checked:")
+            .Split(std::ios::right, 20, TimeCell(checked), DateText(checked))
+            .CsvOnly(ClockText(checked))
+            .TextOnly(std::ios::right, 3, "")
+            .Left(8, "Level:")
+            .Right(5, m_summary.F32(field::kCheckLevel))
+            .Right(3, "dB")
+            .SetLeft()
+            .End();
+
+        // Without a system settings record neither the calibrator nor its
+        // level is known: the level stays empty.
+        const bool hasSystem = !m_system.IsEmpty();
+        const std::string calibrator =
+            hasSystem ? m_system.Text(kCalibratorSerial, kCalibratorSerialLength) : "not set";
+        const std::string level = hasSystem ? FormatFixed(m_system.F32(kCalibratorLevel), 1) : "";
+        SummaryLine line = Line();
+        line.Left(18, "Calibrator:").Left(0, calibrator);
+        if (m_text) {
+            line.End();
+            Line().Left(17, "Level:").Right(6, level).SetLeft().End();
+        } else {
+            line.CsvEmpty().CsvOnly("Level:").CsvOnly(level).End();
+        }
+        Line().Left(20, "Cal Record Count:").Left(10, m_summary.I32(field::kCalRecords)).End();
+    }
+
+    // "Enabled" or "Disabled"; empty when the setup is not known.
+    std::string Status(size_t flagsOffset, int mask) const
+    {
+        if (!HasSetup())
+            return "";
+        return (m_setup.U8(flagsOffset) & mask) ? "Enabled" : "Disabled";
+    }
+
+    void Records()
+    {
+        Line()
+            .Left(20, "Interval Records:")
+            .Left(21, Status(logsetup::kIntervalFlags, 0x80))
+            .CsvEmpty()
+            .Left(26, "Number Interval Records:")
+            .Right(10, m_summary.I32(field::kIntervalRecords))
+            .SetLeft()
+            .End();
+        Line()
+            .Left(20, "Time History:")
+            .Left(21, Status(logsetup::kHistoryFlags, 0x08))
+            .CsvEmpty()
+            .Left(26, "Number History Records:")
+            .Right(10, m_summary.I32(field::kHistoryRecords))
+            .SetLeft()
+            .End();
+    }
+
+    void Memory()
+    {
+        const uint32_t size = m_summary.U32(field::kMemorySize);
+        const uint32_t free = m_summary.U32(field::kFreeMemory);
+        // An instrument that reports no memory has none free.
+        const double percent = size == 0 ? 0.0 : static_cast<double>(free) / size * 100.0;
+        Line().Left(18, "J57 Memory:").Right(10, size).SetLeft().End();
+        m_out << std::setprecision(2);
+        Line()
+            .Left(18, "Free Memory:")
+            .Right(10, free)
+            .Right(13, "")
+            .Left(14, "Percent Free:")
+            .TextOnly(std::ios::right, 6, percent)
+            .TextOnly(std::ios::left, 0, "% ")
+            .CsvOnly(FormatFixed(percent, 2) + "%")
+            .SetLeft()
+            .End();
+        Line()
+            .Left(18, "Battery Level:")
+            .Right(10, m_summary.Text(field::kBattery, 8))
+            .Right(13, "")
+            .Left(8, "Source:")
+            .Left(6, m_summary.Text(field::kPowerSource, 4))
+            .End();
+    }
+
+    std::ostream& m_out;
+    const bool m_text;
+    const RecordView& m_summary;
+    const RecordView& m_setup;
+    const RecordView& m_system;
+    const int m_weighting;
+    const int m_peak1;
+    const int m_level;
+};
+
+}  // namespace
+
+int ReportWriter::WriteLogSummary(std::ostream& out, ExportFormat format, const RecordView& summary,
+                                  const RecordView& setup, const RecordView& systemRecord)
+{
+    if (!Usable(out) || summary.IsEmpty())
+        return 1;
+    LogSummary(out, IsText(format), summary, setup, systemRecord).Write();
+    return 1;
+}
