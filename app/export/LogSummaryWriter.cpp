@@ -3,6 +3,7 @@
 
 #include "ExportFields.h"
 #include "ISMSetup.h"
+#include "KeptRecordFields.h"
 #include "LOGSetup.h"
 #include "ReportNumbers.h"
 #include "ReportWriter.h"
@@ -11,23 +12,21 @@
 
 namespace {
 
-// Fields of the LOG setup record (each 16-bit field holds one setup byte).
+// Fields of the LOG setup record beside those of LogSetupFields (each 16-bit
+// field holds one setup byte).
 namespace logsetup {
+using namespace LogSetupFields;
 constexpr size_t kIntervalFlags = 62;     // 0x80 interval records enabled
 constexpr size_t kHistoryFlags = 66;      // 0x08 time history enabled
 constexpr size_t kOptionFlags = 70;       // 0x40 wind measured
 constexpr size_t kCurrentExchange = 132;  // index: dB = index + 3
 constexpr size_t kOverallExchange = 138;
-constexpr size_t kDetector = 156;
-constexpr size_t kWeighting = 158;
-constexpr size_t kPeak1Weighting = 162;
 constexpr size_t kSplLevel1 = 208;  // float dB
 constexpr size_t kPeak2Level = 212;
 constexpr size_t kPeak1Level = 214;
 constexpr size_t kHysteresis = 216;
 constexpr size_t kSplLevel2 = 292;
-constexpr size_t kLnStartLevel = 296;
-constexpr WindSetup kWind = {220, 224, 230, 232};
+constexpr WindSetup kWind = {kWindScale, kWindUnits, kWindUnitsLength, 230, 232};
 }  // namespace logsetup
 
 // Fields of the summary record beside the two sets.
@@ -69,9 +68,9 @@ public:
     LogSummary(std::ostream& out, bool text, const RecordView& summary, const RecordView& setup,
                const RecordView& system)
         : m_out(out), m_text(text), m_summary(summary), m_setup(setup), m_system(system),
-          m_weighting(WeightingIndex(setup.I16(logsetup::kWeighting))),
+          m_weighting(WeightingIndex(setup.I16(logsetup::kFreqWeighting))),
           m_peak1(WeightingIndex(setup.I16(logsetup::kPeak1Weighting))),
-          m_level(LOGSetup::WeightingDetectorIndex(setup.I16(logsetup::kWeighting), setup.I16(logsetup::kDetector)))
+          m_level(LOGSetup::WeightingDetectorIndex(setup.I16(logsetup::kFreqWeighting), setup.I16(logsetup::kDetector)))
     {
     }
 
@@ -280,7 +279,7 @@ private:
         Line().Left(12, "Detector:").Left(0, detector).End();
         if (HasSetup()) {
             std::string weighting;
-            LOGSetup::FreqWeightingText(m_setup.U8(logsetup::kWeighting), weighting);
+            LOGSetup::FreqWeightingText(m_setup.U8(logsetup::kFreqWeighting), weighting);
             Line().Left(12, "Weighting:").Left(0, weighting).End();
         } else {
             Line().Left(12, "Weighting:").End();

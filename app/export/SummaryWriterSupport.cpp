@@ -53,7 +53,7 @@ void WriteWindLines(std::ostream& out, bool text, const RecordView& summary, con
                     const WindSetup& wind)
 {
     const float scale = setup.F32(wind.scale);
-    const std::string unit = setup.Text(wind.unit, 6);
+    const std::string unit = setup.Text(wind.unit, wind.unitLength);
     auto speed = [&unit](float value) { return FormatFixed(value, 1) + " " + unit; };
     const float threshold = static_cast<float>(setup.I16(wind.threshold)) * scale;
     const float exceedanceLevel = static_cast<float>(setup.I16(wind.exceedanceLevel)) * scale;

@@ -103,6 +103,7 @@ const char* CompassText(int index);
 struct WindSetup {
     size_t scale;      // float: wind unit per raw count
     size_t unit;       // text
+    size_t unitLength;
     size_t threshold;  // signed 16-bit raw count
     size_t exceedanceLevel;
 };
