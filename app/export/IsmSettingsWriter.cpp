@@ -1,0 +1,51 @@
+// The settings of the integrating sound level meter mode, from the ISM
+// setup record (output kind 52).
+#include <iomanip>
+
+#include "ISMSetup.h"
+#include "ReportWriter.h"
+#include "SSASetup.h"
+#include "SettingsWriterSupport.h"
+
+namespace {
+
+// Field offsets in the ISM setup record.
+enum : size_t {
+    kExchangeRate = 62,
+    kThreshold = 64,
+    kDetector = 66,
+    kWeighting = 68,
+    kAcOutput = 72,
+    kPeak1Weighting = 74,
+    kRange = 76,
+};
+
+}  // namespace
+
+int ReportWriter::WriteIsmSettings(std::ostream& out, ExportFormat format, const RecordView& r)
+{
+    if (!Usable(out) || r.IsEmpty())
+        return 1;
+    const bool text = IsText(format);
+    if (text)
+        out << std::setiosflags(std::ios::left);
+    out << std::setiosflags(std::ios::fixed) << std::setprecision(1);
+
+    // The text layout puts the unit behind the number; the CSV layout keeps
+    // both in one field.
+    const std::string exchangeRate = std::to_string(r.I16(kExchangeRate) + 3);
+    std::vector<SettingLine> lines = {
+        Heading("Integrating Sound Level Meter Settings"),
+        Setting("Detector:", ValueText(&ISMSetup::GetDetectorText, r.U8(kDetector))),
+        Setting("Weighting:", ValueText(&SSASetup::WeightingText, r.U8(kWeighting))),
+        Setting("Peak-1 Weighting:", ValueText(&SSASetup::Peak1WeightingText, r.U8(kPeak1Weighting))),
+        Setting("Range:", ValueText(&ISMSetup::GetRangeText, r.U8(kRange))),
+        Setting("AC-Out Filter:", ValueText(&ISMSetup::GetAcOutputText, r.U8(kAcOutput))),
+        Setting("Threshold:", std::to_string(r.I16(kThreshold))),
+        text ? Setting("Exchange Rate:", exchangeRate, 0, " dB") : Setting("Exchange Rate:", exchangeRate + " dB"),
+    };
+    if (!text)
+        lines.push_back(EmptyLine());
+    WriteSettingLines(out, format, {"", 18}, lines);
+    return 1;
+}

@@ -1,0 +1,177 @@
+// The settings of the SSA mode (sound level meter with real-time analyser),
+// from the SSA setup record (output kind 51).
+#include <charconv>
+#include <iomanip>
+
+#include "ExportFields.h"
+#include "FormatShortDate.h"
+#include "LOGSetup.h"
+#include "ReportNumbers.h"
+#include "ReportWriter.h"
+#include "SSASetup.h"
+#include "SettingsWriterSupport.h"
+#include "TALSetup.h"
+
+namespace {
+
+// Field offsets in the SSA setup record.
+enum : size_t {
+    kFormatVersion = 12,
+    kRtaFlags = 60,
+    kIntervalFlags = 62,
+    kTimerMode = 66,
+    kStartDate = 68,
+    kStopDate = 80,
+    kStartTime1 = 92,
+    kStopTime1 = 98,
+    kStartTime2 = 104,
+    kStopTime2 = 110,
+    kDetector = 126,
+    kWeighting = 128,
+    kAcOutput = 130,
+    kPeak1Weighting = 132,
+    kRtaWeighting = 134,
+    kSecondDisplay = 136,
+    kGain = 138,
+    kIntervalExchangeRate = 140,
+    kIntervalThreshold = 142,
+    kIntervalPeriod = 144,
+    kLnFlags = 168,  // Ln and time history
+    kSpectraOption = 170,
+    kHistoryPeriod = 174,
+    kHistoryUnit = 176,
+    kLnStartLevel = 212,
+    kLnPercentiles = 232,
+    kSpectralLnOption = 256,
+};
+constexpr size_t kDateSlot = 12;
+constexpr size_t kTimeSlot = 6;
+
+// The analyser weighting came with setup format 4; older setups are flat.
+constexpr int kRtaWeightingVersion = 4;
+
+// The number a part of the period text starts with, as atoi reads it.
+int LeadingInt(std::string_view part)
+{
+    while (!part.empty() && (part.front() == ' ' || part.front() == '\t'))
+        part.remove_prefix(1);
+    if (!part.empty() && part.front() == '+')
+        part.remove_prefix(1);
+    int value = 0;
+    if (std::from_chars(part.data(), part.data() + part.size(), value).ec != std::errc())
+        value = 0;
+    return value;
+}
+
+// "1:2:3" as "01:02:03"; missing parts read 0.
+std::string PeriodText(const std::string& stored)
+{
+    int parts[3] = {};
+    std::string_view rest = stored;
+    for (int& part : parts) {
+        const size_t colon = rest.find(':');
+        part = LeadingInt(rest.substr(0, colon));
+        if (colon == std::string_view::npos)
+            break;
+        rest.remove_prefix(colon + 1);
+    }
+    return ComposeText("%2.2d:%2.2d:%2.2d", parts[0], parts[1], parts[2]);
+}
+
+std::string SpectralLnText(int option)
+{
+    return option == 0 ? "None" : option == 1 ? "Overall" : "Interval";
+}
+
+std::string SpectraText(int option)
+{
+    static const char* const kTexts[] = {"None", "At Max", "Min of Min"};
+    return option >= 0 && option <= 2 ? kTexts[option] : "";
+}
+
+std::string Date(const RecordView& r, size_t offset)
+{
+    std::string date;
+    return FormatShortDate(r.Text(offset, kDateSlot), date);
+}
+
+}  // namespace
+
+int ReportWriter::WriteSsaSettings(std::ostream& out, ExportFormat format, const RecordView& r)
+{
+    if (!Usable(out) || r.IsEmpty())
+        return 1;
+    const bool text = IsText(format);
+    // Fixed in both layouts: the CSV numbers keep one decimal also when no
+    // header was written before this report.
+    if (text)
+        out << std::setiosflags(std::ios::left);
+    out << std::setiosflags(std::ios::fixed) << std::setprecision(1);
+
+    const int rtaFlags = r.U8(kRtaFlags);
+    const int interval = r.U8(kIntervalFlags);
+    const int lnFlags = r.U16(kLnFlags);
+    const std::string bandwidth = SSASetup::IsBit08Set(rtaFlags) ? "1/3" : "1/1";
+    const std::string rtaWeighting = r.I16(kFormatVersion) >= kRtaWeightingVersion
+                                         ? ValueText(&SSASetup::WeightingText, r.U8(kRtaWeighting))
+                                         : "Flat";
+    constexpr SettingColumns columns = {"  ", 25};
+    WriteSettingLines(out, format, columns, {
+        Heading("Sound Level Meter / RTA Settings"),
+        Setting("Bandwidth:", text ? bandwidth : "0 " + bandwidth),
+        Setting("Detector:", ValueText(&TALSetup::DetectorText, r.U8(kDetector))),
+        Setting("Weighting:", ValueText(&SSASetup::WeightingText, r.U8(kWeighting))),
+        Setting("Peak-1 Weighting:", ValueText(&SSASetup::Peak1WeightingText, r.U8(kPeak1Weighting))),
+        Setting("Second Display:", ValueText(&SSASetup::SecondDisplayText, r.U8(kSecondDisplay))),
+        Setting("Gain:", ValueText(&SSASetup::GainText, r.U8(kGain))),
+        Setting("RTA Detector:", SSASetup::IsBit04Set(rtaFlags) ? "Fast" : "Slow"),
+        Setting("RTA Weighting:", rtaWeighting),
+        Setting("AC Output Control:", ValueText(&SSASetup::AcOutputText, r.U8(kAcOutput))),
+        EmptyLine(),
+        Heading("Ln"),
+        Setting("Ln:", EnabledText(lnFlags & 0x02)),
+        Setting("Ln Start Level:", std::to_string(r.I16(kLnStartLevel)), 0, " dB", "dB"),
+        Setting("Spectral Ln Option:", SpectralLnText(r.I16(kSpectralLnOption))),
+    });
+    if (text)
+        out << "  " << std::setw(21) << "Ln Percentiles" << std::endl;
+    else
+        CsvField(out, "Ln Percentiles") << std::endl;
+    for (size_t i = 0; i < 6; ++i) {
+        const float percentile = r.F32(kLnPercentiles + 4 * i);
+        if (text)
+            out << "    L" << FormatFixed(percentile, 2);
+        else
+            CsvField(out, "L " + FormatFixed(percentile, 1));
+        out << std::endl;
+    }
+    WriteSettingLines(out, format, columns, {
+        EmptyLine(),
+        Heading("Intervals"),
+        Setting("Intervals:", EnabledText(interval & 0x80)),
+        Setting("Interval Time Sync:", YesNo(interval & 0x20)),
+        Setting("Interval Save Ln:", YesNo(interval & 0x40)),
+        Setting("Interval Save Ln Table:", YesNo(interval & 0x01)),
+        Setting("Interval Auto Stop:", YesNo(interval & 0x10)),
+        Setting("Interval Period:", PeriodText(r.Text(kIntervalPeriod, kDateSlot))),
+        Setting("Interval Threshold:", std::to_string(r.I16(kIntervalThreshold))),
+        Setting("Interval Exchange Rate:", std::to_string(r.I16(kIntervalExchangeRate) + 3), 0, " dB", "dB"),
+        Setting("Interval Spectra Option:", SpectraText(r.I16(kSpectraOption)), 3),
+        EmptyLine(),
+        Heading("Time History"),
+        Setting("Time History:", EnabledText(lnFlags & 0x08)),
+        Setting("Time History Period:", std::to_string(r.I16(kHistoryPeriod))),
+        Setting("Time History Units:", ValueText(&LOGSetup::PeriodUnitText, r.U8(kHistoryUnit))),
+        Setting("Resolution:", FormatFixed((lnFlags & 0x04) ? 1.0 : 0.1, 1, 3), 0, " dB", " dB"),
+        EmptyLine(),
+        Heading("Timer"),
+        Setting("Timer Mode:", ValueText(&LOGSetup::TimerModeText, r.U8(kTimerMode))),
+        Setting("Start Date:", Date(r, kStartDate)),
+        Setting("Stop Date:", Date(r, kStopDate)),
+        Setting("Start Time 1:", r.Text(kStartTime1, kTimeSlot)),
+        Setting("Start Time 2:", r.Text(kStartTime2, kTimeSlot)),
+        Setting("Stop Time 1:", r.Text(kStopTime1, kTimeSlot)),
+        Setting("Stop Time 2:", r.Text(kStopTime2, kTimeSlot)),
+    });
+    return 1;
+}

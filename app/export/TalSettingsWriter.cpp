@@ -1,0 +1,97 @@
+// The settings of the ZU-Reru mode, from the ZU-Reru setup record (output
+// kind 60). The mode always analyses in one-third octaves.
+#include <iomanip>
+
+#include "ExportFields.h"
+#include "LOGSetup.h"
+#include "ReportNumbers.h"
+#include "ReportWriter.h"
+#include "SSASetup.h"
+#include "SettingsWriterSupport.h"
+#include "TALSetup.h"
+
+namespace {
+
+// Field offsets in the ZU-Reru setup record.
+enum : size_t {
+    kRtaFlags = 60,
+    kSlmRunTimer = 62,
+    kDetector = 72,
+    kWeighting = 74,
+    kGain = 76,
+    kRtaRunTimer = 78,
+    kHistoryFlags = 88,
+    kHistoryPeriod = 92,
+    kHistoryUnit = 94,
+    kLnStartLevel = 96,
+    kLnPercentiles = 112,
+    kTonalAveraging = 136,
+    kMode = 137,
+};
+constexpr size_t kTimerSlot = 10;
+
+std::string ModeText(int mode)
+{
+    static const char* const kTexts[] = {"Basic", "RTA", "Tonal"};
+    return mode >= 0 && mode <= 2 ? kTexts[mode] : "";
+}
+
+}  // namespace
+
+int ReportWriter::WriteTalSettings(std::ostream& out, ExportFormat format, const RecordView& r)
+{
+    if (!Usable(out) || r.IsEmpty())
+        return 1;
+    const bool text = IsText(format);
+    // Fixed in both layouts: the CSV numbers keep one decimal also when no
+    // header was written before this report.
+    if (text)
+        out << std::setiosflags(std::ios::left);
+    out << std::setiosflags(std::ios::fixed) << std::setprecision(1);
+    constexpr SettingColumns columns = {"  ", 25};
+
+    std::vector<SettingLine> meter = {
+        Heading("ZU-Reru Settings"),
+        Setting("Bandwidth:", text ? "1/3" : "0 1/3"),
+        Setting("Detector:", ValueText(&TALSetup::DetectorText, r.U8(kDetector))),
+        Setting("Weighting:", ValueText(&SSASetup::WeightingText, r.U8(kWeighting))),
+        Setting("Gain:", ValueText(&SSASetup::GainText, r.U8(kGain))),
+    };
+    if (!text)
+        meter.push_back(Setting("RTA Detector:", SSASetup::IsBit04Set(r.U8(kRtaFlags)) ? "Fast" : "Slow"));
+    meter.push_back(EmptyLine());
+    WriteSettingLines(out, format, columns, meter);
+
+    if (text)
+        out << std::setprecision(2);
+    WriteSettingLines(out, format, columns, {
+        Heading("Ln Percentiles"),
+        Setting("Ln Start Level:", std::to_string(r.I16(kLnStartLevel)), 0, " dB"),
+    });
+    for (size_t i = 0; i < 6; ++i) {
+        const float percentile = r.F32(kLnPercentiles + 4 * i);
+        if (text)
+            out << "  " << std::setw(3) << "L " << std::setw(6) << FormatFixed(percentile, 2);
+        else
+            CsvField(out, "L " + FormatFixed(percentile, 1));
+        out << std::endl;
+    }
+
+    const int history = r.U16(kHistoryFlags);
+    const double resolution = (history & 0x04) ? 1.0 : 0.1;
+    WriteSettingLines(out, format, columns, {
+        EmptyLine(),
+        Heading("Time History"),
+        Setting("Time History:", EnabledText(history & 0x08)),
+        Setting("Time History Period:", std::to_string(r.I16(kHistoryPeriod))),
+        Setting("Time History Units:", ValueText(&LOGSetup::PeriodUnitText, r.U8(kHistoryUnit))),
+        Setting("Resolution:", FormatFixed(resolution, text ? 2 : 1), 6, " dB", " dB"),
+        EmptyLine(),
+        Heading("Miscellaneous"),
+        Setting(text ? "Slm Run Timer:" : "SLM Run Timer:", r.Text(kSlmRunTimer, kTimerSlot)),
+        Setting("RTA Run Timer:", r.Text(kRtaRunTimer, kTimerSlot)),
+        Setting("Tonal Avging Count:", std::to_string(static_cast<int8_t>(r.U8(kTonalAveraging)))),
+        Setting("ZU-Reru Mode:", ModeText(r.U8(kMode))),
+    });
+    return 1;
+}

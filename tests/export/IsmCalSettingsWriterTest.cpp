@@ -1,0 +1,99 @@
+// The integrating mode's settings and the calibration settings printouts.
+#include <gtest/gtest.h>
+
+#include "WriterTestSupport.h"
+
+using namespace writertest;
+using testsupport::OutputRecordBuilder;
+
+namespace {
+
+// An ISM setup record (output kind 52), fields by their names.
+OutputRecordBuilder IsmSetupRecord(int detector, int weighting, int peak1, int range, int acOutput, int threshold,
+                                   int exchangeIndex)
+{
+    OutputRecordBuilder r(52);
+    r.I16(62, exchangeIndex).I16(64, threshold).U8(66, detector).U8(68, weighting).U8(72, acOutput);
+    r.U8(74, peak1).U8(76, range);
+    return r;
+}
+
+// A calibration record (output kind 50).
+OutputRecordBuilder CalibrationRecord(float offset, uint32_t calibrated, uint32_t checked, float checkLevel)
+{
+    OutputRecordBuilder r(50);
+    r.F32(16, offset).U32(28, calibrated).U32(32, checked).F32(36, checkLevel);
+    return r;
+}
+
+constexpr uint32_t kJune9th2003 = 1055160309;  // 09-Jun-2003 14:05:09 in Berlin
+constexpr uint32_t kJan2nd2004 = 1073041200;   // 02-Jan-2004 12:00:00 in Berlin
+
+}  // namespace
+
+TEST(IsmSettingsWriter, BothLayouts)
+{
+    const auto r = IsmSetupRecord(3, 5, 5, 2, 1, 80, 0);
+    EXPECT_EQ(Written([&](ReportWriter& w, std::ostream& out) { w.WriteIsmSettings(out, kTextFormat, View(r)); }),
+              Lines({
+                  "Integrating Sound Level Meter Settings",
+                  "Detector:         ",
+                  "Weighting:        ",
+                  "Peak-1 Weighting: Flat",
+                  "Range:            High",
+                  "AC-Out Filter:    Weighted",
+                  "Threshold:        80",
+                  "Exchange Rate:    3 dB",
+              }));
+    const auto csv = IsmSetupRecord(1, 0, 1, 0, 0, 70, 3);
+    EXPECT_EQ(Written([&](ReportWriter& w, std::ostream& out) { w.WriteIsmSettings(out, kCsvFormat, View(csv)); }),
+              Lines({
+                  R"("Integrating Sound Level Meter Settings",)",
+                  R"("Detector:","Fast",)",
+                  R"("Weighting:","A",)",
+                  R"("Peak-1 Weighting:","C",)",
+                  R"("Range:","Normal",)",
+                  R"("AC-Out Filter:","Flat",)",
+                  R"("Threshold:","70",)",
+                  R"("Exchange Rate:","6 dB",)",
+                  "",
+              }));
+}
+
+TEST(CalSettingsWriter, BothLayouts)
+{
+    const auto r = CalibrationRecord(0.5f, kJune9th2003, kJan2nd2004, -93.125f);
+    EXPECT_EQ(Written([&](ReportWriter& w, std::ostream& out) { w.WriteCalSettings(out, kTextFormat, View(r)); }),
+              Lines({
+                  "Calibration Offset:   0.50",
+                  "Calibration Date:   09-Jun-2003   Calibration Time:   14:05:09    ",
+                  "Calib Check Date:   02-Jan-2004   Calib Check Time:   12:00:00    ",
+                  "Calib Check Level:  -93.13",
+              }));
+    EXPECT_EQ(Written([&](ReportWriter& w, std::ostream& out) { w.WriteCalSettings(out, kCsvFormat, View(r)); }),
+              Lines({
+                  R"("Calibration Offset:","0.50",)",
+                  R"("Calibration Date:","09-Jun-2003","Calibration Time:","14:05:09",)",
+                  R"("Calib Check Date:","02-Jan-2004","Calib Check Time:","12:00:00",)",
+                  R"("Calib Check Level:","-93.13",)",
+              }));
+}
+
+TEST(IsmCalSettingsWriter, NothingWithoutRecordOrOnAFailedStream)
+{
+    const auto ism = IsmSetupRecord(0, 0, 0, 0, 0, 80, 0);
+    const auto cal = CalibrationRecord(0.5f, kJune9th2003, kJan2nd2004, 94.0f);
+    for (ExportFormat format : {kTextFormat, kCsvFormat}) {
+        for (bool failed : {false, true}) {
+            const RecordView ismView = failed ? View(ism) : RecordView();
+            const RecordView calView = failed ? View(cal) : RecordView();
+            EXPECT_EQ(Written(
+                          [&](ReportWriter& w, std::ostream& out) {
+                              w.WriteIsmSettings(out, format, ismView);
+                              w.WriteCalSettings(out, format, calView);
+                          },
+                          failed),
+                      "");
+        }
+    }
+}
