@@ -1,0 +1,181 @@
+// The instrument's system settings (output kind 54: calibration, power,
+// controls, modem) with the noise floor of the calibration record (kind 50).
+#include <array>
+#include <iomanip>
+
+#include "EngineeringText.h"
+#include "ExportFields.h"
+#include "ReportNumbers.h"
+#include "ReportWriter.h"
+#include "SYSSetup.h"
+#include "SettingsWriterSupport.h"
+#include "SetupBlock.h"
+
+namespace {
+
+// Field offsets in the system settings record.
+enum : size_t {
+    kSystemFlags = 16,
+    kLogicOutput = 146,
+    kLogicOutputTime = 148,
+    kLogicInputMode = 154,
+    kDialOutFlags = 156,
+    kTelephone = 158,
+    kMonitorNumber = 190,
+    kModemInit = 192,
+    kPowerOffMode = 238,
+    kAutoOffTime = 242,
+    kStandbyTime = 244,
+    kBacklightOffTime = 246,
+    kLcdContrast = 248,
+    kCalibratorLevel = 252,
+    kCalibratorSerial = 256,
+    kTransducer = 266,
+    kAutoCalibration = 268,
+    kAutoCalibrationTime = 270,
+    kEuScale = 276,
+    kEuLabel = 280,
+};
+// The noise floor in the calibration record.
+constexpr size_t kNoiseFloor = 24;
+
+constexpr int kBacklightOn = 0x02;
+constexpr int kRandomIncidence = 0x20;
+constexpr int kModemControl = 0x80;
+
+// The sources of the logic output, in the order of SYSSetup::DecodeLogicOutput.
+constexpr std::array<const char*, 6> kLogicSources = {
+    "Output Logic Enabled For: RMS",      "Output Logic Enabled For: Peak", "Output Logic Enabled For: Interval",
+    "Output Logic Enabled For: AD",       "Output Logic Enabled For: Run / Stop",
+    "Output Logic Enabled For: Excd",
+};
+
+std::string AutoCalibrationText(int mode)
+{
+    return mode == 1 ? "Yes" : mode == 2 ? "NF+" : "No";
+}
+
+std::string TransducerText(int transducer)
+{
+    return transducer == 0 ? "Condensor" : transducer == 1 ? "Electret" : "Direct";
+}
+
+std::string PowerOffText(int mode)
+{
+    return mode == 0 ? "Blank LCD" : mode == 1 ? "Auto Off" : "Manual Off";
+}
+
+// "1  Volts / Pa": the linear factor of the scale in engineering form, or
+// "Disabled" without a units label.
+std::string EngineeringUnitsText(const RecordView& system)
+{
+    const std::string label = SetupBlock::TrimRight(system.Text(kEuLabel, 4));
+    if (label.empty())
+        return "Disabled";
+    std::string factor = FormatFixed(SYSSetup::DbToLinear(system.F32(kEuScale)), 6);
+    FormatEngineeringText(factor);
+    return factor + " Volts / " + label;
+}
+
+std::string OrNone(std::string text)
+{
+    return text.empty() ? "<none>" : text;
+}
+
+}  // namespace
+
+int ReportWriter::WriteSystemSettings(std::ostream& out, ExportFormat format, const RecordView& system,
+                                      const RecordView& calibration)
+{
+    if (!Usable(out) || system.IsEmpty() || calibration.IsEmpty())
+        return 1;
+    const bool text = IsText(format);
+    out << std::setiosflags(std::ios::left) << std::setiosflags(std::ios::fixed) << std::setprecision(1);
+    const int flags = system.U8(kSystemFlags);
+
+    WriteSettingLines(out, format, {"  ", 19}, {
+        Heading("Calibration"),
+        Setting("Calibrator S/N:", system.Text(kCalibratorSerial, 8)),
+        Setting("Calibrator Level:", FormatFixed(system.F32(kCalibratorLevel), 1), 5, "dB", "dB"),
+        Setting("Auto. Calibration:", AutoCalibrationText(system.I16(kAutoCalibration)), -5),
+        Setting("Calibration Time:", system.Text(kAutoCalibrationTime, 5), 5),
+        EmptyLine(),
+    });
+    // The lines built as "%-21s %s": the label and a blank in 22 columns.
+    constexpr SettingColumns wide = {"", 22};
+    WriteSettingLines(out, format, wide, {Setting("Transducer:", TransducerText(system.I16(kTransducer)))});
+    const float noiseFloor = calibration.F32(kNoiseFloor);
+    if (text)
+        WriteSettingLines(out, format, wide, {Setting("Noise Floor:", FormatFixed(noiseFloor, 2, 5), 0, " dB")});
+    else  // the unit stands bare at the end of the line
+        CsvField(CsvField(out, "Noise Floor:"), FormatFixed(noiseFloor, 1)) << "dB" << std::endl;
+    WriteSettingLines(out, format, wide, {
+        Setting("Rand. Inc Correction:", EnabledText(flags & kRandomIncidence)),
+        EmptyLine(),
+        Setting(text ? "Linear Eng. Units:" : "Linear Engineering Units:", EngineeringUnitsText(system)),
+        EmptyLine(),
+    });
+
+    const int powerOff = system.I16(kPowerOffMode);
+    std::vector<SettingLine> power = {
+        Heading("Power Monitor"),
+        Setting("Power Off Mode:", PowerOffText(powerOff)),
+    };
+    if (powerOff == 0)
+        power.push_back(Setting("Standby Time:", std::to_string(system.U16(kStandbyTime)), 0, " minutes", "minutes"));
+    if (powerOff == 1)
+        power.push_back(Setting("Auto Off Time:", std::to_string(system.U16(kAutoOffTime)), 0, " minutes", "minutes"));
+    power.push_back(Setting("Backlight:", (flags & kBacklightOn) ? "On" : "Off"));
+    if (flags & kBacklightOn)
+        power.push_back(Setting("Backlight Off Time:", std::to_string(system.U16(kBacklightOffTime)), 10, " seconds",
+                                "seconds"));
+    power.push_back(Setting("LCD Contrast:", std::to_string(system.U16(kLcdContrast))));
+    power.push_back(EmptyLine());
+
+    std::array<bool, 7> logic{};  // on, then the sources
+    SYSSetup::DecodeLogicOutput(system.U8(kLogicOutput), logic);
+    power.push_back(Heading("Controls"));
+    power.push_back(Setting("Logic Input Mode:", ValueText(&SYSSetup::LogicInputModeText, system.U8(kLogicInputMode))));
+    power.push_back(Setting("Logic Output:", logic[0] ? "On" : "Off"));
+    if (logic[0]) {
+        for (size_t i = 0; i < kLogicSources.size(); ++i)
+            if (logic[i + 1])
+                power.push_back(Setting("", kLogicSources[i]));
+        power.push_back(Setting("Logic Output Time:", std::to_string(system.U16(kLogicOutputTime)), 10, " seconds",
+                                "seconds"));
+    }
+    power.push_back(EmptyLine());
+    WriteSettingLines(out, format, {"  ", 18}, power);
+
+    if (text)
+        out << std::setw(20) << "Modem Settings" << std::endl;
+    else
+        CsvField(out, "Modem Settings") << std::endl;
+    constexpr SettingColumns modem = {"  ", 22};
+    WriteSettingLines(out, format, modem, {Setting("Modem control:", EnabledText(flags & kModemControl))});
+    const int dialOut = system.U8(kDialOutFlags);
+    const char* exceedance = (dialOut & 0x01) ? "Exceedance" : "";
+    const char* alarm = (dialOut & 0x02) ? "Alarm" : "";
+    if (text) {
+        const char* join = (dialOut & 0x03) == 0x03 ? "%s, %s" : "%s%s";
+        WriteSettingLines(out, format, modem,
+                          {Setting("Dial out mode:", OrNone(ComposeText(join, exceedance, alarm)))});
+    } else {
+        CsvField(out, "Dial out mode:");
+        if (*exceedance)
+            CsvField(out, exceedance);
+        if (*alarm)
+            CsvField(out, alarm);
+        if ((dialOut & 0x03) == 0)
+            CsvField(out, "<none>");
+        out << std::endl;
+    }
+    WriteSettingLines(out, format, {"  ", 21}, {
+        Setting("Telephone Number:", OrNone(SetupBlock::TrimRight(system.Text(kTelephone, 30)))),
+    });
+    WriteSettingLines(out, format, modem, {
+        Setting("Monitor Number:", std::to_string(system.I16(kMonitorNumber))),
+        Setting("Modem Init String:", OrNone(SetupBlock::TrimRight(system.Text(kModemInit, 30)))),
+    });
+    return 1;
+}

@@ -1,0 +1,182 @@
+// The system settings printout.
+#include <gtest/gtest.h>
+
+#include "WriterTestSupport.h"
+
+using namespace writertest;
+using testsupport::OutputRecordBuilder;
+
+namespace {
+
+// A system settings record (output kind 54), fields by their names.
+struct SystemRecord : OutputRecordBuilder {
+    SystemRecord() : OutputRecordBuilder(54) {}
+    SystemRecord& Flags(int v) { U8(16, v); return *this; }
+    SystemRecord& LogicOutput(int code, int seconds) { U8(146, code); U16(148, seconds); return *this; }
+    SystemRecord& LogicInput(int mode) { U8(154, mode); return *this; }
+    SystemRecord& Modem(int dialOut, const std::string& phone, int monitor, const std::string& init)
+    {
+        U8(156, dialOut); Text(158, Padded(phone, 30)); I16(190, monitor); Text(192, Padded(init, 30));
+        return *this;
+    }
+    SystemRecord& Power(int mode, int autoOff, int standby, int backlightOff, int contrast)
+    {
+        I16(238, mode); U16(242, autoOff); U16(244, standby); U16(246, backlightOff); U16(248, contrast);
+        return *this;
+    }
+    SystemRecord& Calibrator(float level, const char* serial, int transducer, int autoCal, const char* time)
+    {
+        F32(252, level); Text(256, serial); I16(266, transducer); I16(268, autoCal); Text(270, time);
+        return *this;
+    }
+    SystemRecord& EngineeringUnits(float scaleDb, const std::string& label)
+    {
+        F32(276, scaleDb); Text(280, Padded(label, 4));
+        return *this;
+    }
+    static std::string Padded(std::string text, size_t width) { text.resize(width, ' '); return text; }
+};
+
+OutputRecordBuilder CalibrationRecord(float noiseFloor)
+{
+    OutputRecordBuilder r(50);
+    r.F32(24, noiseFloor);
+    return r;
+}
+
+SystemRecord Representative()
+{
+    SystemRecord r;
+    r.Flags(0x02 | 0x20).LogicOutput(3, 5).LogicInput(2).Modem(0x03, "555 0101", -1, "");
+    r.Power(0, 10, 15, 30, 8).Calibrator(94.0f, "CA1234", 1, 2, "07:30").EngineeringUnits(60.0f, "Pa");
+    return r;
+}
+
+std::string Write(const SystemRecord& r, ExportFormat format, float noiseFloor = 18.375f)
+{
+    const auto cal = CalibrationRecord(noiseFloor);
+    return Written([&](ReportWriter& w, std::ostream& out) { w.WriteSystemSettings(out, format, View(r), View(cal)); });
+}
+
+}  // namespace
+
+TEST(SystemSettingsWriter, TextLayout)
+{
+    EXPECT_EQ(Write(Representative(), kTextFormat), Lines({
+        "Calibration",
+        "  Calibrator S/N:    CA1234",
+        "  Calibrator Level:   94.0dB",
+        "  Auto. Calibration: NF+  ",
+        "  Calibration Time:  07:30",
+        "",
+        "Transducer:           Electret",
+        "Noise Floor:          18.38 dB",
+        "Rand. Inc Correction: Enabled",
+        "",
+        "Linear Eng. Units:    1k Volts / Pa",
+        "",
+        "Power Monitor",
+        "  Power Off Mode:   Blank LCD",
+        "  Standby Time:     15 minutes",
+        "  Backlight:        On",
+        "  Backlight Off Time:        30 seconds",
+        "  LCD Contrast:     8",
+        "",
+        "Controls",
+        "  Logic Input Mode: Toggle",
+        "  Logic Output:     On",
+        "                    Output Logic Enabled For: RMS",
+        "                    Output Logic Enabled For: Peak",
+        "  Logic Output Time:         5 seconds",
+        "",
+        "Modem Settings      ",
+        "  Modem control:        Disabled",
+        "  Dial out mode:        Exceedance, Alarm",
+        "  Telephone Number:    555 0101",
+        "  Monitor Number:       -1",
+        "  Modem Init String:    <none>",
+    }));
+}
+
+TEST(SystemSettingsWriter, CsvLayout)
+{
+    SystemRecord r = Representative();
+    r.Flags(0x80).LogicOutput(16, 5).Modem(0x02, "", 3, "ATZ").Power(1, 10, 15, 30, 8).EngineeringUnits(0, "    ");
+    EXPECT_EQ(Write(r, kCsvFormat), Lines({
+        R"("Calibration",)",
+        R"("Calibrator S/N:","CA1234",)",
+        R"("Calibrator Level:","94.0","dB",)",
+        R"("Auto. Calibration:","NF+",)",
+        R"("Calibration Time:","07:30",)",
+        "",
+        R"("Transducer:","Electret",)",
+        R"("Noise Floor:","18.4",dB)",
+        R"("Rand. Inc Correction:","Disabled",)",
+        "",
+        R"("Linear Engineering Units:","Disabled",)",
+        "",
+        R"("Power Monitor",)",
+        R"("Power Off Mode:","Auto Off",)",
+        R"("Auto Off Time:","10","minutes",)",
+        R"("Backlight:","Off",)",
+        R"("LCD Contrast:","8",)",
+        "",
+        R"("Controls",)",
+        R"("Logic Input Mode:","Toggle",)",
+        R"("Logic Output:","On",)",
+        R"("","Output Logic Enabled For: Run / Stop",)",
+        R"("Logic Output Time:","5","seconds",)",
+        "",
+        R"("Modem Settings",)",
+        R"("Modem control:","Enabled",)",
+        R"("Dial out mode:","Alarm",)",
+        R"("Telephone Number:","<none>",)",
+        R"("Monitor Number:","3",)",
+        R"("Modem Init String:","ATZ",)",
+    }));
+}
+
+TEST(SystemSettingsWriter, OptionalLinesFollowTheirSwitches)
+{
+    struct Case {
+        int powerOff;
+        int logicCode;
+        int dialOut;
+        std::vector<std::string> present;
+        std::vector<std::string> absent;
+    };
+    const Case cases[] = {
+        {2, 0, 0, {"  Power Off Mode:   Manual Off\n", "  Logic Output:     Off\n", "  Dial out mode:        <none>\n"},
+         {"Standby Time:", "Auto Off Time:", "Output Logic", "Logic Output Time:"}},
+        {2, 20, 1, {"  Logic Output:     On\n", "  Logic Output Time:", "  Dial out mode:        Exceedance\n"},
+         {"Output Logic Enabled"}},
+        {2, 12, 0, {"For: Interval\n", "For: AD\n"}, {"For: RMS", "For: Peak", "For: Excd"}},
+    };
+    for (const Case& c : cases) {
+        SystemRecord r = Representative();
+        r.Flags(0).Power(c.powerOff, 10, 15, 30, 8).LogicOutput(c.logicCode, 5).Modem(c.dialOut, "", 0, "");
+        const std::string text = Write(r, kTextFormat);
+        for (const std::string& line : c.present)
+            EXPECT_NE(text.find(line), std::string::npos) << line;
+        for (const std::string& line : c.absent)
+            EXPECT_EQ(text.find(line), std::string::npos) << line;
+        EXPECT_EQ(text.find("Backlight Off Time:"), std::string::npos);
+    }
+}
+
+TEST(SystemSettingsWriter, NothingWithoutBothRecordsOrOnAFailedStream)
+{
+    const SystemRecord system = Representative();
+    const auto cal = CalibrationRecord(20);
+    for (ExportFormat format : {kTextFormat, kCsvFormat}) {
+        EXPECT_EQ(Written([&](ReportWriter& w, std::ostream& out) {
+                      w.WriteSystemSettings(out, format, View(system), RecordView());
+                      w.WriteSystemSettings(out, format, RecordView(), View(cal));
+                  }),
+                  "");
+        EXPECT_EQ(Written([&](ReportWriter& w, std::ostream& out) {
+                      w.WriteSystemSettings(out, format, View(system), View(cal));
+                  }, true),
+                  "");
+    }
+}
