@@ -1,0 +1,113 @@
+// The interval records of the octave band analyser of a J46 file, under the
+// interval settings of its OBA setup record (output kind 33).
+#include <cmath>
+#include <cstdint>
+#include <iomanip>
+
+#include "OBASetup.h"
+#include "ReportNumbers.h"
+#include "ReportWriter.h"
+#include "SettingsWriterSupport.h"
+#include "SummaryWriterSupport.h"
+#include "TimeTexts.h"
+
+namespace {
+
+// Field offsets in the OBA setup record.
+enum : size_t {
+    kIntervalFlags = 62,
+    kBandwidth = 126,
+    kIntervalPeriod = 140,
+};
+constexpr size_t kPeriodSlot = 12;
+
+constexpr int kOctaveBandCount = 10;  // 31.5 Hz to 16 kHz: every third band from index 1
+constexpr int kThirdOctaveBandCount = 30;
+
+// The four interval settings; all empty without a setup record (the data
+// set keeps none for OBA files).
+struct IntervalSettings {
+    std::string bandwidth;
+    std::string period;
+    std::string sync;
+    std::string autoStop;
+};
+
+IntervalSettings ReadSettings(const RecordView& setup)
+{
+    if (setup.IsEmpty())
+        return {};
+    const int flags = setup.U8(kIntervalFlags);
+    return {ValueText(&OBASetup::GetBandwidthText, setup.U8(kBandwidth)), setup.Text(kIntervalPeriod, kPeriodSlot),
+            YesNo(flags & 0x20), YesNo(flags & 0x10)};
+}
+
+// Whole seconds of a duration, cut toward zero; nothing negative or past
+// the 32-bit count.
+uint32_t WholeSeconds(float seconds)
+{
+    if (!(seconds > 0))
+        return 0;
+    return seconds >= 4294967295.0f ? UINT32_MAX : static_cast<uint32_t>(seconds);
+}
+
+}  // namespace
+
+int ReportWriter::WriteObaIntervals(std::ostream& out, ExportFormat format, const ObaIntvMgr& intervals,
+                                    const RecordView& setup)
+{
+    if (!Usable(out) || intervals.GetCount() < 1)
+        return 1;
+    const bool text = IsText(format);
+    if (text)
+        out << std::setiosflags(std::ios::left);
+    out << std::setiosflags(std::ios::fixed) << std::setprecision(1);
+
+    const IntervalSettings settings = ReadSettings(setup);
+    SummaryLine(out, text).Left(22, "OBA Interval Records:").Left(0, intervals.GetCount()).End();
+    if (text) {
+        SummaryLine(out, text).Left(12, "Bandwidth").Left(14, "Intv Period").Left(22, "Sync Hours/Minutes").Left(
+            12, "Auto Stop").End();
+        SummaryLine(out, text).Left(12, settings.bandwidth).Left(14, settings.period).Left(22, settings.sync).Left(
+            12, settings.autoStop).End();
+    } else {
+        SummaryLine(out, text).CsvOnly("Bandwidth").CsvOnly("0 " + settings.bandwidth).End();
+        SummaryLine(out, text).CsvOnly("Intv Period").CsvOnly(settings.period).End();
+        SummaryLine(out, text).CsvOnly("Sync Hours/Minutes").CsvOnly(settings.sync).End();
+        SummaryLine(out, text).CsvOnly("Auto Stop").CsvOnly(settings.autoStop).End();
+    }
+    out << std::endl;
+
+    // The records' own bandwidth decides the bands, whatever the setup says.
+    const bool thirdOctaves = intervals.thirdOctave;
+    const int bandCount = thirdOctaves ? kThirdOctaveBandCount : kOctaveBandCount;
+    const char* unit = thirdOctaves ? " dB 1/3" : " dB 1/1";
+    for (int i = 0; i < intervals.GetCount(); ++i) {
+        const ObaIntvRec* record = intervals.GetAt(i);
+        if (record == nullptr)
+            continue;
+        const std::time_t start = ToTime(record->GetTime());
+        std::string duration;
+        SecondsToHms(WholeSeconds(record->GetDuration()), duration);
+        SummaryLine(out, text).Left(12, "Rec #").Left(14, "Date").Left(12, "Time").Left(12, "Duration").End();
+        SummaryLine(out, text)
+            .Left(12, record->GetRecordNumber())
+            .Left(14, FormatLocalTime(start, "%d-%b-%Y"))
+            .Left(12, FormatLocalTime(start, "%H:%M:%S"))
+            .Left(12, duration)
+            .End();
+        out << std::endl;
+        SummaryLine(out, text).Left(12, "Filter").Left(14, "Leq").End();
+        for (int b = 0; b < bandCount; ++b) {
+            const int band = thirdOctaves ? b : 3 * b + 1;
+            const std::string level = std::string(FormatReportNumber(record->GetBandLevel(band), 1, 0)) + unit;
+            SummaryLine(out, text)
+                .Right(8, ValueText(&OBASetup::GetBandLabel, band))
+                .TextOnly(std::ios::left, 0, "    ")
+                .Right(12, level)
+                .End();
+        }
+        SummaryLine(out, text).SetLeft().End();
+    }
+    return 1;
+}
