@@ -57,9 +57,7 @@ int ReportWriter::WriteCalSettings(std::ostream& out, ExportFormat format, const
     if (!Usable(out) || r.IsEmpty())
         return 1;
     const bool text = IsText(format);
-    if (text)
-        out << std::setiosflags(std::ios::left);
-    out << std::setiosflags(std::ios::fixed) << std::setprecision(2);
+    StartSettings(out, format, 2);
 
     LevelLine(out, text, "Calibration Offset: ", "Calibration Offset:", r.F32(kOffset));
     TimeLine(out, text, "Calibration Date:", "Calibration Time:", r.U32(kCalibrationTime));

@@ -27,9 +27,7 @@ int ReportWriter::WriteIsmSettings(std::ostream& out, ExportFormat format, const
     if (!Usable(out) || r.IsEmpty())
         return 1;
     const bool text = IsText(format);
-    if (text)
-        out << std::setiosflags(std::ios::left);
-    out << std::setiosflags(std::ios::fixed) << std::setprecision(1);
+    StartSettings(out, format, 1);
 
     // The text layout puts the unit behind the number; the CSV layout keeps
     // both in one field.

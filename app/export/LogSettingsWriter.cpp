@@ -4,7 +4,6 @@
 #include <iomanip>
 
 #include "ExportFields.h"
-#include "FormatShortDate.h"
 #include "ISMSetup.h"
 #include "LOGSetup.h"
 #include "ReportNumbers.h"
@@ -56,7 +55,7 @@ enum : size_t {
     kSplExceedance2 = 292,
     kLnStartLevel = 296,
 };
-constexpr size_t kDateSlot = 12;
+constexpr size_t kPeriodSlot = 12;
 constexpr size_t kTimeSlot = 6;
 
 constexpr SettingColumns kColumns = {"  ", 25};
@@ -67,11 +66,6 @@ std::string ExchangeDb(const RecordView& r, size_t offset)
     return std::to_string(LOGSetup::ExchangeRateToDb(r.U8(offset)));
 }
 std::string Selected(const RecordView& r, size_t offset) { return YesNo(r.I16(offset) == 1); }
-std::string Date(const RecordView& r, size_t offset)
-{
-    std::string date;
-    return FormatShortDate(r.Text(offset, kDateSlot), date);
-}
 
 }  // namespace
 
@@ -79,7 +73,7 @@ int ReportWriter::WriteLogSettings(std::ostream& out, ExportFormat format, const
 {
     if (!Usable(out) || r.IsEmpty())
         return 1;
-    out << std::setiosflags(std::ios::left) << std::setiosflags(std::ios::fixed) << std::setprecision(1);
+    StartSettings(out, format, 1);
 
     const int history = r.U16(kHistoryFlags);
     const int interval = r.U8(kIntervalFlags);
@@ -108,17 +102,9 @@ int ReportWriter::WriteLogSettings(std::ostream& out, ExportFormat format, const
     });
 
     // Two decimals in the text layout; the CSV layout keeps one.
-    const bool text = IsText(format);
-    if (text)
+    if (IsText(format))
         out << std::setprecision(2);
-    for (size_t i = 0; i < 6; ++i) {
-        const float percentile = r.F32(kLnPercentiles + 4 * i);
-        if (text)
-            out << "  " << std::setw(3) << "L" << std::setw(6) << FormatFixed(percentile, 2);
-        else
-            CsvField(out, "L " + FormatFixed(percentile, 1));
-        out << std::endl;
-    }
+    WriteLnPercentiles(out, format, r, kLnPercentiles);
     out << std::setprecision(1);
 
     WriteSettingLines(out, format, kColumns, {
@@ -143,7 +129,7 @@ int ReportWriter::WriteLogSettings(std::ostream& out, ExportFormat format, const
         Setting("Interval Save Ln:", YesNo(interval & 0x40)),
         Setting("Interval Save Ln Table:", YesNo(interval & 0x01)),
         Setting("Interval Auto Stop:", YesNo(interval & 0x10)),
-        Setting("Interval Period:", r.Text(kIntervalPeriod, kDateSlot)),
+        Setting("Interval Period:", r.Text(kIntervalPeriod, kPeriodSlot)),
         Setting("Interval Threshold:", Int(r, kIntervalThreshold), 3, " dB", "dB"),
         Setting("Interval Exchange Rate:", ExchangeDb(r, kIntervalExchangeRate), 3, " dB", "dB"),
         EmptyLine(),
@@ -162,8 +148,8 @@ int ReportWriter::WriteLogSettings(std::ostream& out, ExportFormat format, const
         EmptyLine(),
         Heading("Timer"),
         Setting("Timer Mode:", ValueText(&LOGSetup::TimerModeText, r.U8(kTimerMode))),
-        Setting("Start Date:", Date(r, kStartDate)),
-        Setting("Stop Date:", Date(r, kStopDate)),
+        Setting("Start Date:", ShortDateText(r, kStartDate)),
+        Setting("Stop Date:", ShortDateText(r, kStopDate)),
         Setting("Start Time 1:", r.Text(kStartTime1, kTimeSlot)),
         Setting("Start Time 2:", r.Text(kStartTime2, kTimeSlot)),
         Setting("Stop Time 1:", r.Text(kStopTime1, kTimeSlot)),

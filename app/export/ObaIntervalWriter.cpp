@@ -59,9 +59,7 @@ int ReportWriter::WriteObaIntervals(std::ostream& out, ExportFormat format, cons
     if (!Usable(out) || intervals.GetCount() < 1)
         return 1;
     const bool text = IsText(format);
-    if (text)
-        out << std::setiosflags(std::ios::left);
-    out << std::setiosflags(std::ios::fixed) << std::setprecision(1);
+    StartSettings(out, format, 1);
 
     const IntervalSettings settings = ReadSettings(setup);
     SummaryLine(out, text).Left(22, "OBA Interval Records:").Left(0, intervals.GetCount()).End();

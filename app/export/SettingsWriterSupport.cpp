@@ -3,6 +3,8 @@
 #include <iomanip>
 
 #include "ExportFields.h"
+#include "FormatShortDate.h"
+#include "ReportNumbers.h"
 
 void WriteRightAligned(std::ostream& out, int width, const std::string& value)
 {
@@ -37,4 +39,29 @@ void WriteSettingLines(std::ostream& out, ExportFormat format, SettingColumns co
         }
         out << std::endl;
     }
+}
+
+void StartSettings(std::ostream& out, ExportFormat format, int precision)
+{
+    if (format == kTextFormat)
+        out << std::setiosflags(std::ios::left);
+    out << std::setiosflags(std::ios::fixed) << std::setprecision(precision);
+}
+
+void WriteLnPercentiles(std::ostream& out, ExportFormat format, const RecordView& setup, size_t offset)
+{
+    for (size_t i = 0; i < 6; ++i) {
+        const float percentile = setup.F32(offset + 4 * i);
+        if (format == kTextFormat)
+            out << "  " << std::setw(3) << "L" << std::setw(6) << FormatFixed(percentile, 2);
+        else
+            CsvField(out, "L " + FormatFixed(percentile, 1));
+        out << std::endl;
+    }
+}
+
+std::string ShortDateText(const RecordView& setup, size_t offset)
+{
+    std::string date;
+    return FormatShortDate(setup.Text(offset, 12), date);
 }

@@ -43,6 +43,18 @@ void WriteSettingLines(std::ostream& out, ExportFormat format, SettingColumns co
 // The value right-aligned in width, with the left flag set again after it.
 void WriteRightAligned(std::ostream& out, int width, const std::string& value);
 
+// The stream state of a settings printout: left alignment in the text
+// layout, fixed notation with the precision in both. The CSV numbers thus
+// keep their decimals also when no header was written before the report.
+void StartSettings(std::ostream& out, ExportFormat format, int precision);
+
+// The six Ln percentiles from offset: text "  L  10.00 " (L in 3 columns,
+// two decimals in 6), CSV one field "L 10.0".
+void WriteLnPercentiles(std::ostream& out, ExportFormat format, const RecordView& setup, size_t offset);
+
+// A stored timer date "yy/mm/dd" (12-byte slot at offset) as "15-Jul-2003".
+std::string ShortDateText(const RecordView& setup, size_t offset);
+
 // A setup value text by its helper: ValueText(&LOGSetup::TimerModeText, code).
 template <class Helper>
 std::string ValueText(Helper helper, int code)

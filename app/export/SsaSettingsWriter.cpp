@@ -4,7 +4,6 @@
 #include <iomanip>
 
 #include "ExportFields.h"
-#include "FormatShortDate.h"
 #include "LOGSetup.h"
 #include "ReportNumbers.h"
 #include "ReportWriter.h"
@@ -44,7 +43,7 @@ enum : size_t {
     kLnPercentiles = 232,
     kSpectralLnOption = 256,
 };
-constexpr size_t kDateSlot = 12;
+constexpr size_t kPeriodSlot = 12;
 constexpr size_t kTimeSlot = 6;
 
 // The analyser weighting came with setup format 4; older setups are flat.
@@ -89,12 +88,6 @@ std::string SpectraText(int option)
     return option >= 0 && option <= 2 ? kTexts[option] : "";
 }
 
-std::string Date(const RecordView& r, size_t offset)
-{
-    std::string date;
-    return FormatShortDate(r.Text(offset, kDateSlot), date);
-}
-
 }  // namespace
 
 int ReportWriter::WriteSsaSettings(std::ostream& out, ExportFormat format, const RecordView& r)
@@ -102,11 +95,7 @@ int ReportWriter::WriteSsaSettings(std::ostream& out, ExportFormat format, const
     if (!Usable(out) || r.IsEmpty())
         return 1;
     const bool text = IsText(format);
-    // Fixed in both layouts: the CSV numbers keep one decimal also when no
-    // header was written before this report.
-    if (text)
-        out << std::setiosflags(std::ios::left);
-    out << std::setiosflags(std::ios::fixed) << std::setprecision(1);
+    StartSettings(out, format, 1);
 
     const int rtaFlags = r.U8(kRtaFlags);
     const int interval = r.U8(kIntervalFlags);
@@ -153,7 +142,7 @@ int ReportWriter::WriteSsaSettings(std::ostream& out, ExportFormat format, const
         Setting("Interval Save Ln:", YesNo(interval & 0x40)),
         Setting("Interval Save Ln Table:", YesNo(interval & 0x01)),
         Setting("Interval Auto Stop:", YesNo(interval & 0x10)),
-        Setting("Interval Period:", PeriodText(r.Text(kIntervalPeriod, kDateSlot))),
+        Setting("Interval Period:", PeriodText(r.Text(kIntervalPeriod, kPeriodSlot))),
         Setting("Interval Threshold:", std::to_string(r.I16(kIntervalThreshold))),
         Setting("Interval Exchange Rate:", std::to_string(r.I16(kIntervalExchangeRate) + 3), 0, " dB", "dB"),
         Setting("Interval Spectra Option:", SpectraText(r.I16(kSpectraOption)), 3),
@@ -166,8 +155,8 @@ int ReportWriter::WriteSsaSettings(std::ostream& out, ExportFormat format, const
         EmptyLine(),
         Heading("Timer"),
         Setting("Timer Mode:", ValueText(&LOGSetup::TimerModeText, r.U8(kTimerMode))),
-        Setting("Start Date:", Date(r, kStartDate)),
-        Setting("Stop Date:", Date(r, kStopDate)),
+        Setting("Start Date:", ShortDateText(r, kStartDate)),
+        Setting("Stop Date:", ShortDateText(r, kStopDate)),
         Setting("Start Time 1:", r.Text(kStartTime1, kTimeSlot)),
         Setting("Start Time 2:", r.Text(kStartTime2, kTimeSlot)),
         Setting("Stop Time 1:", r.Text(kStopTime1, kTimeSlot)),

@@ -90,7 +90,7 @@ int ReportWriter::WriteSystemSettings(std::ostream& out, ExportFormat format, co
     if (!Usable(out) || system.IsEmpty() || calibration.IsEmpty())
         return 1;
     const bool text = IsText(format);
-    out << std::setiosflags(std::ios::left) << std::setiosflags(std::ios::fixed) << std::setprecision(1);
+    StartSettings(out, format, 1);
     const int flags = system.U8(kSystemFlags);
 
     WriteSettingLines(out, format, {"  ", 19}, {

@@ -43,11 +43,7 @@ int ReportWriter::WriteTalSettings(std::ostream& out, ExportFormat format, const
     if (!Usable(out) || r.IsEmpty())
         return 1;
     const bool text = IsText(format);
-    // Fixed in both layouts: the CSV numbers keep one decimal also when no
-    // header was written before this report.
-    if (text)
-        out << std::setiosflags(std::ios::left);
-    out << std::setiosflags(std::ios::fixed) << std::setprecision(1);
+    StartSettings(out, format, 1);
     constexpr SettingColumns columns = {"  ", 25};
 
     std::vector<SettingLine> meter = {
@@ -68,14 +64,7 @@ int ReportWriter::WriteTalSettings(std::ostream& out, ExportFormat format, const
         Heading("Ln Percentiles"),
         Setting("Ln Start Level:", std::to_string(r.I16(kLnStartLevel)), 0, " dB"),
     });
-    for (size_t i = 0; i < 6; ++i) {
-        const float percentile = r.F32(kLnPercentiles + 4 * i);
-        if (text)
-            out << "  " << std::setw(3) << "L " << std::setw(6) << FormatFixed(percentile, 2);
-        else
-            CsvField(out, "L " + FormatFixed(percentile, 1));
-        out << std::endl;
-    }
+    WriteLnPercentiles(out, format, r, kLnPercentiles);
 
     const int history = r.U16(kHistoryFlags);
     const double resolution = (history & 0x04) ? 1.0 : 0.1;
