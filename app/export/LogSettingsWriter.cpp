@@ -55,8 +55,8 @@ enum : size_t {
     kSplExceedance2 = 292,
     kLnStartLevel = 296,
 };
+constexpr TimerFields kTimer = {kTimerMode, kStartDate, kStopDate, kStartTime1, kStopTime1, kStartTime2, kStopTime2};
 constexpr size_t kPeriodSlot = 12;
-constexpr size_t kTimeSlot = 6;
 
 constexpr SettingColumns kColumns = {"  ", 25};
 
@@ -76,7 +76,6 @@ int ReportWriter::WriteLogSettings(std::ostream& out, ExportFormat format, const
     StartSettings(out, format, 1);
 
     const int history = r.U16(kHistoryFlags);
-    const int interval = r.U8(kIntervalFlags);
     WriteSettingLines(out, format, kColumns, {
         Heading("Sound Level Meter"),
         Setting("Detector:", ValueText(&ISMSetup::GetDetectorText, r.U8(kDetector))),
@@ -124,11 +123,9 @@ int ReportWriter::WriteLogSettings(std::ostream& out, ExportFormat format, const
         Setting("Resolution:", FormatFixed((history & 0x04) ? 1.0 : 0.1, 1), 6, " dB", " dB"),
         EmptyLine(),
         Heading("Intervals"),
-        Setting("Intervals:", EnabledText(interval & 0x80)),
-        Setting("Interval Time Sync:", YesNo(interval & 0x20)),
-        Setting("Interval Save Ln:", YesNo(interval & 0x40)),
-        Setting("Interval Save Ln Table:", YesNo(interval & 0x01)),
-        Setting("Interval Auto Stop:", YesNo(interval & 0x10)),
+    });
+    WriteSettingLines(out, format, kColumns, IntervalSwitchLines(r.U8(kIntervalFlags)));
+    WriteSettingLines(out, format, kColumns, {
         Setting("Interval Period:", r.Text(kIntervalPeriod, kPeriodSlot)),
         Setting("Interval Threshold:", Int(r, kIntervalThreshold), 3, " dB", "dB"),
         Setting("Interval Exchange Rate:", ExchangeDb(r, kIntervalExchangeRate), 3, " dB", "dB"),
@@ -146,14 +143,7 @@ int ReportWriter::WriteLogSettings(std::ostream& out, ExportFormat format, const
         Setting("Print Time History:", Selected(r, kPrintTimeHistory)),
         Setting("Interval Report:", ValueText(&LOGSetup::ReportChoiceText, r.U8(kIntervalReport))),
         EmptyLine(),
-        Heading("Timer"),
-        Setting("Timer Mode:", ValueText(&LOGSetup::TimerModeText, r.U8(kTimerMode))),
-        Setting("Start Date:", ShortDateText(r, kStartDate)),
-        Setting("Stop Date:", ShortDateText(r, kStopDate)),
-        Setting("Start Time 1:", r.Text(kStartTime1, kTimeSlot)),
-        Setting("Start Time 2:", r.Text(kStartTime2, kTimeSlot)),
-        Setting("Stop Time 1:", r.Text(kStopTime1, kTimeSlot)),
-        Setting("Stop Time 2:", r.Text(kStopTime2, kTimeSlot)),
     });
+    WriteSettingLines(out, format, kColumns, TimerLines(r, kTimer));
     return 1;
 }

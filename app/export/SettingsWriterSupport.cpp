@@ -4,6 +4,7 @@
 
 #include "ExportFields.h"
 #include "FormatShortDate.h"
+#include "LOGSetup.h"
 #include "ReportNumbers.h"
 
 void WriteRightAligned(std::ostream& out, int width, const std::string& value)
@@ -64,4 +65,30 @@ std::string ShortDateText(const RecordView& setup, size_t offset)
 {
     std::string date;
     return FormatShortDate(setup.Text(offset, 12), date);
+}
+
+std::vector<SettingLine> TimerLines(const RecordView& setup, const TimerFields& at)
+{
+    constexpr size_t kTimeSlot = 6;
+    return {
+        Heading("Timer"),
+        Setting("Timer Mode:", ValueText(&LOGSetup::TimerModeText, setup.U8(at.mode))),
+        Setting("Start Date:", ShortDateText(setup, at.startDate)),
+        Setting("Stop Date:", ShortDateText(setup, at.stopDate)),
+        Setting("Start Time 1:", setup.Text(at.startTime1, kTimeSlot)),
+        Setting("Start Time 2:", setup.Text(at.startTime2, kTimeSlot)),
+        Setting("Stop Time 1:", setup.Text(at.stopTime1, kTimeSlot)),
+        Setting("Stop Time 2:", setup.Text(at.stopTime2, kTimeSlot)),
+    };
+}
+
+std::vector<SettingLine> IntervalSwitchLines(int flags)
+{
+    return {
+        Setting("Intervals:", EnabledText(flags & 0x80)),
+        Setting("Interval Time Sync:", YesNo(flags & 0x20)),
+        Setting("Interval Save Ln:", YesNo(flags & 0x40)),
+        Setting("Interval Save Ln Table:", YesNo(flags & 0x01)),
+        Setting("Interval Auto Stop:", YesNo(flags & 0x10)),
+    };
 }

@@ -55,6 +55,19 @@ void WriteLnPercentiles(std::ostream& out, ExportFormat format, const RecordView
 // A stored timer date "yy/mm/dd" (12-byte slot at offset) as "15-Jul-2003".
 std::string ShortDateText(const RecordView& setup, size_t offset);
 
+// Where a LOG or SSA setup record keeps its timer.
+struct TimerFields {
+    size_t mode, startDate, stopDate, startTime1, stopTime1, startTime2, stopTime2;
+};
+// The "Timer" group: mode, dates, then the times in the order start 1,
+// start 2, stop 1, stop 2.
+std::vector<SettingLine> TimerLines(const RecordView& setup, const TimerFields& at);
+
+// The five interval switches of the interval flags byte of a LOG or SSA
+// setup: history (bit 7), time sync (5), save Ln (6), Ln table (0), auto
+// stop (4).
+std::vector<SettingLine> IntervalSwitchLines(int flags);
+
 // A setup value text by its helper: ValueText(&LOGSetup::TimerModeText, code).
 template <class Helper>
 std::string ValueText(Helper helper, int code)

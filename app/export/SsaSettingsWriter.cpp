@@ -43,8 +43,9 @@ enum : size_t {
     kLnPercentiles = 232,
     kSpectralLnOption = 256,
 };
+constexpr TimerFields kTimer = {kTimerMode, kStartDate, kStopDate, kStartTime1, kStopTime1, kStartTime2, kStopTime2};
+constexpr SettingColumns kColumns = {"  ", 25};
 constexpr size_t kPeriodSlot = 12;
-constexpr size_t kTimeSlot = 6;
 
 // The analyser weighting came with setup format 4; older setups are flat.
 constexpr int kRtaWeightingVersion = 4;
@@ -98,14 +99,12 @@ int ReportWriter::WriteSsaSettings(std::ostream& out, ExportFormat format, const
     StartSettings(out, format, 1);
 
     const int rtaFlags = r.U8(kRtaFlags);
-    const int interval = r.U8(kIntervalFlags);
     const int lnFlags = r.U16(kLnFlags);
     const std::string bandwidth = SSASetup::IsBit08Set(rtaFlags) ? "1/3" : "1/1";
     const std::string rtaWeighting = r.I16(kFormatVersion) >= kRtaWeightingVersion
                                          ? ValueText(&SSASetup::WeightingText, r.U8(kRtaWeighting))
                                          : "Flat";
-    constexpr SettingColumns columns = {"  ", 25};
-    WriteSettingLines(out, format, columns, {
+    WriteSettingLines(out, format, kColumns, {
         Heading("Sound Level Meter / RTA Settings"),
         Setting("Bandwidth:", text ? bandwidth : "0 " + bandwidth),
         Setting("Detector:", ValueText(&TALSetup::DetectorText, r.U8(kDetector))),
@@ -134,14 +133,12 @@ int ReportWriter::WriteSsaSettings(std::ostream& out, ExportFormat format, const
             CsvField(out, "L " + FormatFixed(percentile, 1));
         out << std::endl;
     }
-    WriteSettingLines(out, format, columns, {
+    WriteSettingLines(out, format, kColumns, {
         EmptyLine(),
         Heading("Intervals"),
-        Setting("Intervals:", EnabledText(interval & 0x80)),
-        Setting("Interval Time Sync:", YesNo(interval & 0x20)),
-        Setting("Interval Save Ln:", YesNo(interval & 0x40)),
-        Setting("Interval Save Ln Table:", YesNo(interval & 0x01)),
-        Setting("Interval Auto Stop:", YesNo(interval & 0x10)),
+    });
+    WriteSettingLines(out, format, kColumns, IntervalSwitchLines(r.U8(kIntervalFlags)));
+    WriteSettingLines(out, format, kColumns, {
         Setting("Interval Period:", PeriodText(r.Text(kIntervalPeriod, kPeriodSlot))),
         Setting("Interval Threshold:", std::to_string(r.I16(kIntervalThreshold))),
         Setting("Interval Exchange Rate:", std::to_string(r.I16(kIntervalExchangeRate) + 3), 0, " dB", "dB"),
@@ -153,14 +150,7 @@ int ReportWriter::WriteSsaSettings(std::ostream& out, ExportFormat format, const
         Setting("Time History Units:", ValueText(&LOGSetup::PeriodUnitText, r.U8(kHistoryUnit))),
         Setting("Resolution:", FormatFixed((lnFlags & 0x04) ? 1.0 : 0.1, 1, 3), 0, " dB", " dB"),
         EmptyLine(),
-        Heading("Timer"),
-        Setting("Timer Mode:", ValueText(&LOGSetup::TimerModeText, r.U8(kTimerMode))),
-        Setting("Start Date:", ShortDateText(r, kStartDate)),
-        Setting("Stop Date:", ShortDateText(r, kStopDate)),
-        Setting("Start Time 1:", r.Text(kStartTime1, kTimeSlot)),
-        Setting("Start Time 2:", r.Text(kStartTime2, kTimeSlot)),
-        Setting("Stop Time 1:", r.Text(kStopTime1, kTimeSlot)),
-        Setting("Stop Time 2:", r.Text(kStopTime2, kTimeSlot)),
     });
+    WriteSettingLines(out, format, kColumns, TimerLines(r, kTimer));
     return 1;
 }

@@ -182,10 +182,5 @@ TEST(SsaSettingsWriter, VersionFourWeightingCodeOutsideTheTableIsEmpty)
 TEST(SsaSettingsWriter, NothingWithoutRecordOrOnAFailedStream)
 {
     const SsaSetupRecord r = Representative();
-    for (ExportFormat format : {kTextFormat, kCsvFormat}) {
-        EXPECT_EQ(Written([&](ReportWriter& w, std::ostream& out) { w.WriteSsaSettings(out, format, RecordView()); }),
-                  "");
-        EXPECT_EQ(Written([&](ReportWriter& w, std::ostream& out) { w.WriteSsaSettings(out, format, View(r)); }, true),
-                  "");
-    }
+    ExpectNothingWithoutRecordOrStream<&ReportWriter::WriteSsaSettings>(View(r));
 }

@@ -116,10 +116,5 @@ TEST(TalSettingsWriter, CsvLayout)
 TEST(TalSettingsWriter, NothingWithoutRecordOrOnAFailedStream)
 {
     const TalSetupRecord r = Representative();
-    for (ExportFormat format : {kTextFormat, kCsvFormat}) {
-        EXPECT_EQ(Written([&](ReportWriter& w, std::ostream& out) { w.WriteTalSettings(out, format, RecordView()); }),
-                  "");
-        EXPECT_EQ(Written([&](ReportWriter& w, std::ostream& out) { w.WriteTalSettings(out, format, View(r)); }, true),
-                  "");
-    }
+    ExpectNothingWithoutRecordOrStream<&ReportWriter::WriteTalSettings>(View(r));
 }

@@ -1,6 +1,8 @@
 #pragma once
 // What the writer tests share: a record view over a built output record,
 // the export text of one writer call, and expected output as a list of lines.
+#include <gtest/gtest.h>
+
 #include <initializer_list>
 #include <string>
 
@@ -35,6 +37,18 @@ std::string Written(Write write, bool failed = false)
     ReportWriter writer;
     write(writer, out);
     return out.str();
+}
+
+// A writer of one record writes nothing in either layout, neither for an
+// empty view nor on a failed stream. Writer is the member, such as
+// &ReportWriter::WriteLogSettings.
+template <auto Writer>
+void ExpectNothingWithoutRecordOrStream(const RecordView& record)
+{
+    for (ExportFormat format : {kTextFormat, kCsvFormat}) {
+        EXPECT_EQ(Written([&](ReportWriter& w, std::ostream& out) { (w.*Writer)(out, format, RecordView()); }), "");
+        EXPECT_EQ(Written([&](ReportWriter& w, std::ostream& out) { (w.*Writer)(out, format, record); }, true), "");
+    }
 }
 
 }  // namespace writertest
