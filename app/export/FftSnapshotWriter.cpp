@@ -1,0 +1,96 @@
+// The snapshots of an FFT measurement: time, counts, overall level and the
+// 401-line spectrum of each, the line frequencies from the measurement's
+// bandwidth.
+#include <iomanip>
+
+#include "ExportFields.h"
+#include "FftBandwidth.h"
+#include "ReportNumbers.h"
+#include "ReportWriter.h"
+
+namespace {
+
+constexpr size_t kBandwidthIndex = 0x3C;  // in the FFT setup record (kind 63)
+
+constexpr int kSpectrumLines = 401;  // 0 Hz to the full bandwidth
+constexpr int kRows = 80;            // text layout: lines 1 to 400 in five columns of 80
+constexpr int kColumns = 5;
+
+std::string FrequencyText(const FftBandwidth& bandwidth, int line)
+{
+    return FormatFixed(line * bandwidth.lineSpacing, bandwidth.frequencyDecimals, bandwidth.frequencyWidth);
+}
+
+// A text cell: frequency, three blanks, the level in 6 and four blanks.
+std::string TextCell(const FftBandwidth& bandwidth, const SnapRec& r, int line)
+{
+    return FrequencyText(bandwidth, line) + "   " + FormatReportNumber(r.GetSpectrumLine(line), 1, 6) + "    ";
+}
+
+void WriteTextBlock(std::ostream& out, const FftBandwidth& bandwidth, const SnapRec& r)
+{
+    out << ComposeText("***Record #%d ***", static_cast<int>(static_cast<int32_t>(r.GetRecordNumber()))) << std::endl;
+    out << ComposeText("%14s  %20s", "Timestamp:",
+                       FormatLocalTime(ToTime(r.GetStandardTime()), "%d-%b-%Y %H:%M:%S").c_str())
+        << std::endl;
+    out << ComposeText("%14s  %5d                  %15s  %5d", "Average Count:", r.GetAverageCount(), "Overload Count:",
+                       r.GetOverloadCount())
+        << std::endl;
+    out << ComposeText("%14s  %6s dB", "SPL:", FormatFixed(r.GetSpl(), 2).c_str()) << std::endl;
+    out << std::endl;
+    out << ComposeText("%7s  %8s  %7s  %8s %7s %8s %7s %8s %7s %8s", "Freq. Hz", "Level dB", "Freq. Hz", "Level dB",
+                       "Freq. Hz", "Level dB", "Freq. Hz", "Level dB", "Freq. Hz", "Level dB")
+        << std::endl;
+    out << TextCell(bandwidth, r, 0) << std::endl;
+    for (int row = 1; row <= kRows; ++row) {
+        for (int column = 0; column < kColumns; ++column)
+            out << TextCell(bandwidth, r, row + kRows * column);
+        out << std::endl;
+    }
+    out << std::endl;
+}
+
+void WriteCsvBlock(std::ostream& out, const FftBandwidth& bandwidth, const SnapRec& r)
+{
+    CsvField(out, ComposeText("***Record #%d ***", static_cast<int>(static_cast<int32_t>(r.GetRecordNumber()))))
+        << std::endl;
+    CsvField(CsvField(out, "Timestamp:"), FormatLocalTime(ToTime(r.GetStandardTime()), "%d-%b-%Y %H:%M:%S"))
+        << std::endl;
+    CsvField(CsvField(out, "Average Count:"), r.GetAverageCount());
+    CsvField(CsvField(CsvField(out, " "), "Overload Count:"), r.GetOverloadCount()) << std::endl;
+    CsvField(CsvField(CsvField(out, "SPL:"), FormatReportNumber(r.GetSpl(), 1, 0)), "dB") << std::endl;
+    out << std::endl;
+    CsvField(CsvField(out, "Freq. Hz"), "Level dB") << std::endl;
+    for (int line = 0; line < kSpectrumLines; ++line) {
+        CsvField(out, FrequencyText(bandwidth, line));
+        CsvField(out, FormatReportNumber(r.GetSpectrumLine(line), 1, 0)) << std::endl;
+    }
+    out << std::endl;
+}
+
+}  // namespace
+
+int ReportWriter::WriteFftSnapshots(std::ostream& out, ExportFormat format, const SnapMgr& snapshots,
+                                    const RecordView& setup)
+{
+    // Without the setup's bandwidth the line frequencies are unknown: a
+    // spectrum under wrong frequencies is worse than none.
+    const FftBandwidth* bandwidth = setup.IsEmpty() ? nullptr : FindFftBandwidth(setup.I16(kBandwidthIndex));
+    if (!Usable(out) || snapshots.GetAt(0) == nullptr || bandwidth == nullptr)
+        return 1;
+    const bool text = IsText(format);
+    if (text)
+        out << "Snapshot Records" << std::endl;
+    else
+        CsvField(out, "Snapshot Records") << std::endl;
+    for (int i = 0; i < snapshots.GetCount(); ++i) {
+        const SnapRec* record = snapshots.GetAt(i);
+        if (record == nullptr)
+            continue;
+        if (text)
+            WriteTextBlock(out, *bandwidth, *record);
+        else
+            WriteCsvBlock(out, *bandwidth, *record);
+    }
+    return 1;
+}
