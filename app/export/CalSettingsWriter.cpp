@@ -4,19 +4,14 @@
 #include <iomanip>
 
 #include "ExportFields.h"
+#include "KeptRecordFields.h"
 #include "ReportNumbers.h"
 #include "ReportWriter.h"
 #include "SettingsWriterSupport.h"
 
 namespace {
 
-// Field offsets in the calibration record.
-enum : size_t {
-    kOffset = 16,
-    kCalibrationTime = 28,
-    kCheckTime = 32,
-    kCheckLevel = 36,
-};
+using namespace CalibrationFields;
 
 // A label and a value of width 6 (text: right-aligned) or two fields (CSV).
 void LevelLine(std::ostream& out, bool text, const char* textLabel, const char* csvLabel, float level)

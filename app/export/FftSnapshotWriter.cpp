@@ -5,12 +5,11 @@
 
 #include "ExportFields.h"
 #include "FftBandwidth.h"
+#include "KeptRecordFields.h"
 #include "ReportNumbers.h"
 #include "ReportWriter.h"
 
 namespace {
-
-constexpr size_t kBandwidthIndex = 0x3C;  // in the FFT setup record (kind 63)
 
 constexpr int kSpectrumLines = 401;  // 0 Hz to the full bandwidth
 constexpr int kRows = 80;            // text layout: lines 1 to 400 in five columns of 80
@@ -75,7 +74,7 @@ int ReportWriter::WriteFftSnapshots(std::ostream& out, ExportFormat format, cons
 {
     // Without the setup's bandwidth the line frequencies are unknown: a
     // spectrum under wrong frequencies is worse than none.
-    const FftBandwidth* bandwidth = setup.IsEmpty() ? nullptr : FindFftBandwidth(setup.I16(kBandwidthIndex));
+    const FftBandwidth* bandwidth = setup.IsEmpty() ? nullptr : FindFftBandwidth(setup.I16(FftSetupFields::kBandwidthIndex));
     if (!Usable(out) || snapshots.GetAt(0) == nullptr || bandwidth == nullptr)
         return 1;
     const bool text = IsText(format);

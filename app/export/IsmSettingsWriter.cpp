@@ -3,22 +3,14 @@
 #include <iomanip>
 
 #include "ISMSetup.h"
+#include "KeptRecordFields.h"
 #include "ReportWriter.h"
 #include "SSASetup.h"
 #include "SettingsWriterSupport.h"
 
 namespace {
 
-// Field offsets in the ISM setup record.
-enum : size_t {
-    kExchangeRate = 62,
-    kThreshold = 64,
-    kDetector = 66,
-    kWeighting = 68,
-    kAcOutput = 72,
-    kPeak1Weighting = 74,
-    kRange = 76,
-};
+using namespace IsmSetupFields;
 
 }  // namespace
 

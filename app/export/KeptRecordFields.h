@@ -1,7 +1,8 @@
 #pragma once
 // Where the writers find the fields of the records a data set keeps whole:
-// the mode setup records (output kinds 51 SSA, 53 LOG, 60 ZU-Reru, 70 RTA)
-// and the parameter-line record (kind 7). Byte offsets in the translated
+// the mode setup records (output kinds 51 SSA, 52 ISM, 53 LOG, 60 ZU-Reru,
+// 63 FFT, 70 RTA, and 33 of the J46 OBA mode), the system settings (54),
+// calibration (50) and parameter-line (7) records. Byte offsets in the translated
 // record; one-byte setup values sit in 16-bit fields unless noted, so their
 // low byte is read.
 #include <cstddef>
@@ -26,6 +27,42 @@ constexpr size_t kOtherLevel = 236;
 constexpr size_t kLnStartLevel = 296;
 constexpr ThColumnFlagOffsets kThFlags = {298, 306, 300, 308, 302, 310};
 constexpr size_t kDirectionUnits = 312;  // one byte
+// The settings printout's fields.
+constexpr size_t kIntervalFlags = 62;
+constexpr size_t kHistoryFlags = 66;    // time history and daily history switches
+constexpr size_t kTimerMode = 72;
+constexpr size_t kStartDate = 74;       // "yy/mm/dd" in 12 bytes
+constexpr size_t kStopDate = 86;
+constexpr size_t kStartTime1 = 98;      // "hh:mm" in 6 bytes
+constexpr size_t kStopTime1 = 104;
+constexpr size_t kStartTime2 = 110;
+constexpr size_t kStopTime2 = 116;
+constexpr size_t kCurrentExchangeRate = 132;
+constexpr size_t kCurrentThreshold = 134;
+constexpr size_t kCurrentCriterion = 136;
+constexpr size_t kOverallExchangeRate = 138;
+constexpr size_t kOverallThreshold = 140;
+constexpr size_t kOverallCriterion = 142;
+constexpr size_t kCriterionTime = 150;
+constexpr size_t kAcOutput = 160;
+constexpr size_t kRange = 164;
+constexpr size_t kIntervalExchangeRate = 168;
+constexpr size_t kIntervalThreshold = 170;
+constexpr size_t kIntervalPeriod = 172;  // "hh:mm:ss" in 12 bytes
+constexpr size_t kLnPercentiles = 184;   // six floats
+constexpr size_t kSplExceedance1 = 208;  // float
+constexpr size_t kPeak2Exceedance = 212;
+constexpr size_t kPeak1Exceedance = 214;
+constexpr size_t kHysteresis = 216;
+constexpr size_t kHistoryPeriod = 238;
+constexpr size_t kHistoryUnit = 240;
+constexpr size_t kPrintDataReport = 242;
+constexpr size_t kIntervalReport = 248;
+constexpr size_t kPrintSplHistogram = 250;
+constexpr size_t kPrintPeak2Histogram = 258;
+constexpr size_t kPrintPeak1Histogram = 266;
+constexpr size_t kPrintTimeHistory = 274;
+constexpr size_t kSplExceedance2 = 292;
 }  // namespace LogSetupFields
 
 namespace SsaSetupFields {  // kind 51
@@ -43,6 +80,26 @@ constexpr size_t kWindScale = 260;       // float
 constexpr size_t kWindUnits = 264;       // 4 characters and a NUL
 constexpr size_t kWindUnitsLength = 4;
 constexpr size_t kDirectionUnits = 276;  // one byte
+// The settings printout's fields.
+constexpr size_t kFormatVersion = 12;    // signed; the RTA weighting from 4 on
+constexpr size_t kTimerMode = 66;
+constexpr size_t kStartDate = 68;        // "yy/mm/dd" in 12 bytes
+constexpr size_t kStopDate = 80;
+constexpr size_t kStartTime1 = 92;       // "hh:mm" in 6 bytes
+constexpr size_t kStopTime1 = 98;
+constexpr size_t kStartTime2 = 104;
+constexpr size_t kStopTime2 = 110;
+constexpr size_t kAcOutput = 130;
+constexpr size_t kRtaWeighting = 134;
+constexpr size_t kSecondDisplay = 136;
+constexpr size_t kGain = 138;
+constexpr size_t kIntervalExchangeRate = 140;  // signed index; dB = index + 3
+constexpr size_t kIntervalThreshold = 142;
+constexpr size_t kIntervalPeriod = 144;  // "h:m:s" in 12 bytes
+constexpr size_t kLnFlags = 168;         // 2 Ln enabled, 4 resolution 1 dB, 8 time history enabled
+constexpr size_t kHistoryPeriod = 174;
+constexpr size_t kHistoryUnit = 176;
+constexpr size_t kLnPercentiles = 232;   // six floats
 }  // namespace SsaSetupFields
 
 namespace TalSetupFields {  // kind 60
@@ -52,12 +109,74 @@ constexpr size_t kSlmWeighting = 74;
 constexpr size_t kOtherLevel = 90;
 constexpr size_t kLnStartLevel = 96;     // signed
 constexpr ThColumnFlagOffsets kThFlags = {98, 106, 100, 108, 102, 110};
+// The settings printout's fields.
+constexpr size_t kRtaFlags = 60;         // the byte of kLnEnableFlags: 0x04 RTA detector Fast
+constexpr size_t kSlmRunTimer = 62;      // text in 10 bytes
+constexpr size_t kDetector = 72;
+constexpr size_t kGain = 76;
+constexpr size_t kRtaRunTimer = 78;      // text in 10 bytes
+constexpr size_t kHistoryPeriod = 92;
+constexpr size_t kHistoryUnit = 94;
+constexpr size_t kLnPercentiles = 112;   // six floats
+constexpr size_t kTonalAveraging = 136;  // signed byte
+constexpr size_t kMode = 137;            // 0 Basic, 1 RTA, 2 Tonal
 }  // namespace TalSetupFields
 
 namespace RtaSetupFields {  // kind 70
 constexpr size_t kBandwidthFlags = 60;   // one byte; 0x80 one-third octaves
 constexpr size_t kLinearDetectorTime = 64;  // float seconds between ByTime records
 }  // namespace RtaSetupFields
+
+namespace IsmSetupFields {  // kind 52
+constexpr size_t kExchangeRate = 62;     // signed index; dB = index + 3
+constexpr size_t kThreshold = 64;
+constexpr size_t kDetector = 66;
+constexpr size_t kWeighting = 68;
+constexpr size_t kAcOutput = 72;
+constexpr size_t kPeak1Weighting = 74;
+constexpr size_t kRange = 76;
+}  // namespace IsmSetupFields
+
+namespace FftSetupFields {  // kind 63
+constexpr size_t kBandwidthIndex = 60;   // signed, 0 to 6
+}  // namespace FftSetupFields
+
+namespace ObaSetupFields {  // kind 33, of the J46
+constexpr size_t kIntervalFlags = 62;    // one byte: 0x20 time sync, 0x10 auto stop
+constexpr size_t kBandwidth = 126;       // one byte: 3 octaves, 4 one-third octaves
+constexpr size_t kIntervalPeriod = 140;  // "hh:mm:ss" in 12 bytes
+}  // namespace ObaSetupFields
+
+namespace SystemFields {  // kind 54
+constexpr size_t kFlags = 16;            // one byte: 0x02 backlight, 0x20 random incidence, 0x80 modem control
+constexpr size_t kLogicOutput = 146;     // one byte
+constexpr size_t kLogicOutputTime = 148;
+constexpr size_t kLogicInputMode = 154;  // one byte
+constexpr size_t kDialOutFlags = 156;    // one byte: 1 exceedance, 2 alarm
+constexpr size_t kTelephone = 158;       // 30 characters, blank padded
+constexpr size_t kMonitorNumber = 190;   // signed
+constexpr size_t kModemInit = 192;       // 30 characters, blank padded
+constexpr size_t kPowerOffMode = 238;    // signed
+constexpr size_t kAutoOffTime = 242;
+constexpr size_t kStandbyTime = 244;
+constexpr size_t kBacklightOffTime = 246;
+constexpr size_t kLcdContrast = 248;
+constexpr size_t kCalibratorLevel = 252;  // float
+constexpr size_t kCalibratorSerial = 256;  // 8 characters
+constexpr size_t kTransducer = 266;      // signed
+constexpr size_t kAutoCalibration = 268;  // signed
+constexpr size_t kAutoCalibrationTime = 270;  // "hh:mm"
+constexpr size_t kEuScale = 276;         // float dB
+constexpr size_t kEuLabel = 280;         // 4 characters, blank padded
+}  // namespace SystemFields
+
+namespace CalibrationFields {  // kind 50
+constexpr size_t kOffset = 16;           // float dB
+constexpr size_t kNoiseFloor = 24;       // float dB
+constexpr size_t kCalibrationTime = 28;
+constexpr size_t kCheckTime = 32;
+constexpr size_t kCheckLevel = 36;       // float dB
+}  // namespace CalibrationFields
 
 namespace ParameterFields {  // kind 7
 // Mark names 1 to 6, 8 characters and a NUL each, one after the other.

@@ -5,6 +5,7 @@
 
 #include "ExportFields.h"
 #include "ISMSetup.h"
+#include "KeptRecordFields.h"
 #include "LOGSetup.h"
 #include "ReportNumbers.h"
 #include "ReportWriter.h"
@@ -12,49 +13,7 @@
 
 namespace {
 
-// Field offsets in the LOG setup record.
-enum : size_t {
-    kIntervalFlags = 62,
-    kHistoryFlags = 66,  // time history and daily history
-    kTimerMode = 72,
-    kStartDate = 74,
-    kStopDate = 86,
-    kStartTime1 = 98,
-    kStopTime1 = 104,
-    kStartTime2 = 110,
-    kStopTime2 = 116,
-    kCurrentExchangeRate = 132,
-    kCurrentThreshold = 134,
-    kCurrentCriterion = 136,
-    kOverallExchangeRate = 138,
-    kOverallThreshold = 140,
-    kOverallCriterion = 142,
-    kCriterionTime = 150,
-    kDetector = 156,
-    kWeighting = 158,
-    kAcOutput = 160,
-    kPeak1Weighting = 162,
-    kRange = 164,
-    kIntervalExchangeRate = 168,
-    kIntervalThreshold = 170,
-    kIntervalPeriod = 172,
-    kLnPercentiles = 184,
-    kSplExceedance1 = 208,
-    kPeak2Exceedance = 212,
-    kPeak1Exceedance = 214,
-    kHysteresis = 216,
-    kOtherLevel = 236,
-    kHistoryPeriod = 238,
-    kHistoryUnit = 240,
-    kPrintDataReport = 242,
-    kIntervalReport = 248,
-    kPrintSplHistogram = 250,
-    kPrintPeak2Histogram = 258,
-    kPrintPeak1Histogram = 266,
-    kPrintTimeHistory = 274,
-    kSplExceedance2 = 292,
-    kLnStartLevel = 296,
-};
+using namespace LogSetupFields;
 constexpr TimerFields kTimer = {kTimerMode, kStartDate, kStopDate, kStartTime1, kStopTime1, kStartTime2, kStopTime2};
 constexpr size_t kPeriodSlot = 12;
 
@@ -79,7 +38,7 @@ int ReportWriter::WriteLogSettings(std::ostream& out, ExportFormat format, const
     WriteSettingLines(out, format, kColumns, {
         Heading("Sound Level Meter"),
         Setting("Detector:", ValueText(&ISMSetup::GetDetectorText, r.U8(kDetector))),
-        Setting("Weighting:", ValueText(&LOGSetup::FreqWeightingText, r.U8(kWeighting))),
+        Setting("Weighting:", ValueText(&LOGSetup::FreqWeightingText, r.U8(kFreqWeighting))),
         Setting("Peak-1 Weighting:", ValueText(&LOGSetup::WeightingText, r.U8(kPeak1Weighting))),
         Setting("Range:", ValueText(&LOGSetup::RangeText, r.U8(kRange))),
         Setting("AC Output Control:", ValueText(&LOGSetup::AcOutputText, r.U8(kAcOutput))),

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <iomanip>
 
+#include "KeptRecordFields.h"
 #include "OBASetup.h"
 #include "ReportNumbers.h"
 #include "ReportWriter.h"
@@ -13,12 +14,7 @@
 
 namespace {
 
-// Field offsets in the OBA setup record.
-enum : size_t {
-    kIntervalFlags = 62,
-    kBandwidth = 126,
-    kIntervalPeriod = 140,
-};
+using namespace ObaSetupFields;
 constexpr size_t kPeriodSlot = 12;
 
 constexpr int kOctaveBandCount = 10;  // 31.5 Hz to 16 kHz: every third band from index 1

@@ -4,6 +4,7 @@
 #include <iomanip>
 
 #include "ExportFields.h"
+#include "KeptRecordFields.h"
 #include "LOGSetup.h"
 #include "ReportNumbers.h"
 #include "ReportWriter.h"
@@ -13,36 +14,7 @@
 
 namespace {
 
-// Field offsets in the SSA setup record.
-enum : size_t {
-    kFormatVersion = 12,
-    kRtaFlags = 60,
-    kIntervalFlags = 62,
-    kTimerMode = 66,
-    kStartDate = 68,
-    kStopDate = 80,
-    kStartTime1 = 92,
-    kStopTime1 = 98,
-    kStartTime2 = 104,
-    kStopTime2 = 110,
-    kDetector = 126,
-    kWeighting = 128,
-    kAcOutput = 130,
-    kPeak1Weighting = 132,
-    kRtaWeighting = 134,
-    kSecondDisplay = 136,
-    kGain = 138,
-    kIntervalExchangeRate = 140,
-    kIntervalThreshold = 142,
-    kIntervalPeriod = 144,
-    kLnFlags = 168,  // Ln and time history
-    kSpectraOption = 170,
-    kHistoryPeriod = 174,
-    kHistoryUnit = 176,
-    kLnStartLevel = 212,
-    kLnPercentiles = 232,
-    kSpectralLnOption = 256,
-};
+using namespace SsaSetupFields;
 constexpr TimerFields kTimer = {kTimerMode, kStartDate, kStopDate, kStartTime1, kStopTime1, kStartTime2, kStopTime2};
 constexpr SettingColumns kColumns = {"  ", 25};
 constexpr size_t kPeriodSlot = 12;
@@ -98,7 +70,7 @@ int ReportWriter::WriteSsaSettings(std::ostream& out, ExportFormat format, const
     const bool text = IsText(format);
     StartSettings(out, format, 1);
 
-    const int rtaFlags = r.U8(kRtaFlags);
+    const int rtaFlags = r.U8(kModeFlags);
     const int lnFlags = r.U16(kLnFlags);
     const std::string bandwidth = SSASetup::IsBit08Set(rtaFlags) ? "1/3" : "1/1";
     const std::string rtaWeighting = r.I16(kFormatVersion) >= kRtaWeightingVersion
@@ -119,7 +91,7 @@ int ReportWriter::WriteSsaSettings(std::ostream& out, ExportFormat format, const
         Heading("Ln"),
         Setting("Ln:", EnabledText(lnFlags & 0x02)),
         Setting("Ln Start Level:", std::to_string(r.I16(kLnStartLevel)), 0, " dB", "dB"),
-        Setting("Spectral Ln Option:", SpectralLnText(r.I16(kSpectralLnOption))),
+        Setting("Spectral Ln Option:", SpectralLnText(r.I16(kSpectralLn))),
     });
     if (text)
         out << "  " << std::setw(21) << "Ln Percentiles" << std::endl;
@@ -142,7 +114,7 @@ int ReportWriter::WriteSsaSettings(std::ostream& out, ExportFormat format, const
         Setting("Interval Period:", PeriodText(r.Text(kIntervalPeriod, kPeriodSlot))),
         Setting("Interval Threshold:", std::to_string(r.I16(kIntervalThreshold))),
         Setting("Interval Exchange Rate:", std::to_string(r.I16(kIntervalExchangeRate) + 3), 0, " dB", "dB"),
-        Setting("Interval Spectra Option:", SpectraText(r.I16(kSpectraOption)), 3),
+        Setting("Interval Spectra Option:", SpectraText(r.I16(kIntervalSpectra)), 3),
         EmptyLine(),
         Heading("Time History"),
         Setting("Time History:", EnabledText(lnFlags & 0x08)),

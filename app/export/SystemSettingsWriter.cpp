@@ -5,6 +5,7 @@
 
 #include "EngineeringText.h"
 #include "ExportFields.h"
+#include "KeptRecordFields.h"
 #include "ReportNumbers.h"
 #include "ReportWriter.h"
 #include "SYSSetup.h"
@@ -13,31 +14,7 @@
 
 namespace {
 
-// Field offsets in the system settings record.
-enum : size_t {
-    kSystemFlags = 16,
-    kLogicOutput = 146,
-    kLogicOutputTime = 148,
-    kLogicInputMode = 154,
-    kDialOutFlags = 156,
-    kTelephone = 158,
-    kMonitorNumber = 190,
-    kModemInit = 192,
-    kPowerOffMode = 238,
-    kAutoOffTime = 242,
-    kStandbyTime = 244,
-    kBacklightOffTime = 246,
-    kLcdContrast = 248,
-    kCalibratorLevel = 252,
-    kCalibratorSerial = 256,
-    kTransducer = 266,
-    kAutoCalibration = 268,
-    kAutoCalibrationTime = 270,
-    kEuScale = 276,
-    kEuLabel = 280,
-};
-// The noise floor in the calibration record.
-constexpr size_t kNoiseFloor = 24;
+using namespace SystemFields;
 
 constexpr int kBacklightOn = 0x02;
 constexpr int kRandomIncidence = 0x20;
@@ -91,7 +68,7 @@ int ReportWriter::WriteSystemSettings(std::ostream& out, ExportFormat format, co
         return 1;
     const bool text = IsText(format);
     StartSettings(out, format, 1);
-    const int flags = system.U8(kSystemFlags);
+    const int flags = system.U8(kFlags);
 
     WriteSettingLines(out, format, {"  ", 19}, {
         Heading("Calibration"),
@@ -104,7 +81,7 @@ int ReportWriter::WriteSystemSettings(std::ostream& out, ExportFormat format, co
     // The lines built as "%-21s %s": the label and a blank in 22 columns.
     constexpr SettingColumns wide = {"", 22};
     WriteSettingLines(out, format, wide, {Setting("Transducer:", TransducerText(system.I16(kTransducer)))});
-    const float noiseFloor = calibration.F32(kNoiseFloor);
+    const float noiseFloor = calibration.F32(CalibrationFields::kNoiseFloor);
     if (text)
         WriteSettingLines(out, format, wide, {Setting("Noise Floor:", FormatFixed(noiseFloor, 2, 5), 0, " dB")});
     else  // the unit stands bare at the end of the line

@@ -3,6 +3,7 @@
 #include <iomanip>
 
 #include "ExportFields.h"
+#include "KeptRecordFields.h"
 #include "LOGSetup.h"
 #include "ReportNumbers.h"
 #include "ReportWriter.h"
@@ -12,22 +13,7 @@
 
 namespace {
 
-// Field offsets in the ZU-Reru setup record.
-enum : size_t {
-    kRtaFlags = 60,
-    kSlmRunTimer = 62,
-    kDetector = 72,
-    kWeighting = 74,
-    kGain = 76,
-    kRtaRunTimer = 78,
-    kHistoryFlags = 88,
-    kHistoryPeriod = 92,
-    kHistoryUnit = 94,
-    kLnStartLevel = 96,
-    kLnPercentiles = 112,
-    kTonalAveraging = 136,
-    kMode = 137,
-};
+using namespace TalSetupFields;
 constexpr size_t kTimerSlot = 10;
 
 std::string ModeText(int mode)
@@ -50,7 +36,7 @@ int ReportWriter::WriteTalSettings(std::ostream& out, ExportFormat format, const
         Heading("ZU-Reru Settings"),
         Setting("Bandwidth:", text ? "1/3" : "0 1/3"),
         Setting("Detector:", ValueText(&TALSetup::DetectorText, r.U8(kDetector))),
-        Setting("Weighting:", ValueText(&SSASetup::WeightingText, r.U8(kWeighting))),
+        Setting("Weighting:", ValueText(&SSASetup::WeightingText, r.U8(kSlmWeighting))),
         Setting("Gain:", ValueText(&SSASetup::GainText, r.U8(kGain))),
     };
     if (!text)
