@@ -101,6 +101,28 @@ public:
 
     // -- Calibration check, daily, exceedance, SSA interval, ZU-Reru time-history, RT60, RTA event and snapshot tables.
 
+    // The calibration checks, one row each: record number, date and time,
+    // check level, offset, manual or automatic, and the outcome.
+    int WriteCalCheckLog(std::ostream& out, ExportFormat format, const CalRecMgr& calibrations);
+
+    // The exceedance events of a logging measurement under the weighting and
+    // detector of its LOG setup record (kind 53, may be empty): levels,
+    // counts, maximum wind when the events carry it, and the level profile.
+    int WriteExceedanceHistory(std::ostream& out, ExportFormat format, const EventRecMgr& events,
+                               const RecordView& setup);
+
+    // The spatially averaged snapshots of an RTA file: a block of lines per
+    // snapshot (text) or one row each under two heading rows (CSV), the bands
+    // by the bandwidth of the RTA setup record (kind 70).
+    int WriteRtaSnapshots(std::ostream& out, ExportFormat format, const SnapMgr& snapshots, const RecordView& setup);
+
+    // The RT60 times of every RTA event between the first and the last band
+    // of the event manager's RT60 settings, as the events' RT60 texts hold
+    // them (computed before); the bands named by the RTA setup record's
+    // bandwidth. The time-history manager is not read.
+    int WriteRt60(std::ostream& out, ExportFormat format, const EventRecMgr& events, const ThMgr& timeHistory,
+                  const RecordView& setup);
+
 private:
     // False (write nothing) for a stream in the failed or bad state.
     static bool Usable(const std::ostream& out) { return !out.fail(); }
