@@ -29,32 +29,6 @@ constexpr size_t kSplLevel2 = 292;
 constexpr WindSetup kWind = {kWindScale, kWindUnits, kWindUnitsLength, 230, 232};
 }  // namespace logsetup
 
-// Fields of the summary record beside the two sets.
-namespace field {
-constexpr size_t kBattery = 116;  // 8-byte text
-constexpr size_t kPowerSource = 124;  // 4-byte text
-constexpr size_t kCalibrated = 128;
-constexpr size_t kCheckLevel = 132;
-constexpr size_t kChecked = 136;
-constexpr size_t kCalOffset = 140;
-constexpr size_t kFreeMemory = 452;
-constexpr size_t kMemorySize = 552;
-constexpr size_t kLnLevels = 596;
-constexpr size_t kLnPercentiles = 624;
-constexpr size_t kCnel = 648;
-constexpr size_t kLdn = 664;
-constexpr size_t kOverallLeq = 668;
-constexpr size_t kOverloads = 912;
-constexpr size_t kPauses = 916;
-constexpr size_t kPausedTime = 920;
-constexpr size_t kPeak2Exceedances = 924;
-constexpr size_t kCalRecords = 932;
-constexpr size_t kHistoryRecords = 948;
-constexpr size_t kIntervalRecords = 952;
-constexpr size_t kSplExceedances1 = 964;
-constexpr size_t kSplExceedances2 = 968;
-constexpr size_t kPeak1Exceedances = 3620;
-}  // namespace field
 
 // System settings record.
 constexpr size_t kCalibratorLevel = 252;
@@ -233,8 +207,8 @@ private:
             HasSetup() ? ComposeText("%2d dB", static_cast<int>(m_setup.I16(logsetup::kLnStartLevel))) : "";
         Line().Left(18, "Ln Start Level:").Right(20, start).End();
         for (size_t i = 0; i < 6; ++i) {
-            const float percentile = m_summary.F32(field::kLnPercentiles + 4 * i);
-            const std::string level = LevelText(m_summary.F32(field::kLnLevels + 4 * i));
+            const float percentile = m_summary.F32(SummaryFields::kLnPercentiles + 4 * i);
+            const std::string level = LevelText(m_summary.F32(SummaryFields::kLnLevels + 4 * i));
             m_out << std::setprecision(2);
             if (m_text) {
                 Line().Right(3, "L").Right(8, "(" + FormatFixed(percentile, 2) + ")").Right(6, level).End();
@@ -253,7 +227,7 @@ private:
         const struct {
             const char* label;
             size_t offset;
-        } lines[] = {{"LDN:", field::kLdn}, {"CNEL:", field::kCnel}, {"Overall Leq:", field::kOverallLeq}};
+        } lines[] = {{"LDN:", SummaryFields::kLdn}, {"CNEL:", SummaryFields::kCnel}, {"Overall Leq:", SummaryFields::kOverallLeq}};
         for (const auto& line : lines)
             Line().Left(12, line.label).Right(6, LevelText(m_summary.F32(line.offset))).End();
     }
@@ -287,22 +261,22 @@ private:
 
         m_out << std::setprecision(2);
         Exceedance("SPL Exceedance Level 1:", m_setup.F32(logsetup::kSplLevel1),
-                   m_summary.I32(field::kSplExceedances1));
+                   m_summary.I32(SummaryFields::kSplExceedances1));
         m_out << std::setprecision(0);
         Exceedance("SPL Exceedance Level 2:", m_setup.I16(logsetup::kSplLevel2),
-                   m_summary.I32(field::kSplExceedances2));
+                   m_summary.I32(SummaryFields::kSplExceedances2));
         Exceedance("Peak-1 Exceedance Level:", m_setup.I16(logsetup::kPeak1Level),
-                   m_summary.I32(field::kPeak1Exceedances));
+                   m_summary.I32(SummaryFields::kPeak1Exceedances));
         Exceedance("Peak-2 Exceedance Level:", m_setup.I16(logsetup::kPeak2Level),
-                   m_summary.I32(field::kPeak2Exceedances));
+                   m_summary.I32(SummaryFields::kPeak2Exceedances));
         Line().Left(18, "Hysteresis:").Right(10, m_setup.I16(logsetup::kHysteresis)).SetLeft().End();
-        Line().Left(18, "Overloaded:").Right(10, m_summary.I32(field::kOverloads)).SetLeft().End();
+        Line().Left(18, "Overloaded:").Right(10, m_summary.I32(SummaryFields::kOverloads)).SetLeft().End();
         Line()
             .Left(18, "Pause Count:")
-            .Right(10, m_summary.I32(field::kPauses))
+            .Right(10, m_summary.I32(SummaryFields::kPauses))
             .Right(13, "")
             .Left(12, "Pause Time:")
-            .Right(10, DurationCell(m_summary.F32(field::kPausedTime)))
+            .Right(10, DurationCell(m_summary.F32(SummaryFields::kPausedTime)))
             .SetLeft()
             .End();
     }
@@ -310,14 +284,14 @@ private:
     void Calibration()
     {
         m_out << std::setprecision(1);
-        const uint32_t calibrated = m_summary.U32(field::kCalibrated);
-        const uint32_t checked = m_summary.U32(field::kChecked);
+        const uint32_t calibrated = m_summary.U32(SummaryFields::kCalibrated);
+        const uint32_t checked = m_summary.U32(SummaryFields::kChecked);
         Line()
             .Left(18, "Calibrated:")
             .Split(std::ios::right, 20, TimeCell(calibrated), DateText(calibrated))
             .CsvOnly(ClockText(calibrated))
             .Right(10, "Offset:")
-            .Right(6, m_summary.F32(field::kCalOffset))
+            .Right(6, m_summary.F32(SummaryFields::kCalOffset))
             .Right(3, "dB")
             .SetLeft()
             .End();
@@ -327,7 +301,7 @@ private:
             .CsvOnly(ClockText(checked))
             .TextOnly(std::ios::right, 3, "")
             .Left(8, "Level:")
-            .Right(5, m_summary.F32(field::kCheckLevel))
+            .Right(5, m_summary.F32(SummaryFields::kCheckLevel))
             .Right(3, "dB")
             .SetLeft()
             .End();
@@ -346,7 +320,7 @@ private:
         } else {
             line.CsvEmpty().CsvOnly("Level:").CsvOnly(level).End();
         }
-        Line().Left(20, "Cal Record Count:").Left(10, m_summary.I32(field::kCalRecords)).End();
+        Line().Left(20, "Cal Record Count:").Left(10, m_summary.I32(SummaryFields::kCalRecords)).End();
     }
 
     // "Enabled" or "Disabled"; empty when the setup is not known.
@@ -364,7 +338,7 @@ private:
             .Left(21, Status(logsetup::kIntervalFlags, 0x80))
             .CsvEmpty()
             .Left(26, "Number Interval Records:")
-            .Right(10, m_summary.I32(field::kIntervalRecords))
+            .Right(10, m_summary.I32(SummaryFields::kIntervalRecords))
             .SetLeft()
             .End();
         Line()
@@ -372,15 +346,15 @@ private:
             .Left(21, Status(logsetup::kHistoryFlags, 0x08))
             .CsvEmpty()
             .Left(26, "Number History Records:")
-            .Right(10, m_summary.I32(field::kHistoryRecords))
+            .Right(10, m_summary.I32(SummaryFields::kHistoryRecords))
             .SetLeft()
             .End();
     }
 
     void Memory()
     {
-        const uint32_t size = m_summary.U32(field::kMemorySize);
-        const uint32_t free = m_summary.U32(field::kFreeMemory);
+        const uint32_t size = m_summary.U32(SummaryFields::kMemorySize);
+        const uint32_t free = m_summary.U32(SummaryFields::kFreeMemory);
         // An instrument that reports no memory has none free.
         const double percent = size == 0 ? 0.0 : static_cast<double>(free) / size * 100.0;
         Line().Left(18, "J57 Memory:").Right(10, size).SetLeft().End();
@@ -397,10 +371,10 @@ private:
             .End();
         Line()
             .Left(18, "Battery Level:")
-            .Right(10, m_summary.Text(field::kBattery, 8))
+            .Right(10, m_summary.Text(SummaryFields::kBattery, 8))
             .Right(13, "")
             .Left(8, "Source:")
-            .Left(6, m_summary.Text(field::kPowerSource, 4))
+            .Left(6, m_summary.Text(SummaryFields::kPowerSource, 4))
             .End();
     }
 

@@ -60,6 +60,13 @@ public:
     int WriteLogSummary(std::ostream& out, ExportFormat format, const RecordView& summary, const RecordView& setup,
                         const RecordView& systemRecord);
 
+    // The SLM & RTA summary: the Overall levels, the octave and one-third
+    // octave spectra, the spectral Ln table (when the setup asked for it),
+    // the Ln's, the setup's exceedance levels with their counts, the Current
+    // levels, wind (when measured), calibration and record counts.
+    int WriteSsaSummary(std::ostream& out, ExportFormat format, const RecordView& summary,
+                        const RecordView& systemRecord, const RecordView& setup);
+
     // The integrating meter's summary: start and elapsed time, then the
     // average, SEL and peak levels and the Lmax and Lmin of every detector
     // for the A, C and Flat weightings, each with its time.

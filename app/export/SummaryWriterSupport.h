@@ -115,6 +115,45 @@ struct WindSetup {
 void WriteWindLines(std::ostream& out, bool text, const RecordView& summary, const RecordView& setup,
                     const WindSetup& wind);
 
+// Fields of the summary record beside the two sets.
+namespace SummaryFields {
+constexpr size_t kBattery = 116;  // 8-byte text
+constexpr size_t kPowerSource = 124;  // 4-byte text
+constexpr size_t kCalibrated = 128;
+constexpr size_t kCheckLevel = 132;
+constexpr size_t kChecked = 136;
+constexpr size_t kCalOffset = 140;
+constexpr size_t kFreeMemory = 452;
+constexpr size_t kMemorySize = 552;
+constexpr size_t kLnLevels = 596;
+constexpr size_t kLnPercentiles = 624;
+constexpr size_t kCnel = 648;
+constexpr size_t kLdn = 664;
+constexpr size_t kOverallLeq = 668;
+constexpr size_t kOverloads = 912;
+constexpr size_t kPauses = 916;
+constexpr size_t kPausedTime = 920;
+constexpr size_t kPeak2Exceedances = 924;
+constexpr size_t kCalRecords = 932;
+constexpr size_t kHistoryRecords = 948;
+constexpr size_t kIntervalRecords = 952;
+constexpr size_t kSplExceedances1 = 964;
+constexpr size_t kSplExceedances2 = 968;
+constexpr size_t kRunStopRecords = 960;
+constexpr size_t kPeak1Exceedances = 3620;
+// Spectra: 33 one-third octave bands from 12.5 Hz, 11 octaves from 16 Hz.
+constexpr size_t kLeqThirds = 976;
+constexpr size_t kLeqOctaves = 1112;
+constexpr size_t kMaxThirds = 1368;
+constexpr size_t kMaxOctaves = 1504;
+constexpr size_t kMinThirds = 1552;
+constexpr size_t kMinOctaves = 1688;
+// Spectral Ln's: six rows of 33 bands (row x 33 + band), and the percentile
+// of each row.
+constexpr size_t kSpectralLn = 2672;
+constexpr size_t kSpectralLnPercentiles = 3464;
+}  // namespace SummaryFields
+
 // Where one set of measurement values (the Current or the Overall set)
 // lies in the summary record.
 struct MeasurementSet {

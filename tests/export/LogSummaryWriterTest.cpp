@@ -12,46 +12,6 @@ using writertest::Written;
 
 namespace {
 
-OutputRecordBuilder LogSummaryRecord()
-{
-    OutputRecordBuilder record(55);
-    SetValues overall;
-    overall.start = kStart - 86400;
-    overall.elapsed = 3725.0f;
-    overall.average = {70.0f, 75.5f, 80.0f};
-    overall.sel = {100.0f, 105.0f, 110.0f};
-    overall.peak = {120.0f, 125.0f, 130.0f};
-    overall.lmaxBase = 90.0f;
-    overall.lminBase = 30.0f;
-    FillSet(record, kOverall, overall);
-    SetValues current;
-    current.averageLabel = "Lavg";
-    current.average = {65.3f, 70.1f, 999.0f};
-    current.sel = {90.0f, 94.26f, 96.0f};
-    current.peak = {110.0f, 112.5f, 115.0f};
-    FillSet(record, kCurrent, current);
-    record.F32(kOverall.dose, 12.5f).F32(kCurrent.dose, 3.25f);
-    record.F32(kOverall.projectedDose, 50.0f).F32(kCurrent.projectedDose, 25.0f);
-    record.I16(kOverall.threshold, 80).I16(kCurrent.threshold, 70);
-    record.I16(kOverall.criterion, 90).I16(kCurrent.criterion, 85);
-
-    record.Floats(596, {70.0f, 65.34f, 60.0f, 55.0f, 50.0f, 999.0f})  // Ln levels
-        .Floats(624, {1.0f, 10.0f, 50.0f, 90.0f, 95.0f, 99.0f})        // Ln percentiles
-        .F32(664, 68.0f)                                                // LDN
-        .F32(648, 999.0f)                                               // CNEL not measured
-        .F32(668, 66.6f);                                               // overall Leq
-    record.U32(912, 2).U32(916, 3).F32(920, 65.0f);                     // overloads, pauses, paused time
-    record.U32(964, 4).U32(968, 5).U32(3620, 6).U32(924, 7);            // exceedances
-    record.U32(128, kStart - 3600).F32(140, -0.3f).U32(136, kStart + 9000).F32(132, 93.9f).U32(932, 2);
-    record.U32(952, 120).U32(948, 3600);                                // interval and history records
-    record.U32(552, 4194304).U32(452, 1048576).Text(116, "6.2V").Text(124, "Ext");
-    record.F32(3624, 3.46f).F32(3660, 12.0f).I16(3664, 2).U32(3668, kStart + 600).F32(3676, 12.5f).U32(3680, 9);
-    const int directionShares[] = {10, 20, 5, 5, 30, 10, 10, 10};
-    for (size_t i = 0; i < 8; ++i)
-        record.U32(3628 + 4 * i, static_cast<uint32_t>(directionShares[i]));
-    return record;
-}
-
 // C weighting, fast detector, Peak-1 on Flat; wind measured in m/s.
 OutputRecordBuilder LogSetupRecord()
 {
@@ -81,7 +41,7 @@ TEST(LogSummaryWriter, TextLayout)
 {
     const auto setup = LogSetupRecord();
     const auto system = SystemRecord();
-    const std::string text = Summary(kTextFormat, LogSummaryRecord(), writertest::View(setup), writertest::View(system));
+    const std::string text = Summary(kTextFormat, SoundLevelSummary(), writertest::View(setup), writertest::View(system));
     const std::string measurement = Lines({
          "Overall Measurement                     Current Measurement",
          "--------------------------------------- ---------------------------------------",
@@ -155,7 +115,7 @@ TEST(LogSummaryWriter, CsvLayout)
 {
     const auto setup = LogSetupRecord();
     const auto system = SystemRecord();
-    const std::string csv = Summary(kCsvFormat, LogSummaryRecord(), writertest::View(setup), writertest::View(system));
+    const std::string csv = Summary(kCsvFormat, SoundLevelSummary(), writertest::View(setup), writertest::View(system));
     const std::string measurement = Lines({
          "\"Overall Measurement\",\"\",\"\",\"Current Measurement\",",
          "\"Start Time:\",\"08-Jun-2003\",\"14:05:09\",\"Start Time\",\"09-Jun-2003\",\"14:05:09\",",
@@ -228,7 +188,7 @@ TEST(LogSummaryWriter, CsvLayout)
 
 TEST(LogSummaryWriter, WithoutSetupAndSystemRecords)
 {
-    const std::string text = Summary(kTextFormat, LogSummaryRecord(), RecordView(), RecordView());
+    const std::string text = Summary(kTextFormat, SoundLevelSummary(), RecordView(), RecordView());
     for (const char* line : {
              "\nExchange Rate:                          Exchange Rate:                        \n",
              "\nLn Start Level:                       \n",
@@ -244,7 +204,7 @@ TEST(LogSummaryWriter, WithoutSetupAndSystemRecords)
          })
         EXPECT_NE(text.find(line), std::string::npos) << line;
 
-    const std::string csv = Summary(kCsvFormat, LogSummaryRecord(), RecordView(), RecordView());
+    const std::string csv = Summary(kCsvFormat, SoundLevelSummary(), RecordView(), RecordView());
     for (const char* line : {"\n\"Weighting:\",\n", "\n\"Calibrator:\",\"not set\",\"\",\"Level:\",\"\",\n",
                              "\n\"Exchange Rate:\",\"\",\"\",\"Exchange Rate:\",\"\",\n"})
         EXPECT_NE(csv.find(line), std::string::npos) << line;
@@ -254,7 +214,7 @@ TEST(LogSummaryWriter, CodesOutsideTheTablesReadAsASlow)
 {
     auto setup = LogSetupRecord();
     setup.U16(158, 4).U16(156, 7).U16(162, 3);  // 1/3 octave, no detector, no Peak-1 weighting
-    const std::string text = Summary(kTextFormat, LogSummaryRecord(), writertest::View(setup), RecordView());
+    const std::string text = Summary(kTextFormat, SoundLevelSummary(), writertest::View(setup), RecordView());
     for (const char* line : {
              "\nLeq:                              70.0  Lavg:                             65.3\n",
              "\nMin:     30.0     08-Jun-2003 16:05:09  Min:     40.0     09-Jun-2003 16:05:09\n",
@@ -274,7 +234,7 @@ TEST(LogSummaryWriter, NothingForAFailedStreamOrAMissingSummary)
               "");
     EXPECT_EQ(Written(
                   [&](ReportWriter& writer, std::ostream& out) {
-                      writer.WriteLogSummary(out, kTextFormat, writertest::View(LogSummaryRecord()),
+                      writer.WriteLogSummary(out, kTextFormat, writertest::View(SoundLevelSummary()),
                                              writertest::View(setup), RecordView());
                   },
                   true),

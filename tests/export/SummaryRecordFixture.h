@@ -49,6 +49,49 @@ inline void FillSet(testsupport::OutputRecordBuilder& record, const SetLayout& a
     }
 }
 
+// A sound level meter's summary with both sets, the Ln's, counts,
+// calibration, memory and wind filled in: the Overall set began a day before
+// the Current one.
+inline testsupport::OutputRecordBuilder SoundLevelSummary()
+{
+    testsupport::OutputRecordBuilder record(55);
+    SetValues overall;
+    overall.start = kStart - 86400;
+    overall.elapsed = 3725.0f;
+    overall.average = {70.0f, 75.5f, 80.0f};
+    overall.sel = {100.0f, 105.0f, 110.0f};
+    overall.peak = {120.0f, 125.0f, 130.0f};
+    overall.lmaxBase = 90.0f;
+    overall.lminBase = 30.0f;
+    FillSet(record, kOverall, overall);
+    SetValues current;
+    current.averageLabel = "Lavg";
+    current.average = {65.3f, 70.1f, 999.0f};
+    current.sel = {90.0f, 94.26f, 96.0f};
+    current.peak = {110.0f, 112.5f, 115.0f};
+    FillSet(record, kCurrent, current);
+    record.F32(kOverall.dose, 12.5f).F32(kCurrent.dose, 3.25f);
+    record.F32(kOverall.projectedDose, 50.0f).F32(kCurrent.projectedDose, 25.0f);
+    record.I16(kOverall.threshold, 80).I16(kCurrent.threshold, 70);
+    record.I16(kOverall.criterion, 90).I16(kCurrent.criterion, 85);
+
+    record.Floats(596, {70.0f, 65.34f, 60.0f, 55.0f, 50.0f, 999.0f})  // Ln levels
+        .Floats(624, {1.0f, 10.0f, 50.0f, 90.0f, 95.0f, 99.0f})        // Ln percentiles
+        .F32(664, 68.0f)                                                // LDN
+        .F32(648, 999.0f)                                               // CNEL not measured
+        .F32(668, 66.6f);                                               // overall Leq
+    record.U32(912, 2).U32(916, 3).F32(920, 65.0f);                     // overloads, pauses, paused time
+    record.U32(964, 4).U32(968, 5).U32(3620, 6).U32(924, 7);            // exceedances
+    record.U32(128, kStart - 3600).F32(140, -0.3f).U32(136, kStart + 9000).F32(132, 93.9f).U32(932, 2);
+    record.U32(952, 120).U32(948, 3600).U32(960, 4);                     // interval, history, run/stop records
+    record.U32(552, 4194304).U32(452, 1048576).Text(116, "6.2V").Text(124, "Ext");
+    record.F32(3624, 3.46f).F32(3660, 12.0f).I16(3664, 2).U32(3668, kStart + 600).F32(3676, 12.5f).U32(3680, 9);
+    const int directionShares[] = {10, 20, 5, 5, 30, 10, 10, 10};
+    for (size_t i = 0; i < 8; ++i)
+        record.U32(3628 + 4 * i, static_cast<uint32_t>(directionShares[i]));
+    return record;
+}
+
 inline RecordView View(const std::vector<uint8_t>& bytes) { return RecordView(bytes.data(), bytes.size()); }
 
 }  // namespace summaryfixture
