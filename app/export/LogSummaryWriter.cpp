@@ -30,10 +30,6 @@ constexpr WindSetup kWind = {kWindScale, kWindUnits, kWindUnitsLength, 230, 232}
 }  // namespace logsetup
 
 
-// System settings record.
-constexpr size_t kCalibratorLevel = 252;
-constexpr size_t kCalibratorSerial = 256;
-constexpr size_t kCalibratorSerialLength = 10;
 
 int WeightingIndex(int code) { return code >= 0 && code <= 2 ? code : 0; }
 
@@ -309,9 +305,8 @@ private:
         // Without a system settings record neither the calibrator nor its
         // level is known: the level stays empty.
         const bool hasSystem = !m_system.IsEmpty();
-        const std::string calibrator =
-            hasSystem ? m_system.Text(kCalibratorSerial, kCalibratorSerialLength) : "not set";
-        const std::string level = hasSystem ? FormatFixed(m_system.F32(kCalibratorLevel), 1) : "";
+        const std::string calibrator = hasSystem ? CalibratorSerial(m_system) : "not set";
+        const std::string level = hasSystem ? FormatFixed(CalibratorLevel(m_system), 1) : "";
         SummaryLine line = Line();
         line.Left(18, "Calibrator:").Left(0, calibrator);
         if (m_text) {

@@ -25,10 +25,6 @@ constexpr size_t kLnHistoryFlags = 168;  // 0x08 time history enabled
 constexpr WindSetup kWind = {kWindScale, kWindUnits, kWindUnitsLength, 270, 272};
 }  // namespace ssasetup
 
-// System settings record.
-constexpr size_t kCalibratorLevel = 252;
-constexpr size_t kCalibratorSerial = 256;
-constexpr size_t kCalibratorSerialLength = 10;
 
 constexpr int kBands = 33;
 constexpr int kLnColumns = 6;
@@ -291,8 +287,8 @@ private:
         SummaryLine calibrator = Line();
         calibrator.Left(20, "Calibrator");
         if (!m_system.IsEmpty()) {
-            calibrator.Left(21, m_system.Text(kCalibratorSerial, kCalibratorSerialLength));
-            CalibrationLevel(calibrator, "Level:", "Level: ", m_system.F32(kCalibratorLevel));
+            calibrator.Left(21, CalibratorSerial(m_system));
+            CalibrationLevel(calibrator, "Level:", "Level: ", CalibratorLevel(m_system));
         }
         calibrator.End();
         Line().Left(20, "Cal Records Count:").Left(21, m_summary.I32(kCalRecords)).End();

@@ -154,6 +154,11 @@ constexpr size_t kSpectralLn = 2672;
 constexpr size_t kSpectralLnPercentiles = 3464;
 }  // namespace SummaryFields
 
+// The calibrator named in the system settings record: its serial number
+// (8 characters) and level in dB.
+inline std::string CalibratorSerial(const RecordView& system) { return system.Text(256, 8); }
+inline float CalibratorLevel(const RecordView& system) { return system.F32(252); }
+
 // Where one set of measurement values (the Current or the Overall set)
 // lies in the summary record.
 struct MeasurementSet {

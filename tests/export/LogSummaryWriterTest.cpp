@@ -25,8 +25,6 @@ OutputRecordBuilder LogSetupRecord()
     return setup;
 }
 
-OutputRecordBuilder SystemRecord() { return OutputRecordBuilder(54).F32(252, 94.0f).Text(256, "CAL200"); }
-
 std::string Summary(ExportFormat format, const OutputRecordBuilder& summary, const RecordView& setup,
                     const RecordView& system)
 {
@@ -40,7 +38,7 @@ std::string Summary(ExportFormat format, const OutputRecordBuilder& summary, con
 TEST(LogSummaryWriter, TextLayout)
 {
     const auto setup = LogSetupRecord();
-    const auto system = SystemRecord();
+    const auto system = CalibratorSystemRecord();
     const std::string text = Summary(kTextFormat, SoundLevelSummary(), writertest::View(setup), writertest::View(system));
     const std::string measurement = Lines({
          "Overall Measurement                     Current Measurement",
@@ -114,7 +112,7 @@ TEST(LogSummaryWriter, TextLayout)
 TEST(LogSummaryWriter, CsvLayout)
 {
     const auto setup = LogSetupRecord();
-    const auto system = SystemRecord();
+    const auto system = CalibratorSystemRecord();
     const std::string csv = Summary(kCsvFormat, SoundLevelSummary(), writertest::View(setup), writertest::View(system));
     const std::string measurement = Lines({
          "\"Overall Measurement\",\"\",\"\",\"Current Measurement\",",

@@ -44,8 +44,6 @@ OutputRecordBuilder SsaSetupRecord()
     return setup;
 }
 
-OutputRecordBuilder SystemRecord() { return OutputRecordBuilder(54).F32(252, 94.0f).Text(256, "CAL200"); }
-
 std::string Summary(ExportFormat format, const OutputRecordBuilder& summary, const RecordView& system,
                     const RecordView& setup)
 {
@@ -70,7 +68,7 @@ void ExpectParts(const std::string& output, const std::string& from, const std::
 
 TEST(SsaSummaryWriter, TextLayout)
 {
-    const auto system = SystemRecord();
+    const auto system = CalibratorSystemRecord();
     const auto setup = SsaSetupRecord();
     const std::string text = Summary(kTextFormat, SsaSummaryRecord(), writertest::View(system), writertest::View(setup));
     const std::string opening = "Overall Any Data\t\t**** 3 OVERLOAD(S) DETECTED ****\n";
@@ -195,7 +193,7 @@ TEST(SsaSummaryWriter, TextLayout)
 
 TEST(SsaSummaryWriter, CsvLayout)
 {
-    const auto system = SystemRecord();
+    const auto system = CalibratorSystemRecord();
     const auto setup = SsaSetupRecord();
     const std::string csv = Summary(kCsvFormat, SsaSummaryRecord(), writertest::View(system), writertest::View(setup));
     const std::string opening = "\"Overall Any Data\t\t**** 3 OVERLOAD(S) DETECTED ****\",\n"
@@ -321,7 +319,7 @@ TEST(SsaSummaryWriter, CsvLayout)
 
 TEST(SsaSummaryWriter, OctaveBandsWithoutSpectralLnsOrOverloads)
 {
-    const auto system = SystemRecord();
+    const auto system = CalibratorSystemRecord();
     auto setup = SsaSetupRecord();
     setup.U8(60, 0x00).I16(256, 2);  // octaves; spectral Ln's per interval
     auto summary = SsaSummaryRecord();

@@ -92,6 +92,12 @@ inline testsupport::OutputRecordBuilder SoundLevelSummary()
     return record;
 }
 
+// System settings naming a 94 dB calibrator.
+inline testsupport::OutputRecordBuilder CalibratorSystemRecord()
+{
+    return testsupport::OutputRecordBuilder(54).F32(252, 94.0f).Text(256, "CAL200");
+}
+
 inline RecordView View(const std::vector<uint8_t>& bytes) { return RecordView(bytes.data(), bytes.size()); }
 
 }  // namespace summaryfixture
