@@ -171,15 +171,7 @@ TEST(SsaSummaryWriter, TextLayout)
                 Lines({
                     "              09-Jun-2003 16:07:09  09-Jun-2003 16:10:09  09-Jun-2003 16:13:09  ",
                     "",
-         "Wind Average:       3.5 m/s   ",
-         "Wind Max:           12.0 m/s  ",
-         "Max Wind Direction:  NE       ",
-         "Time at Wind Max:   09/06/03 14:15:09",
-         "Wind Threshold:     10.0 m/s  Exceed Threshold:          12.5%    ",
-         "Wind Exc. level:    15.0 m/s  Num Wind Exc:             9         ",
-         "Wind Dir. Percent:   N        NE         E        SE         S        SW         W        NW        ",
-         "                    10%       20%       5%        5%        30%       10%       10%       10%       ",
-         "",
+         }) + kWindText + Lines({
          "Calibrated:         09-Jun-2003 13:05:09 Offset:                      -0.3 dB",
          "Checked:            ---                  Level:                       93.9 dB",
          "Calibrator          CAL200               Level:                       94.0 dB",
@@ -297,15 +289,7 @@ TEST(SsaSummaryWriter, CsvLayout)
                 Lines({
                     "\"\",\"09-Jun-2003 16:07:09\",\"09-Jun-2003 16:10:09\",\"09-Jun-2003 16:13:09\",",
                     "",
-         "\"Wind Average:\",\"3.5 m/s\",",
-         "\"Wind Max:\",\"12.0 m/s\",",
-         "\"Max Wind Direction:\",\" NE\",",
-         "\"Time at Wind Max:\",\"09/06/03 14:15:09\",",
-         "\"Wind Threshold:\",\"10.0 m/s\",\"Exceed Threshold:\",\" 12.5%\",",
-         "\"Wind Exceedance level:\",\"15.0 m/s\",\"Num Wind Exc:\",\"9\",",
-         "\"Wind Direction Percentages:\",\" N\",\"NE\",\" E\",\"SE\",\" S\",\"SW\",\" W\",\"NW\",",
-         "\" \",\"10%\",\"20%\",\"5%\",\"5%\",\"30%\",\"10%\",\"10%\",\"10%\",",
-         "",
+         }) + kWindCsv + Lines({
          "\"Calibrated:\",\"09-Jun-2003 13:05:09\",\"Offset:   -0.3 dB\",",
          "\"Checked:\",\"---\",\"Level:   93.9 dB\",",
          "\"Calibrator\",\"CAL200\",\"Level:   94.0 dB\",",

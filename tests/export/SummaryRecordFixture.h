@@ -92,6 +92,30 @@ inline testsupport::OutputRecordBuilder SoundLevelSummary()
     return record;
 }
 
+// The wind lines of SoundLevelSummary with a LOG or SSA setup of 0.5 m/s per
+// count, threshold 20 and exceedance level 30 counts, and the empty line
+// after them.
+inline const std::string kWindText =
+    "Wind Average:       3.5 m/s   \n"
+    "Wind Max:           12.0 m/s  \n"
+    "Max Wind Direction:  NE       \n"
+    "Time at Wind Max:   09/06/03 14:15:09\n"
+    "Wind Threshold:     10.0 m/s  Exceed Threshold:          12.5%    \n"
+    "Wind Exc. level:    15.0 m/s  Num Wind Exc:             9         \n"
+    "Wind Dir. Percent:   N        NE         E        SE         S        SW         W        NW        \n"
+    "                    10%       20%       5%        5%        30%       10%       10%       10%       \n"
+    "\n";
+inline const std::string kWindCsv =
+    "\"Wind Average:\",\"3.5 m/s\",\n"
+    "\"Wind Max:\",\"12.0 m/s\",\n"
+    "\"Max Wind Direction:\",\" NE\",\n"
+    "\"Time at Wind Max:\",\"09/06/03 14:15:09\",\n"
+    "\"Wind Threshold:\",\"10.0 m/s\",\"Exceed Threshold:\",\" 12.5%\",\n"
+    "\"Wind Exceedance level:\",\"15.0 m/s\",\"Num Wind Exc:\",\"9\",\n"
+    "\"Wind Direction Percentages:\",\" N\",\"NE\",\" E\",\"SE\",\" S\",\"SW\",\" W\",\"NW\",\n"
+    "\" \",\"10%\",\"20%\",\"5%\",\"5%\",\"30%\",\"10%\",\"10%\",\"10%\",\n"
+    "\n";
+
 // System settings naming a 94 dB calibrator.
 inline testsupport::OutputRecordBuilder CalibratorSystemRecord()
 {
