@@ -12,20 +12,10 @@
 
 namespace {
 
-// Fields of the LOG setup record beside those of LogSetupFields (each 16-bit
-// field holds one setup byte).
+// Fields of the LOG setup record beside those of LogSetupFields.
 namespace logsetup {
 using namespace LogSetupFields;
-constexpr size_t kIntervalFlags = 62;     // 0x80 interval records enabled
-constexpr size_t kHistoryFlags = 66;      // 0x08 time history enabled
-constexpr size_t kOptionFlags = 70;       // 0x40 wind measured
-constexpr size_t kCurrentExchange = 132;  // index: dB = index + 3
-constexpr size_t kOverallExchange = 138;
-constexpr size_t kSplLevel1 = 208;  // float dB
-constexpr size_t kPeak2Level = 212;
-constexpr size_t kPeak1Level = 214;
-constexpr size_t kHysteresis = 216;
-constexpr size_t kSplLevel2 = 292;
+constexpr size_t kOptionFlags = 70;  // 0x40 wind measured
 constexpr WindSetup kWind = {kWindScale, kWindUnits, kWindUnitsLength, 230, 232};
 }  // namespace logsetup
 
@@ -40,7 +30,8 @@ public:
         : m_out(out), m_text(text), m_summary(summary), m_setup(setup), m_system(system),
           m_weighting(WeightingIndex(setup.I16(logsetup::kFreqWeighting))),
           m_peak1(WeightingIndex(setup.I16(logsetup::kPeak1Weighting))),
-          m_level(LOGSetup::WeightingDetectorIndex(setup.I16(logsetup::kFreqWeighting), setup.I16(logsetup::kDetector)))
+          m_level(LOGSetup::WeightingDetectorIndex(setup.I16(logsetup::kFreqWeighting),
+                                                   setup.I16(logsetup::kDetector)))
     {
     }
 
@@ -146,8 +137,8 @@ private:
         PairOfSets("Threshold:", [&](const MeasurementSet& set) { return Decibels(m_summary.I16(set.threshold)); });
         PairOfSets("Criterion:", [&](const MeasurementSet& set) { return Decibels(m_summary.I16(set.criterion)); });
         if (HasSetup())
-            Pair("Exchange Rate:", Decibels(m_setup.I16(logsetup::kOverallExchange) + 3), "Exchange Rate:",
-                 Decibels(m_setup.I16(logsetup::kCurrentExchange) + 3));
+            Pair("Exchange Rate:", Decibels(m_setup.I16(logsetup::kOverallExchangeRate) + 3), "Exchange Rate:",
+                 Decibels(m_setup.I16(logsetup::kCurrentExchangeRate) + 3));
         else
             Pair("Exchange Rate:", std::string(), "Exchange Rate:", std::string());
     }
@@ -256,14 +247,14 @@ private:
         }
 
         m_out << std::setprecision(2);
-        Exceedance("SPL Exceedance Level 1:", m_setup.F32(logsetup::kSplLevel1),
+        Exceedance("SPL Exceedance Level 1:", m_setup.F32(logsetup::kSplExceedance1),
                    m_summary.I32(SummaryFields::kSplExceedances1));
         m_out << std::setprecision(0);
-        Exceedance("SPL Exceedance Level 2:", m_setup.I16(logsetup::kSplLevel2),
+        Exceedance("SPL Exceedance Level 2:", m_setup.I16(logsetup::kSplExceedance2),
                    m_summary.I32(SummaryFields::kSplExceedances2));
-        Exceedance("Peak-1 Exceedance Level:", m_setup.I16(logsetup::kPeak1Level),
+        Exceedance("Peak-1 Exceedance Level:", m_setup.I16(logsetup::kPeak1Exceedance),
                    m_summary.I32(SummaryFields::kPeak1Exceedances));
-        Exceedance("Peak-2 Exceedance Level:", m_setup.I16(logsetup::kPeak2Level),
+        Exceedance("Peak-2 Exceedance Level:", m_setup.I16(logsetup::kPeak2Exceedance),
                    m_summary.I32(SummaryFields::kPeak2Exceedances));
         Line().Left(18, "Hysteresis:").Right(10, m_setup.I16(logsetup::kHysteresis)).SetLeft().End();
         Line().Left(18, "Overloaded:").Right(10, m_summary.I32(SummaryFields::kOverloads)).SetLeft().End();

@@ -21,7 +21,6 @@ constexpr size_t kSplLevel2 = 160;       // signed 16-bit whole dB, as the three
 constexpr size_t kPeak2Level = 162;
 constexpr size_t kPeak1Level = 164;
 constexpr size_t kHysteresis = 166;
-constexpr size_t kLnHistoryFlags = 168;  // 0x08 time history enabled
 constexpr WindSetup kWind = {kWindScale, kWindUnits, kWindUnitsLength, 270, 272};
 }  // namespace ssasetup
 
@@ -315,7 +314,7 @@ private:
             .End();
         Line()
             .Split(std::ios::left, 20, "Time History:", "History Records:")
-            .Left(21, Status(ssasetup::kLnHistoryFlags, 0x08))
+            .Left(21, Status(ssasetup::kLnFlags, 0x08))
             .Left(26, "Number History Records:")
             .Right(10, m_summary.I32(kHistoryRecords))
             .SetLeft()

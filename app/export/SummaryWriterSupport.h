@@ -7,6 +7,7 @@
 #include <ostream>
 #include <string>
 
+#include "KeptRecordFields.h"
 #include "ReportWriter.h"
 
 // One line of a report written cell by cell. Text layout: each cell is set
@@ -156,8 +157,11 @@ constexpr size_t kSpectralLnPercentiles = 3464;
 
 // The calibrator named in the system settings record: its serial number
 // (8 characters) and level in dB.
-inline std::string CalibratorSerial(const RecordView& system) { return system.Text(256, 8); }
-inline float CalibratorLevel(const RecordView& system) { return system.F32(252); }
+inline std::string CalibratorSerial(const RecordView& system)
+{
+    return system.Text(SystemFields::kCalibratorSerial, 8);
+}
+inline float CalibratorLevel(const RecordView& system) { return system.F32(SystemFields::kCalibratorLevel); }
 
 // Where one set of measurement values (the Current or the Overall set)
 // lies in the summary record.
