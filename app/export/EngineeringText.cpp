@@ -18,7 +18,8 @@ double ParseEngineeringDouble(const std::string& text)
         negative = *p++ == '-';
     double value = 0;
     // A second sign is no number, as the C library reads it.
-    if (p < end && *p != '+' && *p != '-' && std::from_chars(p, end, value, std::chars_format::general).ec != std::errc())
+    if (p < end && *p != '+' && *p != '-' &&
+        std::from_chars(p, end, value, std::chars_format::general).ec != std::errc())
         value = 0;
     if (negative)
         value = -value;

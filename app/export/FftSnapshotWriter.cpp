@@ -74,7 +74,8 @@ int ReportWriter::WriteFftSnapshots(std::ostream& out, ExportFormat format, cons
 {
     // Without the setup's bandwidth the line frequencies are unknown: a
     // spectrum under wrong frequencies is worse than none.
-    const FftBandwidth* bandwidth = setup.IsEmpty() ? nullptr : FindFftBandwidth(setup.I16(FftSetupFields::kBandwidthIndex));
+    const FftBandwidth* bandwidth =
+        setup.IsEmpty() ? nullptr : FindFftBandwidth(setup.I16(FftSetupFields::kBandwidthIndex));
     if (!Usable(out) || snapshots.GetAt(0) == nullptr || bandwidth == nullptr)
         return 1;
     const bool text = IsText(format);

@@ -139,7 +139,8 @@ void ReportWriter::WriteTalSlmSnapshotText(std::ostream& out, const SnapRec& r)
     out << std::endl;
     out << ComposeText("%15s    %8s    %8s    %8s", " ", "A Weight", "C Weight", "Flat") << std::endl;
     for (const WeightingRow& row : kWeightingRows)
-        out << ComposeText("%-15s  %6s dBA  %6s dBC  %6s dBF", row.label, FormatFixed(WeightingLevel(r, row, 0), 2).c_str(),
+        out << ComposeText("%-15s  %6s dBA  %6s dBC  %6s dBF", row.label,
+                           FormatFixed(WeightingLevel(r, row, 0), 2).c_str(),
                            FormatFixed(WeightingLevel(r, row, 1), 2).c_str(),
                            FormatFixed(WeightingLevel(r, row, 2), 2).c_str())
             << std::endl;
@@ -184,7 +185,8 @@ void ReportWriter::WriteTalRtaSnapshotText(std::ostream& out, const SnapRec& r)
     const std::time_t time = StandardTime(r);
     out << RecordLine(r, "***Record #%d***") << std::endl;
     out << ComposeText("%11s  %8s", "Date", "Time") << std::endl;
-    out << ComposeText("%11s  %8s", FormatLocalTime(time, "%d-%b-%Y").c_str(), FormatLocalTime(time, "%H:%M:%S").c_str())
+    out << ComposeText("%11s  %8s", FormatLocalTime(time, "%d-%b-%Y").c_str(),
+                       FormatLocalTime(time, "%H:%M:%S").c_str())
         << std::endl;
     out << std::endl;
     out << ComposeText("  %8s %9s %10s  %8s %9s %10s", "Freq.Hz", "Leq 1/3dB", "Live 1/3dB", "Freq.Hz", "Leq 1/3dB",

@@ -221,7 +221,8 @@ TEST(FftSnapshotWriter, TextLayout)
     snapshots.Add(FftSnapshot(3, kJan2nd2004));
     const auto setup = FftSetupRecord(0);
     const std::string text = Fft(snapshots, kTextFormat, View(setup));
-    const std::string row1 = "  0.5      0.3     40.5     20.3     80.5     40.3    120.5     60.3    160.5     80.3    \n";
+    const std::string row1 =
+        "  0.5      0.3     40.5     20.3     80.5     40.3    120.5     60.3    160.5     80.3    \n";
     EXPECT_EQ(text.substr(0, text.find(row1) + row1.size()), Lines({
         "Snapshot Records",
         "***Record #3 ***",
@@ -234,7 +235,8 @@ TEST(FftSnapshotWriter, TextLayout)
         row1.substr(0, row1.size() - 1),
     }));
     // Row 80 ends at the full bandwidth; a line without value is one character shorter.
-    const std::string row80 = " 40.0     20.0     80.0     40.0    120.0     60.0    160.0     80.0    200.0    ---     \n\n";
+    const std::string row80 =
+        " 40.0     20.0     80.0     40.0    120.0     60.0    160.0     80.0    200.0    ---     \n\n";
     EXPECT_EQ(text.substr(text.size() - row80.size()), row80);
     EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), 1 + 88);
 }
