@@ -1,38 +1,240 @@
 #pragma once
-// The report view: the right pane of the Translate view, which shows the data
-// of the download file item selected in the file tree as report lines.
+// The report view: the right pane of the Translate view. It loads the
+// download file of the data item selected in the file tree into its
+// measurement data set, chooses the report type of the item's data kind and
+// draws the report as a grid of text lines of one height, on the screen and,
+// page by page, on the printer and in print preview.
 //
-// Stand-in: offers the view's operations, remembers the data item it was
-// given, and shows no report yet; the report layouts come with the report
-// view itself.
+// Lines are numbered from 0; line n lies at y = n x line height on the
+// screen, and page line m at y = (m + 2) x line height on paper. Every line
+// drawer takes the device, an index within its section and the line number,
+// and writes its cells at the column positions that the report's layout
+// measured from sample texts just before.
 #include <string>
 
 #include <QAbstractScrollArea>
 
 #include "CView.h"
+#include "MeasDataSet.h"
+#include "ReportDC.h"
+
+class QPrinter;
+class HistogramMgr;
+class Translator;
 
 class CDataReport : public QAbstractScrollArea, public CView {
     Q_OBJECT
 public:
     CDataReport(CSdiDoc* doc, QWidget* parent);
+    ~CDataReport() override;
 
     QWidget* Widget() override { return this; }
     void OnInitialUpdate() override;
-    // Takes the file tree's selection; only data items of download files.
+    // Takes the file tree's selection: a data item of a download file loads
+    // the file and shows its report; any other selection empties the view.
     void OnUpdate(CView* sender, const ViewHint* hint) override;
 
+    // Empties the data set's managers and frees its kept blocks.
     void ClearData();
-    bool HasReport() const { return false; }
+    // A report type is set and the report has lines.
+    bool HasReport() const { return reportType_ != 0 && lineCount_ > 0; }
     void ExportData() {}
-    void FilePrint() {}
-    void FilePrintPreview() {}
+    void FilePrint();
+    void FilePrintPreview();
     void ViewDataInSpreadsheet() {}
 
     // The download file and the item label of the last data item selected.
     const std::string& FilePath() const { return filePath_; }
     const std::string& ItemLabel() const { return itemLabel_; }
+    int GetReportType() const { return reportType_; }
+    int GetLineCount() const { return lineCount_; }
+    const MeasDataSet& DataSet() const { return data_; }
+    int ScrollHeight() const { return scrollHeight_; }
+    int ScreenLineHeight() const { return screenLineHeight_; }
+
+    // The translation library the views made from now on load with (tests
+    // put a scripted one in); null for the real library.
+    static void SetTranslator(Translator* translator);
+
+    // Screen drawing of the lines inside the device's clip box (also the
+    // printing of report types without a print page of their own).
+    void OnDraw(ReportDC& dc);
+    // Printing: the printer font's line height, the lines per page and the
+    // pages of the job; then one page at a time on the page's drawing
+    // rectangle; then the end of the job.
+    int OnBeginPrinting(ReportDC& dc);
+    void OnPrint(ReportDC& dc, int page, const QRect& drawingRect);
+    void OnEndPrinting() {}
+    // The whole job on the printer (its page range when one is set);
+    // false when there is nothing to print or the printer cannot start.
+    bool PrintReport(QPrinter& printer);
+    int LinesPerPage() const { return linesPerPage_; }
+
+    // The column positions the last layout left (tests read them).
+    int Column(int k) const { return (k >= 0 && k < kColumns) ? columns_[k] : 0; }
+    int LeftEdge() const { return left_; }
+    int RightEdge() const { return right_; }
+
+    // ---- frame of every report -----------------------------------------
+    void DrawReportTitle(ReportDC& dc, const std::string& title, int line, int page);
+    void DrawTitleBlockLine(ReportDC& dc, unsigned index, int line);
+    void DrawNoticeLine(ReportDC& dc, const std::string& text, int line);
+    void DrawFirmwareNoticeLine(ReportDC& dc, int line);
+    // The text with its right edge at x; the alignment goes back to left.
+    static void DrawRightAligned(ReportDC& dc, int x, int y, const std::string& text);
+
+    // ---- layouts ----------------------------------------------------------
+    void LayoutFileInfoColumns(ReportDC& dc);
+    void LayoutIntervalColumns(ReportDC& dc);
+    void LayoutSsaIntervalColumns(ReportDC& dc) { LayoutIntervalColumns(dc); }
+    void LayoutObaIntervalColumns(ReportDC& dc);
+    void LayoutRt60Columns(ReportDC& dc);
+    void LayoutSpectrumColumns(ReportDC& dc);
+    void LayoutTalBandColumns(ReportDC& dc);
+    void LayoutSpectralLnColumns(ReportDC& dc);
+    void LayoutRunStopColumns(ReportDC& dc);
+    void LayoutTimeHistoryColumns(ReportDC& dc);
+    void LayoutCalCheckColumns(ReportDC& dc);
+    void LayoutDailyColumns(ReportDC& dc);
+    void LayoutHistogramColumns(ReportDC& dc);
+    void LayoutCalSettingsColumns(ReportDC& dc);
+    void LayoutSystemSetupColumns(ReportDC& dc);
+    void LayoutIsmSettingsColumns(ReportDC& dc);
+    void LayoutSettingsColumns(ReportDC& dc);
+    void LayoutSummaryColumns(ReportDC& dc);
+
+    // ---- line drawers -----------------------------------------------------
+    void DrawCalibrationSettingsLine(ReportDC& dc, unsigned index, int line);
+    void DrawIsmSettingsLine(ReportDC& dc, unsigned index, int line);
+    void DrawRunStopHeadings(ReportDC& dc, int line);
+    void DrawRunStopRow(ReportDC& dc, unsigned index, int line);
+    void DrawLogThNote(ReportDC& dc, int line);
+    void DrawSsaThNote(ReportDC& dc, int line);
+    void DrawTalThNote(ReportDC& dc, int line);
+    void DrawLogThHeadings(ReportDC& dc, int line);
+    void DrawSsaThHeadings(ReportDC& dc, int line);
+    void DrawTalThHeadings(ReportDC& dc, int line);
+    void DrawLogThRow(ReportDC& dc, unsigned index, int line);
+    void DrawSsaThRow(ReportDC& dc, unsigned index, int line);
+    void DrawTalThRow(ReportDC& dc, unsigned index, int line);
+    void DrawCalCheckHeadings(ReportDC& dc, int line);
+    void DrawCalCheckRow(ReportDC& dc, unsigned index, int line);
+    void DrawSplHistogramRow(ReportDC& dc, unsigned row, int line);
+    void DrawPeakHistogramRow(ReportDC& dc, unsigned row, int line);
+    void DrawUwPeakHistogramRow(ReportDC& dc, unsigned row, int line);
+    void DrawHistogramColumnHeads(ReportDC& dc, int line, int unused = 0);
+    void DrawSplHistogramTitle(ReportDC& dc, int line, int unused = 0);
+    void DrawPeakHistogramTitle(ReportDC& dc, int line, int unused = 0);
+    void DrawUwPeakHistogramTitle(ReportDC& dc, int line, int unused = 0);
+    void DrawSnapshotRecordsTitle(ReportDC& dc, int line, int unused = 0);
+    // One line of the Ln-table block of an interval or a day, at y.
+    void DrawLnTableRow(ReportDC& dc, unsigned index, int y, int lineCount, const uint32_t* bins, int baseLevel,
+                        int divisor);
+    void DrawLogIntervalHeadings(ReportDC& dc, unsigned index, int line);
+    void DrawLogIntervalLine(ReportDC& dc, unsigned index, int line);
+    void DrawSsaIntervalHeadings(ReportDC& dc, unsigned index, int line);
+    void DrawSsaIntervalLine(ReportDC& dc, unsigned index, int line);
+    void DrawObaIntervalHeadings(ReportDC& dc, unsigned index, int line);
+    void DrawDailyHeadings(ReportDC& dc, int line);
+    void DrawDailyRow(ReportDC& dc, unsigned index, int line);
+    void DrawSystemSettingsLine(ReportDC& dc, unsigned index, int line);
+
+    // ---- print pages ------------------------------------------------------
+    void PrintRunStopPage(ReportDC& dc, int page);
+    void PrintLogIntervalsPage(ReportDC& dc, int page);
+    void PrintSsaIntervalsPage(ReportDC& dc, int page);
+    void PrintLogTimeHistoryPage(ReportDC& dc, int page);
+    void PrintSsaTimeHistoryPage(ReportDC& dc, int page);
+    void PrintTalTimeHistoryPage(ReportDC& dc, int page);
+    void PrintCalCheckPage(ReportDC& dc, int page);
+    void PrintDailyHistoryPage(ReportDC& dc, int page);
+    void PrintHistogramsPage(ReportDC& dc, int page);
+    void PrintHistogramSections(ReportDC& dc, int first, int last, int page);
+    void PrintSystemSetupPage(ReportDC& dc, int page);
+    void PrintCalSettingsPage(ReportDC& dc, int page);
+    void PrintIsmSettingsPage(ReportDC& dc, int page);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void scrollContentsBy(int dx, int dy) override;
+
+public:
+    // What the drawers of one time-history report read of the mode setup
+    // record (the three types keep their fields at different places).
+    struct ThFields;
 
 private:
+    static constexpr int kColumns = 20;
+    // The three histogram tables of the histogram reports.
+    enum Histogram { kSpl, kPeak, kUwPeak };
+
+    // Line count of a report whose lines follow from its records; resizes
+    // the scroll range when it changed.
+    void UpdateLineCount(int count);
+    void SetScrollSizes(int height);
+    // The line height of the drawing in progress.
+    int LineY(const ReportDC& dc, int line) const;
+    // Reads the histogram options into the three histogram managers and
+    // returns their table rows.
+    void ConfigureHistograms(int rows[3]);
+    const HistogramMgr& HistogramOf(Histogram which) const;
+    void DrawHistogramRow(ReportDC& dc, Histogram which, unsigned row, int line);
+    void DrawStatsCells(ReportDC& dc, int y, const char* prefix, float level, int count, float percent,
+                        float seconds);
+    void DrawSectionTitle(ReportDC& dc, int line, const char* text);
+    void DrawHistogramLines(ReportDC& dc, int first, int last);
+
+    ThFields LogThFields() const;
+    ThFields SsaThFields() const;
+    ThFields TalThFields() const;
+    void DrawThNote(ReportDC& dc, int line, const ThFields& f);
+    void DrawThHeadings(ReportDC& dc, int line, const ThFields& f);
+    void DrawThRow(ReportDC& dc, unsigned index, int line, const ThFields& f);
+    std::string MarkerName(int marker) const;
+
+    // The common shape of the settings print pages: title, F lines of the
+    // title block, then entries.
+    struct PagePlan;
+    // The page plan of a report type with a print page of its own; false
+    // for the types printed through the screen drawing.
+    bool PagePlanOf(int type, PagePlan& plan);
+    // Pages of the print job of the report type (OnBeginPrinting).
+    int PrintPageCount();
+    void PrintPlannedPage(ReportDC& dc, int page, const PagePlan& plan);
+    // Pages of each histogram section: the SPL, peak and unweighted peak.
+    void CountHistogramPages();
+
+    MeasDataSet data_;
+    int histogramPages_[3] = {};
+    int left_ = 2;
+    int right_ = 0;
+    int lineHeight_ = 0;
+    int columns_[kColumns] = {};
+    int summaryPositions_[4] = {};
+    int lnColumns_[7] = {};
+    int excdColumns_[4] = {};
+    int fileInfoColumns_[2] = {};
+    int totalWidth_ = 0;
+    int lineCount_ = 0;
+    int linesPerPage_ = 0;
+    int reportType_ = 0;
+    int screenLineHeight_ = 0;
+    int printerLineHeight_ = 0;
+    int scrollHeight_ = 0;
     std::string filePath_;
     std::string itemLabel_;
 };
+
+// The data kind of a selection text (the download file's path, a backslash
+// and the item label, lower-cased) by the ending of its label; 0 when no
+// ending matches.
+int DataKindFromLabel(const std::string& text);
+// The report type and the first line count the view gives a data kind; both
+// 0 for a kind without a report.
+void ReportTypeOfDataKind(int dataKind, int* reportType, int* lineCount);
+// The screen title of a report type (type 1 by the measurement's mode); empty
+// for a type without a title.
+std::string ReportTitle(int reportType, int mode);
+// "Translation Error: %s" with the reason of a negative load result.
+void ShowTranslationError(int code);

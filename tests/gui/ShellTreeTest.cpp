@@ -175,6 +175,8 @@ TEST_F(TreeTest, FileItemsAndTheirSelectionReachTheReportView)
     EXPECT_EQ(Children(fileItem), (std::vector<std::string>{"1 .Sys Settings", "12 Intervals"}));
     EXPECT_EQ(CBinTreeView::ImageOf(fileItem->child(1)), 7);
 
+    // The report view loads the selected item; the file is no download.
+    prompter.Expect("Translation Error", platform::IDOK);
     tree->setCurrentItem(fileItem->child(1));
     EXPECT_EQ(report->FilePath(), file);
     EXPECT_EQ(report->ItemLabel(), "12 Intervals");

@@ -1,0 +1,127 @@
+// The calibration settings, the ISM settings and the calibration check log.
+#include "CDataReport.h"
+#include "ReportText.h"
+#include "SetupValueTexts.h"
+
+namespace {
+
+// The calibration record (output kind 50).
+constexpr size_t kCalOffset = 16;
+constexpr size_t kCalTime = 28;
+constexpr size_t kCalCheckTime = 32;
+constexpr size_t kCalCheckLevel = 36;
+
+// The ISM setup record (output kind 52).
+constexpr size_t kIsmExchangeRate = 62;
+constexpr size_t kIsmThreshold = 64;
+constexpr size_t kIsmDetector = 66;
+constexpr size_t kIsmWeighting = 68;
+constexpr size_t kIsmAcOutFilter = 72;
+constexpr size_t kIsmPeak1Weighting = 74;
+constexpr size_t kIsmRange = 76;
+
+}  // namespace
+
+void CDataReport::DrawCalibrationSettingsLine(ReportDC& dc, unsigned index, int line)
+{
+    PrinterFontScope font(dc);
+    const int y = LineY(dc, line);
+    const RecordView cal = data_.CalibrationView();
+    if (cal.IsEmpty() || index >= 11)
+        return;
+    auto dateAndTime = [&](const char* dateLabel, const char* timeLabel, uint32_t stamp) {
+        dc.TextOut(left_, y, dateLabel);
+        dc.TextOut(columns_[1], y, TimeText(stamp, "%d-%b-%Y"));
+        dc.TextOut(columns_[2], y, timeLabel);
+        dc.TextOut(columns_[3], y, TimeText(stamp, "%H:%M:%S"));
+    };
+    switch (index) {
+    case 0:
+        dc.TextOut(left_, y, "Calibration Offset:");
+        dc.TextOut(columns_[1], y, FormatReportNumber(cal.F32(kCalOffset), 1, 0));
+        break;
+    case 1: dateAndTime("Calibration Date:", "Calibration Time:", cal.U32(kCalTime)); break;
+    case 2: dateAndTime("Calib Check Date:", "Calib Check Time:", cal.U32(kCalCheckTime)); break;
+    case 3:
+        dc.TextOut(left_, y, "Calib Check Level:");
+        dc.TextOut(columns_[1], y, FormatReportNumber(cal.F32(kCalCheckLevel), 1, 0));
+        break;
+    default: break;
+    }
+}
+
+void CDataReport::DrawIsmSettingsLine(ReportDC& dc, unsigned index, int line)
+{
+    PrinterFontScope font(dc);
+    const int y = LineY(dc, line);
+    const RecordView setup = data_.SetupView();
+    if (setup.IsEmpty() || index >= 11)
+        return;
+    if (index == 0) {
+        dc.TextOut(left_, y, "Simple Sound Level Meter");
+        return;
+    }
+    std::string value;
+    const char* label = nullptr;
+    switch (index) {
+    case 1:
+        label = "Detector:";
+        ISMValueTexts::GetDetectorText(setup.U8(kIsmDetector), value);
+        break;
+    case 2:
+        label = "Weighting:";
+        SSAValueTexts::WeightingText(setup.U8(kIsmWeighting), value);
+        break;
+    case 3:
+        label = "Peak-1 Weighting:";
+        SSAValueTexts::Peak1WeightingText(setup.U8(kIsmPeak1Weighting), value);
+        break;
+    case 4:
+        label = "Range";
+        ISMValueTexts::GetRangeText(setup.U8(kIsmRange), value);
+        break;
+    case 5:
+        label = "AC-Out Filter:";
+        ISMValueTexts::GetAcOutputText(setup.U8(kIsmAcOutFilter), value);
+        break;
+    case 6:
+        label = "Threshold";
+        value = Printf("%d", setup.I16(kIsmThreshold));
+        break;
+    case 7:
+        label = "Exchange Rate:";
+        value = Printf("%d dB", setup.I16(kIsmExchangeRate) + 3);
+        break;
+    default: return;
+    }
+    dc.TextOut(left_ + dc.TextWidth("S"), y, label);
+    dc.TextOut(columns_[2], y, value);
+}
+
+void CDataReport::DrawCalCheckHeadings(ReportDC& dc, int line)
+{
+    PrinterFontScope font(dc);
+    const int y = LineY(dc, line);
+    const char* const heads[] = {"Rec #", "Date", "Time", "Level", "Offset", "Mode", "Status"};
+    dc.TextOut(left_, y, heads[0]);
+    for (int k = 1; k <= 6; ++k)
+        dc.TextOut(columns_[k], y, heads[k]);
+}
+
+void CDataReport::DrawCalCheckRow(ReportDC& dc, unsigned index, int line)
+{
+    PrinterFontScope font(dc);
+    const int y = LineY(dc, line);
+    const CalRecMgr& mgr = data_.Records().calibrations;
+    const CalRec* rec = index < static_cast<unsigned>(mgr.GetCount()) ? mgr.GetAt(static_cast<int>(index)) : nullptr;
+    if (!rec)
+        return;
+    std::string mode, status;
+    dc.TextOut(left_, y, Printf("%ld", static_cast<long>(rec->GetRecordNumber())));
+    dc.TextOut(columns_[1], y, TimeText(rec->GetTime(), "%d-%b-%Y"));
+    dc.TextOut(columns_[2], y, TimeText(rec->GetTime(), "%H:%M:%S"));
+    dc.TextOut(columns_[3], y, FormatReportNumber(rec->GetLevel(), 1, 0));
+    dc.TextOut(columns_[4], y, FormatReportNumber(rec->GetOffset(), 1, 0));
+    dc.TextOut(columns_[5], y, rec->GetModeText(mode));
+    dc.TextOut(columns_[6], y, rec->GetStatusText(status));
+}

@@ -1,0 +1,300 @@
+// The print pages: each printed page repeats the report's title with the page
+// number; the first page carries the title block, and the rows of the report
+// continue from page to page under the headings that each page repeats.
+//
+// Every page keeps its last line empty. Rows follow each other without gaps
+// or repeats, and the page count of the job comes from the same plan, so
+// every row of the report reaches paper exactly once.
+#include <algorithm>
+#include <functional>
+#include <vector>
+
+#include "CDataReport.h"
+#include "HistogramMgr.h"
+
+struct CDataReport::PagePlan {
+    using Heading = std::function<void(ReportDC&, int line)>;
+    using Row = std::function<void(ReportDC&, unsigned index, int line)>;
+
+    std::string title;
+    std::string laterTitle;  // empty: the title of page 1
+    void (CDataReport::*layout)(ReportDC&) = nullptr;
+    int blockLine = 3;   // page 1: title block indexes 0 .. blockCount - 1 from here
+    int blockCount = 11;
+    std::vector<std::pair<int, Heading>> headings;       // page 1: page line, drawer
+    std::vector<std::pair<int, Heading>> laterHeadings;  // further pages
+    int rowLine = 14;       // page 1: the first row's page line
+    int laterRowLine = 4;   // further pages
+    int rows = 0;           // rows of the report
+    int recordLines = 1;    // rows are printed in whole blocks of this many
+    Row row;
+};
+
+namespace {
+
+// Rows from page line `from` up to the line before the page's last line,
+// cut to whole records.
+int Capacity(int linesPerPage, int from, int recordLines)
+{
+    int capacity = std::max(1, linesPerPage - 1 - from);
+    if (recordLines > 1 && capacity >= recordLines)
+        capacity -= capacity % recordLines;
+    return capacity;
+}
+
+int PagesOf(int rows, int firstCapacity, int laterCapacity)
+{
+    if (rows <= firstCapacity)
+        return 1;
+    return 1 + (rows - firstCapacity + laterCapacity - 1) / laterCapacity;
+}
+
+const char* RunStopPrintTitle(int type)
+{
+    switch (type) {
+    case 6: return "Sound Level Meter Run / Stop Log";
+    case 26: return "FFT Run / Stop Log";
+    case 22: return "ZU-Reru Run / Stop Log";
+    default: return "SLM/RTA Run/Stop Log";
+    }
+}
+
+}  // namespace
+
+bool CDataReport::PagePlanOf(int type, PagePlan& plan)
+{
+    using namespace std::placeholders;
+    auto heading = [this](void (CDataReport::*drawer)(ReportDC&, int)) {
+        return [this, drawer](ReportDC& dc, int line) { (this->*drawer)(dc, line); };
+    };
+    auto indexed = [this](void (CDataReport::*drawer)(ReportDC&, unsigned, int), unsigned index) {
+        return [this, drawer, index](ReportDC& dc, int line) { (this->*drawer)(dc, index, line); };
+    };
+    auto rows = [this](void (CDataReport::*drawer)(ReportDC&, unsigned, int)) {
+        return [this, drawer](ReportDC& dc, unsigned index, int line) { (this->*drawer)(dc, index, line); };
+    };
+    // The settings reports: title, title block and their lines.
+    auto common = [&](const char* title, void (CDataReport::*layout)(ReportDC&), int blockCount,
+                      void (CDataReport::*drawer)(ReportDC&, unsigned, int)) {
+        plan.title = title;
+        plan.layout = layout;
+        plan.blockCount = blockCount;
+        plan.rowLine = blockCount + 3;
+        plan.rows = std::max(0, lineCount_ - 14);
+        plan.row = rows(drawer);
+    };
+    const RecordManagers& m = data_.Records();
+    switch (type) {
+    case 2: common("J57 System Setup", &CDataReport::LayoutSystemSetupColumns, 11, &CDataReport::DrawSystemSettingsLine); break;
+    case 11:
+        common("Calibration Settings", &CDataReport::LayoutCalSettingsColumns, 12,
+               &CDataReport::DrawCalibrationSettingsLine);
+        break;
+    case 15:
+        common("Integrating Sound Level Meter Settings", &CDataReport::LayoutIsmSettingsColumns, 12,
+               &CDataReport::DrawIsmSettingsLine);
+        break;
+    case 6: case 20: case 22: case 26:
+        plan.title = RunStopPrintTitle(type);
+        plan.layout = &CDataReport::LayoutRunStopColumns;
+        plan.blockLine = 2;
+        plan.headings = {{13, heading(&CDataReport::DrawRunStopHeadings)}};
+        plan.laterHeadings = {{3, heading(&CDataReport::DrawRunStopHeadings)}};
+        plan.rowLine = 14;
+        plan.rows = std::max(0, lineCount_ - 15);
+        plan.row = rows(&CDataReport::DrawRunStopRow);
+        break;
+    case 7:
+        plan.title = "Sound Level Meter Intervals";
+        plan.layout = &CDataReport::LayoutIntervalColumns;
+        plan.blockCount = 12;
+        for (unsigned i = 0; i < 3; ++i)
+            plan.headings.push_back({15 + static_cast<int>(i), indexed(&CDataReport::DrawLogIntervalHeadings, i)});
+        plan.laterHeadings = {{3, indexed(&CDataReport::DrawLogIntervalHeadings, 0)}};
+        plan.rowLine = 19;
+        plan.rows = m.intervals.GetReportLineCount();
+        plan.recordLines = m.intervals.GetLinesPerRecord();
+        plan.row = rows(&CDataReport::DrawLogIntervalLine);
+        break;
+    case 18:
+        plan.title = "Sound Level Meter / SLM/RTA Intervals";
+        plan.layout = &CDataReport::LayoutSsaIntervalColumns;
+        plan.blockCount = 12;
+        plan.headings = {{15, indexed(&CDataReport::DrawSsaIntervalHeadings, 0)},
+                         {16, indexed(&CDataReport::DrawSsaIntervalHeadings, 1)},
+                         {17, indexed(&CDataReport::DrawSsaIntervalHeadings, 2)},
+                         {19, indexed(&CDataReport::DrawSsaIntervalHeadings, 4)}};
+        plan.laterHeadings = {{3, indexed(&CDataReport::DrawSsaIntervalHeadings, 0)}};
+        plan.rowLine = 21;
+        plan.rows = m.ssaIntervals.GetReportLineCount();
+        plan.recordLines = m.ssaIntervals.GetLinesPerRecord(0);
+        plan.row = rows(&CDataReport::DrawSsaIntervalLine);
+        break;
+    case 8: case 19: case 21: {
+        auto note = type == 8 ? &CDataReport::DrawLogThNote
+                              : type == 19 ? &CDataReport::DrawSsaThNote : &CDataReport::DrawTalThNote;
+        auto heads = type == 8 ? &CDataReport::DrawLogThHeadings
+                               : type == 19 ? &CDataReport::DrawSsaThHeadings : &CDataReport::DrawTalThHeadings;
+        auto row = type == 8 ? &CDataReport::DrawLogThRow
+                             : type == 19 ? &CDataReport::DrawSsaThRow : &CDataReport::DrawTalThRow;
+        plan.title = type == 8    ? "Sound Level Meter Time History"
+                     : type == 19 ? "Sound Level Meter / RTA Time History"
+                                  : "ZU-Reru SLM Time History";
+        if (type == 21)
+            plan.laterTitle = "Sound Level Meter Time History";
+        plan.layout = &CDataReport::LayoutTimeHistoryColumns;
+        plan.headings = {{14, heading(note)}, {15, heading(heads)}};
+        plan.laterHeadings = {{2, heading(note)}, {3, heading(heads)}};
+        plan.rowLine = 16;
+        plan.rows = std::max(0, lineCount_ - 15);
+        plan.row = rows(row);
+        break;
+    }
+    case 14: case 16:
+        plan.title = type == 14 ? "Calibration Check Log" : "Daily Noise History";
+        plan.layout = type == 14 ? &CDataReport::LayoutCalCheckColumns : &CDataReport::LayoutDailyColumns;
+        plan.blockCount = 12;
+        plan.headings = {{15, heading(type == 14 ? &CDataReport::DrawCalCheckHeadings : &CDataReport::DrawDailyHeadings)}};
+        plan.laterHeadings = {{3, plan.headings[0].second}};
+        plan.rowLine = 16;
+        plan.rows = type == 14 ? std::max(0, lineCount_ - 15) : m.days.GetReportLineCount();
+        plan.recordLines = type == 16 ? m.days.GetLinesPerRecord() : 1;
+        plan.row = rows(type == 14 ? &CDataReport::DrawCalCheckRow : &CDataReport::DrawDailyRow);
+        break;
+    default: return false;
+    }
+    return true;
+}
+
+int CDataReport::PrintPageCount()
+{
+    if (reportType_ == 9 || reportType_ == 10) {
+        CountHistogramPages();
+        return histogramPages_[0] + histogramPages_[1] + histogramPages_[2];
+    }
+    PagePlan plan;
+    if (!PagePlanOf(reportType_, plan))
+        return 1;  // printed as the screen draws it: one page
+    const int first = Capacity(linesPerPage_, plan.rowLine, plan.recordLines);
+    const int later = Capacity(linesPerPage_, plan.laterRowLine, plan.recordLines);
+    return PagesOf(plan.rows, first, later);
+}
+
+void CDataReport::PrintPlannedPage(ReportDC& dc, int page, const PagePlan& plan)
+{
+    if (lineCount_ == 0 || page < 1)
+        return;
+    PrinterFontScope font(dc);
+    (this->*plan.layout)(dc);
+    const bool firstPage = page == 1;
+    DrawReportTitle(dc, firstPage || plan.laterTitle.empty() ? plan.title : plan.laterTitle, 0, page);
+    if (firstPage)
+        for (int i = 0; i < plan.blockCount; ++i)
+            DrawTitleBlockLine(dc, static_cast<unsigned>(i), plan.blockLine + i);
+    for (const auto& [line, draw] : firstPage ? plan.headings : plan.laterHeadings)
+        draw(dc, line);
+
+    const int firstCapacity = Capacity(linesPerPage_, plan.rowLine, plan.recordLines);
+    const int laterCapacity = Capacity(linesPerPage_, plan.laterRowLine, plan.recordLines);
+    const int start = firstPage ? 0 : firstCapacity + (page - 2) * laterCapacity;
+    const int count = std::min(firstPage ? firstCapacity : laterCapacity, plan.rows - start);
+    const int rowLine = firstPage ? plan.rowLine : plan.laterRowLine;
+    for (int i = 0; i < count; ++i)
+        plan.row(dc, static_cast<unsigned>(start + i), rowLine + i);
+}
+
+#define PLANNED_PAGE(name, type)                  \
+    void CDataReport::name(ReportDC& dc, int page) \
+    {                                             \
+        PagePlan plan;                            \
+        if (PagePlanOf(type, plan))               \
+            PrintPlannedPage(dc, page, plan);     \
+    }
+
+PLANNED_PAGE(PrintSystemSetupPage, 2)
+PLANNED_PAGE(PrintCalSettingsPage, 11)
+PLANNED_PAGE(PrintIsmSettingsPage, 15)
+PLANNED_PAGE(PrintLogIntervalsPage, 7)
+PLANNED_PAGE(PrintSsaIntervalsPage, 18)
+PLANNED_PAGE(PrintLogTimeHistoryPage, 8)
+PLANNED_PAGE(PrintSsaTimeHistoryPage, 19)
+PLANNED_PAGE(PrintTalTimeHistoryPage, 21)
+PLANNED_PAGE(PrintCalCheckPage, 14)
+PLANNED_PAGE(PrintDailyHistoryPage, 16)
+
+void CDataReport::PrintRunStopPage(ReportDC& dc, int page)
+{
+    PagePlan plan;
+    if (PagePlanOf(reportType_, plan))
+        PrintPlannedPage(dc, page, plan);
+}
+
+// ---- histogram sections ------------------------------------------------
+// Each table starts a page of its own. A section's first page holds the
+// title block, the table's title and heads and rows from page line 19; its
+// further pages the title and heads again and rows from page line 7.
+
+namespace {
+
+int HistogramFirstRows(int linesPerPage)
+{
+    return std::max(1, linesPerPage - 19);
+}
+
+int HistogramLaterRows(int linesPerPage)
+{
+    return std::max(1, linesPerPage - 7);
+}
+
+}  // namespace
+
+void CDataReport::CountHistogramPages()
+{
+    int rows[3];
+    ConfigureHistograms(rows);
+    for (int s = 0; s < 3; ++s)
+        histogramPages_[s] =
+            rows[s] > 0 ? PagesOf(rows[s], HistogramFirstRows(linesPerPage_), HistogramLaterRows(linesPerPage_)) : 0;
+}
+
+void CDataReport::PrintHistogramsPage(ReportDC& dc, int page)
+{
+    if (lineCount_ == 0)
+        return;
+    const int first = (page - 1) * linesPerPage_;
+    const int last = std::min(lineCount_ - 1, first + linesPerPage_ - 1);
+    PrinterFontScope font(dc);
+    LayoutHistogramColumns(dc);
+    PrintHistogramSections(dc, first, last, page);
+}
+
+void CDataReport::PrintHistogramSections(ReportDC& dc, int, int, int page)
+{
+    int rows[3];
+    ConfigureHistograms(rows);
+    int sectionStart = 1;
+    for (int s = 0; s < 3; ++s) {
+        const int pages = histogramPages_[s];
+        if (page < sectionStart || page >= sectionStart + pages) {
+            sectionStart += pages;
+            continue;
+        }
+        const int k = page - sectionStart + 1;
+        DrawReportTitle(dc, "Sound Level Meter Histograms", 1, page);
+        const Histogram which = static_cast<Histogram>(s);
+        const char* const titles[] = {"SPL Histogram", "Peak Histogram", "Unweighted Peak Histogram"};
+        const int headLine = k == 1 ? 17 : 5;
+        if (k == 1)
+            for (unsigned i = 0; i <= 10; ++i)
+                DrawTitleBlockLine(dc, i, 5 + static_cast<int>(i));
+        DrawSectionTitle(dc, headLine, titles[s]);
+        DrawHistogramColumnHeads(dc, headLine + 1);
+        const int firstRows = HistogramFirstRows(linesPerPage_);
+        const int laterRows = HistogramLaterRows(linesPerPage_);
+        const int start = k == 1 ? 0 : firstRows + (k - 2) * laterRows;
+        const int count = std::min(k == 1 ? firstRows : laterRows, rows[s] - start);
+        for (int i = 0; i < count; ++i)
+            DrawHistogramRow(dc, which, static_cast<unsigned>(start + i), headLine + 2 + i);
+        return;
+    }
+}

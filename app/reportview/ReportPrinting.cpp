@@ -1,0 +1,101 @@
+// Printing and print preview through Qt's printer: the printer font, the
+// lines per page and the page count, then one print page per printed page.
+#include <algorithm>
+
+#include <QPainter>
+#include <QPrintDialog>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
+
+#include "CDataReport.h"
+
+int CDataReport::OnBeginPrinting(ReportDC& dc)
+{
+    const ReportFont previous = dc.SelectFont(ReportFont::Printer);
+    printerLineHeight_ = std::max(1, dc.LineHeight());
+    dc.SelectFont(previous);
+    const int pageHeight = dc.ClipBox().height();
+    linesPerPage_ = (pageHeight - 4 * printerLineHeight_) / printerLineHeight_ - 1;
+    return std::max(1, PrintPageCount());
+}
+
+void CDataReport::OnPrint(ReportDC& dc, int page, const QRect& drawingRect)
+{
+    const int halfInchX = dc.PixelsPerInchX() / 2;
+    left_ = std::max(halfInchX, drawingRect.left());
+    right_ = std::min(drawingRect.width() - halfInchX, drawingRect.left() + drawingRect.width());
+    if (!dc.IsPrinting()) {
+        OnDraw(dc);
+        return;
+    }
+    lineHeight_ = printerLineHeight_;
+    const ReportFont previous = dc.SelectFont(ReportFont::Printer);
+    LayoutFileInfoColumns(dc);
+    switch (reportType_) {
+    case 2: PrintSystemSetupPage(dc, page); break;
+    case 6: case 20: case 22: case 26: PrintRunStopPage(dc, page); break;
+    case 7: PrintLogIntervalsPage(dc, page); break;
+    case 8: PrintLogTimeHistoryPage(dc, page); break;
+    case 9: case 10: PrintHistogramsPage(dc, page); break;
+    case 11: PrintCalSettingsPage(dc, page); break;
+    case 14: PrintCalCheckPage(dc, page); break;
+    case 15: PrintIsmSettingsPage(dc, page); break;
+    case 16: PrintDailyHistoryPage(dc, page); break;
+    case 18: PrintSsaIntervalsPage(dc, page); break;
+    case 19: PrintSsaTimeHistoryPage(dc, page); break;
+    case 21: PrintTalTimeHistoryPage(dc, page); break;
+    default:
+        // Without a print page of its own a report prints as the screen
+        // draws it, in the printer font.
+        OnDraw(dc);
+        break;
+    }
+    dc.SelectFont(previous);
+}
+
+bool CDataReport::PrintReport(QPrinter& printer)
+{
+    if (!HasReport())
+        return false;
+    QPainter painter;
+    if (!painter.begin(&printer))
+        return false;
+    const QRect page(QPoint(0, 0), printer.pageLayout().paintRectPixels(printer.resolution()).size());
+    QtReportDC dc(painter, printer, true, page);
+    const int pages = OnBeginPrinting(dc);
+    int from = 1;
+    int to = pages;
+    if (printer.printRange() == QPrinter::PageRange && printer.fromPage() > 0) {
+        from = std::max(1, printer.fromPage());
+        to = std::min(pages, printer.toPage() > 0 ? printer.toPage() : pages);
+    }
+    for (int k = from; k <= to; ++k) {
+        if (k > from)
+            printer.newPage();
+        OnPrint(dc, k, page);
+    }
+    OnEndPrinting();
+    painter.end();
+    return true;
+}
+
+void CDataReport::FilePrint()
+{
+    if (!HasReport())
+        return;
+    QPrinter printer(QPrinter::HighResolution);
+    QPrintDialog dialog(&printer, this);
+    dialog.setMinMax(1, 9999);
+    if (dialog.exec() == QDialog::Accepted)
+        PrintReport(printer);
+}
+
+void CDataReport::FilePrintPreview()
+{
+    if (!HasReport())
+        return;
+    QPrinter printer(QPrinter::HighResolution);
+    QPrintPreviewDialog preview(&printer, this);
+    connect(&preview, &QPrintPreviewDialog::paintRequested, this, [this](QPrinter* p) { PrintReport(*p); });
+    preview.exec();
+}

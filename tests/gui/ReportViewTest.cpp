@@ -1,0 +1,178 @@
+// The report view: data kinds, loading, notices, the title line and block.
+#include <QPrinter>
+
+#include "ReportText.h"
+#include "ReportViewTestSupport.h"
+
+using namespace reporttest;
+
+TEST(ReportDataKinds, EndingsInTheirOrder)
+{
+    const struct {
+        const char* text;
+        int kind;
+    } cases[] = {
+        {"/d/a.slmdl\\12 ssa run/stops", 59}, {"/d/a.slmdl\\12 run/stops", 4},
+        {"/d/a.slmdl\\3 rta events", 21},     {"/d/a.slmdl\\3 events", 1},
+        {"/d/a.slmdl\\1 tal time hist samples", 61}, {"/d/a.slmdl\\1 .time hist samples", 57},
+        {"/d/a.slmdl\\1 time hist samples", 0},  {"/d/a.slmdl\\2 event th spectra", 13},
+        {"/d/a.slmdl\\1 ssa summary", 73},    {"/d/a.slmdl\\1 .summary", 55},
+        {"summary", 8},                       {"ummary", 0},
+        {"/d/a.slmdl\\1 .SYS SETTINGS", 0},   {"/d/a.slmdl\\2 fft settings", 63},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(DataKindFromLabel(c.text), c.kind) << c.text;
+}
+
+TEST(ReportDataKinds, TranslationErrorTexts)
+{
+    testsupport::ScriptedPrompter prompter;
+    prompter.Expect("Translation Error: Bad download file name in directory", platform::IDOK);
+    prompter.Expect(platform::IDOK);
+    ShowTranslationError(-301);
+    ShowTranslationError(-319);
+    ShowTranslationError(5);
+    ASSERT_EQ(prompter.Boxes().size(), 2u);
+    EXPECT_EQ(prompter.Boxes()[1].text, "Translation Error: -319");
+}
+
+class ReportView : public ReportFixture {};
+
+TEST_F(ReportView, CalibrationSettingsWithTitleAndTitleBlock)
+{
+    translation.Add(SystemRecord())
+        .Add(OutputRecordBuilder(53).Text(14, "MYSETUP ").Text(24, "Road survey"))
+        .Add(OutputRecordBuilder(50).F32(16, 1.25f).U32(28, 86400).U32(32, 90061).F32(36, 999.0f));
+    Select("1 .Cal Settings");
+    EXPECT_EQ(report->GetReportType(), 11);
+    EXPECT_EQ(report->GetLineCount(), 18);
+    EXPECT_TRUE(report->HasReport());
+    const auto lines = ScreenLines();
+    EXPECT_EQ(lines[1].substr(0, 24), "J57 Calibration Settings");
+    EXPECT_EQ(lines[3], "File Translated: | " + file);
+    EXPECT_EQ(lines[4], "Model/Serial Number: | 57 / A1234");
+    EXPECT_EQ(lines[5], "Firm/Software Revs: | 3.116 / 3.120");
+    EXPECT_EQ(lines[6], "Name:  | Site meter");
+    EXPECT_EQ(lines[9], "Setup/Setup Descr: | mysetup.log / Road survey");
+    EXPECT_EQ(lines[10], "Location: | North gate");
+    EXPECT_EQ(lines[12], "Note2: | Note two");
+    EXPECT_EQ(lines[13], "");
+    EXPECT_EQ(lines[14], "Calibration Offset: | 1.3");
+    EXPECT_EQ(lines[15], "Calibration Date: | 02-Jan-1970 | Calibration Time: | 00:00:00");
+    EXPECT_EQ(lines[16], "Calib Check Date: | 02-Jan-1970 | Calib Check Time: | 01:01:01");
+    EXPECT_EQ(lines[17], "Calib Check Level: |  --- ");
+}
+
+TEST_F(ReportView, TitleBlockNeedsTheSystemRecordAndShowsAMissingHeader)
+{
+    translation.Add(OutputRecordBuilder(50));
+    Select("1 .Cal Settings");
+    auto lines = ScreenLines();
+    EXPECT_EQ(lines[3], "");
+    EXPECT_EQ(lines[14], "Calibration Offset: | 0.0");
+
+    translation.Add(SystemRecord());
+    translation.firmwareLine = "3.116";  // no blank: no version
+    Select("1 .Cal Settings");
+    lines = ScreenLines();
+    EXPECT_EQ(lines[5], "Firm/Software Revs: |  / 3.120");
+}
+
+TEST_F(ReportView, IsmSettingsLines)
+{
+    translation.Add(SystemRecord())
+        .Add(OutputRecordBuilder(52).I16(62, 2).I16(64, 80).U8(66, 3).U8(68, 1).U8(72, 1).U8(74, 5).U8(76, 2));
+    Select("1 ISM Settings");
+    EXPECT_EQ(report->GetReportType(), 15);
+    const auto lines = ScreenLines();
+    EXPECT_EQ(lines[14], "Simple Sound Level Meter");
+    EXPECT_EQ(lines[15], "Detector: | ");
+    EXPECT_EQ(lines[16], "Weighting: | C");
+    EXPECT_EQ(lines[17], "Peak-1 Weighting: | Flat");
+    EXPECT_EQ(lines[18], "Range | High");
+    EXPECT_EQ(lines[19], "AC-Out Filter: | Weighted");
+    EXPECT_EQ(lines[20], "Threshold | 80");
+    EXPECT_EQ(lines[21], "Exchange Rate: | 5 dB");
+    EXPECT_EQ(lines[22], "");
+}
+
+TEST_F(ReportView, NonDataSelectionsEmptyTheView)
+{
+    translation.Add(SystemRecord()).Add(OutputRecordBuilder(50));
+    Select("1 .Cal Settings");
+    ASSERT_TRUE(report->HasReport());
+    Select("");  // the file node itself
+    EXPECT_FALSE(report->HasReport());
+
+    Select("1 .Cal Settings", dir + "/UPPER.SLMDL");
+    EXPECT_TRUE(prompter.Boxes().empty()) << "a missing file shows no message";
+    EXPECT_TRUE(report->DataSet().CalibrationView().IsEmpty());
+    std::ofstream(dir + "/UPPER.SLMDL") << "x";
+    Select("1 .Cal Settings", dir + "/UPPER.SLMDL");
+    EXPECT_EQ(report->GetReportType(), 11);
+    std::remove((dir + "/UPPER.SLMDL").c_str());
+
+    Select("1 Unknown Thing");
+    EXPECT_EQ(report->GetReportType(), 0);
+    EXPECT_FALSE(report->HasReport());
+}
+
+TEST_F(ReportView, OtherModelsAndOldFirmwareGetTheirNotices)
+{
+    translation.model = 46;
+    Select("3 Run/Stops");
+    EXPECT_EQ(report->GetReportType(), 34);
+    EXPECT_EQ(report->GetLineCount(), 10);
+    EXPECT_EQ(ScreenLines()[1], "J57 Utility displays and exports J57 download files only.");
+
+    translation.model = 57;
+    translation.version = 0.9f;
+    prompter.Expect("was created by an J57 with firmware version\n0.900\nwhich is unsupported", platform::IDOK);
+    Select("3 Run/Stops");
+    EXPECT_EQ(prompter.Pending(), 0u);
+    EXPECT_EQ(report->GetReportType(), 35);
+    EXPECT_EQ(report->GetLineCount(), 10);
+    EXPECT_EQ(ScreenLines()[1], "J57 Utility supports download files from firmware version 1.000 or greater");
+}
+
+TEST_F(ReportView, TranslationErrorIsShownOnce)
+{
+    translation.Add(SystemRecord());
+    translation.failure = -314;
+    prompter.Expect("Translation Error: Error reading file", platform::IDOK);
+    Select("1 .Cal Settings");
+    EXPECT_EQ(prompter.Boxes().size(), 1u);
+}
+
+TEST_F(ReportView, TooManyLinesForTheScrollRange)
+{
+    for (int i = 0; i < 4000; ++i)
+        translation.Add(OutputRecordBuilder(4).U32(20, static_cast<uint32_t>(i)));
+    const int h = report->ScreenLineHeight();
+    prompter.Expect(Printf("Can only display %d lines out of %d.", 32766 / h, (4015 * h) / h), platform::IDOK);
+    Select("4000 Run/Stops");
+    EXPECT_EQ(report->GetLineCount(), 4015);
+    EXPECT_EQ(report->ScrollHeight(), 32766);
+}
+
+TEST_F(ReportView, PrintsToPdf)
+{
+    translation.Add(SystemRecord());
+    for (int i = 0; i < 150; ++i)
+        translation.Add(OutputRecordBuilder(4).U32(4, 1000).I16(10, 1).U32(20, static_cast<uint32_t>(i)));
+    Select("150 Run/Stops");
+    const std::string pdf = dir + "/report.pdf";
+    {
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(QString::fromStdString(pdf));
+        ASSERT_TRUE(report->PrintReport(printer));
+    }
+    std::ifstream in(pdf, std::ios::binary);
+    const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    size_t pages = 0;
+    for (size_t at = bytes.find("/Type /Page\n"); at != std::string::npos; at = bytes.find("/Type /Page\n", at + 1))
+        ++pages;
+    EXPECT_GE(pages, 2u);
+    std::remove(pdf.c_str());
+}
