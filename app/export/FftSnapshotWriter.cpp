@@ -4,26 +4,17 @@
 #include <iomanip>
 
 #include "ExportFields.h"
-#include "FftBandwidth.h"
+#include "FftSpectrumTable.h"
 #include "KeptRecordFields.h"
 #include "ReportNumbers.h"
 #include "ReportWriter.h"
 
 namespace {
 
-constexpr int kSpectrumLines = 401;  // 0 Hz to the full bandwidth
-constexpr int kRows = 80;            // text layout: lines 1 to 400 in five columns of 80
-constexpr int kColumns = 5;
-
-std::string FrequencyText(const FftBandwidth& bandwidth, int line)
-{
-    return FormatFixed(line * bandwidth.lineSpacing, bandwidth.frequencyDecimals, bandwidth.frequencyWidth);
-}
-
 // A text cell: frequency, three blanks, the level in 6 and four blanks.
 std::string TextCell(const FftBandwidth& bandwidth, const SnapRec& r, int line)
 {
-    return FrequencyText(bandwidth, line) + "   " + FormatReportNumber(r.GetSpectrumLine(line), 1, 6) + "    ";
+    return FftFrequencyText(bandwidth, line) + "   " + FormatReportNumber(r.GetSpectrumLine(line), 1, 6) + "    ";
 }
 
 void WriteTextBlock(std::ostream& out, const FftBandwidth& bandwidth, const SnapRec& r)
@@ -37,15 +28,9 @@ void WriteTextBlock(std::ostream& out, const FftBandwidth& bandwidth, const Snap
         << std::endl;
     out << ComposeText("%14s  %6s dB", "SPL:", FormatFixed(r.GetSpl(), 2).c_str()) << std::endl;
     out << std::endl;
-    out << ComposeText("%7s  %8s  %7s  %8s %7s %8s %7s %8s %7s %8s", "Freq. Hz", "Level dB", "Freq. Hz", "Level dB",
-                       "Freq. Hz", "Level dB", "Freq. Hz", "Level dB", "Freq. Hz", "Level dB")
-        << std::endl;
+    out << FftTableHeading() << std::endl;
     out << TextCell(bandwidth, r, 0) << std::endl;
-    for (int row = 1; row <= kRows; ++row) {
-        for (int column = 0; column < kColumns; ++column)
-            out << TextCell(bandwidth, r, row + kRows * column);
-        out << std::endl;
-    }
+    WriteFftTableRows(out, [&](int line) { return TextCell(bandwidth, r, line); });
     out << std::endl;
 }
 
@@ -60,8 +45,8 @@ void WriteCsvBlock(std::ostream& out, const FftBandwidth& bandwidth, const SnapR
     CsvField(CsvField(CsvField(out, "SPL:"), FormatReportNumber(r.GetSpl(), 1, 0)), "dB") << std::endl;
     out << std::endl;
     CsvField(CsvField(out, "Freq. Hz"), "Level dB") << std::endl;
-    for (int line = 0; line < kSpectrumLines; ++line) {
-        CsvField(out, FrequencyText(bandwidth, line));
+    for (int line = 0; line < kFftSpectrumLines; ++line) {
+        CsvField(out, FftFrequencyText(bandwidth, line));
         CsvField(out, FormatReportNumber(r.GetSpectrumLine(line), 1, 0)) << std::endl;
     }
     out << std::endl;

@@ -67,6 +67,10 @@ public:
     int WriteSsaSummary(std::ostream& out, ExportFormat format, const RecordView& summary,
                         const RecordView& systemRecord, const RecordView& setup);
 
+    // The FFT analyser's summary: start, end and run time, the analyser
+    // settings and the averaged 401-line spectrum.
+    int WriteFftSummary(std::ostream& out, ExportFormat format, const RecordView& summary, const RecordView& setup);
+
     // The integrating meter's summary: start and elapsed time, then the
     // average, SEL and peak levels and the Lmax and Lmin of every detector
     // for the A, C and Flat weightings, each with its time.

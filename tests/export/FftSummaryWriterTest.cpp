@@ -1,0 +1,142 @@
+// The FFT analyser's summary.
+#include <gtest/gtest.h>
+
+#include <sstream>
+#include <vector>
+
+#include "ReportWriter.h"
+#include "SummaryRecordFixture.h"
+#include "WriterTestSupport.h"
+
+using summaryfixture::kStart;
+using testsupport::OutputRecordBuilder;
+using writertest::Lines;
+using writertest::Written;
+
+namespace {
+
+// An hour's measurement whose spectrum rises 0.25 dB a line from 10 dB;
+// line 5 was not measured.
+OutputRecordBuilder FftSummaryRecord()
+{
+    OutputRecordBuilder record(55);
+    record.F32(0x144, 3600.0f).U32(0x35C, kStart).U32(0x14C0, kStart + 3600);
+    record.FloatRamp(0xE7C, 401, 10.0f, 0.25f).F32(0xE7C + 4 * 5, 999.0f);
+    return record;
+}
+
+// 0 - 200 Hz, Hanning, overload skip on, an average count stored as 0xFFFE.
+OutputRecordBuilder FftSetupRecord(int bandwidth = 0, int window = 1)
+{
+    return OutputRecordBuilder(63).I16(0x3C, bandwidth).I16(0x40, window).I16(0x42, 1).U16(0x44, 0xFFFE);
+}
+
+std::string Summary(ExportFormat format, const RecordView& setup)
+{
+    return Written([&](ReportWriter& writer, std::ostream& out) {
+        out << std::setprecision(3);  // as the common header leaves it
+        writer.WriteFftSummary(out, format, writertest::View(FftSummaryRecord()), setup);
+    });
+}
+
+std::vector<std::string> SplitLines(const std::string& text)
+{
+    std::vector<std::string> lines;
+    std::istringstream in(text);
+    for (std::string line; std::getline(in, line);)
+        lines.push_back(line);
+    return lines;
+}
+
+}  // namespace
+
+TEST(FftSummaryWriter, TextLayout)
+{
+    const auto setup = FftSetupRecord();
+    const std::string text = Summary(kTextFormat, writertest::View(setup));
+    const std::string head = Lines({
+        "Overall Measurement",
+        "Start Time:    09-Jun-2003 14:05:09 End Time:  09-Jun-2003 15:05:09",
+        "Run Time:      01:00:00            ",
+        "",
+        "Bandwidth:     0 - 200 Hz          ",
+        "Average Count: -2",
+        "Window:        Hanning",
+        "Overload Skip: Enabled",
+        "",
+        "Freq. Hz  Level dB  Freq. Hz  Level dB Freq. Hz Level dB Freq. Hz Level dB Freq. Hz Level dB",
+        "  0.0    10.00",
+        "  0.5    10.25     40.5    30.25     80.5    50.25    120.5    70.25    160.5    90.25    ",
+    });
+    EXPECT_EQ(text.substr(0, head.size()), head);
+    const auto lines = SplitLines(text);
+    ASSERT_EQ(lines.size(), 91u);
+    EXPECT_EQ(lines[15], "  2.5   999.00     42.5    31.25     82.5    51.25    122.5    71.25    162.5    91.25    ");
+    EXPECT_EQ(lines[90], " 40.0    30.00     80.0    50.00    120.0    70.00    160.0    90.00    200.0   110.00    ");
+}
+
+TEST(FftSummaryWriter, CsvLayout)
+{
+    const auto setup = FftSetupRecord();
+    const std::string csv = Summary(kCsvFormat, writertest::View(setup));
+    const std::string head = Lines({
+        "\"Overall Measurement\",",
+        "\"Start Time:\",\"09-Jun-2003 14:05:09\",\"End Time:\",\"09-Jun-2003 15:05:09\",",
+        "\"Run Time:\",\"01:00:00\",",
+        "",
+        "\"Bandwidth:\",\"0 - 200 Hz\",",
+        "\"Average Count:\",\"-2\",",
+        "\"Window:\",\"Hanning\",",
+        "\"Overload Skip:\",\"Enabled\",",
+        "",
+        "\"Freq. Hz\",\"Level dB\",",
+        "\"0.000\",\"10.000\",",
+        "\"0.500\",\"10.250\",",
+    });
+    EXPECT_EQ(csv.substr(0, head.size()), head);
+    const auto lines = SplitLines(csv);
+    ASSERT_EQ(lines.size(), 411u);
+    EXPECT_EQ(lines[15], "\"2.500\",\"999.000\",");  // the stored mark, as a number
+    EXPECT_EQ(lines[410], "\"200.000\",\"110.000\",");
+}
+
+TEST(FftSummaryWriter, WidestBandwidthAndAWindowOutsideTheTable)
+{
+    const auto setup = FftSetupRecord(6, 3);
+    const auto lines = SplitLines(Summary(kTextFormat, writertest::View(setup)));
+    ASSERT_EQ(lines.size(), 91u);
+    EXPECT_EQ(lines[4], "Bandwidth:     0 - 20K Hz          ");
+    EXPECT_EQ(lines[6], "Window:        ");
+    EXPECT_EQ(lines[90].substr(lines[90].size() - 22), "    20000   110.00    ");
+    EXPECT_EQ(lines[90].substr(0, 5), " 4000");
+}
+
+TEST(FftSummaryWriter, WithoutTheSetupTheSpectrumIsLeftOut)
+{
+    // The line frequencies depend on the bandwidth.
+    const auto unknownBandwidth = FftSetupRecord(7);
+    for (const auto& setup : {RecordView(), writertest::View(unknownBandwidth)}) {
+        const auto lines = SplitLines(Summary(kTextFormat, setup));
+        ASSERT_EQ(lines.size(), 9u);
+        EXPECT_EQ(lines[4], "Bandwidth:                         ");
+    }
+    const auto empty = Summary(kCsvFormat, RecordView());
+    EXPECT_NE(empty.find("\"Window:\",\"\",\n\"Overload Skip:\",\"\",\n\n"), std::string::npos);
+    EXPECT_EQ(empty.find("Freq"), std::string::npos);
+}
+
+TEST(FftSummaryWriter, NothingForAFailedStreamOrAMissingSummary)
+{
+    const auto setup = FftSetupRecord();
+    EXPECT_EQ(Written([&](ReportWriter& writer, std::ostream& out) {
+                  writer.WriteFftSummary(out, kTextFormat, RecordView(), writertest::View(setup));
+              }),
+              "");
+    EXPECT_EQ(Written(
+                  [&](ReportWriter& writer, std::ostream& out) {
+                      writer.WriteFftSummary(out, kCsvFormat, writertest::View(FftSummaryRecord()),
+                                             writertest::View(setup));
+                  },
+                  true),
+              "");
+}
