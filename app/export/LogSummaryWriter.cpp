@@ -8,6 +8,7 @@
 #include "ReportNumbers.h"
 #include "ReportWriter.h"
 #include "SetupValueTexts.h"
+#include "SSASetup.h"
 #include "SummaryWriterSupport.h"
 
 namespace {
@@ -309,19 +310,11 @@ private:
         Line().Left(20, "Cal Record Count:").Left(10, m_summary.I32(SummaryFields::kCalRecords)).End();
     }
 
-    // "Enabled" or "Disabled"; empty when the setup is not known.
-    std::string Status(size_t flagsOffset, int mask) const
-    {
-        if (!HasSetup())
-            return "";
-        return (m_setup.U8(flagsOffset) & mask) ? "Enabled" : "Disabled";
-    }
-
     void Records()
     {
         Line()
             .Left(20, "Interval Records:")
-            .Left(21, Status(logsetup::kIntervalFlags, 0x80))
+            .Left(21, SwitchStatus(m_setup, SSASetup::IsBit80Set(m_setup.U8(logsetup::kIntervalFlags))))
             .CsvEmpty()
             .Left(26, "Number Interval Records:")
             .Right(10, m_summary.I32(SummaryFields::kIntervalRecords))
@@ -329,7 +322,7 @@ private:
             .End();
         Line()
             .Left(20, "Time History:")
-            .Left(21, Status(logsetup::kHistoryFlags, 0x08))
+            .Left(21, SwitchStatus(m_setup, SSASetup::IsBit08Set(m_setup.U8(logsetup::kHistoryFlags))))
             .CsvEmpty()
             .Left(26, "Number History Records:")
             .Right(10, m_summary.I32(SummaryFields::kHistoryRecords))

@@ -294,27 +294,19 @@ private:
         m_out << std::endl;
     }
 
-    // "Enabled" or "Disabled"; empty when the setup is not known.
-    std::string Status(size_t flagsOffset, int mask) const
-    {
-        if (!HasSetup())
-            return "";
-        return (m_setup.U16(flagsOffset) & mask) ? "Enabled" : "Disabled";
-    }
-
     void Records()
     {
         using namespace SummaryFields;
         Line()
             .Left(20, "Interval Records:")
-            .Left(21, Status(ssasetup::kIntervalFlags, 0x80))
+            .Left(21, SwitchStatus(m_setup, SSASetup::IsBit80Set(m_setup.U8(ssasetup::kIntervalFlags))))
             .Left(26, "Number Interval Records:")
             .Right(10, m_summary.I32(kIntervalRecords))
             .SetLeft()
             .End();
         Line()
             .Split(std::ios::left, 20, "Time History:", "History Records:")
-            .Left(21, Status(ssasetup::kLnFlags, 0x08))
+            .Left(21, SwitchStatus(m_setup, SSASetup::IsBit08Set(m_setup.U8(ssasetup::kLnFlags))))
             .Left(26, "Number History Records:")
             .Right(10, m_summary.I32(kHistoryRecords))
             .SetLeft()

@@ -83,6 +83,13 @@ void LabelledLine(std::ostream& out, bool text, int labelWidth, const char* labe
 // The text without its trailing blanks.
 std::string TrimRight(std::string text);
 
+// "Enabled" or "Disabled" for a switch of the setup; empty when the setup
+// record is missing and the switch is not known.
+inline std::string SwitchStatus(const RecordView& setup, bool enabled)
+{
+    return setup.IsEmpty() ? "" : enabled ? "Enabled" : "Disabled";
+}
+
 // A level as the summaries show it: one decimal, or " --- " for the
 // no-value mark.
 std::string LevelText(float level);
