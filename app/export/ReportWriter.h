@@ -134,6 +134,16 @@ public:
     int WriteRt60(std::ostream& out, ExportFormat format, const EventRecMgr& events, const ThMgr& timeHistory,
                   const RecordView& setup);
 
+    // The ZU-Reru time history: a line per record with the Leq and the
+    // columns the ZU-Reru setup record (kind 60) selects, then one stored
+    // spectrum; run/stop entries with their state and cause, marks named
+    // from the parameter-line record (kind 7). Nothing without the setup.
+    int WriteTalTimeHistory(std::ostream& out, ExportFormat format, const ThMgr& timeHistory, const RecordView& setup,
+                            const RecordView& parameters);
+    // The columns in front of the spectrum, and in width (when given) their
+    // text width.
+    static int CountTalTimeHistoryColumns(const RecordView& setup, int* width = nullptr);
+
 private:
     // False (write nothing) for a stream in the failed or bad state.
     static bool Usable(const std::ostream& out) { return !out.fail(); }
