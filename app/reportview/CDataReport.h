@@ -192,6 +192,8 @@ private:
     void DrawThHeadings(ReportDC& dc, int line, const ThFields& f);
     void DrawThRow(ReportDC& dc, unsigned index, int line, const ThFields& f);
     std::string MarkerName(int marker) const;
+    void DrawIntervalWindLine(ReportDC& dc, int y, float average, float maximum, int direction, size_t scaleField,
+                              size_t unitsField, size_t directionUnitsField);
 
     // The common shape of the settings print pages: title, F lines of the
     // title block, then entries.

@@ -1,0 +1,142 @@
+// The system settings report: the instrument's calibration, power, control
+// and modem settings as the download file stored them.
+#include <cmath>
+
+#include "CDataReport.h"
+#include "EngineeringText.h"
+#include "ReportText.h"
+
+namespace {
+// The system settings record (output kind 54).
+constexpr size_t kFlags = 16, kLogicOutput = 146, kLogicOutputTime = 148, kLogicInput = 154, kDialOut = 156,
+                 kTelephone = 158, kMonitor = 190, kModemInit = 192, kPowerOff = 238, kAutoOff = 242,
+                 kStandby = 244, kBacklightOff = 246, kContrast = 248, kCalibratorLevel = 252,
+                 kCalibratorSerial = 256, kTransducer = 266, kAutoCal = 268, kAutoCalTime = 270, kEuScale = 276,
+                 kEuLabel = 280;
+// The calibration record (output kind 50).
+constexpr size_t kNoiseFloor = 24;
+
+const char* const kLogicInputModes[5] = {"None", "Pause", "Toggle", "Level", "Alarm"};
+
+std::string OrNone(const std::string& text)
+{
+    return text.empty() ? "<none>" : text;
+}
+
+}  // namespace
+
+void CDataReport::DrawSystemSettingsLine(ReportDC& dc, unsigned index, int line)
+{
+    PrinterFontScope font(dc);
+    const RecordView sys = data_.SystemView();
+    if (sys.IsEmpty() || index >= 28)
+        return;
+    const int y = LineY(dc, line);
+    const int edge = left_;
+    const int indent = left_ + dc.TextWidth("S");
+    auto item = [&](int x, const char* label, const std::string& value) {
+        dc.TextOut(x, y, label);
+        if (!value.empty())
+            dc.TextOut(columns_[2], y, value);
+    };
+    auto second = [&](const char* label, const std::string& value) {
+        dc.TextOut(columns_[3], y, label);
+        dc.TextOut(columns_[4], y, value);
+    };
+    const int flags = sys.U8(kFlags);
+    switch (index) {
+    case 0: item(edge, "Calibration", {}); break;
+    case 1: item(indent, "Calibrator S/N:", sys.Text(kCalibratorSerial, 8)); break;
+    case 2: item(indent, "Level:", Printf("%5.1f dB", static_cast<double>(sys.F32(kCalibratorLevel)))); break;
+    case 3: {
+        const int code = sys.I16(kAutoCal);
+        item(indent, "Auto. Calibration:", code == 1 ? "Yes" : code == 2 ? "NF+" : "No");
+        break;
+    }
+    case 4: item(indent, "Calibrate Time:", sys.Text(kAutoCalTime, 6)); break;
+    case 6: {
+        const int code = sys.I16(kTransducer);
+        item(edge, "Transducer:", code == 0 ? "Condensor" : code == 1 ? "Electret" : "Direct");
+        break;
+    }
+    case 7: {
+        const RecordView cal = data_.CalibrationView();
+        item(edge, "Noise Floor:",
+             cal.IsEmpty() ? std::string() : Printf("%5.1f dB", static_cast<double>(cal.F32(kNoiseFloor))));
+        break;
+    }
+    case 8: item(edge, "Rand. Inc Correction:", (flags & 0x20) ? "Enabled" : "Disabled"); break;
+    case 10: {
+        const std::string label = TrimTrailingBlanks(sys.Text(kEuLabel, 4));
+        if (label.empty()) {
+            item(edge, "Linear Eng. Units:", "Disabled");
+            break;
+        }
+        std::string factor = Printf("%f", std::pow(10.0, static_cast<double>(sys.F32(kEuScale)) / 20.0));
+        FormatEngineeringText(factor);
+        item(edge, "Linear Eng. Units:", Printf("%s Volts / %s", factor.c_str(), label.c_str()));
+        break;
+    }
+    case 12: item(edge, "Power Monitor", {}); break;
+    case 13: {
+        const int mode = sys.I16(kPowerOff);
+        item(indent, "Power Off Mode:", mode == 0 ? "Blank LCD" : mode == 1 ? "Auto Off" : "Manual Off");
+        if (mode == 0)
+            second("Standby Time:", Printf("%d minutes", sys.U16(kStandby)));
+        else if (mode == 1)
+            second("Auto Off Time:", Printf("%d minutes", sys.U16(kAutoOff)));
+        break;
+    }
+    case 14:
+        item(indent, "Backlight:", (flags & 0x02) ? "On" : "Off");
+        if (flags & 0x02)
+            second("Backlight Off Time:", Printf("%d seconds", sys.U16(kBacklightOff)));
+        break;
+    case 15: item(indent, "LCD Contrast:", Printf("%d", sys.U16(kContrast))); break;
+    case 17: item(edge, "Controls", {}); break;
+    case 18: {
+        const int mode = sys.U8(kLogicInput);
+        item(indent, "Logic Input Mode:", kLogicInputModes[mode >= 1 && mode <= 4 ? mode : 0]);
+        break;
+    }
+    case 19: {
+        const int code = sys.U8(kLogicOutput);
+        if (code == 0) {
+            item(indent, "Logic Output:", "Off");
+            break;
+        }
+        item(indent, "Logic Output:", "On");
+        dc.TextOut(columns_[3], y, "Output Logic Enabled For:");
+        // RMS, Peak, Intv and AD from the code's bits for codes 1 to 15;
+        // 16 is the run mode, 17 the exceedance.
+        const bool set[6] = {code <= 15 && (code & 1), code <= 15 && (code & 2), code <= 15 && (code & 4),
+                             code <= 15 && (code & 8), code == 16, code == 17};
+        const char* const names[6] = {"RMS", "Peak", "Intv", "AD", "R/S", "Excd"};
+        int x = columns_[3] + dc.TextWidth("Output Logic Enbled For:SS");
+        for (int k = 0; k < 6; ++k)
+            if (set[k]) {
+                dc.TextOut(x, y, names[k]);
+                x += dc.TextWidth(std::string(names[k]) + "S");
+            }
+        break;
+    }
+    case 20:
+        if (sys.U8(kLogicOutput) != 0)
+            item(indent, "Logic Output Time:", Printf("%d seconds", sys.U16(kLogicOutputTime)));
+        break;
+    case 22: item(edge, "Modem Settings", {}); break;
+    case 23: item(indent, "Modem control:", (flags & 0x80) ? "Enabled" : "Disabled"); break;
+    case 24: {
+        const int dial = sys.U8(kDialOut);
+        const std::string a = (dial & 1) ? "Exceedance" : "";
+        const std::string b = (dial & 2) ? "Alarm" : "";
+        item(indent, "Dial out mode:",
+             OrNone(!a.empty() && !b.empty() ? Printf("%s, %s", a.c_str(), b.c_str()) : a + b));
+        break;
+    }
+    case 25: item(indent, "Telephone Number:", OrNone(TrimTrailingBlanks(sys.Text(kTelephone, 30)))); break;
+    case 26: item(indent, "Monitor Number:", Printf("%d", sys.I16(kMonitor))); break;
+    case 27: item(indent, "Modem Init String:", OrNone(TrimTrailingBlanks(sys.Text(kModemInit, 30)))); break;
+    default: break;
+    }
+}
