@@ -138,6 +138,7 @@ public:
     void DrawDailyHeadings(ReportDC& dc, int line);
     void DrawDailyRow(ReportDC& dc, unsigned index, int line);
     void DrawSystemSettingsLine(ReportDC& dc, unsigned index, int line);
+    void DrawLogSettingsLine(ReportDC& dc, unsigned index, int line);
 
     // ---- print pages ------------------------------------------------------
     void PrintRunStopPage(ReportDC& dc, int page);
@@ -153,6 +154,7 @@ public:
     void PrintSystemSetupPage(ReportDC& dc, int page);
     void PrintCalSettingsPage(ReportDC& dc, int page);
     void PrintIsmSettingsPage(ReportDC& dc, int page);
+    void PrintLogSettingsPage(ReportDC& dc, int page);
 
 protected:
     void paintEvent(QPaintEvent* event) override;

@@ -86,6 +86,9 @@ bool CDataReport::PagePlanOf(int type, PagePlan& plan)
     const RecordManagers& m = data_.Records();
     switch (type) {
     case 2: common("J57 System Setup", &CDataReport::LayoutSystemSetupColumns, 11, &CDataReport::DrawSystemSettingsLine); break;
+    case 3:
+        common("Sound Level Meter Settings", &CDataReport::LayoutSettingsColumns, 12, &CDataReport::DrawLogSettingsLine);
+        break;
     case 11:
         common("Calibration Settings", &CDataReport::LayoutCalSettingsColumns, 12,
                &CDataReport::DrawCalibrationSettingsLine);
@@ -212,6 +215,7 @@ void CDataReport::PrintPlannedPage(ReportDC& dc, int page, const PagePlan& plan)
     }
 
 PLANNED_PAGE(PrintSystemSetupPage, 2)
+PLANNED_PAGE(PrintLogSettingsPage, 3)
 PLANNED_PAGE(PrintCalSettingsPage, 11)
 PLANNED_PAGE(PrintIsmSettingsPage, 15)
 PLANNED_PAGE(PrintLogIntervalsPage, 7)

@@ -1,0 +1,149 @@
+// The LOG settings report: the logging sound level meter setup with which
+// the measurement was made, in two halves of labels and values.
+#include <vector>
+
+#include "CDataReport.h"
+#include "FormatShortDate.h"
+#include "ReportText.h"
+#include "SetupValueTexts.h"
+
+namespace {
+
+// The LOG setup record (output kind 53).
+constexpr size_t kIntervalFlags = 62, kHistoryFlags = 66, kTimerMode = 72, kStartDate = 74, kStopDate = 86,
+                 kStartTime1 = 98, kStopTime1 = 104, kStartTime2 = 110, kStopTime2 = 116, kCurrentRate = 132,
+                 kCurrentThreshold = 134, kCurrentCriterion = 136, kOverallRate = 138, kOverallThreshold = 140,
+                 kOverallCriterion = 142, kCriterionTime = 150, kDetector = 156, kWeighting = 158, kAcOutput = 160,
+                 kPeak1Weighting = 162, kRange = 164, kIntervalRate = 168, kIntervalThreshold = 170,
+                 kIntervalPeriod = 172, kLnPercents = 184, kSplExceedance1 = 208, kPeak2Exceedance = 212,
+                 kPeak1Exceedance = 214, kHysteresis = 216, kOtherLevel = 236, kThPeriod = 238, kThUnit = 240,
+                 kPrintData = 242, kIntervalReport = 248, kPrintSpl = 250, kPrintPeak2 = 258, kPrintPeak1 = 266,
+                 kPrintTh = 274, kSplExceedance2 = 292, kLnStart = 296;
+constexpr size_t kTextLength = 12;
+
+// Cells of one line: column k of the settings layout and its text.
+using Cells = std::vector<std::pair<int, std::string>>;
+
+std::string Text(const RecordView& r, size_t offset)
+{
+    return r.Text(offset, kTextLength);
+}
+
+std::string Code(const std::string& (*helper)(int, std::string&), int code)
+{
+    std::string out;
+    return helper(code, out);
+}
+
+const char* YesNo(bool on)
+{
+    return on ? "Yes" : "No";
+}
+
+const char* Enabled(bool on)
+{
+    return on ? "Enabled" : "Disabled";
+}
+
+std::string Dbs(int value)
+{
+    return Printf("%d dB", value);
+}
+
+std::string ShortDate(const RecordView& r, size_t offset)
+{
+    std::string out;
+    return FormatShortDate(Text(r, offset), out);
+}
+
+// Left half: label at column 1 and value at column 3; right half: label at
+// column 5 and value at column 6.
+Cells Pair(std::string leftLabel, std::string leftValue, std::string rightLabel = {}, std::string rightValue = {})
+{
+    return {{1, std::move(leftLabel)}, {3, std::move(leftValue)}, {5, std::move(rightLabel)}, {6, std::move(rightValue)}};
+}
+
+Cells LogSettingsCells(const RecordView& r, unsigned index)
+{
+    const int intervals = r.U16(kIntervalFlags);
+    const int history = r.U16(kHistoryFlags);
+    auto ln = [&r](int k) { return Printf("L%.2f", static_cast<double>(r.F32(kLnPercents + 4 * static_cast<size_t>(k)))); };
+    switch (index) {
+    case 0: return {{0, "Sound Level Meter"}, {4, "Time Weighted Average"}};
+    case 1:
+        return Pair("Detector:", Code(ISMValueTexts::GetDetectorText, r.U8(kDetector)), "Criterion Time:",
+                    Printf("%d hours", r.I16(kCriterionTime)));
+    case 2:
+        return Pair("Weighting:", Code(LOGValueTexts::FreqWeightingText, r.U8(kWeighting)), "Current Criterion Level:",
+                    Dbs(r.I16(kCurrentCriterion)));
+    case 3:
+        return Pair("Peak-1 Weighting:", Code(LOGValueTexts::WeightingText, r.U8(kPeak1Weighting)),
+                    "Overall Criterion Level:", Dbs(r.I16(kOverallCriterion)));
+    case 4: return Pair("Range:", Code(LOGValueTexts::RangeText, r.U8(kRange)));
+    case 5: return {{1, "AC Output Control:"}, {3, Code(LOGValueTexts::AcOutputText, r.U8(kAcOutput))}, {4, "Ln Percentiles"}};
+    case 6:
+        return Pair("Current Threshold:", Printf("%d", r.I16(kCurrentThreshold)), "Start Level:",
+                    Printf("%1d dB", r.I16(kLnStart)));
+    case 7: return Pair("Current Exchange Rate:", Dbs(r.I16(kCurrentRate) + 3), ln(0), ln(3));
+    case 8: return Pair("Overall Threshold:", Printf("%d", r.I16(kOverallThreshold)), ln(1), ln(4));
+    case 9: return Pair("Overall Exchange Rate:", Dbs(r.I16(kOverallRate) + 3), ln(2), ln(5));
+    case 11: return {{0, "Triggering"}, {4, "Time History"}};
+    case 12:
+        return Pair("SPL Exceedance Level 1:", Printf("%.1f dB", static_cast<double>(r.F32(kSplExceedance1))),
+                    "Time History:", Enabled(history & 0x08));
+    case 13:
+        return Pair("SPL Exceedance Level 2:", Dbs(r.I16(kSplExceedance2)), "Time History Period:",
+                    Printf("%d", r.I16(kThPeriod)));
+    case 14:
+        return Pair("Peak-1 Exceedance Level:", Dbs(r.I16(kPeak1Exceedance)), "Time History Units:",
+                    Code(LOGValueTexts::PeriodUnitText, r.U8(kThUnit)));
+    case 15:
+        return Pair("Peak-2 Exceedance Level:", Dbs(r.I16(kPeak2Exceedance)), "Store Other Level:",
+                    Code(LOGValueTexts::OtherLevelText, r.U8(kOtherLevel)));
+    case 16:
+        return Pair("Exceedance Hysteresis:", Dbs(r.I16(kHysteresis)), "Resolution:",
+                    Printf("%.1f dB", (history & 0x04) ? 1.0 : 0.1));
+    case 18: return {{0, "Intervals"}, {4, "Define Report"}};
+    case 19: return Pair("Intervals:", Enabled(intervals & 0x80), "Print Data Report:", YesNo(r.I16(kPrintData) == 1));
+    case 20:
+        return Pair("Interval Time Sync:", YesNo(intervals & 0x20), "Print SPL Histogram:", YesNo(r.I16(kPrintSpl) == 1));
+    case 21:
+        return Pair("Interval Save Ln:", YesNo(intervals & 0x40), "Print Peak-1 Histogram:",
+                    YesNo(r.I16(kPrintPeak1) == 1));
+    case 22:
+        return Pair("Interval Save Ln Table:", YesNo(intervals & 0x01), "Print Peak-2 Histogram:",
+                    YesNo(r.I16(kPrintPeak2) == 1));
+    case 23:
+        return Pair("Interval Auto Stop:", YesNo(intervals & 0x10), "Print Time History:", YesNo(r.I16(kPrintTh) == 1));
+    case 24:
+        return Pair("Interval Period:", Text(r, kIntervalPeriod), "Interval Report:",
+                    Code(LOGValueTexts::ReportChoiceText, r.U8(kIntervalReport)));
+    case 25: return Pair("Interval Threshold:", Dbs(r.I16(kIntervalThreshold)));
+    case 26: return Pair("Interval Exchange Rate:", Dbs(r.I16(kIntervalRate) + 3));
+    case 28: return {{0, "Timer"}, {4, "Daily"}};
+    case 29:
+        return Pair("Timer Mode:", Code(LOGValueTexts::TimerModeText, r.U8(kTimerMode)), "Daily History:",
+                    Enabled(history & 0x40));
+    case 30: return Pair("Start Date:", ShortDate(r, kStartDate), "Daily Ln:", YesNo(history & 0x80));
+    case 31: return Pair("Stop Date:", ShortDate(r, kStopDate), "Daily Ln Table:", YesNo(history & 0x20));
+    case 32: return Pair("Start Time 1:", Text(r, kStartTime1), "Daily Auto. Calibration:", YesNo(history & 0x10));
+    case 33: return Pair("Start Time 2:", Text(r, kStartTime2));
+    case 34: return Pair("Stop Time 1:", Text(r, kStopTime1));
+    case 35: return Pair("Stop Time 2:", Text(r, kStopTime2));
+    default: return {};
+    }
+}
+
+}  // namespace
+
+void CDataReport::DrawLogSettingsLine(ReportDC& dc, unsigned index, int line)
+{
+    const RecordView setup = data_.SetupView();
+    if (setup.IsEmpty() || index > 35)
+        return;
+    PrinterFontScope font(dc);
+    const int y = LineY(dc, line);
+    for (const auto& [column, text] : LogSettingsCells(setup, index))
+        if (!text.empty())
+            dc.TextOut(column == 0 ? left_ : columns_[column], y, text);
+}

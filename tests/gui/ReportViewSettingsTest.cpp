@@ -1,0 +1,41 @@
+// The settings reports of the measurement modes.
+#include "ReportViewTestSupport.h"
+
+using namespace reporttest;
+
+class ReportSettings : public ReportFixture {};
+
+TEST_F(ReportSettings, LogSettingsInTwoHalves)
+{
+    translation.Add(SystemRecord())
+        .Add(OutputRecordBuilder(53).U16(70, 0x40).U16(62, 0x81).U16(66, 0x04).I16(132, 3).I16(150, 8).U16(156, 1)
+                 .U16(158, 4).U16(162, 7).Floats(184, {10, 50, 90, 1.5f, 99, 0.25f}).I16(296, 5).I16(242, 2)
+                 .I16(250, 1).Text(74, "03/05/09").Text(86, "71/13/31").Text(98, "08:00").Text(110, "20:00"));
+    Select("1 LOG Settings");
+    ASSERT_EQ(report->GetReportType(), 3);
+    EXPECT_EQ(report->GetLineCount(), 60);
+    const auto lines = ScreenLines();
+    EXPECT_EQ(lines[1].substr(0, 34), "Logging Sound Level Meter Settings");
+    const std::vector<std::pair<int, std::string>> expected = {
+        {14, "Sound Level Meter | Time Weighted Average"},
+        {15, "Detector: | Fast | Criterion Time: | 8 hours"},
+        {16, "Weighting: | 1/3 | Current Criterion Level: | 0 dB"},
+        {17, "Peak-1 Weighting: | Flat | Overall Criterion Level: | 0 dB"},
+        {19, "AC Output Control: | AC-1 AC-2 | Ln Percentiles"},
+        {20, "Current Threshold: | 0 | Start Level: | 5 dB"},
+        {21, "Current Exchange Rate: | 6 dB | L10.00 | L1.50"},
+        {23, "Overall Exchange Rate: | 3 dB | L90.00 | L0.25"},
+        {24, ""},
+        {30, "Exceedance Hysteresis: | 0 dB | Resolution: | 1.0 dB"},
+        {33, "Intervals: | Enabled | Print Data Report: | No"},
+        {34, "Interval Time Sync: | No | Print SPL Histogram: | Yes"},
+        {36, "Interval Save Ln Table: | Yes | Print Peak-2 Histogram: | No"},
+        {44, "Start Date: | 09-May-2003 | Daily Ln: | No"},
+        {45, "Stop Date: | 31-Jan-1971 | Daily Ln Table: | No"},
+        {46, "Start Time 1: | 08:00 | Daily Auto. Calibration: | No"},
+        {47, "Start Time 2: | 20:00"},
+        {50, ""},
+    };
+    for (const auto& [line, text] : expected)
+        EXPECT_EQ(lines[static_cast<size_t>(line)], text) << "line " << line;
+}
