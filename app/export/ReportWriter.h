@@ -134,6 +134,13 @@ public:
     int WriteRt60(std::ostream& out, ExportFormat format, const EventRecMgr& events, const ThMgr& timeHistory,
                   const RecordView& setup);
 
+    // The RTA events with their Leq, Max and Min spectra, each followed by
+    // its ByTime records from the time-history manager (taken in order, the
+    // event's pre-trigger and triggered counts at a time); bands and the
+    // time between ByTime records from the RTA setup record (kind 70).
+    int WriteRtaEvents(std::ostream& out, ExportFormat format, const EventRecMgr& events, const ThMgr& timeHistory,
+                       const RecordView& setup);
+
     // The ZU-Reru time history: a line per record with the Leq and the
     // columns the ZU-Reru setup record (kind 60) selects, then one stored
     // spectrum; run/stop entries with their state and cause, marks named
