@@ -1,23 +1,15 @@
 #include "DirectionText.h"
 
 #include <cstdint>
-#include <cstring>
-#include <string>
 
 #include "ReportNumbers.h"
 
 namespace {
-char g_directionText[32];
 
 constexpr const char* kCompass[16] = {"  N", "NNE", " NE", "ENE", "  E", "ESE", " SE", "SSE",
                                       "  S", "SSW", " SW", "WSW", "  W", "WNW", " NW", "NNW"};
-
-const char* Keep(const std::string& text)
-{
-    std::strncpy(g_directionText, text.c_str(), sizeof g_directionText - 1);
-    g_directionText[sizeof g_directionText - 1] = '\0';
-    return g_directionText;
-}
+constexpr char kDegreeSign1252 = '\xB0';
+constexpr const char* kDegreeSignUtf8 = "\xC2\xB0";
 
 // "%03d": at least three characters, zeros after the sign.
 std::string ThreeDigits(int value)
@@ -28,24 +20,33 @@ std::string ThreeDigits(int value)
         digits.insert(0, width - digits.size(), '0');
     return value < 0 ? "-" + digits : digits;
 }
+
 }  // namespace
 
-const char* FormatDirectionText(int raw, int units)
+std::string FormatDirectionText(int value, int units)
 {
-    const int value = static_cast<int16_t>(raw);
+    const int reading = static_cast<int16_t>(value);
     switch (units) {
     case 0:
-        // Only bits 4 to 7 of the 16-bit sum count.
-        return Keep(kCompass[((static_cast<uint16_t>(value + 8)) & 0xF0) / 16]);
+        // The sum is a 16-bit one: only bits 4 to 7 of reading + 8 count.
+        return kCompass[(static_cast<uint16_t>(reading + 8) & 0xF0) / 16];
     case 1:
-        return Keep(ThreeDigits(value * 360 / 256) + "\xC2\xB0");
+        return ThreeDigits(reading * 360 / 256) + kDegreeSign1252;
     case 2:
-        return Keep(std::to_string(value * 100 / 256) + " %");
+        return std::to_string(reading * 100 / 256) + " %";
     case 3:
-        return Keep(std::string(FormatReportNumber(static_cast<float>(value * 2.5 / 256), 2, 0)) + " Volts");
+        return FormatFixed(reading * 2.5 / 256, 2) + " Volts";
     case 4:
-        return Keep(std::to_string(value));
+        return std::to_string(reading);
     default:
-        return Keep("");
+        return {};
     }
+}
+
+std::string FormatDirectionTextUtf8(int value, int units)
+{
+    std::string text = FormatDirectionText(value, units);
+    if (!text.empty() && text.back() == kDegreeSign1252)
+        text.replace(text.size() - 1, 1, kDegreeSignUtf8);
+    return text;
 }

@@ -106,7 +106,7 @@ int ReportWriter::WriteExceedanceHistory(std::ostream& out, ExportFormat format,
             // Without the setup record there is no scale or unit to show the
             // wind in: the cells stay empty.
             row.Cell(12, hasSetup ? FormatFixed(event->GetMaxWind() * windScale, 1) : std::string())
-                .Cell(10, hasSetup ? FormatDirectionText(static_cast<int16_t>(event->GetMaxWindDir()), directionUnits)
+                .Cell(10, hasSetup ? FormatDirectionTextUtf8(static_cast<int16_t>(event->GetMaxWindDir()), directionUnits)
                                    : "");
         }
         row.Cell(10, " ");

@@ -14,10 +14,13 @@ TEST(DirectionText, EveryUnit)
     };
     const Case cases[] = {
         {0, 0, "  N"},    {248, 0, "  N"},        {247, 0, "NNW"},          {32, 0, " NE"},
-        {64, 1, "090\xC2\xB0"}, {120, 1, "168\xC2\xB0"}, {1, 1, "001\xC2\xB0"}, {-64, 1, "-90\xC2\xB0"},
-        {64, 2, "25 %"},  {128, 3, "1.25 Volts"}, {-7, 4, "-7"},            {5, 5, ""},
+        {64, 1, "090\xB0"}, {120, 1, "168\xB0"}, {1, 1, "001\xB0"}, {-64, 1, "-90\xB0"},
+        {64, 2, "25 %"},  {128, 3, "1.25 Volts"}, {64, 3, "0.63 Volts"}, {-7, 4, "-7"},            {5, 5, ""},
         {0x1FFF8, 0, "  N"},  // only the low 16 bits of the reading count
     };
     for (const Case& c : cases)
         EXPECT_EQ(FormatDirectionText(c.raw, c.units), c.text) << c.raw << " " << c.units;
+    // Export files are UTF-8.
+    EXPECT_EQ(FormatDirectionTextUtf8(120, 1), "168\xC2\xB0");
+    EXPECT_EQ(FormatDirectionTextUtf8(32, 0), " NE");
 }
