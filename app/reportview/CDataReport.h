@@ -11,6 +11,8 @@
 // and writes its cells at the column positions that the report's layout
 // measured from sample texts just before.
 #include <string>
+#include <utility>
+#include <vector>
 
 #include <QAbstractScrollArea>
 
@@ -19,6 +21,9 @@
 #include "ReportDC.h"
 
 class QPrinter;
+namespace settings {
+using Cells = std::vector<std::pair<int, std::string>>;
+}
 class HistogramMgr;
 class Translator;
 
@@ -139,6 +144,7 @@ public:
     void DrawDailyRow(ReportDC& dc, unsigned index, int line);
     void DrawSystemSettingsLine(ReportDC& dc, unsigned index, int line);
     void DrawLogSettingsLine(ReportDC& dc, unsigned index, int line);
+    void DrawSsaSettingsLine(ReportDC& dc, unsigned index, int line);
 
     // ---- print pages ------------------------------------------------------
     void PrintRunStopPage(ReportDC& dc, int page);
@@ -155,6 +161,7 @@ public:
     void PrintCalSettingsPage(ReportDC& dc, int page);
     void PrintIsmSettingsPage(ReportDC& dc, int page);
     void PrintLogSettingsPage(ReportDC& dc, int page);
+    void PrintSsaSettingsPage(ReportDC& dc, int page);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -194,6 +201,8 @@ private:
     void DrawThHeadings(ReportDC& dc, int line, const ThFields& f);
     void DrawThRow(ReportDC& dc, unsigned index, int line, const ThFields& f);
     std::string MarkerName(int marker) const;
+    // The cells of one settings line at the settings layout's columns.
+    void DrawSettingsCells(ReportDC& dc, int line, const settings::Cells& cells);
     void DrawIntervalWindLine(ReportDC& dc, int y, float average, float maximum, int direction, size_t scaleField,
                               size_t unitsField, size_t directionUnitsField);
 

@@ -3,8 +3,7 @@
 #include <vector>
 
 #include "CDataReport.h"
-#include "FormatShortDate.h"
-#include "ReportText.h"
+#include "ReportSettingsCells.h"
 #include "SetupValueTexts.h"
 
 namespace {
@@ -21,46 +20,16 @@ constexpr size_t kIntervalFlags = 62, kHistoryFlags = 66, kTimerMode = 72, kStar
                  kPrintTh = 274, kSplExceedance2 = 292, kLnStart = 296;
 constexpr size_t kTextLength = 12;
 
-// Cells of one line: column k of the settings layout and its text.
-using Cells = std::vector<std::pair<int, std::string>>;
+using namespace settings;
 
 std::string Text(const RecordView& r, size_t offset)
 {
     return r.Text(offset, kTextLength);
 }
 
-std::string Code(const std::string& (*helper)(int, std::string&), int code)
-{
-    std::string out;
-    return helper(code, out);
-}
-
-const char* YesNo(bool on)
-{
-    return on ? "Yes" : "No";
-}
-
-const char* Enabled(bool on)
-{
-    return on ? "Enabled" : "Disabled";
-}
-
-std::string Dbs(int value)
-{
-    return Printf("%d dB", value);
-}
-
 std::string ShortDate(const RecordView& r, size_t offset)
 {
-    std::string out;
-    return FormatShortDate(Text(r, offset), out);
-}
-
-// Left half: label at column 1 and value at column 3; right half: label at
-// column 5 and value at column 6.
-Cells Pair(std::string leftLabel, std::string leftValue, std::string rightLabel = {}, std::string rightValue = {})
-{
-    return {{1, std::move(leftLabel)}, {3, std::move(leftValue)}, {5, std::move(rightLabel)}, {6, std::move(rightValue)}};
+    return settings::ShortDate(Text(r, offset));
 }
 
 Cells LogSettingsCells(const RecordView& r, unsigned index)
@@ -139,11 +108,20 @@ Cells LogSettingsCells(const RecordView& r, unsigned index)
 void CDataReport::DrawLogSettingsLine(ReportDC& dc, unsigned index, int line)
 {
     const RecordView setup = data_.SetupView();
-    if (setup.IsEmpty() || index > 35)
-        return;
+    if (!setup.IsEmpty() && index <= 35)
+        DrawSettingsCells(dc, line, LogSettingsCells(setup, index));
+}
+
+void CDataReport::DrawSettingsCells(ReportDC& dc, int line, const settings::Cells& cells)
+{
     PrinterFontScope font(dc);
     const int y = LineY(dc, line);
-    for (const auto& [column, text] : LogSettingsCells(setup, index))
-        if (!text.empty())
-            dc.TextOut(column == 0 ? left_ : columns_[column], y, text);
+    for (const auto& [column, text] : cells) {
+        if (text.empty())
+            continue;
+        const int x = column == 0 ? left_
+                      : column == settings::kLnColumn ? columns_[5] + (columns_[5] - columns_[4])
+                                                      : columns_[column];
+        dc.TextOut(x, y, text);
+    }
 }

@@ -89,6 +89,10 @@ bool CDataReport::PagePlanOf(int type, PagePlan& plan)
     case 3:
         common("Sound Level Meter Settings", &CDataReport::LayoutSettingsColumns, 12, &CDataReport::DrawLogSettingsLine);
         break;
+    case 13:
+        common("Sound Level Meter / RTA Settings", &CDataReport::LayoutSettingsColumns, 12,
+               &CDataReport::DrawSsaSettingsLine);
+        break;
     case 11:
         common("Calibration Settings", &CDataReport::LayoutCalSettingsColumns, 12,
                &CDataReport::DrawCalibrationSettingsLine);
@@ -216,6 +220,7 @@ void CDataReport::PrintPlannedPage(ReportDC& dc, int page, const PagePlan& plan)
 
 PLANNED_PAGE(PrintSystemSetupPage, 2)
 PLANNED_PAGE(PrintLogSettingsPage, 3)
+PLANNED_PAGE(PrintSsaSettingsPage, 13)
 PLANNED_PAGE(PrintCalSettingsPage, 11)
 PLANNED_PAGE(PrintIsmSettingsPage, 15)
 PLANNED_PAGE(PrintLogIntervalsPage, 7)

@@ -39,3 +39,33 @@ TEST_F(ReportSettings, LogSettingsInTwoHalves)
     for (const auto& [line, text] : expected)
         EXPECT_EQ(lines[static_cast<size_t>(line)], text) << "line " << line;
 }
+
+TEST_F(ReportSettings, SsaSettingsWithItsLnColumnsAndVersionedRtaWeighting)
+{
+    translation.Add(SystemRecord())
+        .Add(OutputRecordBuilder(51).I16(12, 3).U8(60, 0x0C).U8(62, 0x20).U8(126, 2).U8(134, 0).U8(136, 4)
+                 .U8(138, 9).Text(144, "1:30:0").U8(168, 0x02).I16(170, 2).I16(256, 2).I16(140, 0)
+                 .Floats(232, {10, 20, 30, 40, 50, 60}).Text(68, "03/05/21"));
+    Select("1 SSA Settings");
+    ASSERT_EQ(report->GetReportType(), 13);
+    const auto lines = ScreenLines();
+    EXPECT_EQ(lines[1].substr(0, 32), "Sound Level Meter / RTA Settings");
+    const std::vector<std::pair<int, std::string>> expected = {
+        {14, "Sound Level Meter / RTA Analyzer | Ln"},
+        {15, "Bandwidth: | 1/3 | Ln: | Enabled"},
+        {16, "Detector: | Impulse | Start Level: | 0 dB"},
+        {17, "Weighting: | A | Spectral Ln Option: | Interval"},
+        {19, "Second Display | Peak | L10.00 | L40.00"},
+        {20, "Gain | +0 | L20.00 | L50.00"},
+        {21, "RTA Detector | Fast | L30.00 | L60.00"},
+        {22, "RTA Weighting: | Flat"},
+        {27, "Interval Time Sync: | Yes | Time History Period: | 0"},
+        {31, "Interval Period: | 01:30:00"},
+        {33, "Interval Exchange Rate: | 3 dB"},
+        {34, "Interval Spectra Option: | Min of Min"},
+        {38, "Start Date: | 21-May-2003"},
+        {44, ""},
+    };
+    for (const auto& [line, text] : expected)
+        EXPECT_EQ(lines[static_cast<size_t>(line)], text) << "line " << line;
+}

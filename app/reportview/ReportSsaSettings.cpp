@@ -1,0 +1,113 @@
+// The SLM/RTA settings report: the SSA setup with which the measurement was
+// made.
+#include <cstdlib>
+
+#include "CDataReport.h"
+#include "ReportSettingsCells.h"
+#include "SetupValueTexts.h"
+
+namespace {
+
+using namespace settings;
+
+// The SSA setup record (output kind 51).
+constexpr size_t kVersion = 12, kRtaFlags = 60, kIntervalFlags = 62, kTimerMode = 66, kStartDate = 68,
+                 kStopDate = 80, kStartTime1 = 92, kStopTime1 = 98, kStartTime2 = 104, kStopTime2 = 110,
+                 kDetector = 126, kWeighting = 128, kAcOutput = 130, kPeak1Weighting = 132, kRtaWeighting = 134,
+                 kSecondDisplay = 136, kGain = 138, kExchangeRate = 140, kThreshold = 142, kPeriod = 144,
+                 kLnFlags = 168, kIntervalSpectra = 170, kThPeriod = 174, kThUnit = 176, kLnStart = 212,
+                 kLnPercents = 232, kSpectralLn = 256;
+constexpr size_t kTextLength = 12;
+
+// The stored period "hh:mm:ss" read back as three numbers.
+std::string Period(const std::string& text)
+{
+    int parts[3] = {};
+    size_t at = 0;
+    for (int k = 0; k < 3 && at <= text.size(); ++k) {
+        parts[k] = std::atoi(text.c_str() + at);
+        const size_t colon = text.find(':', at);
+        if (colon == std::string::npos)
+            break;
+        at = colon + 1;
+    }
+    return Printf("%2.2d:%2.2d:%2.2d", parts[0], parts[1], parts[2]);
+}
+
+Cells SsaSettingsCells(const RecordView& r, unsigned index)
+{
+    const int rta = r.U8(kRtaFlags);
+    const int intervals = r.U8(kIntervalFlags);
+    const int ln = r.U8(kLnFlags);
+    auto text = [&r](size_t offset) { return r.Text(offset, kTextLength); };
+    auto percent = [&r](int k) {
+        return Printf("L%.2f", static_cast<double>(r.F32(kLnPercents + 4 * static_cast<size_t>(k))));
+    };
+    auto lnPair = [&](int k) { return Cells{{kLnColumn, percent(k)}, {6, percent(k + 3)}}; };
+    auto join = [](Cells a, const Cells& b) {
+        a.insert(a.end(), b.begin(), b.end());
+        return a;
+    };
+    switch (index) {
+    case 0: return {{0, "Sound Level Meter / RTA Analyzer"}, {4, "Ln"}};
+    case 1: return Pair("Bandwidth:", (rta & 0x08) ? "1/3" : "1/1", "Ln:", Enabled(ln & 0x02));
+    case 2:
+        return Pair("Detector:", Code(TALValueTexts::DetectorText, r.U8(kDetector)), "Start Level:",
+                    Dbs(r.I16(kLnStart)));
+    case 3: {
+        const int option = r.I16(kSpectralLn);
+        return Pair("Weighting:", Code(SSAValueTexts::WeightingText, r.U8(kWeighting)), "Spectral Ln Option:",
+                    option == 0 ? "None" : option == 1 ? "Overall" : "Interval");
+    }
+    case 4:
+        return {{1, "Peak-1 Weighting:"}, {3, Code(SSAValueTexts::Peak1WeightingText, r.U8(kPeak1Weighting))},
+                {5, "Ln Percentiles"}};
+    case 5:
+        return join({{1, "Second Display"}, {3, Code(SSAValueTexts::SecondDisplayText, r.U8(kSecondDisplay))}},
+                    lnPair(0));
+    case 6: return join({{1, "Gain"}, {3, Code(SSAValueTexts::GainText, r.U8(kGain))}}, lnPair(1));
+    case 7: return join({{1, "RTA Detector"}, {3, (rta & 0x04) ? "Fast" : "Slow"}}, lnPair(2));
+    case 8:
+        return Pair("RTA Weighting:",
+                    Code(SSAValueTexts::WeightingText, r.I16(kVersion) >= 4 ? r.U8(kRtaWeighting) : 2));
+    case 9: return Pair("AC Output Control:", Code(SSAValueTexts::AcOutputText, r.U8(kAcOutput)));
+    case 11: return {{0, "Intervals"}, {4, "Time History"}};
+    case 12: return Pair("Intervals:", Enabled(intervals & 0x80), "Time History:", Enabled(ln & 0x08));
+    case 13:
+        return Pair("Interval Time Sync:", YesNo(intervals & 0x20), "Time History Period:",
+                    Printf("%d", r.I16(kThPeriod)));
+    case 14:
+        return Pair("Interval Save Ln:", YesNo(intervals & 0x40), "Time History Units:",
+                    Code(LOGValueTexts::PeriodUnitText, r.U8(kThUnit)));
+    case 15:
+        return Pair("Interval Save Ln Table:", YesNo(intervals & 0x01), "Resolution:",
+                    Printf("%.1f dB", (ln & 0x04) ? 1.0 : 0.1));
+    case 16: return Pair("Interval Auto Stop:", YesNo(intervals & 0x10));
+    case 17: return Pair("Interval Period:", Period(text(kPeriod)));
+    case 18: return Pair("Interval Threshold:", Printf("%d", r.I16(kThreshold)));
+    case 19: return Pair("Interval Exchange Rate:", Dbs(r.I16(kExchangeRate) + 3));
+    case 20: {
+        const int spectra = r.I16(kIntervalSpectra);
+        return Pair("Interval Spectra Option:",
+                    spectra == 0 ? "None" : spectra == 1 ? "At Max" : spectra == 2 ? "Min of Min" : "");
+    }
+    case 22: return {{0, "Timer"}};
+    case 23: return Pair("Timer Mode:", Code(LOGValueTexts::TimerModeText, r.U8(kTimerMode)));
+    case 24: return Pair("Start Date:", ShortDate(text(kStartDate)));
+    case 25: return Pair("Stop Date:", ShortDate(text(kStopDate)));
+    case 26: return Pair("Start Time 1:", text(kStartTime1));
+    case 27: return Pair("Start Time 2:", text(kStartTime2));
+    case 28: return Pair("Stop Time 1:", text(kStopTime1));
+    case 29: return Pair("Stop Time 2:", text(kStopTime2));
+    default: return {};
+    }
+}
+
+}  // namespace
+
+void CDataReport::DrawSsaSettingsLine(ReportDC& dc, unsigned index, int line)
+{
+    const RecordView setup = data_.SetupView();
+    if (!setup.IsEmpty() && index <= 29)
+        DrawSettingsCells(dc, line, SsaSettingsCells(setup, index));
+}
