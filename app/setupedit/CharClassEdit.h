@@ -1,37 +1,29 @@
 #pragma once
-// An edit field that refuses typed characters outside its character classes:
-// the keystroke is dropped with a beep. Every class is allowed at
-// construction.
-#include <QLineEdit>
+// An edit field that admits typed characters by class: digits, letters and
+// others. Every class is admitted at construction.
+#include <cstdint>
 
-class CharClassEdit : public QLineEdit {
+#include "FilteredEdit.h"
+
+class CharClassEdit : public FilteredEdit {
     Q_OBJECT
 public:
-    enum Class : unsigned {
-        Letters = 1u << 0,
-        Digits = 1u << 1,
-        Blanks = 1u << 2,
-        Punctuation = 1u << 3,
-        Other = 1u << 4,
-        All = Letters | Digits | Blanks | Punctuation | Other,
+    enum Class : uint16_t {
+        Digits = FilteredEdit::Digit,
+        Letters = FilteredEdit::Letter,
+        Others = FilteredEdit::Other,
+        All = 0xFFFF,
     };
 
     explicit CharClassEdit(QWidget* parent = nullptr);
 
-    // Takes the place of the dialog's plain edit field named objectName.
-    static CharClassEdit* SubclassEdit(const QString& objectName, QWidget* parentDialog);
-
-    void SetClassMask(unsigned mask) { mask_ = mask; }
-    unsigned GetClassMask() const { return mask_; }
-    bool Accepts(QChar c) const;
-
-signals:
-    // A keystroke was refused.
-    void Refused(QChar c);
+    void SetClassMask(uint16_t mask) { mask_ = mask; }
+    uint16_t GetClassMask() const { return mask_; }
+    bool Accepts(QChar c) const { return (ClassOf(c) & mask_) != 0; }
 
 protected:
-    void keyPressEvent(QKeyEvent* event) override;
+    Outcome OnChar(QChar c, unsigned charClass) override;
 
 private:
-    unsigned mask_ = All;
+    uint16_t mask_ = All;
 };

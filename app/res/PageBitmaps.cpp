@@ -1,0 +1,72 @@
+#include "PageBitmaps.h"
+
+#include <QPainter>
+#include <QPainterPath>
+
+namespace {
+
+constexpr int kWidth = 55;
+constexpr int kHeight = 35;
+
+// The instrument's outline with its display, as both pictures show it.
+void DrawMeter(QPainter& p, const QPalette& palette)
+{
+    p.setPen(QPen(palette.color(QPalette::WindowText), 1));
+    p.setBrush(palette.color(QPalette::Button));
+    p.drawRoundedRect(QRectF(1.5, 1.5, 17, 32), 3, 3);
+    p.setBrush(palette.color(QPalette::Base));
+    p.drawRect(QRectF(4.5, 5.5, 11, 9));
+    p.setBrush(palette.color(QPalette::Dark));
+    p.drawEllipse(QRectF(6.5, 19.5, 7, 7));
+}
+
+void DrawLogger(QPainter& p, const QPalette& palette)
+{
+    DrawMeter(p, palette);
+    // A level trace over time.
+    p.setPen(QPen(palette.color(QPalette::Highlight), 2));
+    QPainterPath trace;
+    const int levels[] = {24, 18, 21, 10, 14, 8, 17, 12, 20, 15};
+    trace.moveTo(23, levels[0]);
+    for (int i = 1; i < 10; ++i)
+        trace.lineTo(23 + i * 3.3, levels[i]);
+    p.setBrush(Qt::NoBrush);
+    p.drawPath(trace);
+    p.setPen(QPen(palette.color(QPalette::WindowText), 1));
+    p.drawLine(22, 31, 54, 31);
+    p.drawLine(22, 4, 22, 31);
+}
+
+void DrawAnalyser(QPainter& p, const QPalette& palette)
+{
+    DrawMeter(p, palette);
+    // A spectrum of bands.
+    const int bars[] = {12, 18, 22, 16, 20, 11, 8, 14};
+    p.setPen(Qt::NoPen);
+    p.setBrush(palette.color(QPalette::Highlight));
+    for (int i = 0; i < 8; ++i)
+        p.drawRect(QRectF(23 + i * 4, 31 - bars[i], 3, bars[i]));
+    p.setPen(QPen(palette.color(QPalette::WindowText), 1));
+    p.drawLine(22, 31, 54, 31);
+}
+
+}  // namespace
+
+namespace PageBitmaps {
+
+QPixmap PageBitmap(int id, const QPalette& palette)
+{
+    if (id != 228 && id != 234)
+        return {};
+    QPixmap pixmap(kWidth, kHeight);
+    pixmap.fill(palette.color(QPalette::Window));
+    QPainter p(&pixmap);
+    p.setRenderHint(QPainter::Antialiasing);
+    if (id == 234)
+        DrawLogger(p, palette);
+    else
+        DrawAnalyser(p, palette);
+    return pixmap;
+}
+
+}  // namespace PageBitmaps

@@ -1,0 +1,13 @@
+#pragma once
+// The pictures in the top left corner of the setup pages, drawn in the
+// colours of the given palette so that they follow the system colours:
+// 228 the sound analyser, 234 the logging sound level meter. A null pixmap
+// for any other id.
+#include <QPalette>
+#include <QPixmap>
+
+namespace PageBitmaps {
+
+QPixmap PageBitmap(int id, const QPalette& palette);
+
+}  // namespace PageBitmaps

@@ -1,0 +1,26 @@
+#pragma once
+// The four exceedance levels and the hysteresis of a LOG setup, as the events
+// page edits them and the triggering page shows them.
+class FloatEdit;
+class LOGSetup;
+class QComboBox;
+class QGroupBox;
+class QWidget;
+class RangeEdit;
+
+struct ExceedanceLevels {
+    FloatEdit* splLevel1 = nullptr;
+    RangeEdit* splLevel2 = nullptr;
+    RangeEdit* peak1Level = nullptr;
+    RangeEdit* peak2Level = nullptr;
+    QComboBox* hysteresis = nullptr;
+
+    // The fields in a "Triggering" group of parent.
+    QGroupBox* Make(QWidget* parent);
+    // Ranges and text limits, at the page's dialog initialisation.
+    void Configure();
+    // Each level shown when it passes its field's test, else the level the
+    // instrument starts with.
+    void Load(const LOGSetup& log);
+    void Save(LOGSetup& log) const;
+};

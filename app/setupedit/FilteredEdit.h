@@ -1,0 +1,47 @@
+#pragma once
+// The keystroke scheme that every validated edit field of the setup pages
+// shares. Each typed character is classified (control, digit, letter, other);
+// control characters always reach the field, any other character is offered
+// to the class's own test, usually on the text the field would hold with the
+// current selection replaced by the character. A refused character never
+// reaches the field: the field tells its page (an EditRefusalListener among
+// its ancestors), which may answer -1 to silence the beep; otherwise the
+// field beeps.
+#include <functional>
+
+#include <QLineEdit>
+
+#include "EditRefusalListener.h"
+
+class FilteredEdit : public QLineEdit {
+    Q_OBJECT
+public:
+    // Character classes; a control character counts as every class.
+    enum CharClass : unsigned { Digit = 1, Letter = 2, Other = 4, Control = 0xFFFF };
+    static unsigned ClassOf(QChar c);
+
+    // The text the field would hold with c typed: the selection replaced by
+    // c, or c inserted at the caret.
+    QString CandidateText(QChar c) const;
+
+    // Tests replace the beep of a refused keystroke.
+    static void SetBeepHook(std::function<void()> hook);
+
+signals:
+    void Refused(QChar c);
+
+protected:
+    explicit FilteredEdit(QWidget* parent);
+
+    enum class Outcome {
+        Pass,     // the field takes the character as typed
+        Refuse,   // refused: notification and beep
+        Handled,  // the class changed the text itself
+    };
+    virtual Outcome OnChar(QChar c, unsigned charClass) = 0;
+
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    void Refuse(QChar c);
+};

@@ -1,0 +1,80 @@
+#include "PageControls.h"
+
+#include <QEvent>
+#include <QHelpEvent>
+#include <QToolTip>
+
+#include "PageBitmaps.h"
+
+bool BitmapStatic::Create(QWidget* parent, int id, int left, int top, int right, int bottom)
+{
+    id_ = id;
+    setParent(parent);
+    setAlignment(Qt::AlignCenter);
+    setGeometry(QRect(QPoint(left, top), QPoint(right - 1, bottom - 1)));
+    setFixedSize(right - left, bottom - top);
+    ReloadBitmap();
+    show();
+    return !pixmap().isNull();
+}
+
+bool BitmapStatic::Create(QWidget* parent, int id)
+{
+    return Create(parent, id, 10, 20, 65, 55);
+}
+
+void BitmapStatic::ReloadBitmap()
+{
+    setPixmap(PageBitmaps::PageBitmap(id_, palette()));
+}
+
+void BitmapStatic::changeEvent(QEvent* event)
+{
+    QLabel::changeEvent(event);
+    if (event->type() == QEvent::PaletteChange && id_ != 0)
+        ReloadBitmap();
+}
+
+void CPageToolTip::Create(QWidget* page)
+{
+    page_ = page;
+}
+
+bool CPageToolTip::AddWindowTool(QWidget* control, const QString& text)
+{
+    if (!page_ || !control)
+        return false;
+    control->setToolTip(text);
+    return true;
+}
+
+bool CPageToolTip::AddRectTool(QWidget* window, const QString& text, const QRect& rect, int id)
+{
+    if (!page_ || !window)
+        return false;
+    rectTools_.push_back({window, text, rect, id});
+    window->installEventFilter(this);
+    return true;
+}
+
+QString CPageToolTip::RectToolText(const QWidget* window, const QPoint& pos) const
+{
+    for (const RectTool& tool : rectTools_)
+        if (tool.window == window && tool.rect.contains(pos))
+            return tool.text;
+    return {};
+}
+
+bool CPageToolTip::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::ToolTip) {
+        auto* window = static_cast<QWidget*>(watched);
+        auto* help = static_cast<QHelpEvent*>(event);
+        const QString text = RectToolText(window, help->pos());
+        if (!text.isEmpty()) {
+            QToolTip::showText(help->globalPos(), text, window);
+            return true;
+        }
+    }
+    return QObject::eventFilter(watched, event);
+}

@@ -1,0 +1,56 @@
+#pragma once
+// Small controls of the setup pages: the picture in the top left corner and
+// the page's tool tips.
+#include <vector>
+
+#include <QLabel>
+#include <QObject>
+#include <QRect>
+#include <QString>
+
+// The page's picture. It is redrawn in the new colours whenever the system
+// colours (the palette) change.
+class BitmapStatic : public QLabel {
+    Q_OBJECT
+public:
+    BitmapStatic() = default;
+    // Shows bitmap id on parent in the rectangle left, top, right, bottom;
+    // false when there is no such bitmap (the control is made without an
+    // image).
+    virtual bool Create(QWidget* parent, int id, int left, int top, int right, int bottom);
+    // The same in the page's corner (10, 20, 65, 55).
+    virtual bool Create(QWidget* parent, int id);
+    void ReloadBitmap();
+    int GetBitmapId() const { return id_; }
+
+protected:
+    void changeEvent(QEvent* event) override;
+
+private:
+    int id_ = 0;
+};
+
+// The tool tips of a page: over a control, or over a rectangle of a window.
+class CPageToolTip : public QObject {
+    Q_OBJECT
+public:
+    CPageToolTip() = default;
+    void Create(QWidget* page);
+    bool AddWindowTool(QWidget* control, const QString& text);
+    bool AddRectTool(QWidget* window, const QString& text, const QRect& rect, int id);
+    // The text of the rectangle tool at pos of window; empty when none.
+    QString RectToolText(const QWidget* window, const QPoint& pos) const;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    struct RectTool {
+        QWidget* window;
+        QString text;
+        QRect rect;
+        int id;
+    };
+    QWidget* page_ = nullptr;
+    std::vector<RectTool> rectTools_;
+};

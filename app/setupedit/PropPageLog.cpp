@@ -1,0 +1,122 @@
+#include "PropPageLog.h"
+
+#include <QGroupBox>
+#include <QShowEvent>
+
+#include "CharClassEdit.h"
+#include "PageLayout.h"
+#include "PageText.h"
+#include "QtPlatform.h"
+#include "SetupRec.h"
+
+namespace {
+
+constexpr int kTitleLength = 30;
+
+}  // namespace
+
+PropPageLog::PropPageLog() : LogSetupPage("SLM", 148)
+{
+    Header()->setText("Sound Level Meter Settings");
+    auto* grid = new QGridLayout;
+    title_ = MakeEdit<CharClassEdit>(this, "title");
+    fileName_ = new QLabel(this);
+    fileName_->setObjectName("fileName");
+    AddRow(grid, 0, "Title", title_);
+    AddRow(grid, 1, "Filename", fileName_);
+    Body()->addLayout(grid);
+
+    auto* group = new QGroupBox("SLM", this);
+    auto* lists = new QGridLayout(group);
+    detector_ = MakeList(group, "detector", {"Slow", "Fast", "Impulse"});
+    weighting_ = MakeList(group, "freqWeighting", {"A", "C", "Flat"});
+    peak1_ = MakeList(group, "peak1Weighting", {"A", "C", "Flat"});
+    range_ = MakeList(group, "range", {"Normal", "Low", "High"});
+    acOutput_ = MakeList(group, "acOutput", {"AC-1 AC-2", "AC-1 DC", "AC-2 DC", "AC-2 AC-1"});
+    AddRow(lists, 0, "Detector", detector_);
+    AddRow(lists, 1, "Freq. Weighting", weighting_);
+    AddRow(lists, 2, "Peak 1 Weighting", peak1_);
+    AddRow(lists, 3, "Range", range_);
+    AddRow(lists, 4, "AC Output Control", acOutput_);
+    Body()->addWidget(group);
+    Body()->addStretch(1);
+}
+
+void PropPageLog::OnInitDialog()
+{
+    CreateBitmap(bitmap_, 234);
+    toolTip_.Create(this);
+    title_->setMaxLength(kTitleLength);
+    toolTip_.AddWindowTool(title_, "Title: Enter up to 30 characters");
+    if (!GetSetup()) {
+        for (QComboBox* combo : {detector_, weighting_, peak1_, range_, acOutput_})
+            combo->setCurrentIndex(0);
+        title_->clear();
+    } else {
+        Load();
+    }
+}
+
+void PropPageLog::showEvent(QShowEvent* event)
+{
+    LogSetupPage::showEvent(event);
+    SetHeader();
+}
+
+void PropPageLog::Load()
+{
+    LOGSetup* log = BoundLog();
+    if (!log)
+        return;
+    SetHeader();
+    title_->setText(platform::FromAnsi(log->GetTitle()));
+    SetSelection(detector_, log->GetDetector());
+    // Weightings 3 and 4 (octave, third octave) leave the list without a
+    // selection.
+    SetSelection(weighting_, log->GetFreqWeighting());
+    SetSelection(peak1_, log->GetPeak1Weighting());
+    SetSelection(range_, log->GetRange());
+    SetSelection(acOutput_, log->GetAcOutput());
+    const std::string& file = GetSetup()->GetFileName();
+    if (file.empty()) {
+        fileName_->clear();
+    } else {
+        fileName_->setText('(' + platform::FromAnsi(file) + ')');
+        AddFileNameTool();
+    }
+}
+
+// The file name line shows the setup file's whole path as its tip. Added once
+// per page: a setup bound later keeps the first path's tip.
+void PropPageLog::AddFileNameTool()
+{
+    if (fileNameToolAdded_)
+        return;
+    const std::string& path = GetSetup()->GetPath();
+    if (path.empty())
+        return;
+    toolTip_.AddRectTool(this, platform::FromAnsi(path), fileName_->geometry(), 1000);
+    fileNameToolAdded_ = true;
+}
+
+void PropPageLog::Save()
+{
+    LOGSetup* log = BoundLog();
+    if (!log)
+        return;
+    log->SetTitle(platform::ToAnsi(title_->text()));
+    log->SetDetector(SelectionOrZero(detector_, 2));
+    log->SetFreqWeighting(SelectionOrZero(weighting_, 2));
+    log->SetPeak1Weighting(peak1_->currentIndex());
+    log->SetRange(range_->currentIndex());
+    // A stored routing outside the list shows no selection; it is kept
+    // rather than overwritten with a meaningless code.
+    if (acOutput_->currentIndex() >= 0)
+        log->SetAcOutput(acOutput_->currentIndex());
+}
+
+bool PropPageLog::OnKillActive()
+{
+    Save();
+    return true;
+}

@@ -1,0 +1,37 @@
+#pragma once
+// The first page of a logging sound level meter setup: title, detector,
+// frequency weighting, Peak 1 weighting, range and the AC outputs.
+#include "PageControls.h"
+#include "LogSetupPage.h"
+
+class CharClassEdit;
+
+class PropPageLog : public LogSetupPage {
+    Q_OBJECT
+public:
+    PropPageLog();
+
+    void Load() override;
+    void Save() override;
+    // Leaving the page stores its controls at once.
+    bool OnKillActive() override;
+
+protected:
+    void OnInitDialog() override;
+    // Every display rebuilds the header.
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void AddFileNameTool();
+
+    bool fileNameToolAdded_ = false;
+    CPageToolTip toolTip_;
+    BitmapStatic bitmap_;
+    CharClassEdit* title_;
+    QLabel* fileName_;
+    QComboBox* detector_;
+    QComboBox* weighting_;
+    QComboBox* peak1_;
+    QComboBox* range_;
+    QComboBox* acOutput_;
+};

@@ -1,0 +1,185 @@
+#include "PropPageTimer.h"
+
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+#include "DateEdits.h"
+#include "PageLayout.h"
+#include "PageText.h"
+#include "SetupRec.h"
+
+namespace {
+
+const char* const kModeTexts[] = {"Timer Off", "Block Timer", "1 / Daily", "2 / Daily"};
+const char* const kTimeNames[] = {"start1", "stop1", "start2", "stop2"};
+const char* const kTimeLabels[] = {"Start Time 1", "Stop Time 1", "Start Time 2", "Stop Time 2"};
+
+}  // namespace
+
+PropPageTimer::PropPageTimer(int setupType) : SetupPage("Timer", 155), type_(setupType)
+{
+    auto* modeGroup = new QGroupBox("Timer Mode", this);
+    auto* modeColumn = new QVBoxLayout(modeGroup);
+    for (int i = 0; i < 4; ++i) {
+        modes_[i] = new QRadioButton(QString::fromLatin1(kModeTexts[i]), modeGroup);
+        modes_[i]->setObjectName(QString("mode%1").arg(i));
+        modeColumn->addWidget(modes_[i]);
+        connect(modes_[i], &QRadioButton::clicked, this, [this, i] { OnModeClicked(i); });
+    }
+    Body()->addWidget(modeGroup);
+
+    auto* grid = new QGridLayout;
+    auto label = [this](const char* text) { return new QLabel(QString::fromLatin1(text), this); };
+    QLabel* yearLabel = label("Year");
+    QLabel* monthLabel = label("Month");
+    QLabel* dayLabel = label("Day");
+    grid->addWidget(yearLabel, 0, 1);
+    grid->addWidget(monthLabel, 0, 2);
+    grid->addWidget(dayLabel, 0, 3);
+    QLabel* runLabel = label("Run Date");
+    QLabel* stopLabel = label("Stop Date");
+    dateGroup_ = {yearLabel, monthLabel, dayLabel, runLabel, stopLabel};
+    int row = 1;
+    for (auto [fields, text, prefix] : {std::tuple{&run_, runLabel, "run"}, std::tuple{&stop_, stopLabel, "stop"}}) {
+        fields->year = MakeEdit<YearEdit>(this, (QByteArray(prefix) + "Year").constData());
+        fields->month = MakeEdit<MonthEdit>(this, (QByteArray(prefix) + "Month").constData());
+        fields->day = MakeEdit<DayEdit>(this, (QByteArray(prefix) + "Day").constData());
+        grid->addWidget(text, row, 0);
+        grid->addWidget(fields->year, row, 1);
+        grid->addWidget(fields->month, row, 2);
+        grid->addWidget(fields->day, row, 3);
+        dateGroup_.insert(dateGroup_.end(), {fields->year, fields->month, fields->day});
+        ++row;
+    }
+    for (int pair = 0; pair < 2; ++pair) {
+        QLabel* hh = label("hh");
+        QLabel* mm = label("mm");
+        grid->addWidget(hh, row, 1);
+        grid->addWidget(mm, row, 2);
+        ++row;
+        std::vector<QWidget*>& group = pair == 0 ? firstTimes_ : secondTimes_;
+        group = {hh, mm};
+        for (int k = pair * 2; k < pair * 2 + 2; ++k) {
+            times_[k].hour = MakeEdit<DayEdit>(this, (QByteArray(kTimeNames[k]) + "Hour").constData());
+            times_[k].minute = MakeEdit<DayEdit>(this, (QByteArray(kTimeNames[k]) + "Minute").constData());
+            QLabel* text = label(kTimeLabels[k]);
+            grid->addWidget(text, row, 0);
+            grid->addWidget(times_[k].hour, row, 1);
+            grid->addWidget(times_[k].minute, row, 2);
+            group.insert(group.end(), {text, times_[k].hour, times_[k].minute});
+            ++row;
+        }
+    }
+    Body()->addLayout(grid);
+    Body()->addStretch(1);
+}
+
+NamedSetup* PropPageTimer::BoundBlock() const
+{
+    if (!GetSetup() || !HasWindow())
+        return nullptr;
+    if (type_ == 7)
+        return GetSetup()->GetLOGSetup();
+    return GetSetup()->GetSSASetup();
+}
+
+void PropPageTimer::OnInitDialog()
+{
+    CreateBitmap(bitmap_, type_ == 7 ? 234 : 228);
+    for (TimeFields& time : times_) {
+        time.hour->SetRange(0, 23);
+        time.minute->SetRange(0, 59);
+        time.hour->setMaxLength(2);
+        time.minute->setMaxLength(2);
+    }
+    for (DateFields* date : {&run_, &stop_}) {
+        date->year->SetRange(1980, 2099);
+        date->year->setMaxLength(4);
+        date->month->setMaxLength(3);
+        date->day->setMaxLength(2);
+    }
+    if (GetSetup())
+        Load();
+}
+
+void PropPageTimer::SetHeader()
+{
+    // The sound analyser's timer page also says "Sound Level Meter".
+    if (BoundBlock())
+        Header()->setText(HeaderText(kSlmHeaderPrefix));
+}
+
+void PropPageTimer::ApplyModeRule(int mode)
+{
+    const bool dates = mode >= 1 && mode <= 3;
+    const bool second = mode == 3;
+    for (QWidget* w : dateGroup_)
+        w->setEnabled(dates);
+    for (QWidget* w : firstTimes_)
+        w->setEnabled(dates);
+    for (QWidget* w : secondTimes_)
+        w->setEnabled(second);
+}
+
+void PropPageTimer::OnModeClicked(int mode)
+{
+    if (modes_[mode]->isChecked())
+        ApplyModeRule(mode);
+}
+
+void PropPageTimer::LoadDate(const DateFields& fields, int year, int month, int day)
+{
+    ShowIfValid(fields.year, IntText(year));
+    fields.month->SetMonth(month);
+    ShowIfValid(fields.day, IntText(day));
+}
+
+void PropPageTimer::Load()
+{
+    NamedSetup* block = BoundBlock();
+    if (!block)
+        return;
+    SetHeader();
+    int mode = block->GetTimerMode();
+    if (mode < 0 || mode > 3)
+        mode = 0;
+    // Ticking one button unticks the others.
+    modes_[mode]->setChecked(true);
+    int year = 0, month = 0, day = 0;
+    block->GetRunDate(year, month, day);
+    LoadDate(run_, year, month, day);
+    block->GetStopDate(year, month, day);
+    LoadDate(stop_, year, month, day);
+    void (NamedSetup::*getters[])(int&, int&) const = {&NamedSetup::GetStartTime1, &NamedSetup::GetStopTime1,
+                                                        &NamedSetup::GetStartTime2, &NamedSetup::GetStopTime2};
+    for (int k = 0; k < 4; ++k) {
+        int hour = 0, minute = 0;
+        (block->*getters[k])(hour, minute);
+        ShowIfValid(times_[k].hour, TwoDigitText(hour));
+        ShowIfValid(times_[k].minute, TwoDigitText(minute));
+    }
+    ApplyModeRule(mode);
+}
+
+void PropPageTimer::Save()
+{
+    NamedSetup* block = BoundBlock();
+    if (!block)
+        return;
+    int mode = 0;
+    for (int i = 0; i < 4; ++i) {
+        if (modes_[i]->isChecked()) {
+            mode = i;
+            break;
+        }
+    }
+    block->SetTimerMode(mode);
+    block->SetRunDate(AtoI(run_.year->text()), run_.month->GetMonth(), AtoI(run_.day->text()));
+    block->SetStopDate(AtoI(stop_.year->text()), stop_.month->GetMonth(), AtoI(stop_.day->text()));
+    void (NamedSetup::*setters[])(int, int) = {&NamedSetup::SetStartTime1, &NamedSetup::SetStopTime1,
+                                               &NamedSetup::SetStartTime2, &NamedSetup::SetStopTime2};
+    for (int k = 0; k < 4; ++k)
+        (block->*setters[k])(AtoI(times_[k].hour->text()), AtoI(times_[k].minute->text()));
+}

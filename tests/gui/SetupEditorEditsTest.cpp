@@ -1,0 +1,219 @@
+// The validated edit fields of the setup pages: keystrokes, focus loss and
+// the validity tests the pages use when they show stored values.
+#include <ctime>
+
+#include <gtest/gtest.h>
+
+#include "DateEdits.h"
+#include "EngFloatEdit.h"
+#include "FloatEdit.h"
+#include "RangeEdit.h"
+#include "SetupEditorTestSupport.h"
+
+using namespace setupedittest;
+
+namespace {
+
+struct RangeCase {
+    const char* what;
+    uint32_t minimum, maximum, step;
+    bool power;
+    const char* start;  // the text before typing
+    const char* keys;
+    const char* typed;  // after the keys
+    const char* left;   // after focus loss
+};
+
+}  // namespace
+
+TEST(SetupEditorEditsTest, RangeEditTypesWithinLimitsAndCorrectsOnFocusLoss)
+{
+    const RangeCase cases[] = {
+        {"out of range refused", 0, 255, 1, false, "", "256", "25", "25"},
+        {"leading 0 under minimum 1", 1, 255, 1, false, "", "0", "", "1"},
+        {"not a multiple becomes the step", 1, 255, 160, false, "", "200", "200", "160"},
+        {"0 is a multiple but below the minimum", 1, 255, 160, false, "0", "", "0", "1"},
+        {"no power of two becomes the base", 0, 255, 1, true, "", "48", "48", "2"},
+        {"a power of two stays", 0, 255, 1, true, "", "64", "64", "64"},
+        {"typing ignores the power rule", 0, 255, 1, true, "", "200", "200", "2"},
+        {"letters and signs refused", 0, 255, 1, false, "", "-1.a 2", "12", "12"},
+    };
+    for (const RangeCase& c : cases) {
+        RangeEdit edit;
+        edit.SetRange(c.minimum, c.maximum);
+        edit.SetStep(c.step);
+        edit.SetPowerRule(c.power, c.power ? 2 : 1);
+        edit.setMaxLength(3);
+        edit.setText(c.start);
+        QTest::keyClicks(&edit, c.keys);
+        EXPECT_EQ(edit.text(), c.typed) << c.what;
+        LoseFocus(&edit);
+        EXPECT_EQ(edit.text(), c.left) << c.what;
+    }
+}
+
+TEST(SetupEditorEditsTest, RangeEditBeepsOnRefusalAndTypingReplacesTheSelection)
+{
+    BeepCounter counter;
+    RangeEdit edit;
+    edit.setMaxLength(3);
+    QTest::keyClicks(&edit, "256");
+    EXPECT_EQ(edit.text(), "25");
+    EXPECT_EQ(counter.beeps, 1);
+    edit.selectAll();
+    QTest::keyClicks(&edit, "9");
+    EXPECT_EQ(edit.text(), "9");
+
+    edit.SetPowerRule(true, 2);
+    EXPECT_FALSE(edit.IsValid("0"));
+    EXPECT_TRUE(edit.IsValid("128"));
+    EXPECT_FALSE(edit.IsValid("96"));
+}
+
+TEST(SetupEditorEditsTest, APageThatAnswersMinusOneSilencesTheBeep)
+{
+    struct QuietPage : QWidget, EditRefusalListener {
+        int OnEditRefused(QWidget*) override
+        {
+            ++told;
+            return -1;
+        }
+        int told = 0;
+    } page;
+    BeepCounter counter;
+    auto* edit = new RangeEdit(&page);
+    QTest::keyClicks(edit, "x");
+    EXPECT_EQ(page.told, 1);
+    EXPECT_EQ(counter.beeps, 0);
+}
+
+TEST(SetupEditorEditsTest, FloatEditLimitsDecimalsAndStep)
+{
+    FloatEdit level;
+    level.SetRange(0.0f, 255.99f, 2);
+    QTest::keyClicks(&level, "12.345");
+    EXPECT_EQ(level.text(), "12.34");
+    level.clear();
+    QTest::keyClicks(&level, ".");
+    EXPECT_EQ(level.text(), ".");
+    level.clear();
+    QTest::keyClicks(&level, "256");
+    EXPECT_EQ(level.text(), "25");
+
+    FloatEdit time;
+    time.SetRange(0.0025f, 99.9999f, 4);
+    time.SetStep(0.0025f);
+    QTest::keyClicks(&time, "0.00");
+    EXPECT_EQ(time.text(), "0.00");
+    EXPECT_FALSE(time.IsValid("0.0060"));
+    EXPECT_TRUE(time.IsValid("0.0050"));
+    EXPECT_FALSE(time.IsValid("0.00250"));  // one decimal too many
+    EXPECT_FALSE(time.IsValid("0"));        // below the minimum
+}
+
+TEST(SetupEditorEditsTest, EngFloatEditTypesExponentsAndMultipliers)
+{
+    const struct {
+        const char* keys;
+        const char* typed;
+    } cases[] = {
+        {"1.5k", "1.5k"}, {"2E-3", "2E-3"}, {"2E", "2E"}, {"2E13", "2E1"},
+        {"-1", "1"},      {"1k5", "1k"},    {"1K", "1"},  {"1.2.3", "1.23"},
+    };
+    for (const auto& c : cases) {
+        EngFloatEdit edit;
+        edit.SetRange(1e-6f, 1e6f, 9);
+        QTest::keyClicks(&edit, c.keys);
+        EXPECT_EQ(edit.text(), c.typed) << c.keys;
+    }
+    EngFloatEdit edit;
+    edit.SetRange(1e-6f, 1e6f, 9);
+    QString text = "1500";
+    EXPECT_TRUE(edit.IsValid(text));
+    EXPECT_EQ(text, "1.5k");
+    text = "2M";
+    EXPECT_FALSE(edit.IsValid(text));
+    EXPECT_EQ(text, "2M");
+}
+
+TEST(SetupEditorEditsTest, YearEditTakesOnlyPrefixesOfYearsInRange)
+{
+    YearEdit year;
+    year.setMaxLength(4);
+    QTest::keyClicks(&year, "2099");
+    EXPECT_EQ(year.text(), "2099");
+    year.clear();
+    QTest::keyClicks(&year, "2197");
+    EXPECT_EQ(year.text(), "2");  // no year of the range starts 21, 29 or 27
+    year.clear();
+    QTest::keyClicks(&year, "3");
+    EXPECT_EQ(year.text(), "");
+    EXPECT_FALSE(year.IsValid("2100"));
+    EXPECT_TRUE(year.IsValid("19"));
+
+    year.setText("1970");
+    LoseFocus(&year);
+    const std::time_t now = std::time(nullptr);
+    std::tm local{};
+    localtime_r(&now, &local);
+    EXPECT_EQ(year.text(), QString::number(local.tm_year + 1900));
+}
+
+TEST(SetupEditorEditsTest, DayEditKeepsItsRangeAndWritesTwoDigits)
+{
+    DayEdit hour;
+    hour.SetRange(0, 23);
+    hour.setMaxLength(2);
+    QTest::keyClicks(&hour, "0");
+    EXPECT_EQ(hour.text(), "0");
+    hour.setText("7");
+    LoseFocus(&hour);
+    EXPECT_EQ(hour.text(), "07");
+    hour.clear();
+    LoseFocus(&hour);
+    EXPECT_EQ(hour.text(), "00");
+    hour.clear();
+    QTest::keyClicks(&hour, "24");
+    EXPECT_EQ(hour.text(), "2");
+
+    DayEdit day;
+    day.setMaxLength(2);
+    QTest::keyClicks(&day, "0");
+    EXPECT_EQ(day.text(), "");
+    LoseFocus(&day);
+    EXPECT_EQ(day.text(), "01");
+}
+
+TEST(SetupEditorEditsTest, MonthEditCompletesNamesAndSetMonthClamps)
+{
+    BeepCounter counter;
+    MonthEdit month;
+    month.setMaxLength(3);
+    QTest::keyClicks(&month, "M");
+    EXPECT_EQ(month.text(), "Mar");
+    EXPECT_EQ(month.selectedText(), "ar");
+    QTest::keyClicks(&month, "a");
+    EXPECT_EQ(month.text(), "Mar");
+    QTest::keyClicks(&month, "y");
+    EXPECT_EQ(month.text(), "May");
+    EXPECT_EQ(month.GetMonth(), 5);
+    QTest::keyClicks(&month, "1");
+    EXPECT_EQ(counter.beeps, 1);
+
+    month.clear();
+    QTest::keyClicks(&month, "jul");
+    EXPECT_EQ(month.text(), "Jul");
+    EXPECT_EQ(month.GetMonth(), 7);
+
+    month.SetMonth(0);
+    EXPECT_EQ(month.text(), "Jan");
+    EXPECT_EQ(month.GetMonth(), 1);
+    month.SetMonth(13);
+    EXPECT_EQ(month.text(), "Dec");
+    EXPECT_EQ(month.GetMonth(), 12);
+    QString name = "unchanged";
+    month.GetMonthText(12, name);
+    EXPECT_EQ(name, "unchanged");
+    month.GetMonthText(1, name);
+    EXPECT_EQ(name, "Feb");
+}

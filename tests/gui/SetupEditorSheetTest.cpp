@@ -1,0 +1,132 @@
+// The setup property sheet: which pages a setup type gets, when the pages
+// save into which setup, and what removing a setup's pages does.
+#include <gtest/gtest.h>
+
+#include "PropPageTimer.h"
+#include "SetupEditorTestSupport.h"
+
+using namespace setupedittest;
+using Id = PropSheetSetup::PageId;
+
+namespace {
+
+const std::vector<std::string> kLogTabs = {"SLM", "TWA", "Events", "Intervals", "Daily", "Timer"};
+
+}  // namespace
+
+TEST(SetupEditorSheetTest, FirstLogSetupBuildsTheLogSetWithoutSavingAnything)
+{
+    ShownSheet s;
+    EXPECT_EQ(s.sheet.count(), 0);
+    auto log = LogSetup(LogBlock("FIRST").Title("Road survey").Byte(86, 7).Byte(74, 9));
+    const std::vector<uint8_t> before = LogBytes(*log);
+
+    s.sheet.ShowSetup(log.get());
+    EXPECT_EQ(s.Tabs(), kLogTabs);
+    EXPECT_EQ(s.ActiveTab(), "SLM");
+    EXPECT_EQ(s.sheet.GetCurrentType(), 7);
+    for (Id id : {Id::Log, Id::LogTwa, Id::Events, Id::LogIntv, Id::Daily, Id::LogTimer})
+        EXPECT_EQ(s.Page(id)->GetSetup(), log.get()) << id;
+    EXPECT_EQ(Text(s.Page(Id::Log), "title"), "Road survey");
+    EXPECT_EQ(LogBytes(*log), before);
+}
+
+TEST(SetupEditorSheetTest, AnotherSetupOfTheSameTypeSavesTheFirstAndKeepsTheTab)
+{
+    ShownSheet s;
+    auto first = LogSetup(LogBlock("FIRST").Byte(83, 8));
+    auto second = LogSetup(LogBlock("SECOND").Byte(83, 12));
+    s.sheet.ShowSetup(first.get());
+    SetupPage* twa = s.Open(Id::LogTwa);
+    Retype(twa, "criterionTime", "24");
+
+    s.sheet.ShowSetup(second.get());
+    EXPECT_EQ(first->GetLOGSetup()->GetCriterionTime(), 24);
+    EXPECT_EQ(s.ActiveTab(), "TWA");
+    EXPECT_EQ(s.Page(Id::LogTwa), twa);  // the same page object, bound anew
+    EXPECT_EQ(twa->GetSetup(), second.get());
+    EXPECT_EQ(Text(twa, "criterionTime"), "12");
+    EXPECT_EQ(Control<QLabel>(twa, "header")->text(), "Sound Level Meter - SECOND");
+}
+
+TEST(SetupEditorSheetTest, ATypeChangeSavesAndReplacesTheSet)
+{
+    ShownSheet s;
+    auto log = LogSetup(LogBlock("LOGGER"));
+    auto ssa = SsaSetup(SsaBlock("ANALYSE").Byte(56, 1));
+    s.sheet.ShowSetup(log.get());
+    Retype(s.Page(Id::Log), "title", "Night");
+
+    s.sheet.ShowSetup(ssa.get());
+    EXPECT_EQ(log->GetLOGSetup()->GetTitle(), "Night");
+    for (Id id : {Id::Log, Id::LogTwa, Id::Events, Id::LogIntv, Id::Daily, Id::LogTimer})
+        EXPECT_EQ(s.Page(id), nullptr) << id;
+    EXPECT_EQ(s.Tabs(), std::vector<std::string>{"Timer"});
+    auto* timer = static_cast<PropPageTimer*>(s.Page(Id::SsaTimer));
+    EXPECT_EQ(timer->GetSetupType(), 5);
+    EXPECT_EQ(Control<QLabel>(timer, "header")->text(), "Sound Level Meter - ANALYSE");
+    EXPECT_TRUE(Control<QAbstractButton>(timer, "mode1")->isChecked());
+}
+
+TEST(SetupEditorSheetTest, ATypeWithoutPagesEmptiesTheSheet)
+{
+    ShownSheet s;
+    auto log = LogSetup(LogBlock("LOGGER"));
+    auto env = BareSetup(11);
+    auto system = BareSetup(1);
+    s.sheet.ShowSetup(log.get());
+    s.sheet.ShowSetup(env.get());
+    EXPECT_EQ(s.sheet.count(), 0);
+    EXPECT_EQ(s.sheet.GetCurrentType(), 11);
+    s.sheet.ShowSetup(system.get());
+    EXPECT_EQ(s.sheet.GetCurrentType(), 1);
+    s.sheet.ShowSetup(log.get());
+    EXPECT_EQ(s.Tabs(), kLogTabs);
+}
+
+TEST(SetupEditorSheetTest, RemovingTheShownSetupsPagesDropsThemUnsaved)
+{
+    ShownSheet s;
+    auto shown = LogSetup(LogBlock("SHOWN").Title("Kept"));
+    auto other = LogSetup(LogBlock("OTHER"));
+    s.sheet.ShowSetup(shown.get());
+    Retype(s.Page(Id::Log), "title", "Typed");
+
+    s.sheet.RemovePagesOf(other.get());
+    EXPECT_EQ(s.Tabs(), kLogTabs);
+
+    s.sheet.RemovePagesOf(shown.get());
+    EXPECT_EQ(s.sheet.count(), 0);
+    EXPECT_EQ(s.sheet.GetCurrentType(), 0);
+    EXPECT_EQ(shown->GetLOGSetup()->GetTitle(), "Kept");
+    s.sheet.ShowSetup(other.get());
+    EXPECT_EQ(s.Tabs(), kLogTabs);
+}
+
+TEST(SetupEditorSheetTest, SaveAllLeavesFieldsOfPagesNeverShown)
+{
+    ShownSheet s;
+    auto log = LogSetup(LogBlock("LOGGER").Title("Old").Byte(83, 120).Byte(126, 12));
+    s.sheet.ShowSetup(log.get());
+    Retype(s.Page(Id::Log), "title", "New");
+    s.sheet.SaveAll();
+    EXPECT_EQ(log->GetLOGSetup()->GetTitle(), "New");
+    // TWA and Events were never displayed: their odd stored values stay.
+    EXPECT_EQ(LogBytes(*log)[83], 120);
+    EXPECT_EQ(LogBytes(*log)[126], 12);
+}
+
+TEST(SetupEditorSheetTest, LeavingTheSlmPageStoresItAndRefreshHeadersShowsANewName)
+{
+    ShownSheet s;
+    auto log = LogSetup(LogBlock("LOGGER"));
+    s.sheet.ShowSetup(log.get());
+    Retype(s.Page(Id::Log), "title", "Harbour");
+    s.Open(Id::Daily);
+    EXPECT_EQ(log->GetLOGSetup()->GetTitle(), "Harbour");
+
+    log->SetName("RENAMED");
+    s.sheet.RefreshHeaders();
+    EXPECT_EQ(Control<QLabel>(s.Page(Id::Daily), "header")->text(), "Sound Level Meter - RENAMED");
+    EXPECT_EQ(Control<QLabel>(s.Page(Id::Log), "header")->text(), "Sound Level Meter - RENAMED");
+}
