@@ -24,16 +24,6 @@ int ProfileLength(const EventRec& event)
     return length;
 }
 
-// One setting line: the label and its value in their widths (text), or the
-// label field and the value closed by a quote and a line feed (CSV).
-void SettingRow(std::ostream& out, bool text, const char* label, const std::string& value)
-{
-    if (text)
-        out << std::setw(16) << label << std::setw(5) << value << std::endl;
-    else
-        out << kFieldOpen << label << kFieldClose << kFieldOpen << value << kLineClose;
-}
-
 }  // namespace
 
 int ReportWriter::WriteExceedanceHistory(std::ostream& out, ExportFormat format, const EventRecMgr& events,
@@ -60,9 +50,9 @@ int ReportWriter::WriteExceedanceHistory(std::ostream& out, ExportFormat format,
         SetLeft(out);
         SetFixed(out);
     }
-    SettingRow(out, text, "Weighting:", weighting);
-    SettingRow(out, text, "Peak Weighting:", peakWeighting);
-    SettingRow(out, text, "Detector:", detector);
+    SettingValueLine(out, text, "Weighting:", weighting);
+    SettingValueLine(out, text, "Peak Weighting:", peakWeighting);
+    SettingValueLine(out, text, "Detector:", detector);
     out << std::endl;
 
     if (text)
@@ -105,15 +95,15 @@ int ReportWriter::WriteExceedanceHistory(std::ostream& out, ExportFormat format,
         if (wind) {
             // Without the setup record there is no scale or unit to show the
             // wind in: the cells stay empty.
+            const int direction = static_cast<int16_t>(event->GetMaxWindDir());
             row.Cell(12, hasSetup ? FormatFixed(event->GetMaxWind() * windScale, 1) : std::string())
-                .Cell(10, hasSetup ? FormatDirectionTextUtf8(static_cast<int16_t>(event->GetMaxWindDir()), directionUnits)
-                                   : "");
+                .Cell(10, hasSetup ? FormatDirectionTextUtf8(direction, directionUnits) : std::string());
         }
         row.Cell(10, " ");
         const int samples = ProfileLength(*event);
         for (int s = 0; s < samples; ++s)
             row.Cell(7, event->GetProfileByte(s));
-        row.End();
+        row.Left().End();
     }
     return 1;
 }

@@ -63,6 +63,17 @@ private:
     bool m_text;
 };
 
+// A setting line above a table: the label in 16 and the value in 5
+// characters (text), or the label field and the value closed by a quote and
+// a line feed, with no comma after it (CSV).
+inline void SettingValueLine(std::ostream& out, bool text, const char* label, const std::string& value)
+{
+    if (text)
+        out << std::setw(16) << label << std::setw(5) << value << std::endl;
+    else
+        out << kFieldOpen << label << kFieldClose << kFieldOpen << value << kLineClose;
+}
+
 inline void SetLeft(std::ostream& out) { out.setf(std::ios::left, std::ios::adjustfield); }
 inline void SetFixed(std::ostream& out) { out.setf(std::ios::fixed, std::ios::floatfield); }
 
