@@ -50,22 +50,50 @@ void DrawAnalyser(QPainter& p, const QPalette& palette)
     p.drawLine(22, 31, 54, 31);
 }
 
+void DrawIntegrator(QPainter& p, const QPalette& palette)
+{
+    DrawMeter(p, palette);
+    // One level bar with its integrated mark.
+    p.setPen(Qt::NoPen);
+    p.setBrush(palette.color(QPalette::Highlight));
+    p.drawRect(QRectF(30, 9, 8, 22));
+    p.setPen(QPen(palette.color(QPalette::WindowText), 2));
+    p.drawLine(26, 14, 42, 14);
+    p.setPen(QPen(palette.color(QPalette::WindowText), 1));
+    p.drawLine(22, 31, 54, 31);
+}
+
+void DrawFft(QPainter& p, const QPalette& palette)
+{
+    DrawMeter(p, palette);
+    // A narrow-band spectrum: many thin lines.
+    p.setPen(QPen(palette.color(QPalette::Highlight), 1));
+    const int lines[] = {6, 9, 7, 14, 22, 12, 8, 10, 18, 9, 6, 8, 11, 7, 5, 6};
+    for (int i = 0; i < 16; ++i)
+        p.drawLine(QPointF(23.5 + i * 2, 31), QPointF(23.5 + i * 2, 31 - lines[i]));
+    p.setPen(QPen(palette.color(QPalette::WindowText), 1));
+    p.drawLine(22, 31, 54, 31);
+}
+
 }  // namespace
 
 namespace PageBitmaps {
 
 QPixmap PageBitmap(int id, const QPalette& palette)
 {
-    if (id != 228 && id != 234)
-        return {};
+    void (*draw)(QPainter&, const QPalette&) = nullptr;
+    switch (id) {
+    case 228: draw = DrawAnalyser; break;
+    case 231: draw = DrawIntegrator; break;
+    case 234: draw = DrawLogger; break;
+    case 242: draw = DrawFft; break;
+    default: return {};
+    }
     QPixmap pixmap(kWidth, kHeight);
     pixmap.fill(palette.color(QPalette::Window));
     QPainter p(&pixmap);
     p.setRenderHint(QPainter::Antialiasing);
-    if (id == 234)
-        DrawLogger(p, palette);
-    else
-        DrawAnalyser(p, palette);
+    draw(p, palette);
     return pixmap;
 }
 

@@ -1,8 +1,9 @@
 #pragma once
 // The pictures in the top left corner of the setup pages, drawn in the
 // colours of the given palette so that they follow the system colours:
-// 228 the sound analyser, 234 the logging sound level meter. A null pixmap
-// for any other id.
+// 228 the sound analyser, 231 the integrating sound level meter, 234 the
+// logging sound level meter, 242 the FFT analyser. A null pixmap for any
+// other id.
 #include <QPalette>
 #include <QPixmap>
 

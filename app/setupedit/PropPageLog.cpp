@@ -18,13 +18,7 @@ constexpr int kTitleLength = 30;
 PropPageLog::PropPageLog() : LogSetupPage("SLM", 148)
 {
     Header()->setText("Sound Level Meter Settings");
-    auto* grid = new QGridLayout;
-    title_ = MakeEdit<CharClassEdit>(this, "title");
-    fileName_ = new QLabel(this);
-    fileName_->setObjectName("fileName");
-    AddRow(grid, 0, "Title", title_);
-    AddRow(grid, 1, "Filename", fileName_);
-    Body()->addLayout(grid);
+    AddTitleRows(title_, fileName_);
 
     auto* group = new QGroupBox("SLM", this);
     auto* lists = new QGridLayout(group);
@@ -77,13 +71,8 @@ void PropPageLog::Load()
     SetSelection(peak1_, log->GetPeak1Weighting());
     SetSelection(range_, log->GetRange());
     SetSelection(acOutput_, log->GetAcOutput());
-    const std::string& file = GetSetup()->GetFileName();
-    if (file.empty()) {
-        fileName_->clear();
-    } else {
-        fileName_->setText('(' + platform::FromAnsi(file) + ')');
+    if (ShowFileName(fileName_))
         AddFileNameTool();
-    }
 }
 
 // The file name line shows the setup file's whole path as its tip. Added once

@@ -8,6 +8,8 @@
 #include "CSdiView.h"
 #include "PropPageDaily.h"
 #include "PropPageEvents.h"
+#include "PropPageFft.h"
+#include "PropPageIsm.h"
 #include "PropPageLog.h"
 #include "PropPageLogIntv.h"
 #include "PropPageLogTwa.h"
@@ -31,6 +33,8 @@ SetupPage* MakePage(Id id, int type)
     case Id::Daily: return new PropPageDaily;
     case Id::LogTimer: return new PropPageTimer(7);
     case Id::SsaTimer: return new PropPageTimer(5);
+    case Id::Ism: return new PropPageIsm;
+    case Id::Fft: return new PropPageFft;
     default: return nullptr;
     }
 }

@@ -5,7 +5,9 @@
 #include <QLabel>
 #include <QShowEvent>
 
+#include "CharClassEdit.h"
 #include "PageControls.h"
+#include "PageLayout.h"
 #include "PropSheetSetup.h"
 #include "QtPlatform.h"
 #include "SetupRec.h"
@@ -18,6 +20,24 @@ SetupPage::SetupPage(const QString& caption, int dialogId) : caption_(caption), 
     header_ = new QLabel(this);
     header_->setObjectName("header");
     top_->addWidget(header_, 1);
+}
+
+void SetupPage::AddTitleRows(CharClassEdit*& title, QLabel*& fileName)
+{
+    auto* grid = new QGridLayout;
+    title = MakeEdit<CharClassEdit>(this, "title");
+    fileName = new QLabel(this);
+    fileName->setObjectName("fileName");
+    AddRow(grid, 0, "Title", title);
+    AddRow(grid, 1, "Filename", fileName);
+    body_->addLayout(grid);
+}
+
+bool SetupPage::ShowFileName(QLabel* fileName) const
+{
+    const std::string file = setup_ ? setup_->GetFileName() : std::string();
+    fileName->setText(file.empty() ? QString() : '(' + platform::FromAnsi(file) + ')');
+    return !file.empty();
 }
 
 void SetupPage::CreateBitmap(BitmapStatic& bitmap, int id)

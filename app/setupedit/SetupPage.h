@@ -11,6 +11,7 @@
 #include "EditRefusalListener.h"
 
 class BitmapStatic;
+class CharClassEdit;
 class PropSheetSetup;
 class QComboBox;
 class QHBoxLayout;
@@ -68,6 +69,11 @@ protected:
     // page's own controls below.
     QVBoxLayout* Body() const { return body_; }
     QLabel* Header() const { return header_; }
+    // The "Title" edit and the "Filename" line under the header.
+    void AddTitleRows(CharClassEdit*& title, QLabel*& fileName);
+    // The file-name line: "(name)" of the bound setup's file, or empty; true
+    // when there is a name.
+    bool ShowFileName(QLabel* fileName) const;
     // Shows the picture id in the page's top left corner.
     void CreateBitmap(BitmapStatic& bitmap, int id);
 

@@ -52,6 +52,39 @@ inline std::unique_ptr<SetupRec> SsaSetup(const SetupBlockBuilder& block)
     return record;
 }
 
+// An FFT (mode 5) or ISM (mode 1) block of the current format with its name.
+inline SetupBlockBuilder FftBlock(const std::string& name)
+{
+    return SetupBlockBuilder(219).Version(3).Name(name).Mode(5);
+}
+
+inline SetupBlockBuilder IsmBlock(const std::string& name)
+{
+    return SetupBlockBuilder(219).Version(3).Name(name).Mode(1);
+}
+
+inline std::unique_ptr<SetupRec> FftSetup(const SetupBlockBuilder& block)
+{
+    auto record = std::make_unique<SetupRec>();
+    record->SetType(9);
+    record->LoadFFTSetup(block.Bytes().data(), block.Bytes().size());
+    return record;
+}
+
+inline std::unique_ptr<SetupRec> IsmSetup(const SetupBlockBuilder& block)
+{
+    auto record = std::make_unique<SetupRec>();
+    record->SetType(6);
+    record->LoadISMSetup(block.Bytes().data(), block.Bytes().size());
+    return record;
+}
+
+inline std::vector<uint8_t> BlockBytes(const SetupObject* setup)
+{
+    const uint8_t* block = setup->GetSetupBlock();
+    return {block, block + setup->BlockSize()};
+}
+
 // A record of a type without a setup object (2, 3, 11 ...) or the system.
 inline std::unique_ptr<SetupRec> BareSetup(int type)
 {

@@ -1,0 +1,37 @@
+#pragma once
+// The page of an integrating sound level meter setup: title, detector,
+// weightings, threshold, exchange rate, range and AC outputs.
+#include "PageControls.h"
+#include "SetupPage.h"
+
+class CharClassEdit;
+class ISMSetup;
+class RangeEdit;
+
+class PropPageIsm : public SetupPage {
+    Q_OBJECT
+public:
+    PropPageIsm();
+
+    void Load() override;
+    void Save() override;
+    // The header names the setup only from the first call on.
+    void SetHeader() override;
+
+protected:
+    void OnInitDialog() override;
+
+private:
+    ISMSetup* BoundIsm() const;
+
+    BitmapStatic bitmap_;
+    CharClassEdit* title_;
+    QLabel* fileName_;
+    QComboBox* detector_;
+    QComboBox* weighting_;
+    QComboBox* peak1_;
+    RangeEdit* threshold_;
+    QComboBox* exchangeRate_;
+    QComboBox* range_;
+    QComboBox* acOutput_;
+};
