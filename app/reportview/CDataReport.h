@@ -145,6 +145,7 @@ public:
     void DrawSystemSettingsLine(ReportDC& dc, unsigned index, int line);
     void DrawLogSettingsLine(ReportDC& dc, unsigned index, int line);
     void DrawSsaSettingsLine(ReportDC& dc, unsigned index, int line);
+    void DrawTalSettingsLine(ReportDC& dc, unsigned index, int line);
 
     // ---- print pages ------------------------------------------------------
     void PrintRunStopPage(ReportDC& dc, int page);
@@ -162,6 +163,7 @@ public:
     void PrintIsmSettingsPage(ReportDC& dc, int page);
     void PrintLogSettingsPage(ReportDC& dc, int page);
     void PrintSsaSettingsPage(ReportDC& dc, int page);
+    void PrintTalSettingsPage(ReportDC& dc, int page);
 
 protected:
     void paintEvent(QPaintEvent* event) override;

@@ -93,6 +93,9 @@ bool CDataReport::PagePlanOf(int type, PagePlan& plan)
         common("Sound Level Meter / RTA Settings", &CDataReport::LayoutSettingsColumns, 12,
                &CDataReport::DrawSsaSettingsLine);
         break;
+    case 23:
+        common("ZU-Reru Settings", &CDataReport::LayoutSettingsColumns, 11, &CDataReport::DrawTalSettingsLine);
+        break;
     case 11:
         common("Calibration Settings", &CDataReport::LayoutCalSettingsColumns, 12,
                &CDataReport::DrawCalibrationSettingsLine);
@@ -221,6 +224,7 @@ void CDataReport::PrintPlannedPage(ReportDC& dc, int page, const PagePlan& plan)
 PLANNED_PAGE(PrintSystemSetupPage, 2)
 PLANNED_PAGE(PrintLogSettingsPage, 3)
 PLANNED_PAGE(PrintSsaSettingsPage, 13)
+PLANNED_PAGE(PrintTalSettingsPage, 23)
 PLANNED_PAGE(PrintCalSettingsPage, 11)
 PLANNED_PAGE(PrintIsmSettingsPage, 15)
 PLANNED_PAGE(PrintLogIntervalsPage, 7)

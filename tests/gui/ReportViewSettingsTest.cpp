@@ -69,3 +69,36 @@ TEST_F(ReportSettings, SsaSettingsWithItsLnColumnsAndVersionedRtaWeighting)
     for (const auto& [line, text] : expected)
         EXPECT_EQ(lines[static_cast<size_t>(line)], text) << "line " << line;
 }
+
+TEST_F(ReportSettings, TalSettingsAndItsPrintedPage)
+{
+    translation.Add(SystemRecord())
+        .Add(OutputRecordBuilder(60).U16(60, 0x04).Text(62, "01:00:00").U16(76, 9).U16(88, 0x08)
+                 .Floats(112, {5, 10, 50, 90, 95, 99}).U8(136, 200).U8(137, 3).I16(96, 30));
+    Select("1 TAL Settings");
+    ASSERT_EQ(report->GetReportType(), 23);
+    const auto lines = ScreenLines();
+    const std::vector<std::pair<int, std::string>> expected = {
+        {14, "ZU-Reru Analyzer | Ln Percentiles"},
+        {15, "Bandwidth: | 1/3 | L5.00 | L90.00"},
+        {17, "Weighting: | A | L50.00 | L99.00"},
+        {18, "Gain: | +0"},
+        {19, "RTA Detector: | Fast | Ln Start Level: | 30 dB"},
+        {20, ""},
+        {22, "Time History: | Enabled"},
+        {25, "Resolution: | 0.1 dB"},
+        {28, "Slm Run Timer: | 01:00:00"},
+        {30, "Tonal Averaging Count: | -56"},
+        {31, "ZU-Reru Mode:"},
+    };
+    for (const auto& [line, text] : expected)
+        EXPECT_EQ(lines[static_cast<size_t>(line)], text) << "line " << line;
+
+    RecordingDC paper(true, QRect(0, 0, 1000, 800));
+    ASSERT_EQ(report->OnBeginPrinting(paper), 1);
+    report->OnPrint(paper, 1, QRect(0, 0, 1000, 800));
+    EXPECT_EQ(paper.At(2 * 10).substr(0, 16), "ZU-Reru Settings");
+    EXPECT_EQ(paper.At((3 + 2) * 10).substr(0, 16), "File Translated:");
+    EXPECT_EQ(paper.At((14 + 2) * 10), "ZU-Reru Analyzer | Ln Percentiles");
+    EXPECT_EQ(paper.At((31 + 2) * 10), "ZU-Reru Mode:") << "every entry reaches paper";
+}
