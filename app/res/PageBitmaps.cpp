@@ -83,7 +83,8 @@ QPixmap PageBitmap(int id, const QPalette& palette)
 {
     void (*draw)(QPainter&, const QPalette&) = nullptr;
     switch (id) {
-    case 228: draw = DrawAnalyser; break;
+    case 228:
+    case 241: draw = DrawAnalyser; break;
     case 231: draw = DrawIntegrator; break;
     case 234: draw = DrawLogger; break;
     case 242: draw = DrawFft; break;

@@ -56,7 +56,7 @@ void FilteredEdit::keyPressEvent(QKeyEvent* event)
     }
     const QChar c = typed[0];
     // The field's text limit refuses before any test.
-    if (CandidateText(c).size() > maxLength()) {
+    if (CandidateText(c).size() > TextLimit()) {
         Refuse(c);
         return;
     }

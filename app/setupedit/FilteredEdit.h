@@ -24,6 +24,12 @@ public:
     // c, or c inserted at the caret.
     QString CandidateText(QChar c) const;
 
+    // The most characters that can be typed; by default the field's maximum
+    // length. Unlike that length it leaves longer texts set by the program
+    // whole.
+    void SetTextLimit(int limit) { textLimit_ = limit; }
+    int TextLimit() const { return textLimit_ >= 0 ? textLimit_ : maxLength(); }
+
     // Tests replace the beep of a refused keystroke.
     static void SetBeepHook(std::function<void()> hook);
 
@@ -44,4 +50,6 @@ protected:
 
 private:
     void Refuse(QChar c);
+
+    int textLimit_ = -1;
 };

@@ -12,6 +12,7 @@
 #include "PropPageIsm.h"
 #include "PropPageLog.h"
 #include "PropPageLogIntv.h"
+#include "PropPageLn.h"
 #include "PropPageLogTwa.h"
 #include "PropPageTimer.h"
 #include "SetupRec.h"
@@ -28,6 +29,9 @@ SetupPage* MakePage(Id id, int type)
     switch (id) {
     case Id::Log: return new PropPageLog;
     case Id::LogTwa: return new PropPageLogTwa;
+    case Id::LogLn: return new PropPageLogLn;
+    case Id::SsaLn: return new PropPageSsaLn;
+    case Id::TalLn: return new PropPageTalLn;
     case Id::Events: return new PropPageEvents;
     case Id::LogIntv: return new PropPageLogIntv;
     case Id::Daily: return new PropPageDaily;

@@ -10,7 +10,7 @@ using Id = PropSheetSetup::PageId;
 
 namespace {
 
-const std::vector<std::string> kLogTabs = {"SLM", "TWA", "Events", "Intervals", "Daily", "Timer"};
+const std::vector<std::string> kLogTabs = {"SLM", "TWA", "Ln", "Events", "Intervals", "Daily", "Timer"};
 
 }  // namespace
 
@@ -25,7 +25,7 @@ TEST(SetupEditorSheetTest, FirstLogSetupBuildsTheLogSetWithoutSavingAnything)
     EXPECT_EQ(s.Tabs(), kLogTabs);
     EXPECT_EQ(s.ActiveTab(), "SLM");
     EXPECT_EQ(s.sheet.GetCurrentType(), 7);
-    for (Id id : {Id::Log, Id::LogTwa, Id::Events, Id::LogIntv, Id::Daily, Id::LogTimer})
+    for (Id id : {Id::Log, Id::LogTwa, Id::LogLn, Id::Events, Id::LogIntv, Id::Daily, Id::LogTimer})
         EXPECT_EQ(s.Page(id)->GetSetup(), log.get()) << id;
     EXPECT_EQ(Text(s.Page(Id::Log), "title"), "Road survey");
     EXPECT_EQ(LogBytes(*log), before);
@@ -59,10 +59,11 @@ TEST(SetupEditorSheetTest, ATypeChangeSavesAndReplacesTheSet)
 
     s.sheet.ShowSetup(ssa.get());
     EXPECT_EQ(log->GetLOGSetup()->GetTitle(), "Night");
-    for (Id id : {Id::Log, Id::LogTwa, Id::Events, Id::LogIntv, Id::Daily, Id::LogTimer})
+    for (Id id : {Id::Log, Id::LogTwa, Id::LogLn, Id::Events, Id::LogIntv, Id::Daily, Id::LogTimer})
         EXPECT_EQ(s.Page(id), nullptr) << id;
-    EXPECT_EQ(s.Tabs(), std::vector<std::string>{"Timer"});
-    auto* timer = static_cast<PropPageTimer*>(s.Page(Id::SsaTimer));
+    EXPECT_EQ(s.Tabs(), (std::vector<std::string>{"Ln", "Timer"}));
+    EXPECT_EQ(s.ActiveTab(), "Ln");
+    auto* timer = static_cast<PropPageTimer*>(s.Open(Id::SsaTimer));
     EXPECT_EQ(timer->GetSetupType(), 5);
     EXPECT_EQ(Control<QLabel>(timer, "header")->text(), "Sound Level Meter - ANALYSE");
     EXPECT_TRUE(Control<QAbstractButton>(timer, "mode1")->isChecked());

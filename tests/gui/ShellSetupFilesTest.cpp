@@ -50,14 +50,16 @@ std::vector<uint8_t> Block(const Kind& k, const std::string& name, int version =
 
 // The setup sheet saves the page it shows into the setup before the file is
 // written, and a page writes back only values it can show: the fields of the
-// first pages (the LOG sound level meter, SSA timer, ISM and FFT pages) hold such
+// first pages (the LOG sound level meter, SSA and TAL Ln, ISM and FFT pages) hold such
 // values, so that the round trip leaves every byte as it was.
 std::vector<uint8_t> WithShownFieldsKept(std::vector<uint8_t> block)
 {
     const std::pair<size_t, uint8_t> fields[] = {
         {56, 1},    {57, 0x15}, {58, 0x06}, {59, 0x24}, {60, 0x16}, {61, 0x07}, {62, 0x25}, {63, 0x08},
         {64, 0x30}, {65, 0x17}, {66, 0x45}, {67, 0x09}, {68, 0x00}, {69, 0x10}, {70, 0x15}, {74, 1},
-        {86, 1},    {87, 1},    {89, 2},    {90, 1},    {91, 2},    {93, 3},
+        {86, 1},    {87, 1},    {89, 2},    {90, 1},    {91, 2},    {93, 3},    {47, 1},    {104, 1},
+        {110, 10},  {111, 0},   {112, 20},  {113, 0},   {114, 30},  {115, 0},   {116, 40},  {117, 0},
+        {118, 50},  {119, 0},   {120, 90},  {121, 0},   {181, 45},
     };
     for (const auto& [offset, value] : fields)
         block.at(offset) = value;

@@ -1,0 +1,79 @@
+// The Ln pages of the SSA, LOG and TAL setups: percentiles in 8.8 percent,
+// the start level, and each page's own "Enable Ln".
+#include <gtest/gtest.h>
+
+#include <QCheckBox>
+#include <QComboBox>
+
+#include "PropPageLn.h"
+#include "SetupEditorTestSupport.h"
+
+using namespace setupedittest;
+using Id = PropSheetSetup::PageId;
+
+namespace {
+
+std::unique_ptr<SetupRec> TalSetup(const SetupBlockBuilder& block)
+{
+    auto record = std::make_unique<SetupRec>();
+    record->SetType(8);
+    record->LoadTALSetup(block.Bytes().data(), block.Bytes().size());
+    return record;
+}
+
+}  // namespace
+
+TEST(SetupEditorLnPagesTest, LogLnPercentilesStartLevelAndReferenceTexts)
+{
+    auto log = LogSetup(LogBlock("LN").Fixed88(110, 10, 0).Fixed88(114, 150, 0).Fixed88(120, 90, 0).Byte(181, 150)
+                            .Byte(87, 3).Byte(86, 1));
+    ShownSheet s;
+    s.sheet.ShowSetup(log.get());
+    SetupPage* page = s.Open(Id::LogLn);
+    EXPECT_EQ(Text(page, "ln1"), "10.00");
+    EXPECT_EQ(Text(page, "ln3"), "33.33");  // 150 % is no percentile
+    EXPECT_EQ(Text(page, "startLevel"), "150");
+    EXPECT_EQ(Control<QLabel>(page, "weighting")->text(), "Oct");
+    EXPECT_EQ(Control<QLabel>(page, "detector")->text(), "Fast");
+    EXPECT_TRUE(Control<QCheckBox>(page, "enableLn")->isHidden());
+
+    Retype(page, "ln2", "8.33");
+    Retype(page, "ln4", "");
+    s.sheet.SaveAll();
+    const std::vector<uint8_t> bytes = LogBytes(*log);
+    EXPECT_EQ(bytes[112], 8);
+    EXPECT_EQ(bytes[113], 84);
+    EXPECT_EQ(bytes[114], 33);
+    EXPECT_EQ(bytes[115], 84);
+    EXPECT_EQ(bytes[116], 0);
+    EXPECT_EQ(bytes[117], 0);
+    EXPECT_EQ(bytes[120], 90);
+    EXPECT_EQ(bytes[181], 0);  // a start level above 99 is not kept
+    EXPECT_EQ(bytes[41] & 0x02, 0x02);
+}
+
+TEST(SetupEditorLnPagesTest, SsaEnableLnReachesTheSetupAtOnceAndKeepsControlsEnabled)
+{
+    auto ssa = SsaSetup(SsaBlock("SSA").Bit(47, 1).Byte(104, 2).Byte(87, 3));
+    ShownSheet s;
+    s.sheet.ShowSetup(ssa.get());
+    SetupPage* page = s.Page(Id::SsaLn);
+    EXPECT_EQ(Control<QComboBox>(page, "spectralLn")->currentIndex(), 2);
+    EXPECT_EQ(Control<QLabel>(page, "weighting")->text(), "A");
+    Control<QCheckBox>(page, "enableLn")->click();
+    EXPECT_EQ(BlockBytes(ssa->GetSSASetup())[47] & 0x02, 0);
+    EXPECT_TRUE(Control(page, "ln1")->isEnabled());
+}
+
+TEST(SetupEditorLnPagesTest, TalLnNeedsBothBitsAndStoresThemTogether)
+{
+    auto tal = TalSetup(SetupBlockBuilder(219).Version(3).Name("TAL").Mode(7).Bit(41, 6));
+    ShownSheet s;
+    s.sheet.ShowSetup(tal.get());
+    SetupPage* page = s.Page(Id::TalLn);
+    EXPECT_FALSE(Control<QCheckBox>(page, "enableLn")->isChecked());
+    EXPECT_FALSE(Control(page, "ln1")->isEnabled());
+    EXPECT_EQ(Control<QLabel>(page, "header")->text(), "ZU-Reru TAL");
+    s.sheet.SaveAll();
+    EXPECT_EQ(BlockBytes(tal->GetTALSetup())[41] & 0x40, 0);
+}
