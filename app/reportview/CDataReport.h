@@ -146,6 +146,8 @@ public:
     void DrawLogSettingsLine(ReportDC& dc, unsigned index, int line);
     void DrawSsaSettingsLine(ReportDC& dc, unsigned index, int line);
     void DrawTalSettingsLine(ReportDC& dc, unsigned index, int line);
+    void DrawFftSettingsLine(ReportDC& dc, unsigned index, int line);
+    void DrawFftSnapshotLine(ReportDC& dc, unsigned index, int line);
 
     // ---- print pages ------------------------------------------------------
     void PrintRunStopPage(ReportDC& dc, int page);
@@ -164,6 +166,8 @@ public:
     void PrintLogSettingsPage(ReportDC& dc, int page);
     void PrintSsaSettingsPage(ReportDC& dc, int page);
     void PrintTalSettingsPage(ReportDC& dc, int page);
+    void PrintFftSettingsPage(ReportDC& dc, int page);
+    void PrintFftSnapshotsPage(ReportDC& dc, int page);
 
 protected:
     void paintEvent(QPaintEvent* event) override;

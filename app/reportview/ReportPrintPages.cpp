@@ -96,6 +96,18 @@ bool CDataReport::PagePlanOf(int type, PagePlan& plan)
     case 23:
         common("ZU-Reru Settings", &CDataReport::LayoutSettingsColumns, 11, &CDataReport::DrawTalSettingsLine);
         break;
+    case 25:
+        common("FFT Settings", &CDataReport::LayoutSettingsColumns, 11, &CDataReport::DrawFftSettingsLine);
+        break;
+    case 27:
+        plan.title = "FFT Snapshots";
+        plan.layout = &CDataReport::LayoutSpectrumColumns;
+        plan.headings = {{14, [this](ReportDC& dc, int line) { DrawSnapshotRecordsTitle(dc, line); }}};
+        plan.rowLine = 15;
+        plan.laterRowLine = 3;
+        plan.rows = m.snapshots.GetReportLineCount();
+        plan.row = rows(&CDataReport::DrawFftSnapshotLine);
+        break;
     case 11:
         common("Calibration Settings", &CDataReport::LayoutCalSettingsColumns, 12,
                &CDataReport::DrawCalibrationSettingsLine);
@@ -225,6 +237,8 @@ PLANNED_PAGE(PrintSystemSetupPage, 2)
 PLANNED_PAGE(PrintLogSettingsPage, 3)
 PLANNED_PAGE(PrintSsaSettingsPage, 13)
 PLANNED_PAGE(PrintTalSettingsPage, 23)
+PLANNED_PAGE(PrintFftSettingsPage, 25)
+PLANNED_PAGE(PrintFftSnapshotsPage, 27)
 PLANNED_PAGE(PrintCalSettingsPage, 11)
 PLANNED_PAGE(PrintIsmSettingsPage, 15)
 PLANNED_PAGE(PrintLogIntervalsPage, 7)

@@ -36,6 +36,8 @@ void CDataReport::OnPrint(ReportDC& dc, int page, const QRect& drawingRect)
     case 3: PrintLogSettingsPage(dc, page); break;
     case 13: PrintSsaSettingsPage(dc, page); break;
     case 23: PrintTalSettingsPage(dc, page); break;
+    case 25: PrintFftSettingsPage(dc, page); break;
+    case 27: PrintFftSnapshotsPage(dc, page); break;
     case 6: case 20: case 22: case 26: PrintRunStopPage(dc, page); break;
     case 7: PrintLogIntervalsPage(dc, page); break;
     case 8: PrintLogTimeHistoryPage(dc, page); break;

@@ -102,3 +102,45 @@ TEST_F(ReportSettings, TalSettingsAndItsPrintedPage)
     EXPECT_EQ(paper.At((14 + 2) * 10), "ZU-Reru Analyzer | Ln Percentiles");
     EXPECT_EQ(paper.At((31 + 2) * 10), "ZU-Reru Mode:") << "every entry reaches paper";
 }
+
+TEST_F(ReportSettings, FftSettingsAndSnapshotsWithTheirFrequencyColumns)
+{
+    OutputRecordBuilder snap(69);
+    snap.U32(4, 12).U32(8, 7200).U16(12, 16).U16(14, 2).F32(16, 71.25f).FloatRamp(20, 401, 0.0f, 0.5f).F32(20 + 4 * 81, 999.0f);
+    translation.Add(SystemRecord())
+        .Add(OutputRecordBuilder(63).I16(60, 0).U16(62, 9).I16(64, 5).I16(66, 64).I16(68, 32))
+        .Add(snap)
+        .Add(snap);
+    Select("1 FFT Settings");
+    ASSERT_EQ(report->GetReportType(), 25);
+    auto lines = ScreenLines();
+    EXPECT_EQ(lines[14], "FFT Analyzer");
+    EXPECT_EQ(lines[15], "Bandwidth: | 0 - 200 Hz");
+    EXPECT_EQ(lines[16], "Gain: | +0");
+    EXPECT_EQ(lines[17], "Average Count: | 32");
+    EXPECT_EQ(lines[18], "Window: | Unknown ??");
+    EXPECT_EQ(lines[19], "Overload Skipping: | Enabled");
+
+    Select("2 FFT Snapshots");
+    ASSERT_EQ(report->GetReportType(), 27);
+    ASSERT_EQ(report->GetLineCount(), 15 + 176);
+    lines = ScreenLines();
+    EXPECT_EQ(lines[14], "Snapshot Records");
+    EXPECT_EQ(lines[15], "***Record #12 ***");
+    EXPECT_EQ(lines[16], "Timestamp: | 01-Jan-1970 02:00:00");
+    EXPECT_EQ(lines[17], "Average Count: |    16 | Overload Count: |     2");
+    EXPECT_EQ(lines[18], "SPL: | 71.2 dB");
+    EXPECT_EQ(lines[21], "  0.0 | 0.0");
+    EXPECT_EQ(lines[22], "  0.5 | 0.5 |  40.5 |  ---  |  80.5 | 80.5 | 120.5 | 120.5 | 160.5 | 160.5");
+    EXPECT_EQ(lines[101], " 40.0 | 40.0 |  80.0 | 80.0 | 120.0 | 120.0 | 160.0 | 160.0 | 200.0 | 200.0");
+    EXPECT_EQ(lines[15 + 88], "***Record #12 ***");
+
+    RecordingDC paper(true, QRect(0, 0, 1000, 640));  // 59 lines a page
+    const int pages = report->OnBeginPrinting(paper);
+    EXPECT_EQ(pages, 1 + 3);  // 43 entries on page 1, then 55 a page
+    RecordingDC page2(true, QRect(0, 0, 1000, 640));
+    report->OnBeginPrinting(page2);
+    report->OnPrint(page2, 2, QRect(0, 0, 1000, 640));
+    // Page 2 continues with entry 43: spectrum row 37 of the first record.
+    EXPECT_EQ(page2.At((3 + 2) * 10).substr(0, 27), " 18.5 | 18.5 |  58.5 | 58.5");
+}

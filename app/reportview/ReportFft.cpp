@@ -1,0 +1,112 @@
+// The FFT settings report and the FFT snapshot report.
+#include "CDataReport.h"
+#include "ReportSettingsCells.h"
+#include "SetupValueTexts.h"
+
+namespace {
+
+using namespace settings;
+
+// The FFT setup record (output kind 63).
+constexpr size_t kBandwidth = 60, kGain = 62, kWindow = 64, kOverloadSkip = 66, kAverages = 68;
+
+// The bandwidths of the FFT analyser: their text, the spacing of the 400
+// spectrum lines above 0 Hz, and the format of a line's frequency.
+const char* const FftBandwidthTexts[7] = {"0 - 200 Hz", "0 - 500 Hz", "0 - 1K Hz", "0 - 2K Hz",
+                                          "0 - 5K Hz",  "0 - 10K Hz", "0 - 20K Hz"};
+const float FftLineSpacing[7] = {0.5f, 1.25f, 2.5f, 5.0f, 12.5f, 25.0f, 50.0f};
+const char* const FftFrequencyFormats[7] = {"%5.1f", "%6.2f", "%6.1f", "%4.0f", "%6.1f", "%5.0f", "%5.0f"};
+constexpr int kSnapshotLines = 88;
+constexpr int kRowsPerColumn = 80;
+
+bool ValidBandwidth(int index)
+{
+    return index >= 0 && index < 7;
+}
+
+Cells FftSettingsCells(const RecordView& r, unsigned index)
+{
+    const int bandwidth = r.I16(kBandwidth);
+    switch (index) {
+    case 0: return {{0, "FFT Analyzer"}};
+    case 1: return Pair("Bandwidth:", ValidBandwidth(bandwidth) ? FftBandwidthTexts[bandwidth] : "");
+    case 2: return Pair("Gain:", Code(SSAValueTexts::GainText, r.U8(kGain)));
+    case 3: return Pair("Average Count:", Printf("%d", r.I16(kAverages)));
+    case 4: {
+        const int window = r.I16(kWindow);
+        return Pair("Window:", window == 0   ? "Rectangular"
+                               : window == 1 ? "Hanning"
+                               : window == 2 ? "Flat-Top"
+                                             : "Unknown ??");
+    }
+    case 5: return Pair("Overload Skipping:", r.I16(kOverloadSkip) == 0 ? "Disabled" : "Enabled");
+    default: return {};
+    }
+}
+
+}  // namespace
+
+void CDataReport::DrawFftSettingsLine(ReportDC& dc, unsigned index, int line)
+{
+    const RecordView setup = data_.SetupView();
+    if (!setup.IsEmpty() && index <= 26)
+        DrawSettingsCells(dc, line, FftSettingsCells(setup, index));
+}
+
+void CDataReport::DrawFftSnapshotLine(ReportDC& dc, unsigned index, int line)
+{
+    PrinterFontScope font(dc);
+    const int y = LineY(dc, line);
+    const SnapMgr& mgr = data_.Records().snapshots;
+    if (mgr.GetCount() == 0 || index >= static_cast<unsigned>(mgr.GetReportLineCount()))
+        return;
+    const SnapRec* rec = mgr.GetAt(static_cast<int>(index / kSnapshotLines));
+    if (!rec)
+        return;
+    const int s = static_cast<int>(index % kSnapshotLines);
+    // A file without an FFT setup, or with an unknown bandwidth, shows the
+    // spectrum by line number (a spacing of 1 Hz).
+    const int bandwidth = data_.SetupView().I16(kBandwidth);
+    const bool known = !data_.SetupView().IsEmpty() && ValidBandwidth(bandwidth);
+    const float spacing = known ? FftLineSpacing[bandwidth] : 1.0f;
+    const char* format = known ? FftFrequencyFormats[bandwidth] : "%5.0f";
+    auto frequency = [format](float hz) { return Printf(format, static_cast<double>(hz)); };
+    switch (s) {
+    case 0: dc.TextOut(left_, y, Printf("***Record #%d ***", static_cast<int>(rec->GetRecordNumber()))); break;
+    case 1:
+        dc.TextOut(left_, y, "Timestamp:");
+        dc.TextOut(columns_[2], y, TimeText(rec->GetStandardTime(), "%d-%b-%Y %H:%M:%S"));
+        break;
+    case 2:
+        dc.TextOut(columns_[0], y, "Average Count:");
+        dc.TextOut(columns_[2], y, Printf("%5d", rec->GetAverageCount()));
+        dc.TextOut(columns_[4], y, "Overload Count:");
+        dc.TextOut(columns_[6], y, Printf("%5d", rec->GetOverloadCount()));
+        break;
+    case 3:
+        dc.TextOut(columns_[0], y, "SPL:");
+        dc.TextOut(columns_[2], y, Printf("%.1f dB", static_cast<double>(rec->GetSpl())));
+        break;
+    case 5:
+        for (int j = 0; j < 5; ++j) {
+            dc.TextOut(columns_[2 * j], y, "Freq. Hz");
+            dc.TextOut(columns_[2 * j + 1], y, "Level dB");
+        }
+        break;
+    case 6:
+        dc.TextOut(columns_[0], y, frequency(0.0f));
+        dc.TextOut(columns_[1], y, FormatReportNumber(rec->GetSpectrumLine(0), 1, 0));
+        break;
+    default:
+        if (s >= 7 && s <= 86) {
+            const int r = s - 6;
+            for (int j = 0; j < 5; ++j) {
+                const float hz = static_cast<float>(r) * spacing + static_cast<float>(j) * spacing * 80.0f;
+                dc.TextOut(columns_[2 * j], y, frequency(hz));
+                dc.TextOut(columns_[2 * j + 1], y,
+                           FormatReportNumber(rec->GetSpectrumLine(r + kRowsPerColumn * j), 1, 0));
+            }
+        }
+        break;
+    }
+}
