@@ -147,6 +147,10 @@ public:
     void DrawSsaSettingsLine(ReportDC& dc, unsigned index, int line);
     void DrawTalSettingsLine(ReportDC& dc, unsigned index, int line);
     void DrawFftSettingsLine(ReportDC& dc, unsigned index, int line);
+    void DrawRtaSettingsLine(ReportDC& dc, unsigned index, int line);
+    void DrawRtaTriggerRow(ReportDC& dc, int y, const std::string& modeText, int mode, float level, float time,
+                           int samples, bool logic);
+    void DrawRtaLogicOutRow(ReportDC& dc, int y, int output, int map);
     void DrawFftSnapshotLine(ReportDC& dc, unsigned index, int line);
 
     // ---- print pages ------------------------------------------------------
@@ -167,6 +171,7 @@ public:
     void PrintSsaSettingsPage(ReportDC& dc, int page);
     void PrintTalSettingsPage(ReportDC& dc, int page);
     void PrintFftSettingsPage(ReportDC& dc, int page);
+    void PrintRtaSettingsPage(ReportDC& dc, int page);
     void PrintFftSnapshotsPage(ReportDC& dc, int page);
 
 protected:

@@ -108,6 +108,9 @@ bool CDataReport::PagePlanOf(int type, PagePlan& plan)
         plan.rows = m.snapshots.GetReportLineCount();
         plan.row = rows(&CDataReport::DrawFftSnapshotLine);
         break;
+    case 28:
+        common("RTA Settings", &CDataReport::LayoutSettingsColumns, 11, &CDataReport::DrawRtaSettingsLine);
+        break;
     case 11:
         common("Calibration Settings", &CDataReport::LayoutCalSettingsColumns, 12,
                &CDataReport::DrawCalibrationSettingsLine);
@@ -238,6 +241,7 @@ PLANNED_PAGE(PrintLogSettingsPage, 3)
 PLANNED_PAGE(PrintSsaSettingsPage, 13)
 PLANNED_PAGE(PrintTalSettingsPage, 23)
 PLANNED_PAGE(PrintFftSettingsPage, 25)
+PLANNED_PAGE(PrintRtaSettingsPage, 28)
 PLANNED_PAGE(PrintFftSnapshotsPage, 27)
 PLANNED_PAGE(PrintCalSettingsPage, 11)
 PLANNED_PAGE(PrintIsmSettingsPage, 15)

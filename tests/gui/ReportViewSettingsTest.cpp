@@ -144,3 +144,37 @@ TEST_F(ReportSettings, FftSettingsAndSnapshotsWithTheirFrequencyColumns)
     // Page 2 continues with entry 43: spectrum row 37 of the first record.
     EXPECT_EQ(page2.At((3 + 2) * 10).substr(0, 27), " 18.5 | 18.5 |  58.5 | 58.5");
 }
+
+TEST_F(ReportSettings, RtaSettingsWithTriggerRowsAndLogicOutputs)
+{
+    translation.Add(SystemRecord())
+        .Add(OutputRecordBuilder(70).I16(12, 4).U8(60, 0xA0).U8(61, 0x20).U8(62, 0x8C).F32(64, 0.12349f).U8(68, 2)
+                 .U16(72, (1 << 0) | (1 << 14)).U8(75, 33).U8(76, 1).U8(77, 6).U8(78, 0).F32(84, 999.0f)
+                 .F32(96, 1.5f).U16(104, 0xFFFF).U8(110, 1).U8(111, 10).U8(113, 2).Text(114, "Hall A"));
+    Select("1 RTA Settings");
+    ASSERT_EQ(report->GetReportType(), 28);
+    const auto lines = ScreenLines();
+    const std::vector<std::pair<int, std::string>> expected = {
+        {14, "RTA | AutoStore"},
+        {15, "Bandwidth: | 1/3 | AutoStore: | Enabled"},
+        {16, "Detector: | Lin | Pretrigger #: | 0"},
+        {18, "Lin. Detect Time: | 0.1225"},
+        {19, "Exp. Detect. Time: | 1/8"},
+        {20, "Exp. Store Rate: | 1/8"},
+        {21, "RT60 dB Down: | 15 dB"},
+        {22, "Note: | Hall A"},
+        {26, "Trigger Source: | Flat"},
+        {28, "Mode | Level dB | Time sec | Samples | Logic"},
+        {29, "Arm | L< |  ---  | 1.5000 |    -    |    -   "},
+        {30, "Trigger | Count |    -    |    -    | -1 |    -   "},
+        {31, "End | Never |    -    |    -    |    -    |    -   "},
+        {34, "    Action: | Repeat"},
+        {38, "Run On Logic Input: | Yes | Logic Level: | High"},
+        {40, "Logic Out: | Ended | Trigger | Armed | Ready | Stop"},
+        {41, "    Heat | X |   |   |   |  "},
+        {43, "    Logic Out |   |   |   |   | X"},
+        {44, ""},
+    };
+    for (const auto& [line, text] : expected)
+        EXPECT_EQ(lines[static_cast<size_t>(line)], text) << "line " << line;
+}

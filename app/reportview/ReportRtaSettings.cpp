@@ -1,0 +1,157 @@
+// The RTA settings report: bandwidth, detector, AutoStore, triggering and
+// the logic input and outputs of an RTA setup.
+#include "CDataReport.h"
+#include "ReportSettingsCells.h"
+#include "SetupValueTexts.h"
+
+namespace {
+
+using namespace settings;
+
+// The RTA setup record (output kind 70).
+constexpr size_t kVersion = 12, kFlags = 60, kStoreFlags = 61, kTriggerFlags = 62, kLinTime = 64, kExpTime = 68,
+                 kPretrigger = 70, kLogicOutMap = 72, kGain = 74, kSource = 75, kArmMode = 76, kTriggerMode = 77,
+                 kEndMode = 78, kTriggerLevel = 80, kArmLevel = 84, kEndLevel = 88, kTriggerTime = 92,
+                 kArmTime = 96, kEndTime = 100, kTriggerSamples = 104, kArmSamples = 106, kEndSamples = 108,
+                 kThen = 110, kRepeats = 111, kAverages = 112, kDbDown = 113, kNote = 114;
+
+const char* const kModes[7] = {"Now", "L<", "L=", "L>", "Input", "Time", "Count"};
+const char* const kExpTimes[12] = {"1/32", "1/16", "1/8", "1/4", "1/2", "1", "2", "4", "8", "16", "32", "64"};
+const char* const kNoCell = "   -   ";
+
+// The linear detector time on the instrument's 0.0025 s grid.
+std::string LinearTime(float seconds)
+{
+    int n = static_cast<int>((static_cast<double>(seconds) + 0.00005) * 10000);
+    n = (n / 25) * 25;
+    return Printf("%.4f", n / 10000.0);
+}
+
+Cells RtaSettingsCells(const RecordView& r, unsigned index)
+{
+    const int flags = r.U8(kFlags);
+    const int store = r.U8(kStoreFlags);
+    const int trigger = r.U8(kTriggerFlags);
+    switch (index) {
+    case 0: return {{0, "RTA"}, {4, "AutoStore"}};
+    case 1: return Pair("Bandwidth:", (flags & 0x80) ? "1/3" : "1/1", "AutoStore:", Enabled(store & 0x20));
+    case 2: return Pair("Detector:", (flags & 0x40) ? "Exp" : "Lin", "Pretrigger #:", Printf("%d", r.I16(kPretrigger)));
+    case 3: return Pair("Gain:", Code(SSAValueTexts::GainText, r.U8(kGain)), "Save ByTime:", YesNo(store & 0x80));
+    case 4: return Pair("Lin. Detect Time:", LinearTime(r.F32(kLinTime)));
+    case 5: {
+        const int i = r.U8(kExpTime);
+        return Pair("Exp. Detect. Time:", i < 12 ? kExpTimes[i] : "");
+    }
+    case 6: return Pair("Exp. Store Rate:", (flags & 0x20) ? "1/8" : "1/2");
+    case 7:
+        return Pair("RT60 dB Down:",
+                    Printf("%d dB", RT60DbDownFromIndex(static_cast<float>(r.I16(kVersion)), r.U8(kDbDown))));
+    case 8: return Pair("Note:", r.Text(kNote, 8));
+    case 10: return {{0, "Trigger:"}};
+    case 11: return Pair("Triggering:", Enabled(trigger & 0x80));
+    case 12: {
+        const int source = r.U8(kSource);
+        return Pair("Trigger Source:", source < 33 ? Code(SSAValueTexts::BandName, source) : "Flat");
+    }
+    case 19: return {{1, "Then"}};
+    case 20: {
+        const int then = r.U8(kThen);
+        return Pair("    Action:", then == 0 ? "Stop" : then == 1 ? "Repeat" : then == 2 ? "Average" : "");
+    }
+    case 21: return Pair("    Repeat Count:", Printf("%d", r.U8(kRepeats)));
+    case 22: return Pair("    Average Count:", Printf("%d", r.U8(kAverages)));
+    case 24:
+        return {{0, "Run On Logic Input:"}, {3, YesNo(trigger & 0x04)}, {5, "Logic Level:"},
+                {6, (trigger & 0x08) ? "High" : "Low"}};
+    default: return {};
+    }
+}
+
+}  // namespace
+
+void CDataReport::DrawRtaTriggerRow(ReportDC& dc, int y, const std::string& modeText, int mode, float level,
+                                    float time, int samples, bool logic)
+{
+    if (mode < 0 || mode > 6)
+        return;
+    const int w = dc.TextWidth("  Time sec  ");
+    const int x = columns_[3];
+    std::string cells[4] = {kNoCell, kNoCell, kNoCell, kNoCell};
+    if (mode >= 1 && mode <= 3) {
+        cells[0] = FormatReportNumber(level, 1, 0);
+        cells[1] = Printf("%.4f", static_cast<double>(time));
+    } else if (mode == 4) {
+        cells[3] = logic ? "High" : "Low";
+    } else if (mode == 5) {
+        cells[1] = Printf("%.4f", static_cast<double>(time));
+    } else if (mode == 6) {
+        cells[2] = Printf("%d", static_cast<int16_t>(samples));
+    }
+    dc.TextOut(x, y, modeText);
+    for (int k = 0; k < 4; ++k)
+        dc.TextOut(x + (k + 1) * w, y, cells[k]);
+}
+
+void CDataReport::DrawRtaLogicOutRow(ReportDC& dc, int y, int output, int map)
+{
+    const int v = dc.TextWidth("  Ready  ");
+    for (int c = 0; c < 5; ++c) {
+        const int state = 4 - c;
+        dc.TextOut(columns_[2] + c * v, y, (map >> (output + 3 * state)) & 1 ? "X" : " ");
+    }
+}
+
+void CDataReport::DrawRtaSettingsLine(ReportDC& dc, unsigned index, int line)
+{
+    const RecordView r = data_.SetupView();
+    if (r.IsEmpty() || index > 29)
+        return;
+    if (index < 14 || (index > 17 && index < 26)) {
+        DrawSettingsCells(dc, line, RtaSettingsCells(r, index));
+        return;
+    }
+    PrinterFontScope font(dc);
+    const int y = LineY(dc, line);
+    const int trigger = r.U8(kTriggerFlags);
+    auto mode = [](int m) { return m >= 0 && m <= 6 ? std::string(kModes[m]) : std::string(); };
+    switch (index) {
+    case 14: {
+        const int w = dc.TextWidth("  Time sec  ");
+        const char* const heads[] = {"Mode", "Level dB", "Time sec", "Samples", "Logic"};
+        for (int k = 0; k < 5; ++k)
+            dc.TextOut(columns_[3] + k * w, y, heads[k]);
+        break;
+    }
+    case 15:
+        dc.TextOut(columns_[1], y, "Arm");
+        DrawRtaTriggerRow(dc, y, mode(r.U8(kArmMode)), r.U8(kArmMode), r.F32(kArmLevel), r.F32(kArmTime),
+                          r.U16(kArmSamples), trigger & 0x20);
+        break;
+    case 16:
+        dc.TextOut(columns_[1], y, "Trigger");
+        DrawRtaTriggerRow(dc, y, mode(r.U8(kTriggerMode)), r.U8(kTriggerMode), r.F32(kTriggerLevel),
+                          r.F32(kTriggerTime), r.U16(kTriggerSamples), trigger & 0x40);
+        break;
+    case 17: {
+        const int m = r.U8(kEndMode);
+        dc.TextOut(columns_[1], y, "End");
+        DrawRtaTriggerRow(dc, y, m == 0 ? "Never" : mode(m), m, r.F32(kEndLevel), r.F32(kEndTime), r.U16(kEndSamples),
+                          trigger & 0x10);
+        break;
+    }
+    case 26: {
+        const int v = dc.TextWidth("  Ready  ");
+        dc.TextOut(left_, y, "Logic Out:");
+        const char* const states[] = {"Ended", "Trigger", "Armed", "Ready", "Stop"};
+        for (int c = 0; c < 5; ++c)
+            dc.TextOut(columns_[2] + c * v, y, states[c]);
+        break;
+    }
+    default: {
+        const char* const labels[] = {"    Heat", "    Cal", "    Logic Out"};
+        dc.TextOut(left_, y, labels[index - 27]);
+        DrawRtaLogicOutRow(dc, y, static_cast<int>(29 - index), r.U16(kLogicOutMap));
+        break;
+    }
+    }
+}
