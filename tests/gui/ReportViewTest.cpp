@@ -1,4 +1,5 @@
 // The report view: data kinds, loading, notices, the title line and block.
+#include <QImage>
 #include <QPrinter>
 
 #include "ReportText.h"
@@ -175,4 +176,17 @@ TEST_F(ReportView, PrintsToPdf)
         ++pages;
     EXPECT_GE(pages, 2u);
     std::remove(pdf.c_str());
+}
+
+TEST_F(ReportView, PaintsOnTheScreen)
+{
+    translation.Add(SystemRecord()).Add(OutputRecordBuilder(50).F32(16, 1.0f));
+    Select("1 .Cal Settings");
+    const QImage image = report->viewport()->grab().toImage();
+    ASSERT_FALSE(image.isNull());
+    int dark = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            dark += qGray(image.pixel(x, y)) < 128;
+    EXPECT_GT(dark, 100) << "the report's texts reach the screen";
 }
