@@ -152,6 +152,8 @@ public:
                            int samples, bool logic);
     void DrawRtaLogicOutRow(ReportDC& dc, int y, int output, int map);
     void DrawFftSnapshotLine(ReportDC& dc, unsigned index, int line);
+    void DrawFftSummaryLine(ReportDC& dc, unsigned index, int line);
+    void DrawFftSpectrumLine(ReportDC& dc, unsigned index, int line);
 
     // ---- print pages ------------------------------------------------------
     void PrintRunStopPage(ReportDC& dc, int page);
@@ -172,6 +174,7 @@ public:
     void PrintTalSettingsPage(ReportDC& dc, int page);
     void PrintFftSettingsPage(ReportDC& dc, int page);
     void PrintRtaSettingsPage(ReportDC& dc, int page);
+    void PrintFftSummaryPage(ReportDC& dc, int page);
     void PrintFftSnapshotsPage(ReportDC& dc, int page);
 
 protected:

@@ -2,6 +2,7 @@
 #include "CDataReport.h"
 #include "ReportSettingsCells.h"
 #include "SetupValueTexts.h"
+#include "TimeTexts.h"
 
 namespace {
 
@@ -108,5 +109,96 @@ void CDataReport::DrawFftSnapshotLine(ReportDC& dc, unsigned index, int line)
             }
         }
         break;
+    }
+}
+
+// ---- FFT summary -----------------------------------------------------------
+
+namespace {
+// The summary record (output kind 55) of an FFT measurement.
+constexpr size_t kSumStart = 376, kSumRunTime = 324, kSumOverloads = 912, kSumSpectrum = 3708, kSumEnd = 5312;
+}  // namespace
+
+void CDataReport::DrawFftSummaryLine(ReportDC& dc, unsigned index, int line)
+{
+    PrinterFontScope font(dc);
+    const RecordView sum = data_.SummaryView();
+    if (sum.IsEmpty())
+        return;
+    const int y = LineY(dc, line);
+    const RecordView setup = data_.SetupView();
+    const char* const format = "%d-%b-%Y %H:%M:%S";
+    const int bandwidth = setup.I16(kBandwidth);
+    switch (index) {
+    case 0: {
+        const int overloads = sum.I32(kSumOverloads);
+        dc.TextOut(left_, y,
+                   overloads >= 1 ? Printf("Overall Measurement       **** %d OVERLOAD(S) DETECTED ****", overloads)
+                                  : std::string("Overall Measurement"));
+        break;
+    }
+    case 1:
+        dc.TextOut(left_, y, "Start Time:");
+        dc.TextOut(columns_[2], y, TimeText(sum.U32(kSumStart), format));
+        dc.TextOut(columns_[5], y, "End Time:");
+        dc.TextOut(columns_[7], y, TimeText(sum.U32(kSumEnd), format));
+        break;
+    case 2: {
+        std::string runTime;
+        SecondsToTime(sum.F32(kSumRunTime), runTime, 1, 0);
+        dc.TextOut(left_, y, "Run Time:");
+        dc.TextOut(columns_[2], y, runTime);
+        break;
+    }
+    case 4: case 5: case 6: case 7: {
+        if (setup.IsEmpty())
+            break;
+        const int window = setup.I16(kWindow);
+        const char* const labels[] = {"Bandwidth:", "Average Count:", "Window:", "Overload Skipping:"};
+        const std::string values[] = {
+            ValidBandwidth(bandwidth) ? FftBandwidthTexts[bandwidth] : "",
+            Printf("%d", setup.I16(kAverages)),
+            window == 0 ? "Rectangular" : window == 1 ? "Hanning" : window == 2 ? "Flat-Top" : "Unknown ??",
+            setup.I16(kOverloadSkip) == 0 ? "Disabled" : "Enabled",
+        };
+        dc.TextOut(left_, y, labels[index - 4]);
+        dc.TextOut(columns_[2], y, values[index - 4]);
+        break;
+    }
+    default: break;
+    }
+}
+
+void CDataReport::DrawFftSpectrumLine(ReportDC& dc, unsigned index, int line)
+{
+    PrinterFontScope font(dc);
+    const RecordView sum = data_.SummaryView();
+    if (sum.IsEmpty() || index > 81)
+        return;
+    const int y = LineY(dc, line);
+    if (index == 0) {
+        for (int k = 0; k < 5; ++k) {
+            dc.TextOut(columns_[2 * k], y, "Freq. Hz");
+            dc.TextOut(columns_[2 * k + 1], y, "Level dB");
+        }
+        return;
+    }
+    // Without the FFT setup (or with an unknown bandwidth) the frequency
+    // column counts spectrum lines.
+    const int bandwidth = data_.SetupView().I16(kBandwidth);
+    const bool known = !data_.SetupView().IsEmpty() && ValidBandwidth(bandwidth);
+    const float spacing = known ? FftLineSpacing[bandwidth] : 1.0f;
+    const char* format = known ? FftFrequencyFormats[bandwidth] : "%5.0f";
+    auto level = [&sum](int b) { return FormatReportNumber(sum.F32(kSumSpectrum + 4 * static_cast<size_t>(b)), 1, 0); };
+    if (index == 1) {
+        dc.TextOut(columns_[0], y, Printf(format, 0.0));
+        dc.TextOut(columns_[1], y, level(0));
+        return;
+    }
+    const int i = static_cast<int>(index);
+    for (int k = 0; k < 5; ++k) {
+        const float hz = static_cast<float>(i - 1) * spacing + static_cast<float>(k) * spacing * 80.0f;
+        dc.TextOut(columns_[2 * k], y, Printf(format, static_cast<double>(hz)));
+        dc.TextOut(columns_[2 * k + 1], y, level(80 * k + i - 1));
     }
 }

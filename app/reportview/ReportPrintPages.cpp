@@ -111,6 +111,19 @@ bool CDataReport::PagePlanOf(int type, PagePlan& plan)
     case 28:
         common("RTA Settings", &CDataReport::LayoutSettingsColumns, 11, &CDataReport::DrawRtaSettingsLine);
         break;
+    case 32: {
+        plan.title = "FFT Summary";
+        plan.layout = &CDataReport::LayoutSpectrumColumns;
+        for (unsigned i = 0; i <= 8; ++i)
+            plan.headings.push_back({14 + static_cast<int>(i), indexed(&CDataReport::DrawFftSummaryLine, i)});
+        plan.laterHeadings = {{4, indexed(&CDataReport::DrawFftSpectrumLine, 0)}};
+        plan.rowLine = 23;
+        plan.laterRowLine = 5;
+        // Later pages repeat the spectrum heading (entry 0) above their rows.
+        plan.rows = std::max(0, lineCount_ - 23);
+        plan.row = rows(&CDataReport::DrawFftSpectrumLine);
+        break;
+    }
     case 11:
         common("Calibration Settings", &CDataReport::LayoutCalSettingsColumns, 12,
                &CDataReport::DrawCalibrationSettingsLine);
@@ -242,6 +255,7 @@ PLANNED_PAGE(PrintSsaSettingsPage, 13)
 PLANNED_PAGE(PrintTalSettingsPage, 23)
 PLANNED_PAGE(PrintFftSettingsPage, 25)
 PLANNED_PAGE(PrintRtaSettingsPage, 28)
+PLANNED_PAGE(PrintFftSummaryPage, 32)
 PLANNED_PAGE(PrintFftSnapshotsPage, 27)
 PLANNED_PAGE(PrintCalSettingsPage, 11)
 PLANNED_PAGE(PrintIsmSettingsPage, 15)

@@ -178,3 +178,35 @@ TEST_F(ReportSettings, RtaSettingsWithTriggerRowsAndLogicOutputs)
     for (const auto& [line, text] : expected)
         EXPECT_EQ(lines[static_cast<size_t>(line)], text) << "line " << line;
 }
+
+TEST_F(ReportSettings, FftSummaryHeadAndSpectrumTable)
+{
+    translation.Add(SystemRecord())
+        .Add(OutputRecordBuilder(63).I16(60, 1).I16(64, 1).I16(66, -1).I16(68, 8))
+        .Add(OutputRecordBuilder(55).U32(376, 3600).U32(5312, 7200).F32(324, 3600.0f).U32(912, 2)
+                 .FloatRamp(3708, 401, 0.0f, 1.0f).F32(3708 + 4 * 81, 999.0f));
+    Select("1 FFT Summary");
+    ASSERT_EQ(report->GetReportType(), 32);
+    ASSERT_EQ(report->GetLineCount(), 105);
+    const auto lines = ScreenLines();
+    EXPECT_EQ(lines[14], "Overall Measurement       **** 2 OVERLOAD(S) DETECTED ****");
+    EXPECT_EQ(lines[15], "Start Time: | 01-Jan-1970 01:00:00 | End Time: | 01-Jan-1970 02:00:00");
+    EXPECT_EQ(lines[16], "Run Time: | 01:00:00");
+    EXPECT_EQ(lines[17], "");
+    EXPECT_EQ(lines[18], "Bandwidth: | 0 - 500 Hz");
+    EXPECT_EQ(lines[20], "Window: | Hanning");
+    EXPECT_EQ(lines[21], "Overload Skipping: | Enabled");
+    EXPECT_EQ(lines[23].substr(0, 19), "Freq. Hz | Level dB");
+    EXPECT_EQ(lines[24], "  0.00 | 0.0");
+    EXPECT_EQ(lines[25], "  1.25 | 1.0 | 101.25 |  ---  | 201.25 | 161.0 | 301.25 | 241.0 | 401.25 | 321.0");
+    EXPECT_EQ(lines[104].substr(0, 15), "100.00 | 80.0 |");
+
+    RecordingDC paper(true, QRect(0, 0, 1000, 640));  // 59 lines a page
+    ASSERT_EQ(report->OnBeginPrinting(paper), 2);
+    RecordingDC page2(true, QRect(0, 0, 1000, 640));
+    report->OnBeginPrinting(page2);
+    report->OnPrint(page2, 2, QRect(0, 0, 1000, 640));
+    EXPECT_EQ(page2.At((4 + 2) * 10).substr(0, 19), "Freq. Hz | Level dB");
+    // Page 1 holds entries 0 to 34 (page lines 23 to 57); page 2 goes on.
+    EXPECT_EQ(page2.At((5 + 2) * 10).substr(0, 13), " 42.50 | 34.0");
+}
