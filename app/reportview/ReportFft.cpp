@@ -25,21 +25,25 @@ bool ValidBandwidth(int index)
     return index >= 0 && index < 7;
 }
 
+std::string BandwidthText(int index)
+{
+    return ValidBandwidth(index) ? FftBandwidthTexts[index] : "";
+}
+
+const char* WindowText(int window)
+{
+    return window == 0 ? "Rectangular" : window == 1 ? "Hanning" : window == 2 ? "Flat-Top" : "Unknown ??";
+}
+
 Cells FftSettingsCells(const RecordView& r, unsigned index)
 {
     const int bandwidth = r.I16(kBandwidth);
     switch (index) {
     case 0: return {{0, "FFT Analyzer"}};
-    case 1: return Pair("Bandwidth:", ValidBandwidth(bandwidth) ? FftBandwidthTexts[bandwidth] : "");
+    case 1: return Pair("Bandwidth:", BandwidthText(bandwidth));
     case 2: return Pair("Gain:", Code(SSAValueTexts::GainText, r.U8(kGain)));
     case 3: return Pair("Average Count:", Printf("%d", r.I16(kAverages)));
-    case 4: {
-        const int window = r.I16(kWindow);
-        return Pair("Window:", window == 0   ? "Rectangular"
-                               : window == 1 ? "Hanning"
-                               : window == 2 ? "Flat-Top"
-                                             : "Unknown ??");
-    }
+    case 4: return Pair("Window:", WindowText(r.I16(kWindow)));
     case 5: return Pair("Overload Skipping:", r.I16(kOverloadSkip) == 0 ? "Disabled" : "Enabled");
     default: return {};
     }
@@ -153,12 +157,11 @@ void CDataReport::DrawFftSummaryLine(ReportDC& dc, unsigned index, int line)
     case 4: case 5: case 6: case 7: {
         if (setup.IsEmpty())
             break;
-        const int window = setup.I16(kWindow);
         const char* const labels[] = {"Bandwidth:", "Average Count:", "Window:", "Overload Skipping:"};
         const std::string values[] = {
-            ValidBandwidth(bandwidth) ? FftBandwidthTexts[bandwidth] : "",
+            BandwidthText(bandwidth),
             Printf("%d", setup.I16(kAverages)),
-            window == 0 ? "Rectangular" : window == 1 ? "Hanning" : window == 2 ? "Flat-Top" : "Unknown ??",
+            WindowText(setup.I16(kWindow)),
             setup.I16(kOverloadSkip) == 0 ? "Disabled" : "Enabled",
         };
         dc.TextOut(left_, y, labels[index - 4]);
