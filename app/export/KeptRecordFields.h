@@ -125,6 +125,33 @@ constexpr size_t kMode = 137;            // 0 Basic, 1 RTA, 2 Tonal
 namespace RtaSetupFields {  // kind 70
 constexpr size_t kBandwidthFlags = 60;   // one byte; 0x80 one-third octaves
 constexpr size_t kLinearDetectorTime = 64;  // float seconds between ByTime records
+// The rest are bytes unless noted.
+constexpr size_t kVersion = 12;          // 16-bit setup format version
+constexpr size_t kStoreFlags = 61;       // 0x80 save ByTime, 0x20 AutoStore
+constexpr size_t kTriggerFlags = 62;     // 0x80 on; logic High: 0x40 Trigger, 0x20 Arm, 0x10 End, 0x08 run; 0x04 run on input
+constexpr size_t kExpDetectorTime = 68;
+constexpr size_t kPretrigger = 70;       // 16-bit
+constexpr size_t kLogicOutMap = 72;      // 16-bit, bit output + 3 x state
+constexpr size_t kGain = 74;
+constexpr size_t kTriggerSource = 75;
+constexpr size_t kArmMode = 76;
+constexpr size_t kTriggerMode = 77;
+constexpr size_t kEndMode = 78;
+constexpr size_t kTriggerLevel = 80;     // floats
+constexpr size_t kArmLevel = 84;
+constexpr size_t kEndLevel = 88;
+constexpr size_t kTriggerTime = 92;
+constexpr size_t kArmTime = 96;
+constexpr size_t kEndTime = 100;
+constexpr size_t kTriggerSamples = 104;  // 16-bit each
+constexpr size_t kArmSamples = 106;
+constexpr size_t kEndSamples = 108;
+constexpr size_t kEndThen = 110;
+constexpr size_t kRepeatCount = 111;
+constexpr size_t kAverageCount = 112;
+constexpr size_t kRt60DbDown = 113;
+constexpr size_t kNote = 114;            // 8 characters and a NUL
+constexpr size_t kNoteLength = 8;
 }  // namespace RtaSetupFields
 
 namespace IsmSetupFields {  // kind 52
@@ -137,8 +164,12 @@ constexpr size_t kPeak1Weighting = 74;
 constexpr size_t kRange = 76;
 }  // namespace IsmSetupFields
 
-namespace FftSetupFields {  // kind 63
+namespace FftSetupFields {  // kind 63, 16-bit each
 constexpr size_t kBandwidthIndex = 60;   // signed, 0 to 6
+constexpr size_t kGain = 62;
+constexpr size_t kWindow = 64;
+constexpr size_t kOverloadSkipping = 66;
+constexpr size_t kAverageCount = 68;     // signed
 }  // namespace FftSetupFields
 
 namespace ObaSetupFields {  // kind 33, of the J46

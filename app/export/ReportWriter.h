@@ -110,6 +110,50 @@ public:
 
     // -- ZU-Reru and RTA summaries, RTA and FFT settings; histogram, Ln, interval, run/stop and time-history tables.
 
+    // The ZU-Reru summary: times, LAFTM5, LCeq and LAIeq against LAeq, levels
+    // by weighting and detector, the Ln table, the Leq spectrum and the
+    // tonality figures. Its last line has no line end.
+    int WriteTalSummary(std::ostream& out, ExportFormat format, const RecordView& summary, const RecordView& setup);
+    // The RTA summary: times, AutoStore and ByTime, the Leq, Max and Min
+    // spectra of the last event and the spatial average when there is one.
+    int WriteRtaSummary(std::ostream& out, ExportFormat format, const RecordView& summary, const RecordView& setup);
+    // The RTA settings with the trigger table and the logic outputs.
+    int WriteRtaSettings(std::ostream& out, ExportFormat format, const RecordView& setup);
+    // One row of the Arm/Trigger/End table: mode name, level, time, samples
+    // and logic, the cells that the mode (0 to 6) does not use marked empty.
+    std::string FormatTriggerRow(ExportFormat format, std::string modeName, int mode, float level, float time,
+                                 int16_t samples, int logicHigh);
+    // The row of one logic output (0 logic, 1 calibration, 2 heater) over the
+    // states Ended, Triggered, Armed, Ready, Stopped.
+    std::string FormatLogicOutRow(ExportFormat format, int16_t output, int map);
+    // The FFT analyser settings.
+    int WriteFftSettings(std::ostream& out, ExportFormat format, const RecordView& setup);
+
+    // The SPL, peak and unweighted peak histogram tables. Gives the three
+    // managers their resolutions from the profile first, whatever else.
+    int WriteHistograms(std::ostream& out, ExportFormat format, SplHistMgr& spl, PkHistMgr& peak,
+                        PkHistMgr& uwPeak);
+    // The Ln table under an interval or day row: rowCount as the record's
+    // manager counts it, the record's 128 bins from baseLevel dB on.
+    int WriteLnTableHistogram(std::ostream& out, ExportFormat format, int rowCount, const uint32_t* bins,
+                              int baseLevel, int countsPerSecond);
+    // The interval table of a logging download, each row followed by its Ln
+    // table when the intervals carry histograms.
+    int WriteLogIntervals(std::ostream& out, ExportFormat format, const IntvMgr& intervals, const RecordView& setup);
+    // The run/stop log; mark names come from the parameter-line record.
+    int WriteRunStopLog(std::ostream& out, ExportFormat format, const RSMgr& runStops, const RecordView& parameters);
+    // The time history of a logging download.
+    int WriteLogTimeHistory(std::ostream& out, ExportFormat format, const ThMgr& history, const RecordView& setup,
+                            const RecordView& parameters);
+    // The time history of a sound level meter / RTA download with its
+    // stored spectrum.
+    int WriteSsaTimeHistory(std::ostream& out, ExportFormat format, const ThMgr& history, const RecordView& setup,
+                            const RecordView& parameters);
+    // Columns before the spectrum of that time history (record number, date,
+    // time, Leq and the advanced columns); width, when given, gets their text
+    // width.
+    static int CountSsaTimeHistoryColumns(const RecordView& setup, int* width);
+
     // -- Calibration check, daily, exceedance, SSA interval, ZU-Reru time-history, RT60, RTA event and snapshot tables.
 
     // The calibration checks, one row each: record number, date and time,

@@ -1,0 +1,130 @@
+// The intervals of a logging measurement, each row followed by its Ln table
+// when the intervals carry histograms.
+#include <algorithm>
+#include <cmath>
+#include <iomanip>
+#include <vector>
+
+#include "DirectionText.h"
+#include "ExportFields.h"
+#include "HistogramStats.h"
+#include "KeptRecordFields.h"
+#include "ReportNumbers.h"
+#include "ReportWriter.h"
+#include "SummaryWriterSupport.h"
+#include "TimeTexts.h"
+
+namespace {
+
+// A column of the table past the four left-aligned ones.
+struct Column {
+    const char* heading;
+    int width;
+};
+constexpr Column kLevelColumns[] = {{"Leq", 6}, {"SEL", 6},    {"Min", 6},   {"Max", 6},
+                                    {"Peak-1", 6}, {"Peak-2", 6}, {"Overld", 8}};
+constexpr int kWindWidth = 12;
+constexpr int kLnWidth = 8;
+constexpr int kLnCount = 6;
+
+// Whole seconds of the duration (cut, not rounded) as hh:mm:ss.
+std::string DurationHms(float seconds)
+{
+    const double whole = std::isfinite(seconds) && seconds > 0 ? std::trunc(static_cast<double>(seconds)) : 0.0;
+    std::string text;
+    SecondsToHms(static_cast<uint32_t>(std::min(whole, 4294967295.0)), text);
+    return text;
+}
+
+}  // namespace
+
+int ReportWriter::WriteLogIntervals(std::ostream& out, ExportFormat format, const IntvMgr& intervals,
+                                    const RecordView& setup)
+{
+    const IntvRec* first = intervals.GetAt(0);
+    if (!Usable(out) || !first)
+        return 1;
+    namespace L = LogSetupFields;
+    const std::string units = setup.Text(L::kWindUnits, L::kWindUnitsLength);
+    const float windScale = setup.F32(L::kWindScale);
+    const int directionUnits = setup.U8(L::kDirectionUnits);
+    const bool text = IsText(format);
+    std::vector<std::string> lnHeadings;
+    for (int i = 0; i < kLnCount; ++i)
+        lnHeadings.push_back("L" + FormatFixed(first->GetLnPercent(i), 2));
+
+    // Heading.
+    std::vector<std::pair<std::string, int>> right;  // heading and width
+    for (const Column& column : kLevelColumns)
+        right.emplace_back(column.heading, column.width);
+    if (intervals.windLine) {
+        right.emplace_back("Wnd Avg(" + units + ")", kWindWidth);
+        right.emplace_back("Wnd Max(" + units + ")", kWindWidth);
+        right.emplace_back("Max Wind Dir", kWindWidth);
+    }
+    for (const std::string& heading : lnHeadings)
+        right.emplace_back(heading, kLnWidth);
+    if (text) {
+        out << std::setiosflags(std::ios::left) << std::fixed << std::setprecision(2);
+        out << std::setw(12) << "Rec #" << std::setw(12) << "Date" << std::setw(12) << "Time" << std::setw(10)
+            << "Duration" << std::resetiosflags(std::ios::left);
+        for (const auto& [heading, width] : right)
+            out << std::setw(width) << heading;
+        out << std::setiosflags(std::ios::left) << std::endl;
+    } else {
+        out << std::fixed << std::setprecision(2);
+        for (const char* heading : {"Rec #", "Date", "Time", "Duration"})
+            CsvField(out, heading);
+        for (const auto& cell : right)
+            CsvField(out, cell.first);
+        out << std::endl;
+    }
+
+    const bool wind = intervals.windLine && !setup.IsEmpty();
+    for (int i = 0; i < intervals.GetCount(); ++i) {
+        const IntvRec* record = intervals.GetAt(i);
+        if (!record)
+            continue;
+        const std::string leftCells[] = {std::to_string(record->GetRecordNumber()), DateText(record->GetTime()),
+                                         ClockText(record->GetTime()), DurationHms(record->GetDuration())};
+        std::vector<std::string> cells = {
+            FormatReportNumber(record->GetLeq(), 1, 0),   FormatReportNumber(record->GetSel(), 1, 0),
+            FormatReportNumber(record->GetMin(), 1, 0),   FormatReportNumber(record->GetMax(), 1, 0),
+            FormatReportNumber(record->GetPeak1(), 1, 0), FormatReportNumber(record->GetPeak2(), 1, 0),
+            std::to_string(record->GetOverloads()),
+        };
+        if (wind) {
+            cells.push_back(FormatFixed(record->GetWindAverage() * windScale, 1));
+            cells.push_back(FormatFixed(record->GetWindMax() * windScale, 1));
+            cells.push_back(FormatDirectionText(record->GetMaxWindDir(), directionUnits));
+        }
+        for (int n = 0; n < kLnCount; ++n)
+            cells.push_back(FormatReportNumber(record->GetLnLevel(n), 1, 0));
+        if (text) {
+            static constexpr int kLeftWidths[] = {12, 12, 12, 10};
+            for (size_t c = 0; c < 4; ++c)
+                out << std::setw(kLeftWidths[c]) << leftCells[c];
+            out << std::resetiosflags(std::ios::left) << std::setprecision(1);
+            for (size_t c = 0; c < cells.size(); ++c) {
+                // Without the wind cells the Ln cells move up beside Overld.
+                const size_t column = (!wind && intervals.windLine && c >= 7) ? c + 3 : c;
+                out << std::setw(column < right.size() ? right[column].second : kLnWidth) << cells[c];
+            }
+        } else {
+            for (const std::string& cell : leftCells)
+                CsvField(out, cell);
+            out << std::setprecision(1);
+            for (const std::string& cell : cells)
+                CsvField(out, cell);
+        }
+        out << std::endl;
+        if (intervals.histogram) {
+            const auto bins = HistogramBinsOf(*record);
+            WriteLnTableHistogram(out, format, intervals.GetLnTableRowCount(), bins.data(), intervals.baseLevel, 32);
+            out << std::endl;
+        }
+        if (text)
+            out << std::setiosflags(std::ios::left);
+    }
+    return 1;
+}

@@ -1,0 +1,71 @@
+// The time history of a logging measurement: level samples with the columns
+// that the setup chose, and run/stop entries with their cause.
+#include <iomanip>
+
+#include "ExportFields.h"
+#include "KeptRecordFields.h"
+#include "LOGSetup.h"
+#include "ReportNumbers.h"
+#include "ReportWriter.h"
+#include "SummaryWriterSupport.h"
+#include "ThColumns.h"
+
+namespace {
+// "Battery" and "Extern" go out unpadded: their width is 2, not 10.
+const char* const kAuxText[6] = {"    LAFTM5", "  Wnd Spd(", " Wind Dir.", "Battery", "Extern", "      Temp"};
+
+enum class Extra { kNone, kOtherLevel, kAdvanced };
+}  // namespace
+
+int ReportWriter::WriteLogTimeHistory(std::ostream& out, ExportFormat format, const ThMgr& history,
+                                      const RecordView& setup, const RecordView& parameters)
+{
+    if (!Usable(out) || history.GetCount() == 0)
+        return 1;
+    const ThSetup th(setup, kLogThSetup);
+    Extra extra = Extra::kNone;
+    if (!setup.IsEmpty() && th.otherLevel >= 1 && th.otherLevel <= 3)
+        extra = Extra::kOtherLevel;
+    else if (!setup.IsEmpty() && th.otherLevel == 4)
+        extra = Extra::kAdvanced;
+    const std::vector<ThColumn> columns = extra == Extra::kAdvanced ? ThAdvancedColumns(th) : std::vector<ThColumn>{};
+    std::string otherHeading;
+    LOGSetup::OtherLevelText(th.otherLevel, otherHeading);
+    const bool text = IsText(format);
+
+    if (text) {
+        out << std::setiosflags(std::ios::left) << std::fixed << std::setprecision(2);
+        WriteThHeadingStart(out, true);
+        if (extra == Extra::kOtherLevel)
+            out << std::setw(9) << otherHeading;
+        for (const ThColumn& column : columns)
+            out << ThTextHeading(column, th, kAuxText);
+        out << std::setiosflags(std::ios::left) << std::endl;
+    } else {
+        out << std::fixed << std::setprecision(1);
+        WriteThHeadingStart(out, false);
+        if (extra == Extra::kOtherLevel)
+            CsvField(out, otherHeading);
+        for (const ThColumn& column : columns)
+            CsvField(out, ThCsvHeading(column, th));
+        out << std::endl;
+    }
+
+    WriteThRows(out, text, history, parameters, [&](const ThRec& record) {
+        if (text) {
+            // The Leq goes through the stream: 999.0 shows as a number here.
+            out << std::resetiosflags(std::ios::left) << std::setprecision(1) << std::setw(6) << record.GetLeq();
+            if (extra == Extra::kOtherLevel)
+                out << std::setw(9) << FormatReportNumber(record.GetSecondValue(), 1, 0);
+            for (const ThColumn& column : columns)
+                out << std::setw(10) << ThValue(column, record, th, true);
+            return;
+        }
+        CsvField(out, FormatReportNumber(record.GetLeq(), 1, 0));
+        if (extra == Extra::kOtherLevel)
+            CsvField(out, FormatReportNumber(record.GetSecondValue(), 1, 0));
+        for (const ThColumn& column : columns)
+            CsvField(out, ThValue(column, record, th, true));
+    });
+    return 1;
+}

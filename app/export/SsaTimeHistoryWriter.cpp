@@ -1,0 +1,171 @@
+// The time history of a sound level meter / RTA measurement: level samples
+// with the setup's columns and the stored RTA spectrum (33 third-octave
+// bands and the 11 octaves made from them), and run/stop entries.
+#include <cmath>
+#include <iomanip>
+
+#include "ExportFields.h"
+#include "KeptRecordFields.h"
+#include "LOGSetup.h"
+#include "ReportNumbers.h"
+#include "ReportWriter.h"
+#include "SSASetup.h"
+#include "SummaryWriterSupport.h"
+#include "ThColumns.h"
+
+namespace {
+const char* const kAuxText[6] = {"    LAFTM5", "  Wnd Spd(", " Wind Dir.", "    Battery", "    Extern", "    Temp"};
+
+constexpr int kBands = 33;
+
+// Which stored spectrum the table shows: F2 bit 0x02 the first, else bit
+// 0x01 the second.
+enum class Spectrum { kNone, kLeq, kLive };
+
+Spectrum ChosenSpectrum(const ThSetup& th)
+{
+    if (IsFlagSet(th.second[2], 0x02))
+        return Spectrum::kLeq;
+    return IsFlagSet(th.second[2], 0x01) ? Spectrum::kLive : Spectrum::kNone;
+}
+
+std::string BandHeading(int band)
+{
+    std::string name;
+    return band == 0 ? "12.5Hz" : SSASetup::BandName(band, name);
+}
+
+// The band headings: third octaves (when shown), then octaves.
+std::vector<std::string> SpectrumHeadings(bool third)
+{
+    std::vector<std::string> headings;
+    if (third)
+        for (int b = 0; b < kBands; ++b)
+            headings.push_back(BandHeading(b));
+    for (int b = 1; b < kBands - 1; b += 3) {
+        std::string name;
+        headings.push_back(SSASetup::BandName(b, name));
+    }
+    return headings;
+}
+
+std::vector<std::string> SpectrumValues(const ThRec& record, Spectrum spectrum, bool third)
+{
+    float s[kBands];
+    for (int b = 0; b < kBands; ++b)
+        s[b] = spectrum == Spectrum::kLeq ? record.GetLeqBand(b) : record.GetLiveBand(b);
+    std::vector<std::string> values;
+    if (third)
+        for (float level : s)
+            values.push_back(FormatReportNumber(level, 1, 0));
+    for (int b = 1; b < kBands - 1; b += 3) {
+        if (s[b - 1] == kNoValue || s[b] == kNoValue || s[b + 1] == kNoValue) {
+            values.push_back(FormatReportNumber(kNoValue, 1, 0));
+            continue;
+        }
+        double power = 0;
+        for (int k = b - 1; k <= b + 1; ++k)
+            power += std::pow(10.0, s[k] / 10.0);
+        values.push_back(FormatFixed(10.0 * std::log10(power), 1));
+    }
+    return values;
+}
+
+void WriteSpectrumTitle(std::ostream& out, ExportFormat format, const RecordView& setup, Spectrum spectrum,
+                        bool third)
+{
+    const char* thirdTitle = spectrum == Spectrum::kLeq ? "RTA Leq 1/3 Spectrum" : "RTA Live 1/3 Spectrum";
+    const char* octaveTitle = spectrum == Spectrum::kLeq ? "RTA Leq 1/1 Spectrum" : "RTA Live 1/1 Spectrum";
+    int width = 0;
+    const int columns = ReportWriter::CountSsaTimeHistoryColumns(setup, &width);
+    if (format == kTextFormat) {
+        out << std::setiosflags(std::ios::left) << std::fixed << std::setw(width + 4) << " ";
+        if (third)
+            out << thirdTitle << std::setw(308) << " ";
+        out << octaveTitle << std::endl;
+        return;
+    }
+    out << std::string(static_cast<size_t>(columns), ',');
+    if (third)
+        out << thirdTitle << std::string(33, ',');
+    else
+        out << ",,";
+    out << octaveTitle << std::endl;
+}
+
+}  // namespace
+
+int ReportWriter::CountSsaTimeHistoryColumns(const RecordView& setup, int* width)
+{
+    const ThSetup th(setup, kSsaThSetup);
+    int bits = 0;
+    for (int w = 0; w < 3; ++w)
+        bits += CountFlagBits(th.first[w]) + CountFlagBits(th.second[w] & 0xE0);
+    bits += CountFlagBits(th.second[0] & 0x07) + CountFlagBits(th.second[1] & 0x07);
+    if (width)
+        *width = 39 + 10 * bits;
+    return 4 + bits;
+}
+
+int ReportWriter::WriteSsaTimeHistory(std::ostream& out, ExportFormat format, const ThMgr& history,
+                                      const RecordView& setup, const RecordView& parameters)
+{
+    if (!Usable(out) || setup.IsEmpty() || history.GetCount() == 0)
+        return 1;
+    const ThSetup th(setup, kSsaThSetup);
+    const bool text = IsText(format);
+    const bool third = SSASetup::IsBit08Set(setup.U16(SsaSetupFields::kModeFlags) & 0xFF);
+    const Spectrum spectrum = ChosenSpectrum(th);
+    const bool otherLevel = text && th.otherLevel >= 1 && th.otherLevel <= 3;
+    // The CSV layout has the advanced columns whatever the other-level code.
+    const bool advanced = !text || th.otherLevel == 4;
+    const std::vector<ThColumn> columns = advanced ? ThAdvancedColumns(th) : std::vector<ThColumn>{};
+    // In the text layout the spectrum headings come with the advanced ones.
+    const bool spectrumHeadings = spectrum != Spectrum::kNone && advanced;
+    std::string otherHeading;
+    LOGSetup::OtherLevelText(th.otherLevel, otherHeading);
+
+    if (spectrum != Spectrum::kNone)
+        WriteSpectrumTitle(out, format, setup, spectrum, third);
+    if (text) {
+        out << std::setiosflags(std::ios::left) << std::fixed << std::setprecision(2);
+        WriteThHeadingStart(out, true);
+        if (otherLevel)
+            out << std::setw(9) << otherHeading;
+        for (const ThColumn& column : columns)
+            out << ThTextHeading(column, th, kAuxText);
+        if (spectrumHeadings)
+            for (const std::string& heading : SpectrumHeadings(third))
+                out << std::setw(10) << heading;
+        out << std::setiosflags(std::ios::left) << std::endl;
+    } else {
+        out << std::fixed << std::setprecision(1);
+        WriteThHeadingStart(out, false);
+        for (const ThColumn& column : columns)
+            CsvField(out, ThCsvHeading(column, th));
+        if (spectrumHeadings)
+            for (const std::string& heading : SpectrumHeadings(third))
+                CsvField(out, heading);
+        out << std::endl;
+    }
+
+    WriteThRows(out, text, history, parameters, [&](const ThRec& record) {
+        std::vector<std::string> cells = {FormatReportNumber(record.GetLeq(), 1, 0)};
+        if (otherLevel)
+            cells.push_back(FormatReportNumber(record.GetSecondValue(), 1, 0));
+        for (const ThColumn& column : columns)
+            cells.push_back(ThValue(column, record, th, false));
+        if (spectrum != Spectrum::kNone)
+            for (std::string& value : SpectrumValues(record, spectrum, third))
+                cells.push_back(std::move(value));
+        if (!text) {
+            for (const std::string& cell : cells)
+                CsvField(out, cell);
+            return;
+        }
+        out << std::resetiosflags(std::ios::left) << std::setprecision(1);
+        for (size_t c = 0; c < cells.size(); ++c)
+            out << std::setw(c == 0 ? 6 : (otherLevel && c == 1) ? 9 : 10) << cells[c];
+    });
+    return 1;
+}
