@@ -85,13 +85,13 @@ void HistogramStats::GetRangeRow(int row, float* level, int* count, float* perce
 void HistogramStats::GetAboveRow(float* level, int* count, float* percent, float* time) const
 {
     Zero(level, count, percent, time);
-    // The row's label stays the high limit also when the last range row
-    // reaches the top bin and nothing is left above it.
-    *level = static_cast<float>(m_high + m_offset);
+    // When the last range row reaches the top bin nothing is left above it
+    // and the row stays all 0.
     const int last = m_high + m_resolution - 1;
-    if (last >= kBins - 1)
+    if (last >= kBins)
         return;
     const int64_t sum = Sum(last + 1, kBins - 1);
+    *level = static_cast<float>(m_high + m_offset);
     *count = ToCount(sum);
     Put(sum, percent, time);
 }

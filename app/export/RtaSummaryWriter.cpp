@@ -8,38 +8,18 @@
 #include "KeptRecordFields.h"
 #include "ReportNumbers.h"
 #include "ReportWriter.h"
-#include "SSASetup.h"
+#include "RtaBandLayout.h"
 #include "SummaryWriterSupport.h"
 #include "SummaryTableSupport.h"
 
 namespace {
 
-// Third octave: 33 bands (17 rows of two); octave: 11 bands (6 rows). The
-// flat value follows the last band in every spectrum.
-struct BandLayout {
-    explicit BandLayout(bool third)
-        : label(third ? "1/3dB" : "1/1dB"), total(third ? 33 : 11), half(third ? 17 : 6), m_third(third)
-    {
-    }
-    std::string Name(int position) const
-    {
-        std::string name;
-        return SSASetup::BandName(m_third ? position : 3 * position + 1, name);
-    }
-    // The name less its " Hz".
-    std::string ShortName(int position) const
-    {
-        const std::string name = Name(position);
-        return name.size() > 3 ? name.substr(0, name.size() - 3) : std::string();
-    }
-
-    const char* label;
-    int total;
-    int half;
-
-private:
-    bool m_third;
-};
+// The band name less its " Hz".
+std::string ShortName(const RtaBandLayout& bands, int position)
+{
+    const std::string name = bands.Name(position);
+    return name.size() > 3 ? name.substr(0, name.size() - 3) : std::string();
+}
 
 using Spectrum = std::array<float, 34>;
 
@@ -60,9 +40,8 @@ std::string Level(float value, int width)
 int ReportWriter::WriteRtaSummary(std::ostream& out, ExportFormat format, const RecordView& summary,
                                   const RecordView& setup)
 {
-    namespace S = SummaryField;
-    // Without a setup record every stored band is shown.
-    const BandLayout bands(setup.IsEmpty() || (setup.U8(RtaSetupFields::kBandwidthFlags) & 0x80));
+    namespace S = SummaryFields;
+    const RtaBandLayout bands = RtaBandLayout::Of(setup);
     if (!Usable(out) || summary.IsEmpty())
         return 1;
     const int storeFlags = setup.U8(RtaSetupFields::kStoreFlags);
@@ -77,10 +56,10 @@ int ReportWriter::WriteRtaSummary(std::ostream& out, ExportFormat format, const 
     const std::string elapsed = DurationCell(summary.F32(kCurrentSet.elapsed));
     const float duration = summary.F32(S::kSpectraDuration);
     const char* const kEventNote = "Leq, Min, Max spectra are for the last recorded event.";
-    const std::array<Spectrum, 4> spectra = {ReadSpectrum(summary, S::kLeqSpectrum),
-                                             ReadSpectrum(summary, S::kMaxSpectrum),
-                                             ReadSpectrum(summary, S::kMinSpectrum),
-                                             ReadSpectrum(summary, S::kSpatialSpectrum)};
+    const std::array<Spectrum, 4> spectra = {ReadSpectrum(summary, S::kLeqThirds),
+                                             ReadSpectrum(summary, S::kMaxThirds),
+                                             ReadSpectrum(summary, S::kMinThirds),
+                                             ReadSpectrum(summary, S::kSpatialThirds)};
     const bool spatial = summary.F32(S::kSpatialCount) > 0.0f;
     const size_t shown = spatial ? 4 : 3;
 
@@ -109,10 +88,10 @@ int ReportWriter::WriteRtaSummary(std::ostream& out, ExportFormat format, const 
         else
             out << ComposeText("  %7s Leq %s Max %s Min %s    %7s Leq %s Max %s Min %s", f, l, l, l, f, l, l, l);
         out << std::endl;
-        for (int i = 0; i < bands.half; ++i) {
-            const int j = i + bands.half;
-            const std::string left = bands.ShortName(i);
-            const std::string right = j < bands.total ? bands.ShortName(j) : "Flat:";
+        for (int i = 0; i < bands.rows; ++i) {
+            const int j = i + bands.rows;
+            const std::string left = ShortName(bands, i);
+            const std::string right = j < bands.total ? ShortName(bands, j) : "Flat:";
             std::string line = ComposeText("  %7s", left.c_str());
             for (size_t s = 0; s < shown; ++s)
                 line += ComposeText(" %9s", FormatReportNumber(spectra[s][static_cast<size_t>(i)], 2, 9));

@@ -160,6 +160,21 @@ constexpr size_t kMinOctaves = 1688;
 // of each row.
 constexpr size_t kSpectralLn = 2672;
 constexpr size_t kSpectralLnPercentiles = 3464;
+// The RTA and ZU-Reru summaries. An RTA spectrum holds its bands from
+// kLeqThirds (and the like) on and the flat value right after the last band.
+constexpr size_t kSpl = 340;               // 9 floats, weighting x 3 + detector
+constexpr size_t kOverallEnd = 660;
+constexpr size_t kRtaRunTime = 972;        // float seconds
+constexpr size_t kSpectraDuration = 1160;  // float seconds
+constexpr size_t kSpatialThirds = 2304;    // 34 floats
+constexpr size_t kSpatialCount = 2488;     // float: spectra averaged, 0 none
+constexpr size_t kLaftm5 = 3580;
+constexpr size_t kToneFrequency = 3684;    // i32 Hz
+constexpr size_t kBarqBandwidth = 3688;    // i32 Hz
+constexpr size_t kToneLevel = 3692;
+constexpr size_t kGroupLevel = 3696;
+constexpr size_t kLaieq = 3700;
+constexpr size_t kTonalityElapsed = 3704;  // float seconds
 }  // namespace SummaryFields
 
 // The calibrator named in the system settings record: its serial number

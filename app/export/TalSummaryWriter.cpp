@@ -46,7 +46,7 @@ struct TalSummary {
 
 TalSummary::TalSummary(const RecordView& s, const RecordView& setup)
 {
-    namespace S = SummaryField;
+    namespace S = SummaryFields;
     namespace T = TalSetupFields;
     overallStart = TimeCell(s.U32(kOverallSet.start));
     overallEnd = TimeCell(s.U32(S::kOverallEnd));
@@ -55,8 +55,8 @@ TalSummary::TalSummary(const RecordView& s, const RecordView& setup)
     slmElapsed = DurationCell(s.F32(kCurrentSet.elapsed));
     rtaRunTime = DurationCell(s.F32(S::kRtaRunTime));
     tonalityElapsed = DurationCell(s.F32(S::kTonalityElapsed));
-    snapshots = s.I32(S::kSnapshotCount);
-    histories = s.I32(S::kHistoryCount);
+    snapshots = s.I32(S::kIntervalRecords);
+    histories = s.I32(S::kHistoryRecords);
     toneFrequency = s.I32(S::kToneFrequency);
     barqBandwidth = s.I32(S::kBarqBandwidth);
     const int historyFlags = setup.U16(T::kHistoryFlags);
@@ -78,8 +78,8 @@ TalSummary::TalSummary(const RecordView& s, const RecordView& setup)
     for (size_t i = 0; i < lmaxTimes.size(); ++i)
         lmaxTimes[i] = s.U32(kCurrentSet.lmaxTimes + 4 * i);
     s.Floats(S::kLnLevels, lnLevels.data(), lnLevels.size());
-    s.Floats(S::kLnPercents, lnPercents.data(), lnPercents.size());
-    s.Floats(S::kLeqSpectrum, spectrum.data(), spectrum.size());
+    s.Floats(S::kLnPercentiles, lnPercents.data(), lnPercents.size());
+    s.Floats(S::kLeqThirds, spectrum.data(), spectrum.size());
 }
 
 // The three weightings' values of one detector in a table of nine.

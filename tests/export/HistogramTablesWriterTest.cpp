@@ -209,11 +209,11 @@ TEST(HistogramStats, LimitsOutsideTheHistogramAreCorrectedInTheProfile)
     EXPECT_EQ(high.GetHighIndex(), 125);
     EXPECT_EQ(profile.Get("LnTblHighLimit"), 145);
     // The last range row reaches the top bin: nothing is left above it.
-    float level = 0, percent = 0, time = 0;
+    float level = -1, percent = -1, time = -1;
     int count = -1;
     high.GetAboveRow(&level, &count, &percent, &time);
     EXPECT_EQ(count, 0);
-    EXPECT_FLOAT_EQ(level, 145.0f);
+    EXPECT_FLOAT_EQ(level, 0.0f);
 
     for (auto [stored, used] : {std::pair{0, 1}, {15, 10}, {5, 5}}) {
         profile.Set("LnTblRes", stored);
