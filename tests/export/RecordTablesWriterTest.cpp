@@ -169,3 +169,176 @@ TEST(LogIntervalWriter, WithoutSetupWindOrRecords)
               "\"Overld\",\"L10.00\",\"L50.00\",\"L90.00\",\"L1.00\",\"L5.00\",\"L99.00\",\n");
     EXPECT_EQ(LogIntervals(kTextFormat, IntvMgr(), View(setup)), "");
 }
+
+namespace {
+
+// Time-history column flags: A first byte TWA and MaxSlow, A second byte
+// LivFast, LAFTM5, wind speed and direction, C second byte battery and
+// temperature, F first byte MinImpl.
+struct ThFlags {
+    int a1 = 0x80 | 0x20, a2 = 0x40 | 0x04 | 0x02 | 0x01, c1 = 0, c2 = 0x04 | 0x01, f1 = 0x01, f2 = 0;
+};
+
+OutputRecordBuilder LogThSetup(int otherLevel, const ThFlags& f)
+{
+    OutputRecordBuilder setup(53);
+    setup.U16(236, otherLevel).U16(298, f.a1).U16(306, f.a2).U16(300, f.c1).U16(308, f.c2).U16(302, f.f1);
+    setup.U16(310, f.f2).F32(220, 0.5f).Text(224, "m/s").U8(312, 1);
+    return setup;
+}
+
+// A level sample with every column of ThFlags filled, a mark, and a sample
+// without a Leq.
+ThMgr History()
+{
+    ThMgr history;
+    history.Add(ThSample(1, kStart)
+                    .Levels(65.25f, 999.0f)
+                    .Detector(0, 7, 66.0f)   // A-TWA
+                    .Detector(0, 5, 70.0f)   // A-MaxSlow
+                    .Second(0, 6, 64.0f)     // A-LivFast
+                    .Second(0, 2, 68.5f)     // LAFTM5
+                    .Second(0, 1, 10.0f)     // wind speed reading
+                    .Second(0, 0, 120.0f)    // wind direction reading
+                    .Second(1, 2, 6.5f)      // battery
+                    .Second(1, 0, 999.0f)    // temperature
+                    .Detector(2, 0, 40.0f)   // F-MinImpl
+                    .LeqBands(60.0f, 0.0f)
+                    .LeqBand(3, 999.0f)
+                    .Rec());
+    history.Add(ThSample(2, kStart + 1).RunStopEntry(2, 12).Rec());
+    history.Add(ThSample(3, kStart + 2).Levels(999.0f, 70.0f).RunStopEntry(0, 10).Rec());
+    history.Add(ThSample(4, kStart + 3).Levels(999.0f, 70.0f).Rec());
+    return history;
+}
+
+std::string LogTh(ExportFormat format, const ThMgr& history, const RecordView& setup, const RecordView& parameters)
+{
+    return Written(
+        [&](std::ostream& out) { ReportWriter().WriteLogTimeHistory(out, format, history, setup, parameters); });
+}
+
+}  // namespace
+
+TEST(LogTimeHistoryWriter, AdvancedColumnsInBothLayouts)
+{
+    const auto setup = LogThSetup(4, {});
+    const auto parameters = Parameters(kMarks);
+    EXPECT_EQ(LogTh(kTextFormat, History(), View(setup), View(parameters)),
+              // "Battery" is not padded; the Leq of the text layout goes through the
+              // stream, so no value shows as 999.0.
+              "Rec #    Date        Time           Leq     A-TWA A-MaxSlow A-LivFast F-MinImpl    LAFTM5"
+              "  Wnd Spd(m/s) Wind Dir.Battery      Temp\n"
+              "1        09-Jun-2003 14:05:09      65.3      66.0      70.0      64.0      40.0      68.5"
+              "       5.0     168\xC2\xB0       6.5      --- \n"
+              "2        09-Jun-2003 14:05:10    Mark2:Truck\n"
+              "3        09-Jun-2003 14:05:11    Stop:Wind\n"
+              "4        09-Jun-2003 14:05:12     999.0       0.0       0.0       0.0       0.0       0.0"
+              "       0.0     000\xC2\xB0       0.0       0.0\n");
+    EXPECT_EQ(LogTh(kCsvFormat, History(), View(setup), View(parameters)),
+              "\"Rec #\",\"Date\",\"Time\",\"Leq\",\"A-TWA\",\"A-MaxSlow\",\"A-LivFast\",\"F-MinImpl\","
+              "\"LAFTM5\",\"Wnd Spd(m/s)\",\"Wind Dir.\",\"Battery\",\"Temp\",\n"
+              "\"1\",\"09-Jun-2003\",\"14:05:09\",\"65.3\",\"66.0\",\"70.0\",\"64.0\",\"40.0\",\"68.5\","
+              "\"5.0\",\"168\xC2\xB0\",\"6.5\",\" --- \",\n"
+              "\"2\",\"09-Jun-2003\",\"14:05:10\",\"Mark2:Truck\",\n"
+              "\"3\",\"09-Jun-2003\",\"14:05:11\",\"Stop:Wind\",\n"
+              "\"4\",\"09-Jun-2003\",\"14:05:12\",\" --- \",\"0.0\",\"0.0\",\"0.0\",\"0.0\",\"0.0\","
+              "\"0.0\",\"000\xC2\xB0\",\"0.0\",\"0.0\",\n");
+}
+
+TEST(LogTimeHistoryWriter, OtherLevelOrNoSetup)
+{
+    const auto setup = LogThSetup(2, {});
+    const std::string text = LogTh(kTextFormat, History(), View(setup), RecordView());
+    EXPECT_EQ(Lines(text, 0, 2),
+              "Rec #    Date        Time           Leq   Peak-I\n"
+              "1        09-Jun-2003 14:05:09      65.3     --- \n"
+              "2        09-Jun-2003 14:05:10    Mark2:\n");
+    EXPECT_EQ(Lines(LogTh(kCsvFormat, History(), View(setup), RecordView()), 4, 4),
+              "\"4\",\"09-Jun-2003\",\"14:05:12\",\" --- \",\"70.0\",\n");
+    EXPECT_EQ(Lines(LogTh(kCsvFormat, History(), RecordView(), RecordView()), 0, 1),
+              "\"Rec #\",\"Date\",\"Time\",\"Leq\",\n\"1\",\"09-Jun-2003\",\"14:05:09\",\"65.3\",\n");
+    EXPECT_EQ(LogTh(kTextFormat, ThMgr(), View(setup), RecordView()), "");
+}
+
+
+namespace {
+
+// An SSA setup: A-TWA and the external input, the first spectrum stored.
+OutputRecordBuilder SsaThSetup(int bandwidthFlags, int otherLevel, int f2)
+{
+    OutputRecordBuilder setup(51);
+    setup.U16(60, bandwidthFlags).U16(172, otherLevel).U16(214, 0x80).U16(224, 0x02).U16(226, f2);
+    return setup;
+}
+
+std::string SsaTh(ExportFormat format, const ThMgr& history, const RecordView& setup)
+{
+    const auto parameters = Parameters(kMarks);
+    return Written([&](std::ostream& out) {
+        ReportWriter().WriteSsaTimeHistory(out, format, history, setup, View(parameters));
+    });
+}
+
+std::string Repeat(const std::string& cell, int count)
+{
+    std::string cells;
+    for (int i = 0; i < count; ++i)
+        cells += cell;
+    return cells;
+}
+
+}  // namespace
+
+TEST(SsaTimeHistoryWriter, ThirdOctaveSpectrumInTheTextLayout)
+{
+    const auto setup = SsaThSetup(0x08, 4, 0x02 | 0x01);
+    int width = 0;
+    EXPECT_EQ(ReportWriter::CountSsaTimeHistoryColumns(View(setup), &width), 6);
+    EXPECT_EQ(width, 59);
+    const std::string text = SsaTh(kTextFormat, History(), View(setup));
+    // Both spectra chosen: the first is written.
+    EXPECT_EQ(Lines(text, 0, 0),
+              std::string(63, ' ') + "RTA Leq 1/3 Spectrum" + std::string(308, ' ') + "RTA Leq 1/1 Spectrum\n");
+    EXPECT_EQ(Lines(text, 1, 1).substr(0, 89),
+              "Rec #    Date        Time           Leq     A-TWA    Extern    12.5Hz   16.0 Hz   20.0 Hz");
+    // Band 3 has no value: its octave (bands 3 to 5) has none either; three
+    // bands of 60 dB make an octave of 64.8 dB.
+    EXPECT_EQ(Lines(text, 2, 2),
+              "1        09-Jun-2003 14:05:09      65.3      66.0       0.0" + Repeat("      60.0", 3) + "      --- " +
+                  Repeat("      60.0", 29) + "      64.8      --- " + Repeat("      64.8", 9) + "\n");
+    EXPECT_EQ(Lines(text, 3, 4), "2        09-Jun-2003 14:05:10    Mark2:Truck\n3        09-Jun-2003 14:05:11    Stop:Wind\n");
+}
+
+TEST(SsaTimeHistoryWriter, CsvLayoutAndOctaves)
+{
+    const auto third = SsaThSetup(0x08, 2, 0x02);
+    const std::string csv = SsaTh(kCsvFormat, History(), View(third));
+    EXPECT_EQ(Lines(csv, 0, 0), ",,,,,,RTA Leq 1/3 Spectrum" + std::string(33, ',') + "RTA Leq 1/1 Spectrum\n");
+    // The advanced columns whatever the other-level code, no other level.
+    EXPECT_EQ(Lines(csv, 1, 1).substr(0, 64), "\"Rec #\",\"Date\",\"Time\",\"Leq\",\"A-TWA\",\"Extern\",\"12.5Hz\",\"16.0 Hz\",");
+    EXPECT_EQ(Lines(csv, 2, 2).substr(0, 64), "\"1\",\"09-Jun-2003\",\"14:05:09\",\"65.3\",\"66.0\",\"0.0\",\"60.0\",\"60.0\",\"");
+
+    const auto octave = SsaThSetup(0, 0, 0x01);
+    const std::string live = SsaTh(kCsvFormat, History(), View(octave));
+    EXPECT_EQ(Lines(live, 0, 0), ",,,,,,,,RTA Live 1/1 Spectrum\n");
+    EXPECT_EQ(Lines(live, 1, 1),
+              "\"Rec #\",\"Date\",\"Time\",\"Leq\",\"A-TWA\",\"Extern\",\"16.0 Hz\",\"31.5 Hz\",\"63.0 Hz\",\"125 Hz\","
+              "\"250 Hz\",\"500 Hz\",\"1000 Hz\",\"2000 Hz\",\"4000 Hz\",\"8000 Hz\",\"16000 Hz\",\n");
+}
+
+TEST(SsaTimeHistoryWriter, OtherLevelTextAndNothingToWrite)
+{
+    const auto setup = SsaThSetup(0, 2, 0);
+    const std::string text = SsaTh(kTextFormat, History(), View(setup));
+    EXPECT_EQ(Lines(text, 0, 1),
+              "Rec #    Date        Time           Leq   Peak-I\n"
+              "1        09-Jun-2003 14:05:09      65.3     --- \n");
+    EXPECT_EQ(SsaTh(kTextFormat, History(), RecordView()), "");
+    EXPECT_EQ(SsaTh(kCsvFormat, ThMgr(), View(setup)), "");
+    OutputRecordBuilder all(51);
+    all.U16(214, 0xFF).U16(216, 0xFF).U16(218, 0xFF).U16(222, 0xFF).U16(224, 0xFF).U16(226, 0xFF);
+    int width = 0;
+    EXPECT_EQ(ReportWriter::CountSsaTimeHistoryColumns(View(all), &width), 43);
+    EXPECT_EQ(width, 429);
+}
