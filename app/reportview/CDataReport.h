@@ -154,6 +154,7 @@ public:
     void DrawFftSnapshotLine(ReportDC& dc, unsigned index, int line);
     void DrawFftSummaryLine(ReportDC& dc, unsigned index, int line);
     void DrawFftSpectrumLine(ReportDC& dc, unsigned index, int line);
+    void DrawSpatialAverageLine(ReportDC& dc, unsigned index, int line);
 
     // ---- print pages ------------------------------------------------------
     void PrintRunStopPage(ReportDC& dc, int page);
@@ -175,6 +176,7 @@ public:
     void PrintFftSettingsPage(ReportDC& dc, int page);
     void PrintRtaSettingsPage(ReportDC& dc, int page);
     void PrintFftSummaryPage(ReportDC& dc, int page);
+    void PrintRtaSpatialHistoryPage(ReportDC& dc, int page);
     void PrintFftSnapshotsPage(ReportDC& dc, int page);
 
 protected:

@@ -189,7 +189,7 @@ void CDataReport::OnDraw(ReportDC& dc)
     switch (type) {
     case 2: LayoutSystemSetupColumns(dc); break;
     case 3: case 13: case 23: case 25: case 28: LayoutSettingsColumns(dc); break;
-    case 27: case 32: LayoutSpectrumColumns(dc); break;
+    case 27: case 29: case 32: LayoutSpectrumColumns(dc); break;
     case 6: case 20: case 22: case 26: LayoutRunStopColumns(dc); break;
     case 7:
         LayoutIntervalColumns(dc);
@@ -269,6 +269,11 @@ void CDataReport::OnDraw(ReportDC& dc)
             else if (line >= 23)
                 DrawFftSpectrumLine(dc, static_cast<unsigned>(line - 23), line);
             break;
+        case 29:
+            head(line, 13);
+            if (line >= 14)
+                DrawSpatialAverageLine(dc, from14, line);
+            break;
         case 5:
             title(line);
             block(line, 5, 16);
@@ -335,7 +340,7 @@ void CDataReport::OnDraw(ReportDC& dc)
             else if (line >= 20)
                 DrawSsaIntervalLine(dc, static_cast<unsigned>(line - 20), line);
             break;
-        case 17: case 24: case 29: case 30: case 31: case 33:
+        case 17: case 24: case 30: case 31: case 33:
             // Reports of a title and the title block (the export-only ones,
             // and those whose lines this view does not draw).
             head(line, 13);

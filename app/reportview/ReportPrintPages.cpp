@@ -124,6 +124,10 @@ bool CDataReport::PagePlanOf(int type, PagePlan& plan)
         plan.row = rows(&CDataReport::DrawFftSpectrumLine);
         break;
     }
+    case 29:
+        common("RTA Spatially Averaged History", &CDataReport::LayoutSpectrumColumns, 11,
+               &CDataReport::DrawSpatialAverageLine);
+        break;
     case 11:
         common("Calibration Settings", &CDataReport::LayoutCalSettingsColumns, 12,
                &CDataReport::DrawCalibrationSettingsLine);
@@ -256,6 +260,7 @@ PLANNED_PAGE(PrintTalSettingsPage, 23)
 PLANNED_PAGE(PrintFftSettingsPage, 25)
 PLANNED_PAGE(PrintRtaSettingsPage, 28)
 PLANNED_PAGE(PrintFftSummaryPage, 32)
+PLANNED_PAGE(PrintRtaSpatialHistoryPage, 29)
 PLANNED_PAGE(PrintFftSnapshotsPage, 27)
 PLANNED_PAGE(PrintCalSettingsPage, 11)
 PLANNED_PAGE(PrintIsmSettingsPage, 15)

@@ -39,6 +39,7 @@ void CDataReport::OnPrint(ReportDC& dc, int page, const QRect& drawingRect)
     case 25: PrintFftSettingsPage(dc, page); break;
     case 28: PrintRtaSettingsPage(dc, page); break;
     case 32: PrintFftSummaryPage(dc, page); break;
+    case 29: PrintRtaSpatialHistoryPage(dc, page); break;
     case 27: PrintFftSnapshotsPage(dc, page); break;
     case 6: case 20: case 22: case 26: PrintRunStopPage(dc, page); break;
     case 7: PrintLogIntervalsPage(dc, page); break;

@@ -210,3 +210,22 @@ TEST_F(ReportSettings, FftSummaryHeadAndSpectrumTable)
     // Page 1 holds entries 0 to 34 (page lines 23 to 57); page 2 goes on.
     EXPECT_EQ(page2.At((5 + 2) * 10).substr(0, 13), " 42.50 | 34.0");
 }
+
+TEST_F(ReportSettings, SpatiallyAveragedHistoryOfOctaveData)
+{
+    translation.Add(SystemRecord())
+        .Add(OutputRecordBuilder(72).U32(4, 3).U32(8, 60).I16(12, 4).Text(14, "Room 2").F32(24, 88.0f)
+                 .FloatRamp(28, 11, 40.0f, 1.0f).U16(160, 0));
+    Select("1 Spatially Averaged Samples");
+    ASSERT_EQ(report->GetReportType(), 29);
+    ASSERT_EQ(report->GetLineCount(), 14 + 13);
+    const auto lines = ScreenLines();
+    EXPECT_EQ(lines[14], "***Record #3 ***");
+    EXPECT_EQ(lines[15], "Timestamp: | 01-Jan-1970 00:01:00");
+    EXPECT_EQ(lines[16], "Average Count: | 4     | Note: Room 2");
+    EXPECT_EQ(lines[17], "Flat Level: | 88.0 dB");
+    EXPECT_EQ(lines[19], "Freq. Hz | Avg 1/1dB | Freq. Hz | Avg 1/1dB");
+    EXPECT_EQ(lines[20], "16.0 | 40.0 | 1000 | 46.0");
+    EXPECT_EQ(lines[25], "500 | 45.0");
+    EXPECT_EQ(lines[26], "");
+}
