@@ -155,6 +155,10 @@ public:
     void DrawFftSummaryLine(ReportDC& dc, unsigned index, int line);
     void DrawFftSpectrumLine(ReportDC& dc, unsigned index, int line);
     void DrawSpatialAverageLine(ReportDC& dc, unsigned index, int line);
+    void DrawRtaSummaryLine(ReportDC& dc, unsigned index, int line);
+    // One line of a spectrum block; spectrum: the offset of its first level
+    // in the summary record.
+    void DrawRtaSpectrumLine(ReportDC& dc, unsigned index, int line, const std::string& title, size_t spectrum);
 
     // ---- print pages ------------------------------------------------------
     void PrintRunStopPage(ReportDC& dc, int page);
@@ -177,6 +181,7 @@ public:
     void PrintRtaSettingsPage(ReportDC& dc, int page);
     void PrintFftSummaryPage(ReportDC& dc, int page);
     void PrintRtaSpatialHistoryPage(ReportDC& dc, int page);
+    void PrintRtaSummaryPage(ReportDC& dc, int page);
     void PrintFftSnapshotsPage(ReportDC& dc, int page);
 
 protected:
@@ -217,6 +222,10 @@ private:
     void DrawThHeadings(ReportDC& dc, int line, const ThFields& f);
     void DrawThRow(ReportDC& dc, unsigned index, int line, const ThFields& f);
     std::string MarkerName(int marker) const;
+    bool RtaThirdOctave() const;
+    float RtaAveragedSpectra() const;
+    // Block 0 Leq, 1 Max, 2 Min, 3 the spatial average (when there is one).
+    void DrawRtaSpectrumBlock(ReportDC& dc, int block, unsigned index, int line);
     // The cells of one settings line at the settings layout's columns.
     void DrawSettingsCells(ReportDC& dc, int line, const settings::Cells& cells);
     void DrawIntervalWindLine(ReportDC& dc, int y, float average, float maximum, int direction, size_t scaleField,

@@ -187,6 +187,10 @@ void CDataReport::OnDraw(ReportDC& dc)
     };
 
     switch (type) {
+    case 1:
+        if (mode == 10)
+            LayoutSummaryColumns(dc);
+        break;
     case 2: LayoutSystemSetupColumns(dc); break;
     case 3: case 13: case 23: case 25: case 28: LayoutSettingsColumns(dc); break;
     case 27: case 29: case 32: LayoutSpectrumColumns(dc); break;
@@ -224,6 +228,16 @@ void CDataReport::OnDraw(ReportDC& dc)
         case 1:
             if (!ReportTitle(type, mode).empty())
                 head(line, mode == 7 ? 12 : 13);
+            if (mode == 10 && line >= 14 && line <= 25) {
+                DrawRtaSummaryLine(dc, from14, line);
+            } else if (mode == 10 && line >= 26) {
+                // Four blocks of N lines, one empty line between them.
+                const int n = RtaThirdOctave() ? 19 : 8;
+                const int block = (line - 26) / (n + 1);
+                const int index = (line - 26) % (n + 1);
+                if (block < 4 && index < n)
+                    DrawRtaSpectrumBlock(dc, block, static_cast<unsigned>(index), line);
+            }
             break;
         case 2:
             head(line, 13);

@@ -214,6 +214,11 @@ int CDataReport::PrintPageCount()
         CountHistogramPages();
         return histogramPages_[0] + histogramPages_[1] + histogramPages_[2];
     }
+    if (reportType_ == 1 && data_.GetSetupType() == 10) {
+        // Page 1 holds the octave blocks; third-octave blocks go on over a
+        // second page.
+        return RtaThirdOctave() ? 2 : 1;
+    }
     PagePlan plan;
     if (!PagePlanOf(reportType_, plan))
         return 1;  // printed as the screen draws it: one page

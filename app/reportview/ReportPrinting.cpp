@@ -32,6 +32,12 @@ void CDataReport::OnPrint(ReportDC& dc, int page, const QRect& drawingRect)
     const ReportFont previous = dc.SelectFont(ReportFont::Printer);
     LayoutFileInfoColumns(dc);
     switch (reportType_) {
+    case 1:
+        if (data_.GetSetupType() == 10)
+            PrintRtaSummaryPage(dc, page);
+        else
+            OnDraw(dc);
+        break;
     case 2: PrintSystemSetupPage(dc, page); break;
     case 3: PrintLogSettingsPage(dc, page); break;
     case 13: PrintSsaSettingsPage(dc, page); break;

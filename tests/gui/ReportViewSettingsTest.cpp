@@ -229,3 +229,29 @@ TEST_F(ReportSettings, SpatiallyAveragedHistoryOfOctaveData)
     EXPECT_EQ(lines[25], "500 | 45.0");
     EXPECT_EQ(lines[26], "");
 }
+
+TEST_F(ReportSettings, RtaSummaryTimesAndOctaveSpectra)
+{
+    OutputRecordBuilder sum(55);
+    sum.U32(0x35C, 43200).F32(0x34C, 90.7f).U32(0x178, 43200).F32(0x144, 30.0f).F32(0x488, 2.5f)
+        .Text(0x48C, "    ").FloatRamp(0x3D0, 12, 50.0f, 1.0f).F32(0x3D0 + 4 * 3, 999.0f).F32(0x9B8, 3.0f);
+    translation.Add(SystemRecord()).Add(OutputRecordBuilder(70).U8(60, 0x00).U8(61, 0x20)).Add(sum);
+    Select("1 .Summary");
+    ASSERT_EQ(report->GetReportType(), 1);
+    const auto lines = ScreenLines();
+    EXPECT_EQ(lines[1].substr(0, 11), "RTA Summary");
+    EXPECT_EQ(lines[14], "Overall Start Time: | 01-Jan-1970 12:00:00");
+    EXPECT_EQ(lines[15], "Overall End Time: | 01-Jan-1970 12:01:30");
+    EXPECT_EQ(lines[17], "Auto store: | Enabled");
+    EXPECT_EQ(lines[18], "ByTime: | Disabled");
+    EXPECT_EQ(lines[21], "Elapsed Time: | 00:00:30.0");
+    EXPECT_EQ(lines[24], "Spectra Duration: | 2.50");
+    EXPECT_EQ(lines[26], "Leq Spectrum");
+    EXPECT_EQ(lines[27], "Freq. Hz | 1/1dB | Freq. Hz | 1/1dB");
+    EXPECT_EQ(lines[28], "16.0 | 50.0 | 1000 | 56.0");
+    EXPECT_EQ(lines[31], "125 |  ---  | 8000 | 59.0");
+    EXPECT_EQ(lines[33], "500 | 55.0 | Flat: | 61.0");
+    EXPECT_EQ(lines[34], "");
+    EXPECT_EQ(lines[35], "Max Spectrum");
+    EXPECT_EQ(lines[53], "Spatial Average Spectrum: 3 Averaged Spectra");
+}

@@ -1,0 +1,247 @@
+// The RTA summary (times and the Leq, Max, Min and spatial average spectra
+// of the last RTA event) and the RTA spatially averaged history (one block
+// per spatially averaged snapshot with its time stamp, average count, note,
+// flat level and band spectrum).
+#include "CDataReport.h"
+#include "ReportText.h"
+#include "SetupValueTexts.h"
+#include "TimeTexts.h"
+
+namespace {
+
+// A band's name as the band columns show it: without its " Hz".
+std::string BandColumnText(int thirdOctaveIndex)
+{
+    std::string name;
+    SSAValueTexts::BandName(thirdOctaveIndex, name);
+    return name.size() > 3 ? name.substr(0, name.size() - 3) : name;
+}
+
+// The summary record (output kind 55) of an RTA measurement.
+constexpr size_t kCurrentElapsed = 0x144, kCurrentStart = 0x178, kOverallElapsed = 0x34C, kOverallStart = 0x35C,
+                 kLeqSpectrum = 0x3D0, kDuration = 0x488, kOverloadMark = 0x48C, kMaxSpectrum = 0x558,
+                 kMinSpectrum = 0x610, kAverageSpectrum = 0x900, kAveragedCount = 0x9B8;
+// The RTA setup record (output kind 70).
+constexpr size_t kSetupFlags = 60, kStoreFlags = 61;
+
+}  // namespace
+
+bool CDataReport::RtaThirdOctave() const
+{
+    return (data_.SetupView().U8(kSetupFlags) & 0x80) != 0;
+}
+
+float CDataReport::RtaAveragedSpectra() const
+{
+    return data_.SummaryView().F32(kAveragedCount);
+}
+
+void CDataReport::DrawRtaSummaryLine(ReportDC& dc, unsigned index, int line)
+{
+    PrinterFontScope font(dc);
+    const RecordView sum = data_.SummaryView();
+    if (sum.IsEmpty() || index > 10)
+        return;
+    const int y = LineY(dc, line);
+    const RecordView setup = data_.SetupView();
+    const char* const format = "%d-%b-%Y %H:%M:%S";
+    auto end = [&sum, format](size_t start, size_t elapsed) {
+        return TimeText(sum.U32(start) + static_cast<uint32_t>(sum.F32(elapsed)), format);
+    };
+    auto store = [&setup](int bit) {
+        return setup.IsEmpty() ? std::string() : std::string((setup.U8(kStoreFlags) & bit) ? "Enabled" : "Disabled");
+    };
+    switch (index) {
+    case 0:
+        dc.TextOut(left_, y, "Overall Start Time:");
+        dc.TextOut(columns_[2], y, TimeText(sum.U32(kOverallStart), format));
+        break;
+    case 1:
+        dc.TextOut(left_, y, "Overall End Time:");
+        dc.TextOut(columns_[2], y, end(kOverallStart, kOverallElapsed));
+        break;
+    case 3:
+        dc.TextOut(columns_[0], y, "Auto store:");
+        dc.TextOut(columns_[2], y, store(0x20));
+        break;
+    case 4:
+        dc.TextOut(columns_[0], y, "ByTime:");
+        dc.TextOut(columns_[2], y, store(0x80));
+        break;
+    case 6:
+        dc.TextOut(left_, y, "Current Start Time:");
+        dc.TextOut(columns_[2], y, TimeText(sum.U32(kCurrentStart), format));
+        dc.TextOut(columns_[4], y, "Current End Time:");
+        dc.TextOut(columns_[6], y, end(kCurrentStart, kCurrentElapsed));
+        break;
+    case 7: {
+        std::string elapsed;
+        SecondsToTime(sum.F32(kCurrentElapsed), elapsed, 1, 0);
+        dc.TextOut(left_, y, "Elapsed Time:");
+        dc.TextOut(columns_[2], y, elapsed);
+        break;
+    }
+    case 9: dc.TextOut(left_, y, "Leq, Lmax, and Lmin spectra are for last recorded RTA Event."); break;
+    case 10:
+        dc.TextOut(left_, y, "Spectra Duration:");
+        dc.TextOut(columns_[2], y, Printf("%.2f", static_cast<double>(sum.F32(kDuration))));
+        if (sum.Text(kOverloadMark, 8) != "    ")
+            dc.TextOut(columns_[4], y, "Spectra Data Overloaded");
+        break;
+    default: break;
+    }
+}
+
+void CDataReport::DrawRtaSpectrumLine(ReportDC& dc, unsigned index, int line, const std::string& title,
+                                      size_t spectrum)
+{
+    PrinterFontScope font(dc);
+    const RecordView sum = data_.SummaryView();
+    if (sum.IsEmpty())
+        return;
+    const int y = LineY(dc, line);
+    const bool third = RtaThirdOctave();
+    const int rows = third ? 17 : 6;
+    const int bands = third ? 33 : 11;
+    auto level = [&sum, spectrum](int k) {
+        return std::string(FormatReportNumber(sum.F32(spectrum + 4 * static_cast<size_t>(k)), 1, 0));
+    };
+    auto name = [third](int band) { return BandColumnText(third ? band : 3 * band + 1); };
+    if (index == 0) {
+        dc.TextOut(left_, y, title);
+        return;
+    }
+    if (index == 1) {
+        for (int c = 1; c <= 3; c += 2) {
+            DrawRightAligned(dc, columns_[c], y, "Freq. Hz");
+            DrawRightAligned(dc, columns_[c + 1], y, third ? "1/3 dB" : "1/1dB");
+        }
+        return;
+    }
+    const int k = static_cast<int>(index) - 2;
+    if (k >= rows)
+        return;
+    DrawRightAligned(dc, columns_[1], y, name(k));
+    DrawRightAligned(dc, columns_[2], y, level(k));
+    if (k + rows < bands) {
+        DrawRightAligned(dc, columns_[3], y, name(k + rows));
+        DrawRightAligned(dc, columns_[4], y, level(k + rows));
+    } else {
+        DrawRightAligned(dc, columns_[3], y, "Flat:");
+        DrawRightAligned(dc, columns_[4], y, level(bands));
+    }
+}
+
+// The four spectrum blocks of the RTA summary: their titles and fields.
+void CDataReport::DrawRtaSpectrumBlock(ReportDC& dc, int block, unsigned index, int line)
+{
+    switch (block) {
+    case 0: DrawRtaSpectrumLine(dc, index, line, "Leq Spectrum", kLeqSpectrum); break;
+    case 1: DrawRtaSpectrumLine(dc, index, line, "Max Spectrum", kMaxSpectrum); break;
+    case 2: DrawRtaSpectrumLine(dc, index, line, "Min Spectrum", kMinSpectrum); break;
+    default:
+        if (RtaAveragedSpectra() > 0)
+            DrawRtaSpectrumLine(dc, index, line,
+                                Printf("Spatial Average Spectrum: %.0f Averaged Spectra",
+                                       static_cast<double>(RtaAveragedSpectra())),
+                                kAverageSpectrum);
+        break;
+    }
+}
+
+void CDataReport::PrintRtaSummaryPage(ReportDC& dc, int page)
+{
+    const int b = RtaThirdOctave() ? 19 : 8;
+    const bool averaged = RtaAveragedSpectra() > 0;
+    lineCount_ = (averaged ? 4 : 3) * b + 24;
+    PrinterFontScope font(dc);
+    LayoutSummaryColumns(dc);
+    DrawReportTitle(dc, "RTA Summary", 0, page);
+    int at = 0;
+    auto block = [&](int which) {
+        for (int i = 0; i < b; ++i)
+            DrawRtaSpectrumBlock(dc, which, static_cast<unsigned>(i), at + i);
+        at += b + 1;
+    };
+    const int p = linesPerPage_;
+    if (page == 1) {
+        for (unsigned i = 0; i <= 10; ++i)
+            DrawTitleBlockLine(dc, i, 3 + static_cast<int>(i));
+        for (unsigned i = 0; i <= 11; ++i)
+            DrawRtaSummaryLine(dc, i, 14 + static_cast<int>(i));
+        LayoutSpectrumColumns(dc);
+        at = 26;
+        block(0);
+        if (p > 65 || b < 18)
+            block(1);
+        if (b < 18) {
+            block(2);
+            if (averaged)
+                block(3);
+        }
+    } else if (page == 2 && b >= 18) {
+        // The third-octave blocks that page 1 had no room for.
+        LayoutSpectrumColumns(dc);
+        at = 3;
+        if (p < 66)
+            block(1);
+        block(2);
+        if (averaged)
+            block(3);
+    }
+}
+
+void CDataReport::DrawSpatialAverageLine(ReportDC& dc, unsigned index, int line)
+{
+    PrinterFontScope font(dc);
+    const SnapMgr& mgr = data_.Records().snapshots;
+    if (mgr.GetCount() == 0 || index >= static_cast<unsigned>(mgr.GetReportLineCount()))
+        return;
+    const unsigned perRecord = static_cast<unsigned>(mgr.GetLinesPerRecord());
+    const SnapRec* rec = mgr.GetAt(static_cast<int>(index / perRecord));
+    if (!rec)
+        return;
+    const bool third = mgr.thirdOctave;
+    const int r = static_cast<int>(index % perRecord);
+    const int y = LineY(dc, line);
+    auto level = [rec](int band) { return std::string(FormatReportNumber(rec->GetBand(band), 1, 0)); };
+    switch (r) {
+    case 0: dc.TextOut(left_, y, Printf("***Record #%d ***", static_cast<int>(rec->GetRecordNumber()))); return;
+    case 1:
+        dc.TextOut(left_, y, "Timestamp:");
+        dc.TextOut(columns_[2], y, TimeText(rec->GetStandardTime(), "%d-%b-%Y %H:%M:%S"));
+        return;
+    case 2:
+        dc.TextOut(left_, y, "Average Count:");
+        dc.TextOut(columns_[2], y, Printf("%-5d", static_cast<int16_t>(rec->GetAverageCount())));
+        dc.TextOut(columns_[4], y, Printf("Note: %s", rec->GetLabel().c_str()));
+        return;
+    case 3:
+        dc.TextOut(left_, y, "Flat Level:");
+        dc.TextOut(columns_[2], y, Printf("%.1f dB", static_cast<double>(rec->GetSpl())));
+        return;
+    case 5: {
+        const char* head = third ? "Avg 1/3dB" : "Avg 1/1dB";
+        for (int k = 1; k <= 3; k += 2) {
+            DrawRightAligned(dc, columns_[k], y, "Freq. Hz");
+            DrawRightAligned(dc, columns_[k + 1], y, head);
+        }
+        return;
+    }
+    default: break;
+    }
+    // Band rows: two pairs of band and level, the second half of the bands
+    // beside the first.
+    const int rows = third ? 17 : 6;
+    const int bands = third ? 33 : 11;
+    const int k = r - 6;
+    if (k < 0 || k >= rows)
+        return;
+    auto name = [third](int band) { return BandColumnText(third ? band : 3 * band + 1); };
+    DrawRightAligned(dc, columns_[1], y, name(k));
+    DrawRightAligned(dc, columns_[2], y, level(k));
+    if (k + rows < bands) {
+        DrawRightAligned(dc, columns_[3], y, name(k + rows));
+        DrawRightAligned(dc, columns_[4], y, level(k + rows));
+    }
+}
