@@ -1,4 +1,5 @@
 // The settings reports of the measurement modes.
+#include "ReportText.h"
 #include "ReportViewTestSupport.h"
 
 using namespace reporttest;
@@ -254,4 +255,23 @@ TEST_F(ReportSettings, RtaSummaryTimesAndOctaveSpectra)
     EXPECT_EQ(lines[34], "");
     EXPECT_EQ(lines[35], "Max Spectrum");
     EXPECT_EQ(lines[53], "Spatial Average Spectrum: 3 Averaged Spectra");
+}
+
+TEST_F(ReportSettings, RtaSummaryOfThirdOctavesGoesOnOverASecondPage)
+{
+    translation.Add(SystemRecord()).Add(OutputRecordBuilder(70).U8(60, 0x80)).Add(OutputRecordBuilder(55));
+    Select("1 .Summary");
+    RecordingDC paper(true, QRect(0, 0, 1000, 640));  // 59 lines a page
+    ASSERT_EQ(report->OnBeginPrinting(paper), 2);
+    std::vector<std::string> titles;
+    for (int page = 1; page <= 2; ++page) {
+        RecordingDC dc(true, QRect(0, 0, 1000, 640));
+        report->OnBeginPrinting(dc);
+        report->OnPrint(dc, page, QRect(0, 0, 1000, 640));
+        for (const auto& [y, cells] : dc.cells)
+            for (const auto& cell : cells)
+                if (cell.text.find("Spectrum") != std::string::npos)
+                    titles.push_back(Printf("%d %s", page, cell.text.c_str()));
+    }
+    EXPECT_EQ(titles, (std::vector<std::string>{"1 Leq Spectrum", "2 Max Spectrum", "2 Min Spectrum"}));
 }
