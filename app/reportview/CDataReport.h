@@ -43,10 +43,13 @@ public:
     void ClearData();
     // A report type is set and the report has lines.
     bool HasReport() const { return reportType_ != 0 && lineCount_ > 0; }
-    void ExportData() {}
+    // The export commands (Export Data, View Data in Spreadsheet).
+    void ExportData() { OnExportData(); }
+    void OnExportData();
     void FilePrint();
     void FilePrintPreview();
-    void ViewDataInSpreadsheet() {}
+    void ViewDataInSpreadsheet() { OnViewDataInSpreadsheet(); }
+    void OnViewDataInSpreadsheet();
 
     // The download file and the item label of the last data item selected.
     const std::string& FilePath() const { return filePath_; }

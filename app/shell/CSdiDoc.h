@@ -5,6 +5,7 @@
 // connected). The instrument link, the setup lists and the measurement
 // directory join it with the instrument commands.
 #include <ctime>
+#include <iosfwd>
 #include <memory>
 #include <string>
 #include <vector>
@@ -23,6 +24,7 @@ class CDataReport;
 class CMainFrame;
 class CMeasView;
 class DownloadMonitor;
+class MeasDataSet;
 struct DownloadOptions;
 struct ViewHint;
 
@@ -122,6 +124,10 @@ public:
     // Writes the chosen reports of each downloaded measurement and opens the
     // first report file.
     void WriteDownloadReports(const DownloadRun& run, const DownloadOptions& request);
+    // One report of a downloaded measurement into out: its title, the file
+    // header when header is set, then the report (CSdiDocDownloadReports.cpp).
+    static void WriteDownloadReport(std::ostream& out, int reportType, int setupType, int format, MeasDataSet& data,
+                                    const std::string& name, bool header);
 
     // Opens a file named on the command line as the document; false when it
     // cannot be read.

@@ -252,11 +252,3 @@ void CSdiDoc::DownloadMeasurements(uint32_t selectedCount, const std::string& ba
         RemoveFile(second);
     view->RefreshPage();
 }
-
-// The reports after a download are written by the export writers, which
-// come later; until then a launch writes and opens nothing.
-void CSdiDoc::WriteDownloadReports(const DownloadRun& run, const DownloadOptions& request)
-{
-    (void)run;
-    (void)request;
-}
