@@ -12,7 +12,9 @@
 
 #include "CMeasView.h"
 #include "CommandIds.h"
+#include "DownloadFileBuilder.h"
 #include "DownloadOptionsDialog.h"
+#include "Files.h"
 #include "DownloadProgressDialog.h"
 #include "GFTiming.h"
 #include "J57Instrument.h"
@@ -57,6 +59,18 @@ std::string Padded(std::string payload)
     return payload;
 }
 
+// Records what a launch would open.
+class RecordingOpener : public platform::ShellOpener {
+public:
+    bool Open(const std::string& path) override
+    {
+        opened.push_back(path);
+        return true;
+    }
+    bool IsViewerRegistered(const std::string&) override { return true; }
+    std::vector<std::string> opened;
+};
+
 class DownloadTest : public ::testing::Test {
 protected:
     DownloadTest() : scale(0.05)
@@ -68,6 +82,7 @@ protected:
         fs::create_directories(dir / "tmp");
         oldTmp = std::getenv("TMPDIR") ? std::getenv("TMPDIR") : "";
         ::setenv("TMPDIR", (dir / "tmp").c_str(), 1);
+        platform::SetAppShellOpener(&opener);
         for (int i = 0; i < 10; ++i) {
             std::string payload = "file " + std::to_string(i) + std::string("\r\n\x11\x13\x1a", 5);
             payload += std::string(1, '\0') + "\xff" + std::string(150, static_cast<char>('a' + i));
@@ -85,6 +100,7 @@ protected:
     }
     ~DownloadTest() override
     {
+        platform::SetAppShellOpener(nullptr);
         if (oldTmp.empty())
             ::unsetenv("TMPDIR");
         else
@@ -152,6 +168,7 @@ protected:
         return count;
     }
 
+    RecordingOpener opener;
     shelltest::ShellFixture f;
     comm::ScopedTimeScale scale;
     sim::J57Sim sim;
@@ -260,6 +277,43 @@ TEST_F(DownloadTest, OneModeAsksForTheOptionsFirst)
     });
     Download({1}, "first.slmdl");
     EXPECT_EQ(Read(dir / "first.slmdl"), Expected(1));
+}
+
+TEST_F(DownloadTest, LaunchWritesTheChosenReportsBesideTheDownloadFile)
+{
+    // A logging measurement with its settings, system and calibration records.
+    fixtures::HeaderSpec header;
+    header.modeLine = "LOG";
+    fixtures::DownloadFileBuilder file;
+    file.Header(header).Q(5, "Quarry");
+    file.Record('M', fixtures::BodyBuilder().Text("MODE", 39).U8(2).PadTo(400));
+    file.Record('S', fixtures::BodyBuilder().PadTo(226)).Record('C', fixtures::BodyBuilder().PadTo(65));
+    file.J57Trailer("09Mar2003", "14:05:30", "0.0").End();
+    j57.files[1].payload = file.Bytes();
+    f.profile.WriteProfileInt("Download", "Launch", 1);
+    f.profile.WriteProfileInt("Download", "Text", 1);
+    f.profile.WriteProfileInt("Download", "Spreadsheet", 0);
+    f.profile.WriteProfileInt("TranslateOptionsLOG", "SysSettings", 1);
+    f.profile.WriteProfileInt("TranslateOptionsLOG", "CalSettings", 1);
+    view->GetTypeCombo()->setCurrentIndex(view->GetTypeCombo()->findText("LOG"));
+    QTimer::singleShot(0, [] {
+        auto* dialog = qobject_cast<DownloadOptionsDialog*>(QApplication::activeModalWidget());
+        ASSERT_NE(dialog, nullptr);
+        dialog->findChild<QPushButton*>("okButton")->click();
+    });
+    Download({1}, "site.slmdl");
+
+    ASSERT_TRUE(fs::exists(dir / "site.slmdl"));
+    const std::string report = Read(dir / "site.txt");
+    EXPECT_EQ(report.rfind("J57 System Settings ", 0), 0u) << report.substr(0, 200);
+    const size_t calibration = report.find("\r\nJ57 Calibration Settings ");
+    EXPECT_NE(calibration, std::string::npos);
+    // The header goes with the first report only.
+    EXPECT_NE(report.find("File Translated:"), std::string::npos);
+    EXPECT_EQ(report.find("File Translated:", calibration), std::string::npos);
+    EXPECT_EQ(report.find('\n'), report.find("\r\n") + 1);
+    EXPECT_EQ(opener.opened, std::vector<std::string>{(dir / "site.txt").string()});
+    EXPECT_EQ(TempFiles(), 0u);
 }
 
 }  // namespace
