@@ -86,6 +86,23 @@ std::string SpreadsheetOpenFailure(const std::string& path)
            "again to view the current data";
 }
 
+// The stem of the file and the spectrum choice: for the SSA intervals the
+// user may choose the spectral Ln's, which have a stem of their own. False
+// when the user cancelled.
+bool ChooseStem(const MeasDataSet& data, QWidget* parent, int reportType, const char* stem, const char* lnStem,
+                std::string* chosen, int* choice)
+{
+    *chosen = stem;
+    *choice = kIntervalSpectra;
+    if (reportType != 18)
+        return true;
+    if (!AskSsaIntervalChoice(data, parent, choice))
+        return false;
+    if (*choice == kSpectralLns)
+        *chosen = lnStem;
+    return true;
+}
+
 }  // namespace
 
 void CDataReport::OnExportData()
@@ -94,14 +111,10 @@ void CDataReport::OnExportData()
         return;
     const int setupType = data_.GetSetupType();
     const ExportReportRow row = ExportReportRowOf(reportType_, setupType);
-    std::string stem = row.exportStem;
+    std::string stem;
     int choice = kIntervalSpectra;
-    if (reportType_ == 18) {
-        if (!AskSsaIntervalChoice(data_, this, &choice))
-            return;
-        if (choice == kSpectralLns)
-            stem = "ssaintvln";
-    }
+    if (!ChooseStem(data_, this, reportType_, row.exportStem, "ssaintvln", &stem, &choice))
+        return;
 
     platform::FileRequest request;
     request.save = true;
@@ -145,14 +158,10 @@ void CDataReport::OnViewDataInSpreadsheet()
         return;
     const int setupType = data_.GetSetupType();
     const ExportReportRow row = ExportReportRowOf(reportType_, setupType);
-    std::string stem = row.sheetStem;
+    std::string stem;
     int choice = kIntervalSpectra;
-    if (reportType_ == 18) {
-        if (!AskSsaIntervalChoice(data_, this, &choice))
-            return;
-        if (choice == kSpectralLns)
-            stem = "ssaintlss";
-    }
+    if (!ChooseStem(data_, this, reportType_, row.sheetStem, "ssaintlss", &stem, &choice))
+        return;
 
     // The "temp" folder under the start folder, made when missing; the
     // start folder itself when it cannot be made.

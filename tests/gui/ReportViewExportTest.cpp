@@ -10,29 +10,14 @@
 #include "CSdiApp.h"
 #include "Files.h"
 #include "ReportViewTestSupport.h"
+#include "ShellTestSupport.h"
 #include "TwoChoiceDialog.h"
 
 using namespace reporttest;
 
 namespace {
 
-class RecordingOpener : public platform::ShellOpener {
-public:
-    bool Open(const std::string& path) override
-    {
-        opened.push_back(path);
-        return result;
-    }
-    bool IsViewerRegistered(const std::string& extension) override
-    {
-        asked.push_back(extension);
-        return registered;
-    }
-    std::vector<std::string> opened;
-    std::vector<std::string> asked;
-    bool registered = false;
-    bool result = true;
-};
+using shelltest::RecordingOpener;
 
 std::string ReadFile(const std::string& path)
 {
@@ -73,6 +58,7 @@ protected:
     void SetUp() override
     {
         ReportFixture::SetUp();
+        opener.registered = false;
         platform::SetAppShellOpener(&opener);
     }
     void TearDown() override

@@ -59,17 +59,7 @@ std::string Padded(std::string payload)
     return payload;
 }
 
-// Records what a launch would open.
-class RecordingOpener : public platform::ShellOpener {
-public:
-    bool Open(const std::string& path) override
-    {
-        opened.push_back(path);
-        return true;
-    }
-    bool IsViewerRegistered(const std::string&) override { return true; }
-    std::vector<std::string> opened;
-};
+using shelltest::RecordingOpener;
 
 class DownloadTest : public ::testing::Test {
 protected:

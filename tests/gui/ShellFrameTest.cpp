@@ -335,17 +335,7 @@ TEST_F(FrameTest, HistogramOptionsWriteOnOkOnly)
     EXPECT_EQ(f.profile.GetProfileInt("Histogram Options", "LnTblHighLimit", -1), 95);
 }
 
-class RecordingOpener : public platform::ShellOpener {
-public:
-    bool Open(const std::string& path) override
-    {
-        opened.push_back(path);
-        return result;
-    }
-    bool IsViewerRegistered(const std::string&) override { return true; }
-    std::vector<std::string> opened;
-    bool result = true;
-};
+using shelltest::RecordingOpener;
 
 TEST_F(FrameTest, HelpDocumentOpensOrTellsWhyNot)
 {

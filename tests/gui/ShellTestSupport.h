@@ -16,11 +16,32 @@
 #include "CMainFrame.h"
 #include "CSdiApp.h"
 #include "CSdiDoc.h"
+#include "Files.h"
 #include "Profile.h"
 #include "ScriptedPrompter.h"
 #include "TranslatorVersion.h"
 
 namespace shelltest {
+
+// Stands in for the program registered for a file type: records what would
+// be opened and which extensions were asked about.
+class RecordingOpener : public platform::ShellOpener {
+public:
+    bool Open(const std::string& path) override
+    {
+        opened.push_back(path);
+        return result;
+    }
+    bool IsViewerRegistered(const std::string& extension) override
+    {
+        asked.push_back(extension);
+        return registered;
+    }
+    std::vector<std::string> opened;
+    std::vector<std::string> asked;
+    bool registered = true;
+    bool result = true;
+};
 
 class ShellFixture {
 public:
