@@ -14,6 +14,12 @@
 #include "PropPageLogIntv.h"
 #include "PropPageLn.h"
 #include "PropPageLogTwa.h"
+#include "PropPageSysCalib.h"
+#include "PropPageSysControls.h"
+#include "PropPageSysModem.h"
+#include "PropPageSysPower.h"
+#include "PropPageSysTime.h"
+#include "PropPageSystem.h"
 #include "PropPageTimer.h"
 #include "SetupRec.h"
 
@@ -39,6 +45,12 @@ SetupPage* MakePage(Id id, int type)
     case Id::SsaTimer: return new PropPageTimer(5);
     case Id::Ism: return new PropPageIsm;
     case Id::Fft: return new PropPageFft;
+    case Id::System: return new PropPageSystem;
+    case Id::SysCalib: return new PropPageSysCalib;
+    case Id::SysPower: return new PropPageSysPower;
+    case Id::SysTime: return new PropPageSysTime;
+    case Id::SysControls: return new PropPageSysControls;
+    case Id::SysModem: return new PropPageSysModem;
     default: return nullptr;
     }
 }

@@ -1,0 +1,181 @@
+#include "PropPageSysCalib.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QLineEdit>
+
+#include "EngFloatEdit.h"
+#include "EngineeringText.h"
+#include "FloatEdit.h"
+#include "PageLayout.h"
+#include "PageText.h"
+#include "QtPlatform.h"
+#include "RangeEdit.h"
+
+namespace {
+
+// Microphone types with their noise floor in dB: a pick only fills the
+// noise floor field, the list itself is stored nowhere.
+const char* const kMics[] = {
+    "- Select Mic -", "K110 / 30.00", "K210 / 30.00", "K120 / 31.00", "K220 / 31.00", "K130 / 20.00",
+    "K230 / 20.00",   "K131 / 15.00", "K141 / 15.00", "K231 / 15.00", "K150 / 18.00", "K250 / 18.00",
+    "K160 / 15.00",   "K260 / 15.00", "K170 / 10.00", "K180 / 10.00",
+};
+
+const char* const kUnits[] = {"", "V", "Pa", "m", "m/s", "m/s2", "g", "inch", "\"/s", "\"/s2", "Unit"};
+
+QString Fixed2(double value)
+{
+    return QString::number(value, 'f', 2);
+}
+
+QCheckBox* MakeBox(QWidget* parent, const char* name, const char* text)
+{
+    auto* box = new QCheckBox(QString::fromLatin1(text), parent);
+    box->setObjectName(name);
+    return box;
+}
+
+}  // namespace
+
+PropPageSysCalib::PropPageSysCalib() : SysSetupPage("Calib", 168, "Calibration")
+{
+    auto* transducerGroup = new QGroupBox("Transducer", this);
+    auto* grid = new QGridLayout(transducerGroup);
+    transducer_ = MakeList(transducerGroup, "transducer", {"Condensor", "Electret", "Direct"});
+    mic_ = new QComboBox(transducerGroup);
+    mic_->setObjectName("micFloor");
+    for (const char* row : kMics)
+        mic_->addItem(QString::fromLatin1(row));
+    noiseFloor_ = MakeEdit<FloatEdit>(transducerGroup, "noiseFloor");
+    AddRow(grid, 0, "Transducer", transducer_);
+    AddRow(grid, 1, "Mic-based Floor", mic_);
+    AddRow(grid, 2, "NoiseFloor", noiseFloor_, "dB");
+    Body()->addWidget(transducerGroup);
+
+    randomIncidence_ = MakeBox(this, "randomIncidence", "Random Incidence Correction");
+    Body()->addWidget(randomIncidence_);
+
+    auto* checkGroup = new QGroupBox("Auto Calibration Check", this);
+    auto* checkGrid = new QGridLayout(checkGroup);
+    autoCheck_ = MakeBox(checkGroup, "autoCheck", "Enable");
+    noiseFloorCheck_ = MakeBox(checkGroup, "noiseFloorCheck", "Check Noise Floor");
+    hour_ = MakeEdit<RangeEdit>(checkGroup, "checkHour");
+    minute_ = MakeEdit<RangeEdit>(checkGroup, "checkMinute");
+    checkGrid->addWidget(autoCheck_, 0, 0);
+    checkGrid->addWidget(noiseFloorCheck_, 0, 1);
+    AddRow(checkGrid, 1, "Time", hour_);
+    checkGrid->addWidget(minute_, 1, 2);
+    Body()->addWidget(checkGroup);
+
+    auto* calibratorGroup = new QGroupBox("Calibrator", this);
+    auto* calGrid = new QGridLayout(calibratorGroup);
+    calibratorLevel_ = MakeEdit<FloatEdit>(calibratorGroup, "calibratorLevel");
+    calibratorSerial_ = MakeEdit<QLineEdit>(calibratorGroup, "calibratorSerial");
+    AddRow(calGrid, 0, "Calibrator Level", calibratorLevel_, "dB");
+    AddRow(calGrid, 1, "Calibrator Serial Number", calibratorSerial_);
+    Body()->addWidget(calibratorGroup);
+
+    auto* euGroup = new QGroupBox("Linear Engineering Units (FFT)", this);
+    auto* euGrid = new QGridLayout(euGroup);
+    scaleFactor_ = MakeEdit<EngFloatEdit>(euGroup, "scaleFactor");
+    unitsLabel_ = new QComboBox(euGroup);
+    unitsLabel_->setObjectName("unitsLabel");
+    unitsLabel_->setEditable(true);
+    for (const char* unit : kUnits)
+        unitsLabel_->addItem(QString::fromLatin1(unit));
+    unitsLabel_->lineEdit()->setMaxLength(4);
+    AddRow(euGrid, 0, "Scale Factor", scaleFactor_, "Volts/Unit");
+    AddRow(euGrid, 1, "Units Label", unitsLabel_);
+    Body()->addWidget(euGroup);
+    Body()->addStretch(1);
+
+    connect(transducer_, &QComboBox::currentIndexChanged, this, [this] { OnTransducerChanged(); });
+    connect(mic_, &QComboBox::activated, this, [this](int row) { OnMicChanged(row); });
+    connect(autoCheck_, &QCheckBox::clicked, this, [this] { OnEnableClicked(); });
+}
+
+void PropPageSysCalib::OnInitDialog()
+{
+    CreateSystemBitmap();
+    toolTip_.Create(this);
+    randomIncidence_->setChecked(true);
+    hour_->SetRange(0, 23);
+    hour_->setMaxLength(2);
+    minute_->SetRange(0, 59);
+    minute_->setMaxLength(2);
+    calibratorLevel_->SetRange(0.0f, 200.0f, 2);
+    calibratorLevel_->setMaxLength(6);
+    toolTip_.AddWindowTool(calibratorLevel_, "Typically 94 dB or 114 dB");
+    noiseFloor_->SetRange(0.0f, 50.0f, 2);
+    noiseFloor_->setMaxLength(5);
+    toolTip_.AddWindowTool(noiseFloor_, "Typically 10 dB to 31 dB - min:0.0, max 50.0");
+    scaleFactor_->SetRange(1e-6f, 1e6f, 9);
+    scaleFactor_->setMaxLength(10);
+    mic_->setCurrentIndex(0);
+    calibratorSerial_->setMaxLength(8);
+    if (GetSetup())
+        Load();
+}
+
+void PropPageSysCalib::Load()
+{
+    const SYSSetup* sys = BoundSys();
+    if (!sys)
+        return;
+    randomIncidence_->setChecked(sys->GetRandomIncidence() != 0);
+    noiseFloorCheck_->setChecked(sys->IsNoiseFloorCheck() != 0);
+    autoCheck_->setChecked(sys->IsAutoCalCheck() != 0);
+    ShowChecked(hour_, TwoDigitText(sys->GetAutoCalHour()), "00");
+    ShowChecked(minute_, TwoDigitText(sys->GetAutoCalMinute()), "00");
+    ShowChecked(calibratorLevel_, Fixed2(sys->GetCalibratorLevel()), "114.00");
+    calibratorSerial_->setText(platform::FromAnsi(sys->GetCalibratorSerial()));
+    ShowChecked(noiseFloor_, Fixed2(GetSetup()->GetParam207()), "15.00");
+    SetSelection(transducer_, sys->GetTransducer());
+    OnTransducerChanged();
+    // The edit's test rewrites what it accepts in engineering form; the field
+    // shows the plain number.
+    const QString factor = QString::number(sys->GetEuScaleFactor(), 'f', 6);
+    QString probe = factor;
+    scaleFactor_->setText(scaleFactor_->IsValid(probe) ? factor : QString("1"));
+    unitsLabel_->setEditText(platform::FromAnsi(sys->GetEuUnitsLabel()));
+    OnEnableClicked();
+}
+
+void PropPageSysCalib::Save()
+{
+    SYSSetup* sys = BoundSys();
+    if (!sys)
+        return;
+    sys->SetRandomIncidence(randomIncidence_->isChecked() ? 1 : 0);
+    sys->SetAutoCalTime(AtoI(hour_->text()), AtoI(minute_->text()));
+    sys->SetAutoCalCheck(autoCheck_->isChecked() ? 1 : 0, noiseFloorCheck_->isChecked() ? 1 : 0);
+    sys->SetCalibratorLevel(AtoF(calibratorLevel_->text()));
+    sys->SetCalibratorSerial(platform::ToAnsi(calibratorSerial_->text()));
+    GetSetup()->SetParam207(static_cast<float>(AtoF(noiseFloor_->text())));
+    sys->SetTransducer(transducer_->currentIndex());
+    sys->SetEuScaleFactor(ParseEngineeringValue(scaleFactor_->text().toStdString()));
+    sys->SetEuUnitsLabel(platform::ToAnsi(unitsLabel_->currentText().left(4)));
+}
+
+void PropPageSysCalib::OnTransducerChanged()
+{
+    mic_->setEnabled(transducer_->currentIndex() == 0);
+}
+
+void PropPageSysCalib::OnMicChanged(int row)
+{
+    if (row <= 0)
+        return;
+    noiseFloor_->setText(mic_->itemText(row).right(5));
+    mic_->setCurrentIndex(0);
+}
+
+void PropPageSysCalib::OnEnableClicked()
+{
+    const bool on = autoCheck_->isChecked();
+    for (QWidget* w : std::initializer_list<QWidget*>{noiseFloorCheck_, hour_, minute_})
+        w->setEnabled(on);
+}

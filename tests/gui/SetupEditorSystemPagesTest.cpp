@@ -1,0 +1,353 @@
+// The pages of the instrument's system settings: what they show of a system
+// block built field by field, what they store back, and the date and time
+// page's clock against a scripted instrument clock.
+#include <gtest/gtest.h>
+
+#include <ctime>
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include "PropPageSysTime.h"
+#include "SetupEditorTestSupport.h"
+
+using namespace setupedittest;
+using Id = PropSheetSetup::PageId;
+
+namespace {
+
+// System block fields by offset.
+enum : size_t {
+    kFlags = 2, kSerial = 9, kName = 19, kDescription1 = 49, kLogicOutput = 115, kHoldTime = 116, kInputMode = 119,
+    kDialOut = 120, kTelephone = 121, kMonitor = 151, kPowerOffMode = 192, kAutoOffTime = 194, kBlankLcdTime = 195,
+    kBacklightTime = 196, kContrast = 197, kCalibratorLevel = 198, kTransducer = 208, kAutoCheck = 209,
+    kCheckHour = 210, kCheckMinute = 211, kEuScale = 212,
+};
+
+SetupBlockBuilder SysBlock()
+{
+    return SetupBlockBuilder(226);
+}
+
+std::unique_ptr<SetupRec> SysSetup(const SetupBlockBuilder& block)
+{
+    auto record = std::make_unique<SetupRec>();
+    record->SetType(1);
+    record->LoadSYSSetup(block.Bytes().data(), block.Bytes().size());
+    return record;
+}
+
+std::vector<uint8_t> SysBytes(const SetupRec& record)
+{
+    return BlockBytes(record.GetSYSSetup());
+}
+
+QCheckBox* Box(QWidget* page, const char* name)
+{
+    return Control<QCheckBox>(page, name);
+}
+
+QComboBox* List(QWidget* page, const char* name)
+{
+    return Control<QComboBox>(page, name);
+}
+
+void Choose(QWidget* page, const char* name, int index)
+{
+    QComboBox* combo = List(page, name);
+    combo->setCurrentIndex(index);
+    emit combo->activated(index);
+}
+
+// Ticks or unticks as a click does.
+void Click(QAbstractButton* button)
+{
+    button->click();
+}
+
+// A system setup shown in the sheet, one page opened.
+struct SystemSheet {
+    explicit SystemSheet(const SetupBlockBuilder& block) : record(SysSetup(block)) { s.sheet.ShowSetup(record.get()); }
+    SetupPage* Open(Id id) { return s.Open(id); }
+    std::vector<uint8_t> SaveAll()
+    {
+        s.sheet.SaveAll();
+        return SysBytes(*record);
+    }
+    std::unique_ptr<SetupRec> record;
+    ShownSheet s;
+};
+
+}  // namespace
+
+TEST(SetupEditorSystemPagesTest, SetShowsTheSystemPagesInOrder)
+{
+    SystemSheet sys(SysBlock());
+    EXPECT_EQ(sys.s.Tabs(), (std::vector<std::string>{"Title", "Calib", "Power", "Date/Time", "Controls", "Modem"}));
+}
+
+TEST(SetupEditorSystemPagesTest, TitlePageShowsIdentityAndStoresLabels)
+{
+    SystemSheet sys(SysBlock().Text(kSerial, 5, "12345").Text(kName, 30, "Site A   ").Text(kDescription1, 30, "North"));
+    SetupPage* page = sys.Open(Id::System);
+    EXPECT_EQ(Control<QLabel>(page, "serialNumber")->text(), "12345");
+    EXPECT_EQ(Text(page, "instrumentName"), "Site A");
+    EXPECT_EQ(Text(page, "description1"), "North");
+    // No document, no instrument: nothing to say about its active setup.
+    EXPECT_EQ(Control<QLabel>(page, "activeSetup")->text(), "");
+    EXPECT_EQ(Control<QLabel>(page, "instrumentType")->text(), "");
+
+    Retype(page, "instrumentName", QString(31, 'n'));
+    EXPECT_EQ(Text(page, "instrumentName"), QString(30, 'n'));
+    Retype(page, "description2", "Dock");
+    const std::vector<uint8_t> bytes = sys.SaveAll();
+    EXPECT_EQ(std::string(bytes.begin() + kName, bytes.begin() + kName + 30), std::string(30, 'n'));
+    EXPECT_EQ(std::string(bytes.begin() + 79, bytes.begin() + 83), "Dock");
+    EXPECT_EQ(bytes[83], ' ');
+}
+
+TEST(SetupEditorSystemPagesTest, CalibPageAutoCheckRuleAndStoredFields)
+{
+    SystemSheet sys(SysBlock().Byte(kAutoCheck, 2).Byte(kCheckHour, 0x23).Byte(kCheckMinute, 0x59)
+                        .Fixed88(kCalibratorLevel, 94, 0).Byte(kEuScale, 0).Byte(kEuScale + 1, 0)
+                        .Text(214, 4, "Pa").Bit(kFlags, 5));
+    sys.record->SetParam207(20.0f);
+    SetupPage* page = sys.Open(Id::SysCalib);
+    EXPECT_TRUE(Box(page, "autoCheck")->isChecked());
+    EXPECT_TRUE(Box(page, "noiseFloorCheck")->isChecked());
+    EXPECT_EQ(Text(page, "checkHour"), "23");
+    EXPECT_EQ(Text(page, "checkMinute"), "59");
+    EXPECT_EQ(Text(page, "calibratorLevel"), "94.00");
+    EXPECT_EQ(Text(page, "noiseFloor"), "20.00");
+    EXPECT_EQ(Text(page, "scaleFactor"), "1.000000");
+    EXPECT_EQ(List(page, "unitsLabel")->currentText(), "Pa");
+    EXPECT_TRUE(Box(page, "randomIncidence")->isChecked());
+    EXPECT_EQ(sys.SaveAll()[kAutoCheck], 2);
+
+    Click(Box(page, "autoCheck"));
+    EXPECT_FALSE(Box(page, "noiseFloorCheck")->isEnabled());
+    EXPECT_FALSE(Control(page, "checkHour")->isEnabled());
+    Retype(page, "noiseFloor", "31.5");
+    Retype(page, "scaleFactor", "2k");
+    const std::vector<uint8_t> bytes = sys.SaveAll();
+    EXPECT_EQ(bytes[kAutoCheck], 0);  // whatever the noise-floor box shows
+    EXPECT_FLOAT_EQ(sys.record->GetParam207(), 31.5f);
+    EXPECT_NEAR(sys.record->GetSYSSetup()->GetEuScaleFactor(), 2000.0, 2000.0 * 0.002);
+    EXPECT_EQ(bytes[kCalibratorLevel], 94);
+}
+
+TEST(SetupEditorSystemPagesTest, CalibPageMicPickAndTransducerRule)
+{
+    SystemSheet sys(SysBlock().Byte(kTransducer, 0));
+    SetupPage* page = sys.Open(Id::SysCalib);
+    QComboBox* mic = List(page, "micFloor");
+    EXPECT_TRUE(mic->isEnabled());
+    Choose(page, "micFloor", mic->findText("K150 / 18.00"));
+    EXPECT_EQ(Text(page, "noiseFloor"), "18.00");
+    EXPECT_EQ(mic->currentIndex(), 0);
+
+    Choose(page, "transducer", 1);
+    EXPECT_FALSE(mic->isEnabled());
+    Choose(page, "transducer", 0);
+    EXPECT_TRUE(mic->isEnabled());
+    Choose(page, "transducer", 2);
+    EXPECT_EQ(sys.SaveAll()[kTransducer], 2);
+}
+
+TEST(SetupEditorSystemPagesTest, ControlsPageLoadsAndStoresTheOutputCode)
+{
+    SystemSheet sys(SysBlock().Byte(kLogicOutput, 5).Byte(kHoldTime, 3).Byte(kInputMode, 2));
+    SetupPage* page = sys.Open(Id::SysControls);
+    EXPECT_TRUE(Box(page, "enableOutput")->isChecked());
+    EXPECT_TRUE(Control<QRadioButton>(page, "eventRadio")->isChecked());
+    EXPECT_TRUE(Box(page, "rms")->isChecked());
+    EXPECT_FALSE(Box(page, "peak")->isChecked());
+    EXPECT_TRUE(Box(page, "interval")->isChecked());
+    EXPECT_EQ(List(page, "inputMode")->currentIndex(), 2);
+    EXPECT_EQ(Text(page, "holdTime"), "3");
+    EXPECT_EQ(sys.SaveAll()[kLogicOutput], 5);
+
+    // No event chosen under an enabled output stores "off".
+    Click(Box(page, "rms"));
+    Click(Box(page, "interval"));
+    EXPECT_EQ(sys.SaveAll()[kLogicOutput], 0);
+
+    Click(Control<QRadioButton>(page, "excdRadio"));
+    EXPECT_FALSE(Box(page, "rms")->isEnabled());
+    EXPECT_EQ(sys.SaveAll()[kLogicOutput], 17);
+    Click(Control<QRadioButton>(page, "eventRadio"));
+    EXPECT_TRUE(Box(page, "rms")->isChecked());  // the event choice starts with RMS
+    EXPECT_EQ(sys.SaveAll()[kLogicOutput], 1);
+
+    // Unticking forgets every choice.
+    Click(Box(page, "enableOutput"));
+    Click(Box(page, "enableOutput"));
+    for (const char* name : {"eventRadio", "runRadio", "excdRadio"})
+        EXPECT_FALSE(Control<QRadioButton>(page, name)->isChecked()) << name;
+    EXPECT_FALSE(Box(page, "rms")->isEnabled());
+}
+
+TEST(SetupEditorSystemPagesTest, ControlsPageHoldTimeLimit)
+{
+    SystemSheet sys(SysBlock().Byte(kLogicOutput, 16));
+    SetupPage* page = sys.Open(Id::SysControls);
+    EXPECT_TRUE(Control<QRadioButton>(page, "runRadio")->isChecked());
+    for (auto [typed, stored] : {std::pair{"255", 10}, std::pair{"254", 254}}) {
+        Retype(page, "holdTime", typed);
+        EXPECT_EQ(Text(page, "holdTime"), typed);
+        EXPECT_EQ(sys.SaveAll()[kHoldTime], stored) << typed;
+    }
+    EXPECT_EQ(sys.SaveAll()[kLogicOutput], 16);
+}
+
+TEST(SetupEditorSystemPagesTest, PowerPageModesTimesAndContrast)
+{
+    SystemSheet sys(SysBlock().Byte(kPowerOffMode, 0).Byte(kBlankLcdTime, 4).Byte(kAutoOffTime, 20)
+                        .Byte(kContrast, 55).Byte(kBacklightTime, 15));
+    SetupPage* page = sys.Open(Id::SysPower);
+    EXPECT_EQ(List(page, "contrast")->currentText(), "54");
+    EXPECT_EQ(Text(page, "powerOffTime"), "04");
+    EXPECT_EQ(Control<QLabel>(page, "explanation")->text(),
+              "Blank LDC and turn off serial communications after 4 minutes of inactivity");
+    EXPECT_FALSE(Control(page, "backlightTime")->isEnabled());
+
+    Retype(page, "powerOffTime", "30");
+    Choose(page, "powerOffMode", 1);
+    EXPECT_EQ(Text(page, "powerOffTime"), "20");  // the stored time of the new mode
+    EXPECT_EQ(Control<QLabel>(page, "timeLabel")->text(), "Auto Off");
+    Retype(page, "powerOffTime", "99");
+    std::vector<uint8_t> bytes = sys.SaveAll();
+    EXPECT_EQ(bytes[kAutoOffTime], 12);
+    EXPECT_EQ(bytes[kBlankLcdTime], 4);
+    EXPECT_EQ(bytes[kContrast], 54);
+
+    Choose(page, "powerOffMode", 2);
+    EXPECT_TRUE(Control(page, "powerOffTime")->isHidden());
+    Click(Box(page, "backlightOn"));
+    EXPECT_TRUE(Control(page, "backlightTime")->isEnabled());
+    Choose(page, "externalPower", 1);
+    bytes = sys.SaveAll();
+    EXPECT_EQ(bytes[kPowerOffMode], 2);
+    EXPECT_EQ(bytes[kAutoOffTime], 12);
+    EXPECT_EQ(bytes[kBlankLcdTime], 4);
+    EXPECT_EQ(bytes[kFlags], 0x02 | 0x04);
+}
+
+TEST(SetupEditorSystemPagesTest, PowerPageReadsModeThreeAsAutoOff)
+{
+    SystemSheet sys(SysBlock().Byte(kPowerOffMode, 3).Byte(kAutoOffTime, 98));
+    SetupPage* page = sys.Open(Id::SysPower);
+    EXPECT_EQ(List(page, "powerOffMode")->currentText(), "Auto Off");
+    EXPECT_EQ(sys.SaveAll()[kAutoOffTime], 98);
+}
+
+TEST(SetupEditorSystemPagesTest, ModemPageKeepsTheHiddenFlagAndStoresFields)
+{
+    SystemSheet sys(SysBlock().Bit(kFlags, 6).Bit(kFlags, 7).Byte(kDialOut, 0x02).Text(kTelephone, 30, "5551234")
+                        .Byte(kMonitor, 7));
+    SetupPage* page = sys.Open(Id::SysModem);
+    EXPECT_TRUE(Box(page, "modemEnabled")->isChecked());
+    EXPECT_TRUE(Box(page, "dialOnAlarm")->isChecked());
+    EXPECT_FALSE(Box(page, "dialOnExceedance")->isChecked());
+    EXPECT_TRUE(Box(page, "makerModem")->isHidden());
+    EXPECT_EQ(Text(page, "telephone"), "5551234");
+
+    Click(Box(page, "dialOnExceedance"));
+    Retype(page, "monitorNumber", "255");
+    Retype(page, "initString", "ATZ");
+    const std::vector<uint8_t> bytes = sys.SaveAll();
+    EXPECT_EQ(bytes[kFlags], 0xC0);
+    EXPECT_EQ(bytes[kDialOut], 0x03);
+    EXPECT_EQ(bytes[kMonitor], 255);
+    EXPECT_EQ(std::string(bytes.begin() + 152, bytes.begin() + 155), "ATZ");
+}
+
+namespace {
+
+// The instrument's clock as the document reports it, and what was sent.
+struct ScriptedClock : InstrumentClock {
+    struct State {
+        int result = -6;
+        int date[6] = {2026, 3, 14, 9, 26, 53};
+        int reads = 0;
+        std::vector<std::time_t> set;
+        int setFromPc = 0;
+    };
+    explicit ScriptedClock(State& state) : s(state) {}
+    bool IsSetupViewActive() const override { return true; }
+    int Get(int& y, int& mo, int& d, int& h, int& mi, int& sec) const override
+    {
+        ++s.reads;
+        y = s.date[0], mo = s.date[1], d = s.date[2], h = s.date[3], mi = s.date[4], sec = s.date[5];
+        return s.result;
+    }
+    int Set(std::time_t t) override { s.set.push_back(t); return s.result; }
+    int SetFromPC() override { ++s.setFromPc; return s.result; }
+    State& s;
+};
+
+}  // namespace
+
+TEST(SetupEditorSystemPagesTest, TimePageShowsTheInstrumentClock)
+{
+    SystemSheet sys(SysBlock());
+    auto* page = static_cast<PropPageSysTime*>(sys.Open(Id::SysTime));
+    ScriptedClock::State clock;
+    page->SetClock(std::make_unique<ScriptedClock>(clock));
+
+    page->OnClockTick();  // not connected
+    EXPECT_EQ(Control<QLabel>(page, "clockDate")->text(), "");
+    EXPECT_EQ(Control<QLabel>(page, "clockTime")->text(), "");
+
+    clock.result = 0;
+    page->OnClockTick();
+    EXPECT_EQ(Control<QLabel>(page, "clockDate")->text(), "2026 Mar 14");
+    EXPECT_EQ(Control<QLabel>(page, "clockTime")->text(), "09:26:53");
+
+    // The same second again draws nothing, although the minute differs.
+    clock.date[4] = 27;
+    page->OnClockTick();
+    EXPECT_EQ(Control<QLabel>(page, "clockTime")->text(), "09:26:53");
+
+    // Another page in front: the instrument is not asked.
+    const int reads = clock.reads;
+    sys.Open(Id::SysControls);
+    page->OnClockTick();
+    EXPECT_EQ(clock.reads, reads);
+}
+
+TEST(SetupEditorSystemPagesTest, TimePageSetsTheClockFromTheComputerOrTypedFields)
+{
+    SystemSheet sys(SysBlock());
+    auto* page = static_cast<PropPageSysTime*>(sys.Open(Id::SysTime));
+    ScriptedClock::State clock;
+    clock.result = 0;
+    page->SetClock(std::make_unique<ScriptedClock>(clock));
+    EXPECT_TRUE(Control<QRadioButton>(page, "computerTime")->isChecked());
+    EXPECT_FALSE(Control(page, "year")->isEnabled());
+    Click(Control<QPushButton>(page, "set"));
+    EXPECT_EQ(clock.setFromPc, 1);
+
+    Click(Control<QRadioButton>(page, "manualTime"));
+    EXPECT_TRUE(Control(page, "year")->isEnabled());
+    EXPECT_EQ(Text(page, "year").toInt(), QDate::currentDate().year());
+    Retype(page, "year", "2030");
+    Retype(page, "month", "Jun");
+    Retype(page, "day", "5");
+    Retype(page, "hour", "13");
+    Retype(page, "minute", "07");
+    Retype(page, "second", "09");
+    Click(Control<QPushButton>(page, "set"));
+    ASSERT_EQ(clock.set.size(), 1u);
+    std::tm tm{};
+    localtime_r(&clock.set[0], &tm);
+    EXPECT_EQ(tm.tm_year + 1900, 2030);
+    EXPECT_EQ(tm.tm_mon + 1, 6);
+    EXPECT_EQ(tm.tm_mday, 5);
+    EXPECT_EQ(tm.tm_hour, 13);
+    EXPECT_EQ(tm.tm_min, 7);
+    EXPECT_EQ(tm.tm_sec, 9);
+    EXPECT_EQ(clock.setFromPc, 1);
+}
