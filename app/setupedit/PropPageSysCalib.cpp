@@ -31,13 +31,6 @@ QString Fixed2(double value)
     return QString::number(value, 'f', 2);
 }
 
-QCheckBox* MakeBox(QWidget* parent, const char* name, const char* text)
-{
-    auto* box = new QCheckBox(QString::fromLatin1(text), parent);
-    box->setObjectName(name);
-    return box;
-}
-
 }  // namespace
 
 PropPageSysCalib::PropPageSysCalib() : SysSetupPage("Calib", 168, "Calibration")
@@ -55,13 +48,13 @@ PropPageSysCalib::PropPageSysCalib() : SysSetupPage("Calib", 168, "Calibration")
     AddRow(grid, 2, "NoiseFloor", noiseFloor_, "dB");
     Body()->addWidget(transducerGroup);
 
-    randomIncidence_ = MakeBox(this, "randomIncidence", "Random Incidence Correction");
+    randomIncidence_ = MakeButton<QCheckBox>(this, "randomIncidence", "Random Incidence Correction");
     Body()->addWidget(randomIncidence_);
 
     auto* checkGroup = new QGroupBox("Auto Calibration Check", this);
     auto* checkGrid = new QGridLayout(checkGroup);
-    autoCheck_ = MakeBox(checkGroup, "autoCheck", "Enable");
-    noiseFloorCheck_ = MakeBox(checkGroup, "noiseFloorCheck", "Check Noise Floor");
+    autoCheck_ = MakeButton<QCheckBox>(checkGroup, "autoCheck", "Enable");
+    noiseFloorCheck_ = MakeButton<QCheckBox>(checkGroup, "noiseFloorCheck", "Check Noise Floor");
     hour_ = MakeEdit<RangeEdit>(checkGroup, "checkHour");
     minute_ = MakeEdit<RangeEdit>(checkGroup, "checkMinute");
     checkGrid->addWidget(autoCheck_, 0, 0);

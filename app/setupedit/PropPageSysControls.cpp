@@ -26,31 +26,23 @@ const struct {
     {"ad", "A:D - when an event on an A:D channel occurs"},
 };
 
-QRadioButton* MakeRadio(QWidget* parent, const char* name, const char* text)
-{
-    auto* radio = new QRadioButton(QString::fromLatin1(text), parent);
-    radio->setObjectName(name);
-    return radio;
-}
-
 }  // namespace
 
 PropPageSysControls::PropPageSysControls() : SysSetupPage("Controls", 166, "Control Connector")
 {
-    enable_ = new QCheckBox("Enable Logic Output", this);
-    enable_->setObjectName("enableOutput");
+    enable_ = MakeButton<QCheckBox>(this, "enableOutput", "Enable Logic Output");
     Body()->addWidget(enable_);
 
     auto* grid = new QGridLayout;
-    eventRadio_ = MakeRadio(this, "eventRadio", "");
+    eventRadio_ = MakeButton<QRadioButton>(this, "eventRadio", "");
     grid->addWidget(eventRadio_, 0, 0);
     for (size_t i = 0; i < events_.size(); ++i) {
         events_[i] = new QCheckBox(QString::fromLatin1(kEvents[i].text), this);
         events_[i]->setObjectName(kEvents[i].name);
         grid->addWidget(events_[i], static_cast<int>(i), 1);
     }
-    runRadio_ = MakeRadio(this, "runRadio", "R/S - when the instrument is in run mode");
-    excdRadio_ = MakeRadio(this, "excdRadio", "Excd");
+    runRadio_ = MakeButton<QRadioButton>(this, "runRadio", "R/S - when the instrument is in run mode");
+    excdRadio_ = MakeButton<QRadioButton>(this, "excdRadio", "Excd");
     grid->addWidget(runRadio_, 4, 0, 1, 2);
     grid->addWidget(excdRadio_, 5, 0, 1, 2);
     radios_ = new QButtonGroup(this);

@@ -13,13 +13,6 @@
 
 namespace {
 
-QCheckBox* MakeBox(QWidget* parent, const char* name, const char* text)
-{
-    auto* box = new QCheckBox(QString::fromLatin1(text), parent);
-    box->setObjectName(name);
-    return box;
-}
-
 void SetCheck(QCheckBox* box, int on)
 {
     box->setChecked(on != 0);
@@ -34,18 +27,18 @@ int Checked(const QCheckBox* box)
 
 PropPageSysModem::PropPageSysModem() : SysSetupPage("Modem", 250, "Modem")
 {
-    modemEnabled_ = MakeBox(this, "modemEnabled", "Enable Modem Control");
+    modemEnabled_ = MakeButton<QCheckBox>(this, "modemEnabled", "Enable Modem Control");
     Body()->addWidget(modemEnabled_);
     auto* dialGroup = new QGroupBox("Dial Out Mode", this);
     auto* dialColumn = new QVBoxLayout(dialGroup);
-    dialOnExceedance_ = MakeBox(dialGroup, "dialOnExceedance", "Exceedance");
-    dialOnAlarm_ = MakeBox(dialGroup, "dialOnAlarm", "Alarm");
+    dialOnExceedance_ = MakeButton<QCheckBox>(dialGroup, "dialOnExceedance", "Exceedance");
+    dialOnAlarm_ = MakeButton<QCheckBox>(dialGroup, "dialOnAlarm", "Alarm");
     dialColumn->addWidget(dialOnExceedance_);
     dialColumn->addWidget(dialOnAlarm_);
     Body()->addWidget(dialGroup);
     // Kept for the modem the maker once sold: never offered, but its bit
     // travels back to the instrument as it came.
-    makerModem_ = MakeBox(this, "makerModem", "Morvek Audio Modem");
+    makerModem_ = MakeButton<QCheckBox>(this, "makerModem", "Morvek Audio Modem");
     makerModem_->setVisible(false);
     makerModem_->setEnabled(false);
     Body()->addWidget(makerModem_);

@@ -43,8 +43,7 @@ PropPageSysPower::PropPageSysPower() : SysSetupPage("Power", 169, "Power Monitor
     grid->addWidget(explanation_, 2, 0, 1, 3);
     Body()->addLayout(grid);
 
-    backlightOn_ = new QCheckBox("Turn Backlight On", this);
-    backlightOn_->setObjectName("backlightOn");
+    backlightOn_ = MakeButton<QCheckBox>(this, "backlightOn", "Turn Backlight On");
     Body()->addWidget(backlightOn_);
     auto* backlightRow = new QHBoxLayout;
     backlightBefore_ = new QLabel("Backlight Time - Turn off backlight after ", this);

@@ -47,10 +47,8 @@ PropPageSysTime::PropPageSysTime() : SysSetupPage("Date/Time", 170, "J57 Interna
     readout->addWidget(time_, 0, 2);
     Body()->addLayout(readout);
 
-    computerTime_ = new QRadioButton("Use computer Date / Time to set J57 Date / Time", this);
-    computerTime_->setObjectName("computerTime");
-    manual_ = new QRadioButton("Enter Date / Time manually", this);
-    manual_->setObjectName("manualTime");
+    computerTime_ = MakeButton<QRadioButton>(this, "computerTime", "Use computer Date / Time to set J57 Date / Time");
+    manual_ = MakeButton<QRadioButton>(this, "manualTime", "Enter Date / Time manually");
     Body()->addWidget(computerTime_);
     Body()->addWidget(manual_);
 

@@ -2,12 +2,22 @@
 // Base of the pages that edit the instrument's system settings: they act only
 // while a setup with a system block is bound and the page window exists, and
 // all carry the same header line and the System picture.
+#include <QCheckBox>
 #include <QLabel>
 #include <QVBoxLayout>
 
 #include "PageControls.h"
 #include "SetupPage.h"
 #include "SetupRec.h"
+
+// A check box or radio button of a system page, named for tests and the page.
+template <class Button>
+Button* MakeButton(QWidget* parent, const char* name, const char* text)
+{
+    auto* button = new Button(QString::fromLatin1(text), parent);
+    button->setObjectName(name);
+    return button;
+}
 
 class SysSetupPage : public SetupPage {
 public:
