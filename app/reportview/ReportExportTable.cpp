@@ -61,9 +61,26 @@ void WriteReportBody(ReportWriter& writer, std::ostream& out, ExportFormat forma
             writer.WriteLogSummary(out, format, summary, setup, system);
         else if (setupType == 6)
             writer.WriteIsmSummary(out, format, summary);
+        else if (setupType == 8)
+            writer.WriteTalSummary(out, format, summary, setup);
+        else if (setupType == 10)
+            writer.WriteRtaSummary(out, format, summary, setup);
         break;
     case 2: writer.WriteSystemSettings(out, format, system, data.CalibrationView()); break;
     case 3: writer.WriteLogSettings(out, format, setup); break;
+    case 6:
+    case 20:
+    case 22:
+    case 26: writer.WriteRunStopLog(out, format, records.runStops, data.ParameterView()); break;
+    case 7: writer.WriteLogIntervals(out, format, records.intervals, setup); break;
+    case 8: writer.WriteLogTimeHistory(out, format, records.timeHistory, setup, data.ParameterView()); break;
+    case 9:
+    case 10:
+        writer.WriteHistograms(out, format, records.splHistogram, records.peakHistogram, records.uwPeakHistogram);
+        break;
+    case 19: writer.WriteSsaTimeHistory(out, format, records.timeHistory, setup, data.ParameterView()); break;
+    case 25: writer.WriteFftSettings(out, format, setup); break;
+    case 28: writer.WriteRtaSettings(out, format, setup); break;
     case 11: writer.WriteCalSettings(out, format, data.CalibrationView()); break;
     case 12: writer.WriteObaIntervals(out, format, records.obaIntervals, setup); break;
     case 13: writer.WriteSsaSettings(out, format, setup); break;

@@ -179,3 +179,23 @@ TEST_F(ReportExport, SsaIntervalsAskForSpectraOrSpectralLns)
               (std::vector<std::string>{dir + "/temp/ssaintlss.csv", dir + "/temp/ssaintvss.csv"}));
     EXPECT_EQ(ReadFile(dir + "/temp/ssaintlss.csv").rfind("\"SSA Intervals\",", 0), 0u);
 }
+
+TEST_F(ReportExport, RunStopLogTakesEachCommandsTitle)
+{
+    translation.Add(SystemRecord())
+        .Add(OutputRecordBuilder(63))
+        .Add(OutputRecordBuilder(64).U32(4, 86401).I16(10, 1).U32(12, 41).I16(18, 7).U32(20, 1).I16(24, 64));
+    Select("1 FFT Run/Stops");
+    ASSERT_EQ(report->GetReportType(), 26);
+    CSdiApp app(dir);
+    report->ViewDataInSpreadsheet();
+    const std::string csv = ReadFile(dir + "/temp/fftrsss.csv");
+    EXPECT_EQ(csv.rfind("\"FFT Run/Stop Log\",", 0), 0u) << csv.substr(0, 80);
+    EXPECT_NE(csv.find("02-Jan-1970"), std::string::npos);
+
+    prompter.ExpectFile(dir + "/fftrs.txt");
+    report->ExportData();
+    const std::string text = ReadFile(dir + "/fftrs.txt");
+    EXPECT_EQ(text.rfind("J57 FFT Run/Stop Log", 0), 0u) << text.substr(0, 80);
+    EXPECT_NE(text.find("02-Jan-1970"), std::string::npos);
+}
