@@ -160,6 +160,23 @@ public:
     // check level, offset, manual or automatic, and the outcome.
     int WriteCalCheckLog(std::ostream& out, ExportFormat format, const CalRecMgr& calibrations);
 
+    // The daily records of a logging measurement: levels with the weighting
+    // letters of the LOG setup record (kind 53, may be empty), the day's
+    // wind when it was measured, and each day's Ln table when the days carry
+    // histograms.
+    int WriteDailyHistory(std::ostream& out, ExportFormat format, const DayRecMgr& days, const RecordView& setup);
+
+    // The SSA intervals under the settings of the SSA setup record (kind 51;
+    // nothing without it): levels, counts, wind and Ln levels, then the
+    // interval spectra (choice below 2) or the spectral Ln table (choice 2,
+    // when the setup stored one), and each interval's Ln table when the
+    // intervals carry histograms.
+    int WriteSsaIntervals(std::ostream& out, ExportFormat format, const SSAIntvRecMgr& intervals,
+                          const RecordView& setup, int choice);
+    // The group line and the column line above the intervals.
+    void WriteSsaIntervalHeadings(std::ostream& out, ExportFormat format, const SSAIntvRecMgr& intervals,
+                                  const RecordView& setup, int choice);
+
     // The exceedance events of a logging measurement under the weighting and
     // detector of its LOG setup record (kind 53, may be empty): levels,
     // counts, maximum wind when the events carry it, and the level profile.

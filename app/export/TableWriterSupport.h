@@ -3,6 +3,7 @@
 // (in the text layout each cell in its width under the stream's current
 // alignment, in the CSV layout one field per cell) and the record texts of
 // their cells.
+#include <array>
 #include <cstdint>
 #include <iomanip>
 #include <ostream>
@@ -95,6 +96,16 @@ inline std::string DurationText(float seconds, int decimals = 1, int format = 0)
     std::string text;
     SecondsToTime(seconds, text, decimals, format);
     return text;
+}
+
+// The 128 one-dB histogram bins of an interval or a day, for its Ln table.
+template <class Record>
+std::array<uint32_t, 128> HistogramBins(const Record& record)
+{
+    std::array<uint32_t, 128> bins{};
+    for (int b = 0; b < 128; ++b)
+        bins[static_cast<size_t>(b)] = record.GetHistogramBin(b);
+    return bins;
 }
 
 // The band name without its unit (" Hz"): "12.5 Hz" shows as 12.5.
