@@ -54,7 +54,6 @@ void WriteReportBody(ReportWriter& writer, std::ostream& out, ExportFormat forma
     const RecordView system = data.SystemView();
     const RecordView setup = data.SetupView();
     RecordManagers& records = data.Records();
-    (void)spectrumChoice;
     switch (reportType) {
     case 1:
         if (setupType == 7)
@@ -86,6 +85,8 @@ void WriteReportBody(ReportWriter& writer, std::ostream& out, ExportFormat forma
     case 13: writer.WriteSsaSettings(out, format, setup); break;
     case 14: writer.WriteCalCheckLog(out, format, records.calibrations); break;
     case 15: writer.WriteIsmSettings(out, format, setup); break;
+    case 16: writer.WriteDailyHistory(out, format, records.days, setup); break;
+    case 18: writer.WriteSsaIntervals(out, format, records.ssaIntervals, setup, spectrumChoice); break;
     case 17: writer.WriteExceedanceHistory(out, format, records.events, setup); break;
     case 21: writer.WriteTalTimeHistory(out, format, records.timeHistory, setup, data.ParameterView()); break;
     case 23: writer.WriteTalSettings(out, format, setup); break;
