@@ -14,12 +14,16 @@
 #include "PropPageLogIntv.h"
 #include "PropPageLn.h"
 #include "PropPageLogTwa.h"
+#include "PropPageSsa.h"
+#include "PropPageSsaIntv.h"
 #include "PropPageSysCalib.h"
 #include "PropPageSysControls.h"
 #include "PropPageSysModem.h"
 #include "PropPageSysPower.h"
 #include "PropPageSysTime.h"
 #include "PropPageSystem.h"
+#include "PropPageTal.h"
+#include "PropPageTalRta.h"
 #include "PropPageTimer.h"
 #include "SetupRec.h"
 
@@ -43,6 +47,10 @@ SetupPage* MakePage(Id id, int type)
     case Id::Daily: return new PropPageDaily;
     case Id::LogTimer: return new PropPageTimer(7);
     case Id::SsaTimer: return new PropPageTimer(5);
+    case Id::Ssa: return new PropPageSsa;
+    case Id::SsaIntv: return new PropPageSsaIntv;
+    case Id::Tal: return new PropPageTal;
+    case Id::TalRta: return new PropPageTalRta;
     case Id::Ism: return new PropPageIsm;
     case Id::Fft: return new PropPageFft;
     case Id::System: return new PropPageSystem;

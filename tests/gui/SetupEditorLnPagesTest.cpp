@@ -57,7 +57,7 @@ TEST(SetupEditorLnPagesTest, SsaEnableLnReachesTheSetupAtOnceAndKeepsControlsEna
     auto ssa = SsaSetup(SsaBlock("SSA").Bit(47, 1).Byte(104, 2).Byte(87, 3));
     ShownSheet s;
     s.sheet.ShowSetup(ssa.get());
-    SetupPage* page = s.Page(Id::SsaLn);
+    SetupPage* page = s.Open(Id::SsaLn);
     EXPECT_EQ(Control<QComboBox>(page, "spectralLn")->currentIndex(), 2);
     EXPECT_EQ(Control<QLabel>(page, "weighting")->text(), "A");
     Control<QCheckBox>(page, "enableLn")->click();
@@ -70,7 +70,7 @@ TEST(SetupEditorLnPagesTest, TalLnNeedsBothBitsAndStoresThemTogether)
     auto tal = TalSetup(SetupBlockBuilder(219).Version(3).Name("TAL").Mode(7).Bit(41, 6));
     ShownSheet s;
     s.sheet.ShowSetup(tal.get());
-    SetupPage* page = s.Page(Id::TalLn);
+    SetupPage* page = s.Open(Id::TalLn);
     EXPECT_FALSE(Control<QCheckBox>(page, "enableLn")->isChecked());
     EXPECT_FALSE(Control(page, "ln1")->isEnabled());
     EXPECT_EQ(Control<QLabel>(page, "header")->text(), "ZU-Reru TAL");

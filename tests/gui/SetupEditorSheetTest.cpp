@@ -61,8 +61,8 @@ TEST(SetupEditorSheetTest, ATypeChangeSavesAndReplacesTheSet)
     EXPECT_EQ(log->GetLOGSetup()->GetTitle(), "Night");
     for (Id id : {Id::Log, Id::LogTwa, Id::LogLn, Id::Events, Id::LogIntv, Id::Daily, Id::LogTimer})
         EXPECT_EQ(s.Page(id), nullptr) << id;
-    EXPECT_EQ(s.Tabs(), (std::vector<std::string>{"Ln", "Timer"}));
-    EXPECT_EQ(s.ActiveTab(), "Ln");
+    EXPECT_EQ(s.Tabs(), (std::vector<std::string>{"SLM RTA", "Ln", "Intervals", "Timer"}));
+    EXPECT_EQ(s.ActiveTab(), "SLM RTA");
     auto* timer = static_cast<PropPageTimer*>(s.Open(Id::SsaTimer));
     EXPECT_EQ(timer->GetSetupType(), 5);
     EXPECT_EQ(Control<QLabel>(timer, "header")->text(), "Sound Level Meter - ANALYSE");

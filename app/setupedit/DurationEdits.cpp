@@ -1,0 +1,46 @@
+#include "DurationEdits.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+
+#include "DateEdits.h"
+#include "PageLayout.h"
+#include "PageText.h"
+
+DurationEdits::DurationEdits(QWidget* parent, const QString& prefix) : layout_(new QHBoxLayout)
+{
+    hours_ = MakeEdit<DayEdit>(parent, (prefix + "Hours").toLatin1().constData());
+    minutes_ = MakeEdit<DayEdit>(parent, (prefix + "Minutes").toLatin1().constData());
+    seconds_ = MakeEdit<DayEdit>(parent, (prefix + "Seconds").toLatin1().constData());
+    layout_->addWidget(hours_);
+    layout_->addWidget(new QLabel(":", parent));
+    layout_->addWidget(minutes_);
+    layout_->addWidget(new QLabel(":", parent));
+    layout_->addWidget(seconds_);
+}
+
+void DurationEdits::Attach()
+{
+    hours_->SetRange(0, 99);
+    minutes_->SetRange(0, 59);
+    seconds_->SetRange(0, 59);
+    for (DayEdit* edit : {hours_, minutes_, seconds_})
+        edit->setMaxLength(2);
+}
+
+void DurationEdits::Show(int hours, int minutes, int seconds)
+{
+    ShowChecked(hours_, TwoDigitText(hours), "00");
+    ShowChecked(minutes_, TwoDigitText(minutes), "00");
+    ShowChecked(seconds_, TwoDigitText(seconds), "00");
+}
+
+void DurationEdits::SetEnabled(bool on)
+{
+    for (DayEdit* edit : {hours_, minutes_, seconds_})
+        edit->setEnabled(on);
+}
+
+int DurationEdits::Hours() const { return AtoI(hours_->text()); }
+int DurationEdits::Minutes() const { return AtoI(minutes_->text()); }
+int DurationEdits::Seconds() const { return AtoI(seconds_->text()); }

@@ -1,0 +1,109 @@
+#include "PropPageSsa.h"
+
+#include <QGroupBox>
+
+#include "CharClassEdit.h"
+#include "PageLayout.h"
+#include "PageText.h"
+#include "QtPlatform.h"
+#include "SetupRec.h"
+
+namespace {
+
+constexpr const char* kSsaHeader = "Sound Level Meter / Real Time Analyzer Settings";
+
+}  // namespace
+
+PropPageSsa::PropPageSsa() : SetupPage("SLM RTA", 226)
+{
+    Header()->setText(kSsaHeader);
+    AddTitleRows(title_, fileName_);
+
+    auto* group = new QGroupBox("SLM RTA", this);
+    auto* lists = new QGridLayout(group);
+    slmDetector_ = MakeList(group, "slmDetector", {"Slow", "Fast", "Impulse"});
+    rtaDetector_ = MakeList(group, "rtaDetector", {"Slow", "Fast"});
+    weighting_ = MakeList(group, "freqWeighting", {"A", "C", "Flat"});
+    peak1_ = MakeList(group, "peak1Weighting", {"A", "C", "Flat"});
+    // The one list that takes typing; a text that names no entry is stored
+    // as "no selection", which the instrument reads as flat.
+    rtaWeighting_ = MakeList(group, "rtaWeighting", {"A", "C", "Flat"});
+    rtaWeighting_->setEditable(true);
+    rtaWeighting_->setInsertPolicy(QComboBox::NoInsert);
+    gain_ = MakeList(group, "gain", {"-20", "-10", "+0", "+10", "+20", "+30", "+40", "+50"});
+    bandwidth_ = MakeList(group, "bandwidth", {"1/1", "1/3"});
+    acOutput_ = MakeList(group, "acOutput", {"AC-1 AC-2", "AC-1 DC", "AC-2 DC", "AC-2 AC-1"});
+    int row = 0;
+    AddRow(lists, row++, "SLM Detector", slmDetector_);
+    AddRow(lists, row++, "RTA Detector", rtaDetector_);
+    AddRow(lists, row++, "Freq. Weighting", weighting_);
+    AddRow(lists, row++, "Peak 1 Weighting", peak1_);
+    AddRow(lists, row++, "RTA Weighting", rtaWeighting_);
+    AddRow(lists, row++, "Gain", gain_);
+    AddRow(lists, row++, "Bandwidth", bandwidth_);
+    AddRow(lists, row++, "AC Output Control", acOutput_);
+    Body()->addWidget(group);
+    Body()->addStretch(1);
+}
+
+SSASetup* PropPageSsa::BoundSsa() const
+{
+    return GetSetup() && HasWindow() ? GetSetup()->GetSSASetup() : nullptr;
+}
+
+void PropPageSsa::OnInitDialog()
+{
+    CreateBitmap(bitmap_, 228);
+    if (GetSetup())
+        Load();
+}
+
+// The composed header is kept off the page: the header line keeps its fixed
+// text.
+void PropPageSsa::SetHeader()
+{
+    if (BoundSsa())
+        (void)HeaderText(kSlmHeaderPrefix);
+}
+
+void PropPageSsa::Load()
+{
+    SSASetup* ssa = BoundSsa();
+    if (!ssa)
+        return;
+    title_->setText(platform::FromAnsi(ssa->GetTitle()));
+    SetSelection(slmDetector_, ssa->GetDetector());
+    rtaDetector_->setCurrentIndex(ssa->GetRtaDetectorFast() ? 1 : 0);
+    SetSelection(weighting_, ssa->GetFreqWeighting());
+    SetSelection(peak1_, ssa->GetPeak1Weighting());
+    SetSelection(rtaWeighting_, ssa->GetRtaWeighting());
+    SetSelection(gain_, ssa->GetGain());
+    bandwidth_->setCurrentIndex(ssa->GetThirdOctave() ? 1 : 0);
+    SetSelection(acOutput_, ssa->GetAcOutput());
+    ShowFileName(fileName_);
+}
+
+void PropPageSsa::Save()
+{
+    SSASetup* ssa = BoundSsa();
+    if (!ssa)
+        return;
+    ssa->SetTitle(platform::ToAnsi(title_->text()));
+    ssa->SetDetector(SelectionOrZero(slmDetector_, 2));
+    ssa->SetRtaDetectorFast(rtaDetector_->currentIndex() == 1 ? 1 : 0);
+    ssa->SetFreqWeighting(SelectionOrZero(weighting_, 2));
+    ssa->SetPeak1Weighting(peak1_->currentIndex());
+    ssa->SetRtaWeighting(rtaWeighting_->findText(rtaWeighting_->currentText()));
+    ssa->SetGain(gain_->currentIndex());
+    ssa->SetThirdOctave(bandwidth_->currentIndex() == 1 ? 1 : 0);
+    // A stored routing outside the list shows no selection; it is kept
+    // rather than overwritten with a meaningless code.
+    if (acOutput_->currentIndex() >= 0)
+        ssa->SetAcOutput(acOutput_->currentIndex());
+}
+
+bool PropPageSsa::OnKillActive()
+{
+    Save();
+    return true;
+}

@@ -1,0 +1,104 @@
+#include "PropPageTal.h"
+
+#include <QGroupBox>
+
+#include "CharClassEdit.h"
+#include "PageLayout.h"
+#include "PageText.h"
+#include "QtPlatform.h"
+#include "RangeEdit.h"
+#include "SetupRec.h"
+
+TalSetupPage::TalSetupPage(const QString& caption, int dialogId) : SetupPage(caption, dialogId)
+{
+    Header()->setText("ZU-Reru Settings");
+}
+
+TALSetup* TalSetupPage::BoundTal() const
+{
+    return GetSetup() && HasWindow() ? GetSetup()->GetTALSetup() : nullptr;
+}
+
+// The composed header is kept off the page: the header line keeps its fixed
+// text.
+void TalSetupPage::SetHeader()
+{
+    if (BoundTal())
+        (void)HeaderText("ZU-Reru");
+}
+
+PropPageTal::PropPageTal() : TalSetupPage("SLM", 239), runTime_(this, "run")
+{
+    AddTitleRows(title_, fileName_);
+    auto* slm = new QGroupBox("TAL", this);
+    auto* grid = new QGridLayout(slm);
+    detector_ = MakeList(slm, "detector", {"Slow", "Fast"});
+    weighting_ = MakeList(slm, "weighting", {"A", "C", "Flat"});
+    AddRow(grid, 0, "Detector", detector_);
+    AddRow(grid, 1, "Weighting", weighting_);
+    grid->addWidget(new QLabel("Run Time", slm), 2, 0);
+    grid->addLayout(runTime_.Layout(), 2, 1);
+    Body()->addWidget(slm);
+
+    auto* tonality = new QGroupBox("Tonality", this);
+    auto* toneGrid = new QGridLayout(tonality);
+    gain_ = MakeList(tonality, "gain", {"-20", "-10", "+0", "+10", "+20", "+30", "+40", "+50"});
+    toneCount_ = MakeEdit<RangeEdit>(tonality, "avgToneCount");
+    AddRow(toneGrid, 0, "Gain", gain_);
+    AddRow(toneGrid, 1, "Average Tone Count", toneCount_);
+    Body()->addWidget(tonality);
+    Body()->addStretch(1);
+}
+
+void PropPageTal::OnInitDialog()
+{
+    CreateBadge();
+    toneCount_->SetRange(0, 255);
+    toneCount_->setMaxLength(3);
+    runTime_.Attach();
+    if (GetSetup()) {
+        Load();
+        return;
+    }
+    detector_->setCurrentIndex(0);
+    weighting_->setCurrentIndex(0);
+    gain_->setCurrentIndex(2);
+    toneCount_->setText("125");
+    title_->clear();
+    runTime_.Show(0, 0, 0);
+}
+
+void PropPageTal::Load()
+{
+    TALSetup* tal = BoundTal();
+    if (!tal)
+        return;
+    title_->setText(platform::FromAnsi(tal->GetTitle()));
+    // Impulse (2), which other setup types use, is none of this list.
+    SetSelection(detector_, tal->GetDetector());
+    SetSelection(weighting_, tal->GetFreqWeighting());
+    ShowChecked(toneCount_, tal->GetAvgToneCount(), "125");
+    SetSelection(gain_, tal->GetGain());
+    ShowFileName(fileName_);
+    runTime_.Show(tal->GetRunTimeHours(), tal->GetRunTimeMinutes(), tal->GetRunTimeSeconds());
+}
+
+void PropPageTal::Save()
+{
+    TALSetup* tal = BoundTal();
+    if (!tal)
+        return;
+    tal->SetTitle(platform::ToAnsi(title_->text()));
+    tal->SetAvgToneCount(AtoI(toneCount_->text()));
+    // No selection is stored as slow.
+    tal->SetDetector(SelectionOrZero(detector_, 2));
+    tal->SetFreqWeighting(SelectionOrZero(weighting_, 2));
+    tal->SetGain(gain_->currentIndex());
+    tal->SetRunTime(runTime_.Hours(), runTime_.Minutes(), runTime_.Seconds());
+}
+
+bool PropPageTal::OnKillActive()
+{
+    Save();
+    return true;
+}
