@@ -6,24 +6,21 @@
 
 namespace tessdec {
 
-uint8_t BodyReader::Byte() {
-    if (w_.bodyPos >= w_.bodyLen) {
-        if (w_.chunkRead == 0) {
-            if (status_ == 0) status_ = TESSDEC_ERR_PAST_BODY;
-            return 0;
-        }
-        // A stream read in chunks: take the next piece of the file.
-        w_.resumeOffset += static_cast<int32_t>(w_.bodyLen);
-        w_.bodyPos = 0;
-        const size_t got = std::fread(w_.body, 1, kChunk, w_.file);
-        w_.bodyLen = static_cast<uint32_t>(got);
-        w_.bodyComplete = got == kChunk ? 1 : 0;
-        if (got == 0) {
-            if (status_ == 0) status_ = TESSDEC_ERR_EOF;
-            return 0;
-        }
+uint8_t BodyReader::PastBody() {
+    if (w_.chunkRead == 0) {
+        if (status_ == 0) status_ = TESSDEC_ERR_PAST_BODY;
+        return 0;
     }
-    ++Lib().bytesRead;
+    // A stream read in chunks: take the next piece of the file.
+    w_.resumeOffset += static_cast<int32_t>(w_.bodyLen);
+    w_.bodyPos = 0;
+    const size_t got = w_.file->Read(w_.body, kChunk);
+    w_.bodyLen = static_cast<uint32_t>(got);
+    w_.bodyComplete = got == kChunk ? 1 : 0;
+    if (got == 0) {
+        if (status_ == 0) status_ = TESSDEC_ERR_EOF;
+        return 0;
+    }
     return w_.body[w_.bodyPos++];
 }
 

@@ -21,7 +21,7 @@ public:
     bool Failed() const { return status_ != 0; }
     WorkState& Work() { return w_; }
 
-    uint8_t Byte();
+    uint8_t Byte() { return w_.bodyPos < w_.bodyLen ? w_.body[w_.bodyPos++] : PastBody(); }
     void Skip(size_t n);
     void Bytes(uint8_t* dst, size_t n);
     uint16_t U16();
@@ -51,6 +51,9 @@ public:
     float ThLevelFirst(uint8_t b0);
 
 private:
+    // The end of the body: the next piece of a stream read in chunks, else 0
+    // and the status.
+    uint8_t PastBody();
     float ThOffset() const;
 
     WorkState& w_;

@@ -23,7 +23,7 @@ void ClearCarryOvers() {
 void ResetWork(WorkState& w) {
     // Every value of an earlier file goes, so a reused buffer carries nothing
     // of it; only the file handle is the caller's business.
-    std::FILE* file = w.file;
+    InFile* file = w.file;
     std::memset(static_cast<void*>(&w), 0, sizeof w);
     w.file = file;
     w.keepOpen = 1;

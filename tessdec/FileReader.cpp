@@ -1,5 +1,6 @@
 #include "FileReader.h"
 
+#include <algorithm>
 #include <cstring>
 #include <memory>
 #include <new>
@@ -50,40 +51,67 @@ int32_t ReadAtLines(WorkState& w, uint8_t* block) {
 
 bool IsHeaderStart(char c) { return c == 'L' || c == ' ' || c == '*'; }
 
-int32_t ReadJ57Trailer(WorkState& w) {
-    std::unique_ptr<uint8_t[]> data(new (std::nothrow) uint8_t[kJ57TrailerScan]);
-    if (!data) return TESSDEC_ERR_NO_MEMORY;
-    if (!Seek(w, w.resumeOffset)) return TESSDEC_ERR_READ;
-    const size_t n = std::fread(data.get(), 1, kJ57TrailerScan, w.file);
-    if (std::ferror(w.file)) return TESSDEC_ERR_READ;
-    const char* text = reinterpret_cast<const char*>(data.get());
-    // Backwards from the last place where the line and one more byte fit,
-    // down to the first byte (a trailer right after the header counts too).
-    if (n < kJ57IdentLen + 1) return TESSDEC_ERR_EOF;
-    size_t match = n;
-    for (size_t i = n - (kJ57IdentLen + 1) + 1; i-- > 0;) {
-        if (std::memcmp(text + i, kJ57Ident, kJ57IdentLen) == 0) {
-            match = i;
-            break;
+// The last place of the identification line within the scan window (its n
+// bytes from the first record on) where the line and one more byte fit,
+// searched backwards a piece at a time from the window's end, so that only
+// the end of a large file is read; n when the line is not there.
+int32_t FindJ57Ident(WorkState& w, size_t n, size_t& match) {
+    constexpr size_t kPiece = 64 * 1024;
+    match = n;
+    if (n < kJ57IdentLen + 1) return 0;
+    std::unique_ptr<uint8_t[]> piece(new (std::nothrow) uint8_t[kPiece + kJ57IdentLen]);
+    if (!piece) return TESSDEC_ERR_NO_MEMORY;
+    size_t high = n - (kJ57IdentLen + 1);  // the last candidate of the piece
+    for (;;) {
+        const size_t low = high >= kPiece ? high - kPiece + 1 : 0;
+        const size_t bytes = high - low + kJ57IdentLen;
+        if (!Seek(w, w.resumeOffset + static_cast<long>(low))) return TESSDEC_ERR_READ;
+        const size_t got = w.file->Read(piece.get(), bytes);
+        if (w.file->Error()) return TESSDEC_ERR_READ;
+        for (size_t i = high + 1; i-- > low;) {
+            if (i - low + kJ57IdentLen <= got && std::memcmp(piece.get() + (i - low), kJ57Ident, kJ57IdentLen) == 0) {
+                match = i;
+                return 0;
+            }
         }
+        if (low == 0) return 0;
+        high = low - 1;
     }
+}
+
+int32_t ReadJ57Trailer(WorkState& w) {
+    long size = 0;
+    if (!SeekEnd(w, size)) return TESSDEC_ERR_READ;
+    const size_t n = size > w.resumeOffset ? std::min<size_t>(static_cast<size_t>(size - w.resumeOffset), kJ57TrailerScan) : 0;
+    size_t match = n;
+    const int32_t found = FindJ57Ident(w, n, match);
+    if (found != 0) return found;
     if (match == n) return TESSDEC_ERR_EOF;
-    const std::string_view all(text, n);
+    // The setup lines after it, up to the window's end.
+    const size_t tailBytes = n - match;
+    std::unique_ptr<uint8_t[]> data(new (std::nothrow) uint8_t[tailBytes]);
+    if (!data) return TESSDEC_ERR_NO_MEMORY;
+    if (!Seek(w, w.resumeOffset + static_cast<long>(match))) return TESSDEC_ERR_READ;
+    const size_t got = w.file->Read(data.get(), tailBytes);
+    if (w.file->Error()) return TESSDEC_ERR_READ;
+    const char* text = reinterpret_cast<const char*>(data.get());
+    const size_t tail = got;
+    const std::string_view all(text, tail);
     bool haveStart = false, haveOffset = false;
-    size_t pos = match + kJ57IdentLen;
+    size_t pos = kJ57IdentLen;
     while (!(haveStart && haveOffset)) {
         const size_t r = all.find('R', pos);
         if (r == std::string_view::npos) break;
         const std::string_view rest = all.substr(r + 1, 12);
         const long number = LeadingInt(rest);
         if (number == 6 && !haveStart) {
-            const std::string_view date = r + 5 < n ? all.substr(r + 5, 9) : std::string_view();
-            const std::string_view time = r + 15 < n ? all.substr(r + 15, 8) : std::string_view();
+            const std::string_view date = r + 5 < tail ? all.substr(r + 5, 9) : std::string_view();
+            const std::string_view time = r + 15 < tail ? all.substr(r + 15, 8) : std::string_view();
             const uint32_t t = DateToSecs(date, time, true, 0);
             w.trailerStart = t > 0 ? t - 1 : 0;
             haveStart = true;
         } else if (number == 106 && !haveOffset) {
-            w.levelOffset = static_cast<float>(LeadingDecimal(r + 5 < n ? all.substr(r + 5, 32) : std::string_view()));
+            w.levelOffset = static_cast<float>(LeadingDecimal(r + 5 < tail ? all.substr(r + 5, 32) : std::string_view()));
             haveOffset = true;
         }
         pos = r + 1;
@@ -131,7 +159,7 @@ int32_t ReadLineTrailer(WorkState& w) {
 bool ReadLine(WorkState& w, char* buf, size_t maxChars) {
     size_t n = 0;
     while (n < maxChars) {
-        const int c = std::fgetc(w.file);
+        const int c = w.file->Get();
         if (c == EOF) break;
         buf[n++] = static_cast<char>(c);
         if (c == '\n') break;
@@ -140,24 +168,7 @@ bool ReadLine(WorkState& w, char* buf, size_t maxChars) {
     return n > 0;
 }
 
-int ReadByte(WorkState& w) { return std::fgetc(w.file); }
-
-long Tell(WorkState& w) { return std::ftell(w.file); }
-
-bool Seek(WorkState& w, long offset) {
-    if (offset < 0) return false;
-    // Every record call seeks to where the last one ended, which is mostly
-    // where the file already stands; the C library would still ask the
-    // system for the position each time, which was most of a record's cost.
-    if (std::ftell(w.file) == offset) return true;
-    return std::fseek(w.file, offset, SEEK_SET) == 0;
-}
-
-bool SeekEnd(WorkState& w, long& size) {
-    if (std::fseek(w.file, 0, SEEK_END) != 0) return false;
-    size = std::ftell(w.file);
-    return size >= 0;
-}
+bool SeekEnd(WorkState& w, long& size) { return w.file->SeekEnd(size); }
 
 bool ReadLength16(WorkState& w, uint32_t& length) {
     const int hi = ReadByte(w);
@@ -172,7 +183,7 @@ bool ReadLength16(WorkState& w, uint32_t& length) {
 
 int32_t ReadBody(WorkState& w, uint32_t length) {
     if (length > kBodyMax) return TESSDEC_ERR_BODY_LENGTH;
-    const size_t got = std::fread(w.body, 1, length, w.file);
+    const size_t got = w.file->Read(w.body, length);
     w.bodyLen = static_cast<uint32_t>(got);
     w.bodyComplete = got == length ? 1 : 0;
     w.bodyPos = 0;
@@ -190,12 +201,12 @@ int32_t ReadFramedBody(WorkState& w) {
 
 bool OpenFile(WorkState& w) {
     if (w.path[0] == '\0') return false;
-    w.file = std::fopen(w.path, "rb");
+    w.file = InFile::Open(w.path);
     return w.file != nullptr;
 }
 
 void CloseFile(WorkState& w) {
-    if (w.file != nullptr) std::fclose(w.file);
+    delete w.file;
     w.file = nullptr;
 }
 

@@ -14,9 +14,13 @@ namespace tessdec {
 // bytes. Returns false at the end of the file when nothing was read.
 bool ReadLine(WorkState& w, char* buf, size_t maxChars);
 // The next byte, or -1 at the end of the file.
-int ReadByte(WorkState& w);
-long Tell(WorkState& w);
-bool Seek(WorkState& w, long offset);
+inline int ReadByte(WorkState& w) { return w.file->Get(); }
+// Puts back the byte that ReadByte just returned.
+inline void UnreadByte(WorkState& w) { w.file->Unget(); }
+inline long Tell(WorkState& w) { return w.file->Tell(); }
+// Every record call seeks to where the last one ended, which is mostly where
+// the file already stands: that costs nothing.
+inline bool Seek(WorkState& w, long offset) { return w.file->Seek(offset); }
 bool SeekEnd(WorkState& w, long& size);
 
 // A 2-byte length, high byte first; false at the end of the file.

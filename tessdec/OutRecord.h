@@ -13,6 +13,12 @@
 
 namespace tessdec {
 
+// memset out of line: the C library clears a few hundred bytes with wide
+// stores, where the compiler, knowing the size, would clear them inline with
+// a string instruction several times slower (a third of the cost of a
+// time-history sample).
+void ZeroBytes(uint8_t* p, size_t n);
+
 class OutRecord {
 public:
     explicit OutRecord(uint8_t* rec) : rec_(rec) {}
@@ -22,7 +28,7 @@ public:
 
     void Clear(size_t n) { Clear(0, n); }
     void Clear(size_t off, size_t n) {
-        if (Fits(off, n)) std::memset(rec_ + off, 0, n);
+        if (Fits(off, n)) ZeroBytes(rec_ + off, n);
     }
     void Bytes(size_t off, const void* src, size_t n) {
         if (Fits(off, n)) std::memcpy(rec_ + off, src, n);

@@ -49,7 +49,7 @@ int32_t ReadRunBlock(WorkState& w) {
     }
     const uint32_t len = w.runBlockLen;
     w.body[0] = static_cast<uint8_t>(first);
-    const size_t got = len > 1 ? std::fread(w.body + 1, 1, len - 1, w.file) : 0;
+    const size_t got = len > 1 ? w.file->Read(w.body + 1, len - 1) : 0;
     w.bodyLen = static_cast<uint32_t>(got + 1);
     w.bodyComplete = w.bodyLen == len ? 1 : 0;
     w.bodyPos = 0;

@@ -169,7 +169,7 @@ int32_t TranslateRun(WorkState& w, int type) {
         w.contMode = 0;
         w.resumeOffset += 1;
     } else if (next != EOF) {
-        std::ungetc(next, w.file);  // the next call starts here without a seek
+        UnreadByte(w);  // the next call starts here
     }
     return 0;
 }

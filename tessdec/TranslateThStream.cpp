@@ -89,7 +89,7 @@ int32_t TranslateThStream(WorkState& w) {
     if (w.thStreamOpen == 0) OpenStream(w);
     w.chunkRead = 0;
     w.bodyPos = 0;
-    w.bodyLen = static_cast<uint32_t>(std::fread(w.body, 1, kChunk, w.file));
+    w.bodyLen = static_cast<uint32_t>(w.file->Read(w.body, kChunk));
     const bool fullPiece = w.bodyLen == kChunk;
     const bool single = w.singleByteLevel != 0;
     const bool twoValues = w.thFormatCode != 0;

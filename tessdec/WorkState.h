@@ -9,6 +9,8 @@
 #include <climits>
 #include <cstdio>
 
+#include "InFile.h"
+
 #include "tessdec.h"
 
 namespace tessdec {
@@ -43,7 +45,7 @@ enum FirstSlot : int {
 
 struct WorkState {
     // --- reader and framing ---------------------------------------------
-    std::FILE* file;           // open download file, or null
+    InFile* file;              // open download file, or null
     uint8_t* out;              // caller's output record of the call under way
     int32_t status;            // status of the operation under way
     int32_t lastError;         // last failing status
@@ -156,7 +158,6 @@ struct LibraryState {
     int64_t dstStart = INT32_MIN;      // daylight-saving window
     int64_t dstEnd = 0;
     int dstState = -1;                 // -1 unknown, 0 standard, 1 summer time
-    uint64_t bytesRead = 0;            // body bytes taken, all translations
 };
 
 LibraryState& Lib();
@@ -187,7 +188,7 @@ public:
 private:
     WorkState& w_;
     WorkState* prev_;
-    std::FILE* savedFile_;
+    InFile* savedFile_;
 };
 
 // Firmware comparisons against a threshold as the record layouts define them:

@@ -1,6 +1,8 @@
 #include "ThRec.h"
 
+#include <algorithm>
 #include <cmath>
+#include <cstring>
 
 #include "RSRec.h"
 
@@ -12,6 +14,20 @@ int EntryOfBit(int bit)
         if (bit == (1 << k))
             return k;
     return -1;
+}
+
+// Fields of the output records that go into the detail.
+constexpr size_t kSetsAt = 40;        // kind 57: the sets, then the spectra
+constexpr size_t kSpectraEnd = 500;
+constexpr size_t kBandsAt = 20;       // kinds 21 and 22: the one spectrum
+
+// True when every byte of [from, to) is zero (or past the record's end);
+// -0.0 is kept, as it is not all zero bits.
+bool AllZero(const RecordView& r, size_t from, size_t to)
+{
+    static const uint8_t kZeros[kSpectraEnd] = {};
+    const size_t end = std::min(to, r.Size());
+    return end <= from || std::memcmp(r.Data() + from, kZeros, end - from) == 0;
 }
 }  // namespace
 
@@ -30,13 +46,17 @@ ThRec ThRec::FromTimeHistory(const RecordView& r)
         t.m_second = r.I16(36);
     }
     t.m_record = r.U32(32);
+    if (AllZero(r, kSetsAt, kSpectraEnd))
+        return t;
+    auto d = std::make_shared<Detail>();
     for (size_t w = 0; w < 3; ++w) {
-        r.Floats(40 + 32 * w, t.m_set1[w], 8);
-        r.Floats(136 + 32 * w, t.m_set2[w], 8);
+        r.Floats(kSetsAt + 32 * w, d->set1[w], 8);
+        r.Floats(136 + 32 * w, d->set2[w], 8);
     }
     // The instrument's mask bits put the Leq spectrum first.
-    r.Floats(236, t.m_leqBands, 33);
-    r.Floats(368, t.m_live, 33);
+    r.Floats(236, d->leqBands, 33);
+    r.Floats(368, d->live, 33);
+    t.m_detail = std::move(d);
     return t;
 }
 
@@ -48,9 +68,19 @@ ThRec ThRec::FromSpectrum(const RecordView& r)
     t.m_first = r.F32(8);
     t.m_flag = r.U8(12);
     t.m_record = r.U32(16);
-    r.Floats(20, t.m_live, 33);
-    r.Floats(20, t.m_leqBands, 33);
+    if (AllZero(r, kBandsAt, kBandsAt + 4 * 33))
+        return t;
+    auto d = std::make_shared<Detail>();
+    r.Floats(kBandsAt, d->live, 33);
+    r.Floats(kBandsAt, d->leqBands, 33);
+    t.m_detail = std::move(d);
     return t;
+}
+
+const ThRec::Detail& ThRec::Values() const
+{
+    static const Detail kNone;
+    return m_detail ? *m_detail : kNone;
 }
 
 bool ThRec::IsLevelSample() const
@@ -85,14 +115,14 @@ const float* ThRec::Set(const float (&set)[3][8], char letter) const
 
 float ThRec::GetDetectorLevel(int bit, char letter) const
 {
-    const float* values = Set(m_set1, letter);
+    const float* values = Set(Values().set1, letter);
     int entry = EntryOfBit(bit);
     return (values && entry >= 0) ? values[entry] : -1.0f;
 }
 
 float ThRec::GetDetectorLevel2(int bit, char letter) const
 {
-    const float* values = Set(m_set2, letter);
+    const float* values = Set(Values().set2, letter);
     int entry = EntryOfBit(bit);
     return (values && entry >= 5) ? values[entry] : -1.0f;
 }
@@ -100,16 +130,16 @@ float ThRec::GetDetectorLevel2(int bit, char letter) const
 float ThRec::GetAuxA(int bit) const
 {
     int entry = EntryOfBit(bit);
-    return (entry >= 0 && entry <= 2) ? m_set2[0][entry] : -1.0f;
+    return (entry >= 0 && entry <= 2) ? Values().set2[0][entry] : -1.0f;
 }
 
 float ThRec::GetAuxC(int bit) const
 {
     int entry = EntryOfBit(bit);
-    return (entry >= 0 && entry <= 2) ? m_set2[1][entry] : -1.0f;
+    return (entry >= 0 && entry <= 2) ? Values().set2[1][entry] : -1.0f;
 }
 
 float ThRec::GetAuxF(int bit) const
 {
-    return bit == 4 ? m_set2[2][2] : -1.0f;
+    return bit == 4 ? Values().set2[2][2] : -1.0f;
 }

@@ -3,6 +3,7 @@
 // entry, told apart by the sign of its first value; or one spectrum sample of
 // an RTA event (output kinds 21 and 22).
 #include <cstdint>
+#include <memory>
 #include <string>
 
 #include "RecordView.h"
@@ -41,24 +42,32 @@ public:
     float GetAuxC(int bit) const;
     float GetAuxF(int bit) const;
     // Bands 0 to 32; 0.0 beyond.
-    float GetLiveBand(int band) const { return At(m_live, band); }
-    float GetLeqBand(int band) const { return At(m_leqBands, band); }
+    float GetLiveBand(int band) const { return At(Values().live, band); }
+    float GetLeqBand(int band) const { return At(Values().leqBands, band); }
     float GetTimeOffset() const { return m_timeOffset; }
     int GetFlag() const { return m_flag; }
 
 private:
+    // The detector sets and the spectra. Most samples carry none of them (a
+    // plain level history) and a survey holds a million samples, so they
+    // live apart, shared by copies, and only where one of them is not zero.
+    struct Detail {
+        float set1[3][8] = {};
+        float set2[3][8] = {};
+        float live[33] = {};
+        float leqBands[33] = {};
+    };
+
     ThRec() = default;
+    const Detail& Values() const;
     const float* Set(const float (&set)[3][8], char letter) const;
 
     uint32_t m_time = 0;
     uint16_t m_site = 0;
+    uint8_t m_flag = 0;
     float m_first = 0;
     float m_second = 0;
-    float m_set1[3][8] = {};
-    float m_set2[3][8] = {};
     uint32_t m_record = 0;
-    float m_live[33] = {};
-    float m_leqBands[33] = {};
     float m_timeOffset = 0;
-    uint8_t m_flag = 0;
+    std::shared_ptr<const Detail> m_detail;
 };
