@@ -1,7 +1,8 @@
 // tessavo_bench: the translation, loading and download benchmarks. Besides
 // Google Benchmark's own flags it takes --file-bytes=N (records and trailer of
-// the generated files; the largest the format allows by default) so that the
-// test run can try every case quickly on small files.
+// the generated files; the largest the format allows by default) and
+// --download-bytes=N (payload of each download; 256 KiB by default) so that
+// the test run can try every case quickly on small sizes.
 #include <benchmark/benchmark.h>
 
 #include <cstdlib>
@@ -34,11 +35,13 @@ int main(int argc, char** argv) {
     setenv("TZ", "UTC0", 0);
     size_t value = 0;
     if (TakeFlag(argc, argv, "file-bytes", value)) bench::SetFileBytes(value);
+    if (TakeFlag(argc, argv, "download-bytes", value)) bench::SetDownloadBytes(value);
     platform::MemoryProfile profile;
     platform::SetAppProfile(&profile);
 
     bench::RegisterTranslateBenchmarks();
     bench::RegisterLoadBenchmarks();
+    bench::RegisterDownloadBenchmarks();
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
     benchmark::RunSpecifiedBenchmarks();

@@ -1,8 +1,12 @@
 #pragma once
+#include <cstddef>
+
 // The benchmark families, registered by the main function in the order they
 // print (the loader's peak memory grows with every case before it).
 namespace bench {
 void RegisterTranslateBenchmarks();
 void RegisterLoadBenchmarks();
 void RegisterDownloadBenchmarks();
+// Payload of each download (256 KiB unless the command line asks for less).
+void SetDownloadBytes(size_t bytes);
 }  // namespace bench

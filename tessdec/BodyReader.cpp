@@ -145,21 +145,13 @@ float BodyReader::Scaled16() {
     return static_cast<float>(n * 12478.0 / 65536.0);
 }
 
-float BodyReader::ThOffset() const {
-    if (IsJ57(w_)) return w_.setupLevelOffset;
+float BodyReader::OtherThOffset() const {
     if (w_.singleByteLevel != 0) {
         const double whole = std::trunc(w_.levelOffset);
         const int firstDecimal = static_cast<int>(std::fabs(w_.levelOffset - whole) * 10.0 + 1e-6);
         return static_cast<float>(w_.levelOffset < 0 && firstDecimal != 0 ? whole - 1 : whole);
     }
     return w_.levelOffset;
-}
-
-float BodyReader::ThLevelFirst(uint8_t b0) {
-    const uint8_t b1 = w_.singleByteLevel != 0 ? 0 : Byte();
-    const float v = IsJ57(w_) ? b0 + b1 / 256.0f : b0 + 2.0f * b1 / 256.0f;
-    if (b0 + b1 == 0) return v;
-    return v + ThOffset();
 }
 
 float BodyReader::ThLevel() {

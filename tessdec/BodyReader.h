@@ -48,13 +48,20 @@ public:
     float FlaggedLevel();
     float Scaled16();
     float ThLevel();
-    float ThLevelFirst(uint8_t b0);
+    // Inline: a time-history stream takes a million of them.
+    float ThLevelFirst(uint8_t b0) {
+        const uint8_t b1 = w_.singleByteLevel != 0 ? 0 : Byte();
+        const float v = IsJ57(w_) ? b0 + b1 / 256.0f : b0 + 2.0f * b1 / 256.0f;
+        if (b0 + b1 == 0) return v;
+        return v + ThOffset();
+    }
 
 private:
     // The end of the body: the next piece of a stream read in chunks, else 0
     // and the status.
     uint8_t PastBody();
-    float ThOffset() const;
+    float ThOffset() const { return IsJ57(w_) ? w_.setupLevelOffset : OtherThOffset(); }
+    float OtherThOffset() const;
 
     WorkState& w_;
     int32_t status_ = 0;

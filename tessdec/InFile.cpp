@@ -5,6 +5,15 @@
 
 namespace tessdec {
 
+namespace {
+InFile* g_open = nullptr;  // the list of open files
+}  // namespace
+
+InFile::InFile(std::FILE* file) : file_(file), next_(g_open) {
+    if (next_ != nullptr) next_->prev_ = this;
+    g_open = this;
+}
+
 InFile* InFile::Open(const char* path) {
     std::FILE* file = std::fopen(path, "rb");
     if (file == nullptr) return nullptr;
@@ -14,7 +23,12 @@ InFile* InFile::Open(const char* path) {
     return in;
 }
 
-InFile::~InFile() { std::fclose(file_); }
+InFile::~InFile() {
+    if (prev_ != nullptr) prev_->next_ = next_;
+    else g_open = next_;
+    if (next_ != nullptr) next_->prev_ = prev_;
+    std::fclose(file_);
+}
 
 int InFile::Refill() {
     start_ += static_cast<long>(len_);

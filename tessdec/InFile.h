@@ -6,7 +6,9 @@
 // a position query after a look-ahead byte or a seek cost a system call. Here
 // a read, a position query or a seek within the buffer is a few
 // instructions, and the stream underneath is unbuffered so that every byte is
-// copied once.
+// copied once. Like the C library's streams, every open file is on a list
+// until it is closed: a work buffer that a caller drops or clears without
+// stopping its translation leaves an open file behind, as a stream would.
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
@@ -38,10 +40,12 @@ public:
 
 private:
     static constexpr size_t kSize = 64 * 1024;
-    explicit InFile(std::FILE* file) : file_(file) {}
+    explicit InFile(std::FILE* file);
     int Refill();
 
     std::FILE* file_;
+    InFile* prev_ = nullptr;
+    InFile* next_ = nullptr;
     long start_ = 0;   // file offset of buf_[0]; the stream stands at start_ + len_
     size_t pos_ = 0;
     size_t len_ = 0;

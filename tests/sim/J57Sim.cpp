@@ -1,11 +1,13 @@
 #include "J57Sim.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <chrono>
 #include <fcntl.h>
 #include <poll.h>
 #include <pty.h>
 #include <stdexcept>
+#include <thread>
 #include <unistd.h>
 
 #include "GFTermios.h"
@@ -93,20 +95,68 @@ void J57Sim::ClearTranscript()
 
 int J57Sim::LineSpeed() const { return comm::termios2::GetSpeed(master_); }
 
-void J57Sim::Write(const std::string& bytes)
+namespace {
+// Waits until t to within a few microseconds: a sleep wakes late by tens of
+// microseconds or more on a busy machine, which on a paced line would count
+// against the program, so the last stretch is spun.
+void WaitUntil(std::chrono::steady_clock::time_point t)
+{
+    const auto spin = std::chrono::microseconds(300);
+    if (std::chrono::steady_clock::now() + spin < t)
+        std::this_thread::sleep_until(t - spin);
+    while (std::chrono::steady_clock::now() < t)
+        std::this_thread::yield();
+}
+}  // namespace
+
+void J57Sim::PaceAt(int baud)
+{
+    pacedBaud_ = baud > 0 ? baud : 0;
+}
+
+bool J57Sim::WriteAll(const char* data, size_t count)
 {
     size_t done = 0;
-    while (done < bytes.size() && !stop_) {
-        ssize_t n = ::write(master_, bytes.data() + done, bytes.size() - done);
+    while (done < count && !stop_) {
+        ssize_t n = ::write(master_, data + done, count - done);
         if (n > 0) {
             done += static_cast<size_t>(n);
         } else if (n < 0 && errno != EAGAIN && errno != EINTR) {
-            return;
+            return false;
         } else {
             pollfd p{master_, POLLOUT, 0};
             ::poll(&p, 1, 10);
         }
     }
+    return done == count;
+}
+
+void J57Sim::WritePaced(const std::string& bytes)
+{
+    // Each byte goes to the pseudo-terminal when the line has carried its
+    // last bit, in slices of about a millisecond of line time.
+    std::lock_guard lock(writeMu_);
+    const double bytesPerSecond = pacedBaud_ / 10.0;
+    const auto perByte = std::chrono::duration<double>(1.0 / bytesPerSecond);
+    const size_t slice = std::max<size_t>(1, static_cast<size_t>(bytesPerSecond / 1000));
+    const Clock::time_point start = std::max(Clock::now(), outputLineFree_);
+    for (size_t done = 0; done < bytes.size() && !stop_;) {
+        const size_t n = std::min(slice, bytes.size() - done);
+        const auto due = start + std::chrono::duration_cast<Clock::duration>(perByte * static_cast<double>(done + n));
+        WaitUntil(due);
+        if (!WriteAll(bytes.data() + done, n))
+            return;
+        done += n;
+        outputLineFree_ = due;
+    }
+}
+
+void J57Sim::Write(const std::string& bytes)
+{
+    if (pacedBaud_ > 0)
+        WritePaced(bytes);
+    else
+        WriteAll(bytes.data(), bytes.size());
 }
 
 void J57Sim::AfterReply(std::function<void()> session) { sessions_.push_back(std::move(session)); }
@@ -122,20 +172,40 @@ void J57Sim::Pump(int timeoutMs)
         return;
     std::lock_guard lock(mu_);
     received_.append(buffer, static_cast<size_t>(n));
-    input_.insert(input_.end(), buffer, buffer + n);
+    // On a paced line each byte comes one character time after the one
+    // before it, or after it was sent when the line was idle.
+    const int baud = pacedBaud_;
+    const Clock::time_point now = Clock::now();
+    const auto perByte = std::chrono::duration_cast<Clock::duration>(
+        std::chrono::duration<double>(baud > 0 ? 10.0 / baud : 0.0));
+    for (ssize_t i = 0; i < n; ++i) {
+        Clock::time_point due = now;
+        if (baud > 0) {
+            due = std::max(now, inputLineFree_) + perByte;
+            inputLineFree_ = due;
+        }
+        input_.push_back({static_cast<uint8_t>(buffer[i]), due});
+    }
 }
 
 int J57Sim::ReadByte(int timeoutMs)
 {
     auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);
     for (;;) {
+        Incoming next{};
+        bool have = false;
         {
             std::lock_guard lock(mu_);
             if (!input_.empty()) {
-                int c = input_.front();
+                next = input_.front();
                 input_.pop_front();
-                return c;
+                have = true;
             }
+        }
+        if (have) {
+            if (pacedBaud_ > 0)
+                WaitUntil(next.due);
+            return next.byte;
         }
         if (stop_ || std::chrono::steady_clock::now() >= end)
             return -1;
@@ -172,7 +242,7 @@ void J57Sim::Run()
                 std::lock_guard lock(mu_);
                 if (input_.empty())
                     break;
-                c = input_.front();
+                c = input_.front().byte;
                 input_.pop_front();
             }
             if (c == '\r') {

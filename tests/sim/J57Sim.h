@@ -7,6 +7,7 @@
 // the firmware loader) run as sessions on the simulator's thread after a
 // command's reply.
 #include <atomic>
+#include <chrono>
 #include <cstdint>
 #include <deque>
 #include <functional>
@@ -71,6 +72,12 @@ public:
     void ClearTranscript();
     // Line speed of the pseudo-terminal as set by the program.
     int LineSpeed() const;
+    // Paces the line like a serial cable at baud (bytes per second = baud /
+    // 10, one start and one stop bit): what the simulator writes reaches the
+    // program no sooner than the line carries it, and what the program sends
+    // reaches a session one character time after the line is free. 0 (the
+    // default): as fast as the pseudo-terminal goes.
+    void PaceAt(int baud);
 
     // Writes bytes to the program (from any thread).
     void Write(const std::string& bytes);
@@ -90,7 +97,14 @@ public:
     std::mutex& Mutex() const { return mu_; }
 
 private:
+    using Clock = std::chrono::steady_clock;
+    struct Incoming {
+        uint8_t byte;
+        Clock::time_point due;  // when a paced line has carried it
+    };
     void Run();
+    bool WriteAll(const char* data, size_t count);
+    void WritePaced(const std::string& bytes);
     void Pump(int timeoutMs);
     void OnFrame(const std::string& bytes);
     void SendReply(const std::string& command, const std::string& text);
@@ -105,7 +119,7 @@ private:
     std::map<std::string, Handler> handlers_;
     std::vector<Frame> transcript_;
     std::string received_;
-    std::deque<uint8_t> input_;  // received, not yet taken by a session
+    std::deque<Incoming> input_;  // received, not yet taken by a session
     std::string frame_;
     int corrupt_ = 0;
     int silent_ = 0;
@@ -115,6 +129,10 @@ private:
     std::atomic<bool> strict_{false};
     std::atomic<int> rate_{9600};
     std::vector<std::function<void()>> sessions_;
+    std::atomic<int> pacedBaud_{0};
+    Clock::time_point inputLineFree_{};  // under mu_
+    std::mutex writeMu_;
+    Clock::time_point outputLineFree_{};  // under writeMu_
 };
 
 }  // namespace sim

@@ -68,9 +68,13 @@ void XmodemSender::Run(J57Sim& sim)
                 --corruptTimes;
                 wire[5] = static_cast<char>(wire[5] ^ 0x55);
             }
+            if (blocksSent == 0)
+                firstBlockAt = std::chrono::steady_clock::now();
             sim.Write(wire);
             ++blocksSent;
             int answer = sim.ReadByte(3000);
+            if (answer == kAck && n == count)
+                lastAckAt = std::chrono::steady_clock::now();
             if (answer == kAck && number == repeatBlock) {
                 repeatBlock = -1;
                 continue;  // the ACK "got lost": the same block again

@@ -2,6 +2,7 @@
 // The J57's XMODEM sender behind "X160": waits for the receiver's start
 // ('C' for CRC-16, NAK for checksums), sends 128- or 1024-byte blocks with
 // the last one padded with 0x1A, and ends with EOT. Faults per block.
+#include <chrono>
 #include <string>
 
 #include "J57Sim.h"
@@ -24,6 +25,10 @@ struct XmodemSender {
     bool crcUsed = false;
     bool finished = false;  // EOT acknowledged
     int blocksSent = 0;
+    // When the first block began to go out and when the last block's ACK
+    // came (the payload's time on the line).
+    std::chrono::steady_clock::time_point firstBlockAt{};
+    std::chrono::steady_clock::time_point lastAckAt{};
 
     void Install(J57Sim& sim);
     void Run(J57Sim& sim);
