@@ -314,6 +314,23 @@ void MeasurementSetup::SetTimeHistoryPeriod(int count)
 int MeasurementSetup::GetTimeHistoryPeriodUnit() const { return Byte(kTimeHistoryPeriodUnit); }
 void MeasurementSetup::SetTimeHistoryPeriodUnit(int unit) { SetChoice(kTimeHistoryPeriodUnit, unit, 4, 1); }
 
+namespace {
+constexpr int kThItemsFirst = 182;
+constexpr int kThItemsLast = 187;
+}  // namespace
+
+bool MeasurementSetup::IsFlagSet(int offset, int mask) const
+{
+    return offset >= kThItemsFirst && offset <= kThItemsLast && (Byte(offset) & mask) != 0;
+}
+
+void MeasurementSetup::SetThItem(int offset, int mask, int on)
+{
+    if (offset < kThItemsFirst || offset > kThItemsLast)
+        return;
+    SetByte(offset, on ? Byte(offset) | mask : Byte(offset) & ~mask);
+}
+
 // Print selections and report choices.
 bool MeasurementSetup::GetPrintDataReport() const { return Byte(kPrintDataReport) == 1; }
 void MeasurementSetup::SetPrintDataReport(int on) { SetByte(kPrintDataReport, on != 0); }

@@ -180,6 +180,10 @@ public:
     void SetTimeHistoryPeriod(int count);         //   999 or more: 60
     int GetTimeHistoryPeriodUnit() const;         // 142
     void SetTimeHistoryPeriodUnit(int unit);      //   0 to 4, else 1
+    // Time-history items, bytes 182-187: one bit a quantity that every
+    // sample carries. Other offsets read clear and store nothing.
+    bool IsFlagSet(int offset, int mask) const;
+    void SetThItem(int offset, int mask, int on);
 
     // Print selections (setters store 1 for non-zero; getters true for 1).
     bool GetPrintDataReport() const;              // 145

@@ -16,6 +16,7 @@
 #include "PropPageLogTwa.h"
 #include "PropPageSsa.h"
 #include "PropPageSsaIntv.h"
+#include "PropPageSsaTh.h"
 #include "PropPageSysCalib.h"
 #include "PropPageSysControls.h"
 #include "PropPageSysModem.h"
@@ -24,6 +25,8 @@
 #include "PropPageSystem.h"
 #include "PropPageTal.h"
 #include "PropPageTalRta.h"
+#include "PropPageTalTh.h"
+#include "PropPageTh.h"
 #include "PropPageTimer.h"
 #include "SetupRec.h"
 
@@ -51,6 +54,9 @@ SetupPage* MakePage(Id id, int type)
     case Id::SsaIntv: return new PropPageSsaIntv;
     case Id::Tal: return new PropPageTal;
     case Id::TalRta: return new PropPageTalRta;
+    case Id::Th: return new PropPageTh;
+    case Id::SsaTh: return new PropPageSsaTh;
+    case Id::TalTh: return new PropPageTalTh;
     case Id::Ism: return new PropPageIsm;
     case Id::Fft: return new PropPageFft;
     case Id::System: return new PropPageSystem;
