@@ -11,18 +11,6 @@
 using namespace setupedittest;
 using Id = PropSheetSetup::PageId;
 
-namespace {
-
-std::unique_ptr<SetupRec> TalSetup(const SetupBlockBuilder& block)
-{
-    auto record = std::make_unique<SetupRec>();
-    record->SetType(8);
-    record->LoadTALSetup(block.Bytes().data(), block.Bytes().size());
-    return record;
-}
-
-}  // namespace
-
 TEST(SetupEditorLnPagesTest, LogLnPercentilesStartLevelAndReferenceTexts)
 {
     auto log = LogSetup(LogBlock("LN").Fixed88(110, 10, 0).Fixed88(114, 150, 0).Fixed88(120, 90, 0).Byte(181, 150)

@@ -15,14 +15,6 @@ SetupBlockBuilder TalBlock(const std::string& name)
     return SetupBlockBuilder(219).Version(3).Name(name).Mode(7);
 }
 
-std::unique_ptr<SetupRec> TalSetup(const SetupBlockBuilder& block)
-{
-    auto record = std::make_unique<SetupRec>();
-    record->SetType(8);
-    record->LoadTALSetup(block.Bytes().data(), block.Bytes().size());
-    return record;
-}
-
 int Selection(QWidget* page, const char* name)
 {
     return Control<QComboBox>(page, name)->currentIndex();

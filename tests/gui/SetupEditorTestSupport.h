@@ -79,6 +79,14 @@ inline std::unique_ptr<SetupRec> IsmSetup(const SetupBlockBuilder& block)
     return record;
 }
 
+inline std::unique_ptr<SetupRec> TalSetup(const SetupBlockBuilder& block)
+{
+    auto record = std::make_unique<SetupRec>();
+    record->SetType(8);
+    record->LoadTALSetup(block.Bytes().data(), block.Bytes().size());
+    return record;
+}
+
 inline std::vector<uint8_t> BlockBytes(const SetupObject* setup)
 {
     const uint8_t* block = setup->GetSetupBlock();

@@ -12,14 +12,6 @@ using testsupport::ScriptedPrompter;
 
 namespace {
 
-std::unique_ptr<SetupRec> TalSetup(const SetupBlockBuilder& block)
-{
-    auto record = std::make_unique<SetupRec>();
-    record->SetType(8);
-    record->LoadTALSetup(block.Bytes().data(), block.Bytes().size());
-    return record;
-}
-
 QCheckBox* Box(QWidget* page, const char* name)
 {
     return Control<QCheckBox>(page, name);
