@@ -75,6 +75,19 @@ void DrawFft(QPainter& p, const QPalette& palette)
     p.drawLine(22, 31, 54, 31);
 }
 
+void DrawRta(QPainter& p, const QPalette& palette)
+{
+    p.setPen(QPen(palette.color(QPalette::Highlight), 2));
+    p.setBrush(palette.color(QPalette::Base));
+    p.drawEllipse(QRectF(2, 3, kWidth - 4, kHeight - 6));
+    QFont font = p.font();
+    font.setBold(true);
+    font.setPixelSize(14);
+    p.setFont(font);
+    p.setPen(palette.color(QPalette::WindowText));
+    p.drawText(QRectF(0, 0, kWidth, kHeight), Qt::AlignCenter, "RTA");
+}
+
 }  // namespace
 
 namespace PageBitmaps {
@@ -88,6 +101,7 @@ QPixmap PageBitmap(int id, const QPalette& palette)
     case 231: draw = DrawIntegrator; break;
     case 234: draw = DrawLogger; break;
     case 242: draw = DrawFft; break;
+    case 243: draw = DrawRta; break;
     default: return {};
     }
     QPixmap pixmap(kWidth, kHeight);

@@ -3,8 +3,8 @@
 // colours of the given palette so that they follow the system colours:
 // 228 the sound analyser, 231 the integrating sound level meter, 234 the
 // logging sound level meter, 241 the ZU-Reru analyser (drawn as the sound
-// analyser), 242 the FFT analyser. A null pixmap for any
-// other id.
+// analyser), 242 the FFT analyser, 243 the real-time analyser (the letters
+// RTA in an oval). A null pixmap for any other id.
 #include <QPalette>
 #include <QPixmap>
 

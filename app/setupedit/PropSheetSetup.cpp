@@ -14,6 +14,11 @@
 #include "PropPageLogIntv.h"
 #include "PropPageLn.h"
 #include "PropPageLogTwa.h"
+#include "PropPageRta.h"
+#include "PropPageRtaCondition.h"
+#include "PropPageRtaLogicOut.h"
+#include "PropPageRtaTSetup.h"
+#include "PropPageRtaThen.h"
 #include "PropPageSsa.h"
 #include "PropPageSsaIntv.h"
 #include "PropPageSsaTh.h"
@@ -65,6 +70,14 @@ SetupPage* MakePage(Id id, int type)
     case Id::SysTime: return new PropPageSysTime;
     case Id::SysControls: return new PropPageSysControls;
     case Id::SysModem: return new PropPageSysModem;
+    case Id::Rta: return new PropPageRta;
+    case Id::RtaAutoStore: return new PropPageRtaAutoStore;
+    case Id::RtaTSetup: return new PropPageRtaTSetup;
+    case Id::RtaArm: return new PropPageRtaArm;
+    case Id::RtaTrigger: return new PropPageRtaTrigger;
+    case Id::RtaEnd: return new PropPageRtaEnd;
+    case Id::RtaThen: return new PropPageRtaThen;
+    case Id::RtaLogicOut: return new PropPageRtaLogicOut;
     default: return nullptr;
     }
 }

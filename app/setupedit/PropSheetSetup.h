@@ -49,6 +49,12 @@ public:
     void RefreshHeaders();
     // The document of the Setup view that holds the sheet; null elsewhere.
     CSdiDoc* GetDocument() const;
+    // The RTA set's trigger pages (arm, trigger, end, then, logic out) follow
+    // the "Enable Triggering" box of the trigger setup page: the state goes to
+    // every one of them that exists.
+    void EnableRtaTriggerPages(int state);
+    // The state of that box; true while its page or its window does not exist.
+    bool IsRtaTriggeringEnabled() const;
 
     // The type code of the set shown (0 for none).
     int GetCurrentType() const { return currentType_; }

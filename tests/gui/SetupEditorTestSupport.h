@@ -87,6 +87,27 @@ inline std::unique_ptr<SetupRec> TalSetup(const SetupBlockBuilder& block)
     return record;
 }
 
+// A real-time analyser block (216 bytes, application 4) with its name.
+inline SetupBlockBuilder RtaBlock(const std::string& name, int version = 3)
+{
+    return SetupBlockBuilder(216).Version(version).Name(name).Mode(4);
+}
+
+inline std::unique_ptr<SetupRec> RtaSetup(const SetupBlockBuilder& block)
+{
+    auto record = std::make_unique<SetupRec>();
+    record->SetType(10);
+    record->LoadRTASetup(block.Bytes().data(), block.Bytes().size());
+    return record;
+}
+
+// The user picks an entry of a list (the list reports it as activated).
+inline void PickEntry(QComboBox* list, int index)
+{
+    list->setCurrentIndex(index);
+    emit list->activated(index);
+}
+
 inline std::vector<uint8_t> BlockBytes(const SetupObject* setup)
 {
     const uint8_t* block = setup->GetSetupBlock();

@@ -1,0 +1,172 @@
+#include "PropPageRta.h"
+
+#include <QGridLayout>
+
+#include "CharClassEdit.h"
+#include "FloatEdit.h"
+#include "PageLayout.h"
+#include "PageText.h"
+#include "QtPlatform.h"
+#include "RangeEdit.h"
+#include "SetupRec.h"
+
+namespace {
+
+// The RT60 dB-down steps: setups of format 4 and later know 15 and 25 dB too.
+const char* const kRt60Steps[] = {"5", "10", "15", "20", "25", "30"};
+const char* const kRt60StepsBefore4[] = {"5", "10", "20", "30"};
+
+template <size_t N>
+void FillList(QComboBox* list, const char* const (&entries)[N])
+{
+    list->clear();
+    for (const char* entry : entries)
+        list->addItem(QString::fromLatin1(entry));
+}
+
+}  // namespace
+
+PropPageRta::PropPageRta() : RtaSetupPage("RTA", 246, "RTA")
+{
+    auto* titleRow = new QGridLayout;
+    title_ = MakeEdit<CharClassEdit>(this, "title");
+    AddRow(titleRow, 0, "Title", title_);
+    Body()->addLayout(titleRow);
+
+    auto* columns = new QHBoxLayout;
+    auto* left = new QGridLayout;
+    gain_ = MakeRtaList(this, "gain", {"-20", "-10", "+0", "+10", "+20", "+30", "+40", "+50"});
+    bandwidth_ = MakeRtaList(this, "bandwidth", {"1/1", "1/3"});
+    rt60DbDown_ = MakeRtaList(this, "rt60DbDown", {"5", "10", "20", "30"});
+    AddRow(left, 0, "Gain", gain_);
+    AddRow(left, 1, "Bandwidth", bandwidth_);
+    AddRow(left, 2, "RT60 dB Down", rt60DbDown_);
+    auto* right = new QGridLayout;
+    detector_ = MakeRtaList(this, "detector", {"Linear", "Exponential"});
+    linDetectorTime_ = MakeEdit<FloatEdit>(this, "linDetectorTime");
+    expDetectorTime_ = MakeRtaList(this, "expDetectorTime",
+                                   {"1/32", "1/16", "1/8", "1/4", "1/2", "1", "2", "4", "8", "16", "32", "64"});
+    expStoreRate_ = MakeRtaList(this, "expStoreRate", {"1/2", "1/8"});
+    AddRow(right, 0, "Detector", detector_);
+    AddRow(right, 1, "Lin Detector Time", linDetectorTime_);
+    AddRow(right, 2, "Exp Detector Time", expDetectorTime_);
+    AddRow(right, 3, "Exp Store Rate", expStoreRate_);
+    columns->addLayout(left);
+    columns->addLayout(right);
+    Body()->addLayout(columns);
+    Body()->addStretch(1);
+
+    connect(detector_, &QComboBox::activated, this, &PropPageRta::OnDetectorSelChange);
+}
+
+void PropPageRta::OnInitDialog()
+{
+    linDetectorTime_->SetRange(0.0025f, 99.9999f, 4);
+    linDetectorTime_->SetStep(0.0025f);
+    CreateBadge();
+    if (GetSetup())
+        Load();
+}
+
+void PropPageRta::Load()
+{
+    RTASetup* rta = BoundRta();
+    if (!rta)
+        return;
+    SetHeader();
+    title_->setText(platform::FromAnsi(rta->GetTitle()));
+    SetSelection(gain_, rta->GetGain());
+    bandwidth_->setCurrentIndex(rta->GetBandwidth() ? 1 : 0);
+    if (rta->GetVersion() >= 4)
+        FillList(rt60DbDown_, kRt60Steps);
+    else
+        FillList(rt60DbDown_, kRt60StepsBefore4);
+    SetSelection(rt60DbDown_, rta->GetRt60DbDown());
+    SetSelection(detector_, rta->GetDetector());
+    ShowChecked(linDetectorTime_, QString::asprintf("%.4f", rta->GetLinDetectorTime()), "0.0000");
+    SetSelection(expDetectorTime_, rta->GetExpDetectorTime());
+    SetSelection(expStoreRate_, rta->GetExpStoreRate());
+    OnDetectorSelChange();
+    ShowRtaFileName();
+}
+
+void PropPageRta::Save()
+{
+    RTASetup* rta = BoundRta();
+    if (!rta)
+        return;
+    rta->SetTitle(platform::ToAnsi(title_->text()));
+    // No selection (a code beyond the list) is stored as "+0".
+    rta->SetGain(gain_->currentIndex());
+    rta->SetBandwidth(bandwidth_->currentIndex() == 1 ? 1 : 0);
+    // A stored step or time beyond its list shows no selection and is kept
+    // as it is, rather than replaced by a code no list knows.
+    if (rt60DbDown_->currentIndex() >= 0)
+        rta->SetRt60DbDown(rt60DbDown_->currentIndex());
+    rta->SetDetector(detector_->currentIndex());
+    rta->SetLinDetectorTime(static_cast<float>(AtoF(linDetectorTime_->text())));
+    if (expDetectorTime_->currentIndex() >= 0)
+        rta->SetExpDetectorTime(expDetectorTime_->currentIndex());
+    rta->SetExpStoreRate(expStoreRate_->currentIndex());
+}
+
+void PropPageRta::OnDetectorSelChange()
+{
+    const int detector = detector_->currentIndex();
+    linDetectorTime_->setEnabled(detector == 0);
+    EnableAll({expDetectorTime_, expStoreRate_}, detector == 1);
+}
+
+PropPageRtaAutoStore::PropPageRtaAutoStore() : RtaSetupPage("AutoStore", 267, "AutoStore")
+{
+    auto* grid = new QGridLayout;
+    enableAutoStore_ = MakeCheck(this, "enableAutoStore", "Enable AutoStore");
+    pretrigger_ = MakeEdit<RangeEdit>(this, "pretrigger");
+    saveByTime_ = MakeCheck(this, "saveByTime", "Save ByTime");
+    grid->addWidget(enableAutoStore_, 0, 0, 1, 2);
+    pretriggerLabel_ = AddNamedRow(grid, 1, "Pretrigger number", pretrigger_, "pretrigger");
+    grid->addWidget(saveByTime_, 2, 0, 1, 2);
+    Body()->addLayout(grid);
+    Body()->addStretch(1);
+
+    connect(enableAutoStore_, &QCheckBox::clicked, this, &PropPageRtaAutoStore::OnEnableAutoStore);
+}
+
+void PropPageRtaAutoStore::OnInitDialog()
+{
+    pretrigger_->SetRange(0, 400);
+    pretrigger_->setMaxLength(3);
+    CreateBadge();
+    if (GetSetup())
+        Load();
+}
+
+void PropPageRtaAutoStore::Load()
+{
+    RTASetup* rta = BoundRta();
+    if (!rta)
+        return;
+    SetHeader();
+    enableAutoStore_->setChecked(rta->GetIntervalTimeSync() == 1);
+    ShowChecked(pretrigger_, rta->GetPretriggerCount(), "0");
+    saveByTime_->setChecked(rta->GetIntervalHistoryEnabled() == 1);
+    ShowRtaFileName();
+    OnEnableAutoStore();
+}
+
+void PropPageRtaAutoStore::Save()
+{
+    RTASetup* rta = BoundRta();
+    if (!rta)
+        return;
+    rta->SetIntervalTimeSync(enableAutoStore_->isChecked() ? 1 : 0);
+    rta->SetPretriggerCount(AtoI(pretrigger_->text()));
+    rta->SetIntervalHistoryEnabled(saveByTime_->isChecked() ? 1 : 0);
+}
+
+void PropPageRtaAutoStore::OnEnableAutoStore()
+{
+    if (!HasWindow())
+        return;
+    EnableAll({saveByTime_, pretriggerLabel_, pretrigger_}, enableAutoStore_->isChecked());
+}

@@ -1,0 +1,95 @@
+#include "PropPageRtaTSetup.h"
+
+#include <QComboBox>
+#include <QGridLayout>
+
+#include "PageLayout.h"
+#include "PropSheetSetup.h"
+#include "SetupRec.h"
+
+PropPageRtaTSetup::PropPageRtaTSetup() : RtaSetupPage("Trigger Setup", 264, "Triggering")
+{
+    auto* grid = new QGridLayout;
+    enableTriggering_ = MakeCheck(this, "enableTriggering", "Enable Triggering");
+    // The third-octave bands by centre frequency, then the flat level.
+    triggerSource_ = MakeRtaList(this, "triggerSource",
+                                 {"12.5", "16",   "20",   "25",   "31.5", "40",    "50",    "63",    "80",
+                                  "100",  "125",  "160",  "200",  "250",  "315",   "400",   "500",   "630",
+                                  "800",  "1000", "1250", "1600", "2000", "2500",  "3150",  "4000",  "5000",
+                                  "6300", "8000", "10000", "12500", "16000", "20000", "Flat"});
+    runOnInput_ = MakeCheck(this, "runOnInput", "Run on Input");
+    runLogic_ = MakeRtaList(this, "runLogic", {"Low", "High"});
+    grid->addWidget(enableTriggering_, 0, 0, 1, 3);
+    triggerSourceLabel_ = AddNamedRow(grid, 1, "Trigger Source", triggerSource_, "triggerSource");
+    hzLabel_ = new QLabel("Hz", this);
+    hzLabel_->setObjectName("hzLabel");
+    grid->addWidget(hzLabel_, 1, 2);
+    grid->addWidget(runOnInput_, 2, 0, 1, 3);
+    runLogicLabel_ = AddNamedRow(grid, 3, "Run Logic", runLogic_, "runLogic");
+    Body()->addLayout(grid);
+    Body()->addStretch(1);
+
+    connect(enableTriggering_, &QCheckBox::clicked, this, &PropPageRtaTSetup::OnEnableTriggering);
+    connect(runOnInput_, &QCheckBox::clicked, this, &PropPageRtaTSetup::OnRunOnInput);
+}
+
+void PropPageRtaTSetup::OnInitDialog()
+{
+    CreateBadge();
+    if (GetSetup())
+        Load();
+}
+
+void PropPageRtaTSetup::Load()
+{
+    RTASetup* rta = BoundRta();
+    if (!rta)
+        return;
+    SetHeader();
+    enableTriggering_->setChecked(rta->GetTriggeringEnabled() == 1);
+    SetSelection(triggerSource_, rta->GetTriggerSource());
+    runOnInput_->setChecked(rta->GetRunOnInput() == 1);
+    runLogic_->setCurrentIndex(rta->GetRunLogic() ? 1 : 0);
+    OnEnableTriggering();
+    ShowRtaFileName();
+}
+
+void PropPageRtaTSetup::Save()
+{
+    RTASetup* rta = BoundRta();
+    if (!rta)
+        return;
+    rta->SetExceedanceHistoryEnabled(enableTriggering_->isChecked() ? 1 : 0);
+    // A stored band beyond the list shows no selection and is kept as it is,
+    // rather than replaced by a code no list knows.
+    if (triggerSource_->currentIndex() >= 0)
+        rta->SetTriggerSource(triggerSource_->currentIndex());
+    rta->SetRunOnInput(runOnInput_->isChecked() ? 1 : 0);
+    rta->SetRunLogic(runLogic_->currentIndex() == 1 ? 1 : 0);
+}
+
+bool PropPageRtaTSetup::IsTriggeringEnabled() const
+{
+    return !HasWindow() || enableTriggering_->isChecked();
+}
+
+void PropPageRtaTSetup::OnEnableTriggering()
+{
+    if (!HasWindow())
+        return;
+    const bool enabled = enableTriggering_->isChecked();
+    EnableAll({triggerSource_, triggerSourceLabel_, hzLabel_, runOnInput_}, enabled);
+    if (PropSheetSetup* sheet = GetSheet())
+        sheet->EnableRtaTriggerPages(enabled ? 1 : 0);
+    if (enabled)
+        OnRunOnInput();
+    else
+        EnableAll({runLogic_, runLogicLabel_}, false);
+}
+
+void PropPageRtaTSetup::OnRunOnInput()
+{
+    if (!HasWindow())
+        return;
+    EnableAll({runLogic_, runLogicLabel_}, runOnInput_->isChecked());
+}

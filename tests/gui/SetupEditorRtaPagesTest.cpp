@@ -1,0 +1,420 @@
+// The eight pages of a real-time analyser setup: what they show of a setup
+// built from its raw block, what they store back, and how the trigger pages
+// follow the "Enable Triggering" box of the trigger setup page.
+#include <gtest/gtest.h>
+
+#include "PropPageRtaTSetup.h"
+#include "SetupEditorTestSupport.h"
+
+using namespace setupedittest;
+using Id = PropSheetSetup::PageId;
+
+namespace {
+
+QComboBox* List(QWidget* page, const char* name)
+{
+    return Control<QComboBox>(page, name);
+}
+
+QCheckBox* Box(QWidget* page, const char* name)
+{
+    return Control<QCheckBox>(page, name);
+}
+
+bool Enabled(QWidget* page, const char* name)
+{
+    return Control<QWidget>(page, name)->isEnabled();
+}
+
+std::vector<uint8_t> Bytes(const SetupRec& record, size_t from, size_t count)
+{
+    const std::vector<uint8_t> bytes = BlockBytes(record.GetRTASetup());
+    return {bytes.begin() + from, bytes.begin() + from + count};
+}
+
+// An RTA setup shown in the sheet.
+struct RtaSheet {
+    explicit RtaSheet(const SetupBlockBuilder& block) : record(RtaSetup(block)) { s.sheet.ShowSetup(record.get()); }
+    SetupPage* Open(Id id) { return s.Open(id); }
+
+    std::unique_ptr<SetupRec> record;
+    ShownSheet s;
+};
+
+// The arm, trigger and end pages: where each keeps its condition.
+struct Condition {
+    Id id;
+    const char* caption;
+    size_t mode;  // then level (2), time (3) and samples (2) bytes
+    int logicBit;
+};
+const Condition kConditions[] = {
+    {Id::RtaArm, "Arm", 95, 5},
+    {Id::RtaTrigger, "Trigger", 103, 6},
+    {Id::RtaEnd, "End", 111, 4},
+};
+
+}  // namespace
+
+TEST(SetupEditorRtaPagesTest, SheetBuildsTheEightRtaPages)
+{
+    RtaSheet r(RtaBlock("SPECTRA"));
+    EXPECT_EQ(r.s.Tabs(), (std::vector<std::string>{"RTA", "AutoStore", "Trigger Setup", "Arm", "Trigger", "End",
+                                                     "Then", "Logic Out"}));
+    EXPECT_EQ(r.s.ActiveTab(), "RTA");
+    EXPECT_EQ(Control<QLabel>(r.s.Page(Id::Rta), "header")->text(), "Real Time Analyzer - SPECTRA");
+    EXPECT_EQ(Control<QLabel>(r.Open(Id::RtaThen), "pageLabel")->text(), "Then");
+    EXPECT_EQ(Control<QLabel>(r.Open(Id::RtaLogicOut), "header")->text(), "Real Time Analyzer - SPECTRA");
+}
+
+TEST(SetupEditorRtaPagesTest, RtaPageShowsAndStoresTheAnalyserSettings)
+{
+    RtaSheet r(RtaBlock("SPECTRA", 4)
+                   .Title("Hall")
+                   .Byte(93, 9)
+                   .Bit(41, 7)
+                   .Byte(130, 2)
+                   .Byte(74, 0)
+                   .Byte(75, 64)
+                   .Byte(77, 3)
+                   .Bit(41, 5));
+    r.record->SetFileName("hall.rta");
+    r.s.sheet.ShowSetup(r.record.get());
+    SetupPage* page = r.s.Page(Id::Rta);
+    EXPECT_EQ(Text(page, "title"), "Hall");
+    EXPECT_EQ(Control<QLabel>(page, "fileName")->text(), "(hall.rta)");
+    EXPECT_EQ(List(page, "gain")->currentText(), "-20");  // codes 9 and up read as 0
+    EXPECT_EQ(List(page, "bandwidth")->currentText(), "1/3");
+    EXPECT_EQ(List(page, "rt60DbDown")->count(), 6);
+    EXPECT_EQ(List(page, "rt60DbDown")->currentText(), "15");
+    EXPECT_EQ(List(page, "detector")->currentText(), "Linear");
+    EXPECT_EQ(Text(page, "linDetectorTime"), "0.2500");
+    EXPECT_EQ(List(page, "expDetectorTime")->currentText(), "1/4");
+    EXPECT_EQ(List(page, "expStoreRate")->currentText(), "1/8");
+
+    Retype(page, "title", "A title well beyond thirty characters");
+    PickEntry(List(page, "bandwidth"), 0);
+    PickEntry(List(page, "rt60DbDown"), 5);
+    Retype(page, "linDetectorTime", "1.5");
+    PickEntry(List(page, "expStoreRate"), 0);
+    r.s.sheet.SaveAll();
+    const RTASetup* rta = r.record->GetRTASetup();
+    EXPECT_EQ(const_cast<RTASetup*>(rta)->GetTitle(), "A title well beyond thirty cha");
+    const std::vector<uint8_t> bytes = BlockBytes(rta);
+    EXPECT_EQ(bytes[93], 0);
+    EXPECT_EQ(bytes[41] & 0xE0, 0x00);
+    EXPECT_EQ(bytes[130], 5);
+    EXPECT_EQ(Bytes(*r.record, 74, 4), (std::vector<uint8_t>{1, 128, 0, 3}));
+}
+
+TEST(SetupEditorRtaPagesTest, RtaPageFallsBackOnValuesItsControlsDoNotOffer)
+{
+    // Format 3 knows four RT60 steps; a gain of 8 and a time of 0 are no
+    // entries either.
+    RtaSheet r(RtaBlock("OLD").Byte(130, 5).Byte(93, 8).Byte(77, 14));
+    SetupPage* page = r.s.Page(Id::Rta);
+    EXPECT_EQ(List(page, "rt60DbDown")->count(), 4);
+    EXPECT_EQ(List(page, "rt60DbDown")->currentIndex(), -1);
+    EXPECT_EQ(List(page, "gain")->currentIndex(), -1);
+    EXPECT_EQ(List(page, "expDetectorTime")->currentIndex(), -1);
+    EXPECT_EQ(Text(page, "linDetectorTime"), "0.0000");
+    r.s.sheet.SaveAll();
+    const std::vector<uint8_t> bytes = BlockBytes(r.record->GetRTASetup());
+    EXPECT_EQ(bytes[93], 2);   // "+0"
+    EXPECT_EQ(bytes[130], 5);  // kept, not replaced by a code no list has
+    EXPECT_EQ(bytes[77], 14);
+    EXPECT_EQ(Bytes(*r.record, 74, 3), (std::vector<uint8_t>{0, 0, 0}));
+
+    // Another setup of the same type on the same page: the list follows its
+    // format.
+    auto newer = RtaSetup(RtaBlock("NEW", 4).Byte(130, 2).Byte(74, 100));
+    r.s.sheet.ShowSetup(newer.get());
+    EXPECT_EQ(List(page, "rt60DbDown")->count(), 6);
+    EXPECT_EQ(List(page, "rt60DbDown")->currentText(), "15");
+    EXPECT_EQ(Text(page, "linDetectorTime"), "0.0000");  // 100 s is beyond the edit
+    auto older = RtaSetup(RtaBlock("OLD2").Byte(130, 2));
+    r.s.sheet.ShowSetup(older.get());
+    EXPECT_EQ(List(page, "rt60DbDown")->count(), 4);
+    EXPECT_EQ(List(page, "rt60DbDown")->currentText(), "20");
+}
+
+TEST(SetupEditorRtaPagesTest, DetectorChoosesWhichDetectorTimesAreEnabled)
+{
+    RtaSheet r(RtaBlock("DET").Bit(41, 6));
+    SetupPage* page = r.s.Page(Id::Rta);
+    EXPECT_FALSE(Enabled(page, "linDetectorTime"));
+    EXPECT_TRUE(Enabled(page, "expDetectorTime"));
+    EXPECT_TRUE(Enabled(page, "expStoreRate"));
+    PickEntry(List(page, "detector"), 0);
+    EXPECT_TRUE(Enabled(page, "linDetectorTime"));
+    EXPECT_FALSE(Enabled(page, "expDetectorTime"));
+    EXPECT_FALSE(Enabled(page, "expStoreRate"));
+}
+
+TEST(SetupEditorRtaPagesTest, AutoStoreGovernsItsFieldsWhichAreSavedEitherWay)
+{
+    RtaSheet r(RtaBlock("AUTO").Bit(42, 5).Bit(42, 7).Be16(78, 401));
+    SetupPage* page = r.Open(Id::RtaAutoStore);
+    EXPECT_TRUE(Box(page, "enableAutoStore")->isChecked());
+    EXPECT_TRUE(Box(page, "saveByTime")->isChecked());
+    EXPECT_EQ(Text(page, "pretrigger"), "0");  // above 400
+    Retype(page, "pretrigger", "300");
+
+    BeepCounter beeps;
+    QTest::keyClicks(Control<QLineEdit>(page, "pretrigger"), "0");
+    EXPECT_EQ(beeps.beeps, 1);
+
+    Box(page, "enableAutoStore")->click();
+    EXPECT_FALSE(Enabled(page, "saveByTime"));
+    EXPECT_FALSE(Enabled(page, "pretrigger"));
+    EXPECT_FALSE(Enabled(page, "pretriggerLabel"));
+    EXPECT_TRUE(Box(page, "saveByTime")->isChecked());
+    r.s.sheet.SaveAll();
+    const std::vector<uint8_t> bytes = BlockBytes(r.record->GetRTASetup());
+    EXPECT_EQ(bytes[42], 0x80);
+    EXPECT_EQ(Bytes(*r.record, 78, 2), (std::vector<uint8_t>{1, 44}));
+}
+
+TEST(SetupEditorRtaPagesTest, TriggerSetupShowsAndStoresItsFields)
+{
+    RtaSheet r(RtaBlock("TRIG").Bit(48, 7).Byte(94, 33).Bit(48, 2));
+    SetupPage* page = r.Open(Id::RtaTSetup);
+    EXPECT_EQ(Control<QLabel>(page, "pageLabel")->text(), "Triggering");
+    EXPECT_TRUE(Box(page, "enableTriggering")->isChecked());
+    EXPECT_EQ(List(page, "triggerSource")->currentText(), "Flat");
+    EXPECT_TRUE(Box(page, "runOnInput")->isChecked());
+    EXPECT_EQ(List(page, "runLogic")->currentText(), "Low");
+    EXPECT_TRUE(Enabled(page, "runLogic"));
+
+    PickEntry(List(page, "triggerSource"), 19);
+    Box(page, "runOnInput")->click();
+    EXPECT_FALSE(Enabled(page, "runLogic"));
+    EXPECT_FALSE(Enabled(page, "runLogicLabel"));
+    PickEntry(List(page, "runLogic"), 1);
+    r.s.sheet.SaveAll();
+    const std::vector<uint8_t> bytes = BlockBytes(r.record->GetRTASetup());
+    EXPECT_EQ(bytes[94], 19);
+    EXPECT_EQ(bytes[48], 0x88);
+
+    // A band beyond the list shows no selection and is kept.
+    auto beyond = RtaSetup(RtaBlock("BEYOND").Byte(94, 40));
+    r.s.sheet.ShowSetup(beyond.get());
+    EXPECT_EQ(List(page, "triggerSource")->currentIndex(), -1);
+    r.s.sheet.SaveAll();
+    EXPECT_EQ(BlockBytes(beyond->GetRTASetup())[94], 40);
+}
+
+TEST(SetupEditorRtaPagesTest, EnableTriggeringGovernsTheTriggerPages)
+{
+    // Triggering off, "Run on Input" on: the run logic stays disabled.
+    RtaSheet r(RtaBlock("GATE").Bit(48, 2).Byte(95, 3).Byte(119, 1));
+    SetupPage* arm = r.Open(Id::RtaArm);
+    SetupPage* then = r.Open(Id::RtaThen);
+    SetupPage* logicOut = r.Open(Id::RtaLogicOut);
+    // Before the trigger setup page was displayed the pages count as enabled.
+    EXPECT_TRUE(Enabled(arm, "mode"));
+    EXPECT_TRUE(Enabled(arm, "level"));
+    EXPECT_TRUE(r.s.sheet.IsRtaTriggeringEnabled());
+
+    SetupPage* tsetup = r.Open(Id::RtaTSetup);
+    EXPECT_FALSE(r.s.sheet.IsRtaTriggeringEnabled());
+    for (const char* name : {"triggerSource", "triggerSourceLabel", "hzLabel", "runOnInput", "runLogic",
+                             "runLogicLabel"})
+        EXPECT_FALSE(Enabled(tsetup, name)) << name;
+    EXPECT_TRUE(Enabled(tsetup, "enableTriggering"));
+    for (const char* name : {"mode", "modeLabel", "level", "time", "samples", "logic", "levelLabel"})
+        EXPECT_FALSE(Enabled(arm, name)) << name;
+    for (const char* name : {"endThen", "repeatCount", "averageCount"})
+        EXPECT_FALSE(Enabled(then, name)) << name;
+    EXPECT_FALSE(Enabled(logicOut, "logicOutMap"));
+    EXPECT_FALSE(Enabled(logicOut, "logicOut7"));
+
+    Box(tsetup, "enableTriggering")->click();
+    EXPECT_TRUE(Enabled(tsetup, "triggerSource"));
+    EXPECT_TRUE(Enabled(tsetup, "runLogic"));  // follows "Run on Input"
+    EXPECT_TRUE(Enabled(arm, "mode"));
+    EXPECT_TRUE(Enabled(arm, "level"));
+    EXPECT_TRUE(Enabled(arm, "time"));
+    EXPECT_FALSE(Enabled(arm, "samples"));
+    EXPECT_TRUE(Enabled(then, "repeatCount"));
+    EXPECT_FALSE(Enabled(then, "averageCount"));
+    EXPECT_TRUE(Enabled(logicOut, "logicOutMap"));
+
+    Box(tsetup, "enableTriggering")->click();
+    EXPECT_FALSE(Enabled(arm, "mode"));
+    r.s.sheet.SaveAll();
+    EXPECT_EQ(BlockBytes(r.record->GetRTASetup())[48], 0x04);
+}
+
+TEST(SetupEditorRtaPagesTest, TriggerPageDisplayedLaterFollowsTheBoxNotTheStoredFlag)
+{
+    RtaSheet r(RtaBlock("LATER").Bit(48, 7).Byte(103, 5));
+    SetupPage* tsetup = r.Open(Id::RtaTSetup);
+    Box(tsetup, "enableTriggering")->click();
+    SetupPage* trigger = r.Open(Id::RtaTrigger);
+    EXPECT_FALSE(Enabled(trigger, "mode"));
+    EXPECT_FALSE(Enabled(trigger, "time"));
+    EXPECT_EQ(r.record->GetRTASetup()->GetTriggeringEnabled(), 1);  // until the next save
+    r.s.sheet.SaveAll();
+    EXPECT_EQ(r.record->GetRTASetup()->GetTriggeringEnabled(), 0);
+    EXPECT_EQ(BlockBytes(r.record->GetRTASetup())[103], 5);
+}
+
+TEST(SetupEditorRtaPagesTest, TriggerPagesAnswerTrueWithoutAnRtaSetup)
+{
+    ShownSheet s;
+    EXPECT_TRUE(s.sheet.IsRtaTriggeringEnabled());
+    auto log = LogSetup(LogBlock("LOG"));
+    s.sheet.ShowSetup(log.get());
+    EXPECT_TRUE(s.sheet.IsRtaTriggeringEnabled());
+    s.sheet.EnableRtaTriggerPages(0);  // no trigger pages: nothing to do
+}
+
+TEST(SetupEditorRtaPagesTest, ModeEnablesTheParametersItUses)
+{
+    struct Case {
+        int mode;
+        bool level, time, samples, logic;
+    };
+    const Case cases[] = {
+        {0, false, false, false, false}, {1, true, true, false, false},  {2, true, true, false, false},
+        {3, true, true, false, false},   {4, false, false, false, true}, {5, false, true, false, false},
+        {6, false, false, true, false},
+    };
+    RtaSheet r(RtaBlock("MODES").Bit(48, 7));
+    SetupPage* page = r.Open(Id::RtaTrigger);
+    for (const Case& c : cases) {
+        PickEntry(List(page, "mode"), c.mode);
+        EXPECT_EQ(Enabled(page, "level"), c.level) << c.mode;
+        EXPECT_EQ(Enabled(page, "levelLabel"), c.level) << c.mode;
+        EXPECT_EQ(Enabled(page, "time"), c.time) << c.mode;
+        EXPECT_EQ(Enabled(page, "timeLabel"), c.time) << c.mode;
+        EXPECT_EQ(Enabled(page, "samples"), c.samples) << c.mode;
+        EXPECT_EQ(Enabled(page, "logic"), c.logic) << c.mode;
+    }
+}
+
+TEST(SetupEditorRtaPagesTest, ConditionPagesKeepTheirOwnBytes)
+{
+    for (const Condition& c : kConditions) {
+        SCOPED_TRACE(c.caption);
+        RtaSheet r(RtaBlock("COND")
+                       .Bit(48, 7)
+                       .Byte(c.mode, 3)
+                       .Fixed88(c.mode + 1, 72, 128)
+                       .Byte(c.mode + 3, 2)
+                       .Byte(c.mode + 4, 64)
+                       .Be16(c.mode + 6, 1000));
+        SetupPage* page = r.Open(c.id);
+        EXPECT_EQ(page->Caption(), c.caption);
+        EXPECT_EQ(List(page, "mode")->currentText(), "L >");
+        EXPECT_EQ(List(page, "logic")->currentText(), "Low");
+        EXPECT_EQ(Text(page, "level"), " 72.5");
+        EXPECT_EQ(Text(page, "time"), " 2.2500");
+        EXPECT_EQ(Text(page, "samples"), "1000");
+
+        Retype(page, "level", "80.1");
+        Retype(page, "time", "1.5");
+        PickEntry(List(page, "mode"), 6);
+        Retype(page, "samples", "");
+        PickEntry(List(page, "logic"), 1);
+        r.s.sheet.SaveAll();
+        EXPECT_EQ(Bytes(*r.record, c.mode, 8), (std::vector<uint8_t>{6, 80, 26, 1, 128, 0, 0, 0}));
+        EXPECT_EQ(BlockBytes(r.record->GetRTASetup())[48], 0x80 | (1 << c.logicBit));
+    }
+}
+
+TEST(SetupEditorRtaPagesTest, ConditionPageFallsBackOnStoredValuesBeyondItsEdits)
+{
+    // A mode beyond the list, 255.99 dB (shown "256.0") and 100 s.
+    RtaSheet r(RtaBlock("WILD").Bit(48, 7).Byte(95, 7).Fixed88(96, 255, 253).Byte(98, 100));
+    SetupPage* page = r.Open(Id::RtaArm);
+    EXPECT_EQ(List(page, "mode")->currentIndex(), -1);
+    EXPECT_EQ(Text(page, "level"), "0.0");
+    EXPECT_EQ(Text(page, "time"), "0.0000");
+    r.s.sheet.SaveAll();
+    EXPECT_EQ(Bytes(*r.record, 95, 6), (std::vector<uint8_t>{0, 0, 0, 0, 0, 0}));
+
+    // The getter rounds the time to 0.0025 s.
+    auto small = RtaSetup(RtaBlock("SMALL").Byte(100, 85).Byte(108, 86));
+    r.s.sheet.ShowSetup(small.get());
+    EXPECT_EQ(Text(page, "time"), " 0.0000");
+    EXPECT_EQ(Text(r.Open(Id::RtaTrigger), "time"), " 0.0025");
+}
+
+TEST(SetupEditorRtaPagesTest, ThenPageShowsStoresAndEnablesItsCounts)
+{
+    RtaSheet r(RtaBlock("THEN").Bit(48, 7).Byte(119, 2).Byte(120, 0).Byte(121, 12));
+    SetupPage* page = r.Open(Id::RtaThen);
+    EXPECT_EQ(List(page, "endThen")->currentText(), "Average");
+    EXPECT_EQ(Text(page, "repeatCount"), "0");
+    EXPECT_EQ(Text(page, "averageCount"), "4");  // 12 is beyond one digit
+    EXPECT_FALSE(Enabled(page, "repeatCount"));
+    EXPECT_TRUE(Enabled(page, "averageCount"));
+    Retype(page, "averageCount", "7");
+    PickEntry(List(page, "endThen"), 0);
+    EXPECT_FALSE(Enabled(page, "repeatCount"));
+    EXPECT_FALSE(Enabled(page, "averageCountLabel"));
+    PickEntry(List(page, "endThen"), 1);
+    EXPECT_TRUE(Enabled(page, "repeatCount"));
+    EXPECT_TRUE(Enabled(page, "repeatCountLabel"));
+    EXPECT_FALSE(Enabled(page, "averageCount"));
+    Retype(page, "repeatCount", "");
+    r.s.sheet.SaveAll();
+    EXPECT_EQ(Bytes(*r.record, 119, 3), (std::vector<uint8_t>{1, 0, 7}));
+
+    // An action beyond the list shows no selection and is stored as "Stop".
+    auto beyond = RtaSetup(RtaBlock("BEYOND").Byte(119, 3).Byte(121, 9));
+    r.s.sheet.ShowSetup(beyond.get());
+    EXPECT_EQ(List(page, "endThen")->currentIndex(), -1);
+    r.s.sheet.SaveAll();
+    EXPECT_EQ(Bytes(*beyond, 119, 3), (std::vector<uint8_t>{0, 0, 9}));
+}
+
+TEST(SetupEditorRtaPagesTest, LogicOutBoxesWriteTheMapAtOnce)
+{
+    RtaSheet r(RtaBlock("LOGIC").Bit(48, 7).Be16(80, 0x0009));
+    SetupPage* page = r.Open(Id::RtaLogicOut);
+    EXPECT_TRUE(Box(page, "logicOut0")->isChecked());
+    EXPECT_TRUE(Box(page, "logicOut3")->isChecked());
+    EXPECT_EQ(Text(page, "logicOutMap"), "9");
+
+    Box(page, "logicOut7")->click();  // "Cal Out" while "Armed"
+    EXPECT_EQ(Bytes(*r.record, 80, 2), (std::vector<uint8_t>{0, 137}));
+    EXPECT_EQ(Text(page, "logicOutMap"), "137");
+    Box(page, "logicOut3")->click();
+    EXPECT_EQ(Bytes(*r.record, 80, 2), (std::vector<uint8_t>{0, 129}));
+
+    QLineEdit* map = Control<QLineEdit>(page, "logicOutMap");
+    Retype(map, "7");
+    LoseFocus(map);
+    EXPECT_EQ(Bytes(*r.record, 80, 2), (std::vector<uint8_t>{0, 7}));
+    for (int bit = 0; bit < 15; ++bit)
+        EXPECT_EQ(Box(page, ("logicOut" + std::to_string(bit)).c_str())->isChecked(), bit < 3) << bit;
+
+    BeepCounter beeps;
+    Retype(map, "40000");
+    EXPECT_EQ(map->text(), "4000");
+    EXPECT_EQ(beeps.beeps, 1);
+    Retype(map, "");
+    LoseFocus(map);
+    EXPECT_EQ(map->text(), "0");
+    EXPECT_EQ(Bytes(*r.record, 80, 2), (std::vector<uint8_t>{0, 0}));
+}
+
+TEST(SetupEditorRtaPagesTest, LogicOutKeepsTheChoicesOfAMapWithItsTopBitSet)
+{
+    RtaSheet r(RtaBlock("TOP").Be16(80, 0x8000 | 0x0005));
+    r.Open(Id::RtaTSetup);
+    SetupPage* page = r.Open(Id::RtaLogicOut);
+    EXPECT_TRUE(Box(page, "logicOut0")->isChecked());
+    EXPECT_TRUE(Box(page, "logicOut2")->isChecked());
+    EXPECT_EQ(Text(page, "logicOutMap"), "5");
+    // Triggering is off on the trigger setup page: all is disabled and
+    // still saved.
+    EXPECT_FALSE(Enabled(page, "logicOut0"));
+    EXPECT_FALSE(Enabled(page, "logicOutMap"));
+    EXPECT_FALSE(Enabled(page, "logicOutMapLabel"));
+    r.s.sheet.SaveAll();
+    EXPECT_EQ(Bytes(*r.record, 80, 2), (std::vector<uint8_t>{0, 5}));
+}
