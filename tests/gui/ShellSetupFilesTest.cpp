@@ -50,7 +50,7 @@ std::vector<uint8_t> Block(const Kind& k, const std::string& name, int version =
 
 // The setup sheet saves the page it shows into the setup before the file is
 // written, and a page writes back only values it can show: the fields of the
-// first pages (the LOG sound level meter, SSA and TAL Ln, ISM and FFT pages) hold such
+// first pages (the LOG sound level meter, SSA and TAL Ln, ISM, FFT and RTA pages) hold such
 // values, so that the round trip leaves every byte as it was.
 std::vector<uint8_t> WithShownFieldsKept(std::vector<uint8_t> block)
 {
@@ -64,6 +64,10 @@ std::vector<uint8_t> WithShownFieldsKept(std::vector<uint8_t> block)
     };
     for (const auto& [offset, value] : fields)
         block.at(offset) = value;
+    // The RTA page shows its linear detector time (bytes 74-76) to 0.0025 s:
+    // 1.3325 s.
+    if (block.size() == 216)
+        block.at(76) = 30;
     return block;
 }
 
