@@ -26,6 +26,13 @@ bool Enabled(QWidget* page, const char* name)
     return Control<QWidget>(page, name)->isEnabled();
 }
 
+// Every named control is enabled, or every one disabled.
+void ExpectEnabled(QWidget* page, std::initializer_list<const char*> names, bool enabled)
+{
+    for (const char* name : names)
+        EXPECT_EQ(Enabled(page, name), enabled) << name;
+}
+
 std::vector<uint8_t> Bytes(const SetupRec& record, size_t from, size_t count)
 {
     const std::vector<uint8_t> bytes = BlockBytes(record.GetRTASetup());
@@ -142,13 +149,11 @@ TEST(SetupEditorRtaPagesTest, DetectorChoosesWhichDetectorTimesAreEnabled)
 {
     RtaSheet r(RtaBlock("DET").Bit(41, 6));
     SetupPage* page = r.s.Page(Id::Rta);
-    EXPECT_FALSE(Enabled(page, "linDetectorTime"));
-    EXPECT_TRUE(Enabled(page, "expDetectorTime"));
-    EXPECT_TRUE(Enabled(page, "expStoreRate"));
+    ExpectEnabled(page, {"linDetectorTime"}, false);
+    ExpectEnabled(page, {"expDetectorTime", "expStoreRate"}, true);
     PickEntry(List(page, "detector"), 0);
-    EXPECT_TRUE(Enabled(page, "linDetectorTime"));
-    EXPECT_FALSE(Enabled(page, "expDetectorTime"));
-    EXPECT_FALSE(Enabled(page, "expStoreRate"));
+    ExpectEnabled(page, {"linDetectorTime"}, true);
+    ExpectEnabled(page, {"expDetectorTime", "expStoreRate"}, false);
 }
 
 TEST(SetupEditorRtaPagesTest, AutoStoreGovernsItsFieldsWhichAreSavedEitherWay)
@@ -165,9 +170,7 @@ TEST(SetupEditorRtaPagesTest, AutoStoreGovernsItsFieldsWhichAreSavedEitherWay)
     EXPECT_EQ(beeps.beeps, 1);
 
     Box(page, "enableAutoStore")->click();
-    EXPECT_FALSE(Enabled(page, "saveByTime"));
-    EXPECT_FALSE(Enabled(page, "pretrigger"));
-    EXPECT_FALSE(Enabled(page, "pretriggerLabel"));
+    ExpectEnabled(page, {"saveByTime", "pretrigger", "pretriggerLabel"}, false);
     EXPECT_TRUE(Box(page, "saveByTime")->isChecked());
     r.s.sheet.SaveAll();
     const std::vector<uint8_t> bytes = BlockBytes(r.record->GetRTASetup());
@@ -188,8 +191,7 @@ TEST(SetupEditorRtaPagesTest, TriggerSetupShowsAndStoresItsFields)
 
     PickEntry(List(page, "triggerSource"), 19);
     Box(page, "runOnInput")->click();
-    EXPECT_FALSE(Enabled(page, "runLogic"));
-    EXPECT_FALSE(Enabled(page, "runLogicLabel"));
+    ExpectEnabled(page, {"runLogic", "runLogicLabel"}, false);
     PickEntry(List(page, "runLogic"), 1);
     r.s.sheet.SaveAll();
     const std::vector<uint8_t> bytes = BlockBytes(r.record->GetRTASetup());
@@ -212,33 +214,25 @@ TEST(SetupEditorRtaPagesTest, EnableTriggeringGovernsTheTriggerPages)
     SetupPage* then = r.Open(Id::RtaThen);
     SetupPage* logicOut = r.Open(Id::RtaLogicOut);
     // Before the trigger setup page was displayed the pages count as enabled.
-    EXPECT_TRUE(Enabled(arm, "mode"));
-    EXPECT_TRUE(Enabled(arm, "level"));
+    ExpectEnabled(arm, {"mode", "level"}, true);
     EXPECT_TRUE(r.s.sheet.IsRtaTriggeringEnabled());
 
     SetupPage* tsetup = r.Open(Id::RtaTSetup);
     EXPECT_FALSE(r.s.sheet.IsRtaTriggeringEnabled());
-    for (const char* name : {"triggerSource", "triggerSourceLabel", "hzLabel", "runOnInput", "runLogic",
-                             "runLogicLabel"})
-        EXPECT_FALSE(Enabled(tsetup, name)) << name;
-    EXPECT_TRUE(Enabled(tsetup, "enableTriggering"));
-    for (const char* name : {"mode", "modeLabel", "level", "time", "samples", "logic", "levelLabel"})
-        EXPECT_FALSE(Enabled(arm, name)) << name;
-    for (const char* name : {"endThen", "repeatCount", "averageCount"})
-        EXPECT_FALSE(Enabled(then, name)) << name;
-    EXPECT_FALSE(Enabled(logicOut, "logicOutMap"));
-    EXPECT_FALSE(Enabled(logicOut, "logicOut7"));
+    ExpectEnabled(tsetup, {"triggerSource", "triggerSourceLabel", "hzLabel", "runOnInput", "runLogic", "runLogicLabel"},
+                  false);
+    ExpectEnabled(tsetup, {"enableTriggering"}, true);
+    ExpectEnabled(arm, {"mode", "modeLabel", "level", "time", "samples", "logic", "levelLabel"}, false);
+    ExpectEnabled(then, {"endThen", "endThenLabel", "repeatCount", "averageCount"}, false);
+    ExpectEnabled(logicOut, {"logicOutMap", "logicOut7"}, false);
 
     Box(tsetup, "enableTriggering")->click();
-    EXPECT_TRUE(Enabled(tsetup, "triggerSource"));
-    EXPECT_TRUE(Enabled(tsetup, "runLogic"));  // follows "Run on Input"
-    EXPECT_TRUE(Enabled(arm, "mode"));
-    EXPECT_TRUE(Enabled(arm, "level"));
-    EXPECT_TRUE(Enabled(arm, "time"));
-    EXPECT_FALSE(Enabled(arm, "samples"));
-    EXPECT_TRUE(Enabled(then, "repeatCount"));
-    EXPECT_FALSE(Enabled(then, "averageCount"));
-    EXPECT_TRUE(Enabled(logicOut, "logicOutMap"));
+    ExpectEnabled(tsetup, {"triggerSource", "runLogic"}, true);  // the run logic follows "Run on Input"
+    ExpectEnabled(arm, {"mode", "level", "time"}, true);
+    ExpectEnabled(arm, {"samples", "logic"}, false);
+    ExpectEnabled(then, {"endThen", "repeatCount"}, true);
+    ExpectEnabled(then, {"averageCount"}, false);
+    ExpectEnabled(logicOut, {"logicOutMap", "logicOut7"}, true);
 
     Box(tsetup, "enableTriggering")->click();
     EXPECT_FALSE(Enabled(arm, "mode"));
@@ -252,8 +246,7 @@ TEST(SetupEditorRtaPagesTest, TriggerPageDisplayedLaterFollowsTheBoxNotTheStored
     SetupPage* tsetup = r.Open(Id::RtaTSetup);
     Box(tsetup, "enableTriggering")->click();
     SetupPage* trigger = r.Open(Id::RtaTrigger);
-    EXPECT_FALSE(Enabled(trigger, "mode"));
-    EXPECT_FALSE(Enabled(trigger, "time"));
+    ExpectEnabled(trigger, {"mode", "time"}, false);
     EXPECT_EQ(r.record->GetRTASetup()->GetTriggeringEnabled(), 1);  // until the next save
     r.s.sheet.SaveAll();
     EXPECT_EQ(r.record->GetRTASetup()->GetTriggeringEnabled(), 0);
@@ -349,16 +342,14 @@ TEST(SetupEditorRtaPagesTest, ThenPageShowsStoresAndEnablesItsCounts)
     EXPECT_EQ(List(page, "endThen")->currentText(), "Average");
     EXPECT_EQ(Text(page, "repeatCount"), "0");
     EXPECT_EQ(Text(page, "averageCount"), "4");  // 12 is beyond one digit
-    EXPECT_FALSE(Enabled(page, "repeatCount"));
-    EXPECT_TRUE(Enabled(page, "averageCount"));
+    ExpectEnabled(page, {"repeatCount", "repeatCountLabel"}, false);
+    ExpectEnabled(page, {"averageCount", "averageCountLabel"}, true);
     Retype(page, "averageCount", "7");
     PickEntry(List(page, "endThen"), 0);
-    EXPECT_FALSE(Enabled(page, "repeatCount"));
-    EXPECT_FALSE(Enabled(page, "averageCountLabel"));
+    ExpectEnabled(page, {"repeatCount", "averageCount", "averageCountLabel"}, false);
     PickEntry(List(page, "endThen"), 1);
-    EXPECT_TRUE(Enabled(page, "repeatCount"));
-    EXPECT_TRUE(Enabled(page, "repeatCountLabel"));
-    EXPECT_FALSE(Enabled(page, "averageCount"));
+    ExpectEnabled(page, {"repeatCount", "repeatCountLabel"}, true);
+    ExpectEnabled(page, {"averageCount"}, false);
     Retype(page, "repeatCount", "");
     r.s.sheet.SaveAll();
     EXPECT_EQ(Bytes(*r.record, 119, 3), (std::vector<uint8_t>{1, 0, 7}));
@@ -412,9 +403,7 @@ TEST(SetupEditorRtaPagesTest, LogicOutKeepsTheChoicesOfAMapWithItsTopBitSet)
     EXPECT_EQ(Text(page, "logicOutMap"), "5");
     // Triggering is off on the trigger setup page: all is disabled and
     // still saved.
-    EXPECT_FALSE(Enabled(page, "logicOut0"));
-    EXPECT_FALSE(Enabled(page, "logicOutMap"));
-    EXPECT_FALSE(Enabled(page, "logicOutMapLabel"));
+    ExpectEnabled(page, {"logicOut0", "logicOut14", "logicOutMap", "logicOutMapLabel"}, false);
     r.s.sheet.SaveAll();
     EXPECT_EQ(Bytes(*r.record, 80, 2), (std::vector<uint8_t>{0, 5}));
 }
