@@ -7,6 +7,7 @@
 
 #include "PageLayout.h"
 #include "PageText.h"
+#include "PropSheetSetup.h"
 #include "RangeEdit.h"
 #include "SetupRec.h"
 
@@ -158,6 +159,10 @@ void PropPageRtaLogicOut::OnLogicOutMapKillFocus()
         return;
     SaveLogicOutMap(*rta);
     Load();
+    // Load enabled the page by the setup's stored flag; the trigger setup
+    // page's box, not saved yet, may say otherwise.
+    if (const PropSheetSetup* sheet = GetSheet())
+        EnableAdvanced(sheet->IsRtaTriggeringEnabled());
 }
 
 void PropPageRtaLogicOut::EnableAdvanced(bool enabled)

@@ -407,3 +407,18 @@ TEST(SetupEditorRtaPagesTest, LogicOutKeepsTheChoicesOfAMapWithItsTopBitSet)
     r.s.sheet.SaveAll();
     EXPECT_EQ(Bytes(*r.record, 80, 2), (std::vector<uint8_t>{0, 5}));
 }
+
+TEST(SetupEditorRtaPagesTest, LogicOutMapEditKeepsFollowingTheUnsavedTriggeringBox)
+{
+    RtaSheet r(RtaBlock("BOX"));
+    SetupPage* tsetup = r.Open(Id::RtaTSetup);
+    Box(tsetup, "enableTriggering")->click();
+    SetupPage* page = r.Open(Id::RtaLogicOut);
+    ExpectEnabled(page, {"logicOutMap", "logicOut0"}, true);
+    QLineEdit* map = Control<QLineEdit>(page, "logicOutMap");
+    Retype(map, "4");
+    LoseFocus(map);
+    EXPECT_EQ(Bytes(*r.record, 80, 2), (std::vector<uint8_t>{0, 4}));
+    EXPECT_TRUE(Box(page, "logicOut2")->isChecked());
+    ExpectEnabled(page, {"logicOutMap", "logicOut0"}, true);
+}
