@@ -5,9 +5,7 @@
 
 #include "ReportNumbers.h"
 
-namespace {
-
-double ParseEngineeringDouble(const std::string& text)
+double ParseLeadingNumber(const std::string& text)
 {
     const char* p = text.data();
     const char* end = p + text.size();
@@ -21,8 +19,14 @@ double ParseEngineeringDouble(const std::string& text)
     if (p < end && *p != '+' && *p != '-' &&
         std::from_chars(p, end, value, std::chars_format::general).ec != std::errc())
         value = 0;
-    if (negative)
-        value = -value;
+    return negative ? -value : value;
+}
+
+namespace {
+
+double ParseEngineeringDouble(const std::string& text)
+{
+    double value = ParseLeadingNumber(text);
     if (!text.empty()) {
         switch (text.back()) {
         case 'M': value *= 1e6; break;

@@ -4,6 +4,11 @@
 // "500m", "2 " (a plain number keeps a blank where the letter goes).
 #include <string>
 
+// The number at the start of text, as the C library's atof reads it:
+// leading blanks, a sign, digits, point and exponent; 0 when there is none.
+// Independent of the locale.
+double ParseLeadingNumber(const std::string& text);
+
 // The number at the start of text (blanks, sign, digits, point, exponent;
 // 0 when there is none), times 10^6 for a last character "M", 1000 for "k",
 // divided by 1000 for "m" and by 10^6 for "u". Independent of the locale.

@@ -5,6 +5,8 @@
 #include <cstdio>
 #include <string>
 
+#include "EngineeringText.h"
+
 namespace {
 
 // The part of the text a number can be read from; edits hold ASCII.
@@ -39,19 +41,7 @@ int AtoI(const QString& text)
 
 double AtoF(const QString& text)
 {
-    const std::string s = Latin(text);
-    const char* p = s.data();
-    const char* end = p + s.size();
-    while (p < end && (*p == ' ' || (*p >= '\t' && *p <= '\r')))
-        ++p;
-    bool negative = false;
-    if (p < end && (*p == '+' || *p == '-'))
-        negative = *p++ == '-';
-    double value = 0;
-    if (p < end && *p != '+' && *p != '-' &&
-        std::from_chars(p, end, value, std::chars_format::general).ec != std::errc())
-        value = 0;
-    return negative ? -value : value;
+    return ParseLeadingNumber(Latin(text));
 }
 
 QString IntText(long long value)
