@@ -3,7 +3,7 @@
 // follow the "Enable Triggering" box of the trigger setup page.
 #include <gtest/gtest.h>
 
-#include "PropPageRtaTSetup.h"
+#include "PropPageRtaCondition.h"
 #include "SetupEditorTestSupport.h"
 
 using namespace setupedittest;
@@ -72,6 +72,19 @@ TEST(SetupEditorRtaPagesTest, SheetBuildsTheEightRtaPages)
     EXPECT_EQ(Control<QLabel>(r.s.Page(Id::Rta), "header")->text(), "Real Time Analyzer - SPECTRA");
     EXPECT_EQ(Control<QLabel>(r.Open(Id::RtaThen), "pageLabel")->text(), "Then");
     EXPECT_EQ(Control<QLabel>(r.Open(Id::RtaLogicOut), "header")->text(), "Real Time Analyzer - SPECTRA");
+    r.record->SetName("RENAMED");
+    r.s.sheet.RefreshHeaders();
+    EXPECT_EQ(Control<QLabel>(r.s.Page(Id::RtaThen), "header")->text(), "Real Time Analyzer - RENAMED");
+}
+
+TEST(SetupEditorRtaPagesTest, PageWithoutSetupKeepsItsDialogTexts)
+{
+    PropPageRtaTrigger page;
+    page.show();
+    EXPECT_EQ(Control<QLabel>(&page, "header")->text(), "Real Time Analyzer Settings");
+    EXPECT_EQ(List(&page, "mode")->currentIndex(), -1);
+    EXPECT_EQ(Text(&page, "level"), "");
+    page.Save();  // nothing bound: nothing happens
 }
 
 TEST(SetupEditorRtaPagesTest, RtaPageShowsAndStoresTheAnalyserSettings)
