@@ -186,6 +186,12 @@ void MeasDataSet::Dispatch(const RecordView& record, int* reportType, int expect
     case 30:
     case 50: Keep(m_calibration, record); break;
     case 31: B::AddObaIntervalRec(record, wanted, lines, m_records); break;
+    case 33:
+        // The octave band analyser's setup, for its settings and interval
+        // reports (4: the setup type of the OBA mode).
+        if (wanted == 5 || wanted == 12)
+            KeepSetup(record, 4);
+        break;
     case 36:
     case 54: Keep(m_system, record); break;
     case 51:

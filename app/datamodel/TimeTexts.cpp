@@ -121,6 +121,13 @@ int SecondsToHms(uint32_t seconds, std::string& out)
     return 0;
 }
 
+uint32_t WholeSeconds(double seconds)
+{
+    if (!(seconds > 0))
+        return 0;
+    return seconds >= 4294967295.0 ? UINT32_MAX : static_cast<uint32_t>(seconds);
+}
+
 const std::string& GetMonthName(int month, std::string& out)
 {
     out = kMonths[(month >= 1 && month <= 12) ? month : 1];

@@ -17,6 +17,9 @@ int SecondsToTime(double seconds, std::string& out, int decimals, int format);
 
 // Whole seconds as "hh:mm:ss", the hours not wrapped at 24. Returns 0.
 int SecondsToHms(uint32_t seconds, std::string& out);
+// A duration cut toward zero to whole seconds: 0 for a negative value or one
+// that is not a number, the largest count for one past the 32-bit range.
+uint32_t WholeSeconds(double seconds);
 
 // "Jan" to "Dec" for 1 to 12; any other number gives "Jan". Returns out.
 const std::string& GetMonthName(int month, std::string& out);

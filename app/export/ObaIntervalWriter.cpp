@@ -38,15 +38,6 @@ IntervalSettings ReadSettings(const RecordView& setup)
             YesNo(flags & 0x20), YesNo(flags & 0x10)};
 }
 
-// Whole seconds of a duration, cut toward zero; nothing negative or past
-// the 32-bit count.
-uint32_t WholeSeconds(float seconds)
-{
-    if (!(seconds > 0))
-        return 0;
-    return seconds >= 4294967295.0f ? UINT32_MAX : static_cast<uint32_t>(seconds);
-}
-
 }  // namespace
 
 int ReportWriter::WriteObaIntervals(std::ostream& out, ExportFormat format, const ObaIntvMgr& intervals,

@@ -163,6 +163,23 @@ public:
     // in the summary record.
     void DrawRtaSpectrumLine(ReportDC& dc, unsigned index, int line, const std::string& title, size_t spectrum);
 
+    // ---- SLM & RTA summary and octave band analyser reports -------------
+    // One screen line of the SLM & RTA summary: the block that holds it,
+    // drawn after the layout of its columns.
+    void DrawSsaSummaryReportLine(ReportDC& dc, int line);
+    void DrawSsaSummaryLine(ReportDC& dc, unsigned index, int line);
+    void DrawSsaWindCalLine(ReportDC& dc, unsigned index, int line);
+    void DrawSsaSpectrumLine(ReportDC& dc, unsigned index, int line);
+    void DrawSpectralLnLine(ReportDC& dc, unsigned index, int line);
+    // The lines the SLM & RTA summary has with its setup record.
+    int SsaSummaryLineCount() const;
+    int SsaSummaryPageCount() const;
+    void PrintSsaSummaryPage(ReportDC& dc, int page);
+    void DrawObaSettingsLine(ReportDC& dc, unsigned index, int line);
+    void DrawObaIntervalLine(ReportDC& dc, unsigned index, int line);
+    void DrawObaThirdOctaveIntervalLine(ReportDC& dc, unsigned index, int line);
+    void PrintObaIntervalsPage(ReportDC& dc, int page);
+
     // ---- print pages ------------------------------------------------------
     void PrintRunStopPage(ReportDC& dc, int page);
     void PrintLogIntervalsPage(ReportDC& dc, int page);
@@ -231,6 +248,16 @@ private:
     void DrawRtaSpectrumBlock(ReportDC& dc, int block, unsigned index, int line);
     // The cells of one settings line at the settings layout's columns.
     void DrawSettingsCells(ReportDC& dc, int line, const settings::Cells& cells);
+    // The SSA setup record (output kind 51); empty when the data set keeps
+    // another or none.
+    RecordView SsaSetupRecord() const;
+    bool SsaSpectralLnOverall() const;
+    bool SsaWindLines() const;
+    void DrawSsaAnyDataLine(ReportDC& dc, bool overall, unsigned index, int line);
+    // The blocks the later printed pages of the SLM & RTA summary carry:
+    // (block, index within it) in print order.
+    std::vector<std::pair<int, unsigned>> SsaLaterEntries() const;
+    void DrawObaRecordLine(ReportDC& dc, unsigned index, int line, bool thirds);
     void DrawIntervalWindLine(ReportDC& dc, int y, float average, float maximum, int direction, size_t scaleField,
                               size_t unitsField, size_t directionUnitsField);
 

@@ -192,7 +192,7 @@ void CDataReport::OnDraw(ReportDC& dc)
             LayoutSummaryColumns(dc);
         break;
     case 2: LayoutSystemSetupColumns(dc); break;
-    case 3: case 13: case 23: case 25: case 28: LayoutSettingsColumns(dc); break;
+    case 3: case 5: case 13: case 23: case 25: case 28: LayoutSettingsColumns(dc); break;
     case 27: case 29: case 32: LayoutSpectrumColumns(dc); break;
     case 6: case 20: case 22: case 26: LayoutRunStopColumns(dc); break;
     case 7:
@@ -206,7 +206,14 @@ void CDataReport::OnDraw(ReportDC& dc)
         dc.SelectFont(previous);
         return;
     case 11: LayoutCalSettingsColumns(dc); break;
-    case 12: LayoutObaIntervalColumns(dc); break;
+    case 12:
+        LayoutObaIntervalColumns(dc);
+        UpdateLineCount(data_.Records().obaIntervals.GetReportLineCount() + 20);
+        break;
+    case 31:
+        LayoutSummaryColumns(dc);
+        UpdateLineCount(SsaSummaryLineCount());
+        break;
     case 14: LayoutCalCheckColumns(dc); break;
     case 15: LayoutIsmSettingsColumns(dc); break;
     case 16:
@@ -219,7 +226,8 @@ void CDataReport::OnDraw(ReportDC& dc)
         break;
     default: break;
     }
-    last = std::min(lineCount_ - 1, last);
+    // The layouts may have set the line count from the records.
+    last = std::min(lineCount_ - 1, (clipBottom + lineHeight_ - 1) / lineHeight_);
 
     for (int line = first; line <= last; ++line) {
         const unsigned from14 = static_cast<unsigned>(line - 14);
@@ -291,6 +299,8 @@ void CDataReport::OnDraw(ReportDC& dc)
         case 5:
             title(line);
             block(line, 5, 16);
+            if (line >= 17)
+                DrawObaSettingsLine(dc, static_cast<unsigned>(line - 17), line);
             break;
         case 6: case 20: case 22: case 26:
             head(line, 13);
@@ -327,6 +337,10 @@ void CDataReport::OnDraw(ReportDC& dc)
             block(line, 5, 16);
             if (line >= 17 && line <= 19)
                 DrawObaIntervalHeadings(dc, static_cast<unsigned>(line - 17), line);
+            else if (line >= 21 && data_.Records().obaIntervals.thirdOctave)
+                DrawObaThirdOctaveIntervalLine(dc, static_cast<unsigned>(line - 21), line);
+            else if (line >= 21)
+                DrawObaIntervalLine(dc, static_cast<unsigned>(line - 21), line);
             break;
         case 14:
             head(line, 13);
@@ -354,7 +368,8 @@ void CDataReport::OnDraw(ReportDC& dc)
             else if (line >= 20)
                 DrawSsaIntervalLine(dc, static_cast<unsigned>(line - 20), line);
             break;
-        case 17: case 24: case 30: case 31: case 33:
+        case 31: DrawSsaSummaryReportLine(dc, line); break;
+        case 17: case 24: case 30: case 33:
             // Reports of a title and the title block (the export-only ones,
             // and those whose lines this view does not draw).
             head(line, 13);

@@ -192,6 +192,18 @@ bool CDataReport::PagePlanOf(int type, PagePlan& plan)
         plan.row = rows(row);
         break;
     }
+    case 12:
+        plan.title = "Octave Band Analyzer Intervals";
+        plan.layout = &CDataReport::LayoutObaIntervalColumns;
+        plan.blockCount = 12;
+        for (unsigned i = 0; i < 3; ++i)
+            plan.headings.push_back({15 + static_cast<int>(i), indexed(&CDataReport::DrawObaIntervalHeadings, i)});
+        plan.rowLine = 19;
+        plan.rows = m.obaIntervals.GetReportLineCount();
+        plan.recordLines = m.obaIntervals.GetLinesPerRecord();
+        plan.row = rows(m.obaIntervals.thirdOctave ? &CDataReport::DrawObaThirdOctaveIntervalLine
+                                                   : &CDataReport::DrawObaIntervalLine);
+        break;
     case 14: case 16:
         plan.title = type == 14 ? "Calibration Check Log" : "Daily Noise History";
         plan.layout = type == 14 ? &CDataReport::LayoutCalCheckColumns : &CDataReport::LayoutDailyColumns;
@@ -219,6 +231,8 @@ int CDataReport::PrintPageCount()
         // second page.
         return RtaThirdOctave() ? 2 : 1;
     }
+    if (reportType_ == 31)
+        return SsaSummaryPageCount();
     PagePlan plan;
     if (!PagePlanOf(reportType_, plan))
         return 1;  // printed as the screen draws it: one page
@@ -276,6 +290,7 @@ PLANNED_PAGE(PrintSsaTimeHistoryPage, 19)
 PLANNED_PAGE(PrintTalTimeHistoryPage, 21)
 PLANNED_PAGE(PrintCalCheckPage, 14)
 PLANNED_PAGE(PrintDailyHistoryPage, 16)
+PLANNED_PAGE(PrintObaIntervalsPage, 12)
 
 void CDataReport::PrintRunStopPage(ReportDC& dc, int page)
 {

@@ -52,6 +52,8 @@ void CDataReport::OnPrint(ReportDC& dc, int page, const QRect& drawingRect)
     case 8: PrintLogTimeHistoryPage(dc, page); break;
     case 9: case 10: PrintHistogramsPage(dc, page); break;
     case 11: PrintCalSettingsPage(dc, page); break;
+    case 12: PrintObaIntervalsPage(dc, page); break;
+    case 31: PrintSsaSummaryPage(dc, page); break;
     case 14: PrintCalCheckPage(dc, page); break;
     case 15: PrintIsmSettingsPage(dc, page); break;
     case 16: PrintDailyHistoryPage(dc, page); break;

@@ -67,6 +67,14 @@ TEST_F(TimeTexts, SecondsToHmsAndMonthNames)
     EXPECT_EQ(GetMonthName(0, out), "Jan");
 }
 
+TEST_F(TimeTexts, WholeSecondsCutTowardZeroWithinTheCount)
+{
+    EXPECT_EQ(WholeSeconds(3725.9), 3725u);
+    EXPECT_EQ(WholeSeconds(-0.5), 0u);
+    EXPECT_EQ(WholeSeconds(std::nan("")), 0u);
+    EXPECT_EQ(WholeSeconds(5e9), 4294967295u);
+}
+
 TEST_F(TimeTexts, DateTextToSecsInEachFormat)
 {
     const uint32_t jan5 = 1041766200;  // 2003-01-05 12:30:00 CET

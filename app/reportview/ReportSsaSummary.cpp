@@ -1,0 +1,473 @@
+// The SLM & RTA summary (report type 31): the overall and current any-data
+// blocks, the Leq, Max and Min spectra in one-third and whole octaves, the
+// overall spectral Ln table, the Ln and exceedance block, and the wind,
+// calibration and record counts of a measurement in the SSA mode.
+#include <algorithm>
+
+#include "CDataReport.h"
+#include "ISMSetup.h"
+#include "LOGSetup.h"
+#include "ReportText.h"
+#include "SSASetup.h"
+#include "SummaryWriterSupport.h"
+#include "TimeTexts.h"
+
+namespace {
+
+using namespace SummaryFields;
+
+// Fields of the SSA setup record (output kind 51) beside SsaSetupFields.
+constexpr size_t kWindFlags = 64;  // 16-bit, 0x40 wind tach enabled
+constexpr size_t kSplLevel1 = 156, kSplLevel2 = 160, kPeak2Level = 162, kPeak1Level = 164, kHysteresis = 166;
+constexpr size_t kWindThreshold = 270, kWindExceedance = 272;
+// Fields of the summary record (output kind 55) beside SummaryFields.
+constexpr size_t kWindAverage = 3624, kWindDirections = 3628, kWindMax = 3660, kWindMaxDirection = 3664,
+                 kWindMaxTime = 3668, kAboveThreshold = 3676, kWindExceedances = 3680;
+constexpr size_t kSpectralLnRow = 132;  // bytes of one band array of the spectral Ln's
+
+// Blocks of the report: first lines on screen, and block lengths.
+constexpr int kOverallAnyLine = 14, kSpectraLine = 39, kAfterSpectraLine = 62;
+constexpr int kAnyDataLines = 25, kSpectralLnLines = 19, kLnLines = 14, kWindLines = 8;
+constexpr int kFullLineCount = 138;
+
+// A band's name as the band columns show it: without its " Hz".
+std::string CutBandName(int band)
+{
+    std::string name;
+    SSASetup::BandName(band, name);
+    return name.size() > 3 ? name.substr(0, name.size() - 3) : name;
+}
+
+bool IsOctaveCentre(int band)
+{
+    std::string name;
+    return !SSASetup::OctaveBandName(band, name).empty();
+}
+
+std::string Level(const RecordView& r, size_t table, int index)
+{
+    return FormatReportNumber(r.F32(table + 4 * static_cast<size_t>(index)), 1, 0);
+}
+
+// A time of the calibration, or "---" when none was stored.
+std::string CalibrationTime(const RecordView& sum, size_t offset)
+{
+    const int32_t stamp = sum.I32(offset);
+    return stamp > 0 ? TimeCell(static_cast<uint32_t>(stamp)) : "---";
+}
+
+std::string LabelledDb(const char* label, float level)
+{
+    return Printf("%6s %5.1f dB", label, static_cast<double>(level));
+}
+
+}  // namespace
+
+RecordView CDataReport::SsaSetupRecord() const
+{
+    const RecordView setup = data_.SetupView();
+    return setup.Kind() == 51 ? setup : RecordView();
+}
+
+// Without an SSA setup record the report, like its export, leaves out the
+// spectral Ln table and the wind lines and shows octave spectra.
+bool CDataReport::SsaSpectralLnOverall() const
+{
+    return SsaSetupRecord().I16(SsaSetupFields::kSpectralLn) == 1;
+}
+
+bool CDataReport::SsaWindLines() const
+{
+    return (SsaSetupRecord().U16(kWindFlags) & 0x40) != 0;
+}
+
+int CDataReport::SsaSummaryLineCount() const
+{
+    return kFullLineCount - (SsaSpectralLnOverall() ? 0 : kSpectralLnLines) - (SsaWindLines() ? 0 : kWindLines);
+}
+
+void CDataReport::DrawSsaAnyDataLine(ReportDC&, bool, unsigned, int)
+{
+    // The overall and current any-data blocks are drawn by the summaries'
+    // shared block drawers once they are in place.
+}
+
+void CDataReport::DrawSsaSummaryReportLine(ReportDC& dc, int line)
+{
+    if (line == 1)
+        DrawReportTitle(dc, "SLM & RTA Summary", 1, -1);
+    else if (line >= 3 && line <= 13)
+        DrawTitleBlockLine(dc, static_cast<unsigned>(line - 3), line);
+    if (line < kOverallAnyLine)
+        return;
+    auto from = [line](int first) { return static_cast<unsigned>(line - first); };
+    if (line < kSpectraLine) {
+        DrawSsaAnyDataLine(dc, true, from(kOverallAnyLine), line);
+        return;
+    }
+    if (line < kAfterSpectraLine) {
+        LayoutSpectralLnColumns(dc);
+        DrawSsaSpectrumLine(dc, from(kSpectraLine), line);
+        return;
+    }
+    int at = kAfterSpectraLine;
+    if (SsaSpectralLnOverall()) {
+        if (line < at + kSpectralLnLines) {
+            LayoutSpectralLnColumns(dc);
+            DrawSpectralLnLine(dc, from(at), line);
+            return;
+        }
+        at += kSpectralLnLines + 1;  // and a blank line
+    }
+    // The blocks after the spectra always draw with the summary columns.
+    LayoutSummaryColumns(dc);
+    if (line < at + kLnLines) {
+        DrawSsaSummaryLine(dc, from(at), line);
+        return;
+    }
+    at += kLnLines;
+    if (line < at + kAnyDataLines) {
+        DrawSsaAnyDataLine(dc, false, from(at), line);
+        return;
+    }
+    at += kAnyDataLines;
+    DrawSsaWindCalLine(dc, from(at), line);
+}
+
+void CDataReport::DrawSsaSummaryLine(ReportDC& dc, unsigned index, int line)
+{
+    PrinterFontScope font(dc);
+    const RecordView sum = data_.SummaryView();
+    if (sum.IsEmpty() || index >= 13)
+        return;
+    const int y = LineY(dc, line);
+    const RecordView setup = SsaSetupRecord();
+    const bool hasSetup = !setup.IsEmpty();
+    std::string text;
+    auto lnPair = [&](int k, int column) {
+        const size_t at = 4 * static_cast<size_t>(k);
+        dc.TextOut(lnColumns_[column], y, Printf("L%.2f", static_cast<double>(sum.F32(kLnPercentiles + at))));
+        std::string suffix;
+        if (hasSetup)
+            LOGSetup::FreqWeightingShortText(setup.U8(SsaSetupFields::kWeighting), suffix);
+        dc.TextOut(lnColumns_[column + 1], y,
+                   Printf("%.1f dB%s", static_cast<double>(sum.F32(kLnLevels + at)), suffix.c_str()));
+    };
+    auto exceedance = [&](const char* label, const std::string& level, size_t count) {
+        dc.TextOut(excdColumns_[0], y, label);
+        if (hasSetup)
+            dc.TextOut(excdColumns_[1], y, level);
+        dc.TextOut(excdColumns_[2], y, "Exceeded:");
+        dc.TextOut(excdColumns_[3], y, Printf("%ld %s", static_cast<long>(sum.I32(count)), "times"));
+    };
+    auto wholeDb = [&setup](size_t offset) { return Printf("%6d dB", setup.I16(offset)); };
+    auto labelled = [&](const char* label, const std::string& value) {
+        dc.TextOut(left_, y, label);
+        if (!value.empty())
+            dc.TextOut(columns_[2], y, value);
+    };
+    switch (index) {
+    case 0:
+        dc.TextOut(lnColumns_[0], y, "Ln Start Level:");
+        if (hasSetup)
+            dc.TextOut(lnColumns_[2], y, Printf("%2d dB", setup.I16(SsaSetupFields::kLnStartLevel)));
+        break;
+    case 1:
+    case 2:
+        for (int k = 0; k < 3; ++k)
+            lnPair(2 * k + static_cast<int>(index) - 1, 2 * k);
+        break;
+    case 4:
+        labelled("Detector:", hasSetup ? ISMSetup::GetDetectorText(setup.U8(SsaSetupFields::kDetector), text) : "");
+        break;
+    case 5:
+        labelled("Weighting:", hasSetup ? LOGSetup::FreqWeightingText(setup.U8(SsaSetupFields::kWeighting), text) : "");
+        break;
+    case 6:
+        exceedance("SPL Exceedance Level 1:", Printf("%6s dB", FormatReportNumber(setup.F32(kSplLevel1), 1, 0)),
+                   kSplExceedances1);
+        break;
+    case 7: exceedance("SPL Exceedance level 2:", wholeDb(kSplLevel2), kSplExceedances2); break;
+    case 8: exceedance("Peak-1 Exceedance Level:", wholeDb(kPeak1Level), kPeak1Exceedances); break;
+    case 9: exceedance("Peak-2 Exceedance Level:", wholeDb(kPeak2Level), kPeak2Exceedances); break;
+    case 10: labelled("Hysteresis:", hasSetup ? Printf("%d", setup.I16(kHysteresis)) : ""); break;
+    case 11: labelled("Overloaded:", Printf("%ld %s", static_cast<long>(sum.I32(kOverloads)), "time(s)")); break;
+    case 12:
+        labelled("Paused:", Printf("%ld %s %s", static_cast<long>(sum.I32(kPauses)), "times for",
+                                   DurationCell(sum.F32(kPausedTime)).c_str()));
+        break;
+    default: break;
+    }
+}
+
+void CDataReport::DrawSsaWindCalLine(ReportDC& dc, unsigned index, int line)
+{
+    PrinterFontScope font(dc);
+    const RecordView sum = data_.SummaryView();
+    if (sum.IsEmpty())
+        return;
+    // Without the wind tach the block starts with its calibration lines.
+    const bool wind = SsaWindLines();
+    if (index >= (wind ? 16u : 8u))
+        return;
+    const unsigned entry = wind ? index : index + 8;
+    const int y = LineY(dc, line);
+    const RecordView setup = SsaSetupRecord();
+    const RecordView sys = data_.SystemView();
+    const std::string units = setup.Text(SsaSetupFields::kWindUnits, SsaSetupFields::kWindUnitsLength);
+    auto speed = [&units](double value) { return Printf("%.1f %s", value, units.c_str()); };
+    auto scaled = [&setup, &speed](size_t rawCounts) {
+        return speed(static_cast<double>(setup.I16(rawCounts)) *
+                     static_cast<double>(setup.F32(SsaSetupFields::kWindScale)));
+    };
+    auto pairs = [&](const char* left, const std::string& leftValue, const char* right, const std::string& rightValue) {
+        dc.TextOut(lnColumns_[0], y, left);
+        if (!leftValue.empty())
+            dc.TextOut(lnColumns_[2], y, leftValue);
+        dc.TextOut(lnColumns_[4], y, right);
+        dc.TextOut(lnColumns_[6], y, rightValue);
+    };
+    auto directions = [&](int first) {
+        const int step = (lnColumns_[1] - lnColumns_[0]) + (lnColumns_[2] - lnColumns_[1]) / 3;
+        for (int j = 0; j < 4; ++j) {
+            const int point = first + 4 * j;
+            dc.TextOut(lnColumns_[0] + j * step, y,
+                       Printf("%s:   %2d%%", CompassText(point),
+                              sum.I32(kWindDirections + 4 * static_cast<size_t>(point / 2))));
+        }
+    };
+    auto calibration = [&](const char* label, size_t time, const char* levelLabel, float level) {
+        dc.TextOut(left_, y, label);
+        dc.TextOut(columns_[2], y, CalibrationTime(sum, time));
+        dc.TextOut(columns_[4], y, LabelledDb(levelLabel, level));
+    };
+    // The counts stand right of the widest of their labels.
+    auto records = [&](const char* label, const char* countLabel, std::string status, size_t count) {
+        dc.TextOut(left_, y, label);
+        if (!status.empty())
+            dc.TextOut(columns_[2], y, status);
+        dc.TextOut(columns_[4], y, countLabel);
+        const int w = dc.TextWidth("Number Run/Stop Records:SS");
+        dc.TextOut(columns_[4] + w, y, Printf("%5ld", static_cast<long>(sum.I32(count))));
+    };
+    switch (entry) {
+    case 0:
+        pairs("Wind Average:", speed(sum.F32(kWindAverage)), "Wind Max:", speed(sum.F32(kWindMax)));
+        break;
+    case 1:
+        pairs("Wind Direction at Max:", CompassText(sum.I16(kWindMaxDirection)), "Time at Wind Max:",
+              FormatLocalTime(ToTime(sum.U32(kWindMaxTime)), "%d/%m/%y %H:%M:%S"));
+        break;
+    case 2:
+        pairs("Wind Threshold:", scaled(kWindThreshold), "Exceed Threshold:",
+              Printf(" %.1f%%", static_cast<double>(sum.F32(kAboveThreshold))));
+        break;
+    case 3:
+        pairs("Wind Exceedance level:", scaled(kWindExceedance), "Wind Exceedances:",
+              Printf("%d", sum.I32(kWindExceedances)));
+        break;
+    case 4: dc.TextOut(lnColumns_[0], y, "Wind Direction Percentages:"); break;
+    case 5: directions(0); break;
+    case 6: directions(2); break;
+    case 8: calibration("Calibrated:", kCalibrated, "Offset: ", sum.F32(kCalOffset)); break;
+    case 9: calibration("Checked:", kChecked, "Level: ", sum.F32(kCheckLevel)); break;
+    case 10:
+        dc.TextOut(left_, y, "Calibrator");
+        if (!sys.IsEmpty()) {
+            dc.TextOut(columns_[2], y, CalibratorSerial(sys));
+            dc.TextOut(columns_[4], y, LabelledDb("Level: ", CalibratorLevel(sys)));
+        }
+        break;
+    case 11:
+        dc.TextOut(left_, y, "Cal Records Count:");
+        dc.TextOut(columns_[2], y, Printf("%ld", static_cast<long>(sum.I32(kCalRecords))));
+        break;
+    case 13:
+        records("Interval Records:", "Number Interval Records:",
+                SwitchStatus(setup, (setup.U8(SsaSetupFields::kIntervalFlags) & 0x80) != 0), kIntervalRecords);
+        break;
+    case 14:
+        records("History Records:", "Number History Records: ",
+                SwitchStatus(setup, (setup.U8(SsaSetupFields::kLnFlags) & 0x08) != 0), kHistoryRecords);
+        break;
+    case 15: records("Run/Stop Records:", "Number Run/Stop Records:", {}, kRunStopRecords); break;
+    default: break;
+    }
+}
+
+void CDataReport::DrawSsaSpectrumLine(ReportDC& dc, unsigned index, int line)
+{
+    PrinterFontScope font(dc);
+    const RecordView sum = data_.SummaryView();
+    if (sum.IsEmpty())
+        return;
+    const int y = LineY(dc, line);
+    const bool thirds = (SsaSetupRecord().U8(SsaSetupFields::kModeFlags) & 0x08) != 0;
+    auto right = [&](int column, const std::string& text) { DrawRightAligned(dc, columns_[column], y, text); };
+    switch (index) {
+    case 0: dc.TextOut(left_, y, "Spectra"); return;
+    case 1:
+        dc.TextOut(columns_[0], y, "Date");
+        right(3, "Time");
+        right(5, "Run Time");
+        return;
+    case 2: {
+        const uint32_t start = sum.U32(kCurrentSet.start);
+        dc.TextOut(columns_[0], y, DateText(start));
+        right(3, ClockText(start));
+        right(5, DurationCell(sum.F32(kCurrentSet.elapsed)));
+        return;
+    }
+    case 3: return;
+    case 4:
+        if (thirds) {
+            static const char* const kHeads[] = {"Hz", "Leq1/3", "Leq1/1", "Max1/3", "Max1/1", "Min1/3", "Min1/1"};
+            for (int c = 0; c < 7; ++c) {
+                right(1 + c, kHeads[c]);
+                right(8 + c, kHeads[c]);
+            }
+        } else {
+            right(1, "Freq. Hz");
+            right(3, "Leq 1/1dB");
+            right(5, "Max 1/1dB");
+            right(7, "Min 1/1dB");
+        }
+        return;
+    default: break;
+    }
+    if (!thirds) {
+        const int octave = static_cast<int>(index) - 5;
+        if (octave > 10)
+            return;
+        right(1, CutBandName(3 * octave + 1));
+        right(3, Level(sum, kLeqOctaves, octave));
+        right(5, Level(sum, kMaxOctaves, octave));
+        right(7, Level(sum, kMinOctaves, octave));
+        return;
+    }
+    const int k = static_cast<int>(index) - 5;
+    if (k > 16)
+        return;
+    // Band k on the left, band k + 17 on the right (columns 1 and 8 on); the
+    // octave values stand beside the octave centres.
+    for (int band = k, first = 1; band <= 32 && first <= 8; band += 17, first += 7) {
+        right(first, CutBandName(band));
+        right(first + 1, Level(sum, kLeqThirds, band));
+        right(first + 3, Level(sum, kMaxThirds, band));
+        right(first + 5, Level(sum, kMinThirds, band));
+        if (IsOctaveCentre(band)) {
+            const int octave = (band - 1) / 3;
+            right(first + 2, Level(sum, kLeqOctaves, octave));
+            right(first + 4, Level(sum, kMaxOctaves, octave));
+            right(first + 6, Level(sum, kMinOctaves, octave));
+        }
+    }
+}
+
+void CDataReport::DrawSpectralLnLine(ReportDC& dc, unsigned index, int line)
+{
+    PrinterFontScope font(dc);
+    const RecordView sum = data_.SummaryView();
+    if (sum.IsEmpty() || index > 18)
+        return;
+    const int y = LineY(dc, line);
+    auto right = [&](int column, const std::string& text) { DrawRightAligned(dc, columns_[column], y, text); };
+    if (index == 0) {
+        dc.TextOut(left_, y, "Overall Spectral Ln's");
+        return;
+    }
+    if (index == 1) {
+        for (int first = 1; first <= 8; first += 7) {
+            right(first, "Hz");
+            for (int j = 1; j <= 6; ++j)
+                right(first + j,
+                      Printf("L%.2f", static_cast<double>(sum.F32(kSpectralLnPercentiles + 4 * static_cast<size_t>(j - 1)))));
+        }
+        return;
+    }
+    const int k = static_cast<int>(index) - 2;
+    for (int band = k, first = 1; band <= 32 && first <= 8; band += 17, first += 7) {
+        right(first, CutBandName(band));
+        for (int j = 1; j <= 6; ++j)
+            right(first + j, Level(sum, kSpectralLn + kSpectralLnRow * static_cast<size_t>(j - 1), band));
+    }
+}
+
+// ---- printing -------------------------------------------------------------
+// Page 1 holds a fixed plan: the title block, the overall any-data block and
+// the spectra, and without the spectral Ln table also the Ln block. The
+// blocks after it continue from page line 5 of the later pages, as many per
+// page as fit above the page's last line.
+
+namespace {
+
+enum SsaBlock { kSpectralLnBlock, kLnBlock, kCurrentAnyBlock, kWindCalBlock };
+
+}  // namespace
+
+std::vector<std::pair<int, unsigned>> CDataReport::SsaLaterEntries() const
+{
+    std::vector<std::pair<int, unsigned>> entries;
+    auto add = [&entries](int block, unsigned count) {
+        for (unsigned i = 0; i < count; ++i)
+            entries.push_back({block, i});
+    };
+    if (SsaSpectralLnOverall()) {
+        add(kSpectralLnBlock, kSpectralLnLines + 1);
+        add(kLnBlock, kLnLines);
+    }
+    add(kCurrentAnyBlock, kAnyDataLines);
+    add(kWindCalBlock, SsaWindLines() ? 2 * kWindLines : kWindLines);
+    return entries;
+}
+
+int CDataReport::SsaSummaryPageCount() const
+{
+    const int perPage = std::max(1, linesPerPage_ - 5);
+    const int later = static_cast<int>(SsaLaterEntries().size());
+    return 1 + (later + perPage - 1) / perPage;
+}
+
+void CDataReport::PrintSsaSummaryPage(ReportDC& dc, int page)
+{
+    if (page < 1)
+        return;
+    PrinterFontScope font(dc);
+    LayoutSummaryColumns(dc);
+    DrawReportTitle(dc, "SLM & RTA Summary", 0, page);
+    if (page == 1) {
+        for (unsigned i = 0; i <= 10; ++i)
+            DrawTitleBlockLine(dc, i, 3 + static_cast<int>(i));
+        for (unsigned i = 0; i < kAnyDataLines; ++i)
+            DrawSsaAnyDataLine(dc, true, i, kOverallAnyLine + static_cast<int>(i));
+        LayoutSpectralLnColumns(dc);
+        for (unsigned i = 0; i <= 21; ++i)
+            DrawSsaSpectrumLine(dc, i, kSpectraLine + static_cast<int>(i));
+        if (!SsaSpectralLnOverall()) {
+            LayoutSummaryColumns(dc);
+            for (unsigned i = 0; i < kLnLines; ++i)
+                DrawSsaSummaryLine(dc, i, kAfterSpectraLine + static_cast<int>(i));
+        }
+        return;
+    }
+    for (unsigned i = 0; i <= 1; ++i)
+        DrawTitleBlockLine(dc, i, 2 + static_cast<int>(i));
+    const auto entries = SsaLaterEntries();
+    const size_t perPage = static_cast<size_t>(std::max(1, linesPerPage_ - 5));
+    const size_t start = static_cast<size_t>(page - 2) * perPage;
+    for (size_t e = start; e < std::min(entries.size(), start + perPage); ++e) {
+        const auto [block, index] = entries[e];
+        const int pageLine = 5 + static_cast<int>(e - start);
+        if (block == kSpectralLnBlock) {
+            LayoutSpectralLnColumns(dc);
+            DrawSpectralLnLine(dc, index, pageLine);
+            continue;
+        }
+        LayoutSummaryColumns(dc);
+        switch (block) {
+        case kLnBlock: DrawSsaSummaryLine(dc, index, pageLine); break;
+        case kCurrentAnyBlock: DrawSsaAnyDataLine(dc, false, index, pageLine); break;
+        default: DrawSsaWindCalLine(dc, index, pageLine); break;
+        }
+    }
+}
