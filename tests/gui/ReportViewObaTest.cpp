@@ -148,9 +148,7 @@ TEST_F(ReportOba, PagesPrintWholeRecords)
     ASSERT_EQ(report->OnBeginPrinting(dc), 3);
     std::vector<std::string> numbers;
     for (int page = 1; page <= 3; ++page) {
-        RecordingDC paper(true, QRect(0, 0, 1000, 640));
-        report->OnBeginPrinting(paper);
-        report->OnPrint(paper, page, QRect(0, 0, 1000, 640));
+        const RecordingDC paper = PrintedPage(page, 640);
         auto at = [&paper](int pageLine) { return paper.At((pageLine + 2) * 10); };
         EXPECT_NE(at(0).find(Printf("Page %d", page)), std::string::npos);
         if (page == 1) {

@@ -14,6 +14,8 @@
 #include <string>
 #include <vector>
 
+#include <QPrinter>
+
 #include "CDataReport.h"
 #include "CSdiDoc.h"
 #include "OutputRecordBuilder.h"
@@ -185,6 +187,35 @@ protected:
         for (int n = 0; n < report->GetLineCount(); ++n)
             lines.push_back(dc.Line(n, report->ScreenLineHeight()));
         return lines;
+    }
+
+    // Page `page` of the report printed on a recording paper of that height.
+    RecordingDC PrintedPage(int page, int height)
+    {
+        RecordingDC paper(true, QRect(0, 0, 1000, height));
+        report->OnBeginPrinting(paper);
+        report->OnPrint(paper, page, QRect(0, 0, 1000, height));
+        return paper;
+    }
+    // Prints the report into a PDF file and returns its pages (0 when
+    // printing failed).
+    size_t PrintToPdfPages()
+    {
+        const std::string pdf = dir + "/printed.pdf";
+        {
+            QPrinter printer(QPrinter::HighResolution);
+            printer.setOutputFormat(QPrinter::PdfFormat);
+            printer.setOutputFileName(QString::fromStdString(pdf));
+            if (!report->PrintReport(printer))
+                return 0;
+        }
+        std::ifstream in(pdf, std::ios::binary);
+        const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+        size_t pages = 0;
+        for (size_t at = bytes.find("/Type /Page\n"); at != std::string::npos; at = bytes.find("/Type /Page\n", at + 1))
+            ++pages;
+        std::remove(pdf.c_str());
+        return pages;
     }
 
     struct Sender : CView {
