@@ -68,6 +68,7 @@ void SetupRec::SetLOGSetupCopy(const LOGSetup& setup)
     m_log.working = std::make_unique<LOGSetup>(setup);
 }
 
+void SetupRec::LoadOBASetup(const uint8_t* block, size_t count) { LoadPair(m_oba, block, count); }
 void SetupRec::LoadSSASetup(const uint8_t* block, size_t count) { LoadPair(m_ssa, block, count); }
 void SetupRec::LoadISMSetup(const uint8_t* block, size_t count) { LoadPair(m_ism, block, count); }
 void SetupRec::LoadLOGSetup(const uint8_t* block, size_t count) { LoadPair(m_log, block, count); }

@@ -55,6 +55,7 @@ public:
     // Blocks from the instrument (or any caller holding a raw block): the
     // working object of the mode is replaced by one loaded from the block, and
     // a saved copy of it is kept. Type code and origin are the caller's.
+    void LoadOBASetup(const uint8_t* block, size_t count);
     void LoadSSASetup(const uint8_t* block, size_t count);
     void LoadISMSetup(const uint8_t* block, size_t count);
     void LoadLOGSetup(const uint8_t* block, size_t count);

@@ -96,6 +96,7 @@ QPixmap PageBitmap(int id, const QPalette& palette)
 {
     void (*draw)(QPainter&, const QPalette&) = nullptr;
     switch (id) {
+    case 155:
     case 228:
     case 241: draw = DrawAnalyser; break;
     case 231: draw = DrawIntegrator; break;

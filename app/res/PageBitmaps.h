@@ -1,7 +1,8 @@
 #pragma once
 // The pictures in the top left corner of the setup pages, drawn in the
 // colours of the given palette so that they follow the system colours:
-// 228 the sound analyser, 231 the integrating sound level meter, 234 the
+// 155 the octave band analyser (drawn as the sound analyser), 228 the sound
+// analyser, 231 the integrating sound level meter, 234 the
 // logging sound level meter, 241 the ZU-Reru analyser (drawn as the sound
 // analyser), 242 the FFT analyser, 243 the real-time analyser (the letters
 // RTA in an oval). A null pixmap for any other id.

@@ -1,5 +1,7 @@
 #include "DurationEdits.h"
 
+#include <initializer_list>
+
 #include <QHBoxLayout>
 #include <QLabel>
 
@@ -12,10 +14,12 @@ DurationEdits::DurationEdits(QWidget* parent, const QString& prefix) : layout_(n
     hours_ = MakeEdit<DayEdit>(parent, (prefix + "Hours").toLatin1().constData());
     minutes_ = MakeEdit<DayEdit>(parent, (prefix + "Minutes").toLatin1().constData());
     seconds_ = MakeEdit<DayEdit>(parent, (prefix + "Seconds").toLatin1().constData());
+    for (QWidget*& separator : separators_)
+        separator = new QLabel(":", parent);
     layout_->addWidget(hours_);
-    layout_->addWidget(new QLabel(":", parent));
+    layout_->addWidget(separators_[0]);
     layout_->addWidget(minutes_);
-    layout_->addWidget(new QLabel(":", parent));
+    layout_->addWidget(separators_[1]);
     layout_->addWidget(seconds_);
 }
 
@@ -37,8 +41,8 @@ void DurationEdits::Show(int hours, int minutes, int seconds)
 
 void DurationEdits::SetEnabled(bool on)
 {
-    for (DayEdit* edit : {hours_, minutes_, seconds_})
-        edit->setEnabled(on);
+    for (QWidget* w : std::initializer_list<QWidget*>{hours_, separators_[0], minutes_, separators_[1], seconds_})
+        w->setEnabled(on);
 }
 
 int DurationEdits::Hours() const { return AtoI(hours_->text()); }

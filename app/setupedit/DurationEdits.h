@@ -1,6 +1,8 @@
 #pragma once
 // Hours, minutes and seconds of a duration in three two-digit fields side by
 // side, a drawn colon between them (hours 0..99, minutes and seconds 0..59).
+#include <array>
+
 #include <QString>
 
 class DayEdit;
@@ -21,10 +23,14 @@ public:
     int Hours() const;
     int Minutes() const;
     int Seconds() const;
+    // Hours, minutes and seconds.
+    std::array<DayEdit*, 3> Fields() const { return {hours_, minutes_, seconds_}; }
 
 private:
     DayEdit* hours_;
     DayEdit* minutes_;
     DayEdit* seconds_;
+    // The drawn colons, greyed with the fields.
+    QWidget* separators_[2];
     QHBoxLayout* layout_;
 };

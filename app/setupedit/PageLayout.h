@@ -35,3 +35,12 @@ Edit* MakeEdit(QWidget* parent, const char* name)
     edit->setObjectName(name);
     return edit;
 }
+
+// A check box or radio button, named for tests and the page.
+template <class Button>
+Button* MakeButton(QWidget* parent, const char* name, const char* text)
+{
+    auto* button = new Button(QString::fromLatin1(text), parent);
+    button->setObjectName(name);
+    return button;
+}

@@ -71,21 +71,10 @@ void PropPageLog::Load()
     SetSelection(peak1_, log->GetPeak1Weighting());
     SetSelection(range_, log->GetRange());
     SetSelection(acOutput_, log->GetAcOutput());
-    if (ShowFileName(fileName_))
-        AddFileNameTool();
-}
-
-// The file name line shows the setup file's whole path as its tip. Added once
-// per page: a setup bound later keeps the first path's tip.
-void PropPageLog::AddFileNameTool()
-{
-    if (fileNameToolAdded_)
-        return;
-    const std::string& path = GetSetup()->GetPath();
-    if (path.empty())
-        return;
-    toolTip_.AddRectTool(this, platform::FromAnsi(path), fileName_->geometry(), 1000);
-    fileNameToolAdded_ = true;
+    // The file name line shows the setup file's whole path as its tip. Added
+    // once per page: a setup bound later keeps the first path's tip.
+    if (ShowFileName(fileName_) && !fileNameToolAdded_)
+        fileNameToolAdded_ = AddFileNameTool(toolTip_, fileName_);
 }
 
 void PropPageLog::Save()

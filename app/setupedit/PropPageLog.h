@@ -22,8 +22,6 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
-    void AddFileNameTool();
-
     bool fileNameToolAdded_ = false;
     CPageToolTip toolTip_;
     BitmapStatic bitmap_;

@@ -18,7 +18,18 @@ const char* const kTimeLabels[] = {"Start Time 1", "Stop Time 1", "Start Time 2"
 
 }  // namespace
 
-PropPageTimer::PropPageTimer(int setupType) : SetupPage("Timer", 155), type_(setupType)
+PropPageTimer::PropPageTimer(int setupType)
+    : PropPageTimer(setupType, 155, setupType == 7 ? 234 : 228, kSlmHeaderPrefix, true)
+{
+}
+
+PropPageTimer::PropPageTimer(int setupType, int dialogId, int bitmapId, const char* headerPrefix,
+                             bool modeRuleOnLoad)
+    : SetupPage("Timer", dialogId),
+      type_(setupType),
+      bitmapId_(bitmapId),
+      headerPrefix_(headerPrefix),
+      modeRuleOnLoad_(modeRuleOnLoad)
 {
     auto* modeGroup = new QGroupBox("Timer Mode", this);
     auto* modeColumn = new QVBoxLayout(modeGroup);
@@ -87,7 +98,7 @@ NamedSetup* PropPageTimer::BoundBlock() const
 
 void PropPageTimer::OnInitDialog()
 {
-    CreateBitmap(bitmap_, type_ == 7 ? 234 : 228);
+    CreateBitmap(bitmap_, bitmapId_);
     for (TimeFields& time : times_) {
         time.hour->SetRange(0, 23);
         time.minute->SetRange(0, 59);
@@ -108,7 +119,7 @@ void PropPageTimer::SetHeader()
 {
     // The sound analyser's timer page also says "Sound Level Meter".
     if (BoundBlock())
-        Header()->setText(HeaderText(kSlmHeaderPrefix));
+        Header()->setText(HeaderText(headerPrefix_));
 }
 
 void PropPageTimer::ApplyModeRule(int mode)
@@ -160,7 +171,8 @@ void PropPageTimer::Load()
         ShowIfValid(times_[k].hour, TwoDigitText(hour));
         ShowIfValid(times_[k].minute, TwoDigitText(minute));
     }
-    ApplyModeRule(mode);
+    if (modeRuleOnLoad_)
+        ApplyModeRule(mode);
 }
 
 void PropPageTimer::Save()

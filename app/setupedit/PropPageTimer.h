@@ -26,7 +26,14 @@ public:
     int GetSetupType() const { return type_; }
 
 protected:
+    // A timer page of another block: its dialog, picture and header prefix;
+    // modeRuleOnLoad says whether loading brings the enabling in line with
+    // the stored mode (otherwise only a click on a mode button does).
+    PropPageTimer(int setupType, int dialogId, int bitmapId, const char* headerPrefix, bool modeRuleOnLoad);
+
     void OnInitDialog() override;
+    // The block the page edits; null unless bound and the window exists.
+    virtual NamedSetup* BoundBlock() const;
 
 private:
     struct DateFields {
@@ -39,13 +46,15 @@ private:
         DayEdit* minute;
     };
 
-    NamedSetup* BoundBlock() const;
     // Enables the dates and the first and second times as the mode needs.
     void ApplyModeRule(int mode);
     void OnModeClicked(int mode);
     void LoadDate(const DateFields& fields, int year, int month, int day);
 
     int type_;
+    int bitmapId_;
+    const char* headerPrefix_;
+    bool modeRuleOnLoad_;
     CPageToolTip toolTip_;
     BitmapStatic bitmap_;
     std::array<QRadioButton*, 4> modes_;

@@ -6,6 +6,7 @@
 #include <QVBoxLayout>
 
 #include "CSdiView.h"
+#include "PPAdvanced.h"
 #include "PropPageDaily.h"
 #include "PropPageEvents.h"
 #include "PropPageFft.h"
@@ -19,6 +20,8 @@
 #include "PropPageRtaLogicOut.h"
 #include "PropPageRtaTSetup.h"
 #include "PropPageRtaThen.h"
+#include "PropPageOba.h"
+#include "PropPageObaTimer.h"
 #include "PropPageSsa.h"
 #include "PropPageSsaIntv.h"
 #include "PropPageSsaTh.h"
@@ -43,8 +46,10 @@ using Id = PropSheetSetup::PageId;
 // program does not offer yet, which then simply is not part of its set.
 SetupPage* MakePage(Id id, int type)
 {
-    (void)type;  // the advanced page serves the set it is made for
     switch (id) {
+    case Id::Advanced: return new PPAdvanced(type);  // serves the set it is made for
+    case Id::Oba: return new PropPageOba;
+    case Id::ObaTimer: return new PropPageObaTimer;
     case Id::Log: return new PropPageLog;
     case Id::LogTwa: return new PropPageLogTwa;
     case Id::LogLn: return new PropPageLogLn;

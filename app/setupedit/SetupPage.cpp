@@ -40,6 +40,15 @@ bool SetupPage::ShowFileName(QLabel* fileName) const
     return !file.empty();
 }
 
+bool SetupPage::AddFileNameTool(CPageToolTip& toolTip, const QLabel* fileName)
+{
+    const std::string path = setup_ ? setup_->GetPath() : std::string();
+    if (path.empty())
+        return false;
+    toolTip.AddRectTool(this, platform::FromAnsi(path), fileName->geometry(), 1000);
+    return true;
+}
+
 void SetupPage::CreateBitmap(BitmapStatic& bitmap, int id)
 {
     bitmap.Create(this, id);

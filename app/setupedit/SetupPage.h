@@ -11,6 +11,7 @@
 #include "EditRefusalListener.h"
 
 class BitmapStatic;
+class CPageToolTip;
 class CharClassEdit;
 class PropSheetSetup;
 class QComboBox;
@@ -74,6 +75,9 @@ protected:
     // The file-name line: "(name)" of the bound setup's file, or empty; true
     // when there is a name.
     bool ShowFileName(QLabel* fileName) const;
+    // Puts the bound setup's file path as a tip over the file-name line (tool
+    // 1000); false when the setup has no path.
+    bool AddFileNameTool(CPageToolTip& toolTip, const QLabel* fileName);
     // Shows the picture id in the page's top left corner.
     void CreateBitmap(BitmapStatic& bitmap, int id);
 

@@ -7,17 +7,9 @@
 #include <QVBoxLayout>
 
 #include "PageControls.h"
+#include "PageLayout.h"
 #include "SetupPage.h"
 #include "SetupRec.h"
-
-// A check box or radio button of a system page, named for tests and the page.
-template <class Button>
-Button* MakeButton(QWidget* parent, const char* name, const char* text)
-{
-    auto* button = new Button(QString::fromLatin1(text), parent);
-    button->setObjectName(name);
-    return button;
-}
 
 class SysSetupPage : public SetupPage {
 public:

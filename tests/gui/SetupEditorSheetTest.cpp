@@ -10,7 +10,8 @@ using Id = PropSheetSetup::PageId;
 
 namespace {
 
-const std::vector<std::string> kLogTabs = {"SLM", "TWA", "Ln", "Events", "Time History", "Intervals", "Daily", "Timer"};
+const std::vector<std::string> kLogTabs = {"SLM", "TWA", "Ln", "Events", "Time History", "Intervals", "Daily", "Timer",
+                                           "Advanced"};
 
 }  // namespace
 
@@ -61,7 +62,7 @@ TEST(SetupEditorSheetTest, ATypeChangeSavesAndReplacesTheSet)
     EXPECT_EQ(log->GetLOGSetup()->GetTitle(), "Night");
     for (Id id : {Id::Log, Id::LogTwa, Id::LogLn, Id::Events, Id::LogIntv, Id::Daily, Id::LogTimer})
         EXPECT_EQ(s.Page(id), nullptr) << id;
-    EXPECT_EQ(s.Tabs(), (std::vector<std::string>{"SLM RTA", "Ln", "Time History", "Intervals", "Timer"}));
+    EXPECT_EQ(s.Tabs(), (std::vector<std::string>{"SLM RTA", "Ln", "Time History", "Intervals", "Timer", "Advanced"}));
     EXPECT_EQ(s.ActiveTab(), "SLM RTA");
     auto* timer = static_cast<PropPageTimer*>(s.Open(Id::SsaTimer));
     EXPECT_EQ(timer->GetSetupType(), 5);

@@ -108,6 +108,20 @@ inline void PickEntry(QComboBox* list, int index)
     emit list->activated(index);
 }
 
+// An OBA block (model J46). A record takes no type code 4, so an OBA record
+// stays of type 0 and its pages are tried on their own.
+inline SetupBlockBuilder ObaBlock()
+{
+    return SetupBlockBuilder(154).Version(3);
+}
+
+inline std::unique_ptr<SetupRec> ObaSetup(const SetupBlockBuilder& block)
+{
+    auto record = std::make_unique<SetupRec>();
+    record->LoadOBASetup(block.Bytes().data(), block.Bytes().size());
+    return record;
+}
+
 inline std::vector<uint8_t> BlockBytes(const SetupObject* setup)
 {
     const uint8_t* block = setup->GetSetupBlock();

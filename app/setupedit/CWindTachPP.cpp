@@ -1,0 +1,260 @@
+#include "CWindTachPP.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFocusEvent>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLineEdit>
+#include <QRadioButton>
+
+#include "PageLayout.h"
+#include "Prompter.h"
+#include "QtPlatform.h"
+
+namespace {
+
+constexpr int kUnitsLength = 4;
+// Blocks from this format on carry the wind input.
+constexpr int kWindFormat = 5;
+
+enum Radio { Zero, TwoPointFive, Internal, External };
+
+QLineEdit* MakeField(QWidget* parent, const char* name)
+{
+    auto* edit = new QLineEdit(parent);
+    edit->setObjectName(name);
+    return edit;
+}
+
+}  // namespace
+
+CWindTachPP::CWindTachPP() : AdvancedNestedPage("Wind/Tach", 282)
+{
+    enableBox_ = MakeButton<QCheckBox>(this, "windTachEnable", "Wind/Tach Enable");
+    windyPauseBox_ = MakeButton<QCheckBox>(this, "windyPause", "Windy Pause Enable");
+    Body()->addWidget(enableBox_);
+    Body()->addWidget(windyPauseBox_);
+
+    auto* grid = new QGridLayout;
+    scaleEdit_ = MakeField(this, "windScale");
+    unitsEdit_ = MakeField(this, "windUnits");
+    thresholdEdit_ = MakeField(this, "windyThreshold");
+    exceedanceEdit_ = MakeField(this, "windExceedance");
+    hysteresisEdit_ = MakeField(this, "windyHysteresis");
+    directionUnits_ = MakeList(this, "directionUnits", {"Compass", "Degrees", "Percent", "Volts", "Number"});
+    AddRow(grid, 0, "Wind  Scale:", scaleEdit_);
+    AddRow(grid, 1, "Wind Units:", unitsEdit_);
+    AddRow(grid, 2, "Windy Threshold:", thresholdEdit_);
+    AddRow(grid, 3, "Wind Excd. Level:", exceedanceEdit_);
+    AddRow(grid, 4, "Windy Hysteresis:", hysteresisEdit_);
+    AddRow(grid, 5, "Direction Units:", directionUnits_);
+    Body()->addLayout(grid);
+
+    const char* const groups[] = {"PulseTrig. Voltage:", "Pulse Source:"};
+    const char* const names[] = {"pulseZero", "pulse25", "pulseInt", "pulseExt"};
+    const char* const texts[] = {"O.O", "2.5", "Int", "Ext"};
+    auto* pairs = new QHBoxLayout;
+    for (int g = 0; g < 2; ++g) {
+        auto* group = new QGroupBox(QString::fromLatin1(groups[g]), this);
+        auto* row = new QHBoxLayout(group);
+        for (int i = g * 2; i < g * 2 + 2; ++i) {
+            radios_[i] = MakeButton<QRadioButton>(group, names[i], texts[i]);
+            row->addWidget(radios_[i]);
+        }
+        pairs->addWidget(group);
+    }
+    Body()->addLayout(pairs);
+    Body()->addStretch(1);
+
+    connect(enableBox_, &QCheckBox::clicked, this, &CWindTachPP::OnEnableClicked);
+    connect(windyPauseBox_, &QCheckBox::clicked, this, &CWindTachPP::OnWindyPauseClicked);
+    connect(directionUnits_, &QComboBox::activated, this, &CWindTachPP::OnDirectionUnitsChosen);
+    // The radio buttons change only the page's values; Save stores them.
+    connect(radios_[Zero], &QRadioButton::clicked, this, [this] { trig25_ = !radios_[Zero]->isChecked(); });
+    connect(radios_[TwoPointFive], &QRadioButton::clicked, this,
+            [this] { trig25_ = radios_[TwoPointFive]->isChecked(); });
+    connect(radios_[Internal], &QRadioButton::clicked, this,
+            [this] { sourceExt_ = !radios_[Internal]->isChecked(); });
+    connect(radios_[External], &QRadioButton::clicked, this,
+            [this] { sourceExt_ = radios_[External]->isChecked(); });
+    for (QLineEdit* field : {scaleEdit_, thresholdEdit_, exceedanceEdit_, hysteresisEdit_})
+        field->installEventFilter(this);
+}
+
+void CWindTachPP::SetSetup(SetupRec* setup, int type)
+{
+    if (setup) {
+        MeasurementSetup* block = type == 7 ? static_cast<MeasurementSetup*>(setup->GetLOGSetup())
+                                            : static_cast<MeasurementSetup*>(setup->GetSSASetup());
+        if (block && block->HasBlock())
+            version_ = block->GetVersion();
+    }
+    AdvancedNestedPage::SetSetup(setup, type);
+}
+
+void CWindTachPP::OnInitDialog()
+{
+    unitsEdit_->setMaxLength(kUnitsLength);
+    Load();
+}
+
+bool CWindTachPP::Refuse(QLineEdit* field, const char* text)
+{
+    refusing_ = true;
+    platform::AppPrompter().Message(text, platform::Icon::Warning, platform::Buttons::Ok);
+    field->setFocus();
+    field->selectAll();
+    refusing_ = false;
+    return false;
+}
+
+bool CWindTachPP::UpdateData(bool save)
+{
+    if (!save) {
+        enableBox_->setChecked(enable_ != 0);
+        windyPauseBox_->setChecked(windyPause_ != 0);
+        scaleEdit_->setText(QString::number(scale_, 'g', 6));
+        unitsEdit_->setText(platform::FromAnsi(units_));
+        thresholdEdit_->setText(QString::number(threshold_));
+        exceedanceEdit_->setText(QString::number(exceedanceLevel_));
+        hysteresisEdit_->setText(QString::number(hysteresis_));
+        return true;
+    }
+    // Every field is checked before any value is taken.
+    bool ok = false;
+    const float scale = scaleEdit_->text().trimmed().toFloat(&ok);
+    if (!ok)
+        return Refuse(scaleEdit_, "Please enter a number.");
+    if (unitsEdit_->text().size() > kUnitsLength)
+        return Refuse(unitsEdit_, "Please enter no more than 4 characters.");
+    int whole[3] = {};
+    QLineEdit* const wholeFields[] = {thresholdEdit_, exceedanceEdit_, hysteresisEdit_};
+    for (int i = 0; i < 3; ++i) {
+        whole[i] = wholeFields[i]->text().trimmed().toShort(&ok);
+        if (!ok)
+            return Refuse(wholeFields[i], "Please enter an integer.");
+    }
+    enable_ = enableBox_->isChecked() ? 1 : 0;
+    windyPause_ = windyPauseBox_->isChecked() ? 1 : 0;
+    scale_ = scale;
+    units_ = platform::ToAnsi(unitsEdit_->text());
+    threshold_ = whole[0];
+    exceedanceLevel_ = whole[1];
+    hysteresis_ = whole[2];
+    return true;
+}
+
+void CWindTachPP::Load()
+{
+    MeasurementSetup* block = BoundBlock();
+    if (!block)
+        return;
+    enable_ = block->GetWindTachEnabled() != 0;
+    windyPause_ = block->GetWindyPause() != 0;
+    exceedanceLevel_ = block->GetWindExceedanceLevel();
+    scale_ = block->GetWindScale();
+    threshold_ = block->GetWindyThreshold();
+    units_ = block->GetWindUnits();
+    hysteresis_ = block->GetWindyHysteresis();
+    trig25_ = block->GetPulseTrigVoltage() != 0;
+    sourceExt_ = block->GetPulseSourceExt() != 0;
+    SetSelection(directionUnits_, block->GetDirectionUnits());
+    radios_[External]->setChecked(sourceExt_ != 0);
+    radios_[Internal]->setChecked(sourceExt_ == 0);
+    radios_[TwoPointFive]->setChecked(trig25_ != 0);
+    radios_[Zero]->setChecked(trig25_ == 0);
+    UpdateData(false);
+    ApplyEnableRule();
+}
+
+void CWindTachPP::ApplyEnableRule()
+{
+    if (version_ < kWindFormat) {
+        enableBox_->setEnabled(false);
+        enable_ = 0;
+    }
+    const bool on = enable_ != 0;
+    for (QWidget* w : std::initializer_list<QWidget*>{scaleEdit_, unitsEdit_, thresholdEdit_, exceedanceEdit_,
+                                                      hysteresisEdit_, directionUnits_, windyPauseBox_})
+        w->setEnabled(on);
+    for (QRadioButton* radio : radios_)
+        radio->setEnabled(on);
+}
+
+void CWindTachPP::OnEnableClicked()
+{
+    MeasurementSetup* block = BoundBlock();
+    if (!block || !UpdateData(true))
+        return;
+    block->SetWindTachEnabled(enable_);
+    ApplyEnableRule();
+    Load();
+}
+
+void CWindTachPP::OnWindyPauseClicked()
+{
+    MeasurementSetup* block = BoundBlock();
+    if (block && UpdateData(true))
+        block->SetWindyPause(windyPause_);
+}
+
+void CWindTachPP::OnDirectionUnitsChosen()
+{
+    MeasurementSetup* block = BoundBlock();
+    if (block && UpdateData(true))
+        block->SetDirectionUnits(directionUnits_->currentIndex());
+}
+
+void CWindTachPP::OnFieldLeft(QLineEdit* field)
+{
+    MeasurementSetup* block = BoundBlock();
+    if (!block || !UpdateData(true))
+        return;
+    if (field == scaleEdit_) {
+        // The stored counts stay; the speeds are shown in the new scale.
+        block->SetWindScale(scale_);
+        Load();
+    } else if (field == thresholdEdit_) {
+        block->SetWindyThreshold(threshold_);
+    } else if (field == exceedanceEdit_) {
+        block->SetWindExceedanceLevel(exceedanceLevel_);
+    } else {
+        block->SetWindyHysteresis(hysteresis_);
+    }
+}
+
+bool CWindTachPP::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::FocusOut) {
+        // Focus that moves to another window (a message box among them) is
+        // no leaving of the field.
+        const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
+        if (!refusing_ && reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason)
+            OnFieldLeft(static_cast<QLineEdit*>(watched));
+    }
+    return AdvancedNestedPage::eventFilter(watched, event);
+}
+
+void CWindTachPP::Save()
+{
+    MeasurementSetup* block = BoundBlock();
+    if (!block || !UpdateData(true))
+        return;
+    // The speeds shown are in the scale in force: they are converted with it
+    // before a new scale is stored, so all three keep their counts as a
+    // scale change on leaving the field does.
+    block->SetWindExceedanceLevel(exceedanceLevel_);
+    block->SetWindyThreshold(threshold_);
+    block->SetWindyHysteresis(hysteresis_);
+    block->SetWindScale(scale_);
+    block->SetWindUnits(units_);
+    block->SetWindTachEnabled(enable_);
+    block->SetWindyPause(windyPause_);
+    block->SetPulseTrigVoltage(trig25_);
+    block->SetPulseSourceExt(sourceExt_);
+    // A stored unit outside the list shows no selection and is kept.
+    if (directionUnits_->currentIndex() >= 0)
+        block->SetDirectionUnits(directionUnits_->currentIndex());
+}

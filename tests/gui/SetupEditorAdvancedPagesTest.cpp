@@ -1,0 +1,315 @@
+// The advanced page of the sound analyser and logging sets and its three
+// pages: the wind/tachometer input, the printed reports, the heater and the
+// calibration tone.
+#include <gtest/gtest.h>
+
+#include <QRadioButton>
+#include <QTabWidget>
+
+#include "PPAdvanced.h"
+#include "PropPageSysMarkers.h"
+#include "ScriptedPrompter.h"
+#include "SetupEditorTestSupport.h"
+
+using namespace setupedittest;
+using Id = PropSheetSetup::PageId;
+using testsupport::ScriptedPrompter;
+
+namespace {
+
+enum Byte {
+    kControls = 46, kWindFlags = 49, kScale = 127, kUnits = 130, kThreshold = 134, kExceedance = 136,
+    kHysteresis = 138, kDirectionUnits = 139, kDataReport = 145, kSetupReport = 147, kIntervalReport = 148,
+    kSplHistogram = 153, kPeak2Histogram = 157, kPeak1Histogram = 161, kTimeHistory = 165,
+    kExceedanceReport = 166, kDailyReport = 167,
+};
+
+// A block of the format that carries the wind input, with the wind/tach on,
+// a scale of 1, speeds of 10 (threshold), 40 (exceedance) and 3 (hysteresis).
+SetupBlockBuilder WindBlock(SetupBlockBuilder block)
+{
+    return block.Version(5)
+        .Bit(kWindFlags, 6)
+        .Byte(kScale, 1)
+        .Text(kUnits, 4, "MPH ")
+        .Be16(kThreshold, 10)
+        .Be16(kExceedance, 40)
+        .Byte(kHysteresis, 3)
+        .Byte(kDirectionUnits, 1);
+}
+
+// A sheet showing a setup with its advanced page in front.
+struct AdvancedSheet {
+    explicit AdvancedSheet(std::unique_ptr<SetupRec> record) : setup(std::move(record))
+    {
+        sheet.sheet.ShowSetup(setup.get());
+        page = static_cast<PPAdvanced*>(sheet.Open(Id::Advanced));
+    }
+    // Brings a page of the inner sheet to the front.
+    QWidget* Inner(const char* caption)
+    {
+        QTabWidget* inner = page->NestedSheet();
+        for (int i = 0; i < inner->count(); ++i)
+            if (inner->tabText(i) == caption)
+                inner->setCurrentIndex(i);
+        return inner->currentWidget();
+    }
+    std::vector<std::string> InnerTabs() const
+    {
+        std::vector<std::string> tabs;
+        for (int i = 0; i < page->NestedSheet()->count(); ++i)
+            tabs.push_back(page->NestedSheet()->tabText(i).toStdString());
+        return tabs;
+    }
+    NamedSetup* Block() const
+    {
+        return setup->GetType() == 7 ? static_cast<NamedSetup*>(setup->GetLOGSetup())
+                                     : static_cast<NamedSetup*>(setup->GetSSASetup());
+    }
+    std::vector<uint8_t> Saved()
+    {
+        sheet.sheet.SaveAll();
+        return BlockBytes(Block());
+    }
+    std::unique_ptr<SetupRec> setup;
+    ShownSheet sheet;
+    PPAdvanced* page = nullptr;
+};
+
+QRadioButton* Radio(QWidget* page, const char* name)
+{
+    return Control<QRadioButton>(page, name);
+}
+
+}  // namespace
+
+TEST(SetupEditorAdvancedPagesTest, BothSetsEndWithTheAdvancedPageAndItsThreePages)
+{
+    for (int type : {5, 7}) {
+        AdvancedSheet s(type == 7 ? LogSetup(LogBlock("LOGA")) : SsaSetup(SsaBlock("SSAA")));
+        EXPECT_EQ(s.sheet.Tabs().back(), "Advanced");
+        EXPECT_EQ(s.page->GetSetupType(), type);
+        EXPECT_EQ(s.InnerTabs(), (std::vector<std::string>{"Wind/Tach", "Report", "Controls"}));
+        EXPECT_EQ(Control<QLabel>(s.page, "header")->text().toStdString(),
+                  std::string("Sound Level Meter - ") + (type == 7 ? "LOGA" : "SSAA"));
+    }
+}
+
+TEST(SetupEditorAdvancedPagesTest, WindTachLoadsAndStoresTheWindInput)
+{
+    for (int type : {5, 7}) {
+        AdvancedSheet s(type == 7 ? LogSetup(WindBlock(LogBlock("WIND"))) : SsaSetup(WindBlock(SsaBlock("WIND"))));
+        QWidget* wind = s.Inner("Wind/Tach");
+        EXPECT_TRUE(Control<QCheckBox>(wind, "windTachEnable")->isChecked());
+        EXPECT_EQ(Text(wind, "windScale"), "1");
+        EXPECT_EQ(Text(wind, "windUnits"), "MPH ");
+        EXPECT_EQ(Text(wind, "windyThreshold"), "10");
+        EXPECT_EQ(Text(wind, "windExceedance"), "40");
+        EXPECT_EQ(Text(wind, "windyHysteresis"), "3");
+        EXPECT_EQ(Control<QComboBox>(wind, "directionUnits")->currentText(), "Degrees");
+        EXPECT_TRUE(Radio(wind, "pulseZero")->isChecked());
+        EXPECT_TRUE(Radio(wind, "pulseInt")->isChecked());
+
+        Retype(wind, "windUnits", "k/h");
+        Retype(wind, "windyThreshold", "12");
+        Control<QComboBox>(wind, "directionUnits")->setCurrentIndex(0);
+        Radio(wind, "pulseExt")->click();
+        Control<QCheckBox>(wind, "windyPause")->click();
+        const std::vector<uint8_t> saved = s.Saved();
+        // Every non-letter of the units is stored as a blank.
+        EXPECT_EQ(std::string(saved.begin() + kUnits, saved.begin() + kUnits + 4), "k h ") << type;
+        EXPECT_EQ(saved[kThreshold] * 256 + saved[kThreshold + 1], 12);
+        EXPECT_EQ(saved[kExceedance] * 256 + saved[kExceedance + 1], 40);
+        EXPECT_EQ(saved[kDirectionUnits], 0);
+        EXPECT_EQ(saved[kControls], 0x08);
+        EXPECT_EQ(saved[kWindFlags], 0xC0);
+    }
+}
+
+TEST(SetupEditorAdvancedPagesTest, NewScaleShowsTheStoredCountsAnew)
+{
+    AdvancedSheet s(LogSetup(WindBlock(LogBlock("SCALE"))));
+    QWidget* wind = s.Inner("Wind/Tach");
+    Retype(wind, "windScale", "2");
+    LoseFocus(Control(wind, "windScale"));
+    EXPECT_EQ(Text(wind, "windyThreshold"), "20");
+    EXPECT_EQ(Text(wind, "windExceedance"), "80");
+    EXPECT_EQ(Text(wind, "windyHysteresis"), "6");
+    const std::vector<uint8_t> saved = s.Saved();
+    EXPECT_EQ(saved[kScale], 2);
+    EXPECT_EQ(saved[kThreshold + 1], 10);
+    EXPECT_EQ(saved[kExceedance + 1], 40);
+    EXPECT_EQ(saved[kHysteresis], 3);
+}
+
+TEST(SetupEditorAdvancedPagesTest, SavingANewScaleBeforeLeavingItKeepsEveryCount)
+{
+    // The scale field still has the focus when the setup is saved: the speeds
+    // on the page are those of the old scale, and all three keep their counts.
+    AdvancedSheet s(SsaSetup(WindBlock(SsaBlock("ORDER"))));
+    QWidget* wind = s.Inner("Wind/Tach");
+    Retype(wind, "windScale", "4");
+    const std::vector<uint8_t> saved = s.Saved();
+    EXPECT_EQ(saved[kScale], 4);
+    EXPECT_EQ(saved[kThreshold + 1], 10);
+    EXPECT_EQ(saved[kExceedance + 1], 40);
+    EXPECT_EQ(saved[kHysteresis], 3);
+}
+
+TEST(SetupEditorAdvancedPagesTest, OlderFormatGreysTheWholeWindPage)
+{
+    AdvancedSheet s(LogSetup(WindBlock(LogBlock("OLD")).Version(4)));
+    QWidget* wind = s.Inner("Wind/Tach");
+    for (const char* name : {"windTachEnable", "windyPause", "windScale", "windUnits", "windyThreshold",
+                             "windExceedance", "windyHysteresis", "directionUnits", "pulseZero", "pulse25",
+                             "pulseInt", "pulseExt"})
+        EXPECT_FALSE(Control<QWidget>(wind, name)->isEnabled()) << name;
+    // A current block with the input off greys everything but the enable box.
+    AdvancedSheet off(LogSetup(LogBlock("OFF").Version(5)));
+    wind = off.Inner("Wind/Tach");
+    EXPECT_TRUE(Control<QWidget>(wind, "windTachEnable")->isEnabled());
+    EXPECT_FALSE(Control<QWidget>(wind, "windScale")->isEnabled());
+    Control<QCheckBox>(wind, "windTachEnable")->click();
+    EXPECT_TRUE(Control<QWidget>(wind, "windScale")->isEnabled());
+    EXPECT_EQ(BlockBytes(off.Block())[kWindFlags], 0x40);
+}
+
+TEST(SetupEditorAdvancedPagesTest, PulseVoltageChoiceLeavesThePulseSource)
+{
+    AdvancedSheet s(SsaSetup(WindBlock(SsaBlock("PULSE")).Bit(kControls, 2).Bit(kControls, 3)));
+    QWidget* wind = s.Inner("Wind/Tach");
+    EXPECT_TRUE(Radio(wind, "pulse25")->isChecked());
+    EXPECT_TRUE(Radio(wind, "pulseExt")->isChecked());
+    Radio(wind, "pulseZero")->click();
+    EXPECT_EQ(s.Saved()[kControls], 0x08);
+}
+
+TEST(SetupEditorAdvancedPagesTest, FieldsThatDoNotParseStopTheSave)
+{
+    struct Case {
+        const char* field;
+        const char* text;
+        const char* message;
+    };
+    const Case cases[] = {
+        {"windyThreshold", "12a", "Please enter an integer."},
+        {"windExceedance", "40000", "Please enter an integer."},
+        {"windyHysteresis", "", "Please enter an integer."},
+        {"windScale", "x", "Please enter a number."},
+    };
+    for (const Case& c : cases) {
+        AdvancedSheet s(LogSetup(WindBlock(LogBlock("BAD"))));
+        QWidget* wind = s.Inner("Wind/Tach");
+        Retype(wind, "windUnits", "KNOT");
+        Retype(wind, c.field, c.text);
+        const std::vector<uint8_t> before = BlockBytes(s.Block());
+        ScriptedPrompter prompter;
+        prompter.Expect(c.message, platform::IDOK);
+        EXPECT_FALSE(s.page->UpdateData(true)) << c.field;
+        prompter.Expect(c.message, platform::IDOK);
+        EXPECT_EQ(s.Saved(), before) << c.field;
+        EXPECT_EQ(prompter.Boxes().size(), 2u) << c.field;
+    }
+}
+
+TEST(SetupEditorAdvancedPagesTest, ReportRowsOfLoggingAndSoundAnalyserSetups)
+{
+    AdvancedSheet log(LogSetup(LogBlock("LOGR")
+                                   .Byte(kDataReport, 1)
+                                   .Byte(kPeak2Histogram, 1)
+                                   .Byte(kIntervalReport, 7)
+                                   .Byte(kExceedanceReport, 2)
+                                   .Byte(kDailyReport, 0)));
+    QWidget* report = log.Inner("Report");
+    EXPECT_TRUE(Control<QCheckBox>(report, "dataReport")->isChecked());
+    EXPECT_TRUE(Control<QCheckBox>(report, "peak2Histogram")->isChecked());
+    EXPECT_FALSE(Control<QCheckBox>(report, "peak1Histogram")->isChecked());
+    // A stored choice of 3 or more reads as "Short".
+    EXPECT_EQ(Control<QComboBox>(report, "intervalReport")->currentText(), "Short");
+    EXPECT_TRUE(Control<QWidget>(report, "exceedanceReport")->isVisible());
+    EXPECT_EQ(Control<QComboBox>(report, "exceedanceReport")->currentText(), "Long");
+    EXPECT_EQ(Control<QComboBox>(report, "dailyReport")->currentText(), "No");
+
+    Control<QCheckBox>(report, "dataReport")->click();
+    Control<QCheckBox>(report, "timeHistory")->click();
+    Control<QCheckBox>(report, "setupReport")->click();
+    // A typed text that names no row is stored as "Short"; a row's name picks it.
+    Control<QComboBox>(report, "dailyReport")->setEditText("Weekly");
+    Control<QComboBox>(report, "exceedanceReport")->setEditText("no");
+    const std::vector<uint8_t> saved = log.Saved();
+    EXPECT_EQ(saved[kDataReport], 0);
+    EXPECT_EQ(saved[kSetupReport], 1);
+    EXPECT_EQ(saved[kTimeHistory], 1);
+    EXPECT_EQ(saved[kPeak2Histogram], 1);
+    EXPECT_EQ(saved[kSplHistogram], 0);
+    EXPECT_EQ(saved[kIntervalReport], 1);
+    EXPECT_EQ(saved[kDailyReport], 1);
+    EXPECT_EQ(saved[kExceedanceReport], 0);
+
+    AdvancedSheet ssa(SsaSetup(SsaBlock("SSAR").Byte(kExceedanceReport, 2).Byte(kPeak1Histogram, 1)));
+    report = ssa.Inner("Report");
+    EXPECT_FALSE(Control<QWidget>(report, "exceedanceReport")->isVisible());
+    EXPECT_FALSE(Control<QWidget>(report, "dailyReport")->isVisible());
+    EXPECT_TRUE(Control<QCheckBox>(report, "peak1Histogram")->isChecked());
+    Control<QComboBox>(report, "intervalReport")->setCurrentIndex(2);
+    const std::vector<uint8_t> ssaSaved = ssa.Saved();
+    EXPECT_EQ(ssaSaved[kIntervalReport], 2);
+    EXPECT_EQ(ssaSaved[kPeak1Histogram], 1);
+    // The logging-only choice of an SSA block is left alone.
+    EXPECT_EQ(ssaSaved[kExceedanceReport], 2);
+}
+
+TEST(SetupEditorAdvancedPagesTest, ControlsStoreHeaterAndCalibrationTone)
+{
+    for (int type : {5, 7}) {
+        AdvancedSheet s(type == 7 ? LogSetup(LogBlock("CTL").Bit(kControls, 1).Bit(kControls, 3))
+                                  : SsaSetup(SsaBlock("CTL").Bit(kControls, 1).Bit(kControls, 3)));
+        QWidget* controls = s.Inner("Controls");
+        EXPECT_TRUE(Control<QCheckBox>(controls, "heater")->isChecked());
+        EXPECT_FALSE(Control<QCheckBox>(controls, "calTone")->isChecked());
+        Control<QCheckBox>(controls, "heater")->click();
+        Control<QCheckBox>(controls, "calTone")->click();
+        EXPECT_EQ(s.Saved()[kControls], 0x08 | 0x01) << type;
+    }
+}
+
+TEST(SetupEditorAdvancedPagesTest, PagesNeverShownLeaveTheirFieldsAlone)
+{
+    AdvancedSheet s(LogSetup(WindBlock(LogBlock("UNSEEN")).Bit(kControls, 1).Byte(kIntervalReport, 9)));
+    const std::vector<uint8_t> before = BlockBytes(s.Block());
+    // Only the wind/tach page has been in front; it stores what it shows.
+    EXPECT_EQ(s.Saved(), before);
+    EXPECT_FALSE(static_cast<SetupPage*>(s.page->NestedSheet()->widget(1))->HasWindow());
+}
+
+TEST(SetupEditorAdvancedPagesTest, SwitchingSetsRebuildsTheAdvancedPageForTheNewType)
+{
+    auto log = LogSetup(WindBlock(LogBlock("LOGW")));
+    auto ssa = SsaSetup(WindBlock(SsaBlock("SSAW")).Be16(kThreshold, 7));
+    AdvancedSheet s(LogSetup(WindBlock(LogBlock("FIRST"))));
+    Retype(s.Inner("Wind/Tach"), "windyThreshold", "25");
+    s.sheet.sheet.ShowSetup(ssa.get());
+    // The logging setup got the page's edits before the page went.
+    EXPECT_EQ(BlockBytes(s.Block())[kThreshold + 1], 25);
+    auto* page = static_cast<PPAdvanced*>(s.sheet.Open(Id::Advanced));
+    EXPECT_EQ(page->GetSetupType(), 5);
+    EXPECT_EQ(Text(page->NestedSheet()->currentWidget(), "windyThreshold"), "7");
+    s.sheet.sheet.ShowSetup(log.get());
+    s.sheet.sheet.RemovePagesOf(log.get());
+    EXPECT_EQ(s.sheet.sheet.GetPage(Id::Advanced), nullptr);
+}
+
+TEST(SetupEditorAdvancedPagesTest, MarkersPageShowsFiveEmptyNames)
+{
+    auto record = std::make_unique<SetupRec>();
+    record->SetType(1);
+    record->LoadSYSSetup(SetupBlockBuilder(226).Bytes().data(), 226);
+    PropPageSysMarkers page;
+    EXPECT_EQ(page.Caption(), "Markers");
+    page.SetSetup(record.get());
+    Retype(&page, "marker3", "Gate");
+    page.CreatePageWindow();
+    for (const char* name : {"marker1", "marker2", "marker3", "marker4", "marker5"})
+        EXPECT_EQ(Text(&page, name), "") << name;
+    EXPECT_EQ(Control<QLabel>(&page, "header")->text(), "J57 System Settings");
+}
