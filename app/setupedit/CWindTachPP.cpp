@@ -21,13 +21,6 @@ constexpr int kWindFormat = 5;
 
 enum Radio { Zero, TwoPointFive, Internal, External };
 
-QLineEdit* MakeField(QWidget* parent, const char* name)
-{
-    auto* edit = new QLineEdit(parent);
-    edit->setObjectName(name);
-    return edit;
-}
-
 }  // namespace
 
 CWindTachPP::CWindTachPP() : AdvancedNestedPage("Wind/Tach", 282)
@@ -38,18 +31,24 @@ CWindTachPP::CWindTachPP() : AdvancedNestedPage("Wind/Tach", 282)
     Body()->addWidget(windyPauseBox_);
 
     auto* grid = new QGridLayout;
-    scaleEdit_ = MakeField(this, "windScale");
-    unitsEdit_ = MakeField(this, "windUnits");
-    thresholdEdit_ = MakeField(this, "windyThreshold");
-    exceedanceEdit_ = MakeField(this, "windExceedance");
-    hysteresisEdit_ = MakeField(this, "windyHysteresis");
+    const struct {
+        QLineEdit** field;
+        const char* name;
+        const char* label;
+    } fields[] = {
+        {&scaleEdit_, "windScale", "Wind  Scale:"},
+        {&unitsEdit_, "windUnits", "Wind Units:"},
+        {&thresholdEdit_, "windyThreshold", "Windy Threshold:"},
+        {&exceedanceEdit_, "windExceedance", "Wind Excd. Level:"},
+        {&hysteresisEdit_, "windyHysteresis", "Windy Hysteresis:"},
+    };
+    int row = 0;
+    for (const auto& f : fields) {
+        *f.field = MakeEdit<QLineEdit>(this, f.name);
+        AddRow(grid, row++, f.label, *f.field);
+    }
     directionUnits_ = MakeList(this, "directionUnits", {"Compass", "Degrees", "Percent", "Volts", "Number"});
-    AddRow(grid, 0, "Wind  Scale:", scaleEdit_);
-    AddRow(grid, 1, "Wind Units:", unitsEdit_);
-    AddRow(grid, 2, "Windy Threshold:", thresholdEdit_);
-    AddRow(grid, 3, "Wind Excd. Level:", exceedanceEdit_);
-    AddRow(grid, 4, "Windy Hysteresis:", hysteresisEdit_);
-    AddRow(grid, 5, "Direction Units:", directionUnits_);
+    AddRow(grid, row, "Direction Units:", directionUnits_);
     Body()->addLayout(grid);
 
     const char* const groups[] = {"PulseTrig. Voltage:", "Pulse Source:"};

@@ -126,34 +126,27 @@ TEST(SetupEditorAdvancedPagesTest, WindTachLoadsAndStoresTheWindInput)
     }
 }
 
-TEST(SetupEditorAdvancedPagesTest, NewScaleShowsTheStoredCountsAnew)
+TEST(SetupEditorAdvancedPagesTest, NewScaleKeepsTheStoredCounts)
 {
-    AdvancedSheet s(LogSetup(WindBlock(LogBlock("SCALE"))));
-    QWidget* wind = s.Inner("Wind/Tach");
-    Retype(wind, "windScale", "2");
-    LoseFocus(Control(wind, "windScale"));
-    EXPECT_EQ(Text(wind, "windyThreshold"), "20");
-    EXPECT_EQ(Text(wind, "windExceedance"), "80");
-    EXPECT_EQ(Text(wind, "windyHysteresis"), "6");
-    const std::vector<uint8_t> saved = s.Saved();
-    EXPECT_EQ(saved[kScale], 2);
-    EXPECT_EQ(saved[kThreshold + 1], 10);
-    EXPECT_EQ(saved[kExceedance + 1], 40);
-    EXPECT_EQ(saved[kHysteresis], 3);
-}
-
-TEST(SetupEditorAdvancedPagesTest, SavingANewScaleBeforeLeavingItKeepsEveryCount)
-{
-    // The scale field still has the focus when the setup is saved: the speeds
-    // on the page are those of the old scale, and all three keep their counts.
-    AdvancedSheet s(SsaSetup(WindBlock(SsaBlock("ORDER"))));
-    QWidget* wind = s.Inner("Wind/Tach");
-    Retype(wind, "windScale", "4");
-    const std::vector<uint8_t> saved = s.Saved();
-    EXPECT_EQ(saved[kScale], 4);
-    EXPECT_EQ(saved[kThreshold + 1], 10);
-    EXPECT_EQ(saved[kExceedance + 1], 40);
-    EXPECT_EQ(saved[kHysteresis], 3);
+    // Leaving the scale field shows the speeds in the new scale. Saved while
+    // the field still has the focus, the speeds on the page are those of the
+    // old scale: either way all three keep their counts.
+    for (bool leave : {true, false}) {
+        AdvancedSheet s(leave ? LogSetup(WindBlock(LogBlock("SCALE"))) : SsaSetup(WindBlock(SsaBlock("SCALE"))));
+        QWidget* wind = s.Inner("Wind/Tach");
+        Retype(wind, "windScale", "2");
+        if (leave) {
+            LoseFocus(Control(wind, "windScale"));
+            EXPECT_EQ(Text(wind, "windyThreshold"), "20");
+            EXPECT_EQ(Text(wind, "windExceedance"), "80");
+            EXPECT_EQ(Text(wind, "windyHysteresis"), "6");
+        }
+        const std::vector<uint8_t> saved = s.Saved();
+        EXPECT_EQ(saved[kScale], 2) << leave;
+        EXPECT_EQ(saved[kThreshold + 1], 10) << leave;
+        EXPECT_EQ(saved[kExceedance + 1], 40) << leave;
+        EXPECT_EQ(saved[kHysteresis], 3) << leave;
+    }
 }
 
 TEST(SetupEditorAdvancedPagesTest, OlderFormatGreysTheWholeWindPage)
