@@ -170,10 +170,11 @@ void CWindTachPP::Load()
 
 void CWindTachPP::ApplyEnableRule()
 {
-    if (version_ < kWindFormat) {
-        enableBox_->setEnabled(false);
+    // The box is given back to a block of the current format that follows
+    // an older one on the page.
+    enableBox_->setEnabled(version_ >= kWindFormat);
+    if (version_ < kWindFormat)
         enable_ = 0;
-    }
     const bool on = enable_ != 0;
     for (QWidget* w : std::initializer_list<QWidget*>{scaleEdit_, unitsEdit_, thresholdEdit_, exceedanceEdit_,
                                                       hysteresisEdit_, directionUnits_, windyPauseBox_})

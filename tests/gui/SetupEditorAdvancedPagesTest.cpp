@@ -92,6 +92,13 @@ TEST(SetupEditorAdvancedPagesTest, BothSetsEndWithTheAdvancedPageAndItsThreePage
         EXPECT_EQ(s.InnerTabs(), (std::vector<std::string>{"Wind/Tach", "Report", "Controls"}));
         EXPECT_EQ(Control<QLabel>(s.page, "header")->text().toStdString(),
                   std::string("Sound Level Meter - ") + (type == 7 ? "LOGA" : "SSAA"));
+        // Another setup of the type: the header names it at once.
+        auto other = type == 7 ? LogSetup(LogBlock("LOGB")) : SsaSetup(SsaBlock("SSAB"));
+        s.sheet.sheet.ShowSetup(other.get());
+        EXPECT_EQ(s.sheet.ActiveTab(), "Advanced");
+        EXPECT_EQ(Control<QLabel>(s.page, "header")->text().toStdString(),
+                  std::string("Sound Level Meter - ") + (type == 7 ? "LOGB" : "SSAB"));
+        s.sheet.sheet.RemovePagesOf(other.get());
     }
 }
 
@@ -165,6 +172,12 @@ TEST(SetupEditorAdvancedPagesTest, OlderFormatGreysTheWholeWindPage)
     Control<QCheckBox>(wind, "windTachEnable")->click();
     EXPECT_TRUE(Control<QWidget>(wind, "windScale")->isEnabled());
     EXPECT_EQ(BlockBytes(off.Block())[kWindFlags], 0x40);
+    // The older block's page takes a current block: its enable box works again.
+    auto current = LogSetup(WindBlock(LogBlock("NEW")));
+    s.sheet.sheet.ShowSetup(current.get());
+    wind = s.Inner("Wind/Tach");
+    EXPECT_TRUE(Control<QWidget>(wind, "windTachEnable")->isEnabled());
+    EXPECT_TRUE(Control<QWidget>(wind, "windScale")->isEnabled());
 }
 
 TEST(SetupEditorAdvancedPagesTest, PulseVoltageChoiceLeavesThePulseSource)

@@ -2,7 +2,9 @@
 // options, and the timer with its run and stop dates.
 #include <gtest/gtest.h>
 
+#include <QHelpEvent>
 #include <QRadioButton>
+#include <QToolTip>
 
 #include "PropPageOba.h"
 #include "PropPageObaTimer.h"
@@ -58,11 +60,20 @@ TEST(SetupEditorObaPagesTest, LoadShowsTheStoredSettings)
                                .Bit(42, 5)
                                .Bit(42, 4));
     p.setup->SetFileName("plant.oba");
+    p.setup->SetPath("/data/setups/plant.oba");
     p.page.Load();
     // An OBA setup has no name: the prefix, a blank and nothing more.
     EXPECT_EQ(Control<QLabel>(&p.page, "header")->text(), "Octave Band Analyzer - ");
     EXPECT_EQ(Text(&p.page, "title"), "Plant room");
-    EXPECT_EQ(Control<QLabel>(&p.page, "fileName")->text(), "(plant.oba)");
+    QLabel* fileName = Control<QLabel>(&p.page, "fileName");
+    EXPECT_EQ(fileName->text(), "(plant.oba)");
+    // The file name line carries the whole path as its tip.
+    const QPoint over = fileName->geometry().center();
+    QHelpEvent help(QEvent::ToolTip, over, p.page.mapToGlobal(over));
+    EXPECT_TRUE(QApplication::sendEvent(&p.page, &help));
+    EXPECT_EQ(QToolTip::text(), "/data/setups/plant.oba");
+    EXPECT_EQ(Control(&p.page, "title")->toolTip(), "Title: Enter up to 30 characters");
+    EXPECT_EQ(Control(&p.page, "intervalSeconds")->toolTip(), "Interval Period Seconds: 0-59");
     EXPECT_EQ(List(&p.page, "scanMode")->currentText(), "Timed");
     EXPECT_EQ(List(&p.page, "profile")->currentText(), "Custom");
     EXPECT_EQ(List(&p.page, "range")->currentText(), "Low");
