@@ -31,17 +31,17 @@ public:
     }
 
 protected:
-    // The block of the bound setup's type, whether or not the window exists.
-    MeasurementSetup* TypeBlock() const
+    // The block a page of the type edits in setup; null when it has none.
+    static MeasurementSetup* BlockOf(const SetupRec* setup, int type)
     {
-        if (!GetSetup())
+        if (!setup)
             return nullptr;
-        if (type_ == 7)
-            return GetSetup()->GetLOGSetup();
-        return GetSetup()->GetSSASetup();
+        if (type == 7)
+            return setup->GetLOGSetup();
+        return setup->GetSSASetup();
     }
-    // The same, null until the window exists.
-    MeasurementSetup* BoundBlock() const { return HasWindow() ? TypeBlock() : nullptr; }
+    // The bound setup's block, null until the window exists.
+    MeasurementSetup* BoundBlock() const { return HasWindow() ? BlockOf(GetSetup(), type_) : nullptr; }
 
 private:
     // Until bound, the pages take the logging setup.

@@ -84,12 +84,9 @@ CWindTachPP::CWindTachPP() : AdvancedNestedPage("Wind/Tach", 282)
 
 void CWindTachPP::SetSetup(SetupRec* setup, int type)
 {
-    if (setup) {
-        MeasurementSetup* block = type == 7 ? static_cast<MeasurementSetup*>(setup->GetLOGSetup())
-                                            : static_cast<MeasurementSetup*>(setup->GetSSASetup());
-        if (block && block->HasBlock())
-            version_ = block->GetVersion();
-    }
+    const MeasurementSetup* block = BlockOf(setup, type);
+    if (block && block->HasBlock())
+        version_ = block->GetVersion();
     AdvancedNestedPage::SetSetup(setup, type);
 }
 
