@@ -60,6 +60,19 @@ void EventRec::SetDecayData(std::vector<std::vector<float>> histories, std::vect
     m_peaks = std::move(peaks);
 }
 
+float EventRec::GetDecayLevel(int band, int sample) const
+{
+    if (band < 0 || band >= GetBandCount() || sample < 0)
+        return 0;
+    const std::vector<float>& history = m_decays[static_cast<size_t>(band)];
+    return static_cast<size_t>(sample) < history.size() ? history[static_cast<size_t>(sample)] : 0;
+}
+
+EventRec::DecayPeak EventRec::GetDecayPeak(int band) const
+{
+    return band >= 0 && band < GetBandCount() ? m_peaks[static_cast<size_t>(band)] : DecayPeak{};
+}
+
 const std::string& EventRec::GetRt60Text(int band) const
 {
     static const std::string kEmpty;

@@ -59,6 +59,9 @@ public:
     };
     void SetDecayData(std::vector<std::vector<float>> histories, std::vector<DecayPeak> peaks);
     int GetBandCount() const { return static_cast<int>(m_decays.size()); }
+    // Level of a decay sample and a band's peak; 0 outside the data.
+    float GetDecayLevel(int band, int sample) const;
+    DecayPeak GetDecayPeak(int band) const;
 
     // RT60 of each band from first to last (below the band count): "%7.2f"
     // seconds, or "   ----   " when the decay gives no finite time below

@@ -17,8 +17,9 @@ SnapRec::SnapRec(const RecordView& r, int subKind)
         r.Floats(136, m_lnLevels, 6);
         break;
     case kTalRta:
-        r.Floats(20, m_leqBands, 33);
-        r.Floats(152, m_liveBands, 33);
+        // The live spectrum comes first in the record, then the Leq.
+        r.Floats(20, m_liveBands, 33);
+        r.Floats(152, m_leqBands, 33);
         break;
     case kTalTone:
         m_toneFrequency = r.I16(18);

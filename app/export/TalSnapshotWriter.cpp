@@ -9,15 +9,11 @@
 #include "ExportFields.h"
 #include "ReportNumbers.h"
 #include "ReportWriter.h"
-#include "TALSetup.h"
+#include "TalSnapshotRows.h"
 
 namespace {
 
-constexpr int kBandCount = 33;      // 8 Hz to 12.5 kHz
-constexpr int kLeftColumnBands = 17;  // the text table's left column: 8 Hz to 315 Hz
-
-// Leq table entries of an SLM snapshot.
-enum { kLAeq = 0, kLCeq = 1, kFlatLeq = 2, kLAIeq = 3 };
+using namespace talsnapshot;
 
 std::string RecordLine(const SnapRec& record, const char* format)
 {
@@ -27,58 +23,6 @@ std::string RecordLine(const SnapRec& record, const char* format)
 std::time_t StandardTime(const SnapRec& record)
 {
     return ToTime(record.GetStandardTime());
-}
-
-// "8.0" to "12500": the band name without its " Hz".
-std::string BandLabel(int band)
-{
-    std::string name;
-    TALSetup::BandName(band, name);
-    return name.size() >= 3 ? name.substr(0, name.size() - 3) : std::string();
-}
-
-// The three indicator rows of an SLM snapshot: each a level, the LAeq it is
-// compared with, and their difference. Labels without the colon of the text
-// layout.
-struct Indicator {
-    const char* label;
-    float level;
-};
-std::array<std::array<Indicator, 3>, 3> IndicatorRows(const SnapRec& r)
-{
-    const float laeq = r.GetLeqTable(kLAeq);
-    const float lceq = r.GetLeqTable(kLCeq);
-    const float laieq = r.GetLeqTable(kLAIeq);
-    const float laftm5 = r.GetLaftm5();
-    return {{
-        {{{"LAFTM5", laftm5}, {"LCeq", lceq}, {"LAIeq", laieq}}},
-        {{{"LAeq", laeq}, {"LAeq", laeq}, {"LAeq", laeq}}},
-        {{{"LAFTM5-LAeq", laftm5 - laeq}, {"LCeq-LAeq", lceq - laeq}, {"LAIeq-LAeq", laieq - laeq}}},
-    }};
-}
-
-// The level rows of an SLM snapshot: A, C and Flat of one table, entries
-// first, first + step, first + 2 step (the 3 x 3 tables are weighting-major).
-struct WeightingRow {
-    const char* label;
-    float (SnapRec::*get)(int) const;
-    int first;
-    int step;
-};
-constexpr std::array<WeightingRow, 7> kWeightingRows = {{
-    {"Leq:", &SnapRec::GetLeqTable, kLAeq, 1},
-    {"SPL (slow):", &SnapRec::GetSplTable, 0, 3},
-    {"Lmax (slow):", &SnapRec::GetLmaxTable, 0, 3},
-    {"SPL (fast):", &SnapRec::GetSplTable, 1, 3},
-    {"Lmax (fast):", &SnapRec::GetLmaxTable, 1, 3},
-    {"SPL (impulse):", &SnapRec::GetSplTable, 2, 3},
-    {"Lmax (impulse):", &SnapRec::GetLmaxTable, 2, 3},
-}};
-constexpr std::array<const char*, 3> kWeightingUnits = {"dBA", "dBC", "dBF"};
-
-float WeightingLevel(const SnapRec& r, const WeightingRow& row, int weighting)
-{
-    return (r.*row.get)(row.first + row.step * weighting);
 }
 
 // The text layout's second line: the label and the time in 15 and 26

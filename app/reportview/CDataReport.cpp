@@ -109,8 +109,10 @@ void CDataReport::OnUpdate(CView* sender, const ViewHint* hint)
             platform::Icon::Warning);
         height = kMaxScrollHeight;
     }
-    // The RT60 evaluation of data kind 22 belongs to the RT60 report, which
-    // this view does not draw yet.
+    if (dataKind == 22) {
+        BuildRt60Decays();
+        ComputeRt60();
+    }
     SetScrollSizes(height);
     viewport()->update();
 }

@@ -25,6 +25,7 @@ namespace settings {
 using Cells = std::vector<std::pair<int, std::string>>;
 }
 class HistogramMgr;
+class SnapRec;
 class Translator;
 
 class CDataReport : public QAbstractScrollArea, public CView {
@@ -179,6 +180,21 @@ public:
     void DrawObaIntervalLine(ReportDC& dc, unsigned index, int line);
     void DrawObaThirdOctaveIntervalLine(ReportDC& dc, unsigned index, int line);
     void PrintObaIntervalsPage(ReportDC& dc, int page);
+    // ---- ZU-Reru snapshots and RT60 -----------------------------------------
+    // One line of the snapshot block: the record's layout, then its drawer.
+    void DrawTalSnapshotLine(ReportDC& dc, unsigned index, int line, const SnapRec* rec);
+    void DrawTalSlmSnapshotLine(ReportDC& dc, unsigned index, int line, const SnapRec* rec);
+    void DrawTalRtaSnapshotLine(ReportDC& dc, unsigned index, int line, const SnapRec* rec);
+    void DrawTalTonalitySnapshotLine(ReportDC& dc, unsigned index, int line, const SnapRec* rec);
+    // The decay histories of the loaded RTA events (0, or -1 when memory
+    // fails), and their RT60 texts with the stored options.
+    int BuildRt60Decays();
+    void ComputeRt60();
+    void DrawRt60Line(ReportDC& dc, unsigned index, int line);
+    // The RT60 band range, in the bands of the loaded data, and the lines of
+    // one event at it.
+    void Rt60Range(int* first, int* last) const;
+    int Rt60LinesPerEvent() const;
 
     // ---- print pages ------------------------------------------------------
     void PrintRunStopPage(ReportDC& dc, int page);
@@ -203,6 +219,8 @@ public:
     void PrintRtaSpatialHistoryPage(ReportDC& dc, int page);
     void PrintRtaSummaryPage(ReportDC& dc, int page);
     void PrintFftSnapshotsPage(ReportDC& dc, int page);
+    void PrintTalSnapshotsPage(ReportDC& dc, int page);
+    void PrintRt60Page(ReportDC& dc, int page);
 
 protected:
     void paintEvent(QPaintEvent* event) override;

@@ -194,6 +194,14 @@ void CDataReport::OnDraw(ReportDC& dc)
     case 2: LayoutSystemSetupColumns(dc); break;
     case 3: case 5: case 13: case 23: case 25: case 28: LayoutSettingsColumns(dc); break;
     case 27: case 29: case 32: LayoutSpectrumColumns(dc); break;
+    case 24: LayoutSummaryColumns(dc); break;
+    case 33:
+        // The RT60 options may have changed since the load.
+        LayoutRt60Columns(dc);
+        data_.Records().events.LoadRT60Settings();
+        ComputeRt60();
+        UpdateLineCount(data_.Records().events.GetCount() * Rt60LinesPerEvent() + 18);
+        break;
     case 6: case 20: case 22: case 26: LayoutRunStopColumns(dc); break;
     case 7:
         LayoutIntervalColumns(dc);
@@ -369,7 +377,19 @@ void CDataReport::OnDraw(ReportDC& dc)
                 DrawSsaIntervalLine(dc, static_cast<unsigned>(line - 20), line);
             break;
         case 31: DrawSsaSummaryReportLine(dc, line); break;
-        case 17: case 24: case 30: case 33:
+        case 24:
+            head(line, 13);
+            if (line == 14)
+                DrawSnapshotRecordsTitle(dc, line);
+            else if (line >= 15)
+                DrawTalSnapshotLine(dc, from15, line, data_.Records().snapshots.FindRecordByLine(line - 15));
+            break;
+        case 33:
+            head(line, 13);
+            if (line >= 14)
+                DrawRt60Line(dc, from14, line);
+            break;
+        case 17: case 30:
             // Reports of a title and the title block (the export-only ones,
             // and those whose lines this view does not draw).
             head(line, 13);

@@ -108,6 +108,26 @@ bool CDataReport::PagePlanOf(int type, PagePlan& plan)
         plan.rows = m.snapshots.GetReportLineCount();
         plan.row = rows(&CDataReport::DrawFftSnapshotLine);
         break;
+    case 24:
+        plan.title = "ZU-Reru Snapshots";
+        plan.layout = &CDataReport::LayoutSummaryColumns;
+        plan.headings = {{14, [this](ReportDC& dc, int line) { DrawSnapshotRecordsTitle(dc, line); }}};
+        plan.rowLine = 15;
+        plan.rows = m.snapshots.GetReportLineCount();
+        plan.row = [this](ReportDC& dc, unsigned index, int line) {
+            DrawTalSnapshotLine(dc, index, line, data_.Records().snapshots.FindRecordByLine(static_cast<int>(index)));
+        };
+        break;
+    case 33:
+        // Whole events per page, at the options stored now.
+        data_.Records().events.LoadRT60Settings();
+        ComputeRt60();
+        plan.title = "RT60 REPORT";
+        plan.layout = &CDataReport::LayoutRt60Columns;
+        plan.recordLines = Rt60LinesPerEvent();
+        plan.rows = m.events.GetCount() * plan.recordLines;
+        plan.row = rows(&CDataReport::DrawRt60Line);
+        break;
     case 28:
         common("RTA Settings", &CDataReport::LayoutSettingsColumns, 11, &CDataReport::DrawRtaSettingsLine);
         break;
@@ -281,6 +301,8 @@ PLANNED_PAGE(PrintRtaSettingsPage, 28)
 PLANNED_PAGE(PrintFftSummaryPage, 32)
 PLANNED_PAGE(PrintRtaSpatialHistoryPage, 29)
 PLANNED_PAGE(PrintFftSnapshotsPage, 27)
+PLANNED_PAGE(PrintTalSnapshotsPage, 24)
+PLANNED_PAGE(PrintRt60Page, 33)
 PLANNED_PAGE(PrintCalSettingsPage, 11)
 PLANNED_PAGE(PrintIsmSettingsPage, 15)
 PLANNED_PAGE(PrintLogIntervalsPage, 7)

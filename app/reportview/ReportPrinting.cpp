@@ -47,6 +47,8 @@ void CDataReport::OnPrint(ReportDC& dc, int page, const QRect& drawingRect)
     case 32: PrintFftSummaryPage(dc, page); break;
     case 29: PrintRtaSpatialHistoryPage(dc, page); break;
     case 27: PrintFftSnapshotsPage(dc, page); break;
+    case 24: PrintTalSnapshotsPage(dc, page); break;
+    case 33: PrintRt60Page(dc, page); break;
     case 6: case 20: case 22: case 26: PrintRunStopPage(dc, page); break;
     case 7: PrintLogIntervalsPage(dc, page); break;
     case 8: PrintLogTimeHistoryPage(dc, page); break;

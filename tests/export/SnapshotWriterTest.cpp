@@ -43,8 +43,8 @@ std::unique_ptr<SnapRec> SlmSnapshot(uint32_t number, uint32_t time)
 std::unique_ptr<SnapRec> RtaSnapshot(uint32_t number, uint32_t time)
 {
     auto r = SnapshotHeader(67, number, time);
-    r.FloatRamp(20, 33, 30, 1);     // Leq of 8 Hz to 12.5 kHz
-    r.FloatRamp(152, 33, 40.5f, 1);  // live levels
+    r.FloatRamp(152, 33, 30, 1);    // Leq of 8 Hz to 12.5 kHz
+    r.FloatRamp(20, 33, 40.5f, 1);  // live levels
     return Snapshot(r, SnapRec::kTalRta);
 }
 

@@ -1,0 +1,103 @@
+// The RT60 report: for every RTA event the reverberation time of each band
+// of the chosen range, worked out from the event's decay with the chosen
+// dB-down value. The decays are cut from the time history once per load; the
+// RT60 texts follow the stored options at every drawing.
+#include <algorithm>
+
+#include "CDataReport.h"
+#include "CMainFrame.h"
+#include "CSdiDoc.h"
+#include "Prompter.h"
+#include "ReportText.h"
+#include "Rt60Decays.h"
+#include "SetupValueTexts.h"
+#include "TableWriterSupport.h"
+
+int CDataReport::BuildRt60Decays()
+{
+    const bool third = RtaThirdOctave();
+    if (CSdiDoc* doc = GetDocument(); doc != nullptr && doc->GetFrame() != nullptr)
+        doc->GetFrame()->SetRt60BandFlag(third ? 1 : 0);
+    RecordManagers& m = data_.Records();
+    const int result = ::BuildRt60Decays(m.events, m.timeHistory, third ? 33 : 11);
+    if (result < 0)
+        platform::AppPrompter().Message("Failed to allocate space needed to calculate RT60!");
+    return result;
+}
+
+void CDataReport::Rt60Range(int* first, int* last) const
+{
+    // Settings beyond the bands of the data (possible through the profile
+    // only) are kept within them, in order.
+    const EventRecMgr& events = data_.Records().events;
+    const int top = RtaThirdOctave() ? 32 : 10;
+    *first = std::clamp(events.rt60FirstBand, 0, top);
+    *last = std::clamp(events.rt60LastBand, 0, top);
+    if (*first > *last)
+        std::swap(*first, *last);
+}
+
+int CDataReport::Rt60LinesPerEvent() const
+{
+    int first = 0;
+    int last = 0;
+    Rt60Range(&first, &last);
+    return (last - first) / 2 + 4;
+}
+
+void CDataReport::ComputeRt60()
+{
+    EventRecMgr& events = data_.Records().events;
+    int first = 0;
+    int last = 0;
+    Rt60Range(&first, &last);
+    for (int i = 0; i < events.GetCount(); ++i)
+        if (EventRec* event = events.GetAt(i))
+            event->ComputeRt60Texts(static_cast<float>(events.rt60DbDown), first, last);
+}
+
+void CDataReport::DrawRt60Line(ReportDC& dc, unsigned index, int line)
+{
+    PrinterFontScope font(dc);
+    const EventRecMgr& events = data_.Records().events;
+    const int count = events.GetCount();
+    int first = 0;
+    int last = 0;
+    Rt60Range(&first, &last);
+    const int rows = (last - first) / 2 + 1;
+    const unsigned perEvent = static_cast<unsigned>(rows + 3);
+    if (count == 0 || index / perEvent >= static_cast<unsigned>(count))
+        return;
+    const EventRec* event = events.GetAt(static_cast<int>(index / perEvent));
+    const int r = static_cast<int>(index % perEvent);
+    const int y = LineY(dc, line);
+    const bool third = RtaThirdOctave();
+    auto name = [third](int band) {
+        std::string text;
+        SSAValueTexts::BandName(third ? band : 3 * band + 1, text);
+        return WithoutUnit(text);
+    };
+    if (r == 1) {
+        for (int column : {2, 5}) {
+            dc.TextOut(columns_[column], y, "Freq. Hz");
+            dc.TextOut(columns_[column + 1], y, "RT60 (sec)");
+        }
+        return;
+    }
+    if (event == nullptr)
+        return;
+    if (r == 0) {
+        dc.TextOut(columns_[1], y, Printf("Rec # %d", static_cast<int>(event->GetRecordNumber())));
+        dc.TextOut(columns_[2], y, Printf("%d averaged events", static_cast<int>(event->GetAveragedEvents())));
+        dc.TextOut(columns_[4], y, "Duration: " + FormatFixed(event->GetDuration(), 3));
+        dc.TextOut(columns_[6], y, Printf("dB Down: %d dB", events.rt60DbDown));
+    } else if (r <= rows + 1) {
+        const int band = first + r - 2;
+        dc.TextOut(columns_[2], y, name(band));
+        dc.TextOut(columns_[3], y, event->GetRt60Text(band));
+        if (band + rows <= last) {
+            dc.TextOut(columns_[5], y, name(band + rows));
+            dc.TextOut(columns_[6], y, event->GetRt60Text(band + rows));
+        }
+    }
+}
