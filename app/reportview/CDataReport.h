@@ -10,6 +10,7 @@
 // drawer takes the device, an index within its section and the line number,
 // and writes its cells at the column positions that the report's layout
 // measured from sample texts just before.
+#include <functional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -186,6 +187,10 @@ public:
     void DrawTalSlmSnapshotLine(ReportDC& dc, unsigned index, int line, const SnapRec* rec);
     void DrawTalRtaSnapshotLine(ReportDC& dc, unsigned index, int line, const SnapRec* rec);
     void DrawTalTonalitySnapshotLine(ReportDC& dc, unsigned index, int line, const SnapRec* rec);
+    // The frame of those three: printer font, the line within the record
+    // (nothing past the snapshot block) and y.
+    void DrawSnapshotRecordLine(ReportDC& dc, unsigned index, int line, const SnapRec* rec,
+                                const std::function<void(const SnapRec&, unsigned within, int y)>& draw);
     // The decay histories of the loaded RTA events (0, or -1 when memory
     // fails), and their RT60 texts with the stored options.
     int BuildRt60Decays();

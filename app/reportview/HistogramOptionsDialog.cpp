@@ -4,12 +4,12 @@
 #include <utility>
 
 #include <QComboBox>
-#include <QDialogButtonBox>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
 #include <QVBoxLayout>
 
+#include "OkCancelButtons.h"
 #include "Profile.h"
 #include "Prompter.h"
 #include "RangeEdit.h"
@@ -93,14 +93,12 @@ HistogramOptionsDialog::HistogramOptionsDialog(QWidget* parent) : QDialog(parent
             connect(edit, &QLineEdit::editingFinished, this, [this, &c] { OnLimitEdited(c); });
     }
 
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    connect(buttons, &QDialogButtonBox::accepted, this, &HistogramOptionsDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &HistogramOptionsDialog::reject);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(histograms);
     layout->addWidget(lnGroup);
-    layout->addWidget(new QLabel("Note: High limit will be adjusted downward, if necessary, to maintain even steps.", this));
-    layout->addWidget(buttons);
+    layout->addWidget(
+        new QLabel("Note: High limit will be adjusted downward, if necessary, to maintain even steps.", this));
+    AddOkCancelButtons(this, layout);
 }
 
 int HistogramOptionsDialog::exec()
@@ -121,7 +119,9 @@ void HistogramOptionsDialog::OnInitDialog()
 
         c.combo->clear();
         int selected = 0;
-        for (const Entry& e : i == 0 ? std::span<const Entry>(kSplResolutions) : std::span<const Entry>(kDbResolutions)) {
+        const std::span<const Entry> entries =
+            i == 0 ? std::span<const Entry>(kSplResolutions) : std::span<const Entry>(kDbResolutions);
+        for (const Entry& e : entries) {
             if (e.value == *c.res)
                 selected = c.combo->count();
             c.combo->addItem(e.text, e.value);

@@ -3,12 +3,12 @@
 #include <algorithm>
 
 #include <QComboBox>
-#include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 
+#include "OkCancelButtons.h"
 #include "SetupValueTexts.h"
 
 RT60OptionsDialog::RT60OptionsDialog(QWidget* parent) : QDialog(parent)
@@ -42,12 +42,9 @@ RT60OptionsDialog::RT60OptionsDialog(QWidget* parent) : QDialog(parent)
             endFreq = index;
     });
 
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(group);
-    layout->addWidget(buttons);
+    AddOkCancelButtons(this, layout);
 }
 
 int RT60OptionsDialog::exec()

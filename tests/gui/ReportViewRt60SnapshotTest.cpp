@@ -78,6 +78,19 @@ OutputRecordBuilder ToneSnapshot(uint32_t record)
         .U16(kToneDeltaFc, 200).F32(kToneLevel, 60.0f).F32(kToneGroupLevel, 55.5f);
 }
 
+constexpr int h = RecordingDC::kLineHeight;
+
+// Prints a page of the report on pages of 59 lines; pages gets the job's
+// page count.
+RecordingDC PrintedPage(CDataReport& report, int page, int* pages)
+{
+    const QRect sheet(0, 0, 1000, 640);
+    RecordingDC paper(true, sheet);
+    *pages = report.OnBeginPrinting(paper);
+    report.OnPrint(paper, page, sheet);
+    return paper;
+}
+
 }  // namespace
 
 class ReportRt60 : public ReportFixture {
@@ -153,18 +166,16 @@ TEST_F(ReportRt60, PrintsWholeEvents)
     ASSERT_TRUE(report->PrintReport(printer));
     std::remove((dir + "/rt60.pdf").c_str());
 
-    // 59 lines a page: two events of 20 lines fit under the title block.
-    RecordingDC paper(true, QRect(0, 0, 1000, 640));
-    EXPECT_EQ(report->OnBeginPrinting(paper), 2);
-    const int h = RecordingDC::kLineHeight;
-    report->OnPrint(paper, 1, QRect(0, 0, 1000, 640));
+    // Two events of 20 lines fit under the title block.
+    int pages = 0;
+    const RecordingDC paper = PrintedPage(*report, 1, &pages);
+    EXPECT_EQ(pages, 2);
     EXPECT_EQ(paper.Line(2 + 14, h), "Rec # 1 | 1 averaged events | Duration: 0.800 | dB Down: 10 dB");
     EXPECT_EQ(paper.Line(2 + 16, h), "12.5 |    2.00 | 630 |    1.00");
     EXPECT_EQ(paper.Line(2 + 34, h), "Rec # 2 | 1 averaged events | Duration: 0.800 | dB Down: 10 dB");
     EXPECT_EQ(paper.Line(2 + 54, h), "");
-    paper.cells.clear();
-    report->OnPrint(paper, 2, QRect(0, 0, 1000, 640));
-    EXPECT_EQ(paper.Line(2 + 4, h), "Rec # 3 | 1 averaged events | Duration: 0.800 | dB Down: 10 dB");
+    EXPECT_EQ(PrintedPage(*report, 2, &pages).Line(2 + 4, h),
+              "Rec # 3 | 1 averaged events | Duration: 0.800 | dB Down: 10 dB");
 }
 
 class ReportTalSnapshots : public ReportFixture {};
@@ -226,17 +237,15 @@ TEST_F(ReportTalSnapshots, PrintsTheRecordsOverPages)
         translation.Add(i % 2 ? SlmSnapshot(i) : RtaSnapshot(i));
     Select("6 TAL Snapshots");
     ASSERT_EQ(report->GetReportType(), 24);
-    RecordingDC paper(true, QRect(0, 0, 1000, 640));
-    EXPECT_EQ(report->OnBeginPrinting(paper), 3);
-    const int h = RecordingDC::kLineHeight;
-    report->OnPrint(paper, 1, QRect(0, 0, 1000, 640));
+    int pages = 0;
+    const RecordingDC paper = PrintedPage(*report, 1, &pages);
+    EXPECT_EQ(pages, 3);
     EXPECT_EQ(paper.Line(2 + 14, h), "Snapshot Records");
     EXPECT_EQ(paper.Line(2 + 15, h), "***Record #1 (SLM)***");
     EXPECT_EQ(paper.Line(2 + 15 + 19, h), "***Record #2 (RTA)***");
     EXPECT_EQ(paper.Line(2 + 15 + 19 + 5, h), "8.0 | 20.0 | 30.0 | 400 | 37.0 | 47.0");
-    paper.cells.clear();
-    report->OnPrint(paper, 2, QRect(0, 0, 1000, 640));
-    EXPECT_EQ(paper.Line(2 + 4, h), "Timestamp: | 01-Jan-1970 02:00:00") << "the rows go on where page 1 ended";
+    EXPECT_EQ(PrintedPage(*report, 2, &pages).Line(2 + 4, h), "Timestamp: | 01-Jan-1970 02:00:00")
+        << "the rows go on where page 1 ended";
 }
 
 TEST_F(ReportTalSnapshots, TimeHistoryHeadingsFollowTheSetup)
