@@ -227,6 +227,34 @@ public:
     void PrintTalSnapshotsPage(ReportDC& dc, int page);
     void PrintRt60Page(ReportDC& dc, int page);
 
+    // ---- summaries of the LOG, ISM and ZU-Reru measurements -------------
+    void DrawLogSummaryLine(ReportDC& dc, unsigned index, int line);
+    void DrawOverallAnyDataLine(ReportDC& dc, unsigned index, int line);
+    void DrawCurrentAnyDataLine(ReportDC& dc, unsigned index, int line);
+    void DrawTalSummaryLine(ReportDC& dc, unsigned index, int line);
+    void DrawTalLevelLine(ReportDC& dc, unsigned index, int line);
+    void DrawTalSpectrumLine(ReportDC& dc, unsigned index, int line);
+    // One screen line of the summary report of a LOG, ISM or ZU-Reru
+    // measurement (mode 7, 6 or 8), after its title block.
+    void DrawModeSummaryLine(ReportDC& dc, int mode, int line);
+    void PrintLogSummaryPage(ReportDC& dc, int page);
+    void PrintLogSummarySections(ReportDC& dc, int first, int last, int page);
+    void PrintIsmSummaryPage(ReportDC& dc, int page);
+    void PrintTalSummaryPage(ReportDC& dc, int page);
+    // Pages of the three sections of the printed LOG summary.
+    int LogSummaryPageCount() const;
+
+private:
+    // The lines of the LOG summary's main block with content: 46, or 54
+    // with the wind lines.
+    int LogSummaryBlockLines() const;
+    int LogSummarySectionPages(int section) const;
+    void DrawAnyDataLine(ReportDC& dc, unsigned index, int line, bool overall);
+    // The A, C and Flat values of a weighting-major table (stride 1: three
+    // values; 3: one detector of nine), right-aligned in the level columns.
+    void DrawLevelsByWeighting(ReportDC& dc, int y, const RecordView& sum, size_t offset, size_t stride);
+    void DrawTimesByWeighting(ReportDC& dc, int y, const RecordView& sum, size_t offset, size_t stride);
+
 protected:
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;

@@ -187,10 +187,7 @@ void CDataReport::OnDraw(ReportDC& dc)
     };
 
     switch (type) {
-    case 1:
-        if (mode == 10)
-            LayoutSummaryColumns(dc);
-        break;
+    case 1: LayoutSummaryColumns(dc); break;
     case 2: LayoutSystemSetupColumns(dc); break;
     case 3: case 5: case 13: case 23: case 25: case 28: LayoutSettingsColumns(dc); break;
     case 27: case 29: case 32: LayoutSpectrumColumns(dc); break;
@@ -253,6 +250,8 @@ void CDataReport::OnDraw(ReportDC& dc)
                 const int index = (line - 26) % (n + 1);
                 if (block < 4 && index < n)
                     DrawRtaSpectrumBlock(dc, block, static_cast<unsigned>(index), line);
+            } else if (mode != 10) {
+                DrawModeSummaryLine(dc, mode, line);
             }
             break;
         case 2:

@@ -148,6 +148,14 @@ bool CDataReport::PagePlanOf(int type, PagePlan& plan)
         common("RTA Spatially Averaged History", &CDataReport::LayoutSpectrumColumns, 11,
                &CDataReport::DrawSpatialAverageLine);
         break;
+    case 1:
+        // The integrating sound level meter summary: its current block.
+        if (data_.GetSetupType() != 6)
+            return false;
+        common("Integrating Sound Level Meter Summary", &CDataReport::LayoutSummaryColumns, 12,
+               &CDataReport::DrawCurrentAnyDataLine);
+        plan.rows = 24;
+        break;
     case 11:
         common("Calibration Settings", &CDataReport::LayoutCalSettingsColumns, 12,
                &CDataReport::DrawCalibrationSettingsLine);
@@ -253,6 +261,10 @@ int CDataReport::PrintPageCount()
     }
     if (reportType_ == 31)
         return SsaSummaryPageCount();
+    if (reportType_ == 1 && data_.GetSetupType() == 7)
+        return LogSummaryPageCount();
+    if (reportType_ == 1 && data_.GetSetupType() == 8)
+        return 1;  // the ZU-Reru summary's fixed plan fills page 1
     PagePlan plan;
     if (!PagePlanOf(reportType_, plan))
         return 1;  // printed as the screen draws it: one page
@@ -305,6 +317,7 @@ PLANNED_PAGE(PrintTalSnapshotsPage, 24)
 PLANNED_PAGE(PrintRt60Page, 33)
 PLANNED_PAGE(PrintCalSettingsPage, 11)
 PLANNED_PAGE(PrintIsmSettingsPage, 15)
+PLANNED_PAGE(PrintIsmSummaryPage, 1)
 PLANNED_PAGE(PrintLogIntervalsPage, 7)
 PLANNED_PAGE(PrintSsaIntervalsPage, 18)
 PLANNED_PAGE(PrintLogTimeHistoryPage, 8)

@@ -33,10 +33,13 @@ void CDataReport::OnPrint(ReportDC& dc, int page, const QRect& drawingRect)
     LayoutFileInfoColumns(dc);
     switch (reportType_) {
     case 1:
-        if (data_.GetSetupType() == 10)
-            PrintRtaSummaryPage(dc, page);
-        else
-            OnDraw(dc);
+        switch (data_.GetSetupType()) {
+        case 6: PrintIsmSummaryPage(dc, page); break;
+        case 7: PrintLogSummaryPage(dc, page); break;
+        case 8: PrintTalSummaryPage(dc, page); break;
+        case 10: PrintRtaSummaryPage(dc, page); break;
+        default: OnDraw(dc); break;
+        }
         break;
     case 2: PrintSystemSetupPage(dc, page); break;
     case 3: PrintLogSettingsPage(dc, page); break;

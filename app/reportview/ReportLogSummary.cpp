@@ -1,0 +1,431 @@
+// The logging sound level meter summary: the overall and the current
+// measurement side by side (times, average level, SEL, dose, Min, Max and
+// peaks), the Ln table, exceedances, overloads and pauses, the wind summary,
+// calibration, record counts, memory and battery; on paper in three
+// sections with the overall and current "Any Data" blocks.
+#include <algorithm>
+
+#include "CDataReport.h"
+#include "ISMSetup.h"
+#include "KeptRecordFields.h"
+#include "LOGSetup.h"
+#include "ReportText.h"
+#include "SummaryWriterSupport.h"
+
+namespace {
+
+namespace logsetup {
+using namespace LogSetupFields;
+constexpr size_t kExceedanceFlags = 68;  // 0x80 exceedance records
+constexpr size_t kOptionFlags = 70;      // 0x40 wind sensor
+constexpr size_t kWindThreshold = 230;
+constexpr size_t kWindExceedanceLevel = 232;
+}  // namespace logsetup
+
+// Summary fields read here only.
+constexpr size_t kWindAverage = 3624, kWindShares = 3628, kWindMax = 3660, kWindMaxDirection = 3664,
+                 kWindMaxTime = 3668, kWindAboveThreshold = 3676, kWindExceedances = 3680, kDailyRecords = 936,
+                 kExceedanceRecords = 944;
+// Peak-1 levels and their times by Peak-1 weighting, of each set.
+constexpr size_t kOverallPeak1 = 888, kOverallPeak1Times = 900, kCurrentPeak1 = 404, kCurrentPeak1Times = 416;
+// The name of the average level, at most its 8-byte field.
+constexpr size_t kLevelLabelLength = 8;
+
+// The wind lines are effective indexes 31 to 38; without the wind sensor
+// they drop out and the lines after them move up.
+constexpr unsigned kFirstWindLine = 31;
+constexpr unsigned kWindLines = 8;
+constexpr unsigned kLastLogSummaryLine = 54;
+
+int WeightingIndex(int code) { return code >= 0 && code <= 2 ? code : 0; }
+
+std::string Enabled(const RecordView& setup, size_t field, int bit)
+{
+    return SwitchStatus(setup, (setup.U8(field) & bit) != 0);
+}
+
+}  // namespace
+
+void CDataReport::DrawLogSummaryLine(ReportDC& dc, unsigned index, int line)
+{
+    PrinterFontScope font(dc);
+    const RecordView sum = data_.SummaryView();
+    if (sum.IsEmpty())
+        return;
+    const RecordView setup = data_.GetSetupType() == 7 ? data_.SetupView() : RecordView();
+    const bool has = !setup.IsEmpty();
+    const bool wind = has && (setup.U8(logsetup::kOptionFlags) & 0x40) != 0;
+    const unsigned e = wind || index < kFirstWindLine ? index : index + kWindLines;
+    if (e > kLastLogSummaryLine)
+        return;
+    const int y = LineY(dc, line);
+
+    // The weighting (w, its short text s), the weighting and detector of
+    // the Min and Max entries (k) and the Peak-1 weighting (p).
+    const int code = setup.I16(logsetup::kFreqWeighting);
+    std::string s;
+    if (has)
+        LOGSetup::FreqWeightingShortText(code, s);
+    const bool weightingKnown = code >= 0 && code <= 2;
+    const size_t w = static_cast<size_t>(WeightingIndex(code));
+    const size_t k = static_cast<size_t>(LOGSetup::WeightingDetectorIndex(code, setup.I16(logsetup::kDetector)));
+    const int peak1Code = setup.I16(logsetup::kPeak1Weighting);
+    const size_t p = static_cast<size_t>(WeightingIndex(peak1Code));
+    std::string peak1Letter;
+    if (has)
+        LOGSetup::WeightingLetter(peak1Code, peak1Letter);
+
+    auto both = [&](const char* label) {
+        dc.TextOut(left_, y, label);
+        dc.TextOut(columns_[4], y, label);
+    };
+    auto values = [&](int first, const std::string& overall, const std::string& current) {
+        DrawRightAligned(dc, summaryPositions_[first], y, overall);
+        DrawRightAligned(dc, summaryPositions_[first + 1], y, current);
+    };
+    auto level = [&](size_t offset, const std::string& suffix) {
+        return FormatFixed(sum.F32(offset), 1) + " dB" + suffix;
+    };
+    // A weighting's value, 0.0 for a weighting code outside A, C and Flat.
+    auto weighted = [&](size_t offset) {
+        return FormatFixed(weightingKnown ? sum.F32(offset + 4 * w) : 0.0f, 1) + " dB" + s;
+    };
+    auto occurred = [&](size_t levels, size_t times, size_t entry, const std::string& suffix, const char* gap) {
+        return level(levels + 4 * entry, suffix) + gap + TimeCell(sum.U32(times + 4 * entry));
+    };
+    auto percent = [&](size_t offset) { return FormatFixed(sum.F32(offset), 1) + " %"; };
+    auto decibels = [&](size_t offset) { return Printf("%d dB", sum.I16(offset)); };
+    auto lnRow = [&](size_t n, const char* label, size_t labelled) {
+        for (size_t c = 0; c < 2; ++c) {
+            const size_t i = n + 3 * c;
+            dc.TextOut(lnColumns_[2 * c], y, "L" + FormatFixed(sum.F32(SummaryFields::kLnPercentiles + 4 * i), 2));
+            dc.TextOut(lnColumns_[2 * c + 1], y, level(SummaryFields::kLnLevels + 4 * i, s));
+        }
+        dc.TextOut(lnColumns_[4], y, label);
+        dc.TextOut(lnColumns_[5], y, level(labelled, s));
+    };
+    auto exceedance = [&](const char* label, const std::string& limit, size_t count) {
+        dc.TextOut(excdColumns_[0], y, label);
+        if (has)
+            dc.TextOut(excdColumns_[1], y, limit);
+        dc.TextOut(excdColumns_[2], y, "Exceeded:");
+        dc.TextOut(excdColumns_[3], y, Printf("%ld %s", static_cast<long>(sum.I32(count)), "times"));
+    };
+    const float windScale = setup.F32(logsetup::kWindScale);
+    const std::string windUnit = setup.Text(logsetup::kWindUnits, logsetup::kWindUnitsLength);
+    auto speed = [&](float value) { return FormatFixed(value, 1) + " " + windUnit; };
+    auto windPair = [&](const char* first, const std::string& firstValue, const char* second,
+                        const std::string& secondValue) {
+        dc.TextOut(lnColumns_[0], y, first);
+        dc.TextOut(lnColumns_[2], y, firstValue);
+        dc.TextOut(lnColumns_[4], y, second);
+        dc.TextOut(lnColumns_[6], y, secondValue);
+    };
+    auto windShares = [&](size_t firstPoint) {
+        const int step = (lnColumns_[1] - lnColumns_[0]) + (lnColumns_[2] - lnColumns_[1]) / 3;
+        for (size_t n = 0; n < 4; ++n) {
+            const size_t point = firstPoint + 2 * n;  // N, E, S, W or NE, SE, SW, NW
+            dc.TextOut(lnColumns_[0] + static_cast<int>(n) * step, y,
+                       Printf("%s:   %2d%%", CompassText(static_cast<int>(2 * point)), sum.I32(kWindShares + 4 * point)));
+        }
+    };
+    auto calibration = [&](const char* label, size_t time, const char* what, float value) {
+        dc.TextOut(left_, y, label);
+        dc.TextOut(columns_[2], y, sum.I32(time) > 0 ? TimeCell(sum.U32(time)) : "---");
+        dc.TextOut(columns_[4], y, Printf("%6s %s dB", what, FormatFixed(value, 1, 5).c_str()));
+    };
+    auto records = [&](const char* label, const char* countLabel, const char* sample, const std::string& state,
+                       size_t count) {
+        dc.TextOut(left_, y, label);
+        if (!state.empty())
+            dc.TextOut(columns_[2], y, state);
+        dc.TextOut(columns_[4], y, countLabel);
+        dc.TextOut(columns_[4] + dc.TextWidth(sample), y, Printf("%5ld", static_cast<long>(sum.I32(count))));
+    };
+
+    switch (e) {
+    case 0:
+        dc.TextOut(left_, y, "Overall Measurement");
+        dc.TextOut(columns_[4], y, "Current Measurement");
+        break;
+    case 1:
+        both("Start Time:");
+        dc.TextOut(columns_[2], y, TimeCell(sum.U32(kOverallSet.start)));
+        dc.TextOut(columns_[6], y, TimeCell(sum.U32(kCurrentSet.start)));
+        break;
+    case 2:
+        both("Elapsed Time:");
+        dc.TextOut(columns_[2], y, DurationCell(sum.F32(kOverallSet.elapsed)));
+        dc.TextOut(columns_[6], y, DurationCell(sum.F32(kCurrentSet.elapsed)));
+        break;
+    case 3:
+        dc.TextOut(left_, y, sum.Text(kOverallSet.averageLabel, kLevelLabelLength) + ":");
+        dc.TextOut(columns_[4], y, sum.Text(kCurrentSet.averageLabel, kLevelLabelLength) + ":");
+        values(0, weighted(kOverallSet.average), weighted(kCurrentSet.average));
+        break;
+    case 4:
+        both("SEL:");
+        values(0, weighted(kOverallSet.sel), weighted(kCurrentSet.sel));
+        break;
+    case 5:
+        both(has ? Printf("Dose: (%d hr)", setup.I16(logsetup::kCriterionTime)).c_str() : "Dose:");
+        values(0, percent(kOverallSet.dose), percent(kCurrentSet.dose));
+        break;
+    case 6:
+        both("Proj. Dose:");
+        values(0, percent(kOverallSet.projectedDose), percent(kCurrentSet.projectedDose));
+        break;
+    case 7:
+        both("Threshold:");
+        values(0, decibels(kOverallSet.threshold), decibels(kCurrentSet.threshold));
+        break;
+    case 8:
+        both("Criterion:");
+        values(0, decibels(kOverallSet.criterion), decibels(kCurrentSet.criterion));
+        break;
+    case 9:
+        both("Exchange Rate:");
+        if (has)
+            values(0, Printf("%2d dB", setup.I16(logsetup::kOverallExchangeRate) + 3),
+                   Printf("%2d dB", setup.I16(logsetup::kCurrentExchangeRate) + 3));
+        break;
+    case 11:
+        both("Min:");
+        values(2, occurred(kOverallSet.lmin, kOverallSet.lminTimes, k, s, "  "),
+               occurred(kCurrentSet.lmin, kCurrentSet.lminTimes, k, s, "  "));
+        break;
+    case 12:
+        both("Max:");
+        values(2, occurred(kOverallSet.lmax, kOverallSet.lmaxTimes, k, s, "  "),
+               occurred(kCurrentSet.lmax, kCurrentSet.lmaxTimes, k, s, " "));
+        break;
+    case 13:
+        both("Peak-1:");
+        values(2, occurred(kOverallPeak1, kOverallPeak1Times, p, peak1Letter, "  "),
+               occurred(kCurrentPeak1, kCurrentPeak1Times, p, peak1Letter, "  "));
+        break;
+    case 14:
+        both("Peak-2:");
+        values(2, occurred(kOverallSet.peak, kOverallSet.peakTimes, w, s, "  "),
+               occurred(kCurrentSet.peak, kCurrentSet.peakTimes, w, s, "  "));
+        break;
+    case 16:
+        dc.TextOut(lnColumns_[0], y, "Ln Start Level:");
+        if (has)
+            dc.TextOut(lnColumns_[2], y, Printf("%2d dB", setup.I16(logsetup::kLnStartLevel)));
+        break;
+    case 17: lnRow(0, "LDN:", SummaryFields::kLdn); break;
+    case 18: lnRow(1, "CNEL:", SummaryFields::kCnel); break;
+    case 19: lnRow(2, "Overall Leq:", SummaryFields::kOverallLeq); break;
+    case 21: {
+        dc.TextOut(left_, y, "Detector:");
+        std::string text;
+        if (has)
+            dc.TextOut(columns_[1], y, ISMSetup::GetDetectorText(setup.I16(logsetup::kDetector), text));
+        break;
+    }
+    case 22: {
+        dc.TextOut(left_, y, "Weighting:");
+        std::string text;
+        if (has)
+            dc.TextOut(columns_[1], y, LOGSetup::FreqWeightingText(code, text));
+        break;
+    }
+    case 23:
+        exceedance("SPL Exceedance Level 1:",
+                   Printf("%5s", FormatReportNumber(setup.F32(logsetup::kSplExceedance1), 1, 0)),
+                   SummaryFields::kSplExceedances1);
+        break;
+    case 24:
+        exceedance("SPL Exceedance level 2:", Printf("%5d", setup.I16(logsetup::kSplExceedance2)),
+                   SummaryFields::kSplExceedances2);
+        break;
+    case 25:
+        exceedance("Peak-1 Exceedance Level:", Printf("%5d", setup.I16(logsetup::kPeak1Exceedance)),
+                   SummaryFields::kPeak1Exceedances);
+        break;
+    case 26:
+        exceedance("Peak-2 Exceedance Level:", Printf("%5d", setup.I16(logsetup::kPeak2Exceedance)),
+                   SummaryFields::kPeak2Exceedances);
+        break;
+    case 27:
+        dc.TextOut(left_, y, "Hysteresis:");
+        if (has)
+            dc.TextOut(columns_[2], y, Printf("%d", setup.I16(logsetup::kHysteresis)));
+        break;
+    case 28:
+        dc.TextOut(left_, y, "Overloaded:");
+        dc.TextOut(columns_[2], y, Printf("%ld %s", static_cast<long>(sum.I32(SummaryFields::kOverloads)), "time(s)"));
+        break;
+    case 29:
+        dc.TextOut(left_, y, "Paused:");
+        dc.TextOut(columns_[2], y,
+                   Printf("%ld %s %s", static_cast<long>(sum.I32(SummaryFields::kPauses)), "times for",
+                          DurationCell(sum.F32(SummaryFields::kPausedTime)).c_str()));
+        break;
+    case 31:
+        windPair("Wind Average:", speed(sum.F32(kWindAverage)), "Wind Max:", speed(sum.F32(kWindMax)));
+        break;
+    case 32: {
+        // A direction outside the compass table shows no point.
+        windPair("Wind Direction at Max:", CompassText(sum.I16(kWindMaxDirection)), "Time at Wind Max:",
+                 FormatLocalTime(ToTime(sum.U32(kWindMaxTime)), "%d/%m/%y %H:%M:%S"));
+        break;
+    }
+    case 33:
+        windPair("Wind Threshold:", speed(static_cast<float>(setup.I16(logsetup::kWindThreshold)) * windScale),
+                 "Exceed Threshold:", " " + FormatFixed(sum.F32(kWindAboveThreshold), 1) + "%");
+        break;
+    case 34:
+        windPair("Wind Exceedance level:",
+                 speed(static_cast<float>(setup.I16(logsetup::kWindExceedanceLevel)) * windScale),
+                 "Wind Exceedances:", Printf("%d", sum.I32(kWindExceedances)));
+        break;
+    case 35: dc.TextOut(lnColumns_[0], y, "Wind Direction Percentages:"); break;
+    case 36: windShares(0); break;
+    case 37: windShares(1); break;
+    case 39:
+        calibration("Calibrated:", SummaryFields::kCalibrated, "Offset: ", sum.F32(SummaryFields::kCalOffset));
+        break;
+    case 40:
+        calibration("Checked:", SummaryFields::kChecked, "Level: ", sum.F32(SummaryFields::kCheckLevel));
+        break;
+    case 41: {
+        dc.TextOut(left_, y, "Calibrator");
+        const RecordView system = data_.SystemView();
+        if (!system.IsEmpty()) {
+            dc.TextOut(columns_[2], y, CalibratorSerial(system));
+            dc.TextOut(columns_[4], y,
+                       Printf("%6s %s dB", "Level: ", FormatFixed(CalibratorLevel(system), 1, 5).c_str()));
+        }
+        break;
+    }
+    case 42:
+        dc.TextOut(left_, y, "Cal Records Count:");
+        dc.TextOut(columns_[2], y, Printf("%ld", static_cast<long>(sum.I32(SummaryFields::kCalRecords))));
+        break;
+    case 44:
+        records("Interval Records:", "Number Interval Records:", "Number Interval Records:SS",
+                Enabled(setup, logsetup::kIntervalFlags, 0x80), SummaryFields::kIntervalRecords);
+        break;
+    case 45:
+        records("History Records:", "Number History Records:", "Number Interval Records:SS",
+                Enabled(setup, logsetup::kHistoryFlags, 0x08), SummaryFields::kHistoryRecords);
+        break;
+    case 46:
+        records("Exceedance Records:", "Number Exceedance Records:", "Number Exceedance Records:SS",
+                Enabled(setup, logsetup::kExceedanceFlags, 0x80), kExceedanceRecords);
+        break;
+    case 47:
+        records("Daily Records:", "Number Daily Records:", "Number Daily Records:SS",
+                Enabled(setup, logsetup::kHistoryFlags, 0x40), kDailyRecords);
+        break;
+    case 48:
+        records("Run/Stop Records:", "Number Run/Stop Records:", "Number Run/Stop Records:SS", "",
+                SummaryFields::kRunStopRecords);
+        break;
+    case 50:
+        dc.TextOut(left_, y, "J57 Memory:");
+        dc.TextOut(columns_[2], y, Printf("%ld %s", static_cast<long>(sum.I32(SummaryFields::kMemorySize)), "bytes"));
+        break;
+    case 51: {
+        dc.TextOut(left_, y, "Free Memory:");
+        const int32_t total = sum.I32(SummaryFields::kMemorySize);
+        const int32_t free = sum.I32(SummaryFields::kFreeMemory);
+        // Without a memory size there is no share to show.
+        const std::string share =
+            total > 0 ? FormatFixed(static_cast<float>(free) / static_cast<float>(total) * 100.0f, 2, 5) : "  ---";
+        dc.TextOut(columns_[2], y, Printf("%ld %s %s%% %s", static_cast<long>(free), "bytes", share.c_str(), "free"));
+        break;
+    }
+    case 53:
+        dc.TextOut(left_, y, "Battery Level:");
+        dc.TextOut(columns_[2], y,
+                   Printf("%s %s %s", sum.Text(SummaryFields::kBattery, 8).c_str(), "Source:",
+                          sum.Text(SummaryFields::kPowerSource, 4).c_str()));
+        break;
+    default: break;
+    }
+}
+
+int CDataReport::LogSummaryBlockLines() const
+{
+    const RecordView setup = data_.GetSetupType() == 7 ? data_.SetupView() : RecordView();
+    const bool wind = !setup.IsEmpty() && (setup.U8(logsetup::kOptionFlags) & 0x40) != 0;
+    return wind ? 54 : 46;
+}
+
+// ---- the printed LOG summary ----------------------------------------------
+// Three sections, each starting on a page of its own: the summary block, the
+// overall and the current "Any Data" blocks. A section's first page holds
+// the title block and entries from page line 14, its further pages entries
+// from page line 3, each page up to its last line.
+
+namespace {
+
+const char* const kLogSectionTitles[] = {"Logging Sound Level Meter Summary", "Logging SLM Overall Any Data",
+                                         "Logging SLM Current Any Data"};
+constexpr int kAnyDataLines = 24;
+
+int SectionFirstEntries(int linesPerPage) { return std::max(1, linesPerPage - 14); }
+int SectionLaterEntries(int linesPerPage) { return std::max(1, linesPerPage - 3); }
+
+}  // namespace
+
+int CDataReport::LogSummarySectionPages(int section) const
+{
+    const int entries = section == 0 ? LogSummaryBlockLines() : kAnyDataLines;
+    const int first = SectionFirstEntries(linesPerPage_);
+    const int later = SectionLaterEntries(linesPerPage_);
+    return entries <= first ? 1 : 1 + (entries - first + later - 1) / later;
+}
+
+int CDataReport::LogSummaryPageCount() const
+{
+    return LogSummarySectionPages(0) + LogSummarySectionPages(1) + LogSummarySectionPages(2);
+}
+
+void CDataReport::PrintLogSummaryPage(ReportDC& dc, int page)
+{
+    if (lineCount_ == 0)
+        return;
+    const int first = (page - 1) * linesPerPage_;
+    const int last = std::min(lineCount_ - 1, first + linesPerPage_ - 1);
+    PrinterFontScope font(dc);
+    LayoutSummaryColumns(dc);
+    PrintLogSummarySections(dc, first, last, page);
+}
+
+void CDataReport::PrintLogSummarySections(ReportDC& dc, int, int, int page)
+{
+    int sectionStart = 1;
+    for (int s = 0; s < 3; ++s) {
+        const int pages = LogSummarySectionPages(s);
+        if (page < sectionStart || page >= sectionStart + pages) {
+            sectionStart += pages;
+            continue;
+        }
+        const int k = page - sectionStart + 1;
+        DrawReportTitle(dc, kLogSectionTitles[s], 1, page);
+        const int entries = s == 0 ? LogSummaryBlockLines() : kAnyDataLines;
+        const int firstEntries = SectionFirstEntries(linesPerPage_);
+        const int laterEntries = SectionLaterEntries(linesPerPage_);
+        if (k == 1)
+            for (unsigned i = 0; i <= 9; ++i)
+                DrawTitleBlockLine(dc, i, 3 + static_cast<int>(i));
+        const int start = k == 1 ? 0 : firstEntries + (k - 2) * laterEntries;
+        const int count = std::min(k == 1 ? firstEntries : laterEntries, entries - start);
+        const int fromLine = k == 1 ? 14 : 3;
+        for (int i = 0; i < count; ++i) {
+            const unsigned entry = static_cast<unsigned>(start + i);
+            const int line = fromLine + i;
+            if (s == 0)
+                DrawLogSummaryLine(dc, entry, line);
+            else if (s == 1)
+                DrawOverallAnyDataLine(dc, entry, line);
+            else
+                DrawCurrentAnyDataLine(dc, entry, line);
+        }
+        return;
+    }
+}

@@ -1,0 +1,248 @@
+// The ZU-Reru summary: overall and SLM times, record counts, the Leq rule's
+// differences (LAFTM5, LCeq and LAIeq against LAeq), the SPL and Lmax table
+// by weighting and detector, the Ln table, the RTA Leq spectrum and the
+// tonality figures.
+#include "CDataReport.h"
+#include "KeptRecordFields.h"
+#include "LOGSetup.h"
+#include "ReportText.h"
+#include "SummaryTableSupport.h"
+#include "SummaryWriterSupport.h"
+#include "TALSetup.h"
+
+namespace {
+
+constexpr size_t kLevelLabelLength = 8;
+constexpr int kBands = 33;
+constexpr int kSpectrumRows = 17;  // bands 0 to 16 on the left, 17 to 32 on the right
+constexpr unsigned kSpectrumLines = 23;
+
+// A band's name as the band columns show it: without its " Hz".
+std::string TalBandColumnText(int band)
+{
+    std::string name;
+    TALSetup::BandName(band, name);
+    return name.size() > 3 ? name.substr(0, name.size() - 3) : name;
+}
+
+std::string Decibels(float value) { return FormatFixed(value, 1) + " dB"; }
+
+}  // namespace
+
+void CDataReport::DrawTalSummaryLine(ReportDC& dc, unsigned index, int line)
+{
+    namespace S = SummaryFields;
+    namespace T = TalSetupFields;
+    PrinterFontScope font(dc);
+    const RecordView sum = data_.SummaryView();
+    if (sum.IsEmpty() || index > 23)
+        return;
+    const RecordView setup = data_.GetSetupType() == 8 ? data_.SetupView() : RecordView();
+    const int y = LineY(dc, line);
+    const float laeq = sum.F32(kCurrentSet.average);
+    const float lceq = sum.F32(kCurrentSet.average + 4);
+    const float laftm5 = sum.F32(S::kLaftm5);
+    const float laieq = sum.F32(S::kLaieq);
+    auto count = [&](const char* label, size_t field, const char* stateLabel, const std::string& state) {
+        const int after = dc.TextWidth("Number Snapshot Records:SS");
+        dc.TextOut(left_, y, label);
+        dc.TextOut(left_ + after, y, Printf("%5ld", static_cast<long>(sum.I32(field))));
+        dc.TextOut(columns_[4], y, stateLabel);
+        dc.TextOut(columns_[4] + after, y, state);
+    };
+    // Three label and value pairs at Ln columns 0 and 2, 3 and 4, 5 and 6.
+    auto leqRow = [&](const char* const labels[3], const float values[3]) {
+        static const int kAt[3][2] = {{0, 2}, {3, 4}, {5, 6}};
+        for (int c = 0; c < 3; ++c) {
+            dc.TextOut(lnColumns_[kAt[c][0]], y, labels[c]);
+            dc.TextOut(lnColumns_[kAt[c][1]], y, Decibels(values[c]));
+        }
+    };
+    std::string suffix;
+    if (!setup.IsEmpty())
+        LOGSetup::FreqWeightingShortText(setup.U8(T::kSlmWeighting), suffix);
+    auto lnRow = [&](size_t first) {
+        for (size_t c = 0; c < 3; ++c) {
+            const size_t n = first + 2 * c;
+            dc.TextOut(lnColumns_[2 * c], y,
+                       Printf("L%d %s", static_cast<int>(n + 1), FormatFixed(sum.F32(S::kLnPercentiles + 4 * n), 2).c_str()));
+            dc.TextOut(lnColumns_[2 * c + 1], y, Decibels(sum.F32(S::kLnLevels + 4 * n)) + suffix);
+        }
+    };
+    auto tonality = [&](const char* first, const std::string& firstValue, const char* second, float secondValue) {
+        if (first) {
+            dc.TextOut(lnColumns_[0], y, first);
+            dc.TextOut(lnColumns_[0] + dc.TextWidth("delta fc (BARQ Bandwidth):SS"), y, firstValue);
+        }
+        dc.TextOut(lnColumns_[3], y, second);
+        dc.TextOut(lnColumns_[3] + dc.TextWidth("Lg (LGroup):SS"), y, Decibels(secondValue));
+    };
+
+    switch (index) {
+    case 0:
+        dc.TextOut(left_, y, "Overall Start Time:");
+        dc.TextOut(columns_[2], y, TimeCell(sum.U32(kOverallSet.start)));
+        break;
+    case 1:
+        dc.TextOut(left_, y, "Overall End Time:");
+        dc.TextOut(columns_[2], y, TimeCell(sum.U32(S::kOverallEnd)));
+        break;
+    case 3: {
+        const bool ln = (setup.U8(T::kLnEnableFlags) & 0x40) && (setup.U8(T::kHistoryFlags) & 0x02);
+        count("Number Snapshot Records:", S::kIntervalRecords, "Ln Table:", SwitchStatus(setup, ln));
+        break;
+    }
+    case 4:
+        count("Number History Records:", S::kHistoryRecords, "Time History:",
+              SwitchStatus(setup, (setup.U8(T::kHistoryFlags) & 0x08) != 0));
+        break;
+    case 6: dc.TextOut(left_, y, "Current Data:"); break;
+    case 7: dc.TextOut(left_, y, "SLM Mode"); break;
+    case 8: {
+        const uint32_t start = sum.U32(kCurrentSet.start);
+        dc.TextOut(left_, y, "SLM Start Time:");
+        dc.TextOut(columns_[2], y, TimeCell(start));
+        dc.TextOut(columns_[4], y, "SLM End Time:");
+        dc.TextOut(columns_[6], y, TimeCell(EndTime(start, sum.F32(kCurrentSet.elapsed))));
+        break;
+    }
+    case 9:
+        dc.TextOut(left_, y, "SLM Elapsed Time:");
+        dc.TextOut(columns_[2], y, DurationCell(sum.F32(kCurrentSet.elapsed)));
+        break;
+    case 11: {
+        const char* const labels[3] = {"LAFTM5:", "LCeq:", "LAIeq:"};
+        const float values[3] = {laftm5, lceq, laieq};
+        leqRow(labels, values);
+        break;
+    }
+    case 12: {
+        const char* const labels[3] = {"LAeq:", "LAeq:", "LAeq:"};
+        const float values[3] = {laeq, laeq, laeq};
+        leqRow(labels, values);
+        break;
+    }
+    case 13: {
+        const char* const labels[3] = {"LAFTM5-LAeq:", "LCeq-LAeq:", "LAIeq-LAeq:"};
+        const float values[3] = {laftm5 - laeq, lceq - laeq, laieq - laeq};
+        leqRow(labels, values);
+        break;
+    }
+    case 15:
+        dc.TextOut(lnColumns_[0], y, "Ln Start Level:");
+        if (!setup.IsEmpty())
+            dc.TextOut(lnColumns_[2], y, Printf("%2d dB", setup.I16(T::kLnStartLevel)));
+        break;
+    case 16: lnRow(0); break;
+    case 17: lnRow(1); break;
+    case 19: dc.TextOut(left_, y, "Tonality Mode"); break;
+    case 20:
+        dc.TextOut(left_, y, "Tonality Elapsed Time:");
+        dc.TextOut(columns_[3], y, DurationCell(sum.F32(S::kTonalityElapsed)));
+        break;
+    case 21:
+        tonality("ft (Freq. Tone)", Printf("%d Hz", sum.I32(S::kToneFrequency)), "Lt (Ltone)",
+                 sum.F32(S::kToneLevel));
+        break;
+    case 22:
+        tonality("delta fc (BARQ Bandwidth)", Printf("%d Hz", sum.I32(S::kBarqBandwidth)), "Lg (LGroup)",
+                 sum.F32(S::kGroupLevel));
+        break;
+    case 23: tonality(nullptr, {}, "Lt-Lg", sum.F32(S::kToneLevel) - sum.F32(S::kGroupLevel)); break;
+    default: break;
+    }
+}
+
+void CDataReport::DrawTalLevelLine(ReportDC& dc, unsigned index, int line)
+{
+    PrinterFontScope font(dc);
+    const RecordView sum = data_.SummaryView();
+    if (sum.IsEmpty() || index > 13)
+        return;
+    const int y = LineY(dc, line);
+    static const char* const kSpl[3] = {"SPL Slow:", "SPL Fast:", "SPL Impulse"};
+    static const char* const kLmax[3] = {"Lmax (slow):", "Lmax (fast):", "Lmax (impulse):"};
+    if (index == 0) {
+        DrawRightAligned(dc, lnColumns_[2], y, "A Weight");
+        DrawRightAligned(dc, lnColumns_[4], y, "C Weight");
+        DrawRightAligned(dc, lnColumns_[6], y, "Flat");
+    } else if (index == 1) {
+        dc.TextOut(left_, y, sum.Text(kCurrentSet.averageLabel, kLevelLabelLength) + ":");
+        DrawLevelsByWeighting(dc, y, sum, kCurrentSet.average, 1);
+    } else if (index <= 4) {
+        const size_t detector = index - 2;
+        dc.TextOut(left_, y, kSpl[detector]);
+        DrawLevelsByWeighting(dc, y, sum, SummaryFields::kSpl + 4 * detector, 3);
+    } else if (index % 3 != 2) {
+        // Lmax of the slow, fast and impulse detectors from index 6, three
+        // lines each: the levels, their times and an empty line.
+        const size_t detector = (index - 6) / 3;
+        if (index % 3 == 0) {
+            dc.TextOut(left_, y, kLmax[detector]);
+            DrawLevelsByWeighting(dc, y, sum, kCurrentSet.lmax + 4 * detector, 3);
+        } else {
+            DrawTimesByWeighting(dc, y, sum, kCurrentSet.lmaxTimes + 4 * detector, 3);
+        }
+    }
+}
+
+void CDataReport::DrawTalSpectrumLine(ReportDC& dc, unsigned index, int line)
+{
+    PrinterFontScope font(dc);
+    const RecordView sum = data_.SummaryView();
+    const unsigned i = index % kSpectrumLines;
+    const int y = LineY(dc, line);
+    if (i == 0) {
+        dc.TextOut(left_, y, "RTA Mode: Leq Spectrum");
+        return;
+    }
+    if (i == 3) {
+        for (int c = 1; c <= 3; c += 2) {
+            DrawRightAligned(dc, columns_[c], y, "Freq. Hz");
+            DrawRightAligned(dc, columns_[c + 1], y, "Leq 1/3dB");
+        }
+        return;
+    }
+    if (sum.IsEmpty())
+        return;
+    if (i == 1) {
+        dc.TextOut(left_, y, "RTA Run Time:");
+        DrawRightAligned(dc, columns_[3], y, DurationCell(sum.F32(SummaryFields::kRtaRunTime)));
+        return;
+    }
+    if (i < 4 || i >= 4 + kSpectrumRows)
+        return;
+    auto band = [&](int k, int column) {
+        DrawRightAligned(dc, columns_[column], y, TalBandColumnText(k));
+        DrawRightAligned(dc, columns_[column + 1], y,
+                         FormatReportNumber(sum.F32(SummaryFields::kLeqThirds + 4 * static_cast<size_t>(k)), 1, 0));
+    };
+    const int k = static_cast<int>(i) - 4;
+    band(k, 1);
+    if (k + kSpectrumRows < kBands)
+        band(k + kSpectrumRows, 3);
+}
+
+void CDataReport::PrintTalSummaryPage(ReportDC& dc, int page)
+{
+    PrinterFontScope font(dc);
+    LayoutSummaryColumns(dc);
+    DrawReportTitle(dc, "ZU-Reru Summary", 0, page);
+    if (page != 1)
+        return;
+    for (unsigned i = 0; i <= 10; ++i)
+        DrawTitleBlockLine(dc, i, 3 + static_cast<int>(i));
+    for (unsigned i = 0; i <= 14; ++i) {
+        DrawTalSummaryLine(dc, i, 14 + static_cast<int>(i));
+        DrawTalLevelLine(dc, i, 29 + static_cast<int>(i));
+    }
+    for (unsigned i = 15; i <= 18; ++i)
+        DrawTalSummaryLine(dc, i, 29 + static_cast<int>(i));
+    LayoutSpectrumColumns(dc);
+    for (unsigned i = 0; i <= 21; ++i)
+        DrawTalSpectrumLine(dc, i, 48 + static_cast<int>(i));
+    // The tonality lines at the summary's columns, as on the screen.
+    LayoutSummaryColumns(dc);
+    for (unsigned i = 19; i <= 23; ++i)
+        DrawTalSummaryLine(dc, i, 51 + static_cast<int>(i));
+}
