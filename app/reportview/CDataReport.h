@@ -254,6 +254,10 @@ private:
     // values; 3: one detector of nine), right-aligned in the level columns.
     void DrawLevelsByWeighting(ReportDC& dc, int y, const RecordView& sum, size_t offset, size_t stride);
     void DrawTimesByWeighting(ReportDC& dc, int y, const RecordView& sum, size_t offset, size_t stride);
+    // A label at the left margin and its value at column 2.
+    void DrawLabelAndValue(ReportDC& dc, int y, const std::string& label, const std::string& value);
+    // The column headings "A Weight", "C Weight" and "Flat" of those values.
+    void DrawWeightingHeadings(ReportDC& dc, int y);
 
 protected:
     void paintEvent(QPaintEvent* event) override;

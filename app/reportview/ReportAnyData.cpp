@@ -21,7 +21,8 @@ void CDataReport::DrawLevelsByWeighting(ReportDC& dc, int y, const RecordView& s
     for (size_t w = 0; w < 3; ++w) {
         std::string letter;
         LOGSetup::WeightingLetter(static_cast<int>(w), letter);
-        DrawRightAligned(dc, lnColumns_[2 + 2 * w], y, FormatFixed(sum.F32(offset + 4 * stride * w), 1) + " dB" + letter);
+        DrawRightAligned(dc, lnColumns_[2 + 2 * w], y,
+                         FormatFixed(sum.F32(offset + 4 * stride * w), 1) + " dB" + letter);
     }
 }
 
@@ -29,6 +30,19 @@ void CDataReport::DrawTimesByWeighting(ReportDC& dc, int y, const RecordView& su
 {
     for (size_t w = 0; w < 3; ++w)
         DrawRightAligned(dc, lnColumns_[2 + 2 * w], y, TimeCell(sum.U32(offset + 4 * stride * w)));
+}
+
+void CDataReport::DrawLabelAndValue(ReportDC& dc, int y, const std::string& label, const std::string& value)
+{
+    dc.TextOut(left_, y, label);
+    dc.TextOut(columns_[2], y, value);
+}
+
+void CDataReport::DrawWeightingHeadings(ReportDC& dc, int y)
+{
+    static const char* const kHeadings[3] = {"A Weight", "C Weight", "Flat"};
+    for (size_t w = 0; w < 3; ++w)
+        DrawRightAligned(dc, lnColumns_[2 + 2 * w], y, kHeadings[w]);
 }
 
 void CDataReport::DrawOverallAnyDataLine(ReportDC& dc, unsigned index, int line)
@@ -61,17 +75,13 @@ void CDataReport::DrawAnyDataLine(ReportDC& dc, unsigned index, int line, bool o
         return;
     }
     case 1:
-        dc.TextOut(left_, y, "Start Time:");
-        dc.TextOut(columns_[2], y, TimeCell(sum.U32(set.start)));
+        DrawLabelAndValue(dc, y, "Start Time:", TimeCell(sum.U32(set.start)));
         return;
     case 2:
-        dc.TextOut(left_, y, "Elapsed Time:");
-        dc.TextOut(columns_[2], y, DurationCell(sum.F32(set.elapsed)));
+        DrawLabelAndValue(dc, y, "Elapsed Time:", DurationCell(sum.F32(set.elapsed)));
         return;
     case 4:
-        DrawRightAligned(dc, lnColumns_[2], y, "A Weight");
-        DrawRightAligned(dc, lnColumns_[4], y, "C Weight");
-        DrawRightAligned(dc, lnColumns_[6], y, "Flat");
+        DrawWeightingHeadings(dc, y);
         return;
     case 5:
         dc.TextOut(left_, y, sum.Text(set.averageLabel, kLevelLabelLength) + ":");

@@ -39,6 +39,9 @@ constexpr unsigned kLastLogSummaryLine = 54;
 
 int WeightingIndex(int code) { return code >= 0 && code <= 2 ? code : 0; }
 
+// A signed 32-bit count of the record for a "%ld" format.
+long Long(const RecordView& record, size_t offset) { return static_cast<long>(record.I32(offset)); }
+
 std::string Enabled(const RecordView& setup, size_t field, int bit)
 {
     return SwitchStatus(setup, (setup.U8(field) & bit) != 0);
@@ -109,7 +112,7 @@ void CDataReport::DrawLogSummaryLine(ReportDC& dc, unsigned index, int line)
         if (has)
             dc.TextOut(excdColumns_[1], y, limit);
         dc.TextOut(excdColumns_[2], y, "Exceeded:");
-        dc.TextOut(excdColumns_[3], y, Printf("%ld %s", static_cast<long>(sum.I32(count)), "times"));
+        dc.TextOut(excdColumns_[3], y, Printf("%ld %s", Long(sum, count), "times"));
     };
     const float windScale = setup.F32(logsetup::kWindScale);
     const std::string windUnit = setup.Text(logsetup::kWindUnits, logsetup::kWindUnitsLength);
@@ -125,8 +128,9 @@ void CDataReport::DrawLogSummaryLine(ReportDC& dc, unsigned index, int line)
         const int step = (lnColumns_[1] - lnColumns_[0]) + (lnColumns_[2] - lnColumns_[1]) / 3;
         for (size_t n = 0; n < 4; ++n) {
             const size_t point = firstPoint + 2 * n;  // N, E, S, W or NE, SE, SW, NW
+            const char* name = CompassText(static_cast<int>(2 * point));
             dc.TextOut(lnColumns_[0] + static_cast<int>(n) * step, y,
-                       Printf("%s:   %2d%%", CompassText(static_cast<int>(2 * point)), sum.I32(kWindShares + 4 * point)));
+                       Printf("%s:   %2d%%", name, sum.I32(kWindShares + 4 * point)));
         }
     };
     auto calibration = [&](const char* label, size_t time, const char* what, float value) {
@@ -140,7 +144,7 @@ void CDataReport::DrawLogSummaryLine(ReportDC& dc, unsigned index, int line)
         if (!state.empty())
             dc.TextOut(columns_[2], y, state);
         dc.TextOut(columns_[4], y, countLabel);
-        dc.TextOut(columns_[4] + dc.TextWidth(sample), y, Printf("%5ld", static_cast<long>(sum.I32(count))));
+        dc.TextOut(columns_[4] + dc.TextWidth(sample), y, Printf("%5ld", Long(sum, count)));
     };
 
     switch (e) {
@@ -254,14 +258,12 @@ void CDataReport::DrawLogSummaryLine(ReportDC& dc, unsigned index, int line)
             dc.TextOut(columns_[2], y, Printf("%d", setup.I16(logsetup::kHysteresis)));
         break;
     case 28:
-        dc.TextOut(left_, y, "Overloaded:");
-        dc.TextOut(columns_[2], y, Printf("%ld %s", static_cast<long>(sum.I32(SummaryFields::kOverloads)), "time(s)"));
+        DrawLabelAndValue(dc, y, "Overloaded:", Printf("%ld %s", Long(sum, SummaryFields::kOverloads), "time(s)"));
         break;
     case 29:
-        dc.TextOut(left_, y, "Paused:");
-        dc.TextOut(columns_[2], y,
-                   Printf("%ld %s %s", static_cast<long>(sum.I32(SummaryFields::kPauses)), "times for",
-                          DurationCell(sum.F32(SummaryFields::kPausedTime)).c_str()));
+        DrawLabelAndValue(dc, y, "Paused:",
+                          Printf("%ld %s %s", Long(sum, SummaryFields::kPauses), "times for",
+                                 DurationCell(sum.F32(SummaryFields::kPausedTime)).c_str()));
         break;
     case 31:
         windPair("Wind Average:", speed(sum.F32(kWindAverage)), "Wind Max:", speed(sum.F32(kWindMax)));
@@ -301,8 +303,7 @@ void CDataReport::DrawLogSummaryLine(ReportDC& dc, unsigned index, int line)
         break;
     }
     case 42:
-        dc.TextOut(left_, y, "Cal Records Count:");
-        dc.TextOut(columns_[2], y, Printf("%ld", static_cast<long>(sum.I32(SummaryFields::kCalRecords))));
+        DrawLabelAndValue(dc, y, "Cal Records Count:", Printf("%ld", Long(sum, SummaryFields::kCalRecords)));
         break;
     case 44:
         records("Interval Records:", "Number Interval Records:", "Number Interval Records:SS",
@@ -325,8 +326,7 @@ void CDataReport::DrawLogSummaryLine(ReportDC& dc, unsigned index, int line)
                 SummaryFields::kRunStopRecords);
         break;
     case 50:
-        dc.TextOut(left_, y, "J57 Memory:");
-        dc.TextOut(columns_[2], y, Printf("%ld %s", static_cast<long>(sum.I32(SummaryFields::kMemorySize)), "bytes"));
+        DrawLabelAndValue(dc, y, "J57 Memory:", Printf("%ld %s", Long(sum, SummaryFields::kMemorySize), "bytes"));
         break;
     case 51: {
         dc.TextOut(left_, y, "Free Memory:");
@@ -339,10 +339,9 @@ void CDataReport::DrawLogSummaryLine(ReportDC& dc, unsigned index, int line)
         break;
     }
     case 53:
-        dc.TextOut(left_, y, "Battery Level:");
-        dc.TextOut(columns_[2], y,
-                   Printf("%s %s %s", sum.Text(SummaryFields::kBattery, 8).c_str(), "Source:",
-                          sum.Text(SummaryFields::kPowerSource, 4).c_str()));
+        DrawLabelAndValue(dc, y, "Battery Level:",
+                          Printf("%s %s %s", sum.Text(SummaryFields::kBattery, 8).c_str(), "Source:",
+                                 sum.Text(SummaryFields::kPowerSource, 4).c_str()));
         break;
     default: break;
     }
@@ -389,11 +388,11 @@ void CDataReport::PrintLogSummaryPage(ReportDC& dc, int page)
 {
     if (lineCount_ == 0)
         return;
-    const int first = (page - 1) * linesPerPage_;
-    const int last = std::min(lineCount_ - 1, first + linesPerPage_ - 1);
     PrinterFontScope font(dc);
     LayoutSummaryColumns(dc);
-    PrintLogSummarySections(dc, first, last, page);
+    // The sections place their entries by the page number alone; the page's
+    // report lines go along for the record.
+    PrintLogSummarySections(dc, (page - 1) * linesPerPage_, std::min(lineCount_, page * linesPerPage_) - 1, page);
 }
 
 void CDataReport::PrintLogSummarySections(ReportDC& dc, int, int, int page)

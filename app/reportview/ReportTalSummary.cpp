@@ -64,8 +64,8 @@ void CDataReport::DrawTalSummaryLine(ReportDC& dc, unsigned index, int line)
     auto lnRow = [&](size_t first) {
         for (size_t c = 0; c < 3; ++c) {
             const size_t n = first + 2 * c;
-            dc.TextOut(lnColumns_[2 * c], y,
-                       Printf("L%d %s", static_cast<int>(n + 1), FormatFixed(sum.F32(S::kLnPercentiles + 4 * n), 2).c_str()));
+            const std::string percentile = FormatFixed(sum.F32(S::kLnPercentiles + 4 * n), 2);
+            dc.TextOut(lnColumns_[2 * c], y, Printf("L%d %s", static_cast<int>(n + 1), percentile.c_str()));
             dc.TextOut(lnColumns_[2 * c + 1], y, Decibels(sum.F32(S::kLnLevels + 4 * n)) + suffix);
         }
     };
@@ -80,12 +80,10 @@ void CDataReport::DrawTalSummaryLine(ReportDC& dc, unsigned index, int line)
 
     switch (index) {
     case 0:
-        dc.TextOut(left_, y, "Overall Start Time:");
-        dc.TextOut(columns_[2], y, TimeCell(sum.U32(kOverallSet.start)));
+        DrawLabelAndValue(dc, y, "Overall Start Time:", TimeCell(sum.U32(kOverallSet.start)));
         break;
     case 1:
-        dc.TextOut(left_, y, "Overall End Time:");
-        dc.TextOut(columns_[2], y, TimeCell(sum.U32(S::kOverallEnd)));
+        DrawLabelAndValue(dc, y, "Overall End Time:", TimeCell(sum.U32(S::kOverallEnd)));
         break;
     case 3: {
         const bool ln = (setup.U8(T::kLnEnableFlags) & 0x40) && (setup.U8(T::kHistoryFlags) & 0x02);
@@ -100,15 +98,13 @@ void CDataReport::DrawTalSummaryLine(ReportDC& dc, unsigned index, int line)
     case 7: dc.TextOut(left_, y, "SLM Mode"); break;
     case 8: {
         const uint32_t start = sum.U32(kCurrentSet.start);
-        dc.TextOut(left_, y, "SLM Start Time:");
-        dc.TextOut(columns_[2], y, TimeCell(start));
+        DrawLabelAndValue(dc, y, "SLM Start Time:", TimeCell(start));
         dc.TextOut(columns_[4], y, "SLM End Time:");
         dc.TextOut(columns_[6], y, TimeCell(EndTime(start, sum.F32(kCurrentSet.elapsed))));
         break;
     }
     case 9:
-        dc.TextOut(left_, y, "SLM Elapsed Time:");
-        dc.TextOut(columns_[2], y, DurationCell(sum.F32(kCurrentSet.elapsed)));
+        DrawLabelAndValue(dc, y, "SLM Elapsed Time:", DurationCell(sum.F32(kCurrentSet.elapsed)));
         break;
     case 11: {
         const char* const labels[3] = {"LAFTM5:", "LCeq:", "LAIeq:"};
@@ -163,9 +159,7 @@ void CDataReport::DrawTalLevelLine(ReportDC& dc, unsigned index, int line)
     static const char* const kSpl[3] = {"SPL Slow:", "SPL Fast:", "SPL Impulse"};
     static const char* const kLmax[3] = {"Lmax (slow):", "Lmax (fast):", "Lmax (impulse):"};
     if (index == 0) {
-        DrawRightAligned(dc, lnColumns_[2], y, "A Weight");
-        DrawRightAligned(dc, lnColumns_[4], y, "C Weight");
-        DrawRightAligned(dc, lnColumns_[6], y, "Flat");
+        DrawWeightingHeadings(dc, y);
     } else if (index == 1) {
         dc.TextOut(left_, y, sum.Text(kCurrentSet.averageLabel, kLevelLabelLength) + ":");
         DrawLevelsByWeighting(dc, y, sum, kCurrentSet.average, 1);
