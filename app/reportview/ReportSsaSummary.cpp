@@ -86,10 +86,12 @@ int CDataReport::SsaSummaryLineCount() const
     return kFullLineCount - (SsaSpectralLnOverall() ? 0 : kSpectralLnLines) - (SsaWindLines() ? 0 : kWindLines);
 }
 
-void CDataReport::DrawSsaAnyDataLine(ReportDC&, bool, unsigned, int)
+void CDataReport::DrawSsaAnyDataLine(ReportDC& dc, bool overall, unsigned index, int line)
 {
-    // The overall and current any-data blocks are drawn by the summaries'
-    // shared block drawers once they are in place.
+    if (overall)
+        DrawOverallAnyDataLine(dc, index, line);
+    else
+        DrawCurrentAnyDataLine(dc, index, line);
 }
 
 void CDataReport::DrawSsaSummaryReportLine(ReportDC& dc, int line)

@@ -67,11 +67,13 @@ OutputRecordBuilder TalSummary()
     return s;
 }
 
-// The texts of one printed page by page line.
-struct PrintedPage {
-    RecordingDC dc{true, QRect(0, 0, 1000, 650)};  // 60 lines a page
-    std::string Line(int pageLine) const { return dc.At((pageLine + 2) * RecordingDC::kLineHeight); }
-};
+constexpr int kPaperHeight = 650;  // 60 lines a page
+
+// The texts of a printed page's line.
+std::string PageLine(const RecordingDC& paper, int pageLine)
+{
+    return paper.At((pageLine + 2) * RecordingDC::kLineHeight);
+}
 
 }  // namespace
 
@@ -87,13 +89,8 @@ protected:
     }
     int PageCount()
     {
-        PrintedPage probe;
-        return report->OnBeginPrinting(probe.dc);
-    }
-    void Print(PrintedPage& page, int number)
-    {
-        report->OnBeginPrinting(page.dc);
-        report->OnPrint(page.dc, number, QRect(0, 0, 1000, 650));
+        RecordingDC probe(true, QRect(0, 0, 1000, kPaperHeight));
+        return report->OnBeginPrinting(probe);
     }
 };
 
@@ -220,13 +217,12 @@ TEST_F(ReportSummary, IsmSummaryIsTheCurrentBlockAlone)
     });
     EXPECT_EQ(ScreenLines()[1].substr(0, 37), "Integrating Sound Level Meter Summary");
 
-    PrintedPage page;
     EXPECT_EQ(PageCount(), 1);
-    Print(page, 1);
-    EXPECT_EQ(page.Line(14), "");
-    EXPECT_EQ(page.Line(15), "Current Any Data");
-    EXPECT_EQ(page.Line(20), ": | 80.1 dBA | -12.3 dBC | 70.0 dBF");
-    EXPECT_EQ(page.dc.Selected(), ReportFont::Screen);
+    const RecordingDC page = PrintedPage(1, kPaperHeight);
+    EXPECT_EQ(PageLine(page, 14), "");
+    EXPECT_EQ(PageLine(page, 15), "Current Any Data");
+    EXPECT_EQ(PageLine(page, 20), ": | 80.1 dBA | -12.3 dBC | 70.0 dBF");
+    EXPECT_EQ(page.Selected(), ReportFont::Screen);
 }
 
 TEST_F(ReportSummary, TalSummaryBlocksInTheirPlan)
@@ -285,15 +281,13 @@ TEST_F(ReportSummary, TalSummaryBlocksInTheirPlan)
     // On paper the same lines, on page 1 two line heights lower; page 2
     // would hold the title alone, so the job is one page.
     EXPECT_EQ(PageCount(), 1);
-    PrintedPage page;
-    Print(page, 1);
+    const RecordingDC page = PrintedPage(1, kPaperHeight);
     const std::map<int, std::string> screen(expected.begin(), expected.end());
     for (int line : {14, 27, 30, 45, 48, 53, 72, 74})
-        EXPECT_EQ(page.Line(line), screen.at(line)) << "page line " << line;
-    EXPECT_EQ(page.Line(0).substr(0, 15), "ZU-Reru Summary");
-    PrintedPage second;
-    Print(second, 2);
-    EXPECT_EQ(second.dc.cells.size(), 1u);
+        EXPECT_EQ(PageLine(page, line), screen.at(line)) << "page line " << line;
+    EXPECT_EQ(PageLine(page, 0).substr(0, 15), "ZU-Reru Summary");
+    const RecordingDC second = PrintedPage(2, kPaperHeight);
+    EXPECT_EQ(second.cells.size(), 1u);
 }
 
 TEST_F(ReportSummary, TalSummaryWithOneLnBitNoSuffixAndNoSummaryRecord)
@@ -327,18 +321,16 @@ TEST_F(ReportSummary, LogSummaryPrintsThreeSectionsEachFromAPageOfItsOwn)
     const char* const first[] = {"Overall Measurement | Current Measurement",
                                  "Overall Any Data      **** 2 OVERLOAD(S) DETECTED ****", "Current Any Data"};
     for (int k = 1; k <= 3; ++k) {
-        PrintedPage page;
-        Print(page, k);
-        const std::string title = page.Line(1);
+        const RecordingDC page = PrintedPage(k, kPaperHeight);
+        const std::string title = PageLine(page, 1);
         EXPECT_EQ(title.substr(0, title.find(" | ")), titles[k - 1]);
         EXPECT_NE(title.find(Printf("Page %d", k)), std::string::npos);
-        EXPECT_EQ(page.Line(3).substr(0, 16), "File Translated:");
-        EXPECT_EQ(page.Line(13), "");
-        EXPECT_EQ(page.Line(14), first[k - 1]);
+        EXPECT_EQ(PageLine(page, 3).substr(0, 16), "File Translated:");
+        EXPECT_EQ(PageLine(page, 13), "");
+        EXPECT_EQ(PageLine(page, 14), first[k - 1]);
     }
-    PrintedPage summary;
-    Print(summary, 1);
-    EXPECT_EQ(summary.Line(59), "Battery Level: | Full Source: Ext");
+    const RecordingDC summary = PrintedPage(1, kPaperHeight);
+    EXPECT_EQ(PageLine(summary, 59), "Battery Level: | Full Source: Ext");
 }
 
 TEST_F(ReportSummary, LogSummaryWithWindContinuesItsFirstSectionOnASecondPage)
@@ -346,19 +338,30 @@ TEST_F(ReportSummary, LogSummaryWithWindContinuesItsFirstSectionOnASecondPage)
     translation.Add(SystemRecord()).Add(LogSetup(true)).Add(LogSummary());
     Select("1 .Summary");
     ASSERT_EQ(PageCount(), 4);
-    PrintedPage first;
-    Print(first, 1);
-    EXPECT_EQ(first.Line(45), "Wind Average: | 3.5 m/s | Wind Max: | 12.0 m/s");
-    EXPECT_EQ(first.Line(59), "History Records: | Disabled | Number History Records: |     7");
-    PrintedPage second;
-    Print(second, 2);
-    EXPECT_EQ(second.Line(2), "");
-    EXPECT_EQ(second.Line(3), "Exceedance Records: | Disabled | Number Exceedance Records: |     1");
-    EXPECT_EQ(second.Line(10), "Battery Level: | Full Source: Ext");
-    EXPECT_EQ(second.Line(11), "");
-    PrintedPage overall;
-    Print(overall, 3);
-    EXPECT_EQ(overall.Line(14), "Overall Any Data      **** 2 OVERLOAD(S) DETECTED ****");
+    const RecordingDC first = PrintedPage(1, kPaperHeight);
+    EXPECT_EQ(PageLine(first, 45), "Wind Average: | 3.5 m/s | Wind Max: | 12.0 m/s");
+    EXPECT_EQ(PageLine(first, 59), "History Records: | Disabled | Number History Records: |     7");
+    const RecordingDC second = PrintedPage(2, kPaperHeight);
+    EXPECT_EQ(PageLine(second, 2), "");
+    EXPECT_EQ(PageLine(second, 3), "Exceedance Records: | Disabled | Number Exceedance Records: |     1");
+    EXPECT_EQ(PageLine(second, 10), "Battery Level: | Full Source: Ext");
+    EXPECT_EQ(PageLine(second, 11), "");
+    const RecordingDC overall = PrintedPage(3, kPaperHeight);
+    EXPECT_EQ(PageLine(overall, 14), "Overall Any Data      **** 2 OVERLOAD(S) DETECTED ****");
 
-    EXPECT_EQ(PrintedPdfPages(*report, dir + "/summary.pdf"), 3u);  // all sections fit a page of paper
+    EXPECT_EQ(PrintToPdfPages(), 3u);  // all sections fit a page of paper
+}
+
+TEST_F(ReportSummary, SlmAndRtaSummaryCarriesBothAnyDataBlocks)
+{
+    translation.Add(SystemRecord())
+        .Add(OutputRecordBuilder(51))
+        .Add(OutputRecordBuilder(55).U32(912, 1).Text(880, "Leq").Text(396, "Lavg"));
+    Select("1 SSA Summary");
+    ExpectLines({
+        {14, "Overall Any Data      **** 1 OVERLOAD(S) DETECTED ****"},
+        {19, "Leq: | 0.0 dBA | 0.0 dBC | 0.0 dBF"},
+        {76, "Current Any Data"},
+        {81, "Lavg: | 0.0 dBA | 0.0 dBC | 0.0 dBF"},
+    });
 }

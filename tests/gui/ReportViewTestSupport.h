@@ -147,26 +147,6 @@ private:
     bool alignRight_ = false;
 };
 
-// Prints the view's report into a PDF file at path and returns its pages
-// (0 when it printed nothing); the file is removed again.
-inline size_t PrintedPdfPages(CDataReport& report, const std::string& path)
-{
-    {
-        QPrinter printer(QPrinter::HighResolution);
-        printer.setOutputFormat(QPrinter::PdfFormat);
-        printer.setOutputFileName(QString::fromStdString(path));
-        if (!report.PrintReport(printer))
-            return 0;
-    }
-    std::ifstream in(path, std::ios::binary);
-    const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    size_t pages = 0;
-    for (size_t at = bytes.find("/Type /Page\n"); at != std::string::npos; at = bytes.find("/Type /Page\n", at + 1))
-        ++pages;
-    std::remove(path.c_str());
-    return pages;
-}
-
 // A report view on its own document, loading through a scripted translation
 // from a real (empty) download file in the temporary folder.
 class ReportFixture : public ::testing::Test {
