@@ -2,6 +2,8 @@
 // and driven by keystrokes; what they leave in the profile.
 #include <gtest/gtest.h>
 
+#include <cstdio>
+#include <fstream>
 #include <functional>
 
 #include <QComboBox>
@@ -14,6 +16,7 @@
 #include "HistogramOptionsDialog.h"
 #include "RT60OptionsDialog.h"
 #include "RangeEdit.h"
+#include "ReportViewTestSupport.h"
 #include "ShellTestSupport.h"
 
 namespace {
@@ -172,6 +175,33 @@ TEST_F(OptionsDialogs, Rt60UnlistedDbDownGoesBackUnchanged)
 
     Run(cmd::Rt60Options, [](QDialog* d) { d->findChild<QComboBox*>("dBDown")->setCurrentIndex(0); });
     EXPECT_EQ(f.profile.GetProfileString("RT60Settings", "dBDown", ""), "12") << "Cancel writes nothing";
+}
+
+TEST_F(OptionsDialogs, Rt60DataShownInTheReportViewSetsTheBandsOfTheOptions)
+{
+    // An RTA measurement of octave data (kind 70, bandwidth flag clear) with
+    // one event (kind 1).
+    reporttest::ScriptedTranslation translation;
+    translation.Add(reporttest::SystemRecord()).Add(reporttest::OutputRecordBuilder(70))
+        .Add(reporttest::OutputRecordBuilder(1));
+    CDataReport::SetTranslator(&translation);
+    const std::string file = ::testing::TempDir() + "rt60-options.slmdl";
+    std::ofstream(file) << "x";
+    EXPECT_EQ(f.Frame().GetRt60BandFlag(), -1);
+    f.Doc().OnTranslateView();
+    ASSERT_NE(f.Doc().GetReportView(), nullptr);
+    const ViewHint hint{file, "1 RT60 Analyses"};
+    f.Doc().GetReportView()->OnUpdate(f.Doc().GetReportView(), &hint);
+    EXPECT_EQ(f.Doc().GetReportView()->GetReportType(), 33);
+    EXPECT_EQ(f.Frame().GetRt60BandFlag(), 0);
+
+    int bands = 0;
+    Run(cmd::Rt60Options, [&bands](QDialog* d) { bands = d->findChild<QComboBox*>("EndFreq")->count(); });
+    EXPECT_EQ(bands, 11);
+    f.Frame().SwitchView(CMainFrame::kSetupView);
+    shelltest::RunDeferredDeletes();
+    CDataReport::SetTranslator(nullptr);
+    std::remove(file.c_str());
 }
 
 }  // namespace
