@@ -56,7 +56,7 @@ bool WholeNumber(const QString& text, int* value)
 HistogramOptionsDialog::HistogramOptionsDialog(QWidget* parent) : QDialog(parent)
 {
     setWindowTitle("Histogram Report Options");
-    columns_[0] = {&splRes, &splLowLimit, &splHighLimit, 0.1f, nullptr, nullptr, nullptr};
+    columns_[0] = {&splRes, &splLowLimit, &splHighLimit, 10.0f, nullptr, nullptr, nullptr};
     columns_[1] = {&peakRes, &peakLowLimit, &peakHighLimit, 1.0f, nullptr, nullptr, nullptr};
     columns_[2] = {&uwPkRes, &uwPkLowLimit, &uwPkHighLimit, 1.0f, nullptr, nullptr, nullptr};
     columns_[3] = {&lnTblRes, &lnTblLowLimit, &lnTblHighLimit, 1.0f, nullptr, nullptr, nullptr};
@@ -152,7 +152,7 @@ void HistogramOptionsDialog::KeepEvenSteps(int& low, int& high, float resolution
 
 void HistogramOptionsDialog::AdjustColumn(Column& c)
 {
-    KeepEvenSteps(*c.low, *c.high, static_cast<float>(*c.res) * c.resScale);
+    KeepEvenSteps(*c.low, *c.high, static_cast<float>(*c.res) / c.resDivisor);
     c.lowEdit->setText(IntText(*c.low));
     c.highEdit->setText(IntText(*c.high));
 }

@@ -43,7 +43,7 @@ private:
         int* res;
         int* low;
         int* high;
-        float resScale;  // the resolution member in dB
+        float resDivisor;  // the resolution member / resDivisor is in dB
         QComboBox* combo;
         RangeEdit* lowEdit;
         RangeEdit* highEdit;
