@@ -3,10 +3,7 @@
 // How a translator family plugs in: declare its functions in Translators.h
 // (they are already declared for every record type the library knows),
 // define them in the family's own file (TranslateDay.cpp, TranslateEvents.cpp,
-// ...), and this file calls them by record type, model and mode. A family
-// whose translators are not written yet defines them as one-line placeholders
-// that pass the record over (kind 0), so the walk still frames every record.
-// Nothing here needs to change when a family is filled in.
+// ...), and this file calls them by record type, model and mode.
 #include <cstring>
 
 #include "FileReader.h"

@@ -39,6 +39,14 @@ void CDataReport::SetTranslator(Translator* translator)
     g_translator = translator;
 }
 
+std::string CDataReport::UnsupportedFirmwareText(const std::string& path, float version)
+{
+    return Printf("%s\n%s\n%s\n%.3f\n%s\n%s\n%s\n%.3lf\n%s", "The data contained in the Slm download file",
+                  path.c_str(), "was created by an J57 with firmware version", static_cast<double>(version),
+                  "which is unsupported by the J57 utility.", "The J57 utility translates J57 Slm download",
+                  "files created by an J57 with firmware version", 1.0, "or greater.");
+}
+
 CDataReport::CDataReport(CSdiDoc* doc, QWidget* parent)
     : QAbstractScrollArea(parent), CView(doc), data_(g_translator)
 {
@@ -85,12 +93,7 @@ void CDataReport::OnUpdate(CView* sender, const ViewHint* hint)
         ReportTypeOfDataKind(dataKind, &reportType_, &lineCount_);
         const int result = data_.LoadFile(filePath_, &version, &reportType_, dataKind, &lineCount_);
         if (result == MeasDataSet::kUnsupportedFirmware) {
-            platform::AppPrompter().Message(
-                Printf("%s\n%s\n%s\n%.3f\n%s\n%s\n%s\n%.3lf\n%s", "The data contained in the Slm download file",
-                       filePath_.c_str(), "was created by an J57 with firmware version", static_cast<double>(version),
-                       "which is unsupported by the J57 utility.", "The J57 utility translates J57 Slm download",
-                       "files created by an J57 with firmware version", 1.0, "or greater."),
-                platform::Icon::Warning);
+            platform::AppPrompter().Message(UnsupportedFirmwareText(filePath_, version), platform::Icon::Warning);
             reportType_ = 35;
             lineCount_ = 10;
         } else if (result == MeasDataSet::kFileNotFound) {

@@ -65,6 +65,8 @@ public:
     // The translation library the views made from now on load with (tests
     // put a scripted one in); null for the real library.
     static void SetTranslator(Translator* translator);
+    // The warning about a J57 download file whose firmware is below 1.0.
+    static std::string UnsupportedFirmwareText(const std::string& path, float version);
 
     // Screen drawing of the lines inside the device's clip box (also the
     // printing of report types without a print page of their own).

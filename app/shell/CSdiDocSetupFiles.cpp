@@ -7,9 +7,11 @@
 #include "CMainFrame.h"
 #include "CSdiDoc.h"
 #include "CSdiView.h"
+#include "CDataReport.h"
 #include "CommandIds.h"
 #include "DevelopmentFolder.h"
 #include "Files.h"
+#include "MeasDataSet.h"
 #include "NewSetupTypeDlg.h"
 #include "Prompter.h"
 #include "SetupTypes.h"
@@ -217,10 +219,18 @@ void CSdiDoc::RefreshSetupImages()
         sdiView_->SetSetupImage(i, setups_.GetAt(i)->GetImageIndex());
 }
 
-// The setup recorded in a download file needs the measurement data set's
-// setup reader, which the program does not have yet: until then the
-// development command reports that no setup could be read.
+// Development entry: reads the setup recorded in the development folder's
+// download file. The setup reader starts the translation and reads no
+// record, so it never hands back a setup: an old J57 file gets the firmware
+// warning, anything else the reader's result, and no setup file is written.
 void CSdiDoc::OnCreateSetupFromDownload()
 {
-    platform::AppPrompter().Message("Unable to read setup from download file; err = -1");
+    const std::string path = DevelopmentDownloadFile();
+    MeasDataSet data;
+    float version = 0.0f;
+    const int result = data.ReadSetupOnly(path, &version);
+    if (result == MeasDataSet::kUnsupportedFirmware)
+        platform::AppPrompter().Message(CDataReport::UnsupportedFirmwareText(path, version));
+    else
+        platform::AppPrompter().Message("Unable to read setup from download file; err = " + std::to_string(result));
 }

@@ -8,6 +8,7 @@
 #include <utility>
 
 #include <QAction>
+#include <QFile>
 #include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
@@ -16,6 +17,7 @@
 
 #include "CSdiView.h"
 #include "CommandIds.h"
+#include "DownloadFileBuilder.h"
 #include "PropSheetSetup.h"
 #include "SetupBlockBuilder.h"
 #include "SetupListCtrl.h"
@@ -335,6 +337,39 @@ TEST_F(SetupFilesTest, ContextMenus)
     qputenv("HOME", home);
     ASSERT_NE(menu, nullptr);
     EXPECT_EQ(shelltest::MenuTexts(menu.get()), (std::vector<std::string>{"&Create setup from download file"}));
+}
+
+TEST_F(SetupFilesTest, SetupFromTheDevelopmentDownloadFile)
+{
+    const QByteArray home = qgetenv("HOME");
+    qputenv("HOME", dir.path().toUtf8());
+    QDir(dir.path()).mkdir("KvorstSetupDir");
+    const std::string download = Path("KvorstSetupDir/downloadfile");
+    auto run = [&](const std::string& firmware) {
+        fixtures::HeaderSpec header;
+        header.modeLine = "LOG";
+        header.firmware = firmware;
+        fixtures::DownloadFileBuilder file;
+        file.Header(header).Record('M', fixtures::BodyBuilder().Text("MODE", 39).U8(2).PadTo(400));
+        WriteAll(download, file.J57Trailer("09Mar2003", "14:05:30", "0.0").End().Bytes());
+        f.prompter.Expect(platform::IDOK);
+        f.Frame().OnCommand(cmd::CreateSetupFromDownload);
+        return f.prompter.Boxes().empty() ? std::string() : f.prompter.Boxes().back().text;
+    };
+    // The reader starts the translation and hands back no setup.
+    EXPECT_EQ(run("3.116"), "Unable to read setup from download file; err = -1");
+    // An old J57 file: the firmware warning with the file and its version.
+    EXPECT_EQ(run("0.9"), "The data contained in the Slm download file\n" + download +
+                              "\nwas created by an J57 with firmware version\n0.900\n"
+                              "which is unsupported by the J57 utility.\nThe J57 utility translates J57 Slm download\n"
+                              "files created by an J57 with firmware version\n1.000\nor greater.");
+    // A missing file is the library's failure to start.
+    QFile::remove(QString::fromStdString(download));
+    f.prompter.Expect(platform::IDOK);
+    f.Frame().OnCommand(cmd::CreateSetupFromDownload);
+    EXPECT_EQ(f.prompter.Boxes().back().text, "Unable to read setup from download file; err = 1002");
+    qputenv("HOME", home);
+    EXPECT_FALSE(QFile::exists(QString::fromStdString(Path("KvorstSetupDir/setupfile.type"))));
 }
 
 }  // namespace
