@@ -310,7 +310,6 @@ private:
     RecordView SsaSetupRecord() const;
     bool SsaSpectralLnOverall() const;
     bool SsaWindLines() const;
-    void DrawSsaAnyDataLine(ReportDC& dc, bool overall, unsigned index, int line);
     // The blocks the later printed pages of the SLM & RTA summary carry:
     // (block, index within it) in print order.
     std::vector<std::pair<int, unsigned>> SsaLaterEntries() const;

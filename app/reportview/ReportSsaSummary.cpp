@@ -86,14 +86,6 @@ int CDataReport::SsaSummaryLineCount() const
     return kFullLineCount - (SsaSpectralLnOverall() ? 0 : kSpectralLnLines) - (SsaWindLines() ? 0 : kWindLines);
 }
 
-void CDataReport::DrawSsaAnyDataLine(ReportDC& dc, bool overall, unsigned index, int line)
-{
-    if (overall)
-        DrawOverallAnyDataLine(dc, index, line);
-    else
-        DrawCurrentAnyDataLine(dc, index, line);
-}
-
 void CDataReport::DrawSsaSummaryReportLine(ReportDC& dc, int line)
 {
     if (line == 1)
@@ -104,7 +96,7 @@ void CDataReport::DrawSsaSummaryReportLine(ReportDC& dc, int line)
         return;
     auto from = [line](int first) { return static_cast<unsigned>(line - first); };
     if (line < kSpectraLine) {
-        DrawSsaAnyDataLine(dc, true, from(kOverallAnyLine), line);
+        DrawOverallAnyDataLine(dc, from(kOverallAnyLine), line);
         return;
     }
     if (line < kAfterSpectraLine) {
@@ -129,7 +121,7 @@ void CDataReport::DrawSsaSummaryReportLine(ReportDC& dc, int line)
     }
     at += kLnLines;
     if (line < at + kAnyDataLines) {
-        DrawSsaAnyDataLine(dc, false, from(at), line);
+        DrawCurrentAnyDataLine(dc, from(at), line);
         return;
     }
     at += kAnyDataLines;
@@ -441,7 +433,7 @@ void CDataReport::PrintSsaSummaryPage(ReportDC& dc, int page)
         for (unsigned i = 0; i <= 10; ++i)
             DrawTitleBlockLine(dc, i, 3 + static_cast<int>(i));
         for (unsigned i = 0; i < kAnyDataLines; ++i)
-            DrawSsaAnyDataLine(dc, true, i, kOverallAnyLine + static_cast<int>(i));
+            DrawOverallAnyDataLine(dc, i, kOverallAnyLine + static_cast<int>(i));
         LayoutSpectralLnColumns(dc);
         for (unsigned i = 0; i <= 21; ++i)
             DrawSsaSpectrumLine(dc, i, kSpectraLine + static_cast<int>(i));
@@ -468,7 +460,7 @@ void CDataReport::PrintSsaSummaryPage(ReportDC& dc, int page)
         LayoutSummaryColumns(dc);
         switch (block) {
         case kLnBlock: DrawSsaSummaryLine(dc, index, pageLine); break;
-        case kCurrentAnyBlock: DrawSsaAnyDataLine(dc, false, index, pageLine); break;
+        case kCurrentAnyBlock: DrawCurrentAnyDataLine(dc, index, pageLine); break;
         default: DrawSsaWindCalLine(dc, index, pageLine); break;
         }
     }
