@@ -240,7 +240,6 @@ public:
     // measurement (mode 7, 6 or 8), after its title block.
     void DrawModeSummaryLine(ReportDC& dc, int mode, int line);
     void PrintLogSummaryPage(ReportDC& dc, int page);
-    void PrintLogSummarySections(ReportDC& dc, int first, int last, int page);
     void PrintIsmSummaryPage(ReportDC& dc, int page);
     void PrintTalSummaryPage(ReportDC& dc, int page);
     // Pages of the three sections of the printed LOG summary.

@@ -390,13 +390,6 @@ void CDataReport::PrintLogSummaryPage(ReportDC& dc, int page)
         return;
     PrinterFontScope font(dc);
     LayoutSummaryColumns(dc);
-    // The sections place their entries by the page number alone; the page's
-    // report lines go along for the record.
-    PrintLogSummarySections(dc, (page - 1) * linesPerPage_, std::min(lineCount_, page * linesPerPage_) - 1, page);
-}
-
-void CDataReport::PrintLogSummarySections(ReportDC& dc, int, int, int page)
-{
     int sectionStart = 1;
     for (int s = 0; s < 3; ++s) {
         const int pages = LogSummarySectionPages(s);
