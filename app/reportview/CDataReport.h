@@ -249,6 +249,8 @@ private:
     // The lines of the LOG summary's main block with content: 46, or 54
     // with the wind lines.
     int LogSummaryBlockLines() const;
+    // Whether the LOG setup has the wind sensor on: its eight wind lines.
+    bool LogWindLines() const;
     int LogSummarySectionPages(int section) const;
     void DrawAnyDataLine(ReportDC& dc, unsigned index, int line, bool overall);
     // The A, C and Flat values of a weighting-major table (stride 1: three

@@ -57,8 +57,7 @@ void CDataReport::DrawLogSummaryLine(ReportDC& dc, unsigned index, int line)
         return;
     const RecordView setup = data_.GetSetupType() == 7 ? data_.SetupView() : RecordView();
     const bool has = !setup.IsEmpty();
-    const bool wind = has && (setup.U8(logsetup::kOptionFlags) & 0x40) != 0;
-    const unsigned e = wind || index < kFirstWindLine ? index : index + kWindLines;
+    const unsigned e = LogWindLines() || index < kFirstWindLine ? index : index + kWindLines;
     if (e > kLastLogSummaryLine)
         return;
     const int y = LineY(dc, line);
@@ -347,11 +346,15 @@ void CDataReport::DrawLogSummaryLine(ReportDC& dc, unsigned index, int line)
     }
 }
 
-int CDataReport::LogSummaryBlockLines() const
+bool CDataReport::LogWindLines() const
 {
     const RecordView setup = data_.GetSetupType() == 7 ? data_.SetupView() : RecordView();
-    const bool wind = !setup.IsEmpty() && (setup.U8(logsetup::kOptionFlags) & 0x40) != 0;
-    return wind ? 54 : 46;
+    return !setup.IsEmpty() && (setup.U8(logsetup::kOptionFlags) & 0x40) != 0;
+}
+
+int CDataReport::LogSummaryBlockLines() const
+{
+    return LogWindLines() ? 54 : 46;
 }
 
 // ---- the printed LOG summary ----------------------------------------------
