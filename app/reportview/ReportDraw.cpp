@@ -187,11 +187,10 @@ void CDataReport::OnDraw(ReportDC& dc)
     };
 
     switch (type) {
-    case 1: LayoutSummaryColumns(dc); break;
+    case 1: case 24: LayoutSummaryColumns(dc); break;
     case 2: LayoutSystemSetupColumns(dc); break;
     case 3: case 5: case 13: case 23: case 25: case 28: LayoutSettingsColumns(dc); break;
     case 27: case 29: case 32: LayoutSpectrumColumns(dc); break;
-    case 24: LayoutSummaryColumns(dc); break;
     case 33:
         // The RT60 options may have changed since the load.
         LayoutRt60Columns(dc);
