@@ -94,9 +94,7 @@ int32_t ReadJ57Trailer(WorkState& w) {
     if (!Seek(w, w.resumeOffset + static_cast<long>(match))) return TESSDEC_ERR_READ;
     const size_t got = w.file->Read(data.get(), tailBytes);
     if (w.file->Error()) return TESSDEC_ERR_READ;
-    const char* text = reinterpret_cast<const char*>(data.get());
-    const size_t tail = got;
-    const std::string_view all(text, tail);
+    const std::string_view all(reinterpret_cast<const char*>(data.get()), got);
     bool haveStart = false, haveOffset = false;
     size_t pos = kJ57IdentLen;
     while (!(haveStart && haveOffset)) {
@@ -105,13 +103,13 @@ int32_t ReadJ57Trailer(WorkState& w) {
         const std::string_view rest = all.substr(r + 1, 12);
         const long number = LeadingInt(rest);
         if (number == 6 && !haveStart) {
-            const std::string_view date = r + 5 < tail ? all.substr(r + 5, 9) : std::string_view();
-            const std::string_view time = r + 15 < tail ? all.substr(r + 15, 8) : std::string_view();
+            const std::string_view date = r + 5 < got ? all.substr(r + 5, 9) : std::string_view();
+            const std::string_view time = r + 15 < got ? all.substr(r + 15, 8) : std::string_view();
             const uint32_t t = DateToSecs(date, time, true, 0);
             w.trailerStart = t > 0 ? t - 1 : 0;
             haveStart = true;
         } else if (number == 106 && !haveOffset) {
-            w.levelOffset = static_cast<float>(LeadingDecimal(r + 5 < tail ? all.substr(r + 5, 32) : std::string_view()));
+            w.levelOffset = static_cast<float>(LeadingDecimal(r + 5 < got ? all.substr(r + 5, 32) : std::string_view()));
             haveOffset = true;
         }
         pos = r + 1;
