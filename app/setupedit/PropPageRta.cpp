@@ -120,9 +120,9 @@ void PropPageRta::OnDetectorSelChange()
 PropPageRtaAutoStore::PropPageRtaAutoStore() : RtaSetupPage("AutoStore", 267, "AutoStore")
 {
     auto* grid = new QGridLayout;
-    enableAutoStore_ = MakeCheck(this, "enableAutoStore", "Enable AutoStore");
+    enableAutoStore_ = MakeButton<QCheckBox>(this, "enableAutoStore", "Enable AutoStore");
     pretrigger_ = MakeEdit<RangeEdit>(this, "pretrigger");
-    saveByTime_ = MakeCheck(this, "saveByTime", "Save ByTime");
+    saveByTime_ = MakeButton<QCheckBox>(this, "saveByTime", "Save ByTime");
     grid->addWidget(enableAutoStore_, 0, 0, 1, 2);
     pretriggerLabel_ = AddNamedRow(grid, 1, "Pretrigger number", pretrigger_, "pretrigger");
     grid->addWidget(saveByTime_, 2, 0, 1, 2);

@@ -76,7 +76,7 @@ PropPageRtaLogicOut::PropPageRtaLogicOut() : RtaSetupPage("Logic Out", 275, "Log
         addStatic(new QLabel(QString::fromLatin1(o.name), this), output + 1, 0);
         for (int state = 0; state < 5; ++state) {
             const int bit = Bit(state, output);
-            QCheckBox* box = MakeCheck(this, QByteArray("logicOut" + QByteArray::number(bit)).constData(), "");
+            QCheckBox* box = MakeButton<QCheckBox>(this, QByteArray("logicOut" + QByteArray::number(bit)).constData(), "");
             grid->addWidget(box, output + 1, state + 1);
             boxes_[bit] = box;
             connect(box, &QCheckBox::clicked, this, [this, bit] { OnLogicOutCheck(bit); });

@@ -10,14 +10,14 @@
 PropPageRtaTSetup::PropPageRtaTSetup() : RtaSetupPage("Trigger Setup", 264, "Triggering")
 {
     auto* grid = new QGridLayout;
-    enableTriggering_ = MakeCheck(this, "enableTriggering", "Enable Triggering");
+    enableTriggering_ = MakeButton<QCheckBox>(this, "enableTriggering", "Enable Triggering");
     // The third-octave bands by centre frequency, then the flat level.
     triggerSource_ = MakeRtaList(this, "triggerSource",
                                  {"12.5", "16",   "20",   "25",   "31.5", "40",    "50",    "63",    "80",
                                   "100",  "125",  "160",  "200",  "250",  "315",   "400",   "500",   "630",
                                   "800",  "1000", "1250", "1600", "2000", "2500",  "3150",  "4000",  "5000",
                                   "6300", "8000", "10000", "12500", "16000", "20000", "Flat"});
-    runOnInput_ = MakeCheck(this, "runOnInput", "Run on Input");
+    runOnInput_ = MakeButton<QCheckBox>(this, "runOnInput", "Run on Input");
     runLogic_ = MakeRtaList(this, "runLogic", {"Low", "High"});
     grid->addWidget(enableTriggering_, 0, 0, 1, 3);
     triggerSourceLabel_ = AddNamedRow(grid, 1, "Trigger Source", triggerSource_, "triggerSource");

@@ -55,13 +55,6 @@ QComboBox* RtaSetupPage::MakeRtaList(QWidget* parent, const char* name, std::ini
     return list;
 }
 
-QCheckBox* RtaSetupPage::MakeCheck(QWidget* parent, const char* name, const char* text)
-{
-    auto* box = new QCheckBox(QString::fromLatin1(text), parent);
-    box->setObjectName(name);
-    return box;
-}
-
 QLabel* RtaSetupPage::AddNamedRow(QGridLayout* grid, int row, const char* label, QWidget* field, const char* name)
 {
     QLabel* text = AddRow(grid, row, label, field);

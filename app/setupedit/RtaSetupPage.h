@@ -45,8 +45,6 @@ protected:
     // A named drop-down list with these entries and, as the dialog makes
     // it, no selection.
     static QComboBox* MakeRtaList(QWidget* parent, const char* name, std::initializer_list<const char*> entries);
-    // A named check box.
-    QCheckBox* MakeCheck(QWidget* parent, const char* name, const char* text);
     // A row of grid: a label named name + "Label" and the field.
     QLabel* AddNamedRow(QGridLayout* grid, int row, const char* label, QWidget* field, const char* name);
     // Enables or disables the widgets together.
