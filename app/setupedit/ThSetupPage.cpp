@@ -105,8 +105,7 @@ ThSetupPage::ThSetupPage(const Variant& variant) : SetupPage("Time History", var
 
 QCheckBox* ThSetupPage::AddItem(QWidget* parent, const char* text, int offset, int mask)
 {
-    auto* box = new QCheckBox(QString::fromLatin1(text), parent);
-    box->setObjectName(QString::fromLatin1(text));
+    auto* box = MakeButton<QCheckBox>(parent, text, text);
     items_.push_back({box, offset, mask});
     advanced_.push_back(box);
     return box;
@@ -159,8 +158,7 @@ void ThSetupPage::BuildOtherItems(QGroupBox* group)
     }
     if (!IsTal()) {
         for (const ExtraItem& item : kWindItems) {
-            auto* box = new QCheckBox(QString::fromLatin1(item.text), group);
-            box->setObjectName(QString::fromLatin1(item.text));
+            auto* box = MakeButton<QCheckBox>(group, item.text, item.text);
             wind_.push_back(box);
             row->addWidget(box, cell / 3, cell % 3);
             ++cell;
@@ -244,16 +242,10 @@ void ThSetupPage::OnEnableTimeHistory()
     const bool on = enabled_->isChecked();
     for (QWidget* w : basic_)
         w->setEnabled(on);
-    if (IsLog()) {
+    if (IsLog())
         OnSelchangeOtherLevel();
-        return;
-    }
-    for (QWidget* w : advanced_)
-        w->setEnabled(on);
-    for (QCheckBox* box : wind_) {
-        box->setVisible(version_ >= kWindVersion);
-        box->setEnabled(on);
-    }
+    else
+        EnableAdvancedItems(on);
 }
 
 // The logging page records the advanced items only with the other level
@@ -262,7 +254,11 @@ void ThSetupPage::OnSelchangeOtherLevel()
 {
     if (loading_ || !otherLevel_)
         return;
-    const bool on = enabled_->isChecked() && otherLevel_->currentIndex() == 4;
+    EnableAdvancedItems(enabled_->isChecked() && otherLevel_->currentIndex() == 4);
+}
+
+void ThSetupPage::EnableAdvancedItems(bool on)
+{
     for (QWidget* w : advanced_)
         w->setEnabled(on);
     for (QCheckBox* box : wind_) {

@@ -51,6 +51,8 @@ private:
     // Minimum 0 or 1 and the step of the period for the LAFTM5 box and unit.
     void ApplyPeriodLimits();
     int UnitStep(bool laftm5) const;
+    // The advanced items and the wind items (these shown only from format 5).
+    void EnableAdvancedItems(bool on);
     void OnEnableTimeHistory();
     void OnSelchangeOtherLevel();
     void OnLaftm5();
