@@ -272,8 +272,7 @@ void ThSetupPage::EnableAdvancedItems(bool on)
 void ThSetupPage::OnLaftm5()
 {
     if (!laftm5_->isChecked()) {
-        period_->SetStep(UnitStep(false));
-        period_->SetRange(0, 255);
+        ApplyPeriodLimits();
         return;
     }
     period_->SetRange(1, 255);
@@ -313,11 +312,9 @@ void ThSetupPage::OnSelchangePeriodUnit()
     if (loading_)
         return;
     const int p = AtoI(period_->text());
-    const bool laftm5 = laftm5_->isChecked();
-    const int step = UnitStep(laftm5);
+    const int step = UnitStep(laftm5_->isChecked());
     const int fallback = step == 1 ? p : step;
-    period_->SetRange(laftm5 ? 1 : 0, 255);
-    period_->SetStep(step);
+    ApplyPeriodLimits();
     if (period_->IsValid(period_->text()))
         return;
     platform::AppPrompter().Message(
