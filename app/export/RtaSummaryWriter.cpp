@@ -11,15 +11,12 @@
 #include "RtaBandLayout.h"
 #include "SummaryWriterSupport.h"
 #include "SummaryTableSupport.h"
+#include "TableWriterSupport.h"
 
 namespace {
 
 // The band name less its " Hz".
-std::string ShortName(const RtaBandLayout& bands, int position)
-{
-    const std::string name = bands.Name(position);
-    return name.size() > 3 ? name.substr(0, name.size() - 3) : std::string();
-}
+std::string ShortName(const RtaBandLayout& bands, int position) { return WithoutUnit(bands.Name(position)); }
 
 using Spectrum = std::array<float, 34>;
 

@@ -5,6 +5,7 @@
 #include "CDataReport.h"
 #include "ReportText.h"
 #include "SetupValueTexts.h"
+#include "TableWriterSupport.h"
 #include "TimeTexts.h"
 
 namespace {
@@ -13,8 +14,7 @@ namespace {
 std::string BandColumnText(int thirdOctaveIndex)
 {
     std::string name;
-    SSAValueTexts::BandName(thirdOctaveIndex, name);
-    return name.size() > 3 ? name.substr(0, name.size() - 3) : name;
+    return WithoutUnit(SSAValueTexts::BandName(thirdOctaveIndex, name));
 }
 
 // The summary record (output kind 55) of an RTA measurement.

@@ -10,6 +10,7 @@
 #include "ReportText.h"
 #include "SSASetup.h"
 #include "SummaryWriterSupport.h"
+#include "TableWriterSupport.h"
 #include "TimeTexts.h"
 
 namespace {
@@ -34,8 +35,7 @@ constexpr int kFullLineCount = 138;
 std::string CutBandName(int band)
 {
     std::string name;
-    SSASetup::BandName(band, name);
-    return name.size() > 3 ? name.substr(0, name.size() - 3) : name;
+    return WithoutUnit(SSASetup::BandName(band, name));
 }
 
 bool IsOctaveCentre(int band)

@@ -9,6 +9,7 @@
 #include "SummaryTableSupport.h"
 #include "SummaryWriterSupport.h"
 #include "TALSetup.h"
+#include "TableWriterSupport.h"
 
 namespace {
 
@@ -21,8 +22,7 @@ constexpr unsigned kSpectrumLines = 23;
 std::string TalBandColumnText(int band)
 {
     std::string name;
-    TALSetup::BandName(band, name);
-    return name.size() > 3 ? name.substr(0, name.size() - 3) : name;
+    return WithoutUnit(TALSetup::BandName(band, name));
 }
 
 std::string Decibels(float value) { return FormatFixed(value, 1) + " dB"; }
