@@ -3,15 +3,13 @@
 // layout of its kind (the dispatcher measures the columns again for every
 // line, so records of different kinds can share a page).
 #include "CDataReport.h"
+#include "KeptRecordFields.h"
 #include "ReportText.h"
 #include "TalSnapshotRows.h"
 
 using namespace talsnapshot;
 
 namespace {
-
-// The mode setup record (output kind 60): the weighting of the Ln levels.
-constexpr size_t kSetupWeighting = 74;
 
 // The line within its record that block index falls on; false past the
 // snapshot block or for a record without lines.
@@ -116,7 +114,7 @@ void CDataReport::DrawTalSlmSnapshotLine(ReportDC& dc, unsigned index, int line,
             std::string letter;
             const RecordView setup = data_.SetupView();
             if (!setup.IsEmpty())
-                LOGValueTexts::FreqWeightingShortText(setup.U16(kSetupWeighting) & 0xFF, letter);
+                LOGValueTexts::FreqWeightingShortText(setup.U16(TalSetupFields::kSlmWeighting) & 0xFF, letter);
             for (int k = 0; k < 3; ++k) {
                 const int ln = static_cast<int>(r) - 16 + 2 * k;
                 dc.TextOut(lnColumns_[2 * k], y,
