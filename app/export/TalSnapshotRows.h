@@ -8,6 +8,7 @@
 
 #include "SetupValueTexts.h"
 #include "SnapRec.h"
+#include "TableWriterSupport.h"
 
 namespace talsnapshot {
 
@@ -21,8 +22,7 @@ enum { kLAeq = 0, kLCeq = 1, kFlatLeq = 2, kLAIeq = 3 };
 inline std::string BandLabel(int band)
 {
     std::string name;
-    TALValueTexts::BandName(band, name);
-    return name.size() >= 3 ? name.substr(0, name.size() - 3) : std::string();
+    return WithoutUnit(TALValueTexts::BandName(band, name));
 }
 
 // Labels without a colon.
