@@ -62,7 +62,7 @@ TEST_F(ReportOba, OctaveRecordsTakeFifteenLines)
         {49, "16000 Hz | 54.0 dB 1/1"},
     };
     for (const auto& [line, text] : expected)
-        EXPECT_EQ(lines[static_cast<size_t>(line)], text) << "line " << line;
+        EXPECT_EQ(lines.at(static_cast<size_t>(line)), text) << "line " << line;
 }
 
 TEST_F(ReportOba, ThirdOctaveRecordsShowTwoHalves)
@@ -78,10 +78,10 @@ TEST_F(ReportOba, ThirdOctaveRecordsShowTwoHalves)
         {40, ""},
         {44, "Filter | Leq | Filter | Leq"},  // block index 23
         {45, "25.0 Hz | 40.0 dB 1/3 | 800 Hz | 47.5 dB 1/3"},
-        {60, ""},
+        {59, "630 Hz | 47.0 dB 1/3 | 20000 Hz | 54.5 dB 1/3"},  // the report's last line
     };
     for (const auto& [line, text] : expected)
-        EXPECT_EQ(lines[static_cast<size_t>(line)], text) << "line " << line;
+        EXPECT_EQ(lines.at(static_cast<size_t>(line)), text) << "line " << line;
     // Without a setup record the settings line under the headings is empty.
     EXPECT_EQ(lines[19], "");
 }
