@@ -9,21 +9,14 @@
 #include "SummaryTableSupport.h"
 #include "SummaryWriterSupport.h"
 #include "TALSetup.h"
-#include "TableWriterSupport.h"
+#include "TalSnapshotRows.h"
 
 namespace {
 
 constexpr size_t kLevelLabelLength = 8;
-constexpr int kBands = 33;
-constexpr int kSpectrumRows = 17;  // bands 0 to 16 on the left, 17 to 32 on the right
+using talsnapshot::kBandCount;
+using talsnapshot::kLeftColumnBands;  // bands 0 to 16 on the left, 17 to 32 on the right
 constexpr unsigned kSpectrumLines = 23;
-
-// A band's name as the band columns show it: without its " Hz".
-std::string TalBandColumnText(int band)
-{
-    std::string name;
-    return WithoutUnit(TALSetup::BandName(band, name));
-}
 
 std::string Decibels(float value) { return FormatFixed(value, 1) + " dB"; }
 
@@ -204,17 +197,17 @@ void CDataReport::DrawTalSpectrumLine(ReportDC& dc, unsigned index, int line)
         DrawRightAligned(dc, columns_[3], y, DurationCell(sum.F32(SummaryFields::kRtaRunTime)));
         return;
     }
-    if (i < 4 || i >= 4 + kSpectrumRows)
+    if (i < 4 || i >= 4 + kLeftColumnBands)
         return;
     auto band = [&](int k, int column) {
-        DrawRightAligned(dc, columns_[column], y, TalBandColumnText(k));
+        DrawRightAligned(dc, columns_[column], y, talsnapshot::BandLabel(k));
         DrawRightAligned(dc, columns_[column + 1], y,
                          FormatReportNumber(sum.F32(SummaryFields::kLeqThirds + 4 * static_cast<size_t>(k)), 1, 0));
     };
     const int k = static_cast<int>(i) - 4;
     band(k, 1);
-    if (k + kSpectrumRows < kBands)
-        band(k + kSpectrumRows, 3);
+    if (k + kLeftColumnBands < kBandCount)
+        band(k + kLeftColumnBands, 3);
 }
 
 void CDataReport::PrintTalSummaryPage(ReportDC& dc, int page)
