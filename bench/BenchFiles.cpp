@@ -1,7 +1,11 @@
 #include "BenchFiles.h"
 
+#include <malloc.h>
+#include <unistd.h>
+
 #include <algorithm>
 #include <cstdio>
+#include <fstream>
 #include <map>
 #include <stdexcept>
 #include <vector>
@@ -70,14 +74,43 @@ void PairedTimer::Reference(const std::string& path) {
     state_.ResumeTiming();
 }
 
+double PairedTimer::CaseSeconds() const {
+    return std::chrono::duration<double>(caseTotal_).count() / static_cast<double>(state_.iterations());
+}
+
 void PairedTimer::Report(size_t fileBytes) {
     const double n = static_cast<double>(state_.iterations());
-    const double caseSecs = std::chrono::duration<double>(caseTotal_).count() / n;
+    const double caseSecs = CaseSeconds();
     const double readSecs = std::chrono::duration<double>(readTotal_).count() / n;
     state_.SetBytesProcessed(static_cast<int64_t>(state_.iterations() * fileBytes));
     state_.counters["MB/s"] = fileBytes / 1e6 / caseSecs;
     state_.counters["read_MB/s"] = fileBytes / 1e6 / readSecs;
     state_.counters["x_read"] = caseSecs / readSecs;
+}
+
+namespace {
+std::map<fixtures::BenchmarkMode, double>& Translations() {
+    static std::map<fixtures::BenchmarkMode, double> best;
+    return best;
+}
+}  // namespace
+
+void NoteTranslation(fixtures::BenchmarkMode mode, double seconds) {
+    auto [it, added] = Translations().emplace(mode, seconds);
+    if (!added && seconds < it->second) it->second = seconds;
+}
+
+double BestTranslation(fixtures::BenchmarkMode mode) {
+    auto it = Translations().find(mode);
+    return it == Translations().end() ? 0.0 : it->second;
+}
+
+double ResidentBytes() {
+    malloc_trim(0);
+    long pages = 0, resident = 0;
+    std::ifstream statm("/proc/self/statm");
+    if (!(statm >> pages >> resident)) return 0.0;
+    return static_cast<double>(resident) * static_cast<double>(sysconf(_SC_PAGESIZE));
 }
 
 }  // namespace bench

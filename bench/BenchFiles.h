@@ -40,6 +40,8 @@ public:
     void StopCase() { caseTotal_ += Clock::now() - started_; }
     // MB/s, the plain read's MB/s and the ratio of the times.
     void Report(size_t fileBytes);
+    // Seconds of one iteration of the case, on average.
+    double CaseSeconds() const;
 
 private:
     using Clock = std::chrono::steady_clock;
@@ -48,5 +50,15 @@ private:
     Clock::duration caseTotal_{};
     Clock::duration readTotal_{};
 };
+
+// The best time of one translation of each file in this run, for the loads
+// of the same file to be compared with (0 until its translation ran).
+void NoteTranslation(fixtures::BenchmarkMode mode, double seconds);
+double BestTranslation(fixtures::BenchmarkMode mode);
+
+// The process's resident size in bytes, after the heap has handed its free
+// memory back to the system, so that one case's figure is not hidden in what
+// the case before it left in the heap.
+double ResidentBytes();
 
 }  // namespace bench

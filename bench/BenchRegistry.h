@@ -2,7 +2,8 @@
 #include <cstddef>
 
 // The benchmark families, registered by the main function in the order they
-// print (the loader's peak memory grows with every case before it).
+// print (a load is compared with the translation of its file, which runs
+// before it).
 namespace bench {
 void RegisterTranslateBenchmarks();
 void RegisterLoadBenchmarks();

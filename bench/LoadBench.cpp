@@ -1,8 +1,7 @@
 // Loading whole benchmark files into a measurement data set for their main
-// report type, against reading the file; with the process's peak memory per
-// kept record.
+// report type, against reading the file and against translating it; with the
+// memory that the kept records of the case take.
 #include <benchmark/benchmark.h>
-#include <sys/resource.h>
 
 #include <string>
 
@@ -28,44 +27,52 @@ const LoadCase kCases[] = {
     {BenchmarkMode::RtaRuns, 30, 21, "RTA/spectra"},
 };
 
-double PeakKiB() {
-    rusage u{};
-    getrusage(RUSAGE_SELF, &u);
-    return static_cast<double>(u.ru_maxrss);
-}
-
 int KeptRecords(const RecordManagers& r) {
     return r.runStops.GetCount() + r.intervals.GetCount() + r.timeHistory.GetCount() + r.calibrations.GetCount() +
            r.events.GetCount() + r.snapshots.GetCount() + r.ssaIntervals.GetCount();
 }
 
+int Load(MeasDataSet& set, const bench::FileCase& file, const LoadCase& c) {
+    int reportType = c.reportType;
+    int lines = 0;
+    return set.LoadFile(file.path, nullptr, &reportType, c.expectedDataKind, &lines);
+}
+
 void BM_Load(benchmark::State& state, LoadCase c) {
     const bench::FileCase& file = bench::File(c.mode);
     bench::PairedTimer timer(state);
-    int kept = 0;
-    const double peakBefore = PeakKiB();
     for (auto _ : state) {
         timer.Reference(file.path);
         timer.StartCase();
         MeasDataSet set;
-        int reportType = c.reportType;
-        int lines = 0;
-        const int st = set.LoadFile(file.path, nullptr, &reportType, c.expectedDataKind, &lines);
-        kept = KeptRecords(set.Records());
+        const int st = Load(set, file, c);
         // The data set goes with the loop body: its records are freed inside
         // the measured time, as when the report view loads the next file.
         timer.StopCase();
         if (st != -318) {
             state.SkipWithError("the load did not reach the end of data");
-            break;
+            return;
         }
     }
     timer.Report(file.bytes);
-    const double peak = PeakKiB();
+    const double translation = bench::BestTranslation(c.mode);
+    if (translation > 0) state.counters["x_translate"] = timer.CaseSeconds() / translation;
+
+    // Memory, outside the timing: the resident size before the load and with
+    // the loaded data set, so that the rise is this case's records alone.
+    const double before = bench::ResidentBytes();
+    int kept = 0;
+    double after = before;
+    {
+        MeasDataSet set;
+        Load(set, file, c);
+        kept = KeptRecords(set.Records());
+        after = bench::ResidentBytes();
+    }
     state.counters["kept"] = kept;
-    state.counters["peak_MiB"] = peak / 1024.0;
-    state.counters["peak_B/rec"] = kept > 0 ? peak * 1024.0 / kept : 0.0;
-    state.counters["peak_rise_B/rec"] = kept > 0 ? (peak - peakBefore) * 1024.0 / kept : 0.0;
+    state.counters["rss_before_MiB"] = before / (1024.0 * 1024.0);
+    state.counters["rss_after_MiB"] = after / (1024.0 * 1024.0);
+    state.counters["B/rec"] = kept > 0 ? (after - before) / kept : 0.0;
 }
 
 }  // namespace

@@ -41,6 +41,7 @@ void BM_Translate(benchmark::State& state, BenchmarkMode mode) {
         }
     }
     timer.Report(file.bytes);
+    bench::NoteTranslation(mode, timer.CaseSeconds());
     state.counters["calls"] = static_cast<double>(records) / static_cast<double>(state.iterations());
 }
 
