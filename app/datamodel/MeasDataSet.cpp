@@ -179,6 +179,7 @@ void MeasDataSet::Dispatch(const RecordView& record, int* reportType, int expect
         break;
     case 5: B::AddCalRec(record, wanted, lines, m_records); break;
     case 7: Keep(m_parameters, record); break;
+    case 16: B::AddTimeHistoryBlock(record, wanted, lines, m_records); break;
     case 9:
     case 17: B::AddHistograms(record, wanted, lines, m_records); break;
     case 21:

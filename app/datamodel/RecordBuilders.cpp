@@ -1,5 +1,7 @@
 #include "RecordBuilders.h"
 
+#include <algorithm>
+#include <cmath>
 #include <cstdint>
 #include <memory>
 #include <vector>
@@ -107,6 +109,57 @@ void AddTimeHistoryRec(const RecordView& record, int reportType, int& lineCount,
         return;
     m.timeHistory.Add(std::make_unique<ThRec>(ThRec::FromTimeHistory(record)));
     lineCount += 1;
+}
+
+namespace {
+// The time-history stream block (kind 16): up to 60 entries.
+constexpr size_t kBlockFormatBits = 10;  // not 0: each level has a second level
+constexpr size_t kBlockFirst = 12;
+constexpr size_t kBlockSecond = 252;
+constexpr size_t kBlockInterval = 504;
+constexpr size_t kBlockCount = 508;
+constexpr uint32_t kBlockSamples = 60;
+
+// A marker's code as a whole number from 0 to 127 (a damaged value gives 0).
+int SmallCode(float value)
+{
+    return (value >= 0 && value < 128) ? static_cast<int>(value) : 0;
+}
+}  // namespace
+
+void AddTimeHistoryBlock(const RecordView& record, int reportType, int& lineCount, RecordManagers& m)
+{
+    if (reportType != 8 && reportType != 19 && reportType != 21)
+        return;
+    const uint32_t count = std::min(record.U32(kBlockCount), kBlockSamples);
+    const uint32_t blockTime = record.U32(4);
+    const uint16_t site = record.U16(2);
+    const bool secondLevel = record.U16(kBlockFormatBits) != 0;
+    double interval = record.F32(kBlockInterval);
+    if (!std::isfinite(interval) || interval < 0)
+        interval = 0;
+    const ThRec* last = m.timeHistory.GetLast();
+    uint32_t number = last ? last->GetRecordNumber() + 1 : 1;
+    uint32_t levels = 0;  // level samples before the entry: a marker takes no time
+    for (uint32_t i = 0; i < count; ++i) {
+        const float first = record.F32(kBlockFirst + 4 * i);
+        const float second = record.F32(kBlockSecond + 4 * i);
+        // Whole seconds, as the kind 57 samples carry them.
+        const double at = static_cast<double>(blockTime) + levels * interval;
+        const uint32_t time = at < 4294967296.0 ? static_cast<uint32_t>(at) : blockTime;
+        if (first > 0) {
+            m.timeHistory.Add(std::make_unique<ThRec>(ThRec::FromStream(time, number++, site, first, second,
+                                                                          secondLevel)));
+            ++levels;
+        } else {
+            // A marker holds minus 16 times the run-state code and the cause
+            // code; as a run/stop entry it takes the form of a kind 57 one.
+            const int state = SmallCode(-first) >> 4;
+            m.timeHistory.Add(std::make_unique<ThRec>(ThRec::FromStream(
+                time, number++, site, -static_cast<float>(state), static_cast<float>(SmallCode(second)), false)));
+        }
+        lineCount += 1;
+    }
 }
 
 void AddSpectrumThRec(const RecordView& record, int reportType, RecordManagers& m)

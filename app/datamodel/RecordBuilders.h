@@ -40,6 +40,9 @@ void AddSnapshotRec(const RecordView& record, int reportType, int& lineCount, Re
 void AddObaIntervalRec(const RecordView& record, int reportType, int& lineCount, RecordManagers& m);
 // Output kind 57, report types 8, 19 and 21.
 void AddTimeHistoryRec(const RecordView& record, int reportType, int& lineCount, RecordManagers& m);
+// Output kind 16, report types 8, 19 and 21: one sample per entry of the
+// time-history stream block, numbered on from the samples already held.
+void AddTimeHistoryBlock(const RecordView& record, int reportType, int& lineCount, RecordManagers& m);
 // Output kinds 21 and 22, report types 30 and 33: no lines of their own.
 void AddSpectrumThRec(const RecordView& record, int reportType, RecordManagers& m);
 // Output kind 5, report type 14.

@@ -77,6 +77,19 @@ ThRec ThRec::FromSpectrum(const RecordView& r)
     return t;
 }
 
+ThRec ThRec::FromStream(uint32_t time, uint32_t recordNumber, uint16_t site, float first, float second,
+                        bool hasSecondLevel)
+{
+    ThRec t;
+    t.m_time = time;
+    t.m_record = recordNumber;
+    t.m_site = site;
+    t.m_first = first;
+    t.m_second = second;
+    t.m_carries = hasSecondLevel ? kSecondLevel : 0;
+    return t;
+}
+
 const ThRec::Detail& ThRec::Values() const
 {
     static const Detail kNone;

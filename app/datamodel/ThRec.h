@@ -1,7 +1,8 @@
 #pragma once
-// One time-history sample (output kind 57): a level sample or a run/stop
-// entry, told apart by the sign of its first value; or one spectrum sample of
-// an RTA event (output kinds 21 and 22).
+// One time-history sample (output kind 57, or one entry of a stream block of
+// kind 16): a level sample or a run/stop entry, told apart by the sign of its
+// first value; or one spectrum sample of an RTA event (output kinds 21 and
+// 22).
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -15,6 +16,12 @@ public:
     // A kind-21 or kind-22 spectrum sample: its one spectrum serves as both the
     // live and the Leq spectrum.
     static ThRec FromSpectrum(const RecordView& record);
+    // An entry of a time-history stream: a level with its second level (when
+    // the stream stores one), or a run/stop entry (first value minus the
+    // run-state code, second value the cause code). A stream stores no
+    // detector or auxiliary levels.
+    static ThRec FromStream(uint32_t time, uint32_t recordNumber, uint16_t site, float first, float second,
+                            bool hasSecondLevel);
 
     uint32_t GetTime() const { return m_time; }
     uint32_t GetRecordNumber() const { return m_record; }
@@ -24,6 +31,11 @@ public:
     float GetSecondValue() const { return m_second; }
     float GetOtherLevel() const { return m_second; }
     bool IsLevelSample() const;
+    // What the sample carries beside its time and first value: the other
+    // level, and the detector and auxiliary levels. A column for a value the
+    // sample lacks stays empty.
+    bool HasSecondLevel() const { return (m_carries & kSecondLevel) != 0; }
+    bool HasDetectorLevels() const { return (m_carries & kDetectorLevels) != 0; }
     int GetCauseCode() const { return static_cast<int>(m_second); }
     // Run/stop entries only (first value 0 or less): 0, 3 "Stop", 1 "Pause",
     // 2 "Mark", 4, 7 "Run", 5 "Cont", 6 "Reset"; otherwise empty.
@@ -58,6 +70,8 @@ private:
         float leqBands[33] = {};
     };
 
+    enum Carries : uint8_t { kSecondLevel = 1, kDetectorLevels = 2 };
+
     ThRec() = default;
     const Detail& Values() const;
     const float* Set(const float (&set)[3][8], char letter) const;
@@ -65,6 +79,7 @@ private:
     uint32_t m_time = 0;
     uint16_t m_site = 0;
     uint8_t m_flag = 0;
+    uint8_t m_carries = kSecondLevel | kDetectorLevels;
     float m_first = 0;
     float m_second = 0;
     uint32_t m_record = 0;

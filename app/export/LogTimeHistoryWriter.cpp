@@ -56,14 +56,14 @@ int ReportWriter::WriteLogTimeHistory(std::ostream& out, ExportFormat format, co
             // The Leq goes through the stream: 999.0 shows as a number here.
             out << std::resetiosflags(std::ios::left) << std::setprecision(1) << std::setw(6) << record.GetLeq();
             if (extra == Extra::kOtherLevel)
-                out << std::setw(9) << FormatReportNumber(record.GetSecondValue(), 1, 0);
+                out << std::setw(9) << ThOtherLevel(record);
             for (const ThColumn& column : columns)
                 out << std::setw(10) << ThValue(column, record, th, true);
             return;
         }
         CsvField(out, FormatReportNumber(record.GetLeq(), 1, 0));
         if (extra == Extra::kOtherLevel)
-            CsvField(out, FormatReportNumber(record.GetSecondValue(), 1, 0));
+            CsvField(out, ThOtherLevel(record));
         for (const ThColumn& column : columns)
             CsvField(out, ThValue(column, record, th, true));
     });

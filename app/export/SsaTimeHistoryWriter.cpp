@@ -152,7 +152,7 @@ int ReportWriter::WriteSsaTimeHistory(std::ostream& out, ExportFormat format, co
     WriteThRows(out, text, history, parameters, [&](const ThRec& record) {
         std::vector<std::string> cells = {FormatReportNumber(record.GetLeq(), 1, 0)};
         if (otherLevel)
-            cells.push_back(FormatReportNumber(record.GetSecondValue(), 1, 0));
+            cells.push_back(ThOtherLevel(record));
         for (const ThColumn& column : columns)
             cells.push_back(ThValue(column, record, th, false));
         if (spectrum != Spectrum::kNone)

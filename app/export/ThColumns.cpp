@@ -98,6 +98,8 @@ std::string ThCsvHeading(const ThColumn& column, const ThSetup& setup)
 
 std::string ThValue(const ThColumn& column, const ThRec& record, const ThSetup& setup, bool auxAsLevels)
 {
+    if (!record.HasDetectorLevels())
+        return {};
     auto aux = [&](float value) { return auxAsLevels ? FormatReportNumber(value, 1, 0) : FormatFixed(value, 1); };
     switch (column.kind) {
     case ThColumn::kDetector: return FormatReportNumber(record.GetDetectorLevel(column.bit, column.letter), 1, 0);
@@ -116,6 +118,11 @@ std::string ThValue(const ThColumn& column, const ThRec& record, const ThSetup& 
     case ThColumn::kTemperature: return aux(record.GetAuxC(1));
     }
     return {};
+}
+
+std::string ThOtherLevel(const ThRec& record)
+{
+    return record.HasSecondLevel() ? FormatReportNumber(record.GetSecondValue(), 1, 0) : std::string();
 }
 
 void WriteThHeadingStart(std::ostream& out, bool text)

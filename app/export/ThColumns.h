@@ -61,8 +61,13 @@ std::string ThTextHeading(const ThColumn& column, const ThSetup& setup, const ch
 std::string ThCsvHeading(const ThColumn& column, const ThSetup& setup);
 
 // The value text of a level sample; battery, external and temperature as
-// levels (999.0 shows " --- ") or as plain numbers.
+// levels (999.0 shows " --- ") or as plain numbers. Empty for a sample that
+// stores no such values (one of a time-history stream).
 std::string ThValue(const ThColumn& column, const ThRec& record, const ThSetup& setup, bool auxAsLevels);
+
+// The other level of a level sample (999.0 shows " --- "); empty when the
+// sample stores none.
+std::string ThOtherLevel(const ThRec& record);
 
 // The opening of the heading line: "Rec #", "Date" and "Time" left-aligned
 // in 9, 12 and 12, then "Leq" right-aligned in 6 (text); four fields (CSV).

@@ -48,15 +48,20 @@ std::vector<ThColumn> ColumnPlan(const RecordView& setup, const CDataReport::ThF
     if (code >= 1 && code <= 3) {
         std::string heading;
         LOGValueTexts::OtherLevelText(code, heading);
-        plan.push_back({heading, [](const ThRec& r) { return Level(r.GetSecondValue()); }});
+        plan.push_back(
+            {heading, [](const ThRec& r) { return r.HasSecondLevel() ? Level(r.GetSecondValue()) : std::string(); }});
         return plan;
     }
     if (code != kAdvanced)
         return plan;
 
+    // A sample of a time-history stream stores none of these values: its
+    // cells stay empty.
     auto add = [&plan](std::string heading, std::function<std::string(const ThRec&)> cell) {
         if (static_cast<int>(plan.size()) < kMaxPosition - kAdvanced + 1)
-            plan.push_back({std::move(heading), std::move(cell)});
+            plan.push_back({std::move(heading), [cell = std::move(cell)](const ThRec& r) {
+                                return r.HasDetectorLevels() ? cell(r) : std::string();
+                            }});
     };
     static const char* const kFirstHeads[8] = {"%c-TWA",    "%c-Peak",   "%cMaxSlw", "%cMaxFst",
                                                "%cMaxImp",  "%cMinSlw",  "%cMinFst", "%cMinImp"};
@@ -173,8 +178,12 @@ void CDataReport::DrawThRow(ReportDC& dc, unsigned index, int line, const ThFiel
     if (rec->IsLevelSample()) {
         dc.TextOut(columns_[3], y, Level(rec->GetLeq()));
         int position = kAdvanced;
-        for (const ThColumn& column : ColumnPlan(data_.SetupView(), f))
-            dc.TextOut(columns_[position++], y, column.cell(*rec));
+        for (const ThColumn& column : ColumnPlan(data_.SetupView(), f)) {
+            const std::string cell = column.cell(*rec);
+            if (!cell.empty())
+                dc.TextOut(columns_[position], y, cell);
+            ++position;
+        }
         return;
     }
     std::string state, cause;

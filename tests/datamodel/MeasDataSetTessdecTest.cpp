@@ -4,15 +4,18 @@
 
 #include <functional>
 
+#include "BenchmarkFiles.h"
 #include "MeasDataSet.h"
 #include "RecordTestSupport.h"
 #include "tessdec/J57Fixture.h"
+#include "tessdec/TessdecTestSupport.h"
 
 namespace {
 struct Wanted {
     int reportType;
     const char* what;
     std::function<int(const RecordManagers&)> count;
+    int expected = 1;
 };
 
 class MeasDataSetTessdec : public ::testing::Test {
@@ -31,7 +34,9 @@ TEST_F(MeasDataSetTessdec, J57LogFileForEachReport)
         {14, "calibrations", [](const RecordManagers& r) { return r.calibrations.GetCount(); }},
         {16, "days", [](const RecordManagers& r) { return r.days.GetCount(); }},
         {17, "events", [](const RecordManagers& r) { return r.events.GetCount(); }},
-        {8, "time history", [](const RecordManagers& r) { return r.timeHistory.GetCount(); }},
+        // Three entries of the stream (two levels and a marker) and one
+        // time-history record.
+        {8, "time history", [](const RecordManagers& r) { return r.timeHistory.GetCount(); }, 4},
         {9, "histogram bins", [](const RecordManagers& r) { return r.splHistogram.GetSize() / 1280; }},
     };
     for (const auto& c : cases) {
@@ -41,7 +46,7 @@ TEST_F(MeasDataSetTessdec, J57LogFileForEachReport)
         int lines = 20;
         EXPECT_EQ(set.LoadFile(path, &version, &reportType, 0, &lines), -318) << c.what;
         EXPECT_TRUE(set.IsLoaded());
-        EXPECT_EQ(c.count(set.Records()), 1) << c.what;
+        EXPECT_EQ(c.count(set.Records()), c.expected) << c.what;
         EXPECT_EQ(reportType, c.reportType);
         EXPECT_EQ(set.GetModel(), 57);
         EXPECT_NEAR(version, 3.116f, 0.0005f);
@@ -51,7 +56,7 @@ TEST_F(MeasDataSetTessdec, J57LogFileForEachReport)
         const RecordManagers& r = set.Records();
         EXPECT_EQ(r.intervals.GetCount() + r.runStops.GetCount() + r.calibrations.GetCount() + r.days.GetCount() +
                       r.events.GetCount() + r.timeHistory.GetCount() + r.splHistogram.GetSize() / 1280,
-                  1)
+                  c.expected)
             << c.what;
     }
 }
@@ -96,4 +101,56 @@ TEST_F(MeasDataSetTessdec, TruncatedFilesLoadWithoutHarm)
     const std::string path = folder.Write("whole.slmdl", whole);
     EXPECT_EQ(setup.ReadSetupOnly(path, nullptr), -1);
     EXPECT_EQ(setup.GetModel(), 57);
+}
+
+TEST_F(MeasDataSetTessdec, TimeHistoryStreamOfALogFile)
+{
+    // 100 runs of levels every second, each between a run-start and a pause
+    // marker.
+    const std::string path =
+        folder.Write("log.slmdl", fixtures::BuildBenchmarkFile(fixtures::BenchmarkMode::Log, 60000).bytes);
+    tessdec_test::Buffers b;
+    std::vector<uint32_t> counts(41);
+    ASSERT_EQ(CV_GetRecordCount(path.c_str(), b.work.data(), counts.data(), b.record.data()), 0);
+    ASSERT_GT(counts[14], 0u);
+
+    MeasDataSet set;
+    int reportType = 8, lines = 15;
+    ASSERT_EQ(set.LoadFile(path, nullptr, &reportType, 57, &lines), -318);
+    const ThMgr& th = set.Records().timeHistory;
+    int levels = 0;
+    for (int i = 0; i < th.GetCount(); ++i)
+        levels += th.GetAt(i)->IsLevelSample() ? 1 : 0;
+    EXPECT_EQ(static_cast<uint32_t>(levels), counts[14]);
+    EXPECT_EQ(th.GetCount(), levels + 200);  // the two markers of each run
+    EXPECT_EQ(lines, 15 + th.GetCount());
+    for (int i = 0; i < th.GetCount(); ++i)
+        ASSERT_EQ(th.GetAt(i)->GetRecordNumber(), static_cast<uint32_t>(i + 1)) << i;
+
+    // The first run: its start marker, then a level each second across the
+    // blocks of 60; a marker takes the time of its place after the levels
+    // before it, and the levels after a run-start marker go on from the next
+    // run's start, two hours after the first.
+    const uint32_t firstRun = TX_DateToSecs("09Mar2003", "14:05:30", 0);  // as the file's runs
+    std::string text;
+    const ThRec* start = th.GetAt(0);
+    EXPECT_FALSE(start->IsLevelSample());
+    EXPECT_EQ(start->GetStateText(text), "Run");
+    EXPECT_EQ(start->GetCauseText(text), "Key");
+    EXPECT_EQ(start->GetTime(), firstRun);
+    int i = 1;
+    for (; th.GetAt(i)->IsLevelSample(); ++i)
+        ASSERT_EQ(th.GetAt(i)->GetTime(), firstRun + static_cast<uint32_t>(i - 1)) << i;
+    EXPECT_GT(i, 61);
+    EXPECT_NEAR(th.GetAt(1)->GetLeq(), 40.5, 0.01);
+    const uint32_t runEnd = firstRun + static_cast<uint32_t>(i - 1);
+    const ThRec* pause = th.GetAt(i);
+    EXPECT_EQ(pause->GetStateText(text), "Pause");
+    EXPECT_EQ(pause->GetTime(), runEnd);
+    const ThRec* next = th.GetAt(i + 1);
+    EXPECT_EQ(next->GetStateText(text), "Run");
+    EXPECT_EQ(next->GetTime(), runEnd);
+    EXPECT_TRUE(th.GetAt(i + 2)->IsLevelSample());
+    EXPECT_EQ(th.GetAt(i + 2)->GetTime(), firstRun + 2 * 3600);
+    EXPECT_EQ(th.GetAt(i + 3)->GetTime(), firstRun + 2 * 3600 + 1);
 }

@@ -266,3 +266,54 @@ TEST(RecordBuilders, RtaEventsTakeTheRt60Settings)
     EXPECT_FLOAT_EQ(e->GetMaxBand(32), 60);
     EXPECT_FLOAT_EQ(e->GetMinBand(0), 20);
 }
+
+TEST(RecordBuilders, TimeHistoryBlockEntries)
+{
+    // A block of two-valued entries at 0.5 s: a level, a mark marker (minus
+    // 16 times run-state 2, cause 13), two levels, then zero entries up to a
+    // count that claims more than a block holds.
+    OutputRecordBuilder block(16);
+    block.U16(2, 12).U32(4, 1000).U16(10, 1 << 8).F32(504, 0.5f).U32(508, 99);
+    block.Floats(12, {70.5f, -32, 71, 72});
+    block.Floats(252, {65.25f, 13, 66, 67});
+    RecordManagers m;
+    int lines = 0;
+    B::AddTimeHistoryRec(ViewOf(OutputRecordBuilder(57).F32(20, 60).U32(32, 41)), 19, lines, m);
+    B::AddTimeHistoryBlock(ViewOf(block), 7, lines, m);  // not a time-history report
+    ASSERT_EQ(m.timeHistory.GetCount(), 1);
+    B::AddTimeHistoryBlock(ViewOf(block), 19, lines, m);
+    ASSERT_EQ(m.timeHistory.GetCount(), 61);
+    EXPECT_EQ(lines, 61);
+
+    const struct {
+        int index;
+        bool level;
+        uint32_t time;
+        float first, second;
+    } kCases[] = {
+        {1, true, 1000, 70.5f, 65.25f},
+        {2, false, 1000, -2, 13},  // a marker takes the time of its place
+        {3, true, 1000, 71, 66},
+        {4, true, 1001, 72, 67},   // 1000.5 s in whole seconds
+        {60, false, 1001, 0, 0},   // the last of 60 entries, a zero (stop) entry
+    };
+    for (const auto& c : kCases) {
+        const ThRec* r = m.timeHistory.GetAt(c.index);
+        EXPECT_EQ(r->IsLevelSample(), c.level) << c.index;
+        EXPECT_EQ(r->GetTime(), c.time) << c.index;
+        EXPECT_FLOAT_EQ(r->GetLeq(), c.first) << c.index;
+        EXPECT_FLOAT_EQ(r->GetSecondValue(), c.second) << c.index;
+        EXPECT_EQ(r->GetRecordNumber(), 41u + static_cast<uint32_t>(c.index)) << c.index;
+        EXPECT_FALSE(r->HasDetectorLevels());
+    }
+    std::string text;
+    EXPECT_EQ(m.timeHistory.GetAt(2)->GetStateText(text), "Mark");
+    EXPECT_EQ(m.timeHistory.GetAt(2)->GetCauseCode(), 13);
+    EXPECT_TRUE(m.timeHistory.GetAt(1)->HasSecondLevel());
+    EXPECT_TRUE(m.timeHistory.GetAt(0)->HasDetectorLevels());
+
+    // Without the format bits the stream stores no second level.
+    block.U16(10, 0).U32(508, 1);
+    B::AddTimeHistoryBlock(ViewOf(block), 8, lines, m);
+    EXPECT_FALSE(m.timeHistory.GetLast()->HasSecondLevel());
+}

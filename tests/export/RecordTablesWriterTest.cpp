@@ -1,6 +1,7 @@
 // The run/stop log, the logging intervals and the two time histories.
 #include <gtest/gtest.h>
 
+#include "RecordBuilders.h"
 #include "TableWriterFixtures.h"
 
 using namespace tablefixture;
@@ -259,6 +260,48 @@ TEST(LogTimeHistoryWriter, OtherLevelOrNoSetup)
     EXPECT_EQ(Lines(LogTh(kCsvFormat, History(), RecordView(), RecordView()), 0, 1),
               "\"Rec #\",\"Date\",\"Time\",\"Leq\",\n\"1\",\"09-Jun-2003\",\"14:05:09\",\"65.3\",\n");
     EXPECT_EQ(LogTh(kTextFormat, ThMgr(), View(setup), RecordView()), "");
+}
+
+TEST(LogTimeHistoryWriter, StreamSamplesLeaveTheColumnsTheyLackEmpty)
+{
+    // A block of the time-history stream: a pause marker (minus 16 times
+    // run-state 1, cause 1), a level with its second level and one without
+    // a value; a kind 57 sample comes before it.
+    testsupport::OutputRecordBuilder block(16);
+    block.U32(4, kStart + 10).U16(10, 1 << 8).F32(504, 1.0f).U32(508, 3);
+    block.Floats(12, {-16, 70.5f, 999.0f}).Floats(252, {1, 60.25f, 999.0f});
+    RecordManagers m;
+    int lines = 0;
+    m.timeHistory.Add(ThSample(1, kStart).Levels(65.25f, 50.0f).Detector(0, 7, 66.0f).Rec());
+    RecordBuilders::AddTimeHistoryBlock(RecordView(block.Bytes().data(), block.Bytes().size()), 8, lines, m);
+
+    ThFlags twaOnly;
+    twaOnly.a1 = 0x80;
+    twaOnly.a2 = twaOnly.c2 = twaOnly.f1 = 0;
+    const auto advanced = LogThSetup(4, twaOnly);
+    EXPECT_EQ(LogTh(kTextFormat, m.timeHistory, View(advanced), RecordView()),
+              "Rec #    Date        Time           Leq     A-TWA\n"
+              "1        09-Jun-2003 14:05:09      65.3      66.0\n"
+              "2        09-Jun-2003 14:05:19    Pause:Timer\n"
+              "3        09-Jun-2003 14:05:19      70.5          \n"
+              "4        09-Jun-2003 14:05:20     999.0          \n");
+    EXPECT_EQ(LogTh(kCsvFormat, m.timeHistory, View(advanced), RecordView()),
+              "\"Rec #\",\"Date\",\"Time\",\"Leq\",\"A-TWA\",\n"
+              "\"1\",\"09-Jun-2003\",\"14:05:09\",\"65.3\",\"66.0\",\n"
+              "\"2\",\"09-Jun-2003\",\"14:05:19\",\"Pause:Timer\",\n"
+              "\"3\",\"09-Jun-2003\",\"14:05:19\",\"70.5\",\"\",\n"
+              "\"4\",\"09-Jun-2003\",\"14:05:20\",\" --- \",\"\",\n");
+
+    const auto peak = LogThSetup(2, {});
+    EXPECT_EQ(Lines(LogTh(kTextFormat, m.timeHistory, View(peak), RecordView()), 3, 4),
+              "3        09-Jun-2003 14:05:19      70.5     60.3\n"
+              "4        09-Jun-2003 14:05:20     999.0     --- \n");
+    // A stream without second levels leaves the other-level column empty.
+    block.U16(10, 0);
+    RecordManagers single;
+    RecordBuilders::AddTimeHistoryBlock(RecordView(block.Bytes().data(), block.Bytes().size()), 8, lines, single);
+    EXPECT_EQ(Lines(LogTh(kCsvFormat, single.timeHistory, View(peak), RecordView()), 2, 2),
+              "\"2\",\"09-Jun-2003\",\"14:05:19\",\"70.5\",\"\",\n");
 }
 
 

@@ -57,6 +57,37 @@ TEST_F(ReportRecords, TimeHistoryColumnsFollowTheSetup)
     EXPECT_EQ(lines[15], "1 | 01-Jan-1970 | 01:00:01 | 65.3 | 17.0 | 16.0 | 15.0 | 14.0 | 13.0 | 12.0");
 }
 
+// A block of the time-history stream of one second a sample: a run-start
+// marker (minus 16 times run-state 4, cause 0), then two levels with their
+// second level.
+OutputRecordBuilder StreamBlock(uint32_t time)
+{
+    OutputRecordBuilder block(16);
+    block.U32(4, time).U16(10, 1 << 8).F32(504, 1.0f).U32(508, 3);
+    block.Floats(12, {-64, 70.5f, 71.25f}).Floats(252, {0, 60.5f, 61});
+    return block;
+}
+
+TEST_F(ReportRecords, TimeHistoryStreamSamplesShowTheirOwnColumns)
+{
+    // A kind 57 sample with detector levels, then the stream's samples: the
+    // advanced columns stay empty for them, the other level shows.
+    translation.Add(SystemRecord()).Add(LogSetupAdvanced(0x80, 0)).Add(Sample(1, 65.0f)).Add(StreamBlock(7200));
+    Select("4 .Time Hist Samples");
+    auto lines = ScreenLines();
+    EXPECT_EQ(lines[14], "Rec # | Date | Time | Leq | A-TWA");
+    EXPECT_EQ(lines[15], "1 | 01-Jan-1970 | 01:00:01 | 65.0 | 17.0");
+    EXPECT_EQ(lines[16], "2 | 01-Jan-1970 | 02:00:00 | Run:Key");
+    EXPECT_EQ(lines[17], "3 | 01-Jan-1970 | 02:00:00 | 70.5");
+    EXPECT_EQ(lines[18], "4 | 01-Jan-1970 | 02:00:01 | 71.3");
+
+    translation.records[1] = OutputRecordBuilder(53).U16(236, 3).Bytes();
+    Select("4 .Time Hist Samples");
+    lines = ScreenLines();
+    EXPECT_EQ(lines[14], "Rec # | Date | Time | Leq | Lmax");
+    EXPECT_EQ(lines[17], "3 | 01-Jan-1970 | 02:00:00 | 70.5 | 60.5");
+}
+
 TEST_F(ReportRecords, SlmRtaTimeHistoryNotesTheStoredSpectrum)
 {
     translation.Add(SystemRecord())

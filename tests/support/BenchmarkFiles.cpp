@@ -74,12 +74,13 @@ DownloadFileBuilder Head(const char* modeLine) {
 }
 
 // Parameter lines and the settings, system and calibration records; the mode
-// number goes into byte 39 of the settings, third octaves into byte 41.
+// number goes into byte 39 of the settings, third octaves into byte 41, the
+// period (a count and its unit, 1 for seconds) into bytes 141 and 142.
 void Settings(DownloadFileBuilder& f, int modeNumber) {
     f.Q(5, "Benchmark site").Q(157, "12");
     BodyBuilder m;
     m.Raw("\x01").Text("BENCH", 8).Text("Benchmark setup", 30).U8(static_cast<unsigned>(modeNumber));
-    m.U8(0).U8(modeNumber == kModeRta ? 0x80 : 0).PadTo(219);
+    m.U8(0).U8(modeNumber == kModeRta ? 0x80 : 0).PadTo(141).U8(1).U8(1).PadTo(219);
     f.Record('M', m).Record('S', BodyBuilder().PadTo(226)).Record('C', BodyBuilder().PadTo(65));
 }
 
