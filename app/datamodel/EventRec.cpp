@@ -58,6 +58,8 @@ void EventRec::SetDecayData(std::vector<std::vector<float>> histories, std::vect
     peaks.resize(histories.size());
     m_decays = std::move(histories);
     m_peaks = std::move(peaks);
+    if (m_rt60)
+        m_rt60->current = false;
 }
 
 float EventRec::GetDecayLevel(int band, int sample) const
@@ -76,13 +78,22 @@ EventRec::DecayPeak EventRec::GetDecayPeak(int band) const
 const std::string& EventRec::GetRt60Text(int band) const
 {
     static const std::string kEmpty;
-    return (band >= 0 && band < 33) ? m_rt60[band] : kEmpty;
+    return (m_rt60 && band >= 0 && band < 33) ? m_rt60->text[band] : kEmpty;
 }
 
 void EventRec::ComputeRt60Texts(float dbDown, int firstBand, int lastBand)
 {
+    if (!m_rt60)
+        m_rt60 = std::make_unique<Rt60Texts>();
+    Rt60Texts& kept = *m_rt60;
+    if (kept.current && kept.dbDown == dbDown && kept.firstBand == firstBand && kept.lastBand == lastBand)
+        return;
     for (int b = firstBand < 0 ? 0 : firstBand; b <= lastBand && b < GetBandCount() && b < 33; ++b)
-        m_rt60[b] = Rt60OfBand(static_cast<size_t>(b), dbDown);
+        kept.text[b] = Rt60OfBand(static_cast<size_t>(b), dbDown);
+    kept.dbDown = dbDown;
+    kept.firstBand = firstBand;
+    kept.lastBand = lastBand;
+    kept.current = true;
 }
 
 std::string EventRec::Rt60OfBand(size_t band, float dbDown) const

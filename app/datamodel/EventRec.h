@@ -2,6 +2,7 @@
 // One event (output kind 1): an exceedance event of the logging modes, or an
 // RTA event with its three spectra and the decay data of its RT60 analysis.
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -65,7 +66,9 @@ public:
 
     // RT60 of each band from first to last (below the band count): "%7.2f"
     // seconds, or "   ----   " when the decay gives no finite time below
-    // 12 s. Texts of other bands keep what they held.
+    // 12 s. Texts of other bands keep what they held. The texts are kept for
+    // the dB-down value and bands they were made for: asking again for the
+    // same ones, with the same decay data, makes nothing anew.
     void ComputeRt60Texts(float dbDown, int firstBand, int lastBand);
     // Band 0 to 32; empty until computed.
     const std::string& GetRt60Text(int band) const;
@@ -74,7 +77,17 @@ private:
     EventRec() = default;
     std::string Rt60OfBand(size_t band, float dbDown) const;
 
-    std::string m_rt60[33];
+    // Only RTA events get RT60 texts, and only once asked for: an exceedance
+    // event holds none.
+    struct Rt60Texts {
+        std::string text[33];
+        float dbDown = 0;
+        int firstBand = 0;
+        int lastBand = -1;
+        bool current = false;  // made from the decay data held now
+    };
+
+    std::unique_ptr<Rt60Texts> m_rt60;
     uint32_t m_start = 0;
     float m_channels[3] = {};
     uint8_t m_block16[16] = {};

@@ -50,7 +50,7 @@ int BaseLevel(const RecordView& setup, size_t offset)
 
 void AddRunStopRec(const RecordView& record, int& lineCount, RecordManagers& m)
 {
-    m.runStops.Add(std::make_unique<RSRec>(record));
+    m.runStops.Add(RSRec(record));
     lineCount += 1;
 }
 
@@ -60,13 +60,12 @@ void AddIntervalRec(const RecordView& record, const RecordView& setup, int repor
     if (reportType != 7)
         return;
     bool withLn = setup.IsEmpty() || Bit(setup, kLogIntervalFlags, 0x40);
-    auto interval = std::make_unique<IntvRec>(record, withLn, setup);
     IntvMgr& mgr = m.intervals;
+    const IntvRec& interval = mgr.Add(IntvRec(record, withLn, setup));
     mgr.lnLines = withLn;
     mgr.windLine = !setup.IsEmpty() && Bit(setup, kLogOptionFlags, 0x40);
     mgr.baseLevel = BaseLevel(setup, kLogLnStartLevel);
-    mgr.histogram = interval->HasHistogram();
-    mgr.Add(std::move(interval));
+    mgr.histogram = interval.HasHistogram();
     lineCount += mgr.GetLinesPerRecord();
 }
 
@@ -87,19 +86,16 @@ void AddSnapshotRec(const RecordView& record, int reportType, int& lineCount, Re
     } else {
         return;
     }
-    auto snapshot = std::make_unique<SnapRec>(record, subKind);
-    SnapRec* added = snapshot.get();
-    m.snapshots.Add(std::move(snapshot));
-    lineCount += added->GetLineCount();
+    if (const SnapRec* added = m.snapshots.Add(SnapRec(record, subKind)))
+        lineCount += added->GetLineCount();
 }
 
 void AddObaIntervalRec(const RecordView& record, int reportType, int& lineCount, RecordManagers& m)
 {
     if (reportType != 12)
         return;
-    auto interval = std::make_unique<ObaIntvRec>(record);
-    m.obaIntervals.thirdOctave = interval->GetBandwidthFlag() != 0;
-    m.obaIntervals.Add(std::move(interval));
+    const ObaIntvRec& interval = m.obaIntervals.Add(ObaIntvRec(record));
+    m.obaIntervals.thirdOctave = interval.GetBandwidthFlag() != 0;
     lineCount += m.obaIntervals.GetLinesPerRecord();
 }
 
@@ -107,7 +103,7 @@ void AddTimeHistoryRec(const RecordView& record, int reportType, int& lineCount,
 {
     if (reportType != 8 && reportType != 19 && reportType != 21)
         return;
-    m.timeHistory.Add(std::make_unique<ThRec>(ThRec::FromTimeHistory(record)));
+    m.timeHistory.Add(ThRec::FromTimeHistory(record));
     lineCount += 1;
 }
 
@@ -148,15 +144,14 @@ void AddTimeHistoryBlock(const RecordView& record, int reportType, int& lineCoun
         const double at = static_cast<double>(blockTime) + levels * interval;
         const uint32_t time = at < 4294967296.0 ? static_cast<uint32_t>(at) : blockTime;
         if (first > 0) {
-            m.timeHistory.Add(std::make_unique<ThRec>(ThRec::FromStream(time, number++, site, first, second,
-                                                                          secondLevel)));
+            m.timeHistory.Add(ThRec::FromStream(time, number++, site, first, second, secondLevel));
             ++levels;
         } else {
             // A marker holds minus 16 times the run-state code and the cause
             // code; as a run/stop entry it takes the form of a kind 57 one.
             const int state = SmallCode(-first) >> 4;
-            m.timeHistory.Add(std::make_unique<ThRec>(ThRec::FromStream(
-                time, number++, site, -static_cast<float>(state), static_cast<float>(SmallCode(second)), false)));
+            m.timeHistory.Add(ThRec::FromStream(time, number++, site, -static_cast<float>(state),
+                                                static_cast<float>(SmallCode(second)), false));
         }
         lineCount += 1;
     }
@@ -166,14 +161,14 @@ void AddSpectrumThRec(const RecordView& record, int reportType, RecordManagers& 
 {
     if (reportType != 30 && reportType != 33)
         return;
-    m.timeHistory.Add(std::make_unique<ThRec>(ThRec::FromSpectrum(record)));
+    m.timeHistory.Add(ThRec::FromSpectrum(record));
 }
 
 void AddCalRec(const RecordView& record, int reportType, int& lineCount, RecordManagers& m)
 {
     if (reportType != 14)
         return;
-    m.calibrations.Add(std::make_unique<CalRec>(record));
+    m.calibrations.Add(CalRec(record));
     lineCount += 1;
 }
 
@@ -182,12 +177,11 @@ void AddDailyRec(const RecordView& record, const RecordView& setup, int reportTy
 {
     if (reportType != 16)
         return;
-    auto day = std::make_unique<DailyRec>(record);
     DayRecMgr& mgr = m.days;
+    const DailyRec& day = mgr.Add(DailyRec(record));
     mgr.baseLevel = BaseLevel(setup, kLogLnStartLevel);
-    mgr.histogram = day->HasHistogram();
-    mgr.wind = (day->GetFlags() & 0x08) != 0;
-    mgr.Add(std::move(day));
+    mgr.histogram = day.HasHistogram();
+    mgr.wind = (day.GetFlags() & 0x08) != 0;
     lineCount += mgr.GetLinesPerRecord();
 }
 
@@ -196,7 +190,7 @@ void AddEventRec(const RecordView& record, int reportType, int& lineCount, Recor
     if (reportType != 17)
         return;
     m.events.windLayout = Bit(record, 96, 0x08);
-    m.events.Add(std::make_unique<EventRec>(EventRec::FromExceedance(record)));
+    m.events.Add(EventRec::FromExceedance(record));
     lineCount += 1;
 }
 
@@ -204,7 +198,7 @@ void AddRtaEventRec(const RecordView& record, int reportType, int& lineCount, Re
 {
     if (reportType != 30 && reportType != 33)
         return;
-    m.events.Add(std::make_unique<EventRec>(EventRec::FromRta(record)));
+    m.events.Add(EventRec::FromRta(record));
     lineCount += (m.events.rt60LastBand - m.events.rt60FirstBand) / 2 + 4;
 }
 
@@ -216,16 +210,15 @@ void AddSsaIntervalRec(const RecordView& record, const RecordView& setup, int re
     bool hasSetup = !setup.IsEmpty();
     bool withLn = hasSetup && Bit(setup, kSsaIntervalFlags, 0x40);
     bool spectralLn = hasSetup && setup.I16(kSsaSpectralLn) == 2;
-    auto interval = std::make_unique<SSAIntvRec>(record, withLn, spectralLn, setup);
     SSAIntvRecMgr& mgr = m.ssaIntervals;
+    const SSAIntvRec& interval = mgr.Add(SSAIntvRec(record, withLn, spectralLn, setup));
     mgr.baseLevel = BaseLevel(setup, kSsaLnStartLevel);
-    mgr.histogram = interval->HasHistogram();
+    mgr.histogram = interval.HasHistogram();
     if (hasSetup) {
         mgr.windLine = Bit(setup, kSsaOptionFlags, 0x40);
         mgr.lnLines = withLn;
         mgr.thirdOctave = (setup.U8(kSsaModeFlags) & 0x08) != 0;
     }
-    mgr.Add(std::move(interval));
     lineCount += mgr.GetLinesPerRecord(0);
 }
 

@@ -38,32 +38,30 @@ int SSAIntvRecMgr::GetLinesPerRecord(int withSpectra) const
     return lines;
 }
 
-void SnapMgr::Add(std::unique_ptr<SnapRec> record)
+const SnapRec* SnapMgr::Add(SnapRec&& record)
 {
-    if (!record)
-        return;
-    int kind = record->GetSubKind();
+    int kind = record.GetSubKind();
     switch (kind) {
     case SnapRec::kFft:
-        record->SetLines(0, 88);
+        record.SetLines(0, 88);
         break;
     case SnapRec::kAveraged:
-        thirdOctave = record->GetBandwidthWord() > 0;
-        record->SetLines(0, thirdOctave ? 24 : 13);
+        thirdOctave = record.GetBandwidthWord() > 0;
+        record.SetLines(0, thirdOctave ? 24 : 13);
         break;
     case SnapRec::kTalSlm:
     case SnapRec::kTalRta:
     case SnapRec::kTalTone: {
         static const int kLines[] = {0, 19, 23, 7};
         const SnapRec* last = GetLast();
-        record->SetLines(last ? last->GetFirstLine() + last->GetLineCount() : 0, kLines[kind]);
+        record.SetLines(last ? last->GetFirstLine() + last->GetLineCount() : 0, kLines[kind]);
         break;
     }
     default:
-        return;
+        return nullptr;
     }
     ++m_typeCounts[kind];
-    RecordMgr<SnapRec>::Add(std::move(record));
+    return &RecordMgr<SnapRec>::Add(std::move(record));
 }
 
 void SnapMgr::RemoveAll()

@@ -80,7 +80,13 @@ public:
     // Sets the record's lines by its sub-kind and appends it: sub-kinds 1 to 3
     // follow each other (19, 23 and 7 lines); an FFT snapshot takes 88 lines,
     // a spatially averaged one 24 (one-third octaves) or 13.
-    void Add(std::unique_ptr<SnapRec> record);
+    void Add(std::unique_ptr<SnapRec> record)
+    {
+        if (record)
+            Add(std::move(*record));
+    }
+    // The stored record; null for a sub-kind that no report shows.
+    const SnapRec* Add(SnapRec&& record);
     void RemoveAll();
 
     int GetLinesPerRecord() const;

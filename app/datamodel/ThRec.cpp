@@ -48,15 +48,15 @@ ThRec ThRec::FromTimeHistory(const RecordView& r)
     t.m_record = r.U32(32);
     if (AllZero(r, kSetsAt, kSpectraEnd))
         return t;
-    auto d = std::make_shared<Detail>();
+    t.m_values = std::make_unique<float[]>(kValues);
+    float* v = t.m_values.get();
     for (size_t w = 0; w < 3; ++w) {
-        r.Floats(kSetsAt + 32 * w, d->set1[w], 8);
-        r.Floats(136 + 32 * w, d->set2[w], 8);
+        r.Floats(kSetsAt + 32 * w, v + kSet1 + 8 * w, 8);
+        r.Floats(136 + 32 * w, v + kSet2 + 8 * w, 8);
     }
     // The instrument's mask bits put the Leq spectrum first.
-    r.Floats(236, d->leqBands, 33);
-    r.Floats(368, d->live, 33);
-    t.m_detail = std::move(d);
+    r.Floats(236, v + kLeqBands, kBands);
+    r.Floats(368, v + kLive, kBands);
     return t;
 }
 
@@ -68,12 +68,11 @@ ThRec ThRec::FromSpectrum(const RecordView& r)
     t.m_first = r.F32(8);
     t.m_flag = r.U8(12);
     t.m_record = r.U32(16);
-    if (AllZero(r, kBandsAt, kBandsAt + 4 * 33))
+    if (AllZero(r, kBandsAt, kBandsAt + 4 * kBands))
         return t;
-    auto d = std::make_shared<Detail>();
-    r.Floats(kBandsAt, d->live, 33);
-    r.Floats(kBandsAt, d->leqBands, 33);
-    t.m_detail = std::move(d);
+    t.m_values = std::make_unique<float[]>(kBands);
+    t.m_carries |= kSpectrumOnly;
+    r.Floats(kBandsAt, t.m_values.get(), kBands);
     return t;
 }
 
@@ -90,10 +89,10 @@ ThRec ThRec::FromStream(uint32_t time, uint32_t recordNumber, uint16_t site, flo
     return t;
 }
 
-const ThRec::Detail& ThRec::Values() const
+float ThRec::Band(size_t spectrum, int band) const
 {
-    static const Detail kNone;
-    return m_detail ? *m_detail : kNone;
+    return (m_values && band >= 0 && band < static_cast<int>(kBands)) ? m_values[spectrum + static_cast<size_t>(band)]
+                                                                      : 0.0f;
 }
 
 bool ThRec::IsLevelSample() const
@@ -116,26 +115,31 @@ const std::string& ThRec::GetCauseText(std::string& out) const
     return out;
 }
 
-const float* ThRec::Set(const float (&set)[3][8], char letter) const
+const float* ThRec::Set(size_t set, char letter) const
 {
+    static const float kNone[8] = {};
+    size_t weighting = 0;
     switch (letter) {
-    case 'A': return set[0];
-    case 'C': return set[1];
-    case 'F': return set[2];
+    case 'A': weighting = 0; break;
+    case 'C': weighting = 1; break;
+    case 'F': weighting = 2; break;
     default: return nullptr;
     }
+    if (!m_values || (m_carries & kSpectrumOnly) != 0)
+        return kNone;
+    return m_values.get() + set + 8 * weighting;
 }
 
 float ThRec::GetDetectorLevel(int bit, char letter) const
 {
-    const float* values = Set(Values().set1, letter);
+    const float* values = Set(kSet1, letter);
     int entry = EntryOfBit(bit);
     return (values && entry >= 0) ? values[entry] : -1.0f;
 }
 
 float ThRec::GetDetectorLevel2(int bit, char letter) const
 {
-    const float* values = Set(Values().set2, letter);
+    const float* values = Set(kSet2, letter);
     int entry = EntryOfBit(bit);
     return (values && entry >= 5) ? values[entry] : -1.0f;
 }
@@ -143,16 +147,16 @@ float ThRec::GetDetectorLevel2(int bit, char letter) const
 float ThRec::GetAuxA(int bit) const
 {
     int entry = EntryOfBit(bit);
-    return (entry >= 0 && entry <= 2) ? Values().set2[0][entry] : -1.0f;
+    return (entry >= 0 && entry <= 2) ? Set(kSet2, 'A')[entry] : -1.0f;
 }
 
 float ThRec::GetAuxC(int bit) const
 {
     int entry = EntryOfBit(bit);
-    return (entry >= 0 && entry <= 2) ? Values().set2[1][entry] : -1.0f;
+    return (entry >= 0 && entry <= 2) ? Set(kSet2, 'C')[entry] : -1.0f;
 }
 
 float ThRec::GetAuxF(int bit) const
 {
-    return bit == 4 ? Values().set2[2][2] : -1.0f;
+    return bit == 4 ? Set(kSet2, 'F')[2] : -1.0f;
 }

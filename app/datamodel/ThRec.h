@@ -54,27 +54,26 @@ public:
     float GetAuxC(int bit) const;
     float GetAuxF(int bit) const;
     // Bands 0 to 32; 0.0 beyond.
-    float GetLiveBand(int band) const { return At(Values().live, band); }
-    float GetLeqBand(int band) const { return At(Values().leqBands, band); }
+    float GetLiveBand(int band) const { return Band(m_carries & kSpectrumOnly ? 0 : kLive, band); }
+    float GetLeqBand(int band) const { return Band(m_carries & kSpectrumOnly ? 0 : kLeqBands, band); }
     float GetTimeOffset() const { return m_timeOffset; }
     int GetFlag() const { return m_flag; }
 
 private:
     // The detector sets and the spectra. Most samples carry none of them (a
     // plain level history) and a survey holds a million samples, so they
-    // live apart, shared by copies, and only where one of them is not zero.
-    struct Detail {
-        float set1[3][8] = {};
-        float set2[3][8] = {};
-        float live[33] = {};
-        float leqBands[33] = {};
-    };
+    // live apart and only where one of them is not zero: the two sets of
+    // three weightings of eight values, the live and the Leq spectrum; or,
+    // for a spectrum sample, its one spectrum alone.
+    static constexpr size_t kSet1 = 0, kSet2 = 24, kLive = 48, kLeqBands = 81, kValues = 114, kBands = 33;
 
-    enum Carries : uint8_t { kSecondLevel = 1, kDetectorLevels = 2 };
+    enum Carries : uint8_t { kSecondLevel = 1, kDetectorLevels = 2, kSpectrumOnly = 4 };
 
     ThRec() = default;
-    const Detail& Values() const;
-    const float* Set(const float (&set)[3][8], char letter) const;
+    // The eight values of a set (kSet1 or kSet2) for weighting 'A', 'C' or
+    // 'F' (zeros when the sample stores none); null for another letter.
+    const float* Set(size_t set, char letter) const;
+    float Band(size_t spectrum, int band) const;
 
     uint32_t m_time = 0;
     uint16_t m_site = 0;
@@ -84,5 +83,5 @@ private:
     float m_second = 0;
     uint32_t m_record = 0;
     float m_timeOffset = 0;
-    std::shared_ptr<const Detail> m_detail;
+    std::unique_ptr<float[]> m_values;
 };
