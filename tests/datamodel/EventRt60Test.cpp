@@ -41,6 +41,12 @@ TEST(EventRt60, CleanDecayFlatBandAndOnePointBand)
     e.ComputeRt60Texts(30, 0, 40);
     EXPECT_EQ(e.GetRt60Text(0), "   1.00");
     EXPECT_EQ(e.GetRt60Text(3), "   1.00");
+
+    // New decay data makes the texts anew, even for the same settings.
+    e.SetDecayData({flat}, {{39, 70}});
+    e.ComputeRt60Texts(30, 0, 40);
+    EXPECT_EQ(e.GetRt60Text(0), "   ----   ");
+    EXPECT_EQ(e.GetRt60Text(3), "   1.00");  // past the band count: untouched
 }
 
 TEST(EventRt60, DegenerateEventsGiveDashes)
