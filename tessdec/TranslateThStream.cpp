@@ -27,39 +27,50 @@ enum ThField : size_t {
     kThCount = 508, kThSize = 512
 };
 
-void PutOpen(WorkState& w, size_t area, size_t i, float v) { std::memcpy(w.body + area + 4 * i, &v, 4); }
-float GetOpen(const WorkState& w, size_t area, size_t i) {
-    float v;
-    std::memcpy(&v, w.body + area + 4 * i, 4);
-    return v;
-}
+// The open block: in hand while a call reads entries, kept in the work
+// buffer behind the piece between calls (an open block may span pieces).
+// Reading it into locals keeps the running values out of the work buffer,
+// which the entries' bytes would otherwise force the compiler to reload.
+struct OpenBlock {
+    float first[kBlockSamples];
+    float second[kBlockSamples];
+    size_t count;
 
-void AddSample(WorkState& w, float first, float second) {
-    if (w.thSample >= kBlockSamples) return;
-    PutOpen(w, kOpenFirst, w.thSample, first);
-    PutOpen(w, kOpenSecond, w.thSample, second);
-    ++w.thSample;
-}
+    explicit OpenBlock(const WorkState& w) : count(w.thSample < kBlockSamples ? w.thSample : kBlockSamples) {
+        std::memcpy(first, w.body + kOpenFirst, 4 * count);
+        std::memcpy(second, w.body + kOpenSecond, 4 * count);
+    }
+    void Keep(WorkState& w) const {
+        std::memcpy(w.body + kOpenFirst, first, 4 * count);
+        std::memcpy(w.body + kOpenSecond, second, 4 * count);
+        w.thSample = static_cast<uint16_t>(count);
+    }
+    void Add(float a, float b) {
+        if (count >= kBlockSamples) return;
+        first[count] = a;
+        second[count] = b;
+        ++count;
+    }
+};
 
 // Writes the open block as kind 16 and starts the next one at the running time.
-void CloseBlock(WorkState& w) {
+void CloseBlock(WorkState& w, OpenBlock& block) {
     OutRecord out(w.out);
     out.Clear(kThSize);
     PutFrame(out, w, 16);
     out.U32(4, w.thBlockTime);
     const unsigned format = w.thFormatCode;
     out.U16(kThFormatBits, format != 0 && format + 7 < 16 ? 1u << (format + 7) : 0u);
-    for (size_t i = 0; i < w.thSample; ++i) {
-        out.F32(kThFirst + 4 * i, GetOpen(w, kOpenFirst, i));
-        out.F32(kThSecond + 4 * i, GetOpen(w, kOpenSecond, i));
-    }
+    out.Bytes(kThFirst, block.first, 4 * block.count);
+    out.Bytes(kThSecond, block.second, 4 * block.count);
     out.U16(kThModel, w.model);
     out.U16(kThUnused, 65535);
     out.U16(kThUnused + 2, 65535);
     out.F32(kThInterval, w.periodSecs);
-    out.U32(kThCount, w.thSample);
+    out.U32(kThCount, static_cast<uint32_t>(block.count));
     RaiseLatest(w, w.thBlockTime);
     w.thBlockTime = static_cast<uint32_t>(w.thRunningTime);
+    block.count = 0;
     w.thSample = 0;
 }
 
@@ -93,14 +104,20 @@ int32_t TranslateThStream(WorkState& w) {
     const bool fullPiece = w.bodyLen == kChunk;
     const bool single = w.singleByteLevel != 0;
     const bool twoValues = w.thFormatCode != 0;
+    const double period = w.periodSecs;
+    OpenBlock block(w);
+    double running = w.thRunningTime;
+    auto close = [&] {
+        w.thRunningTime = running;
+        CloseBlock(w, block);
+    };
     for (;;) {
         const uint32_t entryAt = w.bodyPos;
         BodyReader r(w);
         const uint8_t b0 = r.Byte();
         if (!r.Failed() && b0 == 0) {  // the end of the stream
             w.resumeOffset += static_cast<int32_t>(w.bodyPos);
-            const bool pending = w.thSample > 0;
-            if (pending) CloseBlock(w);
+            if (block.count > 0) close();
             EndStream(w);
             return 0;
         }
@@ -126,23 +143,27 @@ int32_t TranslateThStream(WorkState& w) {
             // from its first byte. When the file ended inside the stream, the
             // samples in hand are delivered first and the next call fails.
             w.resumeOffset += static_cast<int32_t>(entryAt);
-            if (fullPiece) return 0;
-            if (w.thSample > 0) {
-                CloseBlock(w);
+            if (fullPiece) {
+                w.thRunningTime = running;
+                block.Keep(w);
+                return 0;
+            }
+            if (block.count > 0) {
+                close();
                 return 0;
             }
             EndStream(w);
             return TESSDEC_ERR_EOF;
         }
-        AddSample(w, first, second);
+        block.Add(first, second);
         if (closes) {
-            if (w.thRunStart < w.runTimeCount) w.thRunningTime = w.runTimes[w.thRunStart++];
+            if (w.thRunStart < w.runTimeCount) running = w.runTimes[w.thRunStart++];
         } else if (b0 < 128) {
-            w.thRunningTime += w.periodSecs;
+            running += period;
         }
-        if (closes || w.thSample >= kBlockSamples) {
+        if (closes || block.count >= kBlockSamples) {
             w.resumeOffset += static_cast<int32_t>(w.bodyPos);
-            CloseBlock(w);
+            close();
             return 0;
         }
     }
