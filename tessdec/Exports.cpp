@@ -6,6 +6,7 @@
 #include "FileReader.h"
 #include "OutRecord.h"
 #include "Text.h"
+#include "TimeConv.h"
 #include "Translators.h"
 #include "tessdec.h"
 
@@ -18,6 +19,7 @@ LibraryState& Lib() {
 
 void ClearCarryOvers() {
     for (uint32_t& t : Lib().prevTime) t = 0;
+    ForgetKeptHours();
 }
 
 void ResetWork(WorkState& w) {

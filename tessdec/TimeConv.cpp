@@ -87,26 +87,73 @@ uint32_t DateToSecs(std::string_view date, std::string_view time, bool hasTime, 
 
 // --- time stamps ------------------------------------------------------------
 
+namespace {
+
+// The records of a file come seconds or minutes apart, and the system's
+// conversion looks the time-zone rules up afresh for each time stamp (two
+// conversions a record were a quarter of a LOG translation). Within an hour
+// that holds no change of the offset from UTC, a time is the start of its
+// hour plus its minutes and seconds; an hour whose last second does not lie
+// 3599 seconds after its first holds a change and is converted time by time.
+// One hour is kept per daylight-saving field asked for (-1, 0, 1).
+struct KeptHour {
+    bool valid = false;
+    int year = 0, month = 0, day = 0, hour = 0;
+    int64_t start = 0;
+};
+KeptHour g_keptHours[3];
+
+bool SameHour(const KeptHour& h, const std::tm& tm) {
+    return h.valid && h.hour == tm.tm_hour && h.day == tm.tm_mday && h.month == tm.tm_mon && h.year == tm.tm_year;
+}
+
+uint32_t StampLocalSecs(const std::tm& tm) {
+    if (tm.tm_min < 0 || tm.tm_min > 59 || tm.tm_sec < 0 || tm.tm_sec > 59 || tm.tm_isdst < -1 || tm.tm_isdst > 1)
+        return LocalSecs(tm);
+    KeptHour& kept = g_keptHours[tm.tm_isdst + 1];
+    if (!SameHour(kept, tm)) {
+        std::tm first = tm, last = tm;
+        first.tm_min = first.tm_sec = 0;
+        last.tm_min = last.tm_sec = 59;
+        const std::time_t a = std::mktime(&first);
+        const std::time_t b = std::mktime(&last);
+        if (a == -1 || b == -1 || b - a != 3599) {
+            kept.valid = false;
+            return LocalSecs(tm);
+        }
+        kept = {true, tm.tm_year, tm.tm_mon, tm.tm_mday, tm.tm_hour, static_cast<int64_t>(a)};
+    }
+    const int64_t t = kept.start + tm.tm_min * 60 + tm.tm_sec;
+    return (t < 0 || t > static_cast<int64_t>(UINT32_MAX)) ? 0 : static_cast<uint32_t>(t);
+}
+
+}  // namespace
+
+void ForgetKeptHours() {
+    for (KeptHour& h : g_keptHours) h.valid = false;
+}
+
 void ResetDstWindow() {
     Lib().dstStart = INT32_MIN;
     Lib().dstEnd = 0;
     Lib().dstState = -1;
+    ForgetKeptHours();
 }
 
 uint32_t StampSecs(const std::tm& tm, uint32_t* prev) {
     LibraryState& lib = Lib();
     std::tm copy = tm;
     copy.tm_isdst = lib.dstState;
-    uint32_t t = LocalSecs(copy);
+    uint32_t t = StampLocalSecs(copy);
     if (prev != nullptr && t < *prev) {
         std::tm fresh = tm;
         fresh.tm_isdst = -1;
-        t = LocalSecs(fresh);
+        t = StampLocalSecs(fresh);
         *prev = t;
     }
     std::tm own = tm;
     if (static_cast<int64_t>(t) >= lib.dstStart && static_cast<int64_t>(t) <= lib.dstEnd) own.tm_isdst = lib.dstState;
-    return LocalSecs(own);
+    return StampLocalSecs(own);
 }
 
 void NoteTransition(const std::tm& tm, int event) {

@@ -23,5 +23,8 @@ uint32_t StampSecs(const std::tm& tm, uint32_t* prev);
 void NoteTransition(const std::tm& tm, int event);
 // Forgets the window (before a record count walks a file).
 void ResetDstWindow();
+// Forgets the hours whose conversion the time stamps reuse (at the start of
+// a translation, as the time zone may have changed since the last).
+void ForgetKeptHours();
 
 }  // namespace tessdec

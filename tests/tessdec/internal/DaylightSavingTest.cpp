@@ -3,11 +3,13 @@
 // the instrument meant it.
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <cstdlib>
 #include <ctime>
 
 #include "../RecordFixture.h"
 #include "TimeConv.h"
+#include "WorkState.h"
 
 using namespace tessdec_test;
 
@@ -46,6 +48,47 @@ TEST(DaylightSavingTest, RepeatedAutumnHourIsReadInTheRunsSummerTime) {
     // Without the window the system takes the second 02:30 (CET).
     tessdec::ResetDstWindow();
     EXPECT_EQ(tessdec::StampSecs(Local(26, 10, 2, 30), nullptr), 1067131800u);
+}
+
+}  // namespace
+
+namespace {
+
+// Every minute of a day, at its first and last second, converted as a record
+// time stamp and by the system, under each daylight-saving field.
+void ExpectStampsAsTheSystem(const char* zone, int day, int month) {
+    setenv("TZ", zone, 1);
+    tzset();
+    tessdec::LibraryState& lib = tessdec::Lib();
+    for (int field : {-1, 0, 1}) {
+        tessdec::ResetDstWindow();
+        lib.dstState = field;
+        lib.dstEnd = INT64_MAX;  // the window holds every time
+        for (int minute = 0; minute < 24 * 60; ++minute) {
+            for (int second : {0, 59}) {
+                std::tm tm = Local(day, month, minute / 60, minute % 60);
+                tm.tm_sec = second;
+                tm.tm_isdst = field;
+                ASSERT_EQ(tessdec::StampSecs(tm, nullptr), tessdec::LocalSecs(tm))
+                    << zone << ' ' << day << '.' << month << ' ' << minute << ':' << second << " field " << field;
+            }
+        }
+    }
+    tessdec::ResetDstWindow();
+}
+
+TEST(DaylightSavingTest, StampsOfTheDaysOfAChangeAreTheSystemsTimes) {
+    const struct {
+        const char* zone;
+        int day, month;
+    } kChanges[] = {
+        {"Europe/Berlin", 30, 3}, {"Europe/Berlin", 26, 10},          // an hour at 02:00 and 03:00
+        {"Australia/Lord_Howe", 30, 3}, {"Australia/Lord_Howe", 26, 10},  // half an hour
+        {"America/Sao_Paulo", 16, 2}, {"America/Sao_Paulo", 19, 10},   // at midnight
+    };
+    for (const auto& c : kChanges) ExpectStampsAsTheSystem(c.zone, c.day, c.month);
+    setenv("TZ", "Europe/Berlin", 1);
+    tzset();
 }
 
 }  // namespace
