@@ -107,17 +107,14 @@ int32_t TranslateThStream(WorkState& w) {
     const double period = w.periodSecs;
     OpenBlock block(w);
     double running = w.thRunningTime;
-    auto close = [&] {
-        w.thRunningTime = running;
-        CloseBlock(w, block);
-    };
     for (;;) {
         const uint32_t entryAt = w.bodyPos;
         BodyReader r(w);
         const uint8_t b0 = r.Byte();
         if (!r.Failed() && b0 == 0) {  // the end of the stream
             w.resumeOffset += static_cast<int32_t>(w.bodyPos);
-            if (block.count > 0) close();
+            w.thRunningTime = running;
+            if (block.count > 0) CloseBlock(w, block);
             EndStream(w);
             return 0;
         }
@@ -143,13 +140,13 @@ int32_t TranslateThStream(WorkState& w) {
             // from its first byte. When the file ended inside the stream, the
             // samples in hand are delivered first and the next call fails.
             w.resumeOffset += static_cast<int32_t>(entryAt);
+            w.thRunningTime = running;
             if (fullPiece) {
-                w.thRunningTime = running;
                 block.Keep(w);
                 return 0;
             }
             if (block.count > 0) {
-                close();
+                CloseBlock(w, block);
                 return 0;
             }
             EndStream(w);
@@ -163,7 +160,8 @@ int32_t TranslateThStream(WorkState& w) {
         }
         if (closes || block.count >= kBlockSamples) {
             w.resumeOffset += static_cast<int32_t>(w.bodyPos);
-            close();
+            w.thRunningTime = running;
+            CloseBlock(w, block);
             return 0;
         }
     }
