@@ -1,4 +1,4 @@
-// tessavo_bench: the translation, loading and download benchmarks. Besides
+// tessavo_bench: the translation, loading, download and export benchmarks. Besides
 // Google Benchmark's own flags it takes --file-bytes=N (records and trailer of
 // the generated files; the largest the format allows by default) and
 // --download-bytes=N (payload of each download; 256 KiB by default) so that
@@ -42,6 +42,7 @@ int main(int argc, char** argv) {
     bench::RegisterTranslateBenchmarks();
     bench::RegisterLoadBenchmarks();
     bench::RegisterDownloadBenchmarks();
+    bench::RegisterExportBenchmarks();
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
     benchmark::RunSpecifiedBenchmarks();

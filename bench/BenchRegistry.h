@@ -8,6 +8,7 @@ namespace bench {
 void RegisterTranslateBenchmarks();
 void RegisterLoadBenchmarks();
 void RegisterDownloadBenchmarks();
+void RegisterExportBenchmarks();
 // Payload of each download (256 KiB unless the command line asks for less).
 void SetDownloadBytes(size_t bytes);
 }  // namespace bench

@@ -81,6 +81,12 @@ const std::string& EventRec::GetRt60Text(int band) const
     return (m_rt60 && band >= 0 && band < 33) ? m_rt60->text[band] : kEmpty;
 }
 
+std::string EventRec::MakeRt60Text(int band, float dbDown) const
+{
+    return band >= 0 && band < GetBandCount() && band < 33 ? Rt60OfBand(static_cast<size_t>(band), dbDown)
+                                                           : std::string();
+}
+
 void EventRec::ComputeRt60Texts(float dbDown, int firstBand, int lastBand)
 {
     if (!m_rt60)

@@ -72,6 +72,9 @@ public:
     void ComputeRt60Texts(float dbDown, int firstBand, int lastBand);
     // Band 0 to 32; empty until computed.
     const std::string& GetRt60Text(int band) const;
+    // The RT60 text of one band computed now, without storing it; empty
+    // past the band count.
+    std::string MakeRt60Text(int band, float dbDown) const;
 
 private:
     EventRec() = default;

@@ -6,8 +6,9 @@ int ReportWriter::WriteCalCheckLog(std::ostream& out, ExportFormat format, const
     if (!Usable(out) || calibrations.GetCount() <= 0)
         return 1;
     const bool text = IsText(format);
-    if (text)
-        SetFixed(out);
+    // The offset is the stream's own number: one decimal in both layouts,
+    // whatever the writer before left.
+    SetFixed(out);
     out.precision(1);
     TableLine(out, text)
         .Left()
@@ -29,7 +30,7 @@ int ReportWriter::WriteCalCheckLog(std::ostream& out, ExportFormat format, const
         if (rec == nullptr)
             continue;
         // The offset is the stream's own number, so no value shows as 999.0
-        // here; in CSV its notation is whatever the stream holds.
+        // here.
         TableLine(out, text)
             .Cell(12, RecordNumber(rec->GetRecordNumber()))
             .Cell(12, DateText(rec->GetTime()))

@@ -87,7 +87,7 @@ void WriteDailyRow(std::ostream& out, bool text, bool wind, const DailySetup& se
     if (wind) {
         line.Cell(16, FormatFixed(day.GetWindAverage() * setup.windScale, 1))
             .Cell(16, FormatFixed(day.GetWindMax() * setup.windScale, 1))
-            .Cell(13, FormatDirectionTextUtf8(day.GetMaxWindDir(), setup.directionUnits))
+            .Cell(13, FormatDirectionText(day.GetMaxWindDir(), setup.directionUnits))
             .Cell(18, FormatLocalTime(ToTime(day.GetMaxWindTime()), "%d/%m/%y %H:%M:%S"))
             .Cell(16, day.GetWindAbovePercent())
             .Cell(13, day.GetWindExceedances());

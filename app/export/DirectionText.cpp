@@ -9,7 +9,6 @@ namespace {
 constexpr const char* kCompass[16] = {"  N", "NNE", " NE", "ENE", "  E", "ESE", " SE", "SSE",
                                       "  S", "SSW", " SW", "WSW", "  W", "WNW", " NW", "NNW"};
 constexpr char kDegreeSign1252 = '\xB0';
-constexpr const char* kDegreeSignUtf8 = "\xC2\xB0";
 
 // "%03d": at least three characters, zeros after the sign.
 std::string ThreeDigits(int value)
@@ -41,12 +40,4 @@ std::string FormatDirectionText(int value, int units)
     default:
         return {};
     }
-}
-
-std::string FormatDirectionTextUtf8(int value, int units)
-{
-    std::string text = FormatDirectionText(value, units);
-    if (!text.empty() && text.back() == kDegreeSign1252)
-        text.replace(text.size() - 1, 1, kDegreeSignUtf8);
-    return text;
 }

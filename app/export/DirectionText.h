@@ -7,9 +7,7 @@
 // 100 percent, 2.5 volts); units: the setup's direction units, 0 compass
 // point ("  N" to "NNW"), 1 degrees ("090" and the degree sign), 2 percent
 // ("25 %"), 3 volts ("1.25 Volts"), 4 the raw number; any other code gives
-// the empty text. The degree sign is the Windows-1252 byte 0xB0, as the
-// report view draws texts.
+// the empty text. The degree sign is the Windows-1252 byte 0xB0, one
+// character wide like every other: the report view draws it so, and the
+// export stream turns it into UTF-8.
 std::string FormatDirectionText(int value, int units);
-
-// The same text for an export file, which is UTF-8.
-std::string FormatDirectionTextUtf8(int value, int units);

@@ -55,8 +55,10 @@ int ReportWriter::WriteExceedanceHistory(std::ostream& out, ExportFormat format,
     SettingValueLine(out, text, "Detector:", detector);
     out << std::endl;
 
-    if (text)
-        out.precision(1);
+    // The time-history period is the stream's own number: one decimal in
+    // the text layout, three in CSV, whatever the writer before left.
+    SetFixed(out);
+    out.precision(text ? 1 : 3);
     TableLine heading(out, text);
     heading.Left().Cell(12, "Rec #").Cell(12, "Date").Cell(10, "Time").Cell(12, "Duration").Right();
     heading.Cell(10, "Leq").Cell(10, "SEL").Cell(10, "Max").Cell(10, "Peak").Cell(14, "Pk Excd Count");
@@ -97,7 +99,7 @@ int ReportWriter::WriteExceedanceHistory(std::ostream& out, ExportFormat format,
             // wind in: the cells stay empty.
             const int direction = static_cast<int16_t>(event->GetMaxWindDir());
             row.Cell(12, hasSetup ? FormatFixed(event->GetMaxWind() * windScale, 1) : std::string())
-                .Cell(10, hasSetup ? FormatDirectionTextUtf8(direction, directionUnits) : std::string());
+                .Cell(10, hasSetup ? FormatDirectionText(direction, directionUnits) : std::string());
         }
         row.Cell(10, " ");
         const int samples = ProfileLength(*event);

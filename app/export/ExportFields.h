@@ -3,14 +3,25 @@
 #include <iomanip>
 #include <ostream>
 #include <string>
+#include <string_view>
+#include <type_traits>
 
 #include "ReportWriter.h"
 
-// One CSV field: quote, the item as the stream formats it, quote and comma.
+// A text inside CSV quotes with every double quote in it doubled, so that a
+// spreadsheet reads back the text as it was (a note such as 6" pipe).
+std::ostream& CsvText(std::ostream& out, std::string_view text);
+
+// One CSV field: quote, the item as the stream formats it (a text with its
+// quotes doubled), quote and comma.
 template <class T>
 std::ostream& CsvField(std::ostream& out, const T& item)
 {
-    return out << kFieldOpen << item << kFieldClose;
+    if constexpr (std::is_convertible_v<const T&, std::string_view>)
+        CsvText(out << kFieldOpen, item);
+    else
+        out << kFieldOpen << item;
+    return out << kFieldClose;
 }
 
 // The label of a text-layout line, left-aligned in its column.

@@ -1,7 +1,9 @@
 #include "ExportStream.h"
 
+#include <cstring>
 #include <locale>
 
+#include "AnsiText.h"
 #include "Files.h"
 #include "ReportNumbers.h"
 
@@ -24,28 +26,87 @@ protected:
     using std::num_put<char>::do_put;
 };
 
+bool Plain(char c) { return c != '\n' && static_cast<unsigned char>(c) < 0x80; }
+
 }  // namespace
 
-ExportStream::ExportStream()
+ExportBuffer::ExportBuffer() { setp(m_chunk, m_chunk + sizeof m_chunk); }
+
+const std::string& ExportBuffer::Text()
 {
+    Drain();
+    return m_text;
+}
+
+ExportBuffer::int_type ExportBuffer::overflow(int_type c)
+{
+    Drain();
+    if (!traits_type::eq_int_type(c, traits_type::eof())) {
+        *pptr() = traits_type::to_char_type(c);
+        pbump(1);
+    }
+    return traits_type::not_eof(c);
+}
+
+std::streamsize ExportBuffer::xsputn(const char* s, std::streamsize n)
+{
+    const auto size = static_cast<size_t>(n);
+    if (size <= static_cast<size_t>(epptr() - pptr())) {
+        std::memcpy(pptr(), s, size);
+        pbump(static_cast<int>(size));
+    } else {
+        Drain();
+        Convert(std::string_view(s, size));
+    }
+    return n;
+}
+
+int ExportBuffer::sync()
+{
+    Drain();
+    return 0;
+}
+
+void ExportBuffer::Drain()
+{
+    Convert(std::string_view(pbase(), static_cast<size_t>(pptr() - pbase())));
+    setp(m_chunk, m_chunk + sizeof m_chunk);
+}
+
+void ExportBuffer::Convert(std::string_view text)
+{
+    size_t i = 0;
+    while (i < text.size()) {
+        size_t run = i;
+        while (run < text.size() && Plain(text[run]))
+            ++run;
+        if (run > i) {
+            m_text.append(text.data() + i, run - i);
+            m_afterCr = text[run - 1] == '\r';
+            i = run;
+            continue;
+        }
+        if (text[i] == '\n') {
+            if (!m_afterCr)
+                m_text += '\r';
+            m_text += '\n';
+        } else {
+            platform::AppendAnsiAsUtf8(m_text, text.substr(i, 1));
+        }
+        m_afterCr = false;
+        ++i;
+    }
+}
+
+ExportStream::ExportStream() : std::ostream(nullptr)
+{
+    rdbuf(&m_buffer);
     imbue(std::locale(std::locale::classic(), new TieAwayNumPut));
 }
 
-std::string ToCrLf(const std::string& text)
-{
-    std::string out;
-    out.reserve(text.size() + text.size() / 16);
-    for (size_t i = 0; i < text.size(); ++i) {
-        if (text[i] == '\n' && (i == 0 || text[i - 1] != '\r'))
-            out += '\r';
-        out += text[i];
-    }
-    return out;
-}
-
-bool SaveExport(const ExportStream& stream, const std::string& path)
+bool SaveExport(ExportStream& stream, const std::string& path)
 {
     if (stream.fail())
         return false;
-    return platform::WriteFileAtomically(path, ToCrLf(stream.str()));
+    return platform::WriteFileAtomically(path, stream.Text());
 }

@@ -12,12 +12,12 @@
 namespace {
 
 // A text cell: frequency, three blanks, the level in 6 and four blanks.
-std::string TextCell(const FftBandwidth& bandwidth, const SnapRec& r, int line)
+std::string TextCell(const FftBandwidth* bandwidth, const SnapRec& r, int line)
 {
     return FftFrequencyText(bandwidth, line) + "   " + FormatReportNumber(r.GetSpectrumLine(line), 1, 6) + "    ";
 }
 
-void WriteTextBlock(std::ostream& out, const FftBandwidth& bandwidth, const SnapRec& r)
+void WriteTextBlock(std::ostream& out, const FftBandwidth* bandwidth, const SnapRec& r)
 {
     out << ComposeText("***Record #%d ***", static_cast<int>(static_cast<int32_t>(r.GetRecordNumber()))) << std::endl;
     out << ComposeText("%14s  %20s", "Timestamp:",
@@ -34,7 +34,7 @@ void WriteTextBlock(std::ostream& out, const FftBandwidth& bandwidth, const Snap
     out << std::endl;
 }
 
-void WriteCsvBlock(std::ostream& out, const FftBandwidth& bandwidth, const SnapRec& r)
+void WriteCsvBlock(std::ostream& out, const FftBandwidth* bandwidth, const SnapRec& r)
 {
     CsvField(out, ComposeText("***Record #%d ***", static_cast<int>(static_cast<int32_t>(r.GetRecordNumber()))))
         << std::endl;
@@ -46,7 +46,7 @@ void WriteCsvBlock(std::ostream& out, const FftBandwidth& bandwidth, const SnapR
     out << std::endl;
     CsvField(CsvField(out, "Freq. Hz"), "Level dB") << std::endl;
     for (int line = 0; line < kFftSpectrumLines; ++line) {
-        CsvField(out, FftFrequencyText(bandwidth, line));
+        CsvField(out, FftFrequencyText(bandwidth, line, false));
         CsvField(out, FormatReportNumber(r.GetSpectrumLine(line), 1, 0)) << std::endl;
     }
     out << std::endl;
@@ -57,11 +57,11 @@ void WriteCsvBlock(std::ostream& out, const FftBandwidth& bandwidth, const SnapR
 int ReportWriter::WriteFftSnapshots(std::ostream& out, ExportFormat format, const SnapMgr& snapshots,
                                     const RecordView& setup)
 {
-    // Without the setup's bandwidth the line frequencies are unknown: a
-    // spectrum under wrong frequencies is worse than none.
+    // Without the setup's bandwidth the line frequencies are unknown: the
+    // levels are written beside empty frequency cells.
     const FftBandwidth* bandwidth =
         setup.IsEmpty() ? nullptr : FindFftBandwidth(setup.I16(FftSetupFields::kBandwidthIndex));
-    if (!Usable(out) || snapshots.GetAt(0) == nullptr || bandwidth == nullptr)
+    if (!Usable(out) || snapshots.GetAt(0) == nullptr)
         return 1;
     const bool text = IsText(format);
     if (text)
@@ -73,9 +73,9 @@ int ReportWriter::WriteFftSnapshots(std::ostream& out, ExportFormat format, cons
         if (record == nullptr)
             continue;
         if (text)
-            WriteTextBlock(out, *bandwidth, *record);
+            WriteTextBlock(out, bandwidth, *record);
         else
-            WriteCsvBlock(out, *bandwidth, *record);
+            WriteCsvBlock(out, bandwidth, *record);
     }
     return 1;
 }

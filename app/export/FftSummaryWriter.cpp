@@ -84,11 +84,9 @@ int ReportWriter::WriteFftSummary(std::ostream& out, ExportFormat format, const 
         CsvField(CsvField(out, "Overload Skip:"), settings.overloadSkip) << std::endl;
         out << std::endl;
     }
-    // Without the setup's bandwidth the line frequencies are unknown: a
-    // spectrum under wrong frequencies is worse than none.
-    if (settings.bandwidth == nullptr)
-        return 1;
-    const FftBandwidth& bandwidth = *settings.bandwidth;
+    // Without the setup's bandwidth the line frequencies are unknown: the
+    // levels are written beside empty frequency cells.
+    const FftBandwidth* bandwidth = settings.bandwidth;
     if (text) {
         out << FftTableHeading() << std::endl;
         out << FftFrequencyText(bandwidth, 0) << "    " << FormatFixed(level(0), 2) << std::endl;
@@ -97,9 +95,13 @@ int ReportWriter::WriteFftSummary(std::ostream& out, ExportFormat format, const 
         });
     } else {
         CsvField(CsvField(out, "Freq. Hz"), "Level dB") << std::endl;
-        const float spacing = static_cast<float>(bandwidth.lineSpacing);
-        for (int line = 0; line < kFftSpectrumLines; ++line)
-            CsvField(CsvField(out, static_cast<float>(line) * spacing), level(line)) << std::endl;
+        for (int line = 0; line < kFftSpectrumLines; ++line) {
+            if (bandwidth != nullptr)
+                CsvField(out, static_cast<float>(line) * static_cast<float>(bandwidth->lineSpacing));
+            else
+                CsvField(out, "");
+            CsvField(out, level(line)) << std::endl;
+        }
     }
     return 1;
 }

@@ -1,5 +1,6 @@
 #include <string>
 
+#include "AnsiText.h"
 #include "ReportWriter.h"
 #include "SetupTypes.h"
 #include "SummaryWriterSupport.h"
@@ -54,7 +55,8 @@ int ReportWriter::WriteFileHeader(std::ostream& out, ExportFormat format, const 
     GetSetupFileExtension(setupType, extension);
 
     out << std::setiosflags(std::ios::left) << std::setiosflags(std::ios::fixed);
-    LabelledLine(out, text, kLabelWidth, "File Translated:", fileName ? fileName : "");
+    // The writers write Windows-1252 text; the path is UTF-8.
+    LabelledLine(out, text, kLabelWidth, "File Translated:", platform::Utf8ToAnsi(fileName ? fileName : ""));
     LabelledLine(out, text, kLabelWidth, "Model Number:", sys.I16(kModel));
     LabelledLine(out, text, kLabelWidth, "Serial Number:", sys.Text(kSerial, kName - kSerial));
     out << std::setprecision(3);

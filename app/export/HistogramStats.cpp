@@ -85,13 +85,13 @@ void HistogramStats::GetRangeRow(int row, float* level, int* count, float* perce
 void HistogramStats::GetAboveRow(float* level, int* count, float* percent, float* time) const
 {
     Zero(level, count, percent, time);
-    // When the last range row reaches the top bin nothing is left above it
-    // and the row stays all 0.
+    // The row stands at the high limit. When the last range row reaches the
+    // top bin nothing is left above it: no count, no time.
+    *level = static_cast<float>(m_high + m_offset);
     const int last = m_high + m_resolution - 1;
     if (last >= kBins)
         return;
     const int64_t sum = Sum(last + 1, kBins - 1);
-    *level = static_cast<float>(m_high + m_offset);
     *count = ToCount(sum);
     Put(sum, percent, time);
 }

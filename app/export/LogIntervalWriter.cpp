@@ -96,7 +96,7 @@ int ReportWriter::WriteLogIntervals(std::ostream& out, ExportFormat format, cons
         if (wind) {
             cells.push_back(FormatFixed(record->GetWindAverage() * windScale, 1));
             cells.push_back(FormatFixed(record->GetWindMax() * windScale, 1));
-            cells.push_back(FormatDirectionTextUtf8(record->GetMaxWindDir(), directionUnits));
+            cells.push_back(FormatDirectionText(record->GetMaxWindDir(), directionUnits));
         }
         for (int n = 0; n < kLnCount; ++n)
             cells.push_back(FormatReportNumber(record->GetLnLevel(n), 1, 0));

@@ -334,20 +334,20 @@ private:
     {
         const uint32_t size = m_summary.U32(SummaryFields::kMemorySize);
         const uint32_t free = m_summary.U32(SummaryFields::kFreeMemory);
-        // An instrument that reports no memory has none free.
-        const double percent = size == 0 ? 0.0 : static_cast<double>(free) / size * 100.0;
         Line().Left(18, "J57 Memory:").Right(10, size).SetLeft().End();
         m_out << std::setprecision(2);
-        Line()
-            .Left(18, "Free Memory:")
-            .Right(10, free)
-            .Right(13, "")
-            .Left(14, "Percent Free:")
-            .TextOnly(std::ios::right, 6, percent)
-            .TextOnly(std::ios::left, 0, "% ")
-            .CsvOnly(FormatFixed(percent, 2) + "%")
-            .SetLeft()
-            .End();
+        SummaryLine line = Line();
+        line.Left(18, "Free Memory:").Right(10, free).Right(13, "").Left(14, "Percent Free:");
+        if (size == 0) {
+            // An instrument that reports no memory has no share of it free.
+            line.TextOnly(std::ios::right, 6, " --- ").TextOnly(std::ios::left, 0, "  ").CsvOnly(" --- ");
+        } else {
+            const double percent = static_cast<double>(free) / size * 100.0;
+            line.TextOnly(std::ios::right, 6, percent)
+                .TextOnly(std::ios::left, 0, "% ")
+                .CsvOnly(FormatFixed(percent, 2) + "%");
+        }
+        line.SetLeft().End();
         Line()
             .Left(18, "Battery Level:")
             .Right(10, m_summary.Text(SummaryFields::kBattery, 8))

@@ -2,6 +2,7 @@
 
 #include <iomanip>
 
+#include "ExportFields.h"
 #include "ReportNumbers.h"
 
 int ReportWriter::WriteTitle(const char* title, std::ostream& out, ExportFormat format, std::time_t translated)
@@ -16,7 +17,7 @@ int ReportWriter::WriteTitle(const char* title, std::ostream& out, ExportFormat 
             << std::endl;
         out << std::setfill('-') << std::setw(80) << "" << std::setfill(' ') << std::endl;
     } else {
-        out << kFieldOpen << title << kFieldClose << std::endl;
+        CsvField(out, title) << std::endl;
         out << kFieldOpen << "Translated:" << kFieldClose << kFieldOpen << FormatLocalTime(translated, "%d-%b-%Y")
             << kFieldClose << kFieldOpen << FormatLocalTime(translated, "%H:%M:%S") << kFieldClose << std::endl;
     }

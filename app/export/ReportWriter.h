@@ -112,7 +112,7 @@ public:
 
     // The ZU-Reru summary: times, LAFTM5, LCeq and LAIeq against LAeq, levels
     // by weighting and detector, the Ln table, the Leq spectrum and the
-    // tonality figures. Its last line has no line end.
+    // tonality figures.
     int WriteTalSummary(std::ostream& out, ExportFormat format, const RecordView& summary, const RecordView& setup);
     // The RTA summary: times, AutoStore and ByTime, the Leq, Max and Min
     // spectra of the last event and the spatial average when there is one.

@@ -1,4 +1,6 @@
 #include <algorithm>
+#include <string>
+#include <utility>
 
 #include "ReportWriter.h"
 #include "RtaBandLayout.h"
@@ -6,18 +8,32 @@
 
 namespace {
 
-constexpr int kLastBand = 32;
-
-// The band range of the RT60 settings, kept within the 33 bands: settings
-// outside them would otherwise print rows of nothing without end.
+// The band range of the RT60 settings as the report view takes it: kept
+// within the bands of the data (33 one-third octaves or 11 octaves), a
+// reversed range turned round.
 struct Rt60Bands {
     int first;
     int last;
-    static Rt60Bands Of(const EventRecMgr& events)
+    static Rt60Bands Of(const EventRecMgr& events, const RtaBandLayout& bands)
     {
-        return {std::clamp(events.rt60FirstBand, 0, kLastBand), std::clamp(events.rt60LastBand, 0, kLastBand)};
+        const int top = bands.total - 1;
+        Rt60Bands range{std::clamp(events.rt60FirstBand, 0, top), std::clamp(events.rt60LastBand, 0, top)};
+        if (range.first > range.last)
+            std::swap(range.first, range.last);
+        return range;
     }
-    bool Empty() const { return first > last; }
+};
+
+// The RT60 texts of the range, computed from the event's decays here rather
+// than taken from what the report view last drew.
+struct Rt60Texts {
+    std::string text[33];
+    Rt60Texts(const EventRec& event, int dbDown, Rt60Bands range)
+    {
+        for (int band = range.first; band <= range.last; ++band)
+            text[band] = event.MakeRt60Text(band, static_cast<float>(dbDown));
+    }
+    const std::string& operator[](int band) const { return text[band]; }
 };
 
 void WriteRt60Block(std::ostream& out, const EventRec& event, int dbDown, Rt60Bands range, const RtaBandLayout& bands)
@@ -27,32 +43,32 @@ void WriteRt60Block(std::ostream& out, const EventRec& event, int dbDown, Rt60Ba
         << "       Duration: " << FormatFixed(event.GetDuration(), 3) << ComposeText("       dB Down: %d dB", dbDown)
         << std::endl;
     out << "Freq. Hz        RT60 (sec)         Freq. Hz        RT60 (sec)" << std::endl;
-    if (range.Empty())
-        return;
+    const Rt60Texts rt60(event, dbDown, range);
     // The left column runs down the first half of the bands, the right
     // column down the second; an odd count leaves the middle band alone.
     const int half = (range.last - range.first) / 2 + 1;
     int band = range.first;
     for (; band + half <= range.last; ++band)
         out << ComposeText("%8s        %10s         %8s        %10s", WithoutUnit(bands.Name(band)).c_str(),
-                           event.GetRt60Text(band).c_str(), WithoutUnit(bands.Name(band + half)).c_str(),
-                           event.GetRt60Text(band + half).c_str())
+                           rt60[band].c_str(), WithoutUnit(bands.Name(band + half)).c_str(),
+                           rt60[band + half].c_str())
             << std::endl;
     if ((range.last - range.first) % 2 == 0)
-        out << ComposeText("%8s        %10s ", WithoutUnit(bands.Name(band)).c_str(), event.GetRt60Text(band).c_str())
+        out << ComposeText("%8s        %10s ", WithoutUnit(bands.Name(band)).c_str(), rt60[band].c_str())
             << std::endl;
 }
 
-// The duration is the stream's own number: fixed with three decimals after
-// the common header.
+// The duration is the stream's own number, fixed with three decimals as
+// the writer sets it.
 void WriteRt60Row(std::ostream& out, const EventRec& event, int dbDown, Rt60Bands range)
 {
     CsvField(out, RecordNumber(event.GetRecordNumber()));
     CsvField(out, static_cast<int32_t>(event.GetAveragedEvents()));
     CsvField(out, event.GetDuration());
     CsvField(out, dbDown);
+    const Rt60Texts rt60(event, dbDown, range);
     for (int band = range.first; band <= range.last; ++band)
-        CsvField(out, event.GetRt60Text(band));
+        CsvField(out, rt60[band]);
     out << std::endl;
 }
 
@@ -64,8 +80,12 @@ int ReportWriter::WriteRt60(std::ostream& out, ExportFormat format, const EventR
     if (!Usable(out) || events.GetSize() <= 0)
         return 1;
     const RtaBandLayout bands = RtaBandLayout::Of(setup);
-    const Rt60Bands range = Rt60Bands::Of(events);
+    const Rt60Bands range = Rt60Bands::Of(events, bands);
     const bool text = IsText(format);
+    if (!text) {
+        SetFixed(out);
+        out.precision(3);
+    }
     for (int i = 0; i < events.GetSize(); ++i) {
         const EventRec* event = events.GetAt(i);
         if (!text) {

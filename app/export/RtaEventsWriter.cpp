@@ -89,7 +89,7 @@ void CsvSpectrum(std::ostream& out, const Record& record, BandGetter<Record> ban
 }
 
 // The event's levels are the stream's own numbers: fixed with three
-// decimals after the common header.
+// decimals, as the writer sets the stream.
 void WriteEventCsv(std::ostream& out, const EventRec& event, const RtaBandLayout& bands)
 {
     CsvField(out, "***Event #:");
@@ -157,6 +157,10 @@ int ReportWriter::WriteRtaEvents(std::ostream& out, ExportFormat format, const E
     if (!Usable(out) || events.GetSize() <= 0)
         return 1;
     const bool text = IsText(format);
+    if (!text) {
+        SetFixed(out);
+        out.precision(3);
+    }
     const RtaBandLayout bands = RtaBandLayout::Of(setup);
     const float detectorTime = setup.F32(RtaSetupFields::kLinearDetectorTime);
     // The ByTime records of all events lie one event after the other: each

@@ -39,7 +39,7 @@ void WriteSnapshotHeadings(std::ostream& out, const RtaBandLayout& bands)
 }
 
 // The flat level and the band values are the stream's own numbers: fixed
-// with three decimals after the common header.
+// with three decimals, as the writer sets the stream.
 void WriteSnapshotRow(std::ostream& out, const SnapRec& snap, const RtaBandLayout& bands)
 {
     CsvField(out, RecordNumber(snap.GetRecordNumber()));
@@ -61,6 +61,10 @@ int ReportWriter::WriteRtaSnapshots(std::ostream& out, ExportFormat format, cons
     const RtaBandLayout bands = RtaBandLayout::Of(setup);
     if (!Usable(out) || snapshots.GetAt(0) == nullptr)
         return 1;
+    if (!IsText(format)) {
+        SetFixed(out);
+        out.precision(3);
+    }
     for (int i = 0; i < snapshots.GetCount(); ++i) {
         const SnapRec* snap = snapshots.GetAt(i);
         if (snap == nullptr)

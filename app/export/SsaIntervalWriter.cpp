@@ -146,17 +146,13 @@ void WriteSsaIntervalLine(std::ostream& out, bool text, const SsaIntervalLayout&
     if (layout.wind) {
         line.Cell(10, FormatFixed(rec.GetWindAverage() * layout.windScale, 1))
             .Cell(10, FormatFixed(rec.GetWindMax() * layout.windScale, 1))
-            .Cell(12, FormatDirectionTextUtf8(rec.GetMaxWindDir(), layout.directionUnits));
+            .Cell(12, FormatDirectionText(rec.GetMaxWindDir(), layout.directionUnits));
     }
-    if (layout.lnColumns) {
-        // The CSV layout takes the Ln levels as the stream's own numbers.
-        for (int i = 0; i < kLnCount; ++i) {
-            if (text)
-                line.Cell(8, FormatFixed(rec.GetLnLevel(i), 2));
-            else
-                line.Cell(0, rec.GetLnLevel(i));
-        }
-    }
+    // The Ln levels with two decimals in both layouts: through the stream
+    // they would take whatever precision the last Ln table left.
+    if (layout.lnColumns)
+        for (int i = 0; i < kLnCount; ++i)
+            line.Cell(8, FormatFixed(rec.GetLnLevel(i), 2));
     WriteSpectrumCells(line, layout, rec);
     line.Left().End();
 }

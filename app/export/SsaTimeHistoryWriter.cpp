@@ -17,6 +17,9 @@ namespace {
 const char* const kAuxText[6] = {"    LAFTM5", "  Wnd Spd(", " Wind Dir.", "    Battery", "    Extern", "    Temp"};
 
 constexpr int kBands = 33;
+// "Rec #", "Date", "Time" and "Leq" take 39 columns; the other level 9.
+constexpr int kThLeadWidth = 39;
+constexpr int kOtherLevelWidth = 9;
 
 // Which stored spectrum the table shows: F2 bit 0x02 the first, else bit
 // 0x01 the second.
@@ -71,13 +74,14 @@ std::vector<std::string> SpectrumValues(const ThRec& record, Spectrum spectrum, 
     return values;
 }
 
+// textLead: the width of the text heading's columns before the spectrum.
 void WriteSpectrumTitle(std::ostream& out, ExportFormat format, const RecordView& setup, Spectrum spectrum,
-                        bool third)
+                        bool third, int textLead)
 {
     const char* thirdTitle = spectrum == Spectrum::kLeq ? "RTA Leq 1/3 Spectrum" : "RTA Live 1/3 Spectrum";
     const char* octaveTitle = spectrum == Spectrum::kLeq ? "RTA Leq 1/1 Spectrum" : "RTA Live 1/1 Spectrum";
-    int width = 0;
-    const int columns = ReportWriter::CountSsaTimeHistoryColumns(setup, &width);
+    const int columns = ReportWriter::CountSsaTimeHistoryColumns(setup, nullptr);
+    const int width = textLead;
     if (format == kTextFormat) {
         out << std::setiosflags(std::ios::left) << std::fixed << std::setw(width + 4) << " ";
         if (third)
@@ -120,18 +124,25 @@ int ReportWriter::WriteSsaTimeHistory(std::ostream& out, ExportFormat format, co
     // The CSV layout has the advanced columns whatever the other-level code.
     const bool advanced = !text || th.otherLevel == 4;
     const std::vector<ThColumn> columns = advanced ? ThAdvancedColumns(th) : std::vector<ThColumn>{};
-    // In the text layout the spectrum headings come with the advanced ones.
-    const bool spectrumHeadings = spectrum != Spectrum::kNone && advanced;
+    // Every spectrum column written has its heading, whatever the
+    // other-level code.
+    const bool spectrumHeadings = spectrum != Spectrum::kNone;
     std::string otherHeading;
     LOGSetup::OtherLevelText(th.otherLevel, otherHeading);
 
+    // The title stands over the spectrum: after the columns written before
+    // it (the other level, or the advanced ones).
+    int textLead = 0;
+    CountSsaTimeHistoryColumns(setup, &textLead);
+    if (!advanced)
+        textLead = kThLeadWidth + (otherLevel ? kOtherLevelWidth : 0);
     if (spectrum != Spectrum::kNone)
-        WriteSpectrumTitle(out, format, setup, spectrum, third);
+        WriteSpectrumTitle(out, format, setup, spectrum, third, textLead);
     if (text) {
         out << std::setiosflags(std::ios::left) << std::fixed << std::setprecision(2);
         WriteThHeadingStart(out, true);
         if (otherLevel)
-            out << std::setw(9) << otherHeading;
+            out << std::setw(kOtherLevelWidth) << otherHeading;
         for (const ThColumn& column : columns)
             out << ThTextHeading(column, th, kAuxText);
         if (spectrumHeadings)
@@ -165,7 +176,7 @@ int ReportWriter::WriteSsaTimeHistory(std::ostream& out, ExportFormat format, co
         }
         out << std::resetiosflags(std::ios::left) << std::setprecision(1);
         for (size_t c = 0; c < cells.size(); ++c)
-            out << std::setw(c == 0 ? 6 : (otherLevel && c == 1) ? 9 : 10) << cells[c];
+            out << std::setw(c == 0 ? 6 : (otherLevel && c == 1) ? kOtherLevelWidth : 10) << cells[c];
     });
     return 1;
 }

@@ -143,7 +143,7 @@ void WriteAnyDataBlock(std::ostream& out, bool text, const RecordView& summary, 
     if (text || style.csvBareTitle)
         out << title << std::endl;
     else
-        out << kFieldOpen << title << kFieldClose << std::endl;
+        CsvField(out, title) << std::endl;
 
     const uint32_t start = summary.U32(set.start);
     SummaryLine startLine(out, text);

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "KeptRecordFields.h"
+#include "ExportFields.h"
 #include "ReportWriter.h"
 
 // One line of a report written cell by cell. Text layout: each cell is set
@@ -39,7 +40,7 @@ public:
     SummaryLine& CsvOnly(const T& item)
     {
         if (!m_text)
-            m_out << kFieldOpen << item << kFieldClose;
+            CsvField(m_out, item);
         return *this;
     }
     // A cell whose text differs between the layouts.

@@ -72,7 +72,7 @@ inline void SettingValueLine(std::ostream& out, bool text, const char* label, co
     if (text)
         out << std::setw(16) << label << std::setw(5) << value << std::endl;
     else
-        out << kFieldOpen << label << kFieldClose << kFieldOpen << value << kLineClose;
+        CsvText(CsvField(out, label) << kFieldOpen, value) << kLineClose;
 }
 
 inline void SetLeft(std::ostream& out) { out.setf(std::ios::left, std::ios::adjustfield); }
@@ -80,8 +80,9 @@ inline void SetFixed(std::ostream& out) { out.setf(std::ios::fixed, std::ios::fl
 
 // A record number as the instrument counts it: a signed 32-bit number.
 inline int32_t RecordNumber(uint32_t stored) { return static_cast<int32_t>(stored); }
-// A count the writers print as a signed 16-bit number.
-inline int16_t Count16(unsigned stored) { return static_cast<int16_t>(stored); }
+// A 16-bit count as the instrument keeps it: unsigned, so 40000 prints as
+// 40000.
+inline uint16_t Count16(unsigned stored) { return static_cast<uint16_t>(stored); }
 
 inline std::string DateText(uint32_t stamp) { return FormatLocalTime(ToTime(stamp), "%d-%b-%Y"); }
 inline std::string TimeText(uint32_t stamp) { return FormatLocalTime(ToTime(stamp), "%H:%M:%S"); }

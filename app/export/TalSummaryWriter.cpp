@@ -167,7 +167,9 @@ void WriteText(std::ostream& out, const TalSummary& t)
     out << ComposeText("  delta fc (BARQ Bandwidth):  %6d Hz\n", t.barqBandwidth);
     out << ComposeText("  Lt (Ltone):                 %s dB\n", f(t.toneLevel).c_str());
     out << ComposeText("  Lg (LGroup):                %s dB\n", f(t.groupLevel).c_str());
-    out << ComposeText("  Lt - Lg:                    %s dB", f(t.toneLevel - t.groupLevel).c_str());
+    // The last line is ended like every other, so that a report written
+    // after this one starts on a line of its own.
+    out << ComposeText("  Lt - Lg:                    %s dB", f(t.toneLevel - t.groupLevel).c_str()) << std::endl;
 }
 
 void WriteCsv(std::ostream& out, const TalSummary& t)
@@ -235,7 +237,7 @@ void WriteCsv(std::ostream& out, const TalSummary& t)
     pair("Lt (Ltone):", t.toneLevel);
     pair("Lg (LGroup):", t.groupLevel);
     CsvField(out, "Lt - Lg:");
-    CsvField(out, t.toneLevel - t.groupLevel);
+    CsvField(out, t.toneLevel - t.groupLevel) << std::endl;
 }
 
 }  // namespace

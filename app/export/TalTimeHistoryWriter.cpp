@@ -11,6 +11,7 @@ constexpr int kBands = 33;
 // The first four text columns: record number, date, time, Leq.
 constexpr int kLeadWidth = 9 + 12 + 12 + 6;
 constexpr int kColumnWidth = 10;
+constexpr int kOtherLevelWidth = 9;
 constexpr int kSpectrumTitleTail = 308;
 
 // A detector column of one weighting: which flag byte, which bit, and its
@@ -192,8 +193,11 @@ int ReportWriter::WriteTalTimeHistory(std::ostream& out, ExportFormat format, co
         if (columns.Spectrum()) {
             SetLeft(out);
             SetFixed(out);
-            int width = 0;
-            CountTalTimeHistoryColumns(setup, &width);
+            // The title stands over the spectrum, after the columns written
+            // before it: the advanced ones, or the one other level.
+            int width = kLeadWidth + (columns.OneOtherLevel() ? kOtherLevelWidth : 0);
+            if (columns.Advanced())
+                CountTalTimeHistoryColumns(setup, &width);
             out << std::setw(width + 4) << " " << columns.SpectrumTitle() << std::setw(kSpectrumTitleTail) << " "
                 << std::endl;
         }
@@ -202,14 +206,14 @@ int ReportWriter::WriteTalTimeHistory(std::ostream& out, ExportFormat format, co
         out.precision(2);
         TableLine heading(out, true);
         heading.Cell(9, "Rec #").Cell(12, "Date").Cell(12, "Time").Right().Cell(6, "Leq");
-        if (columns.OneOtherLevel()) {
-            heading.Cell(9, ValueText(&LOGSetup::OtherLevelText, columns.otherLevel));
-        } else if (columns.Advanced()) {
+        if (columns.OneOtherLevel())
+            heading.Cell(kOtherLevelWidth, ValueText(&LOGSetup::OtherLevelText, columns.otherLevel));
+        else if (columns.Advanced())
             WriteColumnHeadings(heading, columns, true);
-            if (columns.Spectrum())
-                for (const char* band : kBandHeadings)
-                    heading.Cell(kColumnWidth, band);
-        }
+        // Every spectrum column written has its heading.
+        if (columns.Spectrum())
+            for (const char* band : kBandHeadings)
+                heading.Cell(kColumnWidth, band);
         heading.Left().End();
     } else {
         if (columns.Spectrum()) {
@@ -242,7 +246,7 @@ int ReportWriter::WriteTalTimeHistory(std::ostream& out, ExportFormat format, co
             out.precision(1);
             row.Right().Cell(6, rec->GetLeq());
             if (columns.OneOtherLevel())
-                row.Cell(9, LevelText(rec->GetSecondValue()));
+                row.Cell(kOtherLevelWidth, LevelText(rec->GetSecondValue()));
             else if (columns.Advanced())
                 WriteColumnValues(row, columns, *rec);
             WriteSpectrumValues(row, columns, *rec);

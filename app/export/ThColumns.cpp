@@ -111,7 +111,7 @@ std::string ThValue(const ThColumn& column, const ThRec& record, const ThSetup& 
         const float raw = record.GetAuxA(1);
         // A reading outside the 16-bit range has no direction to show.
         const int direction = (std::isfinite(raw) && std::fabs(raw) < 32768.0f) ? static_cast<int>(raw) : 0;
-        return FormatDirectionTextUtf8(direction, setup.directionUnits);
+        return FormatDirectionText(direction, setup.directionUnits);
     }
     case ThColumn::kBattery: return aux(record.GetAuxC(4));
     case ThColumn::kExternal: return aux(record.GetAuxC(2));

@@ -119,10 +119,13 @@ public:
         std::string received;
         std::vector<std::string> targets;
         std::vector<std::string> seconds;
+        // Beside each target: the file this run wrote for it (the target or
+        // the second temporary file), empty when its download failed.
+        std::vector<std::string> written;
         bool downloaded = false;
     };
-    // Writes the chosen reports of each downloaded measurement and opens the
-    // first report file.
+    // Writes the chosen reports of each measurement downloaded in this run,
+    // from the file the run wrote, and opens the first report file written.
     void WriteDownloadReports(const DownloadRun& run, const DownloadOptions& request);
     // One report of a downloaded measurement into out: its title, the file
     // header when header is set, then the report (CSdiDocDownloadReports.cpp).

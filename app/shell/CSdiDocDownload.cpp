@@ -191,6 +191,7 @@ void CSdiDoc::DownloadMeasurements(uint32_t selectedCount, const std::string& ba
             continue;
         run.seconds.push_back(second);
         run.targets.push_back(target);
+        run.written.emplace_back();
 
         bool success = false;
         int cancelFlag = 0;
@@ -223,6 +224,7 @@ void CSdiDoc::DownloadMeasurements(uint32_t selectedCount, const std::string& ba
                     const int written = WriteDownloadFile(output, header, run.received);
                     if (written == 0) {
                         success = true;
+                        run.written.back() = output;
                         if (request.saveBinary)
                             progress.SetStatusText("Download File Successfully Created");
                     } else {

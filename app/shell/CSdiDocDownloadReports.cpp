@@ -1,9 +1,7 @@
 // The reports written after a download with "Launch Viewer of Type:" set:
-// one report file per measurement that reached the transfer, beside its
+// one report file per measurement downloaded in this run, beside its
 // download file, holding every report chosen in the download options in
-// their list order, then the first measurement's file opened.
-#include <sys/stat.h>
-
+// their list order, then the first report file written opened.
 #include <cctype>
 #include <string>
 
@@ -18,13 +16,10 @@
 namespace {
 
 constexpr int kEndOfData = -318;
+// The loader's own failures (old firmware, no file, no start) are 1000
+// and above.
+constexpr int kFirstLoadFailure = MeasDataSet::kUnsupportedFirmware;
 constexpr int kLastDownloadReport = 32;
-
-bool HoldsData(const std::string& path)
-{
-    struct stat info {};
-    return !path.empty() && ::stat(path.c_str(), &info) == 0 && info.st_size > 0;
-}
 
 bool EndsWithNoCase(const std::string& text, const std::string& ending)
 {
@@ -64,11 +59,13 @@ void CSdiDoc::WriteDownloadReports(const DownloadRun& run, const DownloadOptions
     const int format = request.reportFormat == kCsvFormat ? kCsvFormat : kTextFormat;
     std::string first;
     for (size_t i = 0; i < run.targets.size(); ++i) {
-        const std::string second = i < run.seconds.size() ? run.seconds[i] : std::string();
-        const std::string source = HoldsData(second) ? second : run.targets[i];
+        // Only a measurement downloaded in this run has reports, and only
+        // from the file this run wrote: a file of the same name left from
+        // an earlier download is not this measurement.
+        const std::string source = i < run.written.size() ? run.written[i] : std::string();
+        if (source.empty())
+            continue;
         const std::string reportFile = ReportFileName(run.targets[i], format);
-        if (i == 0)
-            first = reportFile;
 
         MeasDataSet data;
         ExportStream out;
@@ -80,7 +77,7 @@ void CSdiDoc::WriteDownloadReports(const DownloadRun& run, const DownloadOptions
             int wanted = reportType;
             int lines = 0;
             const int loaded = data.LoadFile(source, nullptr, &wanted, 0, &lines);
-            if (loaded < 0 && loaded != kEndOfData)
+            if ((loaded < 0 && loaded != kEndOfData) || loaded >= kFirstLoadFailure)
                 continue;
             // The header goes with the first chosen report only, even when
             // that one could not be loaded.
@@ -88,7 +85,8 @@ void CSdiDoc::WriteDownloadReports(const DownloadRun& run, const DownloadOptions
         }
         // A file that cannot be written gets no reports; the next
         // measurement follows.
-        SaveExport(out, reportFile);
+        if (SaveExport(out, reportFile) && first.empty())
+            first = reportFile;
     }
     if (first.empty())
         return;

@@ -19,19 +19,27 @@
 #include "Files.h"
 #include "ShellIcons.h"
 #include "Prompter.h"
+#include "QtPlatform.h"
 #include "TimeTexts.h"
 #include "Clock.h"
 
 namespace {
 
+// Texts of the instrument and of the download file (location, notes,
+// titles) are Windows-1252 bytes; paths are UTF-8.
 QString Q(const std::string& text)
 {
-    return QString::fromLatin1(text);
+    return platform::FromAnsi(text);
 }
 
 std::string S(const QString& text)
 {
-    return text.toLatin1().toStdString();
+    return platform::ToAnsi(text);
+}
+
+QString PathText(const std::string& path)
+{
+    return QString::fromStdString(path);
 }
 
 // A time the instrument did not know carries '?' in the place of the year.
@@ -134,8 +142,8 @@ PropPageDownload::PropPageDownload(CMeasView* view, QWidget* parent) : QWidget(p
 std::string PropPageDownload::GetLocation() const { return S(location_->text()); }
 std::string PropPageDownload::GetNote1() const { return S(note1_->text()); }
 std::string PropPageDownload::GetNote2() const { return S(note2_->text()); }
-std::string PropPageDownload::GetFolder() const { return S(folder_->text()); }
-std::string PropPageDownload::GetFileNameText() const { return S(fileName_->text()); }
+std::string PropPageDownload::GetFolder() const { return folder_->text().toStdString(); }
+std::string PropPageDownload::GetFileNameText() const { return fileName_->text().toStdString(); }
 std::string PropPageDownload::GetStatus() const { return S(status_->text()); }
 
 void PropPageDownload::ClearStatus()
@@ -218,8 +226,8 @@ void PropPageDownload::RefreshDisplay()
         SetText(start_, first.GetStartTime());
         SetText(end_, Shown(first.GetEndTime()));
         SetText(size_, first.GetSize() > 0 ? std::to_string(first.GetSize()) + " bytes" : "");
-        SetText(fileName_, first.GetFileName());
-        SetText(folder_, first.GetFolder());
+        fileName_->setText(PathText(first.GetFileName()));
+        folder_->setText(PathText(first.GetFolder()));
         location_->setText(Q(first.GetLocation()));
         note1_->setText(Q(first.GetNote1()));
         note2_->setText(Q(first.GetNote2()));
@@ -230,8 +238,8 @@ void PropPageDownload::RefreshDisplay()
             SetText(firstLine_, std::to_string(selection_.GetCount()) + " measurements selected");
             SetText(start_, rangeStart_);
             SetText(end_, Shown(rangeEnd_));
-            SetText(fileName_, pattern_.empty() ? "Based on each meas. date, time, type" : pattern_);
-            SetText(folder_, first.GetFolder());
+            fileName_->setText(PathText(pattern_.empty() ? "Based on each meas. date, time, type" : pattern_));
+            folder_->setText(PathText(first.GetFolder()));
             location_->setText(Q(first.GetLocation()));
             note1_->setText(Q(first.GetNote1()));
             note2_->setText(Q(first.GetNote2()));
@@ -278,10 +286,10 @@ void PropPageDownload::OnBrowse()
         record->SetFolderFromPath(*path);
     }
     if (count == 1)
-        SetText(fileName_, selection_.GetAt(0)->GetFileName());
+        fileName_->setText(PathText(selection_.GetAt(0)->GetFileName()));
     else
-        SetText(fileName_, pattern_.empty() ? "Will be based on each measurement's date, time, type" : pattern_);
-    SetText(folder_, selection_.GetAt(0)->GetFolder());
+        fileName_->setText(PathText(pattern_.empty() ? "Will be based on each measurement's date, time, type" : pattern_));
+    folder_->setText(PathText(selection_.GetAt(0)->GetFolder()));
 }
 
 void PropPageDownload::OnDownload()

@@ -52,22 +52,22 @@ TEST_F(CalCheckLog, TextLayout)
               }));
 }
 
-TEST_F(CalCheckLog, CsvLayoutTakesTheStreamsNotation)
+TEST_F(CalCheckLog, CsvLayoutSetsItsOwnNotation)
 {
-    // Without the common header the offset is in general notation with one
-    // significant digit.
+    // With or without the common header before it, the offset has one
+    // decimal.
     EXPECT_EQ(Write(kCsvFormat),
               writertest::Lines({
                   Csv({"Rec #", "Date", "Time", "Level", "Offset", "Mode", "Status"}),
-                  Csv({"1", "09-Jun-2003", "14:05:09", "94.0", "-0.2", "Manual", "Stable"}),
-                  Csv({"2", "09-Jun-2003", "15:05:09", " --- ", "1e+03", "Auto", "Noise Floor Check"}),
-                  Csv({"3", "09-Jun-2003", "16:05:09", "114.0", "1", "", "Cal Status Error"}),
+                  Csv({"1", "09-Jun-2003", "14:05:09", "94.0", "-0.3", "Manual", "Stable"}),
+                  Csv({"2", "09-Jun-2003", "15:05:09", " --- ", "999.0", "Auto", "Noise Floor Check"}),
+                  Csv({"3", "09-Jun-2003", "16:05:09", "114.0", "1.3", "", "Cal Status Error"}),
               }));
-    // After the header (fixed notation) the offset has one decimal.
     ExportStream out;
-    out.setf(std::ios::fixed, std::ios::floatfield);
+    out.setf(std::ios::scientific, std::ios::floatfield);
+    out.precision(6);
     ReportWriter().WriteCalCheckLog(out, kCsvFormat, checks);
-    EXPECT_NE(out.str().find(Csv({"1", "09-Jun-2003", "14:05:09", "94.0", "-0.3", "Manual", "Stable"})),
+    EXPECT_NE(writertest::Plain(out).find(Csv({"1", "09-Jun-2003", "14:05:09", "94.0", "-0.3", "Manual", "Stable"})),
               std::string::npos);
 }
 

@@ -78,7 +78,7 @@ TEST_F(ExceedanceHistory, TextLayoutWithWind)
 {
     events.windLayout = true;
     const OutputRecordBuilder setup = LogSetup(0, 1, 1);
-    const std::string levels = R("95.1", 10) + R("90.0", 10) + R("110.0", 10) + R("-1", 14) + R("88.8", 10) +
+    const std::string levels = R("95.1", 10) + R("90.0", 10) + R("110.0", 10) + R("65535", 14) + R("88.8", 10) +
                                R("1.3", 10) + R("3", 10) + R("0.1", 10) + R("10.0", 12) + R(" NE", 10) + R(" ", 10);
     EXPECT_EQ(Write(kTextFormat, &setup),
               writertest::Lines({
@@ -98,7 +98,7 @@ TEST_F(ExceedanceHistory, TextLayoutWithWind)
 
 TEST_F(ExceedanceHistory, CsvLayoutWithoutSetupOrWind)
 {
-    const std::string fixedCells = Csv({"95.1", "90.0", "110.0", "-1", "88.8", "1.3", "3", "0.125", " "});
+    const std::string fixedCells = Csv({"95.1", "90.0", "110.0", "65535", "88.8", "1.3", "3", "0.125", " "});
     EXPECT_EQ(Write(kCsvFormat, nullptr),
               writertest::Lines({
                   Csv({"Weighting:"}) + "\"\"",
@@ -150,4 +150,21 @@ TEST_F(ExceedanceHistory, NothingWithoutEventsOrOnAFailedStream)
                   },
                   true),
               "");
+}
+
+TEST(ExceedanceCounts, SixteenBitCountsPrintUnsigned)
+{
+    for (unsigned count : {0u, 32767u, 32768u, 40000u, 65535u}) {
+        OutputRecordBuilder r = Event(1, 80.0f, {});
+        r.U16(114, count).U16(120, count);
+        EventRecMgr events;
+        events.Add(std::make_unique<EventRec>(EventRec::FromExceedance(writertest::View(r))));
+        const std::string csv = writertest::Written(
+            [&](ReportWriter& w, std::ostream& out) { w.WriteExceedanceHistory(out, kCsvFormat, events, RecordView()); });
+        const std::string cell = Csv({std::to_string(count)});
+        // The peak exceedance count, then (after the peak level and Sym) the
+        // overloads.
+        EXPECT_NE(csv.find(Csv({"95.1", "90.0", "110.0"}) + cell + Csv({"88.8", "1.3"}) + cell), std::string::npos)
+            << count << "\n" << csv;
+    }
 }

@@ -111,18 +111,22 @@ TEST(FftSummaryWriter, WidestBandwidthAndAWindowOutsideTheTable)
     EXPECT_EQ(lines[90].substr(0, 5), " 4000");
 }
 
-TEST(FftSummaryWriter, WithoutTheSetupTheSpectrumIsLeftOut)
+TEST(FftSummaryWriter, WithoutTheBandwidthTheFrequenciesAreEmpty)
 {
-    // The line frequencies depend on the bandwidth.
+    // The line frequencies depend on the bandwidth; the levels are still
+    // written, beside empty frequency cells.
     const auto unknownBandwidth = FftSetupRecord(7);
     for (const auto& setup : {RecordView(), writertest::View(unknownBandwidth)}) {
         const auto lines = SplitLines(Summary(kTextFormat, setup));
-        ASSERT_EQ(lines.size(), 9u);
+        ASSERT_EQ(lines.size(), 91u);
         EXPECT_EQ(lines[4], "Bandwidth:                         ");
+        EXPECT_EQ(lines[10], "         10.00");
+        EXPECT_EQ(lines[90].substr(lines[90].size() - 22), std::string(12, ' ') + "110.00    ");
     }
     const auto empty = Summary(kCsvFormat, RecordView());
     EXPECT_NE(empty.find("\"Window:\",\"\",\n\"Overload Skip:\",\"\",\n\n"), std::string::npos);
-    EXPECT_EQ(empty.find("Freq"), std::string::npos);
+    EXPECT_NE(empty.find("\"Freq. Hz\",\"Level dB\",\n\"\",\"10"), std::string::npos);
+    EXPECT_NE(empty.find("\n\"\",\"110"), std::string::npos);
 }
 
 TEST(FftSummaryWriter, NothingForAFailedStreamOrAMissingSummary)

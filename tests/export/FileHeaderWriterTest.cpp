@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "ExportStream.h"
+#include "WriterTestSupport.h"
 #include "OutputRecordBuilder.h"
 #include "ReportWriter.h"
 
@@ -47,7 +48,7 @@ std::string Header(ExportFormat format, const RecordView& header, const RecordVi
 {
     ExportStream out;
     ReportWriter().WriteFileHeader(out, format, "/data/site4.bin", header, system, setup, setupType);
-    return out.str();
+    return writertest::Plain(out);
 }
 
 }  // namespace
@@ -81,7 +82,7 @@ TEST(FileHeaderWriter, CsvLayoutLeavesLeftFixedAndThreeDecimals)
     const auto setup = SetupRecord("DAY", "");
     ExportStream out;
     ReportWriter().WriteFileHeader(out, kCsvFormat, "/data/site4.bin", View(header), View(system), View(setup), 99);
-    EXPECT_EQ(out.str(),
+    EXPECT_EQ(writertest::Plain(out),
               "\"File Translated:\",\"/data/site4.bin\",\n"
               "\"Model Number:\",\"-3\",\n"
               "\"Serial Number:\",\"B7\",\n"
@@ -125,5 +126,5 @@ TEST(FileHeaderWriter, FailedStreamGetsNothing)
     ExportStream out;
     out.setstate(std::ios::failbit);
     EXPECT_EQ(ReportWriter().WriteFileHeader(out, kTextFormat, "f", RecordView(), RecordView(), RecordView(), 7), 1);
-    EXPECT_EQ(out.str(), "");
+    EXPECT_EQ(writertest::Plain(out), "");
 }

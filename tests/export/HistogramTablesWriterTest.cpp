@@ -147,7 +147,7 @@ TEST(HistogramTablesWriter, NothingToWriteButTheResolutionsAreSet)
     ExportStream failed;
     failed.setstate(std::ios::failbit);
     ReportWriter().WriteHistograms(failed, kCsvFormat, h.spl, h.peak, h.uwPeak);
-    EXPECT_EQ(failed.str(), "");
+    EXPECT_EQ(writertest::Plain(failed), "");
     EXPECT_FLOAT_EQ(h.spl.GetResolution(), 5.0f);
     EXPECT_FLOAT_EQ(h.peak.GetResolution(), 2.0f);
     EXPECT_FLOAT_EQ(h.uwPeak.GetResolution(), 5.0f);
@@ -208,12 +208,15 @@ TEST(HistogramStats, LimitsOutsideTheHistogramAreCorrectedInTheProfile)
     HistogramStats high(bins.data(), 20, 32);
     EXPECT_EQ(high.GetHighIndex(), 125);
     EXPECT_EQ(profile.Get("LnTblHighLimit"), 145);
-    // The last range row reaches the top bin: nothing is left above it.
+    // The last range row reaches the top bin: nothing is left above it, and
+    // the row still stands at the high limit.
     float level = -1, percent = -1, time = -1;
     int count = -1;
     high.GetAboveRow(&level, &count, &percent, &time);
     EXPECT_EQ(count, 0);
-    EXPECT_FLOAT_EQ(level, 0.0f);
+    EXPECT_FLOAT_EQ(level, 145.0f);
+    EXPECT_FLOAT_EQ(percent, 0.0f);
+    EXPECT_FLOAT_EQ(time, 0.0f);
 
     for (auto [stored, used] : {std::pair{0, 1}, {15, 10}, {5, 5}}) {
         profile.Set("LnTblRes", stored);
@@ -240,4 +243,27 @@ TEST(HistogramStats, RowsOfAnEmptyHistogramAndNoSampleRate)
     EXPECT_EQ(count, 10);
     EXPECT_FLOAT_EQ(percent, 100.0f);
     EXPECT_FLOAT_EQ(time, 0.0f);
+}
+
+TEST(HistogramStats, TheAboveRowStandsAtTheHighLimitNearTheTopBin)
+{
+    ScopedProfile profile;
+    std::array<uint32_t, 128> bins{};
+    bins[127] = 8;
+    bins[0] = 8;
+    struct Case {
+        int highLimit;
+        int count;  // of the bins above the last range row
+    };
+    // Bin 0 is 20 dB, bin 127 147 dB; rows of 10 dB from the high limit.
+    for (Case c : {Case{137, 8}, Case{138, 0}, Case{140, 0}, Case{147, 0}}) {
+        profile.Set("LnTblLowLimit", 45).Set("LnTblHighLimit", c.highLimit).Set("LnTblRes", 10);
+        float level = -1, percent = -1, time = -1;
+        int count = -1;
+        HistogramStats(bins.data(), 20, 8).GetAboveRow(&level, &count, &percent, &time);
+        EXPECT_FLOAT_EQ(level, static_cast<float>(c.highLimit)) << c.highLimit;
+        EXPECT_EQ(count, c.count) << c.highLimit;
+        EXPECT_FLOAT_EQ(percent, c.count ? 50.0f : 0.0f) << c.highLimit;
+        EXPECT_FLOAT_EQ(time, c.count / 8.0f) << c.highLimit;
+    }
 }

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "ExportStream.h"
+#include "WriterTestSupport.h"
 #include "ReportWriter.h"
 #include "SummaryRecordFixture.h"
 
@@ -25,7 +26,7 @@ std::string Summary(ExportFormat format, const RecordView& summary)
 {
     ExportStream out;
     ReportWriter().WriteIsmSummary(out, format, summary);
-    return out.str();
+    return writertest::Plain(out);
 }
 
 }  // namespace
@@ -66,7 +67,7 @@ TEST(IsmSummaryWriter, CsvLayout)
     ExportStream out;
     out << std::setprecision(3);
     ReportWriter().WriteIsmSummary(out, kCsvFormat, View(record));
-    EXPECT_EQ(out.str(),
+    EXPECT_EQ(writertest::Plain(out),
               "\"Current Any Data\",\n"
               "\"Start Time:\",\"09-Jun-2003 14:05:09\",\n"
               "\"Elapsed Time:\",\"00:02:05.8\",\n"
@@ -100,6 +101,6 @@ TEST(IsmSummaryWriter, NothingForAFailedStreamOrAMissingSummary)
     ExportStream failed;
     failed.setstate(std::ios::failbit);
     ReportWriter().WriteIsmSummary(failed, kTextFormat, View(record));
-    EXPECT_EQ(failed.str(), "");
+    EXPECT_EQ(writertest::Plain(failed), "");
     EXPECT_EQ(Summary(kCsvFormat, RecordView()), "");
 }

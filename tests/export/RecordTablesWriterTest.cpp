@@ -129,12 +129,12 @@ TEST(LogIntervalWriter, TextLayoutWithWindAndLnTables)
               "Rec #       Date        Time        Duration     Leq   SEL   Min   MaxPeak-1Peak-2  Overld"
               "Wnd Avg(m/s)Wnd Max(m/s)Max Wind Dir  L10.00  L50.00  L90.00   L1.00   L5.00  L99.00\n"
               "1           09-Jun-2003 14:05:09    00:12:05    65.3  75.3  55.3  70.3  85.3  90.3       3"
-              "         5.0        10.0       168\xC2\xB0    70.0    65.0    60.0    55.0    50.0    45.0\n" +
+              "         5.0        10.0        168\xC2\xB0    70.0    65.0    60.0    55.0    50.0    45.0\n" +
                   lnTable +
-                  // The degree sign takes two bytes of its column; wide levels push
-                  // the rest of the line to the right.
+                  // The degree sign is one character of its column; wide levels
+                  // push the rest of the line to the right.
                   "2           09-Jun-2003 14:20:09    25:00:00    --- 1009.0 989.01004.01019.01024.0       3"
-                  "         1.5         3.0       000\xC2\xB0    70.0    65.0    60.0    55.0    50.0    45.0\n" +
+                  "         1.5         3.0        000\xC2\xB0    70.0    65.0    60.0    55.0    50.0    45.0\n" +
                   lnTable);
 }
 
@@ -231,11 +231,11 @@ TEST(LogTimeHistoryWriter, AdvancedColumnsInBothLayouts)
               "Rec #    Date        Time           Leq     A-TWA A-MaxSlow A-LivFast F-MinImpl    LAFTM5"
               "  Wnd Spd(m/s) Wind Dir.Battery      Temp\n"
               "1        09-Jun-2003 14:05:09      65.3      66.0      70.0      64.0      40.0      68.5"
-              "       5.0     168\xC2\xB0       6.5      --- \n"
+              "       5.0      168\xC2\xB0       6.5      --- \n"
               "2        09-Jun-2003 14:05:10    Mark2:Truck\n"
               "3        09-Jun-2003 14:05:11    Stop:Wind\n"
               "4        09-Jun-2003 14:05:12     999.0       0.0       0.0       0.0       0.0       0.0"
-              "       0.0     000\xC2\xB0       0.0       0.0\n");
+              "       0.0      000\xC2\xB0       0.0       0.0\n");
     EXPECT_EQ(LogTh(kCsvFormat, History(), View(setup), View(parameters)),
               "\"Rec #\",\"Date\",\"Time\",\"Leq\",\"A-TWA\",\"A-MaxSlow\",\"A-LivFast\",\"F-MinImpl\","
               "\"LAFTM5\",\"Wnd Spd(m/s)\",\"Wind Dir.\",\"Battery\",\"Temp\",\n"

@@ -12,9 +12,9 @@ using testsupport::OutputRecordBuilder;
 namespace {
 
 // An RTA event of 10 triggered samples 0.1 s apart whose bands decay by 60
-// dB/s (even bands, RT60 1.00 s) or 120 dB/s (odd bands, 0.50 s), with its
-// RT60 texts computed for the manager's settings.
-std::unique_ptr<EventRec> RtaEvent(uint32_t number, const EventRecMgr& settings)
+// dB/s (even bands, RT60 1.00 s) or 120 dB/s (odd bands, 0.50 s). Its RT60
+// texts are left uncomputed: the writer works them out itself.
+std::unique_ptr<EventRec> RtaEvent(uint32_t number)
 {
     OutputRecordBuilder r(1);
     r.U32(8, kJune9).F32(12, 1.0f).I16(18, 0).U32(20, number).I16(24, 10).U32(436, 0);
@@ -27,7 +27,6 @@ std::unique_ptr<EventRec> RtaEvent(uint32_t number, const EventRecMgr& settings)
         decays.push_back(levels);
     }
     event->SetDecayData(decays, std::vector<EventRec::DecayPeak>(33));
-    event->ComputeRt60Texts(static_cast<float>(settings.rt60DbDown), settings.rt60FirstBand, settings.rt60LastBand);
     return event;
 }
 
@@ -61,9 +60,10 @@ std::string Pair(const char* left, const char* leftTime, const char* right, cons
 
 TEST_F(Rt60Table, TextLayoutOctavesWithAMiddleBand)
 {
-    Bands(0, 10);
-    events.Add(RtaEvent(3, events));
-    events.Add(RtaEvent(4, events));
+    // The default range 0 to 32 is kept within the 11 octaves.
+    Bands(0, 32);
+    events.Add(RtaEvent(3));
+    events.Add(RtaEvent(4));
     const std::vector<std::string> block = {
         "Rec # 3       1 averaged events       Duration: 1.000       dB Down: 10 dB",
         kHeadingLine,
@@ -86,7 +86,7 @@ TEST_F(Rt60Table, TextLayoutOctavesWithAMiddleBand)
 TEST_F(Rt60Table, TextLayoutPairsTheHalvesOfTheBands)
 {
     Bands(0, 32);
-    events.Add(RtaEvent(1, events));
+    events.Add(RtaEvent(1));
     const std::string text = Write(kTextFormat, true);
     EXPECT_NE(text.find("\n" + Pair("12.5", "1.00", "630", "0.50") + "\n"), std::string::npos);
     EXPECT_NE(text.find("\n" + Pair("400", "0.50", "20000", "1.00") + "\n" + R("500", 8) + "        " +
@@ -107,31 +107,44 @@ TEST_F(Rt60Table, TextLayoutPairsTheHalvesOfTheBands)
 TEST_F(Rt60Table, CsvLayout)
 {
     Bands(2, 4);
-    events.Add(RtaEvent(1, events));
-    events.Add(RtaEvent(2, events));
+    events.Add(RtaEvent(1));
+    events.Add(RtaEvent(2));
     EXPECT_EQ(Write(kCsvFormat, true),
               writertest::Lines({
                   Csv({"Rec # ", "avgd evnts", "Duration", "dB Down", "20.0 Hz", "25.0 Hz", "31.5 Hz"}),
-                  Csv({"1", "1", "1", "10", "   1.00", "   0.50", "   1.00"}),
-                  Csv({"2", "1", "1", "10", "   1.00", "   0.50", "   1.00"}),
+                  Csv({"1", "1", "1.000", "10", "   1.00", "   0.50", "   1.00"}),
+                  Csv({"2", "1", "1.000", "10", "   1.00", "   0.50", "   1.00"}),
               }));
+    // Octave data at the default range: one column per octave.
+    Bands(0, 32);
+    const std::string octaves = Write(kCsvFormat, false);
+    EXPECT_EQ(octaves.substr(0, octaves.find('\n')),
+              Csv({"Rec # ", "avgd evnts", "Duration", "dB Down", "16.0 Hz", "31.5 Hz", "63.0 Hz", "125 Hz", "250 Hz",
+                   "500 Hz", "1000 Hz", "2000 Hz", "4000 Hz", "8000 Hz", "16000 Hz"}));
+    EXPECT_NE(octaves.find(Csv({"1", "1", "1.000", "10", "   1.00", "   0.50", "   1.00", "   0.50", "   1.00",
+                                "   0.50", "   1.00", "   0.50", "   1.00", "   0.50", "   1.00"}) +
+                           "\n"),
+              std::string::npos);
 }
 
 TEST_F(Rt60Table, SettingsOutsideTheBandsStayWithinThem)
 {
     Bands(-4, 40);
-    events.Add(RtaEvent(1, events));
+    events.Add(RtaEvent(1));
     const std::string csv = Write(kCsvFormat, true);
     EXPECT_EQ(csv.find(Csv({"dB Down", "12.5 Hz"})), Csv({"Rec # ", "avgd evnts", "Duration"}).size());
     EXPECT_NE(csv.find("\"20000 Hz\",\n"), std::string::npos);
-    Bands(20, 10);
-    EXPECT_EQ(Write(kCsvFormat, true), writertest::Lines({Csv({"Rec # ", "avgd evnts", "Duration", "dB Down"}),
-                                                          Csv({"1", "1", "1", "10"})}));
+    // A reversed range is turned round.
+    Bands(6, 3);
+    EXPECT_EQ(Write(kCsvFormat, true),
+              writertest::Lines({Csv({"Rec # ", "avgd evnts", "Duration", "dB Down", "25.0 Hz", "31.5 Hz", "40.0 Hz",
+                                      "50.0 Hz"}),
+                                 Csv({"1", "1", "1.000", "10", "   0.50", "   1.00", "   0.50", "   1.00"})}));
 }
 
 TEST_F(Rt60Table, NothingWithoutEventsOrOnAFailedStream)
 {
     EXPECT_EQ(Write(kTextFormat, true), "");
-    events.Add(RtaEvent(1, events));
+    events.Add(RtaEvent(1));
     EXPECT_EQ(Write(kCsvFormat, true, true), "");
 }

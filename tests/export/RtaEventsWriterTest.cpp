@@ -122,13 +122,13 @@ TEST_F(RtaEvents, CsvLayoutEventsTakeTheirByTimeRecordsInTurn)
             rows += Csv({" ", "1/1dB Spectra", "16.0 Hz", "31.5 Hz", "63.0 Hz", "125 Hz", "250 Hz", "500 Hz",
                          "1000 Hz", "2000 Hz", "4000 Hz", "8000 Hz", "16000 Hz"});
         return rows + "\n" + Csv({"Leq:", "80.125", "Leq"}) + blanks + spectrum(40, false) + "\n" +
-               Csv({"Lmax:", "90", "Max"}) + blanks + spectrum(60, true) + "\n" + Csv({"Lmin:", "45.5", "Min"}) +
+               Csv({"Lmax:", "90.000", "Max"}) + blanks + spectrum(60, true) + "\n" + Csv({"Lmin:", "45.500", "Min"}) +
                blanks + spectrum(20, false) + "\n";
     };
     // ByTime record n of an event, made from record m of the manager.
     auto byTimeRow = [&](int n, const char* event, const char* elapsed, int m) {
         return Csv({"***ByTime Record #:", std::to_string(n), event, "Elapsed Time:", L(elapsed, 30), "Leq:",
-                    std::to_string(70 + m), " ", "ByTime", " "}) +
+                    std::to_string(70 + m) + ".000", " ", "ByTime", " "}) +
                spectrum(30 + m, false) + "\n";
     };
     // The second event wants two ByTime records; only one is left.

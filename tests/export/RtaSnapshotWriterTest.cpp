@@ -66,7 +66,7 @@ TEST_F(RtaSnapshots, TextLayoutThirdOctavesPairsTheHalves)
     EXPECT_NE(text.find("\n      500     56.00\n\n"), std::string::npos);
 }
 
-TEST_F(RtaSnapshots, CsvLayoutHeadsOnceAndTakesTheStreamsNumbers)
+TEST_F(RtaSnapshots, CsvLayoutHeadsOnceWithFixedNumbers)
 {
     Add(Snapshot(1, 3, "A"));
     Add(Snapshot(2, 5, "B"));
@@ -75,8 +75,9 @@ TEST_F(RtaSnapshots, CsvLayoutHeadsOnceAndTakesTheStreamsNumbers)
     for (const char* name : {"16.0 Hz", "31.5 Hz", "63.0 Hz", "125 Hz", "250 Hz", "500 Hz", "1000 Hz", "2000 Hz",
                              "4000 Hz", "8000 Hz", "16000 Hz"})
         bandNames += Csv({name});
+    // The numbers are fixed with three decimals, whatever the stream held.
     for (const char* value : {"40", "41", "999", "43", "44", "45", "46", "47", "48", "49", "50"})
-        values += Csv({value});
+        values += Csv({std::string(value) + ".000"});
     EXPECT_EQ(Write(kCsvFormat, false),
               writertest::Lines({
                   Csv({" ", " ", " ", " ", " ", " ", "Avg 1/1dB Spectra"}),

@@ -227,7 +227,7 @@ TEST(TalSummaryWriter, TextLayout)
         "  delta fc (BARQ Bandwidth):     160 Hz\n"
         "  Lt (Ltone):                  45.50 dB\n"
         "  Lg (LGroup):                 40.25 dB\n"
-        "  Lt - Lg:                      5.25 dB";
+        "  Lt - Lg:                      5.25 dB\n";
     EXPECT_EQ(text, expected);
 }
 
@@ -272,7 +272,7 @@ TEST(TalSummaryWriter, CsvLayout)
     }
     expected += "\n" + fields({"Tonality Mode"}) + fields({"Tonality Elapsed Time:", "00:00:30.0"}) +
                 fields({"ft (Freq. Tone):", "1250"}) + fields({"delta fc (BARQ Bandwidth):", "160"}) +
-                fields({"Lt (Ltone):", "45.5"}) + fields({"Lg (LGroup):", "40.3"}) + "\"Lt - Lg:\",\"5.3\",";
+                fields({"Lt (Ltone):", "45.5"}) + fields({"Lg (LGroup):", "40.3"}) + "\"Lt - Lg:\",\"5.3\",\n";
     EXPECT_EQ(csv, expected);
 }
 

@@ -241,6 +241,20 @@ TEST(FftSnapshotWriter, TextLayout)
     EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), 1 + 88);
 }
 
+TEST(FftSnapshotWriter, WithoutTheBandwidthTheFrequenciesAreEmpty)
+{
+    SnapMgr snapshots;
+    snapshots.Add(FftSnapshot(3, kJan2nd2004));
+    const auto unknownBandwidth = FftSetupRecord(7);
+    for (const RecordView& setup : {RecordView(), View(unknownBandwidth)}) {
+        const std::string text = Fft(snapshots, kTextFormat, setup);
+        EXPECT_NE(text.find("\n" + std::string(5, ' ') + "      0.0    \n"), std::string::npos);
+        EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), 1 + 88);
+        const std::string csv = Fft(snapshots, kCsvFormat, setup);
+        EXPECT_NE(csv.find("\"Freq. Hz\",\"Level dB\",\n\"\",\"0.0\",\n\"\",\"0.3\",\n"), std::string::npos);
+    }
+}
+
 TEST(FftSnapshotWriter, CsvLayout)
 {
     SnapMgr snapshots;
@@ -282,18 +296,15 @@ TEST(FftSnapshotWriter, LineFrequenciesFollowTheBandwidth)
     }
 }
 
-TEST(SnapshotWriters, NothingWithoutRecordsBandwidthOrStream)
+TEST(SnapshotWriters, NothingWithoutRecordsOrStream)
 {
     SnapMgr empty;
     SnapMgr snapshots;
     snapshots.Add(FftSnapshot(3, kJan2nd2004));
     const auto setup = FftSetupRecord(0);
-    const auto unknownBandwidth = FftSetupRecord(7);
     for (ExportFormat format : {kTextFormat, kCsvFormat}) {
         EXPECT_EQ(Tal(empty, format), "");
         EXPECT_EQ(Fft(empty, format, View(setup)), "");
-        EXPECT_EQ(Fft(snapshots, format, RecordView()), "");
-        EXPECT_EQ(Fft(snapshots, format, View(unknownBandwidth)), "");
         EXPECT_EQ(Written([&](ReportWriter& w, std::ostream& out) {
                       w.WriteTalSnapshots(out, format, snapshots);
                       w.WriteFftSnapshots(out, format, snapshots, View(setup));

@@ -93,7 +93,7 @@ const std::string kTextLnHeadings =
     R("L10.00", 8) + R("L50.00", 8) + R("L90.00", 8) + R("L1.00", 8) + R("L5.00", 8) + R("L95.00", 8);
 const std::string kTextLine = L("1", 12) + L("09-Jun-2003", 12) + L("14:05:09", 10) + L("00:15:00.0", 12) +
                               R("55.3", 10) + R(" --- ", 10) + R("40.0", 10) + R("70.0", 10) + R("101.0", 10) +
-                              R("99.0", 10) + R("-1", 15) + R("4", 16) + R("3", 16) + R("2", 10) + R("60.13", 8) +
+                              R("99.0", 10) + R("65535", 15) + R("4", 16) + R("3", 16) + R("2", 10) + R("60.13", 8) +
                               R("55.00", 8) + R("50.00", 8) + R("65.00", 8) + R("62.00", 8) + R("45.00", 8);
 
 }  // namespace
@@ -131,10 +131,11 @@ TEST_F(SsaIntervals, CsvLayoutThirdOctavesMinimumAndWind)
                                      "Max Wind Dir", "L10.00", "L50.00", "L90.00", "L1.00", "L5.00", "L95.00",
                                      " 12.5Hz", "   16Hz"});
     EXPECT_EQ(text.substr(kCsvSettings.size() + group.size(), columns.size()), columns);
-    // The headings stand once; the Ln levels are the stream's numbers.
+    // The headings stand once; the Ln levels have two decimals as in the
+    // text layout; the counts are unsigned.
     const std::string line2 = Csv({"2", "09-Jun-2003", "14:05:09", "00:15:00.0", "55.3", " --- ", "40.0", "70.0",
-                                   "101.0", "99.0", "-1", "4", "3", "2", "3.0", "6.0", "  E", "60.125", "55", "50",
-                                   "65", "62", "45"}) +
+                                   "101.0", "99.0", "65535", "4", "3", "2", "3.0", "6.0", "  E", "60.13", "55.00",
+                                   "50.00", "65.00", "62.00", "45.00"}) +
                               Ramp(30, 33, false) + Ramp(50, 33, false) + Ramp(40, 11, false) + Ramp(60, 11, false) +
                               "\n";
     ASSERT_GE(text.size(), line2.size());

@@ -13,15 +13,25 @@
 
 namespace tabletest {
 
-// The text followed by blanks up to width (left-aligned cell).
+// The characters of a UTF-8 text, as an export file's columns count them.
+inline size_t Characters(const std::string& text)
+{
+    size_t count = 0;
+    for (char c : text)
+        count += (static_cast<unsigned char>(c) & 0xC0) != 0x80;
+    return count;
+}
+// The text followed by blanks up to width characters (left-aligned cell).
 inline std::string L(const std::string& text, size_t width)
 {
-    return text.size() >= width ? text : text + std::string(width - text.size(), ' ');
+    const size_t length = Characters(text);
+    return length >= width ? text : text + std::string(width - length, ' ');
 }
-// The text after blanks up to width (right-aligned cell).
+// The text after blanks up to width characters (right-aligned cell).
 inline std::string R(const std::string& text, size_t width)
 {
-    return text.size() >= width ? text : std::string(width - text.size(), ' ') + text;
+    const size_t length = Characters(text);
+    return length >= width ? text : std::string(width - length, ' ') + text;
 }
 // Quoted CSV fields, each followed by its comma.
 inline std::string Csv(std::initializer_list<std::string> fields)

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "ExportStream.h"
+#include "WriterTestSupport.h"
 #include "OutputRecordBuilder.h"
 #include "Profile.h"
 #include "RecordManagers.h"
@@ -115,7 +116,7 @@ std::string Written(Write write)
 {
     ExportStream out;
     write(out);
-    return out.str();
+    return writertest::Plain(out);
 }
 
 // The output with every line but the ones from first (0-based) to last

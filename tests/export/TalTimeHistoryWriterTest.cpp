@@ -139,9 +139,12 @@ TEST_F(TalTimeHistory, TextLayoutOtherLevelKeepsOnlyTheSpectrum)
     f.f2 = 0x01;  // the live spectrum
     const OutputRecordBuilder setup = TalSetup(2, f);
     const std::string text = Write(kTextFormat, setup);
+    // The title stands over the spectrum, after the one other level; every
+    // band column has its heading.
     EXPECT_EQ(text.substr(0, text.find('\n') + 1),
-              std::string(39 + 80 + 4, ' ') + "RTA Live 1/3 Spectrum" + std::string(308, ' ') + "\n");
-    EXPECT_NE(text.find("\n" + L("Rec #", 9) + L("Date", 12) + L("Time", 12) + "   Leq" + "   Peak-I\n" + L("1", 9) +
+              std::string(39 + 9 + 4, ' ') + "RTA Live 1/3 Spectrum" + std::string(308, ' ') + "\n");
+    EXPECT_NE(text.find("\n" + L("Rec #", 9) + L("Date", 12) + L("Time", 12) + "   Leq" + "   Peak-I" +
+                        BandHeadings(true) + "\n" + L("1", 9) +
                         L("09-Jun-2003", 12) + L("14:05:09", 12) + " 999.0" + R("101.0", 9) + Bands(50.0f, 0.5f, true) +
                         "\n"),
               std::string::npos);

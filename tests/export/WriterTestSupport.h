@@ -26,6 +26,19 @@ inline std::string Lines(std::initializer_list<std::string> lines)
     return text;
 }
 
+// The stream's text with line feeds, as the writers wrote it: the file's
+// CR LF line ends turned back.
+inline std::string Plain(ExportStream& out)
+{
+    std::string text;
+    const std::string& file = out.Text();
+    text.reserve(file.size());
+    for (size_t i = 0; i < file.size(); ++i)
+        if (!(file[i] == '\r' && i + 1 < file.size() && file[i + 1] == '\n'))
+            text += file[i];
+    return text;
+}
+
 // What write(writer, stream) puts into a fresh export stream; with failed
 // set, into a stream that is already in the failed state.
 template <class Write>
@@ -36,7 +49,7 @@ std::string Written(Write write, bool failed = false)
         out.setstate(std::ios::failbit);
     ReportWriter writer;
     write(writer, out);
-    return out.str();
+    return Plain(out);
 }
 
 // A writer of one record writes nothing in either layout, neither for an

@@ -269,9 +269,9 @@ TEST_F(DownloadTest, OneModeAsksForTheOptionsFirst)
     EXPECT_EQ(Read(dir / "first.slmdl"), Expected(1));
 }
 
-TEST_F(DownloadTest, LaunchWritesTheChosenReportsBesideTheDownloadFile)
+// A logging measurement with its settings, system and calibration records.
+std::string LoggingFile()
 {
-    // A logging measurement with its settings, system and calibration records.
     fixtures::HeaderSpec header;
     header.modeLine = "LOG";
     fixtures::DownloadFileBuilder file;
@@ -279,7 +279,13 @@ TEST_F(DownloadTest, LaunchWritesTheChosenReportsBesideTheDownloadFile)
     file.Record('M', fixtures::BodyBuilder().Text("MODE", 39).U8(2).PadTo(400));
     file.Record('S', fixtures::BodyBuilder().PadTo(226)).Record('C', fixtures::BodyBuilder().PadTo(65));
     file.J57Trailer("09Mar2003", "14:05:30", "0.0").End();
-    j57.files[1].payload = file.Bytes();
+    return file.Bytes();
+}
+
+// Launch with the system and calibration settings as text reports, the
+// LOG filter chosen and its options dialog confirmed at once.
+void ChooseLoggingReports(shelltest::ShellFixture& f, CMeasView* view)
+{
     f.profile.WriteProfileInt("Download", "Launch", 1);
     f.profile.WriteProfileInt("Download", "Text", 1);
     f.profile.WriteProfileInt("Download", "Spreadsheet", 0);
@@ -291,6 +297,12 @@ TEST_F(DownloadTest, LaunchWritesTheChosenReportsBesideTheDownloadFile)
         ASSERT_NE(dialog, nullptr);
         dialog->findChild<QPushButton*>("okButton")->click();
     });
+}
+
+TEST_F(DownloadTest, LaunchWritesTheChosenReportsBesideTheDownloadFile)
+{
+    j57.files[1].payload = LoggingFile();
+    ChooseLoggingReports(f, view);
     Download({1}, "site.slmdl");
 
     ASSERT_TRUE(fs::exists(dir / "site.slmdl"));
@@ -304,6 +316,68 @@ TEST_F(DownloadTest, LaunchWritesTheChosenReportsBesideTheDownloadFile)
     EXPECT_EQ(report.find('\n'), report.find("\r\n") + 1);
     EXPECT_EQ(opener.opened, std::vector<std::string>{(dir / "site.txt").string()});
     EXPECT_EQ(TempFiles(), 0u);
+}
+
+TEST_F(DownloadTest, ReportsComeOnlyFromTheDownloadsOfThisRun)
+{
+    // An older file of the first measurement's name is in the folder; the
+    // first download fails, the second succeeds.
+    const std::string old = "@OLD SURVEY 2002\r\n@\r\n@\r\n" + LoggingFile();
+    Write(dir / "site_001.slmdl", old);
+    j57.files[0].payload = LoggingFile();
+    j57.files[1].payload = LoggingFile();
+    int starts = 0;
+    sim.On("X160", [this, &starts](const std::string&) {
+        // No answer to the first start: that download fails.
+        if (++starts == 1)
+            return std::optional<std::string>();
+        {
+            std::lock_guard lock(sim.Mutex());
+            sender.payload = j57.files[static_cast<size_t>(std::max(j57.selected, 1) - 1)].payload;
+        }
+        sim.AfterReply([this] { sender.Run(sim); });
+        return std::optional<std::string>("");
+    });
+    AnswerReplace({"yesButton"});
+    f.prompter.Expect("An error occurred while communicating with the J57", platform::IDOK);
+    ChooseLoggingReports(f, view);
+    Download({0, 1}, "site.slmdl");
+
+    EXPECT_EQ(Read(dir / "site_001.slmdl"), old);
+    EXPECT_FALSE(fs::exists(dir / "site_001.txt"));
+    const std::string report = Read(dir / "site_002.txt");
+    EXPECT_EQ(report.rfind("J57 System Settings ", 0), 0u) << report.substr(0, 200);
+    EXPECT_NE(report.find("Location:         Main Street\r\n"), std::string::npos);
+    EXPECT_EQ(report.find("OLD SURVEY"), std::string::npos);
+    EXPECT_EQ(opener.opened, std::vector<std::string>{(dir / "site_002.txt").string()});
+    EXPECT_EQ(f.prompter.Pending(), 0u);
+}
+
+TEST_F(DownloadTest, NoReportAndNoViewerWhenNothingWasDownloaded)
+{
+    Write(dir / "site_001.slmdl", "@OLD SURVEY 2002\r\n@\r\n@\r\n" + LoggingFile());
+    sim.On("X160", [](const std::string&) { return std::optional<std::string>(); });
+    AnswerReplace({"yesButton"});
+    f.prompter.Expect("An error occurred while communicating with the J57", platform::IDOK);
+    ChooseLoggingReports(f, view);
+    Download({0}, "site_001.slmdl");
+    EXPECT_FALSE(fs::exists(dir / "site_001.txt"));
+    EXPECT_TRUE(opener.opened.empty());
+}
+
+TEST_F(DownloadTest, TextsOfThePageGoIntoTheFileAsTheInstrumentWritesThem)
+{
+    // The folder name is UTF-8 like every path; the location is written in
+    // the instrument's Windows-1252.
+    fs::create_directories(dir / "Pr\xC3\xBC" "fung");
+    view->GetList()->clearSelection();
+    view->GetList()->item(3)->setSelected(true);
+    f.prompter.ExpectFile((dir / "Pr\xC3\xBC" "fung" / "north.slmdl").string());
+    page->OnBrowse();
+    page->findChild<QLineEdit*>("location")->setText(QString::fromUtf8("M\xC3\xBCllerstra\xC3\x9F" "e \xE2\x82\xAC" "5"));
+    page->findChild<QPushButton*>("downloadButton")->click();
+    const std::string file = Read(dir / "Pr\xC3\xBC" "fung" / "north.slmdl");
+    EXPECT_EQ(file.rfind("@M\xFCllerstra\xDF" "e \x80" "5\r\n@", 0), 0u) << file.substr(0, 40);
 }
 
 }  // namespace

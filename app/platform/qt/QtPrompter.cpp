@@ -2,6 +2,8 @@
 
 #include "QtPlatform.h"
 
+#include "AnsiText.h"
+
 #include <QApplication>
 #include <QFileDialog>
 #include <QInputDialog>
@@ -11,12 +13,6 @@
 namespace platform {
 
 namespace {
-
-// Windows-1252 0x80..0x9F; the rest of the range is Latin-1.
-const char16_t kCp1252High[32] = {
-    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
 
 QString Caption(const std::string& caption)
 {
@@ -46,7 +42,7 @@ QString FromAnsi(const std::string& bytes)
     QString s;
     s.reserve(static_cast<qsizetype>(bytes.size()));
     for (unsigned char c : bytes)
-        s.append(c >= 0x80 && c < 0xA0 ? QChar(kCp1252High[c - 0x80]) : QChar(c));
+        s.append(QChar(static_cast<char16_t>(AnsiCharacter(c))));
     return s;
 }
 
@@ -54,18 +50,8 @@ std::string ToAnsi(const QString& text)
 {
     std::string out;
     out.reserve(static_cast<size_t>(text.size()));
-    for (QChar ch : text) {
-        char16_t u = ch.unicode();
-        if (u < 0x80 || (u >= 0xA0 && u < 0x100)) {
-            out.push_back(static_cast<char>(u));
-            continue;
-        }
-        char mapped = '?';
-        for (int i = 0; i < 32; ++i)
-            if (kCp1252High[i] == u)
-                mapped = static_cast<char>(0x80 + i);
-        out.push_back(mapped);
-    }
+    for (QChar ch : text)
+        out.push_back(AnsiByte(ch.unicode()));
     return out;
 }
 
