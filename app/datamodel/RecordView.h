@@ -30,6 +30,10 @@ public:
     // count floats from offset into out (zeros past the end).
     void Floats(size_t offset, float* out, size_t count) const
     {
+        if (count <= m_size / 4 && Fits(offset, 4 * count)) {
+            std::memcpy(out, m_data + offset, 4 * count);
+            return;
+        }
         for (size_t i = 0; i < count; ++i)
             out[i] = F32(offset + 4 * i);
     }
