@@ -44,11 +44,14 @@ void CControlPP::Load()
     UpdateData(false);
 }
 
-void CControlPP::Save()
+bool CControlPP::Save()
 {
     MeasurementSetup* block = BoundBlock();
     if (!block || !UpdateData(true))
-        return;
-    block->SetHeater(heater_);
-    block->SetCalTone(calTone_);
+        return true;
+    if (Edited(heaterBox_))
+        block->SetHeater(heater_);
+    if (Edited(calToneBox_))
+        block->SetCalTone(calTone_);
+    return true;
 }

@@ -11,7 +11,7 @@ public:
     CControlPP();
 
     void Load() override;
-    void Save() override;
+    bool Save() override;
     bool UpdateData(bool save) override;
 
 protected:

@@ -10,6 +10,7 @@
 #include <QRadioButton>
 
 #include "PageLayout.h"
+#include "PropSheetSetup.h"
 #include "Prompter.h"
 #include "QtPlatform.h"
 
@@ -118,16 +119,24 @@ bool CWindTachPP::UpdateData(bool save)
         hysteresisEdit_->setText(QString::number(hysteresis_));
         return true;
     }
-    // Every field is checked before any value is taken.
-    bool ok = false;
-    const float scale = scaleEdit_->text().trimmed().toFloat(&ok);
-    if (!ok)
-        return Refuse(scaleEdit_, "Please enter a number.");
-    if (unitsEdit_->text().size() > kUnitsLength)
+    // Every field the user changed is checked before any value is taken; a
+    // field the user did not change (or cannot, while it is greyed) keeps
+    // its value and is never refused.
+    auto checked = [this](const QLineEdit* field) { return field->isEnabled() && Edited(field); };
+    bool ok = true;
+    float scale = scale_;
+    if (checked(scaleEdit_)) {
+        scale = scaleEdit_->text().trimmed().toFloat(&ok);
+        if (!ok)
+            return Refuse(scaleEdit_, "Please enter a number.");
+    }
+    if (checked(unitsEdit_) && unitsEdit_->text().size() > kUnitsLength)
         return Refuse(unitsEdit_, "Please enter no more than 4 characters.");
-    int whole[3] = {};
+    int whole[3] = {threshold_, exceedanceLevel_, hysteresis_};
     QLineEdit* const wholeFields[] = {thresholdEdit_, exceedanceEdit_, hysteresisEdit_};
     for (int i = 0; i < 3; ++i) {
+        if (!checked(wholeFields[i]))
+            continue;
         whole[i] = wholeFields[i]->text().trimmed().toShort(&ok);
         if (!ok)
             return Refuse(wholeFields[i], "Please enter an integer.");
@@ -135,7 +144,8 @@ bool CWindTachPP::UpdateData(bool save)
     enable_ = enableBox_->isChecked() ? 1 : 0;
     windyPause_ = windyPauseBox_->isChecked() ? 1 : 0;
     scale_ = scale;
-    units_ = platform::ToAnsi(unitsEdit_->text());
+    if (checked(unitsEdit_))
+        units_ = platform::ToAnsi(unitsEdit_->text());
     threshold_ = whole[0];
     exceedanceLevel_ = whole[1];
     hysteresis_ = whole[2];
@@ -187,7 +197,35 @@ void CWindTachPP::OnEnableClicked()
         return;
     block->SetWindTachEnabled(enable_);
     ApplyEnableRule();
+    Reload();
+}
+
+void CWindTachPP::Reload()
+{
+    // The pulse choices are written by Save: a reload keeps what the user
+    // picked and not yet saved.
+    std::array<bool, 4> picked{};
+    std::array<bool, 4> edited{};
+    for (size_t i = 0; i < radios_.size(); ++i) {
+        picked[i] = radios_[i]->isChecked();
+        edited[i] = Edited(radios_[i]);
+    }
+    const int trig25 = trig25_;
+    const int sourceExt = sourceExt_;
+    const bool pulseEdited = edited[Zero] || edited[TwoPointFive];
+    const bool sourceEdited = edited[Internal] || edited[External];
     Load();
+    RememberShown();
+    if (pulseEdited) {
+        trig25_ = trig25;
+        radios_[Zero]->setChecked(picked[Zero]);
+        radios_[TwoPointFive]->setChecked(picked[TwoPointFive]);
+    }
+    if (sourceEdited) {
+        sourceExt_ = sourceExt;
+        radios_[Internal]->setChecked(picked[Internal]);
+        radios_[External]->setChecked(picked[External]);
+    }
 }
 
 void CWindTachPP::OnWindyPauseClicked()
@@ -206,13 +244,16 @@ void CWindTachPP::OnDirectionUnitsChosen()
 
 void CWindTachPP::OnFieldLeft(QLineEdit* field)
 {
+    // A field left as it was loaded writes nothing: the speeds shown are
+    // whole numbers in wind units, and writing them back would move the
+    // stored counts.
     MeasurementSetup* block = BoundBlock();
-    if (!block || !UpdateData(true))
+    if (!block || !Edited(field) || !UpdateData(true))
         return;
     if (field == scaleEdit_) {
         // The stored counts stay; the speeds are shown in the new scale.
         block->SetWindScale(scale_);
-        Load();
+        Reload();
     } else if (field == thresholdEdit_) {
         block->SetWindyThreshold(threshold_);
     } else if (field == exceedanceEdit_) {
@@ -226,32 +267,47 @@ bool CWindTachPP::eventFilter(QObject* watched, QEvent* event)
 {
     if (event->type() == QEvent::FocusOut) {
         // Focus that moves to another window (a message box among them) is
-        // no leaving of the field.
+        // no leaving of the field, nor is the page being taken off the sheet.
         const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
-        if (!refusing_ && reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason)
+        const PropSheetSetup* sheet = GetSheet();
+        if (!refusing_ && reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason &&
+            !(sheet && sheet->IsRebuilding()))
             OnFieldLeft(static_cast<QLineEdit*>(watched));
     }
     return AdvancedNestedPage::eventFilter(watched, event);
 }
 
-void CWindTachPP::Save()
+bool CWindTachPP::Save()
 {
     MeasurementSetup* block = BoundBlock();
-    if (!block || !UpdateData(true))
-        return;
+    if (!block)
+        return true;
+    if (!UpdateData(true))
+        return false;
     // The speeds shown are in the scale in force: they are converted with it
     // before a new scale is stored, so all three keep their counts as a
-    // scale change on leaving the field does.
-    block->SetWindExceedanceLevel(exceedanceLevel_);
-    block->SetWindyThreshold(threshold_);
-    block->SetWindyHysteresis(hysteresis_);
-    block->SetWindScale(scale_);
-    block->SetWindUnits(units_);
-    block->SetWindTachEnabled(enable_);
-    block->SetWindyPause(windyPause_);
-    block->SetPulseTrigVoltage(trig25_);
-    block->SetPulseSourceExt(sourceExt_);
+    // scale change on leaving the field does. Only what the user changed is
+    // written.
+    if (Edited(exceedanceEdit_))
+        block->SetWindExceedanceLevel(exceedanceLevel_);
+    if (Edited(thresholdEdit_))
+        block->SetWindyThreshold(threshold_);
+    if (Edited(hysteresisEdit_))
+        block->SetWindyHysteresis(hysteresis_);
+    if (Edited(scaleEdit_))
+        block->SetWindScale(scale_);
+    if (Edited(unitsEdit_))
+        block->SetWindUnits(units_);
+    if (Edited(enableBox_))
+        block->SetWindTachEnabled(enable_);
+    if (Edited(windyPauseBox_))
+        block->SetWindyPause(windyPause_);
+    if (Edited({radios_[Zero], radios_[TwoPointFive]}))
+        block->SetPulseTrigVoltage(trig25_);
+    if (Edited({radios_[Internal], radios_[External]}))
+        block->SetPulseSourceExt(sourceExt_);
     // A stored unit outside the list shows no selection and is kept.
-    if (directionUnits_->currentIndex() >= 0)
+    if (Edited(directionUnits_) && directionUnits_->currentIndex() >= 0)
         block->SetDirectionUnits(directionUnits_->currentIndex());
+    return true;
 }

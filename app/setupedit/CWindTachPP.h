@@ -23,7 +23,7 @@ public:
     void SetSetup(SetupRec* setup, int type);
 
     void Load() override;
-    void Save() override;
+    bool Save() override;
     bool UpdateData(bool save) override;
 
 protected:
@@ -33,6 +33,8 @@ protected:
 private:
     void ApplyEnableRule();
     void OnEnableClicked();
+    // Shows the block again after a value was written at once.
+    void Reload();
     void OnWindyPauseClicked();
     void OnDirectionUnitsChosen();
     // A speed field or the scale has lost the focus.

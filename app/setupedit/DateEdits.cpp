@@ -59,10 +59,12 @@ bool YearEdit::IsValid(const QString& text) const
     return PrefixInRange(UnsignedValue(text), text.size(), maxLength(), min_, max_);
 }
 
+// Only what the user typed is corrected: a stored value shown as it stands
+// is kept until the user edits it.
 void YearEdit::focusOutEvent(QFocusEvent* event)
 {
     const uint32_t value = UnsignedValue(text());
-    if (value < min_ || value > max_) {
+    if (isModified() && (value < min_ || value > max_)) {
         const QString year = IntText(LocalNow().tm_year + 1900);
         setText(IsValid(year) ? year : QStringLiteral("1998"));
     }
@@ -84,7 +86,7 @@ void DayEdit::focusOutEvent(QFocusEvent* event)
         value = min_;
     if (value > max_)
         value = max_;
-    if (value < 10)
+    if (isModified() && value < 10)
         setText(TwoDigitText(static_cast<int>(value)));
     FilteredEdit::focusOutEvent(event);
 }

@@ -46,11 +46,16 @@ void ExceedanceLevels::Load(const LOGSetup& log)
     hysteresis->setCurrentIndex(code >= 0 && code < hysteresis->count() ? code : -1);
 }
 
-void ExceedanceLevels::Save(LOGSetup& log) const
+void ExceedanceLevels::Save(LOGSetup& log, const std::function<bool(const QWidget*)>& edited) const
 {
-    log.SetSplExceedanceLevel1(static_cast<float>(AtoF(splLevel1->text())));
-    log.SetSplExceedanceLevel2(AtoI(splLevel2->text()));
-    log.SetPeak1ExceedanceLevel(AtoI(peak1Level->text()));
-    log.SetPeak2ExceedanceLevel(AtoI(peak2Level->text()));
-    log.SetExceedanceHysteresis(hysteresis->currentIndex());
+    if (edited(splLevel1))
+        log.SetSplExceedanceLevel1(static_cast<float>(AtoF(splLevel1->text())));
+    if (edited(splLevel2))
+        log.SetSplExceedanceLevel2(AtoI(splLevel2->text()));
+    if (edited(peak1Level))
+        log.SetPeak1ExceedanceLevel(AtoI(peak1Level->text()));
+    if (edited(peak2Level))
+        log.SetPeak2ExceedanceLevel(AtoI(peak2Level->text()));
+    if (edited(hysteresis) && hysteresis->currentIndex() >= 0)
+        log.SetExceedanceHysteresis(hysteresis->currentIndex());
 }

@@ -1,6 +1,8 @@
 #pragma once
 // The four exceedance levels and the hysteresis of a LOG setup, as the events
 // page edits them and the triggering page shows them.
+#include <functional>
+
 class FloatEdit;
 class LOGSetup;
 class QComboBox;
@@ -22,5 +24,6 @@ struct ExceedanceLevels {
     // Each level shown when it passes its field's test, else the level the
     // instrument starts with.
     void Load(const LOGSetup& log);
-    void Save(LOGSetup& log) const;
+    // Writes the fields for which edited is true.
+    void Save(LOGSetup& log, const std::function<bool(const QWidget*)>& edited) const;
 };

@@ -51,11 +51,26 @@ void PPAdvanced::SetHeader()
         Header()->setText(HeaderText(kSlmHeaderPrefix));
 }
 
-void PPAdvanced::Save()
+bool PPAdvanced::Save()
 {
-    report_.Save();
-    windTach_.Save();
-    controls_.Save();
+    // Every page writes what it accepts; the first that refuses is shown.
+    AdvancedNestedPage* refusing = nullptr;
+    for (AdvancedNestedPage* page : std::initializer_list<AdvancedNestedPage*>{&report_, &windTach_, &controls_})
+        if (!page->Commit() && !refusing)
+            refusing = page;
+    if (!refusing)
+        return true;
+    if (nested_->indexOf(refusing) >= 0)
+        nested_->setCurrentWidget(refusing);
+    return false;
+}
+
+void PPAdvanced::OnSetActive()
+{
+    SetupPage::OnSetActive();
+    // The page in front of the inner sheet came into view with this one.
+    if (auto* page = qobject_cast<AdvancedNestedPage*>(nested_->currentWidget()); page && page->isVisible())
+        page->CreatePageWindow();
 }
 
 void PPAdvanced::AddNestedPages()

@@ -21,8 +21,10 @@ public:
     void SetSetup(SetupRec* setup) override;
     // Refreshes the header; the pages inside load themselves.
     void Load() override;
-    // The report, wind/tach and controls pages write their fields.
-    void Save() override;
+    // The report, wind/tach and controls pages write their fields; false
+    // when one of them refused (it is then in front).
+    bool Save() override;
+    void OnSetActive() override;
     void SetHeader() override;
 
     // Binds the three pages and adds them to the inner sheet: "Wind/Tach",

@@ -19,12 +19,3 @@ void ShowChecked(Edit* edit, int value, const char* fallback)
 {
     ShowChecked(edit, IntText(value), fallback);
 }
-
-// Shows text only when the edit's test passes; otherwise the edit keeps its
-// text.
-template <class Edit>
-void ShowIfValid(Edit* edit, const QString& text)
-{
-    if (edit->IsValid(text))
-        edit->setText(text);
-}

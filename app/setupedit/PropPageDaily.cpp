@@ -35,11 +35,8 @@ void PropPageDaily::OnInitDialog()
 {
     CreateBitmap(bitmap_, 234);
     toolTip_.Create(this);
-    if (GetSetup()) {
+    if (GetSetup())
         Load();
-        ApplyEnableRule();
-        ApplyNoteRule();
-    }
 }
 
 void PropPageDaily::Load()
@@ -52,6 +49,8 @@ void PropPageDaily::Load()
     ln_->setChecked(log->GetDailyLnEnabled() != 0);
     histogram_->setChecked(log->GetDailyStoreHistogram() != 0);
     calCheck_->setChecked(log->GetDailyAutoCalCheck() != 0);
+    ApplyEnableRule();
+    ApplyNoteRule();
 }
 
 void PropPageDaily::ApplyEnableRule()
@@ -66,13 +65,18 @@ void PropPageDaily::ApplyNoteRule()
     note_->setVisible(calCheck_->isChecked());
 }
 
-void PropPageDaily::Save()
+bool PropPageDaily::Save()
 {
     LOGSetup* log = BoundLog();
     if (!log)
-        return;
-    log->SetDailyHistoryEnabled(history_->isChecked() ? 1 : 0);
-    log->SetDailyLnEnabled(ln_->isChecked() ? 1 : 0);
-    log->SetDailyStoreHistogram(histogram_->isChecked() ? 1 : 0);
-    log->SetDailyAutoCalCheck(calCheck_->isChecked() ? 1 : 0);
+        return true;
+    if (Edited(history_))
+        log->SetDailyHistoryEnabled(history_->isChecked() ? 1 : 0);
+    if (Edited(ln_))
+        log->SetDailyLnEnabled(ln_->isChecked() ? 1 : 0);
+    if (Edited(histogram_))
+        log->SetDailyStoreHistogram(histogram_->isChecked() ? 1 : 0);
+    if (Edited(calCheck_))
+        log->SetDailyAutoCalCheck(calCheck_->isChecked() ? 1 : 0);
+    return true;
 }

@@ -11,7 +11,7 @@ public:
     PropPageDaily();
 
     void Load() override;
-    void Save() override;
+    bool Save() override;
 
 protected:
     void OnInitDialog() override;

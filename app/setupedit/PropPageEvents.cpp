@@ -70,6 +70,9 @@ void PropPageEvents::Load()
     historyEnabled_->setChecked(log->GetExceedanceHistoryEnabled() == 1);
     ShowChecked(minimumDuration_, log->GetMinimumDuration(), "6");
     thEnabled_->setChecked(log->GetExceedanceThEnabled() == 1);
+    // The period's rule follows the stored trigger before the period is
+    // shown: a pass-by trigger takes only powers of two.
+    SetPeriodRule(log->GetExceedanceTrigger() == 1);
     ShowChecked(thPeriod_, log->GetExceedanceThPeriod(), "32");
     SetSelection(trigger_, log->GetExceedanceTrigger());
     SetSelection(time_, log->GetExceedanceTime());
@@ -77,29 +80,42 @@ void PropPageEvents::Load()
     ShowChecked(timedSeconds_, TwoDigitText(log->GetTimedExcdSeconds()), "00");
 }
 
+void PropPageEvents::SetPeriodRule(bool passBy)
+{
+    if (passBy)
+        thPeriod_->SetPowerRule(true, 2);
+    else
+        thPeriod_->SetPowerRule(false, 1);
+}
+
 void PropPageEvents::OnTriggerChanged(int index)
 {
-    if (index != 1) {
-        thPeriod_->SetPowerRule(false, 1);
-        return;
-    }
-    thPeriod_->SetPowerRule(true, 2);
-    if (!thPeriod_->IsValid(thPeriod_->text()))
+    SetPeriodRule(index == 1);
+    if (index == 1 && !thPeriod_->IsValid(thPeriod_->text()))
         thPeriod_->setText("32");
 }
 
-void PropPageEvents::Save()
+bool PropPageEvents::Save()
 {
     LOGSetup* log = BoundLog();
     if (!log)
-        return;
-    levels_.Save(*log);
-    log->SetExceedanceHistoryEnabled(historyEnabled_->isChecked() ? 1 : 0);
-    log->SetMinimumDuration(AtoI(minimumDuration_->text()));
-    log->SetTriggerLogic(thEnabled_->isChecked() ? 1 : 0);
-    log->SetExceedanceThPeriod(AtoI(thPeriod_->text()));
-    log->SetEndLogic(trigger_->currentIndex() == 1 ? 1 : 0);
-    log->SetExceedanceTime(time_->currentIndex() == 1 ? 1 : 0);
-    log->SetTimedExcdMinutes(AtoI(timedMinutes_->text()));
-    log->SetTimedExcdSeconds(AtoI(timedSeconds_->text()));
+        return true;
+    levels_.Save(*log, [this](const QWidget* field) { return Edited(field); });
+    if (Edited(historyEnabled_))
+        log->SetExceedanceHistoryEnabled(historyEnabled_->isChecked() ? 1 : 0);
+    if (Edited(minimumDuration_))
+        log->SetMinimumDuration(AtoI(minimumDuration_->text()));
+    if (Edited(thEnabled_))
+        log->SetTriggerLogic(thEnabled_->isChecked() ? 1 : 0);
+    if (Edited(thPeriod_))
+        log->SetExceedanceThPeriod(AtoI(thPeriod_->text()));
+    if (Edited(trigger_) && trigger_->currentIndex() >= 0)
+        log->SetEndLogic(trigger_->currentIndex() == 1 ? 1 : 0);
+    if (Edited(time_) && time_->currentIndex() >= 0)
+        log->SetExceedanceTime(time_->currentIndex() == 1 ? 1 : 0);
+    if (Edited(timedMinutes_))
+        log->SetTimedExcdMinutes(AtoI(timedMinutes_->text()));
+    if (Edited(timedSeconds_))
+        log->SetTimedExcdSeconds(AtoI(timedSeconds_->text()));
+    return true;
 }

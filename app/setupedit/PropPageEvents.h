@@ -14,13 +14,15 @@ public:
     PropPageEvents();
 
     void Load() override;
-    void Save() override;
+    bool Save() override;
 
 protected:
     void OnInitDialog() override;
 
 private:
     // "PassBy" needs a time-history period of a power of two.
+    // The period takes only powers of two while the trigger is "PassBy".
+    void SetPeriodRule(bool passBy);
     void OnTriggerChanged(int index);
 
     CPageToolTip toolTip_;

@@ -75,26 +75,31 @@ void PropPageFft::Load()
     ShowFileName(fileName_);
 }
 
-void PropPageFft::Save()
+bool PropPageFft::Save()
 {
     FFTSetup* fft = BoundFft();
     if (!fft)
-        return;
-    fft->SetTitle(platform::ToAnsi(title_->text()));
-    fft->SetGain(gain_->currentIndex());
-    // A stored bandwidth outside the list shows no selection and is kept.
-    if (bandwidth_->currentIndex() >= 0)
+        return true;
+    if (Edited(title_))
+        fft->SetTitle(platform::ToAnsi(title_->text()));
+    // A stored code outside a list shows no selection and is kept.
+    if (Edited(gain_) && gain_->currentIndex() >= 0)
+        fft->SetGain(gain_->currentIndex());
+    if (Edited(bandwidth_) && bandwidth_->currentIndex() >= 0)
         fft->SetBandwidth(bandwidth_->currentIndex());
-    fft->SetAverageCount(AtoI(averages_->text()));
-    fft->SetOverloadSkipping(overloadSkipping_->isChecked() ? 1 : 0);
+    if (Edited(averages_))
+        fft->SetAverageCount(AtoI(averages_->text()));
+    if (Edited(overloadSkipping_))
+        fft->SetOverloadSkipping(overloadSkipping_->isChecked() ? 1 : 0);
     // With no window ticked (a stored code outside the group) the code is kept.
     for (int i = 0; i < 3; ++i)
-        if (windows_[i]->isChecked())
+        if (Edited(windows_[i]) && windows_[i]->isChecked())
             fft->SetWindow(i);
+    return true;
 }
 
 bool PropPageFft::OnKillActive()
 {
-    Save();
+    Commit();
     return true;
 }

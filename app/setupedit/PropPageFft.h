@@ -18,7 +18,7 @@ public:
     PropPageFft();
 
     void Load() override;
-    void Save() override;
+    bool Save() override;
     // Leaving the page stores its controls at once.
     bool OnKillActive() override;
 

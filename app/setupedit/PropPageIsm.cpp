@@ -77,19 +77,28 @@ void PropPageIsm::Load()
     ShowFileName(fileName_);
 }
 
-void PropPageIsm::Save()
+bool PropPageIsm::Save()
 {
     ISMSetup* ism = BoundIsm();
     if (!ism)
-        return;
-    ism->SetTitle(platform::ToAnsi(title_->text()));
-    ism->SetDetector(SelectionOrZero(detector_, 2));
-    ism->SetFreqWeighting(SelectionOrZero(weighting_, 2));
-    ism->SetPeak1Weighting(peak1_->currentIndex());
-    ism->SetRange(range_->currentIndex());
-    // A stored routing outside the list shows no selection and is kept.
-    if (acOutput_->currentIndex() >= 0)
+        return true;
+    // A stored code outside a list shows no selection and is kept until a
+    // row is picked.
+    if (Edited(title_))
+        ism->SetTitle(platform::ToAnsi(title_->text()));
+    if (Edited(detector_) && detector_->currentIndex() >= 0)
+        ism->SetDetector(detector_->currentIndex());
+    if (Edited(weighting_) && weighting_->currentIndex() >= 0)
+        ism->SetFreqWeighting(weighting_->currentIndex());
+    if (Edited(peak1_) && peak1_->currentIndex() >= 0)
+        ism->SetPeak1Weighting(peak1_->currentIndex());
+    if (Edited(range_) && range_->currentIndex() >= 0)
+        ism->SetRange(range_->currentIndex());
+    if (Edited(acOutput_) && acOutput_->currentIndex() >= 0)
         ism->SetAcOutput(acOutput_->currentIndex());
-    ism->SetExchangeRate(SelectionOrZero(exchangeRate_, 4));
-    ism->SetThreshold(AtoI(threshold_->text()));
+    if (Edited(exchangeRate_) && exchangeRate_->currentIndex() >= 0)
+        ism->SetExchangeRate(exchangeRate_->currentIndex());
+    if (Edited(threshold_))
+        ism->SetThreshold(AtoI(threshold_->text()));
+    return true;
 }

@@ -14,7 +14,7 @@ public:
     PropPageIsm();
 
     void Load() override;
-    void Save() override;
+    bool Save() override;
     // The header names the setup only from the first call on.
     void SetHeader() override;
 

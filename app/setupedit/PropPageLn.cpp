@@ -77,7 +77,7 @@ LnPage::LnPage(Kind kind, int dialogId) : SetupPage("Ln", dialogId), kind_(kind)
     Body()->addLayout(reference);
     Body()->addStretch(1);
 
-    connect(enableLn_, &QCheckBox::clicked, this, &LnPage::OnEnableLn);
+    connect(enableLn_, &QCheckBox::clicked, this, &LnPage::OnEnableLnClicked);
 }
 
 MeasurementSetup* LnPage::Bound() const
@@ -128,18 +128,23 @@ void LnPage::Load()
         ShowChecked(percentiles_[i], QString::number(block->GetLn(i + 1), 'f', 2), kDefaults[i]);
     const QString level = IntText(block->GetLnStartLevel());
     startLevel_->setText(startLevel_->IsValid(level) ? level : QString());
-    OnEnableLn();
+    ApplyLnRule();
     ShowWeightingAndDetector();
 }
 
-void LnPage::OnEnableLn()
+void LnPage::OnEnableLnClicked()
+{
+    // The sound analyser's box reaches the setup at every click.
+    if (kind_ == Kind::Ssa && GetSetup() && GetSetup()->GetSSASetup())
+        GetSetup()->GetSSASetup()->SetLnEnabled(enableLn_->isChecked() ? 1 : 0);
+    ApplyLnRule();
+}
+
+void LnPage::ApplyLnRule()
 {
     const bool on = enableLn_->isChecked();
     switch (kind_) {
     case Kind::Ssa:
-        // The sound analyser's box reaches the setup at every click.
-        if (GetSetup() && GetSetup()->GetSSASetup())
-            GetSetup()->GetSSASetup()->SetLnEnabled(on ? 1 : 0);
         for (QWidget* w : lnControls_)
             w->setEnabled(true);
         break;
@@ -174,39 +179,44 @@ void LnPage::ShowWeightingAndDetector()
     detector_->setText(QString::fromStdString(text));
 }
 
-void LnPage::showEvent(QShowEvent* event)
+void LnPage::OnSetActive()
 {
-    SetupPage::showEvent(event);
-    if (kind_ == Kind::Tal)
-        Load();
-    else
-        ShowWeightingAndDetector();
+    SetupPage::OnSetActive();
+    // The main page left just now has written its weighting and detector.
+    ShowWeightingAndDetector();
 }
 
 bool LnPage::OnKillActive()
 {
     // The ZU-Reru page writes itself whenever it is left.
     if (kind_ == Kind::Tal)
-        Save();
+        Commit();
     return true;
 }
 
-void LnPage::Save()
+bool LnPage::Save()
 {
     MeasurementSetup* block = Bound();
     if (!block)
-        return;
-    switch (kind_) {
-    case Kind::Ssa: block->SetLnEnabled(enableLn_->isChecked() ? 1 : 0); break;
-    case Kind::Log: GetSetup()->GetLOGSetup()->SetLnEnabled(1); break;
-    case Kind::Tal: GetSetup()->GetTALSetup()->SetLnEnabled(enableLn_->isChecked() ? 1 : 0); break;
+        return true;
+    // The logging meter's hidden box is never edited: its Ln flag stays as
+    // stored.
+    if (Edited(enableLn_)) {
+        if (kind_ == Kind::Ssa)
+            block->SetLnEnabled(enableLn_->isChecked() ? 1 : 0);
+        else if (kind_ == Kind::Tal)
+            GetSetup()->GetTALSetup()->SetLnEnabled(enableLn_->isChecked() ? 1 : 0);
     }
     // A stored spectral Ln code outside the list shows no selection and is
     // kept.
-    if (spectralLn_ && spectralLn_->currentIndex() >= 0)
+    if (spectralLn_ && Edited(spectralLn_) && spectralLn_->currentIndex() >= 0)
         block->SetSpectralLn(spectralLn_->currentIndex());
-    const int level = AtoI(startLevel_->text());
-    block->SetLnStartLevel(level >= 0 && level <= 99 ? level : 0);
+    if (Edited(startLevel_)) {
+        const int level = AtoI(startLevel_->text());
+        block->SetLnStartLevel(level >= 0 && level <= 99 ? level : 0);
+    }
     for (int i = 0; i < 6; ++i)
-        block->SetLn(i + 1, static_cast<float>(AtoF(percentiles_[i]->text())));
+        if (Edited(percentiles_[i]))
+            block->SetLn(i + 1, static_cast<float>(AtoF(percentiles_[i]->text())));
+    return true;
 }

@@ -19,7 +19,7 @@ class LnPage : public SetupPage {
     Q_OBJECT
 public:
     void Load() override;
-    void Save() override;
+    bool Save() override;
     void SetHeader() override;
     bool OnKillActive() override;
 
@@ -28,13 +28,15 @@ protected:
     LnPage(Kind kind, int dialogId);
 
     void OnInitDialog() override;
-    // Coming to the front refreshes what the main page may have changed.
-    void showEvent(QShowEvent* event) override;
+    // Becoming the active tab refreshes what the main page may have changed.
+    void OnSetActive() override;
 
 private:
     MeasurementSetup* Bound() const;
-    // Reacts to "Enable Ln" (a click, and the end of Load).
-    void OnEnableLn();
+    // A click on "Enable Ln"; the greying it governs follows at the end of
+    // Load too.
+    void OnEnableLnClicked();
+    void ApplyLnRule();
     void ShowWeightingAndDetector();
 
     Kind kind_;

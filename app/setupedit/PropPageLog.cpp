@@ -51,9 +51,9 @@ void PropPageLog::OnInitDialog()
     }
 }
 
-void PropPageLog::showEvent(QShowEvent* event)
+void PropPageLog::OnSetActive()
 {
-    LogSetupPage::showEvent(event);
+    LogSetupPage::OnSetActive();
     SetHeader();
 }
 
@@ -77,24 +77,30 @@ void PropPageLog::Load()
         fileNameToolAdded_ = AddFileNameTool(toolTip_, fileName_);
 }
 
-void PropPageLog::Save()
+bool PropPageLog::Save()
 {
     LOGSetup* log = BoundLog();
     if (!log)
-        return;
-    log->SetTitle(platform::ToAnsi(title_->text()));
-    log->SetDetector(SelectionOrZero(detector_, 2));
-    log->SetFreqWeighting(SelectionOrZero(weighting_, 2));
-    log->SetPeak1Weighting(peak1_->currentIndex());
-    log->SetRange(range_->currentIndex());
-    // A stored routing outside the list shows no selection; it is kept
-    // rather than overwritten with a meaningless code.
-    if (acOutput_->currentIndex() >= 0)
+        return true;
+    // A stored code outside a list (weighting 3 and 4, an unknown routing)
+    // shows no selection and is kept until a row is picked.
+    if (Edited(title_))
+        log->SetTitle(platform::ToAnsi(title_->text()));
+    if (Edited(detector_) && detector_->currentIndex() >= 0)
+        log->SetDetector(detector_->currentIndex());
+    if (Edited(weighting_) && weighting_->currentIndex() >= 0)
+        log->SetFreqWeighting(weighting_->currentIndex());
+    if (Edited(peak1_) && peak1_->currentIndex() >= 0)
+        log->SetPeak1Weighting(peak1_->currentIndex());
+    if (Edited(range_) && range_->currentIndex() >= 0)
+        log->SetRange(range_->currentIndex());
+    if (Edited(acOutput_) && acOutput_->currentIndex() >= 0)
         log->SetAcOutput(acOutput_->currentIndex());
+    return true;
 }
 
 bool PropPageLog::OnKillActive()
 {
-    Save();
+    Commit();
     return true;
 }

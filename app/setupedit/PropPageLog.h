@@ -12,14 +12,14 @@ public:
     PropPageLog();
 
     void Load() override;
-    void Save() override;
+    bool Save() override;
     // Leaving the page stores its controls at once.
     bool OnKillActive() override;
 
 protected:
     void OnInitDialog() override;
-    // Every display rebuilds the header.
-    void showEvent(QShowEvent* event) override;
+    // Every activation rebuilds the header.
+    void OnSetActive() override;
 
 private:
     bool fileNameToolAdded_ = false;

@@ -112,18 +112,33 @@ void PropPageLogIntv::OnAutoStopClicked()
         timeSync_->setChecked(false);
 }
 
-void PropPageLogIntv::Save()
+bool PropPageLogIntv::Save()
 {
     LOGSetup* log = BoundLog();
     if (!log)
-        return;
+        return true;
     // Options stay as they stand in their boxes, greyed or not.
-    log->SetIntervalHistoryEnabled(enabled_->isChecked() ? 1 : 0);
-    log->SetIntervalTimeSync(timeSync_->isChecked() ? 1 : 0);
-    log->SetIntervalLnSave(lnSave_->isChecked() ? 1 : 0);
-    log->SetStoreCompleteHistogram(completeHistogram_->isChecked() ? 1 : 0);
-    log->SetIntervalAutoStop(autoStop_->isChecked() ? 1 : 0);
-    log->SetIntervalThreshold(AtoI(threshold_->text()));
-    log->SetIntervalPeriod(AtoI(hours_->text()), AtoI(minutes_->text()), AtoI(seconds_->text()));
-    log->SetIntervalExchangeRate(exchangeRate_->currentIndex());
+    if (Edited(enabled_))
+        log->SetIntervalHistoryEnabled(enabled_->isChecked() ? 1 : 0);
+    if (Edited(timeSync_))
+        log->SetIntervalTimeSync(timeSync_->isChecked() ? 1 : 0);
+    if (Edited(lnSave_))
+        log->SetIntervalLnSave(lnSave_->isChecked() ? 1 : 0);
+    if (Edited(completeHistogram_))
+        log->SetStoreCompleteHistogram(completeHistogram_->isChecked() ? 1 : 0);
+    if (Edited(autoStop_))
+        log->SetIntervalAutoStop(autoStop_->isChecked() ? 1 : 0);
+    if (Edited(threshold_))
+        log->SetIntervalThreshold(AtoI(threshold_->text()));
+    // One setter takes the three parts of the period: those not edited go
+    // back as stored.
+    if (Edited({hours_, minutes_, seconds_}))
+        WriteShared(log, [&](bool edits) {
+            log->SetIntervalPeriod(edits && Edited(hours_) ? AtoI(hours_->text()) : log->GetIntervalHours(),
+                                   edits && Edited(minutes_) ? AtoI(minutes_->text()) : log->GetIntervalMinutes(),
+                                   edits && Edited(seconds_) ? AtoI(seconds_->text()) : log->GetIntervalSeconds());
+        });
+    if (Edited(exchangeRate_) && exchangeRate_->currentIndex() >= 0)
+        log->SetIntervalExchangeRate(exchangeRate_->currentIndex());
+    return true;
 }

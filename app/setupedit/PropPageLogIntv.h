@@ -17,7 +17,7 @@ public:
     PropPageLogIntv();
 
     void Load() override;
-    void Save() override;
+    bool Save() override;
 
 protected:
     void OnInitDialog() override;

@@ -73,17 +73,29 @@ void PropPageLogTwa::Load()
     SetSelection(overallExchangeRate_, log->GetOverallExchangeRate());
 }
 
-void PropPageLogTwa::Save()
+bool PropPageLogTwa::Save()
 {
     LOGSetup* log = BoundLog();
     if (!log)
-        return;
-    log->SetCriterionTime(AtoI(criterionTime_->text()));
-    log->SetCriterionLevel(AtoI(criterionLevel_->text()));
-    log->SetThreshold(AtoI(threshold_->text()));
-    // The instrument knows exchange-rate codes 0 to 4; no selection is 0.
-    log->SetExchangeRate(SelectionOrZero(exchangeRate_, 4));
-    log->SetOverallCriterionLevel(AtoI(overallCriterionLevel_->text()));
-    log->SetOverallThreshold(AtoI(overallThreshold_->text()));
-    log->SetOverallExchangeRate(SelectionOrZero(overallExchangeRate_, 4));
+        return true;
+    const struct {
+        const RangeEdit* edit;
+        void (LOGSetup::*set)(int);
+    } numbers[] = {
+        {criterionTime_, &LOGSetup::SetCriterionTime},
+        {criterionLevel_, &LOGSetup::SetCriterionLevel},
+        {threshold_, &LOGSetup::SetThreshold},
+        {overallCriterionLevel_, &LOGSetup::SetOverallCriterionLevel},
+        {overallThreshold_, &LOGSetup::SetOverallThreshold},
+    };
+    for (const auto& n : numbers)
+        if (Edited(n.edit))
+            (log->*n.set)(AtoI(n.edit->text()));
+    // The instrument knows exchange-rate codes 0 to 4; a code the list does
+    // not show (4) stays until a row is picked.
+    if (Edited(exchangeRate_) && exchangeRate_->currentIndex() >= 0)
+        log->SetExchangeRate(exchangeRate_->currentIndex());
+    if (Edited(overallExchangeRate_) && overallExchangeRate_->currentIndex() >= 0)
+        log->SetOverallExchangeRate(overallExchangeRate_->currentIndex());
+    return true;
 }

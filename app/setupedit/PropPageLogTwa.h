@@ -13,7 +13,7 @@ public:
     PropPageLogTwa();
 
     void Load() override;
-    void Save() override;
+    bool Save() override;
 
 protected:
     void OnInitDialog() override;

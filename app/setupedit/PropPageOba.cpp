@@ -119,20 +119,39 @@ void PropPageOba::ApplyEnableRule()
         label->setEnabled(on);
 }
 
-void PropPageOba::Save()
+bool PropPageOba::Save()
 {
     OBASetup* oba = BoundOba();
     if (!oba)
-        return;
-    oba->SetTitle(platform::ToAnsi(title_->text()));
-    oba->SetScanMode(scanMode_->currentIndex());
-    oba->SetProfile(profile_->currentIndex());
-    oba->SetRange(range_->currentIndex());
-    oba->SetBandwidth(bandwidth_->currentIndex());
-    oba->SetAcOutFilter(acOutFilter_->currentIndex());
-    oba->SetIntervalPeriod(period_.Hours(), period_.Minutes(), period_.Seconds());
+        return true;
+    if (Edited(title_))
+        oba->SetTitle(platform::ToAnsi(title_->text()));
+    // A stored code outside a list shows no selection and is kept until a
+    // row is picked.
+    const struct {
+        const QComboBox* list;
+        void (OBASetup::*set)(int);
+    } lists[] = {{scanMode_, &OBASetup::SetScanMode},
+                 {profile_, &OBASetup::SetProfile},
+                 {range_, &OBASetup::SetRange},
+                 {bandwidth_, &OBASetup::SetBandwidth},
+                 {acOutFilter_, &OBASetup::SetAcOutFilter}};
+    for (const auto& l : lists)
+        if (Edited(l.list) && l.list->currentIndex() >= 0)
+            (oba->*l.set)(l.list->currentIndex());
+    const auto f = period_.Fields();
+    if (Edited({f[0], f[1], f[2]}))
+        WriteShared(oba, [&](bool edits) {
+            oba->SetIntervalPeriod(edits && Edited(f[0]) ? period_.Hours() : oba->GetIntervalHours(),
+                                   edits && Edited(f[1]) ? period_.Minutes() : oba->GetIntervalMinutes(),
+                                   edits && Edited(f[2]) ? period_.Seconds() : oba->GetIntervalSeconds());
+        });
     // Greyed options are stored as they stand.
-    oba->SetIntervalsEnabled(intervalsEnabled_->isChecked() ? 1 : 0);
-    oba->SetIntervalTimeSync(timeSync_->isChecked() ? 1 : 0);
-    oba->SetIntervalAutoStop(autoStop_->isChecked() ? 1 : 0);
+    if (Edited(intervalsEnabled_))
+        oba->SetIntervalsEnabled(intervalsEnabled_->isChecked() ? 1 : 0);
+    if (Edited(timeSync_))
+        oba->SetIntervalTimeSync(timeSync_->isChecked() ? 1 : 0);
+    if (Edited(autoStop_))
+        oba->SetIntervalAutoStop(autoStop_->isChecked() ? 1 : 0);
+    return true;
 }

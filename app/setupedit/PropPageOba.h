@@ -22,7 +22,7 @@ public:
     PropPageOba();
 
     void Load() override;
-    void Save() override;
+    bool Save() override;
     void SetHeader() override;
 
 protected:

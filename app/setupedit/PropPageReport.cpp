@@ -87,22 +87,29 @@ void PropPageReport::Load()
     }
 }
 
-void PropPageReport::Save()
+bool PropPageReport::Save()
 {
     bool isLog = false;
     MeasurementSetup* block = ReportBlock(isLog);
     if (!block)
-        return;
-    auto on = [this](Box box) { return boxes_[box]->isChecked() ? 1 : 0; };
-    block->SetPrintDataReport(on(DataReport));
-    block->SetPrintSetup(on(Setup));
-    block->SetPrintSplHistogram(on(SplHistogram));
-    block->SetPrintPeak1Histogram(on(Peak1Histogram));
-    block->SetPrintPeak2Histogram(on(Peak2Histogram));
-    block->SetPrintTimeHistory(on(TimeHistory));
-    block->SetIntervalReportChoice(Choice(interval_));
+        return true;
+    void (MeasurementSetup::*const setters[BoxCount])(int) = {
+        &MeasurementSetup::SetPrintDataReport,     &MeasurementSetup::SetPrintSetup,
+        &MeasurementSetup::SetPrintSplHistogram,   &MeasurementSetup::SetPrintPeak1Histogram,
+        &MeasurementSetup::SetPrintPeak2Histogram, &MeasurementSetup::SetPrintTimeHistory};
+    for (int i = 0; i < BoxCount; ++i)
+        if (Edited(boxes_[i]))
+            (block->*setters[i])(boxes_[i]->isChecked() ? 1 : 0);
+    // A typed text stores the row it names; any other text keeps the stored
+    // choice.
+    auto write = [this, block](const QComboBox* list, void (MeasurementSetup::*set)(int)) {
+        if (Edited(list) && Choice(list) >= 0)
+            (block->*set)(Choice(list));
+    };
+    write(interval_, &MeasurementSetup::SetIntervalReportChoice);
     if (isLog) {
-        block->SetDailyReportChoice(Choice(daily_));
-        block->SetExceedanceReportChoice(Choice(exceedance_));
+        write(daily_, &MeasurementSetup::SetDailyReportChoice);
+        write(exceedance_, &MeasurementSetup::SetExceedanceReportChoice);
     }
+    return true;
 }

@@ -15,7 +15,7 @@ public:
     PropPageReport();
 
     void Load() override;
-    void Save() override;
+    bool Save() override;
 
 protected:
     void OnInitDialog() override;

@@ -90,24 +90,30 @@ void PropPageRta::Load()
     ShowRtaFileName();
 }
 
-void PropPageRta::Save()
+bool PropPageRta::Save()
 {
     RTASetup* rta = BoundRta();
     if (!rta)
-        return;
-    rta->SetTitle(platform::ToAnsi(title_->text()));
-    // No selection (a code beyond the list) is stored as "+0".
-    rta->SetGain(gain_->currentIndex());
-    rta->SetBandwidth(bandwidth_->currentIndex() == 1 ? 1 : 0);
-    // A stored step or time beyond its list shows no selection and is kept
-    // as it is, rather than replaced by a code no list knows.
-    if (rt60DbDown_->currentIndex() >= 0)
+        return true;
+    if (Edited(title_))
+        rta->SetTitle(platform::ToAnsi(title_->text()));
+    // A stored code beyond its list shows no selection and is kept as it
+    // is, rather than replaced by a code the user never chose.
+    if (Edited(gain_) && gain_->currentIndex() >= 0)
+        rta->SetGain(gain_->currentIndex());
+    if (Edited(bandwidth_))
+        rta->SetBandwidth(bandwidth_->currentIndex() == 1 ? 1 : 0);
+    if (Edited(rt60DbDown_) && rt60DbDown_->currentIndex() >= 0)
         rta->SetRt60DbDown(rt60DbDown_->currentIndex());
-    rta->SetDetector(detector_->currentIndex());
-    rta->SetLinDetectorTime(static_cast<float>(AtoF(linDetectorTime_->text())));
-    if (expDetectorTime_->currentIndex() >= 0)
+    if (Edited(detector_) && detector_->currentIndex() >= 0)
+        rta->SetDetector(detector_->currentIndex());
+    if (Edited(linDetectorTime_))
+        rta->SetLinDetectorTime(static_cast<float>(AtoF(linDetectorTime_->text())));
+    if (Edited(expDetectorTime_) && expDetectorTime_->currentIndex() >= 0)
         rta->SetExpDetectorTime(expDetectorTime_->currentIndex());
-    rta->SetExpStoreRate(expStoreRate_->currentIndex());
+    if (Edited(expStoreRate_) && expStoreRate_->currentIndex() >= 0)
+        rta->SetExpStoreRate(expStoreRate_->currentIndex());
+    return true;
 }
 
 void PropPageRta::OnDetectorSelChange()
@@ -154,14 +160,18 @@ void PropPageRtaAutoStore::Load()
     OnEnableAutoStore();
 }
 
-void PropPageRtaAutoStore::Save()
+bool PropPageRtaAutoStore::Save()
 {
     RTASetup* rta = BoundRta();
     if (!rta)
-        return;
-    rta->SetIntervalTimeSync(enableAutoStore_->isChecked() ? 1 : 0);
-    rta->SetPretriggerCount(AtoI(pretrigger_->text()));
-    rta->SetIntervalHistoryEnabled(saveByTime_->isChecked() ? 1 : 0);
+        return true;
+    if (Edited(enableAutoStore_))
+        rta->SetIntervalTimeSync(enableAutoStore_->isChecked() ? 1 : 0);
+    if (Edited(pretrigger_))
+        rta->SetPretriggerCount(AtoI(pretrigger_->text()));
+    if (Edited(saveByTime_))
+        rta->SetIntervalHistoryEnabled(saveByTime_->isChecked() ? 1 : 0);
+    return true;
 }
 
 void PropPageRtaAutoStore::OnEnableAutoStore()

@@ -14,7 +14,7 @@ public:
     PropPageRta();
 
     void Load() override;
-    void Save() override;
+    bool Save() override;
 
 protected:
     void OnInitDialog() override;
@@ -40,7 +40,7 @@ public:
     PropPageRtaAutoStore();
 
     void Load() override;
-    void Save() override;
+    bool Save() override;
 
 protected:
     void OnInitDialog() override;

@@ -100,17 +100,25 @@ void RtaConditionPage::Load()
     EnableAdvanced(rta->GetTriggeringEnabled() == 1);
 }
 
-void RtaConditionPage::Save()
+bool RtaConditionPage::Save()
 {
     RTASetup* rta = BoundRta();
     if (!rta)
-        return;
-    // No selection (a mode beyond the list) is stored as "Now".
-    (rta->*fields_.setMode)(SelectionOrZero(mode_, 6));
-    (rta->*fields_.setLogic)(logic_->currentIndex() == 1 ? 1 : 0);
-    (rta->*fields_.setLevel)(static_cast<float>(AtoF(level_->text())));
-    (rta->*fields_.setTime)(static_cast<float>(AtoF(time_->text())));
-    (rta->*fields_.setSamples)(AtoI(samples_->text()));
+        return true;
+    // A mode beyond the list shows no selection and is kept; the level and
+    // the time are shown rounded and written only when the user changed
+    // them.
+    if (Edited(mode_) && mode_->currentIndex() >= 0)
+        (rta->*fields_.setMode)(mode_->currentIndex());
+    if (Edited(logic_))
+        (rta->*fields_.setLogic)(logic_->currentIndex() == 1 ? 1 : 0);
+    if (Edited(level_))
+        (rta->*fields_.setLevel)(static_cast<float>(AtoF(level_->text())));
+    if (Edited(time_))
+        (rta->*fields_.setTime)(static_cast<float>(AtoF(time_->text())));
+    if (Edited(samples_))
+        (rta->*fields_.setSamples)(AtoI(samples_->text()));
+    return true;
 }
 
 void RtaConditionPage::EnableAdvanced(bool enabled)

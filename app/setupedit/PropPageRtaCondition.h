@@ -28,7 +28,7 @@ public:
     RtaConditionPage(const QString& caption, int dialogId, const Fields& fields);
 
     void Load() override;
-    void Save() override;
+    bool Save() override;
     void EnableAdvanced(bool enabled) override;
 
 protected:

@@ -125,10 +125,12 @@ void PropPageRtaLogicOut::Load()
     EnableAdvanced(rta->GetTriggeringEnabled() == 1);
 }
 
-void PropPageRtaLogicOut::Save()
+bool PropPageRtaLogicOut::Save()
 {
-    if (RTASetup* rta = BoundRta())
+    // The boxes write at once; the map only when the user typed one.
+    if (RTASetup* rta = BoundRta(); rta && Edited(map_))
         SaveLogicOutMap(*rta);
+    return true;
 }
 
 void PropPageRtaLogicOut::ShowLogicOutMap(const RTASetup& rta)
@@ -149,19 +151,25 @@ void PropPageRtaLogicOut::OnLogicOutCheck(int bit)
     if (!rta)
         return;
     rta->SetLogicOutBits(1 << bit, boxes_[bit]->isChecked() ? 1 : 0);
+    // The page writes at once: what it shows is now what the block holds.
     ShowLogicOutMap(*rta);
+    RememberShown();
 }
 
 void PropPageRtaLogicOut::OnLogicOutMapKillFocus()
 {
     RTASetup* rta = BoundRta();
-    if (!rta)
+    if (!rta || !Edited(map_))
+        return;
+    const PropSheetSetup* sheet = GetSheet();
+    if (sheet && sheet->IsRebuilding())
         return;
     SaveLogicOutMap(*rta);
     Load();
+    RememberShown();
     // Load enabled the page by the setup's stored flag; the trigger setup
     // page's box, not saved yet, may say otherwise.
-    if (const PropSheetSetup* sheet = GetSheet())
+    if (sheet)
         EnableAdvanced(sheet->IsRtaTriggeringEnabled());
 }
 

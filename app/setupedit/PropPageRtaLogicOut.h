@@ -22,7 +22,7 @@ public:
     ~PropPageRtaLogicOut() override;
 
     void Load() override;
-    void Save() override;
+    bool Save() override;
     void EnableAdvanced(bool enabled) override;
 
     // The map into the map edit, and the map edit into the map.

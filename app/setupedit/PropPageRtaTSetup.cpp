@@ -54,18 +54,22 @@ void PropPageRtaTSetup::Load()
     ShowRtaFileName();
 }
 
-void PropPageRtaTSetup::Save()
+bool PropPageRtaTSetup::Save()
 {
     RTASetup* rta = BoundRta();
     if (!rta)
-        return;
-    rta->SetExceedanceHistoryEnabled(enableTriggering_->isChecked() ? 1 : 0);
+        return true;
+    if (Edited(enableTriggering_))
+        rta->SetExceedanceHistoryEnabled(enableTriggering_->isChecked() ? 1 : 0);
     // A stored band beyond the list shows no selection and is kept as it is,
     // rather than replaced by a code no list knows.
-    if (triggerSource_->currentIndex() >= 0)
+    if (Edited(triggerSource_) && triggerSource_->currentIndex() >= 0)
         rta->SetTriggerSource(triggerSource_->currentIndex());
-    rta->SetRunOnInput(runOnInput_->isChecked() ? 1 : 0);
-    rta->SetRunLogic(runLogic_->currentIndex() == 1 ? 1 : 0);
+    if (Edited(runOnInput_))
+        rta->SetRunOnInput(runOnInput_->isChecked() ? 1 : 0);
+    if (Edited(runLogic_))
+        rta->SetRunLogic(runLogic_->currentIndex() == 1 ? 1 : 0);
+    return true;
 }
 
 bool PropPageRtaTSetup::IsTriggeringEnabled() const

@@ -11,7 +11,7 @@ public:
     PropPageRtaTSetup();
 
     void Load() override;
-    void Save() override;
+    bool Save() override;
     // The box's state while the window exists; true before.
     bool IsTriggeringEnabled() const;
 

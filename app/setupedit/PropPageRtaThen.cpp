@@ -48,15 +48,19 @@ void PropPageRtaThen::Load()
     EnableAdvanced(rta->GetTriggeringEnabled() == 1);
 }
 
-void PropPageRtaThen::Save()
+bool PropPageRtaThen::Save()
 {
     RTASetup* rta = BoundRta();
     if (!rta)
-        return;
-    // No selection (an action beyond the list) is stored as "Stop".
-    rta->SetEndThen(SelectionOrZero(endThen_, 2));
-    rta->SetRepeatCount(AtoI(repeatCount_->text()));
-    rta->SetAverageCount(AtoI(averageCount_->text()));
+        return true;
+    // An action beyond the list shows no selection and is kept.
+    if (Edited(endThen_) && endThen_->currentIndex() >= 0)
+        rta->SetEndThen(endThen_->currentIndex());
+    if (Edited(repeatCount_))
+        rta->SetRepeatCount(AtoI(repeatCount_->text()));
+    if (Edited(averageCount_))
+        rta->SetAverageCount(AtoI(averageCount_->text()));
+    return true;
 }
 
 void PropPageRtaThen::EnableAdvanced(bool enabled)

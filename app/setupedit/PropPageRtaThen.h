@@ -12,7 +12,7 @@ public:
     PropPageRtaThen();
 
     void Load() override;
-    void Save() override;
+    bool Save() override;
     void EnableAdvanced(bool enabled) override;
 
 protected:

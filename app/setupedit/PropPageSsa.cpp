@@ -83,27 +83,38 @@ void PropPageSsa::Load()
     ShowFileName(fileName_);
 }
 
-void PropPageSsa::Save()
+bool PropPageSsa::Save()
 {
     SSASetup* ssa = BoundSsa();
     if (!ssa)
-        return;
-    ssa->SetTitle(platform::ToAnsi(title_->text()));
-    ssa->SetDetector(SelectionOrZero(slmDetector_, 2));
-    ssa->SetRtaDetectorFast(rtaDetector_->currentIndex() == 1 ? 1 : 0);
-    ssa->SetFreqWeighting(SelectionOrZero(weighting_, 2));
-    ssa->SetPeak1Weighting(peak1_->currentIndex());
-    ssa->SetRtaWeighting(rtaWeighting_->findText(rtaWeighting_->currentText()));
-    ssa->SetGain(gain_->currentIndex());
-    ssa->SetThirdOctave(bandwidth_->currentIndex() == 1 ? 1 : 0);
-    // A stored routing outside the list shows no selection; it is kept
-    // rather than overwritten with a meaningless code.
-    if (acOutput_->currentIndex() >= 0)
+        return true;
+    // A stored code outside a list shows no selection and is kept until a
+    // row is picked.
+    if (Edited(title_))
+        ssa->SetTitle(platform::ToAnsi(title_->text()));
+    if (Edited(slmDetector_) && slmDetector_->currentIndex() >= 0)
+        ssa->SetDetector(slmDetector_->currentIndex());
+    if (Edited(rtaDetector_))
+        ssa->SetRtaDetectorFast(rtaDetector_->currentIndex() == 1 ? 1 : 0);
+    if (Edited(weighting_) && weighting_->currentIndex() >= 0)
+        ssa->SetFreqWeighting(weighting_->currentIndex());
+    if (Edited(peak1_) && peak1_->currentIndex() >= 0)
+        ssa->SetPeak1Weighting(peak1_->currentIndex());
+    // The typed text of the editable list stores the row it names, or
+    // nothing.
+    if (Edited(rtaWeighting_) && rtaWeighting_->findText(rtaWeighting_->currentText()) >= 0)
+        ssa->SetRtaWeighting(rtaWeighting_->findText(rtaWeighting_->currentText()));
+    if (Edited(gain_) && gain_->currentIndex() >= 0)
+        ssa->SetGain(gain_->currentIndex());
+    if (Edited(bandwidth_))
+        ssa->SetThirdOctave(bandwidth_->currentIndex() == 1 ? 1 : 0);
+    if (Edited(acOutput_) && acOutput_->currentIndex() >= 0)
         ssa->SetAcOutput(acOutput_->currentIndex());
+    return true;
 }
 
 bool PropPageSsa::OnKillActive()
 {
-    Save();
+    Commit();
     return true;
 }

@@ -13,7 +13,7 @@ public:
     PropPageSsa();
 
     void Load() override;
-    void Save() override;
+    bool Save() override;
     void SetHeader() override;
     // Leaving the page saves it; nothing is checked.
     bool OnKillActive() override;

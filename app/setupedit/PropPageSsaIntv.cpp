@@ -4,6 +4,7 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 
+#include "DateEdits.h"
 #include "PageLayout.h"
 #include "PageText.h"
 #include "RangeEdit.h"
@@ -110,21 +111,35 @@ void PropPageSsaIntv::OnAutoStopClicked()
         timeSync_->setChecked(false);
 }
 
-void PropPageSsaIntv::Save()
+bool PropPageSsaIntv::Save()
 {
     SSASetup* ssa = BoundSsa();
     if (!ssa)
-        return;
+        return true;
     // Options stay as they stand in their boxes, greyed or not.
-    ssa->SetIntervalHistoryEnabled(enabled_->isChecked() ? 1 : 0);
-    ssa->SetIntervalTimeSync(timeSync_->isChecked() ? 1 : 0);
-    ssa->SetIntervalLnSave(lnSave_->isChecked() ? 1 : 0);
-    ssa->SetIntervalAutoStop(autoStop_->isChecked() ? 1 : 0);
-    ssa->SetStoreCompleteHistogram(completeHistogram_->isChecked() ? 1 : 0);
-    ssa->SetIntervalThreshold(AtoI(threshold_->text()));
-    ssa->SetIntervalPeriod(period_.Hours(), period_.Minutes(), period_.Seconds());
-    ssa->SetIntervalExchangeRate(exchangeRate_->currentIndex());
-    // A stored choice outside the list shows no selection and is kept.
-    if (spectra_->currentIndex() >= 0)
+    if (Edited(enabled_))
+        ssa->SetIntervalHistoryEnabled(enabled_->isChecked() ? 1 : 0);
+    if (Edited(timeSync_))
+        ssa->SetIntervalTimeSync(timeSync_->isChecked() ? 1 : 0);
+    if (Edited(lnSave_))
+        ssa->SetIntervalLnSave(lnSave_->isChecked() ? 1 : 0);
+    if (Edited(autoStop_))
+        ssa->SetIntervalAutoStop(autoStop_->isChecked() ? 1 : 0);
+    if (Edited(completeHistogram_))
+        ssa->SetStoreCompleteHistogram(completeHistogram_->isChecked() ? 1 : 0);
+    if (Edited(threshold_))
+        ssa->SetIntervalThreshold(AtoI(threshold_->text()));
+    const auto f = period_.Fields();
+    if (Edited({f[0], f[1], f[2]}))
+        WriteShared(ssa, [&](bool edits) {
+            ssa->SetIntervalPeriod(edits && Edited(f[0]) ? period_.Hours() : ssa->GetIntervalHours(),
+                                   edits && Edited(f[1]) ? period_.Minutes() : ssa->GetIntervalMinutes(),
+                                   edits && Edited(f[2]) ? period_.Seconds() : ssa->GetIntervalSeconds());
+        });
+    // A stored choice outside a list shows no selection and is kept.
+    if (Edited(exchangeRate_) && exchangeRate_->currentIndex() >= 0)
+        ssa->SetIntervalExchangeRate(exchangeRate_->currentIndex());
+    if (Edited(spectra_) && spectra_->currentIndex() >= 0)
         ssa->SetSpectra(spectra_->currentIndex());
+    return true;
 }

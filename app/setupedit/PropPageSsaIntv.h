@@ -19,7 +19,7 @@ public:
     PropPageSsaIntv();
 
     void Load() override;
-    void Save() override;
+    bool Save() override;
     void SetHeader() override;
 
 protected:

@@ -31,6 +31,36 @@ QString Fixed2(double value)
     return QString::number(value, 'f', 2);
 }
 
+// The scale factor in engineering form with seven significant digits: the
+// factor is stored to a 256th of a dB, and a text read back from the field
+// gives the same stored value ("94.40609u" for 80.5 dB). At most nine
+// characters, so the field's ten take it whole.
+QString EuFactorText(double factor)
+{
+    if (!(factor > 0.0))
+        return QString("1");
+    struct Scale {
+        double below;
+        double factor;
+        const char* letter;
+    };
+    const Scale scales[] = {{1e-3, 1e6, "u"}, {1.0, 1e3, "m"}, {1e3, 1.0, ""}, {1e6, 1e-3, "k"}};
+    double scaled = factor * 1e-6;
+    const char* letter = "M";
+    for (const Scale& sc : scales) {
+        if (factor < sc.below) {
+            scaled = factor * sc.factor;
+            letter = sc.letter;
+            break;
+        }
+    }
+    const int whole = scaled >= 100.0 ? 3 : scaled >= 10.0 ? 2 : 1;
+    QString text = QString::number(scaled, 'f', 7 - whole);
+    while (text.contains('.') && (text.endsWith('0') || text.endsWith('.')))
+        text.chop(1);
+    return text + QString::fromLatin1(letter);
+}
+
 }  // namespace
 
 PropPageSysCalib::PropPageSysCalib() : SysSetupPage("Calib", 168, "Calibration")
@@ -128,29 +158,48 @@ void PropPageSysCalib::Load()
     ShowChecked(noiseFloor_, Fixed2(GetSetup()->GetParam207()), "15.00");
     SetSelection(transducer_, sys->GetTransducer());
     OnTransducerChanged();
-    // The edit's test rewrites what it accepts in engineering form; the field
-    // shows the plain number.
-    const QString factor = QString::number(sys->GetEuScaleFactor(), 'f', 6);
+    // A factor outside the field's range shows "1", which is written only
+    // when the user edits the field.
+    const QString factor = EuFactorText(sys->GetEuScaleFactor());
     QString probe = factor;
     scaleFactor_->setText(scaleFactor_->IsValid(probe) ? factor : QString("1"));
     unitsLabel_->setEditText(platform::FromAnsi(sys->GetEuUnitsLabel()));
     OnEnableClicked();
 }
 
-void PropPageSysCalib::Save()
+bool PropPageSysCalib::Save()
 {
     SYSSetup* sys = BoundSys();
     if (!sys)
-        return;
-    sys->SetRandomIncidence(randomIncidence_->isChecked() ? 1 : 0);
-    sys->SetAutoCalTime(AtoI(hour_->text()), AtoI(minute_->text()));
-    sys->SetAutoCalCheck(autoCheck_->isChecked() ? 1 : 0, noiseFloorCheck_->isChecked() ? 1 : 0);
-    sys->SetCalibratorLevel(AtoF(calibratorLevel_->text()));
-    sys->SetCalibratorSerial(platform::ToAnsi(calibratorSerial_->text()));
-    GetSetup()->SetParam207(static_cast<float>(AtoF(noiseFloor_->text())));
-    sys->SetTransducer(transducer_->currentIndex());
-    sys->SetEuScaleFactor(ParseEngineeringValue(scaleFactor_->text().toStdString()));
-    sys->SetEuUnitsLabel(platform::ToAnsi(unitsLabel_->currentText().left(4)));
+        return true;
+    if (Edited(randomIncidence_))
+        sys->SetRandomIncidence(randomIncidence_->isChecked() ? 1 : 0);
+    // Two setters take two fields each: the one the user did not edit goes
+    // back as stored.
+    if (Edited({hour_, minute_}))
+        WriteShared(sys, [&](bool edits) {
+            sys->SetAutoCalTime(edits && Edited(hour_) ? AtoI(hour_->text()) : sys->GetAutoCalHour(),
+                                edits && Edited(minute_) ? AtoI(minute_->text()) : sys->GetAutoCalMinute());
+        });
+    if (Edited({autoCheck_, noiseFloorCheck_}))
+        WriteShared(sys, [&](bool edits) {
+            sys->SetAutoCalCheck(edits && Edited(autoCheck_) ? autoCheck_->isChecked() : sys->IsAutoCalCheck(),
+                                 edits && Edited(noiseFloorCheck_) ? noiseFloorCheck_->isChecked()
+                                                                   : sys->IsNoiseFloorCheck());
+        });
+    if (Edited(calibratorLevel_))
+        sys->SetCalibratorLevel(AtoF(calibratorLevel_->text()));
+    if (Edited(calibratorSerial_))
+        sys->SetCalibratorSerial(platform::ToAnsi(calibratorSerial_->text()));
+    if (Edited(noiseFloor_))
+        GetSetup()->SetParam207(static_cast<float>(AtoF(noiseFloor_->text())));
+    if (Edited(transducer_) && transducer_->currentIndex() >= 0)
+        sys->SetTransducer(transducer_->currentIndex());
+    if (Edited(scaleFactor_))
+        sys->SetEuScaleFactor(ParseEngineeringValue(scaleFactor_->text().toStdString()));
+    if (Edited(unitsLabel_))
+        sys->SetEuUnitsLabel(platform::ToAnsi(unitsLabel_->currentText().left(4)));
+    return true;
 }
 
 void PropPageSysCalib::OnTransducerChanged()

@@ -20,7 +20,7 @@ public:
     PropPageSysCalib();
 
     void Load() override;
-    void Save() override;
+    bool Save() override;
 
 protected:
     void OnInitDialog() override;

@@ -56,7 +56,9 @@ PropPageSysControls::PropPageSysControls() : SysSetupPage("Controls", 166, "Cont
     secondsLabel_ = new QLabel("seconds", this);
     lower->addWidget(secondsLabel_, 0, 2);
     inputMode_ = MakeList(this, "inputMode", {"None", "Pause", "Toggle", "Level", "Alarm"});
+    // A typed text selects the row it names; it never adds a row.
     inputMode_->setEditable(true);
+    inputMode_->setInsertPolicy(QComboBox::NoInsert);
     AddRow(lower, 1, "Logic-Input Mode", inputMode_);
     Body()->addLayout(lower);
     Body()->addStretch(1);
@@ -71,6 +73,8 @@ void PropPageSysControls::OnInitDialog()
 {
     CreateSystemBitmap();
     toolTip_.Create(this);
+    // The block takes 255 as 10 seconds: the field offers what it keeps.
+    holdTime_->SetRange(0, 254);
     holdTime_->setMaxLength(3);
     if (GetSetup())
         Load();
@@ -95,26 +99,33 @@ void PropPageSysControls::Load()
     ApplyEnableRule();
 }
 
-void PropPageSysControls::Save()
+bool PropPageSysControls::Save()
 {
     SYSSetup* sys = BoundSys();
     if (!sys)
-        return;
-    int code = 0;
-    if (!enable_->isChecked())
-        code = 0;
-    else if (runRadio_->isChecked())
-        code = kRunModeCode;
-    else if (excdRadio_->isChecked())
-        code = kExceedanceCode;
-    else if (eventRadio_->isChecked())
-        for (size_t i = 0; i < events_.size(); ++i)
-            code |= events_[i]->isChecked() ? 1 << i : 0;
-    sys->SetLogicOutputCode(code);
-    // A typed text that selects no row passes -1, which the block keeps as
-    // 255 and reads back as "None".
-    sys->SetLogicInputMode(inputMode_->currentIndex());
-    sys->SetLogicOutputTime(AtoI(holdTime_->text()));
+        return true;
+    if (Edited({enable_, eventRadio_, runRadio_, excdRadio_}) ||
+        Edited({events_[0], events_[1], events_[2], events_[3]})) {
+        int code = 0;
+        if (!enable_->isChecked())
+            code = 0;
+        else if (runRadio_->isChecked())
+            code = kRunModeCode;
+        else if (excdRadio_->isChecked())
+            code = kExceedanceCode;
+        else if (eventRadio_->isChecked())
+            for (size_t i = 0; i < events_.size(); ++i)
+                code |= events_[i]->isChecked() ? 1 << i : 0;
+        sys->SetLogicOutputCode(code);
+    }
+    // The row the typed text names is stored; a text that names none keeps
+    // the stored mode.
+    const int mode = inputMode_->findText(inputMode_->currentText(), Qt::MatchFixedString);
+    if (Edited(inputMode_) && mode >= 0)
+        sys->SetLogicInputMode(mode);
+    if (Edited(holdTime_))
+        sys->SetLogicOutputTime(AtoI(holdTime_->text()));
+    return true;
 }
 
 void PropPageSysControls::ApplyEnableRule()

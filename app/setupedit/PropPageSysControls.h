@@ -18,7 +18,7 @@ public:
     PropPageSysControls();
 
     void Load() override;
-    void Save() override;
+    bool Save() override;
 
 protected:
     void OnInitDialog() override;

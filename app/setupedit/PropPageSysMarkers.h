@@ -14,7 +14,7 @@ public:
     PropPageSysMarkers();
 
     void Load() override;
-    void Save() override {}
+    bool Save() override { return true; }
 
 protected:
     void OnInitDialog() override;

@@ -79,17 +79,26 @@ void PropPageSysModem::Load()
     telephone_->setText(platform::FromAnsi(sys->GetTelephoneNumber()));
 }
 
-void PropPageSysModem::Save()
+bool PropPageSysModem::Save()
 {
     SYSSetup* sys = BoundSys();
     if (!sys)
-        return;
-    sys->SetModemEnabled(Checked(modemEnabled_));
-    sys->SetDialOnAlarm(Checked(dialOnAlarm_));
-    sys->SetDialOnExceedance(Checked(dialOnExceedance_));
-    sys->SetMakerModem(Checked(makerModem_));
-    sys->SetModemInitString(platform::ToAnsi(initString_->text()));
-    const int number = AtoI(monitorNumber_->text());
-    sys->SetMonitorNumber(number >= 0 && number <= 255 ? number : 0);
-    sys->SetTelephoneNumber(platform::ToAnsi(telephone_->text()));
+        return true;
+    if (Edited(modemEnabled_))
+        sys->SetModemEnabled(Checked(modemEnabled_));
+    if (Edited(dialOnAlarm_))
+        sys->SetDialOnAlarm(Checked(dialOnAlarm_));
+    if (Edited(dialOnExceedance_))
+        sys->SetDialOnExceedance(Checked(dialOnExceedance_));
+    if (Edited(makerModem_))
+        sys->SetMakerModem(Checked(makerModem_));
+    if (Edited(initString_))
+        sys->SetModemInitString(platform::ToAnsi(initString_->text()));
+    if (Edited(monitorNumber_)) {
+        const int number = AtoI(monitorNumber_->text());
+        sys->SetMonitorNumber(number >= 0 && number <= 255 ? number : 0);
+    }
+    if (Edited(telephone_))
+        sys->SetTelephoneNumber(platform::ToAnsi(telephone_->text()));
+    return true;
 }

@@ -14,7 +14,7 @@ public:
     PropPageSysModem();
 
     void Load() override;
-    void Save() override;
+    bool Save() override;
 
 protected:
     void OnInitDialog() override;

@@ -72,9 +72,11 @@ void PropPageSysPower::OnInitDialog()
 {
     CreateSystemBitmap();
     toolTip_.Create(this);
-    powerOffTime_->SetRange(1, 99);
+    // The block takes 99 as its default time: the fields offer what it
+    // keeps.
+    powerOffTime_->SetRange(1, 98);
     powerOffTime_->setMaxLength(2);
-    backlightTime_->SetRange(0, 99);
+    backlightTime_->SetRange(0, 98);
     backlightTime_->setMaxLength(2);
     if (GetSetup())
         Load();
@@ -94,22 +96,32 @@ void PropPageSysPower::Load()
     ApplyBacklightRule();
 }
 
-void PropPageSysPower::Save()
+bool PropPageSysPower::Save()
 {
     SYSSetup* sys = BoundSys();
     if (!sys)
-        return;
+        return true;
     const int mode = powerOffMode_->currentIndex();
-    sys->SetPowerOffMode(mode);
-    const int minutes = AtoI(powerOffTime_->text());
-    if (mode == kBlankLcd)
-        sys->SetBlankLcdTime(minutes);
-    else if (mode == kAutoOff)
-        sys->SetAutoOffTime(minutes);
-    sys->SetBacklightOn(backlightOn_->isChecked() ? 1 : 0);
-    sys->SetBacklightTime(AtoI(backlightTime_->text()));
-    sys->SetExternalPower(externalPower_->currentIndex() != 0 ? 1 : 0);
-    sys->SetLcdContrast(contrast_->currentIndex() * 2 + kLowestContrast);
+    if (Edited(powerOffMode_) && mode >= 0)
+        sys->SetPowerOffMode(mode);
+    // A mode change shows that mode's stored time: only a time the user
+    // changed is written.
+    if (Edited(powerOffTime_)) {
+        const int minutes = AtoI(powerOffTime_->text());
+        if (mode == kBlankLcd && minutes != sys->GetBlankLcdTime())
+            sys->SetBlankLcdTime(minutes);
+        else if (mode == kAutoOff && minutes != sys->GetAutoOffTime())
+            sys->SetAutoOffTime(minutes);
+    }
+    if (Edited(backlightOn_))
+        sys->SetBacklightOn(backlightOn_->isChecked() ? 1 : 0);
+    if (Edited(backlightTime_))
+        sys->SetBacklightTime(AtoI(backlightTime_->text()));
+    if (Edited(externalPower_))
+        sys->SetExternalPower(externalPower_->currentIndex() != 0 ? 1 : 0);
+    if (Edited(contrast_) && contrast_->currentIndex() >= 0)
+        sys->SetLcdContrast(contrast_->currentIndex() * 2 + kLowestContrast);
+    return true;
 }
 
 // Each mode shows its own stored time: a mode change drops what was typed.

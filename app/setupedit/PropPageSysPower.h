@@ -14,7 +14,7 @@ public:
     PropPageSysPower();
 
     void Load() override;
-    void Save() override;
+    bool Save() override;
 
 protected:
     void OnInitDialog() override;

@@ -35,7 +35,7 @@ public:
 
     // Ticks the computer-time choice; the setup itself is never read.
     void Load() override;
-    void Save() override {}
+    bool Save() override { return true; }
 
     // Reads the clock through clock instead of the sheet's document.
     void SetClock(std::unique_ptr<InstrumentClock> clock);

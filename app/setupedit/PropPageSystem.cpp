@@ -81,12 +81,16 @@ void PropPageSystem::Load()
     instrumentType_->setText(type);
 }
 
-void PropPageSystem::Save()
+bool PropPageSystem::Save()
 {
     SYSSetup* sys = BoundSys();
     if (!sys)
-        return;
-    sys->SetInstrumentName(platform::ToAnsi(name_->text()));
-    sys->SetDescription1(platform::ToAnsi(description1_->text()));
-    sys->SetDescription2(platform::ToAnsi(description2_->text()));
+        return true;
+    if (Edited(name_))
+        sys->SetInstrumentName(platform::ToAnsi(name_->text()));
+    if (Edited(description1_))
+        sys->SetDescription1(platform::ToAnsi(description1_->text()));
+    if (Edited(description2_))
+        sys->SetDescription2(platform::ToAnsi(description2_->text()));
+    return true;
 }

@@ -2,6 +2,7 @@
 
 #include <QGroupBox>
 
+#include "DateEdits.h"
 #include "CharClassEdit.h"
 #include "PageLayout.h"
 #include "PageText.h"
@@ -83,22 +84,35 @@ void PropPageTal::Load()
     runTime_.Show(tal->GetRunTimeHours(), tal->GetRunTimeMinutes(), tal->GetRunTimeSeconds());
 }
 
-void PropPageTal::Save()
+bool PropPageTal::Save()
 {
     TALSetup* tal = BoundTal();
     if (!tal)
-        return;
-    tal->SetTitle(platform::ToAnsi(title_->text()));
-    tal->SetAvgToneCount(AtoI(toneCount_->text()));
-    // No selection is stored as slow.
-    tal->SetDetector(SelectionOrZero(detector_, 2));
-    tal->SetFreqWeighting(SelectionOrZero(weighting_, 2));
-    tal->SetGain(gain_->currentIndex());
-    tal->SetRunTime(runTime_.Hours(), runTime_.Minutes(), runTime_.Seconds());
+        return true;
+    if (Edited(title_))
+        tal->SetTitle(platform::ToAnsi(title_->text()));
+    if (Edited(toneCount_))
+        tal->SetAvgToneCount(AtoI(toneCount_->text()));
+    // A stored code outside a list (impulse among the detectors) shows no
+    // selection and is kept until a row is picked.
+    if (Edited(detector_) && detector_->currentIndex() >= 0)
+        tal->SetDetector(detector_->currentIndex());
+    if (Edited(weighting_) && weighting_->currentIndex() >= 0)
+        tal->SetFreqWeighting(weighting_->currentIndex());
+    if (Edited(gain_) && gain_->currentIndex() >= 0)
+        tal->SetGain(gain_->currentIndex());
+    const auto f = runTime_.Fields();
+    if (Edited({f[0], f[1], f[2]}))
+        WriteShared(tal, [&](bool edits) {
+            tal->SetRunTime(edits && Edited(f[0]) ? runTime_.Hours() : tal->GetRunTimeHours(),
+                            edits && Edited(f[1]) ? runTime_.Minutes() : tal->GetRunTimeMinutes(),
+                            edits && Edited(f[2]) ? runTime_.Seconds() : tal->GetRunTimeSeconds());
+        });
+    return true;
 }
 
 bool PropPageTal::OnKillActive()
 {
-    Save();
+    Commit();
     return true;
 }

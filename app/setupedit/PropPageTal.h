@@ -30,7 +30,7 @@ public:
     PropPageTal();
 
     void Load() override;
-    void Save() override;
+    bool Save() override;
     // Leaving the page saves it; nothing is checked.
     bool OnKillActive() override;
 

@@ -2,6 +2,7 @@
 
 #include <QGroupBox>
 
+#include "DateEdits.h"
 #include "PageLayout.h"
 #include "SetupRec.h"
 
@@ -45,17 +46,25 @@ void PropPageTalRta::Load()
     runTime_.Show(tal->GetIntervalHours(), tal->GetIntervalMinutes(), tal->GetRtaRunTimeSeconds());
 }
 
-void PropPageTalRta::Save()
+bool PropPageTalRta::Save()
 {
     TALSetup* tal = BoundTal();
     if (!tal)
-        return;
-    tal->SetRtaDetectorFast(detector_->currentIndex() == 1 ? 1 : 0);
-    tal->SetRtaRunTime(runTime_.Hours(), runTime_.Minutes(), runTime_.Seconds());
+        return true;
+    if (Edited(detector_))
+        tal->SetRtaDetectorFast(detector_->currentIndex() == 1 ? 1 : 0);
+    const auto f = runTime_.Fields();
+    if (Edited({f[0], f[1], f[2]}))
+        WriteShared(tal, [&](bool edits) {
+            tal->SetRtaRunTime(edits && Edited(f[0]) ? runTime_.Hours() : tal->GetIntervalHours(),
+                               edits && Edited(f[1]) ? runTime_.Minutes() : tal->GetIntervalMinutes(),
+                               edits && Edited(f[2]) ? runTime_.Seconds() : tal->GetRtaRunTimeSeconds());
+        });
+    return true;
 }
 
 bool PropPageTalRta::OnKillActive()
 {
-    Save();
+    Commit();
     return true;
 }

@@ -9,7 +9,7 @@ public:
     PropPageTalRta();
 
     void Load() override;
-    void Save() override;
+    bool Save() override;
     bool OnKillActive() override;
 
 protected:

@@ -142,9 +142,11 @@ void PropPageTimer::OnModeClicked(int mode)
 
 void PropPageTimer::LoadDate(const DateFields& fields, int year, int month, int day)
 {
-    ShowIfValid(fields.year, IntText(year));
+    // A date the fields refuse shows fixed fallbacks, never what the
+    // previous setup left in them; Save writes them only when edited.
+    ShowChecked(fields.year, IntText(year), "2000");
     fields.month->SetMonth(month);
-    ShowIfValid(fields.day, IntText(day));
+    ShowChecked(fields.day, TwoDigitText(day), "01");
 }
 
 void PropPageTimer::Load()
@@ -168,30 +170,70 @@ void PropPageTimer::Load()
     for (int k = 0; k < 4; ++k) {
         int hour = 0, minute = 0;
         (block->*getters[k])(hour, minute);
-        ShowIfValid(times_[k].hour, TwoDigitText(hour));
-        ShowIfValid(times_[k].minute, TwoDigitText(minute));
+        ShowChecked(times_[k].hour, TwoDigitText(hour), "00");
+        ShowChecked(times_[k].minute, TwoDigitText(minute), "00");
     }
     if (modeRuleOnLoad_)
         ApplyModeRule(mode);
 }
 
-void PropPageTimer::Save()
+bool PropPageTimer::Save()
 {
     NamedSetup* block = BoundBlock();
     if (!block)
-        return;
-    int mode = 0;
-    for (int i = 0; i < 4; ++i) {
-        if (modes_[i]->isChecked()) {
-            mode = i;
-            break;
+        return true;
+    if (Edited({modes_[0], modes_[1], modes_[2], modes_[3]})) {
+        int mode = 0;
+        for (int i = 0; i < 4; ++i) {
+            if (modes_[i]->isChecked()) {
+                mode = i;
+                break;
+            }
         }
+        block->SetTimerMode(mode);
     }
-    block->SetTimerMode(mode);
-    block->SetRunDate(AtoI(run_.year->text()), run_.month->GetMonth(), AtoI(run_.day->text()));
-    block->SetStopDate(AtoI(stop_.year->text()), stop_.month->GetMonth(), AtoI(stop_.day->text()));
+    // A date or a time is written through one setter: its parts the user
+    // did not edit go back as stored.
+    using DateGetter = void (NamedSetup::*)(int&, int&, int&) const;
+    using DateSetter = void (NamedSetup::*)(int, int, int);
+    const struct {
+        const DateFields& fields;
+        DateGetter get;
+        DateSetter set;
+    } dates[] = {{run_, &NamedSetup::GetRunDate, &NamedSetup::SetRunDate},
+                 {stop_, &NamedSetup::GetStopDate, &NamedSetup::SetStopDate}};
+    for (const auto& d : dates) {
+        if (!Edited({d.fields.year, d.fields.month, d.fields.day}))
+            continue;
+        WriteShared(block, [&](bool edits) {
+            int year = 0, month = 0, day = 0;
+            (block->*d.get)(year, month, day);
+            if (edits && Edited(d.fields.year))
+                year = AtoI(d.fields.year->text());
+            if (edits && Edited(d.fields.month))
+                month = d.fields.month->GetMonth();
+            if (edits && Edited(d.fields.day))
+                day = AtoI(d.fields.day->text());
+            (block->*d.set)(year, month, day);
+        });
+    }
+    void (NamedSetup::*getters[])(int&, int&) const = {&NamedSetup::GetStartTime1, &NamedSetup::GetStopTime1,
+                                                        &NamedSetup::GetStartTime2, &NamedSetup::GetStopTime2};
     void (NamedSetup::*setters[])(int, int) = {&NamedSetup::SetStartTime1, &NamedSetup::SetStopTime1,
                                                &NamedSetup::SetStartTime2, &NamedSetup::SetStopTime2};
-    for (int k = 0; k < 4; ++k)
-        (block->*setters[k])(AtoI(times_[k].hour->text()), AtoI(times_[k].minute->text()));
+    for (int k = 0; k < 4; ++k) {
+        const TimeFields& time = times_[k];
+        if (!Edited({time.hour, time.minute}))
+            continue;
+        WriteShared(block, [&](bool edits) {
+            int hour = 0, minute = 0;
+            (block->*getters[k])(hour, minute);
+            if (edits && Edited(time.hour))
+                hour = AtoI(time.hour->text());
+            if (edits && Edited(time.minute))
+                minute = AtoI(time.minute->text());
+            (block->*setters[k])(hour, minute);
+        });
+    }
+    return true;
 }

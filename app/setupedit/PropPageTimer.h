@@ -21,7 +21,7 @@ public:
     explicit PropPageTimer(int setupType = 7);
 
     void Load() override;
-    void Save() override;
+    bool Save() override;
     void SetHeader() override;
     int GetSetupType() const { return type_; }
 

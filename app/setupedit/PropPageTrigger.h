@@ -13,7 +13,7 @@ public:
 
     void Load() override;
     // The page only displays.
-    void Save() override {}
+    bool Save() override { return true; }
 
 protected:
     void OnInitDialog() override;

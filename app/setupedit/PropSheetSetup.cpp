@@ -176,15 +176,46 @@ PropSheetSetup::~PropSheetSetup()
     blankPage_ = nullptr;
 }
 
+SetupPage* PropSheetSetup::PageOfTab(const QWidget* w) const
+{
+    for (SetupPage* page : pages_)
+        if (page && page == w)
+            return page;
+    return nullptr;
+}
+
+bool PropSheetSetup::IsActiveTab(const QWidget* page) const
+{
+    for (const QWidget* w = page; w && w != this; w = w->parentWidget())
+        if (indexOf(const_cast<QWidget*>(w)) >= 0)
+            return w == activePage_;
+    return true;
+}
+
+// Qt brings the new tab to the front before it tells the sheet; the sheet
+// then has the page left write its fields (or refuse to go) before the new
+// page is told that it is active, so the new page shows what the left one
+// just wrote.
 void PropSheetSetup::OnCurrentChanged()
 {
     QWidget* now = currentWidget();
-    if (!rebuilding_ && activePage_ && activePage_ != now) {
-        for (SetupPage* page : pages_)
-            if (page && page == activePage_)
-                page->OnKillActive();
+    if (rebuilding_ || restoring_) {
+        activePage_ = now;
+        return;
+    }
+    if (activePage_ == now)
+        return;
+    if (SetupPage* left = PageOfTab(activePage_)) {
+        if (!left->OnKillActive()) {
+            restoring_ = true;
+            setCurrentWidget(left);
+            restoring_ = false;
+            return;
+        }
     }
     activePage_ = now;
+    if (SetupPage* page = PageOfTab(now))
+        page->OnSetActive();
 }
 
 void PropSheetSetup::DeletePage(PageId id)
@@ -215,11 +246,9 @@ void PropSheetSetup::EndRebuild()
 {
     rebuilding_ = false;
     activePage_ = currentWidget();
-    if (isVisible()) {
-        for (SetupPage* page : pages_)
-            if (page && page == activePage_)
-                page->CreatePageWindow();
-    }
+    if (isVisible())
+        if (SetupPage* page = PageOfTab(activePage_))
+            page->OnSetActive();
 }
 
 void PropSheetSetup::ShowSetup(SetupRec* setup)
@@ -258,7 +287,7 @@ void PropSheetSetup::RemoveSet(int type)
         SetupPage* page = pages_[id];
         if (!page)
             continue;
-        page->Save();
+        page->Commit();
         if (id == Advanced) {
             removeTab(indexOf(page));
             page->RemoveNestedPages();
@@ -311,14 +340,14 @@ void PropSheetSetup::RebindSet(int type, SetupRec* setup)
     if (set->savesFirst) {
         for (Id id : set->tabs)
             if (pages_[id])
-                pages_[id]->Save();
+                pages_[id]->Commit();
         for (Id id : set->tabs)
             if (pages_[id])
                 pages_[id]->SetSetup(setup);
     } else {
         for (Id id : set->tabs) {
             if (pages_[id]) {
-                pages_[id]->Save();
+                pages_[id]->Commit();
                 pages_[id]->SetSetup(setup);
             }
         }
@@ -348,16 +377,22 @@ void PropSheetSetup::RemovePagesOf(SetupRec* setup)
     EndRebuild();
 }
 
-void PropSheetSetup::SaveAll()
+bool PropSheetSetup::SaveAll()
 {
+    refusing_ = nullptr;
     if (count() == 0 || currentType_ < 1 || currentType_ > 10)
-        return;
+        return true;
     const PageSet* set = FindSet(currentType_);
     if (!set)
-        return;
+        return true;
     for (Id id : set->saving)
-        if (pages_[id])
-            pages_[id]->Save();
+        if (pages_[id] && !pages_[id]->Commit() && !refusing_)
+            refusing_ = pages_[id];
+    if (!refusing_)
+        return true;
+    if (currentWidget() != refusing_)
+        setCurrentWidget(refusing_);
+    return false;
 }
 
 void PropSheetSetup::RefreshHeaders()

@@ -43,8 +43,12 @@ public:
     void ShowSetup(SetupRec* setup);
     // Removes and deletes, unsaved, the pages bound to setup.
     void RemovePagesOf(SetupRec* setup);
-    // Every page of the shown set writes its controls into its setup.
-    void SaveAll();
+    // Every page of the shown set writes its controls into its setup; false
+    // when a page holds a value it does not accept: the sheet then shows the
+    // first such page, and RefusingPage names it.
+    bool SaveAll();
+    // The page that refused in the last SaveAll; null when all saved.
+    SetupPage* RefusingPage() const { return refusing_; }
     // Every page rewrites its header line.
     void RefreshHeaders();
     // The document of the Setup view that holds the sheet; null elsewhere.
@@ -65,11 +69,17 @@ public:
     // front in passing does not create its window (it would load, and then
     // save, a setup the user never looked at on that page).
     bool IsRebuilding() const { return rebuilding_; }
+    // page is, or lies inside, the tab the sheet has announced as active
+    // (OnSetActive); a tab Qt shows before the sheet learnt of the change is
+    // not.
+    bool IsActiveTab(const QWidget* page) const;
     // The setup last shown; null after its pages were removed.
     SetupRec* ShownSetup() const { return shown_; }
 
 private:
     void OnCurrentChanged();
+    // The page of the set that is the tab widget w; null for the blank page.
+    SetupPage* PageOfTab(const QWidget* w) const;
     void RemoveSet(int type);
     void BuildSet(int type, SetupRec* setup);
     void RebindSet(int type, SetupRec* setup);
@@ -85,4 +95,7 @@ private:
     // rebuilds its tabs.
     QWidget* activePage_ = nullptr;
     bool rebuilding_ = false;
+    // A refused tab change puts the page left back in front.
+    bool restoring_ = false;
+    SetupPage* refusing_ = nullptr;
 };

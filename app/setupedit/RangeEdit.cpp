@@ -60,6 +60,12 @@ FilteredEdit::Outcome RangeEdit::OnChar(QChar c, unsigned charClass)
 
 void RangeEdit::focusOutEvent(QFocusEvent* event)
 {
+    // Only what the user typed is corrected: a stored value shown as it
+    // stands is kept until the user edits it.
+    if (!isModified()) {
+        FilteredEdit::focusOutEvent(event);
+        return;
+    }
     const uint32_t value = UnsignedValue(text());
     if (text().isEmpty())
         setText(IntText(min_));

@@ -42,6 +42,17 @@ void RtaSetupPage::SetHeader()
 void RtaSetupPage::showEvent(QShowEvent* event)
 {
     SetupPage::showEvent(event);
+    FollowTriggeringBox();
+}
+
+void RtaSetupPage::OnSetActive()
+{
+    SetupPage::OnSetActive();
+    FollowTriggeringBox();
+}
+
+void RtaSetupPage::FollowTriggeringBox()
+{
     if (!followsTriggering_ || !HasWindow())
         return;
     const PropSheetSetup* sheet = GetSheet();

@@ -41,6 +41,8 @@ protected:
     // may be newer than the setup's stored flag.
     void FollowTriggering() { followsTriggering_ = true; }
     void showEvent(QShowEvent* event) override;
+    // A trigger page made active follows the unsaved "Enable Triggering" box.
+    void OnSetActive() override;
 
     // A named drop-down list with these entries and, as the dialog makes
     // it, no selection.
@@ -53,5 +55,7 @@ protected:
 private:
     BitmapStatic bitmap_;
     QLabel* fileName_;
+    void FollowTriggeringBox();
+
     bool followsTriggering_ = false;
 };

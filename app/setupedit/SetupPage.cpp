@@ -1,8 +1,12 @@
 #include "SetupPage.h"
 
+#include <vector>
+
+#include <QAbstractButton>
 #include <QComboBox>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLineEdit>
 #include <QShowEvent>
 
 #include "CharClassEdit.h"
@@ -60,8 +64,10 @@ SetupPage::~SetupPage() = default;
 void SetupPage::SetSetup(SetupRec* setup)
 {
     setup_ = setup;
-    if (HasWindow())
+    if (HasWindow()) {
         Load();
+        RememberShown();
+    }
 }
 
 void SetupPage::CreatePageWindow()
@@ -70,14 +76,128 @@ void SetupPage::CreatePageWindow()
         return;
     initialised_ = true;
     OnInitDialog();
+    RememberShown();
+}
+
+bool SetupPage::Commit()
+{
+    if (!Save())
+        return false;
+    if (HasWindow())
+        RememberShown();
+    return true;
+}
+
+void SetupPage::OnSetActive()
+{
+    CreatePageWindow();
 }
 
 void SetupPage::showEvent(QShowEvent* event)
 {
     QWidget::showEvent(event);
+    // Showing loads nothing but a page's first window. Within the sheet a
+    // tab change is the sheet's to announce (the page left saves first), and
+    // a page that merely comes into view again (another view was in front,
+    // the window was minimised) already has its window.
     const PropSheetSetup* sheet = GetSheet();
-    if (!sheet || !sheet->IsRebuilding())
+    if (!sheet) {
         CreatePageWindow();
+        return;
+    }
+    if (sheet->IsRebuilding())
+        return;
+    if (!sheet->IsActiveTab(this))
+        return;
+    CreatePageWindow();
+}
+
+QList<QWidget*> SetupPage::OwnFields() const
+{
+    QList<QWidget*> fields;
+    for (QWidget* w : findChildren<QWidget*>()) {
+        const bool field = qobject_cast<QLineEdit*>(w) ? !qobject_cast<QComboBox*>(w->parentWidget())
+                           : qobject_cast<QComboBox*>(w) ? true
+                           : qobject_cast<QAbstractButton*>(w) ? static_cast<QAbstractButton*>(w)->isCheckable()
+                                                               : false;
+        if (!field)
+            continue;
+        const SetupPage* owner = nullptr;
+        for (QWidget* p = w->parentWidget(); p && !owner; p = p->parentWidget())
+            owner = qobject_cast<SetupPage*>(p);
+        if (owner == this)
+            fields.push_back(w);
+    }
+    return fields;
+}
+
+QVariant SetupPage::FieldState(const QWidget* field)
+{
+    if (const auto* edit = qobject_cast<const QLineEdit*>(field))
+        return edit->text();
+    if (const auto* list = qobject_cast<const QComboBox*>(field))
+        return QStringList{QString::number(list->currentIndex()), list->currentText()};
+    if (const auto* box = qobject_cast<const QAbstractButton*>(field))
+        return box->isChecked();
+    return {};
+}
+
+void SetupPage::RememberShown()
+{
+    shown_.clear();
+    picked_.clear();
+    for (QWidget* field : OwnFields()) {
+        shown_.insert(field, FieldState(field));
+        if (watched_.contains(field))
+            continue;
+        watched_.insert(field);
+        if (auto* list = qobject_cast<QComboBox*>(field))
+            connect(list, &QComboBox::activated, this, [this, list] { picked_.insert(list); });
+        else if (auto* box = qobject_cast<QAbstractButton*>(field))
+            connect(box, &QAbstractButton::clicked, this, [this, box] { picked_.insert(box); });
+    }
+}
+
+bool SetupPage::Edited(const QWidget* field) const
+{
+    const auto it = shown_.constFind(field);
+    if (it == shown_.constEnd())
+        return false;
+    return picked_.contains(field) || FieldState(field) != it.value();
+}
+
+bool SetupPage::Edited(std::initializer_list<const QWidget*> fields) const
+{
+    for (const QWidget* field : fields)
+        if (Edited(field))
+            return true;
+    return false;
+}
+
+void SetupPage::WriteShared(SetupObject* block, const std::function<void(bool edits)>& write)
+{
+    if (!block || !block->HasBlock())
+        return;
+    uint8_t* bytes = block->GetSetupBlock();
+    const size_t size = block->BlockSize();
+    const std::vector<uint8_t> stored(bytes, bytes + size);
+    write(false);
+    const std::vector<uint8_t> restated(bytes, bytes + size);
+    write(true);
+    for (size_t i = 0; i < size; ++i)
+        if (bytes[i] == restated[i])
+            bytes[i] = stored[i];
+}
+
+bool SetupPage::AnyEdited() const
+{
+    for (const QWidget* field : OwnFields())
+        if (Edited(field))
+            return true;
+    for (const SetupPage* inner : findChildren<SetupPage*>())
+        if (inner->AnyEdited())
+            return true;
+    return false;
 }
 
 PropSheetSetup* SetupPage::GetSheet() const

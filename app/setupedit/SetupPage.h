@@ -5,7 +5,19 @@
 // having a window only from its first display on (when its dialog
 // initialisation runs): until then Load and Save do nothing, so a page the
 // user never looked at leaves its fields of the setup untouched.
+//
+// A setup from the instrument is the user's field configuration: Save writes
+// a field only when the user changed it since the last Load (its text differs
+// from what Load showed, a list row was picked, a box was clicked), so that a
+// value the page cannot show as stored is never replaced behind the user's
+// back.
+#include <functional>
+#include <initializer_list>
+
+#include <QHash>
+#include <QSet>
 #include <QString>
+#include <QVariant>
 #include <QWidget>
 
 #include "EditRefusalListener.h"
@@ -18,6 +30,7 @@ class QComboBox;
 class QHBoxLayout;
 class QLabel;
 class QVBoxLayout;
+class SetupObject;
 class SetupRec;
 
 class SetupPage : public QWidget, public EditRefusalListener {
@@ -33,18 +46,30 @@ public:
     // Binds the page to setup; when the window exists, loads it at once.
     virtual void SetSetup(SetupRec* setup);
     SetupRec* GetSetup() const { return setup_; }
-    // Setup -> controls and controls -> setup.
+    // Setup -> controls and controls -> setup. Save is false when a field
+    // holds a value the page does not accept (the page said so and has the
+    // field focused); what the page did write stays written.
     virtual void Load() = 0;
-    virtual void Save() = 0;
+    virtual bool Save() = 0;
+    // Save, after which what the page shows counts as what its setup holds:
+    // a field changed back after a save is written again.
+    bool Commit();
     // Rewrites the header line (mode text and setup name).
     virtual void SetHeader() {}
-    // The user leaves the page for another tab; false keeps the page.
+    // The user leaves the page for another tab; false keeps the page. The
+    // sheet calls it before the new page's OnSetActive.
     virtual bool OnKillActive() { return true; }
+    // The page has become the sheet's active tab: its window is made on the
+    // first call; pages that show values of other pages refresh them here.
+    virtual void OnSetActive();
     // Only the advanced page has pages of its own to bind and to take off.
     virtual void AddNestedPages() {}
     virtual void RemoveNestedPages() {}
 
     bool HasWindow() const { return initialised_; }
+    // A field of the page, or of a page inside it, no longer shows what the
+    // last Load put there, or a list row was picked since.
+    bool AnyEdited() const;
     // Runs the dialog initialisation now, as the first display does.
     void CreatePageWindow();
 
@@ -57,6 +82,25 @@ protected:
 
     // The sheet that holds the page; null outside a sheet.
     PropSheetSetup* GetSheet() const;
+
+    // Records what every field of the page shows now, as what Load showed.
+    // SetSetup and the page window's creation do so after their Load; a page
+    // that loads again on its own calls it after that Load.
+    void RememberShown();
+    // The user changed the field since the last Load (or Commit): its text,
+    // its check state or its selection differs, or a list row was picked or
+    // a box or button clicked.
+    bool Edited(const QWidget* field) const;
+    // One of the fields was changed.
+    bool Edited(std::initializer_list<const QWidget*> fields) const;
+
+    // Writes fields that share one setter. write(false) must call the setter
+    // with the stored value of every field, write(true) with the edited
+    // fields' values and the stored values of the others. The block's bytes
+    // that the edited values do not reach keep what they held, even where
+    // the setter would encode a stored value differently (a byte the getter
+    // could not read).
+    static void WriteShared(SetupObject* block, const std::function<void(bool edits)>& write);
 
     // Combo list selection of a stored code; no selection for a code
     // outside the list.
@@ -82,10 +126,18 @@ protected:
     void CreateBitmap(BitmapStatic& bitmap, int id);
 
 private:
+    // The state Edited compares: text, check state or row and text.
+    static QVariant FieldState(const QWidget* field);
+    // The fields that belong to this page itself (not to a page inside it).
+    QList<QWidget*> OwnFields() const;
+
     QString caption_;
     int dialogId_;
     SetupRec* setup_ = nullptr;
     bool initialised_ = false;
+    QHash<const QWidget*, QVariant> shown_;
+    QSet<const QWidget*> picked_;
+    QSet<const QWidget*> watched_;
     QVBoxLayout* body_;
     QHBoxLayout* top_;
     QLabel* header_;

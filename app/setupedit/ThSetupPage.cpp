@@ -1,5 +1,6 @@
 #include "ThSetupPage.h"
 
+#include <algorithm>
 #include <iterator>
 
 #include <QCheckBox>
@@ -313,8 +314,9 @@ void ThSetupPage::OnSelchangePeriodUnit()
         return;
     const int p = AtoI(period_->text());
     const int step = UnitStep(laftm5_->isChecked());
-    const int fallback = step == 1 ? p : step;
     ApplyPeriodLimits();
+    // The adjusted period is one the field takes: never below its minimum.
+    const int fallback = std::max<int>(step == 1 ? p : step, static_cast<int>(period_->GetMinimum()));
     if (period_->IsValid(period_->text()))
         return;
     platform::AppPrompter().Message(
@@ -329,24 +331,35 @@ void ThSetupPage::OnRtaClicked(QCheckBox* clicked, QCheckBox* other)
         other->setChecked(false);
 }
 
-void ThSetupPage::Save()
+bool ThSetupPage::Save()
 {
     MeasurementSetup* setup = Bound();
     if (!setup)
-        return;
-    // What the controls hold is stored, greyed or not, valid for the limits
-    // or not.
-    setup->SetTimeHistoryEnabled(enabled_->isChecked() ? 1 : 0);
-    setup->SetTimeHistoryPeriod(AtoI(period_->text()));
-    setup->SetTimeHistoryPeriodUnit(unit_->currentIndex());
-    if (otherLevel_)
-        setup->SetOtherLevel(otherLevel_->currentIndex());
-    else
+        return true;
+    // What the user changed is stored, greyed or not, valid for the limits
+    // or not; a stored code outside a list stays until a row is picked.
+    if (Edited(enabled_))
+        setup->SetTimeHistoryEnabled(enabled_->isChecked() ? 1 : 0);
+    if (Edited(period_))
+        setup->SetTimeHistoryPeriod(AtoI(period_->text()));
+    if (Edited(unit_) && unit_->currentIndex() >= 0)
+        setup->SetTimeHistoryPeriodUnit(unit_->currentIndex());
+    if (otherLevel_) {
+        if (Edited(otherLevel_) && otherLevel_->currentIndex() >= 0)
+            setup->SetOtherLevel(otherLevel_->currentIndex());
+    } else if (AnyEdited()) {
+        // Pages without the list record the advanced items: the level goes
+        // with a time history the user set up here.
         setup->SetOtherLevelAdvanced();
-    setup->SetThResolution(resolution_->currentIndex() == 1 ? 1 : 0);
+    }
+    if (Edited(resolution_))
+        setup->SetThResolution(resolution_->currentIndex() == 1 ? 1 : 0);
     if (version_ >= kWindVersion)
         for (size_t i = 0; i < wind_.size(); ++i)
-            setup->SetThItem(kWindItems[i].offset, kWindItems[i].mask, wind_[i]->isChecked() ? 1 : 0);
+            if (Edited(wind_[i]))
+                setup->SetThItem(kWindItems[i].offset, kWindItems[i].mask, wind_[i]->isChecked() ? 1 : 0);
     for (const ItemBox& item : items_)
-        setup->SetThItem(item.offset, item.mask, item.box->isChecked() ? 1 : 0);
+        if (Edited(item.box))
+            setup->SetThItem(item.offset, item.mask, item.box->isChecked() ? 1 : 0);
+    return true;
 }

@@ -27,7 +27,7 @@ public:
     };
 
     void Load() override;
-    void Save() override;
+    bool Save() override;
     void SetHeader() override;
 
 protected:

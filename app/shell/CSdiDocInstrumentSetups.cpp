@@ -348,7 +348,11 @@ void CSdiDoc::OnSaveSetupToInstrument()
     SetupRec* record = SelectedSetup(index);
     if (!record)
         return;
-    sdiView_->SaveSetupPages();
+    // A page that refused a value would leave the setup half saved.
+    if (std::string page; !sdiView_->SaveSetupPages(&page)) {
+        messages_.Show(Msg::PageNotSaved, {page});
+        return;
+    }
     if (!IsConnected()) {
         messages_.Show(Msg::NeedToConnect);
         OnConnect();

@@ -179,7 +179,11 @@ void CSdiDoc::OnSaveSetupToFile()
     const std::optional<std::string> path = platform::AppPrompter().ChooseFile(request);
     if (!path)
         return;
-    sdiView_->SaveSetupPages();
+    // A page that refused a value would leave the setup half saved.
+    if (std::string page; !sdiView_->SaveSetupPages(&page)) {
+        messages_.Show(Msg::PageNotSaved, {page});
+        return;
+    }
     if (record->WriteFile(*path) != SetupWriteResult::Written) {
         messages_.Show(Msg::CannotCreate, {*path});
         return;

@@ -11,6 +11,7 @@
 #include "DevelopmentFolder.h"
 #include "PropSheetSetup.h"
 #include "SetupListCtrl.h"
+#include "SetupPage.h"
 #include "SetupRec.h"
 
 namespace {
@@ -138,10 +139,13 @@ void CSdiView::RemoveSetupPages(SetupRec* setup)
         current_ = nullptr;
 }
 
-void CSdiView::SaveSetupPages()
+bool CSdiView::SaveSetupPages(std::string* refusedPage)
 {
-    if (sheet_)
-        sheet_->SaveAll();
+    if (!sheet_ || sheet_->SaveAll())
+        return true;
+    if (refusedPage && sheet_->RefusingPage())
+        *refusedPage = sheet_->RefusingPage()->Caption().toStdString();
+    return false;
 }
 
 void CSdiView::OnSetupSelected(int /*index*/, SetupRec* setup)

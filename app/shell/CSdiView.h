@@ -37,7 +37,9 @@ public:
     SetupRec* GetCurrentSetup() const { return current_; }
 
     void RemoveSetupPages(SetupRec* setup);
-    void SaveSetupPages();
+    // The sheet's pages write into their setup; false when a page refused a
+    // value: refusedPage then holds its tab caption and the sheet shows it.
+    bool SaveSetupPages(std::string* refusedPage = nullptr);
     // A row became selected: the sheet shows its setup.
     void OnSetupSelected(int index, SetupRec* setup);
 

@@ -136,6 +136,8 @@ const std::vector<MessageDef>& Messages()
          kExcl, Buttons::Ok},
         {Msg::CannotCreate, "%s\n\n%s\n\n%s", {"The file", "$1", "could not be opened or created."}, kPlain,
          Buttons::OkCancel},
+        {Msg::PageNotSaved, "%s\"%s\"%s", {"The setup was not saved: the page ", "$1", " holds a value it does not accept."},
+         kExcl, Buttons::Ok},
     };
     return defs;
 }

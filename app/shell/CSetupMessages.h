@@ -47,6 +47,7 @@ public:
         SystemSetupFailed,       //
         InstrumentRunning,       //
         CannotCreate,            // path
+        PageNotSaved,            // tab caption of the page
     };
 
     // An argument of a message: a text, or a number shown as "%d" shows it.

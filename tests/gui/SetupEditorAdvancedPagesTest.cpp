@@ -239,7 +239,8 @@ TEST(SetupEditorAdvancedPagesTest, ReportRowsOfLoggingAndSoundAnalyserSetups)
     Control<QCheckBox>(report, "dataReport")->click();
     Control<QCheckBox>(report, "timeHistory")->click();
     Control<QCheckBox>(report, "setupReport")->click();
-    // A typed text that names no row is stored as "Short"; a row's name picks it.
+    // A typed text that names no row keeps the stored choice; a row's name
+    // picks it.
     Control<QComboBox>(report, "dailyReport")->setEditText("Weekly");
     Control<QComboBox>(report, "exceedanceReport")->setEditText("no");
     const std::vector<uint8_t> saved = log.Saved();
@@ -248,8 +249,8 @@ TEST(SetupEditorAdvancedPagesTest, ReportRowsOfLoggingAndSoundAnalyserSetups)
     EXPECT_EQ(saved[kTimeHistory], 1);
     EXPECT_EQ(saved[kPeak2Histogram], 1);
     EXPECT_EQ(saved[kSplHistogram], 0);
-    EXPECT_EQ(saved[kIntervalReport], 1);
-    EXPECT_EQ(saved[kDailyReport], 1);
+    EXPECT_EQ(saved[kIntervalReport], 7);  // untouched: as stored
+    EXPECT_EQ(saved[kDailyReport], 0);
     EXPECT_EQ(saved[kExceedanceReport], 0);
 
     AdvancedSheet ssa(SsaSetup(SsaBlock("SSAR").Byte(kExceedanceReport, 2).Byte(kPeak1Histogram, 1)));

@@ -18,8 +18,8 @@ struct RangeCase {
     const char* what;
     uint32_t minimum, maximum, step;
     bool power;
-    const char* start;  // the text before typing
-    const char* keys;
+    const char* start;  // the text before typing, as a page shows it
+    const char* keys;   // typed at the start of the text; "\x7f" deletes
     const char* typed;  // after the keys
     const char* left;   // after focus loss
 };
@@ -30,9 +30,11 @@ TEST(SetupEditorEditsTest, RangeEditTypesWithinLimitsAndCorrectsOnFocusLoss)
 {
     const RangeCase cases[] = {
         {"out of range refused", 0, 255, 1, false, "", "256", "25", "25"},
-        {"leading 0 under minimum 1", 1, 255, 1, false, "", "0", "", "1"},
+        {"leading 0 under minimum 1", 1, 255, 1, false, "", "0", "", ""},
+        {"a field the user empties gets the minimum", 1, 255, 1, false, "5", "\x7f", "", "1"},
         {"not a multiple becomes the step", 1, 255, 160, false, "", "200", "200", "160"},
-        {"0 is a multiple but below the minimum", 1, 255, 160, false, "0", "", "0", "1"},
+        {"0 is a multiple but below the minimum", 1, 255, 160, false, "10", "\x7f", "0", "1"},
+        {"a shown value the user left alone stays", 1, 255, 160, false, "200", "", "200", "200"},
         {"no power of two becomes the base", 0, 255, 1, true, "", "48", "48", "2"},
         {"a power of two stays", 0, 255, 1, true, "", "64", "64", "64"},
         {"typing ignores the power rule", 0, 255, 1, true, "", "200", "200", "2"},
@@ -45,7 +47,13 @@ TEST(SetupEditorEditsTest, RangeEditTypesWithinLimitsAndCorrectsOnFocusLoss)
         edit.SetPowerRule(c.power, c.power ? 2 : 1);
         edit.setMaxLength(3);
         edit.setText(c.start);
-        QTest::keyClicks(&edit, c.keys);
+        edit.home(false);
+        for (const char* k = c.keys; *k; ++k) {
+            if (*k == '\x7f')
+                QTest::keyClick(&edit, Qt::Key_Delete);
+            else
+                QTest::keyClicks(&edit, QString(QChar(*k)));
+        }
         EXPECT_EQ(edit.text(), c.typed) << c.what;
         LoseFocus(&edit);
         EXPECT_EQ(edit.text(), c.left) << c.what;
@@ -151,7 +159,13 @@ TEST(SetupEditorEditsTest, YearEditTakesOnlyPrefixesOfYearsInRange)
     EXPECT_FALSE(year.IsValid("2100"));
     EXPECT_TRUE(year.IsValid("19"));
 
+    // Only a year the user changed is corrected: one shown as stored stays.
     year.setText("1970");
+    LoseFocus(&year);
+    EXPECT_EQ(year.text(), "1970");
+    year.setText("1985");
+    year.end(false);
+    QTest::keyClick(&year, Qt::Key_Backspace);
     LoseFocus(&year);
     const std::time_t now = std::time(nullptr);
     std::tm local{};
@@ -168,8 +182,11 @@ TEST(SetupEditorEditsTest, DayEditKeepsItsRangeAndWritesTwoDigits)
     EXPECT_EQ(hour.text(), "0");
     hour.setText("7");
     LoseFocus(&hour);
+    EXPECT_EQ(hour.text(), "7");  // shown, not typed: left as it stands
+    Retype(&hour, "7");
+    LoseFocus(&hour);
     EXPECT_EQ(hour.text(), "07");
-    hour.clear();
+    Retype(&hour, "");
     LoseFocus(&hour);
     EXPECT_EQ(hour.text(), "00");
     hour.clear();
@@ -180,6 +197,8 @@ TEST(SetupEditorEditsTest, DayEditKeepsItsRangeAndWritesTwoDigits)
     day.setMaxLength(2);
     QTest::keyClicks(&day, "0");
     EXPECT_EQ(day.text(), "");
+    QTest::keyClicks(&day, "5");
+    QTest::keyClick(&day, Qt::Key_Backspace);
     LoseFocus(&day);
     EXPECT_EQ(day.text(), "01");
 }

@@ -31,13 +31,15 @@ TEST(SetupEditorLnPagesTest, LogLnPercentilesStartLevelAndReferenceTexts)
     const std::vector<uint8_t> bytes = LogBytes(*log);
     EXPECT_EQ(bytes[112], 8);
     EXPECT_EQ(bytes[113], 84);
-    EXPECT_EQ(bytes[114], 33);
-    EXPECT_EQ(bytes[115], 84);
+    // The fallback shown for 150 % and the start level above 99 are kept as
+    // stored, and the hidden Ln box writes nothing.
+    EXPECT_EQ(bytes[114], 150);
+    EXPECT_EQ(bytes[115], 0);
     EXPECT_EQ(bytes[116], 0);
     EXPECT_EQ(bytes[117], 0);
     EXPECT_EQ(bytes[120], 90);
-    EXPECT_EQ(bytes[181], 0);  // a start level above 99 is not kept
-    EXPECT_EQ(bytes[41] & 0x02, 0x02);
+    EXPECT_EQ(bytes[181], 150);
+    EXPECT_EQ(bytes[41] & 0x02, 0);
 }
 
 TEST(SetupEditorLnPagesTest, SsaEnableLnReachesTheSetupAtOnceAndKeepsControlsEnabled)
@@ -63,5 +65,13 @@ TEST(SetupEditorLnPagesTest, TalLnNeedsBothBitsAndStoresThemTogether)
     EXPECT_FALSE(Control(page, "ln1")->isEnabled());
     EXPECT_EQ(Control<QLabel>(page, "header")->text(), "ZU-Reru TAL");
     s.sheet.SaveAll();
+    EXPECT_EQ(BlockBytes(tal->GetTALSetup())[41] & 0x40, 0x40);  // untouched: as stored
+    Control<QCheckBox>(page, "enableLn")->click();
+    s.sheet.SaveAll();
+    EXPECT_EQ(BlockBytes(tal->GetTALSetup())[41] & 0x40, 0x40);
+    EXPECT_EQ(BlockBytes(tal->GetTALSetup())[47] & 0x02, 0x02);
+    Control<QCheckBox>(page, "enableLn")->click();
+    s.sheet.SaveAll();
     EXPECT_EQ(BlockBytes(tal->GetTALSetup())[41] & 0x40, 0);
+    EXPECT_EQ(BlockBytes(tal->GetTALSetup())[47] & 0x02, 0);
 }

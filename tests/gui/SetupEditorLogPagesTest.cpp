@@ -64,10 +64,11 @@ TEST(SetupEditorLogPagesTest, SlmPageShowsAndStoresTitleAndLists)
     s.sheet.SaveAll();
     const std::vector<uint8_t> bytes = LogBytes(*log);
     EXPECT_EQ(std::string(bytes.begin() + 9, bytes.begin() + 39), "Night" + std::string(25, ' '));
-    EXPECT_EQ(bytes[86], 0);
-    EXPECT_EQ(bytes[87], 0);
+    // Lists the user did not touch keep their stored codes, shown or not.
+    EXPECT_EQ(bytes[86], 3);
+    EXPECT_EQ(bytes[87], 3);
     EXPECT_EQ(bytes[90], 1);
-    EXPECT_EQ(bytes[91], 0);
+    EXPECT_EQ(bytes[91], 5);
     EXPECT_EQ(bytes[89], 2);
 }
 
@@ -90,7 +91,7 @@ TEST(SetupEditorLogPagesTest, TwaPageReplacesOddValuesAndStoresTheSetterRules)
     s.sheet.SaveAll();
     EXPECT_EQ(LogBytes(*log)[83], 8);
     EXPECT_EQ(LogBytes(*log)[75], 0);
-    EXPECT_EQ(LogBytes(*log)[74], 0);
+    EXPECT_EQ(LogBytes(*log)[74], 4);  // a valid code the list does not show stays
     EXPECT_EQ(LogBytes(*log)[77], 2);
 }
 
@@ -120,7 +121,7 @@ TEST(SetupEditorLogPagesTest, EventsPageLevelsPeriodRuleAndTimedPeriod)
     const std::vector<uint8_t> bytes = LogBytes(*log);
     EXPECT_EQ(bytes[122], 120);
     EXPECT_EQ(bytes[123], 128);
-    EXPECT_EQ(bytes[126], 2);
+    EXPECT_EQ(bytes[126], 12);  // the untouched hysteresis keeps its code
     EXPECT_EQ(bytes[176], 50);
     EXPECT_EQ(bytes[177], 0x12);
     EXPECT_EQ(bytes[178], 0x30);
@@ -154,13 +155,14 @@ TEST(SetupEditorLogPagesTest, IntervalPageEnableRuleExclusionAndPeriod)
     s.sheet.SaveAll();
     const std::vector<uint8_t> bytes = LogBytes(*log);
     EXPECT_EQ(bytes[42], 0x20 | 0x40);
-    EXPECT_EQ(bytes[100], 0);
-    EXPECT_EQ(bytes[101], 0);
+    // The fallbacks shown for a period the fields refuse are not written.
+    EXPECT_EQ(bytes[100], 100);
+    EXPECT_EQ(bytes[101], 60);
     EXPECT_EQ(bytes[102], 30);
     EXPECT_EQ(bytes[98], 1);
 }
 
-TEST(SetupEditorLogPagesTest, DailyPageRulesFollowClicksNotRebinding)
+TEST(SetupEditorLogPagesTest, DailyPageRulesFollowClicksAndEveryLoad)
 {
     auto off = LogSetup(LogBlock("OFF"));
     auto on = LogSetup(LogBlock("ON").Bit(47, 6).Bit(47, 4));
@@ -173,12 +175,10 @@ TEST(SetupEditorLogPagesTest, DailyPageRulesFollowClicksNotRebinding)
     s.sheet.ShowSetup(on.get());
     EXPECT_TRUE(Box(page, "dailyHistory")->isChecked());
     EXPECT_TRUE(Box(page, "dailyCalCheck")->isChecked());
-    EXPECT_FALSE(Box(page, "dailyLn")->isEnabled());
-    EXPECT_TRUE(Control<QLabel>(page, "note")->isHidden());
-    Box(page, "dailyHistory")->click();
-    Box(page, "dailyHistory")->click();
     EXPECT_TRUE(Box(page, "dailyLn")->isEnabled());
+    EXPECT_FALSE(Control<QLabel>(page, "note")->isHidden());
     Box(page, "dailyCalCheck")->click();
+    EXPECT_TRUE(Control<QLabel>(page, "note")->isHidden());
     Box(page, "dailyCalCheck")->click();
     EXPECT_FALSE(Control<QLabel>(page, "note")->isHidden());
 
@@ -212,14 +212,18 @@ TEST(SetupEditorLogPagesTest, TimerPageModesDatesAndTimes)
     s.sheet.SaveAll();
     std::vector<uint8_t> bytes = LogBytes(*twice);
     EXPECT_EQ(bytes[56], 1);
-    EXPECT_EQ(bytes[58], 1);  // month 0 was shown as January
+    EXPECT_EQ(bytes[58], 0);  // month 0, shown as January, is not written
     EXPECT_EQ(bytes[59], 0x99);
+    EXPECT_EQ(bytes[60], 0x31);
+    EXPECT_EQ(bytes[61], 0x12);
     EXPECT_EQ(bytes[62], 0x24);
     EXPECT_EQ(bytes[67], 0x23);  // greyed second times are still stored
     EXPECT_EQ(bytes[68], 0x45);
 
     s.sheet.ShowSetup(off.get());
-    EXPECT_EQ(Text(page, "runDay"), "15");  // day 0 fails the test: the old text stays
+    // Day 0 fails the test: the fixed fallback shows, never the previous
+    // setup's day.
+    EXPECT_EQ(Text(page, "runDay"), "01");
     EXPECT_TRUE(Control<QAbstractButton>(page, "mode0")->isChecked());
     for (const char* name : {"runYear", "start1Hour", "start2Minute"})
         EXPECT_FALSE(Control(page, name)->isEnabled()) << name;

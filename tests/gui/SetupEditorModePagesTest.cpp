@@ -33,10 +33,12 @@ TEST(SetupEditorModePagesTest, FftPageReplacesOddValuesAndStoresTheSetterRules)
     const std::vector<uint8_t> bytes = BlockBytes(fft->GetFFTSetup());
     EXPECT_EQ(std::string(bytes.begin() + 9, bytes.begin() + 39), std::string(30, 't'));
     EXPECT_EQ(bytes[39], 5);  // the mode byte after the title is untouched
-    EXPECT_EQ(bytes[93], 2);
+    // The gain beyond the list and the fallback average count are kept as
+    // stored: the user did not touch them.
+    EXPECT_EQ(bytes[93], 8);
     EXPECT_EQ(bytes[75], 4);
     EXPECT_EQ(bytes[76], 0);
-    EXPECT_EQ(bytes[77], 30);
+    EXPECT_EQ(bytes[77], 0);
     EXPECT_EQ(bytes[78], 1);
 }
 
@@ -76,8 +78,8 @@ TEST(SetupEditorModePagesTest, IsmPageDefaultsLoadAndHeader)
     Retype(page, "threshold", "70");
     s.sheet.SaveAll();
     const std::vector<uint8_t> bytes = BlockBytes(ism->GetISMSetup());
-    EXPECT_EQ(bytes[74], 0);
+    EXPECT_EQ(bytes[74], 4);  // codes the lists do not show stay
     EXPECT_EQ(bytes[75], 70);
-    EXPECT_EQ(bytes[86], 0);
+    EXPECT_EQ(bytes[86], 9);
     EXPECT_EQ(bytes[87], 2);
 }

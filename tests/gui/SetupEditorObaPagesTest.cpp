@@ -99,7 +99,7 @@ TEST(SetupEditorObaPagesTest, BandwidthCodesAndTheirListRows)
     };
     const Case cases[] = {
         {3, "1 / 1", -1, 3}, {4, "1 / 3", -1, 4}, {3, "1 / 1", 1, 4}, {4, "1 / 3", 0, 3},
-        {7, "", -1, 3},  // a code outside the list shows no row and is stored as octaves
+        {7, "", -1, 7},  // a code outside the list shows no row and is kept
     };
     for (const Case& c : cases) {
         ObaPage<PropPageOba> p(ObaBlock().Byte(87, c.stored));
@@ -196,10 +196,13 @@ TEST(SetupEditorObaPagesTest, TimerLoadLeavesTheEnablingUntilAModeIsClicked)
     EXPECT_FALSE(Control<QWidget>(&p.page, "start2Hour")->isEnabled());
 }
 
-TEST(SetupEditorObaPagesTest, TimerModePastTheListIsStoredAsOff)
+TEST(SetupEditorObaPagesTest, TimerModePastTheListIsKeptUntilAModeIsClicked)
 {
     ObaPage<PropPageObaTimer> p(ObaBlock().Byte(56, 7));
     EXPECT_TRUE(Control<QRadioButton>(&p.page, "mode0")->isChecked());
+    EXPECT_EQ(p.Saved()[56], 7);
+    Control<QRadioButton>(&p.page, "mode2")->click();
+    Control<QRadioButton>(&p.page, "mode0")->click();
     EXPECT_EQ(p.Saved()[56], 0);
 }
 

@@ -121,7 +121,7 @@ TEST(SetupEditorRtaPagesTest, RtaPageShowsAndStoresTheAnalyserSettings)
     const RTASetup* rta = r.record->GetRTASetup();
     EXPECT_EQ(const_cast<RTASetup*>(rta)->GetTitle(), "A title well beyond thirty cha");
     const std::vector<uint8_t> bytes = BlockBytes(rta);
-    EXPECT_EQ(bytes[93], 0);
+    EXPECT_EQ(bytes[93], 9);  // the gain list was not touched
     EXPECT_EQ(bytes[41] & 0xE0, 0x00);
     EXPECT_EQ(bytes[130], 5);
     EXPECT_EQ(Bytes(*r.record, 74, 4), (std::vector<uint8_t>{1, 128, 0, 3}));
@@ -140,8 +140,9 @@ TEST(SetupEditorRtaPagesTest, RtaPageFallsBackOnValuesItsControlsDoNotOffer)
     EXPECT_EQ(Text(page, "linDetectorTime"), "0.0000");
     r.s.sheet.SaveAll();
     const std::vector<uint8_t> bytes = BlockBytes(r.record->GetRTASetup());
-    EXPECT_EQ(bytes[93], 2);   // "+0"
-    EXPECT_EQ(bytes[130], 5);  // kept, not replaced by a code no list has
+    // Kept, not replaced by a code the user never chose.
+    EXPECT_EQ(bytes[93], 8);
+    EXPECT_EQ(bytes[130], 5);
     EXPECT_EQ(bytes[77], 14);
     EXPECT_EQ(Bytes(*r.record, 74, 3), (std::vector<uint8_t>{0, 0, 0}));
 
@@ -338,8 +339,9 @@ TEST(SetupEditorRtaPagesTest, ConditionPageFallsBackOnStoredValuesBeyondItsEdits
     EXPECT_EQ(List(page, "mode")->currentIndex(), -1);
     EXPECT_EQ(Text(page, "level"), "0.0");
     EXPECT_EQ(Text(page, "time"), "0.0000");
+    // The fallbacks are shown, but written only when the user edits them.
     r.s.sheet.SaveAll();
-    EXPECT_EQ(Bytes(*r.record, 95, 6), (std::vector<uint8_t>{0, 0, 0, 0, 0, 0}));
+    EXPECT_EQ(Bytes(*r.record, 95, 6), (std::vector<uint8_t>{7, 255, 253, 100, 0, 0}));
 
     // The getter rounds the time to 0.0025 s.
     auto small = RtaSetup(RtaBlock("SMALL").Byte(100, 85).Byte(108, 86));
@@ -367,12 +369,12 @@ TEST(SetupEditorRtaPagesTest, ThenPageShowsStoresAndEnablesItsCounts)
     r.s.sheet.SaveAll();
     EXPECT_EQ(Bytes(*r.record, 119, 3), (std::vector<uint8_t>{1, 0, 7}));
 
-    // An action beyond the list shows no selection and is stored as "Stop".
+    // An action beyond the list shows no selection and is kept.
     auto beyond = RtaSetup(RtaBlock("BEYOND").Byte(119, 3).Byte(121, 9));
     r.s.sheet.ShowSetup(beyond.get());
     EXPECT_EQ(List(page, "endThen")->currentIndex(), -1);
     r.s.sheet.SaveAll();
-    EXPECT_EQ(Bytes(*beyond, 119, 3), (std::vector<uint8_t>{0, 0, 9}));
+    EXPECT_EQ(Bytes(*beyond, 119, 3), (std::vector<uint8_t>{3, 0, 9}));
 }
 
 TEST(SetupEditorRtaPagesTest, LogicOutBoxesWriteTheMapAtOnce)
@@ -414,11 +416,11 @@ TEST(SetupEditorRtaPagesTest, LogicOutKeepsTheChoicesOfAMapWithItsTopBitSet)
     EXPECT_TRUE(Box(page, "logicOut0")->isChecked());
     EXPECT_TRUE(Box(page, "logicOut2")->isChecked());
     EXPECT_EQ(Text(page, "logicOutMap"), "5");
-    // Triggering is off on the trigger setup page: all is disabled and
-    // still saved.
+    // Triggering is off on the trigger setup page: all is disabled; the map
+    // the user did not edit keeps its top bit.
     ExpectEnabled(page, {"logicOut0", "logicOut14", "logicOutMap", "logicOutMapLabel"}, false);
     r.s.sheet.SaveAll();
-    EXPECT_EQ(Bytes(*r.record, 80, 2), (std::vector<uint8_t>{0, 5}));
+    EXPECT_EQ(Bytes(*r.record, 80, 2), (std::vector<uint8_t>{0x80, 5}));
 }
 
 TEST(SetupEditorRtaPagesTest, LogicOutMapEditKeepsFollowingTheUnsavedTriggeringBox)

@@ -80,7 +80,7 @@ TEST(SetupEditorSsaPagesTest, RtaWeightingOfAnOldBlockShowsFlatAndIsNotStored)
     EXPECT_EQ(SsaBytes(*ssa)[94], 1);
 }
 
-TEST(SetupEditorSsaPagesTest, TypedRtaWeightingThatNamesNoEntryReadsBackFlat)
+TEST(SetupEditorSsaPagesTest, TypedRtaWeightingStoresTheRowItNamesOrNothing)
 {
     auto ssa = SsaSetup(SsaBlock("TYPED").Version(4).Byte(94, 0));
     ShownSheet s;
@@ -89,7 +89,10 @@ TEST(SetupEditorSsaPagesTest, TypedRtaWeightingThatNamesNoEntryReadsBackFlat)
     QComboBox* combo = Control<QComboBox>(page, "rtaWeighting");
     combo->setEditText("Z");
     s.sheet.SaveAll();
-    EXPECT_EQ(ssa->GetSSASetup()->GetRtaWeighting(), 2);
+    EXPECT_EQ(SsaBytes(*ssa)[94], 0);  // names no row: the stored code stays
+    combo->setEditText("C");
+    s.sheet.SaveAll();
+    EXPECT_EQ(SsaBytes(*ssa)[94], 1);
 }
 
 TEST(SetupEditorSsaPagesTest, IntervalPageShowsFallbacksAndStoresThePeriod)
@@ -125,7 +128,7 @@ TEST(SetupEditorSsaPagesTest, IntervalPageShowsFallbacksAndStoresThePeriod)
     s.sheet.SaveAll();
     const std::vector<uint8_t> bytes = SsaBytes(*ssa);
     EXPECT_EQ(bytes[99], 70);
-    EXPECT_EQ(bytes[100], 0);
+    EXPECT_EQ(bytes[100], 100);  // the fallback hours were not edited
     EXPECT_EQ(bytes[101], 15);
     EXPECT_EQ(bytes[102], 30);
     EXPECT_EQ(bytes[103], 1);

@@ -59,8 +59,9 @@ TEST(SetupEditorTalPagesTest, SlmPageShowsAndStoresItsFields)
     Retype(page, "runSeconds", "59");
     s.sheet.SaveAll();
     const std::vector<uint8_t> bytes = BlockBytes(tal->GetTALSetup());
-    EXPECT_EQ(bytes[86], 0);
-    EXPECT_EQ(bytes[93], 0);
+    // Codes the lists do not show stay as stored.
+    EXPECT_EQ(bytes[86], 2);
+    EXPECT_EQ(bytes[93], 9);
     EXPECT_EQ(bytes[188], 30);
     EXPECT_EQ(std::vector<uint8_t>(bytes.begin() + 71, bytes.begin() + 74), (std::vector<uint8_t>{99, 59, 59}));
     EXPECT_EQ(std::vector<uint8_t>(bytes.begin() + 100, bytes.begin() + 103), (std::vector<uint8_t>{0, 0, 0}));
@@ -85,6 +86,7 @@ TEST(SetupEditorTalPagesTest, RtaPageKeepsItsRunTimeApartFromTheSlmRunTime)
     s.sheet.SaveAll();
     const std::vector<uint8_t> bytes = BlockBytes(tal->GetTALSetup());
     EXPECT_EQ(bytes[41] & 0x04, 0);
-    EXPECT_EQ(std::vector<uint8_t>(bytes.begin() + 100, bytes.begin() + 103), (std::vector<uint8_t>{0, 0, 1}));
+    // The minutes shown as "00" for a stored 60 were not edited: kept.
+    EXPECT_EQ(std::vector<uint8_t>(bytes.begin() + 100, bytes.begin() + 103), (std::vector<uint8_t>{0, 60, 1}));
     EXPECT_EQ(std::vector<uint8_t>(bytes.begin() + 71, bytes.begin() + 74), (std::vector<uint8_t>{1, 2, 3}));
 }
