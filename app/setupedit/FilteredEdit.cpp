@@ -1,7 +1,13 @@
 #include "FilteredEdit.h"
 
+#include <QAction>
 #include <QApplication>
+#include <QClipboard>
+#include <QContextMenuEvent>
+#include <QDropEvent>
 #include <QKeyEvent>
+#include <QMenu>
+#include <QMimeData>
 
 namespace {
 
@@ -21,7 +27,9 @@ unsigned FilteredEdit::ClassOf(QChar c)
         return Control;
     if (c.isLetter())
         return Letter;
-    if (c.isLetterOrNumber())
+    // Only '0' to '9' are digits: the numbers are read as such, and "²" or
+    // "½" would be read as nothing.
+    if (c >= QLatin1Char('0') && c <= QLatin1Char('9'))
         return Digit;
     return Other;
 }
@@ -41,8 +49,52 @@ void FilteredEdit::SetBeepHook(std::function<void()> hook)
     BeepHook() = std::move(hook);
 }
 
+void FilteredEdit::TypeText(const QString& text)
+{
+    for (const QChar c : text) {
+        // Line breaks and other control characters of a pasted text are
+        // nothing the fields hold.
+        if (ClassOf(c) == Control)
+            continue;
+        QKeyEvent key(QEvent::KeyPress, 0, Qt::NoModifier, QString(c));
+        keyPressEvent(&key);
+    }
+}
+
+void FilteredEdit::contextMenuEvent(QContextMenuEvent* event)
+{
+    QMenu* menu = createStandardContextMenu();
+    for (QAction* action : menu->actions()) {
+        // The line edit's own paste entry, by name or by its text.
+        if (action->objectName() == QLatin1String("edit-paste") || action->text().startsWith(QLineEdit::tr("&Paste"))) {
+            disconnect(action, &QAction::triggered, nullptr, nullptr);
+            connect(action, &QAction::triggered, this, [this] { TypeText(QApplication::clipboard()->text()); });
+        }
+    }
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    menu->popup(event->globalPos());
+}
+
+void FilteredEdit::dropEvent(QDropEvent* event)
+{
+    if (!event->mimeData()->hasText() || isReadOnly()) {
+        event->ignore();
+        return;
+    }
+    setCursorPosition(cursorPositionAt(event->position().toPoint()));
+    deselect();
+    TypeText(event->mimeData()->text());
+    event->setDropAction(Qt::CopyAction);
+    event->accept();
+}
+
 void FilteredEdit::keyPressEvent(QKeyEvent* event)
 {
+    if (event == QKeySequence::Paste) {
+        event->accept();
+        TypeText(QApplication::clipboard()->text());
+        return;
+    }
     const QString typed = event->text();
     if (typed.isEmpty() || ClassOf(typed[0]) == Control) {
         QLineEdit::keyPressEvent(event);

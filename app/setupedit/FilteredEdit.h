@@ -30,6 +30,11 @@ public:
     void SetTextLimit(int limit) { textLimit_ = limit; }
     int TextLimit() const { return textLimit_ >= 0 ? textLimit_ : maxLength(); }
 
+    // Offers each character of text to the keystroke rules in turn, as if
+    // typed at the caret: what is pasted or dropped is held to the same
+    // rules as what is typed.
+    void TypeText(const QString& text);
+
     // Tests replace the beep of a refused keystroke.
     static void SetBeepHook(std::function<void()> hook);
 
@@ -47,6 +52,8 @@ protected:
     virtual Outcome OnChar(QChar c, unsigned charClass) = 0;
 
     void keyPressEvent(QKeyEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
     void Refuse(QChar c);

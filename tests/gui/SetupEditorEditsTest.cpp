@@ -4,6 +4,12 @@
 
 #include <gtest/gtest.h>
 
+#include <QAction>
+#include <QClipboard>
+#include <QContextMenuEvent>
+#include <QMenu>
+#include <QMimeData>
+
 #include "DateEdits.h"
 #include "EngFloatEdit.h"
 #include "FloatEdit.h"
@@ -235,4 +241,68 @@ TEST(SetupEditorEditsTest, MonthEditCompletesNamesAndSetMonthClamps)
     EXPECT_EQ(name, "unchanged");
     month.GetMonthText(1, name);
     EXPECT_EQ(name, "Feb");
+}
+
+TEST(SetupEditorEditsTest, PastedAndDroppedTextMeetsTheKeystrokeRules)
+{
+    // Only '0' to '9' are digits; pasted and dropped text goes through the
+    // same test, character by character, as typed text.
+    const struct {
+        const char* what;
+        const char* text;
+        const char* range;  // into a 0..59 field
+        const char* percent;  // into a 0.00..100.00 field
+    } cases[] = {
+        {"sign and letter", "-7x", "7", "7"},
+        {"exponent", "1e9", "19", "19"},
+        {"superscript", "1\u00b2", "1", "1"},
+        {"fraction sign", "5\u00bd", "5", "5"},
+        {"line break", "12\n", "12", "12"},
+    };
+    enum Way { Typed, Keys, Menu, Drop };
+    for (const auto& c : cases) {
+        for (Way way : {Typed, Keys, Menu, Drop}) {
+            RangeEdit minutes;
+            minutes.SetRange(0, 59);
+            minutes.setMaxLength(2);
+            FloatEdit percent;
+            percent.SetRange(0.0f, 100.0f, 2);
+            for (FilteredEdit* edit : std::initializer_list<FilteredEdit*>{&minutes, &percent}) {
+                const QString text = QString::fromUtf8(c.text);
+                QApplication::clipboard()->setText(text);
+                edit->show();
+                switch (way) {
+                case Typed:
+                    for (const QChar ch : text) {
+                        QKeyEvent key(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(ch));
+                        QApplication::sendEvent(edit, &key);
+                    }
+                    break;
+                case Keys: QTest::keyClick(edit, Qt::Key_V, Qt::ControlModifier); break;
+                case Menu: {
+                    QContextMenuEvent event(QContextMenuEvent::Keyboard, QPoint(2, 2), edit->mapToGlobal(QPoint(2, 2)));
+                    QApplication::sendEvent(edit, &event);
+                    auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+                    ASSERT_NE(menu, nullptr);
+                    for (QAction* action : menu->actions())
+                        if (action->text().startsWith(QLineEdit::tr("&Paste")))
+                            action->trigger();
+                    menu->close();
+                    break;
+                }
+                case Drop: {
+                    QMimeData data;
+                    data.setText(text);
+                    QDragEnterEvent enter(QPoint(2, 2), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+                    QApplication::sendEvent(edit, &enter);
+                    QDropEvent event(QPointF(2, 2), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+                    QApplication::sendEvent(edit, &event);
+                    break;
+                }
+                }
+            }
+            EXPECT_EQ(minutes.text(), c.range) << c.what << ' ' << way;
+            EXPECT_EQ(percent.text(), c.percent) << c.what << ' ' << way;
+        }
+    }
 }
