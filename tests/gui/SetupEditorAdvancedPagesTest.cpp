@@ -190,6 +190,65 @@ TEST(SetupEditorAdvancedPagesTest, PulseVoltageChoiceLeavesThePulseSource)
     EXPECT_EQ(s.Saved()[kControls], 0x08);
 }
 
+TEST(SetupEditorAdvancedPagesTest, ReloadsKeepThePulseChoicesNotYetSaved)
+{
+    // A new scale and the enable box write at once and show the block anew;
+    // the pulse choices, written only by Save, stay as picked.
+    for (const char* change : {"windScale", "windTachEnable"}) {
+        AdvancedSheet s(SsaSetup(WindBlock(SsaBlock("PULSE"))));
+        QWidget* wind = s.Inner("Wind/Tach");
+        Radio(wind, "pulse25")->click();
+        Radio(wind, "pulseExt")->click();
+        if (QString(change) == "windScale") {
+            Retype(wind, "windScale", "2");
+            LoseFocus(Control(wind, "windScale"));
+        } else {
+            Control<QCheckBox>(wind, change)->click();
+            Control<QCheckBox>(wind, change)->click();
+        }
+        EXPECT_TRUE(Radio(wind, "pulse25")->isChecked()) << change;
+        EXPECT_TRUE(Radio(wind, "pulseExt")->isChecked()) << change;
+        EXPECT_EQ(s.Saved()[kControls] & 0x0C, 0x0C) << change;
+    }
+}
+
+TEST(SetupEditorAdvancedPagesTest, OnlyFieldsTheUserChangedAreCheckedOrWritten)
+{
+    ScriptedPrompter prompter;  // no message may come up
+    // The wind/tach is off: its fields are greyed and hold what no check
+    // would take; leaving them or the page, and saving, says nothing.
+    AdvancedSheet s(LogSetup(WindBlock(LogBlock("GREY")).Bit(kWindFlags, 6, false).Be16(kThreshold, 0x9000)));
+    QWidget* wind = s.Inner("Wind/Tach");
+    EXPECT_FALSE(Control(wind, "windyThreshold")->isEnabled());
+    const std::vector<uint8_t> before = BlockBytes(s.Block());
+    for (const char* field : {"windScale", "windyThreshold", "windExceedance", "windyHysteresis"})
+        LoseFocus(Control(wind, field));
+    s.sheet.sheet.setCurrentIndex(0);
+    EXPECT_TRUE(s.sheet.sheet.SaveAll());
+    EXPECT_EQ(BlockBytes(s.Block()), before);
+    EXPECT_TRUE(prompter.Boxes().empty());
+}
+
+TEST(SetupEditorAdvancedPagesTest, APageThatRefusesAValueFailsSaveAllAndIsShown)
+{
+    AdvancedSheet s(LogSetup(WindBlock(LogBlock("BAD"))));
+    QWidget* wind = s.Inner("Wind/Tach");
+    Retype(wind, "windScale", "x");
+    s.Inner("Report");
+    s.sheet.sheet.setCurrentIndex(0);
+    ScriptedPrompter prompter;
+    prompter.Expect("Please enter a number.", platform::IDOK);
+    EXPECT_FALSE(s.sheet.sheet.SaveAll());
+    ASSERT_NE(s.sheet.sheet.RefusingPage(), nullptr);
+    EXPECT_EQ(s.sheet.sheet.RefusingPage()->Caption(), "Advanced");
+    EXPECT_EQ(s.sheet.ActiveTab(), "Advanced");
+    EXPECT_EQ(s.page->NestedSheet()->currentWidget(), wind);
+
+    // Taking the pages off runs no check and shows nothing.
+    s.sheet.sheet.RemovePagesOf(s.setup.get());
+    EXPECT_EQ(prompter.Boxes().size(), 1u);
+}
+
 TEST(SetupEditorAdvancedPagesTest, FieldsThatDoNotParseStopTheSave)
 {
     struct Case {

@@ -128,6 +128,27 @@ TEST(SetupEditorLogPagesTest, EventsPageLevelsPeriodRuleAndTimedPeriod)
     EXPECT_EQ(bytes[48] & 0x10, 0);  // trigger Level
 }
 
+TEST(SetupEditorLogPagesTest, EventsPeriodRuleFollowsTheStoredTriggerOfEachSetup)
+{
+    // "PassBy" chosen on one setup does not reach the next one's period.
+    auto passBy = LogSetup(LogBlock("A").Byte(176, 64));
+    auto level = LogSetup(LogBlock("B").Byte(176, 50));
+    ShownSheet s;
+    s.sheet.ShowSetup(passBy.get());
+    SetupPage* page = s.Open(Id::Events);
+    Choose(page, "trigger", 1);
+    s.sheet.ShowSetup(level.get());
+    EXPECT_EQ(Text(page, "thPeriod"), "50");
+    LoseFocus(Control(page, "thPeriod"));
+    s.sheet.SaveAll();
+    EXPECT_EQ(LogBytes(*level)[176], 50);
+    EXPECT_EQ(LogBytes(*passBy)[48] & 0x10, 0x10);
+    // A stored pass-by trigger brings its rule along: 48 is no power of two.
+    auto storedPassBy = LogSetup(LogBlock("C").Bit(48, 4).Byte(176, 48));
+    s.sheet.ShowSetup(storedPassBy.get());
+    EXPECT_EQ(Text(page, "thPeriod"), "32");
+}
+
 TEST(SetupEditorLogPagesTest, IntervalPageEnableRuleExclusionAndPeriod)
 {
     auto log = LogSetup(LogBlock("INTV").Bit(42, 5).Byte(100, 100).Byte(101, 60).Byte(102, 30).Byte(98, 1));

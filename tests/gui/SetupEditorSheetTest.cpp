@@ -132,3 +132,37 @@ TEST(SetupEditorSheetTest, LeavingTheSlmPageStoresItAndRefreshHeadersShowsANewNa
     EXPECT_EQ(Control<QLabel>(s.Page(Id::Daily), "header")->text(), "Sound Level Meter - RENAMED");
     EXPECT_EQ(Control<QLabel>(s.Page(Id::Log), "header")->text(), "Sound Level Meter - RENAMED");
 }
+
+TEST(SetupEditorSheetTest, TheTabLeftSavesBeforeTheNewTabShowsWhatItWrote)
+{
+    // The SLM page writes its lists on leaving; the Ln page, entered next,
+    // shows the weighting and detector it wrote.
+    auto log = LogSetup(LogBlock("ORDER").Byte(86, 0).Byte(87, 0));
+    ShownSheet s;
+    s.sheet.ShowSetup(log.get());
+    SetupPage* slm = s.Page(Id::Log);
+    PickEntry(Control<QComboBox>(slm, "freqWeighting"), 1);
+    PickEntry(Control<QComboBox>(slm, "detector"), 1);
+    SetupPage* ln = s.Open(Id::LogLn);
+    EXPECT_EQ(Control<QLabel>(ln, "weighting")->text(), "C");
+    EXPECT_EQ(Control<QLabel>(ln, "detector")->text(), "Fast");
+    EXPECT_EQ(LogBytes(*log)[87], 1);
+}
+
+TEST(SetupEditorSheetTest, AViewSwitchKeepsWhatTheUserTyped)
+{
+    // Hiding and showing the sheet (another view in front, a minimised
+    // window) is no tab change: the ZU-Reru Ln page keeps its unsaved edits.
+    auto tal = TalSetup(SetupBlockBuilder(219).Version(3).Name("TAL").Mode(7).Bit(41, 6).Bit(47, 1));
+    ShownSheet s;
+    s.sheet.ShowSetup(tal.get());
+    SetupPage* ln = s.Open(Id::TalLn);
+    Retype(ln, "ln1", "12.5");
+    s.sheet.hide();
+    s.sheet.show();
+    EXPECT_EQ(Text(ln, "ln1"), "12.5");
+    EXPECT_EQ(s.ActiveTab(), "Ln");
+    s.sheet.SaveAll();
+    EXPECT_EQ(BlockBytes(tal->GetTALSetup())[110], 12);
+    EXPECT_EQ(BlockBytes(tal->GetTALSetup())[111], 128);
+}

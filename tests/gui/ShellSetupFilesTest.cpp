@@ -9,9 +9,12 @@
 
 #include <QAction>
 #include <QFile>
+#include <QFileInfo>
+#include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -244,6 +247,37 @@ TEST_F(SetupFilesTest, SaveToAFolderThatIsNotThereShowsCannotCreate)
     f.prompter.Expect("could not be opened or created.", platform::IDOK);
     f.Frame().OnCommand(cmd::SaveSetupToFile);
     EXPECT_EQ(f.prompter.Boxes().back().buttons, platform::Buttons::OkCancel);
+    EXPECT_EQ(f.prompter.Pending(), 0u);
+}
+
+TEST_F(SetupFilesTest, APageHoldingAValueItRefusesStopsTheSave)
+{
+    // The wind page of a LOG setup of the wind format, its wind input on.
+    const Kind& log = kKinds[2];
+    std::vector<uint8_t> block = Block(log, "WIND", 5);
+    block.at(49) = 0x40;
+    WriteAll(Path("w.log"), SetupFileBuilder(block).Key(log.key).BuildString());
+    Open(Path("w.log"));
+    View().SelectSetup(0);
+    PropSheetSetup* sheet = View().GetSheet();
+    sheet->setCurrentIndex(sheet->count() - 1);
+    auto* inner = sheet->currentWidget()->findChild<QTabWidget*>("advancedSheet");
+    ASSERT_NE(inner, nullptr);
+    auto* scale = inner->currentWidget()->findChild<QLineEdit*>("windScale");
+    ASSERT_NE(scale, nullptr);
+    scale->selectAll();
+    scale->del();
+    QTest::keyClicks(scale, "x");
+    sheet->setCurrentIndex(0);
+
+    const std::string target = Path("w2.log");
+    f.prompter.ExpectFile(target);
+    f.prompter.Expect("Please enter a number.", platform::IDOK);
+    f.prompter.Expect("The setup was not saved: the page \"Advanced\" holds a value it does not accept.",
+                      platform::IDOK);
+    f.Frame().OnCommand(cmd::SaveSetupToFile);
+    EXPECT_FALSE(QFileInfo::exists(QString::fromStdString(target)));
+    EXPECT_EQ(sheet->tabText(sheet->currentIndex()), "Advanced");
     EXPECT_EQ(f.prompter.Pending(), 0u);
 }
 
