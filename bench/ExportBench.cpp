@@ -9,8 +9,10 @@
 
 #include "BenchFiles.h"
 #include "BenchRegistry.h"
+#include "EventRec.h"
 #include "ExportStream.h"
 #include "MeasDataSet.h"
+#include "OutputRecordBuilder.h"
 #include "ReportWriter.h"
 
 namespace {
@@ -20,13 +22,14 @@ using fixtures::BenchmarkMode;
 struct ExportCase {
     BenchmarkMode mode;
     int reportType;  // the export's report type, loaded as the view loads it
+    int expectedDataKind;
     const char* name;
 };
 
 const ExportCase kCases[] = {
-    {BenchmarkMode::SsaRuns, 19, "SSA/timehistory"},
-    {BenchmarkMode::Log, 7, "LOG/intervals"},
-    {BenchmarkMode::RtaRuns, 30, "RTA/events"},
+    {BenchmarkMode::SsaRuns, 19, 57, "SSA/timehistory"},
+    {BenchmarkMode::Log, 7, 2, "LOG/intervals"},
+    {BenchmarkMode::RtaRuns, 30, 21, "RTA/events"},
 };
 
 void WriteReport(std::ostream& out, ExportFormat format, const ExportCase& c, MeasDataSet& data)
@@ -44,16 +47,34 @@ void WriteReport(std::ostream& out, ExportFormat format, const ExportCase& c, Me
     }
 }
 
+// The RTA benchmark file holds ByTime spectra but no events; the events
+// that own them are made here, 100 ByTime records each, as a triggered RTA
+// measurement stores them.
+void AddEventsOverByTimeRecords(MeasDataSet& data)
+{
+    constexpr int kPerEvent = 100;
+    RecordManagers& records = data.Records();
+    uint32_t number = 1;
+    for (int first = 0; first < records.timeHistory.GetCount(); first += kPerEvent, ++number) {
+        testsupport::OutputRecordBuilder r(1);
+        r.U32(8, 1055160309).F32(12, 10.0f).I16(18, 0).U32(20, number).I16(24, kPerEvent);
+        records.events.Add(
+            std::make_unique<EventRec>(EventRec::FromRta(RecordView(r.Bytes().data(), r.Bytes().size()))));
+    }
+}
+
 void BM_Export(benchmark::State& state, ExportCase c, ExportFormat format)
 {
     MeasDataSet data;
     int reportType = c.reportType;
     int lines = 0;
-    const int loaded = data.LoadFile(bench::File(c.mode).path, nullptr, &reportType, 0, &lines);
+    const int loaded = data.LoadFile(bench::File(c.mode).path, nullptr, &reportType, c.expectedDataKind, &lines);
     if (loaded < 0 && loaded != -318) {
         state.SkipWithError("the benchmark file did not load");
         return;
     }
+    if (c.reportType == 30 && data.Records().events.GetCount() == 0)
+        AddEventsOverByTimeRecords(data);
     size_t bytes = 0;
     for (auto _ : state) {
         ExportStream out;

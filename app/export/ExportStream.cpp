@@ -1,5 +1,6 @@
 #include "ExportStream.h"
 
+#include <algorithm>
 #include <cstring>
 #include <locale>
 
@@ -25,6 +26,8 @@ protected:
     }
     using std::num_put<char>::do_put;
 };
+
+constexpr size_t kFirstCapacity = 64 * 1024;
 
 bool Plain(char c) { return c != '\n' && static_cast<unsigned char>(c) < 0x80; }
 
@@ -75,6 +78,11 @@ void ExportBuffer::Drain()
 
 void ExportBuffer::Convert(std::string_view text)
 {
+    // Large exports grow in big steps: every step copies what is there and
+    // touches fresh memory.
+    const size_t needed = m_text.size() + 3 * text.size();
+    if (needed > m_text.capacity())
+        m_text.reserve(std::max({needed, 4 * m_text.capacity(), kFirstCapacity}));
     size_t i = 0;
     while (i < text.size()) {
         size_t run = i;

@@ -4,6 +4,7 @@
 #include <array>
 #include <charconv>
 #include <cmath>
+#include <cstdlib>
 #include <cstring>
 #include <limits>
 
@@ -26,13 +27,19 @@ void AppendTwoDigits(std::string& out, int v)
 
 double NudgeTieAwayFromZero(double value, int decimals)
 {
+    static constexpr long double kPowers[16] = {1e0L, 1e1L, 1e2L,  1e3L,  1e4L,  1e5L,  1e6L,  1e7L,
+                                                1e8L, 1e9L, 1e10L, 1e11L, 1e12L, 1e13L, 1e14L, 1e15L};
     if (!std::isfinite(value) || decimals < 0 || decimals > 15)
+        return value;
+    // Most values are nowhere near a tie: a quick look in double precision
+    // settles them.
+    const double rough = std::fabs(value) * static_cast<double>(kPowers[decimals]);
+    if (std::fabs(rough - std::floor(rough) - 0.5) > 1e-6 * (1.0 + rough) && rough < 1e15)
         return value;
     // Exact for the floats the instrument delivers: 24 bits of mantissa
     // times a power of ten stay within the 64 bits of a long double.
-    long double scaled = std::fabs(static_cast<long double>(value)) * std::pow(10.0L, decimals);
-    long double whole = 0;
-    if (std::modf(scaled, &whole) != 0.5L)
+    long double scaled = std::fabs(static_cast<long double>(value)) * kPowers[decimals];
+    if (scaled - std::floor(scaled) != 0.5L)
         return value;
     return std::nextafter(value, value < 0 ? -std::numeric_limits<double>::infinity()
                                            : std::numeric_limits<double>::infinity());
@@ -76,10 +83,34 @@ int RT60DbDownFromIndex(float version, unsigned index)
     return index < std::size(kBefore4) ? kBefore4[index] : 0;
 }
 
+namespace {
+
+// The local time of a time stamp. Tables run through the seconds of one
+// minute after another, and no clock change falls inside a minute: the
+// conversion of the minute serves all its seconds (while the time zone
+// stays the same).
+std::tm LocalTime(std::time_t time)
+{
+    thread_local std::time_t minute = -1;
+    thread_local std::tm minuteStart{};
+    thread_local std::string zone;
+    const char* tz = std::getenv("TZ");
+    const std::time_t start = time - ((time % 60) + 60) % 60;
+    if (start != minute || zone != (tz ? tz : "")) {
+        localtime_r(&start, &minuteStart);
+        minute = start;
+        zone = tz ? tz : "";
+    }
+    std::tm tm = minuteStart;
+    tm.tm_sec = static_cast<int>(time - start);
+    return tm;
+}
+
+}  // namespace
+
 std::string FormatLocalTime(std::time_t time, const char* format)
 {
-    std::tm tm{};
-    localtime_r(&time, &tm);
+    const std::tm tm = LocalTime(time);
     std::string out;
     for (const char* p = format; *p; ++p) {
         if (*p != '%' || p[1] == '\0') {

@@ -64,3 +64,22 @@ TEST(ReportNumbers, LocalTimeTexts)
     EXPECT_EQ(FormatLocalTime(t, "%d-%b-%Y %H:%M:%S"), "09-Jun-2003 14:05:09");
     EXPECT_EQ(FormatLocalTime(t, "%m/%d/%y %%"), "06/09/03 %");
 }
+
+TEST(ReportNumbers, LocalTimesAcrossTheClockChanges)
+{
+    // Second by second over both clock changes of 2003 in Berlin, then back
+    // in time: every text is the local time of its own second.
+    struct Case {
+        std::time_t time;
+        const char* text;
+    };
+    const Case cases[] = {
+        {1048985998, "30-Mar-2003 01:59:58"}, {1048985999, "30-Mar-2003 01:59:59"},
+        {1048986000, "30-Mar-2003 03:00:00"}, {1048986059, "30-Mar-2003 03:00:59"},
+        {1067129999, "26-Oct-2003 02:59:59"}, {1067130000, "26-Oct-2003 02:00:00"},
+        {1067130001, "26-Oct-2003 02:00:01"}, {1048985999, "30-Mar-2003 01:59:59"},
+        {-1, "01-Jan-1970 00:59:59"},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(FormatLocalTime(c.time, "%d-%b-%Y %H:%M:%S"), c.text) << c.time;
+}
