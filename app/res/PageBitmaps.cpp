@@ -75,6 +75,22 @@ void DrawFft(QPainter& p, const QPalette& palette)
     p.drawLine(22, 31, 54, 31);
 }
 
+// The instrument with its settings: the meter beside a row of slider
+// controls.
+void DrawSystem(QPainter& p, const QPalette& palette)
+{
+    DrawMeter(p, palette);
+    const int knobs[] = {22, 12, 17, 9};
+    for (int i = 0; i < 4; ++i) {
+        const double x = 26.5 + i * 7;
+        p.setPen(QPen(palette.color(QPalette::WindowText), 1));
+        p.drawLine(QPointF(x, 5), QPointF(x, 31));
+        p.setPen(Qt::NoPen);
+        p.setBrush(palette.color(QPalette::Highlight));
+        p.drawRect(QRectF(x - 2.5, knobs[i] - 2, 5, 4));
+    }
+}
+
 void DrawRta(QPainter& p, const QPalette& palette)
 {
     p.setPen(QPen(palette.color(QPalette::Highlight), 2));
@@ -103,6 +119,7 @@ QPixmap PageBitmap(int id, const QPalette& palette)
     case 234: draw = DrawLogger; break;
     case 242: draw = DrawFft; break;
     case 243: draw = DrawRta; break;
+    case 156: draw = DrawSystem; break;
     default: return {};
     }
     QPixmap pixmap(kWidth, kHeight);

@@ -5,7 +5,8 @@
 // analyser, 231 the integrating sound level meter, 234 the
 // logging sound level meter, 241 the ZU-Reru analyser (drawn as the sound
 // analyser), 242 the FFT analyser, 243 the real-time analyser (the letters
-// RTA in an oval). A null pixmap for any other id.
+// RTA in an oval), 156 the System badge of the system pages. A null pixmap
+// for any other id.
 #include <QPalette>
 #include <QPixmap>
 

@@ -52,16 +52,27 @@ bool CPageToolTip::AddRectTool(QWidget* window, const QString& text, const QRect
 {
     if (!page_ || !window)
         return false;
-    rectTools_.push_back({window, text, rect, id});
+    rectTools_.push_back({window, text, rect, id, nullptr});
+    window->installEventFilter(this);
+    return true;
+}
+
+bool CPageToolTip::AddControlRectTool(QWidget* window, const QString& text, const QWidget* control, int id)
+{
+    if (!page_ || !window || !control)
+        return false;
+    rectTools_.push_back({window, text, control->geometry(), id, control});
     window->installEventFilter(this);
     return true;
 }
 
 QString CPageToolTip::RectToolText(const QWidget* window, const QPoint& pos) const
 {
-    for (const RectTool& tool : rectTools_)
-        if (tool.window == window && tool.rect.contains(pos))
+    for (const RectTool& tool : rectTools_) {
+        const QRect rect = tool.control ? tool.control->geometry() : tool.rect;
+        if (tool.window == window && rect.contains(pos))
             return tool.text;
+    }
     return {};
 }
 

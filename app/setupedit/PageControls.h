@@ -5,6 +5,7 @@
 
 #include <QLabel>
 #include <QObject>
+#include <QPointer>
 #include <QRect>
 #include <QString>
 
@@ -38,6 +39,10 @@ public:
     void Create(QWidget* page);
     bool AddWindowTool(QWidget* control, const QString& text);
     bool AddRectTool(QWidget* window, const QString& text, const QRect& rect, int id);
+    // The same over the rectangle a child control of window covers at the
+    // time the tip is asked for, so that the tip follows the control when
+    // the page's layout moves or resizes it.
+    bool AddControlRectTool(QWidget* window, const QString& text, const QWidget* control, int id);
     // The text of the rectangle tool at pos of window; empty when none.
     QString RectToolText(const QWidget* window, const QPoint& pos) const;
 
@@ -50,6 +55,7 @@ private:
         QString text;
         QRect rect;
         int id;
+        QPointer<const QWidget> control;  // its geometry replaces rect
     };
     QWidget* page_ = nullptr;
     std::vector<RectTool> rectTools_;

@@ -49,7 +49,9 @@ bool SetupPage::AddFileNameTool(CPageToolTip& toolTip, const QLabel* fileName)
     const std::string path = setup_ ? setup_->GetPath() : std::string();
     if (path.empty())
         return false;
-    toolTip.AddRectTool(this, platform::FromAnsi(path), fileName->geometry(), 1000);
+    // The line's place is taken when the tip is asked for: the page's
+    // layout moves it after the tool was added.
+    toolTip.AddControlRectTool(this, platform::FromAnsi(path), fileName, 1000);
     return true;
 }
 

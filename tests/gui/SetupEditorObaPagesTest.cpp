@@ -4,6 +4,7 @@
 
 #include <QHelpEvent>
 #include <QRadioButton>
+#include <QLayout>
 #include <QToolTip>
 
 #include "PropPageOba.h"
@@ -71,6 +72,16 @@ TEST(SetupEditorObaPagesTest, LoadShowsTheStoredSettings)
     const QPoint over = fileName->geometry().center();
     QHelpEvent help(QEvent::ToolTip, over, p.page.mapToGlobal(over));
     EXPECT_TRUE(QApplication::sendEvent(&p.page, &help));
+    EXPECT_EQ(QToolTip::text(), "/data/setups/plant.oba");
+    // The tip follows the line when the page's layout moves or widens it.
+    const QRect before = fileName->geometry();
+    p.page.resize(900, 450);
+    p.page.layout()->activate();
+    const QPoint widened(fileName->geometry().right() - 2, fileName->geometry().center().y());
+    ASSERT_FALSE(before.contains(widened));
+    QToolTip::hideText();
+    QHelpEvent moved(QEvent::ToolTip, widened, p.page.mapToGlobal(widened));
+    EXPECT_TRUE(QApplication::sendEvent(&p.page, &moved));
     EXPECT_EQ(QToolTip::text(), "/data/setups/plant.oba");
     EXPECT_EQ(Control(&p.page, "title")->toolTip(), "Title: Enter up to 30 characters");
     EXPECT_EQ(Control(&p.page, "intervalSeconds")->toolTip(), "Interval Period Seconds: 0-59");

@@ -11,6 +11,7 @@
 #include <QRadioButton>
 
 #include "PropPageSysTime.h"
+#include "PageControls.h"
 #include "SetupEditorTestSupport.h"
 
 using namespace setupedittest;
@@ -357,4 +358,16 @@ TEST(SetupEditorSystemPagesTest, TimePageSetsTheClockFromTheComputerOrTypedField
     EXPECT_EQ(tm.tm_min, 7);
     EXPECT_EQ(tm.tm_sec, 9);
     EXPECT_EQ(clock.setFromPc, 1);
+}
+
+TEST(SetupEditorSystemPagesTest, EverySystemPageShowsTheSystemBadge)
+{
+    SystemSheet sys(SysBlock());
+    for (Id id : {Id::System, Id::SysCalib, Id::SysPower, Id::SysTime, Id::SysControls, Id::SysModem}) {
+        SetupPage* page = sys.Open(id);
+        const auto* badge = page->findChild<BitmapStatic*>();
+        ASSERT_NE(badge, nullptr) << page->Caption().toStdString();
+        EXPECT_EQ(badge->GetBitmapId(), 156);
+        EXPECT_FALSE(badge->pixmap().isNull()) << page->Caption().toStdString();
+    }
 }

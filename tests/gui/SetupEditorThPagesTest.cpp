@@ -98,6 +98,15 @@ TEST(SetupEditorThPagesTest, UnitChangeAdjustsAnInvalidPeriod)
         EXPECT_EQ(Text(p.page, "period"), "5");
     }
     {
+        // A period of 0 under LAFTM5 is adjusted to the field's minimum, never
+        // to 0 again.
+        SsaThPage p(SsaBlock("U0").Byte(142, 1).Byte(141, 0).Bit(183, 2));
+        ScriptedPrompter prompter;
+        prompter.Expect("adjusting it to 1", platform::IDOK);
+        List(p.page, "periodUnit")->setCurrentIndex(2);
+        EXPECT_EQ(Text(p.page, "period"), "1");
+    }
+    {
         // The logging analyser has no eighth-second rule.
         auto log = LogSetup(LogBlock("LOG").Bit(47, 3).Byte(142, 1).Byte(141, 10));
         ShownSheet s;
