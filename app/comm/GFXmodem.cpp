@@ -1,5 +1,6 @@
 #include "GFXmodem.h"
 
+#include <algorithm>
 #include <cstdarg>
 
 #include "Clock.h"
@@ -40,56 +41,129 @@ int GFXmodem::Initialize()
     return 1;
 }
 
-int GFXmodem::ReadByte(double seconds)
+int GFXmodem::ReadByte(double seconds) { return ReadByteMs(ScaledMs(seconds)); }
+
+int GFXmodem::ReadByteMs(int64_t ms)
 {
-    int c = serial_.ReadChar(ScaledMs(seconds));
+    int c = serial_.ReadChar(ms);
     if (c >= 0)
         lastByteMs_ = platform::Clock::NowMs();
     return c;
 }
 
-void GFXmodem::Purge()
+bool GFXmodem::SilenceOver()
 {
-    // What is left of a bad block: read until the line is quiet.
-    while (ReadByte(kCharSeconds) >= 0) {
+    return platform::Clock::NowMs() - lastByteMs_ >= ScaledMs(kSilenceSeconds);
+}
+
+int64_t GFXmodem::PurgeLimitMs()
+{
+    // The line time of a 1024-byte block with its header and check bytes.
+    const GFDataFormat* format = serial_.GetDataFormat();
+    const int baud = format && format->GetBaudRate() > 0 ? format->GetBaudRate() : 9600;
+    const double blockSeconds = 1029.0 * 10.0 / baud;
+    return ScaledMs(std::clamp(blockSeconds, kCharSeconds, kPurgeMaxSeconds));
+}
+
+bool GFXmodem::Purge()
+{
+    // What is left of a bad block: read until the line is quiet, but no
+    // longer than a block takes on the line, since noise keeps a line from
+    // ever being quiet. What is read here is no sign of life from the sender,
+    // so it does not hold off the silence limit. The sender's CAN CAN may
+    // come meanwhile: two or more CAN followed by a pause are its cancel,
+    // where data bytes of the same value would be followed by more data.
+    const int64_t start = platform::Clock::NowMs();
+    const int64_t end = start + PurgeLimitMs();
+    const int64_t quiet = ScaledMs(kCharSeconds);
+    const int64_t poll = ScaledMs(kPollSeconds);
+    int64_t lastByte = start, nextLook = start + poll;
+    int cans = 0;
+    for (;;) {
+        const int64_t now = platform::Clock::NowMs();
+        if (now >= end || now - lastByte >= quiet)
+            break;
+        const int c = serial_.ReadChar(std::min({poll, end - now, lastByte + quiet - now}));
+        if (c >= 0) {
+            lastByte = platform::Clock::NowMs();
+            cans = c == kCan ? cans + 1 : 0;
+        } else if (cans >= 2) {
+            SetStatus(XM_REMOTE_CANCEL);
+            return false;
+        }
+        if (c < 0 || platform::Clock::NowMs() >= nextLook) {
+            nextLook = platform::Clock::NowMs() + poll;
+            monitor_.Idle();
+            if (CheckForAbort())
+                return false;
+            if (SilenceOver()) {
+                SetStatus(XM_TIMEOUT);
+                return false;
+            }
+        }
+    }
+    if (cans >= 2) {
+        SetStatus(XM_REMOTE_CANCEL);
+        return false;
     }
     serial_.RXFlush(0);
+    return true;
 }
 
 int GFXmodem::Refuse()
 {
     ++Status().errorCount;
-    Purge();
-    SendNAK();
+    if (Purge())
+        SendNAK();
     return 0;
+}
+
+int GFXmodem::AwaitByte(double seconds)
+{
+    const int64_t start = platform::Clock::NowMs();
+    const int64_t end = start + ScaledMs(seconds);
+    const int64_t poll = ScaledMs(kPollSeconds);
+    int64_t nextReport = start + ScaledMs(kCharSeconds);
+    for (;;) {
+        const int c = ReadByteMs(std::clamp<int64_t>(end - platform::Clock::NowMs(), 0, poll));
+        if (c >= 0)
+            return c;
+        if (SilenceOver()) {
+            SetStatus(XM_TIMEOUT);
+            return -1;
+        }
+        monitor_.Idle();
+        if (CheckForAbort())
+            return -1;
+        const int64_t now = platform::Clock::NowMs();
+        if (now >= end)
+            return -1;
+        // A status report a second lets the monitor show a stall.
+        if (now >= nextReport) {
+            monitor_.ReportStatus(XM_OK);
+            nextReport = now + ScaledMs(kCharSeconds);
+        }
+    }
 }
 
 int GFXmodem::GetFirstCharacter()
 {
     const double wait = started_ || !crc_ ? kBlockSeconds : kStartSeconds;
-    const int64_t end = platform::Clock::NowMs() + ScaledMs(wait);
-    int c = -1;
-    // Wait in slices of a second so that the monitor can show a stall and the
-    // user can cancel.
-    while (platform::Clock::NowMs() < end) {
-        c = ReadByte(kCharSeconds);
-        if (c >= 0)
-            break;
-        if (platform::Clock::NowMs() - lastByteMs_ >= ScaledMs(kSilenceSeconds)) {
-            SetStatus(XM_TIMEOUT);
-            return 0;
-        }
-        if (CheckForAbort())
-            return 0;
-        monitor_.ReportStatus(XM_OK);
-    }
+    const int c = AwaitByte(wait);
     if (c < 0) {
+        if (Status().status != XM_OK)
+            return 0;
         if (!started_ && crc_ && ++crcTries_ >= kCrcTries)
             crc_ = false;  // the sender does not know CRC: plain checksums
         ++Status().errorCount;
         SendNAK();
         return 0;
     }
+    return TakeFirstCharacter(c);
+}
+
+int GFXmodem::TakeFirstCharacter(int c)
+{
     switch (c) {
     case kSoh: Status().firstChar = FIRST_SOH; return 1;
     case kStx: Status().firstChar = FIRST_STX; return 1;
@@ -182,9 +256,9 @@ int GFXmodem::SendACK()
     return 1;
 }
 
-int GFXmodem::SendNAK()
+int GFXmodem::SendNAK(bool plain)
 {
-    const int c = !started_ && crc_ ? 'C' : kNak;
+    const int c = !plain && !started_ && crc_ ? 'C' : kNak;
     if (serial_.WriteChar(c) != 0) {
         SetStatus(XM_NAK_FAILED);
         return 0;

@@ -53,6 +53,9 @@ public:
     virtual void ShowText(const std::string&) {}
     // 0, or XM_USER_ABORT when the user asked to stop.
     virtual int CheckAbort() { return 0; }
+    // Called while a step waits on the line, so that the window stays alive
+    // and a Cancel can be seen between status reports.
+    virtual void Idle() {}
     GFTransferStatus& Status() { return status_; }
 
 private:
@@ -66,6 +69,11 @@ public:
     static constexpr double kStartSeconds = 3.0;     // per 'C' before falling back to NAK
     static constexpr double kBlockSeconds = 10.0;    // for a block's first byte
     static constexpr double kSilenceSeconds = 60.0;  // nothing at all: the transfer is over
+    static constexpr double kPollSeconds = 0.05;     // between looks at the window and Cancel
+    // Discarding what is left of a bad block ends once the line is quiet for
+    // kCharSeconds, or after the line time of the longest block, kept
+    // between kCharSeconds and kPurgeMaxSeconds: a noisy line is never quiet.
+    static constexpr double kPurgeMaxSeconds = 3.0;
     static constexpr int kCrcTries = 3;
 
     GFXmodem(GFSerial& serial, GFMonitor& monitor);
@@ -84,7 +92,8 @@ public:
     int CheckBlockNumber();
     int VerifyChecksum();
     int SendACK();
-    int SendNAK();
+    // 'C' until the first block in CRC mode, else NAK; plain: NAK always.
+    int SendNAK(bool plain = false);
 
     // The transfer helpers.
     int OpenFile();
@@ -98,6 +107,13 @@ protected:
     void SetStatus(int status);
     // Counts a refused block, discards what is left of it and asks again.
     int Refuse();
+    // One byte within seconds, or -1. While it waits the window is kept
+    // alive, Cancel is looked at and the silence limit is kept; when one of
+    // these ends the transfer the status is set.
+    int AwaitByte(double seconds);
+    // Takes c as a block's first character (Status().firstChar); 0 when it
+    // was the sender's cancel (the status is set).
+    int TakeFirstCharacter(int c);
     bool WriteBlock();
     const std::vector<uint8_t>& Data() const { return data_; }
 
@@ -107,7 +123,11 @@ protected:
 
 private:
     int ReadByte(double seconds);
-    void Purge();
+    int ReadByteMs(int64_t ms);
+    // False when the transfer ended meanwhile (the status is set).
+    bool Purge();
+    bool SilenceOver();
+    int64_t PurgeLimitMs();
 
     std::vector<uint8_t> data_;
     int number_ = 0, complement_ = 0;

@@ -94,6 +94,12 @@ void DownloadMonitor::ShowText(const std::string& text)
         dialog_->SetStatusText(text);
 }
 
+void DownloadMonitor::Idle()
+{
+    if (dialog_)
+        dialog_->PumpMessages();
+}
+
 int DownloadMonitor::CheckAbort()
 {
     if (dialog_ && dialog_->IsCancelRequested()) {

@@ -31,10 +31,13 @@ public:
         measurementCount_ = count;
     }
     bool HasFailed() const { return failed_; }
+    // The size the instrument announced when the monitor was made.
+    long GetExpectedBytes() const { return expectedBytes_; }
 
     int ReportStatus(int status) override;
     void ShowText(const std::string& text) override;
     int CheckAbort() override;
+    void Idle() override;
 
     // The failure text of a status, empty for one without text.
     static std::string StatusText(int status);

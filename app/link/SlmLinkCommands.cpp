@@ -444,8 +444,15 @@ int SlmLink::StartDownload(DownloadMonitor* monitor)
     if (!port_ || !port_->Serial() || !monitor)
         return lastResult_ = NOT_CONNECTED;
     receiver_ = std::make_unique<XmodemReceiver>(*port_->Serial(), *monitor);
+    receiver_->SetExpectedBytes(monitor->GetExpectedBytes());
     std::string reply;
     int result = Query("X160", reply, 10, 2);
+    if (result == 0 && reply.find('\x07') != std::string::npos) {
+        // Refused ("No data", ...): nothing will come, and the instrument's
+        // text stays as the last error reply for the caller to show.
+        receiver_.reset();
+        return lastResult_ = NOT_AVAILABLE;
+    }
     WaitSeconds(1.0);
     return result;
 }

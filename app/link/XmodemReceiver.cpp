@@ -53,6 +53,10 @@ int XmodemReceiver::ReceiveLoop()
 
 bool XmodemReceiver::ReadBlock()
 {
+    // A lone EOT may be a noise byte standing in place of a block's header:
+    // taken as the end, it would cut the file short. It is answered with NAK;
+    // a sender that has really finished repeats it.
+    bool eotAnswered = false;
     for (;;) {
         if (Status().errorCount >= 10) {
             SetStatus(XM_TOO_MANY_ERRORS);
@@ -60,7 +64,9 @@ bool XmodemReceiver::ReadBlock()
         }
         if (CheckForAbort())
             return false;
-        if (!GetFirstCharacter()) {
+        const bool afterEot = eotAnswered;
+        eotAnswered = false;
+        if (!(afterEot ? GetCharacterAfterEot() : GetFirstCharacter())) {
             if (Status().status != XM_OK)
                 return false;
             continue;
@@ -68,7 +74,13 @@ bool XmodemReceiver::ReadBlock()
         switch (Status().firstChar) {
         case FIRST_SOH: Status().blockLength = 128; break;
         case FIRST_STX: Status().blockLength = 1024; break;
-        case FIRST_EOT: return true;
+        case FIRST_EOT:
+            if (afterEot)
+                return true;
+            if (!SendNAK(true))
+                return false;
+            eotAnswered = true;
+            continue;
         default: SetStatus(XM_BAD_FIRST_CHAR); return false;
         }
         if (!GetBlockNumber() || !ReadDataForBlock() || !GetChecksum() || !CheckBlockNumber() || !VerifyChecksum()) {
@@ -80,4 +92,31 @@ bool XmodemReceiver::ReadBlock()
         ++Status().blockNumber;
         return true;
     }
+}
+
+int XmodemReceiver::GetCharacterAfterEot()
+{
+    const int c = AwaitByte(kEotRepeatSeconds);
+    if (c < 0) {
+        if (Status().status != XM_OK)
+            return 0;
+        // No repeat: how the instrument answers the NAK is not known, so a
+        // single EOT ends the transfer only when the whole file came.
+        if (Status().bytesReceived < expectedBytes_) {
+            SetStatus(XM_TIMEOUT);
+            return 0;
+        }
+        Status().firstChar = FIRST_EOT;
+        return 1;
+    }
+    if (!TakeFirstCharacter(c))
+        return 0;
+    // A repeated EOT stands alone; one followed at once by more bytes was
+    // the number of a block whose header the noise hit (block 4, 260, ...).
+    const bool alone = Status().firstChar != FIRST_EOT || AwaitByte(kEotQuietSeconds) < 0;
+    if (Status().status != XM_OK)
+        return 0;
+    if (Status().firstChar == FIRST_OTHER || !alone)
+        return Refuse();  // the rest of that block: discarded and asked again
+    return 1;
 }

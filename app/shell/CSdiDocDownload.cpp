@@ -204,9 +204,14 @@ void CSdiDoc::DownloadMeasurements(uint32_t selectedCount, const std::string& ba
             const int started = link_->StartDownload(&monitor);
             PumpWaitingMessages();
             if (started != 0) {
+                // A refusal ("No data") is shown in the instrument's words.
+                const std::string refusal = started == SlmLink::NOT_AVAILABLE
+                                                ? CSetupMessages::StripBell(link_->GetLastErrorReply())
+                                                : std::string();
                 wait.Restore();
                 platform::AppPrompter().Message("An error occurred while communicating with the J57 (" +
-                                                    CSetupMessages::GetCodeText(started) + ")",
+                                                    (refusal.empty() ? CSetupMessages::GetCodeText(started) : refusal) +
+                                                    ")",
                                                 platform::Icon::Warning);
             } else {
                 const int result = link_->RunDownload(run.received);

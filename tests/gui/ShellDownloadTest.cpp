@@ -2,6 +2,7 @@
 // the pattern, their bytes, replacing existing files, and failed downloads.
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -17,6 +18,7 @@
 #include "Files.h"
 #include "DownloadProgressDialog.h"
 #include "GFTiming.h"
+#include "GFXmodem.h"
 #include "J57Instrument.h"
 #include "J57Setups.h"
 #include "J57Sim.h"
@@ -245,6 +247,19 @@ TEST_F(DownloadTest, AFailedRecallShowsTheInstrumentsMessage)
     f.prompter.Expect("The J57 message was:\nMemory busy", platform::IDOK);
     Download({2}, "one.slmdl");
     EXPECT_FALSE(fs::exists(dir / "one.slmdl"));
+    EXPECT_EQ(f.prompter.Pending(), 0u);
+}
+
+TEST_F(DownloadTest, ARefusedStartShowsTheInstrumentsTextWithoutWaitingForTheLine)
+{
+    sim.On("X160", [](const std::string&) { return std::optional<std::string>("\x07No data"); });
+    f.prompter.Expect("An error occurred while communicating with the J57 (No data)", platform::IDOK);
+    const auto start = std::chrono::steady_clock::now();
+    Download({2}, "one.slmdl");
+    EXPECT_LT(std::chrono::steady_clock::now() - start,
+              std::chrono::milliseconds(comm::ScaledMs(comm::GFXmodem::kSilenceSeconds)));
+    EXPECT_FALSE(fs::exists(dir / "one.slmdl"));
+    EXPECT_FALSE(Marked(2));
     EXPECT_EQ(f.prompter.Pending(), 0u);
 }
 

@@ -3,7 +3,10 @@
 // link's waits shrunk five times, with the port opened.
 #include <gtest/gtest.h>
 
+#include <chrono>
+#include <functional>
 #include <memory>
+#include <thread>
 
 #include "GFTiming.h"
 #include "J57Sim.h"
@@ -25,3 +28,11 @@ protected:
     sim::J57Sim sim_;
     SerialPort port_{1};
 };
+
+// The simulator works on its own thread: give it a moment to catch up.
+inline bool Eventually(const std::function<bool()>& condition)
+{
+    for (int i = 0; i < 200 && !condition(); ++i)
+        std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    return condition();
+}

@@ -1,12 +1,15 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <atomic>
 #include <chrono>
 #include <fcntl.h>
+#include <poll.h>
 #include <functional>
 #include <cstdio>
 #include <fstream>
 #include <pty.h>
+#include <csignal>
 #include <sstream>
 #include <string>
 #include <sys/wait.h>
@@ -15,6 +18,7 @@
 #include <vector>
 
 #include "DownloadMonitor.h"
+#include "GFTermios.h"
 #include "J57Instrument.h"
 #include "J57Xmodem.h"
 #include "ScriptedPrompter.h"
@@ -39,7 +43,11 @@ struct FakeProgress : DownloadProgress {
     bool IsCancelRequested() const override { return cancel; }
     void SendCancel() override { link->SendCancel(); }
     long GetExpectedBytes() override { return expected; }
-    void PumpMessages() override {}
+    void PumpMessages() override
+    {
+        if (onPump)
+            onPump();
+    }
 
     std::vector<std::string> status, measurement, bytes;
     std::vector<int> progress;
@@ -48,6 +56,7 @@ struct FakeProgress : DownloadProgress {
     int cancelAfter = 0;
     long expected = 0;
     SlmLink* link = nullptr;
+    std::function<void()> onPump;  // the window handles what is waiting
 };
 
 std::string AllBytes(size_t length)
@@ -64,14 +73,6 @@ std::string ReadFile(const std::string& path)
     std::stringstream s;
     s << in.rdbuf();
     return s.str();
-}
-
-// The simulator works on its own thread: give it a moment to catch up.
-bool Eventually(const std::function<bool()>& condition)
-{
-    for (int i = 0; i < 200 && !condition(); ++i)
-        std::this_thread::sleep_for(std::chrono::milliseconds(5));
-    return condition();
 }
 
 std::string TempPath()
@@ -167,6 +168,13 @@ TEST_F(XmodemTest, FatalFaultsGiveTheirCodeAndMessage)
          "An error occurred while communicating with the J57 (Remote Cancelled)"},
         {"wrong first byte", [](sim::XmodemSender& s) { s.wrongFirstAt = 2; }, comm::XM_BAD_FIRST_CHAR,
          "An error occurred while communicating with the J57"},
+        {"cancel behind a bad block",
+         [](sim::XmodemSender& s) {
+             s.corruptBlock = 2;
+             s.corruptTimes = 1;
+             s.cancelAfterCorrupt = true;
+         },
+         comm::XM_REMOTE_CANCEL, "An error occurred while communicating with the J57 (Remote Cancelled)"},
     };
     for (const auto& c : cases) {
         Fresh();
@@ -178,6 +186,100 @@ TEST_F(XmodemTest, FatalFaultsGiveTheirCodeAndMessage)
         EXPECT_TRUE(monitor_.HasFailed());
         link_.CancelDownload();
     }
+}
+
+// A noise byte 0x04 where a block's header belongs must not end the file
+// early: the end is taken from a repeated EOT, or from a single one once
+// every byte the instrument announced has come.
+TEST_F(XmodemTest, EndOfFileNeedsARepeatedEotOrEveryByte)
+{
+    const std::string payload = AllBytes(5 * 128);
+    const struct {
+        const char* name;
+        int eotForHeader;
+        bool singleEot;
+        long expected;
+        int code;
+    } cases[] = {
+        {"noise EOT for block 2", 2, false, 640, 0},
+        {"noise EOT for block 2, sender with a single EOT", 2, true, 640, 0},
+        {"noise EOT for block 4, whose number is EOT too", 4, false, 640, 0},
+        {"noise EOT for block 4, sender with a single EOT", 4, true, 640, 0},
+        {"single EOT after every byte", -1, true, 640, 0},
+        {"single EOT short of the announced size", -1, true, 5000, comm::XM_TIMEOUT},
+    };
+    for (const auto& c : cases) {
+        Fresh();
+        sender_.payload = payload;
+        sender_.eotForHeader = c.eotForHeader;
+        sender_.singleEot = c.singleEot;
+        progress_.expected = c.expected;
+        DownloadMonitor monitor(&progress_);
+        ASSERT_EQ(link_.StartDownload(&monitor), 0) << c.name;
+        if (c.code != 0)
+            prompter_.Expect("An error occurred while communicating with the J57 (Timeout Error)", platform::IDOK);
+        EXPECT_EQ(link_.RunDownload(file_), c.code) << c.name;
+        if (c.code == 0) {
+            EXPECT_EQ(ReadFile(file_), payload) << c.name;
+        }
+        EXPECT_EQ(monitor.HasFailed(), c.code != 0) << c.name;
+        EXPECT_EQ(prompter_.Pending(), 0u) << c.name;
+        link_.CancelDownload();
+    }
+}
+
+// Noise every 0.3 s keeps the line from ever being quiet while a bad block
+// is discarded: the window must still be served and Cancel taken.
+TEST_F(XmodemTest, CancelOnANoisyLineTakesEffectWithinTwoBlockTimes)
+{
+    using Clock = std::chrono::steady_clock;
+    constexpr int kBaud = 9600;
+    sim_.PaceAt(kBaud);
+    sender_.Install(sim_);
+    sender_.payload = AllBytes(128 * 20);
+    sender_.corruptBlock = 2;
+    sender_.corruptTimes = 100;
+    sender_.noiseMs = static_cast<int>(comm::ScaledMs(0.3));
+    std::atomic<int> noise{0};
+    std::atomic<bool> clicked{false};
+    Clock::time_point clickAt{};
+    sender_.onNoise = [&] {
+        // The user presses Cancel once the discarding is under way.
+        if (++noise == 2) {
+            clickAt = Clock::now();
+            clicked = true;
+        }
+    };
+    std::vector<int> noiseAtPump;
+    progress_.onPump = [&] {
+        noiseAtPump.push_back(noise);
+        if (clicked)
+            progress_.cancel = true;  // the click is handled when the window is served
+    };
+    EXPECT_EQ(Download(), comm::XM_USER_ABORT);
+    const auto returnedAt = Clock::now();
+    ASSERT_TRUE(clicked);
+    const auto blockTime = std::chrono::microseconds(133LL * 10 * 1000000 / kBaud);
+    EXPECT_LE(returnedAt - clickAt, 2 * blockTime);
+    // Served between any two noise bytes, up to the one after the click.
+    ASSERT_FALSE(noiseAtPump.empty());
+    EXPECT_GE(noiseAtPump.back(), 2);
+    for (size_t i = 1; i < noiseAtPump.size(); ++i)
+        EXPECT_LE(noiseAtPump[i] - noiseAtPump[i - 1], 1) << "pump " << i;
+    EXPECT_TRUE(Eventually([this] { return sim_.Received().find("\x18\x18\x18") != std::string::npos; }));
+    EXPECT_FALSE(monitor_.HasFailed());
+}
+
+TEST_F(XmodemTest, ARefusedStartReturnsAtOnceWithTheInstrumentsText)
+{
+    sender_.Install(sim_);
+    sender_.refusal = "No data";
+    const auto start = std::chrono::steady_clock::now();
+    EXPECT_EQ(link_.StartDownload(&monitor_), SlmLink::NOT_AVAILABLE);
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::milliseconds(comm::ScaledMs(1.0)));
+    EXPECT_EQ(link_.GetLastErrorReply(), "\x07No data");
+    EXPECT_EQ(link_.RunDownload(file_), SlmLink::NO_RECEIVER);
+    EXPECT_EQ(sender_.blocksSent, 0);
 }
 
 TEST_F(XmodemTest, StallIsShownAndClearedWhenBytesComeAgain)
@@ -230,45 +332,126 @@ TEST_F(XmodemTest, NoReceiverAndNoPort)
 }
 
 // An independent sender: lrzsz's sx on the master side of a pseudo-terminal.
+// With an edit, its bytes pass through a relay on their way to the port, each
+// replaced by what edit(index from sx's side, byte) returns.
+class SxPeer {
+public:
+    using Edit = std::function<int(size_t index, int byte)>;
+
+    // The receiver's result; got holds the file it wrote.
+    int Transfer(const std::string& payload, std::string& got, const Edit& edit = {})
+    {
+        const std::string source = TempPath(), target = TempPath();
+        std::ofstream(source, std::ios::binary) << payload;
+        int master = -1, slave = -1;
+        char name[256] = {};
+        if (openpty(&master, &slave, name, nullptr, nullptr) != 0)
+            return -1;
+        std::string device = name;
+        int relayMaster = -1, relaySlave = -1;
+        std::atomic<bool> stop{false};
+        std::thread relay;
+        if (edit) {
+            char relayName[256] = {};
+            if (openpty(&relayMaster, &relaySlave, relayName, nullptr, nullptr) != 0)
+                return -1;
+            comm::termios2::MakeRaw(slave);
+            device = relayName;
+            relay = std::thread([&] { Relay(slave, relayMaster, edit, stop); });
+        }
+        platform::MemoryProfile profile;
+        platform::SetAppProfile(&profile);
+        profile.WriteProfileString("Ports", "COM1", device);
+        int result = -1;
+        {
+            SerialPort port(1);
+            if (port.Open() == 0) {
+                pid_t child = fork();
+                if (child == 0) {
+                    dup2(master, 0);
+                    dup2(master, 1);
+                    int null = open("/dev/null", O_WRONLY);
+                    dup2(null, 2);
+                    execlp("sx", "sx", "-q", source.c_str(), static_cast<char*>(nullptr));
+                    _exit(127);
+                }
+                comm::GFMonitor monitor;
+                XmodemReceiver receiver(*port.Serial(), monitor);
+                result = receiver.Receive(target);
+                // sx ends once its EOT is answered; one still waiting is stopped.
+                int status = 0;
+                for (int i = 0; i < 200 && waitpid(child, &status, WNOHANG) == 0; ++i)
+                    std::this_thread::sleep_for(std::chrono::milliseconds(10));
+                if (waitpid(child, &status, WNOHANG) == 0) {
+                    kill(child, SIGKILL);
+                    waitpid(child, &status, 0);
+                }
+            }
+        }
+        stop = true;
+        if (relay.joinable())
+            relay.join();
+        platform::SetAppProfile(nullptr);
+        for (int fd : {master, slave, relayMaster, relaySlave})
+            if (fd >= 0)
+                close(fd);
+        got = ReadFile(target);
+        std::remove(source.c_str());
+        std::remove(target.c_str());
+        return result;
+    }
+
+private:
+    static void Relay(int sxSide, int portSide, const Edit& edit, std::atomic<bool>& stop)
+    {
+        size_t index = 0;
+        while (!stop) {
+            pollfd fds[2] = {{sxSide, POLLIN, 0}, {portSide, POLLIN, 0}};
+            if (poll(fds, 2, 10) <= 0)
+                continue;
+            uint8_t buffer[512];
+            if (fds[0].revents & POLLIN) {
+                ssize_t n = read(sxSide, buffer, sizeof buffer);
+                for (ssize_t i = 0; i < n; ++i)
+                    buffer[i] = static_cast<uint8_t>(edit(index++, buffer[i]));
+                if (n > 0 && write(portSide, buffer, static_cast<size_t>(n)) != n)
+                    return;
+            }
+            if (fds[1].revents & POLLIN) {
+                ssize_t n = read(portSide, buffer, sizeof buffer);
+                if (n > 0 && write(sxSide, buffer, static_cast<size_t>(n)) != n)
+                    return;
+            }
+        }
+    }
+};
+
+bool HaveSx() { return system("command -v sx >/dev/null 2>&1") == 0; }
+
 TEST(XmodemAgainstSx, FileArrivesIdentical)
 {
-    if (system("command -v sx >/dev/null 2>&1") != 0)
+    if (!HaveSx())
         GTEST_SKIP() << "sx (lrzsz) is not installed";
-    const std::string source = TempPath(), target = TempPath();
     const std::string payload = AllBytes(5000);
-    std::ofstream(source, std::ios::binary) << payload;
-    int master = -1, slave = -1;
-    char name[256] = {};
-    ASSERT_EQ(openpty(&master, &slave, name, nullptr, nullptr), 0);
-    platform::MemoryProfile profile;
-    platform::SetAppProfile(&profile);
-    profile.WriteProfileString("Ports", "COM1", name);
-    SerialPort port(1);
-    ASSERT_EQ(port.Open(), 0);
-    pid_t child = fork();
-    if (child == 0) {
-        dup2(master, 0);
-        dup2(master, 1);
-        int null = open("/dev/null", O_WRONLY);
-        dup2(null, 2);
-        execlp("sx", "sx", "-q", source.c_str(), static_cast<char*>(nullptr));
-        _exit(127);
-    }
-    close(master);
-    comm::GFMonitor monitor;
-    XmodemReceiver receiver(*port.Serial(), monitor);
-    int result = receiver.Receive(target);
-    int status = 0;
-    waitpid(child, &status, 0);
-    platform::SetAppProfile(nullptr);
-    close(slave);
-    EXPECT_EQ(result, 0);
-    std::string got = ReadFile(target);
+    std::string got;
+    EXPECT_EQ(SxPeer().Transfer(payload, got), 0);
     ASSERT_GE(got.size(), payload.size());
     EXPECT_EQ(got.substr(0, payload.size()), payload);
     EXPECT_EQ(got.substr(payload.size()), std::string(got.size() - payload.size(), '\x1A'));
-    std::remove(source.c_str());
-    std::remove(target.c_str());
+}
+
+// Line noise turns block 2's header (byte 133 with 128-byte CRC blocks) into
+// EOT: the receiver asks again instead of ending with one block.
+TEST(XmodemAgainstSx, NoiseEotInPlaceOfAHeaderDoesNotCutTheFile)
+{
+    if (!HaveSx())
+        GTEST_SKIP() << "sx (lrzsz) is not installed";
+    comm::ScopedTimeScale scale(0.2);
+    const std::string payload = AllBytes(5000);
+    std::string got;
+    EXPECT_EQ(SxPeer().Transfer(payload, got, [](size_t index, int byte) { return index == 133 ? 0x04 : byte; }), 0);
+    ASSERT_GE(got.size(), payload.size());
+    EXPECT_EQ(got.substr(0, payload.size()), payload);
 }
 
 }  // namespace

@@ -14,6 +14,8 @@ constexpr char kSoh = 1, kStx = 2, kEot = 4, kAck = 6, kNak = 21, kCan = 24;
 void XmodemSender::Install(J57Sim& sim)
 {
     sim.On("X160", [this, &sim](const std::string&) {
+        if (!refusal.empty())
+            return std::optional<std::string>("\x07" + refusal);
         sim.AfterReply([this, &sim] { Run(sim); });
         return std::optional<std::string>("");
     });
@@ -64,15 +66,24 @@ void XmodemSender::Run(J57Sim& sim)
         }
         for (;;) {
             std::string wire = block;
-            if (alwaysCorrupt || (number == corruptBlock && corruptTimes > 0)) {
+            const bool corrupted = alwaysCorrupt || (number == corruptBlock && corruptTimes > 0);
+            if (corrupted) {
                 --corruptTimes;
                 wire[5] = static_cast<char>(wire[5] ^ 0x55);
+            }
+            if (number == eotForHeader) {
+                eotForHeader = -1;
+                wire[0] = kEot;
             }
             if (blocksSent == 0)
                 firstBlockAt = std::chrono::steady_clock::now();
             sim.Write(wire);
             ++blocksSent;
-            int answer = sim.ReadByte(3000);
+            if (corrupted && cancelAfterCorrupt) {
+                sim.Write(std::string{kCan, kCan});
+                return;
+            }
+            int answer = corrupted && noiseMs > 0 ? AnswerThroughNoise(sim) : sim.ReadByte(3000);
             if (answer == kAck && n == count)
                 lastAckAt = std::chrono::steady_clock::now();
             if (answer == kAck && number == repeatBlock) {
@@ -95,7 +106,26 @@ void XmodemSender::Run(J57Sim& sim)
         }
         if (answer != kNak)
             return;
+        if (singleEot) {
+            // It does not send EOT again, but takes a late ACK.
+            finished = sim.ReadByte(3000) == kAck;
+            return;
+        }
     }
+}
+
+int XmodemSender::AnswerThroughNoise(J57Sim& sim)
+{
+    const auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(3000);
+    while (std::chrono::steady_clock::now() < end) {
+        const int answer = sim.ReadByte(noiseMs);
+        if (answer >= 0)
+            return answer;
+        sim.Write("\x55");
+        if (onNoise)
+            onNoise();
+    }
+    return -1;
 }
 
 }  // namespace sim

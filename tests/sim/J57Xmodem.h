@@ -1,8 +1,10 @@
 #pragma once
 // The J57's XMODEM sender behind "X160": waits for the receiver's start
 // ('C' for CRC-16, NAK for checksums), sends 128- or 1024-byte blocks with
-// the last one padded with 0x1A, and ends with EOT. Faults per block.
+// the last one padded with 0x1A, and ends with EOT, repeated while it is
+// answered with NAK. Faults per block.
 #include <chrono>
+#include <functional>
 #include <string>
 
 #include "J57Sim.h"
@@ -21,6 +23,14 @@ struct XmodemSender {
     int cancelBeforeBlock = -1;  // CAN CAN instead of this block
     int wrongFirstAt = -1;       // a stray byte instead of this block
     int repeatBlock = -1;        // sent twice, as if our ACK was lost
+    int eotForHeader = -1;       // line noise: this block's header arrives as EOT, once
+    bool singleEot = false;      // does not repeat its EOT after a NAK
+    bool cancelAfterCorrupt = false;  // CAN CAN right behind a corrupted block
+    // Line noise while a corrupted block awaits its answer: a stray byte
+    // every noiseMs, each reported to onNoise.
+    int noiseMs = 0;
+    std::function<void()> onNoise;
+    std::string refusal;  // "X160" is refused with BEL and this text
 
     bool crcUsed = false;
     bool finished = false;  // EOT acknowledged
@@ -32,6 +42,9 @@ struct XmodemSender {
 
     void Install(J57Sim& sim);
     void Run(J57Sim& sim);
+
+private:
+    int AnswerThroughNoise(J57Sim& sim);
 };
 
 }  // namespace sim
