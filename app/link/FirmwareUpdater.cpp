@@ -16,6 +16,10 @@
 namespace {
 constexpr uint8_t kEsc = 27, kAck = 6, kNak = 21, kCan = 24;
 constexpr const char* kFlashError = "Error copying flash ROM.  Contact Morvek Audio technical support.";
+constexpr const char* kChecksumError =
+    "The firmware image was not accepted (checksum error). The instrument keeps its old firmware.";
+constexpr const char* kEraseError =
+    "The instrument could not erase its flash memory. The instrument keeps its old firmware.";
 }  // namespace
 
 FirmwareUpdater::FirmwareUpdater(SlmLink* link, FirmwareUi& ui, const firmware::Key& key)
@@ -92,15 +96,28 @@ bool FirmwareUpdater::Upgrade(const std::string& romPath, const std::string& ver
     port_->WriteBlock(frame.data(), static_cast<int>(frame.size()));
     Pause(3.0);
     ReadChar();
-    bool ok = PromptHandshake(5);
+    const char* failure = kFlashError;
+    bool ok = PromptHandshake(5) && UploadRom(rom) && PromptHandshake(2);
+    if (ok && !VerifyChecksum()) {
+        ok = false;
+        failure = kChecksumError;
+    }
+    ok = ok && PromptHandshake(2);
+    ui_.EnableWindow(false);
+    if (ok && !ProgramCommand()) {
+        ok = false;
+        failure = kEraseError;
+    }
+    // Until the copy to flash begins the loader takes ESC ESC ESC CR as an
+    // abort; without it the loader waits for its own time-out and the
+    // instrument answers no command meanwhile. The old firmware stays.
     if (!ok)
         Escape();
-    ok = ok && UploadRom(rom) && PromptHandshake(2) && VerifyChecksum() && PromptHandshake(2);
-    ui_.EnableWindow(false);
-    ok = ok && ProgramCommand() && CopyToFlash();
+    else
+        ok = CopyToFlash();
     if (!ok && !ui_.IsCancelled()) {
         cursor.Restore();
-        platform::AppPrompter().Message(kFlashError, platform::Icon::Error);
+        platform::AppPrompter().Message(failure, platform::Icon::Error);
     }
     ui_.EnableWindow(true);
     return ok;
@@ -138,11 +155,7 @@ bool FirmwareUpdater::UploadRom(const std::vector<uint8_t>& rom)
             ui_.SetStatus(text);
         }
     }
-    if (done < firmware::kBlocks) {
-        Escape();
-        return false;
-    }
-    return true;
+    return done == firmware::kBlocks;
 }
 
 bool FirmwareUpdater::VerifyChecksum()

@@ -204,13 +204,38 @@ TEST_F(FirmwareUpdateTest, FullUpgradeArrivesAsTheImage)
     EXPECT_TRUE(prompter_.Boxes().empty());
 }
 
-TEST_F(FirmwareUpdateTest, ChecksumFailureShowsTheFlashMessage)
+// A failure before the copy to flash sends the loader its abort, so that the
+// instrument answers the next command at once instead of after the loader's
+// own time-out; the message says what failed.
+TEST_F(FirmwareUpdateTest, FailuresBeforeTheCopyLeaveTheLoaderAndTheNextCommandIsAnswered)
 {
-    loader_.badChecksum = true;
-    prompter_.Expect("Error copying flash ROM.  Contact Morvek Audio technical support.", platform::IDOK);
-    EXPECT_FALSE(updater_.Upgrade(romPath_, "1.234"));
-    EXPECT_FALSE(ui_.cancelled);
-    EXPECT_TRUE(ui_.enabled);
+    struct Case {
+        const char* name;
+        std::function<void(sim::J57Loader&)> fault;
+        const char* message;
+    };
+    const Case cases[] = {
+        {"checksum", [](sim::J57Loader& l) { l.badChecksum = true; },
+         "The firmware image was not accepted (checksum error). The instrument keeps its old firmware."},
+        {"erase refused", [](sim::J57Loader& l) { l.refuseErase = true; },
+         "The instrument could not erase its flash memory. The instrument keeps its old firmware."},
+    };
+    for (const auto& c : cases) {
+        ASSERT_TRUE(Eventually([this] { return !sim_.InSession(); }));
+        loader_ = sim::J57Loader();
+        loader_.key = key_;
+        c.fault(loader_);
+        ui_ = FakeUi();
+        prompter_.Expect(c.message, platform::IDOK);
+        EXPECT_FALSE(updater_.Upgrade(romPath_, "1.234")) << c.name;
+        EXPECT_FALSE(ui_.cancelled) << c.name;
+        EXPECT_EQ(prompter_.LastText(), c.message) << c.name;
+        EXPECT_TRUE(ui_.enabled) << c.name;
+        EXPECT_TRUE(Eventually([this] { return loader_.aborted; })) << c.name;
+        std::string reply;
+        EXPECT_EQ(link_.SendCommand("R1", &reply, 25, 2), 0) << c.name;
+        EXPECT_FALSE(loader_.rebooted) << c.name;
+    }
 }
 
 TEST_F(FirmwareUpdateTest, SixRefusalsInARowCancel)
@@ -221,6 +246,18 @@ TEST_F(FirmwareUpdateTest, SixRefusalsInARowCancel)
     EXPECT_TRUE(ui_.cancelled);
     EXPECT_TRUE(prompter_.Boxes().empty());
     EXPECT_EQ(loader_.records.size(), 7u);
+    EXPECT_TRUE(Eventually([this] { return loader_.aborted; }));
+    std::string reply;
+    EXPECT_EQ(link_.SendCommand("R1", &reply, 25, 2), 0);
+}
+
+TEST_F(FirmwareUpdateTest, AFailedCopyKeepsTheFlashMessage)
+{
+    loader_.failedCopies = 5;
+    prompter_.Expect("Error copying flash ROM.  Contact Morvek Audio technical support.", platform::IDOK);
+    EXPECT_FALSE(updater_.Upgrade(romPath_, "1.234"));
+    EXPECT_FALSE(ui_.cancelled);
+    EXPECT_FALSE(loader_.aborted);
 }
 
 TEST_F(FirmwareUpdateTest, FailedCopyIsRetried)

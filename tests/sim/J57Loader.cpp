@@ -89,7 +89,9 @@ void J57Loader::Run(J57Sim& sim)
         } else if (c == 'C') {
             sim.Write(badChecksum ? "CS12" : "CS00");
         } else if (c == 'P') {
-            if (++promptsP < 5) {
+            if (refuseErase) {
+                sim.Write("N");
+            } else if (++promptsP < 5) {
                 sim.Write("p");
             } else {
                 sim.Write("\xff");

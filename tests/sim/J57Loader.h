@@ -24,9 +24,10 @@ struct J57Loader {
     int refuseRecord = -1;     // this record (from 0) is answered 'N' once
     bool refuseAlways = false; // every record from refuseRecord on
     bool badChecksum = false;
+    bool refuseErase = false;  // 'P' is answered 'N'
     int failedCopies = 0;      // copies to flash that report an error
     bool rebooted = false;
-    bool aborted = false;
+    bool aborted = false;  // left by ESC; back to answering commands
     std::string version;
 
     std::array<uint8_t, 63> calBlock{};
