@@ -1,7 +1,9 @@
-// tessavo_bench: the translation, loading, download and export benchmarks. Besides
-// Google Benchmark's own flags it takes --file-bytes=N (records and trailer of
-// the generated files; the largest the format allows by default) and
-// --download-bytes=N (payload of each download; 256 KiB by default) so that
+// tessavo_bench: the translation, loading, download, export and report paint
+// benchmarks. Besides Google Benchmark's own flags it takes --file-bytes=N
+// (records and trailer of the generated files; the largest the format allows
+// by default),
+// --download-bytes=N (payload of each download; 256 KiB by default) and
+// --paint-lines=N (lines of the painted report; a million by default) so that
 // the test run can try every case quickly on small sizes.
 #include <benchmark/benchmark.h>
 
@@ -36,6 +38,7 @@ int main(int argc, char** argv) {
     size_t value = 0;
     if (TakeFlag(argc, argv, "file-bytes", value)) bench::SetFileBytes(value);
     if (TakeFlag(argc, argv, "download-bytes", value)) bench::SetDownloadBytes(value);
+    if (TakeFlag(argc, argv, "paint-lines", value)) bench::SetPaintLines(value);
     platform::MemoryProfile profile;
     platform::SetAppProfile(&profile);
 
@@ -43,6 +46,7 @@ int main(int argc, char** argv) {
     bench::RegisterLoadBenchmarks();
     bench::RegisterDownloadBenchmarks();
     bench::RegisterExportBenchmarks();
+    bench::RegisterPaintBenchmarks();
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
     benchmark::RunSpecifiedBenchmarks();

@@ -9,6 +9,10 @@ void RegisterTranslateBenchmarks();
 void RegisterLoadBenchmarks();
 void RegisterDownloadBenchmarks();
 void RegisterExportBenchmarks();
+// The report view's paint of a long report (only where the GUI is built).
+void RegisterPaintBenchmarks();
+// Lines of that report (a million unless the command line asks for less).
+void SetPaintLines(size_t lines);
 // Payload of each download (256 KiB unless the command line asks for less).
 void SetDownloadBytes(size_t bytes);
 }  // namespace bench

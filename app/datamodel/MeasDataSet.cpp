@@ -76,6 +76,9 @@ void MeasDataSet::Clear()
     m_calibration.reset();
     m_parameters.reset();
     m_fileHeader.reset();
+    // The mode belongs to the setup record just freed: a file without one
+    // must not be titled with the previous file's mode.
+    m_setupType = 0;
 }
 
 int MeasDataSet::LoadFile(const std::string& path, float* version, int* reportType, int expectedDataKind,

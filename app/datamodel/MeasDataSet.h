@@ -39,7 +39,7 @@ public:
     // file below firmware 1.0.
     int ReadSetupOnly(const std::string& path, float* version, void* unused = nullptr);
 
-    // Empties every manager and frees the six blocks.
+    // Empties every manager, frees the six blocks and forgets the mode.
     void Clear();
 
     bool IsLoaded() const { return m_loaded; }

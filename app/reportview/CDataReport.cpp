@@ -16,10 +16,6 @@ namespace {
 
 Translator* g_translator = nullptr;
 
-// A scroll range of more pixels than this cannot be shown: the view scrolls
-// over the first lines only and says so.
-constexpr int kMaxScrollHeight = 32766;
-
 std::string Lower(std::string text)
 {
     for (char& c : text)
@@ -97,26 +93,23 @@ void CDataReport::OnUpdate(CView* sender, const ViewHint* hint)
             reportType_ = 35;
             lineCount_ = 10;
         } else if (result == MeasDataSet::kFileNotFound) {
-            return;
+            // The file has gone since the tree listed it: nothing of the
+            // report before stays on screen or reaches paper or export.
+            reportType_ = 0;
+            lineCount_ = 0;
         } else if (result < 0 && result != TranslatorCodes::kEndOfData) {
             ShowTranslationError(result);
             return;
         }
     }
 
-    int height = lineCount_ * screenLineHeight_;
-    if (height > kMaxScrollHeight) {
-        platform::AppPrompter().Message(
-            Printf("Can only display %d lines out of %d.\nUse Export or Spreadsheet to view all the data.",
-                   kMaxScrollHeight / screenLineHeight_, height / screenLineHeight_),
-            platform::Icon::Warning);
-        height = kMaxScrollHeight;
-    }
-    if (dataKind == 22) {
+    if (dataKind == 22 && reportType_ != 0) {
         BuildRt60Decays();
         ComputeRt60();
     }
-    SetScrollSizes(height);
+    // The scroll range covers every line: the longest report is far within
+    // the range of the scroll bars.
+    SetScrollSizes(lineCount_ * screenLineHeight_);
     viewport()->update();
 }
 
@@ -169,5 +162,5 @@ void CDataReport::paintEvent(QPaintEvent* event)
 
 int CDataReport::LineY(const ReportDC& dc, int line) const
 {
-    return line * lineHeight_ + (dc.IsPrinting() ? 2 * lineHeight_ : 0);
+    return (line - lineShift_) * lineHeight_ + (dc.IsPrinting() ? 2 * lineHeight_ : 0);
 }

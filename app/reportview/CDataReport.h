@@ -71,6 +71,8 @@ public:
     // Screen drawing of the lines inside the device's clip box (also the
     // printing of report types without a print page of their own).
     void OnDraw(ReportDC& dc);
+    // Report line n as the screen shows it, after the report's layout ran.
+    void DrawReportLine(ReportDC& dc, int line);
     // Printing: the printer font's line height, the lines per page and the
     // pages of the job; then one page at a time on the page's drawing
     // rectangle; then the end of the job.
@@ -80,6 +82,9 @@ public:
     // The whole job on the printer (its page range when one is set);
     // false when there is nothing to print or the printer cannot start.
     bool PrintReport(QPrinter& printer);
+    // The pages of the job on that printer, before printing starts (the
+    // range the print dialog offers).
+    int PagesOnPrinter(QPrinter& printer);
     int LinesPerPage() const { return linesPerPage_; }
 
     // The column positions the last layout left (tests read them).
@@ -177,7 +182,6 @@ public:
     void DrawSpectralLnLine(ReportDC& dc, unsigned index, int line);
     // The lines the SLM & RTA summary has with its setup record.
     int SsaSummaryLineCount() const;
-    int SsaSummaryPageCount() const;
     void PrintSsaSummaryPage(ReportDC& dc, int page);
     void DrawObaSettingsLine(ReportDC& dc, unsigned index, int line);
     void DrawObaIntervalLine(ReportDC& dc, unsigned index, int line);
@@ -311,9 +315,6 @@ private:
     RecordView SsaSetupRecord() const;
     bool SsaSpectralLnOverall() const;
     bool SsaWindLines() const;
-    // The blocks the later printed pages of the SLM & RTA summary carry:
-    // (block, index within it) in print order.
-    std::vector<std::pair<int, unsigned>> SsaLaterEntries() const;
     void DrawObaRecordLine(ReportDC& dc, unsigned index, int line, bool thirds);
     void DrawIntervalWindLine(ReportDC& dc, int y, float average, float maximum, int direction, size_t scaleField,
                               size_t unitsField, size_t directionUnitsField);
@@ -324,8 +325,17 @@ private:
     // The page plan of a report type with a print page of its own; false
     // for the types printed through the screen drawing.
     bool PagePlanOf(int type, PagePlan& plan);
+    // The plan of the ZU-Reru, RTA and SLM & RTA summaries: their screen
+    // lines from line 14 on, page after page.
+    void SummaryPlan(PagePlan& plan);
+    // The plan's rows up to its last row that holds any text.
+    int RowsWithText(const PagePlan& plan);
+    // Report line n as the screen draws it, placed at line `at` instead.
+    void DrawReportLineAt(ReportDC& dc, int n, int at);
     // Pages of the print job of the report type (OnBeginPrinting).
     int PrintPageCount();
+    // Lines per page of a page of that height, then the job's pages.
+    int PagesForHeight(int pageHeight);
     void PrintPlannedPage(ReportDC& dc, int page, const PagePlan& plan);
     // Pages of each histogram section: the SPL, peak and unweighted peak.
     void CountHistogramPages();
@@ -347,6 +357,9 @@ private:
     int screenLineHeight_ = 0;
     int printerLineHeight_ = 0;
     int scrollHeight_ = 0;
+    // Lines the drawers' y is moved up by while a screen line is drawn at
+    // another place (a printed page's line).
+    int lineShift_ = 0;
     std::string filePath_;
     std::string itemLabel_;
 };
@@ -362,4 +375,5 @@ void ReportTypeOfDataKind(int dataKind, int* reportType, int* lineCount);
 // for a type without a title.
 std::string ReportTitle(int reportType, int mode);
 // "Translation Error: %s" with the reason of a negative load result.
+std::string TranslationErrorText(int code);
 void ShowTranslationError(int code);

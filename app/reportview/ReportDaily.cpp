@@ -50,9 +50,9 @@ void CDataReport::DrawDailyRow(ReportDC& dc, unsigned index, int line)
     }
     const float scale = setup.F32(kWindScale);
     const std::string units = setup.Text(kWindUnits, 4);
-    auto wind = [&](float raw) { return Printf("%.1f %s", static_cast<double>(raw * scale), units.c_str()); };
+    auto wind = [&](float raw) { return FormatFixed(raw * scale, 1) + " " + units; };
     auto db = [](float value, const std::string& unit) {
-        return Printf("%.1f dB%s", static_cast<double>(value), unit.c_str());
+        return FormatFixed(value, 1) + " dB" + unit;
     };
     auto pair = [&](const char* label, const std::string& value, const char* label2, const std::string& value2) {
         dc.TextOut(columns_[0], y, label);

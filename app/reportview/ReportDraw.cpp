@@ -168,24 +168,7 @@ void CDataReport::OnDraw(ReportDC& dc)
     const int first = std::max(0, clip.top() / lineHeight_);
     int last = std::min(lineCount_ - 1, (clipBottom + lineHeight_ - 1) / lineHeight_);
 
-    // The drawer of each line by the report type; lines no range names stay
-    // empty. rows(from, drawer) hands (line - from) to the drawer for every
-    // visible line from `from` on.
     const int type = reportType_;
-    const int mode = data_.GetSetupType();
-    auto title = [&](int line) {
-        if (line == 1)
-            DrawReportTitle(dc, ReportTitle(type, mode), 1, -1);
-    };
-    auto block = [&](int line, int from, int to) {
-        if (line >= from && line <= to)
-            DrawTitleBlockLine(dc, static_cast<unsigned>(line - from), line);
-    };
-    auto head = [&](int line, int lastBlockLine) {
-        title(line);
-        block(line, 3, lastBlockLine);
-    };
-
     switch (type) {
     case 1: case 24: LayoutSummaryColumns(dc); break;
     case 2: LayoutSystemSetupColumns(dc); break;
@@ -233,172 +216,193 @@ void CDataReport::OnDraw(ReportDC& dc)
     // The layouts may have set the line count from the records.
     last = std::min(lineCount_ - 1, (clipBottom + lineHeight_ - 1) / lineHeight_);
 
-    for (int line = first; line <= last; ++line) {
-        const unsigned from14 = static_cast<unsigned>(line - 14);
-        const unsigned from15 = static_cast<unsigned>(line - 15);
-        switch (type) {
-        case 1:
-            if (!ReportTitle(type, mode).empty())
-                head(line, mode == 7 ? 12 : 13);
-            if (mode == 10 && line >= 14 && line <= 25) {
-                DrawRtaSummaryLine(dc, from14, line);
-            } else if (mode == 10 && line >= 26) {
-                // Four blocks of N lines, one empty line between them.
-                const int n = RtaThirdOctave() ? 19 : 8;
-                const int block = (line - 26) / (n + 1);
-                const int index = (line - 26) % (n + 1);
-                if (block < 4 && index < n)
-                    DrawRtaSpectrumBlock(dc, block, static_cast<unsigned>(index), line);
-            } else if (mode != 10) {
-                DrawModeSummaryLine(dc, mode, line);
-            }
-            break;
-        case 2:
-            head(line, 13);
-            if (line >= 14)
-                DrawSystemSettingsLine(dc, from14, line);
-            break;
-        case 3:
-            head(line, 13);
-            if (line >= 14)
-                DrawLogSettingsLine(dc, from14, line);
-            break;
-        case 13:
-            head(line, 13);
-            if (line >= 14)
-                DrawSsaSettingsLine(dc, from14, line);
-            break;
-        case 23:
-            head(line, 13);
-            if (line >= 14)
-                DrawTalSettingsLine(dc, from14, line);
-            break;
-        case 25:
-            head(line, 13);
-            if (line >= 14)
-                DrawFftSettingsLine(dc, from14, line);
-            break;
-        case 27:
-            head(line, 13);
-            if (line == 14)
-                DrawSnapshotRecordsTitle(dc, line);
-            else if (line >= 15)
-                DrawFftSnapshotLine(dc, from15, line);
-            break;
-        case 28:
-            head(line, 13);
-            if (line >= 14)
-                DrawRtaSettingsLine(dc, from14, line);
-            break;
-        case 32:
-            head(line, 13);
-            if (line >= 14 && line <= 22)
-                DrawFftSummaryLine(dc, from14, line);
-            else if (line >= 23)
-                DrawFftSpectrumLine(dc, static_cast<unsigned>(line - 23), line);
-            break;
-        case 29:
-            head(line, 13);
-            if (line >= 14)
-                DrawSpatialAverageLine(dc, from14, line);
-            break;
-        case 5:
-            title(line);
-            block(line, 5, 16);
-            if (line >= 17)
-                DrawObaSettingsLine(dc, static_cast<unsigned>(line - 17), line);
-            break;
-        case 6: case 20: case 22: case 26:
-            head(line, 13);
-            if (line == 14)
-                DrawRunStopHeadings(dc, line);
-            else if (line >= 15)
-                DrawRunStopRow(dc, from15, line);
-            break;
-        case 7:
-            head(line, 13);
-            if (line >= 14 && line <= 17)
-                DrawLogIntervalHeadings(dc, from14, line);
-            else if (line >= 18)
-                DrawLogIntervalLine(dc, static_cast<unsigned>(line - 18), line);
-            break;
-        case 8: case 19: case 21:
-            head(line, 12);
-            if (line == 13)
-                type == 8 ? DrawLogThNote(dc, line) : type == 19 ? DrawSsaThNote(dc, line) : DrawTalThNote(dc, line);
-            else if (line == 14)
-                type == 8 ? DrawLogThHeadings(dc, line)
-                          : type == 19 ? DrawSsaThHeadings(dc, line) : DrawTalThHeadings(dc, line);
-            else if (line >= 15)
-                type == 8 ? DrawLogThRow(dc, from15, line)
-                          : type == 19 ? DrawSsaThRow(dc, from15, line) : DrawTalThRow(dc, from15, line);
-            break;
-        case 11:
-            head(line, 13);
-            if (line >= 14)
-                DrawCalibrationSettingsLine(dc, from14, line);
-            break;
-        case 12:
-            title(line);
-            block(line, 5, 16);
-            if (line >= 17 && line <= 19)
-                DrawObaIntervalHeadings(dc, static_cast<unsigned>(line - 17), line);
-            else if (line >= 21 && data_.Records().obaIntervals.thirdOctave)
-                DrawObaThirdOctaveIntervalLine(dc, static_cast<unsigned>(line - 21), line);
-            else if (line >= 21)
-                DrawObaIntervalLine(dc, static_cast<unsigned>(line - 21), line);
-            break;
-        case 14:
-            head(line, 13);
-            if (line == 14)
-                DrawCalCheckHeadings(dc, line);
-            else if (line >= 15)
-                DrawCalCheckRow(dc, from15, line);
-            break;
-        case 15:
-            head(line, 13);
-            if (line >= 14)
-                DrawIsmSettingsLine(dc, from14, line);
-            break;
-        case 16:
-            head(line, 13);
-            if (line == 14)
-                DrawDailyHeadings(dc, line);
-            else if (line >= 15)
-                DrawDailyRow(dc, from15, line);
-            break;
-        case 18:
-            head(line, 13);
-            if (line >= 14 && line <= 19)
-                DrawSsaIntervalHeadings(dc, from14, line);
-            else if (line >= 20)
-                DrawSsaIntervalLine(dc, static_cast<unsigned>(line - 20), line);
-            break;
-        case 31: DrawSsaSummaryReportLine(dc, line); break;
-        case 24:
-            head(line, 13);
-            if (line == 14)
-                DrawSnapshotRecordsTitle(dc, line);
-            else if (line >= 15)
-                DrawTalSnapshotLine(dc, from15, line, data_.Records().snapshots.FindRecordByLine(line - 15));
-            break;
-        case 33:
-            head(line, 13);
-            if (line >= 14)
-                DrawRt60Line(dc, from14, line);
-            break;
-        case 17: case 30:
-            // Reports of a title and the title block (the export-only ones,
-            // and those whose lines this view does not draw).
-            head(line, 13);
-            break;
-        case 34:
-            if (line == 1)
-                DrawNoticeLine(dc, "J57 Utility displays and exports J57 download files only.", 1);
-            break;
-        case 35: DrawFirmwareNoticeLine(dc, line); break;
-        default: break;
-        }
-    }
+    for (int line = first; line <= last; ++line)
+        DrawReportLine(dc, line);
     dc.SelectFont(previous);
+}
+
+void CDataReport::DrawReportLine(ReportDC& dc, int line)
+{
+    // The drawer of the line by the report type; lines no range names stay
+    // empty.
+    const int type = reportType_;
+    const int mode = data_.GetSetupType();
+    auto title = [&](int n) {
+        if (n == 1)
+            DrawReportTitle(dc, ReportTitle(type, mode), 1, -1);
+    };
+    auto block = [&](int n, int from, int to) {
+        if (n >= from && n <= to)
+            DrawTitleBlockLine(dc, static_cast<unsigned>(n - from), n);
+    };
+    auto head = [&](int n, int lastBlockLine) {
+        title(n);
+        block(n, 3, lastBlockLine);
+    };
+
+    const unsigned from14 = static_cast<unsigned>(line - 14);
+    const unsigned from15 = static_cast<unsigned>(line - 15);
+    switch (type) {
+    case 1:
+        if (!ReportTitle(type, mode).empty())
+            head(line, mode == 7 ? 12 : 13);
+        if (mode == 10 && line >= 14 && line <= 25) {
+            DrawRtaSummaryLine(dc, from14, line);
+        } else if (mode == 10 && line >= 26) {
+            // Four blocks of N lines, one empty line between them.
+            const int n = RtaThirdOctave() ? 19 : 8;
+            const int block = (line - 26) / (n + 1);
+            const int index = (line - 26) % (n + 1);
+            if (block < 4 && index < n)
+                DrawRtaSpectrumBlock(dc, block, static_cast<unsigned>(index), line);
+        } else if (mode != 10) {
+            DrawModeSummaryLine(dc, mode, line);
+        }
+        break;
+    case 2:
+        head(line, 13);
+        if (line >= 14)
+            DrawSystemSettingsLine(dc, from14, line);
+        break;
+    case 3:
+        head(line, 13);
+        if (line >= 14)
+            DrawLogSettingsLine(dc, from14, line);
+        break;
+    case 13:
+        head(line, 13);
+        if (line >= 14)
+            DrawSsaSettingsLine(dc, from14, line);
+        break;
+    case 23:
+        head(line, 13);
+        if (line >= 14)
+            DrawTalSettingsLine(dc, from14, line);
+        break;
+    case 25:
+        head(line, 13);
+        if (line >= 14)
+            DrawFftSettingsLine(dc, from14, line);
+        break;
+    case 27:
+        head(line, 13);
+        if (line == 14)
+            DrawSnapshotRecordsTitle(dc, line);
+        else if (line >= 15)
+            DrawFftSnapshotLine(dc, from15, line);
+        break;
+    case 28:
+        head(line, 13);
+        if (line >= 14)
+            DrawRtaSettingsLine(dc, from14, line);
+        break;
+    case 32:
+        head(line, 13);
+        if (line >= 14 && line <= 22)
+            DrawFftSummaryLine(dc, from14, line);
+        else if (line >= 23)
+            DrawFftSpectrumLine(dc, static_cast<unsigned>(line - 23), line);
+        break;
+    case 29:
+        head(line, 13);
+        if (line >= 14)
+            DrawSpatialAverageLine(dc, from14, line);
+        break;
+    case 5:
+        title(line);
+        block(line, 5, 16);
+        if (line >= 17)
+            DrawObaSettingsLine(dc, static_cast<unsigned>(line - 17), line);
+        break;
+    case 6: case 20: case 22: case 26:
+        head(line, 13);
+        if (line == 14)
+            DrawRunStopHeadings(dc, line);
+        else if (line >= 15)
+            DrawRunStopRow(dc, from15, line);
+        break;
+    case 7:
+        head(line, 13);
+        if (line >= 14 && line <= 17)
+            DrawLogIntervalHeadings(dc, from14, line);
+        else if (line >= 18)
+            DrawLogIntervalLine(dc, static_cast<unsigned>(line - 18), line);
+        break;
+    case 8: case 19: case 21:
+        head(line, 12);
+        if (line == 13)
+            type == 8 ? DrawLogThNote(dc, line) : type == 19 ? DrawSsaThNote(dc, line) : DrawTalThNote(dc, line);
+        else if (line == 14)
+            type == 8 ? DrawLogThHeadings(dc, line)
+                      : type == 19 ? DrawSsaThHeadings(dc, line) : DrawTalThHeadings(dc, line);
+        else if (line >= 15)
+            type == 8 ? DrawLogThRow(dc, from15, line)
+                      : type == 19 ? DrawSsaThRow(dc, from15, line) : DrawTalThRow(dc, from15, line);
+        break;
+    case 11:
+        head(line, 13);
+        if (line >= 14)
+            DrawCalibrationSettingsLine(dc, from14, line);
+        break;
+    case 12:
+        title(line);
+        block(line, 5, 16);
+        if (line >= 17 && line <= 19)
+            DrawObaIntervalHeadings(dc, static_cast<unsigned>(line - 17), line);
+        else if (line >= 21 && data_.Records().obaIntervals.thirdOctave)
+            DrawObaThirdOctaveIntervalLine(dc, static_cast<unsigned>(line - 21), line);
+        else if (line >= 21)
+            DrawObaIntervalLine(dc, static_cast<unsigned>(line - 21), line);
+        break;
+    case 14:
+        head(line, 13);
+        if (line == 14)
+            DrawCalCheckHeadings(dc, line);
+        else if (line >= 15)
+            DrawCalCheckRow(dc, from15, line);
+        break;
+    case 15:
+        head(line, 13);
+        if (line >= 14)
+            DrawIsmSettingsLine(dc, from14, line);
+        break;
+    case 16:
+        head(line, 13);
+        if (line == 14)
+            DrawDailyHeadings(dc, line);
+        else if (line >= 15)
+            DrawDailyRow(dc, from15, line);
+        break;
+    case 18:
+        head(line, 13);
+        if (line >= 14 && line <= 19)
+            DrawSsaIntervalHeadings(dc, from14, line);
+        else if (line >= 20)
+            DrawSsaIntervalLine(dc, static_cast<unsigned>(line - 20), line);
+        break;
+    case 31: DrawSsaSummaryReportLine(dc, line); break;
+    case 24:
+        head(line, 13);
+        if (line == 14)
+            DrawSnapshotRecordsTitle(dc, line);
+        else if (line >= 15)
+            DrawTalSnapshotLine(dc, from15, line, data_.Records().snapshots.FindRecordByLine(line - 15));
+        break;
+    case 33:
+        head(line, 13);
+        if (line >= 14)
+            DrawRt60Line(dc, from14, line);
+        break;
+    case 17: case 30:
+        // Reports of a title and the title block (the export-only ones,
+        // and those whose lines this view does not draw).
+        head(line, 13);
+        break;
+    case 34:
+        if (line == 1)
+            DrawNoticeLine(dc, "J57 Utility displays and exports J57 download files only.", 1);
+        break;
+    case 35: DrawFirmwareNoticeLine(dc, line); break;
+    default: break;
+    }
 }

@@ -1,5 +1,6 @@
 // The FFT settings report and the FFT snapshot report.
 #include "CDataReport.h"
+#include "FftSpectrumTable.h"
 #include "ReportSettingsCells.h"
 #include "SetupValueTexts.h"
 #include "TimeTexts.h"
@@ -11,23 +12,27 @@ using namespace settings;
 // The FFT setup record (output kind 63).
 constexpr size_t kBandwidth = 60, kGain = 62, kWindow = 64, kOverloadSkip = 66, kAverages = 68;
 
-// The bandwidths of the FFT analyser: their text, the spacing of the 400
-// spectrum lines above 0 Hz, and the format of a line's frequency.
-const char* const FftBandwidthTexts[7] = {"0 - 200 Hz", "0 - 500 Hz", "0 - 1K Hz", "0 - 2K Hz",
-                                          "0 - 5K Hz",  "0 - 10K Hz", "0 - 20K Hz"};
-const float FftLineSpacing[7] = {0.5f, 1.25f, 2.5f, 5.0f, 12.5f, 25.0f, 50.0f};
-const char* const FftFrequencyFormats[7] = {"%5.1f", "%6.2f", "%6.1f", "%4.0f", "%6.1f", "%5.0f", "%5.0f"};
 constexpr int kSnapshotLines = 88;
 constexpr int kRowsPerColumn = 80;
 
-bool ValidBandwidth(int index)
-{
-    return index >= 0 && index < 7;
-}
-
 std::string BandwidthText(int index)
 {
-    return ValidBandwidth(index) ? FftBandwidthTexts[index] : "";
+    const FftBandwidth* bandwidth = FindFftBandwidth(index);
+    return bandwidth ? bandwidth->text : "";
+}
+
+// The bandwidth of the data set's FFT setup; null without the setup or with
+// an index outside the table (the frequency cells then stay empty).
+const FftBandwidth* SetupBandwidth(const RecordView& setup)
+{
+    return setup.IsEmpty() ? nullptr : FindFftBandwidth(setup.I16(kBandwidth));
+}
+
+// The frequency of spectrum line n as the export writes it; empty without a
+// usable bandwidth.
+std::string FrequencyText(const FftBandwidth* bandwidth, int n)
+{
+    return bandwidth ? FftFrequencyText(*bandwidth, n) : std::string();
 }
 
 const char* WindowText(int window)
@@ -69,13 +74,7 @@ void CDataReport::DrawFftSnapshotLine(ReportDC& dc, unsigned index, int line)
     if (!rec)
         return;
     const int s = static_cast<int>(index % kSnapshotLines);
-    // A file without an FFT setup, or with an unknown bandwidth, shows the
-    // spectrum by line number (a spacing of 1 Hz).
-    const int bandwidth = data_.SetupView().I16(kBandwidth);
-    const bool known = !data_.SetupView().IsEmpty() && ValidBandwidth(bandwidth);
-    const float spacing = known ? FftLineSpacing[bandwidth] : 1.0f;
-    const char* format = known ? FftFrequencyFormats[bandwidth] : "%5.0f";
-    auto frequency = [format](float hz) { return Printf(format, static_cast<double>(hz)); };
+    const FftBandwidth* bandwidth = SetupBandwidth(data_.SetupView());
     switch (s) {
     case 0: dc.TextOut(left_, y, Printf("***Record #%d ***", static_cast<int>(rec->GetRecordNumber()))); break;
     case 1:
@@ -84,13 +83,14 @@ void CDataReport::DrawFftSnapshotLine(ReportDC& dc, unsigned index, int line)
         break;
     case 2:
         dc.TextOut(columns_[0], y, "Average Count:");
-        dc.TextOut(columns_[2], y, Printf("%5d", rec->GetAverageCount()));
+        // The instrument counts averages in an unsigned 16-bit field.
+        dc.TextOut(columns_[2], y, Printf("%5d", static_cast<uint16_t>(rec->GetAverageCount())));
         dc.TextOut(columns_[4], y, "Overload Count:");
         dc.TextOut(columns_[6], y, Printf("%5d", rec->GetOverloadCount()));
         break;
     case 3:
         dc.TextOut(columns_[0], y, "SPL:");
-        dc.TextOut(columns_[2], y, Printf("%.1f dB", static_cast<double>(rec->GetSpl())));
+        dc.TextOut(columns_[2], y, FormatFixed(rec->GetSpl(), 1) + " dB");
         break;
     case 5:
         for (int j = 0; j < 5; ++j) {
@@ -99,15 +99,14 @@ void CDataReport::DrawFftSnapshotLine(ReportDC& dc, unsigned index, int line)
         }
         break;
     case 6:
-        dc.TextOut(columns_[0], y, frequency(0.0f));
+        dc.TextOut(columns_[0], y, FrequencyText(bandwidth, 0));
         dc.TextOut(columns_[1], y, FormatReportNumber(rec->GetSpectrumLine(0), 1, 0));
         break;
     default:
         if (s >= 7 && s <= 86) {
             const int r = s - 6;
             for (int j = 0; j < 5; ++j) {
-                const float hz = static_cast<float>(r) * spacing + static_cast<float>(j) * spacing * 80.0f;
-                dc.TextOut(columns_[2 * j], y, frequency(hz));
+                dc.TextOut(columns_[2 * j], y, FrequencyText(bandwidth, r + kRowsPerColumn * j));
                 dc.TextOut(columns_[2 * j + 1], y,
                            FormatReportNumber(rec->GetSpectrumLine(r + kRowsPerColumn * j), 1, 0));
             }
@@ -186,22 +185,16 @@ void CDataReport::DrawFftSpectrumLine(ReportDC& dc, unsigned index, int line)
         }
         return;
     }
-    // Without the FFT setup (or with an unknown bandwidth) the frequency
-    // column counts spectrum lines.
-    const int bandwidth = data_.SetupView().I16(kBandwidth);
-    const bool known = !data_.SetupView().IsEmpty() && ValidBandwidth(bandwidth);
-    const float spacing = known ? FftLineSpacing[bandwidth] : 1.0f;
-    const char* format = known ? FftFrequencyFormats[bandwidth] : "%5.0f";
+    const FftBandwidth* bandwidth = SetupBandwidth(data_.SetupView());
     auto level = [&sum](int b) { return FormatReportNumber(sum.F32(kSumSpectrum + 4 * static_cast<size_t>(b)), 1, 0); };
     if (index == 1) {
-        dc.TextOut(columns_[0], y, Printf(format, 0.0));
+        dc.TextOut(columns_[0], y, FrequencyText(bandwidth, 0));
         dc.TextOut(columns_[1], y, level(0));
         return;
     }
     const int i = static_cast<int>(index);
     for (int k = 0; k < 5; ++k) {
-        const float hz = static_cast<float>(i - 1) * spacing + static_cast<float>(k) * spacing * 80.0f;
-        dc.TextOut(columns_[2 * k], y, Printf(format, static_cast<double>(hz)));
+        dc.TextOut(columns_[2 * k], y, FrequencyText(bandwidth, 80 * k + i - 1));
         dc.TextOut(columns_[2 * k + 1], y, level(80 * k + i - 1));
     }
 }

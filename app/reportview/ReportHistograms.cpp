@@ -43,9 +43,9 @@ void CDataReport::DrawStatsCells(ReportDC& dc, int y, const char* prefix, float 
     }
     std::string duration;
     SecondsToTime(seconds, duration, 1, 0);
-    dc.TextOut(left_, y, Printf("%s%5.1f", prefix, static_cast<double>(level)));
+    dc.TextOut(left_, y, prefix + FormatFixed(level, 1, 5));
     dc.TextOut(columns_[1], y, Printf("%8ld", static_cast<long>(count)));
-    dc.TextOut(columns_[2], y, Printf("%5.2f%%", static_cast<double>(percent)));
+    dc.TextOut(columns_[2], y, FormatFixed(percent, 2, 5) + "%");
     dc.TextOut(columns_[3], y, duration);
 }
 

@@ -32,23 +32,36 @@ const char* YesNo(int flags, int bit)
 
 std::string Db(float value, const std::string& suffix)
 {
-    return Printf("%.1f dB%s", static_cast<double>(value), suffix.c_str());
+    return FormatFixed(value, 1) + " dB" + suffix;
 }
 
-// The record's lines as the two interval reports share them: line s of the
-// block, the wind line (4) and the Ln lines (5, 6).
+// The record's lines as the two interval reports share them: s 0 to 3 the
+// heads and values, 4 the wind line, 5 and 6 the Ln lines, 7 a line of the
+// Ln table (tableLine), 8 the empty line that ends the block. Lines the file
+// does not carry are left out, so the table follows directly after what
+// there is and ends inside the block's lines.
 struct IntervalBlock {
     int s;
-    bool wind;
-    int linesPerRecord;
+    unsigned tableLine;
 };
 
-IntervalBlock BlockOf(unsigned index, int linesPerRecord, bool wind)
+IntervalBlock BlockOf(unsigned index, int linesPerRecord, bool wind, bool lnLines, bool table)
 {
-    IntervalBlock b{static_cast<int>(index % static_cast<unsigned>(linesPerRecord)), wind, linesPerRecord};
-    if (b.s > 3 && !wind)
-        ++b.s;  // the wind line is left out
-    return b;
+    int m = static_cast<int>(index % static_cast<unsigned>(linesPerRecord));
+    if (m < 4)
+        return {m, 0};
+    if (!wind)
+        ++m;  // s 4 is left out
+    if (m == 4)
+        return {4, 0};
+    if (!lnLines)
+        m += 2;  // s 5 and 6 are left out
+    if (m < 7)
+        return {m, 0};
+    const int rows = table ? linesPerRecord - (wind ? 6 : 5) - (lnLines ? 2 : 0) : 0;
+    if (m - 7 < rows)
+        return {7, static_cast<unsigned>(m - 7)};
+    return {8, 0};
 }
 
 }  // namespace
@@ -133,7 +146,7 @@ void CDataReport::DrawLogIntervalLine(ReportDC& dc, unsigned index, int line)
     if (mgr.GetCount() == 0 || index >= static_cast<unsigned>(mgr.GetReportLineCount()))
         return;
     const IntvRec* rec = mgr.GetAt(static_cast<int>(index / static_cast<unsigned>(perRecord)));
-    const IntervalBlock b = BlockOf(index, perRecord, mgr.windLine);
+    const IntervalBlock b = BlockOf(index, perRecord, mgr.windLine, mgr.lnLines, mgr.histogram);
     const RecordView setup = data_.SetupView();
     std::string suffix, peakLetter;
     if (!setup.IsEmpty()) {
@@ -157,7 +170,7 @@ void CDataReport::DrawLogIntervalLine(ReportDC& dc, unsigned index, int line)
         return;
     if (b.s == 1) {
         std::string duration;
-        SecondsToHms(static_cast<uint32_t>(rec->GetDuration()), duration);
+        SecondsToHms(WholeSeconds(rec->GetDuration()), duration);
         dc.TextOut(left_, y, Printf("%ld", static_cast<long>(static_cast<int32_t>(rec->GetRecordNumber()))));
         dc.TextOut(columns_[1], y, TimeText(rec->GetTime(), "%d-%b-%Y"));
         dc.TextOut(columns_[2], y, TimeText(rec->GetTime(), "%H:%M:%S"));
@@ -181,14 +194,13 @@ void CDataReport::DrawLogIntervalLine(ReportDC& dc, unsigned index, int line)
             return;
         for (int k = 0; k < 6; ++k)
             dc.TextOut(columns_[k], y,
-                       b.s == 5 ? Printf("L%.2f", static_cast<double>(rec->GetLnPercent(k)))
+                       b.s == 5 ? "L" + FormatFixed(rec->GetLnPercent(k), 2)
                                 : Db(rec->GetLnLevel(k), suffix));
-    } else if (mgr.histogram) {
+    } else if (b.s == 7) {
         uint32_t bins[128];
         for (int i = 0; i < 128; ++i)
             bins[i] = rec->GetHistogramBin(i);
-        const unsigned tableLine = index % static_cast<unsigned>(perRecord) - (mgr.windLine ? 7u : 6u);
-        DrawLnTableRow(dc, tableLine, y, mgr.GetLnTableRowCount(), bins, mgr.baseLevel, 32);
+        DrawLnTableRow(dc, b.tableLine, y, mgr.GetLnTableRowCount(), bins, mgr.baseLevel, 32);
     }
 }
 
@@ -203,7 +215,7 @@ void CDataReport::DrawSsaIntervalLine(ReportDC& dc, unsigned index, int line)
     const SSAIntvRec* rec = mgr.GetAt(static_cast<int>(index / static_cast<unsigned>(perRecord)));
     if (!rec)
         return;
-    const IntervalBlock b = BlockOf(index, perRecord, mgr.windLine);
+    const IntervalBlock b = BlockOf(index, perRecord, mgr.windLine, mgr.lnLines, mgr.histogram);
     const RecordView setup = data_.SetupView();
     std::string letter;
     if (!setup.IsEmpty())
@@ -236,7 +248,7 @@ void CDataReport::DrawSsaIntervalLine(ReportDC& dc, unsigned index, int line)
         break;
     }
     case 3:
-        dc.TextOut(columns_[0], y, Printf("%.1f dBF", static_cast<double>(rec->GetUwPeak())));
+        dc.TextOut(columns_[0], y, FormatFixed(rec->GetUwPeak(), 1) + " dBF");
         dc.TextOut(columns_[1], y, Db(rec->GetPeak(), letter));
         dc.TextOut(columns_[2], y, Printf("%d", static_cast<int>(rec->GetRmsExcdCount())));
         dc.TextOut(columns_[3], y, Printf("%d", static_cast<int>(rec->GetUwPkExcdCount())));
@@ -253,18 +265,17 @@ void CDataReport::DrawSsaIntervalLine(ReportDC& dc, unsigned index, int line)
             break;
         for (int k = 0; k < 6; ++k)
             dc.TextOut(columns_[k], y,
-                       b.s == 5 ? Printf("L%.2f", static_cast<double>(rec->GetLnPercent(k)))
+                       b.s == 5 ? "L" + FormatFixed(rec->GetLnPercent(k), 2)
                                 : Db(rec->GetLnLevel(k), letter));
         break;
-    default:
-        if (mgr.histogram) {
-            uint32_t bins[128];
-            for (int i = 0; i < 128; ++i)
-                bins[i] = rec->GetHistogramBin(i);
-            const unsigned tableLine = index % static_cast<unsigned>(perRecord) - (mgr.windLine ? 7u : 6u);
-            DrawLnTableRow(dc, tableLine, y, mgr.GetLnTableRowCount(), bins, mgr.baseLevel, 8);
-        }
+    case 7: {
+        uint32_t bins[128];
+        for (int i = 0; i < 128; ++i)
+            bins[i] = rec->GetHistogramBin(i);
+        DrawLnTableRow(dc, b.tableLine, y, mgr.GetLnTableRowCount(), bins, mgr.baseLevel, 8);
         break;
+    }
+    default: break;
     }
 }
 
@@ -275,9 +286,9 @@ void CDataReport::DrawIntervalWindLine(ReportDC& dc, int y, float average, float
     const float scale = setup.F32(scaleField);
     const std::string units = setup.Text(unitsField, 4);
     dc.TextOut(columns_[0], y, "Wind Avg.:");
-    dc.TextOut(columns_[1], y, Printf("%.1f %s", static_cast<double>(average * scale), units.c_str()));
+    dc.TextOut(columns_[1], y, FormatFixed(average * scale, 1) + " " + units);
     dc.TextOut(columns_[2], y, "Wind Max.:");
-    dc.TextOut(columns_[3], y, Printf("%.1f %s", static_cast<double>(maximum * scale), units.c_str()));
+    dc.TextOut(columns_[3], y, FormatFixed(maximum * scale, 1) + " " + units);
     dc.TextOut(columns_[4], y, "Max Wind Dir:");
     dc.TextOut(columns_[6], y, FormatDirectionText(direction, setup.U8(directionUnitsField)));
 }

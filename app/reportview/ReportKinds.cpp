@@ -169,14 +169,19 @@ std::string ReportTitle(int reportType, int mode)
     return kReportTitles[reportType];
 }
 
-void ShowTranslationError(int code)
+std::string TranslationErrorText(int code)
 {
-    if (code >= 0)
-        return;
     // End of data is no failure; it reads as an empty reason.
     std::string reason = code == -318 ? std::string() : Printf("%d", code);
     for (const auto& entry : kTranslationErrors)
         if (entry.code == code)
             reason = entry.reason;
-    platform::AppPrompter().Message(Printf("Translation Error: %s", reason.c_str()), platform::Icon::Warning);
+    return Printf("Translation Error: %s", reason.c_str());
+}
+
+void ShowTranslationError(int code)
+{
+    if (code >= 0)
+        return;
+    platform::AppPrompter().Message(TranslationErrorText(code), platform::Icon::Warning);
 }

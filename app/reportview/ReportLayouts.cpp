@@ -1,6 +1,8 @@
 // Column layouts: each measures sample texts in the font selected into the
 // device and adds the widths up from the left edge, so one layout fits the
 // screen and the printer alike. A layout sets only its own positions.
+#include <algorithm>
+
 #include "CDataReport.h"
 
 namespace {
@@ -19,6 +21,10 @@ void CDataReport::LayoutFileInfoColumns(ReportDC& dc)
 {
     fileInfoColumns_[0] = left_;
     fileInfoColumns_[1] = left_ + dc.TextWidth("Software Version:SSSS");
+    // Paper names the firmware in full: its label is the widest, and the
+    // values start a gap after it.
+    if (dc.IsPrinting())
+        fileInfoColumns_[1] = std::max(fileInfoColumns_[1], left_ + dc.TextWidth("Firmware/Software Revs:SS"));
 }
 
 void CDataReport::LayoutIntervalColumns(ReportDC& dc)

@@ -36,7 +36,7 @@ Cells LogSettingsCells(const RecordView& r, unsigned index)
 {
     const int intervals = r.U16(kIntervalFlags);
     const int history = r.U16(kHistoryFlags);
-    auto ln = [&r](int k) { return Printf("L%.2f", static_cast<double>(r.F32(kLnPercents + 4 * static_cast<size_t>(k)))); };
+    auto ln = [&r](int k) { return "L" + FormatFixed(r.F32(kLnPercents + 4 * static_cast<size_t>(k)), 2); };
     switch (index) {
     case 0: return {{0, "Sound Level Meter"}, {4, "Time Weighted Average"}};
     case 1:
@@ -58,7 +58,7 @@ Cells LogSettingsCells(const RecordView& r, unsigned index)
     case 9: return Pair("Overall Exchange Rate:", Dbs(r.I16(kOverallRate) + 3), ln(2), ln(5));
     case 11: return {{0, "Triggering"}, {4, "Time History"}};
     case 12:
-        return Pair("SPL Exceedance Level 1:", Printf("%.1f dB", static_cast<double>(r.F32(kSplExceedance1))),
+        return Pair("SPL Exceedance Level 1:", FormatFixed(r.F32(kSplExceedance1), 1) + " dB",
                     "Time History:", Enabled(history & 0x08));
     case 13:
         return Pair("SPL Exceedance Level 2:", Dbs(r.I16(kSplExceedance2)), "Time History Period:",

@@ -121,7 +121,7 @@ void CDataReport::DrawObaRecordLine(ReportDC& dc, unsigned index, int line, bool
         return;
     auto band = [&](int k, int labelColumn) {
         DrawRightAligned(dc, columns_[labelColumn], y, BandLabel(k));
-        DrawRightAligned(dc, columns_[labelColumn + 2], y, Printf("%.1f dB %s", static_cast<double>(rec->GetBandLevel(k)), thirds ? "1/3" : "1/1"));
+        DrawRightAligned(dc, columns_[labelColumn + 2], y, FormatFixed(rec->GetBandLevel(k), 1) + (thirds ? " dB 1/3" : " dB 1/1"));
     };
     if (thirds) {
         band(b, 1);

@@ -4,9 +4,13 @@
 //
 // Every page keeps its last line empty. Rows follow each other without gaps
 // or repeats, and the page count of the job comes from the same plan, so
-// every row of the report reaches paper exactly once.
+// every row of the report reaches paper exactly once. The summaries whose
+// blocks have a fixed length print their screen lines through the same plan,
+// on as many pages as the paper needs. Nothing is drawn below the page's
+// last line: on a short page the first page may hold its head alone.
 #include <algorithm>
 #include <functional>
+#include <utility>
 #include <vector>
 
 #include "CDataReport.h"
@@ -27,16 +31,45 @@ struct CDataReport::PagePlan {
     int laterRowLine = 4;   // further pages
     int rows = 0;           // rows of the report
     int recordLines = 1;    // rows are printed in whole blocks of this many
+    // The line count of the report runs past its last line with text (the
+    // settings and summary tables): paper ends with the last such row.
+    bool trimBlankTail = false;
     Row row;
 };
 
 namespace {
 
+// A device that draws nothing and counts the texts it is given: which rows
+// of a plan hold any text.
+class ProbeDC : public ReportDC {
+public:
+    bool IsPrinting() const override { return true; }
+    ReportFont SelectFont(ReportFont font) override
+    {
+        std::swap(font, font_);
+        return font;
+    }
+    int TextWidth(const std::string& text) const override { return 6 * static_cast<int>(text.size()); }
+    int LineHeight() const override { return 10; }
+    int PixelsPerInchX() const override { return 96; }
+    int PixelsPerInchY() const override { return 96; }
+    void TextOut(int, int, const std::string& text) override { texts += text.empty() ? 0 : 1; }
+    void SetAlignRight(bool) override {}
+    void Line(int, int, int, int) override {}
+    QRect ClipBox() const override { return QRect(0, 0, 1000, 1000); }
+
+    int texts = 0;
+
+private:
+    ReportFont font_ = ReportFont::Printer;
+};
+
 // Rows from page line `from` up to the line before the page's last line,
-// cut to whole records.
-int Capacity(int linesPerPage, int from, int recordLines)
+// cut to whole records. A first page whose head fills it holds no rows;
+// every later page holds at least one.
+int Capacity(int linesPerPage, int from, int recordLines, bool firstPage)
 {
-    int capacity = std::max(1, linesPerPage - 1 - from);
+    int capacity = std::max(firstPage ? 0 : 1, linesPerPage - 1 - from);
     if (recordLines > 1 && capacity >= recordLines)
         capacity -= capacity % recordLines;
     return capacity;
@@ -82,6 +115,7 @@ bool CDataReport::PagePlanOf(int type, PagePlan& plan)
         plan.rowLine = blockCount + 3;
         plan.rows = std::max(0, lineCount_ - 14);
         plan.row = rows(drawer);
+        plan.trimBlankTail = true;
     };
     const RecordManagers& m = data_.Records();
     switch (type) {
@@ -123,7 +157,11 @@ bool CDataReport::PagePlanOf(int type, PagePlan& plan)
         data_.Records().events.LoadRT60Settings();
         ComputeRt60();
         plan.title = "RT60 REPORT";
+        plan.laterTitle = "RT60 Report";
         plan.layout = &CDataReport::LayoutRt60Columns;
+        plan.blockCount = 12;
+        plan.rowLine = 15;
+        plan.laterRowLine = 3;
         plan.recordLines = Rt60LinesPerEvent();
         plan.rows = m.events.GetCount() * plan.recordLines;
         plan.row = rows(&CDataReport::DrawRt60Line);
@@ -134,14 +172,18 @@ bool CDataReport::PagePlanOf(int type, PagePlan& plan)
     case 32: {
         plan.title = "FFT Summary";
         plan.layout = &CDataReport::LayoutSpectrumColumns;
-        for (unsigned i = 0; i <= 8; ++i)
-            plan.headings.push_back({14 + static_cast<int>(i), indexed(&CDataReport::DrawFftSummaryLine, i)});
         plan.laterHeadings = {{4, indexed(&CDataReport::DrawFftSpectrumLine, 0)}};
-        plan.rowLine = 23;
+        plan.rowLine = 14;
         plan.laterRowLine = 5;
-        // Later pages repeat the spectrum heading (entry 0) above their rows.
-        plan.rows = std::max(0, lineCount_ - 23);
-        plan.row = rows(&CDataReport::DrawFftSpectrumLine);
+        // The nine summary lines, then the spectrum; later pages repeat the
+        // spectrum heading (entry 0) above their rows.
+        plan.rows = std::max(0, lineCount_ - 14);
+        plan.row = [this](ReportDC& dc, unsigned index, int line) {
+            if (index < 9)
+                DrawFftSummaryLine(dc, index, line);
+            else
+                DrawFftSpectrumLine(dc, index - 9, line);
+        };
         break;
     }
     case 29:
@@ -149,13 +191,19 @@ bool CDataReport::PagePlanOf(int type, PagePlan& plan)
                &CDataReport::DrawSpatialAverageLine);
         break;
     case 1:
-        // The integrating sound level meter summary: its current block.
-        if (data_.GetSetupType() != 6)
-            return false;
-        common("Integrating Sound Level Meter Summary", &CDataReport::LayoutSummaryColumns, 12,
-               &CDataReport::DrawCurrentAnyDataLine);
-        plan.rows = 24;
+        switch (data_.GetSetupType()) {
+        case 6:
+            // The integrating sound level meter summary: its current block.
+            common("Integrating Sound Level Meter Summary", &CDataReport::LayoutSummaryColumns, 12,
+                   &CDataReport::DrawCurrentAnyDataLine);
+            plan.rows = 24;
+            break;
+        case 8:
+        case 10: SummaryPlan(plan); break;
+        default: return false;
+        }
         break;
+    case 31: SummaryPlan(plan); break;
     case 11:
         common("Calibration Settings", &CDataReport::LayoutCalSettingsColumns, 12,
                &CDataReport::DrawCalibrationSettingsLine);
@@ -239,13 +287,71 @@ bool CDataReport::PagePlanOf(int type, PagePlan& plan)
         plan.headings = {{15, heading(type == 14 ? &CDataReport::DrawCalCheckHeadings : &CDataReport::DrawDailyHeadings)}};
         plan.laterHeadings = {{3, plan.headings[0].second}};
         plan.rowLine = 16;
-        plan.rows = type == 14 ? std::max(0, lineCount_ - 15) : m.days.GetReportLineCount();
+        // The screen's line count of the check log runs 13 lines past its
+        // records; paper takes the records.
+        plan.rows = type == 14 ? m.calibrations.GetCount() : m.days.GetReportLineCount();
         plan.recordLines = type == 16 ? m.days.GetLinesPerRecord() : 1;
         plan.row = rows(type == 14 ? &CDataReport::DrawCalCheckRow : &CDataReport::DrawDailyRow);
         break;
     default: return false;
     }
+    if (plan.trimBlankTail)
+        plan.rows = RowsWithText(plan);
     return true;
+}
+
+int CDataReport::RowsWithText(const PagePlan& plan)
+{
+    ProbeDC probe;
+    (this->*plan.layout)(probe);
+    for (int i = plan.rows - 1; i >= 0; --i) {
+        const int before = probe.texts;
+        plan.row(probe, static_cast<unsigned>(i), 0);
+        if (probe.texts > before)
+            return i + 1;
+    }
+    return 0;
+}
+
+void CDataReport::SummaryPlan(PagePlan& plan)
+{
+    const bool ssa = reportType_ == 31;
+    const int mode = data_.GetSetupType();
+    plan.title = ssa ? "SLM & RTA Summary" : ReportTitle(1, mode);
+    plan.layout = &CDataReport::LayoutSummaryColumns;
+    plan.rowLine = 14;
+    plan.laterRowLine = 3;
+    int lines = lineCount_;
+    if (ssa) {
+        // Later pages name the file and the instrument above the blocks.
+        for (unsigned i = 0; i <= 1; ++i)
+            plan.laterHeadings.push_back(
+                {2 + static_cast<int>(i), [this, i](ReportDC& dc, int line) { DrawTitleBlockLine(dc, i, line); }});
+        plan.laterRowLine = 5;
+        lines = SsaSummaryLineCount();
+    } else if (mode == 10) {
+        // The spectrum tables and the empty line after each but the last.
+        const int tables = RtaAveragedSpectra() > 0 ? 4 : 3;
+        lines = std::min(lines, 26 + tables * ((RtaThirdOctave() ? 19 : 8) + 1) - 1);
+    } else {
+        lines = std::min(lines, 75);  // the ZU-Reru summary's tonality lines end at line 74
+    }
+    plan.rows = std::max(0, lines - 14);
+    plan.row = [this, mode, ssa](ReportDC& dc, unsigned index, int line) {
+        const int n = 14 + static_cast<int>(index);
+        LayoutSummaryColumns(dc);
+        if (!ssa && mode == 10 && n >= 26)
+            LayoutSpectrumColumns(dc);
+        DrawReportLineAt(dc, n, line);
+    };
+    plan.trimBlankTail = true;
+}
+
+void CDataReport::DrawReportLineAt(ReportDC& dc, int n, int at)
+{
+    lineShift_ = n - at;
+    DrawReportLine(dc, n);
+    lineShift_ = 0;
 }
 
 int CDataReport::PrintPageCount()
@@ -254,22 +360,13 @@ int CDataReport::PrintPageCount()
         CountHistogramPages();
         return histogramPages_[0] + histogramPages_[1] + histogramPages_[2];
     }
-    if (reportType_ == 1 && data_.GetSetupType() == 10) {
-        // Page 1 holds the octave blocks; third-octave blocks go on over a
-        // second page.
-        return RtaThirdOctave() ? 2 : 1;
-    }
-    if (reportType_ == 31)
-        return SsaSummaryPageCount();
     if (reportType_ == 1 && data_.GetSetupType() == 7)
         return LogSummaryPageCount();
-    if (reportType_ == 1 && data_.GetSetupType() == 8)
-        return 1;  // the ZU-Reru summary's fixed plan fills page 1
     PagePlan plan;
     if (!PagePlanOf(reportType_, plan))
         return 1;  // printed as the screen draws it: one page
-    const int first = Capacity(linesPerPage_, plan.rowLine, plan.recordLines);
-    const int later = Capacity(linesPerPage_, plan.laterRowLine, plan.recordLines);
+    const int first = Capacity(linesPerPage_, plan.rowLine, plan.recordLines, true);
+    const int later = Capacity(linesPerPage_, plan.laterRowLine, plan.recordLines, false);
     return PagesOf(plan.rows, first, later);
 }
 
@@ -280,15 +377,18 @@ void CDataReport::PrintPlannedPage(ReportDC& dc, int page, const PagePlan& plan)
     PrinterFontScope font(dc);
     (this->*plan.layout)(dc);
     const bool firstPage = page == 1;
+    // The head's lines that fit above the page's last line.
+    const int lastLine = linesPerPage_ - 1;
     DrawReportTitle(dc, firstPage || plan.laterTitle.empty() ? plan.title : plan.laterTitle, 0, page);
     if (firstPage)
-        for (int i = 0; i < plan.blockCount; ++i)
+        for (int i = 0; i < plan.blockCount && plan.blockLine + i <= lastLine; ++i)
             DrawTitleBlockLine(dc, static_cast<unsigned>(i), plan.blockLine + i);
     for (const auto& [line, draw] : firstPage ? plan.headings : plan.laterHeadings)
-        draw(dc, line);
+        if (line <= lastLine)
+            draw(dc, line);
 
-    const int firstCapacity = Capacity(linesPerPage_, plan.rowLine, plan.recordLines);
-    const int laterCapacity = Capacity(linesPerPage_, plan.laterRowLine, plan.recordLines);
+    const int firstCapacity = Capacity(linesPerPage_, plan.rowLine, plan.recordLines, true);
+    const int laterCapacity = Capacity(linesPerPage_, plan.laterRowLine, plan.recordLines, false);
     const int start = firstPage ? 0 : firstCapacity + (page - 2) * laterCapacity;
     const int count = std::min(firstPage ? firstCapacity : laterCapacity, plan.rows - start);
     const int rowLine = firstPage ? plan.rowLine : plan.laterRowLine;
@@ -318,6 +418,9 @@ PLANNED_PAGE(PrintRt60Page, 33)
 PLANNED_PAGE(PrintCalSettingsPage, 11)
 PLANNED_PAGE(PrintIsmSettingsPage, 15)
 PLANNED_PAGE(PrintIsmSummaryPage, 1)
+PLANNED_PAGE(PrintTalSummaryPage, 1)
+PLANNED_PAGE(PrintRtaSummaryPage, 1)
+PLANNED_PAGE(PrintSsaSummaryPage, 31)
 PLANNED_PAGE(PrintLogIntervalsPage, 7)
 PLANNED_PAGE(PrintSsaIntervalsPage, 18)
 PLANNED_PAGE(PrintLogTimeHistoryPage, 8)

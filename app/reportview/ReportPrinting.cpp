@@ -2,10 +2,13 @@
 // lines per page and the page count, then one print page per printed page.
 #include <algorithm>
 
+#include <QFontMetrics>
+#include <QGuiApplication>
 #include <QPainter>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
+#include <QScreen>
 
 #include "CDataReport.h"
 
@@ -14,9 +17,21 @@ int CDataReport::OnBeginPrinting(ReportDC& dc)
     const ReportFont previous = dc.SelectFont(ReportFont::Printer);
     printerLineHeight_ = std::max(1, dc.LineHeight());
     dc.SelectFont(previous);
-    const int pageHeight = dc.ClipBox().height();
+    return PagesForHeight(dc.ClipBox().height());
+}
+
+int CDataReport::PagesForHeight(int pageHeight)
+{
     linesPerPage_ = (pageHeight - 4 * printerLineHeight_) / printerLineHeight_ - 1;
     return std::max(1, PrintPageCount());
+}
+
+int CDataReport::PagesOnPrinter(QPrinter& printer)
+{
+    // The printer font measured on the printer, as printing will measure it.
+    const QFontMetrics metrics(QtReportDC::MakeFont(ReportFont::Printer, printer.logicalDpiY()), &printer);
+    printerLineHeight_ = std::max(1, metrics.height() + metrics.leading());
+    return PagesForHeight(printer.pageLayout().paintRectPixels(printer.resolution()).height());
 }
 
 void CDataReport::OnPrint(ReportDC& dc, int page, const QRect& drawingRect)
@@ -106,7 +121,8 @@ void CDataReport::FilePrint()
         return;
     QPrinter printer(QPrinter::HighResolution);
     QPrintDialog dialog(&printer, this);
-    dialog.setMinMax(1, 9999);
+    // The range the dialog offers is the job's pages.
+    dialog.setMinMax(1, PagesOnPrinter(printer));
     if (dialog.exec() == QDialog::Accepted)
         PrintReport(printer);
 }
@@ -117,6 +133,12 @@ void CDataReport::FilePrintPreview()
         return;
     QPrinter printer(QPrinter::HighResolution);
     QPrintPreviewDialog preview(&printer, this);
+    // Large enough for the toolbar and a whole page at the fitting zoom.
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        const QRect available = screen->availableGeometry();
+        preview.resize(std::min(available.width(), available.height() * 4 / 5),
+                       available.height() * 9 / 10);
+    }
     connect(&preview, &QPrintPreviewDialog::paintRequested, this, [this](QPrinter* p) { PrintReport(*p); });
     preview.exec();
 }

@@ -5,6 +5,7 @@
 #include "CDataReport.h"
 #include "ReportText.h"
 #include "SetupValueTexts.h"
+#include "SummaryTableSupport.h"
 #include "TableWriterSupport.h"
 #include "TimeTexts.h"
 
@@ -46,7 +47,8 @@ void CDataReport::DrawRtaSummaryLine(ReportDC& dc, unsigned index, int line)
     const RecordView setup = data_.SetupView();
     const char* const format = "%d-%b-%Y %H:%M:%S";
     auto end = [&sum, format](size_t start, size_t elapsed) {
-        return TimeText(sum.U32(start) + static_cast<uint32_t>(sum.F32(elapsed)), format);
+        // A damaged file may hold a negative or no number as elapsed time.
+        return TimeText(EndTime(sum.U32(start), sum.F32(elapsed)), format);
     };
     auto store = [&setup](int bit) {
         return setup.IsEmpty() ? std::string() : std::string((setup.U8(kStoreFlags) & bit) ? "Enabled" : "Disabled");
@@ -84,7 +86,7 @@ void CDataReport::DrawRtaSummaryLine(ReportDC& dc, unsigned index, int line)
     case 9: dc.TextOut(left_, y, "Leq, Lmax, and Lmin spectra are for last recorded RTA Event."); break;
     case 10:
         dc.TextOut(left_, y, "Spectra Duration:");
-        dc.TextOut(columns_[2], y, Printf("%.2f", static_cast<double>(sum.F32(kDuration))));
+        dc.TextOut(columns_[2], y, FormatFixed(sum.F32(kDuration), 2));
         if (sum.Text(kOverloadMark, 8) != "    ")
             dc.TextOut(columns_[4], y, "Spectra Data Overloaded");
         break;
@@ -142,52 +144,10 @@ void CDataReport::DrawRtaSpectrumBlock(ReportDC& dc, int block, unsigned index, 
     default:
         if (RtaAveragedSpectra() > 0)
             DrawRtaSpectrumLine(dc, index, line,
-                                Printf("Spatial Average Spectrum: %.0f Averaged Spectra",
-                                       static_cast<double>(RtaAveragedSpectra())),
+                                "Spatial Average Spectrum: " + FormatFixed(RtaAveragedSpectra(), 0) +
+                                    " Averaged Spectra",
                                 kAverageSpectrum);
         break;
-    }
-}
-
-void CDataReport::PrintRtaSummaryPage(ReportDC& dc, int page)
-{
-    const int b = RtaThirdOctave() ? 19 : 8;
-    const bool averaged = RtaAveragedSpectra() > 0;
-    lineCount_ = (averaged ? 4 : 3) * b + 24;
-    PrinterFontScope font(dc);
-    LayoutSummaryColumns(dc);
-    DrawReportTitle(dc, "RTA Summary", 0, page);
-    int at = 0;
-    auto block = [&](int which) {
-        for (int i = 0; i < b; ++i)
-            DrawRtaSpectrumBlock(dc, which, static_cast<unsigned>(i), at + i);
-        at += b + 1;
-    };
-    const int p = linesPerPage_;
-    if (page == 1) {
-        for (unsigned i = 0; i <= 10; ++i)
-            DrawTitleBlockLine(dc, i, 3 + static_cast<int>(i));
-        for (unsigned i = 0; i <= 11; ++i)
-            DrawRtaSummaryLine(dc, i, 14 + static_cast<int>(i));
-        LayoutSpectrumColumns(dc);
-        at = 26;
-        block(0);
-        if (p > 65 || b < 18)
-            block(1);
-        if (b < 18) {
-            block(2);
-            if (averaged)
-                block(3);
-        }
-    } else if (page == 2 && b >= 18) {
-        // The third-octave blocks that page 1 had no room for.
-        LayoutSpectrumColumns(dc);
-        at = 3;
-        if (p < 66)
-            block(1);
-        block(2);
-        if (averaged)
-            block(3);
     }
 }
 
@@ -218,7 +178,7 @@ void CDataReport::DrawSpatialAverageLine(ReportDC& dc, unsigned index, int line)
         return;
     case 3:
         dc.TextOut(left_, y, "Flat Level:");
-        dc.TextOut(columns_[2], y, Printf("%.1f dB", static_cast<double>(rec->GetSpl())));
+        dc.TextOut(columns_[2], y, FormatFixed(rec->GetSpl(), 1) + " dB");
         return;
     case 5: {
         const char* head = third ? "Avg 1/3dB" : "Avg 1/1dB";

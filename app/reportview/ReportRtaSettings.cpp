@@ -24,7 +24,7 @@ std::string LinearTime(float seconds)
 {
     int n = static_cast<int>((static_cast<double>(seconds) + 0.00005) * 10000);
     n = (n / 25) * 25;
-    return Printf("%.4f", n / 10000.0);
+    return FormatFixed(n / 10000.0, 4);
 }
 
 Cells RtaSettingsCells(const RecordView& r, unsigned index)
@@ -79,11 +79,11 @@ void CDataReport::DrawRtaTriggerRow(ReportDC& dc, int y, const std::string& mode
     std::string cells[4] = {kNoCell, kNoCell, kNoCell, kNoCell};
     if (mode >= 1 && mode <= 3) {
         cells[0] = FormatReportNumber(level, 1, 0);
-        cells[1] = Printf("%.4f", static_cast<double>(time));
+        cells[1] = FormatFixed(time, 4);
     } else if (mode == 4) {
         cells[3] = logic ? "High" : "Low";
     } else if (mode == 5) {
-        cells[1] = Printf("%.4f", static_cast<double>(time));
+        cells[1] = FormatFixed(time, 4);
     } else if (mode == 6) {
         cells[2] = Printf("%d", static_cast<int16_t>(samples));
     }

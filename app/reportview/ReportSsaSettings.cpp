@@ -41,7 +41,7 @@ Cells SsaSettingsCells(const RecordView& r, unsigned index)
     const int ln = r.U8(kLnFlags);
     auto text = [&r](size_t offset) { return r.Text(offset, kTextLength); };
     auto percent = [&r](int k) {
-        return Printf("L%.2f", static_cast<double>(r.F32(kLnPercents + 4 * static_cast<size_t>(k))));
+        return "L" + FormatFixed(r.F32(kLnPercents + 4 * static_cast<size_t>(k)), 2);
     };
     auto lnPair = [&](int k) { return Cells{{kLnColumn, percent(k)}, {6, percent(k + 3)}}; };
     auto join = [](Cells a, const Cells& b) {

@@ -58,7 +58,7 @@ std::string CalibrationTime(const RecordView& sum, size_t offset)
 
 std::string LabelledDb(const char* label, float level)
 {
-    return Printf("%6s %5.1f dB", label, static_cast<double>(level));
+    return Printf("%6s %s dB", label, FormatFixed(level, 1, 5).c_str());
 }
 
 }  // namespace
@@ -140,12 +140,12 @@ void CDataReport::DrawSsaSummaryLine(ReportDC& dc, unsigned index, int line)
     std::string text;
     auto lnPair = [&](int k, int column) {
         const size_t at = 4 * static_cast<size_t>(k);
-        dc.TextOut(lnColumns_[column], y, Printf("L%.2f", static_cast<double>(sum.F32(kLnPercentiles + at))));
+        dc.TextOut(lnColumns_[column], y, "L" + FormatFixed(sum.F32(kLnPercentiles + at), 2));
         std::string suffix;
         if (hasSetup)
             LOGSetup::FreqWeightingShortText(setup.U8(SsaSetupFields::kWeighting), suffix);
         dc.TextOut(lnColumns_[column + 1], y,
-                   Printf("%.1f dB%s", static_cast<double>(sum.F32(kLnLevels + at)), suffix.c_str()));
+                   FormatFixed(sum.F32(kLnLevels + at), 1) + " dB" + suffix);
     };
     auto exceedance = [&](const char* label, const std::string& level, size_t count) {
         dc.TextOut(excdColumns_[0], y, label);
@@ -209,7 +209,7 @@ void CDataReport::DrawSsaWindCalLine(ReportDC& dc, unsigned index, int line)
     const RecordView setup = SsaSetupRecord();
     const RecordView sys = data_.SystemView();
     const std::string units = setup.Text(SsaSetupFields::kWindUnits, SsaSetupFields::kWindUnitsLength);
-    auto speed = [&units](double value) { return Printf("%.1f %s", value, units.c_str()); };
+    auto speed = [&units](double value) { return FormatFixed(value, 1) + " " + units; };
     auto scaled = [&setup, &speed](size_t rawCounts) {
         return speed(static_cast<double>(setup.I16(rawCounts)) *
                      static_cast<double>(setup.F32(SsaSetupFields::kWindScale)));
@@ -254,7 +254,7 @@ void CDataReport::DrawSsaWindCalLine(ReportDC& dc, unsigned index, int line)
         break;
     case 2:
         pairs("Wind Threshold:", scaled(kWindThreshold), "Exceed Threshold:",
-              Printf(" %.1f%%", static_cast<double>(sum.F32(kAboveThreshold))));
+              " " + FormatFixed(sum.F32(kAboveThreshold), 1) + "%");
         break;
     case 3:
         pairs("Wind Exceedance level:", scaled(kWindExceedance), "Wind Exceedances:",
@@ -375,7 +375,7 @@ void CDataReport::DrawSpectralLnLine(ReportDC& dc, unsigned index, int line)
             right(first, "Hz");
             for (int j = 1; j <= 6; ++j)
                 right(first + j,
-                      Printf("L%.2f", static_cast<double>(sum.F32(kSpectralLnPercentiles + 4 * static_cast<size_t>(j - 1)))));
+                      "L" + FormatFixed(sum.F32(kSpectralLnPercentiles + 4 * static_cast<size_t>(j - 1)), 2));
         }
         return;
     }
@@ -384,84 +384,5 @@ void CDataReport::DrawSpectralLnLine(ReportDC& dc, unsigned index, int line)
         right(first, CutBandName(band));
         for (int j = 1; j <= 6; ++j)
             right(first + j, Level(sum, kSpectralLn + kSpectralLnRow * static_cast<size_t>(j - 1), band));
-    }
-}
-
-// ---- printing -------------------------------------------------------------
-// Page 1 holds a fixed plan: the title block, the overall any-data block and
-// the spectra, and without the spectral Ln table also the Ln block. The
-// blocks after it continue from page line 5 of the later pages, as many per
-// page as fit above the page's last line.
-
-namespace {
-
-enum SsaBlock { kSpectralLnBlock, kLnBlock, kCurrentAnyBlock, kWindCalBlock };
-
-}  // namespace
-
-std::vector<std::pair<int, unsigned>> CDataReport::SsaLaterEntries() const
-{
-    std::vector<std::pair<int, unsigned>> entries;
-    auto add = [&entries](int block, unsigned count) {
-        for (unsigned i = 0; i < count; ++i)
-            entries.push_back({block, i});
-    };
-    if (SsaSpectralLnOverall()) {
-        add(kSpectralLnBlock, kSpectralLnLines + 1);
-        add(kLnBlock, kLnLines);
-    }
-    add(kCurrentAnyBlock, kAnyDataLines);
-    add(kWindCalBlock, SsaWindLines() ? 2 * kWindLines : kWindLines);
-    return entries;
-}
-
-int CDataReport::SsaSummaryPageCount() const
-{
-    const int perPage = std::max(1, linesPerPage_ - 5);
-    const int later = static_cast<int>(SsaLaterEntries().size());
-    return 1 + (later + perPage - 1) / perPage;
-}
-
-void CDataReport::PrintSsaSummaryPage(ReportDC& dc, int page)
-{
-    if (page < 1)
-        return;
-    PrinterFontScope font(dc);
-    LayoutSummaryColumns(dc);
-    DrawReportTitle(dc, "SLM & RTA Summary", 0, page);
-    if (page == 1) {
-        for (unsigned i = 0; i <= 10; ++i)
-            DrawTitleBlockLine(dc, i, 3 + static_cast<int>(i));
-        for (unsigned i = 0; i < kAnyDataLines; ++i)
-            DrawOverallAnyDataLine(dc, i, kOverallAnyLine + static_cast<int>(i));
-        LayoutSpectralLnColumns(dc);
-        for (unsigned i = 0; i <= 21; ++i)
-            DrawSsaSpectrumLine(dc, i, kSpectraLine + static_cast<int>(i));
-        if (!SsaSpectralLnOverall()) {
-            LayoutSummaryColumns(dc);
-            for (unsigned i = 0; i < kLnLines; ++i)
-                DrawSsaSummaryLine(dc, i, kAfterSpectraLine + static_cast<int>(i));
-        }
-        return;
-    }
-    for (unsigned i = 0; i <= 1; ++i)
-        DrawTitleBlockLine(dc, i, 2 + static_cast<int>(i));
-    const auto entries = SsaLaterEntries();
-    const size_t perPage = static_cast<size_t>(std::max(1, linesPerPage_ - 5));
-    const size_t start = static_cast<size_t>(page - 2) * perPage;
-    for (size_t e = start; e < std::min(entries.size(), start + perPage); ++e) {
-        const auto [block, index] = entries[e];
-        const int pageLine = 5 + static_cast<int>(e - start);
-        if (block == kSpectralLnBlock) {
-            LayoutSpectralLnColumns(dc);
-            DrawSpectralLnLine(dc, index, pageLine);
-            continue;
-        }
-        LayoutSummaryColumns(dc);
-        switch (block) {
-        case kLnBlock: DrawSsaSummaryLine(dc, index, pageLine); break;
-        case kCurrentAnyBlock: DrawCurrentAnyDataLine(dc, index, pageLine); break;
-        default: DrawSsaWindCalLine(dc, index, pageLine); break;
-        }
     }
 }

@@ -47,7 +47,7 @@ void CDataReport::DrawSystemSettingsLine(ReportDC& dc, unsigned index, int line)
     switch (index) {
     case 0: item(edge, "Calibration", {}); break;
     case 1: item(indent, "Calibrator S/N:", sys.Text(kCalibratorSerial, 8)); break;
-    case 2: item(indent, "Level:", Printf("%5.1f dB", static_cast<double>(sys.F32(kCalibratorLevel)))); break;
+    case 2: item(indent, "Level:", FormatFixed(sys.F32(kCalibratorLevel), 1, 5) + " dB"); break;
     case 3: {
         const int code = sys.I16(kAutoCal);
         item(indent, "Auto. Calibration:", code == 1 ? "Yes" : code == 2 ? "NF+" : "No");
@@ -62,7 +62,7 @@ void CDataReport::DrawSystemSettingsLine(ReportDC& dc, unsigned index, int line)
     case 7: {
         const RecordView cal = data_.CalibrationView();
         item(edge, "Noise Floor:",
-             cal.IsEmpty() ? std::string() : Printf("%5.1f dB", static_cast<double>(cal.F32(kNoiseFloor))));
+             cal.IsEmpty() ? std::string() : FormatFixed(cal.F32(kNoiseFloor), 1, 5) + " dB");
         break;
     }
     case 8: item(edge, "Rand. Inc Correction:", (flags & 0x20) ? "Enabled" : "Disabled"); break;

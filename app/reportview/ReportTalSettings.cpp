@@ -19,7 +19,7 @@ Cells TalSettingsCells(const RecordView& r, unsigned index)
 {
     const int th = r.U16(kThFlags);
     auto percent = [&r](int k) {
-        return Printf("L%.2f", static_cast<double>(r.F32(kLnPercents + 4 * static_cast<size_t>(k))));
+        return "L" + FormatFixed(r.F32(kLnPercents + 4 * static_cast<size_t>(k)), 2);
     };
     auto withLn = [&](const char* label, std::string value, int k) {
         return Cells{{1, label}, {3, std::move(value)}, {5, percent(k)}, {6, percent(k + 3)}};

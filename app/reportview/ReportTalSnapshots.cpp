@@ -91,7 +91,7 @@ void CDataReport::DrawTalSlmSnapshotLine(ReportDC& dc, unsigned index, int line,
             const auto row = IndicatorRows(snap)[r - 3];
             for (size_t k = 0; k < row.size(); ++k) {
                 dc.TextOut(lnColumns_[kLabels[k]], y, row[k].label);
-                dc.TextOut(lnColumns_[kValues[k]], y, Printf("%.1f dB", static_cast<double>(row[k].level)));
+                dc.TextOut(lnColumns_[kValues[k]], y, FormatFixed(row[k].level, 1) + " dB");
             }
             break;
         }
@@ -105,8 +105,8 @@ void CDataReport::DrawTalSlmSnapshotLine(ReportDC& dc, unsigned index, int line,
             dc.TextOut(left_, y, row.label);
             for (int w = 0; w < 3; ++w)
                 DrawRightAligned(dc, lnColumns_[2 + 2 * w], y,
-                                 Printf("%.1f %s", static_cast<double>(WeightingLevel(snap, row, w)),
-                                        kWeightingUnits[static_cast<size_t>(w)]));
+                                 FormatFixed(WeightingLevel(snap, row, w), 1) + " " +
+                                     kWeightingUnits[static_cast<size_t>(w)]);
             break;
         }
         case 16: case 17: {
@@ -118,9 +118,9 @@ void CDataReport::DrawTalSlmSnapshotLine(ReportDC& dc, unsigned index, int line,
             for (int k = 0; k < 3; ++k) {
                 const int ln = static_cast<int>(r) - 16 + 2 * k;
                 dc.TextOut(lnColumns_[2 * k], y,
-                           Printf("L%d %.2f", ln + 1, static_cast<double>(snap.GetLnPercent(ln))));
+                           Printf("L%d ", ln + 1) + FormatFixed(snap.GetLnPercent(ln), 2));
                 dc.TextOut(lnColumns_[2 * k + 1], y,
-                           Printf("%.1f dB%s", static_cast<double>(snap.GetLnLevel(ln)), letter.c_str()));
+                           FormatFixed(snap.GetLnLevel(ln), 1) + " dB" + letter);
             }
             break;
         }
@@ -171,7 +171,7 @@ void CDataReport::DrawTalTonalitySnapshotLine(ReportDC& dc, unsigned index, int 
         };
         auto second = [&](const char* label, float level) {
             dc.TextOut(lnColumns_[3], y, label);
-            dc.TextOut(secondValue, y, Printf("%.1f dB", static_cast<double>(level)));
+            dc.TextOut(secondValue, y, FormatFixed(level, 1) + " dB");
         };
         const float tone = snap.GetToneLevel();
         const float group = snap.GetGroupLevel();

@@ -210,26 +210,3 @@ void CDataReport::DrawTalSpectrumLine(ReportDC& dc, unsigned index, int line)
         band(k + kLeftColumnBands, 3);
 }
 
-void CDataReport::PrintTalSummaryPage(ReportDC& dc, int page)
-{
-    PrinterFontScope font(dc);
-    LayoutSummaryColumns(dc);
-    DrawReportTitle(dc, "ZU-Reru Summary", 0, page);
-    if (page != 1)
-        return;
-    for (unsigned i = 0; i <= 10; ++i)
-        DrawTitleBlockLine(dc, i, 3 + static_cast<int>(i));
-    for (unsigned i = 0; i <= 14; ++i) {
-        DrawTalSummaryLine(dc, i, 14 + static_cast<int>(i));
-        DrawTalLevelLine(dc, i, 29 + static_cast<int>(i));
-    }
-    for (unsigned i = 15; i <= 18; ++i)
-        DrawTalSummaryLine(dc, i, 29 + static_cast<int>(i));
-    LayoutSpectrumColumns(dc);
-    for (unsigned i = 0; i <= 21; ++i)
-        DrawTalSpectrumLine(dc, i, 48 + static_cast<int>(i));
-    // The tonality lines at the summary's columns, as on the screen.
-    LayoutSummaryColumns(dc);
-    for (unsigned i = 19; i <= 23; ++i)
-        DrawTalSummaryLine(dc, i, 51 + static_cast<int>(i));
-}

@@ -94,7 +94,7 @@ std::vector<ThColumn> ColumnPlan(const RecordView& setup, const CDataReport::ThF
         const int units = setup.U8(f.directionUnits);
         if (IsFlagSet(secondA, 0x02))
             add(Printf("Wind %s", setup.Text(f.windUnits, 4).c_str()),
-                [scale](const ThRec& r) { return Printf("%.1f", static_cast<double>(r.GetAuxA(2) * scale)); });
+                [scale](const ThRec& r) { return FormatFixed(r.GetAuxA(2) * scale, 1); });
         if (IsFlagSet(secondA, 0x01))
             add("Wind Dir.",
                 [units](const ThRec& r) { return FormatDirectionText(static_cast<int>(r.GetAuxA(1)), units); });
@@ -108,7 +108,7 @@ std::vector<ThColumn> ColumnPlan(const RecordView& setup, const CDataReport::ThF
     for (const auto& aux : kAux)
         if (IsFlagSet(secondC, aux.bit))
             add(aux.heading,
-                [bit = aux.bit](const ThRec& r) { return Printf("%.2f", static_cast<double>(r.GetAuxC(bit))); });
+                [bit = aux.bit](const ThRec& r) { return FormatFixed(r.GetAuxC(bit), 2); });
     return plan;
 }
 

@@ -10,7 +10,11 @@
 #include <utility>
 
 #include <QDir>
+#include <QApplication>
+#include <QHeaderView>
+#include <QResizeEvent>
 
+#include "CDataReport.h"
 #include "CSdiDoc.h"
 #include "Clock.h"
 #include "FileRecordCounter.h"
@@ -144,6 +148,11 @@ CBinTreeView::CBinTreeView(CSdiDoc* doc, QWidget* parent) : QTreeWidget(parent),
     setColumnCount(1);
     setRootIsDecorated(true);
     setSelectionMode(QAbstractItemView::SingleSelection);
+    // Names are never cut: the column is as wide as its longest text and
+    // the tree scrolls sideways when the pane is narrower.
+    header()->setStretchLastSection(false);
+    header()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     connect(this, &QTreeWidget::itemExpanded, this, &CBinTreeView::OnItemExpanded);
     connect(this, &QTreeWidget::itemCollapsed, this, &CBinTreeView::OnItemCollapsed);
     connect(this, &QTreeWidget::currentItemChanged, this, [this](QTreeWidgetItem* current, QTreeWidgetItem*) {
@@ -151,6 +160,28 @@ CBinTreeView::CBinTreeView(CSdiDoc* doc, QWidget* parent) : QTreeWidget(parent),
             SelectPath(HintFor(current));
     });
     ListDrives();
+}
+
+namespace {
+// The pane width the user set last in this run; 0 until the tree was shown.
+int g_paneWidth = 0;
+}  // namespace
+
+int CBinTreeView::PaneWidth()
+{
+    if (g_paneWidth > 0)
+        return g_paneWidth;
+    // A download file's name three folders deep, with its icon and the
+    // vertical scroll bar beside it.
+    const QFontMetrics metrics(QApplication::font());
+    return metrics.horizontalAdvance("Survey_2003-03-09.slmdl") + 4 * 20 + 16 + 24;
+}
+
+void CBinTreeView::resizeEvent(QResizeEvent* event)
+{
+    QTreeWidget::resizeEvent(event);
+    if (isVisible() && event->size().width() > 0)
+        g_paneWidth = event->size().width();
 }
 
 CBinTreeView::~CBinTreeView()
@@ -339,9 +370,9 @@ int CBinTreeView::ExpandFileItem(QTreeWidgetItem* item, const std::string& path)
         return 0;
     }
     if (result.status < 0) {
-        char text[48];
-        std::snprintf(text, sizeof text, "Translation Error: %d", static_cast<int>(result.status));
-        platform::AppPrompter().Message(text, platform::Icon::Warning);
+        // The library's own words for the code, as the report view shows them.
+        platform::AppPrompter().Message(TranslationErrorText(static_cast<int>(result.status)),
+                                        platform::Icon::Warning);
         return 0;
     }
     const int image = DataItemImage(result.model);

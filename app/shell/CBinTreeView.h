@@ -43,6 +43,14 @@ public:
     // The image index an item shows (see ShellIcons::TreeImage).
     static int ImageOf(const QTreeWidgetItem* item);
 
+    // The width the Translate view gives the tree's pane: at first wide
+    // enough for a download file's name under a few folders, then the
+    // width the user last gave it, for the rest of the run.
+    static int PaneWidth();
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+
 private:
     void OnItemExpanded(QTreeWidgetItem* item);
     void OnItemCollapsed(QTreeWidgetItem* item);

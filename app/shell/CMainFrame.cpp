@@ -365,7 +365,7 @@ void CMainFrame::SwitchView(int kind)
         splitter_->addWidget(treeView_);
         splitter_->addWidget(reportView_);
         splitter_->setStretchFactor(1, 1);
-        splitter_->setSizes({170, 100});
+        splitter_->setSizes({CBinTreeView::PaneWidth(), 100});
         clientLayout_->addWidget(splitter_);
         if (old)
             old->Widget()->hide();

@@ -122,6 +122,7 @@ TEST_F(MeasDataSetLoad, BuildsOnlyWhatTheReportNeedsAndKeepsTheBlocks)
     set.Clear();
     EXPECT_EQ(set.GetSetupBlock(), nullptr);
     EXPECT_EQ(set.Records().intervals.GetCount(), 0);
+    EXPECT_EQ(set.GetSetupType(), 0) << "the mode goes with the setup record";
 }
 
 TEST_F(MeasDataSetLoad, SettingsReportsSetTheirReportType)

@@ -209,6 +209,22 @@ TEST_F(ReportRecords, LogIntervalBlocksWithWindLnAndLnTable)
     EXPECT_EQ(report->GetLineCount(), 20 + 8 + 10);
 }
 
+TEST_F(ReportRecords, LnTableWithoutSavedLnLevelsFollowsTheValuesAndEndsWithItsTopRow)
+{
+    translation.Add(SystemRecord())
+        .Add(OutputRecordBuilder(53).U16(62, 0x20).U16(70, 0x40).F32(220, 2.0f).Text(224, "m/s"))
+        .Add(OutputRecordBuilder(2).U32(132, 1).F32(56, 61.0f).U8(160, 1).BeCount(161 + 3 * 30, 3, 64));
+    Select("1 Intervals");
+    ASSERT_EQ(report->GetLineCount(), 20 + 6 + 10);
+    const auto lines = ScreenLines();
+    EXPECT_EQ(lines[22].substr(0, 10), "Wind Avg.:");
+    EXPECT_EQ(lines[23], "Ln Table Histogram");
+    EXPECT_EQ(lines[24], "Level |    Count | Percent | Duration");
+    EXPECT_EQ(lines[25].substr(0, 9), "< 45.0 | ");
+    EXPECT_EQ(lines[32], "> 95.0 |        0 |  0.00% | 00:00:00.0");
+    EXPECT_EQ(lines[33], "");
+}
+
 TEST_F(ReportRecords, DailyHistoryWithWind)
 {
     OutputRecordBuilder day(3);

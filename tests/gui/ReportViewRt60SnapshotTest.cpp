@@ -158,13 +158,17 @@ TEST_F(ReportRt60, PrintsWholeEvents)
 
     // Two events of 20 lines fit under the title block.
     EXPECT_EQ(PrintPageCount(*report), 2);
+    // Rows start at page line 15 under the title block, and at page line 3
+    // of later pages, under the title "RT60 Report".
     const RecordingDC paper = PrintedPage(1, 640);
-    EXPECT_EQ(paper.Line(2 + 14, h), "Rec # 1 | 1 averaged events | Duration: 0.800 | dB Down: 10 dB");
-    EXPECT_EQ(paper.Line(2 + 16, h), "12.5 |    2.00 | 630 |    1.00");
-    EXPECT_EQ(paper.Line(2 + 34, h), "Rec # 2 | 1 averaged events | Duration: 0.800 | dB Down: 10 dB");
-    EXPECT_EQ(paper.Line(2 + 54, h), "");
-    EXPECT_EQ(PrintedPage(2, 640).Line(2 + 4, h),
-              "Rec # 3 | 1 averaged events | Duration: 0.800 | dB Down: 10 dB");
+    EXPECT_EQ(paper.Line(2 + 14, h), "");
+    EXPECT_EQ(paper.Line(2 + 15, h), "Rec # 1 | 1 averaged events | Duration: 0.800 | dB Down: 10 dB");
+    EXPECT_EQ(paper.Line(2 + 17, h), "12.5 |    2.00 | 630 |    1.00");
+    EXPECT_EQ(paper.Line(2 + 35, h), "Rec # 2 | 1 averaged events | Duration: 0.800 | dB Down: 10 dB");
+    EXPECT_EQ(paper.Line(2 + 55, h), "");
+    const RecordingDC second = PrintedPage(2, 640);
+    EXPECT_EQ(second.Line(2, h).substr(0, 14), "RT60 Report | ");
+    EXPECT_EQ(second.Line(2 + 3, h), "Rec # 3 | 1 averaged events | Duration: 0.800 | dB Down: 10 dB");
 }
 
 class ReportTalSnapshots : public ReportFixture {};

@@ -1,6 +1,7 @@
 // The report view: data kinds, loading, notices, the title line and block.
 #include <QImage>
 #include <QPrinter>
+#include <QScrollBar>
 
 #include "ReportText.h"
 #include "ReportViewTestSupport.h"
@@ -105,9 +106,16 @@ TEST_F(ReportView, NonDataSelectionsEmptyTheView)
     Select("");  // the file node itself
     EXPECT_FALSE(report->HasReport());
 
+    // A file that vanished since the tree listed it empties the view.
+    Select("1 .Cal Settings");
+    ASSERT_TRUE(report->HasReport());
     Select("1 .Cal Settings", dir + "/UPPER.SLMDL");
     EXPECT_TRUE(prompter.Boxes().empty()) << "a missing file shows no message";
     EXPECT_TRUE(report->DataSet().CalibrationView().IsEmpty());
+    EXPECT_EQ(report->GetReportType(), 0);
+    EXPECT_EQ(report->GetLineCount(), 0);
+    EXPECT_FALSE(report->HasReport()) << "Print and Export are off";
+    EXPECT_EQ(report->ScrollHeight(), 0);
     std::ofstream(dir + "/UPPER.SLMDL") << "x";
     Select("1 .Cal Settings", dir + "/UPPER.SLMDL");
     EXPECT_EQ(report->GetReportType(), 11);
@@ -145,15 +153,37 @@ TEST_F(ReportView, TranslationErrorIsShownOnce)
     EXPECT_EQ(prompter.Boxes().size(), 1u);
 }
 
-TEST_F(ReportView, TooManyLinesForTheScrollRange)
+TEST_F(ReportView, EveryLineOfALongReportCanBeScrolledTo)
 {
+    translation.Add(SystemRecord());
     for (int i = 0; i < 4000; ++i)
         translation.Add(OutputRecordBuilder(4).U32(20, static_cast<uint32_t>(i)));
     const int h = report->ScreenLineHeight();
-    prompter.Expect(Printf("Can only display %d lines out of %d.", 32766 / h, (4015 * h) / h), platform::IDOK);
     Select("4000 Run/Stops");
+    Select("4000 Run/Stops");
+    EXPECT_TRUE(prompter.Boxes().empty()) << "no message, on any selection";
     EXPECT_EQ(report->GetLineCount(), 4015);
-    EXPECT_EQ(report->ScrollHeight(), 32766);
+    EXPECT_EQ(report->ScrollHeight(), 4015 * h);
+
+    // Scrolled to the end, the view paints the last record's line.
+    QScrollBar* bar = report->verticalScrollBar();
+    bar->setValue(bar->maximum());
+    const int top = bar->value();
+    RecordingDC dc(false, QRect(0, top, report->viewport()->width(), report->viewport()->height()));
+    report->OnDraw(dc);
+    EXPECT_EQ(dc.Line(4014, h).substr(0, 6), "3999 |");
+    EXPECT_GE(top + report->viewport()->height(), 4015 * h);
+}
+
+TEST_F(ReportView, AFileWithoutSetupIsNotTitledWithTheModeBefore)
+{
+    translation.Add(SystemRecord()).Add(OutputRecordBuilder(53)).Add(OutputRecordBuilder(55));
+    Select("1 .Summary");
+    ASSERT_EQ(ScreenLines()[1].substr(0, 33), "Logging Sound Level Meter Summary");
+    translation.records = {SystemRecord().Bytes(), OutputRecordBuilder(55).Bytes()};
+    Select("1 .Summary");
+    EXPECT_EQ(report->DataSet().GetSetupType(), 0);
+    EXPECT_EQ(ScreenLines()[1], "");
 }
 
 TEST_F(ReportView, PrintsToPdf)
@@ -176,4 +206,15 @@ TEST_F(ReportView, PaintsOnTheScreen)
         for (int x = 0; x < image.width(); ++x)
             dark += qGray(image.pixel(x, y)) < 128;
     EXPECT_GT(dark, 100) << "the report's texts reach the screen";
+}
+
+TEST_F(ReportView, PaperTitleBlockValuesStartAfterTheWidestLabel)
+{
+    translation.Add(SystemRecord()).Add(OutputRecordBuilder(50));
+    Select("1 .Cal Settings");
+    const RecordingDC paper = PrintedPage(1, 650);
+    const auto& cells = paper.cells.at((3 + 2 + 2) * RecordingDC::kLineHeight);  // title block index 2
+    ASSERT_EQ(cells.size(), 2u);
+    EXPECT_EQ(cells[0].text, "Firmware/Software Revs:");
+    EXPECT_GE(cells[1].x, cells[0].x + paper.TextWidth(cells[0].text + "  ")) << "a gap of two blanks";
 }

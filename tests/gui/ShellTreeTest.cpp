@@ -200,7 +200,7 @@ TEST_F(TreeTest, FailedCountShowsTheErrorAndNoItems)
     Item("")->setExpanded(true);
     prompter.Expect(platform::IDOK);
     Item("bad.slmdl")->setExpanded(true);
-    EXPECT_EQ(prompter.LastText(), "Translation Error: -312");
+    EXPECT_EQ(prompter.LastText(), "Translation Error: Unknown data type found in translator");
     EXPECT_FALSE(Item("bad.slmdl")->isExpanded());
     EXPECT_EQ(Item("bad.slmdl")->childCount(), 1);  // only the placeholder again
 }

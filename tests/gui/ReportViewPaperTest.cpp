@@ -1,0 +1,332 @@
+// Paper against screen: every report prints each of its screen lines once,
+// on pages of any height, without drawing below a page or leaving a page
+// empty, and printing leaves the screen as it was.
+#include <functional>
+#include <set>
+
+#include "ReportText.h"
+#include "ReportViewTestSupport.h"
+
+using namespace reporttest;
+
+namespace {
+
+// A report of one type with data: the records, the tree item, the first
+// screen line of its body and the screen lines that pages may repeat as
+// headings.
+struct PaperCase {
+  const char *name;
+  std::function<void(ScriptedTranslation &)> records;
+  const char *item;
+  int bodyFrom;
+  std::vector<int> repeated;
+};
+
+OutputRecordBuilder LogSetup(int flags70, int intervalFlags) {
+  return OutputRecordBuilder(53)
+      .U16(70, flags70)
+      .U16(62, intervalFlags)
+      .I16(168, 1)
+      .I16(170, 70)
+      .Text(172, "01:00:00")
+      .U16(158, 0)
+      .U16(162, 1)
+      .F32(220, 2.0f)
+      .Text(224, "m/s")
+      .Floats(184, {10, 50, 90, 95, 99, 1});
+}
+
+// A logging interval with its Ln levels, wind values and Ln-table bins.
+OutputRecordBuilder Interval(uint32_t n) {
+  return OutputRecordBuilder(2)
+      .U32(4, 60 * n)
+      .F32(48, 60.0f)
+      .F32(56, 60.0f + n)
+      .U32(132, n)
+      .I16(144, 3)
+      .F32(148, 1.5f)
+      .F32(156, 4.0f)
+      .Floats(68, {70, 60, 50, 40, 30, 20})
+      .U8(160, 1)
+      .BeCount(161 + 3 * 30, 3, 64 + n);
+}
+
+OutputRecordBuilder ThSample(uint32_t n) {
+  return OutputRecordBuilder(57)
+      .U32(4, 3600 + n)
+      .F32(20, 40.0f + 0.25f * n)
+      .U32(32, n);
+}
+
+void Add(ScriptedTranslation &t, int count,
+         const std::function<OutputRecordBuilder(uint32_t)> &record) {
+  for (int i = 1; i <= count; ++i)
+    t.Add(record(static_cast<uint32_t>(i)));
+}
+
+// Every report line of a printed page by page line, the page's lowest drawn
+// y and whether anything stands below its title line.
+struct Page {
+  std::vector<std::string> lines;
+  int bottom = 0;
+  bool holdsMore = false;
+};
+
+bool IsTitleBlockLine(const std::string &text) {
+  for (const char *label :
+       {"File Translated:", "Model/Serial Number:", "Firmware/Software Revs:",
+        "Name: ", "Descr1:", "Descr2:", "Setup/Setup Descr:", "Location:",
+        "Note1:", "Note2:"})
+    if (text.rfind(label, 0) == 0)
+      return true;
+  return false;
+}
+
+const PaperCase kCases[] = {
+    {"run/stops",
+     [](ScriptedTranslation &t) {
+       Add(t, 90, [](uint32_t n) {
+         return OutputRecordBuilder(4).U32(4, 1000 + n).I16(10, 1).U32(20, n);
+       });
+     },
+     "90 Run/Stops",
+     14,
+     {14}},
+    {"intervals with Ln levels, wind and Ln table",
+     [](ScriptedTranslation &t) {
+       t.Add(LogSetup(0x40, 0x60));
+       Add(t, 9, Interval);
+     },
+     "9 Intervals",
+     14,
+     {14}},
+    {"intervals with an Ln table but no Ln levels",
+     [](ScriptedTranslation &t) {
+       t.Add(LogSetup(0, 0x20));
+       Add(t, 9, Interval);
+     },
+     "9 Intervals",
+     14,
+     {14}},
+    {"time history",
+     [](ScriptedTranslation &t) { Add(t, 130, ThSample); },
+     "130 .Time Hist Samples",
+     13,
+     {13, 14}},
+    {"calibration checks",
+     [](ScriptedTranslation &t) {
+       Add(t, 70, [](uint32_t n) {
+         return OutputRecordBuilder(5).U32(4, 60 * n).F32(16, 94.0f).U32(24, n);
+       });
+     },
+     "70 Calibrations",
+     14,
+     {14}},
+    {"days",
+     [](ScriptedTranslation &t) {
+       t.Add(
+           OutputRecordBuilder(53).U16(158, 0).U16(162, 2).F32(220, 0.5f).Text(
+               224, "kn"));
+       Add(t, 12, [](uint32_t n) {
+         return OutputRecordBuilder(3)
+             .U32(4, 86400 * n)
+             .F32(20, 50.0f + n)
+             .U16(16, 0x08)
+             .U32(96, n);
+       });
+     },
+     "12 Days",
+     14,
+     {14}},
+    {"histograms",
+     [](ScriptedTranslation &t) {
+       OutputRecordBuilder hist(9);
+       hist.F32(16, 20.0f);
+       for (size_t bin = 250; bin < 750; bin += 10)
+         hist.BeCount(20 + 4 * bin, 4, static_cast<uint32_t>(bin));
+       t.Add(hist);
+     },
+     "1 Histograms",
+     14,
+     {14, 15}},
+    {"LOG summary",
+     [](ScriptedTranslation &t) {
+       t.Add(OutputRecordBuilder(53)
+                 .U16(70, 0x40)
+                 .U16(62, 0x80)
+                 .F32(220, 0.5f)
+                 .Text(224, "m/s"));
+       t.Add(OutputRecordBuilder(55)
+                 .U32(0x35C, 43200)
+                 .F32(844, 3725.0f)
+                 .Text(880, "Leq")
+                 .Text(396, "Lavg")
+                 .Floats(868, {85.3f, 90.0f, 95.0f})
+                 .Floats(384, {80.1f, 81.0f, 70.0f})
+                 .U32(552, 1048576)
+                 .U32(452, 262144)
+                 .Text(116, "Full"));
+     },
+     "1 .Summary",
+     14,
+     {}},
+    {"ZU-Reru summary",
+     [](ScriptedTranslation &t) {
+       t.Add(OutputRecordBuilder(60).U16(60, 0x40).U16(88, 0x0A).I16(96, 25));
+       t.Add(OutputRecordBuilder(55)
+                 .U32(0x35C, 43200)
+                 .U32(660, 50400)
+                 .Floats(384, {55.3f, 60.0f, 65.0f})
+                 .Text(396, "LAeq")
+                 .FloatRamp(976, 33, 30.0f, 1.0f)
+                 .U32(3684, 1000)
+                 .F32(3692, 70.0f));
+     },
+     "1 .Summary",
+     14,
+     {}},
+    {"RTA summary of third octaves",
+     [](ScriptedTranslation &t) {
+       t.Add(OutputRecordBuilder(70).U8(60, 0x80));
+       t.Add(OutputRecordBuilder(55)
+                 .U32(0x35C, 43200)
+                 .FloatRamp(0x3D0, 36, 50.0f, 0.5f)
+                 .F32(0x9B8, 3.0f));
+     },
+     "1 .Summary",
+     14,
+     {}},
+    {"SLM & RTA summary",
+     [](ScriptedTranslation &t) {
+       t.Add(OutputRecordBuilder(51)
+                 .U8(60, 0x08)
+                 .U16(64, 0x40)
+                 .I16(256, 1)
+                 .F32(260, 0.5f)
+                 .Text(264, "mph"));
+       t.Add(OutputRecordBuilder(55)
+                 .U32(376, 3600)
+                 .Text(880, "Leq")
+                 .Text(396, "Lavg")
+                 .FloatRamp(976, 33, 40, 1)
+                 .Floats(624, {1, 10, 50, 90, 95, 99})
+                 .Floats(3464, {1, 10, 50, 90, 95, 99}));
+     },
+     "1 SSA Summary",
+     14,
+     {}},
+    {"FFT summary",
+     [](ScriptedTranslation &t) {
+       t.Add(OutputRecordBuilder(63).I16(60, 1));
+       t.Add(OutputRecordBuilder(55)
+                 .U32(376, 3600)
+                 .U32(5312, 7200)
+                 .FloatRamp(3708, 401, 0.0f, 1.0f));
+     },
+     "1 FFT Summary",
+     14,
+     {23}},
+    {"FFT snapshots",
+     [](ScriptedTranslation &t) {
+       t.Add(OutputRecordBuilder(63).I16(60, 2));
+       Add(t, 2, [](uint32_t n) {
+         return OutputRecordBuilder(69).U32(4, n).U32(8, 7200).FloatRamp(
+             20, 401, 10.0f * n, 0.5f);
+       });
+     },
+     "2 FFT Snapshots",
+     14,
+     {}},
+    {"LOG settings",
+     [](ScriptedTranslation &t) {
+       t.Add(OutputRecordBuilder(53).U16(70, 0x40).U16(62, 0x81).Floats(
+           184, {10, 50, 90, 1.5f, 99, 0.25f}));
+     },
+     "1 LOG Settings",
+     14,
+     {}},
+};
+
+class ReportPaper : public ReportFixture {
+protected:
+  // The pages of the report on paper of P lines a page.
+  std::vector<Page> Print(int linesPerPage) {
+    const int height = (linesPerPage + 5) * RecordingDC::kLineHeight;
+    RecordingDC probe(true, QRect(0, 0, 1000, height));
+    const int pages = report->OnBeginPrinting(probe);
+    EXPECT_EQ(report->LinesPerPage(), linesPerPage);
+    std::vector<Page> result;
+    for (int k = 1; k <= pages; ++k) {
+      RecordingDC paper(true, QRect(0, 0, 1000, height));
+      report->OnBeginPrinting(paper);
+      report->OnPrint(paper, k, QRect(0, 0, 1000, height));
+      Page page;
+      for (const auto &[y, cells] : paper.cells) {
+        page.bottom = std::max(page.bottom, y + RecordingDC::kLineHeight);
+        page.holdsMore = page.holdsMore || y > 3 * RecordingDC::kLineHeight;
+        const std::string text = paper.At(y);
+        if (text.find(Printf("Page %d", k)) == std::string::npos &&
+            !IsTitleBlockLine(text))
+          page.lines.push_back(text);
+      }
+      for (int rule : paper.rules)
+        page.bottom = std::max(page.bottom, rule);
+      result.push_back(page);
+    }
+    return result;
+  }
+};
+
+} // namespace
+
+TEST_F(ReportPaper, EveryScreenLineReachesPaperOnceOnPagesOfAnyHeight) {
+  for (const PaperCase &c : kCases) {
+    SCOPED_TRACE(c.name);
+    translation.records.clear();
+    translation.Add(SystemRecord());
+    c.records(translation);
+    Select(c.item);
+    ASSERT_TRUE(report->HasReport());
+    const std::vector<std::string> screen = ScreenLines();
+    const int lineCount = report->GetLineCount();
+    std::set<std::string> repeatable;
+    for (int n : c.repeated)
+      repeatable.insert(screen[static_cast<size_t>(n)]);
+
+    for (int linesPerPage : {20, 57, 83}) {
+      SCOPED_TRACE(Printf("%d lines a page", linesPerPage));
+      const std::vector<Page> pages = Print(linesPerPage);
+      std::vector<std::string> paper;
+      for (size_t k = 0; k < pages.size(); ++k) {
+        EXPECT_LE(pages[k].bottom,
+                  (linesPerPage + 5) * RecordingDC::kLineHeight)
+            << "page " << k + 1;
+        EXPECT_TRUE(pages[k].holdsMore) << "page " << k + 1 << " is empty";
+        paper.insert(paper.end(), pages[k].lines.begin(), pages[k].lines.end());
+      }
+      // The screen's body lines in their order, each once; what paper
+      // holds besides them are the headings its pages repeat.
+      size_t at = 0;
+      for (int n = c.bodyFrom; n < lineCount; ++n) {
+        const std::string &line = screen[static_cast<size_t>(n)];
+        if (line.empty())
+          continue;
+        while (at < paper.size() && paper[at] != line) {
+          EXPECT_TRUE(paper[at].empty() || repeatable.count(paper[at]))
+              << "printed but not a screen line here: " << paper[at]
+              << " (before screen line " << n << ")";
+          ++at;
+        }
+        ASSERT_LT(at, paper.size())
+            << "screen line " << n << " never printed: " << line;
+        ++at;
+      }
+      for (; at < paper.size(); ++at)
+        EXPECT_TRUE(paper[at].empty() || repeatable.count(paper[at]))
+            << "printed twice: " << paper[at];
+    }
+    EXPECT_EQ(report->GetLineCount(), lineCount)
+        << "printing changed the screen's line count";
+    EXPECT_EQ(ScreenLines(), screen) << "printing changed the screen";
+  }
+}
