@@ -32,7 +32,7 @@ const FftBandwidth* SetupBandwidth(const RecordView& setup)
 // usable bandwidth.
 std::string FrequencyText(const FftBandwidth* bandwidth, int n)
 {
-    return bandwidth ? FftFrequencyText(*bandwidth, n) : std::string();
+    return FftFrequencyText(bandwidth, n, false);
 }
 
 const char* WindowText(int window)

@@ -180,8 +180,9 @@ int CBinTreeView::PaneWidth()
 void CBinTreeView::resizeEvent(QResizeEvent* event)
 {
     QTreeWidget::resizeEvent(event);
-    if (isVisible() && event->size().width() > 0)
-        g_paneWidth = event->size().width();
+    // The event tells the viewport's size; the pane is the whole tree.
+    if (isVisible() && width() > 0)
+        g_paneWidth = width();
 }
 
 CBinTreeView::~CBinTreeView()

@@ -8,6 +8,10 @@
 #include <filesystem>
 #include <fstream>
 
+#include <QApplication>
+#include <QScrollBar>
+#include <QSplitter>
+
 #include "CBinTreeView.h"
 #include "CDataReport.h"
 #include "DataItemLabels.h"
@@ -306,3 +310,30 @@ TEST_F(LibraryTreeTest, DownloadFilesOfTheJ57AndTheJ46)
 }
 
 }  // namespace
+
+TEST_F(TreeTest, NamesAreNeverCutAndThePaneKeepsTheUsersWidth)
+{
+    const std::string longName = "a_download_file_with_a_long_name_from_the_north_gate_survey.slmdl";
+    Touch(longName);
+    MakeTree();
+    Item("")->setExpanded(true);
+    EXPECT_GE(CBinTreeView::PaneWidth(), 170) << "a typical name fits at first";
+
+    // In a narrow pane the column keeps the whole name and the tree scrolls.
+    QSplitter splitter;
+    splitter.addWidget(tree.release());
+    splitter.addWidget(new QWidget);
+    splitter.resize(600, 300);
+    splitter.setSizes({150, 450});
+    splitter.show();
+    QApplication::processEvents();
+    auto* shown = static_cast<CBinTreeView*>(splitter.widget(0));
+    EXPECT_GE(shown->columnWidth(0), shown->fontMetrics().horizontalAdvance(QString::fromStdString(longName)));
+    EXPECT_GT(shown->horizontalScrollBar()->maximum(), 0);
+
+    // The width the user drags the pane to is the width of the next pane.
+    splitter.setSizes({260, 340});
+    QApplication::processEvents();
+    EXPECT_GT(shown->width(), 200);
+    EXPECT_EQ(CBinTreeView::PaneWidth(), shown->width());
+}
