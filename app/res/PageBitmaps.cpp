@@ -91,6 +91,50 @@ void DrawSystem(QPainter& p, const QPalette& palette)
     }
 }
 
+// The pictures of the date and time page's "Set" button: a clock set from
+// the computer's screen, or from a typed entry; each in four states.
+enum class ButtonState { Normal, Pressed, Focused, Disabled };
+
+void DrawSetButton(QPainter& p, const QPalette& palette, bool fromComputer, ButtonState state)
+{
+    const QPalette::ColorGroup group = state == ButtonState::Disabled ? QPalette::Disabled : QPalette::Active;
+    const QColor text = palette.color(group, QPalette::ButtonText);
+    const QColor mark = palette.color(group, QPalette::Highlight);
+    p.setBrush(palette.color(group, QPalette::Button));
+    p.setPen(QPen(text, 1));
+    p.drawRoundedRect(QRectF(0.5, 0.5, kWidth - 1, kHeight - 1), 3, 3);
+    const qreal shift = state == ButtonState::Pressed ? 1 : 0;
+    p.translate(shift, shift);
+    if (fromComputer) {
+        // A screen on its stand.
+        p.setBrush(palette.color(group, QPalette::Base));
+        p.drawRect(QRectF(5.5, 6.5, 18, 13));
+        p.drawLine(QPointF(14.5, 19.5), QPointF(14.5, 25.5));
+        p.drawLine(QPointF(9.5, 25.5), QPointF(19.5, 25.5));
+    } else {
+        // A keypad.
+        for (int row = 0; row < 3; ++row)
+            for (int column = 0; column < 3; ++column)
+                p.drawRect(QRectF(5.5 + column * 6, 7.5 + row * 6, 4, 4));
+    }
+    // An arrow to the clock.
+    p.setPen(QPen(mark, 2));
+    p.drawLine(QPointF(26, 16), QPointF(33, 16));
+    p.drawLine(QPointF(30, 13), QPointF(33, 16));
+    p.drawLine(QPointF(30, 19), QPointF(33, 16));
+    p.setPen(QPen(text, 1));
+    p.setBrush(palette.color(group, QPalette::Base));
+    p.drawEllipse(QRectF(36.5, 6.5, 15, 15));
+    p.drawLine(QPointF(44, 14), QPointF(44, 9));
+    p.drawLine(QPointF(44, 14), QPointF(48, 14));
+    p.translate(-shift, -shift);
+    if (state == ButtonState::Focused) {
+        p.setBrush(Qt::NoBrush);
+        p.setPen(QPen(text, 1, Qt::DotLine));
+        p.drawRect(QRectF(3.5, 3.5, kWidth - 7, kHeight - 7));
+    }
+}
+
 void DrawRta(QPainter& p, const QPalette& palette)
 {
     p.setPen(QPen(palette.color(QPalette::Highlight), 2));
@@ -110,6 +154,27 @@ namespace PageBitmaps {
 
 QPixmap PageBitmap(int id, const QPalette& palette)
 {
+    // The "Set" button of the date and time page.
+    const struct {
+        int id;
+        bool fromComputer;
+        ButtonState state;
+    } buttons[] = {
+        {176, false, ButtonState::Normal},    {207, false, ButtonState::Pressed},
+        {206, false, ButtonState::Focused},   {205, false, ButtonState::Disabled},
+        {177, true, ButtonState::Normal},     {179, true, ButtonState::Pressed},
+        {178, true, ButtonState::Focused},    {180, true, ButtonState::Disabled},
+    };
+    for (const auto& b : buttons) {
+        if (b.id != id)
+            continue;
+        QPixmap pixmap(kWidth, kHeight);
+        pixmap.fill(palette.color(QPalette::Window));
+        QPainter p(&pixmap);
+        p.setRenderHint(QPainter::Antialiasing);
+        DrawSetButton(p, palette, b.fromComputer, b.state);
+        return pixmap;
+    }
     void (*draw)(QPainter&, const QPalette&) = nullptr;
     switch (id) {
     case 155:

@@ -5,8 +5,10 @@
 // analyser, 231 the integrating sound level meter, 234 the
 // logging sound level meter, 241 the ZU-Reru analyser (drawn as the sound
 // analyser), 242 the FFT analyser, 243 the real-time analyser (the letters
-// RTA in an oval), 156 the System badge of the system pages. A null pixmap
-// for any other id.
+// RTA in an oval), 156 the System badge of the system pages; the "Set"
+// button of the date and time page: 176 (normal), 207 (pressed), 206
+// (focused), 205 (disabled) for a typed date and time, 177, 179, 178, 180 for
+// the computer's. A null pixmap for any other id.
 #include <QPalette>
 #include <QPixmap>
 

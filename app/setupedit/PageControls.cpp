@@ -2,6 +2,7 @@
 
 #include <QEvent>
 #include <QHelpEvent>
+#include <QPainter>
 #include <QToolTip>
 
 #include "PageBitmaps.h"
@@ -33,6 +34,56 @@ void BitmapStatic::changeEvent(QEvent* event)
     QLabel::changeEvent(event);
     if (event->type() == QEvent::PaletteChange && id_ != 0)
         ReloadBitmap();
+}
+
+bool CMappedBitmapButton::LoadMappedBitmaps(int normal, int selected, int focused, int disabled)
+{
+    const int ids[4] = {normal, selected, focused, disabled};
+    bool all = true;
+    for (int i = 0; i < 4; ++i) {
+        ids_[i] = ids[i];
+        pixmaps_[i] = ids[i] ? PageBitmaps::PageBitmap(ids[i], palette()) : QPixmap();
+        if (ids[i] && pixmaps_[i].isNull()) {
+            all = false;
+            if (i == 0)
+                break;
+        }
+    }
+    updateGeometry();
+    update();
+    return all;
+}
+
+bool CMappedBitmapButton::AutoLoadMapped(int normal, int selected, int focused, int disabled)
+{
+    LoadMappedBitmaps(normal, selected, focused, disabled);
+    if (pixmaps_[0].isNull())
+        return false;
+    setFixedSize(pixmaps_[0].size());
+    return true;
+}
+
+QSize CMappedBitmapButton::sizeHint() const
+{
+    return pixmaps_[0].isNull() ? QPushButton::sizeHint() : pixmaps_[0].size();
+}
+
+void CMappedBitmapButton::paintEvent(QPaintEvent* event)
+{
+    if (pixmaps_[0].isNull()) {
+        QPushButton::paintEvent(event);
+        return;
+    }
+    const int state = !isEnabled() ? 3 : isDown() ? 1 : hasFocus() ? 2 : 0;
+    QPainter p(this);
+    p.drawPixmap(0, 0, pixmaps_[state].isNull() ? pixmaps_[0] : pixmaps_[state]);
+}
+
+void CMappedBitmapButton::changeEvent(QEvent* event)
+{
+    QPushButton::changeEvent(event);
+    if (event->type() == QEvent::PaletteChange && ids_[0] != 0)
+        LoadMappedBitmaps(ids_[0], ids_[1], ids_[2], ids_[3]);
 }
 
 void CPageToolTip::Create(QWidget* page)

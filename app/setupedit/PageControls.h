@@ -5,7 +5,9 @@
 
 #include <QLabel>
 #include <QObject>
+#include <QPixmap>
 #include <QPointer>
+#include <QPushButton>
 #include <QRect>
 #include <QString>
 
@@ -29,6 +31,30 @@ protected:
 
 private:
     int id_ = 0;
+};
+
+// A push button that shows pictures instead of its text: one for each of
+// normal, pressed, focused and disabled (0: the normal one serves), drawn in
+// the colours of the palette and drawn anew when they change.
+class CMappedBitmapButton : public QPushButton {
+    Q_OBJECT
+public:
+    using QPushButton::QPushButton;
+    // Loads the four pictures and sizes the button to them; false when the
+    // normal picture is missing.
+    bool AutoLoadMapped(int normal, int selected, int focused, int disabled);
+    // Replaces the four pictures; false when one of them is missing.
+    bool LoadMappedBitmaps(int normal, int selected, int focused, int disabled);
+    int GetBitmapId() const { return ids_[0]; }
+    QSize sizeHint() const override;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void changeEvent(QEvent* event) override;
+
+private:
+    int ids_[4] = {};
+    QPixmap pixmaps_[4];
 };
 
 // The tool tips of a page: over a control, or over a rectangle of a window.

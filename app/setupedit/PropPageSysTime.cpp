@@ -85,7 +85,7 @@ PropPageSysTime::PropPageSysTime() : SysSetupPage("Date/Time", 170, "J57 Interna
     fields->addWidget(timeGroup);
     Body()->addLayout(fields);
 
-    set_ = new QPushButton("Set", this);
+    set_ = new CMappedBitmapButton("Set", this);
     set_->setObjectName("set");
     Body()->addWidget(set_, 0, Qt::AlignLeft);
     Body()->addStretch(1);
@@ -124,6 +124,7 @@ void PropPageSysTime::OnInitDialog()
     second_->SetRange(0, 59);
     for (DayEdit* edit : {day_, hour_, minute_, second_})
         edit->setMaxLength(2);
+    set_->AutoLoadMapped(176, 207, 206, 205);
     timerId_ = startTimer(kTickMs);
     if (timerId_ == 0) {
         platform::AppPrompter().Message("Can't display system time", platform::Icon::Error, platform::Buttons::Ok,
@@ -184,14 +185,17 @@ void PropPageSysTime::EnableFields(bool on)
 
 void PropPageSysTime::OnComputerTimeClicked()
 {
-    if (computerTime_->isChecked())
-        EnableFields(false);
+    if (!computerTime_->isChecked())
+        return;
+    set_->LoadMappedBitmaps(177, 179, 178, 180);
+    EnableFields(false);
 }
 
 void PropPageSysTime::OnManualClicked()
 {
     if (!manual_->isChecked())
         return;
+    set_->LoadMappedBitmaps(176, 207, 206, 205);
     EnableFields(true);
     const QDateTime now = QDateTime::currentDateTime();
     const QDate date = now.date();

@@ -12,7 +12,6 @@
 class CSdiDoc;
 class DayEdit;
 class MonthEdit;
-class QPushButton;
 class QRadioButton;
 class YearEdit;
 
@@ -66,7 +65,7 @@ private:
     DayEdit* hour_;
     DayEdit* minute_;
     DayEdit* second_;
-    QPushButton* set_;
+    CMappedBitmapButton* set_;
     // The fields with their labels and group boxes, greyed together.
     std::vector<QWidget*> fieldGroup_;
     int timerId_ = 0;

@@ -10,8 +10,9 @@
 #include <QPushButton>
 #include <QRadioButton>
 
-#include "PropPageSysTime.h"
+#include "PageBitmaps.h"
 #include "PageControls.h"
+#include "PropPageSysTime.h"
 #include "SetupEditorTestSupport.h"
 
 using namespace setupedittest;
@@ -370,4 +371,39 @@ TEST(SetupEditorSystemPagesTest, EverySystemPageShowsTheSystemBadge)
         EXPECT_EQ(badge->GetBitmapId(), 156);
         EXPECT_FALSE(badge->pixmap().isNull()) << page->Caption().toStdString();
     }
+}
+
+TEST(SetupEditorSystemPagesTest, TypedInputModeStoresTheRowItNamesAndAddsNoRow)
+{
+    SystemSheet sys(SysBlock().Byte(kInputMode, 2));
+    SetupPage* page = sys.Open(Id::SysControls);
+    QComboBox* mode = List(page, "inputMode");
+    const int rows = mode->count();
+    const struct {
+        const char* typed;
+        int stored;
+    } cases[] = {{"Level", 3}, {"Sometimes", 3}, {"alarm", 4}};
+    for (const auto& c : cases) {
+        mode->lineEdit()->selectAll();
+        QTest::keyClicks(mode->lineEdit(), c.typed);
+        QTest::keyClick(mode->lineEdit(), Qt::Key_Return);
+        EXPECT_EQ(mode->count(), rows) << c.typed;
+        EXPECT_EQ(sys.SaveAll()[kInputMode], c.stored) << c.typed;
+    }
+}
+
+TEST(SetupEditorSystemPagesTest, TimePageSetButtonShowsThePicturesOfTheTickedRadio)
+{
+    SystemSheet sys(SysBlock());
+    SetupPage* page = sys.Open(Id::SysTime);
+    auto* set = Control<CMappedBitmapButton>(page, "set");
+    EXPECT_TRUE(Control<QRadioButton>(page, "computerTime")->isChecked());
+    EXPECT_EQ(set->GetBitmapId(), 177);
+    EXPECT_FALSE(set->grab().isNull());
+    Click(Control<QRadioButton>(page, "manualTime"));
+    EXPECT_EQ(set->GetBitmapId(), 176);
+    Click(Control<QRadioButton>(page, "computerTime"));
+    EXPECT_EQ(set->GetBitmapId(), 177);
+    for (int id : {176, 207, 206, 205, 177, 179, 178, 180})
+        EXPECT_FALSE(PageBitmaps::PageBitmap(id, page->palette()).isNull()) << id;
 }
