@@ -237,6 +237,58 @@ const PaperCase kCases[] = {
      "2 FFT Snapshots",
      14,
      {}},
+    {"octave band intervals",
+     [](ScriptedTranslation &t) {
+       t.Add(OutputRecordBuilder(33).U16(126, 4));
+       Add(t, 9, [](uint32_t n) {
+         return OutputRecordBuilder(31)
+             .U32(4, 900 * n)
+             .F32(12, 900.0f)
+             .U16(16, n % 2)
+             .U32(144, n)
+             .FloatRamp(20, 30, 40.0f + n, 0.5f);
+       });
+     },
+     "9 OBA Intvs",
+     17,
+     {17}},
+    {"SLM/RTA intervals",
+     [](ScriptedTranslation &t) {
+       t.Add(OutputRecordBuilder(51).I16(256, 2));
+       Add(t, 12, [](uint32_t n) {
+         return OutputRecordBuilder(56).U32(4, 60 * n).U32(132, n);
+       });
+     },
+     "12 SSA Intvs",
+     14,
+     {14}},
+    {"ZU-Reru snapshots",
+     [](ScriptedTranslation &t) {
+       t.Add(OutputRecordBuilder(60));
+       Add(t, 7, [](uint32_t n) {
+         return OutputRecordBuilder(n % 2 ? 66 : 67)
+             .U32(4, n)
+             .U32(8, 7200 + n)
+             .FloatRamp(20, 33, 30.0f + n, 1.0f);
+       });
+     },
+     "7 TAL Snapshots",
+     14,
+     {}},
+    {"spatially averaged history",
+     [](ScriptedTranslation &t) {
+       Add(t, 8, [](uint32_t n) {
+         return OutputRecordBuilder(72)
+             .U32(4, n)
+             .U32(8, 60 * n)
+             .I16(12, 4)
+             .F32(24, 80.0f + n)
+             .FloatRamp(28, 11, 40.0f + n, 1.0f);
+       });
+     },
+     "8 Spatially Averaged Samples",
+     14,
+     {}},
     {"LOG settings",
      [](ScriptedTranslation &t) {
        t.Add(OutputRecordBuilder(53).U16(70, 0x40).U16(62, 0x81).Floats(
