@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "FileReader.h"
+#include "Numbers.h"
 
 namespace tessdec {
 
@@ -148,7 +149,7 @@ float BodyReader::Scaled16() {
 float BodyReader::OtherThOffset() const {
     if (w_.singleByteLevel != 0) {
         const double whole = std::trunc(w_.levelOffset);
-        const int firstDecimal = static_cast<int>(std::fabs(w_.levelOffset - whole) * 10.0 + 1e-6);
+        const int firstDecimal = SaturatingCast<int>(std::fabs(w_.levelOffset - whole) * 10.0 + 1e-6);
         return static_cast<float>(w_.levelOffset < 0 && firstDecimal != 0 ? whole - 1 : whole);
     }
     return w_.levelOffset;

@@ -8,6 +8,7 @@
 
 #include "FileReader.h"
 #include "OutRecord.h"
+#include "RecordTools.h"
 #include "Translators.h"
 
 namespace tessdec {
@@ -157,6 +158,7 @@ int32_t TranslateOneRecord(WorkState& w) {
         if (!Seek(w, typeAt)) return TESSDEC_ERR_READ;
         const int32_t st = TranslateParams(w);
         for (int32_t& offset : w.firstOffset) offset = w.resumeOffset;
+        ForgetScanEnds(w);
         return st;
     }
     case 'R':

@@ -5,6 +5,7 @@
 #include <memory>
 #include <new>
 
+#include "Numbers.h"
 #include "OutRecord.h"
 #include "Text.h"
 #include "TimeConv.h"
@@ -109,7 +110,9 @@ int32_t ReadJ57Trailer(WorkState& w) {
             w.trailerStart = t > 0 ? t - 1 : 0;
             haveStart = true;
         } else if (number == 106 && !haveOffset) {
-            w.levelOffset = static_cast<float>(LeadingDecimal(r + 5 < got ? all.substr(r + 5, 32) : std::string_view()));
+            // A value that is no offset gives none; the line is there all the same.
+            const double offset = LeadingDecimal(r + 5 < got ? all.substr(r + 5, 32) : std::string_view());
+            w.levelOffset = IsPlausibleLevelOffset(offset) ? static_cast<float>(offset) : 0.0f;
             haveOffset = true;
         }
         pos = r + 1;

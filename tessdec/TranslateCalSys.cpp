@@ -6,6 +6,7 @@
 
 #include "BodyReader.h"
 #include "FileReader.h"
+#include "Numbers.h"
 #include "OutRecord.h"
 #include "Text.h"
 #include "TimeConv.h"
@@ -51,9 +52,9 @@ int32_t CalibrationOther(WorkState& w) {
     return r.Status();
 }
 
-// The J46 keeps its level offset in the setup line R 106 after the record.
-int32_t LevelOffsetFromSetupLines(WorkState& w) {
-    const long p = Tell(w);
+// Reads forward from the file position to the setup line R 106; true with
+// its value when there is one.
+bool FindSetupOffset(WorkState& w, float& offset) {
     std::string line(320, '\0');
     bool have = ReadLine(w, line.data(), 319);
     while (have && line[0] != 'R') have = ReadLine(w, line.data(), 319);
@@ -61,14 +62,29 @@ int32_t LevelOffsetFromSetupLines(WorkState& w) {
         const std::string_view text = CutLineEnd(line.c_str());
         if (LeadingInt(text.substr(1)) == 106) {
             double v = 0;
-            if (ParseDecimal(text.size() > 5 ? text.substr(5) : std::string_view(), v) == 0) {
-                if (v >= 128) v -= 256;  // a byte read as signed
-                w.levelOffset = static_cast<float>(v);
-            }
-            break;
+            if (ParseDecimal(text.size() > 5 ? text.substr(5) : std::string_view(), v) != 0) return false;
+            if (v >= 128) v -= 256;  // a byte read as signed
+            offset = IsPlausibleLevelOffset(v) ? static_cast<float>(v) : 0.0f;
+            return true;
         }
         have = ReadLine(w, line.data(), 319);
     }
+    return false;
+}
+
+// The J46 keeps its level offset in the setup line R 106 after the record.
+// Every calibration record of a file finds the same line, so the first one
+// reads forward to it and the others take what it found: reading the rest of
+// the file for each would cost the square of its size.
+int32_t LevelOffsetFromSetupLines(WorkState& w) {
+    const long p = Tell(w);
+    if (w.j46OffsetScanned == 0) {
+        float offset = 0.0f;
+        w.j46OffsetFound = FindSetupOffset(w, offset) ? 1 : 0;
+        w.j46Offset = offset;
+        w.j46OffsetScanned = 1;
+    }
+    if (w.j46OffsetFound != 0) w.levelOffset = w.j46Offset;
     if (!Seek(w, p)) return TESSDEC_ERR_SEEK;
     w.resumeOffset = static_cast<int32_t>(p);
     return 0;

@@ -36,7 +36,7 @@ void RebuildDailyHistogram(BodyReader& r, OutRecord& out, float levelOffset) {
         const double level = levelOffset + 0.125 * (i + 1);
         if (level >= 0 && level < 151) bins[static_cast<int>(level)] += count;
     }
-    const int w0 = static_cast<int>(std::trunc(levelOffset));
+    const int w0 = SaturatingCast<int>(std::trunc(levelOffset));
     for (int k = 1; k <= 127; ++k) {
         const int bin = w0 + k;
         const uint32_t count = bin >= 0 && bin <= 150 ? bins[bin] : 0;

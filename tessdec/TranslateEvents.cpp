@@ -97,7 +97,7 @@ int32_t TranslateEvent(WorkState& w) {
     if (w.exceedThFlag != 0) {
         flags |= 1u << 8;
         const unsigned n = r.Byte();
-        const int whole = static_cast<int>(std::trunc(SampleOffset(w)));
+        const int whole = SaturatingCast<int>(std::trunc(SampleOffset(w)));
         unsigned samples = 0, overloads = 0;
         for (unsigned i = 0; i < n && !r.Failed(); ++i) {
             uint8_t s = r.Byte();
@@ -114,7 +114,7 @@ int32_t TranslateEvent(WorkState& w) {
     }
     uint32_t t = RecordStamp(w, tm, kPrevEvent);
     if (w.exceedTimeFlag != 0) {
-        const uint32_t part = static_cast<uint32_t>(duration * preTrigger / 100.0f);
+        const uint32_t part = SaturatingCast<uint32_t>(duration * preTrigger / 100.0f);
         t -= part;
         out.U32(kEvEndTime, t + part);
     }

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "FileReader.h"
+#include "Numbers.h"
 #include "OutRecord.h"
 #include "Text.h"
 #include "TimeConv.h"
@@ -190,18 +191,18 @@ private:
         case 69: w_.exceedThFlag = static_cast<uint16_t>(value); break;
         case 70:
             if (decOk) w_.exceedValue16 = static_cast<float>(dec);
-            out_.U16(372, static_cast<unsigned>(static_cast<int>(w_.exceedValue16)));
+            out_.U16(372, static_cast<unsigned>(SaturatingCast<int>(w_.exceedValue16)));
             break;
         case 71: w_.eventFlag1 = static_cast<uint16_t>(value); break;
         case 77: w_.intervalLnFlag = static_cast<uint16_t>(value); break;
         case 78: w_.eventFlag2 = static_cast<uint16_t>(value); break;
         case 81: w_.singleByteLevel = static_cast<uint16_t>(value); break;
         case 82: w_.thFormatCode = static_cast<uint16_t>(value); break;
-        case 83: w_.periodSecs = static_cast<float>(value); break;
+        case 83: SetPeriod(static_cast<double>(value)); break;
         case 84:
-            if (value == 0) w_.periodSecs /= 32.0f;
-            else if (value == 2) w_.periodSecs *= 10.0f;
-            else if (value == 3) w_.periodSecs *= 60.0f;
+            if (value == 0) SetPeriod(w_.periodSecs / 32.0);
+            else if (value == 2) SetPeriod(w_.periodSecs * 10.0);
+            else if (value == 3) SetPeriod(w_.periodSecs * 60.0);
             break;
         case 118: case 119: case 120: {
             const uint16_t kept = version ? static_cast<uint16_t>(value) : 0;
@@ -250,11 +251,14 @@ private:
             if (version) w_.dailyHistFlag = (value >> 4) & 1;
             break;
         case 227:
-            if (decOk) w_.levelOffset = static_cast<float>(dec);
+            if (decOk) w_.levelOffset = IsPlausibleLevelOffset(dec) ? static_cast<float>(dec) : 0.0f;
             break;
         default: break;
         }
     }
+
+    // A period that no setting can mean is no period.
+    void SetPeriod(double secs) { w_.periodSecs = IsPlausiblePeriod(secs) ? static_cast<float>(secs) : 0.0f; }
 
     void FillSummaryText(size_t off, std::string_view v) {
         char* slot = SummaryText(w_, off);

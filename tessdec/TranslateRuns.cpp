@@ -6,6 +6,7 @@
 
 #include "BodyReader.h"
 #include "FileReader.h"
+#include "Numbers.h"
 #include "OutRecord.h"
 #include "Translators.h"
 
@@ -28,7 +29,7 @@ public:
         if (b0 + b1 == 0) return v;
         if (!single_) return v + w_.levelOffset;
         const double whole = std::trunc(w_.levelOffset);
-        const int firstDecimal = static_cast<int>(std::fabs(w_.levelOffset - whole) * 10.0 + 1e-6);
+        const int firstDecimal = SaturatingCast<int>(std::fabs(w_.levelOffset - whole) * 10.0 + 1e-6);
         return v + static_cast<float>(w_.levelOffset < 0 && firstDecimal != 0 ? whole - 1 : whole);
     }
     float Scaled16() {
@@ -111,7 +112,7 @@ void ThEntry(WorkState& w, OutRecord& out) {
     out.F32(28, w.periodSecs);
     if (w.thSampleCount == 0) w.thRunningTime = w.startTimeD;
     out.U32(32, ++w.thSampleCount);
-    uint32_t entryTime = static_cast<uint32_t>(w.thRunningTime);
+    uint32_t entryTime = SaturatingCast<uint32_t>(w.thRunningTime);
     EntryReader e(w);
     const uint8_t b0 = e.Body().Byte();
     if (b0 < 128) {

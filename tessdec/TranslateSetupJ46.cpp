@@ -1,5 +1,6 @@
 // The J46's setup lines: its measurement summary, kind 37.
 #include "SetupLines.h"
+#include "Numbers.h"
 #include "Text.h"
 #include "Translators.h"
 
@@ -71,7 +72,7 @@ int32_t TranslateSetupJ46(WorkState& w) {
             float v = DecimalOrZero(value);
             if (v >= 128.0f) v -= 256.0f;
             out.F32(0x008C, v);
-            w.levelOffset = v;
+            w.levelOffset = IsPlausibleLevelOffset(v) ? v : 0.0f;
             break;
         }
         case 124: {

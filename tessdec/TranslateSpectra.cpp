@@ -52,7 +52,7 @@ bool EventTime(WorkState& w, uint32_t number, PrevSlot slot, uint32_t& t) {
     r.Skip(5 * 2 + 2);  // five levels and two bytes
     const float preTrigger = r.Fix88();
     t = RecordStamp(w, tm, slot);
-    if (w.exceedTimeFlag != 0) t -= static_cast<uint32_t>(duration * preTrigger / 100.0f);
+    if (w.exceedTimeFlag != 0) t -= SaturatingCast<uint32_t>(duration * preTrigger / 100.0f);
     return true;
 }
 

@@ -8,6 +8,7 @@
 
 #include "BodyReader.h"
 #include "FileReader.h"
+#include "Numbers.h"
 #include "OutRecord.h"
 #include "Translators.h"
 
@@ -69,7 +70,7 @@ void CloseBlock(WorkState& w, OpenBlock& block) {
     out.F32(kThInterval, w.periodSecs);
     out.U32(kThCount, static_cast<uint32_t>(block.count));
     RaiseLatest(w, w.thBlockTime);
-    w.thBlockTime = static_cast<uint32_t>(w.thRunningTime);
+    w.thBlockTime = SaturatingCast<uint32_t>(w.thRunningTime);
     block.count = 0;
     w.thSample = 0;
 }

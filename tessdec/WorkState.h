@@ -62,6 +62,11 @@ struct WorkState {
     uint16_t runBlockLen;      // block length L of a type 21/27 run
     int32_t firstOffset[kFirstSlots];
     uint32_t scanCount[6];     // record lookup: records met per type 1 to 6
+    // Record lookup: where a scan from the scan position stops (the end
+    // record, an "E" record, a failure), as the scan count it has there and
+    // the status it stops with; a status of 0 while that is not known.
+    uint32_t scanEndCount[6];
+    int32_t scanEndStatus[6];
     uint32_t recordCount[5];   // records of types 1 to 5 met so far
     uint32_t contCount;        // continuation blocks 129 to 132 met so far
 
@@ -133,6 +138,9 @@ struct WorkState {
     int32_t cachedEvent;       // type 132: cached event number, -1 none
     uint32_t cachedEventTime;
     uint16_t specIndex;        // type 132 spectrum index, 65535 none
+    uint16_t j46OffsetScanned; // 1 once a J46 calibration record looked for R 106
+    uint16_t j46OffsetFound;   // 1 when that look found it
+    float j46Offset;           // the level offset it found
     uint16_t setupLineState[4];  // state of the parameter/setup-line translators
 
     // --- blocks -------------------------------------------------------------

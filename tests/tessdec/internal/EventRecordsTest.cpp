@@ -2,6 +2,8 @@
 // lookup that gives each spectrum its record's time.
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include "RecordTools.h"
 #include "TranslationHarness.h"
 
@@ -218,6 +220,54 @@ TEST_F(SpectraFixture, IntervalCalibrationAndTimeHistorySpectraTakeTheirRecordsT
     // Event 1 lies behind the scan position that event 2 left: not found.
     ASSERT_EQ(t.NextOf(11), 0);
     EXPECT_EQ(t.U32(4), kClock);
+}
+
+TEST_F(SpectraFixture, AMissedLookupLeavesTheScanAsItWas) {
+    Translation t;
+    ASSERT_EQ(t.Start(J57File("LOG", [&](DownloadFileBuilder& f) {
+        f.Record(1, EventHead(10)).Record(129, SpectrumBody(7, 211, {}));
+        f.Record(1, EventHead(11)).Record(129, SpectrumBody(2, 211, {})).Record(129, SpectrumBody(5, 211, {}));
+    })), 0);
+    ASSERT_EQ(t.NextOf(11), 0);
+    EXPECT_EQ(t.U32(4), kClock);  // no event 7
+    EXPECT_EQ(t.W().scanCount[0], 0u);
+    EXPECT_EQ(t.W().scanEndCount[0], 2u);  // the scan met two events before the end
+    ASSERT_EQ(t.NextOf(11), 0);
+    EXPECT_EQ(t.U32(4), Utc(2003, 3, 10, 11)) << "event 2 keeps its time";
+    ASSERT_EQ(t.NextOf(11), 0);
+    EXPECT_EQ(t.U32(4), kClock);
+
+    // Past the events the file holds, a lookup fails without reading it.
+    tessdec::WorkState& w = t.W();
+    const long at = w.file->Tell();
+    EXPECT_EQ(tessdec::LookupRecord(w, 1, 3), -310);
+    EXPECT_EQ(w.file->Tell(), at);
+    EXPECT_EQ(tessdec::LookupRecord(w, 1, 2), -317);  // passed already
+}
+
+TEST_F(SpectraFixture, TheLookupFramesKnownRecordsAndStopsAtOtherBytes) {
+    struct Case {
+        const char* name;
+        std::function<void(DownloadFileBuilder&)> between;
+        bool found;
+    } cases[] = {
+        {"calibration check",
+         [](DownloadFileBuilder& f) { f.Record(5, BodyBuilder().U8(0).BcdDate(10, 3, 3).BcdTime(11, 30, 0).Fix88(93.5).U8(0)); },
+         true},
+        {"run", [](DownloadFileBuilder& f) { f.Run(21, 2, {"\x41\x01"}); }, true},
+        {"type 50", [](DownloadFileBuilder& f) { f.Record(50, BodyBuilder().PadTo(3)); }, false},
+        {"type 200", [](DownloadFileBuilder& f) { f.Record(200, BodyBuilder().PadTo(3)); }, false},
+    };
+    for (const Case& c : cases) {
+        Translation t;
+        ASSERT_EQ(t.Start(J57File("LOG", [&](DownloadFileBuilder& f) {
+            f.Record(1, EventHead(10));
+            c.between(f);
+            f.Record(1, EventHead(11)).Record(129, SpectrumBody(2, 211, {}));
+        })), 0) << c.name;
+        ASSERT_EQ(t.NextOf(11), 0) << c.name;
+        EXPECT_EQ(t.U32(4), c.found ? Utc(2003, 3, 10, 11) : kClock) << c.name;
+    }
 }
 
 }  // namespace

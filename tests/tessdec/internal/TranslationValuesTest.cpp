@@ -4,6 +4,7 @@
 
 #include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "../RecordFixture.h"
@@ -131,6 +132,66 @@ TEST_F(TranslationValuesTest, J46CalibrationTakesTheLevelOffsetOfTheSetupLine) {
         });
         EXPECT_FLOAT_EQ(w.levelOffset, c.offset) << c.value;
     }
+}
+
+TEST_F(TranslationValuesTest, PeriodsAndLevelOffsetsNoInstrumentHasAreNone) {
+    // Each case: the lines of another model's file, the period and level
+    // offset they leave, and the sample period field (Q 70) they leave.
+    struct Case {
+        std::vector<std::pair<int, std::string>> lines;
+        float period, offset;
+    } cases[] = {
+        {{{83, "6"}, {84, "3"}, {227, "-1.5"}}, 360.0f, -1.5f},
+        {{{83, "-5"}}, 0.0f, 0.0f},
+        {{{83, "99999999999"}}, 0.0f, 0.0f},
+        {{{83, "2000"}, {84, "3"}}, 0.0f, 0.0f},  // 33 hours
+        {{{83, "1440"}, {84, "3"}, {227, "256"}}, 86400.0f, 256.0f},
+        {{{227, "999999999999999999999999999999999999999999"}}, 0.0f, 0.0f},
+        {{{227, "-300"}}, 0.0f, 0.0f},
+    };
+    FileSpec spec;
+    spec.model = 61;
+    for (const Case& c : cases) {
+        const WorkState& w = After(spec, [&](fixtures::DownloadFileBuilder& f) {
+            for (const auto& [q, v] : c.lines) f.Q(q, v);
+        });
+        EXPECT_FLOAT_EQ(w.periodSecs, c.period) << c.lines.front().second;
+        EXPECT_FLOAT_EQ(w.levelOffset, c.offset) << c.lines.back().second;
+    }
+
+    // A sample value past any integer: its whole-number field saturates.
+    const auto recs = Records(dir, MakeFile(spec, [](fixtures::DownloadFileBuilder& f) { f.Q(70, "66666666666"); }));
+    ASSERT_FALSE(recs.empty());
+    EXPECT_EQ(U16At(recs[0].record, 372), 0xFFFF);
+
+    // A J46 calibration record's setup line with a value past any offset.
+    spec.model = 46;
+    spec.modeLine = "OBA ";
+    spec.levelOffset = std::string(60, '9');
+    const WorkState& w = After(spec, [](fixtures::DownloadFileBuilder& f) {
+        f.Record('C', fixtures::BodyBuilder().PadTo(129));
+    });
+    EXPECT_FLOAT_EQ(w.levelOffset, 0.0f);
+}
+
+TEST_F(TranslationValuesTest, LaterJ46CalibrationsKeepTheOffsetTheFirstFound) {
+    FileSpec spec;
+    spec.model = 46;
+    spec.modeLine = "OBA ";
+    spec.levelOffset = "250";  // the setup lines at the end: -6
+    const std::string path = dir.Write("c.slmdl", MakeFile(spec, [](fixtures::DownloadFileBuilder& f) {
+        const fixtures::BodyBuilder cal = fixtures::BodyBuilder().PadTo(129);
+        f.Record('C', cal).R(106, "1.5").Record('C', cal);
+    }));
+    std::fill(b.work.begin(), b.work.end(), 0);
+    ASSERT_EQ(CV_StartTranslate(path.c_str(), b.work.data()), 0);
+    const WorkState& w = *reinterpret_cast<const WorkState*>(b.work.data());
+    std::vector<float> offsets;
+    for (int i = 0; i < 10 && offsets.size() < 2; ++i) {
+        ASSERT_GE(CV_TranslateNextRec(b.record.data(), b.work.data()), 0);
+        if (b.record[0] == 30) offsets.push_back(w.levelOffset);
+    }
+    EXPECT_EQ(offsets, (std::vector<float>{1.5f, 1.5f}));
 }
 
 }  // namespace
