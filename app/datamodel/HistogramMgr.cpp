@@ -1,7 +1,9 @@
 #include "HistogramMgr.h"
 
 #include <algorithm>
+#include <climits>
 #include <cmath>
+#include <cstdint>
 
 void HistogramMgr::RemoveAll()
 {
@@ -27,15 +29,18 @@ HistogramMgr::Stats HistogramMgr::Sum(int first, int last) const
     last = std::min(last, GetSize() - 1);
     double rate = 32.0;
     bool any = false;
+    // Damaged counts can add up past int: the row shows the largest int then.
+    int64_t count = 0;
     for (int i = first; i <= last; ++i) {
         const HistogramRec& bin = m_bins[static_cast<size_t>(i)];
-        s.count += static_cast<int>(bin.GetCount());
+        count += bin.GetCount();
         s.percent += bin.GetPercent();
         rate = bin.GetSamplesPerSecond();
         any = true;
     }
+    s.count = static_cast<int>(std::min<int64_t>(count, INT32_MAX));
     if (any)
-        s.seconds = static_cast<float>(s.count / rate);
+        s.seconds = static_cast<float>(static_cast<double>(count) / rate);
     return s;
 }
 

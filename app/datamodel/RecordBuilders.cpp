@@ -6,6 +6,7 @@
 #include <memory>
 #include <vector>
 
+#include "IntOrZero.h"
 #include "Profile.h"
 
 void RecordManagers::RemoveAll()
@@ -261,7 +262,7 @@ void AddHistograms(const RecordView& record, int reportType, int& lineCount, Rec
     m.peakHistogram.RemoveAll();
     m.uwPeakHistogram.RemoveAll();
 
-    int base = static_cast<int>(record.F32(16));
+    int base = IntOrZero(record.F32(16));
     uint32_t rateFlag = reportType == 10 ? 1 : 0;
     AddBins(record, 20, SplHistMgr::kBins, base, 0.1f, rateFlag, m.splHistogram);
     if ((record.U16(10) & 0x30) != 0) {

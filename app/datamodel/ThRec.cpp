@@ -103,8 +103,7 @@ bool ThRec::IsLevelSample() const
 const std::string& ThRec::GetStateText(std::string& out) const
 {
     static const char* const kStates[] = {"Stop", "Pause", "Mark", "Stop", "Run", "Cont", "Reset", "Run"};
-    double first = std::trunc(m_first);
-    int code = first <= 0 ? static_cast<int>(-first) : -1;
+    int code = m_first < 1 ? -IntOrZero(m_first) : -1;
     out = (code >= 0 && code <= 7) ? kStates[code] : "";
     return out;
 }

@@ -7,6 +7,7 @@
 #include <memory>
 #include <string>
 
+#include "IntOrZero.h"
 #include "RecordView.h"
 
 class ThRec {
@@ -36,7 +37,7 @@ public:
     // sample lacks stays empty.
     bool HasSecondLevel() const { return (m_carries & kSecondLevel) != 0; }
     bool HasDetectorLevels() const { return (m_carries & kDetectorLevels) != 0; }
-    int GetCauseCode() const { return static_cast<int>(m_second); }
+    int GetCauseCode() const { return IntOrZero(m_second); }
     // Run/stop entries only (first value 0 or less): 0, 3 "Stop", 1 "Pause",
     // 2 "Mark", 4, 7 "Run", 5 "Cont", 6 "Reset"; otherwise empty.
     const std::string& GetStateText(std::string& out) const;

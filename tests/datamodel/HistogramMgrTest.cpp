@@ -1,5 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <climits>
+#include <cstdint>
+#include <limits>
+#include <utility>
+
 #include "RecordBuilders.h"
 #include "RecordTestSupport.h"
 
@@ -133,4 +138,36 @@ TEST(HistogramMgr, RangesFallBackAndASecondRecordReplacesTheFirst)
     m.splHistogram.RemoveAll();
     EXPECT_EQ(m.splHistogram.GetSize(), 0);
     EXPECT_EQ(m.splHistogram.GetTableRowCount(), 0);
+}
+
+TEST(HistogramMgr, DamagedBaseLevelsAndCountsStayInRange)
+{
+    ScopedProfile profile;
+    const float inf = std::numeric_limits<float>::infinity();
+    // The base level is the whole part of the record's float; one that is no
+    // level of an int counts as 0.
+    const std::pair<float, int> bases[] = {{70.9f, 70}, {-3.5f, -3}, {1e32f, 0}, {-1e32f, 0}, {inf, 0},
+                                           {std::numeric_limits<float>::quiet_NaN(), 0}, {3e9f, 0}};
+    for (const auto& [base, want] : bases) {
+        RecordManagers m;
+        int lines = 0;
+        RecordBuilders::AddHistograms(ViewOf(Histogram(base).Spl(0, 1).record), 9, lines, m);
+        EXPECT_EQ(m.splHistogram.GetBaseLevel(), want) << base;
+        EXPECT_EQ(m.peakHistogram.GetBaseLevel(), want) << base;
+    }
+
+    // Counts whose row sums pass int: the sums stop at its largest value.
+    RecordManagers m;
+    Histogram h(30);
+    h.Spl(0, 0x80000000u).Spl(1, 0xFFFFFFFFu).Spl(150, 0xFFFFFFFFu).Spl(151, 0xFFFFFFFFu).Spl(700, 0xFFFFFFFFu);
+    int lines = 0;
+    RecordBuilders::AddHistograms(ViewOf(h.record), 9, lines, m);
+    EXPECT_EQ(m.splHistogram.GetTotalCount(), INT32_MAX);
+    m.splHistogram.SetResolution(1.0f);
+    EXPECT_EQ(Below(m.splHistogram).count, INT32_MAX);
+    Row first = At(m.splHistogram, 0);  // bins 150 to 159
+    EXPECT_EQ(first.count, INT32_MAX);
+    EXPECT_FLOAT_EQ(first.seconds, static_cast<float>(2.0 * 0xFFFFFFFFu / 32));
+    EXPECT_EQ(At(m.splHistogram, 1).count, 0);
+    EXPECT_EQ(Above(m.splHistogram).count, INT32_MAX);
 }

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <limits>
+
 #include <cstdlib>
 #include <ctime>
 
@@ -107,6 +109,32 @@ TEST(RecordClasses, TimeHistorySampleAndRunStopEntry)
     EXPECT_FLOAT_EQ(spectrum.GetLiveBand(5), 45);
     EXPECT_FLOAT_EQ(spectrum.GetLeqBand(5), 45);
     EXPECT_EQ(spectrum.GetRecordNumber(), 3u);
+}
+
+TEST(RecordClasses, DamagedFloatsGiveCodeZero)
+{
+    // Values a damaged record may hold where a code is read as a whole number.
+    const float inf = std::numeric_limits<float>::infinity();
+    const float nan = std::numeric_limits<float>::quiet_NaN();
+    struct Case {
+        float first, second;
+        int cause;
+        const char* state;
+    };
+    const Case cases[] = {
+        {0.5f, 1e32f, 0, "Stop"}, {0.5f, -inf, 0, "Stop"}, {0.5f, nan, 0, "Stop"},
+        {0.5f, 3e9f, 0, "Stop"},  {0.5f, 13.7f, 13, "Stop"}, {-1e30f, 2.0f, 2, "Stop"},
+        {-inf, 1.0f, 1, "Stop"},  {-2.5f, 4.0f, 4, "Mark"},  {nan, 1.0f, 1, ""},
+    };
+    std::string text;
+    for (const Case& c : cases) {
+        // The spectrum layout keeps the first value as it comes; the second
+        // value of a level-sample layout likewise.
+        ThRec spectrum = ThRec::FromSpectrum(ViewOf(OutputRecordBuilder(21).F32(8, c.first)));
+        EXPECT_EQ(spectrum.GetStateText(text), c.state) << c.first;
+        ThRec sample = ThRec::FromTimeHistory(ViewOf(OutputRecordBuilder(57).F32(20, 0.5f).F32(24, c.second)));
+        EXPECT_EQ(sample.GetCauseCode(), c.cause) << c.second;
+    }
 }
 
 TEST(RecordClasses, SnapshotStandardTime)
