@@ -1,5 +1,6 @@
 #include "Rt60Decays.h"
 
+#include <algorithm>
 #include <new>
 
 int BuildRt60Decays(EventRecMgr& events, const ThMgr& timeHistory, int bandCount)
@@ -10,8 +11,13 @@ int BuildRt60Decays(EventRecMgr& events, const ThMgr& timeHistory, int bandCount
         EventRec* event = events.GetAt(i);
         if (event == nullptr)
             continue;
+        // The two counts come from the file: a damaged one may ask for far
+        // more samples than the time history has, so the histories hold
+        // only the samples that are there.
         const int total = event->GetPreTriggerCount() + event->GetTriggeredCount();
-        const size_t n = total > 0 ? static_cast<size_t>(total) : 0;
+        const int present = timeHistory.GetCount() - sample;
+        const int taken = std::min(total, present);
+        const size_t n = taken > 0 ? static_cast<size_t>(taken) : 0;
         std::vector<std::vector<float>> histories;
         std::vector<EventRec::DecayPeak> peaks;
         try {

@@ -7,7 +7,8 @@
 
 // Attaches the decay histories of every event: bandCount bands (33 for
 // one-third octave data, 11 for octaves) and as many samples as the event's
-// two sample counts add up to, taken from the time history in turn. Returns
+// two sample counts add up to, taken from the time history in turn, as far
+// as the time history goes (a history holds no sample past its end). Returns
 // 0, or -1 when the memory for an event's histories cannot be had; the
 // events before it keep theirs, the others get none.
 int BuildRt60Decays(EventRecMgr& events, const ThMgr& timeHistory, int bandCount);
