@@ -26,6 +26,7 @@ fixtures::TempFolder& Folder() {
 }  // namespace
 
 void SetFileBytes(size_t bytes) { g_fileBytes = bytes; }
+size_t FileBytes() { return g_fileBytes; }
 
 const FileCase& File(fixtures::BenchmarkMode mode) {
     static std::map<fixtures::BenchmarkMode, FileCase> files;

@@ -21,10 +21,15 @@ struct FileCase {
 // Bytes of records and trailer of each file (the largest the format allows
 // unless the command line asks for less).
 void SetFileBytes(size_t bytes);
+size_t FileBytes();
 const FileCase& File(fixtures::BenchmarkMode mode);
 
 // Adds the lowest and highest of the repetitions to the printed statistics.
 benchmark::internal::Benchmark* WithBest(benchmark::internal::Benchmark* b);
+
+// Times the translation of the file from its start to the end of data
+// against its plain read (the case fails when the end is not reached).
+void TimeTranslation(benchmark::State& state, const FileCase& file);
 
 // Opens, reads whole and closes the file; returns the bytes read.
 size_t PlainRead(const std::string& path);

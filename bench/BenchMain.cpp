@@ -47,6 +47,7 @@ int main(int argc, char** argv) {
     bench::RegisterDownloadBenchmarks();
     bench::RegisterExportBenchmarks();
     bench::RegisterPaintBenchmarks();
+    bench::RegisterCraftedBenchmarks();
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
     benchmark::RunSpecifiedBenchmarks();

@@ -13,6 +13,7 @@ void RegisterExportBenchmarks();
 void RegisterPaintBenchmarks();
 // Lines of that report (a million unless the command line asks for less).
 void SetPaintLines(size_t lines);
+void RegisterCraftedBenchmarks();
 // Payload of each download (256 KiB unless the command line asks for less).
 void SetDownloadBytes(size_t bytes);
 }  // namespace bench

@@ -20,8 +20,13 @@ void BM_PlainRead(benchmark::State& state, BenchmarkMode mode) {
                                                 benchmark::Counter::kIsRate);
 }
 
-void BM_Translate(benchmark::State& state, BenchmarkMode mode) {
-    const bench::FileCase& file = bench::File(mode);
+void BM_Translate(benchmark::State& state, BenchmarkMode mode) { bench::TimeTranslation(state, bench::File(mode)); }
+
+}  // namespace
+
+namespace bench {
+
+void TimeTranslation(benchmark::State& state, const FileCase& file) {
     tessdec_test::Buffers b;
     bench::PairedTimer timer(state);
     int64_t records = 0;
@@ -44,10 +49,6 @@ void BM_Translate(benchmark::State& state, BenchmarkMode mode) {
     bench::NoteTranslation(mode, timer.CaseSeconds());
     state.counters["calls"] = static_cast<double>(records) / static_cast<double>(state.iterations());
 }
-
-}  // namespace
-
-namespace bench {
 
 void RegisterTranslateBenchmarks() {
     for (BenchmarkMode mode : {BenchmarkMode::Log, BenchmarkMode::SsaRuns, BenchmarkMode::RtaRuns}) {
