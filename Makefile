@@ -2,8 +2,9 @@
 JOBS    ?= $(shell nproc)
 BUILD   ?= build
 ASAN    ?= build-asan
+FUZZ    ?= build-fuzz
 
-.PHONY: run test deps build build-asan bench clean
+.PHONY: run test deps build build-asan bench fuzz fuzz-deps build-fuzz fuzz-seeds clean
 
 deps:
 	@./scripts/install-deps.sh
@@ -34,5 +35,29 @@ BENCH_ARGS ?= --benchmark_repetitions=3 --benchmark_report_aggregates_only=true
 bench: build
 	./$(BUILD)/bench/tessavo_bench $(BENCH_ARGS)
 
+# Fuzzing (clang with libFuzzer): each target runs FUZZ_SECONDS (10 minutes
+# unless set), both at once. New inputs collect in $(FUZZ)/corpus; what a run
+# finds (crashes, leaks, time-outs, memory blow-ups) is kept in fuzz/findings,
+# whose files `make test` replays once the fault is fixed.
+FUZZ_SECONDS ?= 600
+FUZZ_FLAGS   ?= -fork=1 -ignore_crashes=1 -ignore_timeouts=1 -ignore_ooms=1 -timeout=30 -rss_limit_mb=2048 -max_len=65536
+
+fuzz-deps:
+	@./scripts/install-deps.sh fuzz
+
+$(FUZZ)/build.ninja:
+	CC=clang CXX=clang++ cmake -S . -B $(FUZZ) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+	  -DTESSAVO_GUI=OFF -DTESSAVO_TESTS=OFF -DTESSAVO_FUZZ=ON
+
+build-fuzz: fuzz-deps $(FUZZ)/build.ninja
+	cmake --build $(FUZZ) -j $(JOBS) --target fuzz_translate fuzz_load
+
+fuzz: build-fuzz
+	./scripts/run-fuzz.sh $(FUZZ) $(FUZZ_SECONDS) $(FUZZ_FLAGS)
+
+# Rewrites the seed corpus from the fixture builders.
+fuzz-seeds: build
+	./$(BUILD)/fuzz/fuzz_seeds fuzz/corpus
+
 clean:
-	rm -rf $(BUILD) $(ASAN)
+	rm -rf $(BUILD) $(ASAN) $(FUZZ)

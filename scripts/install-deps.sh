@@ -1,7 +1,9 @@
 #!/bin/sh
 # Installs the Debian packages the build needs, only those that are absent.
 set -eu
+# With the argument "fuzz": clang and its libFuzzer runtime, for the fuzz build only.
 PKGS="cmake ninja-build g++ make pkg-config qt6-base-dev libgl-dev libgtest-dev libgmock-dev libbenchmark-dev lrzsz"
+if [ "${1:-}" = "fuzz" ]; then PKGS="cmake ninja-build make clang libclang-rt-14-dev"; fi
 missing=""
 for p in $PKGS; do
   if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "ok installed"; then
