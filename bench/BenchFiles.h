@@ -28,8 +28,9 @@ const FileCase& File(fixtures::BenchmarkMode mode);
 benchmark::internal::Benchmark* WithBest(benchmark::internal::Benchmark* b);
 
 // Times the translation of the file from its start to the end of data
-// against its plain read (the case fails when the end is not reached).
-void TimeTranslation(benchmark::State& state, const FileCase& file);
+// against its plain read (the case fails when the end is not reached);
+// returns the seconds of one translation.
+double TimeTranslation(benchmark::State& state, const FileCase& file);
 
 // Opens, reads whole and closes the file; returns the bytes read.
 size_t PlainRead(const std::string& path);

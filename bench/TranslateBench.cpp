@@ -20,13 +20,15 @@ void BM_PlainRead(benchmark::State& state, BenchmarkMode mode) {
                                                 benchmark::Counter::kIsRate);
 }
 
-void BM_Translate(benchmark::State& state, BenchmarkMode mode) { bench::TimeTranslation(state, bench::File(mode)); }
+void BM_Translate(benchmark::State& state, BenchmarkMode mode) {
+    bench::NoteTranslation(mode, bench::TimeTranslation(state, bench::File(mode)));
+}
 
 }  // namespace
 
 namespace bench {
 
-void TimeTranslation(benchmark::State& state, const FileCase& file) {
+double TimeTranslation(benchmark::State& state, const FileCase& file) {
     tessdec_test::Buffers b;
     bench::PairedTimer timer(state);
     int64_t records = 0;
@@ -46,8 +48,8 @@ void TimeTranslation(benchmark::State& state, const FileCase& file) {
         }
     }
     timer.Report(file.bytes);
-    bench::NoteTranslation(mode, timer.CaseSeconds());
     state.counters["calls"] = static_cast<double>(records) / static_cast<double>(state.iterations());
+    return timer.CaseSeconds();
 }
 
 void RegisterTranslateBenchmarks() {
