@@ -13,6 +13,9 @@
 namespace comm {
 
 namespace {
+int SystemOpen(const char* path, int flags) { return ::open(path, flags); }
+OpenFunction g_open = SystemOpen;
+
 constexpr int kRates[] = {300, 600, 1200, 2400, 4800, 9600, 14400, 19200, 28800, 38400, 57600, 115200};
 
 bool WriteAll(int fd, const uint8_t* data, size_t count)
@@ -38,6 +41,11 @@ bool WriteAll(int fd, const uint8_t* data, size_t count)
 }
 }  // namespace
 
+void SetOpenFunction(OpenFunction function)
+{
+    g_open = function ? function : SystemOpen;
+}
+
 GFComPort::~GFComPort()
 {
     if (fd_ >= 0)
@@ -52,10 +60,12 @@ std::unique_ptr<GFComPort> CreateComPort(const std::string& device, size_t rxSiz
     struct stat st {};
     if (device.empty() || ::stat(device.c_str(), &st) != 0) {
         port->error_ = GF_NO_SUCH_PORT;
+        port->systemError_ = device.empty() ? ENOENT : errno;
         return port;
     }
-    int fd = ::open(device.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
+    int fd = g_open(device.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0) {
+        port->systemError_ = errno;
         port->error_ = errno == ENOENT || errno == ENXIO || errno == ENODEV ? GF_NO_SUCH_PORT : GF_OPEN_FAILED;
         return port;
     }

@@ -31,6 +31,8 @@ public:
 
     int Fd() const { return fd_; }
     int Error() const { return error_; }
+    // The system's reason when opening failed (an errno value), else 0.
+    int SystemError() const { return systemError_; }
     const std::string& Device() const { return device_; }
 
 private:
@@ -39,6 +41,7 @@ private:
     GFComPort() = default;
     int fd_ = -1;
     int error_ = GF_OK;
+    int systemError_ = 0;
     std::string device_;
     std::vector<uint8_t> ahead_;  // read from the device, not yet handed out
     size_t rxSize_ = 0;
@@ -48,6 +51,12 @@ private:
 // (GF_NO_SUCH_PORT when the device is missing, GF_OPEN_FAILED otherwise).
 std::unique_ptr<GFComPort> CreateComPort(const std::string& device, size_t rxSize = 32000,
                                          size_t txSize = 4000);
+
+// The call that opens a device (open(2) unless replaced): tests put a failure
+// such as EACCES in its place, which they cannot meet otherwise as root.
+// Null restores open(2).
+using OpenFunction = int (*)(const char* path, int flags);
+void SetOpenFunction(OpenFunction function);
 
 class GFLineStatus {
 public:

@@ -29,9 +29,12 @@ int SerialPort::Open()
     if (open_)
         Close();
     platform::PortResolver resolver(platform::AppProfile());
-    port_ = comm::CreateComPort(resolver.Resolve(platform::PortResolver::PortName(portIndex_ + 1)), 32000, 4000);
+    device_ = resolver.Resolve(platform::PortResolver::PortName(portIndex_ + 1));
+    openError_ = 0;
+    port_ = comm::CreateComPort(device_, 32000, 4000);
     if (!port_)
         return lastResult_ = OPEN_FAILED;
+    openError_ = port_->SystemError();
     serial_ = std::make_unique<comm::GFSerial>(*port_);
     if (int error = serial_->GetCommError(); error != 0) {
         serial_.reset();

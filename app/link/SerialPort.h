@@ -57,6 +57,10 @@ public:
     bool IsOpen() const { return open_; }
     int GetLastResult() const { return lastResult_; }
     int GetPortIndex() const { return portIndex_; }
+    // The device of the last Open, and the system's reason (an errno value)
+    // when that Open failed, else 0.
+    const std::string& GetDevice() const { return device_; }
+    int GetOpenError() const { return openError_; }
     int GetInputFound() const { return inputFound_; }
     // The library's serial object (null while closed).
     comm::GFSerial* Serial() { return serial_.get(); }
@@ -91,6 +95,8 @@ private:
     char parity_ = 'N';
     std::unique_ptr<comm::GFSerial> serial_;
     int portIndex_ = 0;
+    std::string device_;
+    int openError_ = 0;
     std::unique_ptr<comm::GFComPort> port_;
     int inputFound_ = 0;
     int rts_ = 1;

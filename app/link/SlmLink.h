@@ -44,6 +44,10 @@ public:
     const std::string& GetSerialNumber();
     const std::string& GetIdentification();
     const std::string& GetFirmwareRevision();
+    // The last answers of GetSerialNumber and GetIdentification, without
+    // asking the instrument again.
+    const std::string& SerialNumberText() const { return serialNumber_; }
+    const std::string& IdentificationText() const { return identification_; }
     double GetFirmwareVersion();
     int GetApplicationCode();
     const std::string& GetActiveSetupName();

@@ -25,10 +25,13 @@
 #include "Files.h"
 #include "HistogramOptionsDialog.h"
 #include "MenuTable.h"
+#include "PortResolver.h"
 #include "Profile.h"
 #include "Prompter.h"
 #include "RT60OptionsDialog.h"
+#include "SerialPort.h"
 #include "ShellIcons.h"
+#include "SlmLink.h"
 
 namespace {
 
@@ -161,6 +164,9 @@ void CMainFrame::CreateStatusBar()
 {
     QStatusBar* bar = statusBar();
     bar->setObjectName("statusBar");
+    connectionPane_ = new QLabel(bar);
+    connectionPane_->setObjectName("connectionPane");
+    bar->addPermanentWidget(connectionPane_);
     // The lock-key indicators; Qt cannot read the lock states, so they stand
     // dimmed as the indicators of keys that are off.
     for (const char* indicator : {"CAP", "NUM", "SCRL"}) {
@@ -305,6 +311,7 @@ CmdUI CMainFrame::UpdateCommand(int id) const
 
 void CMainFrame::UpdateCommandUI(bool toolbarOnly)
 {
+    UpdateConnectionPane();
     std::map<int, CmdUI> states;
     for (const auto& [id, action] : actions_) {
         if (toolbarOnly && !toolBar_->actions().contains(action))
@@ -475,6 +482,34 @@ void CMainFrame::OnRt60Options()
     profile.WriteProfileInt(kRt60Section, "StartFreq", dialog.startFreq);
     profile.WriteProfileInt(kRt60Section, "EndFreq", dialog.endFreq);
     RedrawAll();
+}
+
+// "Connected: J57 serial A1234 on COM1" while the link stands; a link whose
+// last command went unanswered says so, until a command gets through again.
+void CMainFrame::UpdateConnectionPane()
+{
+    if (!connectionPane_)
+        return;
+    QString text = "Not Connected";
+    const SlmLink* link = doc_ ? doc_->GetLink() : nullptr;
+    const SerialPort* port = doc_ ? doc_->GetPort() : nullptr;
+    if (link && port) {
+        const QString portName = QString::fromStdString(platform::PortResolver::PortName(port->GetPortIndex() + 1));
+        if (link->GetLastResult() == SlmLink::NO_RESPONSE || !port->IsOpen()) {
+            text = "No answer from the J57 on " + portName;
+        } else {
+            std::string model = link->IdentificationText();
+            const size_t at = model.rfind("Model ");
+            if (at != std::string::npos)
+                model = model.substr(at + 6);
+            text = "Connected: " + QString::fromLatin1(model.c_str());
+            if (!link->SerialNumberText().empty())
+                text += " serial " + QString::fromLatin1(link->SerialNumberText().c_str());
+            text += " on " + portName;
+        }
+    }
+    if (connectionPane_->text() != text)
+        connectionPane_->setText(text);
 }
 
 void CMainFrame::OnHelpDocument()

@@ -22,6 +22,7 @@ class CView;
 class CBinTreeView;
 class CDataReport;
 class QAction;
+class QLabel;
 class QMenu;
 class QSplitter;
 class QTimer;
@@ -87,6 +88,8 @@ private:
     void DeleteSplitter();
     void SwitchPane(bool next);
     void RedrawAll();
+    // The status bar's connection pane, from the document's link.
+    void UpdateConnectionPane();
 
     CSdiDoc* doc_;
     CSdiView* sdiView_ = nullptr;
@@ -98,6 +101,7 @@ private:
     CDataReport* reportView_ = nullptr;
     QToolBar* toolBar_ = nullptr;
     QTimer* idleTimer_ = nullptr;
+    QLabel* connectionPane_ = nullptr;
     std::vector<std::pair<int, QAction*>> actions_;
     int rt60BandFlag_ = -1;
     std::string helpFolder_;

@@ -4,6 +4,7 @@
 
 #include <climits>
 
+#include <QCoreApplication>
 #include <QPrintDialog>
 #include <QPrinter>
 
@@ -35,6 +36,8 @@ CSdiApp::CSdiApp(std::string startDir)
     : startDir_(std::move(startDir)), recentFiles_(kRecentFiles)
 {
     g_app = this;
+    if (QCoreApplication::instance())
+        programDir_ = QCoreApplication::applicationDirPath().toStdString();
 }
 
 CSdiApp::~CSdiApp()

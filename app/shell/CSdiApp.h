@@ -32,6 +32,10 @@ public:
     bool InitInstance(const std::vector<std::string>& args);
 
     const std::string& GetStartDir() const { return startDir_; }
+    // The program's own folder, where the default setup files and the help
+    // document are installed.
+    const std::string& GetProgramDir() const { return programDir_; }
+    void SetProgramDir(std::string dir) { programDir_ = std::move(dir); }
     bool UpgradeFlag() const { return upgradeFlag_; }
     const std::string& UpgradePath() const { return upgradePath_; }
 
@@ -48,6 +52,7 @@ public:
 
 private:
     std::string startDir_;
+    std::string programDir_;
     bool upgradeFlag_ = false;
     std::string upgradePath_;
     RecentFileList recentFiles_;

@@ -325,7 +325,10 @@ int CSdiDoc::ConnectInstrument(int portNumber, int baudRate)
     }
     if (result != 0) {
         if (connectDialog_) {
-            connectDialog_->SetStatusText(CSetupMessages::GetCodeText(result));
+            const std::string text = CSetupMessages::GetCodeText(result);
+            // A port that would not open: which device, and why.
+            connectDialog_->SetStatusText(port_ && !port_->IsOpen() ? ConnectDialog::OpenFailureText(text, *port_)
+                                                                     : text);
             connectDialog_->SetSerialText({});
             connectDialog_->SetModelText({});
             connectDialog_->SetRevisionText({});

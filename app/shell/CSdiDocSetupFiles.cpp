@@ -1,6 +1,7 @@
 // The document's setup commands on files: open a setup file, make a new
 // setup from a default setup file, save a setup to a file, close setups, and
 // the development folder's setup from a download file.
+#include <filesystem>
 #include <fstream>
 
 #include "CSdiApp.h"
@@ -157,7 +158,17 @@ void CSdiDoc::OnNewSetup()
     const CSdiApp* app = CSdiApp::Instance();
     const std::string startDir = app ? app->GetStartDir() : std::string();
     const std::string fileName = "default" + extension;
-    AddSetupFromFile(startDir.empty() ? fileName : startDir + "/" + fileName, fileName, SetupFileUse::Default);
+    std::string path = startDir.empty() ? fileName : startDir + "/" + fileName;
+    // A default file of the user's own in the start folder comes first; the
+    // ones installed with the program stand behind it.
+    const std::string programDir = app ? app->GetProgramDir() : std::string();
+    auto exists = [](const std::string& file) {
+        std::error_code error;
+        return std::filesystem::is_regular_file(file, error);
+    };
+    if (!exists(path) && !programDir.empty() && exists(programDir + "/" + fileName))
+        path = programDir + "/" + fileName;
+    AddSetupFromFile(path, fileName, SetupFileUse::Default);
 }
 
 void CSdiDoc::OnSaveSetupToFile()

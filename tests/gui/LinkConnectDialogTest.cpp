@@ -69,7 +69,8 @@ TEST_F(LinkConnectDialogTest, ConnectShowsTheInstrumentAndStoresTheChoice)
     ConnectDialog dialog(&doc_, "", " Not Connected");
     doc_.dialog = &dialog;
     dialog.show();
-    EXPECT_EQ(dialog.findChild<QComboBox*>("portCombo")->currentText(), "COM3");
+    EXPECT_EQ(dialog.findChild<QComboBox*>("portCombo")->currentText(),
+              QString::fromStdString("COM3 (" + sim_.SlavePath() + ")"));
     EXPECT_EQ(dialog.findChild<QComboBox*>("baudCombo")->currentText(), "19200");
     QTest::mouseClick(dialog.findChild<QPushButton*>("connectButton"), Qt::LeftButton);
     EXPECT_EQ(dialog.result(), QDialog::Accepted);
@@ -104,7 +105,7 @@ TEST_F(LinkConnectDialogTest, ProfileOutOfRangeSelectsTheFirstEntriesAndFastRate
     ConnectDialog dialog(nullptr);
     dialog.show();
     auto* baud = dialog.findChild<QComboBox*>("baudCombo");
-    EXPECT_EQ(dialog.findChild<QComboBox*>("portCombo")->currentText(), "COM1");
+    EXPECT_EQ(dialog.findChild<QComboBox*>("portCombo")->currentText(), "COM1 (/dev/ttyS0)");
     EXPECT_EQ(baud->currentText(), "9600");
     EXPECT_FALSE(dialog.findChild<QLabel*>("baudWarning1")->isVisible());
     baud->setCurrentIndex(4);
@@ -112,6 +113,39 @@ TEST_F(LinkConnectDialogTest, ProfileOutOfRangeSelectsTheFirstEntriesAndFastRate
     EXPECT_TRUE(dialog.findChild<QLabel*>("baudWarning2")->isVisible());
     EXPECT_EQ(ConnectDialog::BaudForIndex(4), 115200);
     EXPECT_EQ(ConnectDialog::BaudForIndex(7), 9600);
+}
+
+// Every port names the device it stands for: the system's serial port, or
+// the one the profile's "Ports" section gives it.
+TEST_F(LinkConnectDialogTest, EachPortShowsItsDevice)
+{
+    profile_.WriteProfileString("Ports", "COM2", "/dev/ttyUSB0");
+    ConnectDialog dialog(nullptr);
+    auto* ports = dialog.findChild<QComboBox*>("portCombo");
+    ASSERT_EQ(ports->count(), 9);
+    const char* expected[] = {"COM1 (/dev/ttyS0)", "COM2 (/dev/ttyUSB0)", "COM3 (/dev/ttyS2)", "COM9 (/dev/ttyS8)"};
+    const int rows[] = {0, 1, 2, 8};
+    for (int i = 0; i < 4; ++i)
+        EXPECT_EQ(ports->itemText(rows[i]), expected[i]);
+}
+
+// The width stays as it was made while the texts change, and the hidden
+// warning takes no room.
+TEST_F(LinkConnectDialogTest, KeepsItsWidthAndTakesNoRoomForTheHiddenWarning)
+{
+    ConnectDialog dialog(nullptr);
+    dialog.show();
+    const QSize first = dialog.size();
+    auto* baud = dialog.findChild<QComboBox*>("baudCombo");
+    baud->setCurrentIndex(4);
+    EXPECT_GT(dialog.height(), first.height());
+    baud->setCurrentIndex(0);
+    EXPECT_EQ(dialog.size(), first);
+    dialog.SetStatusText("Unable to open port\nCOM1 (/dev/ttyS0): permission denied.\nSerial ports belong to the "
+                         "'dialout' group: add your user to it (sudo usermod -a -G dialout $USER) and log in again.");
+    dialog.SetModelText(std::string(80, 'M'));
+    EXPECT_EQ(dialog.width(), first.width());
+    EXPECT_GE(dialog.height(), first.height());
 }
 
 }  // namespace

@@ -4,10 +4,12 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QTest>
+#include <algorithm>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
 
+#include "FirmwareFile.h"
 #include "FirmwareUpdateDialog.h"
 #include "GFTiming.h"
 #include "J57Instrument.h"
@@ -71,6 +73,16 @@ TEST_F(LinkFirmwareDialogTest, BrowseShowsTheFileAndStartRestoresTheCalibration)
     EXPECT_EQ(Text(dialog, "fileText").toStdString(), (folder_ / "CV8-1234.ROM").string() + " (Version: 1.234)");
     EXPECT_TRUE(dialog.findChild<QCheckBox*>("applyFirmware")->isChecked());
     EXPECT_TRUE(dialog.findChild<QPushButton*>("startButton")->isEnabled());
+    // A build without the firmware key says so before Start, and Start stays.
+    const firmware::Key& key = firmware::ProgramKey();
+    const bool keyless = std::all_of(key.begin(), key.end(), [](uint8_t byte) { return byte == 0; });
+    auto* noKey = dialog.findChild<QLabel*>("noKeyText");
+    ASSERT_EQ(noKey != nullptr, keyless);
+    if (noKey) {
+        EXPECT_TRUE(noKey->isVisible());
+        EXPECT_EQ(noKey->text(), "This program was built without the instrument's firmware key: the instrument may "
+                                 "refuse the image.");
+    }
 
     prompter_.ExpectFile((folder_ / "J57-0571.cbk").string());
     QTest::mouseClick(dialog.findChild<QPushButton*>("browseButton"), Qt::LeftButton);

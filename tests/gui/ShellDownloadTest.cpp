@@ -8,8 +8,10 @@
 #include <fstream>
 
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTest>
 
 #include "CMeasView.h"
 #include "CommandIds.h"
@@ -228,17 +230,39 @@ TEST_F(DownloadTest, AFailedDownloadLeavesTheOldFileAndStops)
 
 TEST_F(DownloadTest, CancelInTheProgressWindowStopsWithoutAFile)
 {
+    // A long stall in the second block: the transfer is under way when the
+    // user clicks Cancel on the window the download command put up.
     sender.stallBeforeBlock = 2;
     sender.stallMs = 3000;
-    QTimer::singleShot(300, [] {
-        for (QWidget* widget : QApplication::topLevelWidgets())
-            if (auto* progress = qobject_cast<DownloadProgressDialog*>(widget))
-                static_cast<QDialog*>(progress)->reject();
+    bool clicked = false;
+    bool cancelUsable = false;
+    QString lastStatus;
+    QTimer watcher;
+    QObject::connect(&watcher, &QTimer::timeout, [&] {
+        for (QWidget* widget : QApplication::topLevelWidgets()) {
+            auto* progress = qobject_cast<DownloadProgressDialog*>(widget);
+            if (!progress || !progress->isVisible())
+                continue;
+            lastStatus = progress->findChild<QLabel*>("statusLine")->text();
+            auto* cancel = progress->findChild<QPushButton*>("cancelButton");
+            if (clicked || !progress->findChild<QLabel*>("byteCountLine")->text().startsWith("Received"))
+                continue;
+            clicked = true;
+            cancelUsable = cancel->isEnabled() && !f.Frame().isEnabled();
+            QTest::mouseClick(cancel, Qt::LeftButton);
+        }
     });
+    watcher.start(10);
     Download({0, 1}, "site.slmdl");
+    watcher.stop();
+    EXPECT_TRUE(clicked);
+    EXPECT_TRUE(cancelUsable);
+    EXPECT_EQ(lastStatus, "Download Cancelled");
     EXPECT_FALSE(fs::exists(dir / "site_001.slmdl"));
     EXPECT_FALSE(fs::exists(dir / "site_002.slmdl"));
+    EXPECT_FALSE(Marked(0));
     EXPECT_EQ(TempFiles(), 0u);
+    EXPECT_TRUE(f.Frame().isEnabled());
 }
 
 TEST_F(DownloadTest, AFailedRecallShowsTheInstrumentsMessage)

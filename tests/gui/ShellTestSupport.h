@@ -6,10 +6,14 @@
 #include <string>
 #include <vector>
 
+#include <gtest/gtest.h>
+
 #include <QApplication>
 #include <QDialog>
 #include <QDir>
 #include <QMenu>
+#include <QTest>
+#include <QToolBar>
 #include <QTimer>
 
 #include "CBinTreeView.h"
@@ -89,6 +93,18 @@ inline void AnswerNextDialog(bool accept)
         if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget()))
             accept ? dialog->accept() : dialog->reject();
     });
+}
+
+// Clicks the toolbar button of a command, as the user does.
+inline void ClickToolbarButton(CMainFrame& frame, int id)
+{
+    auto* toolBar = frame.findChild<QToolBar*>("toolBar");
+    for (QAction* action : frame.ActionsOf(id))
+        if (QWidget* button = toolBar ? toolBar->widgetForAction(action) : nullptr) {
+            QTest::mouseClick(button, Qt::LeftButton);
+            return;
+        }
+    ADD_FAILURE() << "no toolbar button for command " << id;
 }
 
 inline void RunDeferredDeletes()

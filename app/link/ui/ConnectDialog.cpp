@@ -1,6 +1,8 @@
 #include "ConnectDialog.h"
 
 #include <algorithm>
+#include <cerrno>
+#include <cstring>
 
 #include <QComboBox>
 #include <QGridLayout>
@@ -11,7 +13,9 @@
 
 #include "Clock.h"
 #include "GFTiming.h"
+#include "PortResolver.h"
 #include "Profile.h"
+#include "SerialPort.h"
 
 namespace {
 constexpr int kBaudRates[] = {9600, 19200, 28800, 57600, 115200};
@@ -29,6 +33,26 @@ int ConnectDialog::BaudForIndex(int index)
     return index >= 0 && index < 5 ? kBaudRates[index] : 9600;
 }
 
+std::string ConnectDialog::OpenFailureText(const std::string& codeText, const SerialPort& port)
+{
+    const int error = port.GetOpenError();
+    std::string text = codeText + "\n" + platform::PortResolver::PortName(port.GetPortIndex() + 1) + " (" +
+                       port.GetDevice() + "): ";
+    switch (error) {
+    case 0: text += "the device cannot be used as a serial port."; break;
+    case ENOENT:
+    case ENXIO:
+    case ENODEV: text += "the device does not exist."; break;
+    case EACCES:
+    case EPERM:
+        text += "permission denied.\nSerial ports belong to the 'dialout' group: add your user to it "
+                "(sudo usermod -a -G dialout $USER) and log in again.";
+        break;
+    default: text += std::string(std::strerror(error)) + "."; break;
+    }
+    return text;
+}
+
 ConnectDialog::ConnectDialog(ConnectTarget* document, const std::string& serial, const std::string& status,
                              const std::string& revision, const std::string& model, QWidget* parent)
     : QDialog(parent), document_(document)
@@ -36,13 +60,21 @@ ConnectDialog::ConnectDialog(ConnectTarget* document, const std::string& serial,
     setWindowTitle("Connect to J57");
     portCombo_ = new QComboBox(this);
     portCombo_->setObjectName("portCombo");
-    for (int i = 1; i <= 9; ++i)
-        portCombo_->addItem(QString("COM%1").arg(i));
+    // Each port with the device it stands for, the profile's "Ports" mapping
+    // or the system's serial port.
+    const platform::PortResolver resolver(platform::AppProfile());
+    for (int i = 1; i <= 9; ++i) {
+        const std::string name = platform::PortResolver::PortName(i);
+        portCombo_->addItem(QString::fromStdString(name + " (" + resolver.Resolve(name) + ")"));
+    }
     baudCombo_ = new QComboBox(this);
     baudCombo_->setObjectName("baudCombo");
     for (int rate : kBaudRates)
         baudCombo_->addItem(QString::number(rate));
     status_ = MakeLabel(" Not Connected", "statusText", this);
+    // Long texts (a failure with its hint) wrap instead of widening the
+    // dialog.
+    status_->setWordWrap(true);
     serialLabel_ = MakeLabel("", "serialLabel", this);
     serialValue_ = MakeLabel("", "serialValue", this);
     revisionLabel_ = MakeLabel("", "revisionLabel", this);
@@ -51,6 +83,8 @@ ConnectDialog::ConnectDialog(ConnectTarget* document, const std::string& serial,
     modelValue_ = MakeLabel("", "modelValue", this);
     warning1_ = MakeLabel("WARNING: 115K baud is unreliable on many computers.", "baudWarning1", this);
     warning2_ = MakeLabel("Use lower rate if program malfunctions.", "baudWarning2", this);
+    for (QLabel* value : {serialValue_, revisionValue_, modelValue_})
+        value->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     connectButton_ = new QPushButton("Connect", this);
     connectButton_->setObjectName("connectButton");
     connectButton_->setDefault(true);
@@ -94,6 +128,12 @@ ConnectDialog::ConnectDialog(ConnectTarget* document, const std::string& serial,
     SetModelText(model);
     OnBaudChanged(baudIndex_);
 
+    // The width is set once; the height follows the texts and the warning.
+    setFixedWidth(std::max(sizeHint().width(), fontMetrics().horizontalAdvance(warning1_->text()) +
+                                                   layout->contentsMargins().left() +
+                                                   layout->contentsMargins().right()));
+    layout->setSizeConstraint(QLayout::SetMinimumSize);
+
     connect(portCombo_, &QComboBox::currentIndexChanged, this, [this](int i) { portIndex_ = i; });
     connect(baudCombo_, &QComboBox::currentIndexChanged, this, &ConnectDialog::OnBaudChanged);
     connect(connectButton_, &QPushButton::clicked, this, &ConnectDialog::OnOK);
@@ -121,7 +161,17 @@ void ConnectDialog::SetModelText(const std::string& text)
 void ConnectDialog::SetStatusText(const std::string& text)
 {
     status_->setText(QString::fromLatin1(text.c_str()));
+    FitHeight();
     status_->repaint();
+}
+
+void ConnectDialog::FitHeight()
+{
+    QLayout* own = layout();
+    if (!own)
+        return;
+    own->activate();
+    resize(width(), own->hasHeightForWidth() ? own->totalHeightForWidth(width()) : own->totalSizeHint().height());
 }
 
 void ConnectDialog::OnBaudChanged(int index)
@@ -129,6 +179,7 @@ void ConnectDialog::OnBaudChanged(int index)
     baudIndex_ = index;
     warning1_->setVisible(index == 4);
     warning2_->setVisible(index == 4);
+    FitHeight();
 }
 
 void ConnectDialog::OnOK()

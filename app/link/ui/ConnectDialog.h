@@ -5,6 +5,7 @@
 #include <string>
 
 class QComboBox;
+class SerialPort;
 class QLabel;
 class QPushButton;
 
@@ -32,10 +33,16 @@ public:
     int BaudIndex() const { return baudIndex_; }
     // The rate of a baud index: 9600, 19200, 28800, 57600, 115200, else 9600.
     static int BaudForIndex(int index);
+    // The status text of a port that could not be opened: the code's text,
+    // then the port, its device and the system's reason, with what to do
+    // about a port the user may not open.
+    static std::string OpenFailureText(const std::string& codeText, const SerialPort& port);
 
 protected:
     void OnOK();
     void OnBaudChanged(int index);
+    // Takes the height the texts and the shown warning need, no more.
+    void FitHeight();
 
 private:
     QComboBox* baudCombo_;

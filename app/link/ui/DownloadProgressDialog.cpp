@@ -8,6 +8,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <QWindow>
 #include <algorithm>
 
 #include "Clock.h"
@@ -40,9 +41,13 @@ QWidget* FindMainWindow()
 
 }  // namespace
 
+// The dialog is a window of its own, not a child of the window it blocks:
+// Qt disables every child of a disabled window, and Cancel must stay usable
+// while the main window is blocked.
 DownloadProgressDialog::DownloadProgressDialog(SlmLink* link, int* cancelFlag, QWidget* parent)
-    : QDialog(parent), cancelFlag_(cancelFlag), link_(link)
+    : QDialog(nullptr), cancelFlag_(cancelFlag), link_(link)
 {
+    setObjectName("downloadProgressDialog");
     setWindowTitle("Downloading Measurement");
     setModal(false);
     status_ = Line("statusLine", this);
@@ -69,13 +74,30 @@ DownloadProgressDialog::DownloadProgressDialog(SlmLink* link, int* cancelFlag, Q
     layout->addWidget(cancel_, 0, Qt::AlignRight);
     connect(cancel_, &QPushButton::clicked, this, &DownloadProgressDialog::OnCancel);
 
+    // As wide as the stall warning, whatever the lines show meanwhile: a
+    // long path in "Creating ..." is cut rather than widening the window.
+    for (QLabel* line : {status_, measurement_, byteCount_})
+        line->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    int widest = 0;
+    for (const char* text : kStallLines)
+        widest = std::max(widest, fontMetrics().horizontalAdvance(QString::fromLatin1(text)));
+    const QMargins margins = layout->contentsMargins();
+    setFixedWidth(widest + margins.left() + margins.right() + 8);
+
     ShowStall(false);
     status_->clear();
     measurement_->clear();
     byteCount_->clear();
-    mainWindow_ = FindMainWindow();
-    if (mainWindow_ && mainWindow_ != this)
+    mainWindow_ = parent ? parent->window() : FindMainWindow();
+    if (mainWindow_ && mainWindow_->isEnabled()) {
+        // Kept in front of the window it blocks.
+        winId();
+        if (QWindow* owner = mainWindow_->windowHandle())
+            windowHandle()->setTransientParent(owner);
         mainWindow_->setEnabled(false);
+    } else {
+        mainWindow_ = nullptr;
+    }
     show();
 }
 

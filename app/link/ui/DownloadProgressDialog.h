@@ -4,6 +4,7 @@
 // count, the measurement number, a progress bar and a stall warning, and
 // carries the Cancel button that the transfer polls.
 #include <QDialog>
+#include <QPointer>
 #include <array>
 #include <string>
 
@@ -51,6 +52,6 @@ private:
     std::array<QLabel*, 4> stall_{};
     const void* measRec_ = nullptr;
     SlmLink* link_;
-    QWidget* mainWindow_ = nullptr;
+    QPointer<QWidget> mainWindow_;  // the window this dialog disabled
     QPushButton* cancel_;
 };

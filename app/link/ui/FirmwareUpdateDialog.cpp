@@ -7,10 +7,12 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <system_error>
 
+#include "FirmwareFile.h"
 #include "Prompter.h"
 #include "SlmLink.h"
 
@@ -71,6 +73,16 @@ FirmwareUpdateDialog::FirmwareUpdateDialog(QWidget* parent) : QDialog(parent)
     fileRow->addWidget(browse_);
     layout->addLayout(fileRow);
     layout->addWidget(apply_);
+    // Without the key the images go out as they are; the instrument decides.
+    const firmware::Key& key = firmware::ProgramKey();
+    if (std::all_of(key.begin(), key.end(), [](uint8_t byte) { return byte == 0; })) {
+        auto* noKey = new QLabel("This program was built without the instrument's firmware key: "
+                                 "the instrument may refuse the image.",
+                                 this);
+        noKey->setObjectName("noKeyText");
+        noKey->setWordWrap(true);
+        layout->addWidget(noKey);
+    }
     layout->addWidget(progress_);
     layout->addWidget(statusText_);
     auto* buttons = new QHBoxLayout;

@@ -8,6 +8,7 @@
 #include <QFileDialog>
 #include <QInputDialog>
 #include <QMessageBox>
+#include <QRegularExpression>
 #include <QStringList>
 
 namespace platform {
@@ -19,18 +20,37 @@ QString Caption(const std::string& caption)
     return caption.empty() ? QString("J57 Utility") : FromAnsi(caption);
 }
 
-// "Setup Files (*.rta)|*.rta|All Files (*.*)|*.*||" → Qt's ";;" filter list.
+// "Name|patterns|Name|patterns||" → Qt's "Name (patterns);;..." list. Qt
+// reads the last parentheses of an entry as its patterns, so each entry is
+// rebuilt from its pattern part: a pattern group inside the name ("SLMDL
+// (*.slmdl) Download File") is dropped from the name, any other text in
+// parentheses ("CV Firmware File (J57-0427)") stays, and the patterns go
+// last. "*.*" means every file, as it does on Windows.
+QString QtFilterEntry(const QString& name, const QString& patterns)
+{
+    QStringList globs;
+    for (const QString& pattern : patterns.split(';', Qt::SkipEmptyParts)) {
+        const QString glob = pattern.trimmed();
+        if (!glob.isEmpty())
+            globs << (glob == "*.*" ? QString("*") : glob);
+    }
+    if (globs.isEmpty())
+        globs << "*";
+    static const QRegularExpression patternGroup(R"(\s*\([^()]*[*?][^()]*\))");
+    QString label = QString(name).remove(patternGroup).simplified();
+    return label + " (" + globs.join(' ') + ")";
+}
+
 QString QtFilter(const std::string& filter)
 {
     if (filter.find('|') == std::string::npos)
         return QString::fromStdString(filter);
-    QStringList parts = QString::fromStdString(filter).split('|', Qt::SkipEmptyParts);
+    const QStringList parts = QString::fromStdString(filter).split('|');
     QStringList out;
-    for (int i = 0; i + 1 < parts.size(); i += 2) {
-        QString name = parts[i];
-        if (!name.contains('('))
-            name += " (" + QString(parts[i + 1]).replace(';', ' ') + ")";
-        out << name;
+    for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
+        if (parts[i].isEmpty() && parts[i + 1].isEmpty())
+            break;
+        out << QtFilterEntry(parts[i], parts[i + 1]);
     }
     return out.join(";;");
 }
@@ -117,8 +137,10 @@ std::optional<std::string> QtPrompter::ChooseFile(const FileRequest& r)
     if (path.isEmpty())
         return std::nullopt;
     std::string p = path.toStdString();
-    if (r.save && !r.defaultExt.empty() && p.find('.', p.find_last_of('/') + 1) == std::string::npos)
-        p += "." + r.defaultExt;
+    // The default extension is given with or without its point.
+    const std::string ext = !r.defaultExt.empty() && r.defaultExt[0] == '.' ? r.defaultExt.substr(1) : r.defaultExt;
+    if (r.save && !ext.empty() && p.find('.', p.find_last_of('/') + 1) == std::string::npos)
+        p += "." + ext;
     return p;
 }
 
