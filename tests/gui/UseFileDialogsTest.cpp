@@ -1,0 +1,165 @@
+// The program's file dialogs on Qt's own dialog, in a folder that holds files
+// of every kind: each dialog, reached as the user reaches it, lists the files
+// it is meant to pick and no others.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <fstream>
+#include <functional>
+#include <set>
+
+#include <QDir>
+#include <QFileDialog>
+#include <QFileSystemModel>
+#include <QListView>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QToolBar>
+
+#include "CMeasView.h"
+#include "CSdiView.h"
+#include "CommandIds.h"
+#include "MeasListCtrl.h"
+#include "QtPrompter.h"
+#include "SetupBlockBuilder.h"
+#include "SetupListCtrl.h"
+#include "ShellSetupSimSupport.h"
+
+namespace {
+
+using Names = std::vector<std::string>;
+
+const Names kSetupFiles = {"a.fft", "a.ism", "a.log", "a.rta", "a.ssa", "a.tal"};
+
+// The files (not folders) that a file dialog shows once it has read its
+// folder; empty when it never settles.
+Names Listed(QFileDialog* dialog)
+{
+    auto* view = dialog->findChild<QListView*>("listView");
+    auto* model = view ? qobject_cast<QFileSystemModel*>(view->model()) : nullptr;
+    if (!model)
+        return {};
+    Names names;
+    int steady = 0;
+    for (int wait = 0; wait < 500 && steady < 5; ++wait) {
+        QTest::qWait(10);
+        Names now;
+        const QModelIndex root = view->rootIndex();
+        for (int row = 0; row < model->rowCount(root); ++row) {
+            const QModelIndex index = model->index(row, 0, root);
+            if (!model->isDir(index))
+                now.push_back(index.data().toString().toStdString());
+        }
+        std::sort(now.begin(), now.end());
+        steady = !now.empty() && now == names ? steady + 1 : 0;
+        names = now;
+    }
+    return names;
+}
+
+class UseFileDialogsTest : public ::testing::Test, protected shelltest::SimShell {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(folder.isValid());
+        // Files of every kind the program reads or writes, and two it has
+        // nothing to do with.
+        const std::string setup = testsupport::SetupFileBuilder(
+                                      testsupport::SetupBlockBuilder(219).Version(4).Name("A").Mode(0).Bytes())
+                                      .Key("CVJ57SetupSsa")
+                                      .BuildString();
+        for (const char* name : {"a.ssa", "a.ism", "a.log", "a.rta", "a.fft", "a.tal"})
+            Write(name, setup);
+        for (const char* name : {"site.slmdl", "report.txt", "table.csv", "J57-0571234.CVK", "backup.cbk",
+                                 "notes.dat", "README"})
+            Write(name, "x");
+        QDir(folder.path()).mkdir("sub");
+        oldCurrent = QDir::currentPath();
+        QDir::setCurrent(folder.path());
+        ASSERT_TRUE(f.Start({}, folder.path().toStdString()));
+    }
+    void TearDown() override
+    {
+        platform::SetAppPrompter(&f.prompter);
+        QDir::setCurrent(oldCurrent);
+    }
+
+    void Write(const std::string& name, const std::string& bytes)
+    {
+        std::ofstream(folder.path().toStdString() + "/" + name, std::ios::binary) << bytes;
+    }
+
+    // Runs then() on the next file dialog that comes up, after keeping what
+    // it lists; then() closes it. Until then the program's dialogs are Qt's.
+    void OnFileDialog(std::function<void(QFileDialog*)> then)
+    {
+        platform::SetAppPrompter(&qtPrompter);
+        listed.clear();
+        seen = false;
+        auto* poll = new QTimer(&f.Frame());
+        QObject::connect(poll, &QTimer::timeout, [this, poll, then] {
+            auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+            if (!dialog)
+                return;
+            poll->stop();
+            poll->deleteLater();
+            seen = true;
+            listed = Listed(dialog);
+            then(dialog);
+            platform::SetAppPrompter(&f.prompter);
+        });
+        poll->start(20);
+    }
+    static void Close(QFileDialog* dialog) { dialog->reject(); }
+
+    void ClickToolbar(int id) { shelltest::ClickToolbarButton(f.Frame(), id); }
+
+    QTemporaryDir folder;
+    QString oldCurrent;
+    platform::QtPrompter qtPrompter;
+    Names listed;
+    bool seen = false;
+};
+
+// Open Setup File lists every setup file; the SSA setup it opens saves to
+// .ssa files only.
+TEST_F(UseFileDialogsTest, SetupFileDialogsListTheirSetupFiles)
+{
+    OnFileDialog(Close);
+    ClickToolbar(cmd::OpenSetupFile);
+    EXPECT_TRUE(seen);
+    EXPECT_EQ(listed, kSetupFiles);
+
+    f.prompter.ExpectFile(folder.filePath("a.ssa").toStdString());
+    ClickToolbar(cmd::OpenSetupFile);
+    ASSERT_EQ(f.Doc().GetSdiView()->GetSetupList()->GetCount(), 1);
+    f.Doc().GetSdiView()->SelectSetup(0);
+    f.Frame().UpdateCommandUI();
+    OnFileDialog(Close);
+    ClickToolbar(cmd::SaveSetupToFile);
+    EXPECT_TRUE(seen);
+    EXPECT_EQ(listed, Names{"a.ssa"});
+}
+
+// Browse on the download page lists download files.
+TEST_F(UseFileDialogsTest, DownloadBrowseListsDownloadFiles)
+{
+    // One stored measurement: its name, type and times at their columns.
+    auto slot = [](const std::string& text, size_t width) { return (text + std::string(width, ' ')).substr(0, width); };
+    const std::string time = slot("05Jan2003 12:30:00", 20);
+    j57.files.push_back({slot("RUN1", 10) + slot("LOG", 5) + slot("Site", 32) + time + time + time + time + slot("300", 8),
+                         "data"});
+    ASSERT_EQ(f.Doc().ConnectInstrument(1, 9600), 0);
+    f.profile.WriteProfileInt("Download", "Type", 101);
+    ClickToolbar(cmd::DownloadView);
+    CMeasView* view = f.Doc().GetMeasView();
+    ASSERT_NE(view, nullptr);
+    view->GetList()->item(0)->setSelected(true);
+    OnFileDialog(Close);
+    QTest::mouseClick(view->findChild<QPushButton*>("browseButton"), Qt::LeftButton);
+    EXPECT_TRUE(seen);
+    EXPECT_EQ(listed, Names{"site.slmdl"});
+}
+
+}  // namespace
