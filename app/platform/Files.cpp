@@ -10,6 +10,8 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <vector>
+
 extern char** environ;
 
 namespace platform {
@@ -35,46 +37,116 @@ std::string CreateTempFile(const std::string& prefix)
     return std::string(buf.data());
 }
 
-static bool WriteAll(int fd, const char* data, size_t size)
+namespace {
+
+// The file a path names: a symbolic link is followed, so that the link stays
+// and the file it names gets the new content.
+std::string ResolveLinks(const std::string& path)
 {
-    while (size > 0) {
-        ssize_t n = write(fd, data, size);
-        if (n < 0) {
-            if (errno == EINTR)
-                continue;
-            return false;
+    std::string current = path;
+    for (int depth = 0; depth < 40; ++depth) {
+        struct stat st {};
+        if (::lstat(current.c_str(), &st) != 0 || !S_ISLNK(st.st_mode))
+            return current;
+        std::vector<char> buf(static_cast<size_t>(st.st_size > 0 ? st.st_size : 4095) + 1);
+        const ssize_t n = ::readlink(current.c_str(), buf.data(), buf.size());
+        if (n <= 0 || static_cast<size_t>(n) >= buf.size())
+            return current;
+        std::string next(buf.data(), static_cast<size_t>(n));
+        if (next[0] != '/') {
+            const std::string dir = DirectoryOf(current);
+            next = dir.empty() ? next : (dir == "/" ? "/" + next : dir + "/" + next);
+        }
+        current = next;
+    }
+    return current;
+}
+
+mode_t NewFileMode()
+{
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    return 0666 & ~mask;
+}
+
+}  // namespace
+
+AtomicFileWriter::AtomicFileWriter(const std::string& path)
+{
+    if (path.empty())
+        return;
+    target_ = ResolveLinks(path);
+    struct stat st {};
+    if (::stat(target_.c_str(), &st) == 0) {
+        // Only a plain file is replaced, and only one the user may write:
+        // the write bits count even for a user whom the system would let
+        // through, as a read-only file is meant to stay as it is.
+        if (!S_ISREG(st.st_mode) || (st.st_mode & 0222) == 0 || ::access(target_.c_str(), W_OK) != 0)
+            return;
+        mode_ = st.st_mode & 07777;
+    } else {
+        mode_ = NewFileMode();
+    }
+    const std::string dir = DirectoryOf(target_);
+    std::string pattern = (dir.empty() ? std::string(".") : dir) + (dir == "/" ? "." : "/.") +
+                          FileNameOf(target_) + ".XXXXXX";
+    std::vector<char> buf(pattern.begin(), pattern.end());
+    buf.push_back('\0');
+    fd_ = ::mkstemp(buf.data());
+    if (fd_ >= 0)
+        temp_ = buf.data();
+}
+
+AtomicFileWriter::~AtomicFileWriter()
+{
+    if (fd_ >= 0)
+        ::close(fd_);
+    if (!temp_.empty())
+        std::remove(temp_.c_str());
+}
+
+bool AtomicFileWriter::Write(const char* data, size_t size)
+{
+    while (ok_ && fd_ >= 0 && size > 0) {
+        const ssize_t n = ::write(fd_, data, size);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0) {
+            ok_ = false;
+            break;
         }
         data += n;
         size -= static_cast<size_t>(n);
     }
-    return true;
+    return ok_ && fd_ >= 0;
+}
+
+bool AtomicFileWriter::Commit()
+{
+    if (fd_ < 0)
+        return false;
+    bool ok = ok_;
+    ok = ::fsync(fd_) == 0 && ok;
+    // mkstemp makes the file private; it takes the target's bits instead.
+    ok = ::fchmod(fd_, static_cast<mode_t>(mode_)) == 0 && ok;
+    ok = ::close(fd_) == 0 && ok;
+    fd_ = -1;
+    if (ok && std::rename(temp_.c_str(), target_.c_str()) == 0) {
+        temp_.clear();
+        return true;
+    }
+    return false;
 }
 
 bool WriteFileAtomically(const std::string& path, const std::string& data)
 {
-    std::string dir = DirectoryOf(path);
-    std::string pattern = (dir.empty() ? std::string(".") : dir) + "/." + FileNameOf(path) + ".XXXXXX";
-    std::vector<char> buf(pattern.begin(), pattern.end());
-    buf.push_back('\0');
-    int fd = mkstemp(buf.data());
-    if (fd < 0)
-        return false;
-    bool ok = WriteAll(fd, data.data(), data.size());
-    ok = (fsync(fd) == 0) && ok;
-    // mkstemp makes the file private; give it the usual permissions.
-    mode_t mask = umask(0);
-    umask(mask);
-    fchmod(fd, 0666 & ~mask);
-    ok = (close(fd) == 0) && ok;
-    if (ok && std::rename(buf.data(), path.c_str()) == 0)
-        return true;
-    std::remove(buf.data());
-    return false;
+    AtomicFileWriter file(path);
+    return file.IsOpen() && file.Write(data) && file.Commit();
 }
 
 std::string DirectoryOf(const std::string& path)
 {
-    size_t pos = path.find_last_of("/\\");
+    size_t pos = path.find_last_of('/');
     if (pos == std::string::npos)
         return {};
     if (pos == 0)
@@ -84,7 +156,7 @@ std::string DirectoryOf(const std::string& path)
 
 std::string FileNameOf(const std::string& path)
 {
-    size_t pos = path.find_last_of("/\\:");
+    size_t pos = path.find_last_of('/');
     return pos == std::string::npos ? path : path.substr(pos + 1);
 }
 

@@ -12,8 +12,35 @@ std::string TempDir();
 // begins with prefix; returns its path, or an empty string on failure.
 std::string CreateTempFile(const std::string& prefix);
 
-// Writes data to path whole or not at all: a temporary file beside the target,
-// then a rename. Returns false (and leaves any old file as it was) on failure.
+// The program's one way to write a file whole or not at all: the bytes go to
+// a temporary file beside the target, every write is checked, and the
+// temporary file replaces the target only on Commit. The target keeps its
+// permission bits (a new file gets the usual ones); a symbolic link stays and
+// the file it names is written; a target that is not writable (read-only) is
+// refused, and any old file stays as it was on every failure.
+class AtomicFileWriter {
+public:
+    explicit AtomicFileWriter(const std::string& path);
+    ~AtomicFileWriter();  // discards what was written unless committed
+    AtomicFileWriter(const AtomicFileWriter&) = delete;
+    AtomicFileWriter& operator=(const AtomicFileWriter&) = delete;
+
+    // False when the target is refused or no temporary file could be made.
+    bool IsOpen() const { return fd_ >= 0; }
+    bool Write(const char* data, size_t size);
+    bool Write(const std::string& data) { return Write(data.data(), data.size()); }
+    // True when every write succeeded and the target now holds them.
+    bool Commit();
+
+private:
+    std::string target_;
+    std::string temp_;
+    int fd_ = -1;
+    bool ok_ = true;
+    unsigned mode_ = 0;
+};
+
+// data into path through AtomicFileWriter; false on any failure.
 bool WriteFileAtomically(const std::string& path, const std::string& data);
 
 // Opens files with the program registered for them.
@@ -36,9 +63,12 @@ public:
 ShellOpener& AppShellOpener();
 void SetAppShellOpener(ShellOpener* opener);
 
-// Folder part of a path: accepts '/' and '\\' as separators.
+// The program's one path splitter. Paths are split at '/' only: '\\' and ':'
+// are ordinary characters of a name on this system ("site 12:30.slmdl").
+// Folder part of a path, without the separator ("/" for the root, "" for a
+// bare name).
 std::string DirectoryOf(const std::string& path);
-// Name part of a path, after the last '/', '\\' or ':'.
+// Name part of a path, after its last '/'.
 std::string FileNameOf(const std::string& path);
 
 // The places the file tree offers at its top: "/" and the mount points.

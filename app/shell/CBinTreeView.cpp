@@ -13,6 +13,7 @@
 #include <QApplication>
 #include <QHeaderView>
 #include <QResizeEvent>
+#include <QFile>
 
 #include "CDataReport.h"
 #include "CSdiDoc.h"
@@ -37,6 +38,21 @@ enum Image {
 };
 
 constexpr int kImageRole = Qt::UserRole + 1;
+// The item's name as the file system has it (bytes): paths are built from it,
+// never from the shown text.
+constexpr int kNameRole = Qt::UserRole + 2;
+
+// File names are UTF-8 on this system; they are shown as they are.
+QString ShownName(const std::string& bytes)
+{
+    return QFile::decodeName(QByteArray::fromStdString(bytes));
+}
+
+std::string ItemName(const QTreeWidgetItem* item)
+{
+    const QVariant name = item->data(0, kNameRole);
+    return name.isValid() ? name.toByteArray().toStdString() : item->text(0).toStdString();
+}
 
 CBinTreeView::RootLister& Lister()
 {
@@ -194,7 +210,8 @@ CBinTreeView::~CBinTreeView()
 QTreeWidgetItem* CBinTreeView::NewItem(QTreeWidgetItem* parent, const std::string& text, int image)
 {
     auto* item = parent ? new QTreeWidgetItem(parent) : new QTreeWidgetItem(this);
-    item->setText(0, platform::FromAnsi(text));
+    item->setText(0, ShownName(text));
+    item->setData(0, kNameRole, QByteArray::fromStdString(text));
     item->setData(0, kImageRole, image);
     QIcon icon = ShellIcons::TreeImage(image);
     if (image == kFolder)
@@ -234,7 +251,7 @@ std::string CBinTreeView::GetItemPath(const QTreeWidgetItem* item) const
 {
     if (!item)
         return {};
-    const std::string text = platform::ToAnsi(item->text(0));
+    const std::string text = ItemName(item);
     return item->parent() ? Join(GetItemPath(item->parent()), text) : text;
 }
 
@@ -242,7 +259,7 @@ ViewHint CBinTreeView::HintFor(const QTreeWidgetItem* item) const
 {
     const int image = ImageOf(item);
     if (image >= kOtherData && item->parent())
-        return ViewHint{GetItemPath(item->parent()), platform::ToAnsi(item->text(0))};
+        return ViewHint{GetItemPath(item->parent()), ItemName(item)};
     return ViewHint{GetItemPath(item), {}};
 }
 
@@ -282,7 +299,7 @@ void CBinTreeView::RestoreLastPath()
     std::string rest;
     for (int i = 0; i < topLevelItemCount(); ++i) {
         QTreeWidgetItem* root = topLevelItem(i);
-        const std::string text = platform::ToAnsi(root->text(0));
+        const std::string text = ItemName(root);
         const bool holds = last == text ||
                            (last.rfind(text, 0) == 0 && (text.back() == '/' || last[text.size()] == '/'));
         if (holds && (!matched || text.size() > matchedLength)) {
@@ -300,14 +317,14 @@ void CBinTreeView::RestoreLastPath()
             continue;
         }
         const size_t end = std::min(rest.find('/', pos), rest.size());
-        const QString name = platform::FromAnsi(rest.substr(pos, end - pos));
+        const std::string name = rest.substr(pos, end - pos);
         pos = end;
-        if (IsDownloadFileName(platform::ToAnsi(matched->text(0))))
+        if (IsDownloadFileName(ItemName(matched)))
             break;
         matched->setExpanded(true);
         QTreeWidgetItem* next = nullptr;
         for (int i = 0; i < matched->childCount() && !next; ++i)
-            if (matched->child(i)->text(0) == name)
+            if (ItemName(matched->child(i)) == name)
                 next = matched->child(i);
         if (!next)
             break;

@@ -2,6 +2,8 @@
 
 #include <cstdio>
 
+#include "Files.h"
+
 std::string AddWildcard(std::string name)
 {
     if (name.find('*') != std::string::npos)
@@ -34,6 +36,8 @@ std::string NumberedFileName(const std::string& name, int number)
 
 std::string FolderOfPath(const std::string& path)
 {
-    const size_t sep = path.find_last_of("\\/");
-    return sep == std::string::npos ? path : path.substr(0, sep + 1);
+    const std::string folder = platform::DirectoryOf(path);
+    if (folder.empty())
+        return path;
+    return folder == "/" ? folder : folder + "/";
 }

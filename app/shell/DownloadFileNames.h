@@ -11,6 +11,6 @@ std::string AddWildcard(std::string name);
 std::string RemoveWildcard(std::string name);
 // "site.slmdl", 5 -> "site_005.slmdl"; "name", 5 -> "name_005".
 std::string NumberedFileName(const std::string& name, int number);
-// The path up to and including its last separator ('\\' or '/'); the whole
-// path without one.
+// The path up to and including its last '/' (the program's one path
+// splitter); the whole path without one.
 std::string FolderOfPath(const std::string& path);

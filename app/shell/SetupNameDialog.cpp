@@ -7,6 +7,7 @@
 
 #include "CharClassEdit.h"
 #include "Clock.h"
+#include "Prompter.h"
 #include "QtPlatform.h"
 
 SetupNameDialog::SetupNameDialog(const QString& caption, Submit submit, const std::string& initialName,
@@ -44,8 +45,13 @@ void SetupNameDialog::accept()
     platform::WaitCursor wait;
     std::string name = platform::ToAnsi(edit_->text());
     name.erase(0, name.find_first_not_of(" \t"));
-    if (name.find_first_not_of(" \t") == std::string::npos)
-        name.clear();
+    if (name.find_first_not_of(" \t") == std::string::npos) {
+        // A setup needs a name: the instrument would keep a blank one.
+        wait.Restore();
+        platform::AppPrompter().Message(kEmptyNameText, platform::Icon::Warning);
+        edit_->setFocus();
+        return;
+    }
     const int result = submit_(name);
     if (Succeeded(result))
         QDialog::accept();

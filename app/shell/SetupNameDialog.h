@@ -18,6 +18,8 @@ public:
     // empty when there is no document (OK then just closes).
     using Submit = std::function<int(const std::string& name)>;
     static constexpr int kNameLength = 8;
+    // An empty or all-blank name is refused with this, and the dialog stays.
+    static constexpr const char* kEmptyNameText = "Invalid name";
 
     CharClassEdit* NameEdit() const { return edit_; }
     QLabel* ExtensionText() const { return extension_; }

@@ -64,8 +64,9 @@ TEST(MeasRec, DefaultFileNames)
 TEST(MeasRec, FolderFromPath)
 {
     MeasRec r;
-    r.SetFolderFromPath("D:\\data\\f.slmdl");
-    EXPECT_EQ(r.GetFolder(), "D:\\data");
+    // Paths split at '/' only; '\\' belongs to a name on this system.
+    r.SetFolderFromPath("/data/north\\south.slmdl");
+    EXPECT_EQ(r.GetFolder(), "/data");
     r.SetFolderFromPath("/home/tech/survey/f.slmdl");
     EXPECT_EQ(r.GetFolder(), "/home/tech/survey");
     r.SetFolderFromPath("f.slmdl");

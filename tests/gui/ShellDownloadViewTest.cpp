@@ -335,7 +335,8 @@ TEST(DownloadFileNamesTest, WildcardsAndNumbers)
     EXPECT_EQ(NumberedFileName("name", 10), "name_010");
     EXPECT_EQ(NumberedFileName("n", 1234), "n_1234");
     EXPECT_EQ(FolderOfPath("/data/x/site.slmdl"), "/data/x/");
-    EXPECT_EQ(FolderOfPath("D:\\data\\f.slmdl"), "D:\\data\\");
+    EXPECT_EQ(FolderOfPath("/data/north\\south.slmdl"), "/data/");  // '\\' belongs to the name
+    EXPECT_EQ(FolderOfPath("/site.slmdl"), "/");
     EXPECT_EQ(FolderOfPath("plain"), "plain");
 }
 

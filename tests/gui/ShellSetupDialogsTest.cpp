@@ -12,6 +12,7 @@
 #include "NewSetupTypeDlg.h"
 #include "ProgressDialog.h"
 #include "SetupExistsDialog.h"
+#include "ScriptedPrompter.h"
 #include "SetupNameDialog.h"
 
 namespace {
@@ -54,6 +55,30 @@ TEST(SetupNameDialogTest, NamesStopAtEightCharactersAndCloseOnlyOnSuccess)
     withoutDocument.show();
     withoutDocument.accept();
     EXPECT_EQ(withoutDocument.result(), QDialog::Accepted);
+}
+
+// An empty or all-blank name never reaches the instrument: the dialog says
+// so and stays open for another.
+TEST(SetupNameDialogTest, AnEmptyOrBlankNameIsRefused)
+{
+    testsupport::ScriptedPrompter prompter;
+    std::vector<std::string> names;
+    StoreSetupDialog store(
+        [&](const std::string& name) {
+            names.push_back(name);
+            return 1;
+        },
+        "OLDNAME", ".LOG", nullptr);
+    store.show();
+    for (const char* typed : {"", "        "}) {
+        store.NameEdit()->clear();
+        QTest::keyClicks(store.NameEdit(), typed);
+        prompter.Expect("Invalid name", platform::IDOK);
+        store.findChild<QPushButton*>("okButton")->click();
+        EXPECT_TRUE(store.isVisible()) << '"' << typed << '"';
+    }
+    EXPECT_TRUE(names.empty());
+    EXPECT_EQ(prompter.Pending(), 0u);
 }
 
 TEST(SetupNameDialogTest, CharClassEditRefusesClassesOutsideItsMask)

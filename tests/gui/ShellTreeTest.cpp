@@ -167,6 +167,24 @@ TEST_F(TreeTest, FoldersAndDownloadFilesInOrder)
     EXPECT_EQ(CBinTreeView::ImageOf(Item("b.slmdl")), 5);
 }
 
+// UTF-8 file names are shown as they are, and their items still lead to
+// their files.
+TEST_F(TreeTest, Utf8NamesAreShownAsTheyAre)
+{
+    Touch("Grüße/Straße.slmdl");
+    profile.WriteProfileString("Defaults", "LastPath", root);
+    MakeTree();
+    QTreeWidgetItem* top = Item("");
+    ASSERT_NE(top, nullptr);
+    top->setExpanded(true);
+    EXPECT_EQ(Children(top), std::vector<std::string>{"Grüße"});
+    QTreeWidgetItem* folder = Item("Grüße");
+    ASSERT_NE(folder, nullptr);
+    folder->setExpanded(true);
+    EXPECT_EQ(Children(folder), std::vector<std::string>{"Straße.slmdl"});
+    EXPECT_EQ(tree->GetItemPath(folder->child(0)), root + "/Grüße/Straße.slmdl");
+}
+
 TEST_F(TreeTest, FileItemsAndTheirSelectionReachTheReportView)
 {
     const std::string file = Touch("site 1/J57 survey.slmdl");

@@ -104,12 +104,84 @@ TEST(Files, TempFileAndAtomicWrite)
     std::remove(target.c_str());
 }
 
+// A path splits at '/' only: '\\' and ':' belong to the names a user types.
 TEST(Files, PathParts)
 {
-    EXPECT_EQ(FileNameOf("C:\\data\\a.slmdl"), "a.slmdl");
-    EXPECT_EQ(FileNameOf("/home/u/b.slmdl"), "b.slmdl");
-    EXPECT_EQ(FileNameOf("A:c.slmdl"), "c.slmdl");
-    EXPECT_EQ(DirectoryOf("/home/u/b.slmdl"), "/home/u");
-    EXPECT_EQ(DirectoryOf("/b"), "/");
-    EXPECT_EQ(DirectoryOf("b"), "");
+    const struct {
+        const char* path;
+        const char* folder;
+        const char* name;
+    } cases[] = {
+        {"/home/u/b.slmdl", "/home/u", "b.slmdl"},
+        {"/b", "/", "b"},
+        {"b", "", "b"},
+        {"/data/site 12:30.slmdl", "/data", "site 12:30.slmdl"},
+        {"/data/north\\south.slmdl", "/data", "north\\south.slmdl"},
+        {"C:\\data\\a.slmdl", "", "C:\\data\\a.slmdl"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(DirectoryOf(c.path), c.folder) << c.path;
+        EXPECT_EQ(FileNameOf(c.path), c.name) << c.path;
+    }
+}
+
+namespace {
+
+std::string ReadAll(const std::string& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    std::stringstream ss;
+    ss << in.rdbuf();
+    return ss.str();
+}
+
+mode_t ModeOf(const std::string& path)
+{
+    struct stat st {};
+    ::stat(path.c_str(), &st);
+    return st.st_mode & 07777;
+}
+
+}  // namespace
+
+// The one whole-file writer keeps what the target is: its permission bits, a
+// symbolic link and the file it names; a read-only target is refused and
+// stays as it was.
+TEST(Files, AtomicWriteKeepsTheTargetAsItIs)
+{
+    const std::string dir = CreateTempFile("J57dir");
+    ASSERT_FALSE(dir.empty());
+    std::remove(dir.c_str());
+    ASSERT_EQ(::mkdir(dir.c_str(), 0700), 0);
+    const std::string file = dir + "/report.txt";
+    const std::string link = dir + "/link.txt";
+
+    std::ofstream(file) << "old";
+    ASSERT_EQ(::chmod(file.c_str(), 0640), 0);
+    EXPECT_TRUE(WriteFileAtomically(file, "new"));
+    EXPECT_EQ(ReadAll(file), "new");
+    EXPECT_EQ(ModeOf(file), 0640u);
+
+    ASSERT_EQ(::symlink("report.txt", link.c_str()), 0);
+    EXPECT_TRUE(WriteFileAtomically(link, "through the link"));
+    struct stat st {};
+    ASSERT_EQ(::lstat(link.c_str(), &st), 0);
+    EXPECT_TRUE(S_ISLNK(st.st_mode));
+    EXPECT_EQ(ReadAll(file), "through the link");
+
+    ASSERT_EQ(::chmod(file.c_str(), 0444), 0);
+    EXPECT_FALSE(WriteFileAtomically(file, "refused"));
+    EXPECT_FALSE(WriteFileAtomically(link, "refused"));
+    EXPECT_EQ(ReadAll(file), "through the link");
+    EXPECT_EQ(ModeOf(file), 0444u);
+
+    // A new file gets the usual bits; nothing else is left in the folder.
+    const mode_t mask = ::umask(022);
+    EXPECT_TRUE(WriteFileAtomically(dir + "/fresh.txt", "x"));
+    ::umask(mask);
+    EXPECT_EQ(ModeOf(dir + "/fresh.txt"), 0644u);
+    std::remove((dir + "/fresh.txt").c_str());
+    std::remove(link.c_str());
+    std::remove(file.c_str());
+    EXPECT_EQ(::rmdir(dir.c_str()), 0);  // no temporary file left behind
 }
