@@ -67,7 +67,7 @@ void SetupMgrJ46::SetCurrent(const SetupRec* record)
         r->SetCurrent(r.get() == record ? 1 : 0);
 }
 
-void SetupMgrJ46::DropPagesAndDelete(std::unique_ptr<SetupRec> record)
+void SetupMgrJ46::DropPagesAndDelete(std::shared_ptr<SetupRec> record)
 {
     if (m_removePages)
         m_removePages(*record);
@@ -77,8 +77,9 @@ void SetupMgrJ46::ReplaceAt(int position, std::unique_ptr<SetupRec> record)
 {
     if (position < 0 || position >= GetCount() || !record)
         return;
-    std::swap(m_records[static_cast<size_t>(position)], record);
-    DropPagesAndDelete(std::move(record));
+    std::shared_ptr<SetupRec> old = std::move(m_records[static_cast<size_t>(position)]);
+    m_records[static_cast<size_t>(position)] = std::move(record);
+    DropPagesAndDelete(std::move(old));
 }
 
 void SetupMgrJ46::Remove(const SetupRec* record)
@@ -87,7 +88,7 @@ void SetupMgrJ46::Remove(const SetupRec* record)
                            [record](const auto& r) { return r.get() == record; });
     if (it == m_records.end())
         return;
-    std::unique_ptr<SetupRec> old = std::move(*it);
+    std::shared_ptr<SetupRec> old = std::move(*it);
     m_records.erase(it);
     DropPagesAndDelete(std::move(old));
 }
@@ -97,4 +98,18 @@ SetupRec* SetupMgrJ46::GetAt(int position) const
     if (position < 0 || position >= GetCount())
         return nullptr;
     return m_records[static_cast<size_t>(position)].get();
+}
+
+int SetupMgrJ46::IndexOf(const SetupRec* record) const
+{
+    for (size_t i = 0; i < m_records.size(); ++i)
+        if (record && m_records[i].get() == record)
+            return static_cast<int>(i);
+    return -1;
+}
+
+std::shared_ptr<SetupRec> SetupMgrJ46::Share(const SetupRec* record) const
+{
+    const int index = IndexOf(record);
+    return index < 0 ? nullptr : m_records[static_cast<size_t>(index)];
 }

@@ -39,20 +39,27 @@ public:
 
     // Marks that record current and every other one not.
     void SetCurrent(const SetupRec* record);
-    // Puts record in place of the one at position and deletes the old one;
+    // Puts record in place of the one at position and lets go of the old one;
     // nothing happens (and record is dropped) when there is no such position.
     void ReplaceAt(int position, std::unique_ptr<SetupRec> record);
-    // Removes and deletes that record; nothing when it is not in the list.
+    // Removes that record and lets go of it; nothing when it is not in the
+    // list.
     void Remove(const SetupRec* record);
 
     SetupRec* GetAt(int position) const;
     int GetCount() const { return static_cast<int>(m_records.size()); }
+    // A share of that record, null when it is not in the list. A command
+    // that waits on the instrument holds one, so that a record removed
+    // meanwhile lives until the command lets go of it.
+    std::shared_ptr<SetupRec> Share(const SetupRec* record) const;
+    // The record's position in the list, -1 when it is not there.
+    int IndexOf(const SetupRec* record) const;
 
 private:
     bool Find(const std::string& name, int type, bool instrument, int& index) const;
-    // Lets the view drop the pages of record, then deletes it.
-    void DropPagesAndDelete(std::unique_ptr<SetupRec> record);
+    // Lets the view drop the pages of record, then lets go of it.
+    void DropPagesAndDelete(std::shared_ptr<SetupRec> record);
 
-    std::vector<std::unique_ptr<SetupRec>> m_records;
+    std::vector<std::shared_ptr<SetupRec>> m_records;
     RemovePagesHook m_removePages;
 };

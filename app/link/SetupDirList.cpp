@@ -92,6 +92,7 @@ std::unique_ptr<IDJ46DirRec> SetupDirList::LookUpEntry(const std::string& name)
         return nullptr;
     std::string reply;
     int result = transfer_->SendCommand("&I1," + name, &reply, 15, 1);
+    lookUpResult_ = result;
     replyText_ = transfer_->GetReplyText();
     std::unique_ptr<IDJ46DirRec> entry;
     if (result == 0 && BeginsWith(reply, kRecvBinary)) {

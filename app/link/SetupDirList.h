@@ -62,6 +62,9 @@ public:
     size_t GetCount() const { return entries_.size(); }
     IDJ46DirRec* GetAt(size_t index) { return index < entries_.size() ? entries_[index].get() : nullptr; }
     const std::string& GetReplyText() const { return replyText_; }
+    // Result of the last entry look-up's command: non-zero when the
+    // instrument did not answer, which tells no absent entry.
+    int GetLookUpResult() const { return lookUpResult_; }
     bool IsStale() const { return stale_; }
 
     // The file name a block is stored under: its 8-character name and the
@@ -81,5 +84,6 @@ private:
     bool stale_ = true;
     SerialPort* port_;
     std::string replyText_;
+    int lookUpResult_ = 0;
     std::unique_ptr<BinaryTransferLink> transfer_;
 };

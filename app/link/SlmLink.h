@@ -43,12 +43,21 @@ public:
     // Identification and state of the instrument.
     const std::string& GetSerialNumber();
     const std::string& GetIdentification();
+    // Sends "R90" and keeps the reply as the firmware revision (emptied when
+    // the command fails). The document reads it once, at connect.
     const std::string& GetFirmwareRevision();
     // The last answers of GetSerialNumber and GetIdentification, without
     // asking the instrument again.
     const std::string& SerialNumberText() const { return serialNumber_; }
     const std::string& IdentificationText() const { return identification_; }
-    double GetFirmwareVersion();
+    // The kept revision, as the last GetFirmwareRevision left it; nothing is
+    // sent. A lost reply must not pass for firmware 0.0, which means the
+    // oldest block layout.
+    const std::string& GetCachedFirmwareRevision() const { return firmwareRevision_; }
+    // The kept revision as a decimal number; 0.0 while it is unknown.
+    double GetFirmwareVersion() const;
+    // The kept revision reads as a number.
+    bool IsFirmwareVersionKnown() const;
     int GetApplicationCode();
     const std::string& GetActiveSetupName();
     std::string GetQ5Text();

@@ -124,12 +124,16 @@ const std::string& SlmLink::GetFirmwareRevision()
     return firmwareRevision_;
 }
 
-double SlmLink::GetFirmwareVersion()
+double SlmLink::GetFirmwareVersion() const
 {
-    std::string revision = GetFirmwareRevision().substr(0, 40);
-    WaitSeconds(0.25);
     double version = 0.0;
-    return ParseDecimal(revision, version) ? version : 0.0;
+    return ParseDecimal(firmwareRevision_.substr(0, 40), version) ? version : 0.0;
+}
+
+bool SlmLink::IsFirmwareVersionKnown() const
+{
+    double version = 0.0;
+    return ParseDecimal(firmwareRevision_.substr(0, 40), version);
 }
 
 int SlmLink::GetApplicationCode()

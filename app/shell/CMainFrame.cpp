@@ -5,6 +5,7 @@
 #include <map>
 
 #include <QAction>
+#include <QApplication>
 #include <QCoreApplication>
 #include <QLabel>
 #include <QMenuBar>
@@ -101,6 +102,8 @@ CMainFrame::CMainFrame(CSdiDoc* doc, QWidget* parent) : QMainWindow(parent), doc
 
 CMainFrame::~CMainFrame()
 {
+    if (busy_ > 0)
+        qApp->removeEventFilter(this);
     idleTimer_->stop();
     // The views leave the document before their widgets go.
     DeleteSplitter();
@@ -129,7 +132,16 @@ void CMainFrame::CreateMenus()
     std::map<std::string, QMenu*> menus;
     for (const char* title : MainMenuTitles()) {
         QMenu* menu = menuBar()->addMenu(title);
-        connect(menu, &QMenu::aboutToShow, this, [this] { UpdateCommandUI(); });
+        // Only the Setups menu shows states that need the instrument's
+        // answer; it is asked once as that menu opens.
+        const bool asksInstrument = std::string(title) == "&Setups";
+        connect(menu, &QMenu::aboutToShow, this, [this, asksInstrument] {
+            if (IsBusy())
+                return;
+            if (asksInstrument && doc_)
+                doc_->AskInstrumentActiveSetup();
+            UpdateCommandUI();
+        });
         menus[title] = menu;
     }
     for (const MenuItemDef& item : MainMenuItems()) {
@@ -224,10 +236,80 @@ std::vector<QAction*> CMainFrame::ActionsOf(int id) const
     return found;
 }
 
+// ------------------------------------------------------------ busy commands
+
+CMainFrame::BusyCommand::BusyCommand(CMainFrame* frame) : frame_(frame)
+{
+    if (frame_)
+        frame_->BeginBusy();
+}
+
+CMainFrame::BusyCommand::~BusyCommand()
+{
+    if (frame_)
+        frame_->EndBusy();
+}
+
+void CMainFrame::BeginBusy()
+{
+    if (busy_++ > 0)
+        return;
+    qApp->installEventFilter(this);
+    setCursor(Qt::WaitCursor);
+}
+
+void CMainFrame::EndBusy()
+{
+    if (busy_ <= 0 || --busy_ > 0)
+        return;
+    qApp->removeEventFilter(this);
+    unsetCursor();
+}
+
+// While busy: what the user does to this window and the widgets in it is
+// dropped. Other windows (the command's progress window and questions) are
+// windows of their own and keep their input.
+bool CMainFrame::eventFilter(QObject* watched, QEvent* event)
+{
+    if (busy_ > 0 && watched->isWidgetType() && static_cast<QWidget*>(watched)->window() == this) {
+        switch (event->type()) {
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonRelease:
+        case QEvent::MouseButtonDblClick:
+        case QEvent::KeyPress:
+        case QEvent::KeyRelease:
+        case QEvent::ShortcutOverride:
+        case QEvent::Wheel:
+        case QEvent::ContextMenu:
+        case QEvent::TouchBegin:
+        case QEvent::TouchUpdate:
+        case QEvent::TouchEnd:
+        case QEvent::TabletPress:
+        case QEvent::DragEnter:
+        case QEvent::DragMove:
+        case QEvent::Drop:
+            return true;
+        case QEvent::Close:
+            // The program does not end under a command that still waits.
+            if (watched == this) {
+                event->ignore();
+                return true;
+            }
+            break;
+        default: break;
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
 // ---------------------------------------------------------------- commands
 
 void CMainFrame::OnCommand(int id)
 {
+    // Shortcuts reach their actions without a key event to this window; a
+    // command that waits takes no other one meanwhile.
+    if (IsBusy())
+        return;
     CSdiApp* app = CSdiApp::Instance();
     if (!(doc_ && doc_->OnCommand(id)) && !OnFrameCommand(id) && app)
         app->OnCommand(id);
@@ -332,6 +414,7 @@ void CMainFrame::UpdateCommandUI(bool toolbarOnly)
 void CMainFrame::SwitchView(int kind)
 {
     platform::WaitCursor wait;
+    BusyCommand busy(this);
     if (!doc_)
         return;
     CView* old = activeView_;

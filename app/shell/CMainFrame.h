@@ -13,6 +13,7 @@
 #include <vector>
 
 #include <QMainWindow>
+#include <QPointer>
 
 #include "CommandState.h"
 
@@ -36,6 +37,23 @@ public:
 
     explicit CMainFrame(CSdiDoc* doc, QWidget* parent = nullptr);
     ~CMainFrame() override;
+
+    // Held by a command while it waits on the instrument. Its waits let
+    // window messages run, so the window takes no input meanwhile (no click,
+    // key, menu or command can free what the command uses) and shows the
+    // wait cursor; the command's own windows (its progress window with
+    // Cancel, its questions) stay usable. Guards nest; a null frame is fine.
+    class BusyCommand {
+    public:
+        explicit BusyCommand(CMainFrame* frame);
+        ~BusyCommand();
+        BusyCommand(const BusyCommand&) = delete;
+        BusyCommand& operator=(const BusyCommand&) = delete;
+
+    private:
+        QPointer<CMainFrame> frame_;
+    };
+    bool IsBusy() const { return busy_ > 0; }
 
     // The Setup view's first update, then the window is shown.
     void InitialUpdateFrame();
@@ -75,7 +93,12 @@ public:
     // the normal, disabled, selected and selected-disabled states.
     static QAction* MakeSetupContextAction(int id, QObject* parent);
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
+    void BeginBusy();
+    void EndBusy();
     void CreateMenus();
     void CreateToolBar();
     void CreateStatusBar();
@@ -105,4 +128,5 @@ private:
     std::vector<std::pair<int, QAction*>> actions_;
     int rt60BandFlag_ = -1;
     std::string helpFolder_;
+    int busy_ = 0;
 };

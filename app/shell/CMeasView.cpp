@@ -3,6 +3,7 @@
 #include <QComboBox>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QPointer>
 #include <QVBoxLayout>
 
 #include "CSdiDoc.h"
@@ -105,12 +106,12 @@ void CMeasView::SelectMeasurement(int index)
     list_->setCurrentRow(index, QItemSelectionModel::ClearAndSelect);
 }
 
-MeasRec* CMeasView::GetNextSelected(int& position) const
+MeasMgrJ46::Entry CMeasView::GetNextSelected(int& position) const
 {
     for (int row : list_->SelectedRows()) {
         if (row > position) {
             position = row;
-            return list_->RecordAt(row).get();
+            return list_->RecordAt(row);
         }
     }
     return nullptr;
@@ -154,8 +155,12 @@ void CMeasView::OnTypeChanged(int comboIndex)
         GetPage()->StoreTexts();
         list_->RemoveAllRecords();
         OnSelectionChanged();
+        // The directory walk waits on the instrument; this view may be gone
+        // when it returns.
+        const QPointer<CMeasView> alive(this);
         doc->RefreshMeasurementList();
-        sheet_->SetMeasType(typeFilter_);
+        if (alive)
+            sheet_->SetMeasType(typeFilter_);
     }
 }
 

@@ -37,7 +37,7 @@ public:
     void SelectMeasurement(int index);
     // The next selected record after position (start with -1); position
     // becomes its row. Null when there is none.
-    MeasRec* GetNextSelected(int& position) const;
+    MeasMgrJ46::Entry GetNextSelected(int& position) const;
     std::string GetDownloadPath() const;
     std::string GetLocation() const;
     std::string GetNote1() const;

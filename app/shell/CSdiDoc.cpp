@@ -153,10 +153,10 @@ CommandContext CSdiDoc::MakeCommandContext(int id) const
         state.origin = record->GetOrigin();
         state.locked = record->IsLocked();
         state.protect = record->GetProtectFlag() != 0;
-        // Neither command is open to the system setup: it costs no question.
         if ((id == cmd::RenameSetup || id == cmd::MakeSetupCurrent) && state.origin == SetupOrigin::kInstrument &&
             state.type != 1)
-            state.instrumentActive = IsActiveInstrumentSetup(record->GetName(), state.type);
+            state.instrumentActive = activeAnswer_.known && EqualNoCase(activeAnswer_.name, record->GetName()) &&
+                                     activeAnswer_.type == state.type;
         ctx.selected = state;
     }
     if (ctx.view == ActiveView::Setup && sdiView_)
@@ -172,6 +172,25 @@ CommandContext CSdiDoc::MakeCommandContext(int id) const
     return ctx;
 }
 
+void CSdiDoc::AskInstrumentActiveSetup()
+{
+    activeAnswer_ = {};
+    if (!link_ || link_->GetLastResult() != 0 || !IsSetupViewActive() || !sdiView_)
+        return;
+    // Neither command is open to the system setup: it costs no question.
+    const SetupRec* record = sdiView_->GetSelectedSetup();
+    if (!record || record->GetOrigin() != SetupOrigin::kInstrument || record->IsSystemSetup())
+        return;
+    CMainFrame::BusyCommand busy(frame_);
+    const std::string name = GetActiveSetupName();
+    if (!link_ || link_->GetLastResult() != 0)
+        return;
+    const int type = GetInstrumentSetupType();
+    if (!link_ || link_->GetLastResult() != 0)
+        return;
+    activeAnswer_ = {true, name, type};
+}
+
 void CSdiDoc::OnUpdateCommand(CmdUI& ui)
 {
     const CommandContext ctx = MakeCommandContext(ui.id);
@@ -181,11 +200,11 @@ void CSdiDoc::OnUpdateCommand(CmdUI& ui)
 }
 
 // The active setup can change at the instrument's keys; the marker of the
-// selected instrument setup follows the answer the command state asked for
-// anyway, so the list does not cost the serial line another question.
+// selected instrument setup follows the answer asked for the menu, so the
+// list does not cost the serial line another question.
 void CSdiDoc::KeepCurrentMarkerInStep(const CommandContext& ctx)
 {
-    if (!sdiView_ || !ctx.selected || ctx.selected->origin != SetupOrigin::kInstrument || ctx.selected->type == 1)
+    if (!activeAnswer_.known || !sdiView_ || !ctx.selected || ctx.selected->origin != SetupOrigin::kInstrument || ctx.selected->type == 1)
         return;
     const int index = sdiView_->GetSelectedIndex();
     SetupRec* record = sdiView_->GetSelectedSetup();
@@ -217,6 +236,7 @@ bool CSdiDoc::HasCommandHandler(int id) const
 
 bool CSdiDoc::OnCommand(int id)
 {
+    ForgetInstrumentActiveSetup();
     switch (id) {
     case cmd::Connect: OnConnect(); return true;
     case cmd::SetupView: OnSetupView(); return true;
@@ -245,7 +265,17 @@ void CSdiDoc::OnDownloadView()
         OnConnect();
     if (!IsConnected())
         return;
-    if (link_->GetStoredCount() > 0 || link_->HasActiveMeasurement()) {
+    CMainFrame::BusyCommand busy(frame_);
+    // A count that could not be read is no empty instrument: the failure is
+    // told as it is.
+    const int count = link_->GetStoredCount();
+    const int counted = link_->GetLastResult();
+    if (counted != 0) {
+        wait.Restore();
+        ShowLinkFailure(counted);
+        return;
+    }
+    if (count > 0 || link_->HasActiveMeasurement()) {
         if (frame_)
             frame_->SwitchView(CMainFrame::kDownloadView);
         PumpWaitingMessages();
@@ -256,6 +286,14 @@ void CSdiDoc::OnDownloadView()
     }
     wait.Restore();
     messages_.Show(CSetupMessages::Msg::NoMeasurements);
+}
+
+void CSdiDoc::ShowLinkFailure(int result) const
+{
+    std::string text = CSetupMessages::GetCodeText(result);
+    if (text.empty())
+        text = "Unable to communicate with the instrument";
+    platform::AppPrompter().Message(text, platform::Icon::Warning);
 }
 
 void CSdiDoc::OnTranslateView()
@@ -323,6 +361,16 @@ int CSdiDoc::ConnectInstrument(int portNumber, int baudRate)
         SetBaudAndConnect(baudRate);
         result = link_->WaitReady();
     }
+    // The firmware revision is read here once: the stores and downloads of
+    // this connection take their block layout and bandwidth rules from it. A
+    // lost reply is a failed connect, not firmware 0.0.
+    std::string serial;
+    if (result == 0) {
+        if (connectDialog_)
+            serial = link_->GetSerialNumber();
+        link_->GetFirmwareRevision();
+        result = link_->GetLastResult();
+    }
     if (result != 0) {
         if (connectDialog_) {
             const std::string text = CSetupMessages::GetCodeText(result);
@@ -338,8 +386,8 @@ int CSdiDoc::ConnectInstrument(int portNumber, int baudRate)
     }
 
     if (connectDialog_) {
-        connectDialog_->SetSerialText(link_->GetSerialNumber());
-        connectDialog_->SetRevisionText(link_->GetFirmwareRevision());
+        connectDialog_->SetSerialText(serial);
+        connectDialog_->SetRevisionText(link_->GetCachedFirmwareRevision());
         connectDialog_->SetStatusText("Connected");
         connectDialog_->SetModelText(link_->GetIdentification());
     }
@@ -380,6 +428,7 @@ void CSdiDoc::SetBaudAndConnect(int baudRate)
 
 void CSdiDoc::Disconnect()
 {
+    ForgetInstrumentActiveSetup();
     if (port_) {
         port_->Close();
         port_.reset();
@@ -405,7 +454,7 @@ int CSdiDoc::ReloadSystemSetup()
 {
     if (!port_ || !link_)
         return -1;
-    const std::string revision = link_->GetFirmwareRevision();
+    const std::string revision = link_->GetCachedFirmwareRevision();
     const std::string identification = link_->GetIdentification();
     const double param207 = link_->GetParam207();
 

@@ -192,16 +192,34 @@ public:
     // Sends the record's setup to the instrument with its lock flag: 0 or
     // more on success, -6 without a connection.
     int StoreSetupInInstrument(SetupRec& record);
-    // The block format version the instrument's firmware takes.
+    // The block format version the instrument's firmware takes, from the
+    // revision read at connect; 0 while that is unknown.
     int GetSetupFormatVersion() const;
+    // A store refused because the firmware revision is unknown (its message
+    // was shown).
+    static constexpr int kFirmwareUnknown = -227;
+    static constexpr const char* kFirmwareUnknownText =
+        "The J57 firmware version could not be read.\nPlease connect to the J57 again.";
     const std::string& GetInstrumentMessage() const { return instrumentMessage_; }
 
-    // What the state of command id depends on; the instrument is asked only
-    // for the commands that need its active setup.
+    // What the state of command id depends on; the instrument is never asked
+    // here: Rename Setup and Make Setup Current take the answer of the last
+    // AskInstrumentActiveSetup.
     CommandContext MakeCommandContext(int id) const;
+    // Asks the instrument its active setup (name and application), once per
+    // opening of the Setups menu or the setup list's context menu, and only
+    // when an instrument setup is selected. Nothing is asked while the link's
+    // last command failed: the answer stays unknown, which leaves both
+    // commands enabled (the command itself then reports the failure).
+    void AskInstrumentActiveSetup();
+    // Forgets the answer: a command may change the instrument's active setup.
+    void ForgetInstrumentActiveSetup() { activeAnswer_ = {}; }
 
 private:
     std::shared_ptr<MeasRec> MakeActiveEntry();
+    // A command the instrument did not carry out: a short message with the
+    // failure's text ("No response from instrument").
+    void ShowLinkFailure(int result) const;
     std::string DownloadTarget(CMeasView& view, MeasRec& entry, uint32_t selectedCount,
                                const std::string& baseName) const;
 
@@ -218,6 +236,12 @@ private:
     int baudRate_ = 0;
     int newSetupType_ = 2;
     std::string instrumentMessage_;  // reply of the last directory command
+    struct ActiveSetupAnswer {
+        bool known = false;
+        std::string name;  // trailing blanks removed
+        int type = 0;
+    };
+    ActiveSetupAnswer activeAnswer_;
     CMainFrame* frame_ = nullptr;
 
     // A setup file that passed its checks becomes a new record appended to
@@ -226,11 +250,16 @@ private:
     void AddSetupFromFile(const std::string& path, const std::string& fileName, SetupFileUse use);
     // The selected setup and its row; null when none.
     SetupRec* SelectedSetup(int& index) const;
+    // The Setup view's row of record, -1 when it has none (looked up again
+    // after each wait, since rows may have changed meanwhile).
+    int SetupRow(const SetupRec* record) const;
     // The mode's upload: a copy of the block with the format version and its
     // rules goes to the instrument; the setup itself is not changed.
     int UploadModeSetup(const NamedSetup& setup, int type);
     int UploadSystemSetup(const SYSSetup& setup);
     void ShowStoreResult(int result) const;
+    // Shows why and returns true when the firmware revision is unknown.
+    bool RefuseUnknownFirmware() const;
     // Lock or Unlock Setup on the selected instrument setup.
     void ChangeLock(bool lock);
     // The list image of the instrument's active setup.

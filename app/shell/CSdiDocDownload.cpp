@@ -2,11 +2,11 @@
 // in the instrument, received by XMODEM into a temporary file and written as
 // a download file: three "@" header lines, then the data as received.
 #include <algorithm>
-#include <cerrno>
 #include <cstdio>
 #include <fstream>
 #include <sys/stat.h>
-#include <unistd.h>
+
+#include <QPointer>
 
 #include "CMainFrame.h"
 #include "CMeasView.h"
@@ -45,54 +45,24 @@ void RemoveFile(const std::string& path)
         std::remove(path.c_str());
 }
 
-// The header lines and the received data into path, whole or not at all:
-// everything goes to a temporary file beside it, which replaces path only
-// when every write and the close succeeded. An old file stays as it was on
-// any failure. 0, or -206 / -207.
+// The header lines and the received data into path, whole or not at all
+// (an old file stays as it was on any failure). 0, or -206 / -207.
 int WriteDownloadFile(const std::string& path, const std::string& header, const std::string& dataPath)
 {
     std::ifstream data(dataPath, std::ios::binary);
     if (!data.is_open())
         return kCannotCreate;
-    const std::string folder = FolderOfPath(path) == path ? std::string("./") : FolderOfPath(path);
-    std::string temp = folder + ".J57dl.XXXXXX";
-    const int fd = ::mkstemp(temp.data());
-    if (fd < 0)
+    platform::AtomicFileWriter file(path);
+    if (!file.IsOpen())
         return kCannotCreate;
-    bool ok = true;
-    auto put = [&](const char* bytes, size_t size) {
-        while (ok && size > 0) {
-            const ssize_t written = ::write(fd, bytes, size);
-            if (written < 0 && errno == EINTR)
-                continue;
-            if (written <= 0) {
-                ok = false;
-                break;
-            }
-            bytes += written;
-            size -= static_cast<size_t>(written);
-        }
-    };
-    put(header.data(), header.size());
+    bool ok = file.Write(header);
     char block[1024];
     while (ok && data) {
         data.read(block, sizeof block);
-        put(block, static_cast<size_t>(data.gcount()));
+        ok = file.Write(block, static_cast<size_t>(data.gcount()));
     }
-    if (data.bad())
-        ok = false;
-    ok = ::fsync(fd) == 0 && ok;
-    ok = ::close(fd) == 0 && ok;
-    // mkstemp makes the file private; a download file is an ordinary file.
-    const mode_t mask = ::umask(0);
-    ::umask(mask);
-    ::chmod(temp.c_str(), 0666 & ~mask);
-    if (ok && std::rename(temp.c_str(), path.c_str()) != 0)
-        ok = false;
-    if (!ok) {
-        RemoveFile(temp);
+    if (data.bad() || !ok || !file.Commit())
         return kCannotWrite;
-    }
     return 0;
 }
 
@@ -130,7 +100,11 @@ void CSdiDoc::DownloadMeasurements(uint32_t selectedCount, const std::string& ba
                                    const DownloadOptions& request)
 {
     platform::WaitCursor wait;
-    CMeasView* view = GetMeasView();
+    CMainFrame::BusyCommand busy(frame_);
+    // Every wait below lets window messages run: the view is checked after
+    // each, and the entry being fetched is held, so that nothing the user
+    // did meanwhile leaves the command with a freed view or record.
+    QPointer<CMeasView> view = GetMeasView();
     if (!view || !link_)
         return;
     std::string base = baseName;
@@ -140,12 +114,19 @@ void CSdiDoc::DownloadMeasurements(uint32_t selectedCount, const std::string& ba
     DownloadRun run;
     run.received = platform::CreateTempFile("J57");
     int replaceAnswer = -1;
-    bool stop = run.received.empty();
+    if (run.received.empty()) {
+        wait.Restore();
+        platform::AppPrompter().Message(CSetupMessages::GetCodeText(kCannotCreate) + ":\n" + platform::TempDir(),
+                                        platform::Icon::Warning);
+        return;
+    }
+    bool stop = false;
     bool bandwidthShown = false;
+    bool firmwareUnknownShown = false;
     int number = 0;
     int position = -1;
-    while (!stop) {
-        MeasRec* entry = view->GetNextSelected(position);
+    while (!stop && view && link_) {
+        const MeasMgrJ46::Entry entry = view->GetNextSelected(position);
         if (!entry)
             break;
         const std::string header = "@" + view->GetLocation() + "\r\n@" + view->GetNote1() + "\r\n@" +
@@ -176,6 +157,16 @@ void CSdiDoc::DownloadMeasurements(uint32_t selectedCount, const std::string& ba
             }
         }
 
+        // Old firmware sends SSA data only in third octaves; whether this one
+        // is old is known from the revision read at connect, never guessed.
+        if (entry->GetMeasType() == 5 && !link_->IsFirmwareVersionKnown()) {
+            if (!firmwareUnknownShown) {
+                firmwareUnknownShown = true;
+                wait.Restore();
+                platform::AppPrompter().Message(kFirmwareUnknownText, platform::Icon::Warning);
+            }
+            continue;
+        }
         if (entry->GetMeasType() == 5 && link_->GetFirmwareVersion() < 3.1 && link_->GetSsaBandwidth() == "1/1") {
             if (!bandwidthShown) {
                 bandwidthShown = true;
@@ -189,6 +180,8 @@ void CSdiDoc::DownloadMeasurements(uint32_t selectedCount, const std::string& ba
         const std::string second = platform::CreateTempFile("J57");
         if (second.empty())
             continue;
+        if (!view || !link_)
+            break;
         run.seconds.push_back(second);
         run.targets.push_back(target);
         run.written.emplace_back();
@@ -197,7 +190,7 @@ void CSdiDoc::DownloadMeasurements(uint32_t selectedCount, const std::string& ba
         int cancelFlag = 0;
         {
             DownloadProgressDialog progress(link_.get(), &cancelFlag, frame_);
-            progress.SetMeasRec(entry);
+            progress.SetMeasRec(entry.get());
             DownloadMonitor monitor(&progress);
             monitor_ = &monitor;
             monitor.SetMeasurementNumber(number, static_cast<int>(selectedCount));
@@ -251,11 +244,13 @@ void CSdiDoc::DownloadMeasurements(uint32_t selectedCount, const std::string& ba
         run.downloaded = run.downloaded || success;
     }
 
-    view->ClearStatus();
+    if (view)
+        view->ClearStatus();
     if (run.downloaded && request.launch)
         WriteDownloadReports(run, request);
     RemoveFile(run.received);
     for (const std::string& second : run.seconds)
         RemoveFile(second);
-    view->RefreshPage();
+    if (view)
+        view->RefreshPage();
 }

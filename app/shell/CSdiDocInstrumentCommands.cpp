@@ -19,11 +19,18 @@ void CSdiDoc::OnRunInstrument()
         platform::AppPrompter().Message(kNoInstrument);
         return;
     }
+    CMainFrame::BusyCommand busy(frame_);
     if (link_->IsRunning()) {
         platform::AppPrompter().Message("The instrument is already running.");
         return;
     }
-    link_->Run();
+    // A run state that could not be read is no stopped instrument.
+    if (const int state = link_->GetLastResult(); state != 0) {
+        ShowLinkFailure(state);
+        return;
+    }
+    if (const int result = link_->Run(); result != 0)
+        ShowLinkFailure(result);
 }
 
 void CSdiDoc::OnStopInstrument()
@@ -32,8 +39,14 @@ void CSdiDoc::OnStopInstrument()
         platform::AppPrompter().Message(kNoInstrument);
         return;
     }
-    if (link_->IsRunning())
-        link_->Stop();
+    CMainFrame::BusyCommand busy(frame_);
+    if (link_->IsRunning()) {
+        if (const int result = link_->Stop(); result != 0)
+            ShowLinkFailure(result);
+        return;
+    }
+    if (const int state = link_->GetLastResult(); state != 0)
+        ShowLinkFailure(state);
     else
         platform::AppPrompter().Message("The instrument is already stopped.");
 }
@@ -45,14 +58,19 @@ void CSdiDoc::OnPurgeAll()
     if (platform::AppPrompter().Message("Are you sure you want to purge ALL data and ALL files from the J57?",
                                         platform::Icon::Question, platform::Buttons::YesNoCancel) != platform::IDYES)
         return;
+    CMainFrame::BusyCommand busy(frame_);
     platform::WaitCursor wait;
-    link_->PurgeAllData();
+    if (const int result = link_ ? link_->PurgeAllData() : SlmLink::NOT_CONNECTED; result != 0) {
+        wait.Restore();
+        ShowLinkFailure(result);
+    }
 }
 
 void CSdiDoc::OnUpgradeFirmware()
 {
     if (!link_)
         return;
+    CMainFrame::BusyCommand busy(frame_);
     platform::WaitCursor wait;
     // The instrument is stopped first; then its run state tells whether it
     // holds data. A state that cannot be read counts as data: the user is

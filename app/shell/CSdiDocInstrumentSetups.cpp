@@ -36,12 +36,15 @@ struct EntryFlags {
     bool permanent = false;
     bool locked = false;
     bool active = false;
+    int failure = 0;  // the look-up got no answer: nothing is known
 };
 
 EntryFlags LookUp(SetupDirList& directory, const std::string& key)
 {
     EntryFlags flags;
     flags.present = directory.GetEntryFlags(key, flags.permanent, flags.locked, flags.active);
+    if (!flags.present)
+        flags.failure = directory.GetLookUpResult();
     return flags;
 }
 
@@ -124,6 +127,11 @@ std::unique_ptr<SetupRec> RecordOfBlock(const uint8_t* block)
 
 }  // namespace
 
+int CSdiDoc::SetupRow(const SetupRec* record) const
+{
+    return sdiView_ && record ? sdiView_->IndexOfSetup(record) : -1;
+}
+
 SetupRec* CSdiDoc::SelectedSetup(int& index) const
 {
     index = -1;
@@ -137,7 +145,9 @@ SetupRec* CSdiDoc::SelectedSetup(int& index) const
 
 int CSdiDoc::GetSetupFormatVersion() const
 {
-    const double revision = link_ ? link_->GetFirmwareVersion() : 0.0;
+    if (!link_ || !link_->IsFirmwareVersionKnown())
+        return 0;
+    const double revision = link_->GetFirmwareVersion();
     if (revision <= 2.01)
         return 2;
     if (revision < 3.112)
@@ -194,10 +204,21 @@ int CSdiDoc::UploadSystemSetup(const SYSSetup& setup)
     return result;
 }
 
+bool CSdiDoc::RefuseUnknownFirmware() const
+{
+    if (!link_ || link_->IsFirmwareVersionKnown())
+        return false;
+    platform::AppPrompter().Message(kFirmwareUnknownText, platform::Icon::Warning);
+    return true;
+}
+
 int CSdiDoc::StoreSetupInInstrument(SetupRec& record)
 {
     if (!link_ || !port_)
         return SlmLink::NOT_CONNECTED;
+    // Without the firmware revision the block's layout would be a guess.
+    if (RefuseUnknownFirmware())
+        return kFirmwareUnknown;
     platform::WaitCursor wait;
     if (record.IsSystemSetup()) {
         const SYSSetup* system = record.GetSYSSetup();
@@ -218,7 +239,7 @@ int CSdiDoc::StoreSetupInInstrument(SetupRec& record)
 // without a word.
 void CSdiDoc::ShowStoreResult(int result) const
 {
-    if (result >= 0)
+    if (result >= 0 || result == kFirmwareUnknown)
         return;
     std::string text;
     switch (result) {
@@ -255,6 +276,7 @@ void CSdiDoc::OnGetSetups()
             return;
     }
     platform::WaitCursor wait;
+    CMainFrame::BusyCommand busy(frame_);
     SetupDirList directory(port_.get());
     const int count = directory.ReadDirectory("*.*");
     ProgressDialog progress("Loading Setups");
@@ -268,7 +290,7 @@ void CSdiDoc::OnGetSetups()
         system->SetType(SetupType::kSystem);
         system->SetOrigin(SetupOrigin::kInstrument);
         system->SetInstrumentId(link_->GetIdentification());
-        system->SetRevision(link_->GetFirmwareRevision());
+        system->SetRevision(link_->GetCachedFirmwareRevision());
         system->LoadSYSSetup(block, SetupDirList::kSystemSize);
         system->SetParam207(static_cast<float>(link_->GetParam207()));
         loaded.push_back(std::move(system));
@@ -366,14 +388,19 @@ void CSdiDoc::OnSaveSetupToInstrument()
         if (sdiView_->GetSelectedSetup() != record)
             return;
     }
+    CMainFrame::BusyCommand busy(frame_);
+    const std::shared_ptr<SetupRec> held = setups_.Share(record);
     if (link_->IsRunning()) {
         messages_.Show(Msg::InstrumentRunning);
         return;
     }
     if (record->IsSystemSetup()) {
         const int result = StoreSetupInInstrument(*record);
+        if (result == kFirmwareUnknown)
+            return;
         messages_.Show(result == 0 ? Msg::SystemSetupStored : Msg::SystemSetupFailed);
-        record->SetParam207(static_cast<float>(link_->GetParam207()));
+        if (link_)
+            record->SetParam207(static_cast<float>(link_->GetParam207()));
         return;
     }
     std::string extension;
@@ -388,11 +415,18 @@ int CSdiDoc::StoreSetupAs(const std::string& name)
     SetupRec* record = SelectedSetup(index);
     if (!record || !port_ || !link_)
         return 0;
+    CMainFrame::BusyCommand busy(frame_);
+    // Held across the waits below; its row is looked up again after them.
+    const std::shared_ptr<SetupRec> held = setups_.Share(record);
     const std::string oldName = record->GetName();
     const std::string oldKey = InstrumentKey(*record, oldName);
     const std::string newKey = InstrumentKey(*record, name);
     SetupDirList directory(port_.get());
     const EntryFlags newEntry = LookUp(directory, newKey);
+    if (newEntry.failure != 0) {
+        ShowLinkFailure(newEntry.failure);
+        return 0;
+    }
 
     // Stores a copy under the new name; on success the record (or, as an
     // additional setup, the copy) takes the name.
@@ -421,8 +455,8 @@ int CSdiDoc::StoreSetupAs(const std::string& name)
             record->SetLocked(0);
         record->SetName(name);
         record->SetOrigin(SetupOrigin::kInstrument);
-        if (sdiView_)
-            sdiView_->UpdateSetupItem(index, record);
+        if (const int row = SetupRow(record); row >= 0)
+            sdiView_->UpdateSetupItem(row, record);
         return 1;
     };
     auto storeItself = [&]() {
@@ -436,6 +470,10 @@ int CSdiDoc::StoreSetupAs(const std::string& name)
 
     if (record->GetOrigin() == SetupOrigin::kInstrument) {
         const EntryFlags oldEntry = LookUp(directory, oldKey);
+        if (oldEntry.failure != 0) {
+            ShowLinkFailure(oldEntry.failure);
+            return 0;
+        }
         if (!oldEntry.present)
             return newEntry.present ? 0 : storeCopy(false, false);
         if (!newEntry.present)
@@ -508,8 +546,14 @@ int CSdiDoc::RenameSetup(const std::string& name)
     if (!IsConnected())
         return renameHere();
 
+    CMainFrame::BusyCommand busy(frame_);
+    const std::shared_ptr<SetupRec> held = setups_.Share(record);
     SetupDirList directory(port_.get());
     const EntryFlags oldEntry = LookUp(directory, oldKey);
+    if (oldEntry.failure != 0) {
+        ShowLinkFailure(oldEntry.failure);
+        return 1;
+    }
     if (!oldEntry.present) {
         if (LookUp(directory, newKey).present) {
             messages_.Show(Msg::NameStored, {name});
@@ -528,6 +572,10 @@ int CSdiDoc::RenameSetup(const std::string& name)
         messages_.Show(Msg::NameStored, {name});
         return 1;
     }
+    // The setup is stored again under its new name: not when that store is
+    // sure to be refused, which would leave it deleted.
+    if (RefuseUnknownFirmware())
+        return 1;
     if (oldEntry.locked)
         directory.LockSetup(oldKey, false);
     if (directory.DeleteSetup(oldKey) != 0) {
@@ -539,8 +587,8 @@ int CSdiDoc::RenameSetup(const std::string& name)
     // again.
     record->SetName(name);
     const int result = StoreSetupInInstrument(*record);
-    if (sdiView_)
-        sdiView_->UpdateSetupItem(index, record);
+    if (const int row = SetupRow(record); row >= 0)
+        sdiView_->UpdateSetupItem(row, record);
     if (result < 0) {
         ShowStoreResult(result);
         return 1;
@@ -556,10 +604,17 @@ void CSdiDoc::OnMakeSetupCurrent()
     SetupRec* record = SelectedSetup(index);
     if (!record || record->GetOrigin() != SetupOrigin::kInstrument || !IsConnected())
         return;
+    CMainFrame::BusyCommand busy(frame_);
+    const std::shared_ptr<SetupRec> held = setups_.Share(record);
     const std::string name = record->GetName();
     const std::string key = InstrumentKey(*record, name);
     SetupDirList directory(port_.get());
-    if (!LookUp(directory, key).present) {
+    const EntryFlags entry = LookUp(directory, key);
+    if (entry.failure != 0) {
+        ShowLinkFailure(entry.failure);
+        return;
+    }
+    if (!entry.present) {
         messages_.Show(Msg::NotStoredMadeActive, {name});
         return;
     }
@@ -568,7 +623,7 @@ void CSdiDoc::OnMakeSetupCurrent()
     instrumentMessage_ = directory.GetReplyText();
     if (result != 0)
         messages_.Show(Msg::MakeCurrent, {name, CSetupMessages::StripBell(reply)});
-    if (result == 0 || result == SetupDirList::SETTING_WRONG) {
+    if ((result == 0 || result == SetupDirList::SETTING_WRONG) && setups_.IndexOf(record) >= 0) {
         setups_.SetCurrent(record);
         RefreshSetupImages();
     }
@@ -590,19 +645,26 @@ void CSdiDoc::ChangeLock(bool lock)
     SetupRec* record = SelectedSetup(index);
     if (!record || record->GetOrigin() != SetupOrigin::kInstrument || !IsConnected())
         return;
+    CMainFrame::BusyCommand busy(frame_);
+    const std::shared_ptr<SetupRec> held = setups_.Share(record);
     const std::string name = record->GetName();
     const std::string key = InstrumentKey(*record, name);
     SetupDirList directory(port_.get());
     const EntryFlags entry = LookUp(directory, key);
-    if (!entry.present)
+    if (entry.failure != 0)
+        ShowLinkFailure(entry.failure);
+    else if (!entry.present)
         messages_.Show(lock ? Msg::NotStoredLocked : Msg::NotStoredUnlocked, {name});
     else if (entry.permanent)
         messages_.Show(lock ? Msg::AlwaysLocked : Msg::PermanentCannotUnlock, {name});
     else if (entry.locked == lock)
         messages_.Show(lock ? Msg::AlreadyLocked : Msg::AlreadyUnlocked, {name});
-    else if (directory.LockSetup(key, lock) == 0) {
+    else if (const int result = directory.LockSetup(key, lock); result != 0)
+        ShowLinkFailure(result);
+    else {
         record->SetLocked(lock ? 1 : 0);
-        sdiView_->SetSetupImage(index, record->GetImageIndex());
+        if (const int row = SetupRow(record); row >= 0)
+            sdiView_->SetSetupImage(row, record->GetImageIndex());
     }
 }
 
@@ -613,7 +675,8 @@ void CSdiDoc::OnDeleteSetup()
     if (!record)
         return;
     auto removeRow = [&]() {
-        sdiView_->RemoveSetupAt(index);
+        if (const int row = SetupRow(record); row >= 0)
+            sdiView_->RemoveSetupAt(row);
         setups_.Remove(record);
     };
     if (record->GetOrigin() != SetupOrigin::kInstrument) {
@@ -622,10 +685,16 @@ void CSdiDoc::OnDeleteSetup()
     }
     if (!IsConnected())
         return;
+    CMainFrame::BusyCommand busy(frame_);
+    const std::shared_ptr<SetupRec> held = setups_.Share(record);
     const std::string name = record->GetName();
     const std::string key = InstrumentKey(*record, name);
     SetupDirList directory(port_.get());
     const EntryFlags entry = LookUp(directory, key);
+    if (entry.failure != 0) {
+        ShowLinkFailure(entry.failure);
+        return;
+    }
     if (!entry.present) {
         messages_.Show(Msg::NotStoredDeleted, {name});
         return;

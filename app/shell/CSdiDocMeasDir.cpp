@@ -3,6 +3,9 @@
 // Download view.
 #include <memory>
 
+#include <QPointer>
+
+#include "CMainFrame.h"
 #include "CMeasView.h"
 #include "CSdiApp.h"
 #include "CSdiDoc.h"
@@ -131,21 +134,30 @@ std::shared_ptr<MeasRec> CSdiDoc::MakeActiveEntry()
 
 int CSdiDoc::RefreshMeasurementList()
 {
-    CMeasView* view = GetMeasView();
+    CMainFrame::BusyCommand busy(frame_);
+    // Each question to the instrument lets window messages run; the walk
+    // ends when the view it fills has gone meanwhile.
+    const QPointer<CMeasView> view = GetMeasView();
+    const bool forView = view != nullptr;
+    auto viewGone = [&] { return (forView && !view) || !link_; };
     measurements_.RemoveAll();
     if (!link_)
         return 0;
     int result = 0;
     if (auto active = MakeActiveEntry()) {
+        if (viewGone())
+            return result;
         if (view)
             view->AddMeasurement(active, -1);
         measurements_.AddTail(active);
     }
+    if (viewGone())
+        return result;
     const int count = link_->GetStoredCount();
-    if (count <= 0)
+    if (count <= 0 || viewGone())
         return result;
     link_->SelectFirstFile();
-    for (int index = 0; index < count; ++index) {
+    for (int index = 0; index < count && !viewGone(); ++index) {
         if (index > 0)
             link_->NextFile();
         std::string info;
@@ -154,7 +166,7 @@ int CSdiDoc::RefreshMeasurementList()
         // it describes no file.
         if (result == 0 && !info.empty() && info[0] == '\x07')
             result = SlmLink::NOT_AVAILABLE;
-        if (result != 0)
+        if (result != 0 || viewGone())
             continue;
         auto entry = std::make_shared<MeasRec>();
         entry->SetEntryKind(kStoredFileEntry);
@@ -179,9 +191,11 @@ int CSdiDoc::RefreshMeasurementList()
 
 void CSdiDoc::AddActiveMeasurement()
 {
-    CMeasView* view = GetMeasView();
+    CMainFrame::BusyCommand busy(frame_);
+    const QPointer<CMeasView> view = GetMeasView();
     if (!view)
         return;
-    if (auto active = MakeActiveEntry())
+    auto active = MakeActiveEntry();
+    if (active && view)
         view->ReplaceFirstMeasurement(active);
 }

@@ -160,6 +160,8 @@ std::unique_ptr<QMenu> CSdiView::MakeContextMenu(bool onItem)
     CMainFrame* frame = GetDocument() ? GetDocument()->GetFrame() : nullptr;
     if (!frame)
         return nullptr;
+    if (onItem)
+        GetDocument()->AskInstrumentActiveSetup();
     auto menu = std::make_unique<QMenu>(frame);
     auto addCommand = [&](QAction* action, int id) {
         action->setEnabled(frame->UpdateCommand(id).enabled);
@@ -182,4 +184,12 @@ void CSdiView::ShowContextMenu(const QPoint& globalPos, bool onItem)
 {
     if (std::unique_ptr<QMenu> menu = MakeContextMenu(onItem))
         menu->exec(globalPos);
+}
+
+int CSdiView::IndexOfSetup(const SetupRec* record) const
+{
+    for (int i = 0; i < GetSetupCount(); ++i)
+        if (list_->GetSetupAt(i) == record)
+            return i;
+    return -1;
 }

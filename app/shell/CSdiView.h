@@ -60,6 +60,8 @@ public:
     bool SetSetupImage(int index, int imageIndex);
     int GetSetupImage(int index) const;
     int GetSetupCount() const;
+    // The row of record, -1 when none shows it.
+    int IndexOfSetup(const SetupRec* record) const;
 
     // The context menu of a right click on a row (onItem) or on empty space;
     // null when there is none. Its commands go to the main frame.

@@ -7,6 +7,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPointer>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -321,7 +322,13 @@ void PropPageDownload::OnDownload()
     if (!doc)
         return;
     download_->setEnabled(false);
+    // The download waits on the instrument; the page goes with its view when
+    // that is left meanwhile.
+    const QPointer<PropPageDownload> alive(this);
     doc->DownloadMeasurements(static_cast<uint32_t>(selection_.GetCount()), pattern_, options);
+    if (!alive)
+        return;
     doc->AddActiveMeasurement();
-    download_->setEnabled(true);
+    if (alive)
+        download_->setEnabled(true);
 }

@@ -28,21 +28,13 @@
 #include "MeasListCtrl.h"
 #include "PropPageDownload.h"
 #include "ReplaceFileDialog.h"
+#include "ShellSetupSimSupport.h"
 #include "ShellTestSupport.h"
 
 namespace fs = std::filesystem;
 
 namespace {
 
-// The "&F101" description of a stored file: name, type and start time at
-// their columns.
-std::string FileInfo(const std::string& name, const std::string& type)
-{
-    auto slot = [](const std::string& text, size_t width) { return (text + std::string(width, ' ')).substr(0, width); };
-    return slot(name, 10) + slot(type, 5) + slot("Site", 32) + slot("05Jan2003 12:30:00", 20) +
-           slot("05Jan2003 12:40:00", 20) + slot("05Jan2003 12:30:00", 20) + slot("05Jan2003 12:40:00", 20) +
-           slot("300", 8);
-}
 
 std::string Read(const fs::path& path)
 {
@@ -80,7 +72,7 @@ protected:
         for (int i = 0; i < 10; ++i) {
             std::string payload = "file " + std::to_string(i) + std::string("\r\n\x11\x13\x1a", 5);
             payload += std::string(1, '\0') + "\xff" + std::string(150, static_cast<char>('a' + i));
-            j57.files.push_back({FileInfo("RUN" + std::to_string(i), "LOG"), payload});
+            j57.files.push_back({shelltest::StoredFileInfo("RUN" + std::to_string(i), "LOG"), payload});
         }
         // Each download sends the file the recall made current.
         sim.On("X160", [this](const std::string&) {
@@ -197,6 +189,28 @@ TEST_F(DownloadTest, OneMeasurementTakesThePageNameAndShowsItsMark)
     Download({3}, "north");
     EXPECT_EQ(Read(dir / "north.slmdl"), Expected(3));
     EXPECT_EQ(page->GetStatus(), "Download Complete");
+}
+
+// The chosen name is the file's name as typed: ':' and '\\' are characters
+// of a name here, not separators.
+TEST_F(DownloadTest, AChosenNameIsKeptAsTyped)
+{
+    for (const char* chosen : {"site 12:30.slmdl", "north\\south.slmdl"}) {
+        Download({3}, chosen);
+        EXPECT_EQ(Read(dir / chosen), Expected(3)) << chosen;
+    }
+    EXPECT_FALSE(fs::exists(dir / "30.slmdl"));
+}
+
+// Without a usable temporary folder nothing can be received: the command
+// says so instead of doing nothing.
+TEST_F(DownloadTest, NoTemporaryFolderIsTold)
+{
+    ::setenv("TMPDIR", (dir / "missing").c_str(), 1);
+    f.prompter.Expect("Unable to create download file", platform::IDOK);
+    Download({3}, "north");
+    EXPECT_FALSE(fs::exists(dir / "north.slmdl"));
+    EXPECT_EQ(f.prompter.Pending(), 0u);
 }
 
 TEST_F(DownloadTest, NoSkipsOnlyThatFileAndYesToAllAsksNoMore)

@@ -13,6 +13,16 @@
 
 namespace shelltest {
 
+// The "&F101" description of a stored file: name, type, title, the four
+// times and the size at their columns.
+inline std::string StoredFileInfo(const std::string& name, const std::string& type)
+{
+    auto slot = [](const std::string& text, size_t width) { return (text + std::string(width, ' ')).substr(0, width); };
+    return slot(name, 10) + slot(type, 5) + slot("Site", 32) + slot("05Jan2003 12:30:00", 20) +
+           slot("05Jan2003 12:40:00", 20) + slot("05Jan2003 12:30:00", 20) + slot("05Jan2003 12:40:00", 20) +
+           slot("300", 8);
+}
+
 class SimShell {
 public:
     SimShell() : scale(0.05) { sim.Bind(f.profile, 1); }

@@ -12,6 +12,7 @@
 #include <QDialog>
 #include <QDir>
 #include <QMenu>
+#include <QMenuBar>
 #include <QTest>
 #include <QToolBar>
 #include <QTimer>
@@ -105,6 +106,20 @@ inline void ClickToolbarButton(CMainFrame& frame, int id)
             return;
         }
     ADD_FAILURE() << "no toolbar button for command " << id;
+}
+
+// Opens a menu of the menu bar with a click on its title, as a person does;
+// true when it opened. It is closed again afterwards.
+inline bool OpenMenu(CMainFrame& frame, const QString& title)
+{
+    QMenuBar* bar = frame.menuBar();
+    QMenu* menu = frame.GetMenu(title);
+    if (!menu)
+        return false;
+    QTest::mouseClick(bar, Qt::LeftButton, {}, bar->actionGeometry(menu->menuAction()).center());
+    const bool opened = menu->isVisible();
+    menu->hide();
+    return opened;
 }
 
 inline void RunDeferredDeletes()

@@ -57,12 +57,30 @@ TEST_F(SlmLinkTest, NumbersFromReplies)
     } versions[] = {{"1.07", 1.07}, {" - 2.5x", -2.5}, {".5", 0.5}, {"abc", 0.0}, {"12abc", 12.0}};
     for (const auto& v : versions) {
         j57_.revision = v.revision;
+        link_.GetFirmwareRevision();
         EXPECT_DOUBLE_EQ(link_.GetFirmwareVersion(), v.version) << v.revision;
+        EXPECT_EQ(link_.IsFirmwareVersionKnown(), std::string(v.revision) != "abc") << v.revision;
     }
     j57_.param207 = "3.25";
     EXPECT_DOUBLE_EQ(link_.GetParam207(), 3.25);
     j57_.files.resize(3);
     EXPECT_EQ(link_.GetStoredCount(), 3);
+}
+
+// The version is the revision read last; asking for it sends nothing, and a
+// lost reply leaves it unknown rather than 0.0 passing for old firmware.
+TEST_F(SlmLinkTest, FirmwareVersionIsTheRevisionReadLast)
+{
+    j57_.revision = "3.112";
+    EXPECT_FALSE(link_.IsFirmwareVersionKnown());
+    link_.GetFirmwareRevision();
+    sim_.ClearTranscript();
+    EXPECT_DOUBLE_EQ(link_.GetFirmwareVersion(), 3.112);
+    EXPECT_TRUE(sim_.Commands().empty());
+    sim_.SilenceNext(1);
+    EXPECT_EQ(link_.GetFirmwareRevision(), "");
+    EXPECT_FALSE(link_.IsFirmwareVersionKnown());
+    EXPECT_DOUBLE_EQ(link_.GetFirmwareVersion(), 0.0);
 }
 
 TEST_F(SlmLinkTest, ApplicationCodesAndExpectedBytes)

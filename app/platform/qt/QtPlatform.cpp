@@ -45,6 +45,11 @@ void InstallQtPlatform()
     SetAppProfile(&profile);
     SetAppPrompter(&prompter);
     SetAppShellOpener(&opener);
+    InstallQtPump();
+}
+
+void InstallQtPump()
+{
     SetPumpHook([] { QCoreApplication::processEvents(QEventLoop::AllEvents, 5); });
     WaitCursor::SetHook([](bool busy) {
         if (busy)

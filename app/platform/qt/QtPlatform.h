@@ -12,6 +12,9 @@ namespace platform {
 // Installs the Qt services as the program's: profile, prompter, pump hook,
 // wait cursor, "open". The objects live until the program ends.
 void InstallQtPlatform();
+// The part of it that keeps the window alive while the program waits on the
+// instrument: the pump hook and the wait cursor.
+void InstallQtPump();
 
 // Windows-1252 bytes to a QString and back (characters outside it become '?').
 QString FromAnsi(const std::string& bytes);
