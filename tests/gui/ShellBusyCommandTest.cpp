@@ -31,7 +31,7 @@ namespace {
 // What the user does while the command waits.
 enum class Poke { TypeFilter, SetupViewButton };
 
-class BusyCommandTest : public ::testing::Test, protected shelltest::SimShell {
+class BusyCommandTest : public ::testing::Test, protected shelltest::SenderHolder, protected shelltest::SimShell {
 protected:
     BusyCommandTest()
     {
@@ -116,7 +116,6 @@ protected:
         ASSERT_NE(f.Doc().GetMeasView(), nullptr);
     }
 
-    sim::XmodemSender sender;
     fs::path dir;
     bool poked = false;
     bool busyAtPoke = false;

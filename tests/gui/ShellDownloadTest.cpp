@@ -157,10 +157,12 @@ protected:
     RecordingOpener opener;
     shelltest::ShellFixture f;
     comm::ScopedTimeScale scale;
+    // Before the simulator: a transfer session may still use it while the
+    // simulator's thread stops.
+    sim::XmodemSender sender;
     sim::J57Sim sim;
     sim::J57Instrument j57{sim};
     sim::J57Setups setups{sim};
-    sim::XmodemSender sender;
     fs::path dir;
     std::string oldTmp;
     CMeasView* view = nullptr;

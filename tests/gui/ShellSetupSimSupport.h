@@ -9,6 +9,7 @@
 #include "J57Instrument.h"
 #include "J57Setups.h"
 #include "J57Sim.h"
+#include "J57Xmodem.h"
 #include "ShellTestSupport.h"
 
 namespace shelltest {
@@ -22,6 +23,12 @@ inline std::string StoredFileInfo(const std::string& name, const std::string& ty
            slot("05Jan2003 12:40:00", 20) + slot("05Jan2003 12:30:00", 20) + slot("05Jan2003 12:40:00", 20) +
            slot("300", 8);
 }
+
+// The XMODEM sender of a download test; a base before SimShell, so that it
+// outlives the simulator's thread that runs its sessions.
+struct SenderHolder {
+    sim::XmodemSender sender;
+};
 
 class SimShell {
 public:

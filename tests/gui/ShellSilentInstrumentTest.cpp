@@ -38,7 +38,7 @@ sim::SimSetup Entry(const std::string& name, const std::vector<uint8_t>& block, 
     return s;
 }
 
-class SilentInstrumentTest : public ::testing::Test, protected shelltest::SimShell {
+class SilentInstrumentTest : public ::testing::Test, protected shelltest::SenderHolder, protected shelltest::SimShell {
 protected:
     void SetUp() override
     {
@@ -88,7 +88,6 @@ protected:
         return -1;
     }
 
-    sim::XmodemSender sender;
     fs::path dir;
 };
 
