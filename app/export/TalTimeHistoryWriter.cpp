@@ -4,6 +4,7 @@
 #include "SettingsWriterSupport.h"
 #include "SetupValueTexts.h"
 #include "TableWriterSupport.h"
+#include "ThColumns.h"
 
 namespace {
 
@@ -128,6 +129,10 @@ void WriteColumnValues(TableLine& line, const TalColumns& columns, const ThRec& 
         for (const DetectorColumn& column : kDetectorColumns) {
             if (!columns.Has(weighting, column))
                 continue;
+            if (!rec.HasDetectorLevels()) {
+                line.Cell(kColumnWidth, std::string());
+                continue;
+            }
             const float level = column.secondByte ? rec.GetDetectorLevel2(column.bit, weighting.letter)
                                                   : rec.GetDetectorLevel(column.bit, weighting.letter);
             line.Cell(kColumnWidth, LevelText(level));
@@ -136,7 +141,9 @@ void WriteColumnValues(TableLine& line, const TalColumns& columns, const ThRec& 
     for (const AuxColumn& column : kAuxColumns) {
         if (!columns.Has(column))
             continue;
-        if (column.level)
+        if (!rec.HasDetectorLevels())
+            line.Cell(kColumnWidth, std::string());
+        else if (column.level)
             line.Cell(kColumnWidth, LevelText(AuxValue(rec, column)));
         else
             line.Cell(kColumnWidth, AuxValue(rec, column));
@@ -147,8 +154,12 @@ void WriteSpectrumValues(TableLine& line, const TalColumns& columns, const ThRec
 {
     if (!columns.Spectrum())
         return;
-    for (unsigned band = 0; band < kBands; ++band)
-        line.Cell(kColumnWidth, LevelText(columns.LeqSpectrum() ? rec.GetLeqBand(band) : rec.GetLiveBand(band)));
+    for (unsigned band = 0; band < kBands; ++band) {
+        if (!rec.HasDetectorLevels())
+            line.Cell(kColumnWidth, std::string());
+        else
+            line.Cell(kColumnWidth, LevelText(columns.LeqSpectrum() ? rec.GetLeqBand(band) : rec.GetLiveBand(band)));
+    }
 }
 
 // "State:cause" of a run/stop entry. A mark shows its number; causes 11 to
@@ -246,7 +257,7 @@ int ReportWriter::WriteTalTimeHistory(std::ostream& out, ExportFormat format, co
             out.precision(1);
             row.Right().Cell(6, rec->GetLeq());
             if (columns.OneOtherLevel())
-                row.Cell(kOtherLevelWidth, LevelText(rec->GetSecondValue()));
+                row.Cell(kOtherLevelWidth, ThOtherLevel(*rec));
             else if (columns.Advanced())
                 WriteColumnValues(row, columns, *rec);
             WriteSpectrumValues(row, columns, *rec);

@@ -185,3 +185,30 @@ TEST_F(TalTimeHistory, NothingWithoutSetupOrRecordsOrOnAFailedStream)
               }),
               "");
 }
+
+// A sample of a time-history stream stores its level and, at most, a second
+// level: the detector, auxiliary and band cells of its row stay empty instead
+// of showing zeros it never held.
+TEST_F(TalTimeHistory, StreamSampleLeavesTheColumnsItLacksEmpty)
+{
+    Flags f;
+    f.a1 = 0x40;  // A-Peak
+    f.c2 = 0x04;  // battery
+    f.f2 = 0x02;  // the Leq spectrum
+    records.Add(std::make_unique<ThRec>(ThRec::FromStream(kJune9 + 120, 6, 0, 58.25f, 0.0f, false)));
+
+    const std::string csv = Write(kCsvFormat, TalSetup(4, f));
+    std::string emptyCells;  // A-Peak, battery and the 33 bands
+    for (int cell = 0; cell < 35; ++cell)
+        emptyCells += Csv({""});
+    EXPECT_NE(csv.find("\n" + Csv({"6", "09-Jun-2003", "14:07:09", "58.3"}) + emptyCells + "\n"),
+              std::string::npos)
+        << csv;
+
+    Flags none;
+    const std::string text = Write(kTextFormat, TalSetup(2, none));
+    EXPECT_NE(text.find("\n" + L("6", 9) + L("09-Jun-2003", 12) + L("14:07:09", 12) + "  58.3" + std::string(9, ' ') +
+                        "\n"),
+              std::string::npos)
+        << text;
+}
