@@ -320,6 +320,10 @@ void CSdiDoc::OnGetSetups()
     if (loaded.empty())
         return;
 
+    // The list's rows and the sheet point at a replaced setup until the view
+    // is rebuilt below, and the frame's idle update reads the selected row
+    // while a question is up: the replaced setups live until then.
+    std::vector<std::shared_ptr<SetupRec>> replaced;
     bool yesToAll = false;
     for (std::unique_ptr<SetupRec>& record : loaded) {
         int index = -1;
@@ -340,8 +344,10 @@ void CSdiDoc::OnGetSetups()
             yesToAll = answer == SetupExistsDialog::YesToAll;
             replace = answer == SetupExistsDialog::Yes || yesToAll;
         }
-        if (replace)
+        if (replace) {
+            replaced.push_back(setups_.Share(setups_.GetAt(index)));
             setups_.ReplaceAt(index, std::move(record));
+        }
     }
 
     // The instrument's current setup among its setups in the list.

@@ -2,6 +2,7 @@
 // J57: get setups, store, rename, make current, lock, unlock, delete.
 #include <gtest/gtest.h>
 
+#include <QElapsedTimer>
 #include <QPushButton>
 #include <QTimer>
 
@@ -89,12 +90,25 @@ protected:
     }
 
     // Every Setup Exists question is answered with that button; the count.
+    // A question is answered only after it has been up longer than the
+    // frame's idle update interval, so the frame refreshes its commands from
+    // the selected setup while the question is asked, as it does while a
+    // person reads it.
     int AnswerExists(const char* button)
     {
         int asked = 0;
         QTimer timer;
+        QWidget* shown = nullptr;
+        QElapsedTimer up;
         QObject::connect(&timer, &QTimer::timeout, [&] {
-            if (auto* dialog = qobject_cast<SetupExistsDialog*>(QApplication::activeModalWidget())) {
+            auto* dialog = qobject_cast<SetupExistsDialog*>(QApplication::activeModalWidget());
+            if (dialog != shown) {
+                shown = dialog;
+                up.start();
+                return;
+            }
+            if (dialog && up.elapsed() >= 400) {
+                shown = nullptr;
                 ++asked;
                 dialog->findChild<QPushButton*>(button)->click();
             }

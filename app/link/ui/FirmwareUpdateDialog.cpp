@@ -13,16 +13,18 @@
 #include <system_error>
 
 #include "FirmwareFile.h"
+#include "Files.h"
 #include "Prompter.h"
 #include "SlmLink.h"
 
 namespace {
 constexpr const char* kUndefined = "Undefined - Click 'Browse' to select a Morvek Audio supplied firmware file -->";
 
+// The folder of a chosen file; "." for a bare name.
 std::string FolderOf(const std::string& path)
 {
-    size_t slash = path.find_last_of("/\\");
-    return slash == std::string::npos ? std::string(".") : path.substr(0, slash);
+    const std::string folder = platform::DirectoryOf(path);
+    return folder.empty() ? std::string(".") : folder;
 }
 
 // The firmware files come from a system that ignores the case of names: the
@@ -196,8 +198,9 @@ void FirmwareUpdateDialog::OnBrowse()
             return;
         if (path->find(".CBK") != std::string::npos || path->find(".cbk") != std::string::npos) {
             if (ReadCalibrationFile(*path)) {
-                size_t slash = path->find_last_of("/\\");
-                SetFileText((slash == std::string::npos ? *path : path->substr(slash)) + " (Original Calibration Data)");
+                // The name keeps the separator before it, as the dialog always showed it.
+                const std::string name = platform::FileNameOf(*path);
+                SetFileText((name.size() == path->size() ? name : "/" + name) + " (Original Calibration Data)");
                 return;
             }
         } else if (ReadFirmwareFile(*path)) {
