@@ -20,6 +20,7 @@
 #include "CMeasView.h"
 #include "CSdiView.h"
 #include "CommandIds.h"
+#include "FirmwareUpdateDialog.h"
 #include "MeasListCtrl.h"
 #include "QtPrompter.h"
 #include "SetupBlockBuilder.h"
@@ -160,6 +161,34 @@ TEST_F(UseFileDialogsTest, DownloadBrowseListsDownloadFiles)
     QTest::mouseClick(view->findChild<QPushButton*>("browseButton"), Qt::LeftButton);
     EXPECT_TRUE(seen);
     EXPECT_EQ(listed, Names{"site.slmdl"});
+}
+
+// The firmware dialog's Browse lists firmware and calibration backup files,
+// in either case.
+TEST_F(UseFileDialogsTest, FirmwareBrowseListsFirmwareAndBackupFiles)
+{
+    ASSERT_EQ(f.Doc().ConnectInstrument(1, 9600), 0);
+    f.prompter.Expect("Purge all data", platform::IDOK);
+    bool firmwareSeen = false;
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, [this, &poll, &firmwareSeen] {
+        auto* firmware = qobject_cast<FirmwareUpdateDialog*>(QApplication::activeModalWidget());
+        if (!firmware)
+            return;
+        poll.stop();
+        firmwareSeen = true;
+        OnFileDialog(Close);
+        QTest::mouseClick(firmware->findChild<QPushButton*>("browseButton"), Qt::LeftButton);
+        QTest::mouseClick(firmware->findChild<QPushButton*>("cancelButton"), Qt::LeftButton);
+    });
+    poll.start(20);
+    // The menu entry is enabled by the frame's idle update once connected.
+    QAction* upgrade = f.Frame().ActionsOf(cmd::UpgradeFirmware).front();
+    QTRY_VERIFY(upgrade->isEnabled());
+    upgrade->trigger();
+    EXPECT_TRUE(firmwareSeen);
+    EXPECT_TRUE(seen);
+    EXPECT_EQ(listed, (Names{"J57-0571234.CVK", "backup.cbk"}));
 }
 
 }  // namespace
