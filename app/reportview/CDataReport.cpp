@@ -8,8 +8,10 @@
 #include <QPainter>
 #include <QScrollBar>
 
+#include "CDocument.h"
 #include "Clock.h"
 #include "Prompter.h"
+#include "ReportHost.h"
 #include "ReportText.h"
 
 namespace {
@@ -43,7 +45,7 @@ std::string CDataReport::UnsupportedFirmwareText(const std::string& path, float 
                   "files created by an J57 with firmware version", 1.0, "or greater.");
 }
 
-CDataReport::CDataReport(CSdiDoc* doc, QWidget* parent)
+CDataReport::CDataReport(CDocument* doc, QWidget* parent)
     : QAbstractScrollArea(parent), CView(doc), data_(g_translator)
 {
     setObjectName("CDataReport");
@@ -111,6 +113,11 @@ void CDataReport::OnUpdate(CView* sender, const ViewHint* hint)
     // the range of the scroll bars.
     SetScrollSizes(lineCount_ * screenLineHeight_);
     viewport()->update();
+}
+
+ReportHost* CDataReport::Host() const
+{
+    return dynamic_cast<ReportHost*>(GetDocument());
 }
 
 void CDataReport::UpdateLineCount(int count)

@@ -26,13 +26,14 @@ namespace settings {
 using Cells = std::vector<std::pair<int, std::string>>;
 }
 class HistogramMgr;
+class ReportHost;
 class SnapRec;
 class Translator;
 
 class CDataReport : public QAbstractScrollArea, public CView {
     Q_OBJECT
 public:
-    CDataReport(CSdiDoc* doc, QWidget* parent);
+    CDataReport(CDocument* doc, QWidget* parent);
     ~CDataReport() override;
 
     QWidget* Widget() override { return this; }
@@ -281,6 +282,9 @@ private:
     // The three histogram tables of the histogram reports.
     enum Histogram { kSpl, kPeak, kUwPeak };
 
+    // What the view asks of the program, through its document; null for a
+    // view without one.
+    ReportHost* Host() const;
     // Line count of a report whose lines follow from its records; resizes
     // the scroll range when it changed.
     void UpdateLineCount(int count);

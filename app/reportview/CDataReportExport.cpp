@@ -8,11 +8,11 @@
 #include <sys/stat.h>
 
 #include "CDataReport.h"
-#include "CSdiApp.h"
 #include "ExportStream.h"
 #include "Files.h"
 #include "Prompter.h"
 #include "ReportExportTable.h"
+#include "ReportHost.h"
 
 namespace {
 
@@ -20,12 +20,6 @@ bool IsFolder(const std::string& path)
 {
     struct stat info {};
     return ::stat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
-}
-
-std::string StartFolder()
-{
-    CSdiApp* app = CSdiApp::Instance();
-    return app ? app->GetStartDir() : std::string();
 }
 
 // The start folder ends in a separator when it is the root.
@@ -165,7 +159,8 @@ void CDataReport::OnViewDataInSpreadsheet()
 
     // The "temp" folder under the start folder, made when missing; the
     // start folder itself when it cannot be made.
-    const std::string start = StartFolder();
+    ReportHost* host = Host();
+    const std::string start = host ? host->StartFolder() : std::string();
     const std::string separator = IsRoot(start) ? "" : "/";
     const std::string folder = start + separator + "temp";
     if (!IsFolder(folder))

@@ -5,9 +5,8 @@
 #include <algorithm>
 
 #include "CDataReport.h"
-#include "CMainFrame.h"
-#include "CSdiDoc.h"
 #include "Prompter.h"
+#include "ReportHost.h"
 #include "ReportText.h"
 #include "Rt60Decays.h"
 #include "SetupValueTexts.h"
@@ -16,8 +15,8 @@
 int CDataReport::BuildRt60Decays()
 {
     const bool third = RtaThirdOctave();
-    if (CSdiDoc* doc = GetDocument(); doc != nullptr && doc->GetFrame() != nullptr)
-        doc->GetFrame()->SetRt60BandFlag(third ? 1 : 0);
+    if (ReportHost* host = Host())
+        host->ShowRt60Bands(third);
     RecordManagers& m = data_.Records();
     const int result = ::BuildRt60Decays(m.events, m.timeHistory, third ? 33 : 11);
     if (result < 0)

@@ -399,3 +399,8 @@ int CBinTreeView::ExpandFileItem(QTreeWidgetItem* item, const std::string& path)
         NewItem(item, label, image);
     return static_cast<int>(labels.size());
 }
+
+CSdiDoc* CBinTreeView::GetDocument() const
+{
+    return static_cast<CSdiDoc*>(CView::GetDocument());
+}

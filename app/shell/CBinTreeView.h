@@ -13,6 +13,8 @@
 
 #include "CView.h"
 
+class CSdiDoc;
+
 class CBinTreeView : public QTreeWidget, public CView {
     Q_OBJECT
 public:
@@ -20,6 +22,8 @@ public:
     ~CBinTreeView() override;
 
     QWidget* Widget() override { return this; }
+    // The program's document this view was made for.
+    CSdiDoc* GetDocument() const;
 
     // Tells the views about a selection and keeps it as the last path,
     // unless the tree is rebuilding an item.

@@ -185,3 +185,8 @@ void CMeasView::OnSelectionChanged()
     }
     page->RefreshDisplay();
 }
+
+CSdiDoc* CMeasView::GetDocument() const
+{
+    return static_cast<CSdiDoc*>(CView::GetDocument());
+}

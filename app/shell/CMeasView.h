@@ -10,6 +10,7 @@
 #include "CView.h"
 #include "MeasMgrJ46.h"
 
+class CSdiDoc;
 class QComboBox;
 class MeasListCtrl;
 class PropSheetDownload;
@@ -24,6 +25,8 @@ public:
     CMeasView(CSdiDoc* doc, QWidget* parent);
     ~CMeasView() override;
     QWidget* Widget() override { return this; }
+    // The program's document this view was made for.
+    CSdiDoc* GetDocument() const;
     void OnInitialUpdate() override;
 
     // Appends a record that passes the type filter; its row, or -1 when it

@@ -11,6 +11,7 @@
 #include "CDataReport.h"
 #include "CMainFrame.h"
 #include "CMeasView.h"
+#include "CSdiApp.h"
 #include "CSdiView.h"
 #include "CView.h"
 #include "Clock.h"
@@ -57,34 +58,21 @@ CSdiDoc::~CSdiDoc()
     Disconnect();
 }
 
-void CSdiDoc::AddView(CView* view)
+std::string CSdiDoc::StartFolder() const
 {
-    if (view && !HasView(view))
-        views_.push_back(view);
+    const CSdiApp* app = CSdiApp::Instance();
+    return app ? app->GetStartDir() : std::string();
 }
 
-void CSdiDoc::RemoveView(CView* view)
+void CSdiDoc::ShowRt60Bands(bool thirdOctave)
 {
-    views_.erase(std::remove(views_.begin(), views_.end(), view), views_.end());
-}
-
-bool CSdiDoc::HasView(const CView* view) const
-{
-    return std::find(views_.begin(), views_.end(), view) != views_.end();
-}
-
-void CSdiDoc::UpdateAllViews(CView* sender, const ViewHint* hint)
-{
-    // A view may leave the list while it is updated; walk a copy.
-    const std::vector<CView*> views = views_;
-    for (CView* view : views)
-        if (view != sender && HasView(view))
-            view->OnUpdate(sender, hint);
+    if (frame_)
+        frame_->SetRt60BandFlag(thirdOctave ? 1 : 0);
 }
 
 CDataReport* CSdiDoc::GetReportView() const
 {
-    for (CView* view : views_)
+    for (CView* view : Views())
         if (auto* report = dynamic_cast<CDataReport*>(view))
             return report;
     return nullptr;

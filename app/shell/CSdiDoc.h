@@ -12,10 +12,12 @@
 
 #include <QObject>
 
+#include "CDocument.h"
 #include "CSetupMessages.h"
 #include "CommandState.h"
 #include "ConnectDialog.h"
 #include "MeasMgrJ46.h"
+#include "ReportHost.h"
 #include "SetupMgrJ46.h"
 
 class CView;
@@ -26,28 +28,17 @@ class CMeasView;
 class DownloadMonitor;
 class MeasDataSet;
 struct DownloadOptions;
-struct ViewHint;
 
 class SerialPort;
 class SlmLink;
 
-class CSdiDoc : public QObject, public ConnectTarget {
+class CSdiDoc : public QObject, public CDocument, public ConnectTarget, public ReportHost {
     Q_OBJECT
 public:
     explicit CSdiDoc(QObject* parent = nullptr);
     ~CSdiDoc() override;
     CSdiDoc(const CSdiDoc&) = delete;
     CSdiDoc& operator=(const CSdiDoc&) = delete;
-
-    // The view list, in the order the views joined; the first view decides
-    // which view the document counts as active.
-    void AddView(CView* view);
-    void RemoveView(CView* view);
-    bool HasView(const CView* view) const;
-    CView* GetFirstView() const { return views_.empty() ? nullptr : views_.front(); }
-    const std::vector<CView*>& Views() const { return views_; }
-    // Tells every view but sender; hint is null for a plain update.
-    void UpdateAllViews(CView* sender, const ViewHint* hint = nullptr);
 
     // The Setup view, kept even while it is out of the view list.
     void SetSdiView(CSdiView* view) { sdiView_ = view; }
@@ -57,6 +48,11 @@ public:
 
     void SetFrame(CMainFrame* frame) { frame_ = frame; }
     CMainFrame* GetFrame() const { return frame_; }
+
+    // What the report view asks of the program: the start folder of the
+    // program running (empty before it starts) and the frame's RT60 bands.
+    std::string StartFolder() const override;
+    void ShowRt60Bands(bool thirdOctave) override;
 
     bool IsSetupViewActive() const;
     bool IsDownloadViewActive() const;
@@ -223,7 +219,6 @@ private:
     std::string DownloadTarget(CMeasView& view, MeasRec& entry, uint32_t selectedCount,
                                const std::string& baseName) const;
 
-    std::vector<CView*> views_;
     MeasMgrJ46 measurements_{true};
     DownloadMonitor* monitor_ = nullptr;
     SetupMgrJ46 setups_;

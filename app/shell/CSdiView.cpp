@@ -193,3 +193,8 @@ int CSdiView::IndexOfSetup(const SetupRec* record) const
             return i;
     return -1;
 }
+
+CSdiDoc* CSdiView::GetDocument() const
+{
+    return static_cast<CSdiDoc*>(CView::GetDocument());
+}

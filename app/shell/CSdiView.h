@@ -10,6 +10,7 @@
 
 #include "CView.h"
 
+class CSdiDoc;
 class PropSheetSetup;
 class QMenu;
 class SetupListCtrl;
@@ -22,6 +23,8 @@ public:
     ~CSdiView() override;
 
     QWidget* Widget() override { return this; }
+    // The program's document this view was made for.
+    CSdiDoc* GetDocument() const;
     // Makes the setup sheet beside the list; with an upgrade asked on the
     // command line, runs it.
     void OnInitialUpdate() override;

@@ -2,10 +2,11 @@
 // What every view of the document shares: its document, the first update
 // after creation and the updates of all views. A view is a QWidget that also
 // derives from CView; it joins its document's view list when it is made and
-// leaves it when it is destroyed.
+// leaves it when it is destroyed. A view that needs more of its document
+// than the view list casts to the document it is made for.
 #include <string>
 
-class CSdiDoc;
+class CDocument;
 class QWidget;
 
 // What a view passes to the others on an update: the file tree's selection.
@@ -18,12 +19,12 @@ struct ViewHint {
 
 class CView {
 public:
-    explicit CView(CSdiDoc* doc);
+    explicit CView(CDocument* doc);
     virtual ~CView();
     CView(const CView&) = delete;
     CView& operator=(const CView&) = delete;
 
-    CSdiDoc* GetDocument() const { return doc_; }
+    CDocument* GetDocument() const { return doc_; }
     virtual QWidget* Widget() = 0;
     virtual void OnInitialUpdate() {}
     // hint is null for a plain update.
@@ -34,5 +35,5 @@ public:
     }
 
 private:
-    CSdiDoc* doc_;
+    CDocument* doc_;
 };

@@ -1,8 +1,8 @@
 #include "CView.h"
 
-#include "CSdiDoc.h"
+#include "CDocument.h"
 
-CView::CView(CSdiDoc* doc) : doc_(doc)
+CView::CView(CDocument* doc) : doc_(doc)
 {
     if (doc_)
         doc_->AddView(this);
