@@ -10,15 +10,15 @@ int ReportWriter::WriteCalCheckLog(std::ostream& out, ExportFormat format, const
     // whatever the writer before left.
     SetFixed(out);
     out.precision(1);
-    TableLine(out, text)
-        .Left()
+    CellLine(out, text)
+        .AlignLeft()
         .Cell(12, "Rec #")
         .Cell(12, "Date")
         .Cell(10, "Time")
-        .Right()
+        .AlignRight()
         .Cell(8, "Level")
         .Cell(8, "Offset")
-        .Left()
+        .AlignLeft()
         .TextOnly(2, "")
         .Cell(10, "Mode")
         .Cell(12, "Status")
@@ -31,14 +31,14 @@ int ReportWriter::WriteCalCheckLog(std::ostream& out, ExportFormat format, const
             continue;
         // The offset is the stream's own number, so no value shows as 999.0
         // here.
-        TableLine(out, text)
+        CellLine(out, text)
             .Cell(12, RecordNumber(rec->GetRecordNumber()))
             .Cell(12, DateText(rec->GetTime()))
             .Cell(10, TimeText(rec->GetTime()))
-            .Right()
+            .AlignRight()
             .Cell(8, LevelText(rec->GetLevel()))
             .Cell(8, rec->GetOffset())
-            .Left()
+            .AlignLeft()
             .TextOnly(2, "")
             .Cell(10, rec->GetModeText(mode))
             .Cell(12, rec->GetStatusText(status))

@@ -1,8 +1,6 @@
 // The calibration settings, from the calibration record (output kind 50):
 // the offset, when the instrument was last calibrated and checked, and the
 // level the check found.
-#include <iomanip>
-
 #include "ExportFields.h"
 #include "KeptRecordFields.h"
 #include "ReportNumbers.h"
@@ -17,14 +15,13 @@ using namespace CalibrationFields;
 void LevelLine(std::ostream& out, bool text, const char* textLabel, const char* csvLabel, float level)
 {
     const std::string value = FormatFixed(level, 2);
-    if (text) {
-        TextLabel(out, 20, textLabel);
-        WriteRightAligned(out, 6, value);
-    } else {
-        CsvField(out, csvLabel);
-        CsvField(out, value);
-    }
-    out << std::endl;
+    CellLine(out, text)
+        .TextOnly(20, textLabel)
+        .CsvOnly(csvLabel)
+        .AlignRight()
+        .Cell(6, value)
+        .AlignLeft()
+        .End();
 }
 
 // The date and the time of a stamp, each after its label.
@@ -33,16 +30,7 @@ void TimeLine(std::ostream& out, bool text, const char* dateLabel, const char* t
     const std::time_t time = ToTime(stamp);
     const std::string date = FormatLocalTime(time, "%d-%b-%Y");
     const std::string clock = FormatLocalTime(time, "%H:%M:%S");
-    if (text) {
-        TextLabel(out, 20, dateLabel) << std::setw(14) << date;
-        TextLabel(out, 20, timeLabel) << std::setw(12) << clock;
-    } else {
-        CsvField(out, dateLabel);
-        CsvField(out, date);
-        CsvField(out, timeLabel);
-        CsvField(out, clock);
-    }
-    out << std::endl;
+    CellLine(out, text).Cell(20, dateLabel).Cell(14, date).Cell(20, timeLabel).Cell(12, clock).End();
 }
 
 }  // namespace

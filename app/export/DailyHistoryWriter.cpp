@@ -53,8 +53,8 @@ void WriteDailyHeading(std::ostream& out, bool text, bool wind, const DailySetup
         SetFixed(out);
         out.precision(1);
     }
-    TableLine line(out, text);
-    line.Left().Cell(12, "Rec #").Cell(12, "Date").Cell(10, "Time").Cell(12, "Duration").Right();
+    CellLine line(out, text);
+    line.AlignLeft().Cell(12, "Rec #").Cell(12, "Date").Cell(10, "Time").Cell(12, "Duration").AlignRight();
     for (const LevelColumn& column : kLevelColumns)
         line.Cell(kLevelWidth, column.heading);
     if (wind) {
@@ -68,18 +68,18 @@ void WriteDailyHeading(std::ostream& out, bool text, bool wind, const DailySetup
         for (const char* sector : kSectorHeadings)
             line.Cell(kSectorWidth, sector);
     }
-    line.Left().End();
+    line.AlignLeft().End();
 }
 
 void WriteDailyRow(std::ostream& out, bool text, bool wind, const DailySetup& setup, const DailyRec& day)
 {
-    TableLine line(out, text);
-    line.Left()
+    CellLine line(out, text);
+    line.AlignLeft()
         .Cell(12, RecordNumber(day.GetRecordNumber()))
         .Cell(12, DateText(day.GetStartTime()))
         .Cell(10, TimeText(day.GetStartTime()))
         .Cell(12, DurationText(day.GetDuration()))
-        .Right();
+        .AlignRight();
     for (const LevelColumn& column : kLevelColumns) {
         const std::string& suffix = column.peakWeighting ? setup.peakSuffix : setup.frequencySuffix;
         line.Cell(kLevelWidth, ComposeText("%s dB%s", LevelText((day.*column.level)()).c_str(), suffix.c_str()));

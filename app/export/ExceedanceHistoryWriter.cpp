@@ -59,8 +59,8 @@ int ReportWriter::WriteExceedanceHistory(std::ostream& out, ExportFormat format,
     // the text layout, three in CSV, whatever the writer before left.
     SetFixed(out);
     out.precision(text ? 1 : 3);
-    TableLine heading(out, text);
-    heading.Left().Cell(12, "Rec #").Cell(12, "Date").Cell(10, "Time").Cell(12, "Duration").Right();
+    CellLine heading(out, text);
+    heading.AlignLeft().Cell(12, "Rec #").Cell(12, "Date").Cell(10, "Time").Cell(12, "Duration").AlignRight();
     heading.Cell(10, "Leq").Cell(10, "SEL").Cell(10, "Max").Cell(10, "Peak").Cell(14, "Pk Excd Count");
     heading.Cell(10, peakHeading).Cell(10, "Sym").Cell(10, "Overloads").Cell(10, "Th Period");
     if (wind) {
@@ -70,7 +70,7 @@ int ReportWriter::WriteExceedanceHistory(std::ostream& out, ExportFormat format,
     heading.Cell(10, "Profile >");
     for (int i = 0; i < kProfileColumns; ++i)
         heading.Cell(7, kFirstProfileHeading + i);
-    heading.Left().End();
+    heading.AlignLeft().End();
 
     const float windScale = setup.F32(LogSetupFields::kWindScale);
     const int directionUnits = setup.U8(LogSetupFields::kDirectionUnits);
@@ -78,13 +78,13 @@ int ReportWriter::WriteExceedanceHistory(std::ostream& out, ExportFormat format,
         const EventRec* event = events.GetAt(i);
         if (event == nullptr)
             continue;
-        TableLine row(out, text);
-        row.Left()
+        CellLine row(out, text);
+        row.AlignLeft()
             .Cell(12, RecordNumber(event->GetRecordNumber()))
             .Cell(12, DateText(event->GetStartTime()))
             .Cell(10, TimeText(event->GetStartTime()))
             .Cell(12, DurationText(event->GetDuration()))
-            .Right();
+            .AlignRight();
         row.Cell(10, LevelText(event->GetLeq()))
             .Cell(10, LevelText(event->GetSel()))
             .Cell(10, LevelText(event->GetMax()))
@@ -105,7 +105,7 @@ int ReportWriter::WriteExceedanceHistory(std::ostream& out, ExportFormat format,
         const int samples = ProfileLength(*event);
         for (int s = 0; s < samples; ++s)
             row.Cell(7, event->GetProfileByte(s));
-        row.Left().End();
+        row.AlignLeft().End();
     }
     return 1;
 }

@@ -2,7 +2,6 @@
 
 #include <cstdarg>
 #include <cstdio>
-#include <cstring>
 
 std::string ComposeText(const char* format, ...)
 {
@@ -20,17 +19,4 @@ std::string ComposeText(const char* format, ...)
     }
     va_end(again);
     return text;
-}
-
-std::ostream& CsvText(std::ostream& out, std::string_view text)
-{
-    while (!text.empty()) {
-        const void* quote = std::memchr(text.data(), '"', text.size());
-        if (quote == nullptr)
-            return out.write(text.data(), static_cast<std::streamsize>(text.size()));
-        const size_t through = static_cast<size_t>(static_cast<const char*>(quote) - text.data()) + 1;
-        out.write(text.data(), static_cast<std::streamsize>(through)) << '"';
-        text.remove_prefix(through);
-    }
-    return out;
 }

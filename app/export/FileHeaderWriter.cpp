@@ -1,3 +1,4 @@
+#include <iomanip>
 #include <string>
 
 #include "AnsiText.h"

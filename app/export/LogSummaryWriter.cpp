@@ -76,7 +76,7 @@ public:
     }
 
 private:
-    SummaryLine Line() const { return SummaryLine(m_out, m_text); }
+    CellLine Line() const { return CellLine(m_out, m_text); }
     bool HasSetup() const { return !m_setup.IsEmpty(); }
 
     void Headings()
@@ -98,7 +98,7 @@ private:
             .CsvEmpty()
             .Left(18, currentLabel)
             .Right(20, current)
-            .SetLeft()
+            .AlignLeft()
             .End();
     }
     // "85 dB" in the text layout, "85" in CSV.
@@ -163,7 +163,7 @@ private:
                 .Left(8, label)
                 .Right(5, current)
                 .Right(25, TimeCell(currentTime))
-                .SetLeft()
+                .AlignLeft()
                 .End();
             return;
         }
@@ -201,7 +201,7 @@ private:
             if (m_text) {
                 Line().Right(3, "L").Right(8, "(" + FormatFixed(percentile, 2) + ")").Right(6, level).End();
             } else {
-                SummaryLine line = Line();
+                CellLine line = Line();
                 line.CsvOnly("L" + FormatFixed(percentile, 2));
                 m_out << std::setprecision(1);
                 line.CsvOnly(level).End();
@@ -257,15 +257,15 @@ private:
                    m_summary.I32(SummaryFields::kPeak1Exceedances));
         Exceedance("Peak-2 Exceedance Level:", m_setup.I16(logsetup::kPeak2Exceedance),
                    m_summary.I32(SummaryFields::kPeak2Exceedances));
-        Line().Left(18, "Hysteresis:").Right(10, m_setup.I16(logsetup::kHysteresis)).SetLeft().End();
-        Line().Left(18, "Overloaded:").Right(10, m_summary.I32(SummaryFields::kOverloads)).SetLeft().End();
+        Line().Left(18, "Hysteresis:").Right(10, m_setup.I16(logsetup::kHysteresis)).AlignLeft().End();
+        Line().Left(18, "Overloaded:").Right(10, m_summary.I32(SummaryFields::kOverloads)).AlignLeft().End();
         Line()
             .Left(18, "Pause Count:")
             .Right(10, m_summary.I32(SummaryFields::kPauses))
             .Right(13, "")
             .Left(12, "Pause Time:")
             .Right(10, DurationCell(m_summary.F32(SummaryFields::kPausedTime)))
-            .SetLeft()
+            .AlignLeft()
             .End();
     }
 
@@ -281,7 +281,7 @@ private:
             .Right(10, "Offset:")
             .Right(6, m_summary.F32(SummaryFields::kCalOffset))
             .Right(3, "dB")
-            .SetLeft()
+            .AlignLeft()
             .End();
         Line()
             .Left(18, "Checked:")
@@ -291,7 +291,7 @@ private:
             .Left(8, "Level:")
             .Right(5, m_summary.F32(SummaryFields::kCheckLevel))
             .Right(3, "dB")
-            .SetLeft()
+            .AlignLeft()
             .End();
 
         // Without a system settings record neither the calibrator nor its
@@ -299,11 +299,11 @@ private:
         const bool hasSystem = !m_system.IsEmpty();
         const std::string calibrator = hasSystem ? CalibratorSerial(m_system) : "not set";
         const std::string level = hasSystem ? FormatFixed(CalibratorLevel(m_system), 1) : "";
-        SummaryLine line = Line();
+        CellLine line = Line();
         line.Left(18, "Calibrator:").Left(0, calibrator);
         if (m_text) {
             line.End();
-            Line().Left(17, "Level:").Right(6, level).SetLeft().End();
+            Line().Left(17, "Level:").Right(6, level).AlignLeft().End();
         } else {
             line.CsvEmpty().CsvOnly("Level:").CsvOnly(level).End();
         }
@@ -318,7 +318,7 @@ private:
             .CsvEmpty()
             .Left(26, "Number Interval Records:")
             .Right(10, m_summary.I32(SummaryFields::kIntervalRecords))
-            .SetLeft()
+            .AlignLeft()
             .End();
         Line()
             .Left(20, "Time History:")
@@ -326,7 +326,7 @@ private:
             .CsvEmpty()
             .Left(26, "Number History Records:")
             .Right(10, m_summary.I32(SummaryFields::kHistoryRecords))
-            .SetLeft()
+            .AlignLeft()
             .End();
     }
 
@@ -334,9 +334,9 @@ private:
     {
         const uint32_t size = m_summary.U32(SummaryFields::kMemorySize);
         const uint32_t free = m_summary.U32(SummaryFields::kFreeMemory);
-        Line().Left(18, "J57 Memory:").Right(10, size).SetLeft().End();
+        Line().Left(18, "J57 Memory:").Right(10, size).AlignLeft().End();
         m_out << std::setprecision(2);
-        SummaryLine line = Line();
+        CellLine line = Line();
         line.Left(18, "Free Memory:").Right(10, free).Right(13, "").Left(14, "Percent Free:");
         if (size == 0) {
             // An instrument that reports no memory has no share of it free.
@@ -347,7 +347,7 @@ private:
                 .TextOnly(std::ios::left, 0, "% ")
                 .CsvOnly(FormatFixed(percent, 2) + "%");
         }
-        line.SetLeft().End();
+        line.AlignLeft().End();
         Line()
             .Left(18, "Battery Level:")
             .Right(10, m_summary.Text(SummaryFields::kBattery, 8))

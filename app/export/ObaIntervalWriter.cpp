@@ -49,17 +49,17 @@ int ReportWriter::WriteObaIntervals(std::ostream& out, ExportFormat format, cons
     StartSettings(out, format, 1);
 
     const IntervalSettings settings = ReadSettings(setup);
-    SummaryLine(out, text).Left(22, "OBA Interval Records:").Left(0, intervals.GetCount()).End();
+    CellLine(out, text).Left(22, "OBA Interval Records:").Left(0, intervals.GetCount()).End();
     if (text) {
-        SummaryLine(out, text).Left(12, "Bandwidth").Left(14, "Intv Period").Left(22, "Sync Hours/Minutes").Left(
+        CellLine(out, text).Left(12, "Bandwidth").Left(14, "Intv Period").Left(22, "Sync Hours/Minutes").Left(
             12, "Auto Stop").End();
-        SummaryLine(out, text).Left(12, settings.bandwidth).Left(14, settings.period).Left(22, settings.sync).Left(
+        CellLine(out, text).Left(12, settings.bandwidth).Left(14, settings.period).Left(22, settings.sync).Left(
             12, settings.autoStop).End();
     } else {
-        SummaryLine(out, text).CsvOnly("Bandwidth").CsvOnly("0 " + settings.bandwidth).End();
-        SummaryLine(out, text).CsvOnly("Intv Period").CsvOnly(settings.period).End();
-        SummaryLine(out, text).CsvOnly("Sync Hours/Minutes").CsvOnly(settings.sync).End();
-        SummaryLine(out, text).CsvOnly("Auto Stop").CsvOnly(settings.autoStop).End();
+        CellLine(out, text).CsvOnly("Bandwidth").CsvOnly("0 " + settings.bandwidth).End();
+        CellLine(out, text).CsvOnly("Intv Period").CsvOnly(settings.period).End();
+        CellLine(out, text).CsvOnly("Sync Hours/Minutes").CsvOnly(settings.sync).End();
+        CellLine(out, text).CsvOnly("Auto Stop").CsvOnly(settings.autoStop).End();
     }
     out << std::endl;
 
@@ -74,25 +74,25 @@ int ReportWriter::WriteObaIntervals(std::ostream& out, ExportFormat format, cons
         const std::time_t start = ToTime(record->GetTime());
         std::string duration;
         SecondsToHms(WholeSeconds(record->GetDuration()), duration);
-        SummaryLine(out, text).Left(12, "Rec #").Left(14, "Date").Left(12, "Time").Left(12, "Duration").End();
-        SummaryLine(out, text)
+        CellLine(out, text).Left(12, "Rec #").Left(14, "Date").Left(12, "Time").Left(12, "Duration").End();
+        CellLine(out, text)
             .Left(12, record->GetRecordNumber())
             .Left(14, FormatLocalTime(start, "%d-%b-%Y"))
             .Left(12, FormatLocalTime(start, "%H:%M:%S"))
             .Left(12, duration)
             .End();
         out << std::endl;
-        SummaryLine(out, text).Left(12, "Filter").Left(14, "Leq").End();
+        CellLine(out, text).Left(12, "Filter").Left(14, "Leq").End();
         for (int b = 0; b < bandCount; ++b) {
             const int band = thirdOctaves ? b : 3 * b + 1;
             const std::string level = std::string(FormatReportNumber(record->GetBandLevel(band), 1, 0)) + unit;
-            SummaryLine(out, text)
+            CellLine(out, text)
                 .Right(8, ValueText(&OBASetup::GetBandLabel, band))
                 .TextOnly(std::ios::left, 0, "    ")
                 .Right(12, level)
                 .End();
         }
-        SummaryLine(out, text).SetLeft().End();
+        CellLine(out, text).AlignLeft().End();
     }
     return 1;
 }

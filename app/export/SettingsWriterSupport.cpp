@@ -7,38 +7,24 @@
 #include "LOGSetup.h"
 #include "ReportNumbers.h"
 
-void WriteRightAligned(std::ostream& out, int width, const std::string& value)
-{
-    out << std::resetiosflags(std::ios::left) << std::setw(width) << value << std::setiosflags(std::ios::left);
-}
-
 void WriteSettingLines(std::ostream& out, ExportFormat format, SettingColumns columns,
                        const std::vector<SettingLine>& lines)
 {
-    const bool text = format == kTextFormat;
     for (const SettingLine& line : lines) {
+        CellLine cells(out, format);
         if (line.kind == SettingLine::kHeading) {
-            if (text)
-                out << line.label;
-            else
-                CsvField(out, line.label);
+            cells.Cell(0, line.label);
         } else if (line.kind == SettingLine::kValue) {
-            if (text) {
-                out << columns.indent;
-                TextLabel(out, columns.labelWidth, line.label);
-                if (line.valueWidth > 0)
-                    WriteRightAligned(out, line.valueWidth, line.value);
-                else
-                    out << std::setw(-line.valueWidth) << line.value;
-                out << line.textUnit;
-            } else {
-                CsvField(out, line.label);
-                CsvField(out, line.value);
-                if (line.csvUnit != nullptr)
-                    CsvField(out, line.csvUnit);
-            }
+            cells.TextOnly(0, columns.indent).Cell(columns.labelWidth, line.label);
+            if (line.valueWidth > 0)
+                cells.AlignRight().Cell(line.valueWidth, line.value).AlignLeft();
+            else
+                cells.Cell(-line.valueWidth, line.value);
+            cells.TextOnly(0, line.textUnit);
+            if (line.csvUnit != nullptr)
+                cells.CsvOnly(line.csvUnit);
         }
-        out << std::endl;
+        cells.End();
     }
 }
 
@@ -53,11 +39,12 @@ void WriteLnPercentiles(std::ostream& out, ExportFormat format, const RecordView
 {
     for (size_t i = 0; i < 6; ++i) {
         const float percentile = setup.F32(offset + 4 * i);
-        if (format == kTextFormat)
-            out << "  " << std::setw(3) << "L" << std::setw(6) << FormatFixed(percentile, 2);
-        else
-            CsvField(out, "L " + FormatFixed(percentile, 1));
-        out << std::endl;
+        CellLine(out, format)
+            .TextOnly(0, "  ")
+            .TextOnly(3, "L")
+            .TextOnly(6, FormatFixed(percentile, 2))
+            .CsvOnly("L " + FormatFixed(percentile, 1))
+            .End();
     }
 }
 

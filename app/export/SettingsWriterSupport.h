@@ -35,13 +35,11 @@ struct SettingColumns {
     int labelWidth;
 };
 
-// Writes the lines in the layout of format. The text layout relies on the
-// left flag being set; a right-aligned value clears it for the value alone.
+// Writes the lines in the layout of format, cell by cell. The text layout
+// relies on the left alignment being set; a right-aligned value clears it
+// for the value alone.
 void WriteSettingLines(std::ostream& out, ExportFormat format, SettingColumns columns,
                        const std::vector<SettingLine>& lines);
-
-// The value right-aligned in width, with the left flag set again after it.
-void WriteRightAligned(std::ostream& out, int width, const std::string& value);
 
 // The stream state of a settings printout: left alignment in the text
 // layout, fixed notation with the precision in both. The CSV numbers thus

@@ -1,3 +1,5 @@
+#include <iomanip>
+
 #include "DirectionText.h"
 #include "KeptRecordFields.h"
 #include "ReportWriter.h"
@@ -99,14 +101,14 @@ void WriteSsaIntervalSettings(std::ostream& out, bool text, const RecordView& se
 
 // A run of the same cell.
 template <class T>
-void Repeat(TableLine& line, int count, int width, const T& item)
+void Repeat(CellLine& line, int count, int width, const T& item)
 {
     for (int i = 0; i < count; ++i)
         line.Cell(width, item);
 }
 
 // The record line's spectrum or spectral Ln cells.
-void WriteSpectrumCells(TableLine& line, const SsaIntervalLayout& layout, const SSAIntvRec& rec)
+void WriteSpectrumCells(CellLine& line, const SsaIntervalLayout& layout, const SSAIntvRec& rec)
 {
     if (layout.spectralLn) {
         for (int ln = 0; ln < kLnCount; ++ln)
@@ -132,13 +134,13 @@ void WriteSpectrumCells(TableLine& line, const SsaIntervalLayout& layout, const 
 
 void WriteSsaIntervalLine(std::ostream& out, bool text, const SsaIntervalLayout& layout, const SSAIntvRec& rec)
 {
-    TableLine line(out, text);
-    line.Left()
+    CellLine line(out, text);
+    line.AlignLeft()
         .Cell(12, RecordNumber(rec.GetRecordNumber()))
         .Cell(12, DateText(rec.GetStartTime()))
         .Cell(10, TimeText(rec.GetStartTime()))
         .Cell(12, DurationText(rec.GetDuration()))
-        .Right();
+        .AlignRight();
     for (const LevelColumn& column : kLevelColumns)
         line.Cell(10, LevelText((rec.*column.level)()));
     for (const CountColumn& column : kCountColumns)
@@ -154,7 +156,7 @@ void WriteSsaIntervalLine(std::ostream& out, bool text, const SsaIntervalLayout&
         for (int i = 0; i < kLnCount; ++i)
             line.Cell(8, FormatFixed(rec.GetLnLevel(i), 2));
     WriteSpectrumCells(line, layout, rec);
-    line.Left().End();
+    line.AlignLeft().End();
 }
 
 }  // namespace
@@ -177,7 +179,7 @@ void ReportWriter::WriteSsaIntervalHeadings(std::ostream& out, ExportFormat form
     } else {
         out << std::string(kLeadColumns, ',');
     }
-    TableLine group(out, text);
+    CellLine group(out, text);
     if (layout.wind) {
         group.Cell(10, "Wind Avg.").Cell(10, "Wind Max.").Cell(12, text ? " " : ",");
     }
@@ -202,11 +204,11 @@ void ReportWriter::WriteSsaIntervalHeadings(std::ostream& out, ExportFormat form
         if (layout.SecondSpectrum())
             Repeat(group, kOctaves, kBandWidth, second + " 1/1");
     }
-    group.Left().End();
+    group.AlignLeft().End();
 
     // The column line.
-    TableLine columns(out, text);
-    columns.Left().Cell(12, "Rec #").Cell(12, "Date").Cell(10, "Time").Cell(12, "Duration").Right();
+    CellLine columns(out, text);
+    columns.AlignLeft().Cell(12, "Rec #").Cell(12, "Date").Cell(10, "Time").Cell(12, "Duration").AlignRight();
     for (const LevelColumn& column : kLevelColumns)
         columns.Cell(10, column.heading);
     for (const CountColumn& column : kCountColumns)
@@ -229,7 +231,7 @@ void ReportWriter::WriteSsaIntervalHeadings(std::ostream& out, ExportFormat form
             for (int k = 0; k < kOctaves; ++k)
                 columns.Cell(kBandWidth, OctaveLabel(k));
     }
-    columns.Left().End();
+    columns.AlignLeft().End();
 }
 
 int ReportWriter::WriteSsaIntervals(std::ostream& out, ExportFormat format, const SSAIntvRecMgr& intervals,

@@ -68,7 +68,7 @@ private:
     static constexpr AnyDataStyle kStyle = {
         .csvBareTitle = false, .csvSplitStartTime = true, .closingEmptyLine = true};
 
-    SummaryLine Line() const { return SummaryLine(m_out, m_text); }
+    CellLine Line() const { return CellLine(m_out, m_text); }
     bool HasSetup() const { return !m_setup.IsEmpty(); }
     float Level(size_t table, int index) const { return m_summary.F32(table + 4 * static_cast<size_t>(index)); }
     std::string LevelAt(size_t table, int index) const { return LevelText(Level(table, index)); }
@@ -93,7 +93,7 @@ private:
             {"Max 1/3", "Max 1/3 Oct"}, {"Max 1/1", "Max 1/1 Oct"}, {"Min 1/3", "Min 1/3 Oct"},
             {"Min 1/1", "Min 1/1 Oct"}};
         static const int kOctaveColumns[] = {0, 2, 4, 6};
-        SummaryLine heading = Line();
+        CellLine heading = Line();
         if (thirds) {
             for (const auto& h : kThirdHeadings)
                 heading.Split(std::ios::right, kBandWidth, h[0], h[1]);
@@ -101,7 +101,7 @@ private:
             for (int column : kOctaveColumns)
                 heading.Split(std::ios::right, kBandWidth, kThirdHeadings[column][0], kThirdHeadings[column][1]);
         }
-        heading.SetLeft().End();
+        heading.AlignLeft().End();
 
         using namespace SummaryFields;
         for (int band = 0; band < kBands; ++band) {
@@ -109,7 +109,7 @@ private:
             SSASetup::BandName(band, name);
             const std::string csvName = name.substr(0, name.size() - 3);  // without " Hz"
             const int octave = (band - 1) / 3;
-            SummaryLine line = Line();
+            CellLine line = Line();
             if (IsOctaveCentre(band)) {
                 line.Split(std::ios::right, kBandWidth, name, csvName);
                 if (thirds)
@@ -144,15 +144,15 @@ private:
     {
         using namespace SummaryFields;
         Line().Left(0, "Overall Spectral Ln's").End();
-        SummaryLine heading = Line();
+        CellLine heading = Line();
         heading.Right(kBandWidth, "Freq");
         for (int column = 0; column < kLnColumns; ++column)
             heading.Right(kBandWidth, "L" + FormatFixed(Level(kSpectralLnPercentiles, column), 2));
-        heading.SetLeft().End();
+        heading.AlignLeft().End();
         for (int band = 0; band < kBands; ++band) {
             std::string name;
             SSASetup::BandName(band, name);
-            SummaryLine line = Line();
+            CellLine line = Line();
             line.Right(kBandWidth, name);
             for (int column = 0; column < kLnColumns; ++column) {
                 const int element = column * kBands + band;
@@ -194,7 +194,7 @@ private:
     // Without a setup record the level is not known.
     void Exceedance(const char* label, const char* csvLabel, size_t levelOffset, bool wholeDb, size_t countOffset)
     {
-        SummaryLine line = Line();
+        CellLine line = Line();
         line.Split(std::ios::left, 25, label, csvLabel);
         if (!HasSetup()) {
             line.TextOnly(std::ios::left, 20, "Level Not Set");
@@ -219,11 +219,11 @@ private:
         // Without a setup record the text layout leaves the values empty and
         // CSV leaves them out.
         const std::ios::fmtflags left = std::ios::left;
-        SummaryLine detectorLine = Line();
+        CellLine detectorLine = Line();
         detectorLine.Left(15, "Detector:");
         HasSetup() ? detectorLine.Left(10, detector) : detectorLine.TextOnly(left, 10, "");
         detectorLine.End();
-        SummaryLine weightingLine = Line();
+        CellLine weightingLine = Line();
         weightingLine.Left(15, "Weighting:");
         HasSetup() ? weightingLine.Left(10, weighting) : weightingLine.TextOnly(left, 10, "");
         weightingLine.End();
@@ -235,7 +235,7 @@ private:
                    kPeak1Exceedances);
         Exceedance("Peak-2 Exceedance Level:", "Peak-2 Exceedance Level:", ssasetup::kPeak2Level, true,
                    kPeak2Exceedances);
-        SummaryLine hysteresis = Line();
+        CellLine hysteresis = Line();
         hysteresis.Left(15, "Hysteresis:");
         if (HasSetup())
             hysteresis.Left(10, ComposeText("%d", static_cast<int>(m_setup.I16(ssasetup::kHysteresis))));
@@ -263,27 +263,27 @@ private:
 
     // "Offset:" or "Level:" with a level in dB: two cells of the text
     // layout, one field "%6s %5.1f dB" in CSV.
-    static void CalibrationLevel(SummaryLine& line, const char* textLabel, const char* csvLabel, float level)
+    static void CalibrationLevel(CellLine& line, const char* textLabel, const char* csvLabel, float level)
     {
         const std::string decibels = FormatFixed(level, 1, 5) + " dB";
         line.TextOnly(std::ios::left, 26, textLabel)
             .TextOnly(std::ios::right, 10, decibels)
             .CsvOnly(ComposeText("%6s %s", csvLabel, decibels.c_str()))
-            .SetLeft();
+            .AlignLeft();
     }
 
     void Calibration()
     {
         using namespace SummaryFields;
-        SummaryLine calibrated = Line();
+        CellLine calibrated = Line();
         calibrated.Left(20, "Calibrated:").Left(21, CalibrationTime(kCalibrated));
         CalibrationLevel(calibrated, "Offset: ", "Offset: ", m_summary.F32(kCalOffset));
         calibrated.End();
-        SummaryLine checked = Line();
+        CellLine checked = Line();
         checked.Left(20, "Checked:").Left(21, CalibrationTime(kChecked));
         CalibrationLevel(checked, "Level:", "Level: ", m_summary.F32(kCheckLevel));
         checked.End();
-        SummaryLine calibrator = Line();
+        CellLine calibrator = Line();
         calibrator.Left(20, "Calibrator");
         if (!m_system.IsEmpty()) {
             calibrator.Left(21, CalibratorSerial(m_system));
@@ -302,14 +302,14 @@ private:
             .Left(21, SwitchStatus(m_setup, SSASetup::IsBit80Set(m_setup.U8(ssasetup::kIntervalFlags))))
             .Left(26, "Number Interval Records:")
             .Right(10, m_summary.I32(kIntervalRecords))
-            .SetLeft()
+            .AlignLeft()
             .End();
         Line()
             .Split(std::ios::left, 20, "Time History:", "History Records:")
             .Left(21, SwitchStatus(m_setup, SSASetup::IsBit08Set(m_setup.U8(ssasetup::kLnFlags))))
             .Left(26, "Number History Records:")
             .Right(10, m_summary.I32(kHistoryRecords))
-            .SetLeft()
+            .AlignLeft()
             .End();
         const int32_t runStops = m_summary.I32(kRunStopRecords);
         Line()
@@ -317,7 +317,7 @@ private:
             .Left(21, "")
             .Left(26, "Number Run/Stop Records:")
             .Split(std::ios::right, 10, runStops, ComposeText("%5ld", static_cast<long>(runStops)))
-            .SetLeft()
+            .AlignLeft()
             .End();
     }
 

@@ -17,8 +17,6 @@ std::string TrimRight(std::string text)
     return text;
 }
 
-std::string LevelText(float level) { return FormatReportNumber(level, 1, 0); }
-
 std::string LevelCell(float level, int weighting)
 {
     std::string letter;
@@ -27,7 +25,6 @@ std::string LevelCell(float level, int weighting)
 }
 
 std::string TimeCell(uint32_t stamp) { return FormatLocalTime(ToTime(stamp), "%d-%b-%Y %H:%M:%S"); }
-std::string DateText(uint32_t stamp) { return FormatLocalTime(ToTime(stamp), "%d-%b-%Y"); }
 std::string ClockText(uint32_t stamp) { return FormatLocalTime(ToTime(stamp), "%H:%M:%S"); }
 
 std::string DurationCell(float seconds)
@@ -59,20 +56,20 @@ void WriteWindLines(std::ostream& out, bool text, const RecordView& summary, con
     const float exceedanceLevel = static_cast<float>(setup.I16(wind.exceedanceLevel)) * scale;
 
     constexpr int kLabel = 20, kValue = 10, kSecondLabel = 26;
-    SummaryLine(out, text).Left(kLabel, "Wind Average:").Left(kValue, speed(summary.F32(3624))).End();
-    SummaryLine(out, text).Left(kLabel, "Wind Max:").Left(kValue, speed(summary.F32(3660))).End();
-    SummaryLine(out, text).Left(kLabel, "Max Wind Direction:").Left(kValue, CompassText(summary.I16(3664))).End();
-    SummaryLine(out, text)
+    CellLine(out, text).Left(kLabel, "Wind Average:").Left(kValue, speed(summary.F32(3624))).End();
+    CellLine(out, text).Left(kLabel, "Wind Max:").Left(kValue, speed(summary.F32(3660))).End();
+    CellLine(out, text).Left(kLabel, "Max Wind Direction:").Left(kValue, CompassText(summary.I16(3664))).End();
+    CellLine(out, text)
         .Left(kLabel, "Time at Wind Max:")
         .Left(kValue, FormatLocalTime(ToTime(summary.U32(3668)), "%d/%m/%y %H:%M:%S"))
         .End();
-    SummaryLine(out, text)
+    CellLine(out, text)
         .Left(kLabel, "Wind Threshold:")
         .Left(kValue, speed(threshold))
         .Left(kSecondLabel, "Exceed Threshold:")
         .Left(kValue, " " + FormatFixed(summary.F32(3676), 1) + "%")
         .End();
-    SummaryLine(out, text)
+    CellLine(out, text)
         .Split(std::ios::left, kLabel, "Wind Exc. level:", "Wind Exceedance level:")
         .Left(kValue, speed(exceedanceLevel))
         .Left(kSecondLabel, "Num Wind Exc:")
@@ -80,12 +77,12 @@ void WriteWindLines(std::ostream& out, bool text, const RecordView& summary, con
         .End();
 
     static const char* const kDirections[] = {" N", "NE", " E", "SE", " S", "SW", " W", "NW"};
-    SummaryLine headings(out, text);
+    CellLine headings(out, text);
     headings.Split(std::ios::left, kLabel, "Wind Dir. Percent:", "Wind Direction Percentages:");
     for (const char* direction : kDirections)
         headings.Left(kValue, direction);
     headings.End();
-    SummaryLine shares(out, text);
+    CellLine shares(out, text);
     shares.Split(std::ios::left, kLabel, "", " ");
     for (size_t i = 0; i < std::size(kDirections); ++i)
         shares.Left(kValue, std::to_string(summary.I32(3628 + 4 * i)) + "%");
@@ -105,7 +102,7 @@ constexpr int kWeightings = 3;
 void AnyDataRow(std::ostream& out, bool text, const std::string& label, const std::string* cells, int count,
                 bool gapAfterLast = true)
 {
-    SummaryLine line(out, text);
+    CellLine line(out, text);
     const bool blank = label.find_first_not_of(' ') == std::string::npos;
     line.Split(std::ios::left, kLabelWidth, label, blank ? "" : label);
     for (int i = 0; i < count; ++i) {
@@ -113,7 +110,7 @@ void AnyDataRow(std::ostream& out, bool text, const std::string& label, const st
         if (i + 1 < count || gapAfterLast)
             line.TextOnly(std::ios::right, 2, " ");
     }
-    line.SetLeft().End();
+    line.AlignLeft().End();
 }
 
 // Level cells of the three weightings from 3 floats, or from the elements
@@ -146,13 +143,13 @@ void WriteAnyDataBlock(std::ostream& out, bool text, const RecordView& summary, 
         CsvField(out, title) << std::endl;
 
     const uint32_t start = summary.U32(set.start);
-    SummaryLine startLine(out, text);
+    CellLine startLine(out, text);
     startLine.Left(kLabelWidth, "Start Time:");
     if (!text && style.csvSplitStartTime)
         startLine.CsvOnly(DateText(start)).CsvOnly(ClockText(start));
     else
         startLine.Right(kCellWidth, TimeCell(start)).TextOnly(std::ios::right, 2, " ");
-    startLine.SetLeft().End();
+    startLine.AlignLeft().End();
     const std::string elapsed = DurationCell(summary.F32(set.elapsed));
     AnyDataRow(out, text, "Elapsed Time:", &elapsed, 1);
     out << std::endl;

@@ -1,3 +1,5 @@
+#include <iomanip>
+
 #include "KeptRecordFields.h"
 #include "LOGSetup.h"
 #include "ReportWriter.h"
@@ -107,7 +109,7 @@ float AuxValue(const ThRec& rec, const AuxColumn& column)
 }
 
 // The detector and auxiliary headings whose bits are set.
-void WriteColumnHeadings(TableLine& line, const TalColumns& columns, bool text)
+void WriteColumnHeadings(CellLine& line, const TalColumns& columns, bool text)
 {
     for (int w = 0; w < 3; ++w) {
         const Weighting weighting = columns.Weightings(w);
@@ -122,7 +124,7 @@ void WriteColumnHeadings(TableLine& line, const TalColumns& columns, bool text)
 
 // The detector and auxiliary values whose bits are set; battery, external
 // input and temperature are the stream's own numbers (fixed, 1 decimal).
-void WriteColumnValues(TableLine& line, const TalColumns& columns, const ThRec& rec)
+void WriteColumnValues(CellLine& line, const TalColumns& columns, const ThRec& rec)
 {
     for (int w = 0; w < 3; ++w) {
         const Weighting weighting = columns.Weightings(w);
@@ -150,7 +152,7 @@ void WriteColumnValues(TableLine& line, const TalColumns& columns, const ThRec& 
     }
 }
 
-void WriteSpectrumValues(TableLine& line, const TalColumns& columns, const ThRec& rec)
+void WriteSpectrumValues(CellLine& line, const TalColumns& columns, const ThRec& rec)
 {
     if (!columns.Spectrum())
         return;
@@ -215,8 +217,8 @@ int ReportWriter::WriteTalTimeHistory(std::ostream& out, ExportFormat format, co
         SetLeft(out);
         SetFixed(out);
         out.precision(2);
-        TableLine heading(out, true);
-        heading.Cell(9, "Rec #").Cell(12, "Date").Cell(12, "Time").Right().Cell(6, "Leq");
+        CellLine heading(out, true);
+        heading.Cell(9, "Rec #").Cell(12, "Date").Cell(12, "Time").AlignRight().Cell(6, "Leq");
         if (columns.OneOtherLevel())
             heading.Cell(kOtherLevelWidth, ValueText(&LOGSetup::OtherLevelText, columns.otherLevel));
         else if (columns.Advanced())
@@ -225,7 +227,7 @@ int ReportWriter::WriteTalTimeHistory(std::ostream& out, ExportFormat format, co
         if (columns.Spectrum())
             for (const char* band : kBandHeadings)
                 heading.Cell(kColumnWidth, band);
-        heading.Left().End();
+        heading.AlignLeft().End();
     } else {
         if (columns.Spectrum()) {
             out << std::string(static_cast<size_t>(CountTalTimeHistoryColumns(setup)), ',') << columns.SpectrumTitle()
@@ -233,7 +235,7 @@ int ReportWriter::WriteTalTimeHistory(std::ostream& out, ExportFormat format, co
         }
         SetFixed(out);
         out.precision(1);
-        TableLine heading(out, false);
+        CellLine heading(out, false);
         heading.Cell(0, "Rec #").Cell(0, "Date").Cell(0, "Time").Cell(0, "Leq");
         WriteColumnHeadings(heading, columns, false);
         if (columns.Spectrum())
@@ -246,7 +248,7 @@ int ReportWriter::WriteTalTimeHistory(std::ostream& out, ExportFormat format, co
         const ThRec* rec = timeHistory.GetAt(i);
         if (rec == nullptr)
             continue;
-        TableLine row(out, text);
+        CellLine row(out, text);
         row.Cell(9, RecordNumber(rec->GetRecordNumber()))
             .Cell(12, DateText(rec->GetTime()))
             .Cell(12, TimeText(rec->GetTime()));
@@ -255,7 +257,7 @@ int ReportWriter::WriteTalTimeHistory(std::ostream& out, ExportFormat format, co
         } else if (text) {
             // The Leq is the stream's number here: no value shows as 999.0.
             out.precision(1);
-            row.Right().Cell(6, rec->GetLeq());
+            row.AlignRight().Cell(6, rec->GetLeq());
             if (columns.OneOtherLevel())
                 row.Cell(kOtherLevelWidth, ThOtherLevel(*rec));
             else if (columns.Advanced())
@@ -266,7 +268,7 @@ int ReportWriter::WriteTalTimeHistory(std::ostream& out, ExportFormat format, co
             WriteColumnValues(row, columns, *rec);
             WriteSpectrumValues(row, columns, *rec);
         }
-        row.Left().End();
+        row.AlignLeft().End();
     }
     return 1;
 }

@@ -45,16 +45,19 @@ double NudgeTieAwayFromZero(double value, int decimals)
                                            : std::numeric_limits<double>::infinity());
 }
 
-std::string FormatFixed(double value, int decimals, int width)
+char* WriteFixed(char* first, char* last, double value, int decimals)
 {
     if (decimals < 0)
         decimals = 0;
+    auto [end, ec] =
+        std::to_chars(first, last, NudgeTieAwayFromZero(value, decimals), std::chars_format::fixed, decimals);
+    return ec == std::errc() ? end : first;
+}
+
+std::string FormatFixed(double value, int decimals, int width)
+{
     char digits[400];  // the largest double with 15 decimals fits
-    auto [end, ec] = std::to_chars(digits, digits + sizeof digits, NudgeTieAwayFromZero(value, decimals),
-                                   std::chars_format::fixed, decimals);
-    if (ec != std::errc())
-        end = digits;
-    std::string text(digits, end);
+    std::string text(digits, WriteFixed(digits, digits + sizeof digits, value, decimals));
     if (width > 0 && static_cast<size_t>(width) > text.size())
         text.insert(0, static_cast<size_t>(width) - text.size(), ' ');
     return text;
@@ -66,11 +69,15 @@ const char* FormatReportNumber(float value, int decimals, int width)
         std::strcpy(g_numberText, " --- ");
         return g_numberText;
     }
-    // Cut to the buffer, never written past it.
-    const std::string text = FormatFixed(value, decimals, width);
-    const size_t copied = std::min(text.size(), sizeof g_numberText - 1);
-    std::memcpy(g_numberText, text.data(), copied);
-    g_numberText[copied] = '\0';
+    char digits[400];
+    const size_t length = static_cast<size_t>(WriteFixed(digits, digits + sizeof digits, value, decimals) - digits);
+    // Padded to the width, then cut to the buffer, never written past it.
+    const size_t room = sizeof g_numberText - 1;
+    const size_t pad = std::min(width > 0 && static_cast<size_t>(width) > length ? static_cast<size_t>(width) - length : size_t{0}, room);
+    const size_t copied = std::min(length, room - pad);
+    std::memset(g_numberText, ' ', pad);
+    std::memcpy(g_numberText + pad, digits, copied);
+    g_numberText[pad + copied] = '\0';
     return g_numberText;
 }
 

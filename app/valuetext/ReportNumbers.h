@@ -21,6 +21,11 @@ const char* FormatReportNumber(float value, int decimals, int width);
 // other here. For the composed cells that print a level as stored.
 std::string FormatFixed(double value, int decimals, int width = 0);
 
+// The digits of FormatFixed (no width) written at first, for writers that
+// build their text in place; returns the end. A text that would not fit
+// before last is not written (first comes back).
+char* WriteFixed(char* first, char* last, double value, int decimals);
+
 // The RT60 dB-down step of the stored index: from setup format 4.0 on, index
 // 0 to 5 gives 5, 10, 15, 20, 25, 30; before it index 0 to 3 gives 5, 10, 20,
 // 30; any other index gives 0.
