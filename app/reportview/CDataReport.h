@@ -291,6 +291,9 @@ private:
     void SetScrollSizes(int height);
     // The line height of the drawing in progress.
     int LineY(const ReportDC& dc, int line) const;
+    // One screen line of the summary (report type 1), by the measurement's
+    // mode.
+    void DrawSummaryScreenLine(ReportDC& dc, int line);
     // Reads the histogram options into the three histogram managers and
     // returns their table rows.
     void ConfigureHistograms(int rows[3]);

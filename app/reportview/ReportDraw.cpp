@@ -1,6 +1,8 @@
 // The screen paint of every report type, and the lines every report shares:
 // the title line, the title block of the download file and the notices.
 #include <algorithm>
+#include <array>
+#include <type_traits>
 
 #include "CDataReport.h"
 #include "ReportText.h"
@@ -35,6 +37,139 @@ std::string LowerCase(std::string text)
         if (c >= 'A' && c <= 'Z')
             c = static_cast<char>(c - 'A' + 'a');
     return text;
+}
+
+// The screen's plan of a report type: the layout of its columns, where its
+// title block stands (title on line 1, block lines blockFirst .. blockLast;
+// no title when blockLast is 0) and the drawers of its line ranges, each
+// given the index of the line within its range.
+using Drawer = void (*)(CDataReport&, ReportDC&, unsigned index, int line);
+constexpr int kToEnd = 1 << 30;
+
+struct LineRange {
+    int first = 0;
+    int last = 0;
+    Drawer draw = nullptr;
+};
+
+struct ScreenPlan {
+    int type;
+    void (CDataReport::*layout)(ReportDC&);
+    int blockFirst;
+    int blockLast;
+    std::array<LineRange, 3> ranges;
+};
+
+// A drawer of the table: a member of the view, or a family's drawer that
+// reaches the view through ReportLines only.
+template <auto Row>
+void RowAt(CDataReport& report, ReportDC& dc, unsigned index, int line)
+{
+    if constexpr (std::is_member_function_pointer_v<decltype(Row)>)
+        (report.*Row)(dc, index, line);
+    else
+        Row(report, dc, index, line);
+}
+
+template <auto Heading>
+void HeadingAt(CDataReport& report, ReportDC& dc, unsigned, int line)
+{
+    if constexpr (std::is_member_function_pointer_v<decltype(Heading)>)
+        (report.*Heading)(dc, line);
+    else
+        Heading(report, dc, line);
+}
+
+void SnapshotRecordsTitle(CDataReport& report, ReportDC& dc, unsigned, int line)
+{
+    report.DrawSnapshotRecordsTitle(dc, line);
+}
+
+void TalSnapshotLine(CDataReport& report, ReportDC& dc, unsigned index, int line)
+{
+    report.DrawTalSnapshotLine(dc, index, line,
+                               report.DataSet().Records().snapshots.FindRecordByLine(static_cast<int>(index)));
+}
+
+void ObaIntervalLine(CDataReport& report, ReportDC& dc, unsigned index, int line)
+{
+    if (report.DataSet().Records().obaIntervals.thirdOctave)
+        report.DrawObaThirdOctaveIntervalLine(dc, index, line);
+    else
+        report.DrawObaIntervalLine(dc, index, line);
+}
+
+void DownloadFilesOnlyNotice(CDataReport& report, ReportDC& dc, unsigned, int line)
+{
+    report.DrawNoticeLine(dc, "J57 Utility displays and exports J57 download files only.", line);
+}
+
+using R = CDataReport;
+// Types 1 (the summary by the measurement's mode) and 9 and 10 (the
+// histograms) are drawn by code of their own; types not listed draw nothing.
+const ScreenPlan kScreenPlans[] = {
+    {2, &R::LayoutSystemSetupColumns, 3, 13, {{{14, kToEnd, RowAt<&R::DrawSystemSettingsLine>}}}},
+    {3, &R::LayoutSettingsColumns, 3, 13, {{{14, kToEnd, RowAt<&R::DrawLogSettingsLine>}}}},
+    {5, &R::LayoutSettingsColumns, 5, 16, {{{17, kToEnd, RowAt<&R::DrawObaSettingsLine>}}}},
+    {6, &R::LayoutRunStopColumns, 3, 13,
+     {{{14, 14, HeadingAt<&R::DrawRunStopHeadings>}, {15, kToEnd, RowAt<&R::DrawRunStopRow>}}}},
+    {7, &R::LayoutIntervalColumns, 3, 13,
+     {{{14, 17, RowAt<&R::DrawLogIntervalHeadings>}, {18, kToEnd, RowAt<&R::DrawLogIntervalLine>}}}},
+    {8, &R::LayoutTimeHistoryColumns, 3, 12,
+     {{{13, 13, HeadingAt<&R::DrawLogThNote>},
+       {14, 14, HeadingAt<&R::DrawLogThHeadings>},
+       {15, kToEnd, RowAt<&R::DrawLogThRow>}}}},
+    {11, &R::LayoutCalSettingsColumns, 3, 13, {{{14, kToEnd, RowAt<&R::DrawCalibrationSettingsLine>}}}},
+    {12, &R::LayoutObaIntervalColumns, 5, 16,
+     {{{17, 19, RowAt<&R::DrawObaIntervalHeadings>}, {21, kToEnd, ObaIntervalLine}}}},
+    {13, &R::LayoutSettingsColumns, 3, 13, {{{14, kToEnd, RowAt<&R::DrawSsaSettingsLine>}}}},
+    {14, &R::LayoutCalCheckColumns, 3, 13,
+     {{{14, 14, HeadingAt<&R::DrawCalCheckHeadings>}, {15, kToEnd, RowAt<&R::DrawCalCheckRow>}}}},
+    {15, &R::LayoutIsmSettingsColumns, 3, 13, {{{14, kToEnd, RowAt<&R::DrawIsmSettingsLine>}}}},
+    {16, &R::LayoutDailyColumns, 3, 13,
+     {{{14, 14, HeadingAt<&R::DrawDailyHeadings>}, {15, kToEnd, RowAt<&R::DrawDailyRow>}}}},
+    // Reports of a title and the title block (the export-only ones, and
+    // those whose lines this view does not draw).
+    {17, nullptr, 3, 13, {}},
+    {18, &R::LayoutIntervalColumns, 3, 13,
+     {{{14, 19, RowAt<&R::DrawSsaIntervalHeadings>}, {20, kToEnd, RowAt<&R::DrawSsaIntervalLine>}}}},
+    {19, &R::LayoutTimeHistoryColumns, 3, 12,
+     {{{13, 13, HeadingAt<&R::DrawSsaThNote>},
+       {14, 14, HeadingAt<&R::DrawSsaThHeadings>},
+       {15, kToEnd, RowAt<&R::DrawSsaThRow>}}}},
+    {20, &R::LayoutRunStopColumns, 3, 13,
+     {{{14, 14, HeadingAt<&R::DrawRunStopHeadings>}, {15, kToEnd, RowAt<&R::DrawRunStopRow>}}}},
+    {21, &R::LayoutTimeHistoryColumns, 3, 12,
+     {{{13, 13, HeadingAt<&R::DrawTalThNote>},
+       {14, 14, HeadingAt<&R::DrawTalThHeadings>},
+       {15, kToEnd, RowAt<&R::DrawTalThRow>}}}},
+    {22, &R::LayoutRunStopColumns, 3, 13,
+     {{{14, 14, HeadingAt<&R::DrawRunStopHeadings>}, {15, kToEnd, RowAt<&R::DrawRunStopRow>}}}},
+    {23, &R::LayoutSettingsColumns, 3, 13, {{{14, kToEnd, RowAt<&R::DrawTalSettingsLine>}}}},
+    {24, &R::LayoutSummaryColumns, 3, 13,
+     {{{14, 14, SnapshotRecordsTitle}, {15, kToEnd, TalSnapshotLine}}}},
+    {25, &R::LayoutSettingsColumns, 3, 13, {{{14, kToEnd, RowAt<&R::DrawFftSettingsLine>}}}},
+    {26, &R::LayoutRunStopColumns, 3, 13,
+     {{{14, 14, HeadingAt<&R::DrawRunStopHeadings>}, {15, kToEnd, RowAt<&R::DrawRunStopRow>}}}},
+    {27, &R::LayoutSpectrumColumns, 3, 13,
+     {{{14, 14, SnapshotRecordsTitle}, {15, kToEnd, RowAt<&R::DrawFftSnapshotLine>}}}},
+    {28, &R::LayoutSettingsColumns, 3, 13, {{{14, kToEnd, RowAt<&R::DrawRtaSettingsLine>}}}},
+    {29, &R::LayoutSpectrumColumns, 3, 13, {{{14, kToEnd, RowAt<&R::DrawSpatialAverageLine>}}}},
+    {30, nullptr, 3, 13, {}},
+    {31, &R::LayoutSummaryColumns, 0, 0, {{{0, kToEnd, HeadingAt<&R::DrawSsaSummaryReportLine>}}}},
+    {32, &R::LayoutSpectrumColumns, 3, 13,
+     {{{14, 22, RowAt<&R::DrawFftSummaryLine>}, {23, kToEnd, RowAt<&R::DrawFftSpectrumLine>}}}},
+    {33, &R::LayoutRt60Columns, 3, 13, {{{14, kToEnd, RowAt<&R::DrawRt60Line>}}}},
+    {34, nullptr, 0, 0, {{{1, 1, DownloadFilesOnlyNotice}}}},
+    {35, nullptr, 0, 0, {{{0, kToEnd, HeadingAt<&R::DrawFirmwareNoticeLine>}}}},
+};
+
+const ScreenPlan* ScreenPlanOf(int type)
+{
+    for (const ScreenPlan& plan : kScreenPlans)
+        if (plan.type == type)
+            return &plan;
+    return nullptr;
 }
 
 }  // namespace
@@ -169,51 +304,32 @@ void CDataReport::OnDraw(ReportDC& dc)
     int last = std::min(lineCount_ - 1, (clipBottom + lineHeight_ - 1) / lineHeight_);
 
     const int type = reportType_;
-    switch (type) {
-    case 1: case 24: LayoutSummaryColumns(dc); break;
-    case 2: LayoutSystemSetupColumns(dc); break;
-    case 3: case 5: case 13: case 23: case 25: case 28: LayoutSettingsColumns(dc); break;
-    case 27: case 29: case 32: LayoutSpectrumColumns(dc); break;
-    case 33:
-        // The RT60 options may have changed since the load.
-        LayoutRt60Columns(dc);
-        data_.Records().events.LoadRT60Settings();
-        ComputeRt60();
-        UpdateLineCount(data_.Records().events.GetCount() * Rt60LinesPerEvent() + 18);
-        break;
-    case 6: case 20: case 22: case 26: LayoutRunStopColumns(dc); break;
-    case 7:
-        LayoutIntervalColumns(dc);
-        UpdateLineCount(data_.Records().intervals.GetReportLineCount() + 20);
-        break;
-    case 8: case 19: case 21: LayoutTimeHistoryColumns(dc); break;
-    case 9: case 10:
+    if (type == 9 || type == 10) {
         LayoutHistogramColumns(dc);
         DrawHistogramLines(dc, first, last);
         dc.SelectFont(previous);
         return;
-    case 11: LayoutCalSettingsColumns(dc); break;
-    case 12:
-        LayoutObaIntervalColumns(dc);
-        UpdateLineCount(data_.Records().obaIntervals.GetReportLineCount() + 20);
-        break;
-    case 31:
+    }
+    if (type == 1)
         LayoutSummaryColumns(dc);
-        UpdateLineCount(SsaSummaryLineCount());
+    else if (const ScreenPlan* plan = ScreenPlanOf(type); plan != nullptr && plan->layout != nullptr)
+        (this->*plan->layout)(dc);
+    // The reports whose line count follows from their records.
+    const RecordManagers& m = data_.Records();
+    switch (type) {
+    case 33:
+        // The RT60 options may have changed since the load.
+        data_.Records().events.LoadRT60Settings();
+        ComputeRt60();
+        UpdateLineCount(m.events.GetCount() * Rt60LinesPerEvent() + 18);
         break;
-    case 14: LayoutCalCheckColumns(dc); break;
-    case 15: LayoutIsmSettingsColumns(dc); break;
-    case 16:
-        LayoutDailyColumns(dc);
-        UpdateLineCount(data_.Records().days.GetReportLineCount() + 15);
-        break;
-    case 18:
-        LayoutIntervalColumns(dc);
-        UpdateLineCount(data_.Records().ssaIntervals.GetReportLineCount() + 28);
-        break;
+    case 7: UpdateLineCount(m.intervals.GetReportLineCount() + 20); break;
+    case 12: UpdateLineCount(m.obaIntervals.GetReportLineCount() + 20); break;
+    case 31: UpdateLineCount(SsaSummaryLineCount()); break;
+    case 16: UpdateLineCount(m.days.GetReportLineCount() + 15); break;
+    case 18: UpdateLineCount(m.ssaIntervals.GetReportLineCount() + 28); break;
     default: break;
     }
-    // The layouts may have set the line count from the records.
     last = std::min(lineCount_ - 1, (clipBottom + lineHeight_ - 1) / lineHeight_);
 
     for (int line = first; line <= last; ++line)
@@ -223,186 +339,50 @@ void CDataReport::OnDraw(ReportDC& dc)
 
 void CDataReport::DrawReportLine(ReportDC& dc, int line)
 {
-    // The drawer of the line by the report type; lines no range names stay
-    // empty.
     const int type = reportType_;
-    const int mode = data_.GetSetupType();
-    auto title = [&](int n) {
-        if (n == 1)
-            DrawReportTitle(dc, ReportTitle(type, mode), 1, -1);
-    };
-    auto block = [&](int n, int from, int to) {
-        if (n >= from && n <= to)
-            DrawTitleBlockLine(dc, static_cast<unsigned>(n - from), n);
-    };
-    auto head = [&](int n, int lastBlockLine) {
-        title(n);
-        block(n, 3, lastBlockLine);
-    };
-
-    const unsigned from14 = static_cast<unsigned>(line - 14);
-    const unsigned from15 = static_cast<unsigned>(line - 15);
-    switch (type) {
-    case 1:
-        if (!ReportTitle(type, mode).empty())
-            head(line, mode == 7 ? 12 : 13);
-        if (mode == 10 && line >= 14 && line <= 25) {
-            DrawRtaSummaryLine(dc, from14, line);
-        } else if (mode == 10 && line >= 26) {
-            // Four blocks of N lines, one empty line between them.
-            const int n = RtaThirdOctave() ? 19 : 8;
-            const int block = (line - 26) / (n + 1);
-            const int index = (line - 26) % (n + 1);
-            if (block < 4 && index < n)
-                DrawRtaSpectrumBlock(dc, block, static_cast<unsigned>(index), line);
-        } else if (mode != 10) {
-            DrawModeSummaryLine(dc, mode, line);
-        }
-        break;
-    case 2:
-        head(line, 13);
-        if (line >= 14)
-            DrawSystemSettingsLine(dc, from14, line);
-        break;
-    case 3:
-        head(line, 13);
-        if (line >= 14)
-            DrawLogSettingsLine(dc, from14, line);
-        break;
-    case 13:
-        head(line, 13);
-        if (line >= 14)
-            DrawSsaSettingsLine(dc, from14, line);
-        break;
-    case 23:
-        head(line, 13);
-        if (line >= 14)
-            DrawTalSettingsLine(dc, from14, line);
-        break;
-    case 25:
-        head(line, 13);
-        if (line >= 14)
-            DrawFftSettingsLine(dc, from14, line);
-        break;
-    case 27:
-        head(line, 13);
-        if (line == 14)
-            DrawSnapshotRecordsTitle(dc, line);
-        else if (line >= 15)
-            DrawFftSnapshotLine(dc, from15, line);
-        break;
-    case 28:
-        head(line, 13);
-        if (line >= 14)
-            DrawRtaSettingsLine(dc, from14, line);
-        break;
-    case 32:
-        head(line, 13);
-        if (line >= 14 && line <= 22)
-            DrawFftSummaryLine(dc, from14, line);
-        else if (line >= 23)
-            DrawFftSpectrumLine(dc, static_cast<unsigned>(line - 23), line);
-        break;
-    case 29:
-        head(line, 13);
-        if (line >= 14)
-            DrawSpatialAverageLine(dc, from14, line);
-        break;
-    case 5:
-        title(line);
-        block(line, 5, 16);
-        if (line >= 17)
-            DrawObaSettingsLine(dc, static_cast<unsigned>(line - 17), line);
-        break;
-    case 6: case 20: case 22: case 26:
-        head(line, 13);
-        if (line == 14)
-            DrawRunStopHeadings(dc, line);
-        else if (line >= 15)
-            DrawRunStopRow(dc, from15, line);
-        break;
-    case 7:
-        head(line, 13);
-        if (line >= 14 && line <= 17)
-            DrawLogIntervalHeadings(dc, from14, line);
-        else if (line >= 18)
-            DrawLogIntervalLine(dc, static_cast<unsigned>(line - 18), line);
-        break;
-    case 8: case 19: case 21:
-        head(line, 12);
-        if (line == 13)
-            type == 8 ? DrawLogThNote(dc, line) : type == 19 ? DrawSsaThNote(dc, line) : DrawTalThNote(dc, line);
-        else if (line == 14)
-            type == 8 ? DrawLogThHeadings(dc, line)
-                      : type == 19 ? DrawSsaThHeadings(dc, line) : DrawTalThHeadings(dc, line);
-        else if (line >= 15)
-            type == 8 ? DrawLogThRow(dc, from15, line)
-                      : type == 19 ? DrawSsaThRow(dc, from15, line) : DrawTalThRow(dc, from15, line);
-        break;
-    case 11:
-        head(line, 13);
-        if (line >= 14)
-            DrawCalibrationSettingsLine(dc, from14, line);
-        break;
-    case 12:
-        title(line);
-        block(line, 5, 16);
-        if (line >= 17 && line <= 19)
-            DrawObaIntervalHeadings(dc, static_cast<unsigned>(line - 17), line);
-        else if (line >= 21 && data_.Records().obaIntervals.thirdOctave)
-            DrawObaThirdOctaveIntervalLine(dc, static_cast<unsigned>(line - 21), line);
-        else if (line >= 21)
-            DrawObaIntervalLine(dc, static_cast<unsigned>(line - 21), line);
-        break;
-    case 14:
-        head(line, 13);
-        if (line == 14)
-            DrawCalCheckHeadings(dc, line);
-        else if (line >= 15)
-            DrawCalCheckRow(dc, from15, line);
-        break;
-    case 15:
-        head(line, 13);
-        if (line >= 14)
-            DrawIsmSettingsLine(dc, from14, line);
-        break;
-    case 16:
-        head(line, 13);
-        if (line == 14)
-            DrawDailyHeadings(dc, line);
-        else if (line >= 15)
-            DrawDailyRow(dc, from15, line);
-        break;
-    case 18:
-        head(line, 13);
-        if (line >= 14 && line <= 19)
-            DrawSsaIntervalHeadings(dc, from14, line);
-        else if (line >= 20)
-            DrawSsaIntervalLine(dc, static_cast<unsigned>(line - 20), line);
-        break;
-    case 31: DrawSsaSummaryReportLine(dc, line); break;
-    case 24:
-        head(line, 13);
-        if (line == 14)
-            DrawSnapshotRecordsTitle(dc, line);
-        else if (line >= 15)
-            DrawTalSnapshotLine(dc, from15, line, data_.Records().snapshots.FindRecordByLine(line - 15));
-        break;
-    case 33:
-        head(line, 13);
-        if (line >= 14)
-            DrawRt60Line(dc, from14, line);
-        break;
-    case 17: case 30:
-        // Reports of a title and the title block (the export-only ones,
-        // and those whose lines this view does not draw).
-        head(line, 13);
-        break;
-    case 34:
+    if (type == 1) {
+        DrawSummaryScreenLine(dc, line);
+        return;
+    }
+    const ScreenPlan* plan = ScreenPlanOf(type);
+    if (plan == nullptr)
+        return;
+    if (plan->blockLast > 0) {
         if (line == 1)
-            DrawNoticeLine(dc, "J57 Utility displays and exports J57 download files only.", 1);
-        break;
-    case 35: DrawFirmwareNoticeLine(dc, line); break;
-    default: break;
+            DrawReportTitle(dc, ReportTitle(type, data_.GetSetupType()), 1, -1);
+        if (line >= plan->blockFirst && line <= plan->blockLast)
+            DrawTitleBlockLine(dc, static_cast<unsigned>(line - plan->blockFirst), line);
+    }
+    for (const LineRange& range : plan->ranges)
+        if (range.draw != nullptr && line >= range.first && line <= range.last) {
+            range.draw(*this, dc, static_cast<unsigned>(line - range.first), line);
+            return;
+        }
+}
+
+void CDataReport::DrawSummaryScreenLine(ReportDC& dc, int line)
+{
+    // The summary of the measurement's mode: a title only for the modes
+    // that have one, the RTA's summary lines and spectrum blocks, or the
+    // summary lines of the other modes.
+    const int mode = data_.GetSetupType();
+    const std::string title = ReportTitle(1, mode);
+    if (!title.empty()) {
+        if (line == 1)
+            DrawReportTitle(dc, title, 1, -1);
+        if (line >= 3 && line <= (mode == 7 ? 12 : 13))
+            DrawTitleBlockLine(dc, static_cast<unsigned>(line - 3), line);
+    }
+    if (mode == 10 && line >= 14 && line <= 25) {
+        DrawRtaSummaryLine(dc, static_cast<unsigned>(line - 14), line);
+    } else if (mode == 10 && line >= 26) {
+        // Four blocks of N lines, one empty line between them.
+        const int n = RtaThirdOctave() ? 19 : 8;
+        const int block = (line - 26) / (n + 1);
+        const int index = (line - 26) % (n + 1);
+        if (block < 4 && index < n)
+            DrawRtaSpectrumBlock(dc, block, static_cast<unsigned>(index), line);
+    } else if (mode != 10) {
+        DrawModeSummaryLine(dc, mode, line);
     }
 }

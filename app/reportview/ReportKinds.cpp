@@ -105,6 +105,17 @@ const char* const kReportTitles[] = {
     "RT60 REPORT",
 };
 
+// The summary (report type 1) takes the title of the measurement's mode.
+const struct {
+    int mode;
+    const char* title;
+} kSummaryTitles[] = {
+    {6, "Integrating Sound Level Meter Summary"},
+    {7, "Logging Sound Level Meter Summary"},
+    {8, "ZU-Reru Summary"},
+    {10, "RTA Summary"},
+};
+
 const struct {
     int code;
     const char* reason;
@@ -156,13 +167,10 @@ void ReportTypeOfDataKind(int dataKind, int* reportType, int* lineCount)
 std::string ReportTitle(int reportType, int mode)
 {
     if (reportType == 1) {
-        switch (mode) {
-        case 6: return "Integrating Sound Level Meter Summary";
-        case 7: return "Logging Sound Level Meter Summary";
-        case 8: return "ZU-Reru Summary";
-        case 10: return "RTA Summary";
-        default: return {};
-        }
+        for (const auto& entry : kSummaryTitles)
+            if (entry.mode == mode)
+                return entry.title;
+        return {};
     }
     if (reportType < 0 || reportType >= static_cast<int>(std::size(kReportTitles)))
         return {};

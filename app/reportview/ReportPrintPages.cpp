@@ -82,15 +82,41 @@ int PagesOf(int rows, int firstCapacity, int laterCapacity)
     return 1 + (rows - firstCapacity + laterCapacity - 1) / laterCapacity;
 }
 
+// The printed titles of the run/stop logs; type 20 (SLM/RTA) is the rest.
+const struct {
+    int type;
+    const char* title;
+} kRunStopPrintTitles[] = {
+    {6, "Sound Level Meter Run / Stop Log"},
+    {26, "FFT Run / Stop Log"},
+    {22, "ZU-Reru Run / Stop Log"},
+};
+
 const char* RunStopPrintTitle(int type)
 {
-    switch (type) {
-    case 6: return "Sound Level Meter Run / Stop Log";
-    case 26: return "FFT Run / Stop Log";
-    case 22: return "ZU-Reru Run / Stop Log";
-    default: return "SLM/RTA Run/Stop Log";
-    }
+    for (const auto& entry : kRunStopPrintTitles)
+        if (entry.type == type)
+            return entry.title;
+    return "SLM/RTA Run/Stop Log";
 }
+
+// The time-history reports: their printed titles and their drawers.
+struct ThPrint {
+    int type;
+    const char* title;
+    const char* laterTitle;  // empty: the title of page 1
+    void (CDataReport::*note)(ReportDC&, int);
+    void (CDataReport::*headings)(ReportDC&, int);
+    void (CDataReport::*row)(ReportDC&, unsigned, int);
+};
+const ThPrint kThPrints[] = {
+    {8, "Sound Level Meter Time History", "", &CDataReport::DrawLogThNote, &CDataReport::DrawLogThHeadings,
+     &CDataReport::DrawLogThRow},
+    {19, "Sound Level Meter / RTA Time History", "", &CDataReport::DrawSsaThNote, &CDataReport::DrawSsaThHeadings,
+     &CDataReport::DrawSsaThRow},
+    {21, "ZU-Reru SLM Time History", "Sound Level Meter Time History", &CDataReport::DrawTalThNote,
+     &CDataReport::DrawTalThHeadings, &CDataReport::DrawTalThRow},
+};
 
 }  // namespace
 
@@ -249,23 +275,16 @@ bool CDataReport::PagePlanOf(int type, PagePlan& plan)
         plan.row = rows(&CDataReport::DrawSsaIntervalLine);
         break;
     case 8: case 19: case 21: {
-        auto note = type == 8 ? &CDataReport::DrawLogThNote
-                              : type == 19 ? &CDataReport::DrawSsaThNote : &CDataReport::DrawTalThNote;
-        auto heads = type == 8 ? &CDataReport::DrawLogThHeadings
-                               : type == 19 ? &CDataReport::DrawSsaThHeadings : &CDataReport::DrawTalThHeadings;
-        auto row = type == 8 ? &CDataReport::DrawLogThRow
-                             : type == 19 ? &CDataReport::DrawSsaThRow : &CDataReport::DrawTalThRow;
-        plan.title = type == 8    ? "Sound Level Meter Time History"
-                     : type == 19 ? "Sound Level Meter / RTA Time History"
-                                  : "ZU-Reru SLM Time History";
-        if (type == 21)
-            plan.laterTitle = "Sound Level Meter Time History";
+        const ThPrint& th = *std::find_if(std::begin(kThPrints), std::end(kThPrints),
+                                          [type](const ThPrint& entry) { return entry.type == type; });
+        plan.title = th.title;
+        plan.laterTitle = th.laterTitle;
         plan.layout = &CDataReport::LayoutTimeHistoryColumns;
-        plan.headings = {{14, heading(note)}, {15, heading(heads)}};
-        plan.laterHeadings = {{2, heading(note)}, {3, heading(heads)}};
+        plan.headings = {{14, heading(th.note)}, {15, heading(th.headings)}};
+        plan.laterHeadings = {{2, heading(th.note)}, {3, heading(th.headings)}};
         plan.rowLine = 16;
         plan.rows = std::max(0, lineCount_ - 15);
-        plan.row = rows(row);
+        plan.row = rows(th.row);
         break;
     }
     case 12:
