@@ -8,6 +8,7 @@
 #include <functional>
 #include <set>
 
+#include <QComboBox>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileSystemModel>
@@ -16,13 +17,18 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QToolBar>
+#include <QTreeWidget>
 
+#include "CBinTreeView.h"
+#include "CDataReport.h"
 #include "CMeasView.h"
 #include "CSdiView.h"
 #include "CommandIds.h"
+#include "FileRecordCounter.h"
 #include "FirmwareUpdateDialog.h"
 #include "MeasListCtrl.h"
 #include "QtPrompter.h"
+#include "ReportViewTestSupport.h"
 #include "SetupBlockBuilder.h"
 #include "SetupListCtrl.h"
 #include "ShellSetupSimSupport.h"
@@ -189,6 +195,72 @@ TEST_F(UseFileDialogsTest, FirmwareBrowseListsFirmwareAndBackupFiles)
     EXPECT_TRUE(firmwareSeen);
     EXPECT_TRUE(seen);
     EXPECT_EQ(listed, (Names{"J57-0571234.CVK", "backup.cbk"}));
+}
+
+// Export Data, reached from the File menu once a report of a download file
+// shows in the Translate view, lists text files and, with the other file
+// type chosen, CSV files. The library's count and translation of the file
+// are played by stand-ins.
+TEST_F(UseFileDialogsTest, ExportListsTextThenCsvFiles)
+{
+    SetFileRecordCounter([](const std::string&) {
+        FileRecordCount result;
+        result.model = 57;
+        result.counts[15] = 1;  // one system settings record
+        return result;
+    });
+    reporttest::ScriptedTranslation translation;
+    translation.Add(reporttest::SystemRecord()).Add(testsupport::OutputRecordBuilder(50));
+    CDataReport::SetTranslator(&translation);
+    struct Restore {
+        ~Restore()
+        {
+            CDataReport::SetTranslator(nullptr);
+            SetFileRecordCounter({});
+        }
+    } restore;
+    const std::string download = folder.filePath("site.slmdl").toStdString();
+    f.profile.WriteProfileString("Defaults", "LastPath", download);
+
+    ClickToolbar(cmd::TranslateView);
+    auto* tree = f.Frame().findChild<CBinTreeView*>();
+    ASSERT_NE(tree, nullptr);
+    QTreeWidgetItem* file = tree->FindItem(download);
+    ASSERT_NE(file, nullptr);
+    // A click on the item's branch mark opens it.
+    const QRect row = tree->visualItemRect(file);
+    QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, QPoint(row.left() - tree->indentation() / 2, row.center().y()));
+    ASSERT_EQ(file->childCount(), 1);
+    QTreeWidgetItem* settings = file->child(0);
+    EXPECT_EQ(settings->text(0), "1 .Sys Settings");
+    QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, tree->visualItemRect(settings).center());
+    ASSERT_NE(f.Doc().GetReportView(), nullptr);
+    ASSERT_EQ(f.Doc().GetReportView()->GetReportType(), 2);
+    f.Frame().UpdateCommandUI();
+
+    Names csv;
+    OnFileDialog([&csv](QFileDialog* dialog) {
+        auto* types = dialog->findChild<QComboBox*>("fileTypeCombo");
+        ASSERT_NE(types, nullptr);
+        QTest::keyClick(types, Qt::Key_Down);
+        csv = Listed(dialog);
+        Close(dialog);
+    });
+    QMenuBar* bar = f.Frame().menuBar();
+    QMenu* menu = f.Frame().GetMenu("&File");
+    ASSERT_NE(menu, nullptr);
+    QTest::mouseClick(bar, Qt::LeftButton, {}, bar->actionGeometry(menu->menuAction()).center());
+    ASSERT_TRUE(menu->isVisible());
+    QAction* entry = nullptr;
+    for (QAction* action : menu->actions())
+        if (action->text() == "&Export Data...")
+            entry = action;
+    ASSERT_NE(entry, nullptr);
+    ASSERT_TRUE(entry->isEnabled());
+    QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(entry).center());
+    EXPECT_TRUE(seen);
+    EXPECT_EQ(listed, Names{"report.txt"});
+    EXPECT_EQ(csv, Names{"table.csv"});
 }
 
 }  // namespace
