@@ -37,12 +37,19 @@ bool PrefixInRange(uint32_t value, qsizetype length, int limit, uint32_t minimum
 DigitRangeEdit::DigitRangeEdit(QWidget* parent, uint32_t minimum, uint32_t maximum)
     : FilteredEdit(parent), max_(maximum), min_(minimum)
 {
+    FitWidthToText();
 }
 
 void DigitRangeEdit::SetRange(uint32_t minimum, uint32_t maximum)
 {
     min_ = minimum;
     max_ = maximum;
+    updateGeometry();
+}
+
+QString DigitRangeEdit::WidestText() const
+{
+    return Digits(QString::number(max_).size());
 }
 
 FilteredEdit::Outcome DigitRangeEdit::OnChar(QChar c, unsigned charClass)
@@ -96,13 +103,26 @@ MonthNameList::MonthNameList()
 {
 }
 
-MonthEdit::MonthEdit(QWidget* parent) : FilteredEdit(parent) {}
+MonthEdit::MonthEdit(QWidget* parent) : FilteredEdit(parent)
+{
+    FitWidthToText();
+}
+
+QString MonthEdit::WidestText() const
+{
+    QString widest;
+    for (const QString& name : names_)
+        if (fontMetrics().horizontalAdvance(name) > fontMetrics().horizontalAdvance(widest))
+            widest = name;
+    return widest;
+}
 
 void MonthEdit::SetMonth(int month)
 {
     const int index = month >= 1 && month <= 12 ? month - 1 : (month > 12 ? 11 : 0);
     setText(names_[index]);
-    selectAll();
+    if (isEnabled())
+        selectAll();
     month_ = index + 1;
 }
 

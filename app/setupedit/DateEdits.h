@@ -19,6 +19,7 @@ public:
 protected:
     DigitRangeEdit(QWidget* parent, uint32_t minimum, uint32_t maximum);
     Outcome OnChar(QChar c, unsigned charClass) override;
+    QString WidestText() const override;
 
     uint32_t max_;
     uint32_t min_;
@@ -66,8 +67,8 @@ class MonthEdit : public FilteredEdit {
 public:
     explicit MonthEdit(QWidget* parent = nullptr);
 
-    // Shows the month's name, all selected: 0 shows January, above 12
-    // December.
+    // Shows the month's name, all selected unless the field is greyed: 0
+    // shows January, above 12 December.
     void SetMonth(int month);
     // 1 to 12.
     int GetMonth() const { return month_; }
@@ -76,6 +77,7 @@ public:
 
 protected:
     Outcome OnChar(QChar c, unsigned charClass) override;
+    QString WidestText() const override;
     // An empty field gets the current month.
     void focusOutEvent(QFocusEvent* event) override;
 

@@ -1,5 +1,7 @@
 #include "FilteredEdit.h"
 
+#include <algorithm>
+
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
@@ -8,6 +10,8 @@
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMimeData>
+#include <QStyle>
+#include <QStyleOptionFrame>
 
 namespace {
 
@@ -19,7 +23,53 @@ std::function<void()>& BeepHook()
 
 }  // namespace
 
+namespace {
+
+// The longest text a field fits its width to; a longer one takes the width
+// of a text field.
+constexpr int kShortText = 12;
+// QLineEdit's margin on either side of its text.
+constexpr int kTextMargin = 2;
+
+}  // namespace
+
 FilteredEdit::FilteredEdit(QWidget* parent) : QLineEdit(parent) {}
+
+void FilteredEdit::FitWidthToText()
+{
+    fitWidth_ = true;
+    setSizePolicy(QSizePolicy::Fixed, sizePolicy().verticalPolicy());
+}
+
+QString FilteredEdit::Digits(qsizetype count) const
+{
+    return QString(std::min<qsizetype>(count, std::max(TextLimit(), 1)), QLatin1Char('0'));
+}
+
+QSize FilteredEdit::sizeHint() const
+{
+    const QSize hint = QLineEdit::sizeHint();
+    const QString widest = fitWidth_ ? WidestText() : QString();
+    if (widest.isEmpty() || widest.size() > kShortText)
+        return hint;
+    QStyleOptionFrame option;
+    initStyleOption(&option);
+    const QMargins text = textMargins();
+    const QMargins contents = contentsMargins();
+    const int width = fontMetrics().horizontalAdvance(widest) + 2 * kTextMargin + text.left() + text.right() +
+                      contents.left() + contents.right();
+    const QSize framed = style()->sizeFromContents(QStyle::CT_LineEdit, &option,
+                                                   QSize(width, fontMetrics().height()), this);
+    return {framed.width(), hint.height()};
+}
+
+void FilteredEdit::changeEvent(QEvent* event)
+{
+    // The highlight of a greyed field would read as a choice still open.
+    if (event->type() == QEvent::EnabledChange && !isEnabled())
+        deselect();
+    QLineEdit::changeEvent(event);
+}
 
 unsigned FilteredEdit::ClassOf(QChar c)
 {

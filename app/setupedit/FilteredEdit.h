@@ -38,6 +38,11 @@ public:
     // Tests replace the beep of a refused keystroke.
     static void SetBeepHook(std::function<void()> hook);
 
+    // A field that fits its width to its text (see FitWidthToText) is as
+    // wide as its widest text, when that is a short one. The classes tell
+    // the layout when their range changes that text.
+    QSize sizeHint() const override;
+
 signals:
     void Refused(QChar c);
 
@@ -51,12 +56,23 @@ protected:
     };
     virtual Outcome OnChar(QChar c, unsigned charClass) = 0;
 
+    // A number or a month of a few characters is as wide as they are, not
+    // as the page: the field keeps the width of its widest text.
+    void FitWidthToText();
+    // The widest text the field takes; empty for any text.
+    virtual QString WidestText() const { return {}; }
+    // That many digits, or as many as the text limit if it is lower.
+    QString Digits(qsizetype count) const;
+
     void keyPressEvent(QKeyEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
     void dropEvent(QDropEvent* event) override;
+    // A greyed field shows no selection.
+    void changeEvent(QEvent* event) override;
 
 private:
     void Refuse(QChar c);
 
     int textLimit_ = -1;
+    bool fitWidth_ = false;
 };

@@ -1,16 +1,27 @@
 #include "FloatEdit.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "TextNumbers.h"
 
-FloatEdit::FloatEdit(QWidget* parent) : FilteredEdit(parent) {}
+FloatEdit::FloatEdit(QWidget* parent) : FilteredEdit(parent)
+{
+    FitWidthToText();
+}
 
 void FloatEdit::SetRange(float minimum, float maximum, int decimals)
 {
     min_ = minimum;
     max_ = maximum;
     decimals_ = decimals;
+    updateGeometry();
+}
+
+QString FloatEdit::WidestText() const
+{
+    // Digits are the widest characters of a number.
+    return Digits(std::max(QString::number(min_, 'f', decimals_).size(), QString::number(max_, 'f', decimals_).size()));
 }
 
 bool FloatEdit::DecimalsFit(const QString& text) const

@@ -22,6 +22,7 @@ public:
 
 protected:
     Outcome OnChar(QChar c, unsigned charClass) override;
+    QString WidestText() const override;
 
 private:
     bool DecimalsFit(const QString& text) const;

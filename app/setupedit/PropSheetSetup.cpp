@@ -404,6 +404,9 @@ void PropSheetSetup::RefreshHeaders()
 
 CSdiDoc* PropSheetSetup::GetDocument() const
 {
-    const auto* view = qobject_cast<const CSdiView*>(parentWidget());
-    return view ? view->GetDocument() : nullptr;
+    // The view holds the sheet in a scroll area.
+    for (const QWidget* w = parentWidget(); w; w = w->parentWidget())
+        if (const auto* view = qobject_cast<const CSdiView*>(w))
+            return view->GetDocument();
+    return nullptr;
 }

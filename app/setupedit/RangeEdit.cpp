@@ -13,12 +13,21 @@ uint32_t UnsignedValue(const QString& text)
 
 }  // namespace
 
-RangeEdit::RangeEdit(QWidget* parent) : FilteredEdit(parent) {}
+RangeEdit::RangeEdit(QWidget* parent) : FilteredEdit(parent)
+{
+    FitWidthToText();
+}
+
+QString RangeEdit::WidestText() const
+{
+    return Digits(QString::number(max_).size());
+}
 
 void RangeEdit::SetRange(uint32_t minimum, uint32_t maximum)
 {
     min_ = minimum;
     max_ = maximum;
+    updateGeometry();
 }
 
 void RangeEdit::SetPowerRule(bool on, int32_t base)

@@ -32,6 +32,7 @@ public:
 
 protected:
     Outcome OnChar(QChar c, unsigned charClass) override;
+    QString WidestText() const override;
     void focusOutEvent(QFocusEvent* event) override;
 
 private:

@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QHBoxLayout>
 #include <QMenu>
+#include <QScrollArea>
 
 #include "CMainFrame.h"
 #include "CSdiApp.h"
@@ -50,8 +51,15 @@ void CSdiView::OnInitialUpdate()
     if (!sheet_) {
         list_->LoadImages();
         list_->CreateColumn();
+        // The sheet scrolls when the window is lower than its tallest page,
+        // so that the window fits a laptop's screen.
+        auto* scroll = new QScrollArea(this);
+        scroll->setObjectName("sheetScroll");
+        scroll->setFrameShape(QFrame::NoFrame);
+        scroll->setWidgetResizable(true);
         sheet_ = new PropSheetSetup("SLM", this, 0);
-        layout()->addWidget(sheet_);
+        scroll->setWidget(sheet_);
+        layout()->addWidget(scroll);
         sheet_->show();
         sheet_->RemoveBlankPage();
     }

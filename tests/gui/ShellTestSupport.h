@@ -13,6 +13,8 @@
 #include <QDir>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPushButton>
+#include <QRadioButton>
 #include <QTest>
 #include <QToolBar>
 #include <QTimer>
@@ -21,6 +23,7 @@
 #include "CMainFrame.h"
 #include "CSdiApp.h"
 #include "CSdiDoc.h"
+#include "CommandIds.h"
 #include "Files.h"
 #include "Profile.h"
 #include "ScriptedPrompter.h"
@@ -106,6 +109,19 @@ inline void ClickToolbarButton(CMainFrame& frame, int id)
             return;
         }
     ADD_FAILURE() << "no toolbar button for command " << id;
+}
+
+// New Setup on the toolbar, the mode's radio button and OK: the user makes
+// a setup of that mode.
+inline void ClickNewSetup(CMainFrame& frame, const char* radio)
+{
+    QTimer::singleShot(0, [radio] {
+        auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        ASSERT_NE(dialog, nullptr);
+        dialog->findChild<QRadioButton*>(radio)->click();
+        QTest::mouseClick(dialog->findChild<QPushButton*>("okButton"), Qt::LeftButton);
+    });
+    ClickToolbarButton(frame, cmd::NewSetup);
 }
 
 // Opens a menu of the menu bar with a click on its title, as a person does;

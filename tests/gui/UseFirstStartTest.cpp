@@ -54,16 +54,7 @@ protected:
     SetupListCtrl& List() { return *f.Doc().GetSdiView()->GetSetupList(); }
 
     // New Setup on the toolbar; the mode's radio button and OK.
-    void NewSetup(const char* radio)
-    {
-        QTimer::singleShot(0, [radio] {
-            auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
-            ASSERT_NE(dialog, nullptr);
-            dialog->findChild<QRadioButton*>(radio)->click();
-            QTest::mouseClick(dialog->findChild<QPushButton*>("okButton"), Qt::LeftButton);
-        });
-        shelltest::ClickToolbarButton(f.Frame(), cmd::NewSetup);
-    }
+    void NewSetup(const char* radio) { shelltest::ClickNewSetup(f.Frame(), radio); }
 
     QTemporaryDir start;
 };
