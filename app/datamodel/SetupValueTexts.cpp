@@ -3,6 +3,8 @@
 #include <array>
 #include <initializer_list>
 
+#include "BandNames.h"
+
 namespace {
 using Texts = std::initializer_list<const char*>;
 
@@ -16,20 +18,6 @@ const std::string& CodeText(int code, Texts table, std::string& out, const char*
         out = table.begin()[index];
     else
         out = fallback != nullptr ? fallback : "";
-    return out;
-}
-
-constexpr std::array<const char*, 35> kBands = {
-    "8.0 Hz",  "10.0 Hz", "12.5 Hz", "16.0 Hz", "20.0 Hz",  "25.0 Hz",  "31.5 Hz",  "40.0 Hz",  "50.0 Hz",
-    "63.0 Hz", "80.0 Hz", "100 Hz",  "125 Hz",  "160 Hz",   "200 Hz",   "250 Hz",   "315 Hz",   "400 Hz",
-    "500 Hz",  "630 Hz",  "800 Hz",  "1000 Hz", "1250 Hz",  "1600 Hz",  "2000 Hz",  "2500 Hz",  "3150 Hz",
-    "4000 Hz", "5000 Hz", "6300 Hz", "8000 Hz", "10000 Hz", "12500 Hz", "16000 Hz", "20000 Hz",
-};
-
-// count names of the band table from first on.
-const std::string& BandText(int index, int first, int count, std::string& out)
-{
-    out = (index >= 0 && index < count) ? kBands[static_cast<size_t>(first + index)] : "";
     return out;
 }
 
@@ -84,7 +72,8 @@ const std::string& SSAValueTexts::SecondDisplayText(int code, std::string& out)
 
 const std::string& SSAValueTexts::BandName(int index, std::string& out)
 {
-    return BandText(index, 2, 33, out);
+    out = SsaBandName(index);
+    return out;
 }
 
 const std::string& SSAValueTexts::OctaveBandName(int index, std::string& out)
@@ -184,7 +173,8 @@ const std::string& TALValueTexts::WeightingText(int code, std::string& out)
 
 const std::string& TALValueTexts::BandName(int index, std::string& out)
 {
-    return BandText(index, 0, 33, out);
+    out = TalBandName(index);
+    return out;
 }
 
 const std::string& OBAValueTexts::GetRangeText(int code, std::string& out)
@@ -209,7 +199,8 @@ const std::string& OBAValueTexts::GetBandwidthText(int code, std::string& out)
 
 const std::string& OBAValueTexts::GetBandLabel(int index, std::string& out)
 {
-    return BandText(index, 5, 30, out);
+    out = ObaBandName(index);
+    return out;
 }
 
 int OBAValueTexts::GetBandwidthIndex(int code)

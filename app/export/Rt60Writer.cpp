@@ -46,15 +46,15 @@ void WriteRt60Block(std::ostream& out, const EventRec& event, int dbDown, Rt60Ba
     const Rt60Texts rt60(event, dbDown, range);
     // The left column runs down the first half of the bands, the right
     // column down the second; an odd count leaves the middle band alone.
-    const int half = (range.last - range.first) / 2 + 1;
+    const int half = TwoColumnRows(range.last - range.first + 1);
     int band = range.first;
     for (; band + half <= range.last; ++band)
-        out << ComposeText("%8s        %10s         %8s        %10s", WithoutUnit(bands.Name(band)).c_str(),
-                           rt60[band].c_str(), WithoutUnit(bands.Name(band + half)).c_str(),
+        out << ComposeText("%8s        %10s         %8s        %10s", bands.Label(band).c_str(),
+                           rt60[band].c_str(), bands.Label(band + half).c_str(),
                            rt60[band + half].c_str())
             << std::endl;
     if ((range.last - range.first) % 2 == 0)
-        out << ComposeText("%8s        %10s ", WithoutUnit(bands.Name(band)).c_str(), rt60[band].c_str())
+        out << ComposeText("%8s        %10s ", bands.Label(band).c_str(), rt60[band].c_str())
             << std::endl;
 }
 

@@ -4,14 +4,14 @@
 // "16.0 Hz" to "16000 Hz" held in the first 11 places of a spectrum.
 #include <string>
 
+#include "BandNames.h"
 #include "KeptRecordFields.h"
 #include "RecordView.h"
-#include "SSASetup.h"
 
 struct RtaBandLayout {
     bool thirdOctave = true;
-    int total = 33;         // bands
-    int rows = 17;          // rows of a two-column table: the left column
+    int total = 33;                // bands
+    int rows = TwoColumnRows(33);  // rows of a two-column table: the left column
     const char* label = "1/3dB";
 
     // Without a setup record every band is shown, so that no data is hidden.
@@ -19,14 +19,11 @@ struct RtaBandLayout {
     {
         if (setup.IsEmpty() || (setup.U8(RtaSetupFields::kBandwidthFlags) & 0x80) != 0)
             return {};
-        return {false, 11, 6, "1/1dB"};
+        return {false, 11, TwoColumnRows(11), "1/1dB"};
     }
     // The name of band position 0 to total - 1 ("12.5 Hz", or the octave
     // centre); empty past the last band.
-    std::string Name(int band) const
-    {
-        std::string name;
-        SSASetup::BandName(thirdOctave ? band : 3 * band + 1, name);
-        return name;
-    }
+    std::string Name(int band) const { return RtaBandName(band, thirdOctave); }
+    // The same without its unit, as the band columns show it.
+    std::string Label(int band) const { return RtaBandLabel(band, thirdOctave); }
 };

@@ -28,12 +28,12 @@ void WriteEventSpectraText(std::ostream& out, const EventRec& event, const RtaBa
         << std::endl;
     for (int left = 0; left < bands.rows; ++left) {
         const int right = left + bands.rows;
-        std::string line = ComposeText("  %7s %s", WithoutUnit(bands.Name(left)).c_str(),
+        std::string line = ComposeText("  %7s %s", bands.Label(left).c_str(),
                                        BandValue(event.GetLeqBand(left)).c_str());
         line += " " + BandValue(event.GetMaxBand(left));
         line += " " + BandValue(event.GetMinBand(left));
         if (right < bands.total) {
-            line += ComposeText("  %7s", WithoutUnit(bands.Name(right)).c_str());
+            line += ComposeText("  %7s", bands.Label(right).c_str());
             line += " " + BandValue(event.GetLeqBand(right));
             line += " " + BandValue(event.GetMaxBand(right));
             line += " " + BandValue(event.GetMinBand(right));
@@ -53,10 +53,10 @@ void WriteByTimeText(std::ostream& out, const ThRec& rec, int number, const Even
     out << ComposeText("  %7s %9s  %7s %9s", "Freq.Hz", bands.label, "Freq.Hz", bands.label) << std::endl;
     for (int left = 0; left < bands.rows; ++left) {
         const int right = left + bands.rows;
-        std::string line = ComposeText("  %7s %s", WithoutUnit(bands.Name(left)).c_str(),
+        std::string line = ComposeText("  %7s %s", bands.Label(left).c_str(),
                                        BandValue(rec.GetLeqBand(left)).c_str());
         if (right < bands.total)
-            line += ComposeText("  %7s %s", WithoutUnit(bands.Name(right)).c_str(),
+            line += ComposeText("  %7s %s", bands.Label(right).c_str(),
                                 BandValue(rec.GetLeqBand(right)).c_str());
         out << line << std::endl;
     }

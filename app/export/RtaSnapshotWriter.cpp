@@ -16,10 +16,10 @@ void WriteSnapshotBlock(std::ostream& out, const SnapRec& snap, const RtaBandLay
     out << ComposeText("  %7s Avg %s  %7s Avg %s", "Freq.Hz", bands.label, "Freq.Hz", bands.label) << std::endl;
     for (int left = 0; left < bands.rows; ++left) {
         const int right = left + bands.rows;
-        std::string line = ComposeText("  %7s %9s", WithoutUnit(bands.Name(left)).c_str(),
+        std::string line = ComposeText("  %7s %9s", bands.Label(left).c_str(),
                                        FormatFixed(snap.GetBand(left), 2).c_str());
         if (right < bands.total)
-            line += ComposeText("  %7s %9s", WithoutUnit(bands.Name(right)).c_str(),
+            line += ComposeText("  %7s %9s", bands.Label(right).c_str(),
                                 FormatFixed(snap.GetBand(right), 2).c_str());
         out << line << std::endl;
     }

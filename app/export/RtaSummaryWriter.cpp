@@ -15,9 +15,6 @@
 
 namespace {
 
-// The band name less its " Hz".
-std::string ShortName(const RtaBandLayout& bands, int position) { return WithoutUnit(bands.Name(position)); }
-
 using Spectrum = std::array<float, 34>;
 
 Spectrum ReadSpectrum(const RecordView& summary, size_t offset)
@@ -87,8 +84,8 @@ int ReportWriter::WriteRtaSummary(std::ostream& out, ExportFormat format, const 
         out << std::endl;
         for (int i = 0; i < bands.rows; ++i) {
             const int j = i + bands.rows;
-            const std::string left = ShortName(bands, i);
-            const std::string right = j < bands.total ? ShortName(bands, j) : "Flat:";
+            const std::string left = bands.Label(i);
+            const std::string right = j < bands.total ? bands.Label(j) : "Flat:";
             std::string line = ComposeText("  %7s", left.c_str());
             for (size_t s = 0; s < shown; ++s)
                 line += ComposeText(" %9s", FormatReportNumber(spectra[s][static_cast<size_t>(i)], 2, 9));

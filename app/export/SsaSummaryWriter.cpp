@@ -1,6 +1,7 @@
 #include <iomanip>
 #include <string>
 
+#include "BandNames.h"
 #include "ExportFields.h"
 #include "ISMSetup.h"
 #include "KeptRecordFields.h"
@@ -107,7 +108,7 @@ private:
         for (int band = 0; band < kBands; ++band) {
             std::string name;
             SSASetup::BandName(band, name);
-            const std::string csvName = name.substr(0, name.size() - 3);  // without " Hz"
+            const std::string csvName = SsaBandLabel(band);
             const int octave = (band - 1) / 3;
             CellLine line = Line();
             if (IsOctaveCentre(band)) {

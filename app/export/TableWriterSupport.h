@@ -8,6 +8,7 @@
 #include <ostream>
 #include <string>
 
+#include "BandNames.h"
 #include "ExportFields.h"
 #include "RecordTexts.h"
 #include "ReportNumbers.h"
@@ -50,11 +51,4 @@ std::array<uint32_t, 128> HistogramBins(const Record& record)
     for (int b = 0; b < 128; ++b)
         bins[static_cast<size_t>(b)] = record.GetHistogramBin(b);
     return bins;
-}
-
-// The band name without its unit (" Hz"): "12.5 Hz" shows as 12.5.
-inline std::string WithoutUnit(std::string name)
-{
-    name.resize(name.size() >= 3 ? name.size() - 3 : 0);
-    return name;
 }

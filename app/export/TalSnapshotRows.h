@@ -2,28 +2,22 @@
 // What the report view and the snapshot writer both show of a ZU-Reru sound
 // level meter snapshot: the three indicator rows (a level, the LAeq it is
 // compared with, and their difference) and the level rows of the A, C and
-// Flat weightings; and the band labels of the ZU-Reru spectra.
+// Flat weightings; and the band count and columns of the ZU-Reru spectra.
 #include <array>
 #include <string>
 
-#include "SetupValueTexts.h"
+#include "BandNames.h"
 #include "SnapRec.h"
 #include "TableWriterSupport.h"
 
 namespace talsnapshot {
 
-constexpr int kBandCount = 33;        // 8 Hz to 12.5 kHz
-constexpr int kLeftColumnBands = 17;  // the left column of a two-column table: 8 Hz to 315 Hz
+constexpr int kBandCount = 33;  // 8 Hz to 12.5 kHz
+// The left column of a two-column table: 8 Hz to 315 Hz.
+constexpr int kLeftColumnBands = TwoColumnRows(kBandCount);
 
 // Leq table entries of an SLM snapshot.
 enum { kLAeq = 0, kLCeq = 1, kFlatLeq = 2, kLAIeq = 3 };
-
-// "8.0" to "12500": the band name without its " Hz"; empty past the bands.
-inline std::string BandLabel(int band)
-{
-    std::string name;
-    return WithoutUnit(TALValueTexts::BandName(band, name));
-}
 
 // Labels without a colon.
 struct Indicator {

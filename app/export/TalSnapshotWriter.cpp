@@ -137,7 +137,7 @@ void ReportWriter::WriteTalRtaSnapshotText(std::ostream& out, const SnapRec& r)
                        "Live 1/3dB")
         << std::endl;
     const auto cell = [&r](int band) {
-        return ComposeText("  %8s  %8s   %8s", BandLabel(band).c_str(), FormatFixed(r.GetLeqBand(band), 2).c_str(),
+        return ComposeText("  %8s  %8s   %8s", TalBandLabel(band).c_str(), FormatFixed(r.GetLeqBand(band), 2).c_str(),
                            FormatFixed(r.GetLiveBand(band), 2).c_str());
     };
     for (int row = 0; row < kLeftColumnBands; ++row) {
@@ -158,7 +158,7 @@ void ReportWriter::WriteTalRtaSnapshotCsv(std::ostream& out, const SnapRec& r)
     out << std::endl;
     CsvField(CsvField(CsvField(out, "Freq.Hz"), "Leq 1/3dB"), "Live 1/3dB") << std::endl;
     for (int band = 0; band < kBandCount; ++band)
-        CsvField(CsvField(CsvField(out, BandLabel(band)), r.GetLeqBand(band)), r.GetLiveBand(band)) << std::endl;
+        CsvField(CsvField(CsvField(out, TalBandLabel(band)), r.GetLeqBand(band)), r.GetLiveBand(band)) << std::endl;
     out << std::endl;
 }
 

@@ -1,5 +1,6 @@
 // The octave band analyser reports of the J46: its settings (report type 5)
 // and its interval records with their band levels (report type 12).
+#include "BandNames.h"
 #include "CDataReport.h"
 #include "ISMSetup.h"
 #include "KeptRecordFields.h"
@@ -48,12 +49,6 @@ Cells ObaSettingsCells(const RecordView& r, unsigned index)
     }
 }
 
-std::string BandLabel(int band)
-{
-    std::string label;
-    return OBASetup::GetBandLabel(band, label);
-}
-
 }  // namespace
 
 void CDataReport::DrawObaSettingsLine(ReportDC& dc, unsigned index, int line)
@@ -87,7 +82,7 @@ void CDataReport::DrawObaRecordLine(ReportDC& dc, unsigned index, int line, bool
     const int r = static_cast<int>(index % perRecord);
     const int y = LineY(dc, line);
     const int durationColumn = thirds ? 6 : 5;
-    const int bandRows = thirds ? 15 : 10;
+    const int bandRows = thirds ? TwoColumnRows(30) : 10;
     if (r == 0) {
         dc.TextOut(left_, y, "Rec #");
         dc.TextOut(columns_[2], y, "Date");
@@ -120,12 +115,12 @@ void CDataReport::DrawObaRecordLine(ReportDC& dc, unsigned index, int line, bool
     if (b < 0 || b >= bandRows)
         return;
     auto band = [&](int k, int labelColumn) {
-        DrawRightAligned(dc, columns_[labelColumn], y, BandLabel(k));
+        DrawRightAligned(dc, columns_[labelColumn], y, ObaBandName(k));
         DrawRightAligned(dc, columns_[labelColumn + 2], y, FormatFixed(rec->GetBandLevel(k), 1) + (thirds ? " dB 1/3" : " dB 1/1"));
     };
     if (thirds) {
         band(b, 1);
-        band(b + 15, 5);
+        band(b + bandRows, 5);
     } else {
         band(3 * b + 1, 1);
     }

@@ -4,13 +4,12 @@
 // RT60 texts follow the stored options at every drawing.
 #include <algorithm>
 
+#include "BandNames.h"
 #include "CDataReport.h"
 #include "Prompter.h"
 #include "ReportHost.h"
 #include "ReportText.h"
 #include "Rt60Decays.h"
-#include "SetupValueTexts.h"
-#include "TableWriterSupport.h"
 
 int CDataReport::BuildRt60Decays()
 {
@@ -41,7 +40,7 @@ int CDataReport::Rt60LinesPerEvent() const
     int first = 0;
     int last = 0;
     Rt60Range(&first, &last);
-    return (last - first) / 2 + 4;
+    return TwoColumnRows(last - first + 1) + 3;
 }
 
 void CDataReport::ComputeRt60()
@@ -63,7 +62,7 @@ void CDataReport::DrawRt60Line(ReportDC& dc, unsigned index, int line)
     int first = 0;
     int last = 0;
     Rt60Range(&first, &last);
-    const int rows = (last - first) / 2 + 1;
+    const int rows = TwoColumnRows(last - first + 1);
     const unsigned perEvent = static_cast<unsigned>(rows + 3);
     if (count == 0 || index / perEvent >= static_cast<unsigned>(count))
         return;
@@ -71,11 +70,7 @@ void CDataReport::DrawRt60Line(ReportDC& dc, unsigned index, int line)
     const int r = static_cast<int>(index % perEvent);
     const int y = LineY(dc, line);
     const bool third = RtaThirdOctave();
-    auto name = [third](int band) {
-        std::string text;
-        SSAValueTexts::BandName(third ? band : 3 * band + 1, text);
-        return WithoutUnit(text);
-    };
+    auto name = [third](int band) { return RtaBandLabel(band, third); };
     if (r == 1) {
         for (int column : {2, 5}) {
             dc.TextOut(columns_[column], y, "Freq. Hz");

@@ -2,21 +2,14 @@
 // of the last RTA event) and the RTA spatially averaged history (one block
 // per spatially averaged snapshot with its time stamp, average count, note,
 // flat level and band spectrum).
+#include "BandNames.h"
 #include "CDataReport.h"
 #include "ReportText.h"
-#include "SetupValueTexts.h"
 #include "SummaryTableSupport.h"
 #include "TableWriterSupport.h"
 #include "TimeTexts.h"
 
 namespace {
-
-// A band's name as the band columns show it: without its " Hz".
-std::string BandColumnText(int thirdOctaveIndex)
-{
-    std::string name;
-    return WithoutUnit(SSAValueTexts::BandName(thirdOctaveIndex, name));
-}
 
 // The summary record (output kind 55) of an RTA measurement.
 constexpr size_t kCurrentElapsed = 0x144, kCurrentStart = 0x178, kOverallElapsed = 0x34C, kOverallStart = 0x35C,
@@ -103,12 +96,12 @@ void CDataReport::DrawRtaSpectrumLine(ReportDC& dc, unsigned index, int line, co
         return;
     const int y = LineY(dc, line);
     const bool third = RtaThirdOctave();
-    const int rows = third ? 17 : 6;
     const int bands = third ? 33 : 11;
+    const int rows = TwoColumnRows(bands);
     auto level = [&sum, spectrum](int k) {
         return std::string(FormatReportNumber(sum.F32(spectrum + 4 * static_cast<size_t>(k)), 1, 0));
     };
-    auto name = [third](int band) { return BandColumnText(third ? band : 3 * band + 1); };
+    auto name = [third](int band) { return RtaBandLabel(band, third); };
     if (index == 0) {
         dc.TextOut(left_, y, title);
         return;
@@ -192,12 +185,12 @@ void CDataReport::DrawSpatialAverageLine(ReportDC& dc, unsigned index, int line)
     }
     // Band rows: two pairs of band and level, the second half of the bands
     // beside the first.
-    const int rows = third ? 17 : 6;
     const int bands = third ? 33 : 11;
+    const int rows = TwoColumnRows(bands);
     const int k = r - 6;
     if (k < 0 || k >= rows)
         return;
-    auto name = [third](int band) { return BandColumnText(third ? band : 3 * band + 1); };
+    auto name = [third](int band) { return RtaBandLabel(band, third); };
     DrawRightAligned(dc, columns_[1], y, name(k));
     DrawRightAligned(dc, columns_[2], y, level(k));
     if (k + rows < bands) {

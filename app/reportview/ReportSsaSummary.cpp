@@ -4,6 +4,7 @@
 // calibration and record counts of a measurement in the SSA mode.
 #include <algorithm>
 
+#include "BandNames.h"
 #include "CDataReport.h"
 #include "ISMSetup.h"
 #include "LOGSetup.h"
@@ -30,13 +31,6 @@ constexpr size_t kSpectralLnRow = 132;  // bytes of one band array of the spectr
 constexpr int kOverallAnyLine = 14, kSpectraLine = 39, kAfterSpectraLine = 62;
 constexpr int kAnyDataLines = 25, kSpectralLnLines = 19, kLnLines = 14, kWindLines = 8;
 constexpr int kFullLineCount = 138;
-
-// A band's name as the band columns show it: without its " Hz".
-std::string CutBandName(int band)
-{
-    std::string name;
-    return WithoutUnit(SSASetup::BandName(band, name));
-}
 
 bool IsOctaveCentre(int band)
 {
@@ -333,7 +327,7 @@ void CDataReport::DrawSsaSpectrumLine(ReportDC& dc, unsigned index, int line)
         const int octave = static_cast<int>(index) - 5;
         if (octave > 10)
             return;
-        right(1, CutBandName(3 * octave + 1));
+        right(1, SsaBandLabel(3 * octave + 1));
         right(3, Level(sum, kLeqOctaves, octave));
         right(5, Level(sum, kMaxOctaves, octave));
         right(7, Level(sum, kMinOctaves, octave));
@@ -345,7 +339,7 @@ void CDataReport::DrawSsaSpectrumLine(ReportDC& dc, unsigned index, int line)
     // Band k on the left, band k + 17 on the right (columns 1 and 8 on); the
     // octave values stand beside the octave centres.
     for (int band = k, first = 1; band <= 32 && first <= 8; band += 17, first += 7) {
-        right(first, CutBandName(band));
+        right(first, SsaBandLabel(band));
         right(first + 1, Level(sum, kLeqThirds, band));
         right(first + 3, Level(sum, kMaxThirds, band));
         right(first + 5, Level(sum, kMinThirds, band));
@@ -381,7 +375,7 @@ void CDataReport::DrawSpectralLnLine(ReportDC& dc, unsigned index, int line)
     }
     const int k = static_cast<int>(index) - 2;
     for (int band = k, first = 1; band <= 32 && first <= 8; band += 17, first += 7) {
-        right(first, CutBandName(band));
+        right(first, SsaBandLabel(band));
         for (int j = 1; j <= 6; ++j)
             right(first + j, Level(sum, kSpectralLn + kSpectralLnRow * static_cast<size_t>(j - 1), band));
     }

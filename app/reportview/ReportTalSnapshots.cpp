@@ -2,9 +2,11 @@
 // snapshots of a ZU-Reru measurement one after another, each record in the
 // layout of its kind (the dispatcher measures the columns again for every
 // line, so records of different kinds can share a page).
+#include "BandNames.h"
 #include "CDataReport.h"
 #include "KeptRecordFields.h"
 #include "ReportText.h"
+#include "SetupValueTexts.h"
 #include "TalSnapshotRows.h"
 
 using namespace talsnapshot;
@@ -133,7 +135,7 @@ void CDataReport::DrawTalRtaSnapshotLine(ReportDC& dc, unsigned index, int line,
 {
     DrawSnapshotRecordLine(dc, index, line, rec, [&](const SnapRec& snap, unsigned r, int y) {
         auto band = [&](int b, int column) {
-            DrawRightAligned(dc, columns_[column], y, BandLabel(b));
+            DrawRightAligned(dc, columns_[column], y, TalBandLabel(b));
             DrawRightAligned(dc, columns_[column + 1], y, FormatReportNumber(snap.GetLeqBand(b), 1, 0));
             DrawRightAligned(dc, columns_[column + 2], y, FormatReportNumber(snap.GetLiveBand(b), 1, 0));
         };

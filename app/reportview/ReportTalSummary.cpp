@@ -2,6 +2,7 @@
 // differences (LAFTM5, LCeq and LAIeq against LAeq), the SPL and Lmax table
 // by weighting and detector, the Ln table, the RTA Leq spectrum and the
 // tonality figures.
+#include "BandNames.h"
 #include "CDataReport.h"
 #include "KeptRecordFields.h"
 #include "LOGSetup.h"
@@ -200,7 +201,7 @@ void CDataReport::DrawTalSpectrumLine(ReportDC& dc, unsigned index, int line)
     if (i < 4 || i >= 4 + kLeftColumnBands)
         return;
     auto band = [&](int k, int column) {
-        DrawRightAligned(dc, columns_[column], y, talsnapshot::BandLabel(k));
+        DrawRightAligned(dc, columns_[column], y, TalBandLabel(k));
         DrawRightAligned(dc, columns_[column + 1], y,
                          FormatReportNumber(sum.F32(SummaryFields::kLeqThirds + 4 * static_cast<size_t>(k)), 1, 0));
     };
