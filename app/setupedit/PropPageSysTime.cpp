@@ -7,18 +7,18 @@
 #include <QRadioButton>
 #include <QTimerEvent>
 
-#include "CSdiDoc.h"
 #include "DateEdits.h"
 #include "PageLayout.h"
 #include "PageText.h"
 #include "Prompter.h"
 #include "PropSheetSetup.h"
+#include "SetupDocument.h"
 
 namespace {
 
 class DocumentClock : public InstrumentClock {
 public:
-    explicit DocumentClock(CSdiDoc* doc) : doc_(doc) {}
+    explicit DocumentClock(SetupDocument* doc) : doc_(doc) {}
     bool IsSetupViewActive() const override { return doc_->IsSetupViewActive(); }
     int Get(int& year, int& month, int& day, int& hour, int& minute, int& second) const override
     {
@@ -28,7 +28,7 @@ public:
     int SetFromPC() override { return doc_->SetInstrumentClockFromPC(); }
 
 private:
-    CSdiDoc* doc_;
+    SetupDocument* doc_;
 };
 
 constexpr int kTickMs = 1000;
@@ -110,7 +110,7 @@ void PropPageSysTime::OnInitDialog()
 {
     if (!clock_) {
         const PropSheetSetup* sheet = GetSheet();
-        if (CSdiDoc* doc = sheet ? sheet->GetDocument() : nullptr)
+        if (SetupDocument* doc = sheet ? sheet->GetDocument() : nullptr)
             clock_ = std::make_unique<DocumentClock>(doc);
     }
     CreateSystemBitmap();

@@ -9,7 +9,6 @@
 
 #include "SysSetupPage.h"
 
-class CSdiDoc;
 class DayEdit;
 class MonthEdit;
 class QRadioButton;

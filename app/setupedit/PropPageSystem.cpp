@@ -4,11 +4,11 @@
 
 #include <QGridLayout>
 
-#include "CSdiDoc.h"
 #include "CharClassEdit.h"
 #include "PageLayout.h"
 #include "PropSheetSetup.h"
 #include "QtPlatform.h"
+#include "SetupDocument.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 #include "SysSetupPage.h"
 
 class CharClassEdit;
-class CSdiDoc;
+class SetupDocument;
 
 class PropPageSystem : public SysSetupPage {
     Q_OBJECT
@@ -20,7 +20,7 @@ protected:
 
 private:
     CPageToolTip toolTip_;
-    CSdiDoc* doc_ = nullptr;
+    SetupDocument* doc_ = nullptr;
     QLabel* model_;
     QLabel* serialNumber_;
     QLabel* revision_;

@@ -5,7 +5,6 @@
 #include <QLabel>
 #include <QVBoxLayout>
 
-#include "CSdiView.h"
 #include "PPAdvanced.h"
 #include "PropPageDaily.h"
 #include "PropPageEvents.h"
@@ -152,7 +151,8 @@ QWidget* MakeBlankPage()
 
 }  // namespace
 
-PropSheetSetup::PropSheetSetup(const QString& caption, QWidget* parent, int firstPage) : QTabWidget(parent)
+PropSheetSetup::PropSheetSetup(const QString& caption, QWidget* parent, int firstPage, SetupDocument* document)
+    : QTabWidget(parent), document_(document)
 {
     setWindowTitle(caption);
     setObjectName("PropSheetSetup");
@@ -400,13 +400,4 @@ void PropSheetSetup::RefreshHeaders()
     for (SetupPage* page : pages_)
         if (page)
             page->SetHeader();
-}
-
-CSdiDoc* PropSheetSetup::GetDocument() const
-{
-    // The view holds the sheet in a scroll area.
-    for (const QWidget* w = parentWidget(); w; w = w->parentWidget())
-        if (const auto* view = qobject_cast<const CSdiView*>(w))
-            return view->GetDocument();
-    return nullptr;
 }

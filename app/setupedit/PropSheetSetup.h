@@ -10,7 +10,7 @@
 #include <QString>
 #include <QTabWidget>
 
-class CSdiDoc;
+class SetupDocument;
 class SetupPage;
 class SetupRec;
 
@@ -31,7 +31,9 @@ public:
         PageCount
     };
 
-    PropSheetSetup(const QString& caption, QWidget* parent, int firstPage);
+    // document is the one of the Setup view that holds the sheet; null
+    // elsewhere.
+    PropSheetSetup(const QString& caption, QWidget* parent, int firstPage, SetupDocument* document = nullptr);
     ~PropSheetSetup() override;
 
     // Takes the blank page off (it is kept), so the sheet shows no page until
@@ -52,7 +54,7 @@ public:
     // Every page rewrites its header line.
     void RefreshHeaders();
     // The document of the Setup view that holds the sheet; null elsewhere.
-    CSdiDoc* GetDocument() const;
+    SetupDocument* GetDocument() const { return document_; }
     // The RTA set's trigger pages (arm, trigger, end, then, logic out) follow
     // the "Enable Triggering" box of the trigger setup page: the state goes to
     // every one of them that exists.
@@ -87,6 +89,7 @@ private:
     // Ends a rebuild: the page now in front gets its window.
     void EndRebuild();
 
+    SetupDocument* document_;
     int currentType_ = 0;
     std::array<SetupPage*, PageCount> pages_{};
     QWidget* blankPage_ = nullptr;

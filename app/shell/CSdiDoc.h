@@ -18,6 +18,7 @@
 #include "ConnectDialog.h"
 #include "MeasMgrJ46.h"
 #include "ReportHost.h"
+#include "SetupDocument.h"
 #include "SetupMgrJ46.h"
 
 class CView;
@@ -32,7 +33,7 @@ struct DownloadOptions;
 class SerialPort;
 class SlmLink;
 
-class CSdiDoc : public QObject, public CDocument, public ConnectTarget, public ReportHost {
+class CSdiDoc : public QObject, public CDocument, public ConnectTarget, public ReportHost, public SetupDocument {
     Q_OBJECT
 public:
     explicit CSdiDoc(QObject* parent = nullptr);
@@ -54,7 +55,7 @@ public:
     std::string StartFolder() const override;
     void ShowRt60Bands(bool thirdOctave) override;
 
-    bool IsSetupViewActive() const;
+    bool IsSetupViewActive() const override;
     bool IsDownloadViewActive() const;
     bool IsTranslateViewActive() const;
     bool IsTreeViewFirst() const;
@@ -84,11 +85,11 @@ public:
     bool PumpWaitingMessages();
 
     // The instrument as the setup pages see it.
-    std::string GetActiveSetupName() const;
-    int GetInstrumentSetupType() const;
-    int GetInstrumentClock(int& year, int& month, int& day, int& hour, int& minute, int& second) const;
-    int SetInstrumentClock(std::time_t localTime);
-    int SetInstrumentClockFromPC();
+    std::string GetActiveSetupName() const override;
+    int GetInstrumentSetupType() const override;
+    int GetInstrumentClock(int& year, int& month, int& day, int& hour, int& minute, int& second) const override;
+    int SetInstrumentClock(std::time_t localTime) override;
+    int SetInstrumentClockFromPC() override;
 
     SetupMgrJ46& GetSetupList() { return setups_; }
     const CSetupMessages& Messages() const { return messages_; }

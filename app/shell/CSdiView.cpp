@@ -57,7 +57,7 @@ void CSdiView::OnInitialUpdate()
         scroll->setObjectName("sheetScroll");
         scroll->setFrameShape(QFrame::NoFrame);
         scroll->setWidgetResizable(true);
-        sheet_ = new PropSheetSetup("SLM", this, 0);
+        sheet_ = new PropSheetSetup("SLM", this, 0, GetDocument());
         scroll->setWidget(sheet_);
         layout()->addWidget(scroll);
         sheet_->show();
