@@ -10,24 +10,6 @@
 #include "RangeEdit.h"
 #include "SetupRec.h"
 
-TalSetupPage::TalSetupPage(const QString& caption, int dialogId) : SetupPage(caption, dialogId)
-{
-    Header()->setText("ZU-Reru Settings");
-}
-
-TALSetup* TalSetupPage::BoundTal() const
-{
-    return GetSetup() && HasWindow() ? GetSetup()->GetTALSetup() : nullptr;
-}
-
-// The composed header is kept off the page: the header line keeps its fixed
-// text.
-void TalSetupPage::SetHeader()
-{
-    if (BoundTal())
-        (void)HeaderText("ZU-Reru");
-}
-
 PropPageTal::PropPageTal() : TalSetupPage("SLM", 239), runTime_(this, "run")
 {
     AddTitleRows(title_, fileName_);

@@ -3,26 +3,10 @@
 // run time of the sound level meter, gain and average tone count of the
 // tonality analysis.
 #include "DurationEdits.h"
-#include "PageControls.h"
-#include "SetupPage.h"
+#include "TalSetupPage.h"
 
 class QComboBox;
 class RangeEdit;
-class TALSetup;
-
-// The header, label and badge both ZU-Reru pages show.
-class TalSetupPage : public SetupPage {
-public:
-    TalSetupPage(const QString& caption, int dialogId);
-    void SetHeader() override;
-
-protected:
-    TALSetup* BoundTal() const;
-    void CreateBadge() { CreateBitmap(bitmap_, 241); }
-
-private:
-    BitmapStatic bitmap_;
-};
 
 class PropPageTal : public TalSetupPage {
     Q_OBJECT

@@ -1,7 +1,8 @@
 #pragma once
 // The RTA page of a ZU-Reru tonality setup: the analyser's detector and its
 // run time (a duration of its own, apart from the sound level meter's).
-#include "PropPageTal.h"
+#include "DurationEdits.h"
+#include "TalSetupPage.h"
 
 class PropPageTalRta : public TalSetupPage {
     Q_OBJECT
