@@ -307,7 +307,7 @@ bool CWindTachPP::Save()
     if (Edited({radios_[Internal], radios_[External]}))
         block->SetPulseSourceExt(sourceExt_);
     // A stored unit outside the list shows no selection and is kept.
-    if (Edited(directionUnits_) && directionUnits_->currentIndex() >= 0)
-        block->SetDirectionUnits(directionUnits_->currentIndex());
+    if (const auto row = EditedRow(directionUnits_))
+        block->SetDirectionUnits(*row);
     return true;
 }

@@ -11,9 +11,12 @@
 
 DurationEdits::DurationEdits(QWidget* parent, const QString& prefix) : layout_(new QHBoxLayout)
 {
-    hours_ = MakeEdit<DayEdit>(parent, (prefix + "Hours").toLatin1().constData());
-    minutes_ = MakeEdit<DayEdit>(parent, (prefix + "Minutes").toLatin1().constData());
-    seconds_ = MakeEdit<DayEdit>(parent, (prefix + "Seconds").toLatin1().constData());
+    const auto name = [&prefix](const char* part) {
+        return (prefix.isEmpty() ? QString::fromLatin1(part).toLower() : prefix + part).toLatin1();
+    };
+    hours_ = MakeEdit<DayEdit>(parent, name("Hours").constData());
+    minutes_ = MakeEdit<DayEdit>(parent, name("Minutes").constData());
+    seconds_ = MakeEdit<DayEdit>(parent, name("Seconds").constData());
     for (QWidget*& separator : separators_)
         separator = new QLabel(":", parent);
     layout_->addWidget(hours_);

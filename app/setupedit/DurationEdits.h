@@ -11,7 +11,8 @@ class QWidget;
 
 class DurationEdits {
 public:
-    // The fields are named prefix + "Hours", "Minutes", "Seconds".
+    // The fields are named prefix + "Hours", "Minutes", "Seconds"; without a
+    // prefix "hours", "minutes", "seconds".
     DurationEdits(QWidget* parent, const QString& prefix);
 
     QHBoxLayout* Layout() const { return layout_; }

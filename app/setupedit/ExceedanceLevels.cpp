@@ -4,6 +4,7 @@
 
 #include "FloatEdit.h"
 #include "LOGSetup.h"
+#include "ListSelection.h"
 #include "PageLayout.h"
 #include "PageText.h"
 #include "RangeEdit.h"
@@ -42,8 +43,7 @@ void ExceedanceLevels::Load(const LOGSetup& log)
     ShowChecked(splLevel2, log.GetSplExceedanceLevel2(), "120");
     ShowChecked(peak1Level, log.GetPeak1ExceedanceLevel(), "140");
     ShowChecked(peak2Level, log.GetPeak2ExceedanceLevel(), "140");
-    const int code = log.GetExceedanceHysteresis();
-    hysteresis->setCurrentIndex(code >= 0 && code < hysteresis->count() ? code : -1);
+    SetSelection(hysteresis, log.GetExceedanceHysteresis());
 }
 
 void ExceedanceLevels::Save(LOGSetup& log, const std::function<bool(const QWidget*)>& edited) const
@@ -56,6 +56,6 @@ void ExceedanceLevels::Save(LOGSetup& log, const std::function<bool(const QWidge
         log.SetPeak1ExceedanceLevel(AtoI(peak1Level->text()));
     if (edited(peak2Level))
         log.SetPeak2ExceedanceLevel(AtoI(peak2Level->text()));
-    if (edited(hysteresis) && hysteresis->currentIndex() >= 0)
-        log.SetExceedanceHysteresis(hysteresis->currentIndex());
+    if (const auto row = edited(hysteresis) ? SelectedRow(hysteresis) : std::nullopt)
+        log.SetExceedanceHysteresis(*row);
 }

@@ -4,6 +4,8 @@
 #include <QGroupBox>
 #include <QVBoxLayout>
 
+#include "PageLayout.h"
+
 PropPageDaily::PropPageDaily() : LogSetupPage("Daily", 277)
 {
     auto* group = new QGroupBox("Daily History", this);
@@ -17,8 +19,7 @@ PropPageDaily::PropPageDaily() : LogSetupPage("Daily", 277)
                  {&histogram_, "dailyHistogram", "Store Complete Histogram"},
                  {&calCheck_, "dailyCalCheck", "Auto. Calibration Check (Midnight)"}};
     for (const auto& b : boxes) {
-        *b.box = new QCheckBox(QString::fromLatin1(b.text), group);
-        (*b.box)->setObjectName(b.name);
+        *b.box = MakeButton<QCheckBox>(group, b.name, b.text);
         column->addWidget(*b.box);
     }
     note_ = new QLabel("(NOTE: Ensure System Auto. Cal. is Enabled.)", group);

@@ -109,10 +109,10 @@ bool PropPageEvents::Save()
         log->SetTriggerLogic(thEnabled_->isChecked() ? 1 : 0);
     if (Edited(thPeriod_))
         log->SetExceedanceThPeriod(AtoI(thPeriod_->text()));
-    if (Edited(trigger_) && trigger_->currentIndex() >= 0)
-        log->SetEndLogic(trigger_->currentIndex() == 1 ? 1 : 0);
-    if (Edited(time_) && time_->currentIndex() >= 0)
-        log->SetExceedanceTime(time_->currentIndex() == 1 ? 1 : 0);
+    if (const auto row = EditedRow(trigger_))
+        log->SetEndLogic(*row == 1 ? 1 : 0);
+    if (const auto row = EditedRow(time_))
+        log->SetExceedanceTime(*row == 1 ? 1 : 0);
     if (Edited(timedMinutes_))
         log->SetTimedExcdMinutes(AtoI(timedMinutes_->text()));
     if (Edited(timedSeconds_))

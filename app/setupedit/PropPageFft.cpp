@@ -15,7 +15,7 @@ PropPageFft::PropPageFft() : SetupPage("FFT", 244)
 {
     // The header keeps its dialog text: this page never showed the name.
     Header()->setText("FFT Analyzer Settings");
-    AddTitleRows(title_, fileName_);
+    AddTitleRows(&title_, &fileName_);
 
     auto* group = new QGroupBox("FFT", this);
     auto* grid = new QGridLayout(group);
@@ -83,10 +83,10 @@ bool PropPageFft::Save()
     if (Edited(title_))
         fft->SetTitle(platform::ToAnsi(title_->text()));
     // A stored code outside a list shows no selection and is kept.
-    if (Edited(gain_) && gain_->currentIndex() >= 0)
-        fft->SetGain(gain_->currentIndex());
-    if (Edited(bandwidth_) && bandwidth_->currentIndex() >= 0)
-        fft->SetBandwidth(bandwidth_->currentIndex());
+    if (const auto row = EditedRow(gain_))
+        fft->SetGain(*row);
+    if (const auto row = EditedRow(bandwidth_))
+        fft->SetBandwidth(*row);
     if (Edited(averages_))
         fft->SetAverageCount(AtoI(averages_->text()));
     if (Edited(overloadSkipping_))

@@ -3,6 +3,7 @@
 // weightings, threshold, exchange rate, range and AC outputs.
 #include "PageControls.h"
 #include "SetupPage.h"
+#include "SlmLists.h"
 
 class CharClassEdit;
 class ISMSetup;
@@ -27,11 +28,7 @@ private:
     BitmapStatic bitmap_;
     CharClassEdit* title_;
     QLabel* fileName_;
-    QComboBox* detector_;
-    QComboBox* weighting_;
-    QComboBox* peak1_;
+    SlmLists lists_;
     RangeEdit* threshold_;
     QComboBox* exchangeRate_;
-    QComboBox* range_;
-    QComboBox* acOutput_;
 };

@@ -209,8 +209,8 @@ bool LnPage::Save()
     }
     // A stored spectral Ln code outside the list shows no selection and is
     // kept.
-    if (spectralLn_ && Edited(spectralLn_) && spectralLn_->currentIndex() >= 0)
-        block->SetSpectralLn(spectralLn_->currentIndex());
+    if (const auto row = spectralLn_ ? EditedRow(spectralLn_) : std::nullopt)
+        block->SetSpectralLn(*row);
     if (Edited(startLevel_)) {
         const int level = AtoI(startLevel_->text());
         block->SetLnStartLevel(level >= 0 && level <= 99 ? level : 0);

@@ -3,6 +3,7 @@
 // frequency weighting, Peak 1 weighting, range and the AC outputs.
 #include "PageControls.h"
 #include "LogSetupPage.h"
+#include "SlmLists.h"
 
 class CharClassEdit;
 
@@ -22,14 +23,9 @@ protected:
     void OnSetActive() override;
 
 private:
-    bool fileNameToolAdded_ = false;
     CPageToolTip toolTip_;
     BitmapStatic bitmap_;
     CharClassEdit* title_;
     QLabel* fileName_;
-    QComboBox* detector_;
-    QComboBox* weighting_;
-    QComboBox* peak1_;
-    QComboBox* range_;
-    QComboBox* acOutput_;
+    SlmLists lists_;
 };

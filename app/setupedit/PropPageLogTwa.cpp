@@ -93,9 +93,9 @@ bool PropPageLogTwa::Save()
             (log->*n.set)(AtoI(n.edit->text()));
     // The instrument knows exchange-rate codes 0 to 4; a code the list does
     // not show (4) stays until a row is picked.
-    if (Edited(exchangeRate_) && exchangeRate_->currentIndex() >= 0)
-        log->SetExchangeRate(exchangeRate_->currentIndex());
-    if (Edited(overallExchangeRate_) && overallExchangeRate_->currentIndex() >= 0)
-        log->SetOverallExchangeRate(overallExchangeRate_->currentIndex());
+    if (const auto row = EditedRow(exchangeRate_))
+        log->SetExchangeRate(*row);
+    if (const auto row = EditedRow(overallExchangeRate_))
+        log->SetOverallExchangeRate(*row);
     return true;
 }

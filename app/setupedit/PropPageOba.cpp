@@ -21,7 +21,7 @@ constexpr int kTitleLength = 30;
 PropPageOba::PropPageOba() : SetupPage("OBA", 171), period_(this, "interval")
 {
     Header()->setText("Octave Band Analyzer Settings");
-    AddTitleRows(title_, fileName_);
+    AddTitleRows(&title_, &fileName_);
 
     auto* grid = new QGridLayout;
     scanMode_ = MakeList(this, "scanMode", {"Manual", "Auto", "Timed"});
@@ -105,8 +105,7 @@ void PropPageOba::Load()
     timeSync_->setChecked(oba->IsIntervalTimeSync() != 0);
     autoStop_->setChecked(oba->IsIntervalAutoStop() != 0);
     ApplyEnableRule();
-    if (ShowFileName(fileName_) && !fileNameToolAdded_)
-        fileNameToolAdded_ = AddFileNameTool(toolTip_, fileName_);
+    ShowFileName(fileName_, &toolTip_);
 }
 
 void PropPageOba::ApplyEnableRule()
@@ -137,15 +136,11 @@ bool PropPageOba::Save()
                  {bandwidth_, &OBASetup::SetBandwidth},
                  {acOutFilter_, &OBASetup::SetAcOutFilter}};
     for (const auto& l : lists)
-        if (Edited(l.list) && l.list->currentIndex() >= 0)
-            (oba->*l.set)(l.list->currentIndex());
-    const auto f = period_.Fields();
-    if (Edited({f[0], f[1], f[2]}))
-        WriteShared(oba, [&](bool edits) {
-            oba->SetIntervalPeriod(edits && Edited(f[0]) ? period_.Hours() : oba->GetIntervalHours(),
-                                   edits && Edited(f[1]) ? period_.Minutes() : oba->GetIntervalMinutes(),
-                                   edits && Edited(f[2]) ? period_.Seconds() : oba->GetIntervalSeconds());
-        });
+        if (const auto row = EditedRow(l.list))
+            (oba->*l.set)(*row);
+    WriteDuration(
+        oba, period_, [&] { return std::array<int, 3>{oba->GetIntervalHours(), oba->GetIntervalMinutes(), oba->GetIntervalSeconds()}; },
+        [&](int hours, int minutes, int seconds) { oba->SetIntervalPeriod(hours, minutes, seconds); });
     // Greyed options are stored as they stand.
     if (Edited(intervalsEnabled_))
         oba->SetIntervalsEnabled(intervalsEnabled_->isChecked() ? 1 : 0);

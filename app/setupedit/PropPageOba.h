@@ -33,7 +33,6 @@ private:
     // The interval options and the period follow "Enable Intervals".
     void ApplyEnableRule();
 
-    bool fileNameToolAdded_ = false;
     CPageToolTip toolTip_;
     BitmapStatic bitmap_;
     CharClassEdit* title_;

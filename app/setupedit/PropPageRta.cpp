@@ -28,10 +28,7 @@ void FillList(QComboBox* list, const char* const (&entries)[N])
 
 PropPageRta::PropPageRta() : RtaSetupPage("RTA", 246, "RTA")
 {
-    auto* titleRow = new QGridLayout;
-    title_ = MakeEdit<CharClassEdit>(this, "title");
-    AddRow(titleRow, 0, "Title", title_);
-    Body()->addLayout(titleRow);
+    AddTitleRows(&title_, nullptr);
 
     auto* columns = new QHBoxLayout;
     auto* left = new QGridLayout;
@@ -99,20 +96,20 @@ bool PropPageRta::Save()
         rta->SetTitle(platform::ToAnsi(title_->text()));
     // A stored code beyond its list shows no selection and is kept as it
     // is, rather than replaced by a code the user never chose.
-    if (Edited(gain_) && gain_->currentIndex() >= 0)
-        rta->SetGain(gain_->currentIndex());
+    if (const auto row = EditedRow(gain_))
+        rta->SetGain(*row);
     if (Edited(bandwidth_))
         rta->SetBandwidth(bandwidth_->currentIndex() == 1 ? 1 : 0);
-    if (Edited(rt60DbDown_) && rt60DbDown_->currentIndex() >= 0)
-        rta->SetRt60DbDown(rt60DbDown_->currentIndex());
-    if (Edited(detector_) && detector_->currentIndex() >= 0)
-        rta->SetDetector(detector_->currentIndex());
+    if (const auto row = EditedRow(rt60DbDown_))
+        rta->SetRt60DbDown(*row);
+    if (const auto row = EditedRow(detector_))
+        rta->SetDetector(*row);
     if (Edited(linDetectorTime_))
         rta->SetLinDetectorTime(static_cast<float>(AtoF(linDetectorTime_->text())));
-    if (Edited(expDetectorTime_) && expDetectorTime_->currentIndex() >= 0)
-        rta->SetExpDetectorTime(expDetectorTime_->currentIndex());
-    if (Edited(expStoreRate_) && expStoreRate_->currentIndex() >= 0)
-        rta->SetExpStoreRate(expStoreRate_->currentIndex());
+    if (const auto row = EditedRow(expDetectorTime_))
+        rta->SetExpDetectorTime(*row);
+    if (const auto row = EditedRow(expStoreRate_))
+        rta->SetExpStoreRate(*row);
     return true;
 }
 

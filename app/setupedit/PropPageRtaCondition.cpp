@@ -108,8 +108,8 @@ bool RtaConditionPage::Save()
     // A mode beyond the list shows no selection and is kept; the level and
     // the time are shown rounded and written only when the user changed
     // them.
-    if (Edited(mode_) && mode_->currentIndex() >= 0)
-        (rta->*fields_.setMode)(mode_->currentIndex());
+    if (const auto row = EditedRow(mode_))
+        (rta->*fields_.setMode)(*row);
     if (Edited(logic_))
         (rta->*fields_.setLogic)(logic_->currentIndex() == 1 ? 1 : 0);
     if (Edited(level_))

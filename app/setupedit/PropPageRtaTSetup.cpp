@@ -63,8 +63,8 @@ bool PropPageRtaTSetup::Save()
         rta->SetExceedanceHistoryEnabled(enableTriggering_->isChecked() ? 1 : 0);
     // A stored band beyond the list shows no selection and is kept as it is,
     // rather than replaced by a code no list knows.
-    if (Edited(triggerSource_) && triggerSource_->currentIndex() >= 0)
-        rta->SetTriggerSource(triggerSource_->currentIndex());
+    if (const auto row = EditedRow(triggerSource_))
+        rta->SetTriggerSource(*row);
     if (Edited(runOnInput_))
         rta->SetRunOnInput(runOnInput_->isChecked() ? 1 : 0);
     if (Edited(runLogic_))

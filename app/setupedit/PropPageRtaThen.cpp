@@ -54,8 +54,8 @@ bool PropPageRtaThen::Save()
     if (!rta)
         return true;
     // An action beyond the list shows no selection and is kept.
-    if (Edited(endThen_) && endThen_->currentIndex() >= 0)
-        rta->SetEndThen(endThen_->currentIndex());
+    if (const auto row = EditedRow(endThen_))
+        rta->SetEndThen(*row);
     if (Edited(repeatCount_))
         rta->SetRepeatCount(AtoI(repeatCount_->text()));
     if (Edited(averageCount_))

@@ -17,7 +17,7 @@ constexpr const char* kSsaHeader = "Sound Level Meter / Real Time Analyzer Setti
 PropPageSsa::PropPageSsa() : SetupPage("SLM RTA", 226)
 {
     Header()->setText(kSsaHeader);
-    AddTitleRows(title_, fileName_);
+    AddTitleRows(&title_, &fileName_);
 
     auto* group = new QGroupBox("SLM RTA", this);
     auto* lists = new QGridLayout(group);
@@ -92,24 +92,24 @@ bool PropPageSsa::Save()
     // row is picked.
     if (Edited(title_))
         ssa->SetTitle(platform::ToAnsi(title_->text()));
-    if (Edited(slmDetector_) && slmDetector_->currentIndex() >= 0)
-        ssa->SetDetector(slmDetector_->currentIndex());
+    if (const auto row = EditedRow(slmDetector_))
+        ssa->SetDetector(*row);
     if (Edited(rtaDetector_))
         ssa->SetRtaDetectorFast(rtaDetector_->currentIndex() == 1 ? 1 : 0);
-    if (Edited(weighting_) && weighting_->currentIndex() >= 0)
-        ssa->SetFreqWeighting(weighting_->currentIndex());
-    if (Edited(peak1_) && peak1_->currentIndex() >= 0)
-        ssa->SetPeak1Weighting(peak1_->currentIndex());
+    if (const auto row = EditedRow(weighting_))
+        ssa->SetFreqWeighting(*row);
+    if (const auto row = EditedRow(peak1_))
+        ssa->SetPeak1Weighting(*row);
     // The typed text of the editable list stores the row it names, or
     // nothing.
     if (Edited(rtaWeighting_) && rtaWeighting_->findText(rtaWeighting_->currentText()) >= 0)
         ssa->SetRtaWeighting(rtaWeighting_->findText(rtaWeighting_->currentText()));
-    if (Edited(gain_) && gain_->currentIndex() >= 0)
-        ssa->SetGain(gain_->currentIndex());
+    if (const auto row = EditedRow(gain_))
+        ssa->SetGain(*row);
     if (Edited(bandwidth_))
         ssa->SetThirdOctave(bandwidth_->currentIndex() == 1 ? 1 : 0);
-    if (Edited(acOutput_) && acOutput_->currentIndex() >= 0)
-        ssa->SetAcOutput(acOutput_->currentIndex());
+    if (const auto row = EditedRow(acOutput_))
+        ssa->SetAcOutput(*row);
     return true;
 }
 

@@ -193,8 +193,8 @@ bool PropPageSysCalib::Save()
         sys->SetCalibratorSerial(platform::ToAnsi(calibratorSerial_->text()));
     if (Edited(noiseFloor_))
         GetSetup()->SetParam207(static_cast<float>(AtoF(noiseFloor_->text())));
-    if (Edited(transducer_) && transducer_->currentIndex() >= 0)
-        sys->SetTransducer(transducer_->currentIndex());
+    if (const auto row = EditedRow(transducer_))
+        sys->SetTransducer(*row);
     if (Edited(scaleFactor_))
         sys->SetEuScaleFactor(ParseEngineeringValue(scaleFactor_->text().toStdString()));
     if (Edited(unitsLabel_))

@@ -119,8 +119,8 @@ bool PropPageSysPower::Save()
         sys->SetBacklightTime(AtoI(backlightTime_->text()));
     if (Edited(externalPower_))
         sys->SetExternalPower(externalPower_->currentIndex() != 0 ? 1 : 0);
-    if (Edited(contrast_) && contrast_->currentIndex() >= 0)
-        sys->SetLcdContrast(contrast_->currentIndex() * 2 + kLowestContrast);
+    if (const auto row = EditedRow(contrast_))
+        sys->SetLcdContrast(*row * 2 + kLowestContrast);
     return true;
 }
 

@@ -12,7 +12,7 @@
 
 PropPageTal::PropPageTal() : TalSetupPage("SLM", 239), runTime_(this, "run")
 {
-    AddTitleRows(title_, fileName_);
+    AddTitleRows(&title_, &fileName_);
     auto* slm = new QGroupBox("TAL", this);
     auto* grid = new QGridLayout(slm);
     detector_ = MakeList(slm, "detector", {"Slow", "Fast"});
@@ -77,19 +77,15 @@ bool PropPageTal::Save()
         tal->SetAvgToneCount(AtoI(toneCount_->text()));
     // A stored code outside a list (impulse among the detectors) shows no
     // selection and is kept until a row is picked.
-    if (Edited(detector_) && detector_->currentIndex() >= 0)
-        tal->SetDetector(detector_->currentIndex());
-    if (Edited(weighting_) && weighting_->currentIndex() >= 0)
-        tal->SetFreqWeighting(weighting_->currentIndex());
-    if (Edited(gain_) && gain_->currentIndex() >= 0)
-        tal->SetGain(gain_->currentIndex());
-    const auto f = runTime_.Fields();
-    if (Edited({f[0], f[1], f[2]}))
-        WriteShared(tal, [&](bool edits) {
-            tal->SetRunTime(edits && Edited(f[0]) ? runTime_.Hours() : tal->GetRunTimeHours(),
-                            edits && Edited(f[1]) ? runTime_.Minutes() : tal->GetRunTimeMinutes(),
-                            edits && Edited(f[2]) ? runTime_.Seconds() : tal->GetRunTimeSeconds());
-        });
+    if (const auto row = EditedRow(detector_))
+        tal->SetDetector(*row);
+    if (const auto row = EditedRow(weighting_))
+        tal->SetFreqWeighting(*row);
+    if (const auto row = EditedRow(gain_))
+        tal->SetGain(*row);
+    WriteDuration(
+        tal, runTime_, [&] { return std::array<int, 3>{tal->GetRunTimeHours(), tal->GetRunTimeMinutes(), tal->GetRunTimeSeconds()}; },
+        [&](int hours, int minutes, int seconds) { tal->SetRunTime(hours, minutes, seconds); });
     return true;
 }
 

@@ -8,11 +8,7 @@
 
 PropPageTalRta::PropPageTalRta() : TalSetupPage("RTA", 240), runTime_(this, "rtaRun")
 {
-    auto* top = new QGridLayout;
-    fileName_ = new QLabel(this);
-    fileName_->setObjectName("fileName");
-    AddRow(top, 0, "Filename", fileName_);
-    Body()->addLayout(top);
+    AddTitleRows(nullptr, &fileName_);
     auto* group = new QGroupBox("RTA", this);
     auto* grid = new QGridLayout(group);
     detector_ = MakeList(group, "rtaDetector", {"Slow", "Fast"});
@@ -53,13 +49,9 @@ bool PropPageTalRta::Save()
         return true;
     if (Edited(detector_))
         tal->SetRtaDetectorFast(detector_->currentIndex() == 1 ? 1 : 0);
-    const auto f = runTime_.Fields();
-    if (Edited({f[0], f[1], f[2]}))
-        WriteShared(tal, [&](bool edits) {
-            tal->SetRtaRunTime(edits && Edited(f[0]) ? runTime_.Hours() : tal->GetIntervalHours(),
-                               edits && Edited(f[1]) ? runTime_.Minutes() : tal->GetIntervalMinutes(),
-                               edits && Edited(f[2]) ? runTime_.Seconds() : tal->GetRtaRunTimeSeconds());
-        });
+    WriteDuration(
+        tal, runTime_, [&] { return std::array<int, 3>{tal->GetIntervalHours(), tal->GetIntervalMinutes(), tal->GetRtaRunTimeSeconds()}; },
+        [&](int hours, int minutes, int seconds) { tal->SetRtaRunTime(hours, minutes, seconds); });
     return true;
 }
 

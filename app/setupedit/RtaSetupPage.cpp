@@ -20,8 +20,7 @@ RtaSetupPage::RtaSetupPage(const QString& caption, int dialogId, const char* lab
     auto* row = new QHBoxLayout;
     auto* name = new QLabel(QString::fromLatin1(label), this);
     name->setObjectName("pageLabel");
-    fileName_ = new QLabel(this);
-    fileName_->setObjectName("fileName");
+    fileName_ = MakeFileNameLine();
     fileName_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     row->addWidget(name);
     row->addWidget(fileName_, 1);

@@ -10,6 +10,8 @@
 #include <QShowEvent>
 
 #include "CharClassEdit.h"
+#include "DateEdits.h"
+#include "DurationEdits.h"
 #include "PageControls.h"
 #include "PageLayout.h"
 #include "PropSheetSetup.h"
@@ -26,32 +28,43 @@ SetupPage::SetupPage(const QString& caption, int dialogId) : caption_(caption), 
     top_->addWidget(header_, 1);
 }
 
-void SetupPage::AddTitleRows(CharClassEdit*& title, QLabel*& fileName)
+void SetupPage::AddTitleRows(CharClassEdit** title, QLabel** fileName)
 {
     auto* grid = new QGridLayout;
-    title = MakeEdit<CharClassEdit>(this, "title");
-    fileName = new QLabel(this);
-    fileName->setObjectName("fileName");
-    AddRow(grid, 0, "Title", title);
-    AddRow(grid, 1, "Filename", fileName);
+    int row = 0;
+    if (title) {
+        *title = MakeEdit<CharClassEdit>(this, "title");
+        AddRow(grid, row++, "Title", *title);
+    }
+    if (fileName) {
+        *fileName = MakeFileNameLine();
+        AddRow(grid, row++, "Filename", *fileName);
+    }
     body_->addLayout(grid);
 }
 
-bool SetupPage::ShowFileName(QLabel* fileName) const
+QLabel* SetupPage::MakeFileNameLine()
+{
+    auto* line = new QLabel(this);
+    line->setObjectName("fileName");
+    return line;
+}
+
+bool SetupPage::ShowFileName(QLabel* fileName, CPageToolTip* toolTip)
 {
     const std::string file = setup_ ? setup_->GetFileName() : std::string();
     fileName->setText(file.empty() ? QString() : '(' + platform::FromAnsi(file) + ')');
-    return !file.empty();
-}
-
-bool SetupPage::AddFileNameTool(CPageToolTip& toolTip, const QLabel* fileName)
-{
-    const std::string path = setup_ ? setup_->GetPath() : std::string();
-    if (path.empty())
+    if (file.empty())
         return false;
-    // The line's place is taken when the tip is asked for: the page's
-    // layout moves it after the tool was added.
-    toolTip.AddControlRectTool(this, platform::FromAnsi(path), fileName, 1000);
+    if (toolTip && !fileNameToolAdded_) {
+        const std::string path = setup_->GetPath();
+        // The line's place is taken when the tip is asked for: the page's
+        // layout moves it after the tool was added.
+        if (!path.empty()) {
+            toolTip->AddControlRectTool(this, platform::FromAnsi(path), fileName, 1000);
+            fileNameToolAdded_ = true;
+        }
+    }
     return true;
 }
 
@@ -191,6 +204,20 @@ void SetupPage::WriteShared(SetupObject* block, const std::function<void(bool ed
             bytes[i] = stored[i];
 }
 
+void SetupPage::WriteDuration(SetupObject* block, const DurationEdits& duration,
+                              const std::function<std::array<int, 3>()>& stored,
+                              const std::function<void(int hours, int minutes, int seconds)>& set) const
+{
+    const auto f = duration.Fields();
+    if (!Edited({f[0], f[1], f[2]}))
+        return;
+    WriteShared(block, [&](bool edits) {
+        const std::array<int, 3> parts = stored();
+        set(edits && Edited(f[0]) ? duration.Hours() : parts[0], edits && Edited(f[1]) ? duration.Minutes() : parts[1],
+            edits && Edited(f[2]) ? duration.Seconds() : parts[2]);
+    });
+}
+
 bool SetupPage::AnyEdited() const
 {
     for (const QWidget* field : OwnFields())
@@ -208,11 +235,6 @@ PropSheetSetup* SetupPage::GetSheet() const
         if (auto* sheet = qobject_cast<PropSheetSetup*>(w))
             return sheet;
     return nullptr;
-}
-
-void SetupPage::SetSelection(QComboBox* combo, int code)
-{
-    combo->setCurrentIndex(code >= 0 && code < combo->count() ? code : -1);
 }
 
 int SetupPage::SelectionOrZero(const QComboBox* combo, int maximum)

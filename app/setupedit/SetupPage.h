@@ -11,8 +11,10 @@
 // from what Load showed, a list row was picked, a box was clicked), so that a
 // value the page cannot show as stored is never replaced behind the user's
 // back.
+#include <array>
 #include <functional>
 #include <initializer_list>
+#include <optional>
 
 #include <QHash>
 #include <QSet>
@@ -21,12 +23,13 @@
 #include <QWidget>
 
 #include "EditRefusalListener.h"
+#include "ListSelection.h"
 
 class BitmapStatic;
 class CPageToolTip;
 class CharClassEdit;
+class DurationEdits;
 class PropSheetSetup;
-class QComboBox;
 class QHBoxLayout;
 class QLabel;
 class QVBoxLayout;
@@ -75,6 +78,34 @@ public:
 
     int OnEditRefused(QWidget*) override { return 0; }
 
+    // The user changed the field since the last Load (or Commit): its text,
+    // its check state or its selection differs, or a list row was picked or
+    // a box or button clicked.
+    bool Edited(const QWidget* field) const;
+    // One of the fields was changed.
+    bool Edited(std::initializer_list<const QWidget*> fields) const;
+    // The row of list when the user changed the list since the last Load;
+    // none when not, or when the list shows no selection: a stored code
+    // outside the list is kept.
+    std::optional<int> EditedRow(const QComboBox* list) const
+    {
+        return Edited(list) ? SelectedRow(list) : std::nullopt;
+    }
+
+    // Writes fields that share one setter. write(false) must call the setter
+    // with the stored value of every field, write(true) with the edited
+    // fields' values and the stored values of the others. The block's bytes
+    // that the edited values do not reach keep what they held, even where
+    // the setter would encode a stored value differently (a byte the getter
+    // could not read).
+    static void WriteShared(SetupObject* block, const std::function<void(bool edits)>& write);
+    // A duration whose hours, minutes and seconds share one setter: when
+    // one of its fields was edited, set gets the edited fields' values and
+    // the stored parts (stored(), read at each call) of the others, through
+    // WriteShared.
+    void WriteDuration(SetupObject* block, const DurationEdits& duration, const std::function<std::array<int, 3>()>& stored,
+                       const std::function<void(int hours, int minutes, int seconds)>& set) const;
+
 protected:
     // The page's dialog initialisation, run once on its first display.
     virtual void OnInitDialog() = 0;
@@ -87,24 +118,7 @@ protected:
     // SetSetup and the page window's creation do so after their Load; a page
     // that loads again on its own calls it after that Load.
     void RememberShown();
-    // The user changed the field since the last Load (or Commit): its text,
-    // its check state or its selection differs, or a list row was picked or
-    // a box or button clicked.
-    bool Edited(const QWidget* field) const;
-    // One of the fields was changed.
-    bool Edited(std::initializer_list<const QWidget*> fields) const;
 
-    // Writes fields that share one setter. write(false) must call the setter
-    // with the stored value of every field, write(true) with the edited
-    // fields' values and the stored values of the others. The block's bytes
-    // that the edited values do not reach keep what they held, even where
-    // the setter would encode a stored value differently (a byte the getter
-    // could not read).
-    static void WriteShared(SetupObject* block, const std::function<void(bool edits)>& write);
-
-    // Combo list selection of a stored code; no selection for a code
-    // outside the list.
-    static void SetSelection(QComboBox* combo, int code);
     // The selection index when it lies within 0..maximum, else 0.
     static int SelectionOrZero(const QComboBox* combo, int maximum);
     // "%s %s" of prefix and the bound setup's name.
@@ -114,14 +128,16 @@ protected:
     // page's own controls below.
     QVBoxLayout* Body() const { return body_; }
     QLabel* Header() const { return header_; }
-    // The "Title" edit and the "Filename" line under the header.
-    void AddTitleRows(CharClassEdit*& title, QLabel*& fileName);
+    // The "Title" edit and the "Filename" line under the header, in one
+    // grid; a page that shows only one of them passes null for the other.
+    void AddTitleRows(CharClassEdit** title, QLabel** fileName);
+    // A file-name line for a page that places it itself.
+    QLabel* MakeFileNameLine();
     // The file-name line: "(name)" of the bound setup's file, or empty; true
-    // when there is a name.
-    bool ShowFileName(QLabel* fileName) const;
-    // Puts the bound setup's file path as a tip over the file-name line (tool
-    // 1000); false when the setup has no path.
-    bool AddFileNameTool(CPageToolTip& toolTip, const QLabel* fileName);
+    // when there is a name. With toolTip, the first setup shown with a path
+    // puts that path as a tip over the line (tool 1000); a setup bound later
+    // keeps the first path's tip.
+    bool ShowFileName(QLabel* fileName, CPageToolTip* toolTip = nullptr);
     // Shows the picture id in the page's top left corner.
     void CreateBitmap(BitmapStatic& bitmap, int id);
 
@@ -141,4 +157,5 @@ private:
     QVBoxLayout* body_;
     QHBoxLayout* top_;
     QLabel* header_;
+    bool fileNameToolAdded_ = false;
 };

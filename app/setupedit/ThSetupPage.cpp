@@ -342,11 +342,11 @@ bool ThSetupPage::Save()
         setup->SetTimeHistoryEnabled(enabled_->isChecked() ? 1 : 0);
     if (Edited(period_))
         setup->SetTimeHistoryPeriod(AtoI(period_->text()));
-    if (Edited(unit_) && unit_->currentIndex() >= 0)
-        setup->SetTimeHistoryPeriodUnit(unit_->currentIndex());
+    if (const auto row = EditedRow(unit_))
+        setup->SetTimeHistoryPeriodUnit(*row);
     if (otherLevel_) {
-        if (Edited(otherLevel_) && otherLevel_->currentIndex() >= 0)
-            setup->SetOtherLevel(otherLevel_->currentIndex());
+        if (const auto row = EditedRow(otherLevel_))
+            setup->SetOtherLevel(*row);
     } else if (AnyEdited()) {
         // Pages without the list record the advanced items: the level goes
         // with a time history the user set up here.
