@@ -96,10 +96,9 @@ void IntervalHistoryGroup::Save(MeasurementSetup& block) const
         block.SetIntervalAutoStop(autoStop_->isChecked() ? 1 : 0);
     if (page_->Edited(completeHistogram_))
         block.SetStoreCompleteHistogram(completeHistogram_->isChecked() ? 1 : 0);
-    page_->WriteDuration(
-        &block, *period_,
-        [&] { return std::array<int, 3>{block.GetIntervalHours(), block.GetIntervalMinutes(), block.GetIntervalSeconds()}; },
-        [&](int hours, int minutes, int seconds) { block.SetIntervalPeriod(hours, minutes, seconds); });
+    page_->WriteDuration(&block, *period_, [&] {
+        return std::array<int, 3>{block.GetIntervalHours(), block.GetIntervalMinutes(), block.GetIntervalSeconds()};
+    }, [&](int hours, int minutes, int seconds) { block.SetIntervalPeriod(hours, minutes, seconds); });
     if (const auto row = page_->EditedRow(exchangeRate_))
         block.SetIntervalExchangeRate(*row);
 }

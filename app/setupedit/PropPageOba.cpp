@@ -138,9 +138,9 @@ bool PropPageOba::Save()
     for (const auto& l : lists)
         if (const auto row = EditedRow(l.list))
             (oba->*l.set)(*row);
-    WriteDuration(
-        oba, period_, [&] { return std::array<int, 3>{oba->GetIntervalHours(), oba->GetIntervalMinutes(), oba->GetIntervalSeconds()}; },
-        [&](int hours, int minutes, int seconds) { oba->SetIntervalPeriod(hours, minutes, seconds); });
+    WriteDuration(oba, period_, [&] {
+        return std::array<int, 3>{oba->GetIntervalHours(), oba->GetIntervalMinutes(), oba->GetIntervalSeconds()};
+    }, [&](int hours, int minutes, int seconds) { oba->SetIntervalPeriod(hours, minutes, seconds); });
     // Greyed options are stored as they stand.
     if (Edited(intervalsEnabled_))
         oba->SetIntervalsEnabled(intervalsEnabled_->isChecked() ? 1 : 0);

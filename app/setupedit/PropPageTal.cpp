@@ -83,9 +83,9 @@ bool PropPageTal::Save()
         tal->SetFreqWeighting(*row);
     if (const auto row = EditedRow(gain_))
         tal->SetGain(*row);
-    WriteDuration(
-        tal, runTime_, [&] { return std::array<int, 3>{tal->GetRunTimeHours(), tal->GetRunTimeMinutes(), tal->GetRunTimeSeconds()}; },
-        [&](int hours, int minutes, int seconds) { tal->SetRunTime(hours, minutes, seconds); });
+    WriteDuration(tal, runTime_, [&] {
+        return std::array<int, 3>{tal->GetRunTimeHours(), tal->GetRunTimeMinutes(), tal->GetRunTimeSeconds()};
+    }, [&](int hours, int minutes, int seconds) { tal->SetRunTime(hours, minutes, seconds); });
     return true;
 }
 

@@ -49,9 +49,9 @@ bool PropPageTalRta::Save()
         return true;
     if (Edited(detector_))
         tal->SetRtaDetectorFast(detector_->currentIndex() == 1 ? 1 : 0);
-    WriteDuration(
-        tal, runTime_, [&] { return std::array<int, 3>{tal->GetIntervalHours(), tal->GetIntervalMinutes(), tal->GetRtaRunTimeSeconds()}; },
-        [&](int hours, int minutes, int seconds) { tal->SetRtaRunTime(hours, minutes, seconds); });
+    WriteDuration(tal, runTime_, [&] {
+        return std::array<int, 3>{tal->GetIntervalHours(), tal->GetIntervalMinutes(), tal->GetRtaRunTimeSeconds()};
+    }, [&](int hours, int minutes, int seconds) { tal->SetRtaRunTime(hours, minutes, seconds); });
     return true;
 }
 

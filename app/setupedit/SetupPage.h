@@ -103,7 +103,8 @@ public:
     // one of its fields was edited, set gets the edited fields' values and
     // the stored parts (stored(), read at each call) of the others, through
     // WriteShared.
-    void WriteDuration(SetupObject* block, const DurationEdits& duration, const std::function<std::array<int, 3>()>& stored,
+    void WriteDuration(SetupObject* block, const DurationEdits& duration,
+                       const std::function<std::array<int, 3>()>& stored,
                        const std::function<void(int hours, int minutes, int seconds)>& set) const;
 
 protected:
