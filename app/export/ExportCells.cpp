@@ -3,10 +3,25 @@
 #include <algorithm>
 #include <cstring>
 #include <sstream>
+#include <string>
 
 #include "ReportNumbers.h"
 
 namespace exportcells {
+
+namespace {
+
+// Straight to the stream's buffer: a cell is written whole or the stream
+// is marked bad.
+void Put(std::ostream& out, const char* data, size_t size)
+{
+    if (!out.good())
+        return;
+    if (static_cast<size_t>(out.rdbuf()->sputn(data, static_cast<std::streamsize>(size))) != size)
+        out.setstate(std::ios::badbit);
+}
+
+}  // namespace
 
 void CellText::SetFloating(std::ostream& out, double value)
 {
@@ -30,7 +45,7 @@ void WritePadded(std::ostream& out, int width, std::string_view text)
 {
     const size_t pad = width > 0 && static_cast<size_t>(width) > text.size() ? static_cast<size_t>(width) - text.size() : 0;
     if (pad == 0) {
-        out.write(text.data(), static_cast<std::streamsize>(text.size()));
+        Put(out, text.data(), text.size());
         return;
     }
     // Most cells fit a small piece: padding and text go out in one write.
@@ -41,32 +56,41 @@ void WritePadded(std::ostream& out, int width, std::string_view text)
         char* textAt = left ? cell : cell + pad;
         std::memcpy(textAt, text.data(), text.size());
         std::memset(left ? cell + text.size() : cell, fill, pad);
-        out.write(cell, static_cast<std::streamsize>(pad + text.size()));
+        Put(out, cell, pad + text.size());
         return;
     }
+    const std::string padding(pad, fill);
     if (!left)
-        for (size_t i = 0; i < pad; ++i)
-            out.put(fill);
-    out.write(text.data(), static_cast<std::streamsize>(text.size()));
+        Put(out, padding.data(), pad);
+    Put(out, text.data(), text.size());
     if (left)
-        for (size_t i = 0; i < pad; ++i)
-            out.put(fill);
+        Put(out, padding.data(), pad);
 }
 
 void WriteField(std::ostream& out, std::string_view text, std::string_view close)
 {
-    out.write(kFieldOpen, 1);
+    // Most fields hold no quote and fit a small piece: one write.
+    char field[256];
+    if (text.size() + close.size() + 1 <= sizeof field && std::memchr(text.data(), '"', text.size()) == nullptr) {
+        field[0] = '"';
+        std::memcpy(field + 1, text.data(), text.size());
+        std::memcpy(field + 1 + text.size(), close.data(), close.size());
+        Put(out, field, 1 + text.size() + close.size());
+        return;
+    }
+    Put(out, kFieldOpen, 1);
     while (!text.empty()) {
         const void* quote = std::memchr(text.data(), '"', text.size());
         if (quote == nullptr) {
-            out.write(text.data(), static_cast<std::streamsize>(text.size()));
+            Put(out, text.data(), text.size());
             break;
         }
         const size_t through = static_cast<size_t>(static_cast<const char*>(quote) - text.data()) + 1;
-        out.write(text.data(), static_cast<std::streamsize>(through)).put('"');
+        Put(out, text.data(), through);
+        Put(out, "\"", 1);
         text.remove_prefix(through);
     }
-    out.write(close.data(), static_cast<std::streamsize>(close.size()));
+    Put(out, close.data(), close.size());
 }
 
 }  // namespace exportcells

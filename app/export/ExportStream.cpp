@@ -28,6 +28,9 @@ protected:
 };
 
 constexpr size_t kFirstCapacity = 64 * 1024;
+// What a stream opened on its file holds before it hands a piece to the
+// file: the same memory serves every piece.
+constexpr size_t kPiece = 256 * 1024;
 
 bool Plain(char c) { return c != '\n' && static_cast<unsigned char>(c) < 0x80; }
 
@@ -60,20 +63,48 @@ std::streamsize ExportBuffer::xsputn(const char* s, std::streamsize n)
     } else {
         Drain();
         Convert(std::string_view(s, size));
+        if (m_file != nullptr && m_text.size() >= kPiece)
+            Hand();
     }
     return n;
 }
 
-int ExportBuffer::sync()
+// The text is drained when the chunk fills or when it is asked for, not at
+// every line end.
+int ExportBuffer::sync() { return 0; }
+
+void ExportBuffer::HandTo(platform::AtomicFileWriter* file)
+{
+    m_file = file;
+    m_text.reserve(kPiece + 3 * sizeof m_chunk);
+}
+
+bool ExportBuffer::Hand()
+{
+    m_handedAll = m_file->Write(m_text) && m_handedAll;
+    m_handed += m_text.size();
+    m_text.clear();
+    return m_handedAll;
+}
+
+bool ExportBuffer::HandRest()
 {
     Drain();
-    return 0;
+    return m_file != nullptr && Hand();
+}
+
+size_t ExportBuffer::Size()
+{
+    Drain();
+    return m_handed + m_text.size();
 }
 
 void ExportBuffer::Drain()
 {
     Convert(std::string_view(pbase(), static_cast<size_t>(pptr() - pbase())));
     setp(m_chunk, m_chunk + sizeof m_chunk);
+    if (m_file != nullptr && m_text.size() >= kPiece)
+        Hand();
 }
 
 void ExportBuffer::Convert(std::string_view text)
@@ -112,9 +143,22 @@ ExportStream::ExportStream() : std::ostream(nullptr)
     imbue(std::locale(std::locale::classic(), new TieAwayNumPut));
 }
 
+ExportStream::ExportStream(const std::string& path)
+    : ExportStream()
+{
+    m_path = path;
+    m_file = std::make_unique<platform::AtomicFileWriter>(path);
+    m_buffer.HandTo(m_file.get());
+}
+
+ExportStream::~ExportStream() = default;
+
 bool SaveExport(ExportStream& stream, const std::string& path)
 {
     if (stream.fail())
         return false;
+    // A stream opened on its file has handed most of its text to that file.
+    if (stream.m_file)
+        return stream.m_path == path && stream.m_buffer.HandRest() && stream.m_file->Commit();
     return platform::WriteFileAtomically(path, stream.Text());
 }

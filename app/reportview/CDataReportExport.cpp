@@ -125,7 +125,7 @@ void CDataReport::OnExportData()
     const std::string extension = ExtensionOf(path);
     const ExportFormat format = FormatOfExtension(extension);
 
-    ExportStream out;
+    ExportStream out(path);
     WriteExportReport(out, format, reportType_, setupType, data_, row.title, filePath_.c_str(), choice);
     out << '\n';
     if (!SaveExport(out, path)) {
@@ -168,7 +168,7 @@ void CDataReport::OnViewDataInSpreadsheet()
     const std::string path =
         (IsFolder(folder) ? folder + "/" : start + separator) + stem + ".csv";
 
-    ExportStream out;
+    ExportStream out(path);
     WriteExportReport(out, kCsvFormat, reportType_, setupType, data_, row.sheetTitle ? row.sheetTitle : row.title,
                       filePath_.c_str(), choice);
     if (!SaveExport(out, path)) {

@@ -68,7 +68,7 @@ void CSdiDoc::WriteDownloadReports(const DownloadRun& run, const DownloadOptions
         const std::string reportFile = ReportFileName(run.targets[i], format);
 
         MeasDataSet data;
-        ExportStream out;
+        ExportStream out(reportFile);
         for (size_t k = 0; k < request.reports.size(); ++k) {
             const int reportType = request.reports[k];
             // Each load builds the records of its report type; emptied first

@@ -93,3 +93,37 @@ TEST(ExportStreamTest, SavedWholeWithCrLfOrNotAtAll)
     kept << again.rdbuf();
     EXPECT_EQ(kept.str(), "line one\r\nline two\r\n\r\n");
 }
+
+// A stream opened on its file hands a large text to the file in pieces; the
+// old file stays until SaveExport completes the new one, and stays when the
+// stream is dropped without it.
+TEST(ExportStreamTest, OpenedOnItsFileWritesLargeTextsInPiecesWholeOrNotAtAll)
+{
+    fixtures::TempFolder folder;
+    const std::string path = folder.Write("report.csv", "old");
+    auto contents = [&path] {
+        std::ifstream in(path, std::ios::binary);
+        std::stringstream text;
+        text << in.rdbuf();
+        return text.str();
+    };
+    std::string expected;
+    {
+        ExportStream dropped(path);
+        for (int i = 0; i < 100000; ++i)
+            dropped << "\"row " << i << "\",\"M\xFCller\"," << std::endl;
+        EXPECT_EQ(contents(), "old");
+    }
+    EXPECT_EQ(contents(), "old");
+
+    ExportStream out(path);
+    for (int i = 0; i < 100000; ++i) {
+        out << "\"row " << i << "\",\"M\xFCller\"," << std::endl;
+        expected += "\"row " + std::to_string(i) + "\",\"M\xC3\xBCller\",\r\n";
+    }
+    EXPECT_EQ(out.Size(), expected.size());
+    EXPECT_LT(out.Text().size(), expected.size());  // most of it is already in the file
+    EXPECT_FALSE(SaveExport(out, path + ".other"));
+    ASSERT_TRUE(SaveExport(out, path));
+    EXPECT_EQ(contents(), expected);
+}
