@@ -28,13 +28,13 @@ SnapRec::SnapRec(const RecordView& r, int subKind)
         m_groupLevel = r.F32(28);
         break;
     case kFft:
-        m_averageCount = r.I16(12);
-        m_overloads = r.I16(14);
+        m_averageCount = r.U16(12);
+        m_overloads = r.U16(14);
         m_spl = r.F32(16);
         r.Floats(20, m_spectrum, 401);
         break;
     case kAveraged:
-        m_averageCount = r.I16(12);
+        m_averageCount = r.U16(12);
         m_label = r.Text(14, 10);
         m_spl = r.F32(24);
         r.Floats(28, m_bands, 33);

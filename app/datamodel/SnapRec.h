@@ -51,8 +51,9 @@ public:
     float GetToneLevel() const { return m_toneLevel; }
     float GetGroupLevel() const { return m_groupLevel; }
     // Sub-kinds 0 and 4.
-    int GetAverageCount() const { return m_averageCount; }
-    int GetOverloadCount() const { return m_overloads; }
+    // Unsigned 16-bit counts, as the instrument keeps them.
+    unsigned GetAverageCount() const { return m_averageCount; }
+    unsigned GetOverloadCount() const { return m_overloads; }
     float GetSpectrumLine(int line) const { return At(m_spectrum, line); }
     // Sub-kind 4: the note and the band spectrum (octaves in the first 11).
     const std::string& GetLabel() const { return m_label; }
@@ -80,8 +81,8 @@ private:
     int16_t m_deltaFc = 0;
     float m_toneLevel = 0;
     float m_groupLevel = 0;
-    int16_t m_averageCount = 0;
-    int16_t m_overloads = 0;
+    uint16_t m_averageCount = 0;
+    uint16_t m_overloads = 0;
     float m_spectrum[401] = {};
     std::string m_label;
     float m_bands[33] = {};

@@ -23,7 +23,7 @@ void WriteTextBlock(std::ostream& out, const FftBandwidth* bandwidth, const Snap
     out << ComposeText("%14s  %20s", "Timestamp:",
                        FormatLocalTime(ToTime(r.GetStandardTime()), "%d-%b-%Y %H:%M:%S").c_str())
         << std::endl;
-    out << ComposeText("%14s  %5d                  %15s  %5d", "Average Count:", r.GetAverageCount(), "Overload Count:",
+    out << ComposeText("%14s  %5u                  %15s  %5u", "Average Count:", r.GetAverageCount(), "Overload Count:",
                        r.GetOverloadCount())
         << std::endl;
     out << ComposeText("%14s  %6s dB", "SPL:", FormatFixed(r.GetSpl(), 2).c_str()) << std::endl;

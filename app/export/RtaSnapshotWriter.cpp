@@ -8,7 +8,7 @@ void WriteSnapshotBlock(std::ostream& out, const SnapRec& snap, const RtaBandLay
 {
     out << ComposeText("***Record #%d ***", RecordNumber(snap.GetRecordNumber())) << std::endl;
     out << ComposeText("%14s  %20s", "Timestamp:", DateTimeText(snap.GetStandardTime()).c_str()) << std::endl;
-    out << ComposeText("%14s  %d     %14s  %10s", "Average Count:", snap.GetAverageCount(), "Note:",
+    out << ComposeText("%14s  %u     %14s  %10s", "Average Count:", snap.GetAverageCount(), "Note:",
                        snap.GetLabel().c_str())
         << std::endl;
     out << ComposeText("%14s  %s dB", "Flat Level:", FormatFixed(snap.GetSpl(), 2).c_str()) << std::endl;

@@ -84,9 +84,9 @@ void CDataReport::DrawFftSnapshotLine(ReportDC& dc, unsigned index, int line)
     case 2:
         dc.TextOut(columns_[0], y, "Average Count:");
         // The instrument counts averages in an unsigned 16-bit field.
-        dc.TextOut(columns_[2], y, Printf("%5d", static_cast<uint16_t>(rec->GetAverageCount())));
+        dc.TextOut(columns_[2], y, Printf("%5u", rec->GetAverageCount()));
         dc.TextOut(columns_[4], y, "Overload Count:");
-        dc.TextOut(columns_[6], y, Printf("%5d", rec->GetOverloadCount()));
+        dc.TextOut(columns_[6], y, Printf("%5u", rec->GetOverloadCount()));
         break;
     case 3:
         dc.TextOut(columns_[0], y, "SPL:");

@@ -166,7 +166,7 @@ void CDataReport::DrawSpatialAverageLine(ReportDC& dc, unsigned index, int line)
         return;
     case 2:
         dc.TextOut(left_, y, "Average Count:");
-        dc.TextOut(columns_[2], y, Printf("%-5d", static_cast<int16_t>(rec->GetAverageCount())));
+        dc.TextOut(columns_[2], y, Printf("%-5u", rec->GetAverageCount()));
         dc.TextOut(columns_[4], y, Printf("Note: %s", rec->GetLabel().c_str()));
         return;
     case 3:

@@ -43,7 +43,7 @@ TEST_F(RtaSnapshots, TextLayoutOctaves)
               writertest::Lines({
                   "***Record #4 ***",
                   "    Timestamp:  09-Jun-2003 13:05:09",
-                  "Average Count:  -25536" + std::string(14, ' ') + "Note:        hall",
+                  "Average Count:  40000" + std::string(14, ' ') + "Note:        hall",
                   "   Flat Level:  71.26 dB",
                   "",
                   "  Freq.Hz Avg 1/1dB  Freq.Hz Avg 1/1dB",
@@ -93,3 +93,16 @@ TEST_F(RtaSnapshots, NothingWithoutSnapshotsOrOnAFailedStream)
     Add(Snapshot(1, 3, "A"));
     EXPECT_EQ(Write(kCsvFormat, true, true), "");
 }
+
+// The average count is an unsigned 16-bit count of the instrument.
+class RtaSnapshotCounts : public RtaSnapshots, public ::testing::WithParamInterface<int> {};
+
+TEST_P(RtaSnapshotCounts, PrintUnsigned)
+{
+    Add(Snapshot(1, GetParam(), "A"));
+    const std::string count = std::to_string(GetParam());
+    EXPECT_NE(Write(kTextFormat, false).find("Average Count:  " + count + "     "), std::string::npos);
+    EXPECT_NE(Write(kCsvFormat, false).find(Csv({"1", "09-Jun-2003 13:05:09", count, "A"})), std::string::npos);
+}
+
+INSTANTIATE_TEST_SUITE_P(Counts, RtaSnapshotCounts, ::testing::Values(65535, 40000, 32767));

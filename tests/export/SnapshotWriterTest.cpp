@@ -227,7 +227,7 @@ TEST(FftSnapshotWriter, TextLayout)
         "Snapshot Records",
         "***Record #3 ***",
         "    Timestamp:  02-Jan-2004 12:00:00",
-        "Average Count:     32                  Overload Count:     -1",
+        "Average Count:     32                  Overload Count:  65535",
         "          SPL:  999.00 dB",
         "",
         "Freq. Hz  Level dB  Freq. Hz  Level dB Freq. Hz Level dB Freq. Hz Level dB Freq. Hz Level dB",
@@ -265,7 +265,7 @@ TEST(FftSnapshotWriter, CsvLayout)
         R"("Snapshot Records",)",
         R"("***Record #3 ***",)",
         R"("Timestamp:","02-Jan-2004 12:00:00",)",
-        R"("Average Count:","32"," ","Overload Count:","-1",)",
+        R"("Average Count:","32"," ","Overload Count:","65535",)",
         R"("SPL:"," --- ","dB",)",
         "",
         R"("Freq. Hz","Level dB",)",
@@ -312,3 +312,29 @@ TEST(SnapshotWriters, NothingWithoutRecordsOrStream)
                   "");
     }
 }
+
+namespace {
+
+// Average and overload counts are unsigned 16-bit counts of the instrument.
+class FftSnapshotCounts : public ::testing::TestWithParam<int> {};
+
+TEST_P(FftSnapshotCounts, PrintUnsigned)
+{
+    auto r = SnapshotHeader(69, 1, kJune9th2003);
+    r.I16(12, GetParam()).I16(14, GetParam()).F32(16, 70.0f).FloatRamp(20, 401, 0, 0.25f);
+    SnapMgr snapshots;
+    snapshots.Add(Snapshot(r, SnapRec::kFft));
+    const OutputRecordBuilder setup = FftSetupRecord(0);
+    const std::string count = std::to_string(GetParam());
+    const std::string padded = std::string(5 - count.size(), ' ') + count;
+    EXPECT_NE(Fft(snapshots, kTextFormat, View(setup))
+                  .find("Average Count:  " + padded + "                  Overload Count:  " + padded),
+              std::string::npos);
+    EXPECT_NE(Fft(snapshots, kCsvFormat, View(setup))
+                  .find("\"Average Count:\",\"" + count + "\",\" \",\"Overload Count:\",\"" + count + "\","),
+              std::string::npos);
+}
+
+INSTANTIATE_TEST_SUITE_P(Counts, FftSnapshotCounts, ::testing::Values(65535, 40000, 7));
+
+}  // namespace
