@@ -69,13 +69,18 @@ void WritePadded(std::ostream& out, int width, std::string_view text)
 
 void WriteField(std::ostream& out, std::string_view text, std::string_view close)
 {
-    // Most fields hold no quote and fit a small piece: one write.
+    // Most fields are short: quoted and closed in one pass, one write.
     char field[256];
-    if (text.size() + close.size() + 1 <= sizeof field && std::memchr(text.data(), '"', text.size()) == nullptr) {
-        field[0] = '"';
-        std::memcpy(field + 1, text.data(), text.size());
-        std::memcpy(field + 1 + text.size(), close.data(), close.size());
-        Put(out, field, 1 + text.size() + close.size());
+    if (2 * text.size() + close.size() + 1 <= sizeof field) {
+        char* end = field;
+        *end++ = '"';
+        for (const char c : text) {
+            *end++ = c;
+            if (c == '"')
+                *end++ = '"';
+        }
+        std::memcpy(end, close.data(), close.size());
+        Put(out, field, static_cast<size_t>(end - field) + close.size());
         return;
     }
     Put(out, kFieldOpen, 1);

@@ -31,24 +31,22 @@ void WriteRow(std::ostream& out, ExportFormat format, LevelRow kind, const Level
     const float seconds = stats.seconds;
     const char* sign = kind == LevelRow::kBelow ? "<" : ">";
     out << std::fixed << std::setprecision(1);
-    if (format == kTextFormat) {
-        out << std::resetiosflags(std::ios::left | std::ios::right);
+    CellLine line(out, format);
+    if (line.IsText()) {
+        out.unsetf(std::ios::left | std::ios::right);
         if (kind == LevelRow::kRange)
-            out << std::setw(6) << level;
+            line.Cell(6, level);
         else
-            out << std::setw(1) << sign << std::setw(5) << level;
-        out << std::setw(12) << count << std::setw(10) << FormatFixed(percent, 2, 5) + "%" << std::setw(12)
-            << DurationCell(seconds) << std::endl;
-        return;
+            line.Cell(1, sign).Cell(5, level);
+        line.Cell(12, count).Cell(10, FormatFixed(percent, 2, 5) + "%");
+    } else {
+        if (kind == LevelRow::kRange)
+            line.Cell(0, level);
+        else
+            line.Cell(0, sign + FormatFixed(level, 1));
+        line.Cell(0, count).Cell(0, FormatFixed(percent, 2) + "%");
     }
-    if (kind == LevelRow::kRange)
-        CsvField(out, level);
-    else
-        CsvField(out, sign + FormatFixed(level, 1));
-    CsvField(out, count);
-    CsvField(out, FormatFixed(percent, 2) + "%");
-    CsvField(out, DurationCell(seconds));
-    out << std::endl;
+    line.Cell(12, DurationCell(seconds)).End();
 }
 
 }  // namespace

@@ -85,39 +85,32 @@ int ReportWriter::WriteLogIntervals(std::ostream& out, ExportFormat format, cons
         const IntvRec* record = intervals.GetAt(i);
         if (!record)
             continue;
-        const std::string leftCells[] = {std::to_string(record->GetRecordNumber()), DateText(record->GetTime()),
-                                         ClockText(record->GetTime()), DurationHms(record->GetDuration())};
-        std::vector<std::string> cells = {
-            FormatReportNumber(record->GetLeq(), 1, 0),   FormatReportNumber(record->GetSel(), 1, 0),
-            FormatReportNumber(record->GetMin(), 1, 0),   FormatReportNumber(record->GetMax(), 1, 0),
-            FormatReportNumber(record->GetPeak1(), 1, 0), FormatReportNumber(record->GetPeak2(), 1, 0),
-            std::to_string(record->GetOverloads()),
+        // Without the wind cells the Ln cells move up beside Overld.
+        size_t column = 0;
+        auto width = [&] {
+            const size_t at = (!wind && intervals.windLine && column >= 7) ? column + 3 : column;
+            ++column;
+            return at < right.size() ? right[at].second : kLnWidth;
         };
+        CellLine line(out, text);
+        line.Cell(12, record->GetRecordNumber())
+            .Cell(12, DateText(record->GetTime()))
+            .Cell(12, ClockText(record->GetTime()))
+            .Cell(10, DurationHms(record->GetDuration()))
+            .AlignRight();
+        out << std::setprecision(1);
+        for (float level : {record->GetLeq(), record->GetSel(), record->GetMin(), record->GetMax(),
+                            record->GetPeak1(), record->GetPeak2()})
+            line.Cell(width(), FormatReportNumber(level, 1, 0));
+        line.Cell(width(), record->GetOverloads());
         if (wind) {
-            cells.push_back(FormatFixed(record->GetWindAverage() * windScale, 1));
-            cells.push_back(FormatFixed(record->GetWindMax() * windScale, 1));
-            cells.push_back(FormatDirectionText(record->GetMaxWindDir(), directionUnits));
+            line.Cell(width(), FormatFixed(record->GetWindAverage() * windScale, 1));
+            line.Cell(width(), FormatFixed(record->GetWindMax() * windScale, 1));
+            line.Cell(width(), FormatDirectionText(record->GetMaxWindDir(), directionUnits));
         }
         for (int n = 0; n < kLnCount; ++n)
-            cells.push_back(FormatReportNumber(record->GetLnLevel(n), 1, 0));
-        if (text) {
-            static constexpr int kLeftWidths[] = {12, 12, 12, 10};
-            for (size_t c = 0; c < 4; ++c)
-                out << std::setw(kLeftWidths[c]) << leftCells[c];
-            out << std::resetiosflags(std::ios::left) << std::setprecision(1);
-            for (size_t c = 0; c < cells.size(); ++c) {
-                // Without the wind cells the Ln cells move up beside Overld.
-                const size_t column = (!wind && intervals.windLine && c >= 7) ? c + 3 : c;
-                out << std::setw(column < right.size() ? right[column].second : kLnWidth) << cells[c];
-            }
-        } else {
-            for (const std::string& cell : leftCells)
-                CsvField(out, cell);
-            out << std::setprecision(1);
-            for (const std::string& cell : cells)
-                CsvField(out, cell);
-        }
-        out << std::endl;
+            line.Cell(width(), FormatReportNumber(record->GetLnLevel(n), 1, 0));
+        line.End();
         if (intervals.histogram) {
             const auto bins = HistogramBinsOf(*record);
             WriteLnTableHistogram(out, format, intervals.GetLnTableRowCount(), bins.data(), intervals.baseLevel, 32);
