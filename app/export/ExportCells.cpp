@@ -41,6 +41,12 @@ void CellText::SetFloating(std::ostream& out, double value)
     m_text = std::string_view(m_room, static_cast<size_t>(end - m_room));
 }
 
+void CellText::SetReportNumber(ReportNumber number)
+{
+    char* end = WriteReportNumber(m_room, m_room + sizeof m_room, number.value, number.decimals);
+    m_text = std::string_view(m_room, static_cast<size_t>(end - m_room));
+}
+
 void WritePadded(std::ostream& out, int width, std::string_view text)
 {
     const size_t pad = width > 0 && static_cast<size_t>(width) > text.size() ? static_cast<size_t>(width) - text.size() : 0;

@@ -18,6 +18,13 @@
 
 #include "ReportWriter.h"
 
+// A level as the reports show it (FormatReportNumber without a width): the
+// value with its decimals, " --- " for the no-value mark; a cell item.
+struct ReportNumber {
+    float value;
+    int decimals = 1;
+};
+
 namespace exportcells {
 
 // The item of a cell as its text: texts as they are, numbers written into
@@ -34,6 +41,8 @@ public:
                              std::is_same_v<T, unsigned char>) {
             m_room[0] = static_cast<char>(item);
             m_text = std::string_view(m_room, 1);
+        } else if constexpr (std::is_same_v<T, ReportNumber>) {
+            SetReportNumber(item);
         } else if constexpr (std::is_same_v<T, bool>) {
             m_text = item ? "1" : "0";
         } else if constexpr (std::is_integral_v<T>) {
@@ -48,6 +57,7 @@ public:
 
 private:
     void SetFloating(std::ostream& out, double value);
+    void SetReportNumber(ReportNumber number);
 
     std::string_view m_text;
     char m_room[400];  // the largest double in fixed notation fits

@@ -101,7 +101,7 @@ int ReportWriter::WriteLogIntervals(std::ostream& out, ExportFormat format, cons
         out << std::setprecision(1);
         for (float level : {record->GetLeq(), record->GetSel(), record->GetMin(), record->GetMax(),
                             record->GetPeak1(), record->GetPeak2()})
-            line.Cell(width(), FormatReportNumber(level, 1, 0));
+            line.Cell(width(), ReportNumber{level});
         line.Cell(width(), record->GetOverloads());
         if (wind) {
             line.Cell(width(), FormatFixed(record->GetWindAverage() * windScale, 1));
@@ -109,7 +109,7 @@ int ReportWriter::WriteLogIntervals(std::ostream& out, ExportFormat format, cons
             line.Cell(width(), FormatDirectionText(record->GetMaxWindDir(), directionUnits));
         }
         for (int n = 0; n < kLnCount; ++n)
-            line.Cell(width(), FormatReportNumber(record->GetLnLevel(n), 1, 0));
+            line.Cell(width(), ReportNumber{record->GetLnLevel(n)});
         line.End();
         if (intervals.histogram) {
             const auto bins = HistogramBinsOf(*record);

@@ -63,17 +63,26 @@ std::string FormatFixed(double value, int decimals, int width)
     return text;
 }
 
+char* WriteReportNumber(char* first, char* last, float value, int decimals)
+{
+    static constexpr char kMark[] = " --- ";
+    if (value != kNoValue)
+        return WriteFixed(first, last, value, decimals);
+    if (static_cast<size_t>(last - first) < sizeof kMark - 1)
+        return first;
+    return std::copy_n(kMark, sizeof kMark - 1, first);
+}
+
 const char* FormatReportNumber(float value, int decimals, int width)
 {
-    if (value == kNoValue) {
-        std::strcpy(g_numberText, " --- ");
-        return g_numberText;
-    }
     char digits[400];
-    const size_t length = static_cast<size_t>(WriteFixed(digits, digits + sizeof digits, value, decimals) - digits);
-    // Padded to the width, then cut to the buffer, never written past it.
+    const size_t length =
+        static_cast<size_t>(WriteReportNumber(digits, digits + sizeof digits, value, decimals) - digits);
+    // " --- " takes no width; a number is padded to it, then cut to the
+    // buffer, never written past it.
     const size_t room = sizeof g_numberText - 1;
-    const size_t pad = std::min(width > 0 && static_cast<size_t>(width) > length ? static_cast<size_t>(width) - length : size_t{0}, room);
+    const size_t wanted = value == kNoValue ? 0 : static_cast<size_t>(std::max(width, 0));
+    const size_t pad = std::min(wanted > length ? wanted - length : 0, room);
     const size_t copied = std::min(length, room - pad);
     std::memset(g_numberText, ' ', pad);
     std::memcpy(g_numberText + pad, digits, copied);

@@ -15,6 +15,9 @@ constexpr float kNoValue = 999.0f;
 // whatever the width. The text lives in one buffer that the next call
 // overwrites: format one number at a time. Ties round away from zero.
 const char* FormatReportNumber(float value, int decimals, int width);
+// Its text without a width written at first, for writers that build their
+// text in place; returns the end (first when it would not fit before last).
+char* WriteReportNumber(char* first, char* last, float value, int decimals);
 
 // The value with the given decimals, right-aligned in at least width
 // characters ("%*.*f"), ties away from zero; 999.0 is a number like any

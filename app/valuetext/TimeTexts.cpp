@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <cctype>
+#include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <ctime>
@@ -116,8 +117,19 @@ int SecondsToTime(double seconds, std::string& out, int decimals, int format)
 
 int SecondsToHms(uint32_t seconds, std::string& out)
 {
-    out = Printed("%02lu:%02lu:%02lu", static_cast<unsigned long>(seconds / 3600),
-                  static_cast<unsigned long>(seconds / 60 % 60), static_cast<unsigned long>(seconds % 60));
+    // Tables print one per row: written in place rather than through printf.
+    char text[24];
+    char* end = text;
+    const uint32_t hours = seconds / 3600;
+    if (hours < 10)
+        *end++ = '0';
+    end = std::to_chars(end, text + sizeof text, hours).ptr;
+    for (const uint32_t part : {seconds / 60 % 60, seconds % 60}) {
+        *end++ = ':';
+        *end++ = static_cast<char>('0' + part / 10);
+        *end++ = static_cast<char>('0' + part % 10);
+    }
+    out.assign(text, end);
     return 0;
 }
 
