@@ -85,7 +85,7 @@ template <class Record>
 void CsvSpectrum(std::ostream& out, const Record& record, BandGetter<Record> band, const RtaBandLayout& bands)
 {
     for (int i = 0; i < bands.total; ++i)
-        CsvField(out, LevelText((record.*band)(i)));
+        CsvField(out, ReportNumber{(record.*band)(i)});
 }
 
 // The event's levels are the stream's own numbers: fixed with three
