@@ -12,8 +12,12 @@ std::string BandValue(float level) { return FormatReportNumber(level, 1, 9); }
 std::string ElapsedFromTrigger(int position, int preTrigger, float detectorTime)
 {
     const int steps = position <= preTrigger ? preTrigger - position : position - preTrigger;
-    return ComposeText(position < preTrigger ? "-%-29s" : "+%-29s",
-                       DurationText(static_cast<float>(steps) * detectorTime, 4, 1).c_str());
+    // One per ByTime record: composed without printf.
+    std::string text = position < preTrigger ? "-" : "+";
+    text += DurationText(static_cast<float>(steps) * detectorTime, 4, 1);
+    if (text.size() < 30)
+        text.resize(30, ' ');
+    return text;
 }
 
 // One spectrum of a record: band i is entry i, whatever the bandwidth.
@@ -137,7 +141,7 @@ void WriteByTimeCsv(std::ostream& out, const ThRec& rec, int number, const Event
 {
     CsvField(out, "***ByTime Record #:");
     CsvField(out, number);
-    CsvField(out, ComposeText("(Event #%d)", RecordNumber(event.GetRecordNumber())));
+    CsvField(out, "(Event #" + std::to_string(RecordNumber(event.GetRecordNumber())) + ")");
     CsvField(out, "Elapsed Time:");
     CsvField(out, ElapsedFromTrigger(number, event.GetPreTriggerCount(), detectorTime));
     CsvField(out, "Leq:");
