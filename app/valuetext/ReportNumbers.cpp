@@ -23,6 +23,21 @@ void AppendTwoDigits(std::string& out, int v)
     out += static_cast<char>('0' + v % 10);
 }
 
+// The rounding error of product = a * b, exactly (Dekker): a * b equals
+// product + error. For finite operands far from overflow and underflow.
+double ProductError(double a, double b, double product)
+{
+    auto split = [](double x, double& high, double& low) {
+        const double t = 134217729.0 * x;  // 2^27 + 1
+        high = t - (t - x);
+        low = x - high;
+    };
+    double ah, al, bh, bl;
+    split(a, ah, al);
+    split(b, bh, bl);
+    return ((ah * bh - product) + ah * bl + al * bh) + al * bl;
+}
+
 }  // namespace
 
 double NudgeTieAwayFromZero(double value, int decimals)
@@ -36,6 +51,16 @@ double NudgeTieAwayFromZero(double value, int decimals)
     const double rough = std::fabs(value) * static_cast<double>(kPowers[decimals]);
     if (std::fabs(rough - std::floor(rough) - 0.5) > 1e-6 * (1.0 + rough) && rough < 1e15)
         return value;
+    if (rough < 1e15) {
+        // Exact in double precision: below 2^53 a tie (a whole number and a
+        // half) is a double itself, so the product is a tie only when it
+        // came out exact (no rounding error) and ends in one half.
+        if (ProductError(std::fabs(value), static_cast<double>(kPowers[decimals]), rough) != 0.0 ||
+            rough - std::floor(rough) != 0.5)
+            return value;
+        return std::nextafter(value, value < 0 ? -std::numeric_limits<double>::infinity()
+                                               : std::numeric_limits<double>::infinity());
+    }
     // Exact for the floats the instrument delivers: 24 bits of mantissa
     // times a power of ten stay within the 64 bits of a long double.
     long double scaled = std::fabs(static_cast<long double>(value)) * kPowers[decimals];
