@@ -49,14 +49,16 @@ double NudgeTieAwayFromZero(double value, int decimals)
     // Most values are nowhere near a tie: a quick look in double precision
     // settles them.
     const double rough = std::fabs(value) * static_cast<double>(kPowers[decimals]);
-    if (std::fabs(rough - std::floor(rough) - 0.5) > 1e-6 * (1.0 + rough) && rough < 1e15)
-        return value;
     if (rough < 1e15) {
+        // The fraction by a cut to a whole number: exact below 2^53, and
+        // quicker than floor on every number written.
+        const double fraction = rough - static_cast<double>(static_cast<int64_t>(rough));
+        if (std::fabs(fraction - 0.5) > 1e-6 * (1.0 + rough))
+            return value;
         // Exact in double precision: below 2^53 a tie (a whole number and a
         // half) is a double itself, so the product is a tie only when it
         // came out exact (no rounding error) and ends in one half.
-        if (ProductError(std::fabs(value), static_cast<double>(kPowers[decimals]), rough) != 0.0 ||
-            rough - std::floor(rough) != 0.5)
+        if (ProductError(std::fabs(value), static_cast<double>(kPowers[decimals]), rough) != 0.0 || fraction != 0.5)
             return value;
         return std::nextafter(value, value < 0 ? -std::numeric_limits<double>::infinity()
                                                : std::numeric_limits<double>::infinity());
