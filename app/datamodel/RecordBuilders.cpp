@@ -6,6 +6,7 @@
 #include <memory>
 #include <vector>
 
+#include "HistogramOptions.h"
 #include "IntOrZero.h"
 #include "Profile.h"
 
@@ -246,11 +247,10 @@ void AddBins(const RecordView& record, size_t offset, int count, int base, float
     }
 }
 
-void SetRange(HistogramMgr& mgr, const char* lowKey, int lowDefault, const char* highKey, int highDefault)
+void SetRange(HistogramMgr& mgr, const HistogramOptionSet& options)
 {
     const platform::Profile& profile = platform::AppProfile();
-    mgr.SetLevelRange(profile.GetProfileInt("Histogram Options", lowKey, lowDefault),
-                      profile.GetProfileInt("Histogram Options", highKey, highDefault));
+    mgr.SetLevelRange(options.low.Read(profile), options.high.Read(profile));
 }
 }  // namespace
 
@@ -272,9 +272,9 @@ void AddHistograms(const RecordView& record, int reportType, int& lineCount, Rec
         m.peakHistogram.SetBaseLevel(base);
         m.uwPeakHistogram.SetBaseLevel(base);
     }
-    SetRange(m.splHistogram, "SplLowLimit", 45, "SplHighLimit", 95);
-    SetRange(m.peakHistogram, "PeakLowLimit", 70, "PeakHighLimit", 120);
-    SetRange(m.uwPeakHistogram, "UwPkLowLimit", 110, "UwPkHighLimit", 140);
+    SetRange(m.splHistogram, kSplHistogramOptions);
+    SetRange(m.peakHistogram, kPeakHistogramOptions);
+    SetRange(m.uwPeakHistogram, kUwPeakHistogramOptions);
     lineCount += m.splHistogram.GetTableRowCount() + m.peakHistogram.GetTableRowCount() +
                  m.uwPeakHistogram.GetTableRowCount();
 }

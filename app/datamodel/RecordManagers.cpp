@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdlib>
 
+#include "HistogramOptions.h"
 #include "Profile.h"
 
 int LnTableRowCount(bool histogram, int baseLevel)
@@ -10,9 +11,9 @@ int LnTableRowCount(bool histogram, int baseLevel)
     if (!histogram)
         return 0;
     const platform::Profile& profile = platform::AppProfile();
-    int resolution = std::clamp(profile.GetProfileInt("Histogram Options", "LnTblRes", 10), 1, 10);
-    int low = profile.GetProfileInt("Histogram Options", "LnTblLowLimit", 45) - baseLevel;
-    int high = profile.GetProfileInt("Histogram Options", "LnTblHighLimit", 95) - baseLevel;
+    int resolution = std::clamp(kLnTableOptions.resolution.Read(profile), 1, 10);
+    int low = kLnTableOptions.low.Read(profile) - baseLevel;
+    int high = kLnTableOptions.high.Read(profile) - baseLevel;
     if (low < 0 || low > 128)
         low = 0;
     if (high < 0 || high > 128)

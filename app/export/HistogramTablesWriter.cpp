@@ -2,6 +2,7 @@
 #include <iomanip>
 
 #include "ExportFields.h"
+#include "HistogramOptions.h"
 #include "LevelTableRows.h"
 #include "Profile.h"
 #include "ReportWriter.h"
@@ -43,9 +44,9 @@ int ReportWriter::WriteHistograms(std::ostream& out, ExportFormat format, SplHis
     // The resolutions are the managers' from here on, also for the report
     // view, so they are set whatever the stream's state.
     const platform::Profile& profile = platform::AppProfile();
-    spl.SetResolution(static_cast<float>(profile.GetProfileInt("Histogram Options", "SPLRes", 10)) / 10.0f);
-    peak.SetResolution(static_cast<float>(profile.GetProfileInt("Histogram Options", "PeakRes", 1)));
-    uwPeak.SetResolution(static_cast<float>(profile.GetProfileInt("Histogram Options", "UwPkRes", 1)));
+    spl.SetResolution(static_cast<float>(kSplHistogramOptions.resolution.Read(profile)) / 10.0f);
+    peak.SetResolution(static_cast<float>(kPeakHistogramOptions.resolution.Read(profile)));
+    uwPeak.SetResolution(static_cast<float>(kUwPeakHistogramOptions.resolution.Read(profile)));
 
     WriteSection(out, format, "SPL Histogram", spl, false);
     WriteSection(out, format, "Peak Histogram", peak, true);

@@ -9,6 +9,7 @@
 #include <QLabel>
 #include <QVBoxLayout>
 
+#include "HistogramOptions.h"
 #include "OkCancelButtons.h"
 #include "Profile.h"
 #include "Prompter.h"
@@ -16,8 +17,6 @@
 #include "TextNumbers.h"
 
 namespace {
-
-constexpr const char* kSection = "Histogram Options";
 
 struct Entry {
     const char* text;
@@ -27,21 +26,9 @@ constexpr Entry kSplResolutions[] = {{"0.1 dB", 1}, {"0.5 dB", 5}, {"1 dB", 10},
                                      {"2 dB", 20},  {"5 dB", 50},  {"10 dB", 100}};
 constexpr Entry kDbResolutions[] = {{"1 dB", 1}, {"2 dB", 2}, {"5 dB", 5}, {"10 dB", 10}};
 
-// Profile keys and defaults of one column: resolution, low and high limit.
-struct Keys {
-    const char* res;
-    int resDefault;
-    const char* low;
-    int lowDefault;
-    const char* high;
-    int highDefault;
-};
-constexpr Keys kKeys[4] = {
-    {"SPLRes", 10, "SplLowLimit", 45, "SplHighLimit", 95},
-    {"PeakRes", 1, "PeakLowLimit", 70, "PeakHighLimit", 120},
-    {"UwPkRes", 1, "UwPkLowLimit", 110, "UwPkHighLimit", 140},
-    {"LnTblRes", 10, "LnTblLowLimit", 45, "LnTblHighLimit", 95},
-};
+// The profile values of each column: resolution, low and high limit.
+constexpr HistogramOptionSet kOptions[4] = {kSplHistogramOptions, kPeakHistogramOptions, kUwPeakHistogramOptions,
+                                            kLnTableOptions};
 
 // The whole number an edit holds, or false ("12a", "" and the like).
 bool WholeNumber(const QString& text, int* value)
@@ -78,11 +65,11 @@ HistogramOptionsDialog::HistogramOptionsDialog(QWidget* parent) : QDialog(parent
         Column& c = columns_[i];
         layout->addWidget(new QLabel(headings[i], box), 0, column);
         c.combo = new QComboBox(box);
-        c.combo->setObjectName(kKeys[i].res);
+        c.combo->setObjectName(kOptions[i].resolution.key);
         c.lowEdit = new RangeEdit(box);
-        c.lowEdit->setObjectName(kKeys[i].low);
+        c.lowEdit->setObjectName(kOptions[i].low.key);
         c.highEdit = new RangeEdit(box);
-        c.highEdit->setObjectName(kKeys[i].high);
+        c.highEdit->setObjectName(kOptions[i].high.key);
         layout->addWidget(c.combo, 1, column, 1, 2);
         layout->addWidget(c.lowEdit, 2, column);
         layout->addWidget(new QLabel("dB", box), 2, column + 1);
@@ -112,10 +99,10 @@ void HistogramOptionsDialog::OnInitDialog()
     platform::Profile& profile = platform::AppProfile();
     for (int i = 0; i < 4; ++i) {
         Column& c = columns_[i];
-        const Keys& k = kKeys[i];
-        *c.res = profile.GetProfileInt(kSection, k.res, k.resDefault);
-        *c.low = profile.GetProfileInt(kSection, k.low, k.lowDefault);
-        *c.high = profile.GetProfileInt(kSection, k.high, k.highDefault);
+        const HistogramOptionSet& options = kOptions[i];
+        *c.res = options.resolution.Read(profile);
+        *c.low = options.low.Read(profile);
+        *c.high = options.high.Read(profile);
 
         c.combo->clear();
         int selected = 0;

@@ -2,6 +2,7 @@
 // titles and the Ln-table block of the interval and day reports.
 #include "CDataReport.h"
 #include "HistogramMgr.h"
+#include "HistogramOptions.h"
 #include "HistogramStats.h"
 #include "Profile.h"
 #include "ReportText.h"
@@ -9,18 +10,15 @@
 
 void CDataReport::ConfigureHistograms(int rows[3])
 {
-    const char section[] = "Histogram Options";
     const platform::Profile& profile = platform::AppProfile();
     RecordManagers& m = data_.Records();
-    m.splHistogram.SetResolution(static_cast<float>(profile.GetProfileInt(section, "SPLRes", 10)) / 10.0f);
-    m.peakHistogram.SetResolution(static_cast<float>(profile.GetProfileInt(section, "PeakRes", 1)));
-    m.uwPeakHistogram.SetResolution(static_cast<float>(profile.GetProfileInt(section, "UwPkRes", 1)));
-    m.splHistogram.SetLevelRange(profile.GetProfileInt(section, "SplLowLimit", 45),
-                                 profile.GetProfileInt(section, "SplHighLimit", 95));
-    m.peakHistogram.SetLevelRange(profile.GetProfileInt(section, "PeakLowLimit", 70),
-                                  profile.GetProfileInt(section, "PeakHighLimit", 120));
-    m.uwPeakHistogram.SetLevelRange(profile.GetProfileInt(section, "UwPkLowLimit", 110),
-                                    profile.GetProfileInt(section, "UwPkHighLimit", 140));
+    m.splHistogram.SetResolution(static_cast<float>(kSplHistogramOptions.resolution.Read(profile)) / 10.0f);
+    m.peakHistogram.SetResolution(static_cast<float>(kPeakHistogramOptions.resolution.Read(profile)));
+    m.uwPeakHistogram.SetResolution(static_cast<float>(kUwPeakHistogramOptions.resolution.Read(profile)));
+    m.splHistogram.SetLevelRange(kSplHistogramOptions.low.Read(profile), kSplHistogramOptions.high.Read(profile));
+    m.peakHistogram.SetLevelRange(kPeakHistogramOptions.low.Read(profile), kPeakHistogramOptions.high.Read(profile));
+    m.uwPeakHistogram.SetLevelRange(kUwPeakHistogramOptions.low.Read(profile),
+                                    kUwPeakHistogramOptions.high.Read(profile));
     rows[kSpl] = m.splHistogram.GetTableRowCount();
     rows[kPeak] = m.peakHistogram.GetSize() > 0 ? m.peakHistogram.GetTableRowCount() : 0;
     rows[kUwPeak] = m.uwPeakHistogram.GetSize() > 0 ? m.uwPeakHistogram.GetTableRowCount() : 0;

@@ -24,6 +24,7 @@
 #include "Clock.h"
 #include "CommandIds.h"
 #include "Files.h"
+#include "HistogramOptions.h"
 #include "HistogramOptionsDialog.h"
 #include "MenuTable.h"
 #include "PortResolver.h"
@@ -38,28 +39,27 @@ namespace {
 
 constexpr int kIdleUpdateMs = 250;
 
-struct HistogramOption {
-    const char* key;
-    int def;
+// The dialog's member of each histogram option, in the order they are
+// written back.
+struct HistogramDialogValue {
+    const HistogramOption& option;
     int HistogramOptionsDialog::*member;
 };
 
-const HistogramOption kHistogramOptions[] = {
-    {"SPLRes", 10, &HistogramOptionsDialog::splRes},
-    {"PeakRes", 1, &HistogramOptionsDialog::peakRes},
-    {"UwPkRes", 1, &HistogramOptionsDialog::uwPkRes},
-    {"LnTblRes", 10, &HistogramOptionsDialog::lnTblRes},
-    {"SplLowLimit", 45, &HistogramOptionsDialog::splLowLimit},
-    {"PeakLowLimit", 70, &HistogramOptionsDialog::peakLowLimit},
-    {"UwPkLowLimit", 110, &HistogramOptionsDialog::uwPkLowLimit},
-    {"LnTblLowLimit", 45, &HistogramOptionsDialog::lnTblLowLimit},
-    {"SplHighLimit", 95, &HistogramOptionsDialog::splHighLimit},
-    {"PeakHighLimit", 120, &HistogramOptionsDialog::peakHighLimit},
-    {"UwPkHighLimit", 140, &HistogramOptionsDialog::uwPkHighLimit},
-    {"LnTblHighLimit", 95, &HistogramOptionsDialog::lnTblHighLimit},
+const HistogramDialogValue kHistogramDialogValues[] = {
+    {kSplHistogramOptions.resolution, &HistogramOptionsDialog::splRes},
+    {kPeakHistogramOptions.resolution, &HistogramOptionsDialog::peakRes},
+    {kUwPeakHistogramOptions.resolution, &HistogramOptionsDialog::uwPkRes},
+    {kLnTableOptions.resolution, &HistogramOptionsDialog::lnTblRes},
+    {kSplHistogramOptions.low, &HistogramOptionsDialog::splLowLimit},
+    {kPeakHistogramOptions.low, &HistogramOptionsDialog::peakLowLimit},
+    {kUwPeakHistogramOptions.low, &HistogramOptionsDialog::uwPkLowLimit},
+    {kLnTableOptions.low, &HistogramOptionsDialog::lnTblLowLimit},
+    {kSplHistogramOptions.high, &HistogramOptionsDialog::splHighLimit},
+    {kPeakHistogramOptions.high, &HistogramOptionsDialog::peakHighLimit},
+    {kUwPeakHistogramOptions.high, &HistogramOptionsDialog::uwPkHighLimit},
+    {kLnTableOptions.high, &HistogramOptionsDialog::lnTblHighLimit},
 };
-
-const char kHistogramSection[] = "Histogram Options";
 const char kRt60Section[] = "RT60Settings";
 
 bool FileExists(const std::string& path)
@@ -538,12 +538,12 @@ void CMainFrame::OnHistogramOptions()
 {
     platform::Profile& profile = platform::AppProfile();
     HistogramOptionsDialog dialog(this);
-    for (const HistogramOption& option : kHistogramOptions)
-        dialog.*option.member = profile.GetProfileInt(kHistogramSection, option.key, option.def);
+    for (const HistogramDialogValue& value : kHistogramDialogValues)
+        dialog.*value.member = value.option.Read(profile);
     if (dialog.exec() != QDialog::Accepted)
         return;
-    for (const HistogramOption& option : kHistogramOptions)
-        profile.WriteProfileInt(kHistogramSection, option.key, dialog.*option.member);
+    for (const HistogramDialogValue& value : kHistogramDialogValues)
+        value.option.Write(profile, dialog.*value.member);
     RedrawAll();
 }
 

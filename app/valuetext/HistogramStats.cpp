@@ -3,10 +3,10 @@
 #include <algorithm>
 #include <limits>
 
+#include "HistogramOptions.h"
 #include "Profile.h"
 
 namespace {
-constexpr const char* kSection = "Histogram Options";
 
 void Zero(float* level, int* count, float* percent, float* time)
 {
@@ -31,16 +31,16 @@ HistogramStats::HistogramStats(const uint32_t* bins, int offset, int countsPerSe
             m_total += bins[i];
         }
     platform::Profile& profile = platform::AppProfile();
-    m_resolution = std::clamp(profile.GetProfileInt(kSection, "LnTblRes", 10), 1, 10);
-    m_low = profile.GetProfileInt(kSection, "LnTblLowLimit", 45) - offset;
+    m_resolution = std::clamp(kLnTableOptions.resolution.Read(profile), 1, 10);
+    m_low = kLnTableOptions.low.Read(profile) - offset;
     if (m_low < 0 || m_low > kBins) {
         m_low = 0;
-        profile.WriteProfileInt(kSection, "LnTblLowLimit", offset);
+        kLnTableOptions.low.Write(profile, offset);
     }
-    m_high = profile.GetProfileInt(kSection, "LnTblHighLimit", 95) - offset;
+    m_high = kLnTableOptions.high.Read(profile) - offset;
     if (m_high < 0 || m_high > kBins) {
         m_high = kBins - (kBins - m_low) % m_resolution;
-        profile.WriteProfileInt(kSection, "LnTblHighLimit", m_high + offset);
+        kLnTableOptions.high.Write(profile, m_high + offset);
     }
 }
 
