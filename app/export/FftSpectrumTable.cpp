@@ -1,20 +1,11 @@
 #include "FftSpectrumTable.h"
 
 #include "ExportFields.h"
-#include "ReportNumbers.h"
 
 namespace {
 constexpr int kRows = 80;
 constexpr int kColumns = 5;
-constexpr size_t kUnknownFrequencyWidth = 5;
 }  // namespace
-
-std::string FftFrequencyText(const FftBandwidth* bandwidth, int line, bool text)
-{
-    if (bandwidth == nullptr)
-        return text ? std::string(kUnknownFrequencyWidth, ' ') : std::string();
-    return FormatFixed(line * bandwidth->lineSpacing, bandwidth->frequencyDecimals, bandwidth->frequencyWidth);
-}
 
 std::string FftTableHeading()
 {

@@ -10,11 +10,6 @@
 
 constexpr int kFftSpectrumLines = 401;  // 0 Hz to the full bandwidth
 
-// The frequency of a spectrum line in the bandwidth's format ("%5.1f" ...).
-// Without a bandwidth the frequency is unknown: blanks in the text layout
-// (text), an empty text for a CSV field.
-std::string FftFrequencyText(const FftBandwidth* bandwidth, int line, bool text = true);
-
 // "Freq. Hz  Level dB  ..." over the five columns.
 std::string FftTableHeading();
 

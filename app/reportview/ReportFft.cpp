@@ -1,6 +1,6 @@
 // The FFT settings report and the FFT snapshot report.
 #include "CDataReport.h"
-#include "FftSpectrumTable.h"
+#include "FftBandwidth.h"
 #include "ReportSettingsCells.h"
 #include "SetupValueTexts.h"
 #include "TimeTexts.h"

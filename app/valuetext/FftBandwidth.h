@@ -3,6 +3,7 @@
 // the spacing of the 401 spectrum lines (the bandwidth over 400 lines) and
 // how the text layout writes a line's frequency.
 #include <array>
+#include <string>
 
 struct FftBandwidth {
     const char* text;
@@ -27,3 +28,8 @@ inline const FftBandwidth* FindFftBandwidth(int index)
     return index >= 0 && index < static_cast<int>(kFftBandwidths.size()) ? &kFftBandwidths[static_cast<size_t>(index)]
                                                                          : nullptr;
 }
+
+// The frequency of spectrum line 0 to 400 in the bandwidth's format
+// ("%5.1f" ...). Without a bandwidth the frequency is unknown: blanks in the
+// text layout (text), an empty text for a CSV field or the report view.
+std::string FftFrequencyText(const FftBandwidth* bandwidth, int line, bool text = true);
