@@ -4,16 +4,12 @@
 
 #include "ExportFields.h"
 #include "KeptRecordFields.h"
-#include "LOGSetup.h"
 #include "ReportNumbers.h"
 #include "ReportWriter.h"
 #include "SummaryWriterSupport.h"
 #include "ThColumns.h"
 
 namespace {
-// "Battery" and "Extern" go out unpadded: their width is 2, not 10.
-const char* const kAuxText[6] = {"    LAFTM5", "  Wnd Spd(", " Wind Dir.", "Battery", "Extern", "      Temp"};
-
 enum class Extra { kNone, kOtherLevel, kAdvanced };
 }  // namespace
 
@@ -22,15 +18,14 @@ int ReportWriter::WriteLogTimeHistory(std::ostream& out, ExportFormat format, co
 {
     if (!Usable(out) || history.GetCount() == 0)
         return 1;
-    const ThSetup th(setup, kLogThSetup);
+    const ThSetup th(setup, ThMode::kLog);
     Extra extra = Extra::kNone;
-    if (!setup.IsEmpty() && th.otherLevel >= 1 && th.otherLevel <= 3)
+    if (th.OneOtherLevel())
         extra = Extra::kOtherLevel;
-    else if (!setup.IsEmpty() && th.otherLevel == 4)
+    else if (th.Advanced())
         extra = Extra::kAdvanced;
     const std::vector<ThColumn> columns = extra == Extra::kAdvanced ? ThAdvancedColumns(th) : std::vector<ThColumn>{};
-    std::string otherHeading;
-    LOGSetup::OtherLevelText(th.otherLevel, otherHeading);
+    const std::string otherHeading = ThOtherLevelHeading(th);
     const bool text = IsText(format);
 
     if (text) {
@@ -39,7 +34,7 @@ int ReportWriter::WriteLogTimeHistory(std::ostream& out, ExportFormat format, co
         if (extra == Extra::kOtherLevel)
             out << std::setw(9) << otherHeading;
         for (const ThColumn& column : columns)
-            out << ThTextHeading(column, th, kAuxText);
+            out << ThTextHeading(column, th);
         out << std::setiosflags(std::ios::left) << std::endl;
     } else {
         out << std::fixed << std::setprecision(1);
@@ -58,14 +53,14 @@ int ReportWriter::WriteLogTimeHistory(std::ostream& out, ExportFormat format, co
             if (extra == Extra::kOtherLevel)
                 out << std::setw(9) << ThOtherLevel(record);
             for (const ThColumn& column : columns)
-                out << std::setw(10) << ThValue(column, record, th, true);
+                out << std::setw(10) << ThValue(column, record, th, ThReadings::kLevels);
             return;
         }
         CsvField(out, FormatReportNumber(record.GetLeq(), 1, 0));
         if (extra == Extra::kOtherLevel)
             CsvField(out, ThOtherLevel(record));
         for (const ThColumn& column : columns)
-            CsvField(out, ThValue(column, record, th, true));
+            CsvField(out, ThValue(column, record, th, ThReadings::kLevels));
     });
     return 1;
 }

@@ -6,7 +6,6 @@
 
 #include "ExportFields.h"
 #include "KeptRecordFields.h"
-#include "LOGSetup.h"
 #include "ReportNumbers.h"
 #include "ReportWriter.h"
 #include "SSASetup.h"
@@ -14,54 +13,32 @@
 #include "ThColumns.h"
 
 namespace {
-const char* const kAuxText[6] = {"    LAFTM5", "  Wnd Spd(", " Wind Dir.", "    Battery", "    Extern", "    Temp"};
-
-constexpr int kBands = 33;
 // "Rec #", "Date", "Time" and "Leq" take 39 columns; the other level 9.
 constexpr int kThLeadWidth = 39;
 constexpr int kOtherLevelWidth = 9;
-
-// Which stored spectrum the table shows: F2 bit 0x02 the first, else bit
-// 0x01 the second.
-enum class Spectrum { kNone, kLeq, kLive };
-
-Spectrum ChosenSpectrum(const ThSetup& th)
-{
-    if (IsFlagSet(th.second[2], 0x02))
-        return Spectrum::kLeq;
-    return IsFlagSet(th.second[2], 0x01) ? Spectrum::kLive : Spectrum::kNone;
-}
-
-std::string BandHeading(int band)
-{
-    std::string name;
-    return band == 0 ? "12.5Hz" : SSASetup::BandName(band, name);
-}
 
 // The band headings: third octaves (when shown), then octaves.
 std::vector<std::string> SpectrumHeadings(bool third)
 {
     std::vector<std::string> headings;
     if (third)
-        for (int b = 0; b < kBands; ++b)
-            headings.push_back(BandHeading(b));
-    for (int b = 1; b < kBands - 1; b += 3) {
-        std::string name;
-        headings.push_back(SSASetup::BandName(b, name));
-    }
+        for (int b = 0; b < kThBands; ++b)
+            headings.push_back(ThBandHeading(b));
+    for (int b = 1; b < kThBands - 1; b += 3)
+        headings.push_back(ThBandHeading(b));
     return headings;
 }
 
-std::vector<std::string> SpectrumValues(const ThRec& record, Spectrum spectrum, bool third)
+std::vector<std::string> SpectrumValues(const ThRec& record, ThSpectrum spectrum, bool third)
 {
-    float s[kBands];
-    for (int b = 0; b < kBands; ++b)
-        s[b] = spectrum == Spectrum::kLeq ? record.GetLeqBand(b) : record.GetLiveBand(b);
+    float s[kThBands];
+    for (int b = 0; b < kThBands; ++b)
+        s[b] = ThBandLevel(record, spectrum, b);
     std::vector<std::string> values;
     if (third)
         for (float level : s)
             values.push_back(FormatReportNumber(level, 1, 0));
-    for (int b = 1; b < kBands - 1; b += 3) {
+    for (int b = 1; b < kThBands - 1; b += 3) {
         if (s[b - 1] == kNoValue || s[b] == kNoValue || s[b + 1] == kNoValue) {
             values.push_back(FormatReportNumber(kNoValue, 1, 0));
             continue;
@@ -75,11 +52,11 @@ std::vector<std::string> SpectrumValues(const ThRec& record, Spectrum spectrum, 
 }
 
 // textLead: the width of the text heading's columns before the spectrum.
-void WriteSpectrumTitle(std::ostream& out, ExportFormat format, const RecordView& setup, Spectrum spectrum,
+void WriteSpectrumTitle(std::ostream& out, ExportFormat format, const RecordView& setup, ThSpectrum spectrum,
                         bool third, int textLead)
 {
-    const char* thirdTitle = spectrum == Spectrum::kLeq ? "RTA Leq 1/3 Spectrum" : "RTA Live 1/3 Spectrum";
-    const char* octaveTitle = spectrum == Spectrum::kLeq ? "RTA Leq 1/1 Spectrum" : "RTA Live 1/1 Spectrum";
+    const char* thirdTitle = ThSpectrumTitle(spectrum, false);
+    const char* octaveTitle = ThSpectrumTitle(spectrum, true);
     const int columns = ReportWriter::CountSsaTimeHistoryColumns(setup, nullptr);
     const int width = textLead;
     if (format == kTextFormat) {
@@ -101,11 +78,7 @@ void WriteSpectrumTitle(std::ostream& out, ExportFormat format, const RecordView
 
 int ReportWriter::CountSsaTimeHistoryColumns(const RecordView& setup, int* width)
 {
-    const ThSetup th(setup, kSsaThSetup);
-    int bits = 0;
-    for (int w = 0; w < 3; ++w)
-        bits += CountFlagBits(th.first[w]) + CountFlagBits(th.second[w] & 0xE0);
-    bits += CountFlagBits(th.second[0] & 0x07) + CountFlagBits(th.second[1] & 0x07);
+    const int bits = static_cast<int>(ThAdvancedColumns(ThSetup(setup, ThMode::kSsa)).size());
     if (width)
         *width = 39 + 10 * bits;
     return 4 + bits;
@@ -116,19 +89,18 @@ int ReportWriter::WriteSsaTimeHistory(std::ostream& out, ExportFormat format, co
 {
     if (!Usable(out) || setup.IsEmpty() || history.GetCount() == 0)
         return 1;
-    const ThSetup th(setup, kSsaThSetup);
+    const ThSetup th(setup, ThMode::kSsa);
     const bool text = IsText(format);
     const bool third = SSASetup::IsBit08Set(setup.U16(SsaSetupFields::kModeFlags) & 0xFF);
-    const Spectrum spectrum = ChosenSpectrum(th);
-    const bool otherLevel = text && th.otherLevel >= 1 && th.otherLevel <= 3;
+    const ThSpectrum spectrum = ThChosenSpectrum(th);
+    const bool otherLevel = text && th.OneOtherLevel();
     // The CSV layout has the advanced columns whatever the other-level code.
-    const bool advanced = !text || th.otherLevel == 4;
+    const bool advanced = !text || th.Advanced();
     const std::vector<ThColumn> columns = advanced ? ThAdvancedColumns(th) : std::vector<ThColumn>{};
     // Every spectrum column written has its heading, whatever the
     // other-level code.
-    const bool spectrumHeadings = spectrum != Spectrum::kNone;
-    std::string otherHeading;
-    LOGSetup::OtherLevelText(th.otherLevel, otherHeading);
+    const bool spectrumHeadings = spectrum != ThSpectrum::kNone;
+    const std::string otherHeading = ThOtherLevelHeading(th);
 
     // The title stands over the spectrum: after the columns written before
     // it (the other level, or the advanced ones).
@@ -136,7 +108,7 @@ int ReportWriter::WriteSsaTimeHistory(std::ostream& out, ExportFormat format, co
     CountSsaTimeHistoryColumns(setup, &textLead);
     if (!advanced)
         textLead = kThLeadWidth + (otherLevel ? kOtherLevelWidth : 0);
-    if (spectrum != Spectrum::kNone)
+    if (spectrum != ThSpectrum::kNone)
         WriteSpectrumTitle(out, format, setup, spectrum, third, textLead);
     if (text) {
         out << std::setiosflags(std::ios::left) << std::fixed << std::setprecision(2);
@@ -144,7 +116,7 @@ int ReportWriter::WriteSsaTimeHistory(std::ostream& out, ExportFormat format, co
         if (otherLevel)
             out << std::setw(kOtherLevelWidth) << otherHeading;
         for (const ThColumn& column : columns)
-            out << ThTextHeading(column, th, kAuxText);
+            out << ThTextHeading(column, th);
         if (spectrumHeadings)
             for (const std::string& heading : SpectrumHeadings(third))
                 out << std::setw(10) << heading;
@@ -165,8 +137,8 @@ int ReportWriter::WriteSsaTimeHistory(std::ostream& out, ExportFormat format, co
         if (otherLevel)
             cells.push_back(ThOtherLevel(record));
         for (const ThColumn& column : columns)
-            cells.push_back(ThValue(column, record, th, false));
-        if (spectrum != Spectrum::kNone)
+            cells.push_back(ThValue(column, record, th, ThReadings::kOneDecimal));
+        if (spectrum != ThSpectrum::kNone)
             for (std::string& value : SpectrumValues(record, spectrum, third))
                 cells.push_back(std::move(value));
         if (!text) {

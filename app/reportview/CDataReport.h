@@ -29,6 +29,7 @@ class HistogramMgr;
 class ReportHost;
 class SnapRec;
 class Translator;
+enum class ThMode : int;
 
 class CDataReport : public QAbstractScrollArea, public CView {
     Q_OBJECT
@@ -272,11 +273,6 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
     void scrollContentsBy(int dx, int dy) override;
 
-public:
-    // What the drawers of one time-history report read of the mode setup
-    // record (the three types keep their fields at different places).
-    struct ThFields;
-
 private:
     static constexpr int kColumns = 20;
     // The three histogram tables of the histogram reports.
@@ -304,12 +300,9 @@ private:
     void DrawSectionTitle(ReportDC& dc, int line, const char* text);
     void DrawHistogramLines(ReportDC& dc, int first, int last);
 
-    ThFields LogThFields() const;
-    ThFields SsaThFields() const;
-    ThFields TalThFields() const;
-    void DrawThNote(ReportDC& dc, int line, const ThFields& f);
-    void DrawThHeadings(ReportDC& dc, int line, const ThFields& f);
-    void DrawThRow(ReportDC& dc, unsigned index, int line, const ThFields& f);
+    void DrawThNote(ReportDC& dc, int line, ThMode mode);
+    void DrawThHeadings(ReportDC& dc, int line, ThMode mode);
+    void DrawThRow(ReportDC& dc, unsigned index, int line, ThMode mode);
     std::string MarkerName(int marker) const;
     bool RtaThirdOctave() const;
     float RtaAveragedSpectra() const;
