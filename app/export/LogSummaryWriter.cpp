@@ -17,7 +17,6 @@ namespace {
 namespace logsetup {
 using namespace LogSetupFields;
 constexpr size_t kOptionFlags = 70;  // 0x40 wind measured
-constexpr WindSetup kWind = {kWindScale, kWindUnits, kWindUnitsLength, 230, 232};
 }  // namespace logsetup
 
 
@@ -53,7 +52,7 @@ public:
         }
         m_out << std::endl;
         if (!m_setup.IsEmpty() && (m_setup.U8(logsetup::kOptionFlags) & 0x40))
-            WriteWindLines(m_out, m_text, m_summary, m_setup, logsetup::kWind);
+            WriteWindLines(m_out, m_text, m_summary, m_setup, kLogWindSetup);
         if (!m_text) {
             LnLines();
             m_out << std::endl;

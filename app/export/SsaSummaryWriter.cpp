@@ -22,7 +22,6 @@ constexpr size_t kSplLevel2 = 160;       // signed 16-bit whole dB, as the three
 constexpr size_t kPeak2Level = 162;
 constexpr size_t kPeak1Level = 164;
 constexpr size_t kHysteresis = 166;
-constexpr WindSetup kWind = {kWindScale, kWindUnits, kWindUnitsLength, 270, 272};
 }  // namespace ssasetup
 
 
@@ -60,7 +59,7 @@ public:
         m_out << std::setprecision(1);
         WriteAnyDataBlock(m_out, m_text, m_summary, kCurrentSet, "Current Any Data", kStyle);
         if (HasSetup() && (m_setup.U16(ssasetup::kWindFlags) & 0x40))
-            WriteWindLines(m_out, m_text, m_summary, m_setup, ssasetup::kWind);
+            WriteWindLines(m_out, m_text, m_summary, m_setup, kSsaWindSetup);
         Calibration();
         Records();
     }
@@ -255,21 +254,13 @@ private:
         m_out << std::endl;
     }
 
-    // A time of the calibration, or "---" when none was stored.
-    std::string CalibrationTime(size_t offset) const
-    {
-        const int32_t stamp = m_summary.I32(offset);
-        return stamp > 0 ? TimeCell(static_cast<uint32_t>(stamp)) : "---";
-    }
-
     // "Offset:" or "Level:" with a level in dB: two cells of the text
     // layout, one field "%6s %5.1f dB" in CSV.
     static void CalibrationLevel(CellLine& line, const char* textLabel, const char* csvLabel, float level)
     {
-        const std::string decibels = FormatFixed(level, 1, 5) + " dB";
         line.TextOnly(std::ios::left, 26, textLabel)
-            .TextOnly(std::ios::right, 10, decibels)
-            .CsvOnly(ComposeText("%6s %s", csvLabel, decibels.c_str()))
+            .TextOnly(std::ios::right, 10, FormatFixed(level, 1, 5) + " dB")
+            .CsvOnly(LabelledDecibels(csvLabel, level))
             .AlignLeft();
     }
 
@@ -277,11 +268,11 @@ private:
     {
         using namespace SummaryFields;
         CellLine calibrated = Line();
-        calibrated.Left(20, "Calibrated:").Left(21, CalibrationTime(kCalibrated));
+        calibrated.Left(20, "Calibrated:").Left(21, CalibrationTimeText(m_summary, kCalibrated));
         CalibrationLevel(calibrated, "Offset: ", "Offset: ", m_summary.F32(kCalOffset));
         calibrated.End();
         CellLine checked = Line();
-        checked.Left(20, "Checked:").Left(21, CalibrationTime(kChecked));
+        checked.Left(20, "Checked:").Left(21, CalibrationTimeText(m_summary, kChecked));
         CalibrationLevel(checked, "Level:", "Level: ", m_summary.F32(kCheckLevel));
         checked.End();
         CellLine calibrator = Line();

@@ -46,6 +46,17 @@ const char* CompassText(int index)
     return index >= 0 && index < 16 ? kPoints[index] : "";
 }
 
+std::string CalibrationTimeText(const RecordView& summary, size_t field)
+{
+    const int32_t stamp = summary.I32(field);
+    return stamp > 0 ? TimeCell(static_cast<uint32_t>(stamp)) : "---";
+}
+
+std::string LabelledDecibels(const char* label, float level)
+{
+    return ComposeText("%6s %s dB", label, FormatFixed(level, 1, 5).c_str());
+}
+
 void WriteWindLines(std::ostream& out, bool text, const RecordView& summary, const RecordView& setup,
                     const WindSetup& wind)
 {
@@ -56,24 +67,24 @@ void WriteWindLines(std::ostream& out, bool text, const RecordView& summary, con
     const float exceedanceLevel = static_cast<float>(setup.I16(wind.exceedanceLevel)) * scale;
 
     constexpr int kLabel = 20, kValue = 10, kSecondLabel = 26;
-    CellLine(out, text).Left(kLabel, "Wind Average:").Left(kValue, speed(summary.F32(3624))).End();
-    CellLine(out, text).Left(kLabel, "Wind Max:").Left(kValue, speed(summary.F32(3660))).End();
-    CellLine(out, text).Left(kLabel, "Max Wind Direction:").Left(kValue, CompassText(summary.I16(3664))).End();
+    CellLine(out, text).Left(kLabel, "Wind Average:").Left(kValue, speed(summary.F32(SummaryFields::kWindAverage))).End();
+    CellLine(out, text).Left(kLabel, "Wind Max:").Left(kValue, speed(summary.F32(SummaryFields::kWindMax))).End();
+    CellLine(out, text).Left(kLabel, "Max Wind Direction:").Left(kValue, CompassText(summary.I16(SummaryFields::kWindMaxDirection))).End();
     CellLine(out, text)
         .Left(kLabel, "Time at Wind Max:")
-        .Left(kValue, FormatLocalTime(ToTime(summary.U32(3668)), "%d/%m/%y %H:%M:%S"))
+        .Left(kValue, FormatLocalTime(ToTime(summary.U32(SummaryFields::kWindMaxTime)), "%d/%m/%y %H:%M:%S"))
         .End();
     CellLine(out, text)
         .Left(kLabel, "Wind Threshold:")
         .Left(kValue, speed(threshold))
         .Left(kSecondLabel, "Exceed Threshold:")
-        .Left(kValue, " " + FormatFixed(summary.F32(3676), 1) + "%")
+        .Left(kValue, " " + FormatFixed(summary.F32(SummaryFields::kWindAboveThreshold), 1) + "%")
         .End();
     CellLine(out, text)
         .Split(std::ios::left, kLabel, "Wind Exc. level:", "Wind Exceedance level:")
         .Left(kValue, speed(exceedanceLevel))
         .Left(kSecondLabel, "Num Wind Exc:")
-        .Left(kValue, summary.I32(3680))
+        .Left(kValue, summary.I32(SummaryFields::kWindExceedances))
         .End();
 
     static const char* const kDirections[] = {" N", "NE", " E", "SE", " S", "SW", " W", "NW"};
@@ -85,7 +96,7 @@ void WriteWindLines(std::ostream& out, bool text, const RecordView& summary, con
     CellLine shares(out, text);
     shares.Split(std::ios::left, kLabel, "", " ");
     for (size_t i = 0; i < std::size(kDirections); ++i)
-        shares.Left(kValue, std::to_string(summary.I32(3628 + 4 * i)) + "%");
+        shares.Left(kValue, std::to_string(summary.I32(SummaryFields::kWindShares + 4 * i)) + "%");
     shares.End();
     out << std::endl;
 }

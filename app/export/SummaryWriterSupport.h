@@ -51,6 +51,12 @@ struct WindSetup {
     size_t exceedanceLevel;
 };
 
+// The wind sensor's settings of the LOG and SSA setup records.
+constexpr WindSetup kLogWindSetup = {LogSetupFields::kWindScale, LogSetupFields::kWindUnits,
+                                     LogSetupFields::kWindUnitsLength, 230, 232};
+constexpr WindSetup kSsaWindSetup = {SsaSetupFields::kWindScale, SsaSetupFields::kWindUnits,
+                                     SsaSetupFields::kWindUnitsLength, 270, 272};
+
 // The wind lines of the summaries, then an empty line: average and maximum
 // speed, direction and time of the maximum, threshold and exceedance level
 // with the time above and the exceedances, and the share of time per
@@ -84,6 +90,14 @@ constexpr size_t kSplExceedances1 = 964;
 constexpr size_t kSplExceedances2 = 968;
 constexpr size_t kRunStopRecords = 960;
 constexpr size_t kPeak1Exceedances = 3620;
+// The wind summary of the LOG and SSA modes.
+constexpr size_t kWindAverage = 3624;
+constexpr size_t kWindShares = 3628;  // 8 i32 percentages, N to NW
+constexpr size_t kWindMax = 3660;
+constexpr size_t kWindMaxDirection = 3664;
+constexpr size_t kWindMaxTime = 3668;
+constexpr size_t kWindAboveThreshold = 3676;
+constexpr size_t kWindExceedances = 3680;
 // Spectra: 33 one-third octave bands from 12.5 Hz, 11 octaves from 16 Hz.
 constexpr size_t kLeqThirds = 976;
 constexpr size_t kLeqOctaves = 1112;
@@ -119,6 +133,12 @@ inline std::string CalibratorSerial(const RecordView& system)
     return system.Text(SystemFields::kCalibratorSerial, 8);
 }
 inline float CalibratorLevel(const RecordView& system) { return system.F32(SystemFields::kCalibratorLevel); }
+
+// The time of the calibration or of its check, or "---" when none was
+// stored.
+std::string CalibrationTimeText(const RecordView& summary, size_t field);
+// A level in dB after its label, "%6s %5.1f dB": "Offset:    1.5 dB".
+std::string LabelledDecibels(const char* label, float level);
 
 // Where one set of measurement values (the Current or the Overall set)
 // lies in the summary record.

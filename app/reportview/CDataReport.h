@@ -30,6 +30,7 @@ class ReportHost;
 class SnapRec;
 class Translator;
 enum class ThMode : int;
+struct WindSetup;
 
 class CDataReport : public QAbstractScrollArea, public CView {
     Q_OBJECT
@@ -265,6 +266,9 @@ private:
     void DrawTimesByWeighting(ReportDC& dc, int y, const RecordView& sum, size_t offset, size_t stride);
     // A label at the left margin and its value at column 2.
     void DrawLabelAndValue(ReportDC& dc, int y, const std::string& label, const std::string& value);
+    // The wind lines (entries 0 to 6) and the calibration lines (8 to 11) of
+    // the LOG and SSA summaries.
+    void DrawSummaryWindCalLine(ReportDC& dc, int y, unsigned entry, const RecordView& setup, const WindSetup& wind);
     // The column headings "A Weight", "C Weight" and "Flat" of those values.
     void DrawWeightingHeadings(ReportDC& dc, int y);
 

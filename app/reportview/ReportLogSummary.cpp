@@ -18,14 +18,10 @@ namespace logsetup {
 using namespace LogSetupFields;
 constexpr size_t kExceedanceFlags = 68;  // 0x80 exceedance records
 constexpr size_t kOptionFlags = 70;      // 0x40 wind sensor
-constexpr size_t kWindThreshold = 230;
-constexpr size_t kWindExceedanceLevel = 232;
 }  // namespace logsetup
 
 // Summary fields read here only.
-constexpr size_t kWindAverage = 3624, kWindShares = 3628, kWindMax = 3660, kWindMaxDirection = 3664,
-                 kWindMaxTime = 3668, kWindAboveThreshold = 3676, kWindExceedances = 3680, kDailyRecords = 936,
-                 kExceedanceRecords = 944;
+constexpr size_t kDailyRecords = 936, kExceedanceRecords = 944;
 // Peak-1 levels and their times by Peak-1 weighting, of each set.
 constexpr size_t kOverallPeak1 = 888, kOverallPeak1Times = 900, kCurrentPeak1 = 404, kCurrentPeak1Times = 416;
 // The name of the average level, at most its 8-byte field.
@@ -35,6 +31,8 @@ constexpr size_t kLevelLabelLength = 8;
 // they drop out and the lines after them move up.
 constexpr unsigned kFirstWindLine = 31;
 constexpr unsigned kWindLines = 8;
+// The wind lines, an empty line and the four calibration lines.
+constexpr unsigned kWindCalLines = 12;
 constexpr unsigned kLastLogSummaryLine = 54;
 
 int WeightingIndex(int code) { return code >= 0 && code <= 2 ? code : 0; }
@@ -61,6 +59,10 @@ void CDataReport::DrawLogSummaryLine(ReportDC& dc, unsigned index, int line)
     if (e > kLastLogSummaryLine)
         return;
     const int y = LineY(dc, line);
+    if (e >= kFirstWindLine && e < kFirstWindLine + kWindCalLines) {
+        DrawSummaryWindCalLine(dc, y, e - kFirstWindLine, setup, kLogWindSetup);
+        return;
+    }
 
     // The weighting (w, its short text s), the weighting and detector of
     // the Min and Max entries (k) and the Peak-1 weighting (p).
@@ -112,30 +114,6 @@ void CDataReport::DrawLogSummaryLine(ReportDC& dc, unsigned index, int line)
             dc.TextOut(excdColumns_[1], y, limit);
         dc.TextOut(excdColumns_[2], y, "Exceeded:");
         dc.TextOut(excdColumns_[3], y, Printf("%ld %s", Long(sum, count), "times"));
-    };
-    const float windScale = setup.F32(logsetup::kWindScale);
-    const std::string windUnit = setup.Text(logsetup::kWindUnits, logsetup::kWindUnitsLength);
-    auto speed = [&](float value) { return FormatFixed(value, 1) + " " + windUnit; };
-    auto windPair = [&](const char* first, const std::string& firstValue, const char* second,
-                        const std::string& secondValue) {
-        dc.TextOut(lnColumns_[0], y, first);
-        dc.TextOut(lnColumns_[2], y, firstValue);
-        dc.TextOut(lnColumns_[4], y, second);
-        dc.TextOut(lnColumns_[6], y, secondValue);
-    };
-    auto windShares = [&](size_t firstPoint) {
-        const int step = (lnColumns_[1] - lnColumns_[0]) + (lnColumns_[2] - lnColumns_[1]) / 3;
-        for (size_t n = 0; n < 4; ++n) {
-            const size_t point = firstPoint + 2 * n;  // N, E, S, W or NE, SE, SW, NW
-            const char* name = CompassText(static_cast<int>(2 * point));
-            dc.TextOut(lnColumns_[0] + static_cast<int>(n) * step, y,
-                       Printf("%s:   %2d%%", name, sum.I32(kWindShares + 4 * point)));
-        }
-    };
-    auto calibration = [&](const char* label, size_t time, const char* what, float value) {
-        dc.TextOut(left_, y, label);
-        dc.TextOut(columns_[2], y, sum.I32(time) > 0 ? TimeCell(sum.U32(time)) : "---");
-        dc.TextOut(columns_[4], y, Printf("%6s %s dB", what, FormatFixed(value, 1, 5).c_str()));
     };
     auto records = [&](const char* label, const char* countLabel, const char* sample, const std::string& state,
                        size_t count) {
@@ -263,46 +241,6 @@ void CDataReport::DrawLogSummaryLine(ReportDC& dc, unsigned index, int line)
         DrawLabelAndValue(dc, y, "Paused:",
                           Printf("%ld %s %s", Long(sum, SummaryFields::kPauses), "times for",
                                  DurationCell(sum.F32(SummaryFields::kPausedTime)).c_str()));
-        break;
-    case 31:
-        windPair("Wind Average:", speed(sum.F32(kWindAverage)), "Wind Max:", speed(sum.F32(kWindMax)));
-        break;
-    case 32: {
-        // A direction outside the compass table shows no point.
-        windPair("Wind Direction at Max:", CompassText(sum.I16(kWindMaxDirection)), "Time at Wind Max:",
-                 FormatLocalTime(ToTime(sum.U32(kWindMaxTime)), "%d/%m/%y %H:%M:%S"));
-        break;
-    }
-    case 33:
-        windPair("Wind Threshold:", speed(static_cast<float>(setup.I16(logsetup::kWindThreshold)) * windScale),
-                 "Exceed Threshold:", " " + FormatFixed(sum.F32(kWindAboveThreshold), 1) + "%");
-        break;
-    case 34:
-        windPair("Wind Exceedance level:",
-                 speed(static_cast<float>(setup.I16(logsetup::kWindExceedanceLevel)) * windScale),
-                 "Wind Exceedances:", Printf("%d", sum.I32(kWindExceedances)));
-        break;
-    case 35: dc.TextOut(lnColumns_[0], y, "Wind Direction Percentages:"); break;
-    case 36: windShares(0); break;
-    case 37: windShares(1); break;
-    case 39:
-        calibration("Calibrated:", SummaryFields::kCalibrated, "Offset: ", sum.F32(SummaryFields::kCalOffset));
-        break;
-    case 40:
-        calibration("Checked:", SummaryFields::kChecked, "Level: ", sum.F32(SummaryFields::kCheckLevel));
-        break;
-    case 41: {
-        dc.TextOut(left_, y, "Calibrator");
-        const RecordView system = data_.SystemView();
-        if (!system.IsEmpty()) {
-            dc.TextOut(columns_[2], y, CalibratorSerial(system));
-            dc.TextOut(columns_[4], y,
-                       Printf("%6s %s dB", "Level: ", FormatFixed(CalibratorLevel(system), 1, 5).c_str()));
-        }
-        break;
-    }
-    case 42:
-        DrawLabelAndValue(dc, y, "Cal Records Count:", Printf("%ld", Long(sum, SummaryFields::kCalRecords)));
         break;
     case 44:
         records("Interval Records:", "Number Interval Records:", "Number Interval Records:SS",

@@ -21,15 +21,13 @@ using namespace SummaryFields;
 // Fields of the SSA setup record (output kind 51) beside SsaSetupFields.
 constexpr size_t kWindFlags = 64;  // 16-bit, 0x40 wind tach enabled
 constexpr size_t kSplLevel1 = 156, kSplLevel2 = 160, kPeak2Level = 162, kPeak1Level = 164, kHysteresis = 166;
-constexpr size_t kWindThreshold = 270, kWindExceedance = 272;
-// Fields of the summary record (output kind 55) beside SummaryFields.
-constexpr size_t kWindAverage = 3624, kWindDirections = 3628, kWindMax = 3660, kWindMaxDirection = 3664,
-                 kWindMaxTime = 3668, kAboveThreshold = 3676, kWindExceedances = 3680;
 constexpr size_t kSpectralLnRow = 132;  // bytes of one band array of the spectral Ln's
 
 // Blocks of the report: first lines on screen, and block lengths.
 constexpr int kOverallAnyLine = 14, kSpectraLine = 39, kAfterSpectraLine = 62;
 constexpr int kAnyDataLines = 25, kSpectralLnLines = 19, kLnLines = 14, kWindLines = 8;
+// The wind lines, an empty line and the four calibration lines.
+constexpr unsigned kWindCalLines = 12;
 constexpr int kFullLineCount = 138;
 
 bool IsOctaveCentre(int band)
@@ -41,18 +39,6 @@ bool IsOctaveCentre(int band)
 std::string Level(const RecordView& r, size_t table, int index)
 {
     return FormatReportNumber(r.F32(table + 4 * static_cast<size_t>(index)), 1, 0);
-}
-
-// A time of the calibration, or "---" when none was stored.
-std::string CalibrationTime(const RecordView& sum, size_t offset)
-{
-    const int32_t stamp = sum.I32(offset);
-    return stamp > 0 ? TimeCell(static_cast<uint32_t>(stamp)) : "---";
-}
-
-std::string LabelledDb(const char* label, float level)
-{
-    return Printf("%6s %s dB", label, FormatFixed(level, 1, 5).c_str());
 }
 
 }  // namespace
@@ -201,34 +187,6 @@ void CDataReport::DrawSsaWindCalLine(ReportDC& dc, unsigned index, int line)
     const unsigned entry = wind ? index : index + 8;
     const int y = LineY(dc, line);
     const RecordView setup = SsaSetupRecord();
-    const RecordView sys = data_.SystemView();
-    const std::string units = setup.Text(SsaSetupFields::kWindUnits, SsaSetupFields::kWindUnitsLength);
-    auto speed = [&units](double value) { return FormatFixed(value, 1) + " " + units; };
-    auto scaled = [&setup, &speed](size_t rawCounts) {
-        return speed(static_cast<double>(setup.I16(rawCounts)) *
-                     static_cast<double>(setup.F32(SsaSetupFields::kWindScale)));
-    };
-    auto pairs = [&](const char* left, const std::string& leftValue, const char* right, const std::string& rightValue) {
-        dc.TextOut(lnColumns_[0], y, left);
-        if (!leftValue.empty())
-            dc.TextOut(lnColumns_[2], y, leftValue);
-        dc.TextOut(lnColumns_[4], y, right);
-        dc.TextOut(lnColumns_[6], y, rightValue);
-    };
-    auto directions = [&](int first) {
-        const int step = (lnColumns_[1] - lnColumns_[0]) + (lnColumns_[2] - lnColumns_[1]) / 3;
-        for (int j = 0; j < 4; ++j) {
-            const int point = first + 4 * j;
-            dc.TextOut(lnColumns_[0] + j * step, y,
-                       Printf("%s:   %2d%%", CompassText(point),
-                              sum.I32(kWindDirections + 4 * static_cast<size_t>(point / 2))));
-        }
-    };
-    auto calibration = [&](const char* label, size_t time, const char* levelLabel, float level) {
-        dc.TextOut(left_, y, label);
-        dc.TextOut(columns_[2], y, CalibrationTime(sum, time));
-        dc.TextOut(columns_[4], y, LabelledDb(levelLabel, level));
-    };
     // The counts stand right of the widest of their labels.
     auto records = [&](const char* label, const char* countLabel, std::string status, size_t count) {
         dc.TextOut(left_, y, label);
@@ -238,38 +196,11 @@ void CDataReport::DrawSsaWindCalLine(ReportDC& dc, unsigned index, int line)
         const int w = dc.TextWidth("Number Run/Stop Records:SS");
         dc.TextOut(columns_[4] + w, y, Printf("%5ld", static_cast<long>(sum.I32(count))));
     };
+    if (entry < kWindCalLines) {
+        DrawSummaryWindCalLine(dc, y, entry, setup, kSsaWindSetup);
+        return;
+    }
     switch (entry) {
-    case 0:
-        pairs("Wind Average:", speed(sum.F32(kWindAverage)), "Wind Max:", speed(sum.F32(kWindMax)));
-        break;
-    case 1:
-        pairs("Wind Direction at Max:", CompassText(sum.I16(kWindMaxDirection)), "Time at Wind Max:",
-              FormatLocalTime(ToTime(sum.U32(kWindMaxTime)), "%d/%m/%y %H:%M:%S"));
-        break;
-    case 2:
-        pairs("Wind Threshold:", scaled(kWindThreshold), "Exceed Threshold:",
-              " " + FormatFixed(sum.F32(kAboveThreshold), 1) + "%");
-        break;
-    case 3:
-        pairs("Wind Exceedance level:", scaled(kWindExceedance), "Wind Exceedances:",
-              Printf("%d", sum.I32(kWindExceedances)));
-        break;
-    case 4: dc.TextOut(lnColumns_[0], y, "Wind Direction Percentages:"); break;
-    case 5: directions(0); break;
-    case 6: directions(2); break;
-    case 8: calibration("Calibrated:", kCalibrated, "Offset: ", sum.F32(kCalOffset)); break;
-    case 9: calibration("Checked:", kChecked, "Level: ", sum.F32(kCheckLevel)); break;
-    case 10:
-        dc.TextOut(left_, y, "Calibrator");
-        if (!sys.IsEmpty()) {
-            dc.TextOut(columns_[2], y, CalibratorSerial(sys));
-            dc.TextOut(columns_[4], y, LabelledDb("Level: ", CalibratorLevel(sys)));
-        }
-        break;
-    case 11:
-        dc.TextOut(left_, y, "Cal Records Count:");
-        dc.TextOut(columns_[2], y, Printf("%ld", static_cast<long>(sum.I32(kCalRecords))));
-        break;
     case 13:
         records("Interval Records:", "Number Interval Records:",
                 SwitchStatus(setup, (setup.U8(SsaSetupFields::kIntervalFlags) & 0x80) != 0), kIntervalRecords);
