@@ -59,7 +59,7 @@ public:
         }
         SetupAndCounts();
         m_out << std::endl;
-        Calibration();
+        WriteCalibrationLines(m_out, m_text, m_summary, m_system, CalibrationLayout::kLog);
         m_out << std::endl;
         Records();
         m_out << std::endl;
@@ -266,47 +266,6 @@ private:
             .Right(10, DurationCell(m_summary.F32(SummaryFields::kPausedTime)))
             .AlignLeft()
             .End();
-    }
-
-    void Calibration()
-    {
-        m_out << std::setprecision(1);
-        const uint32_t calibrated = m_summary.U32(SummaryFields::kCalibrated);
-        const uint32_t checked = m_summary.U32(SummaryFields::kChecked);
-        Line()
-            .Left(18, "Calibrated:")
-            .Split(std::ios::right, 20, TimeCell(calibrated), DateText(calibrated))
-            .CsvOnly(ClockText(calibrated))
-            .Right(10, "Offset:")
-            .Right(6, m_summary.F32(SummaryFields::kCalOffset))
-            .Right(3, "dB")
-            .AlignLeft()
-            .End();
-        Line()
-            .Left(18, "Checked:")
-            .Split(std::ios::right, 20, TimeCell(checked), DateText(checked))
-            .CsvOnly(ClockText(checked))
-            .TextOnly(std::ios::right, 3, "")
-            .Left(8, "Level:")
-            .Right(5, m_summary.F32(SummaryFields::kCheckLevel))
-            .Right(3, "dB")
-            .AlignLeft()
-            .End();
-
-        // Without a system settings record neither the calibrator nor its
-        // level is known: the level stays empty.
-        const bool hasSystem = !m_system.IsEmpty();
-        const std::string calibrator = hasSystem ? CalibratorSerial(m_system) : "not set";
-        const std::string level = hasSystem ? FormatFixed(CalibratorLevel(m_system), 1) : "";
-        CellLine line = Line();
-        line.Left(18, "Calibrator:").Left(0, calibrator);
-        if (m_text) {
-            line.End();
-            Line().Left(17, "Level:").Right(6, level).AlignLeft().End();
-        } else {
-            line.CsvEmpty().CsvOnly("Level:").CsvOnly(level).End();
-        }
-        Line().Left(20, "Cal Record Count:").Left(10, m_summary.I32(SummaryFields::kCalRecords)).End();
     }
 
     void Records()

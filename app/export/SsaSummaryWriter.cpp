@@ -60,7 +60,7 @@ public:
         WriteAnyDataBlock(m_out, m_text, m_summary, kCurrentSet, "Current Any Data", kStyle);
         if (HasSetup() && (m_setup.U16(ssasetup::kWindFlags) & 0x40))
             WriteWindLines(m_out, m_text, m_summary, m_setup, kSsaWindSetup);
-        Calibration();
+        WriteCalibrationLines(m_out, m_text, m_summary, m_system, CalibrationLayout::kSsa);
         Records();
     }
 
@@ -251,38 +251,6 @@ private:
             .Left(25, ComposeText("%ld %s %s", static_cast<long>(m_summary.I32(kPauses)), "times for",
                                   DurationCell(m_summary.F32(kPausedTime)).c_str()))
             .End();
-        m_out << std::endl;
-    }
-
-    // "Offset:" or "Level:" with a level in dB: two cells of the text
-    // layout, one field "%6s %5.1f dB" in CSV.
-    static void CalibrationLevel(CellLine& line, const char* textLabel, const char* csvLabel, float level)
-    {
-        line.TextOnly(std::ios::left, 26, textLabel)
-            .TextOnly(std::ios::right, 10, FormatFixed(level, 1, 5) + " dB")
-            .CsvOnly(LabelledDecibels(csvLabel, level))
-            .AlignLeft();
-    }
-
-    void Calibration()
-    {
-        using namespace SummaryFields;
-        CellLine calibrated = Line();
-        calibrated.Left(20, "Calibrated:").Left(21, CalibrationTimeText(m_summary, kCalibrated));
-        CalibrationLevel(calibrated, "Offset: ", "Offset: ", m_summary.F32(kCalOffset));
-        calibrated.End();
-        CellLine checked = Line();
-        checked.Left(20, "Checked:").Left(21, CalibrationTimeText(m_summary, kChecked));
-        CalibrationLevel(checked, "Level:", "Level: ", m_summary.F32(kCheckLevel));
-        checked.End();
-        CellLine calibrator = Line();
-        calibrator.Left(20, "Calibrator");
-        if (!m_system.IsEmpty()) {
-            calibrator.Left(21, CalibratorSerial(m_system));
-            CalibrationLevel(calibrator, "Level:", "Level: ", CalibratorLevel(m_system));
-        }
-        calibrator.End();
-        Line().Left(20, "Cal Records Count:").Left(21, m_summary.I32(kCalRecords)).End();
         m_out << std::endl;
     }
 

@@ -1,5 +1,6 @@
 #include "SummaryWriterSupport.h"
 
+#include <iomanip>
 #include <iterator>
 
 #include "LOGSetup.h"
@@ -55,6 +56,92 @@ std::string CalibrationTimeText(const RecordView& summary, size_t field)
 std::string LabelledDecibels(const char* label, float level)
 {
     return ComposeText("%6s %s dB", label, FormatFixed(level, 1, 5).c_str());
+}
+
+namespace {
+
+void WriteLogCalibrationLines(std::ostream& out, bool text, const RecordView& summary, const RecordView& system)
+{
+    out << std::setprecision(1);
+    const uint32_t calibrated = summary.U32(SummaryFields::kCalibrated);
+    const uint32_t checked = summary.U32(SummaryFields::kChecked);
+    CellLine(out, text)
+        .Left(18, "Calibrated:")
+        .Split(std::ios::right, 20, TimeCell(calibrated), DateText(calibrated))
+        .CsvOnly(ClockText(calibrated))
+        .Right(10, "Offset:")
+        .Right(6, summary.F32(SummaryFields::kCalOffset))
+        .Right(3, "dB")
+        .AlignLeft()
+        .End();
+    CellLine(out, text)
+        .Left(18, "Checked:")
+        .Split(std::ios::right, 20, TimeCell(checked), DateText(checked))
+        .CsvOnly(ClockText(checked))
+        .TextOnly(std::ios::right, 3, "")
+        .Left(8, "Level:")
+        .Right(5, summary.F32(SummaryFields::kCheckLevel))
+        .Right(3, "dB")
+        .AlignLeft()
+        .End();
+
+    // Without a system settings record neither the calibrator nor its
+    // level is known: the level stays empty.
+    const bool hasSystem = !system.IsEmpty();
+    const std::string calibrator = hasSystem ? CalibratorSerial(system) : "not set";
+    const std::string level = hasSystem ? FormatFixed(CalibratorLevel(system), 1) : "";
+    CellLine line(out, text);
+    line.Left(18, "Calibrator:").Left(0, calibrator);
+    if (text) {
+        line.End();
+        CellLine(out, text).Left(17, "Level:").Right(6, level).AlignLeft().End();
+    } else {
+        line.CsvEmpty().CsvOnly("Level:").CsvOnly(level).End();
+    }
+    CellLine(out, text).Left(20, "Cal Record Count:").Left(10, summary.I32(SummaryFields::kCalRecords)).End();
+}
+
+// "Offset:" or "Level:" with a level in dB: two cells of the text layout,
+// one field "%6s %5.1f dB" in CSV.
+void CalibrationLevel(CellLine& line, const char* textLabel, const char* csvLabel, float level)
+{
+    line.TextOnly(std::ios::left, 26, textLabel)
+        .TextOnly(std::ios::right, 10, FormatFixed(level, 1, 5) + " dB")
+        .CsvOnly(LabelledDecibels(csvLabel, level))
+        .AlignLeft();
+}
+
+void WriteSsaCalibrationLines(std::ostream& out, bool text, const RecordView& summary, const RecordView& system)
+{
+    using namespace SummaryFields;
+    CellLine calibrated(out, text);
+    calibrated.Left(20, "Calibrated:").Left(21, CalibrationTimeText(summary, kCalibrated));
+    CalibrationLevel(calibrated, "Offset: ", "Offset: ", summary.F32(kCalOffset));
+    calibrated.End();
+    CellLine checked(out, text);
+    checked.Left(20, "Checked:").Left(21, CalibrationTimeText(summary, kChecked));
+    CalibrationLevel(checked, "Level:", "Level: ", summary.F32(kCheckLevel));
+    checked.End();
+    CellLine calibrator(out, text);
+    calibrator.Left(20, "Calibrator");
+    if (!system.IsEmpty()) {
+        calibrator.Left(21, CalibratorSerial(system));
+        CalibrationLevel(calibrator, "Level:", "Level: ", CalibratorLevel(system));
+    }
+    calibrator.End();
+    CellLine(out, text).Left(20, "Cal Records Count:").Left(21, summary.I32(kCalRecords)).End();
+    out << std::endl;
+}
+
+}  // namespace
+
+void WriteCalibrationLines(std::ostream& out, bool text, const RecordView& summary, const RecordView& system,
+                           CalibrationLayout layout)
+{
+    if (layout == CalibrationLayout::kLog)
+        WriteLogCalibrationLines(out, text, summary, system);
+    else
+        WriteSsaCalibrationLines(out, text, summary, system);
 }
 
 void WriteWindLines(std::ostream& out, bool text, const RecordView& summary, const RecordView& setup,

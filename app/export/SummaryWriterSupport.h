@@ -140,6 +140,18 @@ std::string CalibrationTimeText(const RecordView& summary, size_t field);
 // A level in dB after its label, "%6s %5.1f dB": "Offset:    1.5 dB".
 std::string LabelledDecibels(const char* label, float level);
 
+// How a summary lays out its calibration lines: the LOG summary's (the
+// times as they are, split into date and clock in CSV; the calibrator's
+// level on a line of its own in the text layout, "not set" without a system
+// settings record) or the SSA summary's (the times or "---", the levels in
+// one column, an empty line after the count).
+enum class CalibrationLayout { kLog, kSsa };
+// The calibration lines of the summaries: when calibrated with the offset,
+// when checked with the level, the calibrator with its level, and the count
+// of calibration records.
+void WriteCalibrationLines(std::ostream& out, bool text, const RecordView& summary, const RecordView& system,
+                           CalibrationLayout layout);
+
 // Where one set of measurement values (the Current or the Overall set)
 // lies in the summary record.
 struct MeasurementSet {
