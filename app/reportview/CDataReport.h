@@ -20,6 +20,7 @@
 #include "CView.h"
 #include "MeasDataSet.h"
 #include "ReportDC.h"
+#include "ReportLines.h"
 
 class QPrinter;
 namespace settings {
@@ -32,7 +33,7 @@ class Translator;
 enum class ThMode : int;
 struct WindSetup;
 
-class CDataReport : public QAbstractScrollArea, public CView {
+class CDataReport : public QAbstractScrollArea, public CView, public ReportLines {
     Q_OBJECT
 public:
     CDataReport(CDocument* doc, QWidget* parent);
@@ -61,7 +62,7 @@ public:
     const std::string& ItemLabel() const { return itemLabel_; }
     int GetReportType() const { return reportType_; }
     int GetLineCount() const { return lineCount_; }
-    const MeasDataSet& DataSet() const { return data_; }
+    const MeasDataSet& DataSet() const override { return data_; }
     int ScrollHeight() const { return scrollHeight_; }
     int ScreenLineHeight() const { return screenLineHeight_; }
 
@@ -91,9 +92,9 @@ public:
     int LinesPerPage() const { return linesPerPage_; }
 
     // The column positions the last layout left (tests read them).
-    int Column(int k) const { return (k >= 0 && k < kColumns) ? columns_[k] : 0; }
-    int LeftEdge() const { return left_; }
-    int RightEdge() const { return right_; }
+    int Column(int k) const override { return (k >= 0 && k < kColumns) ? columns_[k] : 0; }
+    int LeftEdge() const override { return left_; }
+    int RightEdge() const override { return right_; }
 
     // ---- frame of every report -----------------------------------------
     void DrawReportTitle(ReportDC& dc, const std::string& title, int line, int page);
@@ -124,10 +125,6 @@ public:
     void LayoutSummaryColumns(ReportDC& dc);
 
     // ---- line drawers -----------------------------------------------------
-    void DrawCalibrationSettingsLine(ReportDC& dc, unsigned index, int line);
-    void DrawIsmSettingsLine(ReportDC& dc, unsigned index, int line);
-    void DrawRunStopHeadings(ReportDC& dc, int line);
-    void DrawRunStopRow(ReportDC& dc, unsigned index, int line);
     void DrawLogThNote(ReportDC& dc, int line);
     void DrawSsaThNote(ReportDC& dc, int line);
     void DrawTalThNote(ReportDC& dc, int line);
@@ -137,8 +134,6 @@ public:
     void DrawLogThRow(ReportDC& dc, unsigned index, int line);
     void DrawSsaThRow(ReportDC& dc, unsigned index, int line);
     void DrawTalThRow(ReportDC& dc, unsigned index, int line);
-    void DrawCalCheckHeadings(ReportDC& dc, int line);
-    void DrawCalCheckRow(ReportDC& dc, unsigned index, int line);
     void DrawSplHistogramRow(ReportDC& dc, unsigned row, int line);
     void DrawPeakHistogramRow(ReportDC& dc, unsigned row, int line);
     void DrawUwPeakHistogramRow(ReportDC& dc, unsigned row, int line);
@@ -204,11 +199,6 @@ public:
     // fails), and their RT60 texts with the stored options.
     int BuildRt60Decays();
     void ComputeRt60();
-    void DrawRt60Line(ReportDC& dc, unsigned index, int line);
-    // The RT60 band range, in the bands of the loaded data, and the lines of
-    // one event at it.
-    void Rt60Range(int* first, int* last) const;
-    int Rt60LinesPerEvent() const;
 
     // ---- print pages ------------------------------------------------------
     void PrintRunStopPage(ReportDC& dc, int page);
@@ -289,8 +279,8 @@ private:
     // the scroll range when it changed.
     void UpdateLineCount(int count);
     void SetScrollSizes(int height);
-    // The line height of the drawing in progress.
-    int LineY(const ReportDC& dc, int line) const;
+    // The y of a line at the line height of the drawing in progress.
+    int LineY(const ReportDC& dc, int line) const override;
     // One screen line of the summary (report type 1), by the measurement's
     // mode.
     void DrawSummaryScreenLine(ReportDC& dc, int line);

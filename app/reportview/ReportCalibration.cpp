@@ -1,5 +1,7 @@
 // The calibration settings, the ISM settings and the calibration check log.
-#include "CDataReport.h"
+#include "ReportCalibration.h"
+
+#include "MeasDataSet.h"
 #include "ReportText.h"
 #include "SetupValueTexts.h"
 
@@ -22,43 +24,45 @@ constexpr size_t kIsmRange = 76;
 
 }  // namespace
 
-void CDataReport::DrawCalibrationSettingsLine(ReportDC& dc, unsigned index, int line)
+namespace calibration {
+
+void DrawSettingsLine(const ReportLines& report, ReportDC& dc, unsigned index, int line)
 {
     PrinterFontScope font(dc);
-    const int y = LineY(dc, line);
-    const RecordView cal = data_.CalibrationView();
+    const int y = report.LineY(dc, line);
+    const RecordView cal = report.DataSet().CalibrationView();
     if (cal.IsEmpty() || index >= 11)
         return;
     auto dateAndTime = [&](const char* dateLabel, const char* timeLabel, uint32_t stamp) {
-        dc.TextOut(left_, y, dateLabel);
-        dc.TextOut(columns_[1], y, TimeText(stamp, "%d-%b-%Y"));
-        dc.TextOut(columns_[2], y, timeLabel);
-        dc.TextOut(columns_[3], y, TimeText(stamp, "%H:%M:%S"));
+        dc.TextOut(report.LeftEdge(), y, dateLabel);
+        dc.TextOut(report.Column(1), y, TimeText(stamp, "%d-%b-%Y"));
+        dc.TextOut(report.Column(2), y, timeLabel);
+        dc.TextOut(report.Column(3), y, TimeText(stamp, "%H:%M:%S"));
     };
     switch (index) {
     case 0:
-        dc.TextOut(left_, y, "Calibration Offset:");
-        dc.TextOut(columns_[1], y, FormatReportNumber(cal.F32(kCalOffset), 1, 0));
+        dc.TextOut(report.LeftEdge(), y, "Calibration Offset:");
+        dc.TextOut(report.Column(1), y, FormatReportNumber(cal.F32(kCalOffset), 1, 0));
         break;
     case 1: dateAndTime("Calibration Date:", "Calibration Time:", cal.U32(kCalTime)); break;
     case 2: dateAndTime("Calib Check Date:", "Calib Check Time:", cal.U32(kCalCheckTime)); break;
     case 3:
-        dc.TextOut(left_, y, "Calib Check Level:");
-        dc.TextOut(columns_[1], y, FormatReportNumber(cal.F32(kCalCheckLevel), 1, 0));
+        dc.TextOut(report.LeftEdge(), y, "Calib Check Level:");
+        dc.TextOut(report.Column(1), y, FormatReportNumber(cal.F32(kCalCheckLevel), 1, 0));
         break;
     default: break;
     }
 }
 
-void CDataReport::DrawIsmSettingsLine(ReportDC& dc, unsigned index, int line)
+void DrawIsmSettingsLine(const ReportLines& report, ReportDC& dc, unsigned index, int line)
 {
     PrinterFontScope font(dc);
-    const int y = LineY(dc, line);
-    const RecordView setup = data_.SetupView();
+    const int y = report.LineY(dc, line);
+    const RecordView setup = report.DataSet().SetupView();
     if (setup.IsEmpty() || index >= 11)
         return;
     if (index == 0) {
-        dc.TextOut(left_, y, "Simple Sound Level Meter");
+        dc.TextOut(report.LeftEdge(), y, "Simple Sound Level Meter");
         return;
     }
     std::string value;
@@ -94,34 +98,36 @@ void CDataReport::DrawIsmSettingsLine(ReportDC& dc, unsigned index, int line)
         break;
     default: return;
     }
-    dc.TextOut(left_ + dc.TextWidth("S"), y, label);
-    dc.TextOut(columns_[2], y, value);
+    dc.TextOut(report.LeftEdge() + dc.TextWidth("S"), y, label);
+    dc.TextOut(report.Column(2), y, value);
 }
 
-void CDataReport::DrawCalCheckHeadings(ReportDC& dc, int line)
+void DrawCheckHeadings(const ReportLines& report, ReportDC& dc, int line)
 {
     PrinterFontScope font(dc);
-    const int y = LineY(dc, line);
+    const int y = report.LineY(dc, line);
     const char* const heads[] = {"Rec #", "Date", "Time", "Level", "Offset", "Mode", "Status"};
-    dc.TextOut(left_, y, heads[0]);
+    dc.TextOut(report.LeftEdge(), y, heads[0]);
     for (int k = 1; k <= 6; ++k)
-        dc.TextOut(columns_[k], y, heads[k]);
+        dc.TextOut(report.Column(k), y, heads[k]);
 }
 
-void CDataReport::DrawCalCheckRow(ReportDC& dc, unsigned index, int line)
+void DrawCheckRow(const ReportLines& report, ReportDC& dc, unsigned index, int line)
 {
     PrinterFontScope font(dc);
-    const int y = LineY(dc, line);
-    const CalRecMgr& mgr = data_.Records().calibrations;
+    const int y = report.LineY(dc, line);
+    const CalRecMgr& mgr = report.DataSet().Records().calibrations;
     const CalRec* rec = index < static_cast<unsigned>(mgr.GetCount()) ? mgr.GetAt(static_cast<int>(index)) : nullptr;
     if (!rec)
         return;
     std::string mode, status;
-    dc.TextOut(left_, y, Printf("%ld", static_cast<long>(rec->GetRecordNumber())));
-    dc.TextOut(columns_[1], y, TimeText(rec->GetTime(), "%d-%b-%Y"));
-    dc.TextOut(columns_[2], y, TimeText(rec->GetTime(), "%H:%M:%S"));
-    dc.TextOut(columns_[3], y, FormatReportNumber(rec->GetLevel(), 1, 0));
-    dc.TextOut(columns_[4], y, FormatReportNumber(rec->GetOffset(), 1, 0));
-    dc.TextOut(columns_[5], y, rec->GetModeText(mode));
-    dc.TextOut(columns_[6], y, rec->GetStatusText(status));
+    dc.TextOut(report.LeftEdge(), y, Printf("%ld", static_cast<long>(rec->GetRecordNumber())));
+    dc.TextOut(report.Column(1), y, TimeText(rec->GetTime(), "%d-%b-%Y"));
+    dc.TextOut(report.Column(2), y, TimeText(rec->GetTime(), "%H:%M:%S"));
+    dc.TextOut(report.Column(3), y, FormatReportNumber(rec->GetLevel(), 1, 0));
+    dc.TextOut(report.Column(4), y, FormatReportNumber(rec->GetOffset(), 1, 0));
+    dc.TextOut(report.Column(5), y, rec->GetModeText(mode));
+    dc.TextOut(report.Column(6), y, rec->GetStatusText(status));
 }
+
+}  // namespace calibration

@@ -5,6 +5,9 @@
 #include <type_traits>
 
 #include "CDataReport.h"
+#include "ReportCalibration.h"
+#include "ReportRt60.h"
+#include "ReportRunStop.h"
 #include "ReportText.h"
 #include "SetupTypes.h"
 
@@ -112,20 +115,20 @@ const ScreenPlan kScreenPlans[] = {
     {3, &R::LayoutSettingsColumns, 3, 13, {{{14, kToEnd, RowAt<&R::DrawLogSettingsLine>}}}},
     {5, &R::LayoutSettingsColumns, 5, 16, {{{17, kToEnd, RowAt<&R::DrawObaSettingsLine>}}}},
     {6, &R::LayoutRunStopColumns, 3, 13,
-     {{{14, 14, HeadingAt<&R::DrawRunStopHeadings>}, {15, kToEnd, RowAt<&R::DrawRunStopRow>}}}},
+     {{{14, 14, HeadingAt<&runstop::DrawHeadings>}, {15, kToEnd, RowAt<&runstop::DrawRow>}}}},
     {7, &R::LayoutIntervalColumns, 3, 13,
      {{{14, 17, RowAt<&R::DrawLogIntervalHeadings>}, {18, kToEnd, RowAt<&R::DrawLogIntervalLine>}}}},
     {8, &R::LayoutTimeHistoryColumns, 3, 12,
      {{{13, 13, HeadingAt<&R::DrawLogThNote>},
        {14, 14, HeadingAt<&R::DrawLogThHeadings>},
        {15, kToEnd, RowAt<&R::DrawLogThRow>}}}},
-    {11, &R::LayoutCalSettingsColumns, 3, 13, {{{14, kToEnd, RowAt<&R::DrawCalibrationSettingsLine>}}}},
+    {11, &R::LayoutCalSettingsColumns, 3, 13, {{{14, kToEnd, RowAt<&calibration::DrawSettingsLine>}}}},
     {12, &R::LayoutObaIntervalColumns, 5, 16,
      {{{17, 19, RowAt<&R::DrawObaIntervalHeadings>}, {21, kToEnd, ObaIntervalLine}}}},
     {13, &R::LayoutSettingsColumns, 3, 13, {{{14, kToEnd, RowAt<&R::DrawSsaSettingsLine>}}}},
     {14, &R::LayoutCalCheckColumns, 3, 13,
-     {{{14, 14, HeadingAt<&R::DrawCalCheckHeadings>}, {15, kToEnd, RowAt<&R::DrawCalCheckRow>}}}},
-    {15, &R::LayoutIsmSettingsColumns, 3, 13, {{{14, kToEnd, RowAt<&R::DrawIsmSettingsLine>}}}},
+     {{{14, 14, HeadingAt<&calibration::DrawCheckHeadings>}, {15, kToEnd, RowAt<&calibration::DrawCheckRow>}}}},
+    {15, &R::LayoutIsmSettingsColumns, 3, 13, {{{14, kToEnd, RowAt<&calibration::DrawIsmSettingsLine>}}}},
     {16, &R::LayoutDailyColumns, 3, 13,
      {{{14, 14, HeadingAt<&R::DrawDailyHeadings>}, {15, kToEnd, RowAt<&R::DrawDailyRow>}}}},
     // Reports of a title and the title block (the export-only ones, and
@@ -138,19 +141,19 @@ const ScreenPlan kScreenPlans[] = {
        {14, 14, HeadingAt<&R::DrawSsaThHeadings>},
        {15, kToEnd, RowAt<&R::DrawSsaThRow>}}}},
     {20, &R::LayoutRunStopColumns, 3, 13,
-     {{{14, 14, HeadingAt<&R::DrawRunStopHeadings>}, {15, kToEnd, RowAt<&R::DrawRunStopRow>}}}},
+     {{{14, 14, HeadingAt<&runstop::DrawHeadings>}, {15, kToEnd, RowAt<&runstop::DrawRow>}}}},
     {21, &R::LayoutTimeHistoryColumns, 3, 12,
      {{{13, 13, HeadingAt<&R::DrawTalThNote>},
        {14, 14, HeadingAt<&R::DrawTalThHeadings>},
        {15, kToEnd, RowAt<&R::DrawTalThRow>}}}},
     {22, &R::LayoutRunStopColumns, 3, 13,
-     {{{14, 14, HeadingAt<&R::DrawRunStopHeadings>}, {15, kToEnd, RowAt<&R::DrawRunStopRow>}}}},
+     {{{14, 14, HeadingAt<&runstop::DrawHeadings>}, {15, kToEnd, RowAt<&runstop::DrawRow>}}}},
     {23, &R::LayoutSettingsColumns, 3, 13, {{{14, kToEnd, RowAt<&R::DrawTalSettingsLine>}}}},
     {24, &R::LayoutSummaryColumns, 3, 13,
      {{{14, 14, SnapshotRecordsTitle}, {15, kToEnd, TalSnapshotLine}}}},
     {25, &R::LayoutSettingsColumns, 3, 13, {{{14, kToEnd, RowAt<&R::DrawFftSettingsLine>}}}},
     {26, &R::LayoutRunStopColumns, 3, 13,
-     {{{14, 14, HeadingAt<&R::DrawRunStopHeadings>}, {15, kToEnd, RowAt<&R::DrawRunStopRow>}}}},
+     {{{14, 14, HeadingAt<&runstop::DrawHeadings>}, {15, kToEnd, RowAt<&runstop::DrawRow>}}}},
     {27, &R::LayoutSpectrumColumns, 3, 13,
      {{{14, 14, SnapshotRecordsTitle}, {15, kToEnd, RowAt<&R::DrawFftSnapshotLine>}}}},
     {28, &R::LayoutSettingsColumns, 3, 13, {{{14, kToEnd, RowAt<&R::DrawRtaSettingsLine>}}}},
@@ -159,7 +162,7 @@ const ScreenPlan kScreenPlans[] = {
     {31, &R::LayoutSummaryColumns, 0, 0, {{{0, kToEnd, HeadingAt<&R::DrawSsaSummaryReportLine>}}}},
     {32, &R::LayoutSpectrumColumns, 3, 13,
      {{{14, 22, RowAt<&R::DrawFftSummaryLine>}, {23, kToEnd, RowAt<&R::DrawFftSpectrumLine>}}}},
-    {33, &R::LayoutRt60Columns, 3, 13, {{{14, kToEnd, RowAt<&R::DrawRt60Line>}}}},
+    {33, &R::LayoutRt60Columns, 3, 13, {{{14, kToEnd, RowAt<&rt60::DrawLine>}}}},
     {34, nullptr, 0, 0, {{{1, 1, DownloadFilesOnlyNotice}}}},
     {35, nullptr, 0, 0, {{{0, kToEnd, HeadingAt<&R::DrawFirmwareNoticeLine>}}}},
 };
@@ -321,7 +324,7 @@ void CDataReport::OnDraw(ReportDC& dc)
         // The RT60 options may have changed since the load.
         data_.Records().events.LoadRT60Settings();
         ComputeRt60();
-        UpdateLineCount(m.events.GetCount() * Rt60LinesPerEvent() + 18);
+        UpdateLineCount(m.events.GetCount() * rt60::LinesPerEvent(data_) + 18);
         break;
     case 7: UpdateLineCount(m.intervals.GetReportLineCount() + 20); break;
     case 12: UpdateLineCount(m.obaIntervals.GetReportLineCount() + 20); break;

@@ -15,6 +15,9 @@
 
 #include "CDataReport.h"
 #include "HistogramMgr.h"
+#include "ReportCalibration.h"
+#include "ReportRt60.h"
+#include "ReportRunStop.h"
 
 struct CDataReport::PagePlan {
     using Heading = std::function<void(ReportDC&, int line)>;
@@ -123,41 +126,52 @@ const ThPrint kThPrints[] = {
 bool CDataReport::PagePlanOf(int type, PagePlan& plan)
 {
     using namespace std::placeholders;
-    auto heading = [this](void (CDataReport::*drawer)(ReportDC&, int)) {
+    auto heading = [this](void (CDataReport::*drawer)(ReportDC&, int)) -> PagePlan::Heading {
         return [this, drawer](ReportDC& dc, int line) { (this->*drawer)(dc, line); };
     };
     auto indexed = [this](void (CDataReport::*drawer)(ReportDC&, unsigned, int), unsigned index) {
         return [this, drawer, index](ReportDC& dc, int line) { (this->*drawer)(dc, index, line); };
     };
-    auto rows = [this](void (CDataReport::*drawer)(ReportDC&, unsigned, int)) {
+    auto rows = [this](void (CDataReport::*drawer)(ReportDC&, unsigned, int)) -> PagePlan::Row {
         return [this, drawer](ReportDC& dc, unsigned index, int line) { (this->*drawer)(dc, index, line); };
+    };
+    // A family's drawers reach the view through ReportLines only.
+    auto familyHeading = [this](void (*drawer)(const ReportLines&, ReportDC&, int)) -> PagePlan::Heading {
+        return [this, drawer](ReportDC& dc, int line) { drawer(*this, dc, line); };
+    };
+    auto familyRows = [this](void (*drawer)(const ReportLines&, ReportDC&, unsigned, int)) -> PagePlan::Row {
+        return [this, drawer](ReportDC& dc, unsigned index, int line) { drawer(*this, dc, index, line); };
     };
     // The settings reports: title, title block and their lines.
     auto common = [&](const char* title, void (CDataReport::*layout)(ReportDC&), int blockCount,
-                      void (CDataReport::*drawer)(ReportDC&, unsigned, int)) {
+                      PagePlan::Row row) {
         plan.title = title;
         plan.layout = layout;
         plan.blockCount = blockCount;
         plan.rowLine = blockCount + 3;
         plan.rows = std::max(0, lineCount_ - 14);
-        plan.row = rows(drawer);
+        plan.row = std::move(row);
         plan.trimBlankTail = true;
     };
     const RecordManagers& m = data_.Records();
     switch (type) {
-    case 2: common("J57 System Setup", &CDataReport::LayoutSystemSetupColumns, 11, &CDataReport::DrawSystemSettingsLine); break;
+    case 2:
+        common("J57 System Setup", &CDataReport::LayoutSystemSetupColumns, 11,
+               rows(&CDataReport::DrawSystemSettingsLine));
+        break;
     case 3:
-        common("Sound Level Meter Settings", &CDataReport::LayoutSettingsColumns, 12, &CDataReport::DrawLogSettingsLine);
+        common("Sound Level Meter Settings", &CDataReport::LayoutSettingsColumns, 12,
+               rows(&CDataReport::DrawLogSettingsLine));
         break;
     case 13:
         common("Sound Level Meter / RTA Settings", &CDataReport::LayoutSettingsColumns, 12,
-               &CDataReport::DrawSsaSettingsLine);
+               rows(&CDataReport::DrawSsaSettingsLine));
         break;
     case 23:
-        common("ZU-Reru Settings", &CDataReport::LayoutSettingsColumns, 11, &CDataReport::DrawTalSettingsLine);
+        common("ZU-Reru Settings", &CDataReport::LayoutSettingsColumns, 11, rows(&CDataReport::DrawTalSettingsLine));
         break;
     case 25:
-        common("FFT Settings", &CDataReport::LayoutSettingsColumns, 11, &CDataReport::DrawFftSettingsLine);
+        common("FFT Settings", &CDataReport::LayoutSettingsColumns, 11, rows(&CDataReport::DrawFftSettingsLine));
         break;
     case 27:
         plan.title = "FFT Snapshots";
@@ -188,12 +202,12 @@ bool CDataReport::PagePlanOf(int type, PagePlan& plan)
         plan.blockCount = 12;
         plan.rowLine = 15;
         plan.laterRowLine = 3;
-        plan.recordLines = Rt60LinesPerEvent();
+        plan.recordLines = rt60::LinesPerEvent(data_);
         plan.rows = m.events.GetCount() * plan.recordLines;
-        plan.row = rows(&CDataReport::DrawRt60Line);
+        plan.row = familyRows(&rt60::DrawLine);
         break;
     case 28:
-        common("RTA Settings", &CDataReport::LayoutSettingsColumns, 11, &CDataReport::DrawRtaSettingsLine);
+        common("RTA Settings", &CDataReport::LayoutSettingsColumns, 11, rows(&CDataReport::DrawRtaSettingsLine));
         break;
     case 32: {
         plan.title = "FFT Summary";
@@ -214,14 +228,14 @@ bool CDataReport::PagePlanOf(int type, PagePlan& plan)
     }
     case 29:
         common("RTA Spatially Averaged History", &CDataReport::LayoutSpectrumColumns, 11,
-               &CDataReport::DrawSpatialAverageLine);
+               rows(&CDataReport::DrawSpatialAverageLine));
         break;
     case 1:
         switch (data_.GetSetupType()) {
         case 6:
             // The integrating sound level meter summary: its current block.
             common("Integrating Sound Level Meter Summary", &CDataReport::LayoutSummaryColumns, 12,
-                   &CDataReport::DrawCurrentAnyDataLine);
+                   rows(&CDataReport::DrawCurrentAnyDataLine));
             plan.rows = 24;
             break;
         case 8:
@@ -232,21 +246,21 @@ bool CDataReport::PagePlanOf(int type, PagePlan& plan)
     case 31: SummaryPlan(plan); break;
     case 11:
         common("Calibration Settings", &CDataReport::LayoutCalSettingsColumns, 12,
-               &CDataReport::DrawCalibrationSettingsLine);
+               familyRows(&calibration::DrawSettingsLine));
         break;
     case 15:
         common("Integrating Sound Level Meter Settings", &CDataReport::LayoutIsmSettingsColumns, 12,
-               &CDataReport::DrawIsmSettingsLine);
+               familyRows(&calibration::DrawIsmSettingsLine));
         break;
     case 6: case 20: case 22: case 26:
         plan.title = RunStopPrintTitle(type);
         plan.layout = &CDataReport::LayoutRunStopColumns;
         plan.blockLine = 2;
-        plan.headings = {{13, heading(&CDataReport::DrawRunStopHeadings)}};
-        plan.laterHeadings = {{3, heading(&CDataReport::DrawRunStopHeadings)}};
+        plan.headings = {{13, familyHeading(&runstop::DrawHeadings)}};
+        plan.laterHeadings = {{3, familyHeading(&runstop::DrawHeadings)}};
         plan.rowLine = 14;
         plan.rows = std::max(0, lineCount_ - 15);
-        plan.row = rows(&CDataReport::DrawRunStopRow);
+        plan.row = familyRows(&runstop::DrawRow);
         break;
     case 7:
         plan.title = "Sound Level Meter Intervals";
@@ -303,14 +317,15 @@ bool CDataReport::PagePlanOf(int type, PagePlan& plan)
         plan.title = type == 14 ? "Calibration Check Log" : "Daily Noise History";
         plan.layout = type == 14 ? &CDataReport::LayoutCalCheckColumns : &CDataReport::LayoutDailyColumns;
         plan.blockCount = 12;
-        plan.headings = {{15, heading(type == 14 ? &CDataReport::DrawCalCheckHeadings : &CDataReport::DrawDailyHeadings)}};
+        plan.headings = {{15, type == 14 ? familyHeading(&calibration::DrawCheckHeadings)
+                                         : heading(&CDataReport::DrawDailyHeadings)}};
         plan.laterHeadings = {{3, plan.headings[0].second}};
         plan.rowLine = 16;
         // The screen's line count of the check log runs 13 lines past its
         // records; paper takes the records.
         plan.rows = type == 14 ? m.calibrations.GetCount() : m.days.GetReportLineCount();
         plan.recordLines = type == 16 ? m.days.GetLinesPerRecord() : 1;
-        plan.row = rows(type == 14 ? &CDataReport::DrawCalCheckRow : &CDataReport::DrawDailyRow);
+        plan.row = type == 14 ? familyRows(&calibration::DrawCheckRow) : rows(&CDataReport::DrawDailyRow);
         break;
     default: return false;
     }

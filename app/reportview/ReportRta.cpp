@@ -4,6 +4,7 @@
 // flat level and band spectrum).
 #include "BandNames.h"
 #include "CDataReport.h"
+#include "ReportRta.h"
 #include "ReportText.h"
 #include "SummaryTableSupport.h"
 #include "TableWriterSupport.h"
@@ -20,9 +21,14 @@ constexpr size_t kSetupFlags = 60, kStoreFlags = 61;
 
 }  // namespace
 
+bool rta::ThirdOctave(const MeasDataSet& data)
+{
+    return (data.SetupView().U8(kSetupFlags) & 0x80) != 0;
+}
+
 bool CDataReport::RtaThirdOctave() const
 {
-    return (data_.SetupView().U8(kSetupFlags) & 0x80) != 0;
+    return rta::ThirdOctave(data_);
 }
 
 float CDataReport::RtaAveragedSpectra() const

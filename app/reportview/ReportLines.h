@@ -1,0 +1,25 @@
+#pragma once
+// What the line drawers of a report family reach of the report view: the
+// loaded data set (read only), the column grid that the report's layout
+// measured last, and where a report line lies on the device. The view
+// implements it and hands itself to the drawers, which need nothing else of
+// it: a drawer can be read, and driven, without the view's other members.
+#include "ReportDC.h"
+
+class MeasDataSet;
+
+class ReportLines {
+public:
+    virtual const MeasDataSet& DataSet() const = 0;
+    // The edges of the drawing and column k of the last layout (0 for k
+    // outside the grid).
+    virtual int LeftEdge() const = 0;
+    virtual int RightEdge() const = 0;
+    virtual int Column(int k) const = 0;
+    // The y of report line `line`: on paper the page's lines start two
+    // lines down.
+    virtual int LineY(const ReportDC& dc, int line) const = 0;
+
+protected:
+    ~ReportLines() = default;
+};
