@@ -152,15 +152,7 @@ public:
     void DrawObaIntervalHeadings(ReportDC& dc, unsigned index, int line);
     void DrawDailyHeadings(ReportDC& dc, int line);
     void DrawDailyRow(ReportDC& dc, unsigned index, int line);
-    void DrawSystemSettingsLine(ReportDC& dc, unsigned index, int line);
-    void DrawLogSettingsLine(ReportDC& dc, unsigned index, int line);
-    void DrawSsaSettingsLine(ReportDC& dc, unsigned index, int line);
-    void DrawTalSettingsLine(ReportDC& dc, unsigned index, int line);
     void DrawFftSettingsLine(ReportDC& dc, unsigned index, int line);
-    void DrawRtaSettingsLine(ReportDC& dc, unsigned index, int line);
-    void DrawRtaTriggerRow(ReportDC& dc, int y, const std::string& modeText, int mode, float level, float time,
-                           int samples, bool logic);
-    void DrawRtaLogicOutRow(ReportDC& dc, int y, int output, int map);
     void DrawFftSnapshotLine(ReportDC& dc, unsigned index, int line);
     void DrawFftSummaryLine(ReportDC& dc, unsigned index, int line);
     void DrawFftSpectrumLine(ReportDC& dc, unsigned index, int line);
@@ -302,8 +294,6 @@ private:
     float RtaAveragedSpectra() const;
     // Block 0 Leq, 1 Max, 2 Min, 3 the spatial average (when there is one).
     void DrawRtaSpectrumBlock(ReportDC& dc, int block, unsigned index, int line);
-    // The cells of one settings line at the settings layout's columns.
-    void DrawSettingsCells(ReportDC& dc, int line, const settings::Cells& cells);
     // The SSA setup record (output kind 51); empty when the data set keeps
     // another or none.
     RecordView SsaSetupRecord() const;

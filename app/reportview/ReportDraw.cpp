@@ -8,6 +8,7 @@
 #include "ReportCalibration.h"
 #include "ReportRt60.h"
 #include "ReportRunStop.h"
+#include "ReportSettingsCells.h"
 #include "ReportText.h"
 #include "SetupTypes.h"
 
@@ -111,8 +112,8 @@ using R = CDataReport;
 // Types 1 (the summary by the measurement's mode) and 9 and 10 (the
 // histograms) are drawn by code of their own; types not listed draw nothing.
 const ScreenPlan kScreenPlans[] = {
-    {2, &R::LayoutSystemSetupColumns, 3, 13, {{{14, kToEnd, RowAt<&R::DrawSystemSettingsLine>}}}},
-    {3, &R::LayoutSettingsColumns, 3, 13, {{{14, kToEnd, RowAt<&R::DrawLogSettingsLine>}}}},
+    {2, &R::LayoutSystemSetupColumns, 3, 13, {{{14, kToEnd, RowAt<&settings::DrawSystemSettingsLine>}}}},
+    {3, &R::LayoutSettingsColumns, 3, 13, {{{14, kToEnd, RowAt<&settings::DrawLogSettingsLine>}}}},
     {5, &R::LayoutSettingsColumns, 5, 16, {{{17, kToEnd, RowAt<&R::DrawObaSettingsLine>}}}},
     {6, &R::LayoutRunStopColumns, 3, 13,
      {{{14, 14, HeadingAt<&runstop::DrawHeadings>}, {15, kToEnd, RowAt<&runstop::DrawRow>}}}},
@@ -125,7 +126,7 @@ const ScreenPlan kScreenPlans[] = {
     {11, &R::LayoutCalSettingsColumns, 3, 13, {{{14, kToEnd, RowAt<&calibration::DrawSettingsLine>}}}},
     {12, &R::LayoutObaIntervalColumns, 5, 16,
      {{{17, 19, RowAt<&R::DrawObaIntervalHeadings>}, {21, kToEnd, ObaIntervalLine}}}},
-    {13, &R::LayoutSettingsColumns, 3, 13, {{{14, kToEnd, RowAt<&R::DrawSsaSettingsLine>}}}},
+    {13, &R::LayoutSettingsColumns, 3, 13, {{{14, kToEnd, RowAt<&settings::DrawSsaSettingsLine>}}}},
     {14, &R::LayoutCalCheckColumns, 3, 13,
      {{{14, 14, HeadingAt<&calibration::DrawCheckHeadings>}, {15, kToEnd, RowAt<&calibration::DrawCheckRow>}}}},
     {15, &R::LayoutIsmSettingsColumns, 3, 13, {{{14, kToEnd, RowAt<&calibration::DrawIsmSettingsLine>}}}},
@@ -148,7 +149,7 @@ const ScreenPlan kScreenPlans[] = {
        {15, kToEnd, RowAt<&R::DrawTalThRow>}}}},
     {22, &R::LayoutRunStopColumns, 3, 13,
      {{{14, 14, HeadingAt<&runstop::DrawHeadings>}, {15, kToEnd, RowAt<&runstop::DrawRow>}}}},
-    {23, &R::LayoutSettingsColumns, 3, 13, {{{14, kToEnd, RowAt<&R::DrawTalSettingsLine>}}}},
+    {23, &R::LayoutSettingsColumns, 3, 13, {{{14, kToEnd, RowAt<&settings::DrawTalSettingsLine>}}}},
     {24, &R::LayoutSummaryColumns, 3, 13,
      {{{14, 14, SnapshotRecordsTitle}, {15, kToEnd, TalSnapshotLine}}}},
     {25, &R::LayoutSettingsColumns, 3, 13, {{{14, kToEnd, RowAt<&R::DrawFftSettingsLine>}}}},
@@ -156,7 +157,7 @@ const ScreenPlan kScreenPlans[] = {
      {{{14, 14, HeadingAt<&runstop::DrawHeadings>}, {15, kToEnd, RowAt<&runstop::DrawRow>}}}},
     {27, &R::LayoutSpectrumColumns, 3, 13,
      {{{14, 14, SnapshotRecordsTitle}, {15, kToEnd, RowAt<&R::DrawFftSnapshotLine>}}}},
-    {28, &R::LayoutSettingsColumns, 3, 13, {{{14, kToEnd, RowAt<&R::DrawRtaSettingsLine>}}}},
+    {28, &R::LayoutSettingsColumns, 3, 13, {{{14, kToEnd, RowAt<&settings::DrawRtaSettingsLine>}}}},
     {29, &R::LayoutSpectrumColumns, 3, 13, {{{14, kToEnd, RowAt<&R::DrawSpatialAverageLine>}}}},
     {30, nullptr, 3, 13, {}},
     {31, &R::LayoutSummaryColumns, 0, 0, {{{0, kToEnd, HeadingAt<&R::DrawSsaSummaryReportLine>}}}},

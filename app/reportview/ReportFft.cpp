@@ -60,7 +60,7 @@ void CDataReport::DrawFftSettingsLine(ReportDC& dc, unsigned index, int line)
 {
     const RecordView setup = data_.SetupView();
     if (!setup.IsEmpty() && index <= 26)
-        DrawSettingsCells(dc, line, FftSettingsCells(setup, index));
+        settings::DrawCells(*this, dc, line, FftSettingsCells(setup, index));
 }
 
 void CDataReport::DrawFftSnapshotLine(ReportDC& dc, unsigned index, int line)

@@ -2,7 +2,7 @@
 // the measurement was made, in two halves of labels and values.
 #include <vector>
 
-#include "CDataReport.h"
+#include "MeasDataSet.h"
 #include "ReportSettingsCells.h"
 #include "SetupValueTexts.h"
 
@@ -105,23 +105,27 @@ Cells LogSettingsCells(const RecordView& r, unsigned index)
 
 }  // namespace
 
-void CDataReport::DrawLogSettingsLine(ReportDC& dc, unsigned index, int line)
+namespace settings {
+
+void DrawLogSettingsLine(const ReportLines& report, ReportDC& dc, unsigned index, int line)
 {
-    const RecordView setup = data_.SetupView();
+    const RecordView setup = report.DataSet().SetupView();
     if (!setup.IsEmpty() && index <= 35)
-        DrawSettingsCells(dc, line, LogSettingsCells(setup, index));
+        DrawCells(report, dc, line, LogSettingsCells(setup, index));
 }
 
-void CDataReport::DrawSettingsCells(ReportDC& dc, int line, const settings::Cells& cells)
+void DrawCells(const ReportLines& report, ReportDC& dc, int line, const Cells& cells)
 {
     PrinterFontScope font(dc);
-    const int y = LineY(dc, line);
+    const int y = report.LineY(dc, line);
     for (const auto& [column, text] : cells) {
         if (text.empty())
             continue;
-        const int x = column == 0 ? left_
-                      : column == settings::kLnColumn ? columns_[5] + (columns_[5] - columns_[4])
-                                                      : columns_[column];
+        const int x = column == 0 ? report.LeftEdge()
+                      : column == kLnColumn ? report.Column(5) + (report.Column(5) - report.Column(4))
+                                                      : report.Column(column);
         dc.TextOut(x, y, text);
     }
 }
+
+}  // namespace settings

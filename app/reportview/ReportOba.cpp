@@ -55,7 +55,7 @@ void CDataReport::DrawObaSettingsLine(ReportDC& dc, unsigned index, int line)
 {
     const RecordView setup = data_.SetupView();
     if (setup.Kind() == 33 && index <= 20)
-        DrawSettingsCells(dc, line, ObaSettingsCells(setup, index));
+        settings::DrawCells(*this, dc, line, ObaSettingsCells(setup, index));
 }
 
 void CDataReport::DrawObaIntervalLine(ReportDC& dc, unsigned index, int line)

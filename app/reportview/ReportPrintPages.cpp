@@ -18,6 +18,7 @@
 #include "ReportCalibration.h"
 #include "ReportRt60.h"
 #include "ReportRunStop.h"
+#include "ReportSettingsCells.h"
 
 struct CDataReport::PagePlan {
     using Heading = std::function<void(ReportDC&, int line)>;
@@ -157,18 +158,19 @@ bool CDataReport::PagePlanOf(int type, PagePlan& plan)
     switch (type) {
     case 2:
         common("J57 System Setup", &CDataReport::LayoutSystemSetupColumns, 11,
-               rows(&CDataReport::DrawSystemSettingsLine));
+               familyRows(&settings::DrawSystemSettingsLine));
         break;
     case 3:
         common("Sound Level Meter Settings", &CDataReport::LayoutSettingsColumns, 12,
-               rows(&CDataReport::DrawLogSettingsLine));
+               familyRows(&settings::DrawLogSettingsLine));
         break;
     case 13:
         common("Sound Level Meter / RTA Settings", &CDataReport::LayoutSettingsColumns, 12,
-               rows(&CDataReport::DrawSsaSettingsLine));
+               familyRows(&settings::DrawSsaSettingsLine));
         break;
     case 23:
-        common("ZU-Reru Settings", &CDataReport::LayoutSettingsColumns, 11, rows(&CDataReport::DrawTalSettingsLine));
+        common("ZU-Reru Settings", &CDataReport::LayoutSettingsColumns, 11,
+               familyRows(&settings::DrawTalSettingsLine));
         break;
     case 25:
         common("FFT Settings", &CDataReport::LayoutSettingsColumns, 11, rows(&CDataReport::DrawFftSettingsLine));
@@ -207,7 +209,8 @@ bool CDataReport::PagePlanOf(int type, PagePlan& plan)
         plan.row = familyRows(&rt60::DrawLine);
         break;
     case 28:
-        common("RTA Settings", &CDataReport::LayoutSettingsColumns, 11, rows(&CDataReport::DrawRtaSettingsLine));
+        common("RTA Settings", &CDataReport::LayoutSettingsColumns, 11,
+               familyRows(&settings::DrawRtaSettingsLine));
         break;
     case 32: {
         plan.title = "FFT Summary";

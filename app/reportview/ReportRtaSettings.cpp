@@ -1,6 +1,6 @@
 // The RTA settings report: bandwidth, detector, AutoStore, triggering and
 // the logic input and outputs of an RTA setup.
-#include "CDataReport.h"
+#include "MeasDataSet.h"
 #include "ReportSettingsCells.h"
 #include "SetupValueTexts.h"
 
@@ -69,13 +69,16 @@ Cells RtaSettingsCells(const RecordView& r, unsigned index)
 
 }  // namespace
 
-void CDataReport::DrawRtaTriggerRow(ReportDC& dc, int y, const std::string& modeText, int mode, float level,
-                                    float time, int samples, bool logic)
+namespace settings {
+
+// The mode and its cells of a trigger row (Arm, Trigger, End) at y.
+static void DrawRtaTriggerRow(const ReportLines& report, ReportDC& dc, int y, const std::string& modeText, int mode,
+                       float level, float time, int samples, bool logic)
 {
     if (mode < 0 || mode > 6)
         return;
     const int w = dc.TextWidth("  Time sec  ");
-    const int x = columns_[3];
+    const int x = report.Column(3);
     std::string cells[4] = {kNoCell, kNoCell, kNoCell, kNoCell};
     if (mode >= 1 && mode <= 3) {
         cells[0] = FormatReportNumber(level, 1, 0);
@@ -92,26 +95,27 @@ void CDataReport::DrawRtaTriggerRow(ReportDC& dc, int y, const std::string& mode
         dc.TextOut(x + (k + 1) * w, y, cells[k]);
 }
 
-void CDataReport::DrawRtaLogicOutRow(ReportDC& dc, int y, int output, int map)
+// The X marks of one logic output in the five state columns at y.
+static void DrawRtaLogicOutRow(const ReportLines& report, ReportDC& dc, int y, int output, int map)
 {
     const int v = dc.TextWidth("  Ready  ");
     for (int c = 0; c < 5; ++c) {
         const int state = 4 - c;
-        dc.TextOut(columns_[2] + c * v, y, (map >> (output + 3 * state)) & 1 ? "X" : " ");
+        dc.TextOut(report.Column(2) + c * v, y, (map >> (output + 3 * state)) & 1 ? "X" : " ");
     }
 }
 
-void CDataReport::DrawRtaSettingsLine(ReportDC& dc, unsigned index, int line)
+void DrawRtaSettingsLine(const ReportLines& report, ReportDC& dc, unsigned index, int line)
 {
-    const RecordView r = data_.SetupView();
+    const RecordView r = report.DataSet().SetupView();
     if (r.IsEmpty() || index > 29)
         return;
     if (index < 14 || (index > 17 && index < 26)) {
-        DrawSettingsCells(dc, line, RtaSettingsCells(r, index));
+        DrawCells(report, dc, line, RtaSettingsCells(r, index));
         return;
     }
     PrinterFontScope font(dc);
-    const int y = LineY(dc, line);
+    const int y = report.LineY(dc, line);
     const int trigger = r.U8(kTriggerFlags);
     auto mode = [](int m) { return m >= 0 && m <= 6 ? std::string(kModes[m]) : std::string(); };
     switch (index) {
@@ -119,39 +123,41 @@ void CDataReport::DrawRtaSettingsLine(ReportDC& dc, unsigned index, int line)
         const int w = dc.TextWidth("  Time sec  ");
         const char* const heads[] = {"Mode", "Level dB", "Time sec", "Samples", "Logic"};
         for (int k = 0; k < 5; ++k)
-            dc.TextOut(columns_[3] + k * w, y, heads[k]);
+            dc.TextOut(report.Column(3) + k * w, y, heads[k]);
         break;
     }
     case 15:
-        dc.TextOut(columns_[1], y, "Arm");
-        DrawRtaTriggerRow(dc, y, mode(r.U8(kArmMode)), r.U8(kArmMode), r.F32(kArmLevel), r.F32(kArmTime),
-                          r.U16(kArmSamples), trigger & 0x20);
+        dc.TextOut(report.Column(1), y, "Arm");
+        DrawRtaTriggerRow(report, dc, y, mode(r.U8(kArmMode)), r.U8(kArmMode), r.F32(kArmLevel),
+                          r.F32(kArmTime), r.U16(kArmSamples), trigger & 0x20);
         break;
     case 16:
-        dc.TextOut(columns_[1], y, "Trigger");
-        DrawRtaTriggerRow(dc, y, mode(r.U8(kTriggerMode)), r.U8(kTriggerMode), r.F32(kTriggerLevel),
+        dc.TextOut(report.Column(1), y, "Trigger");
+        DrawRtaTriggerRow(report, dc, y, mode(r.U8(kTriggerMode)), r.U8(kTriggerMode), r.F32(kTriggerLevel),
                           r.F32(kTriggerTime), r.U16(kTriggerSamples), trigger & 0x40);
         break;
     case 17: {
         const int m = r.U8(kEndMode);
-        dc.TextOut(columns_[1], y, "End");
-        DrawRtaTriggerRow(dc, y, m == 0 ? "Never" : mode(m), m, r.F32(kEndLevel), r.F32(kEndTime), r.U16(kEndSamples),
-                          trigger & 0x10);
+        dc.TextOut(report.Column(1), y, "End");
+        DrawRtaTriggerRow(report, dc, y, m == 0 ? "Never" : mode(m), m, r.F32(kEndLevel), r.F32(kEndTime),
+                          r.U16(kEndSamples), trigger & 0x10);
         break;
     }
     case 26: {
         const int v = dc.TextWidth("  Ready  ");
-        dc.TextOut(left_, y, "Logic Out:");
+        dc.TextOut(report.LeftEdge(), y, "Logic Out:");
         const char* const states[] = {"Ended", "Trigger", "Armed", "Ready", "Stop"};
         for (int c = 0; c < 5; ++c)
-            dc.TextOut(columns_[2] + c * v, y, states[c]);
+            dc.TextOut(report.Column(2) + c * v, y, states[c]);
         break;
     }
     default: {
         const char* const labels[] = {"    Heat", "    Cal", "    Logic Out"};
-        dc.TextOut(left_, y, labels[index - 27]);
-        DrawRtaLogicOutRow(dc, y, static_cast<int>(29 - index), r.U16(kLogicOutMap));
+        dc.TextOut(report.LeftEdge(), y, labels[index - 27]);
+        DrawRtaLogicOutRow(report, dc, y, static_cast<int>(29 - index), r.U16(kLogicOutMap));
         break;
     }
     }
 }
+
+}  // namespace settings

@@ -8,6 +8,7 @@
 
 #include "FormatShortDate.h"
 #include "RecordView.h"
+#include "ReportLines.h"
 #include "ReportText.h"
 
 namespace settings {
@@ -53,5 +54,16 @@ inline Cells Pair(std::string leftLabel, std::string leftValue, std::string righ
 {
     return {{1, std::move(leftLabel)}, {3, std::move(leftValue)}, {5, std::move(rightLabel)}, {6, std::move(rightValue)}};
 }
+
+// The cells of one settings line at the settings layout's columns.
+void DrawCells(const ReportLines& report, ReportDC& dc, int line, const Cells& cells);
+
+// The lines of the settings reports; index counts from the first line after
+// the title block.
+void DrawSystemSettingsLine(const ReportLines& report, ReportDC& dc, unsigned index, int line);
+void DrawLogSettingsLine(const ReportLines& report, ReportDC& dc, unsigned index, int line);
+void DrawSsaSettingsLine(const ReportLines& report, ReportDC& dc, unsigned index, int line);
+void DrawTalSettingsLine(const ReportLines& report, ReportDC& dc, unsigned index, int line);
+void DrawRtaSettingsLine(const ReportLines& report, ReportDC& dc, unsigned index, int line);
 
 }  // namespace settings

@@ -2,7 +2,7 @@
 // made.
 #include <cstdlib>
 
-#include "CDataReport.h"
+#include "MeasDataSet.h"
 #include "ReportSettingsCells.h"
 #include "SetupValueTexts.h"
 
@@ -105,9 +105,13 @@ Cells SsaSettingsCells(const RecordView& r, unsigned index)
 
 }  // namespace
 
-void CDataReport::DrawSsaSettingsLine(ReportDC& dc, unsigned index, int line)
+namespace settings {
+
+void DrawSsaSettingsLine(const ReportLines& report, ReportDC& dc, unsigned index, int line)
 {
-    const RecordView setup = data_.SetupView();
+    const RecordView setup = report.DataSet().SetupView();
     if (!setup.IsEmpty() && index <= 29)
-        DrawSettingsCells(dc, line, SsaSettingsCells(setup, index));
+        DrawCells(report, dc, line, SsaSettingsCells(setup, index));
 }
+
+}  // namespace settings

@@ -2,8 +2,9 @@
 // and modem settings as the download file stored them.
 #include <cmath>
 
-#include "CDataReport.h"
 #include "EngineeringText.h"
+#include "MeasDataSet.h"
+#include "ReportSettingsCells.h"
 #include "ReportText.h"
 
 namespace {
@@ -25,23 +26,25 @@ std::string OrNone(const std::string& text)
 
 }  // namespace
 
-void CDataReport::DrawSystemSettingsLine(ReportDC& dc, unsigned index, int line)
+namespace settings {
+
+void DrawSystemSettingsLine(const ReportLines& report, ReportDC& dc, unsigned index, int line)
 {
     PrinterFontScope font(dc);
-    const RecordView sys = data_.SystemView();
+    const RecordView sys = report.DataSet().SystemView();
     if (sys.IsEmpty() || index >= 28)
         return;
-    const int y = LineY(dc, line);
-    const int edge = left_;
-    const int indent = left_ + dc.TextWidth("S");
+    const int y = report.LineY(dc, line);
+    const int edge = report.LeftEdge();
+    const int indent = report.LeftEdge() + dc.TextWidth("S");
     auto item = [&](int x, const char* label, const std::string& value) {
         dc.TextOut(x, y, label);
         if (!value.empty())
-            dc.TextOut(columns_[2], y, value);
+            dc.TextOut(report.Column(2), y, value);
     };
     auto second = [&](const char* label, const std::string& value) {
-        dc.TextOut(columns_[3], y, label);
-        dc.TextOut(columns_[4], y, value);
+        dc.TextOut(report.Column(3), y, label);
+        dc.TextOut(report.Column(4), y, value);
     };
     const int flags = sys.U8(kFlags);
     switch (index) {
@@ -60,7 +63,7 @@ void CDataReport::DrawSystemSettingsLine(ReportDC& dc, unsigned index, int line)
         break;
     }
     case 7: {
-        const RecordView cal = data_.CalibrationView();
+        const RecordView cal = report.DataSet().CalibrationView();
         item(edge, "Noise Floor:",
              cal.IsEmpty() ? std::string() : FormatFixed(cal.F32(kNoiseFloor), 1, 5) + " dB");
         break;
@@ -106,13 +109,13 @@ void CDataReport::DrawSystemSettingsLine(ReportDC& dc, unsigned index, int line)
             break;
         }
         item(indent, "Logic Output:", "On");
-        dc.TextOut(columns_[3], y, "Output Logic Enabled For:");
+        dc.TextOut(report.Column(3), y, "Output Logic Enabled For:");
         // RMS, Peak, Intv and AD from the code's bits for codes 1 to 15;
         // 16 is the run mode, 17 the exceedance.
         const bool set[6] = {code <= 15 && (code & 1), code <= 15 && (code & 2), code <= 15 && (code & 4),
                              code <= 15 && (code & 8), code == 16, code == 17};
         const char* const names[6] = {"RMS", "Peak", "Intv", "AD", "R/S", "Excd"};
-        int x = columns_[3] + dc.TextWidth("Output Logic Enbled For:SS");
+        int x = report.Column(3) + dc.TextWidth("Output Logic Enbled For:SS");
         for (int k = 0; k < 6; ++k)
             if (set[k]) {
                 dc.TextOut(x, y, names[k]);
@@ -140,3 +143,5 @@ void CDataReport::DrawSystemSettingsLine(ReportDC& dc, unsigned index, int line)
     default: break;
     }
 }
+
+}  // namespace settings

@@ -1,6 +1,6 @@
 // The ZU-Reru settings report: the TAL setup with which the measurement was
 // made.
-#include "CDataReport.h"
+#include "MeasDataSet.h"
 #include "ReportSettingsCells.h"
 #include "SetupValueTexts.h"
 
@@ -52,9 +52,13 @@ Cells TalSettingsCells(const RecordView& r, unsigned index)
 
 }  // namespace
 
-void CDataReport::DrawTalSettingsLine(ReportDC& dc, unsigned index, int line)
+namespace settings {
+
+void DrawTalSettingsLine(const ReportLines& report, ReportDC& dc, unsigned index, int line)
 {
-    const RecordView setup = data_.SetupView();
+    const RecordView setup = report.DataSet().SetupView();
     if (!setup.IsEmpty() && index < 27)
-        DrawSettingsCells(dc, line, TalSettingsCells(setup, index));
+        DrawCells(report, dc, line, TalSettingsCells(setup, index));
 }
+
+}  // namespace settings
