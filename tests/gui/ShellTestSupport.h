@@ -138,6 +138,25 @@ inline bool OpenMenu(CMainFrame& frame, const QString& title)
     return opened;
 }
 
+// Opens a menu of the menu bar with a click on its title, which brings its
+// entries up to date, and clicks its entry of that text, as a person does.
+// False, with the menu closed, when the entry is missing or greyed.
+inline bool ClickMenuEntry(CMainFrame& frame, const QString& title, const QString& entry)
+{
+    QMenuBar* bar = frame.menuBar();
+    QMenu* menu = frame.GetMenu(title);
+    if (!menu)
+        return false;
+    QTest::mouseClick(bar, Qt::LeftButton, {}, bar->actionGeometry(menu->menuAction()).center());
+    for (QAction* action : menu->actions())
+        if (action->text() == entry && menu->isVisible() && action->isEnabled()) {
+            QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(action).center());
+            return true;
+        }
+    menu->hide();
+    return false;
+}
+
 inline void RunDeferredDeletes()
 {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);

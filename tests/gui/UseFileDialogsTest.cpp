@@ -188,10 +188,7 @@ TEST_F(UseFileDialogsTest, FirmwareBrowseListsFirmwareAndBackupFiles)
         QTest::mouseClick(firmware->findChild<QPushButton*>("cancelButton"), Qt::LeftButton);
     });
     poll.start(20);
-    // The menu entry is enabled by the frame's idle update once connected.
-    QAction* upgrade = f.Frame().ActionsOf(cmd::UpgradeFirmware).front();
-    QTRY_VERIFY(upgrade->isEnabled());
-    upgrade->trigger();
+    EXPECT_TRUE(shelltest::ClickMenuEntry(f.Frame(), "&File", "&Upgrade Firmware..."));
     EXPECT_TRUE(firmwareSeen);
     EXPECT_TRUE(seen);
     EXPECT_EQ(listed, (Names{"J57-0571234.CVK", "backup.cbk"}));
@@ -239,7 +236,6 @@ TEST_F(UseFileDialogsTest, ExportListsTextThenCsvFiles)
     QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, tree->visualItemRect(settings).topLeft() + QPoint(4, 4));
     ASSERT_NE(f.Doc().GetReportView(), nullptr);
     ASSERT_EQ(f.Doc().GetReportView()->GetReportType(), 2);
-    f.Frame().UpdateCommandUI();
 
     Names csv;
     OnFileDialog([&csv](QFileDialog* dialog) {
@@ -249,18 +245,7 @@ TEST_F(UseFileDialogsTest, ExportListsTextThenCsvFiles)
         csv = Listed(dialog);
         Close(dialog);
     });
-    QMenuBar* bar = f.Frame().menuBar();
-    QMenu* menu = f.Frame().GetMenu("&File");
-    ASSERT_NE(menu, nullptr);
-    QTest::mouseClick(bar, Qt::LeftButton, {}, bar->actionGeometry(menu->menuAction()).center());
-    ASSERT_TRUE(menu->isVisible());
-    QAction* entry = nullptr;
-    for (QAction* action : menu->actions())
-        if (action->text() == "&Export Data...")
-            entry = action;
-    ASSERT_NE(entry, nullptr);
-    ASSERT_TRUE(entry->isEnabled());
-    QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(entry).center());
+    EXPECT_TRUE(shelltest::ClickMenuEntry(f.Frame(), "&File", "&Export Data..."));
     EXPECT_TRUE(seen);
     EXPECT_EQ(listed, Names{"report.txt"});
     EXPECT_EQ(csv, Names{"table.csv"});
