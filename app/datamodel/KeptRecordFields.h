@@ -1,5 +1,6 @@
 #pragma once
-// Where the writers find the fields of the records a data set keeps whole:
+// Where the report drawers, the writers and the record builders find the
+// fields of the records a data set keeps whole:
 // the mode setup records (output kinds 51 SSA, 52 ISM, 53 LOG, 60 ZU-Reru,
 // 63 FFT, 70 RTA, and 33 of the J46 OBA mode), the system settings (54),
 // calibration (50) and parameter-line (7) records. Byte offsets in the translated
