@@ -1,5 +1,7 @@
 #include "IntvRec.h"
 
+#include "KeptRecordFields.h"
+
 IntvRec::IntvRec(const RecordView& r, bool withLn, const RecordView& setup)
     : m_site(r.U16(2)),
       m_time(r.U32(4)),
@@ -24,6 +26,6 @@ IntvRec::IntvRec(const RecordView& r, bool withLn, const RecordView& setup)
     m_histogram.Read(r, 160);
     if (withLn) {
         r.Floats(68, m_lnLevels, 6);
-        setup.Floats(184, m_lnPercents, 6);
+        setup.Floats(LogSetupFields::kLnPercentiles, m_lnPercents, 6);
     }
 }

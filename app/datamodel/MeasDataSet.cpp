@@ -5,6 +5,8 @@
 #include <sys/stat.h>
 #include <vector>
 
+#include "KeptRecordFields.h"
+
 namespace {
 // Far above the library's 9984 bytes; a size past it is not believed.
 constexpr int32_t kMaxWorkBuffer = 1 << 20;
@@ -207,9 +209,9 @@ void MeasDataSet::Dispatch(const RecordView& record, int* reportType, int expect
             *reportType = 13;
         } else if (expectedDataKind == 73) {
             // The SSA summary leaves out its spectral Ln and wind lines.
-            if (record.I16(256) != 1)
+            if (record.I16(SsaSetupFields::kSpectralLn) != 1)
                 lines -= 19;
-            if ((record.U16(64) & 0x40) == 0)
+            if ((record.U16(SsaSetupFields::kOptionFlags) & 0x40) == 0)
                 lines -= 8;
         }
         break;

@@ -8,6 +8,7 @@
 
 #include "HistogramOptions.h"
 #include "IntOrZero.h"
+#include "KeptRecordFields.h"
 #include "Profile.h"
 
 void RecordManagers::RemoveAll()
@@ -29,16 +30,6 @@ void RecordManagers::RemoveAll()
 
 namespace RecordBuilders {
 namespace {
-// Fields of the kept setup records.
-constexpr size_t kLogIntervalFlags = 62;   // bit 0x40: Ln saved with each interval
-constexpr size_t kLogOptionFlags = 70;     // bit 0x40: wind measured
-constexpr size_t kLogLnStartLevel = 296;
-constexpr size_t kSsaModeFlags = 60;       // bit 0x08: one-third octaves
-constexpr size_t kSsaIntervalFlags = 62;   // bit 0x40: Ln saved
-constexpr size_t kSsaOptionFlags = 64;     // bit 0x40: wind measured
-constexpr size_t kSsaLnStartLevel = 212;
-constexpr size_t kSsaSpectralLn = 256;     // 2: a spectral Ln table per interval
-
 bool Bit(const RecordView& r, size_t offset, int mask)
 {
     return (r.U16(offset) & mask) != 0;
@@ -61,12 +52,12 @@ void AddIntervalRec(const RecordView& record, const RecordView& setup, int repor
 {
     if (reportType != 7)
         return;
-    bool withLn = setup.IsEmpty() || Bit(setup, kLogIntervalFlags, 0x40);
+    bool withLn = setup.IsEmpty() || Bit(setup, LogSetupFields::kIntervalFlags, 0x40);
     IntvMgr& mgr = m.intervals;
     const IntvRec& interval = mgr.Add(IntvRec(record, withLn, setup));
     mgr.lnLines = withLn;
-    mgr.windLine = !setup.IsEmpty() && Bit(setup, kLogOptionFlags, 0x40);
-    mgr.baseLevel = BaseLevel(setup, kLogLnStartLevel);
+    mgr.windLine = !setup.IsEmpty() && Bit(setup, LogSetupFields::kOptionFlags, 0x40);
+    mgr.baseLevel = BaseLevel(setup, LogSetupFields::kLnStartLevel);
     mgr.histogram = interval.HasHistogram();
     lineCount += mgr.GetLinesPerRecord();
 }
@@ -181,7 +172,7 @@ void AddDailyRec(const RecordView& record, const RecordView& setup, int reportTy
         return;
     DayRecMgr& mgr = m.days;
     const DailyRec& day = mgr.Add(DailyRec(record));
-    mgr.baseLevel = BaseLevel(setup, kLogLnStartLevel);
+    mgr.baseLevel = BaseLevel(setup, LogSetupFields::kLnStartLevel);
     mgr.histogram = day.HasHistogram();
     mgr.wind = (day.GetFlags() & 0x08) != 0;
     lineCount += mgr.GetLinesPerRecord();
@@ -210,16 +201,16 @@ void AddSsaIntervalRec(const RecordView& record, const RecordView& setup, int re
     if (reportType != 18)
         return;
     bool hasSetup = !setup.IsEmpty();
-    bool withLn = hasSetup && Bit(setup, kSsaIntervalFlags, 0x40);
-    bool spectralLn = hasSetup && setup.I16(kSsaSpectralLn) == 2;
+    bool withLn = hasSetup && Bit(setup, SsaSetupFields::kIntervalFlags, 0x40);
+    bool spectralLn = hasSetup && setup.I16(SsaSetupFields::kSpectralLn) == 2;
     SSAIntvRecMgr& mgr = m.ssaIntervals;
     const SSAIntvRec& interval = mgr.Add(SSAIntvRec(record, withLn, spectralLn, setup));
-    mgr.baseLevel = BaseLevel(setup, kSsaLnStartLevel);
+    mgr.baseLevel = BaseLevel(setup, SsaSetupFields::kLnStartLevel);
     mgr.histogram = interval.HasHistogram();
     if (hasSetup) {
-        mgr.windLine = Bit(setup, kSsaOptionFlags, 0x40);
+        mgr.windLine = Bit(setup, SsaSetupFields::kOptionFlags, 0x40);
         mgr.lnLines = withLn;
-        mgr.thirdOctave = (setup.U8(kSsaModeFlags) & 0x08) != 0;
+        mgr.thirdOctave = (setup.U8(SsaSetupFields::kModeFlags) & 0x08) != 0;
     }
     lineCount += mgr.GetLinesPerRecord(0);
 }
