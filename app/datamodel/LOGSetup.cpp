@@ -3,6 +3,16 @@
 #include <algorithm>
 #include <cstring>
 
+#include "MeasurementSetupFields.h"
+
+namespace {
+using namespace MeasurementSetupFields;
+// Before format 3 the level bytes of C and Flat followed A's.
+constexpr size_t kOldThLevelC = 183;
+constexpr size_t kOldThLevelF = 184;
+constexpr uint8_t kCurrentFormat = 3;
+}  // namespace
+
 LOGSetup::LOGSetup(const uint8_t* block, size_t count)
 {
     m_block.assign(BlockSize(), 0);
@@ -10,21 +20,22 @@ LOGSetup::LOGSetup(const uint8_t* block, size_t count)
         std::memcpy(m_block.data(), block, std::min(count, m_block.size()));
 }
 
-void LOGSetup::SetLnEnabled(int on) { SetFlagIfOne(41, 0x02, on); }
-int LOGSetup::GetFreqWeighting() const { return Choice(87, 5, 0); }
-int LOGSetup::GetPeak1Weighting() const { return Byte(90); }
-void LOGSetup::SetIntervalThreshold(int db) { SetChoice(99, db, 998, 0); }
+void LOGSetup::SetLnEnabled(int on) { SetFlagIfOne(kModeFlags, 0x02, on); }
+int LOGSetup::GetFreqWeighting() const { return Choice(kFreqWeighting, 5, 0); }
+int LOGSetup::GetPeak1Weighting() const { return Byte(kPeak1Weighting); }
+void LOGSetup::SetIntervalThreshold(int db) { SetChoice(kIntervalThreshold, db, 998, 0); }
 
 void LOGSetup::UpgradeOldBlock()
 {
-    // Format 3 moved two of the instrument's fields up by one byte. The order
-    // matters: 186 takes the old 184 before 184 takes the old 183.
-    if (m_block[0] >= 3)
+    // Format 3 moved the level bytes of C and Flat apart to make room for
+    // the live bytes. The order matters: Flat's level leaves byte 184 before
+    // C's level moves into it.
+    if (m_block[kFormat] >= kCurrentFormat)
         return;
-    m_block[0] = 3;
-    m_block[186] = m_block[184];
-    m_block[184] = m_block[183];
-    m_block[183] = 0;
-    m_block[185] = 0;
-    m_block[187] = 0;
+    m_block[kFormat] = kCurrentFormat;
+    m_block[kThLevelF] = m_block[kOldThLevelF];
+    m_block[kThLevelC] = m_block[kOldThLevelC];
+    m_block[kThLiveA] = 0;
+    m_block[kThLiveC] = 0;
+    m_block[kThLiveF] = 0;
 }

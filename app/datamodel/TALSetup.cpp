@@ -1,14 +1,20 @@
 #include "TALSetup.h"
 
-void TALSetup::SetRtaDetectorFast(int fast) { SetBits(41, 0x04, fast >= 1); }
+#include "MeasurementSetupFields.h"
+
+namespace {
+using namespace MeasurementSetupFields;
+}  // namespace
+
+void TALSetup::SetRtaDetectorFast(int fast) { SetBits(kModeFlags, 0x04, fast >= 1); }
 
 int TALSetup::GetLnEnabled() const
 {
-    return Flag(41, 0x40) && Flag(47, 0x02) ? 1 : 0;
+    return Flag(kModeFlags, 0x40) && Flag(kStoreFlags, 0x02) ? 1 : 0;
 }
 
 void TALSetup::SetLnEnabled(int on)
 {
-    SetFlagIfOne(41, 0x40, on);
-    SetFlagIfOne(47, 0x02, on);
+    SetFlagIfOne(kModeFlags, 0x40, on);
+    SetFlagIfOne(kStoreFlags, 0x02, on);
 }
