@@ -1,3 +1,5 @@
 #include "ISMSetup.h"
 
-void ISMSetup::SetThreshold(int db) { SetChoice(75, db, 255, 80); }
+#include "MeasurementSetupFields.h"
+
+void ISMSetup::SetThreshold(int db) { SetChoice(MeasurementSetupFields::kThreshold, db, 255, 80); }

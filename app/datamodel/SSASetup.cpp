@@ -2,17 +2,29 @@
 
 #include <algorithm>
 
+#include "MeasurementSetupFields.h"
+
+namespace {
+using namespace MeasurementSetupFields;
+constexpr uint8_t kCurrentFormat = 3;
+constexpr size_t kLnCount = 6;  // Ln 1 to 6, two bytes each
+}  // namespace
+
 void SSASetup::UpgradeOldBlock()
 {
     // Blocks before format 3 held other things where format 3 keeps the Ln
     // percentiles, the spectra choice and the time-history settings; those
     // fields start out cleared.
-    if (m_block[0] >= 3)
+    if (m_block[kFormat] >= kCurrentFormat)
         return;
-    m_block[0] = 3;
-    m_block[47] = 0;
-    m_block[103] = 0;
-    std::fill(m_block.begin() + 110, m_block.begin() + 122, 0);  // Ln 1 to 6 := 0.0
-    std::fill(m_block.begin() + 140, m_block.begin() + 143, 0);
-    std::fill(m_block.begin() + 181, m_block.begin() + 188, 0);
+    auto clear = [this](size_t first, size_t end) {
+        std::fill(m_block.begin() + static_cast<std::ptrdiff_t>(first),
+                  m_block.begin() + static_cast<std::ptrdiff_t>(end), 0);
+    };
+    m_block[kFormat] = kCurrentFormat;
+    m_block[kStoreFlags] = 0;
+    m_block[kSpectra] = 0;
+    clear(kLn1, kLn1 + 2 * kLnCount);  // Ln 1 to 6 := 0.0
+    clear(kOtherLevel, kTimeHistoryPeriodUnit + 1);
+    clear(kLnStartLevel, kThLiveF + 1);
 }
