@@ -11,6 +11,31 @@
 
 #include "RecordView.h"
 
+// The download file's header block: its text slots. The third header line
+// holds the firmware version; the location and the two notes are read from
+// the second character of their 82-byte slots, past the "@".
+namespace FileHeaderFields {
+constexpr size_t kFirmwareLine = 84;
+constexpr size_t kFirmwareLength = 42;
+constexpr size_t kLocation = 253;
+constexpr size_t kNote1 = 335;
+constexpr size_t kNote2 = 417;
+constexpr size_t kNoteLength = 81;  // an 82-byte slot less its "@"
+}  // namespace FileHeaderFields
+
+// The name and description every mode setup record begins with.
+namespace SetupRecordFields {
+constexpr size_t kName = 14;
+constexpr size_t kDescription = 24;
+constexpr size_t kDescriptionEnd = 60;  // the first field after the description
+constexpr size_t kNameLength = kDescription - kName;
+constexpr size_t kDescriptionLength = kDescriptionEnd - kDescription;
+// The timer and interval texts of the LOG, SSA and OBA setups.
+constexpr size_t kDateLength = 12;    // "yy/mm/dd"
+constexpr size_t kTimeLength = 6;     // "hh:mm"
+constexpr size_t kPeriodLength = 12;  // "hh:mm:ss"
+}  // namespace SetupRecordFields
+
 // The time-history column flag bytes of a mode setup record, in the order
 // A1, A2, C1, C2, F1, F2 (first and second byte of weightings A, C and Flat).
 struct ThColumnFlagOffsets {
@@ -28,6 +53,10 @@ constexpr size_t kOtherLevel = 236;
 constexpr size_t kLnStartLevel = 296;
 constexpr ThColumnFlagOffsets kThFlags = {298, 306, 300, 308, 302, 310};
 constexpr size_t kDirectionUnits = 312;  // one byte
+constexpr size_t kExceedanceFlags = 68;  // 0x80 exceedance records
+constexpr size_t kOptionFlags = 70;      // 0x40 wind measured
+constexpr size_t kWindThreshold = 230;   // signed raw count
+constexpr size_t kWindExceedanceLevel = 232;
 // The settings printout's fields.
 constexpr size_t kIntervalFlags = 62;
 constexpr size_t kHistoryFlags = 66;    // time history and daily history switches
@@ -81,6 +110,14 @@ constexpr size_t kWindScale = 260;       // float
 constexpr size_t kWindUnits = 264;       // 4 characters and a NUL
 constexpr size_t kWindUnitsLength = 4;
 constexpr size_t kDirectionUnits = 276;  // one byte
+constexpr size_t kOptionFlags = 64;      // 0x40 wind measured
+constexpr size_t kWindThreshold = 270;   // signed raw count
+constexpr size_t kWindExceedanceLevel = 272;
+constexpr size_t kSplExceedance1 = 156;  // float dB
+constexpr size_t kSplExceedance2 = 160;  // signed whole dB, as the three below
+constexpr size_t kPeak2Exceedance = 162;
+constexpr size_t kPeak1Exceedance = 164;
+constexpr size_t kHysteresis = 166;
 // The settings printout's fields.
 constexpr size_t kFormatVersion = 12;    // signed; the RTA weighting from 4 on
 constexpr size_t kTimerMode = 66;
@@ -116,6 +153,7 @@ constexpr size_t kSlmRunTimer = 62;      // text in 10 bytes
 constexpr size_t kDetector = 72;
 constexpr size_t kGain = 76;
 constexpr size_t kRtaRunTimer = 78;      // text in 10 bytes
+constexpr size_t kRunTimerLength = 10;
 constexpr size_t kHistoryPeriod = 92;
 constexpr size_t kHistoryUnit = 94;
 constexpr size_t kLnPercentiles = 112;   // six floats
@@ -177,9 +215,26 @@ namespace ObaSetupFields {  // kind 33, of the J46
 constexpr size_t kIntervalFlags = 62;    // one byte: 0x20 time sync, 0x10 auto stop
 constexpr size_t kBandwidth = 126;       // one byte: 3 octaves, 4 one-third octaves
 constexpr size_t kIntervalPeriod = 140;  // "hh:mm:ss" in 12 bytes
+// The settings printout's fields.
+constexpr size_t kTimerMode = 64;
+constexpr size_t kStartDate = 66;        // "yy/mm/dd" in 12 bytes
+constexpr size_t kStopDate = 78;
+constexpr size_t kStartTime1 = 90;       // "hh:mm" in 6 bytes
+constexpr size_t kStopTime1 = 96;
+constexpr size_t kStartTime2 = 102;
+constexpr size_t kStopTime2 = 108;
+constexpr size_t kAcOutput = 130;
+constexpr size_t kRange = 134;
+constexpr size_t kScanMode = 136;
+constexpr size_t kProfile = 138;
 }  // namespace ObaSetupFields
 
 namespace SystemFields {  // kind 54
+constexpr size_t kModel = 10;            // the title texts, up to kLogicOutput
+constexpr size_t kSerial = 26;
+constexpr size_t kName = 38;
+constexpr size_t kDescription1 = 70;
+constexpr size_t kDescription2 = 102;
 constexpr size_t kFlags = 16;            // one byte: 0x02 backlight, 0x20 random incidence, 0x80 modem control
 constexpr size_t kLogicOutput = 146;     // one byte
 constexpr size_t kLogicOutputTime = 148;
@@ -200,6 +255,10 @@ constexpr size_t kAutoCalibration = 268;  // signed
 constexpr size_t kAutoCalibrationTime = 270;  // "hh:mm"
 constexpr size_t kEuScale = 276;         // float dB
 constexpr size_t kEuLabel = 280;         // 4 characters, blank padded
+constexpr size_t kSerialLength = kName - kSerial;
+constexpr size_t kNameLength = kDescription1 - kName;
+constexpr size_t kDescription1Length = kDescription2 - kDescription1;
+constexpr size_t kDescription2Length = kLogicOutput - kDescription2;
 }  // namespace SystemFields
 
 namespace CalibrationFields {  // kind 50
@@ -215,6 +274,105 @@ namespace ParameterFields {  // kind 7
 constexpr size_t kMarkNames = 640;
 constexpr size_t kMarkNameSlot = 9;
 }  // namespace ParameterFields
+
+// The summary record (kind 55), beside its two measurement sets below; the
+// RTA, ZU-Reru and FFT summaries share its layout.
+namespace SummaryFields {
+constexpr size_t kBattery = 116;  // 8-byte text
+constexpr size_t kPowerSource = 124;  // 4-byte text
+constexpr size_t kCalibrated = 128;
+constexpr size_t kCheckLevel = 132;
+constexpr size_t kChecked = 136;
+constexpr size_t kCalOffset = 140;
+constexpr size_t kFreeMemory = 452;
+constexpr size_t kMemorySize = 552;
+constexpr size_t kLnLevels = 596;
+constexpr size_t kLnPercentiles = 624;
+constexpr size_t kCnel = 648;
+constexpr size_t kLdn = 664;
+constexpr size_t kOverallLeq = 668;
+constexpr size_t kOverloads = 912;
+constexpr size_t kPauses = 916;
+constexpr size_t kPausedTime = 920;
+constexpr size_t kPeak2Exceedances = 924;
+constexpr size_t kCalRecords = 932;
+constexpr size_t kHistoryRecords = 948;
+constexpr size_t kIntervalRecords = 952;
+constexpr size_t kSplExceedances1 = 964;
+constexpr size_t kSplExceedances2 = 968;
+constexpr size_t kRunStopRecords = 960;
+constexpr size_t kPeak1Exceedances = 3620;
+constexpr size_t kDailyRecords = 936;
+constexpr size_t kExceedanceRecords = 944;
+// Peak-1 levels and their times by Peak-1 weighting, of each set.
+constexpr size_t kCurrentPeak1 = 404;
+constexpr size_t kCurrentPeak1Times = 416;
+constexpr size_t kOverallPeak1 = 888;
+constexpr size_t kOverallPeak1Times = 900;
+// The wind summary.
+constexpr size_t kWindAverage = 3624;         // float, in the setup's wind unit
+constexpr size_t kWindShares = 3628;          // 8 i32 percentages, N to NW
+constexpr size_t kWindMax = 3660;
+constexpr size_t kWindMaxDirection = 3664;    // compass point 0 to 15
+constexpr size_t kWindMaxTime = 3668;
+constexpr size_t kWindAboveThreshold = 3676;  // float percent of the time
+constexpr size_t kWindExceedances = 3680;
+// Spectra: 33 one-third octave bands from 12.5 Hz, 11 octaves from 16 Hz.
+constexpr size_t kLeqThirds = 976;
+constexpr size_t kLeqOctaves = 1112;
+constexpr size_t kMaxThirds = 1368;
+constexpr size_t kMaxOctaves = 1504;
+constexpr size_t kMinThirds = 1552;
+constexpr size_t kMinOctaves = 1688;
+// Spectral Ln's: six rows of 33 bands (row x 33 + band), and the percentile
+// of each row.
+constexpr size_t kSpectralLn = 2672;
+constexpr size_t kSpectralLnPercentiles = 3464;
+// The RTA and ZU-Reru summaries. An RTA spectrum holds its bands from
+// kLeqThirds (and the like) on and the flat value right after the last band.
+constexpr size_t kSpl = 340;               // 9 floats, weighting x 3 + detector
+constexpr size_t kOverallEnd = 660;
+constexpr size_t kRtaRunTime = 972;        // float seconds
+constexpr size_t kSpectraDuration = 1160;  // float seconds
+constexpr size_t kSpatialThirds = 2304;    // 34 floats
+constexpr size_t kSpatialCount = 2488;     // float: spectra averaged, 0 none
+constexpr size_t kOverloadMark = 1164;     // 8-character text, blanks without an overload
+constexpr size_t kLaftm5 = 3580;
+constexpr size_t kToneFrequency = 3684;    // i32 Hz
+constexpr size_t kBarqBandwidth = 3688;    // i32 Hz
+constexpr size_t kToneLevel = 3692;
+constexpr size_t kGroupLevel = 3696;
+constexpr size_t kLaieq = 3700;
+constexpr size_t kTonalityElapsed = 3704;  // float seconds
+// The FFT summary: its spectrum of 401 floats dB and the time it ended.
+constexpr size_t kFftSpectrum = 3708;
+constexpr size_t kFftEndTime = 5312;
+}  // namespace SummaryFields
+
+// Where one set of measurement values (the Current or the Overall set)
+// lies in the summary record.
+struct MeasurementSet {
+    size_t start;
+    size_t elapsed;
+    size_t averageLabel;
+    size_t averageLabelLength;
+    size_t average;  // 3 floats by weighting
+    size_t sel;
+    size_t peak;
+    size_t peakTimes;
+    size_t lmax;  // 9 floats, weighting-major by detector
+    size_t lmaxTimes;
+    size_t lmin;
+    size_t lminTimes;
+    size_t dose;
+    size_t projectedDose;
+    size_t threshold;  // signed 16-bit dB
+    size_t criterion;  // signed 16-bit dB
+};
+inline constexpr MeasurementSet kCurrentSet = {376, 324, 396, 452 - 396, 384, 328, 296, 308,
+                                               152, 188, 224, 260, 148, 320, 380, 144};
+inline constexpr MeasurementSet kOverallSet = {0x35C, 844, 880, 912 - 880, 868, 848, 816, 828,
+                                               672, 708, 744, 780, 656, 840, 864, 652};
 
 // The six time-history column flag bytes of a setup record.
 struct ThColumnFlags {

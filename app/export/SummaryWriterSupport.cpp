@@ -7,11 +7,6 @@
 #include "ReportNumbers.h"
 #include "TimeTexts.h"
 
-const MeasurementSet kCurrentSet = {376, 324, 396, 452 - 396, 384, 328, 296, 308,
-                                    152, 188, 224, 260, 148, 320, 380, 144};
-const MeasurementSet kOverallSet = {0x35C, 844, 880, 912 - 880, 868, 848, 816, 828,
-                                    672, 708, 744, 780, 656, 840, 864, 652};
-
 std::string TrimRight(std::string text)
 {
     text.erase(text.find_last_not_of(' ') + 1);

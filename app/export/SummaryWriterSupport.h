@@ -53,9 +53,11 @@ struct WindSetup {
 
 // The wind sensor's settings of the LOG and SSA setup records.
 constexpr WindSetup kLogWindSetup = {LogSetupFields::kWindScale, LogSetupFields::kWindUnits,
-                                     LogSetupFields::kWindUnitsLength, 230, 232};
+                                     LogSetupFields::kWindUnitsLength, LogSetupFields::kWindThreshold,
+                                     LogSetupFields::kWindExceedanceLevel};
 constexpr WindSetup kSsaWindSetup = {SsaSetupFields::kWindScale, SsaSetupFields::kWindUnits,
-                                     SsaSetupFields::kWindUnitsLength, 270, 272};
+                                     SsaSetupFields::kWindUnitsLength, SsaSetupFields::kWindThreshold,
+                                     SsaSetupFields::kWindExceedanceLevel};
 
 // The wind lines of the summaries, then an empty line: average and maximum
 // speed, direction and time of the maximum, threshold and exceedance level
@@ -63,68 +65,6 @@ constexpr WindSetup kSsaWindSetup = {SsaSetupFields::kWindScale, SsaSetupFields:
 // direction.
 void WriteWindLines(std::ostream& out, bool text, const RecordView& summary, const RecordView& setup,
                     const WindSetup& wind);
-
-// Fields of the summary record beside the two sets.
-namespace SummaryFields {
-constexpr size_t kBattery = 116;  // 8-byte text
-constexpr size_t kPowerSource = 124;  // 4-byte text
-constexpr size_t kCalibrated = 128;
-constexpr size_t kCheckLevel = 132;
-constexpr size_t kChecked = 136;
-constexpr size_t kCalOffset = 140;
-constexpr size_t kFreeMemory = 452;
-constexpr size_t kMemorySize = 552;
-constexpr size_t kLnLevels = 596;
-constexpr size_t kLnPercentiles = 624;
-constexpr size_t kCnel = 648;
-constexpr size_t kLdn = 664;
-constexpr size_t kOverallLeq = 668;
-constexpr size_t kOverloads = 912;
-constexpr size_t kPauses = 916;
-constexpr size_t kPausedTime = 920;
-constexpr size_t kPeak2Exceedances = 924;
-constexpr size_t kCalRecords = 932;
-constexpr size_t kHistoryRecords = 948;
-constexpr size_t kIntervalRecords = 952;
-constexpr size_t kSplExceedances1 = 964;
-constexpr size_t kSplExceedances2 = 968;
-constexpr size_t kRunStopRecords = 960;
-constexpr size_t kPeak1Exceedances = 3620;
-// The wind summary of the LOG and SSA modes.
-constexpr size_t kWindAverage = 3624;
-constexpr size_t kWindShares = 3628;  // 8 i32 percentages, N to NW
-constexpr size_t kWindMax = 3660;
-constexpr size_t kWindMaxDirection = 3664;
-constexpr size_t kWindMaxTime = 3668;
-constexpr size_t kWindAboveThreshold = 3676;
-constexpr size_t kWindExceedances = 3680;
-// Spectra: 33 one-third octave bands from 12.5 Hz, 11 octaves from 16 Hz.
-constexpr size_t kLeqThirds = 976;
-constexpr size_t kLeqOctaves = 1112;
-constexpr size_t kMaxThirds = 1368;
-constexpr size_t kMaxOctaves = 1504;
-constexpr size_t kMinThirds = 1552;
-constexpr size_t kMinOctaves = 1688;
-// Spectral Ln's: six rows of 33 bands (row x 33 + band), and the percentile
-// of each row.
-constexpr size_t kSpectralLn = 2672;
-constexpr size_t kSpectralLnPercentiles = 3464;
-// The RTA and ZU-Reru summaries. An RTA spectrum holds its bands from
-// kLeqThirds (and the like) on and the flat value right after the last band.
-constexpr size_t kSpl = 340;               // 9 floats, weighting x 3 + detector
-constexpr size_t kOverallEnd = 660;
-constexpr size_t kRtaRunTime = 972;        // float seconds
-constexpr size_t kSpectraDuration = 1160;  // float seconds
-constexpr size_t kSpatialThirds = 2304;    // 34 floats
-constexpr size_t kSpatialCount = 2488;     // float: spectra averaged, 0 none
-constexpr size_t kLaftm5 = 3580;
-constexpr size_t kToneFrequency = 3684;    // i32 Hz
-constexpr size_t kBarqBandwidth = 3688;    // i32 Hz
-constexpr size_t kToneLevel = 3692;
-constexpr size_t kGroupLevel = 3696;
-constexpr size_t kLaieq = 3700;
-constexpr size_t kTonalityElapsed = 3704;  // float seconds
-}  // namespace SummaryFields
 
 // The calibrator named in the system settings record: its serial number
 // (8 characters) and level in dB.
@@ -151,29 +91,6 @@ enum class CalibrationLayout { kLog, kSsa };
 // of calibration records.
 void WriteCalibrationLines(std::ostream& out, bool text, const RecordView& summary, const RecordView& system,
                            CalibrationLayout layout);
-
-// Where one set of measurement values (the Current or the Overall set)
-// lies in the summary record.
-struct MeasurementSet {
-    size_t start;
-    size_t elapsed;
-    size_t averageLabel;
-    size_t averageLabelLength;
-    size_t average;  // 3 floats by weighting
-    size_t sel;
-    size_t peak;
-    size_t peakTimes;
-    size_t lmax;  // 9 floats, weighting-major by detector
-    size_t lmaxTimes;
-    size_t lmin;
-    size_t lminTimes;
-    size_t dose;
-    size_t projectedDose;
-    size_t threshold;  // signed 16-bit dB
-    size_t criterion;  // signed 16-bit dB
-};
-extern const MeasurementSet kCurrentSet;
-extern const MeasurementSet kOverallSet;
 
 // The set's average label ("Leq", "Lavg" ...) as the instrument sent it.
 std::string AverageLabel(const RecordView& summary, const MeasurementSet& set);
