@@ -10,17 +10,6 @@
 
 namespace {
 
-// Summary record of an FFT measurement.
-constexpr size_t kRunTime = 0x144;   // float seconds
-constexpr size_t kStart = 0x35C;
-constexpr size_t kSpectrum = 0xE7C;  // 401 floats dB
-constexpr size_t kEnd = 0x14C0;
-
-// FFT setup record beside the bandwidth index.
-constexpr size_t kWindow = 0x40;
-constexpr size_t kOverloadSkip = 0x42;
-constexpr size_t kAverageCount = 0x44;
-
 const char* WindowText(int window)
 {
     static const char* const kWindows[] = {"Rectangular", "Hanning", "Flat-Top"};
@@ -41,9 +30,9 @@ struct FftSettings {
             return;
         bandwidth = FindFftBandwidth(setup.I16(FftSetupFields::kBandwidthIndex));
         bandwidthText = bandwidth ? bandwidth->text : "";
-        averageCount = std::to_string(setup.I16(kAverageCount));
-        window = WindowText(setup.I16(kWindow));
-        overloadSkip = setup.I16(kOverloadSkip) != 0 ? "Enabled" : "Disabled";
+        averageCount = std::to_string(setup.I16(FftSetupFields::kAverageCount));
+        window = WindowText(setup.I16(FftSetupFields::kWindow));
+        overloadSkip = setup.I16(FftSetupFields::kOverloadSkipping) != 0 ? "Enabled" : "Disabled";
     }
 };
 
@@ -56,10 +45,12 @@ int ReportWriter::WriteFftSummary(std::ostream& out, ExportFormat format, const 
         return 1;
     const bool text = IsText(format);
     const FftSettings settings(setup);
-    const std::string start = TimeCell(summary.U32(kStart));
-    const std::string end = TimeCell(summary.U32(kEnd));
-    const std::string runTime = DurationCell(summary.F32(kRunTime));
-    auto level = [&summary](int line) { return summary.F32(kSpectrum + 4 * static_cast<size_t>(line)); };
+    const std::string start = TimeCell(summary.U32(kOverallSet.start));
+    const std::string end = TimeCell(summary.U32(SummaryFields::kFftEndTime));
+    const std::string runTime = DurationCell(summary.F32(kCurrentSet.elapsed));
+    auto level = [&summary](int line) {
+        return summary.F32(SummaryFields::kFftSpectrum + 4 * static_cast<size_t>(line));
+    };
 
     out << std::setiosflags(std::ios::left) << std::setiosflags(std::ios::fixed);
     if (text) {

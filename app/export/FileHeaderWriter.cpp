@@ -2,6 +2,7 @@
 #include <string>
 
 #include "AnsiText.h"
+#include "KeptRecordFields.h"
 #include "ReportWriter.h"
 #include "SetupTypes.h"
 #include "SummaryWriterSupport.h"
@@ -12,23 +13,7 @@ namespace {
 constexpr double kSoftwareVersion = 3.12;
 constexpr int kLabelWidth = 18;
 
-// Text slots of the download file's header block and of the two records.
-constexpr size_t kFirmwareLine = 84;
-constexpr size_t kFirmwareLength = 42;
-constexpr size_t kLocation = 253;
-constexpr size_t kNote1 = 335;
-constexpr size_t kNote2 = 417;
-constexpr size_t kHeaderLineLength = 81;  // an 82-byte slot less its "@"
-
-constexpr size_t kModel = 10;
-constexpr size_t kSerial = 26;
-constexpr size_t kName = 38;
-constexpr size_t kDescr1 = 70;
-constexpr size_t kDescr2 = 102;
-constexpr size_t kLogicOutput = 146;  // the field after the second description
-constexpr size_t kSetupName = 14;
-constexpr size_t kSetupDescr = 24;
-constexpr size_t kSetupFlags = 60;  // the first field after the description
+using namespace FileHeaderFields;
 
 // The firmware line reads like "1.05 12-Mar-03": the version is what stands
 // before the first blank. A line without a blank names no version.
@@ -58,8 +43,9 @@ int ReportWriter::WriteFileHeader(std::ostream& out, ExportFormat format, const 
     out << std::setiosflags(std::ios::left) << std::setiosflags(std::ios::fixed);
     // The writers write Windows-1252 text; the path is UTF-8.
     LabelledLine(out, text, kLabelWidth, "File Translated:", platform::Utf8ToAnsi(fileName ? fileName : ""));
-    LabelledLine(out, text, kLabelWidth, "Model Number:", sys.I16(kModel));
-    LabelledLine(out, text, kLabelWidth, "Serial Number:", sys.Text(kSerial, kName - kSerial));
+    LabelledLine(out, text, kLabelWidth, "Model Number:", sys.I16(SystemFields::kModel));
+    LabelledLine(out, text, kLabelWidth, "Serial Number:",
+                 sys.Text(SystemFields::kSerial, SystemFields::kSerialLength));
     out << std::setprecision(3);
     LabelledLine(out, text, kLabelWidth, "Firmware Rev:", FirmwareRevision(headerBlock));
     LabelledLine(out, text, kLabelWidth, "Software Version:", kSoftwareVersion);
@@ -68,14 +54,14 @@ int ReportWriter::WriteFileHeader(std::ostream& out, ExportFormat format, const 
         const char* label;
         std::string value;
     } lines[] = {
-        {"Name:", sys.Text(kName, kDescr1 - kName)},
-        {"Descr1:", sys.Text(kDescr1, kDescr2 - kDescr1)},
-        {"Descr2:", sys.Text(kDescr2, kLogicOutput - kDescr2)},
-        {"Setup:", TrimRight(setupRecord.Text(kSetupName, kSetupDescr - kSetupName)) + extension},
-        {"Setup Descr:", setupRecord.Text(kSetupDescr, kSetupFlags - kSetupDescr)},
-        {"Location:", TrimRight(headerBlock.Text(kLocation, kHeaderLineLength))},
-        {"Note 1:", TrimRight(headerBlock.Text(kNote1, kHeaderLineLength))},
-        {"Note 2:", TrimRight(headerBlock.Text(kNote2, kHeaderLineLength))},
+        {"Name:", sys.Text(SystemFields::kName, SystemFields::kNameLength)},
+        {"Descr1:", sys.Text(SystemFields::kDescription1, SystemFields::kDescription1Length)},
+        {"Descr2:", sys.Text(SystemFields::kDescription2, SystemFields::kDescription2Length)},
+        {"Setup:", TrimRight(setupRecord.Text(SetupRecordFields::kName, SetupRecordFields::kNameLength)) + extension},
+        {"Setup Descr:", setupRecord.Text(SetupRecordFields::kDescription, SetupRecordFields::kDescriptionLength)},
+        {"Location:", TrimRight(headerBlock.Text(kLocation, kNoteLength))},
+        {"Note 1:", TrimRight(headerBlock.Text(kNote1, kNoteLength))},
+        {"Note 2:", TrimRight(headerBlock.Text(kNote2, kNoteLength))},
     };
     for (const auto& line : lines)
         LabelledLine(out, text, kLabelWidth, line.label, line.value);

@@ -13,10 +13,8 @@
 
 namespace {
 
-// Fields of the LOG setup record beside those of LogSetupFields.
 namespace logsetup {
 using namespace LogSetupFields;
-constexpr size_t kOptionFlags = 70;  // 0x40 wind measured
 }  // namespace logsetup
 
 

@@ -13,15 +13,8 @@
 
 namespace {
 
-// Fields of the SSA setup record beside those of SsaSetupFields.
 namespace ssasetup {
 using namespace SsaSetupFields;
-constexpr size_t kWindFlags = 64;        // 0x40 wind values recorded
-constexpr size_t kSplLevel1 = 156;       // float dB
-constexpr size_t kSplLevel2 = 160;       // signed 16-bit whole dB, as the three below
-constexpr size_t kPeak2Level = 162;
-constexpr size_t kPeak1Level = 164;
-constexpr size_t kHysteresis = 166;
 }  // namespace ssasetup
 
 
@@ -58,7 +51,7 @@ public:
 
         m_out << std::setprecision(1);
         WriteAnyDataBlock(m_out, m_text, m_summary, kCurrentSet, "Current Any Data", kStyle);
-        if (HasSetup() && (m_setup.U16(ssasetup::kWindFlags) & 0x40))
+        if (HasSetup() && (m_setup.U16(ssasetup::kOptionFlags) & 0x40))
             WriteWindLines(m_out, m_text, m_summary, m_setup, kSsaWindSetup);
         WriteCalibrationLines(m_out, m_text, m_summary, m_system, CalibrationLayout::kSsa);
         Records();
@@ -227,13 +220,13 @@ private:
         weightingLine.Left(15, "Weighting:");
         HasSetup() ? weightingLine.Left(10, weighting) : weightingLine.TextOnly(left, 10, "");
         weightingLine.End();
-        Exceedance("SPL Exceedance Level 1:", "SPL Exceedance Level 1:", ssasetup::kSplLevel1, false,
+        Exceedance("SPL Exceedance Level 1:", "SPL Exceedance Level 1:", ssasetup::kSplExceedance1, false,
                    kSplExceedances1);
-        Exceedance("SPL Exceedance Level 2:", "SPL Exceedance level 2:", ssasetup::kSplLevel2, true,
+        Exceedance("SPL Exceedance Level 2:", "SPL Exceedance level 2:", ssasetup::kSplExceedance2, true,
                    kSplExceedances2);
-        Exceedance("Peak-1 Exceedance Level:", "Peak-1 Exceedance Level:", ssasetup::kPeak1Level, true,
+        Exceedance("Peak-1 Exceedance Level:", "Peak-1 Exceedance Level:", ssasetup::kPeak1Exceedance, true,
                    kPeak1Exceedances);
-        Exceedance("Peak-2 Exceedance Level:", "Peak-2 Exceedance Level:", ssasetup::kPeak2Level, true,
+        Exceedance("Peak-2 Exceedance Level:", "Peak-2 Exceedance Level:", ssasetup::kPeak2Exceedance, true,
                    kPeak2Exceedances);
         CellLine hysteresis = Line();
         hysteresis.Left(15, "Hysteresis:");
