@@ -15,7 +15,6 @@ namespace {
 
 using namespace LogSetupFields;
 constexpr TimerFields kTimer = {kTimerMode, kStartDate, kStopDate, kStartTime1, kStopTime1, kStartTime2, kStopTime2};
-constexpr size_t kPeriodSlot = 12;
 
 constexpr SettingColumns kColumns = {"  ", 25};
 
@@ -85,7 +84,7 @@ int ReportWriter::WriteLogSettings(std::ostream& out, ExportFormat format, const
     });
     WriteSettingLines(out, format, kColumns, IntervalSwitchLines(r.U8(kIntervalFlags)));
     WriteSettingLines(out, format, kColumns, {
-        Setting("Interval Period:", r.Text(kIntervalPeriod, kPeriodSlot)),
+        Setting("Interval Period:", r.Text(kIntervalPeriod, SetupRecordFields::kPeriodLength)),
         Setting("Interval Threshold:", Int(r, kIntervalThreshold), 3, " dB", "dB"),
         Setting("Interval Exchange Rate:", ExchangeDb(r, kIntervalExchangeRate), 3, " dB", "dB"),
         EmptyLine(),

@@ -15,7 +15,6 @@
 namespace {
 
 using namespace ObaSetupFields;
-constexpr size_t kPeriodSlot = 12;
 
 constexpr int kOctaveBandCount = 10;  // 31.5 Hz to 16 kHz: every third band from index 1
 constexpr int kThirdOctaveBandCount = 30;
@@ -34,8 +33,8 @@ IntervalSettings ReadSettings(const RecordView& setup)
     if (setup.IsEmpty())
         return {};
     const int flags = setup.U8(kIntervalFlags);
-    return {ValueText(&OBASetup::GetBandwidthText, setup.U8(kBandwidth)), setup.Text(kIntervalPeriod, kPeriodSlot),
-            YesNo(flags & 0x20), YesNo(flags & 0x10)};
+    return {ValueText(&OBASetup::GetBandwidthText, setup.U8(kBandwidth)),
+            setup.Text(kIntervalPeriod, SetupRecordFields::kPeriodLength), YesNo(flags & 0x20), YesNo(flags & 0x10)};
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 
 #include "ExportFields.h"
 #include "FormatShortDate.h"
+#include "KeptRecordFields.h"
 #include "LOGSetup.h"
 #include "ReportNumbers.h"
 
@@ -51,21 +52,20 @@ void WriteLnPercentiles(std::ostream& out, ExportFormat format, const RecordView
 std::string ShortDateText(const RecordView& setup, size_t offset)
 {
     std::string date;
-    return FormatShortDate(setup.Text(offset, 12), date);
+    return FormatShortDate(setup.Text(offset, SetupRecordFields::kDateLength), date);
 }
 
 std::vector<SettingLine> TimerLines(const RecordView& setup, const TimerFields& at)
 {
-    constexpr size_t kTimeSlot = 6;
     return {
         Heading("Timer"),
         Setting("Timer Mode:", ValueText(&LOGSetup::TimerModeText, setup.U8(at.mode))),
         Setting("Start Date:", ShortDateText(setup, at.startDate)),
         Setting("Stop Date:", ShortDateText(setup, at.stopDate)),
-        Setting("Start Time 1:", setup.Text(at.startTime1, kTimeSlot)),
-        Setting("Start Time 2:", setup.Text(at.startTime2, kTimeSlot)),
-        Setting("Stop Time 1:", setup.Text(at.stopTime1, kTimeSlot)),
-        Setting("Stop Time 2:", setup.Text(at.stopTime2, kTimeSlot)),
+        Setting("Start Time 1:", setup.Text(at.startTime1, SetupRecordFields::kTimeLength)),
+        Setting("Start Time 2:", setup.Text(at.startTime2, SetupRecordFields::kTimeLength)),
+        Setting("Stop Time 1:", setup.Text(at.stopTime1, SetupRecordFields::kTimeLength)),
+        Setting("Stop Time 2:", setup.Text(at.stopTime2, SetupRecordFields::kTimeLength)),
     };
 }
 

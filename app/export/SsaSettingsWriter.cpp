@@ -17,7 +17,6 @@ namespace {
 using namespace SsaSetupFields;
 constexpr TimerFields kTimer = {kTimerMode, kStartDate, kStopDate, kStartTime1, kStopTime1, kStartTime2, kStopTime2};
 constexpr SettingColumns kColumns = {"  ", 25};
-constexpr size_t kPeriodSlot = 12;
 
 // The analyser weighting came with setup format 4; older setups are flat.
 constexpr int kRtaWeightingVersion = 4;
@@ -111,7 +110,7 @@ int ReportWriter::WriteSsaSettings(std::ostream& out, ExportFormat format, const
     });
     WriteSettingLines(out, format, kColumns, IntervalSwitchLines(r.U8(kIntervalFlags)));
     WriteSettingLines(out, format, kColumns, {
-        Setting("Interval Period:", PeriodText(r.Text(kIntervalPeriod, kPeriodSlot))),
+        Setting("Interval Period:", PeriodText(r.Text(kIntervalPeriod, SetupRecordFields::kPeriodLength))),
         Setting("Interval Threshold:", std::to_string(r.I16(kIntervalThreshold))),
         Setting("Interval Exchange Rate:", std::to_string(r.I16(kIntervalExchangeRate) + 3), 0, " dB", "dB"),
         Setting("Interval Spectra Option:", SpectraText(r.I16(kIntervalSpectra)), 3),

@@ -14,7 +14,6 @@
 namespace {
 
 using namespace TalSetupFields;
-constexpr size_t kTimerSlot = 10;
 
 std::string ModeText(int mode)
 {
@@ -63,8 +62,8 @@ int ReportWriter::WriteTalSettings(std::ostream& out, ExportFormat format, const
         Setting("Resolution:", FormatFixed(resolution, text ? 2 : 1), 6, " dB", " dB"),
         EmptyLine(),
         Heading("Miscellaneous"),
-        Setting(text ? "Slm Run Timer:" : "SLM Run Timer:", r.Text(kSlmRunTimer, kTimerSlot)),
-        Setting("RTA Run Timer:", r.Text(kRtaRunTimer, kTimerSlot)),
+        Setting(text ? "Slm Run Timer:" : "SLM Run Timer:", r.Text(kSlmRunTimer, TalSetupFields::kRunTimerLength)),
+        Setting("RTA Run Timer:", r.Text(kRtaRunTimer, TalSetupFields::kRunTimerLength)),
         Setting("Tonal Avging Count:", std::to_string(static_cast<int8_t>(r.U8(kTonalAveraging)))),
         Setting("ZU-Reru Mode:", ModeText(r.U8(kMode))),
     });

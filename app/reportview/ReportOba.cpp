@@ -15,10 +15,10 @@ using namespace settings;
 
 // The OBA setup record (output kind 33); the 16-bit fields carry one setup
 // byte in their low byte.
-constexpr size_t kTimerMode = 64, kStartDate = 66, kStopDate = 78, kStartTime1 = 90, kStopTime1 = 96,
-                 kStartTime2 = 102, kStopTime2 = 108, kAcOutput = 130, kRange = 134, kScanMode = 136,
-                 kProfile = 138;
-constexpr size_t kDateLength = 12, kTimeLength = 6, kPeriodLength = 12;
+using namespace ObaSetupFields;
+using SetupRecordFields::kDateLength;
+using SetupRecordFields::kPeriodLength;
+using SetupRecordFields::kTimeLength;
 
 Cells ObaSettingsCells(const RecordView& r, unsigned index)
 {
