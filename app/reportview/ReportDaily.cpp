@@ -3,14 +3,13 @@
 // day's Ln-table histogram when the file has daily histograms.
 #include "CDataReport.h"
 #include "DirectionText.h"
+#include "KeptRecordFields.h"
 #include "ReportText.h"
 #include "SetupValueTexts.h"
 #include "TimeTexts.h"
 
 namespace {
-// The LOG setup record (output kind 53).
-constexpr size_t kWeighting = 158, kPeak1Weighting = 162, kWindScale = 220, kWindUnits = 224,
-                 kWindThreshold = 230, kWindExceedance = 232, kDirectionUnits = 312;
+using namespace LogSetupFields;
 constexpr int kLogMode = 7;
 // Every second of the sixteen compass points, N to NW.
 const char* const kCompass[8] = {"  N", " NE", "  E", " SE", "  S", " SW", "  W", " NW"};
@@ -45,7 +44,7 @@ void CDataReport::DrawDailyRow(ReportDC& dc, unsigned index, int line)
     const RecordView setup = data_.SetupView();
     std::string suffix, uwSuffix;
     if (!setup.IsEmpty() && data_.GetSetupType() == kLogMode) {
-        LOGValueTexts::FreqWeightingShortText(setup.U8(kWeighting), suffix);
+        LOGValueTexts::FreqWeightingShortText(setup.U8(kFreqWeighting), suffix);
         LOGValueTexts::WeightingLetter(setup.U8(kPeak1Weighting), uwSuffix);
     }
     const float scale = setup.F32(kWindScale);
@@ -85,7 +84,7 @@ void CDataReport::DrawDailyRow(ReportDC& dc, unsigned index, int line)
              Printf(" %d%%", day->GetWindAbovePercent()));
         break;
     case 4:
-        pair("Wind Excd. level:", wind(setup.I16(kWindExceedance)), "Wind Exceedances:",
+        pair("Wind Excd. level:", wind(setup.I16(kWindExceedanceLevel)), "Wind Exceedances:",
              Printf("%d", day->GetWindExceedances()));
         break;
     case 5:

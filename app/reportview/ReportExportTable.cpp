@@ -1,11 +1,10 @@
 #include "ReportExportTable.h"
 
+#include "KeptRecordFields.h"
 #include "MeasDataSet.h"
 #include "TwoChoiceDialog.h"
 
 namespace {
-
-constexpr size_t kSpectralLnOption = 256;  // SSA setup record, 16-bit
 
 // Report types 2 to 33; type 1 depends on the setup type.
 const ExportReportRow kRows[] = {
@@ -136,7 +135,7 @@ bool AskSsaIntervalChoice(const MeasDataSet& data, QWidget* parent, int* choice)
 {
     *choice = kIntervalSpectra;
     // A missing setup record reads 0 here: nothing to choose.
-    if (data.SetupView().I16(kSpectralLnOption) != 2)
+    if (data.SetupView().I16(SsaSetupFields::kSpectralLn) != 2)
         return true;
     TwoChoiceDialog dialog(parent);
     dialog.SetTexts("SSA Interval Report Options", "There is too much data to export.",

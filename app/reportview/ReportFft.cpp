@@ -1,6 +1,7 @@
 // The FFT settings report and the FFT snapshot report.
 #include "CDataReport.h"
 #include "FftBandwidth.h"
+#include "KeptRecordFields.h"
 #include "ReportSettingsCells.h"
 #include "SetupValueTexts.h"
 #include "TimeTexts.h"
@@ -9,8 +10,7 @@ namespace {
 
 using namespace settings;
 
-// The FFT setup record (output kind 63).
-constexpr size_t kBandwidth = 60, kGain = 62, kWindow = 64, kOverloadSkip = 66, kAverages = 68;
+using namespace FftSetupFields;
 
 constexpr int kSnapshotLines = 88;
 constexpr int kRowsPerColumn = 80;
@@ -25,7 +25,7 @@ std::string BandwidthText(int index)
 // an index outside the table (the frequency cells then stay empty).
 const FftBandwidth* SetupBandwidth(const RecordView& setup)
 {
-    return setup.IsEmpty() ? nullptr : FindFftBandwidth(setup.I16(kBandwidth));
+    return setup.IsEmpty() ? nullptr : FindFftBandwidth(setup.I16(kBandwidthIndex));
 }
 
 // The frequency of spectrum line n as the export writes it; empty without a
@@ -42,14 +42,14 @@ const char* WindowText(int window)
 
 Cells FftSettingsCells(const RecordView& r, unsigned index)
 {
-    const int bandwidth = r.I16(kBandwidth);
+    const int bandwidth = r.I16(kBandwidthIndex);
     switch (index) {
     case 0: return {{0, "FFT Analyzer"}};
     case 1: return Pair("Bandwidth:", BandwidthText(bandwidth));
     case 2: return Pair("Gain:", Code(SSAValueTexts::GainText, r.U8(kGain)));
-    case 3: return Pair("Average Count:", Printf("%d", r.I16(kAverages)));
+    case 3: return Pair("Average Count:", Printf("%d", r.I16(kAverageCount)));
     case 4: return Pair("Window:", WindowText(r.I16(kWindow)));
-    case 5: return Pair("Overload Skipping:", r.I16(kOverloadSkip) == 0 ? "Disabled" : "Enabled");
+    case 5: return Pair("Overload Skipping:", r.I16(kOverloadSkipping) == 0 ? "Disabled" : "Enabled");
     default: return {};
     }
 }
@@ -117,11 +117,6 @@ void CDataReport::DrawFftSnapshotLine(ReportDC& dc, unsigned index, int line)
 
 // ---- FFT summary -----------------------------------------------------------
 
-namespace {
-// The summary record (output kind 55) of an FFT measurement.
-constexpr size_t kSumStart = 376, kSumRunTime = 324, kSumOverloads = 912, kSumSpectrum = 3708, kSumEnd = 5312;
-}  // namespace
-
 void CDataReport::DrawFftSummaryLine(ReportDC& dc, unsigned index, int line)
 {
     PrinterFontScope font(dc);
@@ -131,10 +126,10 @@ void CDataReport::DrawFftSummaryLine(ReportDC& dc, unsigned index, int line)
     const int y = LineY(dc, line);
     const RecordView setup = data_.SetupView();
     const char* const format = "%d-%b-%Y %H:%M:%S";
-    const int bandwidth = setup.I16(kBandwidth);
+    const int bandwidth = setup.I16(kBandwidthIndex);
     switch (index) {
     case 0: {
-        const int overloads = sum.I32(kSumOverloads);
+        const int overloads = sum.I32(SummaryFields::kOverloads);
         dc.TextOut(left_, y,
                    overloads >= 1 ? Printf("Overall Measurement       **** %d OVERLOAD(S) DETECTED ****", overloads)
                                   : std::string("Overall Measurement"));
@@ -142,13 +137,13 @@ void CDataReport::DrawFftSummaryLine(ReportDC& dc, unsigned index, int line)
     }
     case 1:
         dc.TextOut(left_, y, "Start Time:");
-        dc.TextOut(columns_[2], y, TimeText(sum.U32(kSumStart), format));
+        dc.TextOut(columns_[2], y, TimeText(sum.U32(kCurrentSet.start), format));
         dc.TextOut(columns_[5], y, "End Time:");
-        dc.TextOut(columns_[7], y, TimeText(sum.U32(kSumEnd), format));
+        dc.TextOut(columns_[7], y, TimeText(sum.U32(SummaryFields::kFftEndTime), format));
         break;
     case 2: {
         std::string runTime;
-        SecondsToTime(sum.F32(kSumRunTime), runTime, 1, 0);
+        SecondsToTime(sum.F32(kCurrentSet.elapsed), runTime, 1, 0);
         dc.TextOut(left_, y, "Run Time:");
         dc.TextOut(columns_[2], y, runTime);
         break;
@@ -159,9 +154,9 @@ void CDataReport::DrawFftSummaryLine(ReportDC& dc, unsigned index, int line)
         const char* const labels[] = {"Bandwidth:", "Average Count:", "Window:", "Overload Skipping:"};
         const std::string values[] = {
             BandwidthText(bandwidth),
-            Printf("%d", setup.I16(kAverages)),
+            Printf("%d", setup.I16(kAverageCount)),
             WindowText(setup.I16(kWindow)),
-            setup.I16(kOverloadSkip) == 0 ? "Disabled" : "Enabled",
+            setup.I16(kOverloadSkipping) == 0 ? "Disabled" : "Enabled",
         };
         dc.TextOut(left_, y, labels[index - 4]);
         dc.TextOut(columns_[2], y, values[index - 4]);
@@ -186,7 +181,9 @@ void CDataReport::DrawFftSpectrumLine(ReportDC& dc, unsigned index, int line)
         return;
     }
     const FftBandwidth* bandwidth = SetupBandwidth(data_.SetupView());
-    auto level = [&sum](int b) { return FormatReportNumber(sum.F32(kSumSpectrum + 4 * static_cast<size_t>(b)), 1, 0); };
+    auto level = [&sum](int b) {
+        return FormatReportNumber(sum.F32(SummaryFields::kFftSpectrum + 4 * static_cast<size_t>(b)), 1, 0);
+    };
     if (index == 1) {
         dc.TextOut(columns_[0], y, FrequencyText(bandwidth, 0));
         dc.TextOut(columns_[1], y, level(0));

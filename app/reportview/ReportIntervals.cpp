@@ -4,6 +4,7 @@
 // has wind data, the Ln percentiles and levels, and the Ln-table histogram.
 #include "CDataReport.h"
 #include "DirectionText.h"
+#include "KeptRecordFields.h"
 #include "ReportText.h"
 #include "SetupValueTexts.h"
 #include "TimeTexts.h"
@@ -15,15 +16,21 @@ struct IntervalFields {
     size_t exchangeRate, threshold, period, flags, weighting, peak1Weighting, windScale, windUnits,
         directionUnits;
 };
-constexpr IntervalFields kLogFields{168, 170, 172, 62, 158, 162, 220, 224, 312};
-constexpr IntervalFields kSsaFields{140, 142, 144, 62, 128, 132, 260, 264, 276};
+namespace logsetup = LogSetupFields;
+namespace ssasetup = SsaSetupFields;
+namespace obasetup = ObaSetupFields;
+constexpr IntervalFields kLogFields{logsetup::kIntervalExchangeRate, logsetup::kIntervalThreshold,
+                                    logsetup::kIntervalPeriod,       logsetup::kIntervalFlags,
+                                    logsetup::kFreqWeighting,        logsetup::kPeak1Weighting,
+                                    logsetup::kWindScale,            logsetup::kWindUnits,
+                                    logsetup::kDirectionUnits};
+constexpr IntervalFields kSsaFields{ssasetup::kIntervalExchangeRate, ssasetup::kIntervalThreshold,
+                                    ssasetup::kIntervalPeriod,       ssasetup::kIntervalFlags,
+                                    ssasetup::kWeighting,            ssasetup::kPeak1Weighting,
+                                    ssasetup::kWindScale,            ssasetup::kWindUnits,
+                                    ssasetup::kDirectionUnits};
 constexpr size_t kPeriodLength = 11;
-constexpr size_t kSsaSpectralLn = 256;
-constexpr size_t kSsaIntervalSpectra = 170;
 constexpr int kTimeSync = 0x20, kSaveLn = 0x40, kAutoStop = 0x10;
-
-// The octave band setup record (output kind 33).
-constexpr size_t kObaFlags = 62, kObaBandwidth = 126, kObaPeriod = 140;
 
 const char* YesNo(int flags, int bit)
 {
@@ -99,8 +106,8 @@ void CDataReport::DrawLogIntervalHeadings(ReportDC& dc, unsigned index, int line
         if (reportType_ != 18 || setup.IsEmpty())
             break;
         const std::string start = "Note: Use 'File/Export' to see interval Leq ";
-        const std::string ending = setup.I16(kSsaSpectralLn) == 2 ? ", and Interval Spectral Ln's" : "";
-        const int spectra = setup.I16(kSsaIntervalSpectra);
+        const std::string ending = setup.I16(ssasetup::kSpectralLn) == 2 ? ", and Interval Spectral Ln's" : "";
+        const int spectra = setup.I16(ssasetup::kIntervalSpectra);
         const char* format = spectra == 1 ? "%s and Max spectra%s" : spectra == 2 ? "%s and Min spectra%s" : "%s spectrum %s";
         dc.TextOut(columns_[0], y, Printf(format, start.c_str(), ending.c_str()));
         break;
@@ -128,10 +135,10 @@ void CDataReport::DrawObaIntervalHeadings(ReportDC& dc, unsigned index, int line
         dc.TextOut(columns_[8], y, "Auto Stop");
     } else if (index == 2 && !setup.IsEmpty()) {
         std::string bandwidth;
-        OBAValueTexts::GetBandwidthText(setup.U16(kObaBandwidth), bandwidth);
-        const int flags = setup.U16(kObaFlags);
+        OBAValueTexts::GetBandwidthText(setup.U16(obasetup::kBandwidth), bandwidth);
+        const int flags = setup.U16(obasetup::kIntervalFlags);
         dc.TextOut(columns_[0], y, bandwidth);
-        dc.TextOut(columns_[2], y, setup.Text(kObaPeriod, kPeriodLength));
+        dc.TextOut(columns_[2], y, setup.Text(obasetup::kIntervalPeriod, kPeriodLength));
         dc.TextOut(columns_[4], y, YesNo(flags, kTimeSync));
         dc.TextOut(columns_[8], y, YesNo(flags, kAutoStop));
     }
