@@ -1,5 +1,6 @@
 // The RTA settings report: bandwidth, detector, AutoStore, triggering and
 // the logic input and outputs of an RTA setup.
+#include "KeptRecordFields.h"
 #include "MeasDataSet.h"
 #include "ReportSettingsCells.h"
 #include "SetupValueTexts.h"
@@ -8,12 +9,7 @@ namespace {
 
 using namespace settings;
 
-// The RTA setup record (output kind 70).
-constexpr size_t kVersion = 12, kFlags = 60, kStoreFlags = 61, kTriggerFlags = 62, kLinTime = 64, kExpTime = 68,
-                 kPretrigger = 70, kLogicOutMap = 72, kGain = 74, kSource = 75, kArmMode = 76, kTriggerMode = 77,
-                 kEndMode = 78, kTriggerLevel = 80, kArmLevel = 84, kEndLevel = 88, kTriggerTime = 92,
-                 kArmTime = 96, kEndTime = 100, kTriggerSamples = 104, kArmSamples = 106, kEndSamples = 108,
-                 kThen = 110, kRepeats = 111, kAverages = 112, kDbDown = 113, kNote = 114;
+using namespace RtaSetupFields;
 
 const char* const kModes[7] = {"Now", "L<", "L=", "L>", "Input", "Time", "Count"};
 const char* const kExpTimes[12] = {"1/32", "1/16", "1/8", "1/4", "1/2", "1", "2", "4", "8", "16", "32", "64"};
@@ -29,7 +25,7 @@ std::string LinearTime(float seconds)
 
 Cells RtaSettingsCells(const RecordView& r, unsigned index)
 {
-    const int flags = r.U8(kFlags);
+    const int flags = r.U8(kBandwidthFlags);
     const int store = r.U8(kStoreFlags);
     const int trigger = r.U8(kTriggerFlags);
     switch (index) {
@@ -37,29 +33,29 @@ Cells RtaSettingsCells(const RecordView& r, unsigned index)
     case 1: return Pair("Bandwidth:", (flags & 0x80) ? "1/3" : "1/1", "AutoStore:", Enabled(store & 0x20));
     case 2: return Pair("Detector:", (flags & 0x40) ? "Exp" : "Lin", "Pretrigger #:", Printf("%d", r.I16(kPretrigger)));
     case 3: return Pair("Gain:", Code(SSAValueTexts::GainText, r.U8(kGain)), "Save ByTime:", YesNo(store & 0x80));
-    case 4: return Pair("Lin. Detect Time:", LinearTime(r.F32(kLinTime)));
+    case 4: return Pair("Lin. Detect Time:", LinearTime(r.F32(kLinearDetectorTime)));
     case 5: {
-        const int i = r.U8(kExpTime);
+        const int i = r.U8(kExpDetectorTime);
         return Pair("Exp. Detect. Time:", i < 12 ? kExpTimes[i] : "");
     }
     case 6: return Pair("Exp. Store Rate:", (flags & 0x20) ? "1/8" : "1/2");
     case 7:
         return Pair("RT60 dB Down:",
-                    Printf("%d dB", RT60DbDownFromIndex(static_cast<float>(r.I16(kVersion)), r.U8(kDbDown))));
+                    Printf("%d dB", RT60DbDownFromIndex(static_cast<float>(r.I16(kVersion)), r.U8(kRt60DbDown))));
     case 8: return Pair("Note:", r.Text(kNote, 8));
     case 10: return {{0, "Trigger:"}};
     case 11: return Pair("Triggering:", Enabled(trigger & 0x80));
     case 12: {
-        const int source = r.U8(kSource);
+        const int source = r.U8(kTriggerSource);
         return Pair("Trigger Source:", source < 33 ? Code(SSAValueTexts::BandName, source) : "Flat");
     }
     case 19: return {{1, "Then"}};
     case 20: {
-        const int then = r.U8(kThen);
+        const int then = r.U8(kEndThen);
         return Pair("    Action:", then == 0 ? "Stop" : then == 1 ? "Repeat" : then == 2 ? "Average" : "");
     }
-    case 21: return Pair("    Repeat Count:", Printf("%d", r.U8(kRepeats)));
-    case 22: return Pair("    Average Count:", Printf("%d", r.U8(kAverages)));
+    case 21: return Pair("    Repeat Count:", Printf("%d", r.U8(kRepeatCount)));
+    case 22: return Pair("    Average Count:", Printf("%d", r.U8(kAverageCount)));
     case 24:
         return {{0, "Run On Logic Input:"}, {3, YesNo(trigger & 0x04)}, {5, "Logic Level:"},
                 {6, (trigger & 0x08) ? "High" : "Low"}};

@@ -1,14 +1,11 @@
 // The run/stop log of LOG, SSA, TAL and FFT measurements.
 #include "ReportRunStop.h"
 
+#include "KeptRecordFields.h"
 #include "MeasDataSet.h"
 #include "ReportText.h"
 
 namespace {
-// Marker names of the parameter-lines record: 9-byte slots, marker n in
-// slot n - 1.
-constexpr size_t kMarkerNames = 640;
-constexpr size_t kMarkerSlot = 9;
 constexpr int kMarkState = 32;
 
 // Only the measurements with a time history number their entries.
@@ -22,9 +19,7 @@ namespace runstop {
 
 std::string MarkerName(const MeasDataSet& data, int marker)
 {
-    if (marker < 1 || marker > 6)
-        return {};
-    return data.ParameterView().Text(kMarkerNames + kMarkerSlot * static_cast<size_t>(marker - 1), 8);
+    return MarkName(data.ParameterView(), marker);
 }
 
 void DrawHeadings(const ReportLines& report, ReportDC& dc, int line)

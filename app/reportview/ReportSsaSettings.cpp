@@ -2,6 +2,7 @@
 // made.
 #include <cstdlib>
 
+#include "KeptRecordFields.h"
 #include "MeasDataSet.h"
 #include "ReportSettingsCells.h"
 #include "SetupValueTexts.h"
@@ -10,13 +11,7 @@ namespace {
 
 using namespace settings;
 
-// The SSA setup record (output kind 51).
-constexpr size_t kVersion = 12, kRtaFlags = 60, kIntervalFlags = 62, kTimerMode = 66, kStartDate = 68,
-                 kStopDate = 80, kStartTime1 = 92, kStopTime1 = 98, kStartTime2 = 104, kStopTime2 = 110,
-                 kDetector = 126, kWeighting = 128, kAcOutput = 130, kPeak1Weighting = 132, kRtaWeighting = 134,
-                 kSecondDisplay = 136, kGain = 138, kExchangeRate = 140, kThreshold = 142, kPeriod = 144,
-                 kLnFlags = 168, kIntervalSpectra = 170, kThPeriod = 174, kThUnit = 176, kLnStart = 212,
-                 kLnPercents = 232, kSpectralLn = 256;
+using namespace SsaSetupFields;
 constexpr size_t kTextLength = 12;
 
 // The stored period "hh:mm:ss" read back as three numbers.
@@ -36,12 +31,12 @@ std::string Period(const std::string& text)
 
 Cells SsaSettingsCells(const RecordView& r, unsigned index)
 {
-    const int rta = r.U8(kRtaFlags);
+    const int rta = r.U8(kModeFlags);
     const int intervals = r.U8(kIntervalFlags);
     const int ln = r.U8(kLnFlags);
     auto text = [&r](size_t offset) { return r.Text(offset, kTextLength); };
     auto percent = [&r](int k) {
-        return "L" + FormatFixed(r.F32(kLnPercents + 4 * static_cast<size_t>(k)), 2);
+        return "L" + FormatFixed(r.F32(kLnPercentiles + 4 * static_cast<size_t>(k)), 2);
     };
     auto lnPair = [&](int k) { return Cells{{kLnColumn, percent(k)}, {6, percent(k + 3)}}; };
     auto join = [](Cells a, const Cells& b) {
@@ -53,7 +48,7 @@ Cells SsaSettingsCells(const RecordView& r, unsigned index)
     case 1: return Pair("Bandwidth:", (rta & 0x08) ? "1/3" : "1/1", "Ln:", Enabled(ln & 0x02));
     case 2:
         return Pair("Detector:", Code(TALValueTexts::DetectorText, r.U8(kDetector)), "Start Level:",
-                    Dbs(r.I16(kLnStart)));
+                    Dbs(r.I16(kLnStartLevel)));
     case 3: {
         const int option = r.I16(kSpectralLn);
         return Pair("Weighting:", Code(SSAValueTexts::WeightingText, r.U8(kWeighting)), "Spectral Ln Option:",
@@ -69,23 +64,23 @@ Cells SsaSettingsCells(const RecordView& r, unsigned index)
     case 7: return join({{1, "RTA Detector"}, {3, (rta & 0x04) ? "Fast" : "Slow"}}, lnPair(2));
     case 8:
         return Pair("RTA Weighting:",
-                    Code(SSAValueTexts::WeightingText, r.I16(kVersion) >= 4 ? r.U8(kRtaWeighting) : 2));
+                    Code(SSAValueTexts::WeightingText, r.I16(kFormatVersion) >= 4 ? r.U8(kRtaWeighting) : 2));
     case 9: return Pair("AC Output Control:", Code(SSAValueTexts::AcOutputText, r.U8(kAcOutput)));
     case 11: return {{0, "Intervals"}, {4, "Time History"}};
     case 12: return Pair("Intervals:", Enabled(intervals & 0x80), "Time History:", Enabled(ln & 0x08));
     case 13:
         return Pair("Interval Time Sync:", YesNo(intervals & 0x20), "Time History Period:",
-                    Printf("%d", r.I16(kThPeriod)));
+                    Printf("%d", r.I16(kHistoryPeriod)));
     case 14:
         return Pair("Interval Save Ln:", YesNo(intervals & 0x40), "Time History Units:",
-                    Code(LOGValueTexts::PeriodUnitText, r.U8(kThUnit)));
+                    Code(LOGValueTexts::PeriodUnitText, r.U8(kHistoryUnit)));
     case 15:
         return Pair("Interval Save Ln Table:", YesNo(intervals & 0x01), "Resolution:",
                     Printf("%.1f dB", (ln & 0x04) ? 1.0 : 0.1));
     case 16: return Pair("Interval Auto Stop:", YesNo(intervals & 0x10));
-    case 17: return Pair("Interval Period:", Period(text(kPeriod)));
-    case 18: return Pair("Interval Threshold:", Printf("%d", r.I16(kThreshold)));
-    case 19: return Pair("Interval Exchange Rate:", Dbs(r.I16(kExchangeRate) + 3));
+    case 17: return Pair("Interval Period:", Period(text(kIntervalPeriod)));
+    case 18: return Pair("Interval Threshold:", Printf("%d", r.I16(kIntervalThreshold)));
+    case 19: return Pair("Interval Exchange Rate:", Dbs(r.I16(kIntervalExchangeRate) + 3));
     case 20: {
         const int spectra = r.I16(kIntervalSpectra);
         return Pair("Interval Spectra Option:",

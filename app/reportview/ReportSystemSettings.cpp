@@ -3,19 +3,13 @@
 #include <cmath>
 
 #include "EngineeringText.h"
+#include "KeptRecordFields.h"
 #include "MeasDataSet.h"
 #include "ReportSettingsCells.h"
 #include "ReportText.h"
 
 namespace {
-// The system settings record (output kind 54).
-constexpr size_t kFlags = 16, kLogicOutput = 146, kLogicOutputTime = 148, kLogicInput = 154, kDialOut = 156,
-                 kTelephone = 158, kMonitor = 190, kModemInit = 192, kPowerOff = 238, kAutoOff = 242,
-                 kStandby = 244, kBacklightOff = 246, kContrast = 248, kCalibratorLevel = 252,
-                 kCalibratorSerial = 256, kTransducer = 266, kAutoCal = 268, kAutoCalTime = 270, kEuScale = 276,
-                 kEuLabel = 280;
-// The calibration record (output kind 50).
-constexpr size_t kNoiseFloor = 24;
+using namespace SystemFields;
 
 const char* const kLogicInputModes[5] = {"None", "Pause", "Toggle", "Level", "Alarm"};
 
@@ -52,11 +46,11 @@ void DrawSystemSettingsLine(const ReportLines& report, ReportDC& dc, unsigned in
     case 1: item(indent, "Calibrator S/N:", sys.Text(kCalibratorSerial, 8)); break;
     case 2: item(indent, "Level:", FormatFixed(sys.F32(kCalibratorLevel), 1, 5) + " dB"); break;
     case 3: {
-        const int code = sys.I16(kAutoCal);
+        const int code = sys.I16(kAutoCalibration);
         item(indent, "Auto. Calibration:", code == 1 ? "Yes" : code == 2 ? "NF+" : "No");
         break;
     }
-    case 4: item(indent, "Calibrate Time:", sys.Text(kAutoCalTime, 6)); break;
+    case 4: item(indent, "Calibrate Time:", sys.Text(kAutoCalibrationTime, 6)); break;
     case 6: {
         const int code = sys.I16(kTransducer);
         item(edge, "Transducer:", code == 0 ? "Condensor" : code == 1 ? "Electret" : "Direct");
@@ -65,7 +59,7 @@ void DrawSystemSettingsLine(const ReportLines& report, ReportDC& dc, unsigned in
     case 7: {
         const RecordView cal = report.DataSet().CalibrationView();
         item(edge, "Noise Floor:",
-             cal.IsEmpty() ? std::string() : FormatFixed(cal.F32(kNoiseFloor), 1, 5) + " dB");
+             cal.IsEmpty() ? std::string() : FormatFixed(cal.F32(CalibrationFields::kNoiseFloor), 1, 5) + " dB");
         break;
     }
     case 8: item(edge, "Rand. Inc Correction:", (flags & 0x20) ? "Enabled" : "Disabled"); break;
@@ -82,23 +76,23 @@ void DrawSystemSettingsLine(const ReportLines& report, ReportDC& dc, unsigned in
     }
     case 12: item(edge, "Power Monitor", {}); break;
     case 13: {
-        const int mode = sys.I16(kPowerOff);
+        const int mode = sys.I16(kPowerOffMode);
         item(indent, "Power Off Mode:", mode == 0 ? "Blank LCD" : mode == 1 ? "Auto Off" : "Manual Off");
         if (mode == 0)
-            second("Standby Time:", Printf("%d minutes", sys.U16(kStandby)));
+            second("Standby Time:", Printf("%d minutes", sys.U16(kStandbyTime)));
         else if (mode == 1)
-            second("Auto Off Time:", Printf("%d minutes", sys.U16(kAutoOff)));
+            second("Auto Off Time:", Printf("%d minutes", sys.U16(kAutoOffTime)));
         break;
     }
     case 14:
         item(indent, "Backlight:", (flags & 0x02) ? "On" : "Off");
         if (flags & 0x02)
-            second("Backlight Off Time:", Printf("%d seconds", sys.U16(kBacklightOff)));
+            second("Backlight Off Time:", Printf("%d seconds", sys.U16(kBacklightOffTime)));
         break;
-    case 15: item(indent, "LCD Contrast:", Printf("%d", sys.U16(kContrast))); break;
+    case 15: item(indent, "LCD Contrast:", Printf("%d", sys.U16(kLcdContrast))); break;
     case 17: item(edge, "Controls", {}); break;
     case 18: {
-        const int mode = sys.U8(kLogicInput);
+        const int mode = sys.U8(kLogicInputMode);
         item(indent, "Logic Input Mode:", kLogicInputModes[mode >= 1 && mode <= 4 ? mode : 0]);
         break;
     }
@@ -130,7 +124,7 @@ void DrawSystemSettingsLine(const ReportLines& report, ReportDC& dc, unsigned in
     case 22: item(edge, "Modem Settings", {}); break;
     case 23: item(indent, "Modem control:", (flags & 0x80) ? "Enabled" : "Disabled"); break;
     case 24: {
-        const int dial = sys.U8(kDialOut);
+        const int dial = sys.U8(kDialOutFlags);
         const std::string a = (dial & 1) ? "Exceedance" : "";
         const std::string b = (dial & 2) ? "Alarm" : "";
         item(indent, "Dial out mode:",
@@ -138,7 +132,7 @@ void DrawSystemSettingsLine(const ReportLines& report, ReportDC& dc, unsigned in
         break;
     }
     case 25: item(indent, "Telephone Number:", OrNone(TrimTrailingBlanks(sys.Text(kTelephone, 30)))); break;
-    case 26: item(indent, "Monitor Number:", Printf("%d", sys.I16(kMonitor))); break;
+    case 26: item(indent, "Monitor Number:", Printf("%d", sys.I16(kMonitorNumber))); break;
     case 27: item(indent, "Modem Init String:", OrNone(TrimTrailingBlanks(sys.Text(kModemInit, 30)))); break;
     default: break;
     }
