@@ -1,28 +1,10 @@
 // The calibration settings, the ISM settings and the calibration check log.
 #include "ReportCalibration.h"
 
+#include "KeptRecordFields.h"
 #include "MeasDataSet.h"
 #include "ReportText.h"
 #include "SetupValueTexts.h"
-
-namespace {
-
-// The calibration record (output kind 50).
-constexpr size_t kCalOffset = 16;
-constexpr size_t kCalTime = 28;
-constexpr size_t kCalCheckTime = 32;
-constexpr size_t kCalCheckLevel = 36;
-
-// The ISM setup record (output kind 52).
-constexpr size_t kIsmExchangeRate = 62;
-constexpr size_t kIsmThreshold = 64;
-constexpr size_t kIsmDetector = 66;
-constexpr size_t kIsmWeighting = 68;
-constexpr size_t kIsmAcOutFilter = 72;
-constexpr size_t kIsmPeak1Weighting = 74;
-constexpr size_t kIsmRange = 76;
-
-}  // namespace
 
 namespace calibration {
 
@@ -42,13 +24,13 @@ void DrawSettingsLine(const ReportLines& report, ReportDC& dc, unsigned index, i
     switch (index) {
     case 0:
         dc.TextOut(report.LeftEdge(), y, "Calibration Offset:");
-        dc.TextOut(report.Column(1), y, FormatReportNumber(cal.F32(kCalOffset), 1, 0));
+        dc.TextOut(report.Column(1), y, FormatReportNumber(cal.F32(CalibrationFields::kOffset), 1, 0));
         break;
-    case 1: dateAndTime("Calibration Date:", "Calibration Time:", cal.U32(kCalTime)); break;
-    case 2: dateAndTime("Calib Check Date:", "Calib Check Time:", cal.U32(kCalCheckTime)); break;
+    case 1: dateAndTime("Calibration Date:", "Calibration Time:", cal.U32(CalibrationFields::kCalibrationTime)); break;
+    case 2: dateAndTime("Calib Check Date:", "Calib Check Time:", cal.U32(CalibrationFields::kCheckTime)); break;
     case 3:
         dc.TextOut(report.LeftEdge(), y, "Calib Check Level:");
-        dc.TextOut(report.Column(1), y, FormatReportNumber(cal.F32(kCalCheckLevel), 1, 0));
+        dc.TextOut(report.Column(1), y, FormatReportNumber(cal.F32(CalibrationFields::kCheckLevel), 1, 0));
         break;
     default: break;
     }
@@ -70,31 +52,31 @@ void DrawIsmSettingsLine(const ReportLines& report, ReportDC& dc, unsigned index
     switch (index) {
     case 1:
         label = "Detector:";
-        ISMValueTexts::GetDetectorText(setup.U8(kIsmDetector), value);
+        ISMValueTexts::GetDetectorText(setup.U8(IsmSetupFields::kDetector), value);
         break;
     case 2:
         label = "Weighting:";
-        SSAValueTexts::WeightingText(setup.U8(kIsmWeighting), value);
+        SSAValueTexts::WeightingText(setup.U8(IsmSetupFields::kWeighting), value);
         break;
     case 3:
         label = "Peak-1 Weighting:";
-        SSAValueTexts::Peak1WeightingText(setup.U8(kIsmPeak1Weighting), value);
+        SSAValueTexts::Peak1WeightingText(setup.U8(IsmSetupFields::kPeak1Weighting), value);
         break;
     case 4:
         label = "Range";
-        ISMValueTexts::GetRangeText(setup.U8(kIsmRange), value);
+        ISMValueTexts::GetRangeText(setup.U8(IsmSetupFields::kRange), value);
         break;
     case 5:
         label = "AC-Out Filter:";
-        ISMValueTexts::GetAcOutputText(setup.U8(kIsmAcOutFilter), value);
+        ISMValueTexts::GetAcOutputText(setup.U8(IsmSetupFields::kAcOutput), value);
         break;
     case 6:
         label = "Threshold";
-        value = Printf("%d", setup.I16(kIsmThreshold));
+        value = Printf("%d", setup.I16(IsmSetupFields::kThreshold));
         break;
     case 7:
         label = "Exchange Rate:";
-        value = Printf("%d dB", setup.I16(kIsmExchangeRate) + 3);
+        value = Printf("%d dB", setup.I16(IsmSetupFields::kExchangeRate) + 3);
         break;
     default: return;
     }

@@ -2,22 +2,14 @@
 // the measurement was made, in two halves of labels and values.
 #include <vector>
 
+#include "KeptRecordFields.h"
 #include "MeasDataSet.h"
 #include "ReportSettingsCells.h"
 #include "SetupValueTexts.h"
 
 namespace {
 
-// The LOG setup record (output kind 53).
-constexpr size_t kIntervalFlags = 62, kHistoryFlags = 66, kTimerMode = 72, kStartDate = 74, kStopDate = 86,
-                 kStartTime1 = 98, kStopTime1 = 104, kStartTime2 = 110, kStopTime2 = 116, kCurrentRate = 132,
-                 kCurrentThreshold = 134, kCurrentCriterion = 136, kOverallRate = 138, kOverallThreshold = 140,
-                 kOverallCriterion = 142, kCriterionTime = 150, kDetector = 156, kWeighting = 158, kAcOutput = 160,
-                 kPeak1Weighting = 162, kRange = 164, kIntervalRate = 168, kIntervalThreshold = 170,
-                 kIntervalPeriod = 172, kLnPercents = 184, kSplExceedance1 = 208, kPeak2Exceedance = 212,
-                 kPeak1Exceedance = 214, kHysteresis = 216, kOtherLevel = 236, kThPeriod = 238, kThUnit = 240,
-                 kPrintData = 242, kIntervalReport = 248, kPrintSpl = 250, kPrintPeak2 = 258, kPrintPeak1 = 266,
-                 kPrintTh = 274, kSplExceedance2 = 292, kLnStart = 296;
+using namespace LogSetupFields;
 constexpr size_t kTextLength = 12;
 
 using namespace settings;
@@ -36,14 +28,14 @@ Cells LogSettingsCells(const RecordView& r, unsigned index)
 {
     const int intervals = r.U16(kIntervalFlags);
     const int history = r.U16(kHistoryFlags);
-    auto ln = [&r](int k) { return "L" + FormatFixed(r.F32(kLnPercents + 4 * static_cast<size_t>(k)), 2); };
+    auto ln = [&r](int k) { return "L" + FormatFixed(r.F32(kLnPercentiles + 4 * static_cast<size_t>(k)), 2); };
     switch (index) {
     case 0: return {{0, "Sound Level Meter"}, {4, "Time Weighted Average"}};
     case 1:
         return Pair("Detector:", Code(ISMValueTexts::GetDetectorText, r.U8(kDetector)), "Criterion Time:",
                     Printf("%d hours", r.I16(kCriterionTime)));
     case 2:
-        return Pair("Weighting:", Code(LOGValueTexts::FreqWeightingText, r.U8(kWeighting)), "Current Criterion Level:",
+        return Pair("Weighting:", Code(LOGValueTexts::FreqWeightingText, r.U8(kFreqWeighting)), "Current Criterion Level:",
                     Dbs(r.I16(kCurrentCriterion)));
     case 3:
         return Pair("Peak-1 Weighting:", Code(LOGValueTexts::WeightingText, r.U8(kPeak1Weighting)),
@@ -52,20 +44,20 @@ Cells LogSettingsCells(const RecordView& r, unsigned index)
     case 5: return {{1, "AC Output Control:"}, {3, Code(LOGValueTexts::AcOutputText, r.U8(kAcOutput))}, {4, "Ln Percentiles"}};
     case 6:
         return Pair("Current Threshold:", Printf("%d", r.I16(kCurrentThreshold)), "Start Level:",
-                    Printf("%1d dB", r.I16(kLnStart)));
-    case 7: return Pair("Current Exchange Rate:", Dbs(r.I16(kCurrentRate) + 3), ln(0), ln(3));
+                    Printf("%1d dB", r.I16(kLnStartLevel)));
+    case 7: return Pair("Current Exchange Rate:", Dbs(r.I16(kCurrentExchangeRate) + 3), ln(0), ln(3));
     case 8: return Pair("Overall Threshold:", Printf("%d", r.I16(kOverallThreshold)), ln(1), ln(4));
-    case 9: return Pair("Overall Exchange Rate:", Dbs(r.I16(kOverallRate) + 3), ln(2), ln(5));
+    case 9: return Pair("Overall Exchange Rate:", Dbs(r.I16(kOverallExchangeRate) + 3), ln(2), ln(5));
     case 11: return {{0, "Triggering"}, {4, "Time History"}};
     case 12:
         return Pair("SPL Exceedance Level 1:", FormatFixed(r.F32(kSplExceedance1), 1) + " dB",
                     "Time History:", Enabled(history & 0x08));
     case 13:
         return Pair("SPL Exceedance Level 2:", Dbs(r.I16(kSplExceedance2)), "Time History Period:",
-                    Printf("%d", r.I16(kThPeriod)));
+                    Printf("%d", r.I16(kHistoryPeriod)));
     case 14:
         return Pair("Peak-1 Exceedance Level:", Dbs(r.I16(kPeak1Exceedance)), "Time History Units:",
-                    Code(LOGValueTexts::PeriodUnitText, r.U8(kThUnit)));
+                    Code(LOGValueTexts::PeriodUnitText, r.U8(kHistoryUnit)));
     case 15:
         return Pair("Peak-2 Exceedance Level:", Dbs(r.I16(kPeak2Exceedance)), "Store Other Level:",
                     Code(LOGValueTexts::OtherLevelText, r.U8(kOtherLevel)));
@@ -73,22 +65,22 @@ Cells LogSettingsCells(const RecordView& r, unsigned index)
         return Pair("Exceedance Hysteresis:", Dbs(r.I16(kHysteresis)), "Resolution:",
                     Printf("%.1f dB", (history & 0x04) ? 1.0 : 0.1));
     case 18: return {{0, "Intervals"}, {4, "Define Report"}};
-    case 19: return Pair("Intervals:", Enabled(intervals & 0x80), "Print Data Report:", YesNo(r.I16(kPrintData) == 1));
+    case 19: return Pair("Intervals:", Enabled(intervals & 0x80), "Print Data Report:", YesNo(r.I16(kPrintDataReport) == 1));
     case 20:
-        return Pair("Interval Time Sync:", YesNo(intervals & 0x20), "Print SPL Histogram:", YesNo(r.I16(kPrintSpl) == 1));
+        return Pair("Interval Time Sync:", YesNo(intervals & 0x20), "Print SPL Histogram:", YesNo(r.I16(kPrintSplHistogram) == 1));
     case 21:
         return Pair("Interval Save Ln:", YesNo(intervals & 0x40), "Print Peak-1 Histogram:",
-                    YesNo(r.I16(kPrintPeak1) == 1));
+                    YesNo(r.I16(kPrintPeak1Histogram) == 1));
     case 22:
         return Pair("Interval Save Ln Table:", YesNo(intervals & 0x01), "Print Peak-2 Histogram:",
-                    YesNo(r.I16(kPrintPeak2) == 1));
+                    YesNo(r.I16(kPrintPeak2Histogram) == 1));
     case 23:
-        return Pair("Interval Auto Stop:", YesNo(intervals & 0x10), "Print Time History:", YesNo(r.I16(kPrintTh) == 1));
+        return Pair("Interval Auto Stop:", YesNo(intervals & 0x10), "Print Time History:", YesNo(r.I16(kPrintTimeHistory) == 1));
     case 24:
         return Pair("Interval Period:", Text(r, kIntervalPeriod), "Interval Report:",
                     Code(LOGValueTexts::ReportChoiceText, r.U8(kIntervalReport)));
     case 25: return Pair("Interval Threshold:", Dbs(r.I16(kIntervalThreshold)));
-    case 26: return Pair("Interval Exchange Rate:", Dbs(r.I16(kIntervalRate) + 3));
+    case 26: return Pair("Interval Exchange Rate:", Dbs(r.I16(kIntervalExchangeRate) + 3));
     case 28: return {{0, "Timer"}, {4, "Daily"}};
     case 29:
         return Pair("Timer Mode:", Code(LOGValueTexts::TimerModeText, r.U8(kTimerMode)), "Daily History:",
