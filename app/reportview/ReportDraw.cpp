@@ -5,6 +5,7 @@
 #include <type_traits>
 
 #include "CDataReport.h"
+#include "KeptRecordFields.h"
 #include "ReportCalibration.h"
 #include "ReportRt60.h"
 #include "ReportRunStop.h"
@@ -17,23 +18,8 @@ namespace {
 // The program's own version, beside the firmware in the title block.
 constexpr double kSoftwareVersion = 3.12;
 
-// Fields of the system settings record that the title block reads.
-constexpr size_t kSysModel = 10;
-constexpr size_t kSysSerial = 26;
-constexpr size_t kSysName = 38;
-constexpr size_t kSysDescr1 = 70;
-constexpr size_t kSysDescr2 = 102;
-constexpr size_t kSysTextEnd = 146;
-// Name and description of every mode setup record.
-constexpr size_t kSetupName = 14;
-constexpr size_t kSetupDescr = 24;
-constexpr size_t kSetupDescrEnd = 60;
-// Text slots of the file header block: the third header line holds the
-// firmware version; each note slot is read from its second character on.
-constexpr size_t kHeaderFirmware = 84;
-constexpr size_t kHeaderLineSize = 42;
-constexpr size_t kHeaderNotes[] = {253, 335, 417};
-constexpr size_t kNoteSize = 81;
+// The location and the two notes of the title block, in their order.
+constexpr size_t kHeaderNotes[] = {FileHeaderFields::kLocation, FileHeaderFields::kNote1, FileHeaderFields::kNote2};
 
 std::string LowerCase(std::string text)
 {
@@ -220,13 +206,13 @@ void CDataReport::DrawTitleBlockLine(ReportDC& dc, unsigned index, int line)
         break;
     case 1:
         label = "Model/Serial Number:";
-        value = Printf("%d / %s", sys.I16(kSysModel), sys.Text(kSysSerial, kSysName - kSysSerial).c_str());
+        value = Printf("%d / %s", sys.I16(SystemFields::kModel), sys.Text(SystemFields::kSerial, SystemFields::kSerialLength).c_str());
         break;
     case 2: {
         label = dc.IsPrinting() ? "Firmware/Software Revs:" : "Firm/Software Revs:";
         std::string firmware = "?.???";
         if (!header.IsEmpty()) {
-            const std::string text = header.Text(kHeaderFirmware, kHeaderLineSize);
+            const std::string text = header.Text(FileHeaderFields::kFirmwareLine, FileHeaderFields::kFirmwareLength);
             const size_t blank = text.find(' ');
             firmware = blank == std::string::npos ? std::string() : text.substr(0, blank);
         }
@@ -235,15 +221,15 @@ void CDataReport::DrawTitleBlockLine(ReportDC& dc, unsigned index, int line)
     }
     case 3:
         label = "Name: ";
-        value = sys.Text(kSysName, kSysDescr1 - kSysName);
+        value = sys.Text(SystemFields::kName, SystemFields::kNameLength);
         break;
     case 4:
         label = "Descr1:";
-        value = sys.Text(kSysDescr1, kSysDescr2 - kSysDescr1);
+        value = sys.Text(SystemFields::kDescription1, SystemFields::kDescription1Length);
         break;
     case 5:
         label = "Descr2:";
-        value = sys.Text(kSysDescr2, kSysTextEnd - kSysDescr2);
+        value = sys.Text(SystemFields::kDescription2, SystemFields::kDescription2Length);
         break;
     case 6:
         label = "Setup/Setup Descr:";
@@ -251,14 +237,14 @@ void CDataReport::DrawTitleBlockLine(ReportDC& dc, unsigned index, int line)
             std::string extension;
             GetSetupFileExtension(data_.GetSetupType(), extension);
             value = Printf("%s%s / %s",
-                           LowerCase(TrimTrailingBlanks(setup.Text(kSetupName, kSetupDescr - kSetupName))).c_str(),
-                           extension.c_str(), setup.Text(kSetupDescr, kSetupDescrEnd - kSetupDescr).c_str());
+                           LowerCase(TrimTrailingBlanks(setup.Text(SetupRecordFields::kName, SetupRecordFields::kNameLength))).c_str(),
+                           extension.c_str(), setup.Text(SetupRecordFields::kDescription, SetupRecordFields::kDescriptionLength).c_str());
         }
         break;
     default:
         label = index == 7 ? "Location:" : index == 8 ? "Note1:" : "Note2:";
         if (!header.IsEmpty())
-            value = TrimTrailingBlanks(header.Text(kHeaderNotes[index - 7], kNoteSize));
+            value = TrimTrailingBlanks(header.Text(kHeaderNotes[index - 7], FileHeaderFields::kNoteLength));
         break;
     }
     dc.TextOut(fileInfoColumns_[0], y, label);

@@ -4,26 +4,16 @@
 // flat level and band spectrum).
 #include "BandNames.h"
 #include "CDataReport.h"
+#include "KeptRecordFields.h"
 #include "ReportRta.h"
 #include "ReportText.h"
 #include "SummaryTableSupport.h"
 #include "TableWriterSupport.h"
 #include "TimeTexts.h"
 
-namespace {
-
-// The summary record (output kind 55) of an RTA measurement.
-constexpr size_t kCurrentElapsed = 0x144, kCurrentStart = 0x178, kOverallElapsed = 0x34C, kOverallStart = 0x35C,
-                 kLeqSpectrum = 0x3D0, kDuration = 0x488, kOverloadMark = 0x48C, kMaxSpectrum = 0x558,
-                 kMinSpectrum = 0x610, kAverageSpectrum = 0x900, kAveragedCount = 0x9B8;
-// The RTA setup record (output kind 70).
-constexpr size_t kSetupFlags = 60, kStoreFlags = 61;
-
-}  // namespace
-
 bool rta::ThirdOctave(const MeasDataSet& data)
 {
-    return (data.SetupView().U8(kSetupFlags) & 0x80) != 0;
+    return (data.SetupView().U8(RtaSetupFields::kBandwidthFlags) & 0x80) != 0;
 }
 
 bool CDataReport::RtaThirdOctave() const
@@ -33,7 +23,7 @@ bool CDataReport::RtaThirdOctave() const
 
 float CDataReport::RtaAveragedSpectra() const
 {
-    return data_.SummaryView().F32(kAveragedCount);
+    return data_.SummaryView().F32(SummaryFields::kSpatialCount);
 }
 
 void CDataReport::DrawRtaSummaryLine(ReportDC& dc, unsigned index, int line)
@@ -50,16 +40,16 @@ void CDataReport::DrawRtaSummaryLine(ReportDC& dc, unsigned index, int line)
         return TimeText(EndTime(sum.U32(start), sum.F32(elapsed)), format);
     };
     auto store = [&setup](int bit) {
-        return setup.IsEmpty() ? std::string() : std::string((setup.U8(kStoreFlags) & bit) ? "Enabled" : "Disabled");
+        return setup.IsEmpty() ? std::string() : std::string((setup.U8(RtaSetupFields::kStoreFlags) & bit) ? "Enabled" : "Disabled");
     };
     switch (index) {
     case 0:
         dc.TextOut(left_, y, "Overall Start Time:");
-        dc.TextOut(columns_[2], y, TimeText(sum.U32(kOverallStart), format));
+        dc.TextOut(columns_[2], y, TimeText(sum.U32(kOverallSet.start), format));
         break;
     case 1:
         dc.TextOut(left_, y, "Overall End Time:");
-        dc.TextOut(columns_[2], y, end(kOverallStart, kOverallElapsed));
+        dc.TextOut(columns_[2], y, end(kOverallSet.start, kOverallSet.elapsed));
         break;
     case 3:
         dc.TextOut(columns_[0], y, "Auto store:");
@@ -71,13 +61,13 @@ void CDataReport::DrawRtaSummaryLine(ReportDC& dc, unsigned index, int line)
         break;
     case 6:
         dc.TextOut(left_, y, "Current Start Time:");
-        dc.TextOut(columns_[2], y, TimeText(sum.U32(kCurrentStart), format));
+        dc.TextOut(columns_[2], y, TimeText(sum.U32(kCurrentSet.start), format));
         dc.TextOut(columns_[4], y, "Current End Time:");
-        dc.TextOut(columns_[6], y, end(kCurrentStart, kCurrentElapsed));
+        dc.TextOut(columns_[6], y, end(kCurrentSet.start, kCurrentSet.elapsed));
         break;
     case 7: {
         std::string elapsed;
-        SecondsToTime(sum.F32(kCurrentElapsed), elapsed, 1, 0);
+        SecondsToTime(sum.F32(kCurrentSet.elapsed), elapsed, 1, 0);
         dc.TextOut(left_, y, "Elapsed Time:");
         dc.TextOut(columns_[2], y, elapsed);
         break;
@@ -85,8 +75,8 @@ void CDataReport::DrawRtaSummaryLine(ReportDC& dc, unsigned index, int line)
     case 9: dc.TextOut(left_, y, "Leq, Lmax, and Lmin spectra are for last recorded RTA Event."); break;
     case 10:
         dc.TextOut(left_, y, "Spectra Duration:");
-        dc.TextOut(columns_[2], y, FormatFixed(sum.F32(kDuration), 2));
-        if (sum.Text(kOverloadMark, 8) != "    ")
+        dc.TextOut(columns_[2], y, FormatFixed(sum.F32(SummaryFields::kSpectraDuration), 2));
+        if (sum.Text(SummaryFields::kOverloadMark, 8) != "    ")
             dc.TextOut(columns_[4], y, "Spectra Data Overloaded");
         break;
     default: break;
@@ -137,15 +127,15 @@ void CDataReport::DrawRtaSpectrumLine(ReportDC& dc, unsigned index, int line, co
 void CDataReport::DrawRtaSpectrumBlock(ReportDC& dc, int block, unsigned index, int line)
 {
     switch (block) {
-    case 0: DrawRtaSpectrumLine(dc, index, line, "Leq Spectrum", kLeqSpectrum); break;
-    case 1: DrawRtaSpectrumLine(dc, index, line, "Max Spectrum", kMaxSpectrum); break;
-    case 2: DrawRtaSpectrumLine(dc, index, line, "Min Spectrum", kMinSpectrum); break;
+    case 0: DrawRtaSpectrumLine(dc, index, line, "Leq Spectrum", SummaryFields::kLeqThirds); break;
+    case 1: DrawRtaSpectrumLine(dc, index, line, "Max Spectrum", SummaryFields::kMaxThirds); break;
+    case 2: DrawRtaSpectrumLine(dc, index, line, "Min Spectrum", SummaryFields::kMinThirds); break;
     default:
         if (RtaAveragedSpectra() > 0)
             DrawRtaSpectrumLine(dc, index, line,
                                 "Spatial Average Spectrum: " + FormatFixed(RtaAveragedSpectra(), 0) +
                                     " Averaged Spectra",
-                                kAverageSpectrum);
+                                SummaryFields::kSpatialThirds);
         break;
     }
 }
