@@ -16,14 +16,8 @@ namespace {
 
 namespace logsetup {
 using namespace LogSetupFields;
-constexpr size_t kExceedanceFlags = 68;  // 0x80 exceedance records
-constexpr size_t kOptionFlags = 70;      // 0x40 wind sensor
 }  // namespace logsetup
 
-// Summary fields read here only.
-constexpr size_t kDailyRecords = 936, kExceedanceRecords = 944;
-// Peak-1 levels and their times by Peak-1 weighting, of each set.
-constexpr size_t kOverallPeak1 = 888, kOverallPeak1Times = 900, kCurrentPeak1 = 404, kCurrentPeak1Times = 416;
 // The name of the average level, at most its 8-byte field.
 constexpr size_t kLevelLabelLength = 8;
 
@@ -182,8 +176,8 @@ void CDataReport::DrawLogSummaryLine(ReportDC& dc, unsigned index, int line)
         break;
     case 13:
         both("Peak-1:");
-        values(2, occurred(kOverallPeak1, kOverallPeak1Times, p, peak1Letter, "  "),
-               occurred(kCurrentPeak1, kCurrentPeak1Times, p, peak1Letter, "  "));
+        values(2, occurred(SummaryFields::kOverallPeak1, SummaryFields::kOverallPeak1Times, p, peak1Letter, "  "),
+               occurred(SummaryFields::kCurrentPeak1, SummaryFields::kCurrentPeak1Times, p, peak1Letter, "  "));
         break;
     case 14:
         both("Peak-2:");
@@ -252,11 +246,11 @@ void CDataReport::DrawLogSummaryLine(ReportDC& dc, unsigned index, int line)
         break;
     case 46:
         records("Exceedance Records:", "Number Exceedance Records:", "Number Exceedance Records:SS",
-                Enabled(setup, logsetup::kExceedanceFlags, 0x80), kExceedanceRecords);
+                Enabled(setup, logsetup::kExceedanceFlags, 0x80), SummaryFields::kExceedanceRecords);
         break;
     case 47:
         records("Daily Records:", "Number Daily Records:", "Number Daily Records:SS",
-                Enabled(setup, logsetup::kHistoryFlags, 0x40), kDailyRecords);
+                Enabled(setup, logsetup::kHistoryFlags, 0x40), SummaryFields::kDailyRecords);
         break;
     case 48:
         records("Run/Stop Records:", "Number Run/Stop Records:", "Number Run/Stop Records:SS", "",

@@ -18,9 +18,6 @@ namespace {
 
 using namespace SummaryFields;
 
-// Fields of the SSA setup record (output kind 51) beside SsaSetupFields.
-constexpr size_t kWindFlags = 64;  // 16-bit, 0x40 wind tach enabled
-constexpr size_t kSplLevel1 = 156, kSplLevel2 = 160, kPeak2Level = 162, kPeak1Level = 164, kHysteresis = 166;
 constexpr size_t kSpectralLnRow = 132;  // bytes of one band array of the spectral Ln's
 
 // Blocks of the report: first lines on screen, and block lengths.
@@ -58,7 +55,7 @@ bool CDataReport::SsaSpectralLnOverall() const
 
 bool CDataReport::SsaWindLines() const
 {
-    return (SsaSetupRecord().U16(kWindFlags) & 0x40) != 0;
+    return (SsaSetupRecord().U16(SsaSetupFields::kOptionFlags) & 0x40) != 0;
 }
 
 int CDataReport::SsaSummaryLineCount() const
@@ -158,13 +155,13 @@ void CDataReport::DrawSsaSummaryLine(ReportDC& dc, unsigned index, int line)
         labelled("Weighting:", hasSetup ? LOGSetup::FreqWeightingText(setup.U8(SsaSetupFields::kWeighting), text) : "");
         break;
     case 6:
-        exceedance("SPL Exceedance Level 1:", Printf("%6s dB", FormatReportNumber(setup.F32(kSplLevel1), 1, 0)),
+        exceedance("SPL Exceedance Level 1:", Printf("%6s dB", FormatReportNumber(setup.F32(SsaSetupFields::kSplExceedance1), 1, 0)),
                    kSplExceedances1);
         break;
-    case 7: exceedance("SPL Exceedance level 2:", wholeDb(kSplLevel2), kSplExceedances2); break;
-    case 8: exceedance("Peak-1 Exceedance Level:", wholeDb(kPeak1Level), kPeak1Exceedances); break;
-    case 9: exceedance("Peak-2 Exceedance Level:", wholeDb(kPeak2Level), kPeak2Exceedances); break;
-    case 10: labelled("Hysteresis:", hasSetup ? Printf("%d", setup.I16(kHysteresis)) : ""); break;
+    case 7: exceedance("SPL Exceedance level 2:", wholeDb(SsaSetupFields::kSplExceedance2), kSplExceedances2); break;
+    case 8: exceedance("Peak-1 Exceedance Level:", wholeDb(SsaSetupFields::kPeak1Exceedance), kPeak1Exceedances); break;
+    case 9: exceedance("Peak-2 Exceedance Level:", wholeDb(SsaSetupFields::kPeak2Exceedance), kPeak2Exceedances); break;
+    case 10: labelled("Hysteresis:", hasSetup ? Printf("%d", setup.I16(SsaSetupFields::kHysteresis)) : ""); break;
     case 11: labelled("Overloaded:", Printf("%ld %s", static_cast<long>(sum.I32(kOverloads)), "time(s)")); break;
     case 12:
         labelled("Paused:", Printf("%ld %s %s", static_cast<long>(sum.I32(kPauses)), "times for",
