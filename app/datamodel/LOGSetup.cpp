@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "MeasurementSetupFields.h"
+#include "SetupBlock.h"
 
 namespace {
 using namespace MeasurementSetupFields;
@@ -30,9 +31,9 @@ void LOGSetup::UpgradeOldBlock()
     // Format 3 moved the level bytes of C and Flat apart to make room for
     // the live bytes. The order matters: Flat's level leaves byte 184 before
     // C's level moves into it.
-    if (m_block[kFormat] >= kCurrentFormat)
+    if (m_block[SetupBlock::kVersion] >= kCurrentFormat)
         return;
-    m_block[kFormat] = kCurrentFormat;
+    m_block[SetupBlock::kVersion] = kCurrentFormat;
     m_block[kThLevelF] = m_block[kOldThLevelF];
     m_block[kThLevelC] = m_block[kOldThLevelC];
     m_block[kThLiveA] = 0;

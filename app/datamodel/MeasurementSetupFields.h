@@ -5,7 +5,6 @@
 #include <cstddef>
 
 namespace MeasurementSetupFields {
-constexpr size_t kFormat = 0;  // the block's format version
 constexpr size_t kModeFlags = 41;
 constexpr size_t kIntervalFlags = 42;
 constexpr size_t kOutputFlags = 46;
