@@ -1,5 +1,6 @@
 #include <iomanip>
 
+#include "BandNames.h"
 #include "DirectionText.h"
 #include "KeptRecordFields.h"
 #include "ReportWriter.h"
@@ -22,14 +23,15 @@ constexpr int kBandWidth = 8;
 constexpr int kGroupLead = 164;
 constexpr int kLeadColumns = 14;
 
-constexpr const char* kBandLabels[kThirdOctaves] = {
-    " 12.5Hz", "   16Hz", "   20Hz", "   25Hz", " 31.5Hz", "   40Hz", "   50Hz", "   63Hz", "   80Hz",
-    "  100Hz", "  125Hz", "  160Hz", "  200Hz", "  250Hz", "  315Hz", "  400Hz", "  500Hz", "  630Hz",
-    "  800Hz", "   1KHz", "1.25KHz", " 1.6KHz", "   2KHz", " 2.5KHz", "3.15KHz", "   4KHz", "   5KHz",
-    " 6.3KHz", "   8KHz", "  10KHz", "12.5KHz", "  16KHz", "  20KHz",
-};
-// Octave band k is one-third octave band 3k + 1.
-const char* OctaveLabel(int k) { return kBandLabels[3 * k + 1]; }
+// The band headings, their leading blanks kept in both layouts: the 33
+// one-third octaves, or the 11 octaves (octave band k is one-third octave
+// band 3k + 1).
+void WriteBandHeadings(CellLine& line, bool octaves)
+{
+    const int count = octaves ? kOctaves : kThirdOctaves;
+    for (int band = 0; band < count; ++band)
+        line.Cell(kBandWidth, SsaBandShortHeading(octaves ? 3 * band + 1 : band));
+}
 
 struct LevelColumn {
     const char* heading;
@@ -220,16 +222,13 @@ void ReportWriter::WriteSsaIntervalHeadings(std::ostream& out, ExportFormat form
             columns.Cell(8, "L" + FormatFixed(first->GetLnPercent(ln), 2));
     if (layout.spectralLn) {
         for (int ln = 0; ln < kLnCount; ++ln)
-            for (const char* label : kBandLabels)
-                columns.Cell(kBandWidth, label);
+            WriteBandHeadings(columns, false);
     } else if (layout.spectra) {
         const int thirdRuns = layout.thirdOctave ? (layout.SecondSpectrum() ? 2 : 1) : 0;
         for (int run = 0; run < thirdRuns; ++run)
-            for (const char* label : kBandLabels)
-                columns.Cell(kBandWidth, label);
+            WriteBandHeadings(columns, false);
         for (int run = 0; run < (layout.SecondSpectrum() ? 2 : 1); ++run)
-            for (int k = 0; k < kOctaves; ++k)
-                columns.Cell(kBandWidth, OctaveLabel(k));
+            WriteBandHeadings(columns, true);
     }
     columns.AlignLeft().End();
 }

@@ -22,6 +22,12 @@ std::string WithoutUnit(std::string name);
 inline std::string SsaBandLabel(int band) { return WithoutUnit(SsaBandName(band)); }
 inline std::string TalBandLabel(int band) { return WithoutUnit(TalBandName(band)); }
 
+// The short heading of the bands above as the SSA interval table shows it:
+// whole hertz without ".0", kilohertz from 1000 Hz, right-aligned in seven
+// characters: " 12.5Hz" (0), "   16Hz", "   1KHz", "1.25KHz" ... "  20KHz"
+// (32); empty past the bands.
+std::string SsaBandShortHeading(int band);
+
 // Band position 0 to 32 of an RTA table in one-third octaves, or 0 to 10 in
 // octaves (every third band, "16.0 Hz" to "16000 Hz"), with and without its
 // unit; empty past the last band.
