@@ -42,23 +42,6 @@ void WriteSpectrumValues(CellLine& line, ThSpectrum spectrum, const ThRec& rec)
     }
 }
 
-// "State:cause" of a run/stop entry. A mark shows its number; causes 11 to
-// 16 are the marks 1 to 6 and show the mark's name.
-std::string RunStopText(const ThRec& rec, const RecordView& parameters)
-{
-    std::string state;
-    rec.GetStateText(state);
-    const int cause = rec.GetCauseCode();
-    if (state == "Mark")
-        state = ComposeText("%s%d", state.c_str(), cause == 0 ? 0 : cause - 10);
-    std::string causeText;
-    if (cause >= 11 && cause <= 16)
-        causeText = MarkName(parameters, cause - 10);
-    else
-        rec.GetCauseText(causeText);
-    return state + ":" + causeText;
-}
-
 }  // namespace
 
 int ReportWriter::CountTalTimeHistoryColumns(const RecordView& setup, int* width)
@@ -130,7 +113,7 @@ int ReportWriter::WriteTalTimeHistory(std::ostream& out, ExportFormat format, co
             .Cell(12, DateText(rec->GetTime()))
             .Cell(12, TimeText(rec->GetTime()));
         if (!rec->IsLevelSample()) {
-            row.Cell(0, RunStopText(*rec, parameters));
+            row.Cell(0, ThRunStopText(*rec, parameters));
         } else if (text) {
             // The Leq is the stream's number here: no value shows as 999.0.
             out.precision(1);

@@ -263,6 +263,17 @@ float ThBandLevel(const ThRec& record, ThSpectrum spectrum, int band)
     return spectrum == ThSpectrum::kLeq ? record.GetLeqBand(band) : record.GetLiveBand(band);
 }
 
+std::string ThRunStopText(const ThRec& record, const RecordView& parameters)
+{
+    std::string state, cause;
+    record.GetStateText(state);
+    record.GetCauseText(cause);
+    const int code = static_cast<int16_t>(record.GetCauseCode());
+    if (state == "Mark")
+        state = MarkLabel(code);
+    return state + ":" + CauseLabel(code, cause, parameters);
+}
+
 void WriteThHeadingStart(std::ostream& out, bool text)
 {
     if (!text) {
@@ -273,25 +284,6 @@ void WriteThHeadingStart(std::ostream& out, bool text)
     out << std::setw(9) << "Rec #" << std::setw(12) << "Date" << std::setw(12) << "Time";
     out << std::resetiosflags(std::ios::left) << std::setw(6) << "Leq";
 }
-
-namespace {
-
-void WriteThRunStop(std::ostream& out, bool text, const ThRec& record, const RecordView& parameters)
-{
-    std::string state, cause;
-    record.GetStateText(state);
-    record.GetCauseText(cause);
-    const int code = static_cast<int16_t>(record.GetCauseCode());
-    if (state == "Mark")
-        state = MarkLabel(code);
-    const std::string cell = state + ":" + CauseLabel(code, cause, parameters);
-    if (text)
-        out << cell;
-    else
-        CsvField(out, cell);
-}
-
-}  // namespace
 
 void WriteThRows(std::ostream& out, bool text, const ThMgr& history, const RecordView& parameters,
                  const std::function<void(const ThRec&)>& levelCells)
@@ -310,7 +302,7 @@ void WriteThRows(std::ostream& out, bool text, const ThMgr& history, const Recor
         if (record->IsLevelSample())
             levelCells(*record);
         else
-            WriteThRunStop(out, text, *record, parameters);
+            CellLine(out, text).Cell(0, ThRunStopText(*record, parameters));
         if (text)
             out << std::setiosflags(std::ios::left);
         out << std::endl;

@@ -94,14 +94,20 @@ std::string ThBandHeading(int band);
 // The level of a band of the chosen spectrum.
 float ThBandLevel(const ThRec& record, ThSpectrum spectrum, int band);
 
+// The one cell of a run/stop entry, on screen and in both export layouts:
+// its state and cause, "Mark2:Name", "Stop:Key". The cause code is the
+// entry's signed 16-bit word. A mark is numbered by it (code - 10, 0 for code
+// 0); codes 11 to 16 show the name of mark 1 to 6 from the parameter record,
+// any other code the entry's cause text.
+std::string ThRunStopText(const ThRec& record, const RecordView& parameters);
+
 // The opening of the heading line: "Rec #", "Date" and "Time" left-aligned
 // in 9, 12 and 12, then "Leq" right-aligned in 6 (text); four fields (CSV).
 // The text layout's alignment stays right for the headings that follow.
 void WriteThHeadingStart(std::ostream& out, bool text);
 // One row per record in order, null slots skipped: record number, date and
 // time as in the heading; then, for a level sample, what levelCells writes,
-// or for a run/stop entry one cell of its state and cause ("Mark2:Name",
-// "Stop:Key", without a width). Each line ends with the text layout's left
+// or for a run/stop entry its ThRunStopText in one cell without a width. Each line ends with the text layout's left
 // alignment set again.
 void WriteThRows(std::ostream& out, bool text, const ThMgr& history, const RecordView& parameters,
                  const std::function<void(const ThRec&)>& levelCells);

@@ -3,6 +3,7 @@
 
 #include "RecordManagers.h"
 #include "TableTestSupport.h"
+#include "ThColumns.h"
 
 using namespace tabletest;
 using testsupport::OutputRecordBuilder;
@@ -211,4 +212,24 @@ TEST_F(TalTimeHistory, StreamSampleLeavesTheColumnsItLacksEmpty)
                         "\n"),
               std::string::npos)
         << text;
+}
+
+// The run/stop cell of every time history (LOG, SSA, ZU-Reru; export and
+// screen): the cause code is the entry's 16-bit word, so a code written wider
+// in a stream entry is cut to it.
+TEST(ThRunStopText, StateAndCauseOfAnEntry)
+{
+    const OutputRecordBuilder parameters = Parameters();
+    const struct {
+        int state;
+        float cause;
+        const char* cell;
+    } cases[] = {
+        {2, 12.0f, "Mark2:Mark2nm"}, {2, 0.0f, "Mark0:Key"},   {0, 10.0f, "Stop:Wind"}, {4, 14.0f, "Run:Mark4nm"},
+        {5, 1.0f, "Cont:Timer"},     {2, 65548.0f, "Mark2:Mark2nm"}, {9, 17.0f, ":"},
+    };
+    for (const auto& c : cases) {
+        const ThRec entry = ThRec::FromStream(kJune9, 1, 0, -static_cast<float>(c.state), c.cause, false);
+        EXPECT_EQ(ThRunStopText(entry, writertest::View(parameters)), c.cell) << c.state << " " << c.cause;
+    }
 }
