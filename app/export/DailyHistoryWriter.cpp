@@ -58,9 +58,11 @@ void WriteDailyHeading(std::ostream& out, bool text, bool wind, const DailySetup
     for (const LevelColumn& column : kLevelColumns)
         line.Cell(kLevelWidth, column.heading);
     if (wind) {
-        const char* units = setup.windUnits.c_str();
-        line.TextOnly(16, ComposeText("Wind Avg (%s) ", units)).CsvOnly(ComposeText("Wind Avg (%s)", units));
-        line.TextOnly(16, ComposeText("Wind Max (%s) ", units)).CsvOnly(ComposeText("Wind Max (%s)", units));
+        // The text headings end in a blank, the CSV ones not.
+        const std::string average = "Wind Avg (" + setup.windUnits + ")";
+        const std::string maximum = "Wind Max (" + setup.windUnits + ")";
+        line.TextOnly(16, average + " ").CsvOnly(average);
+        line.TextOnly(16, maximum + " ").CsvOnly(maximum);
         line.TextOnly(13, "Max Wind Dir ").CsvOnly("Max Wind Dir");
         line.TextOnly(18, "Max Wind Time     ").CsvOnly("Max Wind Time");
         line.TextOnly(16, "Excd Thresh (%) ").CsvOnly("Exceed Thresh (%)");
@@ -82,7 +84,7 @@ void WriteDailyRow(std::ostream& out, bool text, bool wind, const DailySetup& se
         .AlignRight();
     for (const LevelColumn& column : kLevelColumns) {
         const std::string& suffix = column.peakWeighting ? setup.peakSuffix : setup.frequencySuffix;
-        line.Cell(kLevelWidth, ComposeText("%s dB%s", LevelText((day.*column.level)()).c_str(), suffix.c_str()));
+        line.Cell(kLevelWidth, LevelText((day.*column.level)()) + " dB" + suffix);
     }
     if (wind) {
         line.Cell(16, FormatFixed(day.GetWindAverage() * setup.windScale, 1))

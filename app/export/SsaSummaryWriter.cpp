@@ -2,13 +2,14 @@
 #include <string>
 
 #include "BandNames.h"
-#include "ExportFields.h"
+#include "ExportCells.h"
 #include "ISMSetup.h"
 #include "KeptRecordFields.h"
 #include "LOGSetup.h"
 #include "ReportNumbers.h"
 #include "ReportWriter.h"
 #include "SSASetup.h"
+#include "SummaryTableSupport.h"
 #include "SummaryWriterSupport.h"
 
 namespace {
@@ -40,7 +41,7 @@ public:
         const int32_t overloads = m_summary.I32(SummaryFields::kOverloads);
         std::string title = "Overall Any Data";
         if (overloads > 0)
-            title += ComposeText("\t\t**** %d OVERLOAD(S) DETECTED ****", overloads);
+            title += "\t\t**** " + std::to_string(overloads) + " OVERLOAD(S) DETECTED ****";
         WriteAnyDataBlock(m_out, m_text, m_summary, kOverallSet, title, kStyle);
 
         Spectra();
@@ -162,7 +163,7 @@ private:
         using namespace SummaryFields;
         // Without a setup record the start level and the weighting are unknown.
         const std::string start =
-            HasSetup() ? ComposeText("%2d dB", static_cast<int>(m_setup.I16(ssasetup::kLnStartLevel))) : "";
+            HasSetup() ? RightCell(std::to_string(m_setup.I16(ssasetup::kLnStartLevel)), 2) + " dB" : "";
         Line().Right(18, "Ln Start Level:").Right(20, start).End();
         if (m_text)
             m_out << std::endl;
@@ -183,6 +184,9 @@ private:
         m_out << std::endl;
     }
 
+    // A level right-aligned in 6 and its unit: "  85.0 dB".
+    static std::string Decibels(const std::string& level) { return RightCell(level, 6) + " dB"; }
+
     // One exceedance level of the setup with how often it was exceeded.
     // Without a setup record the level is not known.
     void Exceedance(const char* label, const char* csvLabel, size_t levelOffset, bool wholeDb, size_t countOffset)
@@ -193,12 +197,12 @@ private:
             line.TextOnly(std::ios::left, 20, "Level Not Set");
         } else if (wholeDb) {
             const int level = m_setup.I16(levelOffset);
-            line.Split(std::ios::left, 20, ComposeText("%6s dB", LevelText(static_cast<float>(level)).c_str()),
-                       ComposeText("%6d dB", level));
+            line.Split(std::ios::left, 20, Decibels(LevelText(static_cast<float>(level))),
+                       Decibels(std::to_string(level)));
         } else {
-            line.Left(20, ComposeText("%6s dB", LevelText(m_setup.F32(levelOffset)).c_str()));
+            line.Left(20, Decibels(LevelText(m_setup.F32(levelOffset))));
         }
-        line.Left(15, "Exceeded:").Left(20, ComposeText("%ld times", static_cast<long>(m_summary.I32(countOffset))));
+        line.Left(15, "Exceeded:").Left(20, std::to_string(m_summary.I32(countOffset)) + " times");
         line.End();
     }
 
@@ -231,18 +235,17 @@ private:
         CellLine hysteresis = Line();
         hysteresis.Left(15, "Hysteresis:");
         if (HasSetup())
-            hysteresis.Left(10, ComposeText("%d", static_cast<int>(m_setup.I16(ssasetup::kHysteresis))));
+            hysteresis.Left(10, m_setup.I16(ssasetup::kHysteresis));
         else
             hysteresis.TextOnly(std::ios::left, 10, "Not Set");
         hysteresis.End();
         Line()
             .Left(15, "Overloaded:")
-            .Left(25, ComposeText("%ld %s", static_cast<long>(m_summary.I32(kOverloads)), "time(s)"))
+            .Left(25, std::to_string(m_summary.I32(kOverloads)) + " time(s)")
             .End();
         Line()
             .Left(15, "Paused:")
-            .Left(25, ComposeText("%ld %s %s", static_cast<long>(m_summary.I32(kPauses)), "times for",
-                                  DurationCell(m_summary.F32(kPausedTime)).c_str()))
+            .Left(25, std::to_string(m_summary.I32(kPauses)) + " times for " + DurationCell(m_summary.F32(kPausedTime)))
             .End();
         m_out << std::endl;
     }
@@ -269,7 +272,7 @@ private:
             .Left(20, "Run/Stop Records:")
             .Left(21, "")
             .Left(26, "Number Run/Stop Records:")
-            .Split(std::ios::right, 10, runStops, ComposeText("%5ld", static_cast<long>(runStops)))
+            .Split(std::ios::right, 10, runStops, RightCell(std::to_string(runStops), 5))
             .AlignLeft()
             .End();
     }

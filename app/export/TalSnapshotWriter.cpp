@@ -6,18 +6,21 @@
 #include <array>
 #include <iomanip>
 
-#include "ExportFields.h"
+#include "ExportCells.h"
 #include "ReportNumbers.h"
 #include "ReportWriter.h"
+#include "TableWriterSupport.h"
 #include "TalSnapshotRows.h"
 
 namespace {
 
 using namespace talsnapshot;
 
-std::string RecordLine(const SnapRec& record, const char* format)
+// The record's title line, "***Record #5***": prefix, the record number,
+// suffix; one cell in either layout.
+void RecordLine(std::ostream& out, bool text, const SnapRec& record, const char* prefix, const char* suffix)
 {
-    return ComposeText(format, static_cast<int>(static_cast<int32_t>(record.GetRecordNumber())));
+    CellLine(out, text).Cell(0, prefix + std::to_string(RecordNumber(record.GetRecordNumber())) + suffix).End();
 }
 
 std::time_t StandardTime(const SnapRec& record)
@@ -25,12 +28,65 @@ std::time_t StandardTime(const SnapRec& record)
     return ToTime(record.GetStandardTime());
 }
 
-// The text layout's second line: the label and the time in 15 and 26
-// columns, left-aligned.
-void TimestampLine(std::ostream& out, const SnapRec& r)
+// The label and the time, in 15 and 26 columns left-aligned (text) or as two
+// fields (CSV).
+void TimestampLine(std::ostream& out, bool text, const SnapRec& r)
 {
-    out << std::setw(15) << "Timestamp:" << std::setw(26) << FormatLocalTime(StandardTime(r), "%d-%b-%Y %H:%M:%S")
-        << std::endl;
+    CellLine(out, text)
+        .Left(15, "Timestamp:")
+        .Left(26, FormatLocalTime(StandardTime(r), "%d-%b-%Y %H:%M:%S"))
+        .End();
+}
+
+// A date and a time right-aligned in 11 and 8 columns two apart (text), or
+// two fields (CSV).
+void DateTimeLine(std::ostream& out, bool text, const std::string& date, const std::string& time)
+{
+    CellLine(out, text).Right(11, date).TextOnly(0, "  ").Right(8, time).AlignLeft().End();
+}
+
+// A band of the RTA snapshot: its name, the Leq and the live level; in the
+// text layout in 8 columns each with two or three blanks before them and two
+// decimals, in CSV as fields, the levels as stream numbers.
+void BandCells(CellLine& line, const SnapRec& r, int band)
+{
+    const float leq = r.GetLeqBand(band);
+    const float live = r.GetLiveBand(band);
+    line.TextOnly(0, "  ")
+        .Right(8, TalBandLabel(band))
+        .TextOnly(0, "  ")
+        .Split(std::ios::right, 8, FormatFixed(leq, 2), leq)
+        .TextOnly(0, "   ")
+        .Split(std::ios::right, 8, FormatFixed(live, 2), live);
+}
+
+// A tonality line: a label, a figure in Hz (in 5, after two blanks), a level
+// label (in 11) and a level in dB (in 6 with two decimals, after two
+// blanks); in CSV fields, the level a stream number. The Lt-Lg line has
+// blanks for the figure and its unit.
+void ToneLine(std::ostream& out, bool text, const char* label, const std::string& hz, const char* levelLabel,
+              float level)
+{
+    const bool blank = hz == " ";
+    CellLine(out, text)
+        .Left(25, label)
+        .TextOnly(0, "  ")
+        .Right(5, hz)
+        .Split(std::ios::left, 0, blank ? "        " : " Hz     ", blank ? " " : "Hz")
+        .Left(11, levelLabel)
+        .TextOnly(0, "  ")
+        .Split(std::ios::right, 6, FormatFixed(level, 2), level)
+        .Split(std::ios::left, 0, " dB", "dB")
+        .End();
+}
+
+void ToneLines(std::ostream& out, bool text, const SnapRec& r)
+{
+    const float tone = r.GetToneLevel();
+    const float group = r.GetGroupLevel();
+    ToneLine(out, text, "ft (Freq. tone)", std::to_string(r.GetToneFrequency()), "Lt (Ltone)", tone);
+    ToneLine(out, text, "delta fc (BARQ Bandwidth)", std::to_string(r.GetDeltaFc()), "Lg (LGroup)", group);
+    ToneLine(out, text, " ", " ", "Lt-Lg", tone - group);
 }
 
 }  // namespace
@@ -53,7 +109,7 @@ int ReportWriter::WriteTalSnapshots(std::ostream& out, ExportFormat format, cons
         if (record == nullptr)
             continue;
         if (!text)
-            CsvField(out, "Snapshot Records") << std::endl;
+            CellLine(out, false).Cell(0, "Snapshot Records").End();
         switch (record->GetSubKind()) {
         case SnapRec::kTalSlm:
             text ? WriteTalSlmSnapshotText(out, *record) : WriteTalSlmSnapshotCsv(out, *record);
@@ -71,55 +127,69 @@ int ReportWriter::WriteTalSnapshots(std::ostream& out, ExportFormat format, cons
 
 void ReportWriter::WriteTalSlmSnapshotText(std::ostream& out, const SnapRec& r)
 {
-    out << RecordLine(r, "***Record #%d***") << std::endl;
-    TimestampLine(out, r);
+    RecordLine(out, true, r, "***Record #", "***");
+    TimestampLine(out, true, r);
     out << std::endl;
     for (const auto& row : IndicatorRows(r)) {
+        CellLine line(out, true);
         for (const Indicator& cell : row)
-            out << ComposeText("%-12s  %6s dB     ", (std::string(cell.label) + ":").c_str(),
-                               FormatFixed(cell.level, 2).c_str());
-        out << std::endl;
+            line.Left(12, std::string(cell.label) + ":")
+                .TextOnly(0, "  ")
+                .Right(6, FormatFixed(cell.level, 2))
+                .TextOnly(0, " dB     ");
+        line.AlignLeft().End();
     }
     out << std::endl;
-    out << ComposeText("%15s    %8s    %8s    %8s", " ", "A Weight", "C Weight", "Flat") << std::endl;
-    for (const WeightingRow& row : kWeightingRows)
-        out << ComposeText("%-15s  %6s dBA  %6s dBC  %6s dBF", row.label,
-                           FormatFixed(WeightingLevel(r, row, 0), 2).c_str(),
-                           FormatFixed(WeightingLevel(r, row, 1), 2).c_str(),
-                           FormatFixed(WeightingLevel(r, row, 2), 2).c_str())
-            << std::endl;
-    out << std::endl;
-    for (int i = 0; i < 6; ++i) {
-        const std::string percentile = FormatFixed(r.GetLnPercent(i), 2, 5);
-        out << ComposeText("L(%s)  %s", percentile.c_str(), FormatReportNumber(r.GetLnLevel(i), 1, 4)) << std::endl;
+    CellLine(out, true).Right(15, " ").Right(12, "A Weight").Right(12, "C Weight").Right(12, "Flat").AlignLeft().End();
+    for (const WeightingRow& row : kWeightingRows) {
+        CellLine line(out, true);
+        line.Left(15, row.label);
+        for (int w = 0; w < 3; ++w)
+            line.TextOnly(0, "  ")
+                .Right(6, FormatFixed(WeightingLevel(r, row, w), 2))
+                .TextOnly(0, " ")
+                .TextOnly(0, kWeightingUnits[static_cast<size_t>(w)]);
+        line.AlignLeft().End();
     }
+    out << std::endl;
+    for (int i = 0; i < 6; ++i)
+        CellLine(out, true)
+            .TextOnly(0, "L(")
+            .Right(5, FormatFixed(r.GetLnPercent(i), 2))
+            .TextOnly(0, ")  ")
+            .Right(4, ReportNumber{r.GetLnLevel(i), 1})
+            .AlignLeft()
+            .End();
     out << std::endl;
 }
 
 void ReportWriter::WriteTalSlmSnapshotCsv(std::ostream& out, const SnapRec& r)
 {
-    CsvField(out, RecordLine(r, "***Record #%d***")) << std::endl;
-    CsvField(CsvField(out, "Timestamp:"), FormatLocalTime(StandardTime(r), "%d-%b-%Y %H:%M:%S")) << std::endl;
+    RecordLine(out, false, r, "***Record #", "***");
+    TimestampLine(out, false, r);
     out << std::endl;
     for (const auto& row : IndicatorRows(r)) {
+        CellLine line(out, false);
         for (const Indicator& cell : row)
-            CsvField(CsvField(out, cell.label), FormatFixed(cell.level, 2) + " dB");
-        out << std::endl;
+            line.Cell(0, cell.label).Cell(0, FormatFixed(cell.level, 2) + " dB");
+        line.End();
     }
     out << std::endl;
-    CsvField(CsvField(CsvField(CsvField(out, ""), "A Weight"), "C Weight"), "Flat") << std::endl;
+    CellLine(out, false).Cell(0, "").Cell(0, "A Weight").Cell(0, "C Weight").Cell(0, "Flat").End();
     for (const WeightingRow& row : kWeightingRows) {
-        CsvField(out, row.label);
+        CellLine line(out, false);
+        line.Cell(0, row.label);
         for (int w = 0; w < 3; ++w)
-            CsvField(out, FormatFixed(WeightingLevel(r, row, w), 2) + " " + kWeightingUnits[static_cast<size_t>(w)]);
-        out << std::endl;
+            line.Cell(0, FormatFixed(WeightingLevel(r, row, w), 2) + " " + kWeightingUnits[static_cast<size_t>(w)]);
+        line.End();
     }
     out << std::endl;
     for (int i = 0; i < 6; ++i) {
-        CsvField(out, "L" + FormatFixed(r.GetLnPercent(i), 2));
+        CellLine line(out, false);
+        line.Cell(0, "L" + FormatFixed(r.GetLnPercent(i), 2));
         // One decimal from here on, for this and every later block.
         out << std::setprecision(1);
-        CsvField(out, r.GetLnLevel(i)) << std::endl;
+        line.Cell(0, r.GetLnLevel(i)).End();
     }
     out << std::endl;
 }
@@ -127,24 +197,20 @@ void ReportWriter::WriteTalSlmSnapshotCsv(std::ostream& out, const SnapRec& r)
 void ReportWriter::WriteTalRtaSnapshotText(std::ostream& out, const SnapRec& r)
 {
     const std::time_t time = StandardTime(r);
-    out << RecordLine(r, "***Record #%d***") << std::endl;
-    out << ComposeText("%11s  %8s", "Date", "Time") << std::endl;
-    out << ComposeText("%11s  %8s", FormatLocalTime(time, "%d-%b-%Y").c_str(),
-                       FormatLocalTime(time, "%H:%M:%S").c_str())
-        << std::endl;
+    RecordLine(out, true, r, "***Record #", "***");
+    DateTimeLine(out, true, "Date", "Time");
+    DateTimeLine(out, true, FormatLocalTime(time, "%d-%b-%Y"), FormatLocalTime(time, "%H:%M:%S"));
     out << std::endl;
-    out << ComposeText("  %8s %9s %10s  %8s %9s %10s", "Freq.Hz", "Leq 1/3dB", "Live 1/3dB", "Freq.Hz", "Leq 1/3dB",
-                       "Live 1/3dB")
-        << std::endl;
-    const auto cell = [&r](int band) {
-        return ComposeText("  %8s  %8s   %8s", TalBandLabel(band).c_str(), FormatFixed(r.GetLeqBand(band), 2).c_str(),
-                           FormatFixed(r.GetLiveBand(band), 2).c_str());
-    };
+    CellLine heading(out, true);
+    for (int column = 0; column < 2; ++column)
+        heading.Right(10, "Freq.Hz").Right(10, "Leq 1/3dB").Right(11, "Live 1/3dB");
+    heading.AlignLeft().End();
     for (int row = 0; row < kLeftColumnBands; ++row) {
-        out << cell(row);
+        CellLine line(out, true);
+        BandCells(line, r, row);
         if (row + kLeftColumnBands < kBandCount)
-            out << cell(row + kLeftColumnBands);
-        out << std::endl;
+            BandCells(line, r, row + kLeftColumnBands);
+        line.AlignLeft().End();
     }
     out << std::endl;
 }
@@ -152,46 +218,33 @@ void ReportWriter::WriteTalRtaSnapshotText(std::ostream& out, const SnapRec& r)
 void ReportWriter::WriteTalRtaSnapshotCsv(std::ostream& out, const SnapRec& r)
 {
     const std::time_t time = StandardTime(r);
-    CsvField(out, RecordLine(r, "***Record #%d***")) << std::endl;
-    CsvField(CsvField(out, "Date"), "Time") << std::endl;
-    CsvField(CsvField(out, FormatLocalTime(time, "%d-%b-%Y")), FormatLocalTime(time, "%H:%M:%S")) << std::endl;
+    RecordLine(out, false, r, "***Record #", "***");
+    DateTimeLine(out, false, "Date", "Time");
+    DateTimeLine(out, false, FormatLocalTime(time, "%d-%b-%Y"), FormatLocalTime(time, "%H:%M:%S"));
     out << std::endl;
-    CsvField(CsvField(CsvField(out, "Freq.Hz"), "Leq 1/3dB"), "Live 1/3dB") << std::endl;
-    for (int band = 0; band < kBandCount; ++band)
-        CsvField(CsvField(CsvField(out, TalBandLabel(band)), r.GetLeqBand(band)), r.GetLiveBand(band)) << std::endl;
+    CellLine(out, false).Cell(0, "Freq.Hz").Cell(0, "Leq 1/3dB").Cell(0, "Live 1/3dB").End();
+    for (int band = 0; band < kBandCount; ++band) {
+        CellLine line(out, false);
+        BandCells(line, r, band);
+        line.End();
+    }
     out << std::endl;
 }
 
 void ReportWriter::WriteTalToneSnapshotText(std::ostream& out, const SnapRec& r)
 {
-    out << RecordLine(r, "***Record #%d***") << std::endl;
-    TimestampLine(out, r);
+    RecordLine(out, true, r, "***Record #", "***");
+    TimestampLine(out, true, r);
     out << std::endl;
-    const float tone = r.GetToneLevel();
-    const float group = r.GetGroupLevel();
-    out << ComposeText("%-25s  %5d Hz     %-11s  %6s dB", "ft (Freq. tone)", r.GetToneFrequency(), "Lt (Ltone)",
-                       FormatFixed(tone, 2).c_str())
-        << std::endl;
-    out << ComposeText("%-25s  %5d Hz     %-11s  %6s dB", "delta fc (BARQ Bandwidth)", r.GetDeltaFc(), "Lg (LGroup)",
-                       FormatFixed(group, 2).c_str())
-        << std::endl;
-    out << ComposeText("%-25s  %5s        %-11s  %6s dB", " ", " ", "Lt-Lg", FormatFixed(tone - group, 2).c_str())
-        << std::endl;
+    ToneLines(out, true, r);
     out << std::endl;
 }
 
 void ReportWriter::WriteTalToneSnapshotCsv(std::ostream& out, const SnapRec& r)
 {
-    CsvField(out, RecordLine(r, "RecordNum #%d")) << std::endl;
-    CsvField(CsvField(out, "Timestamp:"), FormatLocalTime(StandardTime(r), "%d-%b-%Y %H:%M:%S")) << std::endl;
+    RecordLine(out, false, r, "RecordNum #", "");
+    TimestampLine(out, false, r);
     out << std::endl;
-    const float tone = r.GetToneLevel();
-    const float group = r.GetGroupLevel();
-    CsvField(CsvField(CsvField(out, "ft (Freq. tone)"), r.GetToneFrequency()), "Hz");
-    CsvField(CsvField(CsvField(out, "Lt (Ltone)"), tone), "dB") << std::endl;
-    CsvField(CsvField(CsvField(out, "delta fc (BARQ Bandwidth)"), r.GetDeltaFc()), "Hz");
-    CsvField(CsvField(CsvField(out, "Lg (LGroup)"), group), "dB") << std::endl;
-    CsvField(CsvField(CsvField(out, " "), " "), " ");
-    CsvField(CsvField(CsvField(out, "Lt-Lg"), tone - group), "dB") << std::endl;
+    ToneLines(out, false, r);
     out << std::endl;
 }

@@ -4,14 +4,14 @@
 #include <array>
 #include <iomanip>
 
-#include "ExportFields.h"
+#include "BandNames.h"
+#include "ExportCells.h"
 #include "KeptRecordFields.h"
 #include "LOGSetup.h"
 #include "ReportNumbers.h"
 #include "ReportWriter.h"
 #include "SummaryWriterSupport.h"
 #include "SummaryTableSupport.h"
-#include "TALSetup.h"
 
 namespace {
 
@@ -22,12 +22,6 @@ std::string WeightingLetter(int code)
 {
     std::string letter;
     return LOGSetup::FreqWeightingShortText(code, letter);
-}
-
-std::string BandName(int band)
-{
-    std::string name;
-    return TALSetup::BandName(band, name);
 }
 
 struct TalSummary {
@@ -96,19 +90,20 @@ const char* const kSplLabels[] = {"SPL (Slow):", "SPL (Fast):", "SPL (Impulse):"
 const char* const kLmaxLabels[] = {"Lmax (slow):", "Lmax (fast):", "Lmax (impulse):"};
 
 // The levels by weighting (columns A, C, Flat): Leq, SPL and Lmax by
-// detector, each Lmax row followed by the times of the maxima.
+// detector, each Lmax row followed by the times of the maxima (under a blank
+// label in the text layout, an empty one in CSV).
 void WriteWeightingTable(std::ostream& out, bool text, const TalSummary& t)
 {
     auto row = [&](const std::string& label, const std::array<std::string, 3>& cells) {
-        if (text) {
-            out << LeftCell(label, 15) << RightCell(cells[0], 20) << "  " << RightCell(cells[1], 20) << "  "
-                << RightCell(cells[2], 20) << std::endl;
-            return;
-        }
-        CsvField(out, label == " " ? "" : label);
-        for (const std::string& cell : cells)
-            CsvField(out, cell);
-        out << std::endl;
+        CellLine(out, text)
+            .Split(std::ios::left, 15, label, label == " " ? "" : label)
+            .Right(20, cells[0])
+            .TextOnly(0, "  ")
+            .Right(20, cells[1])
+            .TextOnly(0, "  ")
+            .Right(20, cells[2])
+            .AlignLeft()
+            .End();
     };
     auto levels = [&](const std::string& label, const std::array<float, 3>& values) {
         row(label, {LevelCell(values[0], 0), LevelCell(values[1], 1), LevelCell(values[2], 2)});
@@ -126,79 +121,30 @@ void WriteWeightingTable(std::ostream& out, bool text, const TalSummary& t)
     }
 }
 
-void WriteText(std::ostream& out, const TalSummary& t)
+// LAFTM5, LCeq and LAIeq against LAeq: in the text layout three rows of
+// three columns (the levels, LAeq, the differences), with two decimals; in
+// CSV each level with LAeq and the difference in a block of its own, as
+// stream numbers.
+void WriteAgainstLaeq(std::ostream& out, bool text, const TalSummary& t)
 {
-    auto timeLine = [&](const char* label, const std::string& time) {
-        out << LeftCell(label, 14) << RightCell(time, 20) << "  " << std::endl;
-    };
-    timeLine("Overall Start Time:", t.overallStart);
-    timeLine("Overall End Time:", t.overallEnd);
-    out << std::endl;
-    out << LeftCell("Number SnapShot Records:", 26) << RightCell(std::to_string(t.snapshots), 10) << "   "
-        << LeftCell("Ln Table:", 20) << LeftCell(t.lnTable, 21) << std::endl;
-    out << LeftCell("Number History Records:", 26) << RightCell(std::to_string(t.histories), 10) << "   "
-        << LeftCell("Time History:", 20) << LeftCell(t.timeHistory, 21) << std::endl;
-    out << std::endl << "Current Data" << std::endl << std::endl << "SLM Mode" << std::endl;
-    timeLine("SLM Start Time:", t.slmStart);
-    timeLine("SLM End Time:", t.slmEnd);
-    timeLine("SLM Elapsed Time:", t.slmElapsed);
-    out << std::endl;
-    auto f = [](float v) { return FormatFixed(v, 2, 6); };
-    out << ComposeText("LAFTM5:       %s dB    LCEQ:         %s dB    LAIeq:        %s dB\n", f(t.laftm5).c_str(),
-                       f(t.lceq).c_str(), f(t.laieq).c_str());
-    out << ComposeText("LAeq:         %s dB    LAeq:         %s dB    LAeq:         %s dB\n", f(t.laeq).c_str(),
-                       f(t.laeq).c_str(), f(t.laeq).c_str());
-    out << ComposeText("LAFTM5-LAeq:  %s dB    LCeq-LAeq:    %s dB    LAIeq-LAeq:   %s dB\n\n",
-                       f(t.laftm5 - t.laeq).c_str(), f(t.lceq - t.laeq).c_str(), f(t.laieq - t.laeq).c_str());
-    WriteWeightingTable(out, true, t);
-    out << LeftCell("Ln Start Level:", 20) << ComposeText("%2d dB", t.lnStartLevel) << std::endl << std::endl;
-    for (size_t i = 0; i < t.lnLevels.size(); ++i)
-        out << RightCell("L", 3) << RightCell("(" + FormatFixed(t.lnPercents[i], 2) + ")", 8)
-            << RightCell(FormatReportNumber(t.lnLevels[i], 1, 0), 6) << std::endl;
-    out << std::endl << "RTA Mode: Leq Spectrum" << std::endl;
-    out << LeftCell("RTA Run Time:", 15) << LeftCell(t.rtaRunTime, 12) << std::endl;
-    out << RightCell("Freq", 12) << RightCell("Leq 1/3", 12) << std::endl;
-    for (int b = 0; b < kBands; ++b)
-        out << RightCell(BandName(b), 12) << RightCell(FormatFixed(t.spectrum[static_cast<size_t>(b)], 2), 12)
-            << std::endl;
-    out << std::endl << "Tonality Mode" << std::endl;
-    out << LeftCell("Tonality Elapsed Time:", 20) << RightCell(t.tonalityElapsed, 12) << std::endl;
-    out << ComposeText("  ft (Freq. Tone):            %6d Hz\n", t.toneFrequency);
-    out << ComposeText("  delta fc (BARQ Bandwidth):  %6d Hz\n", t.barqBandwidth);
-    out << ComposeText("  Lt (Ltone):                 %s dB\n", f(t.toneLevel).c_str());
-    out << ComposeText("  Lg (LGroup):                %s dB\n", f(t.groupLevel).c_str());
-    // The last line is ended like every other, so that a report written
-    // after this one starts on a line of its own.
-    out << ComposeText("  Lt - Lg:                    %s dB", f(t.toneLevel - t.groupLevel).c_str()) << std::endl;
-}
-
-void WriteCsv(std::ostream& out, const TalSummary& t)
-{
-    // Floats without a format of their own take the stream's: fixed, one
-    // decimal.
-    out << std::setprecision(1);
-    auto pair = [&](const char* label, const auto& value) {
-        CsvField(out, label);
-        CsvField(out, value) << std::endl;
-    };
-    pair("Overall Start Time:", t.overallStart);
-    pair("Overall End Time:", t.overallEnd);
-    out << std::endl;
-    CsvField(out, "Number SnapShot Records:");
-    CsvField(out, t.snapshots);
-    CsvField(out, "Ln Table:");
-    CsvField(out, t.lnTable) << std::endl;
-    CsvField(out, "Number History Records:");
-    CsvField(out, t.histories);
-    CsvField(out, "History Records:");
-    CsvField(out, t.timeHistory) << std::endl;
-    out << std::endl;
-    CsvField(out, "Current Data") << std::endl << std::endl;
-    CsvField(out, "SLM Mode") << std::endl;
-    pair("SLM Start Time:", t.slmStart);
-    pair("SLM End Time:", t.slmEnd);
-    pair("SLM Elapsed Time:", t.slmElapsed);
-    out << std::endl;
+    if (text) {
+        const struct {
+            const char* labels[3];
+            float levels[3];
+        } rows[] = {
+            {{"LAFTM5:", "LCEQ:", "LAIeq:"}, {t.laftm5, t.lceq, t.laieq}},
+            {{"LAeq:", "LAeq:", "LAeq:"}, {t.laeq, t.laeq, t.laeq}},
+            {{"LAFTM5-LAeq:", "LCeq-LAeq:", "LAIeq-LAeq:"}, {t.laftm5 - t.laeq, t.lceq - t.laeq, t.laieq - t.laeq}},
+        };
+        for (const auto& r : rows) {
+            CellLine line(out, true);
+            for (int c = 0; c < 3; ++c)
+                line.Left(14, r.labels[c]).Right(6, FormatFixed(r.levels[c], 2)).TextOnly(0, c < 2 ? " dB    " : " dB");
+            line.AlignLeft().End();
+        }
+        out << std::endl;
+        return;
+    }
     const struct {
         const char* name;
         const char* difference;
@@ -207,37 +153,111 @@ void WriteCsv(std::ostream& out, const TalSummary& t)
                    {"LCEQ:", "LCEQ - LAeq:", t.lceq},
                    {"LAIeq:", "LAIeq - LAeq:", t.laieq}};
     for (const auto& a : against) {
-        pair(a.name, a.level);
-        pair("LAeq:", t.laeq);
-        pair(a.difference, a.level - t.laeq);
+        CellLine(out, false).Cell(0, a.name).Cell(0, a.level).End();
+        CellLine(out, false).Cell(0, "LAeq:").Cell(0, t.laeq).End();
+        CellLine(out, false).Cell(0, a.difference).Cell(0, a.level - t.laeq).End();
         out << std::endl;
     }
-    WriteWeightingTable(out, false, t);
-    pair("Ln Start Level:", ComposeText("%2d dB", t.lnStartLevel));
+}
+
+// A label and a time or duration right-aligned in 20, then two blanks
+// (text), or two fields (CSV).
+void TimeLine(std::ostream& out, bool text, const char* label, const std::string& time)
+{
+    CellLine(out, text).Left(14, label).Right(20, time).TextOnly(0, "  ").AlignLeft().End();
+}
+
+// A record count and a switch: the count right-aligned in 10 after its
+// label in 26, the switch's label and state in 20 and 21.
+void CountLine(std::ostream& out, bool text, const char* label, int32_t count, const char* switchLabel,
+               const char* csvSwitchLabel, const std::string& state)
+{
+    CellLine(out, text)
+        .Left(26, label)
+        .Right(10, count)
+        .TextOnly(0, "   ")
+        .Split(std::ios::left, 20, switchLabel, csvSwitchLabel)
+        .Left(21, state)
+        .End();
+}
+
+// A tonality figure after its label in 28 (text, two blanks before it):
+// in Hz right-aligned in 6, or a level in dB with two decimals (a stream
+// number in CSV).
+void ToneLine(std::ostream& out, bool text, const char* label, int32_t hz)
+{
+    CellLine(out, text).TextOnly(0, "  ").Left(28, label).Right(6, hz).TextOnly(0, " Hz").AlignLeft().End();
+}
+void ToneLine(std::ostream& out, bool text, const char* label, float level)
+{
+    CellLine(out, text)
+        .TextOnly(0, "  ")
+        .Left(28, label)
+        .Split(std::ios::right, 6, FormatFixed(level, 2), level)
+        .TextOnly(0, " dB")
+        .AlignLeft()
+        .End();
+}
+
+void Write(std::ostream& out, bool text, const TalSummary& t)
+{
+    // Floats without a format of their own take the stream's: fixed, one
+    // decimal.
+    if (!text)
+        out << std::setprecision(1);
+    TimeLine(out, text, "Overall Start Time:", t.overallStart);
+    TimeLine(out, text, "Overall End Time:", t.overallEnd);
+    out << std::endl;
+    CountLine(out, text, "Number SnapShot Records:", t.snapshots, "Ln Table:", "Ln Table:", t.lnTable);
+    CountLine(out, text, "Number History Records:", t.histories, "Time History:", "History Records:", t.timeHistory);
+    out << std::endl;
+    CellLine(out, text).Cell(0, "Current Data").End();
+    out << std::endl;
+    CellLine(out, text).Cell(0, "SLM Mode").End();
+    TimeLine(out, text, "SLM Start Time:", t.slmStart);
+    TimeLine(out, text, "SLM End Time:", t.slmEnd);
+    TimeLine(out, text, "SLM Elapsed Time:", t.slmElapsed);
+    out << std::endl;
+    WriteAgainstLaeq(out, text, t);
+    WriteWeightingTable(out, text, t);
+    CellLine(out, text).Left(20, "Ln Start Level:").Cell(0, RightCell(std::to_string(t.lnStartLevel), 2) + " dB").End();
     out << std::endl;
     for (size_t i = 0; i < t.lnLevels.size(); ++i) {
-        CsvField(out, "L " + FormatFixed(t.lnPercents[i], 2));
-        CsvField(out, FormatReportNumber(t.lnLevels[i], 1, 0));
-        CsvField(out, "dB" + t.lnWeighting) << std::endl;
+        const std::string percentile = FormatFixed(t.lnPercents[i], 2);
+        CellLine(out, text)
+            .Split(std::ios::right, 3, "L", "L " + percentile)
+            .TextOnly(std::ios::right, 8, "(" + percentile + ")")
+            .Right(6, ReportNumber{t.lnLevels[i], 1})
+            .CsvOnly("dB" + t.lnWeighting)
+            .AlignLeft()
+            .End();
     }
     out << std::endl;
-    CsvField(out, "RTA Mode: Leq Spectrum") << std::endl;
-    pair("RTA Run Time:", t.rtaRunTime);
-    CsvField(out, "Freq Hz");
-    CsvField(out, "Leq 1/3 Oct") << std::endl;
+    CellLine(out, text).Cell(0, "RTA Mode: Leq Spectrum").End();
+    CellLine(out, text).Left(15, "RTA Run Time:").Left(12, t.rtaRunTime).End();
+    CellLine(out, text)
+        .Split(std::ios::right, 12, "Freq", "Freq Hz")
+        .Split(std::ios::right, 12, "Leq 1/3", "Leq 1/3 Oct")
+        .AlignLeft()
+        .End();
     for (int b = 0; b < kBands; ++b) {
-        const std::string name = BandName(b);
-        pair(name.substr(0, name.size() - 3).c_str(), t.spectrum[static_cast<size_t>(b)]);
+        const float level = t.spectrum[static_cast<size_t>(b)];
+        CellLine(out, text)
+            .Split(std::ios::right, 12, TalBandName(b), TalBandLabel(b))
+            .Split(std::ios::right, 12, FormatFixed(level, 2), level)
+            .AlignLeft()
+            .End();
     }
     out << std::endl;
-    CsvField(out, "Tonality Mode") << std::endl;
-    pair("Tonality Elapsed Time:", t.tonalityElapsed);
-    pair("ft (Freq. Tone):", t.toneFrequency);
-    pair("delta fc (BARQ Bandwidth):", t.barqBandwidth);
-    pair("Lt (Ltone):", t.toneLevel);
-    pair("Lg (LGroup):", t.groupLevel);
-    CsvField(out, "Lt - Lg:");
-    CsvField(out, t.toneLevel - t.groupLevel) << std::endl;
+    CellLine(out, text).Cell(0, "Tonality Mode").End();
+    CellLine(out, text).Left(20, "Tonality Elapsed Time:").Right(12, t.tonalityElapsed).AlignLeft().End();
+    ToneLine(out, text, "ft (Freq. Tone):", t.toneFrequency);
+    ToneLine(out, text, "delta fc (BARQ Bandwidth):", t.barqBandwidth);
+    ToneLine(out, text, "Lt (Ltone):", t.toneLevel);
+    ToneLine(out, text, "Lg (LGroup):", t.groupLevel);
+    // The last line is ended like every other, so that a report written
+    // after this one starts on a line of its own.
+    ToneLine(out, text, "Lt - Lg:", t.toneLevel - t.groupLevel);
 }
 
 }  // namespace
@@ -251,9 +271,6 @@ int ReportWriter::WriteTalSummary(std::ostream& out, ExportFormat format, const 
         return 1;
     const TalSummary t(summary, setup);
     out << std::setiosflags(std::ios::left) << std::fixed;
-    if (IsText(format))
-        WriteText(out, t);
-    else
-        WriteCsv(out, t);
+    Write(out, IsText(format), t);
     return 1;
 }

@@ -5,7 +5,7 @@
 #include <iomanip>
 
 #include "DirectionText.h"
-#include "ExportFields.h"
+#include "ExportCells.h"
 #include "ReportNumbers.h"
 #include "SetupValueTexts.h"
 #include "SummaryWriterSupport.h"
@@ -276,13 +276,7 @@ std::string ThRunStopText(const ThRec& record, const RecordView& parameters)
 
 void WriteThHeadingStart(std::ostream& out, bool text)
 {
-    if (!text) {
-        for (const char* heading : {"Rec #", "Date", "Time", "Leq"})
-            CsvField(out, heading);
-        return;
-    }
-    out << std::setw(9) << "Rec #" << std::setw(12) << "Date" << std::setw(12) << "Time";
-    out << std::resetiosflags(std::ios::left) << std::setw(6) << "Leq";
+    CellLine(out, text).Cell(9, "Rec #").Cell(12, "Date").Cell(12, "Time").AlignRight().Cell(6, "Leq");
 }
 
 void WriteThRows(std::ostream& out, bool text, const ThMgr& history, const RecordView& parameters,
@@ -292,19 +286,18 @@ void WriteThRows(std::ostream& out, bool text, const ThMgr& history, const Recor
         const ThRec* record = history.GetAt(i);
         if (!record)
             continue;
-        const std::string cells[] = {std::to_string(record->GetRecordNumber()), DateText(record->GetTime()),
-                                     ClockText(record->GetTime())};
-        if (text)
-            out << std::setw(9) << cells[0] << std::setw(12) << cells[1] << std::setw(12) << cells[2];
-        else
-            for (const std::string& cell : cells)
-                CsvField(out, cell);
+        CellLine row(out, text);
+        row.Cell(9, record->GetRecordNumber())
+            .Cell(12, DateText(record->GetTime()))
+            .Cell(12, ClockText(record->GetTime()));
         if (record->IsLevelSample())
             levelCells(*record);
         else
-            CellLine(out, text).Cell(0, ThRunStopText(*record, parameters));
+            row.Cell(0, ThRunStopText(*record, parameters));
+        // Left alignment again for the next row, added to the flags as the
+        // level cells leave them.
         if (text)
             out << std::setiosflags(std::ios::left);
-        out << std::endl;
+        row.End();
     }
 }
