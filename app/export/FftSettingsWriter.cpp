@@ -2,7 +2,7 @@
 #include <array>
 #include <iomanip>
 
-#include "ExportFields.h"
+#include "ExportCells.h"
 #include "FftBandwidth.h"
 #include "KeptRecordFields.h"
 #include "ReportWriter.h"
@@ -45,19 +45,16 @@ int ReportWriter::WriteFftSettings(std::ostream& out, ExportFormat format, const
         {"Overload Skipping:", "Overload Skipping:",
          setup.U16(FftSetupFields::kOverloadSkipping) == 0 ? "Disabled" : "Enabled"},
     }};
-    if (IsText(format)) {
-        out << std::setiosflags(std::ios::left) << std::fixed << std::setprecision(1);
-        out << "FFT Analyzer Settings" << std::endl;
-        for (const Line& line : lines)
-            out << "  " << std::setw(25) << line.textLabel << line.value << std::endl;
-    } else {
-        out << std::setprecision(1);
-        CsvField(out, "FFT Analyzer Settings") << std::endl;
-        for (const Line& line : lines) {
-            CsvField(out, line.csvLabel);
-            CsvField(out, line.value) << std::endl;
-        }
-    }
+    if (IsText(format))
+        out << std::setiosflags(std::ios::left) << std::fixed;
+    out << std::setprecision(1);
+    CellLine(out, format).Cell(0, "FFT Analyzer Settings").End();
+    for (const Line& line : lines)
+        CellLine(out, format)
+            .TextOnly(0, "  ")
+            .Split(std::ios::left, 25, line.textLabel, line.csvLabel)
+            .Cell(0, line.value)
+            .End();
     out << std::endl;
     return 1;
 }

@@ -1,10 +1,12 @@
 // The settings of a real-time analyser measurement, with the trigger table
 // and the logic outputs per measurement state.
+#include <array>
 #include <cmath>
-#include <iomanip>
+#include <optional>
+#include <sstream>
 #include <vector>
 
-#include "ExportFields.h"
+#include "ExportCells.h"
 #include "KeptRecordFields.h"
 #include "ReportNumbers.h"
 #include "ReportWriter.h"
@@ -16,14 +18,22 @@ namespace {
 const char* const kModeNames[] = {"Now", "L<", "L=", "L>", "Input", "Time", "Count"};
 constexpr int kModeCount = 7;
 
+// The five cells of a table row: mode or state name, then level, time,
+// samples and logic, or the four states.
+using RowCells = std::array<std::string, 5>;
+
 // A text layout item line, or a CSV line of a label and its fields.
 struct Line {
     enum Kind { kEmpty, kHeading, kItem, kRow } kind;
     const char* indent;
     const char* textLabel;
     const char* csvLabel;
-    std::string textValue;  // a row: the row as its formatter made it
+    std::string textValue;
     std::string csvValue;
+    // A row: its cells (none for a label alone); a stray trigger mode has
+    // no cells but one blank.
+    std::vector<std::string> cells = {};
+    bool stray = false;
 };
 
 // The time rounded to 0.0001 s and then cut down to a multiple of 0.0025 s.
@@ -42,25 +52,26 @@ std::string ExpDetectorTime(int index)
     return (index >= 0 && index < 12) ? kTimes[index] : "";
 }
 
-std::string Row(ExportFormat format, const std::string (&cells)[5])
+// Text layout: each cell left-aligned in 8 characters, a tab between them;
+// CSV layout: one field each.
+template <class Cells>
+void WriteRowCells(CellLine& line, const Cells& cells)
 {
-    if (format == kTextFormat)
-        return ComposeText("%-8s\t%-8s\t%-8s\t%-8s\t%-8s", cells[0].c_str(), cells[1].c_str(), cells[2].c_str(),
-                           cells[3].c_str(), cells[4].c_str());
-    std::string row;
-    for (const std::string& cell : cells)
-        row += kFieldOpen + cell + kFieldClose;
-    return row;
+    bool first = true;
+    for (const auto& cell : cells) {
+        if (!first)
+            line.TextOnly(0, "\t");
+        line.Left(8, cell);
+        first = false;
+    }
 }
 
-}  // namespace
-
-std::string ReportWriter::FormatTriggerRow(ExportFormat format, std::string modeName, int mode, float level,
-                                           float time, int16_t samples, int logicHigh)
+// The cells of an Arm/Trigger/End row, or none for a mode outside 0 to 6.
+std::optional<RowCells> TriggerCells(bool text, const std::string& modeName, int mode, float level, float time,
+                                     int16_t samples, int logicHigh)
 {
-    const bool text = IsText(format);
     const std::string empty = text ? "   -   " : "  -  ";
-    std::string cells[5] = {modeName, empty, empty, empty, empty};
+    RowCells cells = {modeName, empty, empty, empty, empty};
     switch (mode & 0xFF) {
     case 0: break;
     case 1:
@@ -75,20 +86,43 @@ std::string ReportWriter::FormatTriggerRow(ExportFormat format, std::string mode
         cells[2] = FormatFixed(time, 4);
         break;
     case 6: cells[3] = std::to_string(samples); break;
-    default: return " ";
+    default: return std::nullopt;
     }
-    return Row(format, cells);
+    return cells;
+}
+
+RowCells LogicOutCells(int16_t output, int map)
+{
+    RowCells cells;
+    for (int state = 4; state >= 0; --state) {
+        const int bit = output + 3 * state;
+        const bool on = bit >= 0 && bit < 31 && (map >> bit) & 1;
+        cells[static_cast<size_t>(4 - state)] = on ? "   X   " : "       ";
+    }
+    return cells;
+}
+
+// A row on its own, as a text of its cells.
+std::string RowText(ExportFormat format, const RowCells& cells)
+{
+    std::ostringstream row;
+    CellLine line(row, format);
+    WriteRowCells(line, cells);
+    return row.str();
+}
+
+}  // namespace
+
+std::string ReportWriter::FormatTriggerRow(ExportFormat format, std::string modeName, int mode, float level,
+                                           float time, int16_t samples, int logicHigh)
+{
+    const auto cells = TriggerCells(IsText(format), modeName, mode, level, time, samples, logicHigh);
+    return cells ? RowText(format, *cells) : " ";
 }
 
 std::string ReportWriter::FormatLogicOutRow(ExportFormat format, int16_t output, int map)
 {
-    std::string cells[5];
-    for (int state = 4; state >= 0; --state) {
-        const int bit = output + 3 * state;
-        const bool on = bit >= 0 && bit < 31 && (map >> bit) & 1;
-        cells[4 - state] = on ? "   X   " : "       ";
-    }
-    return Row(format, cells);
+    return RowText(format, LogicOutCells(output, map));
 }
 
 int ReportWriter::WriteRtaSettings(std::ostream& out, ExportFormat format, const RecordView& setup)
@@ -105,39 +139,39 @@ int ReportWriter::WriteRtaSettings(std::ostream& out, ExportFormat format, const
     std::string source = "Flat";
     if (setup.U8(F::kTriggerSource) < 33)
         SSASetup::BandName(setup.U8(F::kTriggerSource), source);
-    const std::string dbDown = ComposeText(
-        "%d dB", RT60DbDownFromIndex(static_cast<float>(setup.U16(F::kVersion)), setup.U8(F::kRt60DbDown)));
+    const std::string dbDown =
+        std::to_string(RT60DbDownFromIndex(static_cast<float>(setup.U16(F::kVersion)), setup.U8(F::kRt60DbDown))) +
+        " dB";
     const bool third = modeFlags & 0x80;
     const std::string expTime = ExpDetectorTime(setup.U8(F::kExpDetectorTime));
     const std::string storeRate = (modeFlags & 0x20) ? "1/8" : "1/2";
 
-    auto trigger = [&](size_t modeAt, size_t levelAt, size_t timeAt, size_t samplesAt, int logicBit, bool end) {
+    const char* two = "  ";
+    auto row = [&](const char* indent, const char* textLabel, const char* csvLabel, std::vector<std::string> cells) {
+        return Line{Line::kRow, indent, textLabel, csvLabel, "", "", std::move(cells)};
+    };
+    auto trigger = [&](const char* textLabel, const char* csvLabel, size_t modeAt, size_t levelAt, size_t timeAt,
+                       size_t samplesAt, int logicBit, bool end) {
         const int mode = setup.U8(modeAt);
         std::string name = mode < kModeCount ? kModeNames[mode] : "";
         if (end && mode == 0)
             name = "Never";
-        return FormatTriggerRow(format, name, mode, setup.F32(levelAt), setup.F32(timeAt), setup.I16(samplesAt),
-                                triggerFlags & logicBit);
+        const auto cells = TriggerCells(text, name, mode, setup.F32(levelAt), setup.F32(timeAt),
+                                        setup.I16(samplesAt), triggerFlags & logicBit);
+        Line line = row(two, textLabel, csvLabel, {});
+        if (cells)
+            line.cells.assign(cells->begin(), cells->end());
+        else
+            line.stray = true;
+        return line;
     };
-    const std::string arm = trigger(F::kArmMode, F::kArmLevel, F::kArmTime, F::kArmSamples, 0x20, false);
-    const std::string trig =
-        trigger(F::kTriggerMode, F::kTriggerLevel, F::kTriggerTime, F::kTriggerSamples, 0x40, false);
-    const std::string end = trigger(F::kEndMode, F::kEndLevel, F::kEndTime, F::kEndSamples, 0x10, true);
+    auto logicOut = [&](const char* label, int16_t output) {
+        const RowCells cells = LogicOutCells(output, setup.U16(F::kLogicOutMap));
+        return row(two, label, label, {cells.begin(), cells.end()});
+    };
     static const char* const kThen[] = {"Stop", "Repeat", "Average"};
     const int then = setup.U8(F::kEndThen);
-    const int map = setup.U16(F::kLogicOutMap);
-    const std::string tableHeading = ComposeText("%-8s\t%-8s\t%-8s\t%-8s\t%-8s", "Mode", "Level dB", "Time sec.",
-                                                 "Samples", "Logic");
-    const std::string stateHeading =
-        ComposeText("%-8s\t%-8s\t%-8s\t%-8s\t%-8s", "Ended", "Trigger", "Armed", "Ready", "Stop");
-    auto csvRow = [](std::initializer_list<const char*> cells) {
-        std::string row;
-        for (const char* cell : cells)
-            row += std::string(kFieldOpen) + cell + kFieldClose;
-        return row;
-    };
 
-    const char* two = "  ";
     const char* four = "    ";
     const char* none = "";
     const std::vector<Line> lines = {
@@ -161,12 +195,13 @@ int ReportWriter::WriteRtaSettings(std::ostream& out, ExportFormat format, const
         {Line::kItem, two, "Triggering:", "Triggering:", (triggerFlags & 0x80) ? "Enabled" : "Disabled", ""},
         {Line::kItem, two, "Trigger Source:", "Trigger Source:", source, ""},
         {Line::kEmpty, none, "", "", "", ""},
-        {Line::kRow, two, " ", " ", tableHeading, csvRow({"Mode", "Level dB", "Time sec.", "Samples", "Logic"})},
-        {Line::kRow, two, "Arm", "Arm:", arm, arm},
-        {Line::kRow, two, "Trigger", "Trigger:", trig, trig},
-        {Line::kRow, two, "End", "End:", end, end},
+        row(two, " ", " ", {"Mode", "Level dB", "Time sec.", "Samples", "Logic"}),
+        trigger("Arm", "Arm:", F::kArmMode, F::kArmLevel, F::kArmTime, F::kArmSamples, 0x20, false),
+        trigger("Trigger", "Trigger:", F::kTriggerMode, F::kTriggerLevel, F::kTriggerTime, F::kTriggerSamples, 0x40,
+                false),
+        trigger("End", "End:", F::kEndMode, F::kEndLevel, F::kEndTime, F::kEndSamples, 0x10, true),
         {Line::kEmpty, none, "", "", "", ""},
-        {Line::kRow, two, "Then:", "Then", "", ""},
+        row(two, "Then:", "Then", {}),
         {Line::kItem, four, "Action:", "Action:", then < 3 ? kThen[then] : "", ""},
         {Line::kItem, four, "Repeat Count:", "Repeat Count:", std::to_string(setup.U8(F::kRepeatCount)), ""},
         {Line::kItem, four, "Average Count:", "Average Count:", std::to_string(setup.U8(F::kAverageCount)), ""},
@@ -174,33 +209,26 @@ int ReportWriter::WriteRtaSettings(std::ostream& out, ExportFormat format, const
         {Line::kItem, none, "Run On Logic Input", "Run On Logic Input:", (triggerFlags & 0x04) ? "Yes" : "No", ""},
         {Line::kItem, none, "Logic Level:", "Logic Level:", (triggerFlags & 0x08) ? "High" : "Low", ""},
         {Line::kEmpty, none, "", "", "", ""},
-        {Line::kRow, none, "Logic Out:", "Logic Out:", stateHeading,
-         csvRow({"Ended", "Trigger", "Armed", "Ready", "Stop"})},
-        {Line::kRow, two, "Heat:", "Heat:", FormatLogicOutRow(format, 2, map), FormatLogicOutRow(format, 2, map)},
-        {Line::kRow, two, "Cal:", "Cal:", FormatLogicOutRow(format, 1, map), FormatLogicOutRow(format, 1, map)},
-        {Line::kRow, two, "Logic Out:", "Logic Out:", FormatLogicOutRow(format, 0, map),
-         FormatLogicOutRow(format, 0, map)},
+        row(none, "Logic Out:", "Logic Out:", {"Ended", "Trigger", "Armed", "Ready", "Stop"}),
+        logicOut("Heat:", 2),
+        logicOut("Cal:", 1),
+        logicOut("Logic Out:", 0),
     };
 
-    if (text)
-        out << std::setiosflags(std::ios::left);
     for (const Line& line : lines) {
-        if (line.kind == Line::kEmpty) {
-            out << std::endl;
-        } else if (text && line.kind == Line::kHeading) {
-            out << line.textLabel << std::endl;
-        } else if (text) {
-            out << line.indent << std::setw(25) << line.textLabel << line.textValue << std::endl;
-        } else if (line.kind == Line::kHeading) {
-            CsvField(out, line.csvLabel) << std::endl;
-        } else {
-            CsvField(out, line.csvLabel);
-            if (line.kind == Line::kRow)
-                out << line.csvValue;
+        CellLine cells(out, format);
+        if (line.kind == Line::kHeading) {
+            cells.Cell(0, line.textLabel);
+        } else if (line.kind != Line::kEmpty) {
+            cells.TextOnly(0, line.indent).Split(std::ios::left, 25, line.textLabel, line.csvLabel);
+            if (line.kind == Line::kItem)
+                cells.Split(std::ios::left, 0, line.textValue, line.csvValue.empty() ? line.textValue : line.csvValue);
+            else if (line.stray)
+                out << ' ';  // a mode the table does not know: one blank in either layout
             else
-                CsvField(out, line.csvValue.empty() ? line.textValue : line.csvValue);
-            out << std::endl;
+                WriteRowCells(cells, line.cells);
         }
+        cells.End();
     }
     return 1;
 }

@@ -193,6 +193,20 @@ TEST(RtaSettingsWriter, TriggerRowsByMode)
         EXPECT_EQ(writer.FormatTriggerRow(c.format, c.name, c.mode, -3.25f, 0.125f, -7, c.logic), c.row) << c.mode;
 }
 
+TEST(RtaSettingsWriter, ATriggerModeOutsideTheTableLeavesOneBlank)
+{
+    auto setup = RtaSetup();
+    setup.U8(76, 7).U8(78, 9);  // Arm and End modes the instrument does not have
+    EXPECT_EQ(Lines(RtaSettings(kTextFormat, View(setup)), 20, 22),
+              "  Arm                       \n"
+              "  Trigger                  Time    \t   -    \t0.5000  \t   -    \t   -    \n"
+              "  End                       \n");
+    EXPECT_EQ(Lines(RtaSettings(kCsvFormat, View(setup)), 20, 22),
+              "\"Arm:\", \n"
+              "\"Trigger:\",\"Time\",\"   -   \",\"0.5000\",\"  -  \",\"  -  \",\n"
+              "\"End:\", \n");
+}
+
 TEST(RtaSettingsWriter, DerivedValues)
 {
     struct Case {
