@@ -38,38 +38,49 @@ struct Rt60Texts {
 
 void WriteRt60Block(std::ostream& out, const EventRec& event, int dbDown, Rt60Bands range, const RtaBandLayout& bands)
 {
-    out << "Rec # " << RecordNumber(event.GetRecordNumber())
-        << ComposeText("       %d averaged events", static_cast<int32_t>(event.GetAveragedEvents()))
-        << "       Duration: " << FormatFixed(event.GetDuration(), 3) << ComposeText("       dB Down: %d dB", dbDown)
-        << std::endl;
-    out << "Freq. Hz        RT60 (sec)         Freq. Hz        RT60 (sec)" << std::endl;
+    CellLine(out, true)
+        .Cell(0, "Rec # ")
+        .Cell(0, RecordNumber(event.GetRecordNumber()))
+        .Cell(0, "       ")
+        .Cell(0, static_cast<int32_t>(event.GetAveragedEvents()))
+        .Cell(0, " averaged events       Duration: ")
+        .Cell(0, FormatFixed(event.GetDuration(), 3))
+        .Cell(0, "       dB Down: ")
+        .Cell(0, dbDown)
+        .Cell(0, " dB")
+        .End();
+    CellLine(out, true).Cell(0, "Freq. Hz        RT60 (sec)         Freq. Hz        RT60 (sec)").End();
     const Rt60Texts rt60(event, dbDown, range);
+    auto pair = [&](CellLine& line, int band) -> CellLine& {
+        return line.Right(8, bands.Label(band)).Cell(0, "        ").Right(10, rt60[band]);
+    };
     // The left column runs down the first half of the bands, the right
     // column down the second; an odd count leaves the middle band alone.
     const int half = TwoColumnRows(range.last - range.first + 1);
     int band = range.first;
-    for (; band + half <= range.last; ++band)
-        out << ComposeText("%8s        %10s         %8s        %10s", bands.Label(band).c_str(),
-                           rt60[band].c_str(), bands.Label(band + half).c_str(),
-                           rt60[band + half].c_str())
-            << std::endl;
-    if ((range.last - range.first) % 2 == 0)
-        out << ComposeText("%8s        %10s ", bands.Label(band).c_str(), rt60[band].c_str())
-            << std::endl;
+    for (; band + half <= range.last; ++band) {
+        CellLine line(out, true);
+        pair(pair(line, band).Cell(0, "         "), band + half).End();
+    }
+    if ((range.last - range.first) % 2 == 0) {
+        CellLine line(out, true);
+        pair(line, band).Cell(0, " ").End();
+    }
 }
 
 // The duration is the stream's own number, fixed with three decimals as
 // the writer sets it.
 void WriteRt60Row(std::ostream& out, const EventRec& event, int dbDown, Rt60Bands range)
 {
-    CsvField(out, RecordNumber(event.GetRecordNumber()));
-    CsvField(out, static_cast<int32_t>(event.GetAveragedEvents()));
-    CsvField(out, event.GetDuration());
-    CsvField(out, dbDown);
+    CellLine row(out, false);
+    row.Cell(0, RecordNumber(event.GetRecordNumber()))
+        .Cell(0, static_cast<int32_t>(event.GetAveragedEvents()))
+        .Cell(0, event.GetDuration())
+        .Cell(0, dbDown);
     const Rt60Texts rt60(event, dbDown, range);
     for (int band = range.first; band <= range.last; ++band)
-        CsvField(out, rt60[band]);
-    out << std::endl;
+        row.Cell(0, rt60[band]);
+    row.End();
 }
 
 }  // namespace
@@ -92,11 +103,12 @@ int ReportWriter::WriteRt60(std::ostream& out, ExportFormat format, const EventR
             if (event == nullptr)
                 continue;
             if (i == 0) {
+                CellLine headings(out, false);
                 for (const char* heading : {"Rec # ", "avgd evnts", "Duration", "dB Down"})
-                    CsvField(out, heading);
+                    headings.Cell(0, heading);
                 for (int band = range.first; band <= range.last; ++band)
-                    CsvField(out, bands.Name(band));
-                out << std::endl;
+                    headings.Cell(0, bands.Name(band));
+                headings.End();
             }
             WriteRt60Row(out, *event, events.rt60DbDown, range);
             continue;

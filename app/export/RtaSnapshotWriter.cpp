@@ -6,51 +6,69 @@ namespace {
 
 void WriteSnapshotBlock(std::ostream& out, const SnapRec& snap, const RtaBandLayout& bands)
 {
-    out << ComposeText("***Record #%d ***", RecordNumber(snap.GetRecordNumber())) << std::endl;
-    out << ComposeText("%14s  %20s", "Timestamp:", DateTimeText(snap.GetStandardTime()).c_str()) << std::endl;
-    out << ComposeText("%14s  %u     %14s  %10s", "Average Count:", snap.GetAverageCount(), "Note:",
-                       snap.GetLabel().c_str())
-        << std::endl;
-    out << ComposeText("%14s  %s dB", "Flat Level:", FormatFixed(snap.GetSpl(), 2).c_str()) << std::endl;
-    out << std::endl;
-    out << ComposeText("  %7s Avg %s  %7s Avg %s", "Freq.Hz", bands.label, "Freq.Hz", bands.label) << std::endl;
+    auto line = [&out] { return CellLine(out, true); };
+    line().Cell(0, "***Record #").Cell(0, RecordNumber(snap.GetRecordNumber())).Cell(0, " ***").End();
+    line().Right(14, "Timestamp:").Cell(0, "  ").Right(20, DateTimeText(snap.GetStandardTime())).End();
+    line()
+        .Right(14, "Average Count:")
+        .Cell(0, "  ")
+        .Cell(0, snap.GetAverageCount())
+        .Cell(0, "     ")
+        .Right(14, "Note:")
+        .Cell(0, "  ")
+        .Right(10, snap.GetLabel())
+        .End();
+    line().Right(14, "Flat Level:").Cell(0, "  ").Cell(0, FormatFixed(snap.GetSpl(), 2)).Cell(0, " dB").End();
+    line().End();
+    line()
+        .Cell(0, "  ")
+        .Right(7, "Freq.Hz")
+        .Cell(0, " Avg ")
+        .Cell(0, bands.label)
+        .Cell(0, "  ")
+        .Right(7, "Freq.Hz")
+        .Cell(0, " Avg ")
+        .Cell(0, bands.label)
+        .End();
     for (int left = 0; left < bands.rows; ++left) {
-        const int right = left + bands.rows;
-        std::string line = ComposeText("  %7s %9s", bands.Label(left).c_str(),
-                                       FormatFixed(snap.GetBand(left), 2).c_str());
-        if (right < bands.total)
-            line += ComposeText("  %7s %9s", bands.Label(right).c_str(),
-                                FormatFixed(snap.GetBand(right), 2).c_str());
-        out << line << std::endl;
+        CellLine row = line();
+        for (const int band : {left, left + bands.rows}) {
+            if (band < bands.total)
+                row.Cell(0, "  ").Right(7, bands.Label(band)).Cell(0, " ").Right(9, FormatFixed(snap.GetBand(band), 2));
+        }
+        row.End();
     }
-    out << std::endl;
+    line().End();
 }
 
 void WriteSnapshotHeadings(std::ostream& out, const RtaBandLayout& bands)
 {
+    CellLine spectra(out, false);
     for (int i = 0; i < 6; ++i)
-        CsvField(out, " ");
-    CsvField(out, ComposeText("Avg %s Spectra", bands.label)) << std::endl;
+        spectra.Cell(0, " ");
+    spectra.Cell(0, "Avg " + std::string(bands.label) + " Spectra").End();
+    CellLine headings(out, false);
     for (const char* heading : {"Record #", "Timestamp", "Average Count", "Note", "Flat Level", " "})
-        CsvField(out, heading);
+        headings.Cell(0, heading);
     for (int band = 0; band < bands.total; ++band)
-        CsvField(out, bands.Name(band));
-    out << std::endl;
+        headings.Cell(0, bands.Name(band));
+    headings.End();
 }
 
 // The flat level and the band values are the stream's own numbers: fixed
 // with three decimals, as the writer sets the stream.
 void WriteSnapshotRow(std::ostream& out, const SnapRec& snap, const RtaBandLayout& bands)
 {
-    CsvField(out, RecordNumber(snap.GetRecordNumber()));
-    CsvField(out, DateTimeText(snap.GetStandardTime()));
-    CsvField(out, snap.GetAverageCount());
-    CsvField(out, snap.GetLabel());
-    CsvField(out, snap.GetSpl());
-    CsvField(out, " ");
+    CellLine row(out, false);
+    row.Cell(0, RecordNumber(snap.GetRecordNumber()))
+        .Cell(0, DateTimeText(snap.GetStandardTime()))
+        .Cell(0, snap.GetAverageCount())
+        .Cell(0, snap.GetLabel())
+        .Cell(0, snap.GetSpl())
+        .Cell(0, " ");
     for (int band = 0; band < bands.total; ++band)
-        CsvField(out, snap.GetBand(band));
-    out << std::endl;
+        row.Cell(0, snap.GetBand(band));
+    row.End();
 }
 
 }  // namespace

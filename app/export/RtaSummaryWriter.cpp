@@ -4,7 +4,7 @@
 #include <array>
 #include <iomanip>
 
-#include "ExportFields.h"
+#include "ExportCells.h"
 #include "KeptRecordFields.h"
 #include "ReportNumbers.h"
 #include "ReportWriter.h"
@@ -22,11 +22,6 @@ Spectrum ReadSpectrum(const RecordView& summary, size_t offset)
     Spectrum values{};
     summary.Floats(offset, values.data(), values.size());
     return values;
-}
-
-std::string Level(float value, int width)
-{
-    return FormatReportNumber(value, 2, width);
 }
 
 }  // namespace
@@ -57,75 +52,80 @@ int ReportWriter::WriteRtaSummary(std::ostream& out, ExportFormat format, const 
     const bool spatial = summary.F32(S::kSpatialCount) > 0.0f;
     const size_t shown = spatial ? 4 : 3;
 
-    if (IsText(format)) {
+    const bool text = IsText(format);
+    if (text)
         out << std::setiosflags(std::ios::left) << std::fixed;
-        auto item = [&](const char* label, const std::string& value) {
-            out << ComposeText("%-19s %s", label, value.c_str()) << std::endl;
-        };
-        item("Overall Start Time:", overallStartText);
-        item("Overall End Time:", overallEndText);
-        out << std::endl;
-        item("AutoStore:", autoStore);
-        item("ByTime:", byTime);
-        out << std::endl;
-        out << ComposeText("%-19s %s ", "Current Start Time:", currentStartText.c_str())
-            << ComposeText("%s %s ", "Current End Time:", currentEndText.c_str()) << std::endl;
-        item("Elapsed Time:", elapsed);
-        out << std::endl;
-        out << kEventNote << std::endl;
-        item("Spectra Duration:", FormatFixed(duration, 2));
-        const char* f = "Freq.Hz";
-        const char* l = bands.label;
-        if (spatial)
-            out << ComposeText("  %7s Leq %s Max %s Min %s Spat.Avg %s|%7s Leq %s Max %s Min %s Spat.Avg %s", f, l,
-                               l, l, l, f, l, l, l, l);
-        else
-            out << ComposeText("  %7s Leq %s Max %s Min %s    %7s Leq %s Max %s Min %s", f, l, l, l, f, l, l, l);
-        out << std::endl;
+    auto item = [&](const char* label, const std::string& value) {
+        CellLine(out, text).Left(19, label).TextOnly(0, " ").Cell(0, value).End();
+    };
+    item("Overall Start Time:", overallStartText);
+    item("Overall End Time:", overallEndText);
+    out << std::endl;
+    item("AutoStore:", autoStore);
+    item("ByTime:", byTime);
+    out << std::endl;
+    CellLine(out, text)
+        .Left(19, "Current Start Time:")
+        .TextOnly(0, " ")
+        .Cell(0, currentStartText)
+        .TextOnly(0, " ")
+        .Cell(0, "Current End Time:")
+        .TextOnly(0, " ")
+        .Cell(0, currentEndText)
+        .TextOnly(0, " ")
+        .End();
+    item("Elapsed Time:", elapsed);
+    out << std::endl;
+    CellLine(out, text).Cell(0, kEventNote).End();
+    // CSV: the duration takes the stream's own notation and precision.
+    CellLine(out, text)
+        .Left(19, "Spectra Duration:")
+        .TextOnly(0, " ")
+        .Split(std::ios::left, 0, FormatFixed(duration, 2), duration)
+        .End();
+
+    if (text) {
+        // Each half: the band column, then a column of each spectrum shown.
+        static const char* const kHeads[] = {" Leq ", " Max ", " Min ", " Spat.Avg "};
+        CellLine heading(out, text);
+        heading.Cell(0, "  ");
+        for (const char* separator : {"", spatial ? "|" : "    "}) {
+            heading.Cell(0, separator).Right(7, "Freq.Hz");
+            for (size_t s = 0; s < shown; ++s)
+                heading.Cell(0, kHeads[s]).Cell(0, bands.label);
+        }
+        heading.End();
         for (int i = 0; i < bands.rows; ++i) {
             const int j = i + bands.rows;
-            const std::string left = bands.Label(i);
+            CellLine row(out, text);
+            row.Cell(0, "  ").Right(7, bands.Label(i));
+            for (size_t s = 0; s < shown; ++s)
+                row.Cell(0, " ").Right(9, ReportNumber{spectra[s][static_cast<size_t>(i)], 2});
             const std::string right = j < bands.total ? bands.Label(j) : "Flat:";
-            std::string line = ComposeText("  %7s", left.c_str());
+            if (spatial)
+                row.Cell(0, "     |").Right(6, right);
+            else
+                row.Cell(0, "    ").Right(7, right);
             for (size_t s = 0; s < shown; ++s)
-                line += ComposeText(" %9s", FormatReportNumber(spectra[s][static_cast<size_t>(i)], 2, 9));
-            line += spatial ? ComposeText("     |%6s", right.c_str()) : ComposeText("    %7s", right.c_str());
-            for (size_t s = 0; s < shown; ++s)
-                line += ComposeText(" %9s", FormatReportNumber(spectra[s][static_cast<size_t>(j)], 2, 9));
-            out << line << std::endl;
+                row.Cell(0, " ").Right(9, ReportNumber{spectra[s][static_cast<size_t>(j)], 2});
+            row.End();
         }
         return 1;
     }
 
-    auto line = [&](std::initializer_list<std::string> fields) {
-        for (const std::string& field : fields)
-            CsvField(out, field);
-        out << std::endl;
-    };
-    line({"Overall Start Time:", overallStartText});
-    line({"Overall End Time:", overallEndText});
     out << std::endl;
-    line({"AutoStore:", autoStore});
-    line({"ByTime:", byTime});
-    out << std::endl;
-    line({"Current Start Time:", currentStartText, "Current End Time:", currentEndText});
-    line({"Elapsed Time:", elapsed});
-    out << std::endl;
-    line({kEventNote});
-    // The duration takes the stream's own notation and precision.
-    CsvField(out, "Spectra Duration:");
-    CsvField(out, duration) << std::endl;
-    out << std::endl;
-    CsvField(out, ComposeText("Spectra (%s)", bands.label));
+    CellLine names(out, text);
+    names.Cell(0, "Spectra (" + std::string(bands.label) + ")");
     for (int p = 0; p < bands.total; ++p)
-        CsvField(out, bands.Name(p));
-    CsvField(out, "Flat") << std::endl;
+        names.Cell(0, bands.Name(p));
+    names.Cell(0, "Flat").End();
     static const char* const kNames[] = {"Leq", "Max", "Min", "Spatial Avg. "};
     for (size_t s = 0; s < shown; ++s) {
-        CsvField(out, kNames[s]);
+        CellLine row(out, text);
+        row.Cell(0, kNames[s]);
         for (int p = 0; p <= bands.total; ++p)
-            CsvField(out, Level(spectra[s][static_cast<size_t>(p)], 0));
-        out << std::endl;
+            row.Cell(0, ReportNumber{spectra[s][static_cast<size_t>(p)], 2});
+        row.End();
     }
     return 1;
 }
