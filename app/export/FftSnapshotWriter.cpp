@@ -3,7 +3,7 @@
 // bandwidth.
 #include <iomanip>
 
-#include "ExportFields.h"
+#include "ExportCells.h"
 #include "FftSpectrumTable.h"
 #include "KeptRecordFields.h"
 #include "ReportNumbers.h"
@@ -11,44 +11,62 @@
 
 namespace {
 
-// A text cell: frequency, three blanks, the level in 6 and four blanks.
-std::string TextCell(const FftBandwidth* bandwidth, const SnapRec& r, int line)
+// The text layout's level: in 6 characters, the no-value mark as it is.
+void WriteTextLevel(CellLine& row, const SnapRec& r, int line)
 {
-    return FftFrequencyText(bandwidth, line) + "   " + FormatReportNumber(r.GetSpectrumLine(line), 1, 6) + "    ";
+    row.Cell(0, FormatReportNumber(r.GetSpectrumLine(line), 1, 6));
+}
+
+// The record's heading lines, the text layout's columns and the CSV
+// layout's fields.
+void WriteRecordHeading(std::ostream& out, bool text, const SnapRec& r)
+{
+    const std::string title = "***Record #" + std::to_string(static_cast<int32_t>(r.GetRecordNumber())) + " ***";
+    CellLine(out, text).Cell(0, title).End();
+    CellLine(out, text)
+        .Right(14, "Timestamp:")
+        .TextOnly(0, "  ")
+        .Right(20, FormatLocalTime(ToTime(r.GetStandardTime()), "%d-%b-%Y %H:%M:%S"))
+        .End();
+    CellLine(out, text)
+        .Right(14, "Average Count:")
+        .TextOnly(0, "  ")
+        .Right(5, r.GetAverageCount())
+        .Split(std::ios::right, 0, "                  ", " ")
+        .Right(15, "Overload Count:")
+        .TextOnly(0, "  ")
+        .Right(5, r.GetOverloadCount())
+        .End();
+    CellLine(out, text)
+        .Right(14, "SPL:")
+        .TextOnly(0, "  ")
+        .Split(std::ios::right, 6, FormatFixed(r.GetSpl(), 2), ReportNumber{r.GetSpl(), 1})
+        .Split(std::ios::right, 0, " dB", "dB")
+        .End();
+    out << std::endl;
 }
 
 void WriteTextBlock(std::ostream& out, const FftBandwidth* bandwidth, const SnapRec& r)
 {
-    out << ComposeText("***Record #%d ***", static_cast<int>(static_cast<int32_t>(r.GetRecordNumber()))) << std::endl;
-    out << ComposeText("%14s  %20s", "Timestamp:",
-                       FormatLocalTime(ToTime(r.GetStandardTime()), "%d-%b-%Y %H:%M:%S").c_str())
-        << std::endl;
-    out << ComposeText("%14s  %5u                  %15s  %5u", "Average Count:", r.GetAverageCount(), "Overload Count:",
-                       r.GetOverloadCount())
-        << std::endl;
-    out << ComposeText("%14s  %6s dB", "SPL:", FormatFixed(r.GetSpl(), 2).c_str()) << std::endl;
-    out << std::endl;
-    out << FftTableHeading() << std::endl;
-    out << TextCell(bandwidth, r, 0) << std::endl;
-    WriteFftTableRows(out, [&](int line) { return TextCell(bandwidth, r, line); });
+    WriteRecordHeading(out, true, r);
+    const FftLevelCell level = [&r](CellLine& row, int line) { WriteTextLevel(row, r, line); };
+    WriteFftTableHeading(out);
+    CellLine first(out, true);
+    WriteFftTableCell(first, bandwidth, 0, level);
+    first.End();
+    WriteFftTableRows(out, bandwidth, level);
     out << std::endl;
 }
 
 void WriteCsvBlock(std::ostream& out, const FftBandwidth* bandwidth, const SnapRec& r)
 {
-    CsvField(out, ComposeText("***Record #%d ***", static_cast<int>(static_cast<int32_t>(r.GetRecordNumber()))))
-        << std::endl;
-    CsvField(CsvField(out, "Timestamp:"), FormatLocalTime(ToTime(r.GetStandardTime()), "%d-%b-%Y %H:%M:%S"))
-        << std::endl;
-    CsvField(CsvField(out, "Average Count:"), r.GetAverageCount());
-    CsvField(CsvField(CsvField(out, " "), "Overload Count:"), r.GetOverloadCount()) << std::endl;
-    CsvField(CsvField(CsvField(out, "SPL:"), FormatReportNumber(r.GetSpl(), 1, 0)), "dB") << std::endl;
-    out << std::endl;
-    CsvField(CsvField(out, "Freq. Hz"), "Level dB") << std::endl;
-    for (int line = 0; line < kFftSpectrumLines; ++line) {
-        CsvField(out, FftFrequencyText(bandwidth, line, false));
-        CsvField(out, FormatReportNumber(r.GetSpectrumLine(line), 1, 0)) << std::endl;
-    }
+    WriteRecordHeading(out, false, r);
+    CellLine(out, false).Cell(0, "Freq. Hz").Cell(0, "Level dB").End();
+    for (int line = 0; line < kFftSpectrumLines; ++line)
+        CellLine(out, false)
+            .Cell(0, FftFrequencyText(bandwidth, line, false))
+            .Cell(0, ReportNumber{r.GetSpectrumLine(line), 1})
+            .End();
     out << std::endl;
 }
 
@@ -64,10 +82,7 @@ int ReportWriter::WriteFftSnapshots(std::ostream& out, ExportFormat format, cons
     if (!Usable(out) || snapshots.GetAt(0) == nullptr)
         return 1;
     const bool text = IsText(format);
-    if (text)
-        out << "Snapshot Records" << std::endl;
-    else
-        CsvField(out, "Snapshot Records") << std::endl;
+    CellLine(out, text).Cell(0, "Snapshot Records").End();
     for (int i = 0; i < snapshots.GetCount(); ++i) {
         const SnapRec* record = snapshots.GetAt(i);
         if (record == nullptr)

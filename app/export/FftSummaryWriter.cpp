@@ -1,7 +1,7 @@
 #include <iomanip>
 #include <string>
 
-#include "ExportFields.h"
+#include "ExportCells.h"
 #include "FftSpectrumTable.h"
 #include "KeptRecordFields.h"
 #include "ReportNumbers.h"
@@ -53,46 +53,43 @@ int ReportWriter::WriteFftSummary(std::ostream& out, ExportFormat format, const 
     };
 
     out << std::setiosflags(std::ios::left) << std::setiosflags(std::ios::fixed);
-    if (text) {
-        out << "Overall Measurement" << std::endl;
-        out << ComposeText("%-14s %-20s %-10s %-20s", "Start Time:", start.c_str(), "End Time:", end.c_str())
-            << std::endl;
-        out << ComposeText("%-14s %-20s", "Run Time:", runTime.c_str()) << std::endl;
-        out << std::endl;
-        out << ComposeText("%-14s %-20s", "Bandwidth:", settings.bandwidthText.c_str()) << std::endl;
-        out << ComposeText("%-14s %s", "Average Count:", settings.averageCount.c_str()) << std::endl;
-        out << ComposeText("%-14s %s", "Window:", settings.window.c_str()) << std::endl;
-        out << ComposeText("%-14s %s", "Overload Skip:", settings.overloadSkip.c_str()) << std::endl;
-        out << std::endl;
-    } else {
-        CsvField(out, "Overall Measurement") << std::endl;
-        CsvField(CsvField(CsvField(CsvField(out, "Start Time:"), start), "End Time:"), end) << std::endl;
-        CsvField(CsvField(out, "Run Time:"), runTime) << std::endl;
-        out << std::endl;
-        CsvField(CsvField(out, "Bandwidth:"), settings.bandwidthText) << std::endl;
-        CsvField(CsvField(out, "Average Count:"), settings.averageCount) << std::endl;
-        CsvField(CsvField(out, "Window:"), settings.window) << std::endl;
-        CsvField(CsvField(out, "Overload Skip:"), settings.overloadSkip) << std::endl;
-        out << std::endl;
-    }
+    // A label in 14 characters and its value, left-aligned in width.
+    auto item = [&](const char* label, const std::string& value, int width = 0) {
+        CellLine line(out, text);
+        line.Left(14, label).TextOnly(0, " ").Left(width, value);
+        return line;
+    };
+    CellLine(out, text).Cell(0, "Overall Measurement").End();
+    item("Start Time:", start, 20).TextOnly(0, " ").Left(10, "End Time:").TextOnly(0, " ").Left(20, end).End();
+    item("Run Time:", runTime, 20).End();
+    out << std::endl;
+    item("Bandwidth:", settings.bandwidthText, 20).End();
+    item("Average Count:", settings.averageCount).End();
+    item("Window:", settings.window).End();
+    item("Overload Skip:", settings.overloadSkip).End();
+    out << std::endl;
     // Without the setup's bandwidth the line frequencies are unknown: the
     // levels are written beside empty frequency cells.
     const FftBandwidth* bandwidth = settings.bandwidth;
     if (text) {
-        out << FftTableHeading() << std::endl;
-        out << FftFrequencyText(bandwidth, 0) << "    " << FormatFixed(level(0), 2) << std::endl;
-        WriteFftTableRows(out, [&](int line) {
-            return FftFrequencyText(bandwidth, line) + "   " + FormatFixed(level(line), 2, 6) + "    ";
-        });
-    } else {
-        CsvField(CsvField(out, "Freq. Hz"), "Level dB") << std::endl;
-        for (int line = 0; line < kFftSpectrumLines; ++line) {
-            if (bandwidth != nullptr)
-                CsvField(out, static_cast<float>(line) * static_cast<float>(bandwidth->lineSpacing));
-            else
-                CsvField(out, "");
-            CsvField(out, level(line)) << std::endl;
-        }
+        WriteFftTableHeading(out);
+        CellLine(out, true)
+            .Cell(0, FftFrequencyText(bandwidth, 0))
+            .Cell(0, "    ")
+            .Cell(0, FormatFixed(level(0), 2))
+            .End();
+        WriteFftTableRows(out, bandwidth,
+                          [&](CellLine& row, int line) { row.Right(6, FormatFixed(level(line), 2)); });
+        return 1;
+    }
+    CellLine(out, false).Cell(0, "Freq. Hz").Cell(0, "Level dB").End();
+    for (int line = 0; line < kFftSpectrumLines; ++line) {
+        CellLine row(out, false);
+        if (bandwidth != nullptr)
+            row.Cell(0, static_cast<float>(line) * static_cast<float>(bandwidth->lineSpacing));
+        else
+            row.Cell(0, "");
+        row.Cell(0, level(line)).End();
     }
     return 1;
 }
