@@ -64,8 +64,7 @@ int ReportWriter::WriteExceedanceHistory(std::ostream& out, ExportFormat format,
     heading.Cell(10, "Leq").Cell(10, "SEL").Cell(10, "Max").Cell(10, "Peak").Cell(14, "Pk Excd Count");
     heading.Cell(10, peakHeading).Cell(10, "Sym").Cell(10, "Overloads").Cell(10, "Th Period");
     if (wind) {
-        heading.TextOnly(12, ComposeText("Wnd Max (%s)", windUnits.c_str())).TextOnly(10, "Wind Dir");
-        heading.CsvOnly("Wnd Max (" + windUnits + ")").CsvOnly("Max Wind Dir");
+        heading.Cell(12, "Wnd Max (" + windUnits + ")").TextOnly(10, "Wind Dir").CsvOnly("Max Wind Dir");
     }
     heading.Cell(10, "Profile >");
     for (int i = 0; i < kProfileColumns; ++i)

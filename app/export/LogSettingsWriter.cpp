@@ -3,13 +3,13 @@
 // setup block; codes are read from the low byte.
 #include <iomanip>
 
-#include "ExportFields.h"
 #include "ISMSetup.h"
 #include "KeptRecordFields.h"
 #include "LOGSetup.h"
 #include "ReportNumbers.h"
 #include "ReportWriter.h"
 #include "SettingsWriterSupport.h"
+#include "SummaryTableSupport.h"
 
 namespace {
 
@@ -53,7 +53,7 @@ int ReportWriter::WriteLogSettings(std::ostream& out, ExportFormat format, const
         EmptyLine(),
     });
     WriteSettingLines(out, format, {"", 18}, {
-        Setting("Ln Start Level:", ComposeText("%2d dB", r.I16(kLnStartLevel))),
+        Setting("Ln Start Level:", LnStartLevelText(r.I16(kLnStartLevel))),
         EmptyLine(),
         Heading("Ln Percentiles"),
     });

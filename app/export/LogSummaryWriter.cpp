@@ -1,7 +1,7 @@
 #include <iomanip>
 #include <string>
 
-#include "ExportFields.h"
+#include "ExportCells.h"
 #include "ISMSetup.h"
 #include "KeptRecordFields.h"
 #include "LOGSetup.h"
@@ -9,6 +9,7 @@
 #include "ReportWriter.h"
 #include "SetupValueTexts.h"
 #include "SSASetup.h"
+#include "SummaryTableSupport.h"
 #include "SummaryWriterSupport.h"
 
 namespace {
@@ -189,7 +190,7 @@ private:
     {
         // Without a setup record the start level is unknown: the value stays empty.
         const std::string start =
-            HasSetup() ? ComposeText("%2d dB", static_cast<int>(m_setup.I16(logsetup::kLnStartLevel))) : "";
+            HasSetup() ? LnStartLevelText(m_setup.I16(logsetup::kLnStartLevel)) : "";
         Line().Left(18, "Ln Start Level:").Right(20, start).End();
         for (size_t i = 0; i < 6; ++i) {
             const float percentile = m_summary.F32(SummaryFields::kLnPercentiles + 4 * i);

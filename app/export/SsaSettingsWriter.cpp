@@ -3,7 +3,7 @@
 #include <charconv>
 #include <iomanip>
 
-#include "ExportFields.h"
+#include "ExportCells.h"
 #include "KeptRecordFields.h"
 #include "LOGSetup.h"
 #include "ReportNumbers.h"
@@ -46,7 +46,18 @@ std::string PeriodText(const std::string& stored)
             break;
         rest.remove_prefix(colon + 1);
     }
-    return ComposeText("%2.2d:%2.2d:%2.2d", parts[0], parts[1], parts[2]);
+    std::string text;
+    for (const int part : parts) {
+        if (!text.empty())
+            text += ':';
+        // At least two digits after the sign: "05", "-05", "100".
+        std::string digits = std::to_string(part);
+        const size_t sign = part < 0 ? 1 : 0;
+        if (digits.size() - sign < 2)
+            digits.insert(sign, "0");
+        text += digits;
+    }
+    return text;
 }
 
 std::string SpectralLnText(int option)
@@ -92,17 +103,12 @@ int ReportWriter::WriteSsaSettings(std::ostream& out, ExportFormat format, const
         Setting("Ln Start Level:", std::to_string(r.I16(kLnStartLevel)), 0, " dB", "dB"),
         Setting("Spectral Ln Option:", SpectralLnText(r.I16(kSpectralLn))),
     });
-    if (text)
-        out << "  " << std::setw(21) << "Ln Percentiles" << std::endl;
-    else
-        CsvField(out, "Ln Percentiles") << std::endl;
+    CellLine(out, format).TextOnly(0, "  ").Left(21, "Ln Percentiles").End();
     for (size_t i = 0; i < 6; ++i) {
         const float percentile = r.F32(kLnPercentiles + 4 * i);
-        if (text)
-            out << "    L" << FormatFixed(percentile, 2);
-        else
-            CsvField(out, "L " + FormatFixed(percentile, 1));
-        out << std::endl;
+        CellLine(out, format)
+            .Split(std::ios::left, 0, "    L" + FormatFixed(percentile, 2), "L " + FormatFixed(percentile, 1))
+            .End();
     }
     WriteSettingLines(out, format, kColumns, {
         EmptyLine(),

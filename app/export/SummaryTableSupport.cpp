@@ -2,7 +2,6 @@
 
 #include <cmath>
 
-#include "ExportFields.h"
 #include "KeptRecordFields.h"
 #include "ReportNumbers.h"
 
@@ -24,9 +23,14 @@ uint32_t EndTime(uint32_t start, float elapsedSeconds)
     return static_cast<uint32_t>(end);
 }
 
+std::string LnStartLevelText(int level)
+{
+    return RightCell(std::to_string(level), 2) + " dB";
+}
+
 std::string MarkLabel(int cause)
 {
-    return ComposeText("%s%d", "Mark", cause == 0 ? 0 : cause - 10);
+    return "Mark" + std::to_string(cause == 0 ? 0 : cause - 10);
 }
 
 std::string CauseLabel(int cause, const std::string& causeText, const RecordView& parameters)

@@ -17,6 +17,9 @@ std::string RightCell(const std::string& text, size_t width);
 // seconds; the start alone when the sum is no time stamp.
 uint32_t EndTime(uint32_t start, float elapsedSeconds);
 
+// A setup's Ln start level in at least two characters: " 5 dB", "45 dB".
+std::string LnStartLevelText(int level);
+
 // The state text of a run/stop entry that is a mark, numbered by its cause:
 // 11 gives Mark1, 0 gives Mark0.
 std::string MarkLabel(int cause);

@@ -4,7 +4,7 @@
 #include <iomanip>
 
 #include "EngineeringText.h"
-#include "ExportFields.h"
+#include "ExportCells.h"
 #include "KeptRecordFields.h"
 #include "ReportNumbers.h"
 #include "ReportWriter.h"
@@ -82,10 +82,13 @@ int ReportWriter::WriteSystemSettings(std::ostream& out, ExportFormat format, co
     constexpr SettingColumns wide = {"", 22};
     WriteSettingLines(out, format, wide, {Setting("Transducer:", TransducerText(system.I16(kTransducer)))});
     const float noiseFloor = calibration.F32(CalibrationFields::kNoiseFloor);
-    if (text)
-        WriteSettingLines(out, format, wide, {Setting("Noise Floor:", FormatFixed(noiseFloor, 2, 5), 0, " dB")});
-    else  // the unit stands bare at the end of the line
-        CsvField(CsvField(out, "Noise Floor:"), FormatFixed(noiseFloor, 1)) << "dB" << std::endl;
+    CellLine noise(out, format);
+    noise.Left(wide.labelWidth, "Noise Floor:")
+        .Split(std::ios::left, 0, FormatFixed(noiseFloor, 2, 5), FormatFixed(noiseFloor, 1))
+        .TextOnly(0, " dB");
+    if (!text)
+        out << "dB";  // the unit stands bare at the end of the line, outside the fields
+    noise.End();
     WriteSettingLines(out, format, wide, {
         Setting("Rand. Inc Correction:", EnabledText(flags & kRandomIncidence)),
         EmptyLine(),
@@ -124,29 +127,26 @@ int ReportWriter::WriteSystemSettings(std::ostream& out, ExportFormat format, co
     power.push_back(EmptyLine());
     WriteSettingLines(out, format, {"  ", 18}, power);
 
-    if (text)
-        out << std::setw(20) << "Modem Settings" << std::endl;
-    else
-        CsvField(out, "Modem Settings") << std::endl;
+    CellLine(out, format).Left(20, "Modem Settings").End();
     constexpr SettingColumns modem = {"  ", 22};
     WriteSettingLines(out, format, modem, {Setting("Modem control:", EnabledText(flags & kModemControl))});
     const int dialOut = system.U8(kDialOutFlags);
     const char* exceedance = (dialOut & 0x01) ? "Exceedance" : "";
     const char* alarm = (dialOut & 0x02) ? "Alarm" : "";
+    // Text: one value, both modes joined by a comma; CSV: a field each.
+    CellLine dial(out, format);
+    dial.TextOnly(0, modem.indent).Left(modem.labelWidth, "Dial out mode:");
     if (text) {
-        const char* join = (dialOut & 0x03) == 0x03 ? "%s, %s" : "%s%s";
-        WriteSettingLines(out, format, modem,
-                          {Setting("Dial out mode:", OrNone(ComposeText(join, exceedance, alarm)))});
+        dial.Cell(0, OrNone(std::string(exceedance) + ((dialOut & 0x03) == 0x03 ? ", " : "") + alarm));
     } else {
-        CsvField(out, "Dial out mode:");
         if (*exceedance)
-            CsvField(out, exceedance);
+            dial.Cell(0, exceedance);
         if (*alarm)
-            CsvField(out, alarm);
+            dial.Cell(0, alarm);
         if ((dialOut & 0x03) == 0)
-            CsvField(out, "<none>");
-        out << std::endl;
+            dial.Cell(0, "<none>");
     }
+    dial.End();
     WriteSettingLines(out, format, {"  ", 21}, {
         Setting("Telephone Number:", OrNone(SetupBlock::TrimRight(system.Text(kTelephone, 30)))),
     });

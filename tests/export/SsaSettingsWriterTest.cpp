@@ -179,6 +179,30 @@ TEST(SsaSettingsWriter, VersionFourWeightingCodeOutsideTheTableIsEmpty)
     EXPECT_NE(text.find("  Second Display:          \n"), std::string::npos);
 }
 
+TEST(SsaSettingsWriter, IntervalPeriodPartsInAtLeastTwoDigits)
+{
+    struct Case {
+        const char* stored;
+        const char* shown;
+    };
+    const Case cases[] = {
+        {"1:2:3", "01:02:03"},
+        {"12", "12:00:00"},
+        {"-5:100:7", "-05:100:07"},
+        {" +4:x:-12", "04:00:-12"},
+    };
+    for (const Case& c : cases) {
+        SsaSetupRecord r;
+        r.Interval(3, -5, c.stored, 3);
+        EXPECT_NE(Write(r, kTextFormat).find("  Interval Period:         " + std::string(c.shown) + "\n"),
+                  std::string::npos)
+            << c.stored;
+        EXPECT_NE(Write(r, kCsvFormat).find("\"Interval Period:\",\"" + std::string(c.shown) + "\","),
+                  std::string::npos)
+            << c.stored;
+    }
+}
+
 TEST(SsaSettingsWriter, NothingWithoutRecordOrOnAFailedStream)
 {
     const SsaSetupRecord r = Representative();
