@@ -80,9 +80,11 @@ private:
     void Headings()
     {
         Line().Left(40, "Overall Measurement").CsvEmpty().CsvEmpty().Left(0, "Current Measurement").End();
-        if (m_text)
-            m_out << std::setfill('-') << std::setw(39) << "" << ' ' << std::setw(39) << "" << std::setfill(' ')
-                  << std::endl;
+        // Text: a rule of minus signs under each heading.
+        if (m_text) {
+            const std::string rule(39, '-');
+            Line().Cell(0, rule).Cell(0, " ").Cell(0, rule).End();
+        }
     }
 
     // The Overall value and the Current value of one line.
