@@ -10,7 +10,6 @@
 // drawer takes the device, an index within its section and the line number,
 // and writes its cells at the column positions that the report's layout
 // measured from sample texts just before.
-#include <functional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -28,7 +27,6 @@ using Cells = std::vector<std::pair<int, std::string>>;
 }
 class HistogramMgr;
 class ReportHost;
-class SnapRec;
 class Translator;
 enum class ThMode : int;
 struct WindSetup;
@@ -95,14 +93,14 @@ public:
     int Column(int k) const override { return (k >= 0 && k < kColumns) ? columns_[k] : 0; }
     int LeftEdge() const override { return left_; }
     int RightEdge() const override { return right_; }
+    int LnColumn(int k) const override { return (k >= 0 && k < 7) ? lnColumns_[k] : 0; }
+    void RunLayout(ReportDC& dc, Grid grid) override;
 
     // ---- frame of every report -----------------------------------------
     void DrawReportTitle(ReportDC& dc, const std::string& title, int line, int page);
     void DrawTitleBlockLine(ReportDC& dc, unsigned index, int line);
     void DrawNoticeLine(ReportDC& dc, const std::string& text, int line);
     void DrawFirmwareNoticeLine(ReportDC& dc, int line);
-    // The text with its right edge at x; the alignment goes back to left.
-    static void DrawRightAligned(ReportDC& dc, int x, int y, const std::string& text);
 
     // ---- layouts ----------------------------------------------------------
     void LayoutFileInfoColumns(ReportDC& dc);
@@ -152,15 +150,6 @@ public:
     void DrawObaIntervalHeadings(ReportDC& dc, unsigned index, int line);
     void DrawDailyHeadings(ReportDC& dc, int line);
     void DrawDailyRow(ReportDC& dc, unsigned index, int line);
-    void DrawFftSettingsLine(ReportDC& dc, unsigned index, int line);
-    void DrawFftSnapshotLine(ReportDC& dc, unsigned index, int line);
-    void DrawFftSummaryLine(ReportDC& dc, unsigned index, int line);
-    void DrawFftSpectrumLine(ReportDC& dc, unsigned index, int line);
-    void DrawSpatialAverageLine(ReportDC& dc, unsigned index, int line);
-    void DrawRtaSummaryLine(ReportDC& dc, unsigned index, int line);
-    // One line of a spectrum block; spectrum: the offset of its first level
-    // in the summary record.
-    void DrawRtaSpectrumLine(ReportDC& dc, unsigned index, int line, const std::string& title, size_t spectrum);
 
     // ---- SLM & RTA summary and octave band analyser reports -------------
     // One screen line of the SLM & RTA summary: the block that holds it,
@@ -177,16 +166,7 @@ public:
     void DrawObaIntervalLine(ReportDC& dc, unsigned index, int line);
     void DrawObaThirdOctaveIntervalLine(ReportDC& dc, unsigned index, int line);
     void PrintObaIntervalsPage(ReportDC& dc, int page);
-    // ---- ZU-Reru snapshots and RT60 -----------------------------------------
-    // One line of the snapshot block: the record's layout, then its drawer.
-    void DrawTalSnapshotLine(ReportDC& dc, unsigned index, int line, const SnapRec* rec);
-    void DrawTalSlmSnapshotLine(ReportDC& dc, unsigned index, int line, const SnapRec* rec);
-    void DrawTalRtaSnapshotLine(ReportDC& dc, unsigned index, int line, const SnapRec* rec);
-    void DrawTalTonalitySnapshotLine(ReportDC& dc, unsigned index, int line, const SnapRec* rec);
-    // The frame of those three: printer font, the line within the record
-    // (nothing past the snapshot block) and y.
-    void DrawSnapshotRecordLine(ReportDC& dc, unsigned index, int line, const SnapRec* rec,
-                                const std::function<void(const SnapRec&, unsigned within, int y)>& draw);
+    // ---- RT60 ---------------------------------------------------------------
     // The decay histories of the loaded RTA events (0, or -1 when memory
     // fails), and their RT60 texts with the stored options.
     int BuildRt60Decays();
@@ -290,10 +270,6 @@ private:
     void DrawThHeadings(ReportDC& dc, int line, ThMode mode);
     void DrawThRow(ReportDC& dc, unsigned index, int line, ThMode mode);
     std::string MarkerName(int marker) const;
-    bool RtaThirdOctave() const;
-    float RtaAveragedSpectra() const;
-    // Block 0 Leq, 1 Max, 2 Min, 3 the spatial average (when there is one).
-    void DrawRtaSpectrumBlock(ReportDC& dc, int block, unsigned index, int line);
     // The SSA setup record (output kind 51); empty when the data set keeps
     // another or none.
     RecordView SsaSetupRecord() const;

@@ -7,9 +7,12 @@
 #include "CDataReport.h"
 #include "KeptRecordFields.h"
 #include "ReportCalibration.h"
+#include "ReportFft.h"
 #include "ReportRt60.h"
+#include "ReportRta.h"
 #include "ReportRunStop.h"
 #include "ReportSettingsCells.h"
+#include "ReportTalSnapshots.h"
 #include "ReportText.h"
 #include "SetupTypes.h"
 
@@ -75,12 +78,6 @@ void SnapshotRecordsTitle(CDataReport& report, ReportDC& dc, unsigned, int line)
     report.DrawSnapshotRecordsTitle(dc, line);
 }
 
-void TalSnapshotLine(CDataReport& report, ReportDC& dc, unsigned index, int line)
-{
-    report.DrawTalSnapshotLine(dc, index, line,
-                               report.DataSet().Records().snapshots.FindRecordByLine(static_cast<int>(index)));
-}
-
 void ObaIntervalLine(CDataReport& report, ReportDC& dc, unsigned index, int line)
 {
     if (report.DataSet().Records().obaIntervals.thirdOctave)
@@ -137,18 +134,18 @@ const ScreenPlan kScreenPlans[] = {
      {{{14, 14, HeadingAt<&runstop::DrawHeadings>}, {15, kToEnd, RowAt<&runstop::DrawRow>}}}},
     {23, &R::LayoutSettingsColumns, 3, 13, {{{14, kToEnd, RowAt<&settings::DrawTalSettingsLine>}}}},
     {24, &R::LayoutSummaryColumns, 3, 13,
-     {{{14, 14, SnapshotRecordsTitle}, {15, kToEnd, TalSnapshotLine}}}},
-    {25, &R::LayoutSettingsColumns, 3, 13, {{{14, kToEnd, RowAt<&R::DrawFftSettingsLine>}}}},
+     {{{14, 14, SnapshotRecordsTitle}, {15, kToEnd, RowAt<&talsnapshots::DrawLine>}}}},
+    {25, &R::LayoutSettingsColumns, 3, 13, {{{14, kToEnd, RowAt<&fft::DrawSettingsLine>}}}},
     {26, &R::LayoutRunStopColumns, 3, 13,
      {{{14, 14, HeadingAt<&runstop::DrawHeadings>}, {15, kToEnd, RowAt<&runstop::DrawRow>}}}},
     {27, &R::LayoutSpectrumColumns, 3, 13,
-     {{{14, 14, SnapshotRecordsTitle}, {15, kToEnd, RowAt<&R::DrawFftSnapshotLine>}}}},
+     {{{14, 14, SnapshotRecordsTitle}, {15, kToEnd, RowAt<&fft::DrawSnapshotLine>}}}},
     {28, &R::LayoutSettingsColumns, 3, 13, {{{14, kToEnd, RowAt<&settings::DrawRtaSettingsLine>}}}},
-    {29, &R::LayoutSpectrumColumns, 3, 13, {{{14, kToEnd, RowAt<&R::DrawSpatialAverageLine>}}}},
+    {29, &R::LayoutSpectrumColumns, 3, 13, {{{14, kToEnd, RowAt<&rta::DrawSpatialAverageLine>}}}},
     {30, nullptr, 3, 13, {}},
     {31, &R::LayoutSummaryColumns, 0, 0, {{{0, kToEnd, HeadingAt<&R::DrawSsaSummaryReportLine>}}}},
     {32, &R::LayoutSpectrumColumns, 3, 13,
-     {{{14, 22, RowAt<&R::DrawFftSummaryLine>}, {23, kToEnd, RowAt<&R::DrawFftSpectrumLine>}}}},
+     {{{14, 22, RowAt<&fft::DrawSummaryLine>}, {23, kToEnd, RowAt<&fft::DrawSpectrumLine>}}}},
     {33, &R::LayoutRt60Columns, 3, 13, {{{14, kToEnd, RowAt<&rt60::DrawLine>}}}},
     {34, nullptr, 0, 0, {{{1, 1, DownloadFilesOnlyNotice}}}},
     {35, nullptr, 0, 0, {{{0, kToEnd, HeadingAt<&R::DrawFirmwareNoticeLine>}}}},
@@ -163,13 +160,6 @@ const ScreenPlan* ScreenPlanOf(int type)
 }
 
 }  // namespace
-
-void CDataReport::DrawRightAligned(ReportDC& dc, int x, int y, const std::string& text)
-{
-    dc.SetAlignRight(true);
-    dc.TextOut(x, y, text);
-    dc.SetAlignRight(false);
-}
 
 void CDataReport::DrawReportTitle(ReportDC& dc, const std::string& title, int line, int page)
 {
@@ -364,14 +354,14 @@ void CDataReport::DrawSummaryScreenLine(ReportDC& dc, int line)
             DrawTitleBlockLine(dc, static_cast<unsigned>(line - 3), line);
     }
     if (mode == 10 && line >= 14 && line <= 25) {
-        DrawRtaSummaryLine(dc, static_cast<unsigned>(line - 14), line);
+        rta::DrawSummaryLine(*this, dc, static_cast<unsigned>(line - 14), line);
     } else if (mode == 10 && line >= 26) {
         // Four blocks of N lines, one empty line between them.
-        const int n = RtaThirdOctave() ? 19 : 8;
+        const int n = rta::ThirdOctave(data_) ? 19 : 8;
         const int block = (line - 26) / (n + 1);
         const int index = (line - 26) % (n + 1);
         if (block < 4 && index < n)
-            DrawRtaSpectrumBlock(dc, block, static_cast<unsigned>(index), line);
+            rta::DrawSpectrumBlock(*this, dc, block, static_cast<unsigned>(index), line);
     } else if (mode != 10) {
         DrawModeSummaryLine(dc, mode, line);
     }

@@ -1,7 +1,9 @@
-// The FFT settings report and the FFT snapshot report.
-#include "CDataReport.h"
+// The FFT settings, snapshot and summary reports.
+#include "ReportFft.h"
+
 #include "FftBandwidth.h"
 #include "KeptRecordFields.h"
+#include "MeasDataSet.h"
 #include "ReportSettingsCells.h"
 #include "SetupValueTexts.h"
 #include "TimeTexts.h"
@@ -56,58 +58,62 @@ Cells FftSettingsCells(const RecordView& r, unsigned index)
 
 }  // namespace
 
-void CDataReport::DrawFftSettingsLine(ReportDC& dc, unsigned index, int line)
+namespace fft {
+
+void DrawSettingsLine(const ReportLines& report, ReportDC& dc, unsigned index, int line)
 {
-    const RecordView setup = data_.SetupView();
+    const RecordView setup = report.DataSet().SetupView();
     if (!setup.IsEmpty() && index <= 26)
-        settings::DrawCells(*this, dc, line, FftSettingsCells(setup, index));
+        settings::DrawCells(report, dc, line, FftSettingsCells(setup, index));
 }
 
-void CDataReport::DrawFftSnapshotLine(ReportDC& dc, unsigned index, int line)
+void DrawSnapshotLine(const ReportLines& report, ReportDC& dc, unsigned index, int line)
 {
     PrinterFontScope font(dc);
-    const int y = LineY(dc, line);
-    const SnapMgr& mgr = data_.Records().snapshots;
+    const int y = report.LineY(dc, line);
+    const SnapMgr& mgr = report.DataSet().Records().snapshots;
     if (mgr.GetCount() == 0 || index >= static_cast<unsigned>(mgr.GetReportLineCount()))
         return;
     const SnapRec* rec = mgr.GetAt(static_cast<int>(index / kSnapshotLines));
     if (!rec)
         return;
     const int s = static_cast<int>(index % kSnapshotLines);
-    const FftBandwidth* bandwidth = SetupBandwidth(data_.SetupView());
+    const FftBandwidth* bandwidth = SetupBandwidth(report.DataSet().SetupView());
     switch (s) {
-    case 0: dc.TextOut(left_, y, Printf("***Record #%d ***", static_cast<int>(rec->GetRecordNumber()))); break;
+    case 0:
+        dc.TextOut(report.LeftEdge(), y, Printf("***Record #%d ***", static_cast<int>(rec->GetRecordNumber())));
+        break;
     case 1:
-        dc.TextOut(left_, y, "Timestamp:");
-        dc.TextOut(columns_[2], y, TimeText(rec->GetStandardTime(), "%d-%b-%Y %H:%M:%S"));
+        dc.TextOut(report.LeftEdge(), y, "Timestamp:");
+        dc.TextOut(report.Column(2), y, TimeText(rec->GetStandardTime(), "%d-%b-%Y %H:%M:%S"));
         break;
     case 2:
-        dc.TextOut(columns_[0], y, "Average Count:");
+        dc.TextOut(report.Column(0), y, "Average Count:");
         // The instrument counts averages in an unsigned 16-bit field.
-        dc.TextOut(columns_[2], y, Printf("%5u", rec->GetAverageCount()));
-        dc.TextOut(columns_[4], y, "Overload Count:");
-        dc.TextOut(columns_[6], y, Printf("%5u", rec->GetOverloadCount()));
+        dc.TextOut(report.Column(2), y, Printf("%5u", rec->GetAverageCount()));
+        dc.TextOut(report.Column(4), y, "Overload Count:");
+        dc.TextOut(report.Column(6), y, Printf("%5u", rec->GetOverloadCount()));
         break;
     case 3:
-        dc.TextOut(columns_[0], y, "SPL:");
-        dc.TextOut(columns_[2], y, FormatFixed(rec->GetSpl(), 1) + " dB");
+        dc.TextOut(report.Column(0), y, "SPL:");
+        dc.TextOut(report.Column(2), y, FormatFixed(rec->GetSpl(), 1) + " dB");
         break;
     case 5:
         for (int j = 0; j < 5; ++j) {
-            dc.TextOut(columns_[2 * j], y, "Freq. Hz");
-            dc.TextOut(columns_[2 * j + 1], y, "Level dB");
+            dc.TextOut(report.Column(2 * j), y, "Freq. Hz");
+            dc.TextOut(report.Column(2 * j + 1), y, "Level dB");
         }
         break;
     case 6:
-        dc.TextOut(columns_[0], y, FrequencyText(bandwidth, 0));
-        dc.TextOut(columns_[1], y, FormatReportNumber(rec->GetSpectrumLine(0), 1, 0));
+        dc.TextOut(report.Column(0), y, FrequencyText(bandwidth, 0));
+        dc.TextOut(report.Column(1), y, FormatReportNumber(rec->GetSpectrumLine(0), 1, 0));
         break;
     default:
         if (s >= 7 && s <= 86) {
             const int r = s - 6;
             for (int j = 0; j < 5; ++j) {
-                dc.TextOut(columns_[2 * j], y, FrequencyText(bandwidth, r + kRowsPerColumn * j));
-                dc.TextOut(columns_[2 * j + 1], y,
+                dc.TextOut(report.Column(2 * j), y, FrequencyText(bandwidth, r + kRowsPerColumn * j));
+                dc.TextOut(report.Column(2 * j + 1), y,
                            FormatReportNumber(rec->GetSpectrumLine(r + kRowsPerColumn * j), 1, 0));
             }
         }
@@ -117,35 +123,35 @@ void CDataReport::DrawFftSnapshotLine(ReportDC& dc, unsigned index, int line)
 
 // ---- FFT summary -----------------------------------------------------------
 
-void CDataReport::DrawFftSummaryLine(ReportDC& dc, unsigned index, int line)
+void DrawSummaryLine(const ReportLines& report, ReportDC& dc, unsigned index, int line)
 {
     PrinterFontScope font(dc);
-    const RecordView sum = data_.SummaryView();
+    const RecordView sum = report.DataSet().SummaryView();
     if (sum.IsEmpty())
         return;
-    const int y = LineY(dc, line);
-    const RecordView setup = data_.SetupView();
+    const int y = report.LineY(dc, line);
+    const RecordView setup = report.DataSet().SetupView();
     const char* const format = "%d-%b-%Y %H:%M:%S";
     const int bandwidth = setup.I16(kBandwidthIndex);
     switch (index) {
     case 0: {
         const int overloads = sum.I32(SummaryFields::kOverloads);
-        dc.TextOut(left_, y,
+        dc.TextOut(report.LeftEdge(), y,
                    overloads >= 1 ? Printf("Overall Measurement       **** %d OVERLOAD(S) DETECTED ****", overloads)
                                   : std::string("Overall Measurement"));
         break;
     }
     case 1:
-        dc.TextOut(left_, y, "Start Time:");
-        dc.TextOut(columns_[2], y, TimeText(sum.U32(kCurrentSet.start), format));
-        dc.TextOut(columns_[5], y, "End Time:");
-        dc.TextOut(columns_[7], y, TimeText(sum.U32(SummaryFields::kFftEndTime), format));
+        dc.TextOut(report.LeftEdge(), y, "Start Time:");
+        dc.TextOut(report.Column(2), y, TimeText(sum.U32(kCurrentSet.start), format));
+        dc.TextOut(report.Column(5), y, "End Time:");
+        dc.TextOut(report.Column(7), y, TimeText(sum.U32(SummaryFields::kFftEndTime), format));
         break;
     case 2: {
         std::string runTime;
         SecondsToTime(sum.F32(kCurrentSet.elapsed), runTime, 1, 0);
-        dc.TextOut(left_, y, "Run Time:");
-        dc.TextOut(columns_[2], y, runTime);
+        dc.TextOut(report.LeftEdge(), y, "Run Time:");
+        dc.TextOut(report.Column(2), y, runTime);
         break;
     }
     case 4: case 5: case 6: case 7: {
@@ -158,40 +164,42 @@ void CDataReport::DrawFftSummaryLine(ReportDC& dc, unsigned index, int line)
             WindowText(setup.I16(kWindow)),
             setup.I16(kOverloadSkipping) == 0 ? "Disabled" : "Enabled",
         };
-        dc.TextOut(left_, y, labels[index - 4]);
-        dc.TextOut(columns_[2], y, values[index - 4]);
+        dc.TextOut(report.LeftEdge(), y, labels[index - 4]);
+        dc.TextOut(report.Column(2), y, values[index - 4]);
         break;
     }
     default: break;
     }
 }
 
-void CDataReport::DrawFftSpectrumLine(ReportDC& dc, unsigned index, int line)
+void DrawSpectrumLine(const ReportLines& report, ReportDC& dc, unsigned index, int line)
 {
     PrinterFontScope font(dc);
-    const RecordView sum = data_.SummaryView();
+    const RecordView sum = report.DataSet().SummaryView();
     if (sum.IsEmpty() || index > 81)
         return;
-    const int y = LineY(dc, line);
+    const int y = report.LineY(dc, line);
     if (index == 0) {
         for (int k = 0; k < 5; ++k) {
-            dc.TextOut(columns_[2 * k], y, "Freq. Hz");
-            dc.TextOut(columns_[2 * k + 1], y, "Level dB");
+            dc.TextOut(report.Column(2 * k), y, "Freq. Hz");
+            dc.TextOut(report.Column(2 * k + 1), y, "Level dB");
         }
         return;
     }
-    const FftBandwidth* bandwidth = SetupBandwidth(data_.SetupView());
+    const FftBandwidth* bandwidth = SetupBandwidth(report.DataSet().SetupView());
     auto level = [&sum](int b) {
         return FormatReportNumber(sum.F32(SummaryFields::kFftSpectrum + 4 * static_cast<size_t>(b)), 1, 0);
     };
     if (index == 1) {
-        dc.TextOut(columns_[0], y, FrequencyText(bandwidth, 0));
-        dc.TextOut(columns_[1], y, level(0));
+        dc.TextOut(report.Column(0), y, FrequencyText(bandwidth, 0));
+        dc.TextOut(report.Column(1), y, level(0));
         return;
     }
     const int i = static_cast<int>(index);
     for (int k = 0; k < 5; ++k) {
-        dc.TextOut(columns_[2 * k], y, FrequencyText(bandwidth, 80 * k + i - 1));
-        dc.TextOut(columns_[2 * k + 1], y, level(80 * k + i - 1));
+        dc.TextOut(report.Column(2 * k), y, FrequencyText(bandwidth, 80 * k + i - 1));
+        dc.TextOut(report.Column(2 * k + 1), y, level(80 * k + i - 1));
     }
 }
+
+}  // namespace fft

@@ -166,6 +166,14 @@ void CDataReport::LayoutSettingsColumns(ReportDC& dc)
     columns_[6] = columns_[4] + indent + label;
 }
 
+void CDataReport::RunLayout(ReportDC& dc, Grid grid)
+{
+    switch (grid) {
+    case Grid::kSummary: LayoutSummaryColumns(dc); break;
+    case Grid::kSpectrum: LayoutSpectrumColumns(dc); break;
+    }
+}
+
 void CDataReport::LayoutSummaryColumns(ReportDC& dc)
 {
     const int maximum = dc.TextWidth("Maximum:   ");

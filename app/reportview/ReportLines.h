@@ -4,6 +4,8 @@
 // measured last, and where a report line lies on the device. The view
 // implements it and hands itself to the drawers, which need nothing else of
 // it: a drawer can be read, and driven, without the view's other members.
+#include <string>
+
 #include "ReportDC.h"
 
 class MeasDataSet;
@@ -20,6 +22,24 @@ public:
     // lines down.
     virtual int LineY(const ReportDC& dc, int line) const = 0;
 
+    // The Ln-table columns (0 to 6) of the summary layout, beside its column
+    // grid; 0 for k outside the grid.
+    virtual int LnColumn(int k) const = 0;
+
+    // The layouts a drawer switches between while it draws (records of
+    // different layouts share a page): the view keeps them and runs the one
+    // named on the device.
+    enum class Grid { kSummary, kSpectrum };
+    virtual void RunLayout(ReportDC& dc, Grid grid) = 0;
+
 protected:
     ~ReportLines() = default;
 };
+
+// The text with its right edge at x; the alignment goes back to left.
+inline void DrawRightAligned(ReportDC& dc, int x, int y, const std::string& text)
+{
+    dc.SetAlignRight(true);
+    dc.TextOut(x, y, text);
+    dc.SetAlignRight(false);
+}

@@ -16,9 +16,12 @@
 #include "CDataReport.h"
 #include "HistogramMgr.h"
 #include "ReportCalibration.h"
+#include "ReportFft.h"
 #include "ReportRt60.h"
+#include "ReportRta.h"
 #include "ReportRunStop.h"
 #include "ReportSettingsCells.h"
+#include "ReportTalSnapshots.h"
 
 struct CDataReport::PagePlan {
     using Heading = std::function<void(ReportDC&, int line)>;
@@ -173,7 +176,7 @@ bool CDataReport::PagePlanOf(int type, PagePlan& plan)
                familyRows(&settings::DrawTalSettingsLine));
         break;
     case 25:
-        common("FFT Settings", &CDataReport::LayoutSettingsColumns, 11, rows(&CDataReport::DrawFftSettingsLine));
+        common("FFT Settings", &CDataReport::LayoutSettingsColumns, 11, familyRows(&fft::DrawSettingsLine));
         break;
     case 27:
         plan.title = "FFT Snapshots";
@@ -182,7 +185,7 @@ bool CDataReport::PagePlanOf(int type, PagePlan& plan)
         plan.rowLine = 15;
         plan.laterRowLine = 3;
         plan.rows = m.snapshots.GetReportLineCount();
-        plan.row = rows(&CDataReport::DrawFftSnapshotLine);
+        plan.row = familyRows(&fft::DrawSnapshotLine);
         break;
     case 24:
         plan.title = "ZU-Reru Snapshots";
@@ -190,9 +193,7 @@ bool CDataReport::PagePlanOf(int type, PagePlan& plan)
         plan.headings = {{14, [this](ReportDC& dc, int line) { DrawSnapshotRecordsTitle(dc, line); }}};
         plan.rowLine = 15;
         plan.rows = m.snapshots.GetReportLineCount();
-        plan.row = [this](ReportDC& dc, unsigned index, int line) {
-            DrawTalSnapshotLine(dc, index, line, data_.Records().snapshots.FindRecordByLine(static_cast<int>(index)));
-        };
+        plan.row = [this](ReportDC& dc, unsigned index, int line) { talsnapshots::DrawLine(*this, dc, index, line); };
         break;
     case 33:
         // Whole events per page, at the options stored now.
@@ -215,7 +216,7 @@ bool CDataReport::PagePlanOf(int type, PagePlan& plan)
     case 32: {
         plan.title = "FFT Summary";
         plan.layout = &CDataReport::LayoutSpectrumColumns;
-        plan.laterHeadings = {{4, indexed(&CDataReport::DrawFftSpectrumLine, 0)}};
+        plan.laterHeadings = {{4, [this](ReportDC& dc, int line) { fft::DrawSpectrumLine(*this, dc, 0, line); }}};
         plan.rowLine = 14;
         plan.laterRowLine = 5;
         // The nine summary lines, then the spectrum; later pages repeat the
@@ -223,15 +224,15 @@ bool CDataReport::PagePlanOf(int type, PagePlan& plan)
         plan.rows = std::max(0, lineCount_ - 14);
         plan.row = [this](ReportDC& dc, unsigned index, int line) {
             if (index < 9)
-                DrawFftSummaryLine(dc, index, line);
+                fft::DrawSummaryLine(*this, dc, index, line);
             else
-                DrawFftSpectrumLine(dc, index - 9, line);
+                fft::DrawSpectrumLine(*this, dc, index - 9, line);
         };
         break;
     }
     case 29:
         common("RTA Spatially Averaged History", &CDataReport::LayoutSpectrumColumns, 11,
-               rows(&CDataReport::DrawSpatialAverageLine));
+               familyRows(&rta::DrawSpatialAverageLine));
         break;
     case 1:
         switch (data_.GetSetupType()) {
@@ -368,8 +369,8 @@ void CDataReport::SummaryPlan(PagePlan& plan)
         lines = SsaSummaryLineCount();
     } else if (mode == 10) {
         // The spectrum tables and the empty line after each but the last.
-        const int tables = RtaAveragedSpectra() > 0 ? 4 : 3;
-        lines = std::min(lines, 26 + tables * ((RtaThirdOctave() ? 19 : 8) + 1) - 1);
+        const int tables = rta::AveragedSpectra(data_) > 0 ? 4 : 3;
+        lines = std::min(lines, 26 + tables * ((rta::ThirdOctave(data_) ? 19 : 8) + 1) - 1);
     } else {
         lines = std::min(lines, 75);  // the ZU-Reru summary's tonality lines end at line 74
     }

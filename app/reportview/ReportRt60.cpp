@@ -17,7 +17,7 @@
 
 int CDataReport::BuildRt60Decays()
 {
-    const bool third = RtaThirdOctave();
+    const bool third = rta::ThirdOctave(data_);
     if (ReportHost* host = Host())
         host->ShowRt60Bands(third);
     RecordManagers& m = data_.Records();

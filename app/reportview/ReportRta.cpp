@@ -2,38 +2,82 @@
 // of the last RTA event) and the RTA spatially averaged history (one block
 // per spatially averaged snapshot with its time stamp, average count, note,
 // flat level and band spectrum).
-#include "BandNames.h"
-#include "CDataReport.h"
-#include "KeptRecordFields.h"
 #include "ReportRta.h"
+
+#include "BandNames.h"
+#include "KeptRecordFields.h"
+#include "MeasDataSet.h"
 #include "ReportText.h"
 #include "SummaryTableSupport.h"
 #include "TableWriterSupport.h"
 #include "TimeTexts.h"
 
-bool rta::ThirdOctave(const MeasDataSet& data)
+namespace {
+
+// One line of a spectrum block; spectrum: the offset of its first level in
+// the summary record.
+void DrawSpectrumLine(const ReportLines& report, ReportDC& dc, unsigned index, int line, const std::string& title,
+                      size_t spectrum)
+{
+    PrinterFontScope font(dc);
+    const RecordView sum = report.DataSet().SummaryView();
+    if (sum.IsEmpty())
+        return;
+    const int y = report.LineY(dc, line);
+    const bool third = rta::ThirdOctave(report.DataSet());
+    const int bands = third ? 33 : 11;
+    const int rows = TwoColumnRows(bands);
+    auto level = [&sum, spectrum](int k) {
+        return std::string(FormatReportNumber(sum.F32(spectrum + 4 * static_cast<size_t>(k)), 1, 0));
+    };
+    auto name = [third](int band) { return RtaBandLabel(band, third); };
+    if (index == 0) {
+        dc.TextOut(report.LeftEdge(), y, title);
+        return;
+    }
+    if (index == 1) {
+        for (int c = 1; c <= 3; c += 2) {
+            DrawRightAligned(dc, report.Column(c), y, "Freq. Hz");
+            DrawRightAligned(dc, report.Column(c + 1), y, third ? "1/3 dB" : "1/1dB");
+        }
+        return;
+    }
+    const int k = static_cast<int>(index) - 2;
+    if (k >= rows)
+        return;
+    DrawRightAligned(dc, report.Column(1), y, name(k));
+    DrawRightAligned(dc, report.Column(2), y, level(k));
+    if (k + rows < bands) {
+        DrawRightAligned(dc, report.Column(3), y, name(k + rows));
+        DrawRightAligned(dc, report.Column(4), y, level(k + rows));
+    } else {
+        DrawRightAligned(dc, report.Column(3), y, "Flat:");
+        DrawRightAligned(dc, report.Column(4), y, level(bands));
+    }
+}
+
+}  // namespace
+
+namespace rta {
+
+bool ThirdOctave(const MeasDataSet& data)
 {
     return (data.SetupView().U8(RtaSetupFields::kBandwidthFlags) & 0x80) != 0;
 }
 
-bool CDataReport::RtaThirdOctave() const
+float AveragedSpectra(const MeasDataSet& data)
 {
-    return rta::ThirdOctave(data_);
+    return data.SummaryView().F32(SummaryFields::kSpatialCount);
 }
 
-float CDataReport::RtaAveragedSpectra() const
-{
-    return data_.SummaryView().F32(SummaryFields::kSpatialCount);
-}
-
-void CDataReport::DrawRtaSummaryLine(ReportDC& dc, unsigned index, int line)
+void DrawSummaryLine(const ReportLines& report, ReportDC& dc, unsigned index, int line)
 {
     PrinterFontScope font(dc);
-    const RecordView sum = data_.SummaryView();
+    const RecordView sum = report.DataSet().SummaryView();
     if (sum.IsEmpty() || index > 10)
         return;
-    const int y = LineY(dc, line);
-    const RecordView setup = data_.SetupView();
+    const int y = report.LineY(dc, line);
+    const RecordView setup = report.DataSet().SetupView();
     const char* const format = "%d-%b-%Y %H:%M:%S";
     auto end = [&sum, format](size_t start, size_t elapsed) {
         // A damaged file may hold a negative or no number as elapsed time.
@@ -44,106 +88,66 @@ void CDataReport::DrawRtaSummaryLine(ReportDC& dc, unsigned index, int line)
     };
     switch (index) {
     case 0:
-        dc.TextOut(left_, y, "Overall Start Time:");
-        dc.TextOut(columns_[2], y, TimeText(sum.U32(kOverallSet.start), format));
+        dc.TextOut(report.LeftEdge(), y, "Overall Start Time:");
+        dc.TextOut(report.Column(2), y, TimeText(sum.U32(kOverallSet.start), format));
         break;
     case 1:
-        dc.TextOut(left_, y, "Overall End Time:");
-        dc.TextOut(columns_[2], y, end(kOverallSet.start, kOverallSet.elapsed));
+        dc.TextOut(report.LeftEdge(), y, "Overall End Time:");
+        dc.TextOut(report.Column(2), y, end(kOverallSet.start, kOverallSet.elapsed));
         break;
     case 3:
-        dc.TextOut(columns_[0], y, "Auto store:");
-        dc.TextOut(columns_[2], y, store(0x20));
+        dc.TextOut(report.Column(0), y, "Auto store:");
+        dc.TextOut(report.Column(2), y, store(0x20));
         break;
     case 4:
-        dc.TextOut(columns_[0], y, "ByTime:");
-        dc.TextOut(columns_[2], y, store(0x80));
+        dc.TextOut(report.Column(0), y, "ByTime:");
+        dc.TextOut(report.Column(2), y, store(0x80));
         break;
     case 6:
-        dc.TextOut(left_, y, "Current Start Time:");
-        dc.TextOut(columns_[2], y, TimeText(sum.U32(kCurrentSet.start), format));
-        dc.TextOut(columns_[4], y, "Current End Time:");
-        dc.TextOut(columns_[6], y, end(kCurrentSet.start, kCurrentSet.elapsed));
+        dc.TextOut(report.LeftEdge(), y, "Current Start Time:");
+        dc.TextOut(report.Column(2), y, TimeText(sum.U32(kCurrentSet.start), format));
+        dc.TextOut(report.Column(4), y, "Current End Time:");
+        dc.TextOut(report.Column(6), y, end(kCurrentSet.start, kCurrentSet.elapsed));
         break;
     case 7: {
         std::string elapsed;
         SecondsToTime(sum.F32(kCurrentSet.elapsed), elapsed, 1, 0);
-        dc.TextOut(left_, y, "Elapsed Time:");
-        dc.TextOut(columns_[2], y, elapsed);
+        dc.TextOut(report.LeftEdge(), y, "Elapsed Time:");
+        dc.TextOut(report.Column(2), y, elapsed);
         break;
     }
-    case 9: dc.TextOut(left_, y, "Leq, Lmax, and Lmin spectra are for last recorded RTA Event."); break;
+    case 9: dc.TextOut(report.LeftEdge(), y, "Leq, Lmax, and Lmin spectra are for last recorded RTA Event."); break;
     case 10:
-        dc.TextOut(left_, y, "Spectra Duration:");
-        dc.TextOut(columns_[2], y, FormatFixed(sum.F32(SummaryFields::kSpectraDuration), 2));
+        dc.TextOut(report.LeftEdge(), y, "Spectra Duration:");
+        dc.TextOut(report.Column(2), y, FormatFixed(sum.F32(SummaryFields::kSpectraDuration), 2));
         if (sum.Text(SummaryFields::kOverloadMark, 8) != "    ")
-            dc.TextOut(columns_[4], y, "Spectra Data Overloaded");
+            dc.TextOut(report.Column(4), y, "Spectra Data Overloaded");
         break;
     default: break;
     }
 }
 
-void CDataReport::DrawRtaSpectrumLine(ReportDC& dc, unsigned index, int line, const std::string& title,
-                                      size_t spectrum)
-{
-    PrinterFontScope font(dc);
-    const RecordView sum = data_.SummaryView();
-    if (sum.IsEmpty())
-        return;
-    const int y = LineY(dc, line);
-    const bool third = RtaThirdOctave();
-    const int bands = third ? 33 : 11;
-    const int rows = TwoColumnRows(bands);
-    auto level = [&sum, spectrum](int k) {
-        return std::string(FormatReportNumber(sum.F32(spectrum + 4 * static_cast<size_t>(k)), 1, 0));
-    };
-    auto name = [third](int band) { return RtaBandLabel(band, third); };
-    if (index == 0) {
-        dc.TextOut(left_, y, title);
-        return;
-    }
-    if (index == 1) {
-        for (int c = 1; c <= 3; c += 2) {
-            DrawRightAligned(dc, columns_[c], y, "Freq. Hz");
-            DrawRightAligned(dc, columns_[c + 1], y, third ? "1/3 dB" : "1/1dB");
-        }
-        return;
-    }
-    const int k = static_cast<int>(index) - 2;
-    if (k >= rows)
-        return;
-    DrawRightAligned(dc, columns_[1], y, name(k));
-    DrawRightAligned(dc, columns_[2], y, level(k));
-    if (k + rows < bands) {
-        DrawRightAligned(dc, columns_[3], y, name(k + rows));
-        DrawRightAligned(dc, columns_[4], y, level(k + rows));
-    } else {
-        DrawRightAligned(dc, columns_[3], y, "Flat:");
-        DrawRightAligned(dc, columns_[4], y, level(bands));
-    }
-}
-
 // The four spectrum blocks of the RTA summary: their titles and fields.
-void CDataReport::DrawRtaSpectrumBlock(ReportDC& dc, int block, unsigned index, int line)
+void DrawSpectrumBlock(const ReportLines& report, ReportDC& dc, int block, unsigned index, int line)
 {
     switch (block) {
-    case 0: DrawRtaSpectrumLine(dc, index, line, "Leq Spectrum", SummaryFields::kLeqThirds); break;
-    case 1: DrawRtaSpectrumLine(dc, index, line, "Max Spectrum", SummaryFields::kMaxThirds); break;
-    case 2: DrawRtaSpectrumLine(dc, index, line, "Min Spectrum", SummaryFields::kMinThirds); break;
+    case 0: DrawSpectrumLine(report, dc, index, line, "Leq Spectrum", SummaryFields::kLeqThirds); break;
+    case 1: DrawSpectrumLine(report, dc, index, line, "Max Spectrum", SummaryFields::kMaxThirds); break;
+    case 2: DrawSpectrumLine(report, dc, index, line, "Min Spectrum", SummaryFields::kMinThirds); break;
     default:
-        if (RtaAveragedSpectra() > 0)
-            DrawRtaSpectrumLine(dc, index, line,
-                                "Spatial Average Spectrum: " + FormatFixed(RtaAveragedSpectra(), 0) +
-                                    " Averaged Spectra",
-                                SummaryFields::kSpatialThirds);
+        if (AveragedSpectra(report.DataSet()) > 0)
+            DrawSpectrumLine(report, dc, index, line,
+                             "Spatial Average Spectrum: " + FormatFixed(AveragedSpectra(report.DataSet()), 0) +
+                                 " Averaged Spectra",
+                             SummaryFields::kSpatialThirds);
         break;
     }
 }
 
-void CDataReport::DrawSpatialAverageLine(ReportDC& dc, unsigned index, int line)
+void DrawSpatialAverageLine(const ReportLines& report, ReportDC& dc, unsigned index, int line)
 {
     PrinterFontScope font(dc);
-    const SnapMgr& mgr = data_.Records().snapshots;
+    const SnapMgr& mgr = report.DataSet().Records().snapshots;
     if (mgr.GetCount() == 0 || index >= static_cast<unsigned>(mgr.GetReportLineCount()))
         return;
     const unsigned perRecord = static_cast<unsigned>(mgr.GetLinesPerRecord());
@@ -152,28 +156,30 @@ void CDataReport::DrawSpatialAverageLine(ReportDC& dc, unsigned index, int line)
         return;
     const bool third = mgr.thirdOctave;
     const int r = static_cast<int>(index % perRecord);
-    const int y = LineY(dc, line);
+    const int y = report.LineY(dc, line);
     auto level = [rec](int band) { return std::string(FormatReportNumber(rec->GetBand(band), 1, 0)); };
     switch (r) {
-    case 0: dc.TextOut(left_, y, Printf("***Record #%d ***", static_cast<int>(rec->GetRecordNumber()))); return;
+    case 0:
+        dc.TextOut(report.LeftEdge(), y, Printf("***Record #%d ***", static_cast<int>(rec->GetRecordNumber())));
+        return;
     case 1:
-        dc.TextOut(left_, y, "Timestamp:");
-        dc.TextOut(columns_[2], y, TimeText(rec->GetStandardTime(), "%d-%b-%Y %H:%M:%S"));
+        dc.TextOut(report.LeftEdge(), y, "Timestamp:");
+        dc.TextOut(report.Column(2), y, TimeText(rec->GetStandardTime(), "%d-%b-%Y %H:%M:%S"));
         return;
     case 2:
-        dc.TextOut(left_, y, "Average Count:");
-        dc.TextOut(columns_[2], y, Printf("%-5u", rec->GetAverageCount()));
-        dc.TextOut(columns_[4], y, Printf("Note: %s", rec->GetLabel().c_str()));
+        dc.TextOut(report.LeftEdge(), y, "Average Count:");
+        dc.TextOut(report.Column(2), y, Printf("%-5u", rec->GetAverageCount()));
+        dc.TextOut(report.Column(4), y, Printf("Note: %s", rec->GetLabel().c_str()));
         return;
     case 3:
-        dc.TextOut(left_, y, "Flat Level:");
-        dc.TextOut(columns_[2], y, FormatFixed(rec->GetSpl(), 1) + " dB");
+        dc.TextOut(report.LeftEdge(), y, "Flat Level:");
+        dc.TextOut(report.Column(2), y, FormatFixed(rec->GetSpl(), 1) + " dB");
         return;
     case 5: {
         const char* head = third ? "Avg 1/3dB" : "Avg 1/1dB";
         for (int k = 1; k <= 3; k += 2) {
-            DrawRightAligned(dc, columns_[k], y, "Freq. Hz");
-            DrawRightAligned(dc, columns_[k + 1], y, head);
+            DrawRightAligned(dc, report.Column(k), y, "Freq. Hz");
+            DrawRightAligned(dc, report.Column(k + 1), y, head);
         }
         return;
     }
@@ -187,10 +193,12 @@ void CDataReport::DrawSpatialAverageLine(ReportDC& dc, unsigned index, int line)
     if (k < 0 || k >= rows)
         return;
     auto name = [third](int band) { return RtaBandLabel(band, third); };
-    DrawRightAligned(dc, columns_[1], y, name(k));
-    DrawRightAligned(dc, columns_[2], y, level(k));
+    DrawRightAligned(dc, report.Column(1), y, name(k));
+    DrawRightAligned(dc, report.Column(2), y, level(k));
     if (k + rows < bands) {
-        DrawRightAligned(dc, columns_[3], y, name(k + rows));
-        DrawRightAligned(dc, columns_[4], y, level(k + rows));
+        DrawRightAligned(dc, report.Column(3), y, name(k + rows));
+        DrawRightAligned(dc, report.Column(4), y, level(k + rows));
     }
 }
+
+}  // namespace rta

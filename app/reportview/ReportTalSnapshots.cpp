@@ -2,9 +2,13 @@
 // snapshots of a ZU-Reru measurement one after another, each record in the
 // layout of its kind (the dispatcher measures the columns again for every
 // line, so records of different kinds can share a page).
+#include "ReportTalSnapshots.h"
+
+#include <functional>
+
 #include "BandNames.h"
-#include "CDataReport.h"
 #include "KeptRecordFields.h"
+#include "MeasDataSet.h"
 #include "ReportText.h"
 #include "SetupValueTexts.h"
 #include "TalSnapshotRows.h"
@@ -48,43 +52,21 @@ bool DrawStampedHead(ReportDC& dc, const SnapRec& snap, unsigned within, int y, 
     return within <= 1;
 }
 
-}  // namespace
-
-void CDataReport::DrawTalSnapshotLine(ReportDC& dc, unsigned index, int line, const SnapRec* rec)
-{
-    if (rec == nullptr)
-        return;
-    // Columns are measured in the font the lines are drawn in.
-    PrinterFontScope font(dc);
-    switch (rec->GetSubKind()) {
-    case SnapRec::kTalSlm:
-        LayoutSummaryColumns(dc);
-        DrawTalSlmSnapshotLine(dc, index, line, rec);
-        break;
-    case SnapRec::kTalRta:
-        LayoutSpectrumColumns(dc);
-        DrawTalRtaSnapshotLine(dc, index, line, rec);
-        break;
-    default:
-        LayoutSummaryColumns(dc);
-        DrawTalTonalitySnapshotLine(dc, index, line, rec);
-        break;
-    }
-}
-
-void CDataReport::DrawSnapshotRecordLine(ReportDC& dc, unsigned index, int line, const SnapRec* rec,
-                                         const std::function<void(const SnapRec&, unsigned, int)>& draw)
+// The frame of the three record drawers: printer font, the line within the
+// record (nothing past the snapshot block) and y.
+void DrawRecordLine(const ReportLines& report, ReportDC& dc, unsigned index, int line, const SnapRec& rec,
+                    const std::function<void(unsigned within, int y)>& draw)
 {
     PrinterFontScope font(dc);
     unsigned within = 0;
-    if (rec != nullptr && LineOfRecord(data_.Records().snapshots, index, *rec, &within))
-        draw(*rec, within, LineY(dc, line));
+    if (LineOfRecord(report.DataSet().Records().snapshots, index, rec, &within))
+        draw(within, report.LineY(dc, line));
 }
 
-void CDataReport::DrawTalSlmSnapshotLine(ReportDC& dc, unsigned index, int line, const SnapRec* rec)
+void DrawSlmLine(const ReportLines& report, ReportDC& dc, unsigned index, int line, const SnapRec& snap)
 {
-    DrawSnapshotRecordLine(dc, index, line, rec, [&](const SnapRec& snap, unsigned r, int y) {
-        if (DrawStampedHead(dc, snap, r, y, "SLM", left_, columns_[2]))
+    DrawRecordLine(report, dc, index, line, snap, [&](unsigned r, int y) {
+        if (DrawStampedHead(dc, snap, r, y, "SLM", report.LeftEdge(), report.Column(2)))
             return;
         switch (r) {
         case 3: case 4: case 5: {
@@ -92,21 +74,21 @@ void CDataReport::DrawTalSlmSnapshotLine(ReportDC& dc, unsigned index, int line,
             static constexpr int kValues[] = {2, 4, 6};
             const auto row = IndicatorRows(snap)[r - 3];
             for (size_t k = 0; k < row.size(); ++k) {
-                dc.TextOut(lnColumns_[kLabels[k]], y, row[k].label);
-                dc.TextOut(lnColumns_[kValues[k]], y, FormatFixed(row[k].level, 1) + " dB");
+                dc.TextOut(report.LnColumn(kLabels[k]), y, row[k].label);
+                dc.TextOut(report.LnColumn(kValues[k]), y, FormatFixed(row[k].level, 1) + " dB");
             }
             break;
         }
         case 7:
-            DrawRightAligned(dc, lnColumns_[2], y, "A Weight");
-            DrawRightAligned(dc, lnColumns_[4], y, "C Weight");
-            DrawRightAligned(dc, lnColumns_[6], y, "Flat");
+            DrawRightAligned(dc, report.LnColumn(2), y, "A Weight");
+            DrawRightAligned(dc, report.LnColumn(4), y, "C Weight");
+            DrawRightAligned(dc, report.LnColumn(6), y, "Flat");
             break;
         case 8: case 9: case 10: case 11: case 12: case 13: case 14: {
             const WeightingRow& row = kWeightingRows[r - 8];
-            dc.TextOut(left_, y, row.label);
+            dc.TextOut(report.LeftEdge(), y, row.label);
             for (int w = 0; w < 3; ++w)
-                DrawRightAligned(dc, lnColumns_[2 + 2 * w], y,
+                DrawRightAligned(dc, report.LnColumn(2 + 2 * w), y,
                                  FormatFixed(WeightingLevel(snap, row, w), 1) + " " +
                                      kWeightingUnits[static_cast<size_t>(w)]);
             break;
@@ -114,14 +96,14 @@ void CDataReport::DrawTalSlmSnapshotLine(ReportDC& dc, unsigned index, int line,
         case 16: case 17: {
             // All six Ln levels are measured with the setup's weighting.
             std::string letter;
-            const RecordView setup = data_.SetupView();
+            const RecordView setup = report.DataSet().SetupView();
             if (!setup.IsEmpty())
                 LOGValueTexts::FreqWeightingShortText(setup.U16(TalSetupFields::kSlmWeighting) & 0xFF, letter);
             for (int k = 0; k < 3; ++k) {
                 const int ln = static_cast<int>(r) - 16 + 2 * k;
-                dc.TextOut(lnColumns_[2 * k], y,
+                dc.TextOut(report.LnColumn(2 * k), y,
                            Printf("L%d ", ln + 1) + FormatFixed(snap.GetLnPercent(ln), 2));
-                dc.TextOut(lnColumns_[2 * k + 1], y,
+                dc.TextOut(report.LnColumn(2 * k + 1), y,
                            FormatFixed(snap.GetLnLevel(ln), 1) + " dB" + letter);
             }
             break;
@@ -131,27 +113,27 @@ void CDataReport::DrawTalSlmSnapshotLine(ReportDC& dc, unsigned index, int line,
     });
 }
 
-void CDataReport::DrawTalRtaSnapshotLine(ReportDC& dc, unsigned index, int line, const SnapRec* rec)
+void DrawRtaLine(const ReportLines& report, ReportDC& dc, unsigned index, int line, const SnapRec& snap)
 {
-    DrawSnapshotRecordLine(dc, index, line, rec, [&](const SnapRec& snap, unsigned r, int y) {
+    DrawRecordLine(report, dc, index, line, snap, [&](unsigned r, int y) {
         auto band = [&](int b, int column) {
-            DrawRightAligned(dc, columns_[column], y, TalBandLabel(b));
-            DrawRightAligned(dc, columns_[column + 1], y, FormatReportNumber(snap.GetLeqBand(b), 1, 0));
-            DrawRightAligned(dc, columns_[column + 2], y, FormatReportNumber(snap.GetLiveBand(b), 1, 0));
+            DrawRightAligned(dc, report.Column(column), y, TalBandLabel(b));
+            DrawRightAligned(dc, report.Column(column + 1), y, FormatReportNumber(snap.GetLeqBand(b), 1, 0));
+            DrawRightAligned(dc, report.Column(column + 2), y, FormatReportNumber(snap.GetLiveBand(b), 1, 0));
         };
         if (r == 0) {
-            dc.TextOut(left_, y, Printf("***Record #%d (RTA)***", RecordNumber(snap)));
+            dc.TextOut(report.LeftEdge(), y, Printf("***Record #%d (RTA)***", RecordNumber(snap)));
         } else if (r == 1) {
-            dc.TextOut(columns_[0], y, "Date");
-            DrawRightAligned(dc, columns_[2], y, "Time");
+            dc.TextOut(report.Column(0), y, "Date");
+            DrawRightAligned(dc, report.Column(2), y, "Time");
         } else if (r == 2) {
-            dc.TextOut(columns_[0], y, StampText(snap, "%d-%b-%Y"));
-            DrawRightAligned(dc, columns_[2], y, StampText(snap, "%H:%M:%S"));
+            dc.TextOut(report.Column(0), y, StampText(snap, "%d-%b-%Y"));
+            DrawRightAligned(dc, report.Column(2), y, StampText(snap, "%H:%M:%S"));
         } else if (r == 4) {
             for (int column : {1, 4}) {
-                DrawRightAligned(dc, columns_[column], y, "Freq. Hz");
-                DrawRightAligned(dc, columns_[column + 1], y, "Leq 1/3dB");
-                DrawRightAligned(dc, columns_[column + 2], y, "Live 1/3dB");
+                DrawRightAligned(dc, report.Column(column), y, "Freq. Hz");
+                DrawRightAligned(dc, report.Column(column + 1), y, "Leq 1/3dB");
+                DrawRightAligned(dc, report.Column(column + 2), y, "Live 1/3dB");
             }
         } else if (r >= 5 && r < 5 + kLeftColumnBands) {
             const int row = static_cast<int>(r) - 5;
@@ -162,22 +144,22 @@ void CDataReport::DrawTalRtaSnapshotLine(ReportDC& dc, unsigned index, int line,
     });
 }
 
-void CDataReport::DrawTalTonalitySnapshotLine(ReportDC& dc, unsigned index, int line, const SnapRec* rec)
+void DrawTonalityLine(const ReportLines& report, ReportDC& dc, unsigned index, int line, const SnapRec& snap)
 {
-    DrawSnapshotRecordLine(dc, index, line, rec, [&](const SnapRec& snap, unsigned r, int y) {
-        const int firstValue = lnColumns_[0] + dc.TextWidth("delta fc (BARQ Bandwidth):SS");
-        const int secondValue = lnColumns_[3] + dc.TextWidth("Lg (LGroup):SS");
+    DrawRecordLine(report, dc, index, line, snap, [&](unsigned r, int y) {
+        const int firstValue = report.LnColumn(0) + dc.TextWidth("delta fc (BARQ Bandwidth):SS");
+        const int secondValue = report.LnColumn(3) + dc.TextWidth("Lg (LGroup):SS");
         auto first = [&](const char* label, const std::string& value) {
-            dc.TextOut(lnColumns_[0], y, label);
+            dc.TextOut(report.LnColumn(0), y, label);
             dc.TextOut(firstValue, y, value);
         };
         auto second = [&](const char* label, float level) {
-            dc.TextOut(lnColumns_[3], y, label);
+            dc.TextOut(report.LnColumn(3), y, label);
             dc.TextOut(secondValue, y, FormatFixed(level, 1) + " dB");
         };
         const float tone = snap.GetToneLevel();
         const float group = snap.GetGroupLevel();
-        if (DrawStampedHead(dc, snap, r, y, "Tonality", left_, columns_[2]))
+        if (DrawStampedHead(dc, snap, r, y, "Tonality", report.LeftEdge(), report.Column(2)))
             return;
         switch (r) {
         case 3:
@@ -193,3 +175,32 @@ void CDataReport::DrawTalTonalitySnapshotLine(ReportDC& dc, unsigned index, int 
         }
     });
 }
+
+}  // namespace
+
+namespace talsnapshots {
+
+void DrawLine(ReportLines& report, ReportDC& dc, unsigned index, int line)
+{
+    const SnapRec* rec = report.DataSet().Records().snapshots.FindRecordByLine(static_cast<int>(index));
+    if (rec == nullptr)
+        return;
+    // Columns are measured in the font the lines are drawn in.
+    PrinterFontScope font(dc);
+    switch (rec->GetSubKind()) {
+    case SnapRec::kTalSlm:
+        report.RunLayout(dc, ReportLines::Grid::kSummary);
+        DrawSlmLine(report, dc, index, line, *rec);
+        break;
+    case SnapRec::kTalRta:
+        report.RunLayout(dc, ReportLines::Grid::kSpectrum);
+        DrawRtaLine(report, dc, index, line, *rec);
+        break;
+    default:
+        report.RunLayout(dc, ReportLines::Grid::kSummary);
+        DrawTonalityLine(report, dc, index, line, *rec);
+        break;
+    }
+}
+
+}  // namespace talsnapshots
