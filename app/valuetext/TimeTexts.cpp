@@ -5,7 +5,6 @@
 #include <cctype>
 #include <charconv>
 #include <cmath>
-#include <cstdio>
 #include <ctime>
 
 namespace {
@@ -58,14 +57,6 @@ int MonthAt(std::string_view text, size_t pos)
     return 0;
 }
 
-std::string Printed(const char* format, auto... values)
-{
-    char buffer[64];
-    int n = std::snprintf(buffer, sizeof buffer, format, values...);
-    if (n < 0)
-        return {};
-    return std::string(buffer, std::min(static_cast<size_t>(n), sizeof buffer - 1));
-}
 }  // namespace
 
 int SecondsToTime(double seconds, std::string& out, int decimals, int format)
@@ -77,40 +68,51 @@ int SecondsToTime(double seconds, std::string& out, int decimals, int format)
         decimals = 0;
     if (decimals > 6)
         decimals = 6;
-    const char* sign = seconds < 0 ? "-" : "";
-    double magnitude = std::fabs(seconds);
-
-    // Counts in units of the last shown decimal, so that the carries of the
-    // rounding reach minutes and hours.
-    auto split = [magnitude](int places, long long& h, long long& m, double& r) {
-        long long scale = 1;
-        for (int i = 0; i < places; ++i)
-            scale *= 10;
-        long long units = std::llround(magnitude * static_cast<double>(scale));
-        h = units / (3600 * scale);
-        units -= h * 3600 * scale;
-        m = units / (60 * scale);
-        units -= m * 60 * scale;
-        r = static_cast<double>(units) / static_cast<double>(scale);
-    };
+    const double magnitude = std::fabs(seconds);
     if (magnitude > 1e12)
         return -1;
 
-    // Two digits, the point and the decimals; whole seconds take two digits.
-    const int width = decimals > 0 ? decimals + 3 : 2;
-    long long h = 0, m = 0;
-    double r = 0;
-    split(decimals, h, m, r);
-    if (format == 1) {
-        out = sign + Printed("%02lld:%0*.*f", m, width, decimals, r);
-    } else if (h >= 24) {
-        out = sign + Printed("%lld:%02lld:%0*.*f", h, m, width, decimals, r);
-    } else if (h >= 1) {
-        // Between one hour and a day the seconds are shown whole.
-        split(0, h, m, r);
-        out = sign + Printed("%02lld:%02lld:%02.0f", h, m, r);
-    } else {
-        out = sign + Printed("%02lld:%02lld:%0*.*f", h, m, width, decimals, r);
+    // Counts in units of the last shown decimal, so that the carries of the
+    // rounding reach minutes and hours.
+    long long scale = 1;
+    for (int i = 0; i < decimals; ++i)
+        scale *= 10;
+    long long units = std::llround(magnitude * static_cast<double>(scale));
+    long long h = units / (3600 * scale);
+    // Between one hour and a day the seconds are shown whole.
+    if (format == 0 && h >= 1 && h < 24) {
+        decimals = 0;
+        scale = 1;
+        units = std::llround(magnitude);
+        h = units / 3600;
+    }
+    units -= h * 3600 * scale;
+    const long long m = units / (60 * scale);
+    units -= m * 60 * scale;
+
+    // Durations print one per record: written without printf.
+    auto number = [&out](long long v, bool twoDigits) {
+        char digits[24];
+        if (twoDigits && v < 10)
+            out += '0';
+        out.append(digits, std::to_chars(digits, digits + sizeof digits, v).ptr);
+    };
+    if (seconds < 0)
+        out += '-';
+    if (format == 0) {
+        number(h, h < 24);
+        out += ':';
+    }
+    number(m, true);
+    out += ':';
+    number(units / scale, true);
+    if (decimals > 0) {
+        out += '.';
+        const size_t at = out.size();
+        out.append(static_cast<size_t>(decimals), '0');
+        long long fraction = units % scale;
+        for (size_t i = at + static_cast<size_t>(decimals); fraction > 0; fraction /= 10)
+            out[--i] = static_cast<char>('0' + fraction % 10);
     }
     return 0;
 }
