@@ -11,11 +11,9 @@
 
 #include "BenchFiles.h"
 #include "BenchRegistry.h"
-#include "EventRec.h"
 #include "ExportStream.h"
 #include "Files.h"
 #include "MeasDataSet.h"
-#include "OutputRecordBuilder.h"
 #include "ReportWriter.h"
 
 namespace {
@@ -50,22 +48,6 @@ void WriteReport(std::ostream& out, ExportFormat format, const ExportCase& c, Me
     }
 }
 
-// The RTA benchmark file holds ByTime spectra but no events; the events
-// that own them are made here, 100 ByTime records each, as a triggered RTA
-// measurement stores them.
-void AddEventsOverByTimeRecords(MeasDataSet& data)
-{
-    constexpr int kPerEvent = 100;
-    RecordManagers& records = data.Records();
-    uint32_t number = 1;
-    for (int first = 0; first < records.timeHistory.GetCount(); first += kPerEvent, ++number) {
-        testsupport::OutputRecordBuilder r(1);
-        r.U32(8, 1055160309).F32(12, 10.0f).I16(18, 0).U32(20, number).I16(24, kPerEvent);
-        records.events.Add(
-            std::make_unique<EventRec>(EventRec::FromRta(RecordView(r.Bytes().data(), r.Bytes().size()))));
-    }
-}
-
 void BM_Export(benchmark::State& state, ExportCase c, ExportFormat format)
 {
     MeasDataSet data;
@@ -76,8 +58,10 @@ void BM_Export(benchmark::State& state, ExportCase c, ExportFormat format)
         state.SkipWithError("the benchmark file did not load");
         return;
     }
-    if (c.reportType == 30 && data.Records().events.GetCount() == 0)
-        AddEventsOverByTimeRecords(data);
+    if (c.reportType == 30 && data.Records().events.GetCount() == 0) {
+        state.SkipWithError("the RTA benchmark file holds no events");
+        return;
+    }
     const std::string path = platform::TempDir() + "/tessavo-bench-export.txt";
     size_t bytes = 0;
     for (auto _ : state) {

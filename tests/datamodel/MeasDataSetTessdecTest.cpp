@@ -154,3 +154,41 @@ TEST_F(MeasDataSetTessdec, TimeHistoryStreamOfALogFile)
     EXPECT_EQ(th.GetAt(i + 2)->GetTime(), firstRun + 2 * 3600);
     EXPECT_EQ(th.GetAt(i + 3)->GetTime(), firstRun + 2 * 3600 + 1);
 }
+
+TEST_F(MeasDataSetTessdec, RtaEventsOfTheRtaBenchmarkFileOwnItsSpectra)
+{
+    // Each run's spectra are the ByTime records of events of 100 (10 before
+    // the trigger), the last event of a run taking the rest; the events
+    // come through the translator as the RTA events report loads them.
+    const std::string path =
+        folder.Write("rta.slmdl", fixtures::BuildBenchmarkFile(fixtures::BenchmarkMode::RtaRuns, 800000).bytes);
+    MeasDataSet set;
+    int reportType = 30, lines = 14;
+    ASSERT_EQ(set.LoadFile(path, nullptr, &reportType, 21, &lines), -318);
+    const EventRecMgr& events = set.Records().events;
+    const ThMgr& byTime = set.Records().timeHistory;
+    ASSERT_GE(events.GetCount(), 100);
+    int owned = 0;
+    for (int i = 0; i < events.GetCount(); ++i) {
+        const EventRec& event = *events.GetAt(i);
+        SCOPED_TRACE(i);
+        EXPECT_EQ(event.GetRecordNumber(), static_cast<uint32_t>(i + 1));
+        const int count = event.GetPreTriggerCount() + event.GetTriggeredCount();
+        EXPECT_GE(count, 1);
+        EXPECT_LE(count, 100);
+        EXPECT_FLOAT_EQ(event.GetDuration(), static_cast<float>(count));
+        owned += count;
+    }
+    EXPECT_EQ(owned, byTime.GetCount());
+
+    const EventRec& first = *events.GetAt(0);
+    EXPECT_EQ(first.GetPreTriggerCount(), 10);
+    EXPECT_EQ(first.GetTriggeredCount(), 90);
+    EXPECT_EQ(first.GetStartTime(), TX_DateToSecs("09Mar2003", "14:05:30", 0));
+    EXPECT_FLOAT_EQ(first.GetLeq(), 85.25f);
+    EXPECT_FLOAT_EQ(first.GetMax(), 90.25f);
+    EXPECT_FLOAT_EQ(first.GetMinLevel(), 95.25f);
+    EXPECT_FLOAT_EQ(first.GetLeqBand(0), 35.5f);
+    EXPECT_FLOAT_EQ(first.GetMaxBand(32), 72.5f);
+    EXPECT_FLOAT_EQ(first.GetMinBand(32), 77.5f);
+}

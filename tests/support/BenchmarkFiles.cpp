@@ -1,5 +1,6 @@
 #include "BenchmarkFiles.h"
 
+#include <algorithm>
 #include <ctime>
 #include <stdexcept>
 #include <vector>
@@ -63,6 +64,29 @@ std::string SpectrumSample(size_t n) {
     b.U8(5).U8(0).U8(0x80).U8(0).Fix88(80.5 + n % 10);
     for (int i = 0; i < 33; ++i) b.Fix88(30.25 + i + n % 7);
     return b.Bytes();
+}
+
+// An RTA event over the ByTime spectra count samples from n on, preTrigger
+// of them before the trigger, one a second: start, duration (hours, minutes,
+// seconds, 1/65536 s), three bytes the reader passes over, the triggered and
+// pre-trigger counts, a byte, then the Leq, Max and Min levels each with its
+// 33 bands, and the count of averaged events less one (firmware above 2.106).
+// The levels all carry a fraction byte, since a level without one is no
+// value.
+constexpr unsigned kByTimePerEvent = 100;
+constexpr unsigned kPreTrigger = 10;
+constexpr size_t kRtaEventBytes = 3 + 6 + 6 + 3 + 2 + 2 + 1 + 3 * 34 * 2 + 1;
+
+BodyBuilder RtaEvent(std::time_t start, unsigned count, size_t n) {
+    const unsigned preTrigger = count > kPreTrigger ? kPreTrigger : count / 2;
+    BodyBuilder b;
+    Stamp(b, start).U16(count / 3600).U8(count / 60 % 60).U8(count % 60).U16(0);
+    b.Zeros(3).U16(count - preTrigger).U16(preTrigger).U8(0);
+    for (int spectrum = 0; spectrum < 3; ++spectrum) {
+        b.Fix88(85.25 + 5 * spectrum + n % 7);
+        for (int band = 0; band < 33; ++band) b.Fix88(35.5 + band + 5 * spectrum + n % 11);
+    }
+    return b.U8(0);
 }
 
 DownloadFileBuilder Head(const char* modeLine) {
@@ -138,20 +162,33 @@ BenchmarkFile Log(size_t budget, size_t fixedBytes, DownloadFileBuilder f) {
 
 BenchmarkFile Runs(size_t budget, size_t fixedBytes, DownloadFileBuilder f, unsigned type, size_t blockLength) {
     // Per run: type byte, block length, start and stop markers (time
-    // histories only) and the closing zero byte.
+    // histories only) and the closing zero byte. The spectra of an RTA run
+    // are the ByTime records of its events, kByTimePerEvent to an event, each
+    // event stored before its run; a run's last event may hold fewer.
+    const bool events = type == 21;
     const size_t markers = type == 27 ? 2 : 0;
-    const size_t overhead = fixedBytes + 2 * kRuns * (3 + 13) + kRuns * (3 + markers * blockLength);
-    if (budget < overhead + kRuns * blockLength) throw std::invalid_argument("benchmark file budget too small");
-    const std::vector<long> samples = Share((budget - overhead) / blockLength);
+    const size_t overhead = fixedBytes + 2 * kRuns * (3 + 13) + kRuns * (3 + markers * blockLength) +
+                            (events ? kRuns * kRtaEventBytes : 0);
+    const size_t sampleBytes = events ? blockLength + kRtaEventBytes / kByTimePerEvent + 1 : blockLength;
+    if (budget < overhead + kRuns * sampleBytes) throw std::invalid_argument("benchmark file budget too small");
+    const std::vector<long> samples = Share((budget - overhead) / sampleBytes);
     RunStops(f, samples);
 
     BenchmarkFile file;
     file.dataRecords = 2 * kRuns;
     size_t n = 0;
     for (int k = 0; k < kRuns; ++k) {
+        const long count = samples[static_cast<size_t>(k)];
+        if (events) {
+            const std::time_t start = kFirstRun + k * kRunGap;
+            for (long first = 0; first < count; first += kByTimePerEvent, ++file.dataRecords) {
+                const long inEvent = std::min<long>(kByTimePerEvent, count - first);
+                f.Record(1, RtaEvent(start + first, static_cast<unsigned>(inEvent), n + static_cast<size_t>(first)));
+            }
+        }
         std::vector<std::string> blocks;
         if (markers != 0) blocks.push_back(Marker(kRunStart));
-        for (long s = 0; s < samples[static_cast<size_t>(k)]; ++s, ++n)
+        for (long s = 0; s < count; ++s, ++n)
             blocks.push_back(type == 27 ? Level(n) : SpectrumSample(n));
         if (markers != 0) blocks.push_back(Marker(kStop));
         file.dataRecords += blocks.size();

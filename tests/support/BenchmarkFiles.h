@@ -2,7 +2,8 @@
 // Large J57 download files for the benchmarks, built with the download-file
 // builder: a LOG file of run/stops, intervals and a time-history stream, an
 // SSA file of type 27 time-history runs and an RTA file of type 21 spectrum
-// runs. Each fills a byte budget with its records and the trailer; the J57
+// runs whose spectra are the ByTime records of RTA events stored before
+// each run. Each fills a byte budget with its records and the trailer; the J57
 // reader looks for the trailer only within 2,100,000 bytes after the header,
 // so the largest file the format allows keeps its records and trailer under
 // that.
@@ -19,7 +20,7 @@ enum class BenchmarkMode { Log, SsaRuns, RtaRuns };
 
 struct BenchmarkFile {
     std::string bytes;
-    size_t dataRecords = 0;  // intervals, run/stops, stream entries or run bodies
+    size_t dataRecords = 0;  // intervals, run/stops, stream entries, run bodies or RTA events
 };
 
 // A file of that mode whose records, trailer and end byte take about
