@@ -42,13 +42,6 @@ std::string Converted(const std::string& text)
     return out;
 }
 
-// Where default download files go when the current folder cannot be read.
-std::string StartFolder()
-{
-    const CSdiApp* app = CSdiApp::Instance();
-    return app ? app->GetStartDir() : std::string();
-}
-
 uint32_t SizeField(const std::string& text)
 {
     uint32_t size = 0;

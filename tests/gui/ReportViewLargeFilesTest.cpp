@@ -56,9 +56,10 @@ TEST_F(ReportLargeFiles, LongestReportsScrollToTheirLastLine) {
     Select(c.item, path);
     std::remove(path.c_str());
     ASSERT_EQ(report->GetReportType(), c.reportType);
-    if (c.pastOldRange)
+    if (c.pastOldRange) {
       EXPECT_GT(report->GetLineCount(), 32766 / h)
           << "a report longer than the old scroll range";
+    }
 
     QScrollBar *bar = report->verticalScrollBar();
     bar->setValue(bar->maximum());

@@ -275,9 +275,11 @@ TEST(SetupEditorUntouchedTest, OneEditChangesOnlyItsOwnBytes)
                 EXPECT_EQ(static_cast<QLineEdit*>(field)->text(), c.shownAgain) << c.what << ", round " << round;
             }
             const std::vector<uint8_t> after = BlockBytes(BlockOf(*setup));
-            for (size_t i = 0; i < after.size(); ++i)
-                if (std::find(c.own.begin(), c.own.end(), i) == c.own.end())
+            for (size_t i = 0; i < after.size(); ++i) {
+                if (std::find(c.own.begin(), c.own.end(), i) == c.own.end()) {
                     EXPECT_EQ(after[i], before[i]) << c.what << ", round " << round << ": byte " << i;
+                }
+            }
         }
     }
 }

@@ -339,8 +339,9 @@ TEST_F(ReportFiles, AReportAfterTheZuReruSummaryBeginsOnALineOfItsOwn)
         ASSERT_TRUE(records) << error;
         size_t titles = 0;
         for (const Record& record : *records) {
-            if (record[0] == "Lt - Lg:")
+            if (record[0] == "Lt - Lg:") {
                 EXPECT_EQ(record.size(), 3u);
+            }
             if (record[0] == "J57 ZU-Reru Run/Stop Log") {
                 EXPECT_EQ(record, (Record{"J57 ZU-Reru Run/Stop Log", ""}));
                 ++titles;
