@@ -4,17 +4,18 @@
 #include <string>
 
 #include "RecordView.h"
+#include "StreamedRecordFields.h"
 
 class CalRec {
 public:
     explicit CalRec(const RecordView& record)
-        : m_time(record.U32(4)),
-          m_offset(record.F32(12)),
-          m_level(record.F32(16)),
-          m_mode(record.I16(20)),
-          m_model(record.U16(22)),
-          m_record(record.U32(24)),
-          m_status(record.I16(28))
+        : m_time(record.U32(CalRecordFields::kTime)),
+          m_offset(record.F32(CalRecordFields::kOffset)),
+          m_level(record.F32(CalRecordFields::kLevel)),
+          m_mode(record.I16(CalRecordFields::kMode)),
+          m_model(record.U16(CalRecordFields::kModel)),
+          m_record(record.U32(CalRecordFields::kRecordNumber)),
+          m_status(record.I16(CalRecordFields::kStatus))
     {
     }
 

@@ -3,51 +3,55 @@
 #include <cmath>
 #include <cstdio>
 
+#include "StreamedRecordFields.h"
+
 namespace {
 const char* const kNoRt60 = "   ----   ";
 }  // namespace
 
 EventRec EventRec::FromExceedance(const RecordView& r)
 {
+    using namespace ExceedanceFields;
     EventRec e;
-    e.m_start = r.U32(4);
-    r.Floats(12, e.m_channels, 3);
-    for (size_t i = 0; i < 16; ++i)
-        e.m_block16[i] = r.U8(24 + i);
-    e.m_overloadPercent = r.F32(84);
-    e.m_duration = r.F32(88);
-    e.m_leq = r.F32(100);
-    e.m_max = r.F32(104);
-    e.m_overloads = r.U16(114);
-    e.m_peak = r.F32(116);
-    e.m_peakExcd = r.U16(120);
-    e.m_record = r.U32(124);
-    e.m_sel = r.F32(128);
-    e.m_extraValue = r.F32(132);
-    e.m_thPeriod = r.F32(136);
-    e.m_extraLevel = r.F32(144);
-    e.m_maxWindDir = r.U16(152);
-    e.m_windMax = r.F32(156);
-    for (size_t i = 0; i < 256; ++i)
-        e.m_profile[i] = r.U8(160 + i);
+    e.m_start = r.U32(kStartTime);
+    r.Floats(kChannels, e.m_channels, 3);
+    for (size_t i = 0; i < kBlockLength; ++i)
+        e.m_block16[i] = r.U8(kBlock + i);
+    e.m_overloadPercent = r.F32(kOverloadPercent);
+    e.m_duration = r.F32(kDuration);
+    e.m_leq = r.F32(kLeq);
+    e.m_max = r.F32(kMax);
+    e.m_overloads = r.U16(kOverloads);
+    e.m_peak = r.F32(kPeak);
+    e.m_peakExcd = r.U16(kPeakExceedances);
+    e.m_record = r.U32(kRecordNumber);
+    e.m_sel = r.F32(kSel);
+    e.m_extraValue = r.F32(kExtraValue);
+    e.m_thPeriod = r.F32(kThPeriod);
+    e.m_extraLevel = r.F32(kExtraLevel);
+    e.m_maxWindDir = r.U16(kMaxWindDirection);
+    e.m_windMax = r.F32(kWindMax);
+    for (size_t i = 0; i < kProfileLength; ++i)
+        e.m_profile[i] = r.U8(kProfile + i);
     return e;
 }
 
 EventRec EventRec::FromRta(const RecordView& r)
 {
+    using namespace RtaEventFields;
     EventRec e;
-    e.m_start = r.U32(8);
-    e.m_duration = r.F32(12);
-    e.m_preTrigger = r.I16(18);
-    e.m_record = r.U32(20);
-    e.m_triggered = r.I16(24);
-    e.m_leq = r.F32(28);
-    r.Floats(32, e.m_spectra[0], 33);
-    e.m_max = r.F32(164);
-    r.Floats(168, e.m_spectra[1], 33);
-    e.m_min = r.F32(300);
-    r.Floats(304, e.m_spectra[2], 33);
-    e.m_averagedEvents = r.U32(436) + 1;
+    e.m_start = r.U32(kStartTime);
+    e.m_duration = r.F32(kDuration);
+    e.m_preTrigger = r.I16(kPreTrigger);
+    e.m_record = r.U32(kRecordNumber);
+    e.m_triggered = r.I16(kTriggered);
+    e.m_leq = r.F32(kLeq);
+    r.Floats(kLeqBands, e.m_spectra[0], 33);
+    e.m_max = r.F32(kMax);
+    r.Floats(kMaxBands, e.m_spectra[1], 33);
+    e.m_min = r.F32(kMin);
+    r.Floats(kMinBands, e.m_spectra[2], 33);
+    e.m_averagedEvents = r.U32(kAveragedEvents) + 1;
     if (e.m_averagedEvents > 0 && e.m_triggered > 0)
         e.m_timeStep = e.m_duration / (static_cast<float>(e.m_averagedEvents) * e.m_triggered);
     return e;

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "KeptRecordFields.h"
+#include "StreamedRecordFields.h"
 
 namespace {
 // Far above the library's 9984 bytes; a size past it is not believed.
@@ -23,10 +24,13 @@ constexpr int32_t kMaxWorkBuffer = 1 << 20;
 size_t BytesToClear(const RecordView& record)
 {
     switch (record.Kind()) {
-    case 2: return 548;
-    case 16: return 512;
-    case 21: return 152;
-    case 57: return record.U16(10) == 4 ? 500 : 40;
+    case 2: return LogIntervalFields::kWrittenLength;
+    case 16: return ThBlockFields::kWrittenLength;
+    case 21: return SpectrumThFields::kWrittenLength;
+    case 57:
+        return record.U16(TimeHistoryFields::kOtherLevel) == TimeHistoryFields::kAdvancedOtherLevel
+                   ? TimeHistoryFields::kSpectraEnd
+                   : TimeHistoryFields::kPlainLength;
     default: return TranslatorCodes::kRecordSize;
     }
 }
@@ -224,7 +228,7 @@ void MeasDataSet::Dispatch(const RecordView& record, int* reportType, int expect
         KeepSetup(record, 7);
         if (expectedDataKind == 35 || expectedDataKind == 53) {
             *reportType = 3;
-            if ((record.U16(70) & 0x40) == 0)
+            if ((record.U16(LogSetupFields::kOptionFlags) & 0x40) == 0)
                 lines -= 8;  // no wind lines
         }
         break;

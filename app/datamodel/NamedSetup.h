@@ -6,6 +6,7 @@
 #include <ostream>
 #include <string>
 
+#include "SetupBlock.h"
 #include "SetupObject.h"
 
 class NamedSetup : public SetupObject {
@@ -13,8 +14,8 @@ public:
     // The 13-character key of the class's setup file.
     virtual const char* FileKey() const = 0;
 
-    // Byte 0, the block's format version.
-    int GetVersion() const { return Byte(0); }
+    // The block's format version.
+    int GetVersion() const { return Byte(SetupBlock::kVersion); }
 
     // Name (bytes 1-8): at most 8 characters, blank filled.
     void SetName(const std::string& name);
@@ -25,10 +26,10 @@ public:
     // The title without trailing blanks; also cached.
     const std::string& GetTitle();
 
-    // Byte 40 bit 7: the setup is locked in the instrument.
+    // The lock bit: the setup is locked in the instrument.
     void SetLocked(int locked);
     void SetHeaderFlag(int locked) { SetLocked(locked); }
-    int IsLocked() const { return Flag(40, 0x80); }
+    int IsLocked() const { return Flag(SetupBlock::kLockByte, SetupBlock::kLockMask); }
 
     // Timer (the same bytes in the measurement and OBA blocks).
     int GetTimerMode() const;             // 56: 0 off, 1 block, 2 once, 3 twice a day

@@ -4,14 +4,19 @@
 #include <cstdint>
 
 #include "RecordView.h"
+#include "StreamedRecordFields.h"
 
 class ObaIntvRec {
 public:
     explicit ObaIntvRec(const RecordView& r)
-        : m_site(r.U16(2)), m_time(r.U32(4)), m_duration(r.F32(12)), m_bandwidth(r.U16(16)),
-          m_word(r.U16(142)), m_record(r.U32(144))
+        : m_site(r.U16(ObaIntervalFields::kSite)),
+          m_time(r.U32(ObaIntervalFields::kTime)),
+          m_duration(r.F32(ObaIntervalFields::kDuration)),
+          m_bandwidth(r.U16(ObaIntervalFields::kBandwidth)),
+          m_word(r.U16(ObaIntervalFields::kWord)),
+          m_record(r.U32(ObaIntervalFields::kRecordNumber))
     {
-        r.Floats(20, m_bands, 30);
+        r.Floats(ObaIntervalFields::kBands, m_bands, 30);
     }
 
     uint32_t GetRecordNumber() const { return m_record; }

@@ -1,5 +1,9 @@
 #include "RSRec.h"
 
+#include "StreamedRecordFields.h"
+
+using namespace RunStopFields;
+
 const char* RunStopCauseText(int cause)
 {
     static const char* const kCauses[] = {"Key",  "Timer", "I/O",   "Intv",  "Batt", "Halt",
@@ -8,14 +12,14 @@ const char* RunStopCauseText(int cause)
 }
 
 RSRec::RSRec(const RecordView& r)
-    : m_site(r.U16(2)),
-      m_time(r.U32(4)),
-      m_cause(r.I16(10)),
-      m_thRecord(r.U32(12)),
-      m_model(r.U16(16)),
-      m_runStop(r.I16(18)),
-      m_record(r.U32(20)),
-      m_state(r.I16(24))
+    : m_site(r.U16(kSite)),
+      m_time(r.U32(kTime)),
+      m_cause(r.I16(kCause)),
+      m_thRecord(r.U32(kThRecordNumber)),
+      m_model(r.U16(kModel)),
+      m_runStop(r.I16(kRunStopNumber)),
+      m_record(r.U32(kRecordNumber)),
+      m_state(r.I16(kState))
 {
 }
 

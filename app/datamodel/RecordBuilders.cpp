@@ -10,6 +10,7 @@
 #include "IntOrZero.h"
 #include "KeptRecordFields.h"
 #include "Profile.h"
+#include "StreamedRecordFields.h"
 
 void RecordManagers::RemoveAll()
 {
@@ -101,14 +102,6 @@ void AddTimeHistoryRec(const RecordView& record, int reportType, int& lineCount,
 }
 
 namespace {
-// The time-history stream block (kind 16): up to 60 entries.
-constexpr size_t kBlockFormatBits = 10;  // not 0: each level has a second level
-constexpr size_t kBlockFirst = 12;
-constexpr size_t kBlockSecond = 252;
-constexpr size_t kBlockInterval = 504;
-constexpr size_t kBlockCount = 508;
-constexpr uint32_t kBlockSamples = 60;
-
 // A marker's code as a whole number from 0 to 127 (a damaged value gives 0).
 int SmallCode(float value)
 {
@@ -120,19 +113,20 @@ void AddTimeHistoryBlock(const RecordView& record, int reportType, int& lineCoun
 {
     if (reportType != 8 && reportType != 19 && reportType != 21)
         return;
-    const uint32_t count = std::min(record.U32(kBlockCount), kBlockSamples);
-    const uint32_t blockTime = record.U32(4);
-    const uint16_t site = record.U16(2);
-    const bool secondLevel = record.U16(kBlockFormatBits) != 0;
-    double interval = record.F32(kBlockInterval);
+    namespace F = ThBlockFields;
+    const uint32_t count = std::min(record.U32(F::kCount), F::kMaxEntries);
+    const uint32_t blockTime = record.U32(F::kTime);
+    const uint16_t site = record.U16(F::kSite);
+    const bool secondLevel = record.U16(F::kFormatBits) != 0;
+    double interval = record.F32(F::kInterval);
     if (!std::isfinite(interval) || interval < 0)
         interval = 0;
     const ThRec* last = m.timeHistory.GetLast();
     uint32_t number = last ? last->GetRecordNumber() + 1 : 1;
     uint32_t levels = 0;  // level samples before the entry: a marker takes no time
     for (uint32_t i = 0; i < count; ++i) {
-        const float first = record.F32(kBlockFirst + 4 * i);
-        const float second = record.F32(kBlockSecond + 4 * i);
+        const float first = record.F32(F::kFirstValues + 4 * i);
+        const float second = record.F32(F::kSecondValues + 4 * i);
         // Whole seconds, as the kind 57 samples carry them.
         const double at = static_cast<double>(blockTime) + levels * interval;
         const uint32_t time = at < 4294967296.0 ? static_cast<uint32_t>(at) : blockTime;
@@ -182,7 +176,7 @@ void AddEventRec(const RecordView& record, int reportType, int& lineCount, Recor
 {
     if (reportType != 17)
         return;
-    m.events.windLayout = Bit(record, 96, 0x08);
+    m.events.windLayout = Bit(record, ExceedanceFields::kFlags, 0x08);
     m.events.Add(EventRec::FromExceedance(record));
     lineCount += 1;
 }
@@ -253,12 +247,13 @@ void AddHistograms(const RecordView& record, int reportType, int& lineCount, Rec
     m.peakHistogram.RemoveAll();
     m.uwPeakHistogram.RemoveAll();
 
-    int base = IntOrZero(record.F32(16));
+    namespace F = HistogramRecordFields;
+    int base = IntOrZero(record.F32(F::kBaseLevel));
     uint32_t rateFlag = reportType == 10 ? 1 : 0;
-    AddBins(record, 20, SplHistMgr::kBins, base, 0.1f, rateFlag, m.splHistogram);
-    if ((record.U16(10) & 0x30) != 0) {
-        AddBins(record, 5140, PkHistMgr::kBins, base, 1.0f, rateFlag, m.peakHistogram);
-        AddBins(record, 5652, PkHistMgr::kBins, base, 1.0f, rateFlag, m.uwPeakHistogram);
+    AddBins(record, F::kSplBins, SplHistMgr::kBins, base, 0.1f, rateFlag, m.splHistogram);
+    if ((record.U16(F::kFlags) & F::kPeakHistograms) != 0) {
+        AddBins(record, F::kPeakBins, PkHistMgr::kBins, base, 1.0f, rateFlag, m.peakHistogram);
+        AddBins(record, F::kUwPeakBins, PkHistMgr::kBins, base, 1.0f, rateFlag, m.uwPeakHistogram);
     } else {
         m.peakHistogram.SetBaseLevel(base);
         m.uwPeakHistogram.SetBaseLevel(base);

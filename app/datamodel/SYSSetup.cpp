@@ -5,17 +5,19 @@
 
 #include "SetupBlock.h"
 
-namespace {
-constexpr size_t kSerialNumber = 9;
-constexpr size_t kSerialNumberLength = 5;
+using namespace SystemSetupFields;
 
+namespace {
 struct TextField {
     size_t offset;
     size_t length;
 };
 // In the order of SYSSetup::CachedText.
 constexpr TextField kTextFields[] = {
-    {19, 30}, {49, 30}, {79, 30}, {121, 30}, {152, 30}, {200, 8}, {214, 4},
+    {kInstrumentName, kTextLength}, {SystemSetupFields::kDescription1, kTextLength},
+    {SystemSetupFields::kDescription2, kTextLength}, {SystemSetupFields::kTelephone, kTextLength},
+    {SystemSetupFields::kModemInit, kTextLength}, {SystemSetupFields::kCalibratorSerial, kCalibratorSerialLength},
+    {SystemSetupFields::kEuLabel, kEuLabelLength},
 };
 
 int BelowOr(int value, int limit, int fallback)
@@ -62,105 +64,105 @@ void SYSSetup::SetCached(CachedText which, const std::string& text)
 
 int SYSSetup::GetLogicOutputCode() const
 {
-    return BelowOr(Byte(115), 18, 0);
+    return BelowOr(Byte(kLogicOutput), 18, 0);
 }
 
 void SYSSetup::SetLogicOutputCode(int code)
 {
     // A negative code is below 18 as well: its low byte goes in, and the
     // getter reads it as 0.
-    SetByte(115, code < 18 ? code : 0);
+    SetByte(kLogicOutput, code < 18 ? code : 0);
 }
 
 void SYSSetup::SetLogicOutputTime(int seconds)
 {
-    SetByte(116, seconds < 255 ? seconds : 10);
+    SetByte(kLogicOutputTime, seconds < 255 ? seconds : 10);
 }
 
 int SYSSetup::GetLogicInputMode() const
 {
-    return BelowOr(Byte(119), 5, 0);
+    return BelowOr(Byte(kLogicInputMode), 5, 0);
 }
 
 void SYSSetup::SetLogicInputMode(int mode)
 {
-    SetByte(119, mode <= 4 ? mode : 0);
+    SetByte(kLogicInputMode, mode <= 4 ? mode : 0);
 }
 
 int SYSSetup::GetPowerOffMode() const
 {
-    return BelowOr(Byte(192), 3, 1);
+    return BelowOr(Byte(kPowerOffMode), 3, 1);
 }
 
 void SYSSetup::SetPowerOffMode(int mode)
 {
-    SetByte(192, (mode == 1 || mode == 2) ? mode : 0);
+    SetByte(kPowerOffMode, (mode == 1 || mode == 2) ? mode : 0);
 }
 
 void SYSSetup::SetAutoOffTime(int minutes)
 {
-    SetByte(194, minutes < 99 ? minutes : 12);
+    SetByte(kAutoOffTime, minutes < 99 ? minutes : 12);
 }
 
 void SYSSetup::SetBlankLcdTime(int minutes)
 {
-    SetByte(195, minutes < 99 ? minutes : 4);
+    SetByte(kBlankLcdTime, minutes < 99 ? minutes : 4);
 }
 
 void SYSSetup::SetBacklightTime(int seconds)
 {
-    SetByte(196, seconds < 99 ? seconds : 30);
+    SetByte(kBacklightTime, seconds < 99 ? seconds : 30);
 }
 
 void SYSSetup::SetLcdContrast(int contrast)
 {
-    SetByte(197, contrast < 54 ? 54 : (contrast > 80 ? 80 : contrast));
+    SetByte(kLcdContrast, contrast < 54 ? 54 : (contrast > 80 ? 80 : contrast));
 }
 
 double SYSSetup::GetCalibratorLevel() const
 {
-    const uint8_t* p = Field(198, 2);
+    const uint8_t* p = Field(kCalibratorLevel, 2);
     return p ? SetupBlock::Get88(p) : 0.0;
 }
 
 void SYSSetup::SetCalibratorLevel(double db)
 {
-    if (uint8_t* p = Field(198, 2))
+    if (uint8_t* p = Field(kCalibratorLevel, 2))
         SetupBlock::Set88(p, db);
 }
 
 void SYSSetup::SetTransducer(int transducer)
 {
     if (transducer >= 0 && transducer <= 2)
-        SetByte(208, transducer);
+        SetByte(kTransducer, transducer);
 }
 
 void SYSSetup::SetAutoCalCheck(int enabled, int noiseFloor)
 {
-    SetByte(209, enabled == 0 ? 0 : (noiseFloor != 0 ? 2 : 1));
+    SetByte(kAutoCalibration, enabled == 0 ? 0 : (noiseFloor != 0 ? 2 : 1));
 }
 
 int SYSSetup::GetAutoCalHour() const
 {
-    int hour = DecodeBcd(static_cast<uint8_t>(Byte(210)));
+    int hour = DecodeBcd(static_cast<uint8_t>(Byte(kAutoCalHour)));
     return hour > 99 ? 0 : hour;
 }
 
 int SYSSetup::GetAutoCalMinute() const
 {
-    int minute = DecodeBcd(static_cast<uint8_t>(Byte(211)));
+    int minute = DecodeBcd(static_cast<uint8_t>(Byte(kAutoCalMinute)));
     return minute > 59 ? 0 : minute;
 }
 
 void SYSSetup::SetAutoCalTime(int hour, int minute)
 {
-    SetByte(210, EncodeBcd(hour));
-    SetByte(211, EncodeBcd(minute));
+    SetByte(kAutoCalHour, EncodeBcd(hour));
+    SetByte(kAutoCalMinute, EncodeBcd(minute));
 }
 
 double SYSSetup::GetEuScaleFactor() const
 {
-    const uint8_t* p = Field(212, 2);
+    const uint8_t* p = Field(kEuScale, 2);
     if (p == nullptr)
         return 0.0;
     double db = static_cast<int8_t>(p[0]) + p[1] / 256.0;
@@ -169,7 +171,7 @@ double SYSSetup::GetEuScaleFactor() const
 
 void SYSSetup::SetEuScaleFactor(double factor)
 {
-    uint8_t* p = Field(212, 2);
+    uint8_t* p = Field(kEuScale, 2);
     if (p == nullptr || !(factor > 0) || !std::isfinite(factor))
         return;
     double db = 20.0 * std::log10(1.0 / factor);
@@ -228,13 +230,13 @@ const std::string& SYSSetup::ModeText(int setupType, std::string& out)
 
 const std::string& SYSSetup::Text30ToString(std::string& out, const uint8_t* field)
 {
-    out = field ? SetupBlock::GetText(field, 30) : std::string();
+    out = field ? SetupBlock::GetText(field, kTextLength) : std::string();
     return out;
 }
 
 const std::string& SYSSetup::Text4ToString(std::string& out, const uint8_t* field)
 {
-    out = field ? SetupBlock::GetText(field, 4) : std::string();
+    out = field ? SetupBlock::GetText(field, kEuLabelLength) : std::string();
     return out;
 }
 

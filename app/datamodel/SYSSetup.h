@@ -13,6 +13,7 @@
 #include <string>
 
 #include "SetupObject.h"
+#include "SystemSetupFields.h"
 
 class SYSSetup : public SetupObject {
 public:
@@ -27,22 +28,22 @@ public:
     // The system settings are never written to a file: writes nothing.
     bool Serialize(std::ostream&) const { return false; }
 
-    // The serial number (bytes 9-13) as taken when the block was loaded.
+    // The serial number as taken when the block was loaded.
     const std::string& GetSerialNumber() const { return m_serialNumber; }
     // The firmware revision text; nothing in this class fills it.
     const std::string& GetRevision() const { return m_revision; }
 
-    // Byte 2 flags, set for 1 and cleared otherwise.
-    int GetBacklightOn() const { return Flag(2, 0x02); }
-    void SetBacklightOn(int on) { SetFlagIfOne(2, 0x02, on); }
-    int GetExternalPower() const { return Flag(2, 0x04); }
-    void SetExternalPower(int on) { SetFlagIfOne(2, 0x04, on); }
-    int GetRandomIncidence() const { return Flag(2, 0x20); }
-    void SetRandomIncidence(int on) { SetFlagIfOne(2, 0x20, on); }
-    int GetMakerModem() const { return Flag(2, 0x40); }
-    void SetMakerModem(int on) { SetFlagIfOne(2, 0x40, on); }
-    int GetModemEnabled() const { return Flag(2, 0x80); }
-    void SetModemEnabled(int on) { SetFlagIfOne(2, 0x80, on); }
+    // The flags byte, set for 1 and cleared otherwise.
+    int GetBacklightOn() const { return Flag(SystemSetupFields::kFlags, 0x02); }
+    void SetBacklightOn(int on) { SetFlagIfOne(SystemSetupFields::kFlags, 0x02, on); }
+    int GetExternalPower() const { return Flag(SystemSetupFields::kFlags, 0x04); }
+    void SetExternalPower(int on) { SetFlagIfOne(SystemSetupFields::kFlags, 0x04, on); }
+    int GetRandomIncidence() const { return Flag(SystemSetupFields::kFlags, 0x20); }
+    void SetRandomIncidence(int on) { SetFlagIfOne(SystemSetupFields::kFlags, 0x20, on); }
+    int GetMakerModem() const { return Flag(SystemSetupFields::kFlags, 0x40); }
+    void SetMakerModem(int on) { SetFlagIfOne(SystemSetupFields::kFlags, 0x40, on); }
+    int GetModemEnabled() const { return Flag(SystemSetupFields::kFlags, 0x80); }
+    void SetModemEnabled(int on) { SetFlagIfOne(SystemSetupFields::kFlags, 0x80, on); }
 
     // 30-character texts, blank filled.
     const std::string& GetInstrumentName() const { return Cached(kInstrumentName); }
@@ -62,59 +63,59 @@ public:
     const std::string& GetEuUnitsLabel() const { return Cached(kEuLabel); }
     void SetEuUnitsLabel(const std::string& text) { SetCached(kEuLabel, text); }
 
-    // Byte 115: 0 off, 1 to 15 event bits, 16 run mode, 17 exceedance;
+    // 0 off, 1 to 15 event bits, 16 run mode, 17 exceedance;
     // 18 or more reads 0 and stores 0.
     int GetLogicOutputCode() const;
     int IsLogicOutputOff() const { return GetLogicOutputCode() == 0; }
     void SetLogicOutputCode(int code);
-    // Byte 116, seconds; 255 or more stores 10.
-    int GetLogicOutputTime() const { return Byte(116); }
+    // Seconds; 255 or more stores 10.
+    int GetLogicOutputTime() const { return Byte(SystemSetupFields::kLogicOutputTime); }
     void SetLogicOutputTime(int seconds);
-    // Byte 119: 0 none, 1 pause, 2 toggle, 3 level, 4 alarm; 5 or more reads 0,
+    // 0 none, 1 pause, 2 toggle, 3 level, 4 alarm; 5 or more reads 0,
     // above 4 stores 0.
     int GetLogicInputMode() const;
     void SetLogicInputMode(int mode);
 
-    // Byte 120 dial-out flags.
-    int GetDialOnExceedance() const { return Flag(120, 0x01); }
-    void SetDialOnExceedance(int on) { SetFlagIfOne(120, 0x01, on); }
-    int GetDialOnAlarm() const { return Flag(120, 0x02); }
-    void SetDialOnAlarm(int on) { SetFlagIfOne(120, 0x02, on); }
-    // Byte 151, unchecked.
-    int GetMonitorNumber() const { return Byte(151); }
-    void SetMonitorNumber(int number) { SetByte(151, number); }
+    // Dial-out flags.
+    int GetDialOnExceedance() const { return Flag(SystemSetupFields::kDialOutFlags, 0x01); }
+    void SetDialOnExceedance(int on) { SetFlagIfOne(SystemSetupFields::kDialOutFlags, 0x01, on); }
+    int GetDialOnAlarm() const { return Flag(SystemSetupFields::kDialOutFlags, 0x02); }
+    void SetDialOnAlarm(int on) { SetFlagIfOne(SystemSetupFields::kDialOutFlags, 0x02, on); }
+    // Unchecked.
+    int GetMonitorNumber() const { return Byte(SystemSetupFields::kMonitorNumber); }
+    void SetMonitorNumber(int number) { SetByte(SystemSetupFields::kMonitorNumber, number); }
 
-    // Byte 192: 0 blank the display, 1 turn off automatically, 2 stay on;
+    // 0 blank the display, 1 turn off automatically, 2 stay on;
     // 3 or more reads 1; only 1 and 2 are stored, anything else stores 0.
     int GetPowerOffMode() const;
     void SetPowerOffMode(int mode);
     // Minutes and seconds of inactivity; 99 or more stores the default.
-    int GetAutoOffTime() const { return Byte(194); }
+    int GetAutoOffTime() const { return Byte(SystemSetupFields::kAutoOffTime); }
     void SetAutoOffTime(int minutes);
-    int GetBlankLcdTime() const { return Byte(195); }
+    int GetBlankLcdTime() const { return Byte(SystemSetupFields::kBlankLcdTime); }
     void SetBlankLcdTime(int minutes);
-    int GetBacklightTime() const { return Byte(196); }
+    int GetBacklightTime() const { return Byte(SystemSetupFields::kBacklightTime); }
     void SetBacklightTime(int seconds);
-    // Byte 197, stored clamped to 54 to 80.
-    int GetLcdContrast() const { return Byte(197); }
+    // Stored clamped to 54 to 80.
+    int GetLcdContrast() const { return Byte(SystemSetupFields::kLcdContrast); }
     void SetLcdContrast(int contrast);
 
-    // Bytes 198-199, 8.8 dB.
+    // 8.8 dB.
     double GetCalibratorLevel() const;
     void SetCalibratorLevel(double db);
-    // Byte 208: 0 to 2; other values leave the byte unchanged.
-    int GetTransducer() const { return Byte(208); }
+    // 0 to 2; other values leave the byte unchanged.
+    int GetTransducer() const { return Byte(SystemSetupFields::kTransducer); }
     void SetTransducer(int transducer);
-    // Byte 209: 0 off, 1 on, 2 on with the noise floor check.
-    int IsAutoCalCheck() const { return Byte(209) != 0; }
-    int IsNoiseFloorCheck() const { return Byte(209) >= 2; }
+    // 0 off, 1 on, 2 on with the noise floor check.
+    int IsAutoCalCheck() const { return Byte(SystemSetupFields::kAutoCalibration) != 0; }
+    int IsNoiseFloorCheck() const { return Byte(SystemSetupFields::kAutoCalibration) >= 2; }
     void SetAutoCalCheck(int enabled, int noiseFloor);
-    // Bytes 210, 211 packed BCD; an hour above 99 or a minute above 59 reads 0.
+    // Packed BCD; an hour above 99 or a minute above 59 reads 0.
     int GetAutoCalHour() const;
     int GetAutoCalMinute() const;
     void SetAutoCalTime(int hour, int minute);
 
-    // Bytes 212-213: the engineering units scale in dB (a signed byte and
+    // The engineering units scale in dB (a signed byte and
     // 256ths), as volts per unit = 1 / 10^(dB / 20). A factor of 0 or less
     // changes nothing.
     double GetEuScaleFactor() const;

@@ -2,43 +2,45 @@
 
 #include <ctime>
 
+#include "StreamedRecordFields.h"
+
 SnapRec::SnapRec(const RecordView& r, int subKind)
-    : m_subKind(subKind), m_record(r.U32(4)), m_time(r.U32(8))
+    : m_subKind(subKind), m_record(r.U32(SnapshotFields::kRecordNumber)), m_time(r.U32(SnapshotFields::kTime))
 {
     if (subKind >= kTalSlm && subKind <= kTalTone)
-        m_duration = r.F32(12);
+        m_duration = r.F32(SnapshotFields::kDuration);
     switch (subKind) {
     case kTalSlm:
-        r.Floats(20, m_splTable, 9);
-        r.Floats(56, m_lmaxTable, 9);
-        r.Floats(92, m_leqTable, 4);
-        m_laftm5 = r.F32(108);
-        r.Floats(112, m_lnPercents, 6);
-        r.Floats(136, m_lnLevels, 6);
+        r.Floats(TalSlmSnapshotFields::kSplTable, m_splTable, 9);
+        r.Floats(TalSlmSnapshotFields::kLmaxTable, m_lmaxTable, 9);
+        r.Floats(TalSlmSnapshotFields::kLeqTable, m_leqTable, 4);
+        m_laftm5 = r.F32(TalSlmSnapshotFields::kLaftm5);
+        r.Floats(TalSlmSnapshotFields::kLnPercentiles, m_lnPercents, 6);
+        r.Floats(TalSlmSnapshotFields::kLnLevels, m_lnLevels, 6);
         break;
     case kTalRta:
         // The live spectrum comes first in the record, then the Leq.
-        r.Floats(20, m_liveBands, 33);
-        r.Floats(152, m_leqBands, 33);
+        r.Floats(TalRtaSnapshotFields::kLiveBands, m_liveBands, 33);
+        r.Floats(TalRtaSnapshotFields::kLeqBands, m_leqBands, 33);
         break;
     case kTalTone:
-        m_toneFrequency = r.I16(18);
-        m_deltaFc = r.I16(20);
-        m_toneLevel = r.F32(24);
-        m_groupLevel = r.F32(28);
+        m_toneFrequency = r.I16(TalToneSnapshotFields::kToneFrequency);
+        m_deltaFc = r.I16(TalToneSnapshotFields::kDeltaFc);
+        m_toneLevel = r.F32(TalToneSnapshotFields::kToneLevel);
+        m_groupLevel = r.F32(TalToneSnapshotFields::kGroupLevel);
         break;
     case kFft:
-        m_averageCount = r.U16(12);
-        m_overloads = r.U16(14);
-        m_spl = r.F32(16);
-        r.Floats(20, m_spectrum, 401);
+        m_averageCount = r.U16(FftSnapshotFields::kAverageCount);
+        m_overloads = r.U16(FftSnapshotFields::kOverloads);
+        m_spl = r.F32(FftSnapshotFields::kSpl);
+        r.Floats(FftSnapshotFields::kSpectrum, m_spectrum, 401);
         break;
     case kAveraged:
-        m_averageCount = r.U16(12);
-        m_label = r.Text(14, 10);
-        m_spl = r.F32(24);
-        r.Floats(28, m_bands, 33);
-        m_bandwidth = r.U16(160);
+        m_averageCount = r.U16(AveragedSnapshotFields::kAverageCount);
+        m_label = r.Text(AveragedSnapshotFields::kLabel, AveragedSnapshotFields::kLabelLength);
+        m_spl = r.F32(AveragedSnapshotFields::kSpl);
+        r.Floats(AveragedSnapshotFields::kBands, m_bands, 33);
+        m_bandwidth = r.U16(AveragedSnapshotFields::kBandwidth);
         break;
     default:
         break;

@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "RSRec.h"
+#include "StreamedRecordFields.h"
 
 namespace {
 // Detector bit 1 << k to entry k; -1 for a value that is not one bit.
@@ -16,16 +17,11 @@ int EntryOfBit(int bit)
     return -1;
 }
 
-// Fields of the output records that go into the detail.
-constexpr size_t kSetsAt = 40;        // kind 57: the sets, then the spectra
-constexpr size_t kSpectraEnd = 500;
-constexpr size_t kBandsAt = 20;       // kinds 21 and 22: the one spectrum
-
 // True when every byte of [from, to) is zero (or past the record's end);
 // -0.0 is kept, as it is not all zero bits.
 bool AllZero(const RecordView& r, size_t from, size_t to)
 {
-    static const uint8_t kZeros[kSpectraEnd] = {};
+    static const uint8_t kZeros[TimeHistoryFields::kSpectraEnd] = {};
     const size_t end = std::min(to, r.Size());
     return end <= from || std::memcmp(r.Data() + from, kZeros, end - from) == 0;
 }
@@ -33,46 +29,48 @@ bool AllZero(const RecordView& r, size_t from, size_t to)
 
 ThRec ThRec::FromTimeHistory(const RecordView& r)
 {
+    namespace F = TimeHistoryFields;
     ThRec t;
-    t.m_site = r.U16(2);
-    t.m_time = r.U32(4);
-    float first = r.F32(20);
+    t.m_site = r.U16(F::kSite);
+    t.m_time = r.U32(F::kTime);
+    float first = r.F32(F::kFirst);
     if (first >= 0) {
         t.m_first = first;
-        t.m_second = r.F32(24);
+        t.m_second = r.F32(F::kSecond);
     } else {
         // A run/stop entry: the state and cause codes travel as words.
-        t.m_first = -static_cast<float>(r.I16(38));
-        t.m_second = r.I16(36);
+        t.m_first = -static_cast<float>(r.I16(F::kState));
+        t.m_second = r.I16(F::kCause);
     }
-    t.m_record = r.U32(32);
-    if (AllZero(r, kSetsAt, kSpectraEnd))
+    t.m_record = r.U32(F::kRecordNumber);
+    if (AllZero(r, F::kSet1, F::kSpectraEnd))
         return t;
     t.m_values = std::make_unique<float[]>(kValues);
     float* v = t.m_values.get();
     for (size_t w = 0; w < 3; ++w) {
-        r.Floats(kSetsAt + 32 * w, v + kSet1 + 8 * w, 8);
-        r.Floats(136 + 32 * w, v + kSet2 + 8 * w, 8);
+        r.Floats(F::kSet1 + F::kSetStride * w, v + kSet1 + 8 * w, 8);
+        r.Floats(F::kSet2 + F::kSetStride * w, v + kSet2 + 8 * w, 8);
     }
     // The instrument's mask bits put the Leq spectrum first.
-    r.Floats(236, v + kLeqBands, kBands);
-    r.Floats(368, v + kLive, kBands);
+    r.Floats(F::kLeqBands, v + kLeqBands, kBands);
+    r.Floats(F::kLiveBands, v + kLive, kBands);
     return t;
 }
 
 ThRec ThRec::FromSpectrum(const RecordView& r)
 {
+    namespace F = SpectrumThFields;
     ThRec t;
-    t.m_site = r.U16(2);
-    t.m_timeOffset = r.F32(4);
-    t.m_first = r.F32(8);
-    t.m_flag = r.U8(12);
-    t.m_record = r.U32(16);
-    if (AllZero(r, kBandsAt, kBandsAt + 4 * kBands))
+    t.m_site = r.U16(F::kSite);
+    t.m_timeOffset = r.F32(F::kTimeOffset);
+    t.m_first = r.F32(F::kFirst);
+    t.m_flag = r.U8(F::kFlag);
+    t.m_record = r.U32(F::kRecordNumber);
+    if (AllZero(r, F::kBands, F::kBands + 4 * kBands))
         return t;
     t.m_values = std::make_unique<float[]>(kBands);
     t.m_carries |= kSpectrumOnly;
-    r.Floats(kBandsAt, t.m_values.get(), kBands);
+    r.Floats(F::kBands, t.m_values.get(), kBands);
     return t;
 }
 
