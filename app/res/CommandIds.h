@@ -1,7 +1,8 @@
 #pragma once
 // Command numbers of the menus, the toolbar and the accelerators. The
 // numbers are the program's historical ones; the report view and the setup
-// list's context menu use the same.
+// list's context menu use the same. They sit with the resources, below every
+// folder that names a command, as the toolbar images are drawn by them.
 
 namespace cmd {
 
