@@ -259,6 +259,11 @@ constexpr size_t kSerialLength = kName - kSerial;
 constexpr size_t kNameLength = kDescription1 - kName;
 constexpr size_t kDescription1Length = kDescription2 - kDescription1;
 constexpr size_t kDescription2Length = kLogicOutput - kDescription2;
+constexpr size_t kTelephoneLength = 30;
+constexpr size_t kModemInitLength = 30;
+constexpr size_t kCalibratorSerialLength = 8;
+constexpr size_t kAutoCalibrationTimeLength = 6;  // "hh:mm" and its NUL
+constexpr size_t kEuLabelLength = 4;
 }  // namespace SystemFields
 
 namespace CalibrationFields {  // kind 50

@@ -3,9 +3,9 @@
 #include <iomanip>
 
 #include "ExportFields.h"
-#include "FormatShortDate.h"
 #include "KeptRecordFields.h"
 #include "LOGSetup.h"
+#include "RecordTexts.h"
 #include "ReportNumbers.h"
 
 void WriteSettingLines(std::ostream& out, ExportFormat format, SettingColumns columns,
@@ -47,12 +47,6 @@ void WriteLnPercentiles(std::ostream& out, ExportFormat format, const RecordView
             .CsvOnly("L " + FormatFixed(percentile, 1))
             .End();
     }
-}
-
-std::string ShortDateText(const RecordView& setup, size_t offset)
-{
-    std::string date;
-    return FormatShortDate(setup.Text(offset, SetupRecordFields::kDateLength), date);
 }
 
 std::vector<SettingLine> TimerLines(const RecordView& setup, const TimerFields& at)

@@ -50,9 +50,6 @@ void StartSettings(std::ostream& out, ExportFormat format, int precision);
 // two decimals in 6), CSV one field "L 10.0".
 void WriteLnPercentiles(std::ostream& out, ExportFormat format, const RecordView& setup, size_t offset);
 
-// A stored timer date "yy/mm/dd" (12-byte slot at offset) as "15-Jul-2003".
-std::string ShortDateText(const RecordView& setup, size_t offset);
-
 // Where a LOG or SSA setup record keeps its timer.
 struct TimerFields {
     size_t mode, startDate, stopDate, startTime1, stopTime1, startTime2, stopTime2;

@@ -10,19 +10,10 @@
 namespace {
 
 using namespace LogSetupFields;
-constexpr size_t kTextLength = 12;
+using SetupRecordFields::kPeriodLength;
+using SetupRecordFields::kTimeLength;
 
 using namespace settings;
-
-std::string Text(const RecordView& r, size_t offset)
-{
-    return r.Text(offset, kTextLength);
-}
-
-std::string ShortDate(const RecordView& r, size_t offset)
-{
-    return settings::ShortDate(Text(r, offset));
-}
 
 Cells LogSettingsCells(const RecordView& r, unsigned index)
 {
@@ -77,7 +68,7 @@ Cells LogSettingsCells(const RecordView& r, unsigned index)
     case 23:
         return Pair("Interval Auto Stop:", YesNo(intervals & 0x10), "Print Time History:", YesNo(r.I16(kPrintTimeHistory) == 1));
     case 24:
-        return Pair("Interval Period:", Text(r, kIntervalPeriod), "Interval Report:",
+        return Pair("Interval Period:", r.Text(kIntervalPeriod, kPeriodLength), "Interval Report:",
                     Code(LOGValueTexts::ReportChoiceText, r.U8(kIntervalReport)));
     case 25: return Pair("Interval Threshold:", Dbs(r.I16(kIntervalThreshold)));
     case 26: return Pair("Interval Exchange Rate:", Dbs(r.I16(kIntervalExchangeRate) + 3));
@@ -85,12 +76,12 @@ Cells LogSettingsCells(const RecordView& r, unsigned index)
     case 29:
         return Pair("Timer Mode:", Code(LOGValueTexts::TimerModeText, r.U8(kTimerMode)), "Daily History:",
                     Enabled(history & 0x40));
-    case 30: return Pair("Start Date:", ShortDate(r, kStartDate), "Daily Ln:", YesNo(history & 0x80));
-    case 31: return Pair("Stop Date:", ShortDate(r, kStopDate), "Daily Ln Table:", YesNo(history & 0x20));
-    case 32: return Pair("Start Time 1:", Text(r, kStartTime1), "Daily Auto. Calibration:", YesNo(history & 0x10));
-    case 33: return Pair("Start Time 2:", Text(r, kStartTime2));
-    case 34: return Pair("Stop Time 1:", Text(r, kStopTime1));
-    case 35: return Pair("Stop Time 2:", Text(r, kStopTime2));
+    case 30: return Pair("Start Date:", ShortDateText(r, kStartDate), "Daily Ln:", YesNo(history & 0x80));
+    case 31: return Pair("Stop Date:", ShortDateText(r, kStopDate), "Daily Ln Table:", YesNo(history & 0x20));
+    case 32: return Pair("Start Time 1:", r.Text(kStartTime1, kTimeLength), "Daily Auto. Calibration:", YesNo(history & 0x10));
+    case 33: return Pair("Start Time 2:", r.Text(kStartTime2, kTimeLength));
+    case 34: return Pair("Stop Time 1:", r.Text(kStopTime1, kTimeLength));
+    case 35: return Pair("Stop Time 2:", r.Text(kStopTime2, kTimeLength));
     default: return {};
     }
 }

@@ -16,7 +16,6 @@ using namespace settings;
 // The OBA setup record (output kind 33); the 16-bit fields carry one setup
 // byte in their low byte.
 using namespace ObaSetupFields;
-using SetupRecordFields::kDateLength;
 using SetupRecordFields::kPeriodLength;
 using SetupRecordFields::kTimeLength;
 
@@ -39,8 +38,8 @@ Cells ObaSettingsCells(const RecordView& r, unsigned index)
     case 11: return row("Interval Period:", r.Text(kIntervalPeriod, kPeriodLength));
     case 13: return {{0, "Timer"}};
     case 14: return row("Timer Mode:", Code(LOGSetup::TimerModeText, r.U8(kTimerMode)));
-    case 15: return row("Start Date:", ShortDate(r.Text(kStartDate, kDateLength)));
-    case 16: return row("Stop Date:", ShortDate(r.Text(kStopDate, kDateLength)));
+    case 15: return row("Start Date:", ShortDateText(r, kStartDate));
+    case 16: return row("Stop Date:", ShortDateText(r, kStopDate));
     case 17: return row("Start Time 1:", r.Text(kStartTime1, kTimeLength));
     case 18: return row("Start Time 2:", r.Text(kStartTime2, kTimeLength));
     case 19: return row("Stop Time 1:", r.Text(kStopTime1, kTimeLength));

@@ -42,7 +42,7 @@ Cells RtaSettingsCells(const RecordView& r, unsigned index)
     case 7:
         return Pair("RT60 dB Down:",
                     Printf("%d dB", RT60DbDownFromIndex(static_cast<float>(r.I16(kVersion)), r.U8(kRt60DbDown))));
-    case 8: return Pair("Note:", r.Text(kNote, 8));
+    case 8: return Pair("Note:", r.Text(kNote, kNoteLength));
     case 10: return {{0, "Trigger:"}};
     case 11: return Pair("Triggering:", Enabled(trigger & 0x80));
     case 12: {

@@ -6,7 +6,7 @@
 #include <utility>
 #include <vector>
 
-#include "FormatShortDate.h"
+#include "RecordTexts.h"
 #include "RecordView.h"
 #include "ReportLines.h"
 #include "ReportText.h"
@@ -38,13 +38,6 @@ inline std::string Code(const std::string& (*helper)(int, std::string&), int cod
 {
     std::string out;
     return helper(code, out);
-}
-
-// A date text of the form yy/mm/dd as "09-May-2003".
-inline std::string ShortDate(const std::string& text)
-{
-    std::string out;
-    return FormatShortDate(text, out);
 }
 
 // Left half: label at column 1, value at column 3; right half: label at

@@ -12,7 +12,8 @@ namespace {
 using namespace settings;
 
 using namespace SsaSetupFields;
-constexpr size_t kTextLength = 12;
+using SetupRecordFields::kPeriodLength;
+using SetupRecordFields::kTimeLength;
 
 // The stored period "hh:mm:ss" read back as three numbers.
 std::string Period(const std::string& text)
@@ -34,7 +35,6 @@ Cells SsaSettingsCells(const RecordView& r, unsigned index)
     const int rta = r.U8(kModeFlags);
     const int intervals = r.U8(kIntervalFlags);
     const int ln = r.U8(kLnFlags);
-    auto text = [&r](size_t offset) { return r.Text(offset, kTextLength); };
     auto percent = [&r](int k) {
         return "L" + FormatFixed(r.F32(kLnPercentiles + 4 * static_cast<size_t>(k)), 2);
     };
@@ -78,7 +78,7 @@ Cells SsaSettingsCells(const RecordView& r, unsigned index)
         return Pair("Interval Save Ln Table:", YesNo(intervals & 0x01), "Resolution:",
                     Printf("%.1f dB", (ln & 0x04) ? 1.0 : 0.1));
     case 16: return Pair("Interval Auto Stop:", YesNo(intervals & 0x10));
-    case 17: return Pair("Interval Period:", Period(text(kIntervalPeriod)));
+    case 17: return Pair("Interval Period:", Period(r.Text(kIntervalPeriod, kPeriodLength)));
     case 18: return Pair("Interval Threshold:", Printf("%d", r.I16(kIntervalThreshold)));
     case 19: return Pair("Interval Exchange Rate:", Dbs(r.I16(kIntervalExchangeRate) + 3));
     case 20: {
@@ -88,12 +88,12 @@ Cells SsaSettingsCells(const RecordView& r, unsigned index)
     }
     case 22: return {{0, "Timer"}};
     case 23: return Pair("Timer Mode:", Code(LOGValueTexts::TimerModeText, r.U8(kTimerMode)));
-    case 24: return Pair("Start Date:", ShortDate(text(kStartDate)));
-    case 25: return Pair("Stop Date:", ShortDate(text(kStopDate)));
-    case 26: return Pair("Start Time 1:", text(kStartTime1));
-    case 27: return Pair("Start Time 2:", text(kStartTime2));
-    case 28: return Pair("Stop Time 1:", text(kStopTime1));
-    case 29: return Pair("Stop Time 2:", text(kStopTime2));
+    case 24: return Pair("Start Date:", ShortDateText(r, kStartDate));
+    case 25: return Pair("Stop Date:", ShortDateText(r, kStopDate));
+    case 26: return Pair("Start Time 1:", r.Text(kStartTime1, kTimeLength));
+    case 27: return Pair("Start Time 2:", r.Text(kStartTime2, kTimeLength));
+    case 28: return Pair("Stop Time 1:", r.Text(kStopTime1, kTimeLength));
+    case 29: return Pair("Stop Time 2:", r.Text(kStopTime2, kTimeLength));
     default: return {};
     }
 }

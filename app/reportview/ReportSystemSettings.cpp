@@ -43,14 +43,14 @@ void DrawSystemSettingsLine(const ReportLines& report, ReportDC& dc, unsigned in
     const int flags = sys.U8(kFlags);
     switch (index) {
     case 0: item(edge, "Calibration", {}); break;
-    case 1: item(indent, "Calibrator S/N:", sys.Text(kCalibratorSerial, 8)); break;
+    case 1: item(indent, "Calibrator S/N:", sys.Text(kCalibratorSerial, kCalibratorSerialLength)); break;
     case 2: item(indent, "Level:", FormatFixed(sys.F32(kCalibratorLevel), 1, 5) + " dB"); break;
     case 3: {
         const int code = sys.I16(kAutoCalibration);
         item(indent, "Auto. Calibration:", code == 1 ? "Yes" : code == 2 ? "NF+" : "No");
         break;
     }
-    case 4: item(indent, "Calibrate Time:", sys.Text(kAutoCalibrationTime, 6)); break;
+    case 4: item(indent, "Calibrate Time:", sys.Text(kAutoCalibrationTime, kAutoCalibrationTimeLength)); break;
     case 6: {
         const int code = sys.I16(kTransducer);
         item(edge, "Transducer:", code == 0 ? "Condensor" : code == 1 ? "Electret" : "Direct");
@@ -64,7 +64,7 @@ void DrawSystemSettingsLine(const ReportLines& report, ReportDC& dc, unsigned in
     }
     case 8: item(edge, "Rand. Inc Correction:", (flags & 0x20) ? "Enabled" : "Disabled"); break;
     case 10: {
-        const std::string label = TrimTrailingBlanks(sys.Text(kEuLabel, 4));
+        const std::string label = TrimTrailingBlanks(sys.Text(kEuLabel, kEuLabelLength));
         if (label.empty()) {
             item(edge, "Linear Eng. Units:", "Disabled");
             break;
@@ -131,9 +131,9 @@ void DrawSystemSettingsLine(const ReportLines& report, ReportDC& dc, unsigned in
              OrNone(!a.empty() && !b.empty() ? Printf("%s, %s", a.c_str(), b.c_str()) : a + b));
         break;
     }
-    case 25: item(indent, "Telephone Number:", OrNone(TrimTrailingBlanks(sys.Text(kTelephone, 30)))); break;
+    case 25: item(indent, "Telephone Number:", OrNone(TrimTrailingBlanks(sys.Text(kTelephone, kTelephoneLength)))); break;
     case 26: item(indent, "Monitor Number:", Printf("%d", sys.I16(kMonitorNumber))); break;
-    case 27: item(indent, "Modem Init String:", OrNone(TrimTrailingBlanks(sys.Text(kModemInit, 30)))); break;
+    case 27: item(indent, "Modem Init String:", OrNone(TrimTrailingBlanks(sys.Text(kModemInit, kModemInitLength)))); break;
     default: break;
     }
 }
