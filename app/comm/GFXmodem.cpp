@@ -110,10 +110,17 @@ bool GFXmodem::Purge()
     return true;
 }
 
+bool GFXmodem::CountError()
+{
+    // A request after the last error would have the sender send once more
+    // into the commands that follow the failed transfer.
+    return ++Status().errorCount < kMaxErrors;
+}
+
 int GFXmodem::Refuse()
 {
-    ++Status().errorCount;
-    if (Purge())
+    const bool askAgain = CountError();
+    if (Purge() && askAgain)
         SendNAK();
     return 0;
 }
@@ -155,8 +162,8 @@ int GFXmodem::GetFirstCharacter()
             return 0;
         if (!started_ && crc_ && ++crcTries_ >= kCrcTries)
             crc_ = false;  // the sender does not know CRC: plain checksums
-        ++Status().errorCount;
-        SendNAK();
+        if (CountError())
+            SendNAK();
         return 0;
     }
     return TakeFirstCharacter(c);

@@ -75,6 +75,9 @@ public:
     // between kCharSeconds and kPurgeMaxSeconds: a noisy line is never quiet.
     static constexpr double kPurgeMaxSeconds = 3.0;
     static constexpr int kCrcTries = 3;
+    // Errors in a row that end the transfer (-908). The last one is not
+    // answered with a request to send again.
+    static constexpr int kMaxErrors = 10;
 
     GFXmodem(GFSerial& serial, GFMonitor& monitor);
     virtual ~GFXmodem();
@@ -105,8 +108,11 @@ public:
 protected:
     GFTransferStatus& Status() { return monitor_.Status(); }
     void SetStatus(int status);
-    // Counts a refused block, discards what is left of it and asks again.
+    // Counts a refused block, discards what is left of it and asks again
+    // unless that was the last error allowed.
     int Refuse();
+    // Counts an error; false when it was the last one allowed.
+    bool CountError();
     // One byte within seconds, or -1. While it waits the window is kept
     // alive, Cancel is looked at and the silence limit is kept; when one of
     // these ends the transfer the status is set.

@@ -58,7 +58,7 @@ bool XmodemReceiver::ReadBlock()
     // a sender that has really finished repeats it.
     bool eotAnswered = false;
     for (;;) {
-        if (Status().errorCount >= 10) {
+        if (Status().errorCount >= kMaxErrors) {
             SetStatus(XM_TOO_MANY_ERRORS);
             return false;
         }

@@ -188,6 +188,27 @@ TEST_F(XmodemTest, FatalFaultsGiveTheirCodeAndMessage)
     }
 }
 
+// The tenth bad block ends the transfer without a request to send it again:
+// the sender's repeat would otherwise come in among the replies to the
+// commands that follow (the sync of the cancel, the next download).
+TEST_F(XmodemTest, TheLastBadBlockIsNotAskedForAgain)
+{
+    Fresh();
+    sender_.payload = AllBytes(384);
+    sender_.alwaysCorrupt = true;
+    prompter_.Expect(platform::IDOK);
+    EXPECT_EQ(Download(), comm::XM_TOO_MANY_ERRORS);
+    link_.CancelDownload();
+    // The instrument has read everything before the cancel's sync.
+    ASSERT_TRUE(Eventually([this] { return sim_.Received().find("@@\r") != std::string::npos; }));
+    const std::string sent = sim_.Received();
+    const std::string transfer = sent.substr(0, sent.find('\x18'));
+    // The start and nine requests to send again.
+    EXPECT_EQ(std::count(transfer.begin(), transfer.end(), 'C'), comm::GFXmodem::kMaxErrors);
+    ASSERT_TRUE(Eventually([this] { return !sim_.InSession(); }));
+    EXPECT_EQ(sender_.blocksSent, comm::GFXmodem::kMaxErrors);
+}
+
 // A noise byte 0x04 where a block's header belongs must not end the file
 // early: the end is taken from a repeated EOT, or from a single one once
 // every byte the instrument announced has come.
