@@ -279,7 +279,9 @@ int FirmwareUpdater::WriteCalBlock()
         Pause(0.5);
         if (port_->RXCount() >= 4) {
             sender.SendPackets(data.data(), data.size());
-            int waiting = port_->RXCount();
+            // The verdict follows the answer to the last packet: counted
+            // at once, it is not there yet.
+            const int waiting = sender.AwaitVerdict();
             if (waiting < 4 || waiting > 8) {
                 port_->FlushInput();
                 SendCan();

@@ -278,6 +278,13 @@ bool SetupDirList::SendPackets(const uint8_t* data, size_t length)
     }
 }
 
+int SetupDirList::AwaitVerdict()
+{
+    WaitForBytes(4, 20, 0.1);
+    Pause(0.1);
+    return port_->RXCount();
+}
+
 int SetupDirList::BinarySend(const std::string& command, const uint8_t* data, size_t length)
 {
     platform::WaitCursor cursor;
@@ -299,10 +306,7 @@ int SetupDirList::BinarySend(const std::string& command, const uint8_t* data, si
         if (!WaitForBytes(4, 20, 0.1))
             break;
         SendPackets(copy.data(), copy.size());
-        // The verdict: 4 bytes, and after a NAK the next ready reply.
-        WaitForBytes(4, 20, 0.1);
-        Pause(0.1);
-        int waiting = port_->RXCount();
+        const int waiting = AwaitVerdict();
         if (waiting < 4 || waiting > 8) {
             port_->FlushInput();
             result = SEND_WRONG_COUNT;

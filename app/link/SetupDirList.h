@@ -55,6 +55,10 @@ public:
     // One pass of packets after the instrument's ready reply; false when it
     // was cancelled (the calibration restore sends its block this way).
     bool SendPackets(const uint8_t* data, size_t length);
+    // After a pass: waits (bounded) for the instrument's verdict, which comes
+    // after its answer to the last packet, and with a refusal for the next
+    // ready reply behind it. The count of bytes then waiting.
+    int AwaitVerdict();
 
     bool IsProtected(size_t index) const { return index < entries_.size() && entries_[index]->IsProtected(); }
     bool IsLocked(size_t index) const { return index < entries_.size() && entries_[index]->IsLocked(); }

@@ -320,6 +320,16 @@ TEST_F(FirmwareUpdateTest, CalibrationRestoreWritesTheFields)
     EXPECT_EQ(byte(63) << 8 | byte(64), crc);
 }
 
+// The verdict on the restored block comes a while after the answer to its
+// last packet, once the instrument has checked the whole block.
+TEST_F(FirmwareUpdateTest, CalibrationRestoreWaitsForTheVerdict)
+{
+    loader_.calReceiver.verdictDelayMs = 50;
+    prompter_.Expect("Basic Calibration data was installed.", platform::IDOK);
+    EXPECT_TRUE(updater_.RestoreCalibration({}));
+    EXPECT_EQ(loader_.calWritten.size(), 65u);
+}
+
 TEST_F(FirmwareUpdateTest, CalibrationCrcFaults)
 {
     loader_.badInnerCrc = true;

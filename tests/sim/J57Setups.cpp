@@ -1,6 +1,8 @@
 #include "J57Setups.h"
 
 #include <cctype>
+#include <chrono>
+#include <thread>
 
 #include "GFCrc16.h"
 
@@ -60,6 +62,8 @@ void PacketReceiver::Run(J57Sim& sim, size_t length, const std::function<void(co
         sim.Write(Answer(kAck, number));
         if (got.size() < length)
             continue;
+        if (verdictDelayMs > 0)
+            std::this_thread::sleep_for(std::chrono::milliseconds(verdictDelayMs));
         if (rejectPasses > 0) {
             --rejectPasses;
             got.clear();

@@ -24,6 +24,9 @@ struct PacketReceiver {
     int nakZeroAt = -1;     // at this packet the instrument starts over (NAK 0)
     int rejectPasses = 0;   // passes whose verdict is NAK
     bool noReady = false;   // no ready reply at all
+    // The instrument checks the whole block before its verdict: this long
+    // after its answer to the last packet.
+    int verdictDelayMs = 0;
     std::vector<std::string> packets;  // every packet as received
     std::string data;                  // the data of the accepted pass
     int cancels = 0;                   // CAN bytes seen
