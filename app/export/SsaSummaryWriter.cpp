@@ -163,7 +163,7 @@ private:
         using namespace SummaryFields;
         // Without a setup record the start level and the weighting are unknown.
         const std::string start =
-            HasSetup() ? RightCell(std::to_string(m_setup.I16(ssasetup::kLnStartLevel)), 2) + " dB" : "";
+            HasSetup() ? LnStartLevelText(m_setup.I16(ssasetup::kLnStartLevel)) : "";
         Line().Right(18, "Ln Start Level:").Right(20, start).End();
         if (m_text)
             m_out << std::endl;

@@ -220,7 +220,7 @@ void Write(std::ostream& out, bool text, const TalSummary& t)
     out << std::endl;
     WriteAgainstLaeq(out, text, t);
     WriteWeightingTable(out, text, t);
-    CellLine(out, text).Left(20, "Ln Start Level:").Cell(0, RightCell(std::to_string(t.lnStartLevel), 2) + " dB").End();
+    CellLine(out, text).Left(20, "Ln Start Level:").Cell(0, LnStartLevelText(t.lnStartLevel)).End();
     out << std::endl;
     for (size_t i = 0; i < t.lnLevels.size(); ++i) {
         const std::string percentile = FormatFixed(t.lnPercents[i], 2);
