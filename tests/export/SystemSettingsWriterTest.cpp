@@ -164,6 +164,27 @@ TEST(SystemSettingsWriter, OptionalLinesFollowTheirSwitches)
     }
 }
 
+TEST(SystemSettingsWriter, DialOutModesInBothLayouts)
+{
+    struct Case {
+        int dialOut;
+        const char* text;
+        const char* csv;
+    };
+    const Case cases[] = {
+        {0x00, "  Dial out mode:        <none>\n", "\"Dial out mode:\",\"<none>\",\n"},
+        {0x01, "  Dial out mode:        Exceedance\n", "\"Dial out mode:\",\"Exceedance\",\n"},
+        {0x02, "  Dial out mode:        Alarm\n", "\"Dial out mode:\",\"Alarm\",\n"},
+        {0x03, "  Dial out mode:        Exceedance, Alarm\n", "\"Dial out mode:\",\"Exceedance\",\"Alarm\",\n"},
+    };
+    for (const Case& c : cases) {
+        SystemRecord r = Representative();
+        r.Modem(c.dialOut, "555 0101", -1, "");
+        EXPECT_NE(Write(r, kTextFormat).find(c.text), std::string::npos) << c.dialOut;
+        EXPECT_NE(Write(r, kCsvFormat).find(c.csv), std::string::npos) << c.dialOut;
+    }
+}
+
 TEST(SystemSettingsWriter, NothingWithoutBothRecordsOrOnAFailedStream)
 {
     const SystemRecord system = Representative();
