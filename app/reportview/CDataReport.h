@@ -73,8 +73,10 @@ public:
     // Screen drawing of the lines inside the device's clip box (also the
     // printing of report types without a print page of their own).
     void OnDraw(ReportDC& dc);
-    // Report line n as the screen shows it, after the report's layout ran.
+    // Report line n as the screen shows it, after the report's layout ran;
+    // and placed at line `at` instead (a printed page's line).
     void DrawReportLine(ReportDC& dc, int line);
+    void DrawReportLineAt(ReportDC& dc, int n, int at);
     // Printing: the printer font's line height, the lines per page and the
     // pages of the job; then one page at a time on the page's drawing
     // rectangle; then the end of the job.
@@ -161,11 +163,9 @@ public:
     void DrawSpectralLnLine(ReportDC& dc, unsigned index, int line);
     // The lines the SLM & RTA summary has with its setup record.
     int SsaSummaryLineCount() const;
-    void PrintSsaSummaryPage(ReportDC& dc, int page);
     void DrawObaSettingsLine(ReportDC& dc, unsigned index, int line);
     void DrawObaIntervalLine(ReportDC& dc, unsigned index, int line);
     void DrawObaThirdOctaveIntervalLine(ReportDC& dc, unsigned index, int line);
-    void PrintObaIntervalsPage(ReportDC& dc, int page);
     // ---- RT60 ---------------------------------------------------------------
     // The decay histories of the loaded RTA events (0, or -1 when memory
     // fails), and their RT60 texts with the stored options.
@@ -173,30 +173,8 @@ public:
     void ComputeRt60();
 
     // ---- print pages ------------------------------------------------------
-    void PrintRunStopPage(ReportDC& dc, int page);
-    void PrintLogIntervalsPage(ReportDC& dc, int page);
-    void PrintSsaIntervalsPage(ReportDC& dc, int page);
-    void PrintLogTimeHistoryPage(ReportDC& dc, int page);
-    void PrintSsaTimeHistoryPage(ReportDC& dc, int page);
-    void PrintTalTimeHistoryPage(ReportDC& dc, int page);
-    void PrintCalCheckPage(ReportDC& dc, int page);
-    void PrintDailyHistoryPage(ReportDC& dc, int page);
     void PrintHistogramsPage(ReportDC& dc, int page);
     void PrintHistogramSections(ReportDC& dc, int first, int last, int page);
-    void PrintSystemSetupPage(ReportDC& dc, int page);
-    void PrintCalSettingsPage(ReportDC& dc, int page);
-    void PrintIsmSettingsPage(ReportDC& dc, int page);
-    void PrintLogSettingsPage(ReportDC& dc, int page);
-    void PrintSsaSettingsPage(ReportDC& dc, int page);
-    void PrintTalSettingsPage(ReportDC& dc, int page);
-    void PrintFftSettingsPage(ReportDC& dc, int page);
-    void PrintRtaSettingsPage(ReportDC& dc, int page);
-    void PrintFftSummaryPage(ReportDC& dc, int page);
-    void PrintRtaSpatialHistoryPage(ReportDC& dc, int page);
-    void PrintRtaSummaryPage(ReportDC& dc, int page);
-    void PrintFftSnapshotsPage(ReportDC& dc, int page);
-    void PrintTalSnapshotsPage(ReportDC& dc, int page);
-    void PrintRt60Page(ReportDC& dc, int page);
 
     // ---- summaries of the LOG, ISM and ZU-Reru measurements -------------
     void DrawLogSummaryLine(ReportDC& dc, unsigned index, int line);
@@ -209,8 +187,6 @@ public:
     // measurement (mode 7, 6 or 8), after its title block.
     void DrawModeSummaryLine(ReportDC& dc, int mode, int line);
     void PrintLogSummaryPage(ReportDC& dc, int page);
-    void PrintIsmSummaryPage(ReportDC& dc, int page);
-    void PrintTalSummaryPage(ReportDC& dc, int page);
     // Pages of the three sections of the printed LOG summary.
     int LogSummaryPageCount() const;
 
@@ -279,24 +255,16 @@ private:
     void DrawIntervalWindLine(ReportDC& dc, int y, float average, float maximum, int direction, size_t scaleField,
                               size_t unitsField, size_t directionUnitsField);
 
-    // The common shape of the settings print pages: title, F lines of the
-    // title block, then entries.
-    struct PagePlan;
-    // The page plan of a report type with a print page of its own; false
-    // for the types printed through the screen drawing.
-    bool PagePlanOf(int type, PagePlan& plan);
-    // The plan of the ZU-Reru, RTA and SLM & RTA summaries: their screen
-    // lines from line 14 on, page after page.
-    void SummaryPlan(PagePlan& plan);
-    // The plan's rows up to its last row that holds any text.
-    int RowsWithText(const PagePlan& plan);
-    // Report line n as the screen draws it, placed at line `at` instead.
-    void DrawReportLineAt(ReportDC& dc, int n, int at);
     // Pages of the print job of the report type (OnBeginPrinting).
     int PrintPageCount();
     // Lines per page of a page of that height, then the job's pages.
     int PagesForHeight(int pageHeight);
-    void PrintPlannedPage(ReportDC& dc, int page, const PagePlan& plan);
+    // The paper's plan of the report shown, its rows counted; false for a
+    // report printed as the screen draws it.
+    struct PagePlan;
+    bool PagePlanOf(PagePlan& plan);
+    // One page of the report shown by its plan; false without a plan.
+    bool PrintPlannedPage(ReportDC& dc, int page);
     // Pages of each histogram section: the SPL, peak and unweighted peak.
     void CountHistogramPages();
 

@@ -2,12 +2,12 @@
 // the title line, the title block of the download file and the notices.
 #include <algorithm>
 #include <array>
-#include <type_traits>
 
 #include "CDataReport.h"
 #include "KeptRecordFields.h"
 #include "ReportCalibration.h"
 #include "ReportFft.h"
+#include "ReportPlanDrawers.h"
 #include "ReportRt60.h"
 #include "ReportRta.h"
 #include "ReportRunStop.h"
@@ -36,7 +36,6 @@ std::string LowerCase(std::string text)
 // title block stands (title on line 1, block lines blockFirst .. blockLast;
 // no title when blockLast is 0) and the drawers of its line ranges, each
 // given the index of the line within its range.
-using Drawer = void (*)(CDataReport&, ReportDC&, unsigned index, int line);
 constexpr int kToEnd = 1 << 30;
 
 struct LineRange {
@@ -52,39 +51,6 @@ struct ScreenPlan {
     int blockLast;
     std::array<LineRange, 3> ranges;
 };
-
-// A drawer of the table: a member of the view, or a family's drawer that
-// reaches the view through ReportLines only.
-template <auto Row>
-void RowAt(CDataReport& report, ReportDC& dc, unsigned index, int line)
-{
-    if constexpr (std::is_member_function_pointer_v<decltype(Row)>)
-        (report.*Row)(dc, index, line);
-    else
-        Row(report, dc, index, line);
-}
-
-template <auto Heading>
-void HeadingAt(CDataReport& report, ReportDC& dc, unsigned, int line)
-{
-    if constexpr (std::is_member_function_pointer_v<decltype(Heading)>)
-        (report.*Heading)(dc, line);
-    else
-        Heading(report, dc, line);
-}
-
-void SnapshotRecordsTitle(CDataReport& report, ReportDC& dc, unsigned, int line)
-{
-    report.DrawSnapshotRecordsTitle(dc, line);
-}
-
-void ObaIntervalLine(CDataReport& report, ReportDC& dc, unsigned index, int line)
-{
-    if (report.DataSet().Records().obaIntervals.thirdOctave)
-        report.DrawObaThirdOctaveIntervalLine(dc, index, line);
-    else
-        report.DrawObaIntervalLine(dc, index, line);
-}
 
 void DownloadFilesOnlyNotice(CDataReport& report, ReportDC& dc, unsigned, int line)
 {
@@ -145,7 +111,7 @@ const ScreenPlan kScreenPlans[] = {
     {30, nullptr, 3, 13, {}},
     {31, &R::LayoutSummaryColumns, 0, 0, {{{0, kToEnd, HeadingAt<&R::DrawSsaSummaryReportLine>}}}},
     {32, &R::LayoutSpectrumColumns, 3, 13,
-     {{{14, 22, RowAt<&fft::DrawSummaryLine>}, {23, kToEnd, RowAt<&fft::DrawSpectrumLine>}}}},
+     {{{14, kToEnd, RowAt<&fft::DrawSummaryReportLine>}}}},
     {33, &R::LayoutRt60Columns, 3, 13, {{{14, kToEnd, RowAt<&rt60::DrawLine>}}}},
     {34, nullptr, 0, 0, {{{1, 1, DownloadFilesOnlyNotice}}}},
     {35, nullptr, 0, 0, {{{0, kToEnd, HeadingAt<&R::DrawFirmwareNoticeLine>}}}},

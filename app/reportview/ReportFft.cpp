@@ -15,6 +15,7 @@ using namespace settings;
 using namespace FftSetupFields;
 
 constexpr int kSnapshotLines = 88;
+constexpr unsigned kSummaryLines = 9;
 constexpr int kRowsPerColumn = 80;
 
 std::string BandwidthText(int index)
@@ -200,6 +201,14 @@ void DrawSpectrumLine(const ReportLines& report, ReportDC& dc, unsigned index, i
         dc.TextOut(report.Column(2 * k), y, FrequencyText(bandwidth, 80 * k + i - 1));
         dc.TextOut(report.Column(2 * k + 1), y, level(80 * k + i - 1));
     }
+}
+
+void DrawSummaryReportLine(const ReportLines& report, ReportDC& dc, unsigned index, int line)
+{
+    if (index < kSummaryLines)
+        DrawSummaryLine(report, dc, index, line);
+    else
+        DrawSpectrumLine(report, dc, index - kSummaryLines, line);
 }
 
 }  // namespace fft

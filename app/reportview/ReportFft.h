@@ -12,5 +12,8 @@ void DrawSnapshotLine(const ReportLines& report, ReportDC& dc, unsigned index, i
 // column heads, then 81 rows).
 void DrawSummaryLine(const ReportLines& report, ReportDC& dc, unsigned index, int line);
 void DrawSpectrumLine(const ReportLines& report, ReportDC& dc, unsigned index, int line);
+// The summary report after its title block: the summary lines, then the
+// spectrum table.
+void DrawSummaryReportLine(const ReportLines& report, ReportDC& dc, unsigned index, int line);
 
 }  // namespace fft

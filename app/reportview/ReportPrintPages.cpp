@@ -9,42 +9,349 @@
 // on as many pages as the paper needs. Nothing is drawn below the page's
 // last line: on a short page the first page may hold its head alone.
 #include <algorithm>
-#include <functional>
+#include <array>
 #include <utility>
-#include <vector>
 
 #include "CDataReport.h"
 #include "HistogramMgr.h"
 #include "ReportCalibration.h"
 #include "ReportFft.h"
+#include "ReportPlanDrawers.h"
 #include "ReportRt60.h"
 #include "ReportRta.h"
 #include "ReportRunStop.h"
 #include "ReportSettingsCells.h"
 #include "ReportTalSnapshots.h"
 
-struct CDataReport::PagePlan {
-    using Heading = std::function<void(ReportDC&, int line)>;
-    using Row = std::function<void(ReportDC&, unsigned index, int line)>;
+namespace {
 
-    std::string title;
-    std::string laterTitle;  // empty: the title of page 1
+// A drawer of the page's head at a page line, with the index it is drawn
+// with (no drawer: no heading).
+struct PageLine {
+    int line = 0;
+    Drawer draw = nullptr;
+    unsigned index = 0;
+};
+
+constexpr int kAnyMode = -1;
+
+// The paper's plan of a report type: title, the title block on page 1, the
+// headings each page repeats, then the report's rows from a page line on,
+// page after page.
+struct PrintPlan {
+    int type = 0;
+    int mode = kAnyMode;               // type 1: the measurement's mode
+    const char* title = nullptr;       // null: the screen's title
+    const char* laterTitle = nullptr;  // null: the title of page 1
     void (CDataReport::*layout)(ReportDC&) = nullptr;
-    int blockLine = 3;   // page 1: title block indexes 0 .. blockCount - 1 from here
+    int blockLine = 3;  // page 1: title block indexes 0 .. blockCount - 1 from here
     int blockCount = 11;
-    std::vector<std::pair<int, Heading>> headings;       // page 1: page line, drawer
-    std::vector<std::pair<int, Heading>> laterHeadings;  // further pages
-    int rowLine = 14;       // page 1: the first row's page line
-    int laterRowLine = 4;   // further pages
-    int rows = 0;           // rows of the report
-    int recordLines = 1;    // rows are printed in whole blocks of this many
+    std::array<PageLine, 4> headings{};       // page 1
+    std::array<PageLine, 4> laterHeadings{};  // further pages
+    int rowLine = 14;      // page 1: the first row's page line
+    int laterRowLine = 4;  // further pages
+    int (*rows)(const CDataReport&) = nullptr;
+    // Rows are printed in whole blocks of this many (null: 1).
+    int (*recordLines)(const MeasDataSet&) = nullptr;
     // The line count of the report runs past its last line with text (the
     // settings and summary tables): paper ends with the last such row.
     bool trimBlankTail = false;
-    Row row;
+    Drawer row = nullptr;
 };
 
-namespace {
+// ---- rows of the reports ------------------------------------------------
+
+// The screen's lines after the title block (from line 14), and after the
+// block and a heading line (from line 15).
+int LinesAfterBlock(const CDataReport& report)
+{
+    return std::max(0, report.GetLineCount() - 14);
+}
+
+int LinesAfterHeading(const CDataReport& report)
+{
+    return std::max(0, report.GetLineCount() - 15);
+}
+
+const RecordManagers& Records(const CDataReport& report)
+{
+    return report.DataSet().Records();
+}
+
+int SnapshotLines(const CDataReport& report)
+{
+    return Records(report).snapshots.GetReportLineCount();
+}
+
+int Rt60Lines(const CDataReport& report)
+{
+    return Records(report).events.GetCount() * rt60::LinesPerEvent(report.DataSet());
+}
+
+int LogIntervalLines(const CDataReport& report)
+{
+    return Records(report).intervals.GetReportLineCount();
+}
+
+int LogIntervalRecordLines(const MeasDataSet& data)
+{
+    return data.Records().intervals.GetLinesPerRecord();
+}
+
+int SsaIntervalLines(const CDataReport& report)
+{
+    return Records(report).ssaIntervals.GetReportLineCount();
+}
+
+int SsaIntervalRecordLines(const MeasDataSet& data)
+{
+    return data.Records().ssaIntervals.GetLinesPerRecord(0);
+}
+
+int ObaIntervalLines(const CDataReport& report)
+{
+    return Records(report).obaIntervals.GetReportLineCount();
+}
+
+int ObaIntervalRecordLines(const MeasDataSet& data)
+{
+    return data.Records().obaIntervals.GetLinesPerRecord();
+}
+
+// The screen's line count of the check log runs 13 lines past its records;
+// paper takes the records.
+int CalibrationChecks(const CDataReport& report)
+{
+    return Records(report).calibrations.GetCount();
+}
+
+int DayLines(const CDataReport& report)
+{
+    return Records(report).days.GetReportLineCount();
+}
+
+int DayRecordLines(const MeasDataSet& data)
+{
+    return data.Records().days.GetLinesPerRecord();
+}
+
+// The integrating sound level meter summary prints its current block.
+int IsmCurrentBlockLines(const CDataReport&)
+{
+    return 24;
+}
+
+// The summaries printed through their screen lines: the lines from line 14
+// up to the end of the last block.
+int TalSummaryLines(const CDataReport& report)
+{
+    return std::max(0, std::min(report.GetLineCount(), 75) - 14);  // the tonality lines end at line 74
+}
+
+int RtaSummaryLines(const CDataReport& report)
+{
+    // The spectrum tables and the empty line after each but the last.
+    const MeasDataSet& data = report.DataSet();
+    const int tables = rta::AveragedSpectra(data) > 0 ? 4 : 3;
+    const int lines = std::min(report.GetLineCount(), 26 + tables * ((rta::ThirdOctave(data) ? 19 : 8) + 1) - 1);
+    return std::max(0, lines - 14);
+}
+
+int SsaSummaryLines(const CDataReport& report)
+{
+    return std::max(0, report.SsaSummaryLineCount() - 14);
+}
+
+// ---- drawers of the plans -----------------------------------------------
+
+// A summary line: the screen's line 14 + index, in the layout of its block,
+// at the page's line.
+void SummaryRow(CDataReport& report, ReportDC& dc, unsigned index, int line)
+{
+    const int n = 14 + static_cast<int>(index);
+    report.RunLayout(dc, ReportLines::Grid::kSummary);
+    if (report.GetReportType() == 1 && report.DataSet().GetSetupType() == 10 && n >= 26)
+        report.RunLayout(dc, ReportLines::Grid::kSpectrum);
+    report.DrawReportLineAt(dc, n, line);
+}
+
+// The settings reports: title, title block and their lines.
+constexpr PrintPlan Settings(int type, const char* title, void (CDataReport::*layout)(ReportDC&), int blockCount,
+                             Drawer row)
+{
+    return {.type = type, .title = title, .layout = layout, .blockCount = blockCount, .rowLine = blockCount + 3,
+            .rows = LinesAfterBlock, .trimBlankTail = true, .row = row};
+}
+
+// The run/stop logs.
+constexpr PrintPlan RunStop(int type, const char* title)
+{
+    return {.type = type,
+            .title = title,
+            .layout = &CDataReport::LayoutRunStopColumns,
+            .blockLine = 2,
+            .headings = {{{13, HeadingAt<&runstop::DrawHeadings>}}},
+            .laterHeadings = {{{3, HeadingAt<&runstop::DrawHeadings>}}},
+            .rows = LinesAfterHeading,
+            .row = RowAt<&runstop::DrawRow>};
+}
+
+// The time histories: the note and the headings above the rows.
+constexpr PrintPlan TimeHistory(int type, const char* title, const char* laterTitle, Drawer note, Drawer headings,
+                                Drawer row)
+{
+    return {.type = type,
+            .title = title,
+            .laterTitle = laterTitle,
+            .layout = &CDataReport::LayoutTimeHistoryColumns,
+            .headings = {{{14, note}, {15, headings}}},
+            .laterHeadings = {{{2, note}, {3, headings}}},
+            .rowLine = 16,
+            .rows = LinesAfterHeading,
+            .row = row};
+}
+
+// The ZU-Reru and RTA summaries, whose blocks have a fixed length: their
+// screen lines from line 14 on.
+constexpr PrintPlan Summary(int mode, int (*rows)(const CDataReport&))
+{
+    return {.type = 1, .mode = mode, .layout = &CDataReport::LayoutSummaryColumns, .laterRowLine = 3, .rows = rows,
+            .trimBlankTail = true, .row = SummaryRow};
+}
+
+using R = CDataReport;
+// Types 9 and 10 (the histograms) and the LOG summary print pages of their
+// own; types not listed print as the screen draws them, on one page.
+const PrintPlan kPrintPlans[] = {
+    Settings(2, nullptr, &R::LayoutSystemSetupColumns, 11, RowAt<&settings::DrawSystemSettingsLine>),
+    Settings(3, "Sound Level Meter Settings", &R::LayoutSettingsColumns, 12, RowAt<&settings::DrawLogSettingsLine>),
+    Settings(13, nullptr, &R::LayoutSettingsColumns, 12, RowAt<&settings::DrawSsaSettingsLine>),
+    Settings(23, nullptr, &R::LayoutSettingsColumns, 11, RowAt<&settings::DrawTalSettingsLine>),
+    Settings(25, nullptr, &R::LayoutSettingsColumns, 11, RowAt<&fft::DrawSettingsLine>),
+    Settings(28, nullptr, &R::LayoutSettingsColumns, 11, RowAt<&settings::DrawRtaSettingsLine>),
+    Settings(29, nullptr, &R::LayoutSpectrumColumns, 11, RowAt<&rta::DrawSpatialAverageLine>),
+    Settings(11, "Calibration Settings", &R::LayoutCalSettingsColumns, 12, RowAt<&calibration::DrawSettingsLine>),
+    Settings(15, nullptr, &R::LayoutIsmSettingsColumns, 12, RowAt<&calibration::DrawIsmSettingsLine>),
+    {.type = 27,
+     .layout = &R::LayoutSpectrumColumns,
+     .headings = {{{14, SnapshotRecordsTitle}}},
+     .rowLine = 15,
+     .laterRowLine = 3,
+     .rows = SnapshotLines,
+     .row = RowAt<&fft::DrawSnapshotLine>},
+    {.type = 24,
+     .layout = &R::LayoutSummaryColumns,
+     .headings = {{{14, SnapshotRecordsTitle}}},
+     .rowLine = 15,
+     .rows = SnapshotLines,
+     .row = RowAt<&talsnapshots::DrawLine>},
+    // Whole events per page, at the options stored now.
+    {.type = 33,
+     .laterTitle = "RT60 Report",
+     .layout = &R::LayoutRt60Columns,
+     .blockCount = 12,
+     .rowLine = 15,
+     .laterRowLine = 3,
+     .rows = Rt60Lines,
+     .recordLines = rt60::LinesPerEvent,
+     .row = RowAt<&rt60::DrawLine>},
+    // The nine summary lines, then the spectrum; later pages repeat the
+    // spectrum heading (entry 0) above their rows.
+    {.type = 32,
+     .layout = &R::LayoutSpectrumColumns,
+     .laterHeadings = {{{4, RowAt<&fft::DrawSpectrumLine>, 0}}},
+     .laterRowLine = 5,
+     .rows = LinesAfterBlock,
+     .row = RowAt<&fft::DrawSummaryReportLine>},
+    {.type = 1,
+     .mode = 6,
+     .title = "Integrating Sound Level Meter Summary",
+     .layout = &R::LayoutSummaryColumns,
+     .blockCount = 12,
+     .rowLine = 15,
+     .rows = IsmCurrentBlockLines,
+     .trimBlankTail = true,
+     .row = RowAt<&R::DrawCurrentAnyDataLine>},
+    Summary(8, TalSummaryLines),
+    Summary(10, RtaSummaryLines),
+    // Later pages name the file and the instrument above the blocks.
+    {.type = 31,
+     .layout = &R::LayoutSummaryColumns,
+     .laterHeadings = {{{2, RowAt<&R::DrawTitleBlockLine>, 0}, {3, RowAt<&R::DrawTitleBlockLine>, 1}}},
+     .laterRowLine = 5,
+     .rows = SsaSummaryLines,
+     .trimBlankTail = true,
+     .row = SummaryRow},
+    RunStop(6, "Sound Level Meter Run / Stop Log"),
+    RunStop(20, "SLM/RTA Run/Stop Log"),
+    RunStop(22, "ZU-Reru Run / Stop Log"),
+    RunStop(26, "FFT Run / Stop Log"),
+    {.type = 7,
+     .title = "Sound Level Meter Intervals",
+     .layout = &R::LayoutIntervalColumns,
+     .blockCount = 12,
+     .headings = {{{15, RowAt<&R::DrawLogIntervalHeadings>, 0},
+                   {16, RowAt<&R::DrawLogIntervalHeadings>, 1},
+                   {17, RowAt<&R::DrawLogIntervalHeadings>, 2}}},
+     .laterHeadings = {{{3, RowAt<&R::DrawLogIntervalHeadings>, 0}}},
+     .rowLine = 19,
+     .rows = LogIntervalLines,
+     .recordLines = LogIntervalRecordLines,
+     .row = RowAt<&R::DrawLogIntervalLine>},
+    {.type = 18,
+     .layout = &R::LayoutSsaIntervalColumns,
+     .blockCount = 12,
+     .headings = {{{15, RowAt<&R::DrawSsaIntervalHeadings>, 0},
+                   {16, RowAt<&R::DrawSsaIntervalHeadings>, 1},
+                   {17, RowAt<&R::DrawSsaIntervalHeadings>, 2},
+                   {19, RowAt<&R::DrawSsaIntervalHeadings>, 4}}},
+     .laterHeadings = {{{3, RowAt<&R::DrawSsaIntervalHeadings>, 0}}},
+     .rowLine = 21,
+     .rows = SsaIntervalLines,
+     .recordLines = SsaIntervalRecordLines,
+     .row = RowAt<&R::DrawSsaIntervalLine>},
+    TimeHistory(8, "Sound Level Meter Time History", nullptr, HeadingAt<&R::DrawLogThNote>,
+                HeadingAt<&R::DrawLogThHeadings>, RowAt<&R::DrawLogThRow>),
+    TimeHistory(19, "Sound Level Meter / RTA Time History", nullptr, HeadingAt<&R::DrawSsaThNote>,
+                HeadingAt<&R::DrawSsaThHeadings>, RowAt<&R::DrawSsaThRow>),
+    TimeHistory(21, "ZU-Reru SLM Time History", "Sound Level Meter Time History", HeadingAt<&R::DrawTalThNote>,
+                HeadingAt<&R::DrawTalThHeadings>, RowAt<&R::DrawTalThRow>),
+    {.type = 12,
+     .layout = &R::LayoutObaIntervalColumns,
+     .blockCount = 12,
+     .headings = {{{15, RowAt<&R::DrawObaIntervalHeadings>, 0},
+                   {16, RowAt<&R::DrawObaIntervalHeadings>, 1},
+                   {17, RowAt<&R::DrawObaIntervalHeadings>, 2}}},
+     .rowLine = 19,
+     .rows = ObaIntervalLines,
+     .recordLines = ObaIntervalRecordLines,
+     .row = ObaIntervalLine},
+    {.type = 14,
+     .layout = &R::LayoutCalCheckColumns,
+     .blockCount = 12,
+     .headings = {{{15, HeadingAt<&calibration::DrawCheckHeadings>}}},
+     .laterHeadings = {{{3, HeadingAt<&calibration::DrawCheckHeadings>}}},
+     .rowLine = 16,
+     .rows = CalibrationChecks,
+     .row = RowAt<&calibration::DrawCheckRow>},
+    {.type = 16,
+     .layout = &R::LayoutDailyColumns,
+     .blockCount = 12,
+     .headings = {{{15, HeadingAt<&R::DrawDailyHeadings>}}},
+     .laterHeadings = {{{3, HeadingAt<&R::DrawDailyHeadings>}}},
+     .rowLine = 16,
+     .rows = DayLines,
+     .recordLines = DayRecordLines,
+     .row = RowAt<&R::DrawDailyRow>},
+};
+
+const PrintPlan* PrintPlanOf(int type, int mode)
+{
+    for (const PrintPlan& plan : kPrintPlans)
+        if (plan.type == type && (plan.mode == kAnyMode || plan.mode == mode))
+            return &plan;
+    return nullptr;
+}
 
 // A device that draws nothing and counts the texts it is given: which rows
 // of a plan hold any text.
@@ -71,6 +378,20 @@ private:
     ReportFont font_ = ReportFont::Printer;
 };
 
+// The plan's rows up to its last row that holds any text.
+int RowsWithText(CDataReport& report, const PrintPlan& plan, int rows)
+{
+    ProbeDC probe;
+    (report.*plan.layout)(probe);
+    for (int i = rows - 1; i >= 0; --i) {
+        const int before = probe.texts;
+        plan.row(report, probe, static_cast<unsigned>(i), 0);
+        if (probe.texts > before)
+            return i + 1;
+    }
+    return 0;
+}
+
 // Rows from page line `from` up to the line before the page's last line,
 // cut to whole records. A first page whose head fills it holds no rows;
 // every later page holds at least one.
@@ -89,300 +410,34 @@ int PagesOf(int rows, int firstCapacity, int laterCapacity)
     return 1 + (rows - firstCapacity + laterCapacity - 1) / laterCapacity;
 }
 
-// The printed titles of the run/stop logs; type 20 (SLM/RTA) is the rest.
-const struct {
-    int type;
-    const char* title;
-} kRunStopPrintTitles[] = {
-    {6, "Sound Level Meter Run / Stop Log"},
-    {26, "FFT Run / Stop Log"},
-    {22, "ZU-Reru Run / Stop Log"},
-};
-
-const char* RunStopPrintTitle(int type)
-{
-    for (const auto& entry : kRunStopPrintTitles)
-        if (entry.type == type)
-            return entry.title;
-    return "SLM/RTA Run/Stop Log";
-}
-
-// The time-history reports: their printed titles and their drawers.
-struct ThPrint {
-    int type;
-    const char* title;
-    const char* laterTitle;  // empty: the title of page 1
-    void (CDataReport::*note)(ReportDC&, int);
-    void (CDataReport::*headings)(ReportDC&, int);
-    void (CDataReport::*row)(ReportDC&, unsigned, int);
-};
-const ThPrint kThPrints[] = {
-    {8, "Sound Level Meter Time History", "", &CDataReport::DrawLogThNote, &CDataReport::DrawLogThHeadings,
-     &CDataReport::DrawLogThRow},
-    {19, "Sound Level Meter / RTA Time History", "", &CDataReport::DrawSsaThNote, &CDataReport::DrawSsaThHeadings,
-     &CDataReport::DrawSsaThRow},
-    {21, "ZU-Reru SLM Time History", "Sound Level Meter Time History", &CDataReport::DrawTalThNote,
-     &CDataReport::DrawTalThHeadings, &CDataReport::DrawTalThRow},
-};
-
 }  // namespace
 
-bool CDataReport::PagePlanOf(int type, PagePlan& plan)
+// The plan of the report shown, with its rows counted.
+struct CDataReport::PagePlan {
+    const PrintPlan* shape = nullptr;
+    std::string title;
+    int rows = 0;
+    int recordLines = 1;
+};
+
+bool CDataReport::PagePlanOf(PagePlan& plan)
 {
-    using namespace std::placeholders;
-    auto heading = [this](void (CDataReport::*drawer)(ReportDC&, int)) -> PagePlan::Heading {
-        return [this, drawer](ReportDC& dc, int line) { (this->*drawer)(dc, line); };
-    };
-    auto indexed = [this](void (CDataReport::*drawer)(ReportDC&, unsigned, int), unsigned index) {
-        return [this, drawer, index](ReportDC& dc, int line) { (this->*drawer)(dc, index, line); };
-    };
-    auto rows = [this](void (CDataReport::*drawer)(ReportDC&, unsigned, int)) -> PagePlan::Row {
-        return [this, drawer](ReportDC& dc, unsigned index, int line) { (this->*drawer)(dc, index, line); };
-    };
-    // A family's drawers reach the view through ReportLines only.
-    auto familyHeading = [this](void (*drawer)(const ReportLines&, ReportDC&, int)) -> PagePlan::Heading {
-        return [this, drawer](ReportDC& dc, int line) { drawer(*this, dc, line); };
-    };
-    auto familyRows = [this](void (*drawer)(const ReportLines&, ReportDC&, unsigned, int)) -> PagePlan::Row {
-        return [this, drawer](ReportDC& dc, unsigned index, int line) { drawer(*this, dc, index, line); };
-    };
-    // The settings reports: title, title block and their lines.
-    auto common = [&](const char* title, void (CDataReport::*layout)(ReportDC&), int blockCount,
-                      PagePlan::Row row) {
-        plan.title = title;
-        plan.layout = layout;
-        plan.blockCount = blockCount;
-        plan.rowLine = blockCount + 3;
-        plan.rows = std::max(0, lineCount_ - 14);
-        plan.row = std::move(row);
-        plan.trimBlankTail = true;
-    };
-    const RecordManagers& m = data_.Records();
-    switch (type) {
-    case 2:
-        common("J57 System Setup", &CDataReport::LayoutSystemSetupColumns, 11,
-               familyRows(&settings::DrawSystemSettingsLine));
-        break;
-    case 3:
-        common("Sound Level Meter Settings", &CDataReport::LayoutSettingsColumns, 12,
-               familyRows(&settings::DrawLogSettingsLine));
-        break;
-    case 13:
-        common("Sound Level Meter / RTA Settings", &CDataReport::LayoutSettingsColumns, 12,
-               familyRows(&settings::DrawSsaSettingsLine));
-        break;
-    case 23:
-        common("ZU-Reru Settings", &CDataReport::LayoutSettingsColumns, 11,
-               familyRows(&settings::DrawTalSettingsLine));
-        break;
-    case 25:
-        common("FFT Settings", &CDataReport::LayoutSettingsColumns, 11, familyRows(&fft::DrawSettingsLine));
-        break;
-    case 27:
-        plan.title = "FFT Snapshots";
-        plan.layout = &CDataReport::LayoutSpectrumColumns;
-        plan.headings = {{14, [this](ReportDC& dc, int line) { DrawSnapshotRecordsTitle(dc, line); }}};
-        plan.rowLine = 15;
-        plan.laterRowLine = 3;
-        plan.rows = m.snapshots.GetReportLineCount();
-        plan.row = familyRows(&fft::DrawSnapshotLine);
-        break;
-    case 24:
-        plan.title = "ZU-Reru Snapshots";
-        plan.layout = &CDataReport::LayoutSummaryColumns;
-        plan.headings = {{14, [this](ReportDC& dc, int line) { DrawSnapshotRecordsTitle(dc, line); }}};
-        plan.rowLine = 15;
-        plan.rows = m.snapshots.GetReportLineCount();
-        plan.row = [this](ReportDC& dc, unsigned index, int line) { talsnapshots::DrawLine(*this, dc, index, line); };
-        break;
-    case 33:
-        // Whole events per page, at the options stored now.
+    const int mode = data_.GetSetupType();
+    plan.shape = PrintPlanOf(reportType_, mode);
+    if (plan.shape == nullptr)
+        return false;
+    if (reportType_ == 33) {
+        // The RT60 options may have changed since the load.
         data_.Records().events.LoadRT60Settings();
         ComputeRt60();
-        plan.title = "RT60 REPORT";
-        plan.laterTitle = "RT60 Report";
-        plan.layout = &CDataReport::LayoutRt60Columns;
-        plan.blockCount = 12;
-        plan.rowLine = 15;
-        plan.laterRowLine = 3;
-        plan.recordLines = rt60::LinesPerEvent(data_);
-        plan.rows = m.events.GetCount() * plan.recordLines;
-        plan.row = familyRows(&rt60::DrawLine);
-        break;
-    case 28:
-        common("RTA Settings", &CDataReport::LayoutSettingsColumns, 11,
-               familyRows(&settings::DrawRtaSettingsLine));
-        break;
-    case 32: {
-        plan.title = "FFT Summary";
-        plan.layout = &CDataReport::LayoutSpectrumColumns;
-        plan.laterHeadings = {{4, [this](ReportDC& dc, int line) { fft::DrawSpectrumLine(*this, dc, 0, line); }}};
-        plan.rowLine = 14;
-        plan.laterRowLine = 5;
-        // The nine summary lines, then the spectrum; later pages repeat the
-        // spectrum heading (entry 0) above their rows.
-        plan.rows = std::max(0, lineCount_ - 14);
-        plan.row = [this](ReportDC& dc, unsigned index, int line) {
-            if (index < 9)
-                fft::DrawSummaryLine(*this, dc, index, line);
-            else
-                fft::DrawSpectrumLine(*this, dc, index - 9, line);
-        };
-        break;
     }
-    case 29:
-        common("RTA Spatially Averaged History", &CDataReport::LayoutSpectrumColumns, 11,
-               familyRows(&rta::DrawSpatialAverageLine));
-        break;
-    case 1:
-        switch (data_.GetSetupType()) {
-        case 6:
-            // The integrating sound level meter summary: its current block.
-            common("Integrating Sound Level Meter Summary", &CDataReport::LayoutSummaryColumns, 12,
-                   rows(&CDataReport::DrawCurrentAnyDataLine));
-            plan.rows = 24;
-            break;
-        case 8:
-        case 10: SummaryPlan(plan); break;
-        default: return false;
-        }
-        break;
-    case 31: SummaryPlan(plan); break;
-    case 11:
-        common("Calibration Settings", &CDataReport::LayoutCalSettingsColumns, 12,
-               familyRows(&calibration::DrawSettingsLine));
-        break;
-    case 15:
-        common("Integrating Sound Level Meter Settings", &CDataReport::LayoutIsmSettingsColumns, 12,
-               familyRows(&calibration::DrawIsmSettingsLine));
-        break;
-    case 6: case 20: case 22: case 26:
-        plan.title = RunStopPrintTitle(type);
-        plan.layout = &CDataReport::LayoutRunStopColumns;
-        plan.blockLine = 2;
-        plan.headings = {{13, familyHeading(&runstop::DrawHeadings)}};
-        plan.laterHeadings = {{3, familyHeading(&runstop::DrawHeadings)}};
-        plan.rowLine = 14;
-        plan.rows = std::max(0, lineCount_ - 15);
-        plan.row = familyRows(&runstop::DrawRow);
-        break;
-    case 7:
-        plan.title = "Sound Level Meter Intervals";
-        plan.layout = &CDataReport::LayoutIntervalColumns;
-        plan.blockCount = 12;
-        for (unsigned i = 0; i < 3; ++i)
-            plan.headings.push_back({15 + static_cast<int>(i), indexed(&CDataReport::DrawLogIntervalHeadings, i)});
-        plan.laterHeadings = {{3, indexed(&CDataReport::DrawLogIntervalHeadings, 0)}};
-        plan.rowLine = 19;
-        plan.rows = m.intervals.GetReportLineCount();
-        plan.recordLines = m.intervals.GetLinesPerRecord();
-        plan.row = rows(&CDataReport::DrawLogIntervalLine);
-        break;
-    case 18:
-        plan.title = "Sound Level Meter / SLM/RTA Intervals";
-        plan.layout = &CDataReport::LayoutSsaIntervalColumns;
-        plan.blockCount = 12;
-        plan.headings = {{15, indexed(&CDataReport::DrawSsaIntervalHeadings, 0)},
-                         {16, indexed(&CDataReport::DrawSsaIntervalHeadings, 1)},
-                         {17, indexed(&CDataReport::DrawSsaIntervalHeadings, 2)},
-                         {19, indexed(&CDataReport::DrawSsaIntervalHeadings, 4)}};
-        plan.laterHeadings = {{3, indexed(&CDataReport::DrawSsaIntervalHeadings, 0)}};
-        plan.rowLine = 21;
-        plan.rows = m.ssaIntervals.GetReportLineCount();
-        plan.recordLines = m.ssaIntervals.GetLinesPerRecord(0);
-        plan.row = rows(&CDataReport::DrawSsaIntervalLine);
-        break;
-    case 8: case 19: case 21: {
-        const ThPrint& th = *std::find_if(std::begin(kThPrints), std::end(kThPrints),
-                                          [type](const ThPrint& entry) { return entry.type == type; });
-        plan.title = th.title;
-        plan.laterTitle = th.laterTitle;
-        plan.layout = &CDataReport::LayoutTimeHistoryColumns;
-        plan.headings = {{14, heading(th.note)}, {15, heading(th.headings)}};
-        plan.laterHeadings = {{2, heading(th.note)}, {3, heading(th.headings)}};
-        plan.rowLine = 16;
-        plan.rows = std::max(0, lineCount_ - 15);
-        plan.row = rows(th.row);
-        break;
-    }
-    case 12:
-        plan.title = "Octave Band Analyzer Intervals";
-        plan.layout = &CDataReport::LayoutObaIntervalColumns;
-        plan.blockCount = 12;
-        for (unsigned i = 0; i < 3; ++i)
-            plan.headings.push_back({15 + static_cast<int>(i), indexed(&CDataReport::DrawObaIntervalHeadings, i)});
-        plan.rowLine = 19;
-        plan.rows = m.obaIntervals.GetReportLineCount();
-        plan.recordLines = m.obaIntervals.GetLinesPerRecord();
-        plan.row = rows(m.obaIntervals.thirdOctave ? &CDataReport::DrawObaThirdOctaveIntervalLine
-                                                   : &CDataReport::DrawObaIntervalLine);
-        break;
-    case 14: case 16:
-        plan.title = type == 14 ? "Calibration Check Log" : "Daily Noise History";
-        plan.layout = type == 14 ? &CDataReport::LayoutCalCheckColumns : &CDataReport::LayoutDailyColumns;
-        plan.blockCount = 12;
-        plan.headings = {{15, type == 14 ? familyHeading(&calibration::DrawCheckHeadings)
-                                         : heading(&CDataReport::DrawDailyHeadings)}};
-        plan.laterHeadings = {{3, plan.headings[0].second}};
-        plan.rowLine = 16;
-        // The screen's line count of the check log runs 13 lines past its
-        // records; paper takes the records.
-        plan.rows = type == 14 ? m.calibrations.GetCount() : m.days.GetReportLineCount();
-        plan.recordLines = type == 16 ? m.days.GetLinesPerRecord() : 1;
-        plan.row = type == 14 ? familyRows(&calibration::DrawCheckRow) : rows(&CDataReport::DrawDailyRow);
-        break;
-    default: return false;
-    }
-    if (plan.trimBlankTail)
-        plan.rows = RowsWithText(plan);
+    const PrintPlan& shape = *plan.shape;
+    plan.title = shape.title != nullptr ? shape.title : ReportTitle(reportType_, mode);
+    plan.rows = shape.rows(*this);
+    plan.recordLines = shape.recordLines != nullptr ? shape.recordLines(data_) : 1;
+    if (shape.trimBlankTail)
+        plan.rows = RowsWithText(*this, shape, plan.rows);
     return true;
-}
-
-int CDataReport::RowsWithText(const PagePlan& plan)
-{
-    ProbeDC probe;
-    (this->*plan.layout)(probe);
-    for (int i = plan.rows - 1; i >= 0; --i) {
-        const int before = probe.texts;
-        plan.row(probe, static_cast<unsigned>(i), 0);
-        if (probe.texts > before)
-            return i + 1;
-    }
-    return 0;
-}
-
-void CDataReport::SummaryPlan(PagePlan& plan)
-{
-    const bool ssa = reportType_ == 31;
-    const int mode = data_.GetSetupType();
-    plan.title = ssa ? "SLM & RTA Summary" : ReportTitle(1, mode);
-    plan.layout = &CDataReport::LayoutSummaryColumns;
-    plan.rowLine = 14;
-    plan.laterRowLine = 3;
-    int lines = lineCount_;
-    if (ssa) {
-        // Later pages name the file and the instrument above the blocks.
-        for (unsigned i = 0; i <= 1; ++i)
-            plan.laterHeadings.push_back(
-                {2 + static_cast<int>(i), [this, i](ReportDC& dc, int line) { DrawTitleBlockLine(dc, i, line); }});
-        plan.laterRowLine = 5;
-        lines = SsaSummaryLineCount();
-    } else if (mode == 10) {
-        // The spectrum tables and the empty line after each but the last.
-        const int tables = rta::AveragedSpectra(data_) > 0 ? 4 : 3;
-        lines = std::min(lines, 26 + tables * ((rta::ThirdOctave(data_) ? 19 : 8) + 1) - 1);
-    } else {
-        lines = std::min(lines, 75);  // the ZU-Reru summary's tonality lines end at line 74
-    }
-    plan.rows = std::max(0, lines - 14);
-    plan.row = [this, mode, ssa](ReportDC& dc, unsigned index, int line) {
-        const int n = 14 + static_cast<int>(index);
-        LayoutSummaryColumns(dc);
-        if (!ssa && mode == 10 && n >= 26)
-            LayoutSpectrumColumns(dc);
-        DrawReportLineAt(dc, n, line);
-    };
-    plan.trimBlankTail = true;
 }
 
 void CDataReport::DrawReportLineAt(ReportDC& dc, int n, int at)
@@ -401,78 +456,42 @@ int CDataReport::PrintPageCount()
     if (reportType_ == 1 && data_.GetSetupType() == 7)
         return LogSummaryPageCount();
     PagePlan plan;
-    if (!PagePlanOf(reportType_, plan))
+    if (!PagePlanOf(plan))
         return 1;  // printed as the screen draws it: one page
-    const int first = Capacity(linesPerPage_, plan.rowLine, plan.recordLines, true);
-    const int later = Capacity(linesPerPage_, plan.laterRowLine, plan.recordLines, false);
+    const int first = Capacity(linesPerPage_, plan.shape->rowLine, plan.recordLines, true);
+    const int later = Capacity(linesPerPage_, plan.shape->laterRowLine, plan.recordLines, false);
     return PagesOf(plan.rows, first, later);
 }
 
-void CDataReport::PrintPlannedPage(ReportDC& dc, int page, const PagePlan& plan)
+bool CDataReport::PrintPlannedPage(ReportDC& dc, int page)
 {
+    PagePlan plan;
+    if (!PagePlanOf(plan))
+        return false;
     if (lineCount_ == 0 || page < 1)
-        return;
+        return true;
+    const PrintPlan& shape = *plan.shape;
     PrinterFontScope font(dc);
-    (this->*plan.layout)(dc);
+    (this->*shape.layout)(dc);
     const bool firstPage = page == 1;
     // The head's lines that fit above the page's last line.
     const int lastLine = linesPerPage_ - 1;
-    DrawReportTitle(dc, firstPage || plan.laterTitle.empty() ? plan.title : plan.laterTitle, 0, page);
+    DrawReportTitle(dc, firstPage || shape.laterTitle == nullptr ? plan.title : shape.laterTitle, 0, page);
     if (firstPage)
-        for (int i = 0; i < plan.blockCount && plan.blockLine + i <= lastLine; ++i)
-            DrawTitleBlockLine(dc, static_cast<unsigned>(i), plan.blockLine + i);
-    for (const auto& [line, draw] : firstPage ? plan.headings : plan.laterHeadings)
-        if (line <= lastLine)
-            draw(dc, line);
+        for (int i = 0; i < shape.blockCount && shape.blockLine + i <= lastLine; ++i)
+            DrawTitleBlockLine(dc, static_cast<unsigned>(i), shape.blockLine + i);
+    for (const PageLine& heading : firstPage ? shape.headings : shape.laterHeadings)
+        if (heading.draw != nullptr && heading.line <= lastLine)
+            heading.draw(*this, dc, heading.index, heading.line);
 
-    const int firstCapacity = Capacity(linesPerPage_, plan.rowLine, plan.recordLines, true);
-    const int laterCapacity = Capacity(linesPerPage_, plan.laterRowLine, plan.recordLines, false);
+    const int firstCapacity = Capacity(linesPerPage_, shape.rowLine, plan.recordLines, true);
+    const int laterCapacity = Capacity(linesPerPage_, shape.laterRowLine, plan.recordLines, false);
     const int start = firstPage ? 0 : firstCapacity + (page - 2) * laterCapacity;
     const int count = std::min(firstPage ? firstCapacity : laterCapacity, plan.rows - start);
-    const int rowLine = firstPage ? plan.rowLine : plan.laterRowLine;
+    const int rowLine = firstPage ? shape.rowLine : shape.laterRowLine;
     for (int i = 0; i < count; ++i)
-        plan.row(dc, static_cast<unsigned>(start + i), rowLine + i);
-}
-
-#define PLANNED_PAGE(name, type)                  \
-    void CDataReport::name(ReportDC& dc, int page) \
-    {                                             \
-        PagePlan plan;                            \
-        if (PagePlanOf(type, plan))               \
-            PrintPlannedPage(dc, page, plan);     \
-    }
-
-PLANNED_PAGE(PrintSystemSetupPage, 2)
-PLANNED_PAGE(PrintLogSettingsPage, 3)
-PLANNED_PAGE(PrintSsaSettingsPage, 13)
-PLANNED_PAGE(PrintTalSettingsPage, 23)
-PLANNED_PAGE(PrintFftSettingsPage, 25)
-PLANNED_PAGE(PrintRtaSettingsPage, 28)
-PLANNED_PAGE(PrintFftSummaryPage, 32)
-PLANNED_PAGE(PrintRtaSpatialHistoryPage, 29)
-PLANNED_PAGE(PrintFftSnapshotsPage, 27)
-PLANNED_PAGE(PrintTalSnapshotsPage, 24)
-PLANNED_PAGE(PrintRt60Page, 33)
-PLANNED_PAGE(PrintCalSettingsPage, 11)
-PLANNED_PAGE(PrintIsmSettingsPage, 15)
-PLANNED_PAGE(PrintIsmSummaryPage, 1)
-PLANNED_PAGE(PrintTalSummaryPage, 1)
-PLANNED_PAGE(PrintRtaSummaryPage, 1)
-PLANNED_PAGE(PrintSsaSummaryPage, 31)
-PLANNED_PAGE(PrintLogIntervalsPage, 7)
-PLANNED_PAGE(PrintSsaIntervalsPage, 18)
-PLANNED_PAGE(PrintLogTimeHistoryPage, 8)
-PLANNED_PAGE(PrintSsaTimeHistoryPage, 19)
-PLANNED_PAGE(PrintTalTimeHistoryPage, 21)
-PLANNED_PAGE(PrintCalCheckPage, 14)
-PLANNED_PAGE(PrintDailyHistoryPage, 16)
-PLANNED_PAGE(PrintObaIntervalsPage, 12)
-
-void CDataReport::PrintRunStopPage(ReportDC& dc, int page)
-{
-    PagePlan plan;
-    if (PagePlanOf(reportType_, plan))
-        PrintPlannedPage(dc, page, plan);
+        shape.row(*this, dc, static_cast<unsigned>(start + i), rowLine + i);
+    return true;
 }
 
 // ---- histogram sections ------------------------------------------------

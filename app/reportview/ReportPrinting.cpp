@@ -46,46 +46,15 @@ void CDataReport::OnPrint(ReportDC& dc, int page, const QRect& drawingRect)
     lineHeight_ = printerLineHeight_;
     const ReportFont previous = dc.SelectFont(ReportFont::Printer);
     LayoutFileInfoColumns(dc);
-    switch (reportType_) {
-    case 1:
-        switch (data_.GetSetupType()) {
-        case 6: PrintIsmSummaryPage(dc, page); break;
-        case 7: PrintLogSummaryPage(dc, page); break;
-        case 8: PrintTalSummaryPage(dc, page); break;
-        case 10: PrintRtaSummaryPage(dc, page); break;
-        default: OnDraw(dc); break;
-        }
-        break;
-    case 2: PrintSystemSetupPage(dc, page); break;
-    case 3: PrintLogSettingsPage(dc, page); break;
-    case 13: PrintSsaSettingsPage(dc, page); break;
-    case 23: PrintTalSettingsPage(dc, page); break;
-    case 25: PrintFftSettingsPage(dc, page); break;
-    case 28: PrintRtaSettingsPage(dc, page); break;
-    case 32: PrintFftSummaryPage(dc, page); break;
-    case 29: PrintRtaSpatialHistoryPage(dc, page); break;
-    case 27: PrintFftSnapshotsPage(dc, page); break;
-    case 24: PrintTalSnapshotsPage(dc, page); break;
-    case 33: PrintRt60Page(dc, page); break;
-    case 6: case 20: case 22: case 26: PrintRunStopPage(dc, page); break;
-    case 7: PrintLogIntervalsPage(dc, page); break;
-    case 8: PrintLogTimeHistoryPage(dc, page); break;
-    case 9: case 10: PrintHistogramsPage(dc, page); break;
-    case 11: PrintCalSettingsPage(dc, page); break;
-    case 12: PrintObaIntervalsPage(dc, page); break;
-    case 31: PrintSsaSummaryPage(dc, page); break;
-    case 14: PrintCalCheckPage(dc, page); break;
-    case 15: PrintIsmSettingsPage(dc, page); break;
-    case 16: PrintDailyHistoryPage(dc, page); break;
-    case 18: PrintSsaIntervalsPage(dc, page); break;
-    case 19: PrintSsaTimeHistoryPage(dc, page); break;
-    case 21: PrintTalTimeHistoryPage(dc, page); break;
-    default:
-        // Without a print page of its own a report prints as the screen
-        // draws it, in the printer font.
+    // The histograms and the LOG summary print pages of their own; the
+    // other reports follow their page plans, and a report without one prints
+    // as the screen draws it, in the printer font.
+    if (reportType_ == 9 || reportType_ == 10)
+        PrintHistogramsPage(dc, page);
+    else if (reportType_ == 1 && data_.GetSetupType() == 7)
+        PrintLogSummaryPage(dc, page);
+    else if (!PrintPlannedPage(dc, page))
         OnDraw(dc);
-        break;
-    }
     dc.SelectFont(previous);
 }
 
