@@ -25,8 +25,10 @@ void PacketReceiver::Run(J57Sim& sim, size_t length, const std::function<void(co
         if (c < 0)
             return;
         if (c == kCan) {
+            // The sender gave up: back to answering commands, or the
+            // sync that follows the cancel would be taken for packet noise.
             ++cancels;
-            continue;
+            return;
         }
         if (c != 2)
             continue;
@@ -71,9 +73,11 @@ void PacketReceiver::Run(J57Sim& sim, size_t length, const std::function<void(co
             sim.Write(Answer(kNak, 0) + Answer(kAck, 0));  // verdict, then ready again
             continue;
         }
-        sim.Write(Answer(kAck, 0));
+        // Kept before the verdict goes out: once the program has it, a test
+        // may look at what was stored.
         data = got;
         done(got);
+        sim.Write(Answer(kAck, 0));
         return;
     }
 }

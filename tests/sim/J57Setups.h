@@ -29,7 +29,7 @@ struct PacketReceiver {
     int verdictDelayMs = 0;
     std::vector<std::string> packets;  // every packet as received
     std::string data;                  // the data of the accepted pass
-    int cancels = 0;                   // CAN bytes seen
+    int cancels = 0;                   // CAN bytes seen (the first ends the receive)
 
     // Runs on the simulator's thread; done(data) when a pass is accepted.
     void Run(J57Sim& sim, size_t length, const std::function<void(const std::string&)>& done);
