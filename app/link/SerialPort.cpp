@@ -21,7 +21,7 @@ SerialPort::SerialPort(int portNumber)
 
 SerialPort::~SerialPort() { Close(); }
 
-int64_t SerialPort::TimeoutMs() const { return comm::ScaledMs(timeout_); }
+int64_t SerialPort::TimeoutMs() const { return comm::AnswerMs(timeout_); }
 
 int SerialPort::Open()
 {
@@ -130,7 +130,7 @@ int SerialPort::ReadChar(int* wait)
         return 0;
     }
     int seconds = wait && *wait >= 1 ? *wait : timeout_;
-    int c = serial_->ReadChar(comm::ScaledMs(seconds));
+    int c = serial_->ReadChar(comm::AnswerMs(seconds));
     if (c < 0) {
         lastResult_ = CHAR_TIMEOUT;
         if (wait)

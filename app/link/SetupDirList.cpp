@@ -52,12 +52,16 @@ int SetupDirList::CommandResult(int result, bool settingWrongCode)
 
 bool SetupDirList::WaitForBytes(int count, int steps, double step)
 {
-    for (int i = 0; i < steps; ++i) {
-        if (port_->RXCount() >= count)
-            return true;
-        Pause(step);
+    // A wait for the instrument's answer: it ends as soon as the bytes are
+    // there, after steps × step seconds at most.
+    const int64_t end = platform::Clock::NowMs() + comm::AnswerMs(steps * step);
+    while (port_->RXCount() < count) {
+        const int64_t left = end - platform::Clock::NowMs();
+        if (left <= 0)
+            return false;
+        platform::WaitMs(std::min(comm::ScaledMs(step), left));
     }
-    return port_->RXCount() >= count;
+    return true;
 }
 
 int SetupDirList::ReadDirectory(const std::string& pattern)

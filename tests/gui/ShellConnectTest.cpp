@@ -19,7 +19,7 @@ namespace {
 
 class ConnectTest : public ::testing::Test {
 protected:
-    ConnectTest() : scale(0.05) { sim.Bind(f.profile, 1); }
+    ConnectTest() : scale(shelltest::kSimPauseScale, shelltest::kSimAnswerScale) { sim.Bind(f.profile, 1); }
     void SetUp() override { ASSERT_TRUE(f.Start()); }
 
     // File, Connect; the dialog's Connect button with this rate index. A

@@ -59,7 +59,7 @@ using shelltest::RecordingOpener;
 
 class DownloadTest : public ::testing::Test {
 protected:
-    DownloadTest() : scale(0.05)
+    DownloadTest() : scale(shelltest::kSimPauseScale, shelltest::kSimAnswerScale)
     {
         sim.Bind(f.profile, 1);
         dir = fs::temp_directory_path() / ("j57dl-" + std::to_string(::getpid()) + "-" +

@@ -56,7 +56,7 @@ std::string Label(const QWidget* page, const char* name)
 
 class DownloadViewTest : public ::testing::Test {
 protected:
-    DownloadViewTest() : scale(0.05)
+    DownloadViewTest() : scale(shelltest::kSimPauseScale, shelltest::kSimAnswerScale)
     {
         sim.Bind(f.profile, 1);
         j57.application = "LOG";

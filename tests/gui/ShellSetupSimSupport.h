@@ -32,7 +32,7 @@ struct SenderHolder {
 
 class SimShell {
 public:
-    SimShell() : scale(0.05) { sim.Bind(f.profile, 1); }
+    SimShell() : scale(kSimPauseScale, kSimAnswerScale) { sim.Bind(f.profile, 1); }
 
     // A command that begins with prefix reached the instrument.
     bool Sent(const std::string& prefix) const

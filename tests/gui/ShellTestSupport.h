@@ -31,6 +31,13 @@
 
 namespace shelltest {
 
+// The shell's tests against the simulated J57 run the instrument's pauses
+// twenty times faster, but leave it half its real time to answer: a wait for
+// an answer ends as soon as the answer comes, and on a busy machine the
+// simulator's thread may get its turn 100 ms and more after the command.
+constexpr double kSimPauseScale = 0.05;
+constexpr double kSimAnswerScale = 0.5;
+
 // Stands in for the program registered for a file type: records what would
 // be opened and which extensions were asked about.
 class RecordingOpener : public platform::ShellOpener {
