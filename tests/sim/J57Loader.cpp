@@ -27,13 +27,11 @@ void J57Loader::Install(J57Sim& sim)
         frame += static_cast<char>(outer >> 8);
         frame += static_cast<char>(outer & 0xFF);
         frame += '\r';
-        sim.AfterReply([&sim, frame] { sim.Write(frame); });
+        sim.FollowReply(frame);
         return std::optional<std::string>("Recv Binary!");
     });
     sim.On("&S1", [this, &sim](const std::string&) {
-        sim.AfterReply([this, &sim] {
-            calReceiver.Run(sim, 65, [this](const std::string& data) { calWritten = data; });
-        });
+        calReceiver.Begin(sim, 65, [this](const std::string& data) { calWritten = data; });
         return std::optional<std::string>("Send Binary!");
     });
 }

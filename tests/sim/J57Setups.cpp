@@ -13,11 +13,24 @@ constexpr char kAck = 6, kNak = 21, kCan = 24;
 std::string Answer(char kind, int number) { return std::string{kind, static_cast<char>(number), 0, 0}; }
 }  // namespace
 
+void PacketReceiver::Begin(J57Sim& sim, size_t length, std::function<void(const std::string&)> done)
+{
+    if (noReady)
+        return;
+    sim.FollowReply(Answer(kAck, 0));
+    sim.AfterReply([this, &sim, length, done = std::move(done)] { Receive(sim, length, done); });
+}
+
 void PacketReceiver::Run(J57Sim& sim, size_t length, const std::function<void(const std::string&)>& done)
 {
     if (noReady)
         return;
     sim.Write(Answer(kAck, 0));
+    Receive(sim, length, done);
+}
+
+void PacketReceiver::Receive(J57Sim& sim, size_t length, const std::function<void(const std::string&)>& done)
+{
     std::string got;
     int index = 0;
     while (!sim.Stopping()) {
@@ -120,7 +133,7 @@ J57Setups::J57Setups(J57Sim& sim) : sim_(sim)
                     stream += DirectoryRecord(s);
             stream += std::string(static_cast<size_t>(trailerBytes), '\x1A');
         }
-        sim_.AfterReply([this, stream] { sim_.Write(stream); });
+        sim_.FollowReply(stream);
         return "Recv Binary!";
     });
     sim.On("&I4,", [this](const std::string& c) -> R {
@@ -130,14 +143,14 @@ J57Setups::J57Setups(J57Sim& sim) : sim_(sim)
             return "\x07Setup not found";
         std::string frame = std::string("\x01\x02\x08\x00", 4) + s->block + "CR\r";
         if (!silentStream)
-            sim_.AfterReply([this, frame] { sim_.Write(frame); });
+            sim_.FollowReply(frame);
         return "Recv Binary!";
     });
     sim.On("&Q2", [this](const std::string&) -> R {
         std::lock_guard lock(sim_.Mutex());
         std::string frame = "SYS" + system + "END";
         if (!silentStream)
-            sim_.AfterReply([this, frame] { sim_.Write(frame); });
+            sim_.FollowReply(frame);
         return "Recv Binary!";
     });
     sim.On("&I2,", [this](const std::string& c) -> R {
@@ -173,26 +186,22 @@ J57Setups::J57Setups(J57Sim& sim) : sim_(sim)
         });
     sim.On("&I5,", [this](const std::string& c) -> R {
         std::string name = c.substr(4);
-        sim_.AfterReply([this, name] {
-            receiver.Run(sim_, 513, [this, name](const std::string& data) {
-                std::lock_guard lock(sim_.Mutex());
-                SimSetup* s = Find(name);
-                if (!s) {
-                    setups.push_back({});
-                    s = &setups.back();
-                    s->name = name;
-                }
-                s->block = data;
-            });
+        receiver.Begin(sim_, 513, [this, name](const std::string& data) {
+            std::lock_guard lock(sim_.Mutex());
+            SimSetup* s = Find(name);
+            if (!s) {
+                setups.push_back({});
+                s = &setups.back();
+                s->name = name;
+            }
+            s->block = data;
         });
         return "Send Binary!";
     });
     sim.On("&S2", [this](const std::string&) -> R {
-        sim_.AfterReply([this] {
-            receiver.Run(sim_, 226, [this](const std::string& data) {
-                std::lock_guard lock(sim_.Mutex());
-                system = data;
-            });
+        receiver.Begin(sim_, 226, [this](const std::string& data) {
+            std::lock_guard lock(sim_.Mutex());
+            system = data;
         });
         return "Send Binary!";
     });

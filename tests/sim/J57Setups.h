@@ -31,8 +31,14 @@ struct PacketReceiver {
     std::string data;                  // the data of the accepted pass
     int cancels = 0;                   // CAN bytes seen (the first ends the receive)
 
-    // Runs on the simulator's thread; done(data) when a pass is accepted.
+    // Inside the command's handler: the ready reply goes out with the reply,
+    // the receive runs after it; done(data) when a pass is accepted.
+    void Begin(J57Sim& sim, size_t length, std::function<void(const std::string&)> done);
+    // The same from a session on the simulator's thread.
     void Run(J57Sim& sim, size_t length, const std::function<void(const std::string&)>& done);
+
+private:
+    void Receive(J57Sim& sim, size_t length, const std::function<void(const std::string&)>& done);
 };
 
 class J57Setups {

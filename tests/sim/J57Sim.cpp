@@ -290,6 +290,9 @@ void J57Sim::OnFrame(const std::string& bytes)
     std::optional<std::string> text = handler ? handler(frame.command) : std::string("\x07Invalid command");
     if (text)
         SendReply(frame.command, *text);
+    else if (!follow_.empty())
+        Write(follow_);
+    follow_.clear();
 }
 
 void J57Sim::SendReply(const std::string& command, const std::string& text)
@@ -299,27 +302,30 @@ void J57Sim::SendReply(const std::string& command, const std::string& text)
     {
         std::lock_guard lock(mu_);
         if (silent_ > 0) {
+            // The reply is lost, not what follows it.
             --silent_;
-            return;
-        }
-        delay = delayMs_;
-        delayMs_ = 0;
-        std::string body = refuse_ ? "\x07" + *refuse_ : text;
-        refuse_.reset();
-        char check = Check(body, static_cast<unsigned char>(Check(command)));
-        if (corrupt_ > 0) {
-            --corrupt_;
-            check = static_cast<char>(check == 0x7E ? 0x21 : check + 1);
-        }
-        line = body + check + "\r\n";
-        if (raw_) {
-            line = *raw_;
-            raw_.reset();
+        } else {
+            delay = delayMs_;
+            delayMs_ = 0;
+            std::string body = refuse_ ? "\x07" + *refuse_ : text;
+            refuse_.reset();
+            char check = Check(body, static_cast<unsigned char>(Check(command)));
+            if (corrupt_ > 0) {
+                --corrupt_;
+                check = static_cast<char>(check == 0x7E ? 0x21 : check + 1);
+            }
+            line = body + check + "\r\n";
+            if (raw_) {
+                line = *raw_;
+                raw_.reset();
+            }
         }
     }
     if (delay > 0)
         std::this_thread::sleep_for(std::chrono::milliseconds(delay));
-    Write(line);
+    line += follow_;
+    if (!line.empty())
+        Write(line);
 }
 
 }  // namespace sim

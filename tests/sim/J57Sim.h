@@ -82,6 +82,12 @@ public:
     // Writes bytes to the program (from any thread).
     void Write(const std::string& bytes);
 
+    // Inside a handler: bytes that go out in one write with the reply, as
+    // the instrument sends them right behind it (a stream, a frame, the ready
+    // reply of a block receive). Written after a separate session, they
+    // could come later than the program's fixed pause after the reply
+    // whenever the simulator's thread lost its turn in between.
+    void FollowReply(const std::string& bytes) { follow_ += bytes; }
     // Sessions: run after the current reply, on the simulator's thread.
     void AfterReply(std::function<void()> session);
     // Inside a session: one byte (0..255), or -1 after timeoutMs.
@@ -129,6 +135,7 @@ private:
     std::atomic<bool> strict_{false};
     std::atomic<int> rate_{9600};
     std::vector<std::function<void()>> sessions_;
+    std::string follow_;  // simulator's thread only
     std::atomic<int> pacedBaud_{0};
     Clock::time_point inputLineFree_{};  // under mu_
     std::mutex writeMu_;
