@@ -20,7 +20,7 @@ IntervalHistoryGroup::IntervalHistoryGroup(SetupPage* page, const QString& perio
     completeHistogram_ = MakeButton<QCheckBox>(group_, "completeHistogram", "Store Complete Histogram");
     for (QCheckBox* box : {enabled_, timeSync_, lnSave_, autoStop_, completeHistogram_})
         grid_->addWidget(box, rows_++, 0, 1, 3);
-    exchangeRate_ = MakeList(group_, "exchangeRate", {"3 dB", "4 dB", "5 dB", "6 dB"});
+    exchangeRate_ = MakeList(group_, "exchangeRate", kExchangeRateEntries);
     threshold_ = MakeEdit<RangeEdit>(group_, "threshold");
     period_.emplace(group_, periodPrefix);
     followers_ = {timeSync_, lnSave_, autoStop_, completeHistogram_, exchangeRate_, threshold_};

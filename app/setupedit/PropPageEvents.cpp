@@ -13,11 +13,9 @@ PropPageEvents::PropPageEvents() : LogSetupPage("Events", 248)
 
     auto* history = new QGroupBox("Exceedance History", this);
     auto* grid = new QGridLayout(history);
-    historyEnabled_ = new QCheckBox("Enable Exceedance History", history);
-    historyEnabled_->setObjectName("historyEnabled");
+    historyEnabled_ = MakeButton<QCheckBox>(history, "historyEnabled", "Enable Exceedance History");
     minimumDuration_ = MakeEdit<RangeEdit>(history, "minimumDuration");
-    thEnabled_ = new QCheckBox("Enable Excd Time History", history);
-    thEnabled_->setObjectName("thEnabled");
+    thEnabled_ = MakeButton<QCheckBox>(history, "thEnabled", "Enable Excd Time History");
     thPeriod_ = MakeEdit<RangeEdit>(history, "thPeriod");
     trigger_ = MakeList(history, "trigger", {"Level", "PassBy"});
     time_ = MakeList(history, "time", {"Start", "Max"});

@@ -19,11 +19,10 @@ PropPageFft::PropPageFft() : SetupPage("FFT", 244)
 
     auto* group = new QGroupBox("FFT", this);
     auto* grid = new QGridLayout(group);
-    gain_ = MakeList(group, "gain", {"-20", "-10", "+0", "+10", "+20", "+30", "+40", "+50"});
+    gain_ = MakeList(group, "gain", kGainEntries);
     bandwidth_ = MakeList(group, "bandwidth", {"200", "500", "1K", "2K", "5K", "10K", "20K"});
     averages_ = MakeEdit<RangeEdit>(group, "averageCount");
-    overloadSkipping_ = new QCheckBox("Enable Overload Skipping", group);
-    overloadSkipping_->setObjectName("overloadSkipping");
+    overloadSkipping_ = MakeButton<QCheckBox>(group, "overloadSkipping", "Enable Overload Skipping");
     AddRow(grid, 0, "Gain", gain_);
     AddRow(grid, 1, "Bandwidth", bandwidth_);
     AddRow(grid, 2, "Count Averaging", averages_);
@@ -32,8 +31,7 @@ PropPageFft::PropPageFft() : SetupPage("FFT", 244)
     auto* windowColumn = new QVBoxLayout(windowGroup);
     const char* const names[] = {"Rectangular", "Hanning", "Flat-Top"};
     for (int i = 0; i < 3; ++i) {
-        windows_[i] = new QRadioButton(QString::fromLatin1(names[i]), windowGroup);
-        windows_[i]->setObjectName(QString("window%1").arg(i));
+        windows_[i] = MakeButton<QRadioButton>(windowGroup, QString("window%1").arg(i), names[i]);
         windowColumn->addWidget(windows_[i]);
     }
     grid->addWidget(windowGroup, 4, 0, 1, 2);

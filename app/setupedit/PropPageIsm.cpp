@@ -18,7 +18,7 @@ PropPageIsm::PropPageIsm() : SetupPage("ISM", 232)
     auto* grid = new QGridLayout(group);
     int row = lists_.AddLeadingRows(group, grid, 0);
     threshold_ = MakeEdit<RangeEdit>(group, "threshold");
-    exchangeRate_ = MakeList(group, "exchangeRate", {"3 dB", "4 dB", "5 dB", "6 dB"});
+    exchangeRate_ = MakeList(group, "exchangeRate", kExchangeRateEntries);
     AddRow(grid, row++, "Threshold", threshold_, "dB");
     AddRow(grid, row++, "Exchange Rate", exchangeRate_);
     lists_.AddClosingRows(group, grid, row);

@@ -29,8 +29,7 @@ LnPage::LnPage(Kind kind, int dialogId) : SetupPage("Ln", dialogId), kind_(kind)
                       : kind == Kind::Log ? "Sound Level Meter Settings"
                                           : "ZU-Reru Settings");
     auto* top = new QGridLayout;
-    enableLn_ = new QCheckBox("Enable Ln", this);
-    enableLn_->setObjectName("enableLn");
+    enableLn_ = MakeButton<QCheckBox>(this, "enableLn", "Enable Ln");
     top->addWidget(enableLn_, 0, 0);
     // The logging meter always computes Ln values: its box is not offered.
     if (kind == Kind::Log) {

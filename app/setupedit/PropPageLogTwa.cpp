@@ -35,7 +35,7 @@ PropPageLogTwa::PropPageLogTwa() : LogSetupPage("TWA", 149)
         auto* grid = new QGridLayout(group);
         *g.level = MakeEdit<RangeEdit>(group, g.names[0]);
         *g.threshold = MakeEdit<RangeEdit>(group, g.names[1]);
-        *g.exchangeRate = MakeList(group, g.names[2], {"3 dB", "4 dB", "5 dB", "6 dB"});
+        *g.exchangeRate = MakeList(group, g.names[2], kExchangeRateEntries);
         AddRow(grid, 0, "Criterion Level", *g.level, "dB");
         AddRow(grid, 1, "Threshold", *g.threshold, "dB");
         AddRow(grid, 2, "Exchange Rate", *g.exchangeRate);

@@ -32,7 +32,7 @@ PropPageRta::PropPageRta() : RtaSetupPage("RTA", 246, "RTA")
 
     auto* columns = new QHBoxLayout;
     auto* left = new QGridLayout;
-    gain_ = MakeRtaList(this, "gain", {"-20", "-10", "+0", "+10", "+20", "+30", "+40", "+50"});
+    gain_ = MakeRtaList(this, "gain", kGainEntries);
     bandwidth_ = MakeRtaList(this, "bandwidth", {"1/1", "1/3"});
     rt60DbDown_ = MakeRtaList(this, "rt60DbDown", {"5", "10", "20", "30"});
     AddRow(left, 0, "Gain", gain_);

@@ -21,18 +21,18 @@ PropPageSsa::PropPageSsa() : SetupPage("SLM RTA", 226)
 
     auto* group = new QGroupBox("SLM RTA", this);
     auto* lists = new QGridLayout(group);
-    slmDetector_ = MakeList(group, "slmDetector", {"Slow", "Fast", "Impulse"});
+    slmDetector_ = MakeList(group, "slmDetector", kSlmDetectorEntries);
     rtaDetector_ = MakeList(group, "rtaDetector", {"Slow", "Fast"});
-    weighting_ = MakeList(group, "freqWeighting", {"A", "C", "Flat"});
-    peak1_ = MakeList(group, "peak1Weighting", {"A", "C", "Flat"});
+    weighting_ = MakeList(group, "freqWeighting", kWeightingEntries);
+    peak1_ = MakeList(group, "peak1Weighting", kWeightingEntries);
     // The one list that takes typing; a text that names no entry is stored
     // as "no selection", which the instrument reads as flat.
-    rtaWeighting_ = MakeList(group, "rtaWeighting", {"A", "C", "Flat"});
+    rtaWeighting_ = MakeList(group, "rtaWeighting", kWeightingEntries);
     rtaWeighting_->setEditable(true);
     rtaWeighting_->setInsertPolicy(QComboBox::NoInsert);
-    gain_ = MakeList(group, "gain", {"-20", "-10", "+0", "+10", "+20", "+30", "+40", "+50"});
+    gain_ = MakeList(group, "gain", kGainEntries);
     bandwidth_ = MakeList(group, "bandwidth", {"1/1", "1/3"});
-    acOutput_ = MakeList(group, "acOutput", {"AC-1 AC-2", "AC-1 DC", "AC-2 DC", "AC-2 AC-1"});
+    acOutput_ = MakeList(group, "acOutput", kAcOutputEntries);
     int row = 0;
     AddRow(lists, row++, "SLM Detector", slmDetector_);
     AddRow(lists, row++, "RTA Detector", rtaDetector_);

@@ -37,8 +37,7 @@ PropPageSysControls::PropPageSysControls() : SysSetupPage("Controls", 166, "Cont
     eventRadio_ = MakeButton<QRadioButton>(this, "eventRadio", "");
     grid->addWidget(eventRadio_, 0, 0);
     for (size_t i = 0; i < events_.size(); ++i) {
-        events_[i] = new QCheckBox(QString::fromLatin1(kEvents[i].text), this);
-        events_[i]->setObjectName(kEvents[i].name);
+        events_[i] = MakeButton<QCheckBox>(this, kEvents[i].name, kEvents[i].text);
         grid->addWidget(events_[i], static_cast<int>(i), 1);
     }
     runRadio_ = MakeButton<QRadioButton>(this, "runRadio", "R/S - when the instrument is in run mode");

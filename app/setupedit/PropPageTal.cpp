@@ -16,7 +16,7 @@ PropPageTal::PropPageTal() : TalSetupPage("SLM", 239), runTime_(this, "run")
     auto* slm = new QGroupBox("TAL", this);
     auto* grid = new QGridLayout(slm);
     detector_ = MakeList(slm, "detector", {"Slow", "Fast"});
-    weighting_ = MakeList(slm, "weighting", {"A", "C", "Flat"});
+    weighting_ = MakeList(slm, "weighting", kWeightingEntries);
     AddRow(grid, 0, "Detector", detector_);
     AddRow(grid, 1, "Weighting", weighting_);
     grid->addWidget(new QLabel("Run Time", slm), 2, 0);
@@ -25,7 +25,7 @@ PropPageTal::PropPageTal() : TalSetupPage("SLM", 239), runTime_(this, "run")
 
     auto* tonality = new QGroupBox("Tonality", this);
     auto* toneGrid = new QGridLayout(tonality);
-    gain_ = MakeList(tonality, "gain", {"-20", "-10", "+0", "+10", "+20", "+30", "+40", "+50"});
+    gain_ = MakeList(tonality, "gain", kGainEntries);
     toneCount_ = MakeEdit<RangeEdit>(tonality, "avgToneCount");
     AddRow(toneGrid, 0, "Gain", gain_);
     AddRow(toneGrid, 1, "Average Tone Count", toneCount_);

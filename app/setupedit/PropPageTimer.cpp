@@ -34,8 +34,7 @@ PropPageTimer::PropPageTimer(int setupType, int dialogId, int bitmapId, const ch
     auto* modeGroup = new QGroupBox("Timer Mode", this);
     auto* modeColumn = new QVBoxLayout(modeGroup);
     for (int i = 0; i < 4; ++i) {
-        modes_[i] = new QRadioButton(QString::fromLatin1(kModeTexts[i]), modeGroup);
-        modes_[i]->setObjectName(QString("mode%1").arg(i));
+        modes_[i] = MakeButton<QRadioButton>(modeGroup, QString("mode%1").arg(i), kModeTexts[i]);
         modeColumn->addWidget(modes_[i]);
         connect(modes_[i], &QRadioButton::clicked, this, [this, i] { OnModeClicked(i); });
     }

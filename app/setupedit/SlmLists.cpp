@@ -4,9 +4,9 @@
 
 int SlmLists::AddLeadingRows(QWidget* parent, QGridLayout* grid, int row)
 {
-    detector = MakeList(parent, "detector", {"Slow", "Fast", "Impulse"});
-    weighting = MakeList(parent, "freqWeighting", {"A", "C", "Flat"});
-    peak1 = MakeList(parent, "peak1Weighting", {"A", "C", "Flat"});
+    detector = MakeList(parent, "detector", kSlmDetectorEntries);
+    weighting = MakeList(parent, "freqWeighting", kWeightingEntries);
+    peak1 = MakeList(parent, "peak1Weighting", kWeightingEntries);
     AddRow(grid, row++, "Detector", detector);
     AddRow(grid, row++, "Freq. Weighting", weighting);
     AddRow(grid, row++, "Peak 1 Weighting", peak1);
@@ -16,7 +16,7 @@ int SlmLists::AddLeadingRows(QWidget* parent, QGridLayout* grid, int row)
 int SlmLists::AddClosingRows(QWidget* parent, QGridLayout* grid, int row)
 {
     range = MakeList(parent, "range", {"Normal", "Low", "High"});
-    acOutput = MakeList(parent, "acOutput", {"AC-1 AC-2", "AC-1 DC", "AC-2 DC", "AC-2 AC-1"});
+    acOutput = MakeList(parent, "acOutput", kAcOutputEntries);
     AddRow(grid, row++, "Range", range);
     AddRow(grid, row++, "AC Output Control", acOutput);
     return row;

@@ -64,8 +64,7 @@ constexpr int kUnitSecond = 1;
 ThSetupPage::ThSetupPage(const Variant& variant) : SetupPage("Time History", variant.dialogId), variant_(variant)
 {
     Header()->setText(QString::fromLatin1(variant.dialogHeader));
-    enabled_ = new QCheckBox("Enable Time History", this);
-    enabled_->setObjectName("thEnabled");
+    enabled_ = MakeButton<QCheckBox>(this, "thEnabled", "Enable Time History");
     Body()->addWidget(enabled_);
 
     auto* grid = new QGridLayout;
