@@ -332,6 +332,7 @@ constexpr size_t kMinOctaves = 1688;
 // Spectral Ln's: six rows of 33 bands (row x 33 + band), and the percentile
 // of each row.
 constexpr size_t kSpectralLn = 2672;
+constexpr size_t kSpectralLnRow = 33 * 4;  // bytes of one row
 constexpr size_t kSpectralLnPercentiles = 3464;
 // The RTA and ZU-Reru summaries. An RTA spectrum holds its bands from
 // kLeqThirds (and the like) on and the flat value right after the last band.

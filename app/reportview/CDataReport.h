@@ -29,7 +29,6 @@ class HistogramMgr;
 class ReportHost;
 class Translator;
 enum class ThMode : int;
-struct WindSetup;
 
 class CDataReport : public QAbstractScrollArea, public CView, public ReportLines {
     Q_OBJECT
@@ -96,6 +95,8 @@ public:
     int LeftEdge() const override { return left_; }
     int RightEdge() const override { return right_; }
     int LnColumn(int k) const override { return (k >= 0 && k < 7) ? lnColumns_[k] : 0; }
+    int SummaryPosition(int k) const override { return (k >= 0 && k < 4) ? summaryPositions_[k] : 0; }
+    int ExceedanceColumn(int k) const override { return (k >= 0 && k < 4) ? excdColumns_[k] : 0; }
     void RunLayout(ReportDC& dc, Grid grid) override;
 
     // ---- frame of every report -----------------------------------------
@@ -153,19 +154,6 @@ public:
     void DrawDailyHeadings(ReportDC& dc, int line);
     void DrawDailyRow(ReportDC& dc, unsigned index, int line);
 
-    // ---- SLM & RTA summary and octave band analyser reports -------------
-    // One screen line of the SLM & RTA summary: the block that holds it,
-    // drawn after the layout of its columns.
-    void DrawSsaSummaryReportLine(ReportDC& dc, int line);
-    void DrawSsaSummaryLine(ReportDC& dc, unsigned index, int line);
-    void DrawSsaWindCalLine(ReportDC& dc, unsigned index, int line);
-    void DrawSsaSpectrumLine(ReportDC& dc, unsigned index, int line);
-    void DrawSpectralLnLine(ReportDC& dc, unsigned index, int line);
-    // The lines the SLM & RTA summary has with its setup record.
-    int SsaSummaryLineCount() const;
-    void DrawObaSettingsLine(ReportDC& dc, unsigned index, int line);
-    void DrawObaIntervalLine(ReportDC& dc, unsigned index, int line);
-    void DrawObaThirdOctaveIntervalLine(ReportDC& dc, unsigned index, int line);
     // ---- RT60 ---------------------------------------------------------------
     // The decay histories of the loaded RTA events (0, or -1 when memory
     // fails), and their RT60 texts with the stored options.
@@ -176,39 +164,10 @@ public:
     void PrintHistogramsPage(ReportDC& dc, int page);
     void PrintHistogramSections(ReportDC& dc, int first, int last, int page);
 
-    // ---- summaries of the LOG, ISM and ZU-Reru measurements -------------
-    void DrawLogSummaryLine(ReportDC& dc, unsigned index, int line);
-    void DrawOverallAnyDataLine(ReportDC& dc, unsigned index, int line);
-    void DrawCurrentAnyDataLine(ReportDC& dc, unsigned index, int line);
-    void DrawTalSummaryLine(ReportDC& dc, unsigned index, int line);
-    void DrawTalLevelLine(ReportDC& dc, unsigned index, int line);
-    void DrawTalSpectrumLine(ReportDC& dc, unsigned index, int line);
-    // One screen line of the summary report of a LOG, ISM or ZU-Reru
-    // measurement (mode 7, 6 or 8), after its title block.
-    void DrawModeSummaryLine(ReportDC& dc, int mode, int line);
+    // The LOG summary's three printed sections (their lines and pages:
+    // ReportSummaries.h, as the other summaries' and the OBA lines:
+    // ReportSsaSummary.h, ReportOba.h).
     void PrintLogSummaryPage(ReportDC& dc, int page);
-    // Pages of the three sections of the printed LOG summary.
-    int LogSummaryPageCount() const;
-
-private:
-    // The lines of the LOG summary's main block with content: 46, or 54
-    // with the wind lines.
-    int LogSummaryBlockLines() const;
-    // Whether the LOG setup has the wind sensor on: its eight wind lines.
-    bool LogWindLines() const;
-    int LogSummarySectionPages(int section) const;
-    void DrawAnyDataLine(ReportDC& dc, unsigned index, int line, bool overall);
-    // The A, C and Flat values of a weighting-major table (stride 1: three
-    // values; 3: one detector of nine), right-aligned in the level columns.
-    void DrawLevelsByWeighting(ReportDC& dc, int y, const RecordView& sum, size_t offset, size_t stride);
-    void DrawTimesByWeighting(ReportDC& dc, int y, const RecordView& sum, size_t offset, size_t stride);
-    // A label at the left margin and its value at column 2.
-    void DrawLabelAndValue(ReportDC& dc, int y, const std::string& label, const std::string& value);
-    // The wind lines (entries 0 to 6) and the calibration lines (8 to 11) of
-    // the LOG and SSA summaries.
-    void DrawSummaryWindCalLine(ReportDC& dc, int y, unsigned entry, const RecordView& setup, const WindSetup& wind);
-    // The column headings "A Weight", "C Weight" and "Flat" of those values.
-    void DrawWeightingHeadings(ReportDC& dc, int y);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -246,12 +205,6 @@ private:
     void DrawThHeadings(ReportDC& dc, int line, ThMode mode);
     void DrawThRow(ReportDC& dc, unsigned index, int line, ThMode mode);
     std::string MarkerName(int marker) const;
-    // The SSA setup record (output kind 51); empty when the data set keeps
-    // another or none.
-    RecordView SsaSetupRecord() const;
-    bool SsaSpectralLnOverall() const;
-    bool SsaWindLines() const;
-    void DrawObaRecordLine(ReportDC& dc, unsigned index, int line, bool thirds);
     void DrawIntervalWindLine(ReportDC& dc, int y, float average, float maximum, int direction, size_t scaleField,
                               size_t unitsField, size_t directionUnitsField);
 

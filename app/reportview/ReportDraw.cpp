@@ -7,11 +7,14 @@
 #include "KeptRecordFields.h"
 #include "ReportCalibration.h"
 #include "ReportFft.h"
+#include "ReportOba.h"
 #include "ReportPlanDrawers.h"
 #include "ReportRt60.h"
 #include "ReportRta.h"
 #include "ReportRunStop.h"
 #include "ReportSettingsCells.h"
+#include "ReportSsaSummary.h"
+#include "ReportSummaries.h"
 #include "ReportTalSnapshots.h"
 #include "ReportText.h"
 #include "SetupTypes.h"
@@ -63,7 +66,7 @@ using R = CDataReport;
 const ScreenPlan kScreenPlans[] = {
     {2, &R::LayoutSystemSetupColumns, 3, 13, {{{14, kToEnd, RowAt<&settings::DrawSystemSettingsLine>}}}},
     {3, &R::LayoutSettingsColumns, 3, 13, {{{14, kToEnd, RowAt<&settings::DrawLogSettingsLine>}}}},
-    {5, &R::LayoutSettingsColumns, 5, 16, {{{17, kToEnd, RowAt<&R::DrawObaSettingsLine>}}}},
+    {5, &R::LayoutSettingsColumns, 5, 16, {{{17, kToEnd, RowAt<&oba::DrawSettingsLine>}}}},
     {6, &R::LayoutRunStopColumns, 3, 13,
      {{{14, 14, HeadingAt<&runstop::DrawHeadings>}, {15, kToEnd, RowAt<&runstop::DrawRow>}}}},
     {7, &R::LayoutIntervalColumns, 3, 13,
@@ -109,7 +112,7 @@ const ScreenPlan kScreenPlans[] = {
     {28, &R::LayoutSettingsColumns, 3, 13, {{{14, kToEnd, RowAt<&settings::DrawRtaSettingsLine>}}}},
     {29, &R::LayoutSpectrumColumns, 3, 13, {{{14, kToEnd, RowAt<&rta::DrawSpatialAverageLine>}}}},
     {30, nullptr, 3, 13, {}},
-    {31, &R::LayoutSummaryColumns, 0, 0, {{{0, kToEnd, HeadingAt<&R::DrawSsaSummaryReportLine>}}}},
+    {31, &R::LayoutSummaryColumns, 3, 13, {{{14, kToEnd, HeadingAt<&ssasummary::DrawLine>}}}},
     {32, &R::LayoutSpectrumColumns, 3, 13,
      {{{14, kToEnd, RowAt<&fft::DrawSummaryReportLine>}}}},
     {33, &R::LayoutRt60Columns, 3, 13, {{{14, kToEnd, RowAt<&rt60::DrawLine>}}}},
@@ -271,7 +274,7 @@ void CDataReport::OnDraw(ReportDC& dc)
         break;
     case 7: UpdateLineCount(m.intervals.GetReportLineCount() + 20); break;
     case 12: UpdateLineCount(m.obaIntervals.GetReportLineCount() + 20); break;
-    case 31: UpdateLineCount(SsaSummaryLineCount()); break;
+    case 31: UpdateLineCount(ssasummary::LineCount(data_)); break;
     case 16: UpdateLineCount(m.days.GetReportLineCount() + 15); break;
     case 18: UpdateLineCount(m.ssaIntervals.GetReportLineCount() + 28); break;
     default: break;
@@ -329,6 +332,6 @@ void CDataReport::DrawSummaryScreenLine(ReportDC& dc, int line)
         if (block < 4 && index < n)
             rta::DrawSpectrumBlock(*this, dc, block, static_cast<unsigned>(index), line);
     } else if (mode != 10) {
-        DrawModeSummaryLine(dc, mode, line);
+        summary::DrawModeLine(*this, dc, mode, line);
     }
 }

@@ -171,6 +171,8 @@ void CDataReport::RunLayout(ReportDC& dc, Grid grid)
     switch (grid) {
     case Grid::kSummary: LayoutSummaryColumns(dc); break;
     case Grid::kSpectrum: LayoutSpectrumColumns(dc); break;
+    case Grid::kTalBands: LayoutTalBandColumns(dc); break;
+    case Grid::kSpectralLn: LayoutSpectralLnColumns(dc); break;
     }
 }
 

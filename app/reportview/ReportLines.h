@@ -22,14 +22,18 @@ public:
     // lines down.
     virtual int LineY(const ReportDC& dc, int line) const = 0;
 
-    // The Ln-table columns (0 to 6) of the summary layout, beside its column
-    // grid; 0 for k outside the grid.
+    // The further grids of the summary layout, beside its column grid: the
+    // Ln-table columns (0 to 6), and the value positions of the overall and
+    // current levels (0 to 3) and the exceedance columns (0 to 3) of the LOG
+    // and SSA summaries; 0 for k outside the grid.
     virtual int LnColumn(int k) const = 0;
+    virtual int SummaryPosition(int k) const = 0;
+    virtual int ExceedanceColumn(int k) const = 0;
 
     // The layouts a drawer switches between while it draws (records of
-    // different layouts share a page): the view keeps them and runs the one
-    // named on the device.
-    enum class Grid { kSummary, kSpectrum };
+    // different layouts share a page, a summary's blocks stand on different
+    // grids): the view keeps them and runs the one named on the device.
+    enum class Grid { kSummary, kSpectrum, kTalBands, kSpectralLn };
     virtual void RunLayout(ReportDC& dc, Grid grid) = 0;
 
 protected:

@@ -9,6 +9,7 @@
 #include "ISMSetup.h"
 #include "KeptRecordFields.h"
 #include "LOGSetup.h"
+#include "ReportSummaries.h"
 #include "ReportText.h"
 #include "SummaryWriterSupport.h"
 
@@ -17,9 +18,6 @@ namespace {
 namespace logsetup {
 using namespace LogSetupFields;
 }  // namespace logsetup
-
-// The name of the average level, at most its 8-byte field.
-constexpr size_t kLevelLabelLength = 8;
 
 // The wind lines are effective indexes 31 to 38; without the wind sensor
 // they drop out and the lines after them move up.
@@ -41,20 +39,23 @@ std::string Enabled(const RecordView& setup, size_t field, int bit)
 
 }  // namespace
 
-void CDataReport::DrawLogSummaryLine(ReportDC& dc, unsigned index, int line)
+namespace summary {
+
+void DrawLogLine(const ReportLines& report, ReportDC& dc, unsigned index, int line)
 {
     PrinterFontScope font(dc);
-    const RecordView sum = data_.SummaryView();
+    const MeasDataSet& data = report.DataSet();
+    const RecordView sum = data.SummaryView();
     if (sum.IsEmpty())
         return;
-    const RecordView setup = data_.GetSetupType() == 7 ? data_.SetupView() : RecordView();
+    const RecordView setup = data.GetSetupType() == 7 ? data.SetupView() : RecordView();
     const bool has = !setup.IsEmpty();
-    const unsigned e = LogWindLines() || index < kFirstWindLine ? index : index + kWindLines;
+    const unsigned e = LogWindLines(data) || index < kFirstWindLine ? index : index + kWindLines;
     if (e > kLastLogSummaryLine)
         return;
-    const int y = LineY(dc, line);
+    const int y = report.LineY(dc, line);
     if (e >= kFirstWindLine && e < kFirstWindLine + kWindCalLines) {
-        DrawSummaryWindCalLine(dc, y, e - kFirstWindLine, setup, kLogWindSetup);
+        DrawWindCalLine(report, dc, y, e - kFirstWindLine, setup, kLogWindSetup);
         return;
     }
 
@@ -74,12 +75,12 @@ void CDataReport::DrawLogSummaryLine(ReportDC& dc, unsigned index, int line)
         LOGSetup::WeightingLetter(peak1Code, peak1Letter);
 
     auto both = [&](const char* label) {
-        dc.TextOut(left_, y, label);
-        dc.TextOut(columns_[4], y, label);
+        dc.TextOut(report.LeftEdge(), y, label);
+        dc.TextOut(report.Column(4), y, label);
     };
     auto values = [&](int first, const std::string& overall, const std::string& current) {
-        DrawRightAligned(dc, summaryPositions_[first], y, overall);
-        DrawRightAligned(dc, summaryPositions_[first + 1], y, current);
+        DrawRightAligned(dc, report.SummaryPosition(first), y, overall);
+        DrawRightAligned(dc, report.SummaryPosition(first + 1), y, current);
     };
     auto level = [&](size_t offset, const std::string& suffix) {
         return FormatFixed(sum.F32(offset), 1) + " dB" + suffix;
@@ -96,46 +97,46 @@ void CDataReport::DrawLogSummaryLine(ReportDC& dc, unsigned index, int line)
     auto lnRow = [&](size_t n, const char* label, size_t labelled) {
         for (size_t c = 0; c < 2; ++c) {
             const size_t i = n + 3 * c;
-            dc.TextOut(lnColumns_[2 * c], y, "L" + FormatFixed(sum.F32(SummaryFields::kLnPercentiles + 4 * i), 2));
-            dc.TextOut(lnColumns_[2 * c + 1], y, level(SummaryFields::kLnLevels + 4 * i, s));
+            dc.TextOut(report.LnColumn(2 * c), y, "L" + FormatFixed(sum.F32(SummaryFields::kLnPercentiles + 4 * i), 2));
+            dc.TextOut(report.LnColumn(2 * c + 1), y, level(SummaryFields::kLnLevels + 4 * i, s));
         }
-        dc.TextOut(lnColumns_[4], y, label);
-        dc.TextOut(lnColumns_[5], y, level(labelled, s));
+        dc.TextOut(report.LnColumn(4), y, label);
+        dc.TextOut(report.LnColumn(5), y, level(labelled, s));
     };
     auto exceedance = [&](const char* label, const std::string& limit, size_t count) {
-        dc.TextOut(excdColumns_[0], y, label);
+        dc.TextOut(report.ExceedanceColumn(0), y, label);
         if (has)
-            dc.TextOut(excdColumns_[1], y, limit);
-        dc.TextOut(excdColumns_[2], y, "Exceeded:");
-        dc.TextOut(excdColumns_[3], y, Printf("%ld %s", Long(sum, count), "times"));
+            dc.TextOut(report.ExceedanceColumn(1), y, limit);
+        dc.TextOut(report.ExceedanceColumn(2), y, "Exceeded:");
+        dc.TextOut(report.ExceedanceColumn(3), y, Printf("%ld %s", Long(sum, count), "times"));
     };
     auto records = [&](const char* label, const char* countLabel, const char* sample, const std::string& state,
                        size_t count) {
-        dc.TextOut(left_, y, label);
+        dc.TextOut(report.LeftEdge(), y, label);
         if (!state.empty())
-            dc.TextOut(columns_[2], y, state);
-        dc.TextOut(columns_[4], y, countLabel);
-        dc.TextOut(columns_[4] + dc.TextWidth(sample), y, Printf("%5ld", Long(sum, count)));
+            dc.TextOut(report.Column(2), y, state);
+        dc.TextOut(report.Column(4), y, countLabel);
+        dc.TextOut(report.Column(4) + dc.TextWidth(sample), y, Printf("%5ld", Long(sum, count)));
     };
 
     switch (e) {
     case 0:
-        dc.TextOut(left_, y, "Overall Measurement");
-        dc.TextOut(columns_[4], y, "Current Measurement");
+        dc.TextOut(report.LeftEdge(), y, "Overall Measurement");
+        dc.TextOut(report.Column(4), y, "Current Measurement");
         break;
     case 1:
         both("Start Time:");
-        dc.TextOut(columns_[2], y, TimeCell(sum.U32(kOverallSet.start)));
-        dc.TextOut(columns_[6], y, TimeCell(sum.U32(kCurrentSet.start)));
+        dc.TextOut(report.Column(2), y, TimeCell(sum.U32(kOverallSet.start)));
+        dc.TextOut(report.Column(6), y, TimeCell(sum.U32(kCurrentSet.start)));
         break;
     case 2:
         both("Elapsed Time:");
-        dc.TextOut(columns_[2], y, DurationCell(sum.F32(kOverallSet.elapsed)));
-        dc.TextOut(columns_[6], y, DurationCell(sum.F32(kCurrentSet.elapsed)));
+        dc.TextOut(report.Column(2), y, DurationCell(sum.F32(kOverallSet.elapsed)));
+        dc.TextOut(report.Column(6), y, DurationCell(sum.F32(kCurrentSet.elapsed)));
         break;
     case 3:
-        dc.TextOut(left_, y, sum.Text(kOverallSet.averageLabel, kLevelLabelLength) + ":");
-        dc.TextOut(columns_[4], y, sum.Text(kCurrentSet.averageLabel, kLevelLabelLength) + ":");
+        dc.TextOut(report.LeftEdge(), y, sum.Text(kOverallSet.averageLabel, kLevelLabelLength) + ":");
+        dc.TextOut(report.Column(4), y, sum.Text(kCurrentSet.averageLabel, kLevelLabelLength) + ":");
         values(0, weighted(kOverallSet.average), weighted(kCurrentSet.average));
         break;
     case 4:
@@ -185,25 +186,25 @@ void CDataReport::DrawLogSummaryLine(ReportDC& dc, unsigned index, int line)
                occurred(kCurrentSet.peak, kCurrentSet.peakTimes, w, s, "  "));
         break;
     case 16:
-        dc.TextOut(lnColumns_[0], y, "Ln Start Level:");
+        dc.TextOut(report.LnColumn(0), y, "Ln Start Level:");
         if (has)
-            dc.TextOut(lnColumns_[2], y, Printf("%2d dB", setup.I16(logsetup::kLnStartLevel)));
+            dc.TextOut(report.LnColumn(2), y, Printf("%2d dB", setup.I16(logsetup::kLnStartLevel)));
         break;
     case 17: lnRow(0, "LDN:", SummaryFields::kLdn); break;
     case 18: lnRow(1, "CNEL:", SummaryFields::kCnel); break;
     case 19: lnRow(2, "Overall Leq:", SummaryFields::kOverallLeq); break;
     case 21: {
-        dc.TextOut(left_, y, "Detector:");
+        dc.TextOut(report.LeftEdge(), y, "Detector:");
         std::string text;
         if (has)
-            dc.TextOut(columns_[1], y, ISMSetup::GetDetectorText(setup.I16(logsetup::kDetector), text));
+            dc.TextOut(report.Column(1), y, ISMSetup::GetDetectorText(setup.I16(logsetup::kDetector), text));
         break;
     }
     case 22: {
-        dc.TextOut(left_, y, "Weighting:");
+        dc.TextOut(report.LeftEdge(), y, "Weighting:");
         std::string text;
         if (has)
-            dc.TextOut(columns_[1], y, LOGSetup::FreqWeightingText(code, text));
+            dc.TextOut(report.Column(1), y, LOGSetup::FreqWeightingText(code, text));
         break;
     }
     case 23:
@@ -224,15 +225,16 @@ void CDataReport::DrawLogSummaryLine(ReportDC& dc, unsigned index, int line)
                    SummaryFields::kPeak2Exceedances);
         break;
     case 27:
-        dc.TextOut(left_, y, "Hysteresis:");
+        dc.TextOut(report.LeftEdge(), y, "Hysteresis:");
         if (has)
-            dc.TextOut(columns_[2], y, Printf("%d", setup.I16(logsetup::kHysteresis)));
+            dc.TextOut(report.Column(2), y, Printf("%d", setup.I16(logsetup::kHysteresis)));
         break;
     case 28:
-        DrawLabelAndValue(dc, y, "Overloaded:", Printf("%ld %s", Long(sum, SummaryFields::kOverloads), "time(s)"));
+        DrawLabelAndValue(report, dc, y, "Overloaded:",
+                          Printf("%ld %s", Long(sum, SummaryFields::kOverloads), "time(s)"));
         break;
     case 29:
-        DrawLabelAndValue(dc, y, "Paused:",
+        DrawLabelAndValue(report, dc, y, "Paused:",
                           Printf("%ld %s %s", Long(sum, SummaryFields::kPauses), "times for",
                                  DurationCell(sum.F32(SummaryFields::kPausedTime)).c_str()));
         break;
@@ -257,20 +259,22 @@ void CDataReport::DrawLogSummaryLine(ReportDC& dc, unsigned index, int line)
                 SummaryFields::kRunStopRecords);
         break;
     case 50:
-        DrawLabelAndValue(dc, y, "J57 Memory:", Printf("%ld %s", Long(sum, SummaryFields::kMemorySize), "bytes"));
+        DrawLabelAndValue(report, dc, y, "J57 Memory:",
+                          Printf("%ld %s", Long(sum, SummaryFields::kMemorySize), "bytes"));
         break;
     case 51: {
-        dc.TextOut(left_, y, "Free Memory:");
+        dc.TextOut(report.LeftEdge(), y, "Free Memory:");
         const int32_t total = sum.I32(SummaryFields::kMemorySize);
         const int32_t free = sum.I32(SummaryFields::kFreeMemory);
         // Without a memory size there is no share to show.
         const std::string share =
             total > 0 ? FormatFixed(static_cast<float>(free) / static_cast<float>(total) * 100.0f, 2, 5) : "  ---";
-        dc.TextOut(columns_[2], y, Printf("%ld %s %s%% %s", static_cast<long>(free), "bytes", share.c_str(), "free"));
+        dc.TextOut(report.Column(2), y,
+                   Printf("%ld %s %s%% %s", static_cast<long>(free), "bytes", share.c_str(), "free"));
         break;
     }
     case 53:
-        DrawLabelAndValue(dc, y, "Battery Level:",
+        DrawLabelAndValue(report, dc, y, "Battery Level:",
                           Printf("%s %s %s", sum.Text(SummaryFields::kBattery, 8).c_str(), "Source:",
                                  sum.Text(SummaryFields::kPowerSource, 4).c_str()));
         break;
@@ -278,16 +282,18 @@ void CDataReport::DrawLogSummaryLine(ReportDC& dc, unsigned index, int line)
     }
 }
 
-bool CDataReport::LogWindLines() const
+bool LogWindLines(const MeasDataSet& data)
 {
-    const RecordView setup = data_.GetSetupType() == 7 ? data_.SetupView() : RecordView();
+    const RecordView setup = data.GetSetupType() == 7 ? data.SetupView() : RecordView();
     return !setup.IsEmpty() && (setup.U8(logsetup::kOptionFlags) & 0x40) != 0;
 }
 
-int CDataReport::LogSummaryBlockLines() const
+int LogBlockLines(const MeasDataSet& data)
 {
-    return LogWindLines() ? 54 : 46;
+    return LogWindLines(data) ? 54 : 46;
 }
+
+}  // namespace summary
 
 // ---- the printed LOG summary ----------------------------------------------
 // Three sections, each starting on a page of its own: the summary block, the
@@ -306,18 +312,23 @@ int SectionLaterEntries(int linesPerPage) { return std::max(1, linesPerPage - 3)
 
 }  // namespace
 
-int CDataReport::LogSummarySectionPages(int section) const
+namespace summary {
+
+int LogSectionPages(const MeasDataSet& data, int linesPerPage, int section)
 {
-    const int entries = section == 0 ? LogSummaryBlockLines() : kAnyDataLines;
-    const int first = SectionFirstEntries(linesPerPage_);
-    const int later = SectionLaterEntries(linesPerPage_);
+    const int entries = section == 0 ? LogBlockLines(data) : kAnyDataLines;
+    const int first = SectionFirstEntries(linesPerPage);
+    const int later = SectionLaterEntries(linesPerPage);
     return entries <= first ? 1 : 1 + (entries - first + later - 1) / later;
 }
 
-int CDataReport::LogSummaryPageCount() const
+int LogPageCount(const MeasDataSet& data, int linesPerPage)
 {
-    return LogSummarySectionPages(0) + LogSummarySectionPages(1) + LogSummarySectionPages(2);
+    return LogSectionPages(data, linesPerPage, 0) + LogSectionPages(data, linesPerPage, 1) +
+           LogSectionPages(data, linesPerPage, 2);
 }
+
+}  // namespace summary
 
 void CDataReport::PrintLogSummaryPage(ReportDC& dc, int page)
 {
@@ -327,14 +338,14 @@ void CDataReport::PrintLogSummaryPage(ReportDC& dc, int page)
     LayoutSummaryColumns(dc);
     int sectionStart = 1;
     for (int s = 0; s < 3; ++s) {
-        const int pages = LogSummarySectionPages(s);
+        const int pages = summary::LogSectionPages(data_, linesPerPage_, s);
         if (page < sectionStart || page >= sectionStart + pages) {
             sectionStart += pages;
             continue;
         }
         const int k = page - sectionStart + 1;
         DrawReportTitle(dc, kLogSectionTitles[s], 1, page);
-        const int entries = s == 0 ? LogSummaryBlockLines() : kAnyDataLines;
+        const int entries = s == 0 ? summary::LogBlockLines(data_) : kAnyDataLines;
         const int firstEntries = SectionFirstEntries(linesPerPage_);
         const int laterEntries = SectionLaterEntries(linesPerPage_);
         if (k == 1)
@@ -347,11 +358,11 @@ void CDataReport::PrintLogSummaryPage(ReportDC& dc, int page)
             const unsigned entry = static_cast<unsigned>(start + i);
             const int line = fromLine + i;
             if (s == 0)
-                DrawLogSummaryLine(dc, entry, line);
+                summary::DrawLogLine(*this, dc, entry, line);
             else if (s == 1)
-                DrawOverallAnyDataLine(dc, entry, line);
+                summary::DrawOverallAnyDataLine(*this, dc, entry, line);
             else
-                DrawCurrentAnyDataLine(dc, entry, line);
+                summary::DrawCurrentAnyDataLine(*this, dc, entry, line);
         }
         return;
     }

@@ -1,10 +1,12 @@
 // The octave band analyser reports of the J46: its settings (report type 5)
 // and its interval records with their band levels (report type 12).
+#include "ReportOba.h"
+
 #include "BandNames.h"
-#include "CDataReport.h"
 #include "ISMSetup.h"
 #include "KeptRecordFields.h"
 #include "LOGSetup.h"
+#include "MeasDataSet.h"
 #include "OBASetup.h"
 #include "ReportSettingsCells.h"
 #include "TimeTexts.h"
@@ -48,53 +50,34 @@ Cells ObaSettingsCells(const RecordView& r, unsigned index)
     }
 }
 
-}  // namespace
-
-void CDataReport::DrawObaSettingsLine(ReportDC& dc, unsigned index, int line)
-{
-    const RecordView setup = data_.SetupView();
-    if (setup.Kind() == 33 && index <= 20)
-        settings::DrawCells(*this, dc, line, ObaSettingsCells(setup, index));
-}
-
-void CDataReport::DrawObaIntervalLine(ReportDC& dc, unsigned index, int line)
-{
-    DrawObaRecordLine(dc, index, line, false);
-}
-
-void CDataReport::DrawObaThirdOctaveIntervalLine(ReportDC& dc, unsigned index, int line)
-{
-    DrawObaRecordLine(dc, index, line, true);
-}
-
 // Line r of the record at index / L: its headings, the record's number, date,
 // time and duration, and the band levels as stored (999.0 included), ten
 // octaves in one column or thirty one-third octaves in two.
-void CDataReport::DrawObaRecordLine(ReportDC& dc, unsigned index, int line, bool thirds)
+void DrawRecordLine(const ReportLines& report, ReportDC& dc, unsigned index, int line, bool thirds)
 {
     PrinterFontScope font(dc);
-    const ObaIntvMgr& mgr = data_.Records().obaIntervals;
+    const ObaIntvMgr& mgr = report.DataSet().Records().obaIntervals;
     if (mgr.GetCount() == 0 || index >= static_cast<unsigned>(mgr.GetReportLineCount()))
         return;
     const unsigned perRecord = static_cast<unsigned>(mgr.GetLinesPerRecord());
     const ObaIntvRec* rec = mgr.GetAt(static_cast<int>(index / perRecord));
     const int r = static_cast<int>(index % perRecord);
-    const int y = LineY(dc, line);
+    const int y = report.LineY(dc, line);
     const int durationColumn = thirds ? 6 : 5;
     const int bandRows = thirds ? TwoColumnRows(30) : 10;
     if (r == 0) {
-        dc.TextOut(left_, y, "Rec #");
-        dc.TextOut(columns_[2], y, "Date");
-        dc.TextOut(columns_[4], y, "Time");
-        dc.TextOut(columns_[durationColumn], y, "Duration");
+        dc.TextOut(report.LeftEdge(), y, "Rec #");
+        dc.TextOut(report.Column(2), y, "Date");
+        dc.TextOut(report.Column(4), y, "Time");
+        dc.TextOut(report.Column(durationColumn), y, "Duration");
         return;
     }
     if (r == 3) {
-        dc.TextOut(columns_[0], y, "Filter");
-        dc.TextOut(columns_[2], y, "Leq");
+        dc.TextOut(report.Column(0), y, "Filter");
+        dc.TextOut(report.Column(2), y, "Leq");
         if (thirds) {
-            dc.TextOut(columns_[4], y, "Filter");
-            dc.TextOut(columns_[6], y, "Leq");
+            dc.TextOut(report.Column(4), y, "Filter");
+            dc.TextOut(report.Column(6), y, "Leq");
         }
         return;
     }
@@ -104,18 +87,18 @@ void CDataReport::DrawObaRecordLine(ReportDC& dc, unsigned index, int line, bool
         const std::time_t stamp = ToTime(rec->GetTime());
         std::string duration;
         SecondsToHms(WholeSeconds(rec->GetDuration()), duration);
-        dc.TextOut(columns_[0], y, Printf("%ld", static_cast<long>(rec->GetRecordNumber())));
-        dc.TextOut(columns_[2], y, FormatLocalTime(stamp, "%d-%b-%Y"));
-        dc.TextOut(columns_[4], y, FormatLocalTime(stamp, "%H:%M:%S"));
-        dc.TextOut(columns_[durationColumn], y, duration);
+        dc.TextOut(report.Column(0), y, Printf("%ld", static_cast<long>(rec->GetRecordNumber())));
+        dc.TextOut(report.Column(2), y, FormatLocalTime(stamp, "%d-%b-%Y"));
+        dc.TextOut(report.Column(4), y, FormatLocalTime(stamp, "%H:%M:%S"));
+        dc.TextOut(report.Column(durationColumn), y, duration);
         return;
     }
     const int b = r - 4;
     if (b < 0 || b >= bandRows)
         return;
     auto band = [&](int k, int labelColumn) {
-        DrawRightAligned(dc, columns_[labelColumn], y, ObaBandName(k));
-        DrawRightAligned(dc, columns_[labelColumn + 2], y, FormatFixed(rec->GetBandLevel(k), 1) + (thirds ? " dB 1/3" : " dB 1/1"));
+        DrawRightAligned(dc, report.Column(labelColumn), y, ObaBandName(k));
+        DrawRightAligned(dc, report.Column(labelColumn + 2), y, FormatFixed(rec->GetBandLevel(k), 1) + (thirds ? " dB 1/3" : " dB 1/1"));
     };
     if (thirds) {
         band(b, 1);
@@ -124,3 +107,26 @@ void CDataReport::DrawObaRecordLine(ReportDC& dc, unsigned index, int line, bool
         band(3 * b + 1, 1);
     }
 }
+
+}  // namespace
+
+namespace oba {
+
+void DrawSettingsLine(const ReportLines& report, ReportDC& dc, unsigned index, int line)
+{
+    const RecordView setup = report.DataSet().SetupView();
+    if (setup.Kind() == 33 && index <= 20)
+        settings::DrawCells(report, dc, line, ObaSettingsCells(setup, index));
+}
+
+void DrawIntervalLine(const ReportLines& report, ReportDC& dc, unsigned index, int line)
+{
+    DrawRecordLine(report, dc, index, line, false);
+}
+
+void DrawThirdOctaveIntervalLine(const ReportLines& report, ReportDC& dc, unsigned index, int line)
+{
+    DrawRecordLine(report, dc, index, line, true);
+}
+
+}  // namespace oba

@@ -8,6 +8,7 @@
 #include <type_traits>
 
 #include "CDataReport.h"
+#include "ReportOba.h"
 
 using Drawer = void (*)(CDataReport&, ReportDC&, unsigned index, int line);
 
@@ -40,7 +41,7 @@ inline void SnapshotRecordsTitle(CDataReport& report, ReportDC& dc, unsigned, in
 inline void ObaIntervalLine(CDataReport& report, ReportDC& dc, unsigned index, int line)
 {
     if (report.DataSet().Records().obaIntervals.thirdOctave)
-        report.DrawObaThirdOctaveIntervalLine(dc, index, line);
+        oba::DrawThirdOctaveIntervalLine(report, dc, index, line);
     else
-        report.DrawObaIntervalLine(dc, index, line);
+        oba::DrawIntervalLine(report, dc, index, line);
 }

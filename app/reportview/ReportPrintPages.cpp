@@ -21,6 +21,8 @@
 #include "ReportRta.h"
 #include "ReportRunStop.h"
 #include "ReportSettingsCells.h"
+#include "ReportSsaSummary.h"
+#include "ReportSummaries.h"
 #include "ReportTalSnapshots.h"
 
 namespace {
@@ -159,7 +161,7 @@ int RtaSummaryLines(const CDataReport& report)
 
 int SsaSummaryLines(const CDataReport& report)
 {
-    return std::max(0, report.SsaSummaryLineCount() - 14);
+    return std::max(0, ssasummary::LineCount(report.DataSet()) - 14);
 }
 
 // ---- drawers of the plans -----------------------------------------------
@@ -271,7 +273,7 @@ const PrintPlan kPrintPlans[] = {
      .rowLine = 15,
      .rows = IsmCurrentBlockLines,
      .trimBlankTail = true,
-     .row = RowAt<&R::DrawCurrentAnyDataLine>},
+     .row = RowAt<&summary::DrawCurrentAnyDataLine>},
     Summary(8, TalSummaryLines),
     Summary(10, RtaSummaryLines),
     // Later pages name the file and the instrument above the blocks.
@@ -454,7 +456,7 @@ int CDataReport::PrintPageCount()
         return histogramPages_[0] + histogramPages_[1] + histogramPages_[2];
     }
     if (reportType_ == 1 && data_.GetSetupType() == 7)
-        return LogSummaryPageCount();
+        return summary::LogPageCount(data_, linesPerPage_);
     PagePlan plan;
     if (!PagePlanOf(plan))
         return 1;  // printed as the screen draws it: one page

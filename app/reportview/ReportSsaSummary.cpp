@@ -4,10 +4,13 @@
 // calibration and record counts of a measurement in the SSA mode.
 #include <algorithm>
 
+#include "ReportSsaSummary.h"
+
 #include "BandNames.h"
-#include "CDataReport.h"
 #include "ISMSetup.h"
 #include "LOGSetup.h"
+#include "MeasDataSet.h"
+#include "ReportSummaries.h"
 #include "ReportText.h"
 #include "SSASetup.h"
 #include "SummaryWriterSupport.h"
@@ -17,8 +20,6 @@
 namespace {
 
 using namespace SummaryFields;
-
-constexpr size_t kSpectralLnRow = 132;  // bytes of one band array of the spectral Ln's
 
 // Blocks of the report: first lines on screen, and block lengths.
 constexpr int kOverallAnyLine = 14, kSpectraLine = 39, kAfterSpectraLine = 62;
@@ -38,110 +39,111 @@ std::string Level(const RecordView& r, size_t table, int index)
     return FormatReportNumber(r.F32(table + 4 * static_cast<size_t>(index)), 1, 0);
 }
 
-}  // namespace
-
-RecordView CDataReport::SsaSetupRecord() const
+// The SSA setup record (output kind 51); empty when the data set keeps
+// another or none.
+RecordView SetupRecord(const MeasDataSet& data)
 {
-    const RecordView setup = data_.SetupView();
+    const RecordView setup = data.SetupView();
     return setup.Kind() == 51 ? setup : RecordView();
 }
 
 // Without an SSA setup record the report, like its export, leaves out the
 // spectral Ln table and the wind lines and shows octave spectra.
-bool CDataReport::SsaSpectralLnOverall() const
+bool SpectralLnOverall(const MeasDataSet& data)
 {
-    return SsaSetupRecord().I16(SsaSetupFields::kSpectralLn) == 1;
+    return SetupRecord(data).I16(SsaSetupFields::kSpectralLn) == 1;
 }
 
-bool CDataReport::SsaWindLines() const
+bool WindLines(const MeasDataSet& data)
 {
-    return (SsaSetupRecord().U16(SsaSetupFields::kOptionFlags) & 0x40) != 0;
+    return (SetupRecord(data).U16(SsaSetupFields::kOptionFlags) & 0x40) != 0;
 }
 
-int CDataReport::SsaSummaryLineCount() const
+}  // namespace
+
+namespace ssasummary {
+
+int LineCount(const MeasDataSet& data)
 {
-    return kFullLineCount - (SsaSpectralLnOverall() ? 0 : kSpectralLnLines) - (SsaWindLines() ? 0 : kWindLines);
+    return kFullLineCount - (SpectralLnOverall(data) ? 0 : kSpectralLnLines) - (WindLines(data) ? 0 : kWindLines);
 }
 
-void CDataReport::DrawSsaSummaryReportLine(ReportDC& dc, int line)
+// The title and the title block above line 14 are the view's.
+void DrawLine(ReportLines& report, ReportDC& dc, int line)
 {
-    if (line == 1)
-        DrawReportTitle(dc, "SLM & RTA Summary", 1, -1);
-    else if (line >= 3 && line <= 13)
-        DrawTitleBlockLine(dc, static_cast<unsigned>(line - 3), line);
     if (line < kOverallAnyLine)
         return;
     auto from = [line](int first) { return static_cast<unsigned>(line - first); };
     if (line < kSpectraLine) {
-        DrawOverallAnyDataLine(dc, from(kOverallAnyLine), line);
+        summary::DrawOverallAnyDataLine(report, dc, from(kOverallAnyLine), line);
         return;
     }
     if (line < kAfterSpectraLine) {
-        LayoutSpectralLnColumns(dc);
-        DrawSsaSpectrumLine(dc, from(kSpectraLine), line);
+        report.RunLayout(dc, ReportLines::Grid::kSpectralLn);
+        DrawSpectrumLine(report, dc, from(kSpectraLine), line);
         return;
     }
     int at = kAfterSpectraLine;
-    if (SsaSpectralLnOverall()) {
+    if (SpectralLnOverall(report.DataSet())) {
         if (line < at + kSpectralLnLines) {
-            LayoutSpectralLnColumns(dc);
-            DrawSpectralLnLine(dc, from(at), line);
+            report.RunLayout(dc, ReportLines::Grid::kSpectralLn);
+            DrawSpectralLnLine(report, dc, from(at), line);
             return;
         }
         at += kSpectralLnLines + 1;  // and a blank line
     }
     // The blocks after the spectra always draw with the summary columns.
-    LayoutSummaryColumns(dc);
+    report.RunLayout(dc, ReportLines::Grid::kSummary);
     if (line < at + kLnLines) {
-        DrawSsaSummaryLine(dc, from(at), line);
+        DrawLnLine(report, dc, from(at), line);
         return;
     }
     at += kLnLines;
     if (line < at + kAnyDataLines) {
-        DrawCurrentAnyDataLine(dc, from(at), line);
+        summary::DrawCurrentAnyDataLine(report, dc, from(at), line);
         return;
     }
     at += kAnyDataLines;
-    DrawSsaWindCalLine(dc, from(at), line);
+    DrawWindCalLine(report, dc, from(at), line);
 }
 
-void CDataReport::DrawSsaSummaryLine(ReportDC& dc, unsigned index, int line)
+void DrawLnLine(const ReportLines& report, ReportDC& dc, unsigned index, int line)
 {
     PrinterFontScope font(dc);
-    const RecordView sum = data_.SummaryView();
+    const RecordView sum = report.DataSet().SummaryView();
     if (sum.IsEmpty() || index >= 13)
         return;
-    const int y = LineY(dc, line);
-    const RecordView setup = SsaSetupRecord();
+    const int y = report.LineY(dc, line);
+    const RecordView setup = SetupRecord(report.DataSet());
     const bool hasSetup = !setup.IsEmpty();
     std::string text;
     auto lnPair = [&](int k, int column) {
         const size_t at = 4 * static_cast<size_t>(k);
-        dc.TextOut(lnColumns_[column], y, "L" + FormatFixed(sum.F32(kLnPercentiles + at), 2));
+        dc.TextOut(report.LnColumn(column), y, "L" + FormatFixed(sum.F32(kLnPercentiles + at), 2));
         std::string suffix;
         if (hasSetup)
             LOGSetup::FreqWeightingShortText(setup.U8(SsaSetupFields::kWeighting), suffix);
-        dc.TextOut(lnColumns_[column + 1], y,
+        dc.TextOut(report.LnColumn(column + 1), y,
                    FormatFixed(sum.F32(kLnLevels + at), 1) + " dB" + suffix);
     };
     auto exceedance = [&](const char* label, const std::string& level, size_t count) {
-        dc.TextOut(excdColumns_[0], y, label);
+        dc.TextOut(report.ExceedanceColumn(0), y, label);
         if (hasSetup)
-            dc.TextOut(excdColumns_[1], y, level);
-        dc.TextOut(excdColumns_[2], y, "Exceeded:");
-        dc.TextOut(excdColumns_[3], y, Printf("%ld %s", static_cast<long>(sum.I32(count)), "times"));
+            dc.TextOut(report.ExceedanceColumn(1), y, level);
+        dc.TextOut(report.ExceedanceColumn(2), y, "Exceeded:");
+        dc.TextOut(report.ExceedanceColumn(3), y, Printf("%ld %s", static_cast<long>(sum.I32(count)), "times"));
     };
     auto wholeDb = [&setup](size_t offset) { return Printf("%6d dB", setup.I16(offset)); };
     auto labelled = [&](const char* label, const std::string& value) {
-        dc.TextOut(left_, y, label);
+        dc.TextOut(report.LeftEdge(), y, label);
         if (!value.empty())
-            dc.TextOut(columns_[2], y, value);
+            dc.TextOut(report.Column(2), y, value);
     };
     switch (index) {
     case 0:
-        dc.TextOut(lnColumns_[0], y, "Ln Start Level:");
+        dc.TextOut(report.LnColumn(0), y, "Ln Start Level:");
         if (hasSetup)
-            dc.TextOut(lnColumns_[2], y, Printf("%2d dB", setup.I16(SsaSetupFields::kLnStartLevel)));
+            dc.TextOut(report.LnColumn(2), y, Printf("%2d dB", setup.I16(SsaSetupFields::kLnStartLevel)));
         break;
     case 1:
     case 2:
@@ -171,30 +173,30 @@ void CDataReport::DrawSsaSummaryLine(ReportDC& dc, unsigned index, int line)
     }
 }
 
-void CDataReport::DrawSsaWindCalLine(ReportDC& dc, unsigned index, int line)
+void DrawWindCalLine(const ReportLines& report, ReportDC& dc, unsigned index, int line)
 {
     PrinterFontScope font(dc);
-    const RecordView sum = data_.SummaryView();
+    const RecordView sum = report.DataSet().SummaryView();
     if (sum.IsEmpty())
         return;
     // Without the wind tach the block starts with its calibration lines.
-    const bool wind = SsaWindLines();
+    const bool wind = WindLines(report.DataSet());
     if (index >= (wind ? 16u : 8u))
         return;
     const unsigned entry = wind ? index : index + 8;
-    const int y = LineY(dc, line);
-    const RecordView setup = SsaSetupRecord();
+    const int y = report.LineY(dc, line);
+    const RecordView setup = SetupRecord(report.DataSet());
     // The counts stand right of the widest of their labels.
     auto records = [&](const char* label, const char* countLabel, std::string status, size_t count) {
-        dc.TextOut(left_, y, label);
+        dc.TextOut(report.LeftEdge(), y, label);
         if (!status.empty())
-            dc.TextOut(columns_[2], y, status);
-        dc.TextOut(columns_[4], y, countLabel);
+            dc.TextOut(report.Column(2), y, status);
+        dc.TextOut(report.Column(4), y, countLabel);
         const int w = dc.TextWidth("Number Run/Stop Records:SS");
-        dc.TextOut(columns_[4] + w, y, Printf("%5ld", static_cast<long>(sum.I32(count))));
+        dc.TextOut(report.Column(4) + w, y, Printf("%5ld", static_cast<long>(sum.I32(count))));
     };
     if (entry < kWindCalLines) {
-        DrawSummaryWindCalLine(dc, y, entry, setup, kSsaWindSetup);
+        summary::DrawWindCalLine(report, dc, y, entry, setup, kSsaWindSetup);
         return;
     }
     switch (entry) {
@@ -211,25 +213,25 @@ void CDataReport::DrawSsaWindCalLine(ReportDC& dc, unsigned index, int line)
     }
 }
 
-void CDataReport::DrawSsaSpectrumLine(ReportDC& dc, unsigned index, int line)
+void DrawSpectrumLine(const ReportLines& report, ReportDC& dc, unsigned index, int line)
 {
     PrinterFontScope font(dc);
-    const RecordView sum = data_.SummaryView();
+    const RecordView sum = report.DataSet().SummaryView();
     if (sum.IsEmpty())
         return;
-    const int y = LineY(dc, line);
-    const bool thirds = (SsaSetupRecord().U8(SsaSetupFields::kModeFlags) & 0x08) != 0;
-    auto right = [&](int column, const std::string& text) { DrawRightAligned(dc, columns_[column], y, text); };
+    const int y = report.LineY(dc, line);
+    const bool thirds = (SetupRecord(report.DataSet()).U8(SsaSetupFields::kModeFlags) & 0x08) != 0;
+    auto right = [&](int column, const std::string& text) { DrawRightAligned(dc, report.Column(column), y, text); };
     switch (index) {
-    case 0: dc.TextOut(left_, y, "Spectra"); return;
+    case 0: dc.TextOut(report.LeftEdge(), y, "Spectra"); return;
     case 1:
-        dc.TextOut(columns_[0], y, "Date");
+        dc.TextOut(report.Column(0), y, "Date");
         right(3, "Time");
         right(5, "Run Time");
         return;
     case 2: {
         const uint32_t start = sum.U32(kCurrentSet.start);
-        dc.TextOut(columns_[0], y, DateText(start));
+        dc.TextOut(report.Column(0), y, DateText(start));
         right(3, ClockText(start));
         right(5, DurationCell(sum.F32(kCurrentSet.elapsed)));
         return;
@@ -280,16 +282,16 @@ void CDataReport::DrawSsaSpectrumLine(ReportDC& dc, unsigned index, int line)
     }
 }
 
-void CDataReport::DrawSpectralLnLine(ReportDC& dc, unsigned index, int line)
+void DrawSpectralLnLine(const ReportLines& report, ReportDC& dc, unsigned index, int line)
 {
     PrinterFontScope font(dc);
-    const RecordView sum = data_.SummaryView();
+    const RecordView sum = report.DataSet().SummaryView();
     if (sum.IsEmpty() || index > 18)
         return;
-    const int y = LineY(dc, line);
-    auto right = [&](int column, const std::string& text) { DrawRightAligned(dc, columns_[column], y, text); };
+    const int y = report.LineY(dc, line);
+    auto right = [&](int column, const std::string& text) { DrawRightAligned(dc, report.Column(column), y, text); };
     if (index == 0) {
-        dc.TextOut(left_, y, "Overall Spectral Ln's");
+        dc.TextOut(report.LeftEdge(), y, "Overall Spectral Ln's");
         return;
     }
     if (index == 1) {
@@ -308,3 +310,5 @@ void CDataReport::DrawSpectralLnLine(ReportDC& dc, unsigned index, int line)
             right(first + j, Level(sum, kSpectralLn + kSpectralLnRow * static_cast<size_t>(j - 1), band));
     }
 }
+
+}  // namespace ssasummary

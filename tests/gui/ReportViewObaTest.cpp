@@ -1,5 +1,6 @@
 // The octave band analyser reports: its settings block and its interval
 // records in octaves or one-third octaves, on screen and on paper.
+#include "ReportOba.h"
 #include "ReportText.h"
 #include "ReportViewTestSupport.h"
 
@@ -101,8 +102,8 @@ TEST_F(ReportOba, BlockIndexPastTheRecordsDrawsNothing)
     RecordingDC dc;
     report->OnDraw(dc);
     RecordingDC after;
-    report->DrawObaIntervalLine(after, 15, 40);
-    report->DrawObaThirdOctaveIntervalLine(after, 15, 40);
+    oba::DrawIntervalLine(*report, after, 15, 40);
+    oba::DrawThirdOctaveIntervalLine(*report, after, 15, 40);
     EXPECT_TRUE(after.cells.empty());
 }
 
@@ -118,7 +119,7 @@ TEST_F(ReportOba, SettingsBlock)
         RecordingDC dc;
         report->LayoutSettingsColumns(dc);
         for (unsigned i = 0; i < 24; ++i)
-            report->DrawObaSettingsLine(dc, i, static_cast<int>(i));
+            oba::DrawSettingsLine(*report, dc, i, static_cast<int>(i));
         const int h = report->ScreenLineHeight();
         EXPECT_EQ(dc.Line(1, h), std::string("Bandwidth | ") + c.shown) << c.bandwidth;
         if (c.bandwidth != 4)
