@@ -41,7 +41,7 @@ int GFXmodem::Initialize()
     return 1;
 }
 
-int GFXmodem::ReadByte(double seconds) { return ReadByteMs(ScaledMs(seconds)); }
+int GFXmodem::ReadByte(double seconds) { return ReadByteMs(AnswerMs(seconds)); }
 
 int GFXmodem::ReadByteMs(int64_t ms)
 {
@@ -128,7 +128,7 @@ int GFXmodem::Refuse()
 int GFXmodem::AwaitByte(double seconds)
 {
     const int64_t start = platform::Clock::NowMs();
-    const int64_t end = start + ScaledMs(seconds);
+    const int64_t end = start + AnswerMs(seconds);
     const int64_t poll = ScaledMs(kPollSeconds);
     int64_t nextReport = start + ScaledMs(kCharSeconds);
     for (;;) {

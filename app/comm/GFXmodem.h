@@ -64,7 +64,8 @@ private:
 
 class GFXmodem {
 public:
-    // Times of the protocol in seconds (scaled like every wait of the link).
+    // Times of the protocol in seconds (scaled like every wait of the link;
+    // the waits for the sender's bytes are waits for an answer).
     static constexpr double kCharSeconds = 1.0;      // between bytes of a block
     static constexpr double kStartSeconds = 3.0;     // per 'C' before falling back to NAK
     static constexpr double kBlockSeconds = 10.0;    // for a block's first byte
