@@ -2,6 +2,9 @@
 // current measurement for the weightings A, C and Flat side by side, and
 // Lmax and Lmin for each detector with the times they occurred. Also the
 // integrating sound level meter summary, which is the current block alone.
+#include <limits>
+#include <optional>
+
 #include "LOGSetup.h"
 #include "MeasDataSet.h"
 #include "ReportSummaries.h"
@@ -13,6 +16,37 @@ namespace {
 using namespace summary;
 
 constexpr int kLastAnyDataIndex = 23;
+
+// The ZU-Reru summary's blocks on the screen: their first and last line, the
+// layout they switch to (none: they stay on the summary's), their drawer and
+// the line its index counts from.
+struct TalBlock {
+    int first;
+    int last;
+    std::optional<ReportLines::Grid> grid;
+    void (*draw)(const ReportLines&, ReportDC&, unsigned index, int line);
+    int origin;
+};
+// The band layout moves columns 0 to 4; the tonality lines stand at the
+// summary's columns whatever was drawn before them.
+const TalBlock kTalBlocks[] = {
+    {14, 28, std::nullopt, DrawTalLine, 14},
+    {29, 43, std::nullopt, DrawTalLevelLine, 29},
+    {44, 47, std::nullopt, DrawTalLine, 29},
+    {48, 69, ReportLines::Grid::kTalBands, DrawTalSpectrumLine, 48},
+    {70, std::numeric_limits<int>::max(), ReportLines::Grid::kSummary, DrawTalLine, 51},
+};
+
+void DrawTalScreenLine(ReportLines& report, ReportDC& dc, int line)
+{
+    for (const TalBlock& block : kTalBlocks)
+        if (line >= block.first && line <= block.last) {
+            if (block.grid)
+                report.RunLayout(dc, *block.grid);
+            block.draw(report, dc, static_cast<unsigned>(line - block.origin), line);
+            return;
+        }
+}
 
 void DrawAnyDataLine(const ReportLines& report, ReportDC& dc, unsigned index, int line, bool overall)
 {
@@ -143,23 +177,7 @@ void DrawModeLine(ReportLines& report, ReportDC& dc, int mode, int line)
             DrawCurrentAnyDataLine(report, dc, static_cast<unsigned>(line - end - 26), line);
         break;
     }
-    case 8:
-        if (line <= 28) {
-            DrawTalLine(report, dc, from14, line);
-        } else if (line <= 43) {
-            DrawTalLevelLine(report, dc, static_cast<unsigned>(line - 29), line);
-        } else if (line <= 47) {
-            DrawTalLine(report, dc, static_cast<unsigned>(line - 29), line);
-        } else if (line <= 69) {
-            report.RunLayout(dc, ReportLines::Grid::kTalBands);
-            DrawTalSpectrumLine(report, dc, static_cast<unsigned>(line - 48), line);
-        } else {
-            // The band layout moved columns 0 to 4; the tonality lines stand
-            // at the summary's columns whatever was drawn before them.
-            report.RunLayout(dc, ReportLines::Grid::kSummary);
-            DrawTalLine(report, dc, static_cast<unsigned>(line - 51), line);
-        }
-        break;
+    case 8: DrawTalScreenLine(report, dc, line); break;
     default: break;
     }
 }
