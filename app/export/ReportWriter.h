@@ -123,9 +123,6 @@ public:
     // and logic, the cells that the mode (0 to 6) does not use marked empty.
     std::string FormatTriggerRow(ExportFormat format, std::string modeName, int mode, float level, float time,
                                  int16_t samples, int logicHigh);
-    // The row of one logic output (0 logic, 1 calibration, 2 heater) over the
-    // states Ended, Triggered, Armed, Ready, Stopped.
-    std::string FormatLogicOutRow(ExportFormat format, int16_t output, int map);
     // The FFT analyser settings.
     int WriteFftSettings(std::ostream& out, ExportFormat format, const RecordView& setup);
 

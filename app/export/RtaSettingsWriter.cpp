@@ -91,6 +91,8 @@ std::optional<RowCells> TriggerCells(bool text, const std::string& modeName, int
     return cells;
 }
 
+// The cells of one logic output (0 logic, 1 calibration, 2 heater) over the
+// states Ended, Triggered, Armed, Ready, Stopped.
 RowCells LogicOutCells(int16_t output, int map)
 {
     RowCells cells;
@@ -118,11 +120,6 @@ std::string ReportWriter::FormatTriggerRow(ExportFormat format, std::string mode
 {
     const auto cells = TriggerCells(IsText(format), modeName, mode, level, time, samples, logicHigh);
     return cells ? RowText(format, *cells) : " ";
-}
-
-std::string ReportWriter::FormatLogicOutRow(ExportFormat format, int16_t output, int map)
-{
-    return RowText(format, LogicOutCells(output, map));
 }
 
 int ReportWriter::WriteRtaSettings(std::ostream& out, ExportFormat format, const RecordView& setup)
