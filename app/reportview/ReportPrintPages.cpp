@@ -52,7 +52,8 @@ struct PrintPlan {
     std::array<PageLine, 4> laterHeadings{};  // further pages
     int rowLine = 14;      // page 1: the first row's page line
     int laterRowLine = 4;  // further pages
-    int (*rows)(const CDataReport&) = nullptr;
+    // The rows of the report, by its data and the screen's line count.
+    int (*rows)(const MeasDataSet& data, int lineCount) = nullptr;
     // Rows are printed in whole blocks of this many (null: 1).
     int (*recordLines)(const MeasDataSet&) = nullptr;
     // The line count of the report runs past its last line with text (the
@@ -62,37 +63,34 @@ struct PrintPlan {
 };
 
 // ---- rows of the reports ------------------------------------------------
+// Each counts the rows of its report from the loaded data and, for the
+// reports whose rows are the screen's lines, the screen's line count.
 
 // The screen's lines after the title block (from line 14), and after the
 // block and a heading line (from line 15).
-int LinesAfterBlock(const CDataReport& report)
+int LinesAfterBlock(const MeasDataSet&, int lineCount)
 {
-    return std::max(0, report.GetLineCount() - 14);
+    return std::max(0, lineCount - 14);
 }
 
-int LinesAfterHeading(const CDataReport& report)
+int LinesAfterHeading(const MeasDataSet&, int lineCount)
 {
-    return std::max(0, report.GetLineCount() - 15);
+    return std::max(0, lineCount - 15);
 }
 
-const RecordManagers& Records(const CDataReport& report)
+int SnapshotLines(const MeasDataSet& data, int)
 {
-    return report.DataSet().Records();
+    return data.Records().snapshots.GetReportLineCount();
 }
 
-int SnapshotLines(const CDataReport& report)
+int Rt60Lines(const MeasDataSet& data, int)
 {
-    return Records(report).snapshots.GetReportLineCount();
+    return data.Records().events.GetCount() * rt60::LinesPerEvent(data);
 }
 
-int Rt60Lines(const CDataReport& report)
+int LogIntervalLines(const MeasDataSet& data, int)
 {
-    return Records(report).events.GetCount() * rt60::LinesPerEvent(report.DataSet());
-}
-
-int LogIntervalLines(const CDataReport& report)
-{
-    return Records(report).intervals.GetReportLineCount();
+    return data.Records().intervals.GetReportLineCount();
 }
 
 int LogIntervalRecordLines(const MeasDataSet& data)
@@ -100,9 +98,9 @@ int LogIntervalRecordLines(const MeasDataSet& data)
     return data.Records().intervals.GetLinesPerRecord();
 }
 
-int SsaIntervalLines(const CDataReport& report)
+int SsaIntervalLines(const MeasDataSet& data, int)
 {
-    return Records(report).ssaIntervals.GetReportLineCount();
+    return data.Records().ssaIntervals.GetReportLineCount();
 }
 
 int SsaIntervalRecordLines(const MeasDataSet& data)
@@ -110,9 +108,9 @@ int SsaIntervalRecordLines(const MeasDataSet& data)
     return data.Records().ssaIntervals.GetLinesPerRecord(0);
 }
 
-int ObaIntervalLines(const CDataReport& report)
+int ObaIntervalLines(const MeasDataSet& data, int)
 {
-    return Records(report).obaIntervals.GetReportLineCount();
+    return data.Records().obaIntervals.GetReportLineCount();
 }
 
 int ObaIntervalRecordLines(const MeasDataSet& data)
@@ -122,14 +120,14 @@ int ObaIntervalRecordLines(const MeasDataSet& data)
 
 // The screen's line count of the check log runs 13 lines past its records;
 // paper takes the records.
-int CalibrationChecks(const CDataReport& report)
+int CalibrationChecks(const MeasDataSet& data, int)
 {
-    return Records(report).calibrations.GetCount();
+    return data.Records().calibrations.GetCount();
 }
 
-int DayLines(const CDataReport& report)
+int DayLines(const MeasDataSet& data, int)
 {
-    return Records(report).days.GetReportLineCount();
+    return data.Records().days.GetReportLineCount();
 }
 
 int DayRecordLines(const MeasDataSet& data)
@@ -138,30 +136,29 @@ int DayRecordLines(const MeasDataSet& data)
 }
 
 // The integrating sound level meter summary prints its current block.
-int IsmCurrentBlockLines(const CDataReport&)
+int IsmCurrentBlockLines(const MeasDataSet&, int)
 {
     return 24;
 }
 
 // The summaries printed through their screen lines: the lines from line 14
 // up to the end of the last block.
-int TalSummaryLines(const CDataReport& report)
+int TalSummaryLines(const MeasDataSet&, int lineCount)
 {
-    return std::max(0, std::min(report.GetLineCount(), 75) - 14);  // the tonality lines end at line 74
+    return std::max(0, std::min(lineCount, 75) - 14);  // the tonality lines end at line 74
 }
 
-int RtaSummaryLines(const CDataReport& report)
+int RtaSummaryLines(const MeasDataSet& data, int lineCount)
 {
     // The spectrum tables and the empty line after each but the last.
-    const MeasDataSet& data = report.DataSet();
     const int tables = rta::AveragedSpectra(data) > 0 ? 4 : 3;
-    const int lines = std::min(report.GetLineCount(), 26 + tables * ((rta::ThirdOctave(data) ? 19 : 8) + 1) - 1);
+    const int lines = std::min(lineCount, 26 + tables * ((rta::ThirdOctave(data) ? 19 : 8) + 1) - 1);
     return std::max(0, lines - 14);
 }
 
-int SsaSummaryLines(const CDataReport& report)
+int SsaSummaryLines(const MeasDataSet& data, int)
 {
-    return std::max(0, ssasummary::LineCount(report.DataSet()) - 14);
+    return std::max(0, ssasummary::LineCount(data) - 14);
 }
 
 // ---- drawers of the plans -----------------------------------------------
@@ -215,7 +212,7 @@ constexpr PrintPlan TimeHistory(int type, const char* title, const char* laterTi
 
 // The ZU-Reru and RTA summaries, whose blocks have a fixed length: their
 // screen lines from line 14 on.
-constexpr PrintPlan Summary(int mode, int (*rows)(const CDataReport&))
+constexpr PrintPlan Summary(int mode, int (*rows)(const MeasDataSet&, int))
 {
     return {.type = 1, .mode = mode, .layout = &CDataReport::LayoutSummaryColumns, .laterRowLine = 3, .rows = rows,
             .trimBlankTail = true, .row = SummaryRow};
@@ -435,7 +432,7 @@ bool CDataReport::PagePlanOf(PagePlan& plan)
     }
     const PrintPlan& shape = *plan.shape;
     plan.title = shape.title != nullptr ? shape.title : ReportTitle(reportType_, mode);
-    plan.rows = shape.rows(*this);
+    plan.rows = shape.rows(data_, lineCount_);
     plan.recordLines = shape.recordLines != nullptr ? shape.recordLines(data_) : 1;
     if (shape.trimBlankTail)
         plan.rows = RowsWithText(*this, shape, plan.rows);
