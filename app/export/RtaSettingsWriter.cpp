@@ -181,7 +181,7 @@ int ReportWriter::WriteRtaSettings(std::ostream& out, ExportFormat format, const
         {Line::kItem, two, "Exp. Detect. Time:", "Exp. Detect. Time:", expTime, "0 " + expTime},
         {Line::kItem, two, "Exp. Store Rate:", "Exp. Store Rate:", storeRate, "0 " + storeRate},
         {Line::kItem, two, "RT60 dB Down:", "RT60 dB Down:", dbDown, ""},
-        {Line::kItem, two, "Note:", "Note:", setup.Text(F::kNote, 8), ""},
+        {Line::kItem, two, "Note:", "Note:", setup.Text(F::kNote, F::kNoteLength), ""},
         {Line::kEmpty, none, "", "", "", ""},
         {Line::kHeading, two, "Auto Store", "Auto Store", "", ""},
         {Line::kItem, two, "Auto Store:", "Auto Store:", (storeFlags & 0x20) ? "Enabled" : "Disabled", ""},

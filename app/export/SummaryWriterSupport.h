@@ -67,10 +67,10 @@ void WriteWindLines(std::ostream& out, bool text, const RecordView& summary, con
                     const WindSetup& wind);
 
 // The calibrator named in the system settings record: its serial number
-// (8 characters) and level in dB.
+// and level in dB.
 inline std::string CalibratorSerial(const RecordView& system)
 {
-    return system.Text(SystemFields::kCalibratorSerial, 8);
+    return system.Text(SystemFields::kCalibratorSerial, SystemFields::kCalibratorSerialLength);
 }
 inline float CalibratorLevel(const RecordView& system) { return system.F32(SystemFields::kCalibratorLevel); }
 

@@ -46,7 +46,7 @@ std::string PowerOffText(int mode)
 // "Disabled" without a units label.
 std::string EngineeringUnitsText(const RecordView& system)
 {
-    const std::string label = SetupBlock::TrimRight(system.Text(kEuLabel, 4));
+    const std::string label = SetupBlock::TrimRight(system.Text(kEuLabel, kEuLabelLength));
     if (label.empty())
         return "Disabled";
     std::string factor = FormatFixed(SYSSetup::DbToLinear(system.F32(kEuScale)), 6);
@@ -72,10 +72,10 @@ int ReportWriter::WriteSystemSettings(std::ostream& out, ExportFormat format, co
 
     WriteSettingLines(out, format, {"  ", 19}, {
         Heading("Calibration"),
-        Setting("Calibrator S/N:", system.Text(kCalibratorSerial, 8)),
+        Setting("Calibrator S/N:", system.Text(kCalibratorSerial, kCalibratorSerialLength)),
         Setting("Calibrator Level:", FormatFixed(system.F32(kCalibratorLevel), 1), 5, "dB", "dB"),
         Setting("Auto. Calibration:", AutoCalibrationText(system.I16(kAutoCalibration)), -5),
-        Setting("Calibration Time:", system.Text(kAutoCalibrationTime, 5), 5),
+        Setting("Calibration Time:", system.Text(kAutoCalibrationTime, kAutoCalibrationTimeLength), 5),
         EmptyLine(),
     });
     // The lines built as "%-21s %s": the label and a blank in 22 columns.
@@ -148,11 +148,11 @@ int ReportWriter::WriteSystemSettings(std::ostream& out, ExportFormat format, co
     }
     dial.End();
     WriteSettingLines(out, format, {"  ", 21}, {
-        Setting("Telephone Number:", OrNone(SetupBlock::TrimRight(system.Text(kTelephone, 30)))),
+        Setting("Telephone Number:", OrNone(SetupBlock::TrimRight(system.Text(kTelephone, kTelephoneLength)))),
     });
     WriteSettingLines(out, format, modem, {
         Setting("Monitor Number:", std::to_string(system.I16(kMonitorNumber))),
-        Setting("Modem Init String:", OrNone(SetupBlock::TrimRight(system.Text(kModemInit, 30)))),
+        Setting("Modem Init String:", OrNone(SetupBlock::TrimRight(system.Text(kModemInit, kModemInitLength)))),
     });
     return 1;
 }
