@@ -1,6 +1,7 @@
 #include "ExportStream.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <cstring>
 #include <locale>
 
@@ -33,6 +34,24 @@ constexpr size_t kFirstCapacity = 64 * 1024;
 constexpr size_t kPiece = 256 * 1024;
 
 bool Plain(char c) { return c != '\n' && static_cast<unsigned char>(c) < 0x80; }
+
+// The length of the run of plain characters (ASCII other than a line feed)
+// at the start of text, looked at eight bytes at a time.
+size_t PlainRun(std::string_view text)
+{
+    constexpr uint64_t kOnes = 0x0101010101010101ULL, kHighBits = 0x8080808080808080ULL;
+    size_t i = 0;
+    for (; i + 8 <= text.size(); i += 8) {
+        uint64_t word;
+        std::memcpy(&word, text.data() + i, sizeof word);
+        const uint64_t noLineFeed = word ^ (kOnes * '\n');  // a zero byte where a line feed is
+        if (((noLineFeed - kOnes) & ~noLineFeed & kHighBits) != 0 || (word & kHighBits) != 0)
+            break;
+    }
+    while (i < text.size() && Plain(text[i]))
+        ++i;
+    return i;
+}
 
 }  // namespace
 
@@ -116,9 +135,7 @@ void ExportBuffer::Convert(std::string_view text)
         m_text.reserve(std::max({needed, 4 * m_text.capacity(), kFirstCapacity}));
     size_t i = 0;
     while (i < text.size()) {
-        size_t run = i;
-        while (run < text.size() && Plain(text[run]))
-            ++run;
+        const size_t run = i + PlainRun(text.substr(i));
         if (run > i) {
             m_text.append(text.data() + i, run - i);
             m_afterCr = text[run - 1] == '\r';
@@ -126,9 +143,7 @@ void ExportBuffer::Convert(std::string_view text)
             continue;
         }
         if (text[i] == '\n') {
-            if (!m_afterCr)
-                m_text += '\r';
-            m_text += '\n';
+            m_text.append(m_afterCr ? "\n" : "\r\n");
         } else {
             platform::AppendAnsiAsUtf8(m_text, text.substr(i, 1));
         }

@@ -74,7 +74,39 @@ double NudgeTieAwayFromZero(double value, int decimals)
 namespace {
 
 constexpr double kExactPowers[7] = {1e0, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6};
-constexpr uint64_t kWholePowers[7] = {1, 10, 100, 1000, 10000, 100000, 1000000};
+
+// The rounded units of the last decimal as digits, the point before the
+// decimals; the power is known when compiled, so that no division is a
+// general one.
+template <int Decimals>
+char* PutUnits(char* first, char* last, uint64_t units, bool negative)
+{
+    constexpr uint64_t kPower = [] {
+        uint64_t power = 1;
+        for (int i = 0; i < Decimals; ++i)
+            power *= 10;
+        return power;
+    }();
+    char whole[24];
+    char* const wholeEnd = std::to_chars(whole, whole + sizeof whole, units / kPower).ptr;
+    const size_t length = (negative ? 1 : 0) + static_cast<size_t>(wholeEnd - whole) + (Decimals > 0 ? 1 + Decimals : 0);
+    if (length > static_cast<size_t>(last - first))
+        return first;
+    char* out = first;
+    if (negative)
+        *out++ = '-';
+    out = std::copy(whole, wholeEnd, out);
+    if constexpr (Decimals > 0) {
+        *out++ = '.';
+        uint64_t fraction = units % kPower;
+        for (int i = Decimals; i > 0; --i) {
+            out[i - 1] = static_cast<char>('0' + fraction % 10);
+            fraction /= 10;
+        }
+        out += Decimals;
+    }
+    return out;
+}
 
 // The digits of a value that a float holds (every level the instrument
 // stores) with up to six decimals, in whole numbers: its 24 bits of mantissa
@@ -91,28 +123,16 @@ char* WriteFloatFixed(char* first, char* last, double value, int decimals)
     uint64_t units = static_cast<uint64_t>(scaled);
     if (scaled - static_cast<double>(units) >= 0.5)
         ++units;
-    const uint64_t power = kWholePowers[decimals];
-    char whole[24];
-    char* const wholeEnd = std::to_chars(whole, whole + sizeof whole, units / power).ptr;
-    const size_t wholeLength = static_cast<size_t>(wholeEnd - whole);
     const bool negative = std::signbit(value);
-    const size_t length = (negative ? 1 : 0) + wholeLength + (decimals > 0 ? 1 + static_cast<size_t>(decimals) : 0);
-    if (length > static_cast<size_t>(last - first))
-        return first;
-    char* out = first;
-    if (negative)
-        *out++ = '-';
-    out = std::copy(whole, wholeEnd, out);
-    if (decimals > 0) {
-        *out++ = '.';
-        uint64_t fraction = units % power;
-        for (int i = decimals; i > 0; --i) {
-            out[i - 1] = static_cast<char>('0' + fraction % 10);
-            fraction /= 10;
-        }
-        out += decimals;
+    switch (decimals) {
+    case 0: return PutUnits<0>(first, last, units, negative);
+    case 1: return PutUnits<1>(first, last, units, negative);
+    case 2: return PutUnits<2>(first, last, units, negative);
+    case 3: return PutUnits<3>(first, last, units, negative);
+    case 4: return PutUnits<4>(first, last, units, negative);
+    case 5: return PutUnits<5>(first, last, units, negative);
+    default: return PutUnits<6>(first, last, units, negative);
     }
-    return out;
 }
 
 }  // namespace
