@@ -94,6 +94,24 @@ TEST(ExportStreamTest, SavedWholeWithCrLfOrNotAtAll)
     EXPECT_EQ(kept.str(), "line one\r\nline two\r\n\r\n");
 }
 
+// Runs of plain text are looked at in words of eight bytes: a line feed, a
+// CR LF or a Windows-1252 letter is found at every place of a longer run.
+TEST(ExportStreamTest, ConvertsAtEveryPlaceOfALongRun)
+{
+    struct Case {
+        const char* inserted;
+        const char* written;
+    };
+    const Case cases[] = {{"\n", "\r\n"}, {"\r\n", "\r\n"}, {"\xFC", "\xC3\xBC"}, {"\x80", "\xE2\x82\xAC"}};
+    for (const Case& c : cases)
+        for (size_t at = 0; at <= 24; ++at) {
+            ExportStream out;
+            out << std::string(at, 'a') << c.inserted << std::string(24 - at, 'b');
+            EXPECT_EQ(out.Text(), std::string(at, 'a') + c.written + std::string(24 - at, 'b'))
+                << c.written << " after " << at;
+        }
+}
+
 // A stream opened on its file hands a large text to the file in pieces; the
 // old file stays until SaveExport completes the new one, and stays when the
 // stream is dropped without it.
