@@ -34,7 +34,7 @@ int ReportWriter::WriteCalCheckLog(std::ostream& out, ExportFormat format, const
         CellLine(out, text)
             .Cell(12, RecordNumber(rec->GetRecordNumber()))
             .Cell(12, DateText(rec->GetTime()))
-            .Cell(10, TimeText(rec->GetTime()))
+            .Cell(10, ClockText(rec->GetTime()))
             .AlignRight()
             .Cell(8, LevelText(rec->GetLevel()))
             .Cell(8, rec->GetOffset())

@@ -79,7 +79,7 @@ void WriteDailyRow(std::ostream& out, bool text, bool wind, const DailySetup& se
     line.AlignLeft()
         .Cell(12, RecordNumber(day.GetRecordNumber()))
         .Cell(12, DateText(day.GetStartTime()))
-        .Cell(10, TimeText(day.GetStartTime()))
+        .Cell(10, ClockText(day.GetStartTime()))
         .Cell(12, DurationText(day.GetDuration()))
         .AlignRight();
     for (const LevelColumn& column : kLevelColumns) {

@@ -81,7 +81,7 @@ int ReportWriter::WriteExceedanceHistory(std::ostream& out, ExportFormat format,
         row.AlignLeft()
             .Cell(12, RecordNumber(event->GetRecordNumber()))
             .Cell(12, DateText(event->GetStartTime()))
-            .Cell(10, TimeText(event->GetStartTime()))
+            .Cell(10, ClockText(event->GetStartTime()))
             .Cell(12, DurationText(event->GetDuration()))
             .AlignRight();
         row.Cell(10, LevelText(event->GetLeq()))

@@ -45,9 +45,9 @@ int ReportWriter::WriteFftSummary(std::ostream& out, ExportFormat format, const 
         return 1;
     const bool text = IsText(format);
     const FftSettings settings(setup);
-    const std::string start = TimeCell(summary.U32(kOverallSet.start));
-    const std::string end = TimeCell(summary.U32(SummaryFields::kFftEndTime));
-    const std::string runTime = DurationCell(summary.F32(kCurrentSet.elapsed));
+    const std::string start = DateTimeText(summary.U32(kOverallSet.start));
+    const std::string end = DateTimeText(summary.U32(SummaryFields::kFftEndTime));
+    const std::string runTime = DurationText(summary.F32(kCurrentSet.elapsed));
     auto level = [&summary](int line) {
         return summary.F32(SummaryFields::kFftSpectrum + 4 * static_cast<size_t>(line));
     };

@@ -46,7 +46,7 @@ void WriteRow(std::ostream& out, ExportFormat format, LevelRow kind, const Level
             line.Cell(0, sign + FormatFixed(level, 1));
         line.Cell(0, count).Cell(0, FormatFixed(percent, 2) + "%");
     }
-    line.Cell(12, DurationCell(seconds)).End();
+    line.Cell(12, DurationText(seconds)).End();
 }
 
 }  // namespace

@@ -114,7 +114,7 @@ private:
         const uint32_t overallStart = m_summary.U32(kOverallSet.start);
         const uint32_t currentStart = m_summary.U32(kCurrentSet.start);
         if (m_text) {
-            Pair("Start Time:", TimeCell(overallStart), "Start Time", TimeCell(currentStart));
+            Pair("Start Time:", DateTimeText(overallStart), "Start Time", DateTimeText(currentStart));
         } else {
             Line()
                 .CsvOnly("Start Time:")
@@ -125,8 +125,8 @@ private:
                 .CsvOnly(ClockText(currentStart))
                 .End();
         }
-        Pair("Elapsed Time:", DurationCell(m_summary.F32(kOverallSet.elapsed)), "Elapsed Time",
-             DurationCell(m_summary.F32(kCurrentSet.elapsed)));
+        Pair("Elapsed Time:", DurationText(m_summary.F32(kOverallSet.elapsed)), "Elapsed Time",
+             DurationText(m_summary.F32(kCurrentSet.elapsed)));
         const size_t w = 4 * static_cast<size_t>(m_weighting);
         Pair(AverageLabel(m_summary, kOverallSet) + ":", m_summary.F32(kOverallSet.average + w),
              AverageLabel(m_summary, kCurrentSet) + ":", m_summary.F32(kCurrentSet.average + w));
@@ -158,11 +158,11 @@ private:
             Line()
                 .Left(8, label)
                 .Right(5, overall)
-                .Right(25, TimeCell(overallTime))
+                .Right(25, DateTimeText(overallTime))
                 .Right(2, "")
                 .Left(8, label)
                 .Right(5, current)
-                .Right(25, TimeCell(currentTime))
+                .Right(25, DateTimeText(currentTime))
                 .AlignLeft()
                 .End();
             return;
@@ -264,7 +264,7 @@ private:
             .Right(10, m_summary.I32(SummaryFields::kPauses))
             .Right(13, "")
             .Left(12, "Pause Time:")
-            .Right(10, DurationCell(m_summary.F32(SummaryFields::kPausedTime)))
+            .Right(10, DurationText(m_summary.F32(SummaryFields::kPausedTime)))
             .AlignLeft()
             .End();
     }

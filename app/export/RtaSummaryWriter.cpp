@@ -38,11 +38,11 @@ int ReportWriter::WriteRtaSummary(std::ostream& out, ExportFormat format, const 
     const std::string byTime = setup.IsEmpty() ? "" : (storeFlags & 0x80) ? "Enabled" : "Disabled";
     const uint32_t overallStart = summary.U32(kOverallSet.start);
     const uint32_t currentStart = summary.U32(kCurrentSet.start);
-    const std::string overallStartText = TimeCell(overallStart);
-    const std::string overallEndText = TimeCell(EndTime(overallStart, summary.F32(kOverallSet.elapsed)));
-    const std::string currentStartText = TimeCell(currentStart);
-    const std::string currentEndText = TimeCell(EndTime(currentStart, summary.F32(kCurrentSet.elapsed)));
-    const std::string elapsed = DurationCell(summary.F32(kCurrentSet.elapsed));
+    const std::string overallStartText = DateTimeText(overallStart);
+    const std::string overallEndText = DateTimeText(EndTime(overallStart, summary.F32(kOverallSet.elapsed)));
+    const std::string currentStartText = DateTimeText(currentStart);
+    const std::string currentEndText = DateTimeText(EndTime(currentStart, summary.F32(kCurrentSet.elapsed)));
+    const std::string elapsed = DurationText(summary.F32(kCurrentSet.elapsed));
     const float duration = summary.F32(S::kSpectraDuration);
     const char* const kEventNote = "Leq, Min, Max spectra are for the last recorded event.";
     const std::array<Spectrum, 4> spectra = {ReadSpectrum(summary, S::kLeqThirds),

@@ -140,7 +140,7 @@ void WriteSsaIntervalLine(std::ostream& out, bool text, const SsaIntervalLayout&
     line.AlignLeft()
         .Cell(12, RecordNumber(rec.GetRecordNumber()))
         .Cell(12, DateText(rec.GetStartTime()))
-        .Cell(10, TimeText(rec.GetStartTime()))
+        .Cell(10, ClockText(rec.GetStartTime()))
         .Cell(12, DurationText(rec.GetDuration()))
         .AlignRight();
     for (const LevelColumn& column : kLevelColumns)

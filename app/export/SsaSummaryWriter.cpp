@@ -73,11 +73,11 @@ private:
         const uint32_t start = m_summary.U32(kCurrentSet.start);
         Line()
             .Left(14, "Start Time:")
-            .Split(std::ios::left, 20, TimeCell(start), DateText(start))
+            .Split(std::ios::left, 20, DateTimeText(start), DateText(start))
             .CsvOnly(ClockText(start))
             .TextOnly(std::ios::right, 2, " ")
             .Left(12, "Run Time:")
-            .Left(12, DurationCell(m_summary.F32(kCurrentSet.elapsed)))
+            .Left(12, DurationText(m_summary.F32(kCurrentSet.elapsed)))
             .End();
 
         // The bandwidth bit of a missing setup reads clear: octaves.
@@ -245,7 +245,7 @@ private:
             .End();
         Line()
             .Left(15, "Paused:")
-            .Left(25, std::to_string(m_summary.I32(kPauses)) + " times for " + DurationCell(m_summary.F32(kPausedTime)))
+            .Left(25, std::to_string(m_summary.I32(kPauses)) + " times for " + DurationText(m_summary.F32(kPausedTime)))
             .End();
         m_out << std::endl;
     }

@@ -5,7 +5,6 @@
 
 #include "LOGSetup.h"
 #include "ReportNumbers.h"
-#include "TimeTexts.h"
 
 std::string TrimRight(std::string text)
 {
@@ -18,16 +17,6 @@ std::string LevelCell(float level, int weighting)
     std::string letter;
     LOGSetup::FreqWeightingShortText(weighting, letter);
     return LevelText(level) + " dB" + letter;
-}
-
-std::string TimeCell(uint32_t stamp) { return FormatLocalTime(ToTime(stamp), "%d-%b-%Y %H:%M:%S"); }
-std::string ClockText(uint32_t stamp) { return FormatLocalTime(ToTime(stamp), "%H:%M:%S"); }
-
-std::string DurationCell(float seconds)
-{
-    std::string text;
-    SecondsToTime(seconds, text, 1, 0);
-    return text;
 }
 
 std::string AverageLabel(const RecordView& summary, const MeasurementSet& set)
@@ -45,7 +34,7 @@ const char* CompassText(int index)
 std::string CalibrationTimeText(const RecordView& summary, size_t field)
 {
     const int32_t stamp = summary.I32(field);
-    return stamp > 0 ? TimeCell(static_cast<uint32_t>(stamp)) : "---";
+    return stamp > 0 ? DateTimeText(static_cast<uint32_t>(stamp)) : "---";
 }
 
 std::string LabelledDecibels(const char* label, float level)
@@ -62,7 +51,7 @@ void WriteLogCalibrationLines(std::ostream& out, bool text, const RecordView& su
     const uint32_t checked = summary.U32(SummaryFields::kChecked);
     CellLine(out, text)
         .Left(18, "Calibrated:")
-        .Split(std::ios::right, 20, TimeCell(calibrated), DateText(calibrated))
+        .Split(std::ios::right, 20, DateTimeText(calibrated), DateText(calibrated))
         .CsvOnly(ClockText(calibrated))
         .Right(10, "Offset:")
         .Right(6, summary.F32(SummaryFields::kCalOffset))
@@ -71,7 +60,7 @@ void WriteLogCalibrationLines(std::ostream& out, bool text, const RecordView& su
         .End();
     CellLine(out, text)
         .Left(18, "Checked:")
-        .Split(std::ios::right, 20, TimeCell(checked), DateText(checked))
+        .Split(std::ios::right, 20, DateTimeText(checked), DateText(checked))
         .CsvOnly(ClockText(checked))
         .TextOnly(std::ios::right, 3, "")
         .Left(8, "Level:")
@@ -221,7 +210,7 @@ void TimeRow(std::ostream& out, bool text, const RecordView& summary, size_t off
 {
     std::string cells[kWeightings];
     for (int w = 0; w < kWeightings; ++w)
-        cells[w] = TimeCell(summary.U32(offset + 4 * stride * static_cast<size_t>(w)));
+        cells[w] = DateTimeText(summary.U32(offset + 4 * stride * static_cast<size_t>(w)));
     AnyDataRow(out, text, " ", cells, kWeightings);
 }
 
@@ -241,9 +230,9 @@ void WriteAnyDataBlock(std::ostream& out, bool text, const RecordView& summary, 
     if (!text && style.csvSplitStartTime)
         startLine.CsvOnly(DateText(start)).CsvOnly(ClockText(start));
     else
-        startLine.Right(kCellWidth, TimeCell(start)).TextOnly(std::ios::right, 2, " ");
+        startLine.Right(kCellWidth, DateTimeText(start)).TextOnly(std::ios::right, 2, " ");
     startLine.AlignLeft().End();
-    const std::string elapsed = DurationCell(summary.F32(set.elapsed));
+    const std::string elapsed = DurationText(summary.F32(set.elapsed));
     AnyDataRow(out, text, "Elapsed Time:", &elapsed, 1);
     out << std::endl;
 

@@ -31,12 +31,6 @@ inline std::string SwitchStatus(const RecordView& setup, bool enabled)
 
 // A level cell of a weighting column (0 A, 1 C, 2 Flat): "94.3 dBC".
 std::string LevelCell(float level, int weighting);
-// A stored time in local time, "09-Jun-2003 14:05:09"; DateText and
-// ClockText are its two halves for the CSV layouts that split it.
-std::string TimeCell(uint32_t stamp);
-std::string ClockText(uint32_t stamp);
-// Seconds as hours, minutes and seconds with one decimal.
-std::string DurationCell(float seconds);
 
 // The compass point of a wind direction index 0 to 15, clockwise from
 // north ("  N", "NNE" ...); empty for any other index.

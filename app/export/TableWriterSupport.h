@@ -13,7 +13,6 @@
 #include "RecordTexts.h"
 #include "ReportNumbers.h"
 #include "ReportWriter.h"
-#include "TimeTexts.h"
 
 // A setting line above a table: the label in 16 and the value in 5
 // characters (text), or the label field and the value closed by the line
@@ -31,17 +30,6 @@ inline int32_t RecordNumber(uint32_t stored) { return static_cast<int32_t>(store
 // A 16-bit count as the instrument keeps it: unsigned, so 40000 prints as
 // 40000.
 inline uint16_t Count16(unsigned stored) { return static_cast<uint16_t>(stored); }
-
-inline std::string TimeText(uint32_t stamp) { return FormatLocalTime(ToTime(stamp), "%H:%M:%S"); }
-inline std::string DateTimeText(uint32_t stamp) { return FormatLocalTime(ToTime(stamp), "%d-%b-%Y %H:%M:%S"); }
-
-// Seconds as hours:minutes:seconds with one decimal (format 0).
-inline std::string DurationText(float seconds, int decimals = 1, int format = 0)
-{
-    std::string text;
-    SecondsToTime(seconds, text, decimals, format);
-    return text;
-}
 
 // The 128 one-dB histogram bins of an interval or a day, for its Ln table.
 template <class Record>

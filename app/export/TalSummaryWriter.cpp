@@ -42,13 +42,13 @@ TalSummary::TalSummary(const RecordView& s, const RecordView& setup)
 {
     namespace S = SummaryFields;
     namespace T = TalSetupFields;
-    overallStart = TimeCell(s.U32(kOverallSet.start));
-    overallEnd = TimeCell(s.U32(S::kOverallEnd));
-    slmStart = TimeCell(s.U32(kCurrentSet.start));
-    slmEnd = TimeCell(EndTime(s.U32(kCurrentSet.start), s.F32(kCurrentSet.elapsed)));
-    slmElapsed = DurationCell(s.F32(kCurrentSet.elapsed));
-    rtaRunTime = DurationCell(s.F32(S::kRtaRunTime));
-    tonalityElapsed = DurationCell(s.F32(S::kTonalityElapsed));
+    overallStart = DateTimeText(s.U32(kOverallSet.start));
+    overallEnd = DateTimeText(s.U32(S::kOverallEnd));
+    slmStart = DateTimeText(s.U32(kCurrentSet.start));
+    slmEnd = DateTimeText(EndTime(s.U32(kCurrentSet.start), s.F32(kCurrentSet.elapsed)));
+    slmElapsed = DurationText(s.F32(kCurrentSet.elapsed));
+    rtaRunTime = DurationText(s.F32(S::kRtaRunTime));
+    tonalityElapsed = DurationText(s.F32(S::kTonalityElapsed));
     snapshots = s.I32(S::kIntervalRecords);
     histories = s.I32(S::kHistoryRecords);
     toneFrequency = s.I32(S::kToneFrequency);
@@ -116,7 +116,7 @@ void WriteWeightingTable(std::ostream& out, bool text, const TalSummary& t)
     for (int d = 0; d < 3; ++d) {
         levels(kLmaxLabels[d], ByWeighting(t.lmax, d));
         const auto times = ByWeighting(t.lmaxTimes, d);
-        row(" ", {TimeCell(times[0]), TimeCell(times[1]), TimeCell(times[2])});
+        row(" ", {DateTimeText(times[0]), DateTimeText(times[1]), DateTimeText(times[2])});
         out << std::endl;
     }
 }

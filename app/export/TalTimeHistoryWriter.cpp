@@ -111,7 +111,7 @@ int ReportWriter::WriteTalTimeHistory(std::ostream& out, ExportFormat format, co
         CellLine row(out, text);
         row.Cell(9, RecordNumber(rec->GetRecordNumber()))
             .Cell(12, DateText(rec->GetTime()))
-            .Cell(12, TimeText(rec->GetTime()));
+            .Cell(12, ClockText(rec->GetTime()));
         if (!rec->IsLevelSample()) {
             row.Cell(0, ThRunStopText(*rec, parameters));
         } else if (text) {

@@ -69,10 +69,10 @@ void DrawAnyDataLine(const ReportLines& report, ReportDC& dc, unsigned index, in
         return;
     }
     case 1:
-        DrawLabelAndValue(report, dc, y, "Start Time:", TimeCell(sum.U32(set.start)));
+        DrawLabelAndValue(report, dc, y, "Start Time:", DateTimeText(sum.U32(set.start)));
         return;
     case 2:
-        DrawLabelAndValue(report, dc, y, "Elapsed Time:", DurationCell(sum.F32(set.elapsed)));
+        DrawLabelAndValue(report, dc, y, "Elapsed Time:", DurationText(sum.F32(set.elapsed)));
         return;
     case 4:
         DrawWeightingHeadings(report, dc, y);
@@ -132,7 +132,7 @@ void DrawTimesByWeighting(const ReportLines& report, ReportDC& dc, int y, const 
                           size_t stride)
 {
     for (size_t w = 0; w < 3; ++w)
-        DrawRightAligned(dc, report.LnColumn(2 + 2 * w), y, TimeCell(sum.U32(offset + 4 * stride * w)));
+        DrawRightAligned(dc, report.LnColumn(2 + 2 * w), y, DateTimeText(sum.U32(offset + 4 * stride * w)));
 }
 
 void DrawLabelAndValue(const ReportLines& report, ReportDC& dc, int y, const std::string& label,

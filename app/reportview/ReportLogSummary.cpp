@@ -90,7 +90,7 @@ void DrawLogLine(const ReportLines& report, ReportDC& dc, unsigned index, int li
         return FormatFixed(weightingKnown ? sum.F32(offset + 4 * w) : 0.0f, 1) + " dB" + s;
     };
     auto occurred = [&](size_t levels, size_t times, size_t entry, const std::string& suffix, const char* gap) {
-        return level(levels + 4 * entry, suffix) + gap + TimeCell(sum.U32(times + 4 * entry));
+        return level(levels + 4 * entry, suffix) + gap + DateTimeText(sum.U32(times + 4 * entry));
     };
     auto percent = [&](size_t offset) { return FormatFixed(sum.F32(offset), 1) + " %"; };
     auto decibels = [&](size_t offset) { return Printf("%d dB", sum.I16(offset)); };
@@ -126,13 +126,13 @@ void DrawLogLine(const ReportLines& report, ReportDC& dc, unsigned index, int li
         break;
     case 1:
         both("Start Time:");
-        dc.TextOut(report.Column(2), y, TimeCell(sum.U32(kOverallSet.start)));
-        dc.TextOut(report.Column(6), y, TimeCell(sum.U32(kCurrentSet.start)));
+        dc.TextOut(report.Column(2), y, DateTimeText(sum.U32(kOverallSet.start)));
+        dc.TextOut(report.Column(6), y, DateTimeText(sum.U32(kCurrentSet.start)));
         break;
     case 2:
         both("Elapsed Time:");
-        dc.TextOut(report.Column(2), y, DurationCell(sum.F32(kOverallSet.elapsed)));
-        dc.TextOut(report.Column(6), y, DurationCell(sum.F32(kCurrentSet.elapsed)));
+        dc.TextOut(report.Column(2), y, DurationText(sum.F32(kOverallSet.elapsed)));
+        dc.TextOut(report.Column(6), y, DurationText(sum.F32(kCurrentSet.elapsed)));
         break;
     case 3:
         dc.TextOut(report.LeftEdge(), y, sum.Text(kOverallSet.averageLabel, kLevelLabelLength) + ":");
@@ -236,7 +236,7 @@ void DrawLogLine(const ReportLines& report, ReportDC& dc, unsigned index, int li
     case 29:
         DrawLabelAndValue(report, dc, y, "Paused:",
                           Printf("%ld %s %s", Long(sum, SummaryFields::kPauses), "times for",
-                                 DurationCell(sum.F32(SummaryFields::kPausedTime)).c_str()));
+                                 DurationText(sum.F32(SummaryFields::kPausedTime)).c_str()));
         break;
     case 44:
         records("Interval Records:", "Number Interval Records:", "Number Interval Records:SS",

@@ -167,7 +167,7 @@ void DrawLnLine(const ReportLines& report, ReportDC& dc, unsigned index, int lin
     case 11: labelled("Overloaded:", Printf("%ld %s", static_cast<long>(sum.I32(kOverloads)), "time(s)")); break;
     case 12:
         labelled("Paused:", Printf("%ld %s %s", static_cast<long>(sum.I32(kPauses)), "times for",
-                                   DurationCell(sum.F32(kPausedTime)).c_str()));
+                                   DurationText(sum.F32(kPausedTime)).c_str()));
         break;
     default: break;
     }
@@ -233,7 +233,7 @@ void DrawSpectrumLine(const ReportLines& report, ReportDC& dc, unsigned index, i
         const uint32_t start = sum.U32(kCurrentSet.start);
         dc.TextOut(report.Column(0), y, DateText(start));
         right(3, ClockText(start));
-        right(5, DurationCell(sum.F32(kCurrentSet.elapsed)));
+        right(5, DurationText(sum.F32(kCurrentSet.elapsed)));
         return;
     }
     case 3: return;

@@ -77,10 +77,10 @@ void DrawTalLine(const ReportLines& report, ReportDC& dc, unsigned index, int li
 
     switch (index) {
     case 0:
-        DrawLabelAndValue(report, dc, y, "Overall Start Time:", TimeCell(sum.U32(kOverallSet.start)));
+        DrawLabelAndValue(report, dc, y, "Overall Start Time:", DateTimeText(sum.U32(kOverallSet.start)));
         break;
     case 1:
-        DrawLabelAndValue(report, dc, y, "Overall End Time:", TimeCell(sum.U32(S::kOverallEnd)));
+        DrawLabelAndValue(report, dc, y, "Overall End Time:", DateTimeText(sum.U32(S::kOverallEnd)));
         break;
     case 3: {
         const bool ln = (setup.U8(T::kLnEnableFlags) & 0x40) && (setup.U8(T::kHistoryFlags) & 0x02);
@@ -95,13 +95,13 @@ void DrawTalLine(const ReportLines& report, ReportDC& dc, unsigned index, int li
     case 7: dc.TextOut(report.LeftEdge(), y, "SLM Mode"); break;
     case 8: {
         const uint32_t start = sum.U32(kCurrentSet.start);
-        DrawLabelAndValue(report, dc, y, "SLM Start Time:", TimeCell(start));
+        DrawLabelAndValue(report, dc, y, "SLM Start Time:", DateTimeText(start));
         dc.TextOut(report.Column(4), y, "SLM End Time:");
-        dc.TextOut(report.Column(6), y, TimeCell(EndTime(start, sum.F32(kCurrentSet.elapsed))));
+        dc.TextOut(report.Column(6), y, DateTimeText(EndTime(start, sum.F32(kCurrentSet.elapsed))));
         break;
     }
     case 9:
-        DrawLabelAndValue(report, dc, y, "SLM Elapsed Time:", DurationCell(sum.F32(kCurrentSet.elapsed)));
+        DrawLabelAndValue(report, dc, y, "SLM Elapsed Time:", DurationText(sum.F32(kCurrentSet.elapsed)));
         break;
     case 11: {
         const char* const labels[3] = {"LAFTM5:", "LCeq:", "LAIeq:"};
@@ -131,7 +131,7 @@ void DrawTalLine(const ReportLines& report, ReportDC& dc, unsigned index, int li
     case 19: dc.TextOut(report.LeftEdge(), y, "Tonality Mode"); break;
     case 20:
         dc.TextOut(report.LeftEdge(), y, "Tonality Elapsed Time:");
-        dc.TextOut(report.Column(3), y, DurationCell(sum.F32(S::kTonalityElapsed)));
+        dc.TextOut(report.Column(3), y, DurationText(sum.F32(S::kTonalityElapsed)));
         break;
     case 21:
         tonality("ft (Freq. Tone)", Printf("%d Hz", sum.I32(S::kToneFrequency)), "Lt (Ltone)",
@@ -198,7 +198,7 @@ void DrawTalSpectrumLine(const ReportLines& report, ReportDC& dc, unsigned index
         return;
     if (i == 1) {
         dc.TextOut(report.LeftEdge(), y, "RTA Run Time:");
-        DrawRightAligned(dc, report.Column(3), y, DurationCell(sum.F32(SummaryFields::kRtaRunTime)));
+        DrawRightAligned(dc, report.Column(3), y, DurationText(sum.F32(SummaryFields::kRtaRunTime)));
         return;
     }
     if (i < 4 || i >= 4 + kLeftColumnBands)
