@@ -303,9 +303,21 @@ int LogBlockLines(const MeasDataSet& data)
 
 namespace {
 
-const char* const kLogSectionTitles[] = {"Logging Sound Level Meter Summary", "Logging SLM Overall Any Data",
-                                         "Logging SLM Current Any Data"};
+// The sections' titles and the drawers of their entries.
+const struct {
+    const char* title;
+    void (*draw)(const ReportLines&, ReportDC&, unsigned index, int line);
+} kLogSections[] = {
+    {"Logging Sound Level Meter Summary", summary::DrawLogLine},
+    {"Logging SLM Overall Any Data", summary::DrawOverallAnyDataLine},
+    {"Logging SLM Current Any Data", summary::DrawCurrentAnyDataLine},
+};
 constexpr int kAnyDataLines = 24;
+
+int SectionEntries(const MeasDataSet& data, int section)
+{
+    return section == 0 ? summary::LogBlockLines(data) : kAnyDataLines;
+}
 
 int SectionFirstEntries(int linesPerPage) { return std::max(1, linesPerPage - 14); }
 int SectionLaterEntries(int linesPerPage) { return std::max(1, linesPerPage - 3); }
@@ -316,7 +328,7 @@ namespace summary {
 
 int LogSectionPages(const MeasDataSet& data, int linesPerPage, int section)
 {
-    const int entries = section == 0 ? LogBlockLines(data) : kAnyDataLines;
+    const int entries = SectionEntries(data, section);
     const int first = SectionFirstEntries(linesPerPage);
     const int later = SectionLaterEntries(linesPerPage);
     return entries <= first ? 1 : 1 + (entries - first + later - 1) / later;
@@ -344,8 +356,8 @@ void CDataReport::PrintLogSummaryPage(ReportDC& dc, int page)
             continue;
         }
         const int k = page - sectionStart + 1;
-        DrawReportTitle(dc, kLogSectionTitles[s], 1, page);
-        const int entries = s == 0 ? summary::LogBlockLines(data_) : kAnyDataLines;
+        DrawReportTitle(dc, kLogSections[s].title, 1, page);
+        const int entries = SectionEntries(data_, s);
         const int firstEntries = SectionFirstEntries(linesPerPage_);
         const int laterEntries = SectionLaterEntries(linesPerPage_);
         if (k == 1)
@@ -354,16 +366,8 @@ void CDataReport::PrintLogSummaryPage(ReportDC& dc, int page)
         const int start = k == 1 ? 0 : firstEntries + (k - 2) * laterEntries;
         const int count = std::min(k == 1 ? firstEntries : laterEntries, entries - start);
         const int fromLine = k == 1 ? 14 : 3;
-        for (int i = 0; i < count; ++i) {
-            const unsigned entry = static_cast<unsigned>(start + i);
-            const int line = fromLine + i;
-            if (s == 0)
-                summary::DrawLogLine(*this, dc, entry, line);
-            else if (s == 1)
-                summary::DrawOverallAnyDataLine(*this, dc, entry, line);
-            else
-                summary::DrawCurrentAnyDataLine(*this, dc, entry, line);
-        }
+        for (int i = 0; i < count; ++i)
+            kLogSections[s].draw(*this, dc, static_cast<unsigned>(start + i), fromLine + i);
         return;
     }
 }
