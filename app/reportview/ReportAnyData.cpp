@@ -15,8 +15,6 @@ namespace {
 
 using namespace summary;
 
-constexpr int kLastAnyDataIndex = 23;
-
 // The ZU-Reru summary's blocks on the screen: their first and last line, the
 // layout they switch to (none: they stay on the summary's), their drawer and
 // the line its index counts from.
@@ -52,7 +50,7 @@ void DrawAnyDataLine(const ReportLines& report, ReportDC& dc, unsigned index, in
 {
     PrinterFontScope font(dc);
     const RecordView sum = report.DataSet().SummaryView();
-    if (sum.IsEmpty() || index > kLastAnyDataIndex)
+    if (sum.IsEmpty() || index >= static_cast<unsigned>(kAnyDataLines))
         return;
     const MeasurementSet& set = overall ? kOverallSet : kCurrentSet;
     const int y = report.LineY(dc, line);
@@ -171,10 +169,10 @@ void DrawModeLine(ReportLines& report, ReportDC& dc, int mode, int line)
         const int end = 14 + LogBlockLines(report.DataSet());
         if (line <= end)
             DrawLogLine(report, dc, from14, line);
-        else if (line <= end + 25)
+        else if (line <= end + kAnyDataLines + 1)
             DrawOverallAnyDataLine(report, dc, static_cast<unsigned>(line - end - 1), line);
         else
-            DrawCurrentAnyDataLine(report, dc, static_cast<unsigned>(line - end - 26), line);
+            DrawCurrentAnyDataLine(report, dc, static_cast<unsigned>(line - end - kAnyDataLines - 2), line);
         break;
     }
     case 8: DrawTalScreenLine(report, dc, line); break;

@@ -312,11 +312,9 @@ const struct {
     {"Logging SLM Overall Any Data", summary::DrawOverallAnyDataLine},
     {"Logging SLM Current Any Data", summary::DrawCurrentAnyDataLine},
 };
-constexpr int kAnyDataLines = 24;
-
 int SectionEntries(const MeasDataSet& data, int section)
 {
-    return section == 0 ? summary::LogBlockLines(data) : kAnyDataLines;
+    return section == 0 ? summary::LogBlockLines(data) : summary::kAnyDataLines;
 }
 
 int SectionFirstEntries(int linesPerPage) { return std::max(1, linesPerPage - 14); }

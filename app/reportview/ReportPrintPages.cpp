@@ -138,7 +138,7 @@ int DayRecordLines(const MeasDataSet& data)
 // The integrating sound level meter summary prints its current block.
 int IsmCurrentBlockLines(const MeasDataSet&, int)
 {
-    return 24;
+    return summary::kAnyDataLines;
 }
 
 // The summaries printed through their screen lines: the lines from line 14

@@ -22,8 +22,9 @@ namespace {
 using namespace SummaryFields;
 
 // Blocks of the report: first lines on screen, and block lengths.
-constexpr int kOverallAnyLine = 14, kSpectraLine = 39, kAfterSpectraLine = 62;
-constexpr int kAnyDataLines = 25, kSpectralLnLines = 19, kLnLines = 14, kWindLines = 8;
+constexpr int kOverallAnyLine = 14, kSpectraLine = kOverallAnyLine + summary::kAnyDataLines + 1;
+constexpr int kAfterSpectraLine = 62;
+constexpr int kSpectralLnLines = 19, kLnLines = 14, kWindLines = 8;
 // The wind lines, an empty line and the four calibration lines.
 constexpr unsigned kWindCalLines = 12;
 constexpr int kFullLineCount = 138;
@@ -99,11 +100,11 @@ void DrawLine(ReportLines& report, ReportDC& dc, int line)
         return;
     }
     at += kLnLines;
-    if (line < at + kAnyDataLines) {
+    if (line < at + summary::kAnyDataLines + 1) {
         summary::DrawCurrentAnyDataLine(report, dc, from(at), line);
         return;
     }
-    at += kAnyDataLines;
+    at += summary::kAnyDataLines + 1;
     DrawWindCalLine(report, dc, from(at), line);
 }
 

@@ -17,6 +17,9 @@ namespace summary {
 // The name of the average level as the summaries show it: at most 8
 // characters of its field.
 constexpr size_t kLevelLabelLength = 8;
+// The entries of an "Any Data" block; on the screen an empty line follows
+// each block.
+constexpr int kAnyDataLines = 24;
 
 // One screen line of the summary of a LOG, ISM or ZU-Reru measurement
 // (mode 7, 6 or 8), after its title block; the ZU-Reru summary switches
