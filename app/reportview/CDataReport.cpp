@@ -12,7 +12,6 @@
 #include "Clock.h"
 #include "Prompter.h"
 #include "ReportHost.h"
-#include "ReportRunStop.h"
 #include "ReportText.h"
 
 namespace {
@@ -171,9 +170,4 @@ void CDataReport::paintEvent(QPaintEvent* event)
 int CDataReport::LineY(const ReportDC& dc, int line) const
 {
     return (line - lineShift_) * lineHeight_ + (dc.IsPrinting() ? 2 * lineHeight_ : 0);
-}
-
-std::string CDataReport::MarkerName(int marker) const
-{
-    return runstop::MarkerName(data_, marker);
 }

@@ -25,10 +25,8 @@ class QPrinter;
 namespace settings {
 using Cells = std::vector<std::pair<int, std::string>>;
 }
-class HistogramMgr;
 class ReportHost;
 class Translator;
-enum class ThMode : int;
 
 class CDataReport : public QAbstractScrollArea, public CView, public ReportLines {
     Q_OBJECT
@@ -125,35 +123,6 @@ public:
     void LayoutSettingsColumns(ReportDC& dc);
     void LayoutSummaryColumns(ReportDC& dc);
 
-    // ---- line drawers -----------------------------------------------------
-    void DrawLogThNote(ReportDC& dc, int line);
-    void DrawSsaThNote(ReportDC& dc, int line);
-    void DrawTalThNote(ReportDC& dc, int line);
-    void DrawLogThHeadings(ReportDC& dc, int line);
-    void DrawSsaThHeadings(ReportDC& dc, int line);
-    void DrawTalThHeadings(ReportDC& dc, int line);
-    void DrawLogThRow(ReportDC& dc, unsigned index, int line);
-    void DrawSsaThRow(ReportDC& dc, unsigned index, int line);
-    void DrawTalThRow(ReportDC& dc, unsigned index, int line);
-    void DrawSplHistogramRow(ReportDC& dc, unsigned row, int line);
-    void DrawPeakHistogramRow(ReportDC& dc, unsigned row, int line);
-    void DrawUwPeakHistogramRow(ReportDC& dc, unsigned row, int line);
-    void DrawHistogramColumnHeads(ReportDC& dc, int line, int unused = 0);
-    void DrawSplHistogramTitle(ReportDC& dc, int line, int unused = 0);
-    void DrawPeakHistogramTitle(ReportDC& dc, int line, int unused = 0);
-    void DrawUwPeakHistogramTitle(ReportDC& dc, int line, int unused = 0);
-    void DrawSnapshotRecordsTitle(ReportDC& dc, int line, int unused = 0);
-    // One line of the Ln-table block of an interval or a day, at y.
-    void DrawLnTableRow(ReportDC& dc, unsigned index, int y, int lineCount, const uint32_t* bins, int baseLevel,
-                        int divisor);
-    void DrawLogIntervalHeadings(ReportDC& dc, unsigned index, int line);
-    void DrawLogIntervalLine(ReportDC& dc, unsigned index, int line);
-    void DrawSsaIntervalHeadings(ReportDC& dc, unsigned index, int line);
-    void DrawSsaIntervalLine(ReportDC& dc, unsigned index, int line);
-    void DrawObaIntervalHeadings(ReportDC& dc, unsigned index, int line);
-    void DrawDailyHeadings(ReportDC& dc, int line);
-    void DrawDailyRow(ReportDC& dc, unsigned index, int line);
-
     // ---- RT60 ---------------------------------------------------------------
     // The decay histories of the loaded RTA events (0, or -1 when memory
     // fails), and their RT60 texts with the stored options.
@@ -162,7 +131,6 @@ public:
 
     // ---- print pages ------------------------------------------------------
     void PrintHistogramsPage(ReportDC& dc, int page);
-    void PrintHistogramSections(ReportDC& dc, int first, int last, int page);
 
     // The LOG summary's three printed sections (their lines and pages:
     // ReportSummaries.h, as the other summaries' and the OBA lines:
@@ -176,8 +144,6 @@ protected:
 
 private:
     static constexpr int kColumns = 20;
-    // The three histogram tables of the histogram reports.
-    enum Histogram { kSpl, kPeak, kUwPeak };
 
     // What the view asks of the program, through its document; null for a
     // view without one.
@@ -191,22 +157,6 @@ private:
     // One screen line of the summary (report type 1), by the measurement's
     // mode.
     void DrawSummaryScreenLine(ReportDC& dc, int line);
-    // Reads the histogram options into the three histogram managers and
-    // returns their table rows.
-    void ConfigureHistograms(int rows[3]);
-    const HistogramMgr& HistogramOf(Histogram which) const;
-    void DrawHistogramRow(ReportDC& dc, Histogram which, unsigned row, int line);
-    void DrawStatsCells(ReportDC& dc, int y, const char* prefix, float level, int count, float percent,
-                        float seconds);
-    void DrawSectionTitle(ReportDC& dc, int line, const char* text);
-    void DrawHistogramLines(ReportDC& dc, int first, int last);
-
-    void DrawThNote(ReportDC& dc, int line, ThMode mode);
-    void DrawThHeadings(ReportDC& dc, int line, ThMode mode);
-    void DrawThRow(ReportDC& dc, unsigned index, int line, ThMode mode);
-    std::string MarkerName(int marker) const;
-    void DrawIntervalWindLine(ReportDC& dc, int y, float average, float maximum, int direction, size_t scaleField,
-                              size_t unitsField, size_t directionUnitsField);
 
     // Pages of the print job of the report type (OnBeginPrinting).
     int PrintPageCount();
@@ -218,10 +168,9 @@ private:
     bool PagePlanOf(PagePlan& plan);
     // One page of the report shown by its plan; false without a plan.
     bool PrintPlannedPage(ReportDC& dc, int page);
-    // Pages of each histogram section: the SPL, peak and unweighted peak.
-    void CountHistogramPages();
 
     MeasDataSet data_;
+    // Pages of each histogram section: the SPL, peak and unweighted peak.
     int histogramPages_[3] = {};
     int left_ = 2;
     int right_ = 0;

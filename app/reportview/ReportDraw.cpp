@@ -6,7 +6,10 @@
 #include "CDataReport.h"
 #include "KeptRecordFields.h"
 #include "ReportCalibration.h"
+#include "ReportDaily.h"
 #include "ReportFft.h"
+#include "ReportHistograms.h"
+#include "ReportIntervals.h"
 #include "ReportOba.h"
 #include "ReportPlanDrawers.h"
 #include "ReportRt60.h"
@@ -17,6 +20,7 @@
 #include "ReportSummaries.h"
 #include "ReportTalSnapshots.h"
 #include "ReportText.h"
+#include "ReportTimeHistory.h"
 #include "SetupTypes.h"
 
 namespace {
@@ -61,8 +65,8 @@ void DownloadFilesOnlyNotice(CDataReport& report, ReportDC& dc, unsigned, int li
 }
 
 using R = CDataReport;
-// Types 1 (the summary by the measurement's mode) and 9 and 10 (the
-// histograms) are drawn by code of their own; types not listed draw nothing.
+// Type 1 (the summary by the measurement's mode) is drawn by code of its
+// own; types not listed draw nothing.
 const ScreenPlan kScreenPlans[] = {
     {2, &R::LayoutSystemSetupColumns, 3, 13, {{{14, kToEnd, RowAt<&settings::DrawSystemSettingsLine>}}}},
     {3, &R::LayoutSettingsColumns, 3, 13, {{{14, kToEnd, RowAt<&settings::DrawLogSettingsLine>}}}},
@@ -70,35 +74,37 @@ const ScreenPlan kScreenPlans[] = {
     {6, &R::LayoutRunStopColumns, 3, 13,
      {{{14, 14, HeadingAt<&runstop::DrawHeadings>}, {15, kToEnd, RowAt<&runstop::DrawRow>}}}},
     {7, &R::LayoutIntervalColumns, 3, 13,
-     {{{14, 17, RowAt<&R::DrawLogIntervalHeadings>}, {18, kToEnd, RowAt<&R::DrawLogIntervalLine>}}}},
+     {{{14, 17, RowAt<&intervals::DrawLogHeadings>}, {18, kToEnd, RowAt<&intervals::DrawLogLine>}}}},
     {8, &R::LayoutTimeHistoryColumns, 3, 12,
-     {{{13, 13, HeadingAt<&R::DrawLogThNote>},
-       {14, 14, HeadingAt<&R::DrawLogThHeadings>},
-       {15, kToEnd, RowAt<&R::DrawLogThRow>}}}},
+     {{{13, 13, HeadingAt<&timehistory::DrawLogNote>},
+       {14, 14, HeadingAt<&timehistory::DrawLogHeadings>},
+       {15, kToEnd, RowAt<&timehistory::DrawLogRow>}}}},
+    {9, &R::LayoutHistogramColumns, 3, 13, {{{14, kToEnd, RowAt<&histograms::DrawScreenLine>}}}},
+    {10, &R::LayoutHistogramColumns, 3, 13, {{{14, kToEnd, RowAt<&histograms::DrawScreenLine>}}}},
     {11, &R::LayoutCalSettingsColumns, 3, 13, {{{14, kToEnd, RowAt<&calibration::DrawSettingsLine>}}}},
     {12, &R::LayoutObaIntervalColumns, 5, 16,
-     {{{17, 19, RowAt<&R::DrawObaIntervalHeadings>}, {21, kToEnd, ObaIntervalLine}}}},
+     {{{17, 19, RowAt<&intervals::DrawObaHeadings>}, {21, kToEnd, ObaIntervalLine}}}},
     {13, &R::LayoutSettingsColumns, 3, 13, {{{14, kToEnd, RowAt<&settings::DrawSsaSettingsLine>}}}},
     {14, &R::LayoutCalCheckColumns, 3, 13,
      {{{14, 14, HeadingAt<&calibration::DrawCheckHeadings>}, {15, kToEnd, RowAt<&calibration::DrawCheckRow>}}}},
     {15, &R::LayoutIsmSettingsColumns, 3, 13, {{{14, kToEnd, RowAt<&calibration::DrawIsmSettingsLine>}}}},
     {16, &R::LayoutDailyColumns, 3, 13,
-     {{{14, 14, HeadingAt<&R::DrawDailyHeadings>}, {15, kToEnd, RowAt<&R::DrawDailyRow>}}}},
+     {{{14, 14, HeadingAt<&daily::DrawHeadings>}, {15, kToEnd, RowAt<&daily::DrawRow>}}}},
     // Reports of a title and the title block (the export-only ones, and
     // those whose lines this view does not draw).
     {17, nullptr, 3, 13, {}},
     {18, &R::LayoutIntervalColumns, 3, 13,
-     {{{14, 19, RowAt<&R::DrawSsaIntervalHeadings>}, {20, kToEnd, RowAt<&R::DrawSsaIntervalLine>}}}},
+     {{{14, 19, RowAt<&intervals::DrawSsaHeadings>}, {20, kToEnd, RowAt<&intervals::DrawSsaLine>}}}},
     {19, &R::LayoutTimeHistoryColumns, 3, 12,
-     {{{13, 13, HeadingAt<&R::DrawSsaThNote>},
-       {14, 14, HeadingAt<&R::DrawSsaThHeadings>},
-       {15, kToEnd, RowAt<&R::DrawSsaThRow>}}}},
+     {{{13, 13, HeadingAt<&timehistory::DrawSsaNote>},
+       {14, 14, HeadingAt<&timehistory::DrawSsaHeadings>},
+       {15, kToEnd, RowAt<&timehistory::DrawSsaRow>}}}},
     {20, &R::LayoutRunStopColumns, 3, 13,
      {{{14, 14, HeadingAt<&runstop::DrawHeadings>}, {15, kToEnd, RowAt<&runstop::DrawRow>}}}},
     {21, &R::LayoutTimeHistoryColumns, 3, 12,
-     {{{13, 13, HeadingAt<&R::DrawTalThNote>},
-       {14, 14, HeadingAt<&R::DrawTalThHeadings>},
-       {15, kToEnd, RowAt<&R::DrawTalThRow>}}}},
+     {{{13, 13, HeadingAt<&timehistory::DrawTalNote>},
+       {14, 14, HeadingAt<&timehistory::DrawTalHeadings>},
+       {15, kToEnd, RowAt<&timehistory::DrawTalRow>}}}},
     {22, &R::LayoutRunStopColumns, 3, 13,
      {{{14, 14, HeadingAt<&runstop::DrawHeadings>}, {15, kToEnd, RowAt<&runstop::DrawRow>}}}},
     {23, &R::LayoutSettingsColumns, 3, 13, {{{14, kToEnd, RowAt<&settings::DrawTalSettingsLine>}}}},
@@ -253,12 +259,6 @@ void CDataReport::OnDraw(ReportDC& dc)
     int last = std::min(lineCount_ - 1, (clipBottom + lineHeight_ - 1) / lineHeight_);
 
     const int type = reportType_;
-    if (type == 9 || type == 10) {
-        LayoutHistogramColumns(dc);
-        DrawHistogramLines(dc, first, last);
-        dc.SelectFont(previous);
-        return;
-    }
     if (type == 1)
         LayoutSummaryColumns(dc);
     else if (const ScreenPlan* plan = ScreenPlanOf(type); plan != nullptr && plan->layout != nullptr)
@@ -277,6 +277,14 @@ void CDataReport::OnDraw(ReportDC& dc)
     case 31: UpdateLineCount(ssasummary::LineCount(data_)); break;
     case 16: UpdateLineCount(m.days.GetReportLineCount() + 15); break;
     case 18: UpdateLineCount(m.ssaIntervals.GetReportLineCount() + 28); break;
+    case 9:
+    case 10: {
+        // The histogram options may have changed since the load.
+        int rows[3];
+        histograms::Configure(data_.Records(), rows);
+        UpdateLineCount(histograms::ScreenLineCount(rows));
+        break;
+    }
     default: break;
     }
     last = std::min(lineCount_ - 1, (clipBottom + lineHeight_ - 1) / lineHeight_);

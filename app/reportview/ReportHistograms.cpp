@@ -1,17 +1,59 @@
 // The histogram reports (SPL, peak and unweighted peak tables), the section
 // titles and the Ln-table block of the interval and day reports.
-#include "CDataReport.h"
+#include "ReportHistograms.h"
+
+#include <algorithm>
+#include <string>
+
 #include "HistogramMgr.h"
 #include "HistogramOptions.h"
 #include "HistogramStats.h"
+#include "MeasDataSet.h"
 #include "Profile.h"
 #include "ReportText.h"
 #include "TimeTexts.h"
 
-void CDataReport::ConfigureHistograms(int rows[3])
+namespace histograms {
+
+namespace {
+
+const char* const kTitles[] = {"SPL Histogram", "Peak Histogram", "Unweighted Peak Histogram"};
+
+// The table rows of the managers as the options left them.
+void TableRows(const RecordManagers& m, int rows[3])
+{
+    rows[kSpl] = m.splHistogram.GetTableRowCount();
+    rows[kPeak] = m.peakHistogram.GetSize() > 0 ? m.peakHistogram.GetTableRowCount() : 0;
+    rows[kUwPeak] = m.uwPeakHistogram.GetSize() > 0 ? m.uwPeakHistogram.GetTableRowCount() : 0;
+}
+
+const HistogramMgr& HistogramOf(const RecordManagers& m, Table table)
+{
+    return table == kSpl ? static_cast<const HistogramMgr&>(m.splHistogram)
+                         : table == kPeak ? m.peakHistogram : m.uwPeakHistogram;
+}
+
+void DrawStatsCells(const ReportLines& report, ReportDC& dc, int y, const char* prefix, float level, int count,
+                    float percent, float seconds)
+{
+    if (level <= 0.0f) {
+        // The row lies beyond the bins the histogram has.
+        dc.TextOut(report.LeftEdge(), y, "Upper limit too high");
+        return;
+    }
+    std::string duration;
+    SecondsToTime(seconds, duration, 1, 0);
+    dc.TextOut(report.LeftEdge(), y, prefix + FormatFixed(level, 1, 5));
+    dc.TextOut(report.Column(1), y, Printf("%8ld", static_cast<long>(count)));
+    dc.TextOut(report.Column(2), y, FormatFixed(percent, 2, 5) + "%");
+    dc.TextOut(report.Column(3), y, duration);
+}
+
+}  // namespace
+
+void Configure(RecordManagers& m, int rows[3])
 {
     const platform::Profile& profile = platform::AppProfile();
-    RecordManagers& m = data_.Records();
     m.splHistogram.SetResolution(static_cast<float>(kSplHistogramOptions.resolution.Read(profile)) / 10.0f);
     m.peakHistogram.SetResolution(static_cast<float>(kPeakHistogramOptions.resolution.Read(profile)));
     m.uwPeakHistogram.SetResolution(static_cast<float>(kUwPeakHistogramOptions.resolution.Read(profile)));
@@ -19,39 +61,67 @@ void CDataReport::ConfigureHistograms(int rows[3])
     m.peakHistogram.SetLevelRange(kPeakHistogramOptions.low.Read(profile), kPeakHistogramOptions.high.Read(profile));
     m.uwPeakHistogram.SetLevelRange(kUwPeakHistogramOptions.low.Read(profile),
                                     kUwPeakHistogramOptions.high.Read(profile));
-    rows[kSpl] = m.splHistogram.GetTableRowCount();
-    rows[kPeak] = m.peakHistogram.GetSize() > 0 ? m.peakHistogram.GetTableRowCount() : 0;
-    rows[kUwPeak] = m.uwPeakHistogram.GetSize() > 0 ? m.uwPeakHistogram.GetTableRowCount() : 0;
+    TableRows(m, rows);
 }
 
-const HistogramMgr& CDataReport::HistogramOf(Histogram which) const
+int ScreenLineCount(const int rows[3])
 {
-    const RecordManagers& m = data_.Records();
-    return which == kSpl ? static_cast<const HistogramMgr&>(m.splHistogram)
-                         : which == kPeak ? m.peakHistogram : m.uwPeakHistogram;
+    return rows[kSpl] + 28 + rows[kPeak] + rows[kUwPeak];
 }
 
-void CDataReport::DrawStatsCells(ReportDC& dc, int y, const char* prefix, float level, int count, float percent,
-                                 float seconds)
+void DrawScreenLine(const ReportLines& report, ReportDC& dc, unsigned index, int line)
 {
-    if (level <= 0.0f) {
-        // The row lies beyond the bins the histogram has.
-        dc.TextOut(left_, y, "Upper limit too high");
+    int rows[3];
+    TableRows(report.DataSet().Records(), rows);
+    const int s = rows[kSpl], p = rows[kPeak], u = rows[kUwPeak];
+    const int n = 14 + static_cast<int>(index);
+    if (n == 14)
+        DrawSectionTitle(report, dc, line, kTitles[kSpl]);
+    else if (n == 15)
+        DrawColumnHeads(report, dc, line);
+    else if (n >= 16 && n <= s + 16)
+        DrawRow(report, dc, kSpl, static_cast<unsigned>(n - 16), line);
+    else if (p == 0 && u == 0)
         return;
-    }
-    std::string duration;
-    SecondsToTime(seconds, duration, 1, 0);
-    dc.TextOut(left_, y, prefix + FormatFixed(level, 1, 5));
-    dc.TextOut(columns_[1], y, Printf("%8ld", static_cast<long>(count)));
-    dc.TextOut(columns_[2], y, FormatFixed(percent, 2, 5) + "%");
-    dc.TextOut(columns_[3], y, duration);
+    else if (n == s + 17)
+        DrawSectionTitle(report, dc, line, kTitles[kPeak]);
+    else if (n == s + 18)
+        DrawColumnHeads(report, dc, line);
+    else if (n >= s + 19 && n <= s + 19 + p)
+        DrawRow(report, dc, kPeak, static_cast<unsigned>(n - (s + 19)), line);
+    else if (n == s + p + 20)
+        DrawSectionTitle(report, dc, line, kTitles[kUwPeak]);
+    else if (n == s + p + 21)
+        DrawColumnHeads(report, dc, line);
+    else if (n >= s + p + 22)
+        DrawRow(report, dc, kUwPeak, static_cast<unsigned>(n - (s + p + 22)), line);
 }
 
-void CDataReport::DrawHistogramRow(ReportDC& dc, Histogram which, unsigned row, int line)
+int PageRows(int linesPerPage, bool firstPage)
+{
+    return std::max(1, linesPerPage - (firstPage ? 19 : 7));
+}
+
+void DrawSectionPage(const ReportLines& report, ReportDC& dc, Table table, int k, int linesPerPage)
+{
+    int rows[3];
+    TableRows(report.DataSet().Records(), rows);
+    const int headLine = k == 1 ? 17 : 5;
+    DrawSectionTitle(report, dc, headLine, kTitles[table]);
+    DrawColumnHeads(report, dc, headLine + 1);
+    const int firstRows = PageRows(linesPerPage, true);
+    const int laterRows = PageRows(linesPerPage, false);
+    const int start = k == 1 ? 0 : firstRows + (k - 2) * laterRows;
+    const int count = std::min(k == 1 ? firstRows : laterRows, rows[table] - start);
+    for (int i = 0; i < count; ++i)
+        DrawRow(report, dc, table, static_cast<unsigned>(start + i), headLine + 2 + i);
+}
+
+void DrawRow(const ReportLines& report, ReportDC& dc, Table table, unsigned row, int line)
 {
     PrinterFontScope font(dc);
-    const int y = LineY(dc, line);
-    const HistogramMgr& mgr = HistogramOf(which);
+    const int y = report.LineY(dc, line);
+    const HistogramMgr& mgr = HistogramOf(report.DataSet().Records(), table);
     if (mgr.GetSize() == 0 || row >= static_cast<unsigned>(mgr.GetSize() - 1))
         return;
     const unsigned rows = static_cast<unsigned>(mgr.GetTableRowCount());
@@ -69,72 +139,42 @@ void CDataReport::DrawHistogramRow(ReportDC& dc, Histogram which, unsigned row, 
     } else {
         return;
     }
-    DrawStatsCells(dc, y, prefix, level, count, percent, seconds);
+    DrawStatsCells(report, dc, y, prefix, level, count, percent, seconds);
 }
 
-void CDataReport::DrawSplHistogramRow(ReportDC& dc, unsigned row, int line)
-{
-    DrawHistogramRow(dc, kSpl, row, line);
-}
-
-void CDataReport::DrawPeakHistogramRow(ReportDC& dc, unsigned row, int line)
-{
-    DrawHistogramRow(dc, kPeak, row, line);
-}
-
-void CDataReport::DrawUwPeakHistogramRow(ReportDC& dc, unsigned row, int line)
-{
-    DrawHistogramRow(dc, kUwPeak, row, line);
-}
-
-void CDataReport::DrawSectionTitle(ReportDC& dc, int line, const char* text)
+void DrawSectionTitle(const ReportLines& report, ReportDC& dc, int line, const char* text)
 {
     PrinterFontScope font(dc);
-    dc.TextOut(left_, LineY(dc, line), text);
+    dc.TextOut(report.LeftEdge(), report.LineY(dc, line), text);
 }
 
-void CDataReport::DrawHistogramColumnHeads(ReportDC& dc, int line, int)
+void DrawSnapshotRecordsTitle(const ReportLines& report, ReportDC& dc, int line)
+{
+    DrawSectionTitle(report, dc, line, "Snapshot Records");
+}
+
+void DrawColumnHeads(const ReportLines& report, ReportDC& dc, int line)
 {
     PrinterFontScope font(dc);
-    const int y = LineY(dc, line);
-    dc.TextOut(left_, y, "Level");
-    dc.TextOut(columns_[1], y, "Count");
-    dc.TextOut(columns_[2], y, "Percent");
-    dc.TextOut(columns_[3], y, "Duration");
+    const int y = report.LineY(dc, line);
+    dc.TextOut(report.LeftEdge(), y, "Level");
+    dc.TextOut(report.Column(1), y, "Count");
+    dc.TextOut(report.Column(2), y, "Percent");
+    dc.TextOut(report.Column(3), y, "Duration");
 }
 
-void CDataReport::DrawSplHistogramTitle(ReportDC& dc, int line, int)
-{
-    DrawSectionTitle(dc, line, "SPL Histogram");
-}
-
-void CDataReport::DrawPeakHistogramTitle(ReportDC& dc, int line, int)
-{
-    DrawSectionTitle(dc, line, "Peak Histogram");
-}
-
-void CDataReport::DrawUwPeakHistogramTitle(ReportDC& dc, int line, int)
-{
-    DrawSectionTitle(dc, line, "Unweighted Peak Histogram");
-}
-
-void CDataReport::DrawSnapshotRecordsTitle(ReportDC& dc, int line, int)
-{
-    DrawSectionTitle(dc, line, "Snapshot Records");
-}
-
-void CDataReport::DrawLnTableRow(ReportDC& dc, unsigned index, int y, int lineCount, const uint32_t* bins,
-                                 int baseLevel, int divisor)
+void DrawLnTableRow(const ReportLines& report, ReportDC& dc, unsigned index, int y, int lineCount,
+                    const uint32_t* bins, int baseLevel, int divisor)
 {
     if (index == 0) {
-        dc.TextOut(left_, y, "Ln Table Histogram");
+        dc.TextOut(report.LeftEdge(), y, "Ln Table Histogram");
         return;
     }
     if (index == 1) {
-        dc.TextOut(left_, y, "Level");
-        dc.TextOut(columns_[1], y, "   Count");
-        dc.TextOut(columns_[2], y, "Percent");
-        dc.TextOut(columns_[3], y, "Duration");
+        dc.TextOut(report.LeftEdge(), y, "Level");
+        dc.TextOut(report.Column(1), y, "   Count");
+        dc.TextOut(report.Column(2), y, "Percent");
+        dc.TextOut(report.Column(3), y, "Duration");
         return;
     }
     if (lineCount < 1 || index > static_cast<unsigned>(lineCount - 1))
@@ -152,41 +192,7 @@ void CDataReport::DrawLnTableRow(ReportDC& dc, unsigned index, int y, int lineCo
     } else {
         stats.GetRangeRow(static_cast<int>(index) - 3, &level, &count, &percent, &seconds);
     }
-    DrawStatsCells(dc, y, prefix, level, count, percent, seconds);
+    DrawStatsCells(report, dc, y, prefix, level, count, percent, seconds);
 }
 
-void CDataReport::DrawHistogramLines(ReportDC& dc, int first, int last)
-{
-    int rows[3];
-    ConfigureHistograms(rows);
-    const int s = rows[kSpl], p = rows[kPeak], u = rows[kUwPeak];
-    UpdateLineCount(s + 28 + p + u);
-    last = std::min(last, lineCount_ - 1);
-    const std::string title = ReportTitle(reportType_, 0);
-    for (int line = first; line <= last; ++line) {
-        if (line == 1)
-            DrawReportTitle(dc, title, 1, -1);
-        else if (line >= 3 && line <= 13)
-            DrawTitleBlockLine(dc, static_cast<unsigned>(line - 3), line);
-        else if (line == 14)
-            DrawSplHistogramTitle(dc, line);
-        else if (line == 15)
-            DrawHistogramColumnHeads(dc, line);
-        else if (line >= 16 && line <= s + 16)
-            DrawSplHistogramRow(dc, static_cast<unsigned>(line - 16), line);
-        else if (p == 0 && u == 0)
-            continue;
-        else if (line == s + 17)
-            DrawPeakHistogramTitle(dc, line);
-        else if (line == s + 18)
-            DrawHistogramColumnHeads(dc, line);
-        else if (line >= s + 19 && line <= s + 19 + p)
-            DrawPeakHistogramRow(dc, static_cast<unsigned>(line - (s + 19)), line);
-        else if (line == s + p + 20)
-            DrawUwPeakHistogramTitle(dc, line);
-        else if (line == s + p + 21)
-            DrawHistogramColumnHeads(dc, line);
-        else if (line >= s + p + 22)
-            DrawUwPeakHistogramRow(dc, static_cast<unsigned>(line - (s + p + 22)), line);
-    }
-}
+}  // namespace histograms

@@ -8,6 +8,7 @@
 #include <type_traits>
 
 #include "CDataReport.h"
+#include "ReportHistograms.h"
 #include "ReportOba.h"
 
 using Drawer = void (*)(CDataReport&, ReportDC&, unsigned index, int line);
@@ -33,7 +34,7 @@ void HeadingAt(CDataReport& report, ReportDC& dc, unsigned, int line)
 // The title above the records of the snapshot reports.
 inline void SnapshotRecordsTitle(CDataReport& report, ReportDC& dc, unsigned, int line)
 {
-    report.DrawSnapshotRecordsTitle(dc, line);
+    histograms::DrawSnapshotRecordsTitle(report, dc, line);
 }
 
 // A line of the octave band analyser's intervals, of octave or third-octave

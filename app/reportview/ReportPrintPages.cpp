@@ -13,9 +13,11 @@
 #include <utility>
 
 #include "CDataReport.h"
-#include "HistogramMgr.h"
 #include "ReportCalibration.h"
+#include "ReportDaily.h"
 #include "ReportFft.h"
+#include "ReportHistograms.h"
+#include "ReportIntervals.h"
 #include "ReportPlanDrawers.h"
 #include "ReportRt60.h"
 #include "ReportRta.h"
@@ -24,6 +26,7 @@
 #include "ReportSsaSummary.h"
 #include "ReportSummaries.h"
 #include "ReportTalSnapshots.h"
+#include "ReportTimeHistory.h"
 
 namespace {
 
@@ -289,38 +292,39 @@ const PrintPlan kPrintPlans[] = {
      .title = "Sound Level Meter Intervals",
      .layout = &R::LayoutIntervalColumns,
      .blockCount = 12,
-     .headings = {{{15, RowAt<&R::DrawLogIntervalHeadings>, 0},
-                   {16, RowAt<&R::DrawLogIntervalHeadings>, 1},
-                   {17, RowAt<&R::DrawLogIntervalHeadings>, 2}}},
-     .laterHeadings = {{{3, RowAt<&R::DrawLogIntervalHeadings>, 0}}},
+     .headings = {{{15, RowAt<&intervals::DrawLogHeadings>, 0},
+                   {16, RowAt<&intervals::DrawLogHeadings>, 1},
+                   {17, RowAt<&intervals::DrawLogHeadings>, 2}}},
+     .laterHeadings = {{{3, RowAt<&intervals::DrawLogHeadings>, 0}}},
      .rowLine = 19,
      .rows = LogIntervalLines,
      .recordLines = LogIntervalRecordLines,
-     .row = RowAt<&R::DrawLogIntervalLine>},
+     .row = RowAt<&intervals::DrawLogLine>},
     {.type = 18,
      .layout = &R::LayoutSsaIntervalColumns,
      .blockCount = 12,
-     .headings = {{{15, RowAt<&R::DrawSsaIntervalHeadings>, 0},
-                   {16, RowAt<&R::DrawSsaIntervalHeadings>, 1},
-                   {17, RowAt<&R::DrawSsaIntervalHeadings>, 2},
-                   {19, RowAt<&R::DrawSsaIntervalHeadings>, 4}}},
-     .laterHeadings = {{{3, RowAt<&R::DrawSsaIntervalHeadings>, 0}}},
+     .headings = {{{15, RowAt<&intervals::DrawSsaHeadings>, 0},
+                   {16, RowAt<&intervals::DrawSsaHeadings>, 1},
+                   {17, RowAt<&intervals::DrawSsaHeadings>, 2},
+                   {19, RowAt<&intervals::DrawSsaHeadings>, 4}}},
+     .laterHeadings = {{{3, RowAt<&intervals::DrawSsaHeadings>, 0}}},
      .rowLine = 21,
      .rows = SsaIntervalLines,
      .recordLines = SsaIntervalRecordLines,
-     .row = RowAt<&R::DrawSsaIntervalLine>},
-    TimeHistory(8, "Sound Level Meter Time History", nullptr, HeadingAt<&R::DrawLogThNote>,
-                HeadingAt<&R::DrawLogThHeadings>, RowAt<&R::DrawLogThRow>),
-    TimeHistory(19, "Sound Level Meter / RTA Time History", nullptr, HeadingAt<&R::DrawSsaThNote>,
-                HeadingAt<&R::DrawSsaThHeadings>, RowAt<&R::DrawSsaThRow>),
-    TimeHistory(21, "ZU-Reru SLM Time History", "Sound Level Meter Time History", HeadingAt<&R::DrawTalThNote>,
-                HeadingAt<&R::DrawTalThHeadings>, RowAt<&R::DrawTalThRow>),
+     .row = RowAt<&intervals::DrawSsaLine>},
+    TimeHistory(8, "Sound Level Meter Time History", nullptr, HeadingAt<&timehistory::DrawLogNote>,
+                HeadingAt<&timehistory::DrawLogHeadings>, RowAt<&timehistory::DrawLogRow>),
+    TimeHistory(19, "Sound Level Meter / RTA Time History", nullptr, HeadingAt<&timehistory::DrawSsaNote>,
+                HeadingAt<&timehistory::DrawSsaHeadings>, RowAt<&timehistory::DrawSsaRow>),
+    TimeHistory(21, "ZU-Reru SLM Time History", "Sound Level Meter Time History",
+                HeadingAt<&timehistory::DrawTalNote>, HeadingAt<&timehistory::DrawTalHeadings>,
+                RowAt<&timehistory::DrawTalRow>),
     {.type = 12,
      .layout = &R::LayoutObaIntervalColumns,
      .blockCount = 12,
-     .headings = {{{15, RowAt<&R::DrawObaIntervalHeadings>, 0},
-                   {16, RowAt<&R::DrawObaIntervalHeadings>, 1},
-                   {17, RowAt<&R::DrawObaIntervalHeadings>, 2}}},
+     .headings = {{{15, RowAt<&intervals::DrawObaHeadings>, 0},
+                   {16, RowAt<&intervals::DrawObaHeadings>, 1},
+                   {17, RowAt<&intervals::DrawObaHeadings>, 2}}},
      .rowLine = 19,
      .rows = ObaIntervalLines,
      .recordLines = ObaIntervalRecordLines,
@@ -336,12 +340,12 @@ const PrintPlan kPrintPlans[] = {
     {.type = 16,
      .layout = &R::LayoutDailyColumns,
      .blockCount = 12,
-     .headings = {{{15, HeadingAt<&R::DrawDailyHeadings>}}},
-     .laterHeadings = {{{3, HeadingAt<&R::DrawDailyHeadings>}}},
+     .headings = {{{15, HeadingAt<&daily::DrawHeadings>}}},
+     .laterHeadings = {{{3, HeadingAt<&daily::DrawHeadings>}}},
      .rowLine = 16,
      .rows = DayLines,
      .recordLines = DayRecordLines,
-     .row = RowAt<&R::DrawDailyRow>},
+     .row = RowAt<&daily::DrawRow>},
 };
 
 const PrintPlan* PrintPlanOf(int type, int mode)
@@ -449,7 +453,12 @@ void CDataReport::DrawReportLineAt(ReportDC& dc, int n, int at)
 int CDataReport::PrintPageCount()
 {
     if (reportType_ == 9 || reportType_ == 10) {
-        CountHistogramPages();
+        int rows[3];
+        histograms::Configure(data_.Records(), rows);
+        const int first = histograms::PageRows(linesPerPage_, true);
+        const int later = histograms::PageRows(linesPerPage_, false);
+        for (int s = 0; s < 3; ++s)
+            histogramPages_[s] = rows[s] > 0 ? PagesOf(rows[s], first, later) : 0;
         return histogramPages_[0] + histogramPages_[1] + histogramPages_[2];
     }
     if (reportType_ == 1 && data_.GetSetupType() == 7)
@@ -494,48 +503,17 @@ bool CDataReport::PrintPlannedPage(ReportDC& dc, int page)
 }
 
 // ---- histogram sections ------------------------------------------------
-// Each table starts a page of its own. A section's first page holds the
-// title block, the table's title and heads and rows from page line 19; its
-// further pages the title and heads again and rows from page line 7.
-
-namespace {
-
-int HistogramFirstRows(int linesPerPage)
-{
-    return std::max(1, linesPerPage - 19);
-}
-
-int HistogramLaterRows(int linesPerPage)
-{
-    return std::max(1, linesPerPage - 7);
-}
-
-}  // namespace
-
-void CDataReport::CountHistogramPages()
-{
-    int rows[3];
-    ConfigureHistograms(rows);
-    for (int s = 0; s < 3; ++s)
-        histogramPages_[s] =
-            rows[s] > 0 ? PagesOf(rows[s], HistogramFirstRows(linesPerPage_), HistogramLaterRows(linesPerPage_)) : 0;
-}
+// Each table starts a page of its own: the report's title, on a section's
+// first page the title block, then the table's page.
 
 void CDataReport::PrintHistogramsPage(ReportDC& dc, int page)
 {
     if (lineCount_ == 0)
         return;
-    const int first = (page - 1) * linesPerPage_;
-    const int last = std::min(lineCount_ - 1, first + linesPerPage_ - 1);
     PrinterFontScope font(dc);
     LayoutHistogramColumns(dc);
-    PrintHistogramSections(dc, first, last, page);
-}
-
-void CDataReport::PrintHistogramSections(ReportDC& dc, int, int, int page)
-{
     int rows[3];
-    ConfigureHistograms(rows);
+    histograms::Configure(data_.Records(), rows);
     int sectionStart = 1;
     for (int s = 0; s < 3; ++s) {
         const int pages = histogramPages_[s];
@@ -545,20 +523,10 @@ void CDataReport::PrintHistogramSections(ReportDC& dc, int, int, int page)
         }
         const int k = page - sectionStart + 1;
         DrawReportTitle(dc, "Sound Level Meter Histograms", 1, page);
-        const Histogram which = static_cast<Histogram>(s);
-        const char* const titles[] = {"SPL Histogram", "Peak Histogram", "Unweighted Peak Histogram"};
-        const int headLine = k == 1 ? 17 : 5;
         if (k == 1)
             for (unsigned i = 0; i <= 10; ++i)
                 DrawTitleBlockLine(dc, i, 5 + static_cast<int>(i));
-        DrawSectionTitle(dc, headLine, titles[s]);
-        DrawHistogramColumnHeads(dc, headLine + 1);
-        const int firstRows = HistogramFirstRows(linesPerPage_);
-        const int laterRows = HistogramLaterRows(linesPerPage_);
-        const int start = k == 1 ? 0 : firstRows + (k - 2) * laterRows;
-        const int count = std::min(k == 1 ? firstRows : laterRows, rows[s] - start);
-        for (int i = 0; i < count; ++i)
-            DrawHistogramRow(dc, which, static_cast<unsigned>(start + i), headLine + 2 + i);
+        histograms::DrawSectionPage(*this, dc, static_cast<histograms::Table>(s), k, linesPerPage_);
         return;
     }
 }

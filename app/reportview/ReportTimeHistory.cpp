@@ -1,9 +1,12 @@
 // The time-history reports of LOG (type 8), SSA (19) and TAL (21)
 // measurements: one line per sample, with the columns that the setup chose to
 // store beside the Leq, and the run/stop entries of the time history.
+#include "ReportTimeHistory.h"
+
 #include <vector>
 
-#include "CDataReport.h"
+#include "MeasDataSet.h"
+#include "ReportRunStop.h"
 #include "ReportText.h"
 #include "ThColumns.h"
 
@@ -45,9 +48,11 @@ std::string Cell(const ScreenColumn& column, const ThRec& record, const ThSetup&
 
 }  // namespace
 
-void CDataReport::DrawThNote(ReportDC& dc, int line, ThMode mode)
+namespace timehistory {
+
+void DrawNote(const ReportLines& report, ReportDC& dc, int line, ThMode mode)
 {
-    const ThSetup th(data_.SetupView(), mode);
+    const ThSetup th(report.DataSet().SetupView(), mode);
     if (!th.Advanced())
         return;
     PrinterFontScope font(dc);
@@ -62,41 +67,42 @@ void CDataReport::DrawThNote(ReportDC& dc, int line, ThMode mode)
         note = Printf("  %d Adv TH Columns - Use 'File/Export' for RTA Live spectrum", count);
     else
         note = Printf("  %d Advanced Time History Columns", count);
-    dc.TextOut(columns_[kAdvanced], LineY(dc, line), note);
+    dc.TextOut(report.Column(kAdvanced), report.LineY(dc, line), note);
 }
 
-void CDataReport::DrawThHeadings(ReportDC& dc, int line, ThMode mode)
+void DrawHeadings(const ReportLines& report, ReportDC& dc, int line, ThMode mode)
 {
     PrinterFontScope font(dc);
-    const int y = LineY(dc, line);
-    dc.TextOut(left_, y, "Rec #");
-    dc.TextOut(columns_[1], y, "Date");
-    dc.TextOut(columns_[2], y, "Time");
-    dc.TextOut(columns_[3], y, "Leq");
+    const int y = report.LineY(dc, line);
+    dc.TextOut(report.LeftEdge(), y, "Rec #");
+    dc.TextOut(report.Column(1), y, "Date");
+    dc.TextOut(report.Column(2), y, "Time");
+    dc.TextOut(report.Column(3), y, "Leq");
     int position = kAdvanced;
-    for (const ScreenColumn& column : ColumnPlan(ThSetup(data_.SetupView(), mode)))
-        dc.TextOut(columns_[position++], y, column.heading);
+    for (const ScreenColumn& column : ColumnPlan(ThSetup(report.DataSet().SetupView(), mode)))
+        dc.TextOut(report.Column(position++), y, column.heading);
 }
 
-void CDataReport::DrawThRow(ReportDC& dc, unsigned index, int line, ThMode mode)
+void DrawRow(const ReportLines& report, ReportDC& dc, unsigned index, int line, ThMode mode)
 {
     PrinterFontScope font(dc);
-    const int y = LineY(dc, line);
-    const ThMgr& mgr = data_.Records().timeHistory;
+    const int y = report.LineY(dc, line);
+    const MeasDataSet& data = report.DataSet();
+    const ThMgr& mgr = data.Records().timeHistory;
     const ThRec* rec = index < static_cast<unsigned>(mgr.GetCount()) ? mgr.GetAt(static_cast<int>(index)) : nullptr;
     if (!rec)
         return;
-    dc.TextOut(left_, y, Printf("%ld", static_cast<long>(static_cast<int32_t>(rec->GetRecordNumber()))));
-    dc.TextOut(columns_[1], y, TimeText(rec->GetTime(), "%d-%b-%Y"));
-    dc.TextOut(columns_[2], y, TimeText(rec->GetTime(), "%H:%M:%S"));
+    dc.TextOut(report.LeftEdge(), y, Printf("%ld", static_cast<long>(static_cast<int32_t>(rec->GetRecordNumber()))));
+    dc.TextOut(report.Column(1), y, TimeText(rec->GetTime(), "%d-%b-%Y"));
+    dc.TextOut(report.Column(2), y, TimeText(rec->GetTime(), "%H:%M:%S"));
     if (rec->IsLevelSample()) {
-        dc.TextOut(columns_[3], y, FormatReportNumber(rec->GetLeq(), 1, 0));
-        const ThSetup th(data_.SetupView(), mode);
+        dc.TextOut(report.Column(3), y, FormatReportNumber(rec->GetLeq(), 1, 0));
+        const ThSetup th(data.SetupView(), mode);
         int position = kAdvanced;
         for (const ScreenColumn& column : ColumnPlan(th)) {
             const std::string cell = Cell(column, *rec, th);
             if (!cell.empty())
-                dc.TextOut(columns_[position], y, cell);
+                dc.TextOut(report.Column(position), y, cell);
             ++position;
         }
         return;
@@ -107,18 +113,29 @@ void CDataReport::DrawThRow(ReportDC& dc, unsigned index, int line, ThMode mode)
     if (state == "Mark")
         state = Printf("%s%d", state.c_str(), causeCode == 0 ? 0 : causeCode - 10);
     if (causeCode >= 11 && causeCode <= 16)
-        cause = MarkerName(causeCode - 10);
+        cause = runstop::MarkerName(data, causeCode - 10);
     else
         rec->GetCauseText(cause);
-    dc.TextOut(columns_[3], y, Printf("%s:%s", state.c_str(), cause.c_str()));
+    dc.TextOut(report.Column(3), y, Printf("%s:%s", state.c_str(), cause.c_str()));
 }
 
-void CDataReport::DrawLogThNote(ReportDC& dc, int line) { DrawThNote(dc, line, ThMode::kLog); }
-void CDataReport::DrawSsaThNote(ReportDC& dc, int line) { DrawThNote(dc, line, ThMode::kSsa); }
-void CDataReport::DrawTalThNote(ReportDC& dc, int line) { DrawThNote(dc, line, ThMode::kTal); }
-void CDataReport::DrawLogThHeadings(ReportDC& dc, int line) { DrawThHeadings(dc, line, ThMode::kLog); }
-void CDataReport::DrawSsaThHeadings(ReportDC& dc, int line) { DrawThHeadings(dc, line, ThMode::kSsa); }
-void CDataReport::DrawTalThHeadings(ReportDC& dc, int line) { DrawThHeadings(dc, line, ThMode::kTal); }
-void CDataReport::DrawLogThRow(ReportDC& dc, unsigned index, int line) { DrawThRow(dc, index, line, ThMode::kLog); }
-void CDataReport::DrawSsaThRow(ReportDC& dc, unsigned index, int line) { DrawThRow(dc, index, line, ThMode::kSsa); }
-void CDataReport::DrawTalThRow(ReportDC& dc, unsigned index, int line) { DrawThRow(dc, index, line, ThMode::kTal); }
+void DrawLogNote(const ReportLines& report, ReportDC& dc, int line) { DrawNote(report, dc, line, ThMode::kLog); }
+void DrawSsaNote(const ReportLines& report, ReportDC& dc, int line) { DrawNote(report, dc, line, ThMode::kSsa); }
+void DrawTalNote(const ReportLines& report, ReportDC& dc, int line) { DrawNote(report, dc, line, ThMode::kTal); }
+void DrawLogHeadings(const ReportLines& report, ReportDC& dc, int line) { DrawHeadings(report, dc, line, ThMode::kLog); }
+void DrawSsaHeadings(const ReportLines& report, ReportDC& dc, int line) { DrawHeadings(report, dc, line, ThMode::kSsa); }
+void DrawTalHeadings(const ReportLines& report, ReportDC& dc, int line) { DrawHeadings(report, dc, line, ThMode::kTal); }
+void DrawLogRow(const ReportLines& report, ReportDC& dc, unsigned index, int line)
+{
+    DrawRow(report, dc, index, line, ThMode::kLog);
+}
+void DrawSsaRow(const ReportLines& report, ReportDC& dc, unsigned index, int line)
+{
+    DrawRow(report, dc, index, line, ThMode::kSsa);
+}
+void DrawTalRow(const ReportLines& report, ReportDC& dc, unsigned index, int line)
+{
+    DrawRow(report, dc, index, line, ThMode::kTal);
+}
+
+}  // namespace timehistory
