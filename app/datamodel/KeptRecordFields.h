@@ -283,8 +283,10 @@ constexpr size_t kMarkNameSlot = 9;
 // The summary record (kind 55), beside its two measurement sets below; the
 // RTA, ZU-Reru and FFT summaries share its layout.
 namespace SummaryFields {
-constexpr size_t kBattery = 116;  // 8-byte text
-constexpr size_t kPowerSource = 124;  // 4-byte text
+constexpr size_t kBattery = 116;  // text
+constexpr size_t kBatteryLength = 8;
+constexpr size_t kPowerSource = 124;  // text
+constexpr size_t kPowerSourceLength = 4;
 constexpr size_t kCalibrated = 128;
 constexpr size_t kCheckLevel = 132;
 constexpr size_t kChecked = 136;
@@ -342,7 +344,8 @@ constexpr size_t kRtaRunTime = 972;        // float seconds
 constexpr size_t kSpectraDuration = 1160;  // float seconds
 constexpr size_t kSpatialThirds = 2304;    // 34 floats
 constexpr size_t kSpatialCount = 2488;     // float: spectra averaged, 0 none
-constexpr size_t kOverloadMark = 1164;     // 8-character text, blanks without an overload
+constexpr size_t kOverloadMark = 1164;     // text, blanks without an overload
+constexpr size_t kOverloadMarkLength = 8;
 constexpr size_t kLaftm5 = 3580;
 constexpr size_t kToneFrequency = 3684;    // i32 Hz
 constexpr size_t kBarqBandwidth = 3688;    // i32 Hz

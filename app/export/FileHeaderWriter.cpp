@@ -4,19 +4,18 @@
 #include "AnsiText.h"
 #include "KeptRecordFields.h"
 #include "ReportWriter.h"
+#include "SetupBlock.h"
 #include "SetupTypes.h"
 #include "SummaryWriterSupport.h"
 
 namespace {
 
-// The program's version as the header states it.
-constexpr double kSoftwareVersion = 3.12;
 constexpr int kLabelWidth = 18;
 
 using namespace FileHeaderFields;
 
-// The firmware line reads like "1.05 12-Mar-03": the version is what stands
-// before the first blank. A line without a blank names no version.
+}  // namespace
+
 std::string FirmwareRevision(const RecordView& header)
 {
     if (header.IsEmpty())
@@ -25,8 +24,6 @@ std::string FirmwareRevision(const RecordView& header)
     const size_t blank = line.find(' ');
     return blank == std::string::npos ? std::string() : line.substr(0, blank);
 }
-
-}  // namespace
 
 int ReportWriter::WriteFileHeader(std::ostream& out, ExportFormat format, const char* fileName,
                                   const RecordView& headerBlock, const RecordView& systemRecord,
@@ -57,11 +54,11 @@ int ReportWriter::WriteFileHeader(std::ostream& out, ExportFormat format, const 
         {"Name:", sys.Text(SystemFields::kName, SystemFields::kNameLength)},
         {"Descr1:", sys.Text(SystemFields::kDescription1, SystemFields::kDescription1Length)},
         {"Descr2:", sys.Text(SystemFields::kDescription2, SystemFields::kDescription2Length)},
-        {"Setup:", TrimRight(setupRecord.Text(SetupRecordFields::kName, SetupRecordFields::kNameLength)) + extension},
+        {"Setup:", SetupBlock::TrimRight(setupRecord.Text(SetupRecordFields::kName, SetupRecordFields::kNameLength)) + extension},
         {"Setup Descr:", setupRecord.Text(SetupRecordFields::kDescription, SetupRecordFields::kDescriptionLength)},
-        {"Location:", TrimRight(headerBlock.Text(kLocation, kNoteLength))},
-        {"Note 1:", TrimRight(headerBlock.Text(kNote1, kNoteLength))},
-        {"Note 2:", TrimRight(headerBlock.Text(kNote2, kNoteLength))},
+        {"Location:", SetupBlock::TrimRight(headerBlock.Text(kLocation, kNoteLength))},
+        {"Note 1:", SetupBlock::TrimRight(headerBlock.Text(kNote1, kNoteLength))},
+        {"Note 2:", SetupBlock::TrimRight(headerBlock.Text(kNote2, kNoteLength))},
     };
     for (const auto& line : lines)
         LabelledLine(out, text, kLabelWidth, line.label, line.value);

@@ -309,10 +309,10 @@ private:
         line.AlignLeft().End();
         Line()
             .Left(18, "Battery Level:")
-            .Right(10, m_summary.Text(SummaryFields::kBattery, 8))
+            .Right(10, m_summary.Text(SummaryFields::kBattery, SummaryFields::kBatteryLength))
             .Right(13, "")
             .Left(8, "Source:")
-            .Left(6, m_summary.Text(SummaryFields::kPowerSource, 4))
+            .Left(6, m_summary.Text(SummaryFields::kPowerSource, SummaryFields::kPowerSourceLength))
             .End();
     }
 

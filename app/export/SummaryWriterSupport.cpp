@@ -2,15 +2,11 @@
 
 #include <iomanip>
 #include <iterator>
+#include <sstream>
 
+#include "DirectionText.h"
 #include "LOGSetup.h"
 #include "ReportNumbers.h"
-
-std::string TrimRight(std::string text)
-{
-    text.erase(text.find_last_not_of(' ') + 1);
-    return text;
-}
 
 std::string LevelCell(float level, int weighting)
 {
@@ -24,13 +20,6 @@ std::string AverageLabel(const RecordView& summary, const MeasurementSet& set)
     return summary.Text(set.averageLabel, set.averageLabelLength);
 }
 
-const char* CompassText(int index)
-{
-    static const char* const kPoints[] = {"  N", "NNE", " NE", "ENE", "  E", "ESE", " SE", "SSE",
-                                          "  S", "SSW", " SW", "WSW", "  W", "WNW", " NW", "NNW"};
-    return index >= 0 && index < 16 ? kPoints[index] : "";
-}
-
 std::string CalibrationTimeText(const RecordView& summary, size_t field)
 {
     const int32_t stamp = summary.I32(field);
@@ -39,7 +28,9 @@ std::string CalibrationTimeText(const RecordView& summary, size_t field)
 
 std::string LabelledDecibels(const char* label, float level)
 {
-    return ComposeText("%6s %s dB", label, FormatFixed(level, 1, 5).c_str());
+    std::ostringstream text;
+    CellLine(text, true).Right(6, label).Cell(0, " ").Cell(0, FormatFixed(level, 1, 5)).Cell(0, " dB");
+    return text.str();
 }
 
 namespace {

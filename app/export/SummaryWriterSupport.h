@@ -19,8 +19,12 @@ void LabelledLine(std::ostream& out, bool text, int labelWidth, const char* labe
     CellLine(out, text).Left(labelWidth, label).Left(0, value).End();
 }
 
-// The text without its trailing blanks.
-std::string TrimRight(std::string text);
+// The program's version as the common header and the report view state it.
+inline constexpr double kSoftwareVersion = 3.12;
+// The firmware version of the download file's header block: its firmware
+// line reads like "1.05 12-Mar-03", the version is what stands before the
+// first blank, a line without a blank names none; "?.???" without the block.
+std::string FirmwareRevision(const RecordView& header);
 
 // "Enabled" or "Disabled" for a switch of the setup; empty when the setup
 // record is missing and the switch is not known.
@@ -31,10 +35,6 @@ inline std::string SwitchStatus(const RecordView& setup, bool enabled)
 
 // A level cell of a weighting column (0 A, 1 C, 2 Flat): "94.3 dBC".
 std::string LevelCell(float level, int weighting);
-
-// The compass point of a wind direction index 0 to 15, clockwise from
-// north ("  N", "NNE" ...); empty for any other index.
-const char* CompassText(int index);
 
 // Where the setup record keeps the wind sensor's scale and limits.
 struct WindSetup {

@@ -1,6 +1,7 @@
 // The wind and calibration lines of the LOG and SSA summaries, one drawer for
 // both: the wind lines (entries 0 to 6) when the setup has the wind sensor
 // on, an empty line, then the calibration lines (8 to 11).
+#include "DirectionText.h"
 #include "KeptRecordFields.h"
 #include "MeasDataSet.h"
 #include "ReportSummaries.h"

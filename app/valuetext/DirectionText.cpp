@@ -22,13 +22,18 @@ std::string ThreeDigits(int value)
 
 }  // namespace
 
+const char* CompassText(int index)
+{
+    return index >= 0 && index < 16 ? kCompass[index] : "";
+}
+
 std::string FormatDirectionText(int value, int units)
 {
     const int reading = static_cast<int16_t>(value);
     switch (units) {
     case 0:
         // The sum is a 16-bit one: only bits 4 to 7 of reading + 8 count.
-        return kCompass[(static_cast<uint16_t>(reading + 8) & 0xF0) / 16];
+        return CompassText((static_cast<uint16_t>(reading + 8) & 0xF0) / 16);
     case 1:
         return ThreeDigits(reading * 360 / 256) + kDegreeSign1252;
     case 2:

@@ -1,6 +1,6 @@
 #pragma once
-// The text of a wind direction reading of the auxiliary input, for the
-// report view and the export writers alike.
+// The texts of wind directions, for the report view and the export writers
+// alike: a reading of the auxiliary input, and a point of the compass.
 #include <string>
 
 // value: the signed 16-bit reading, 256 for the full circle (360 degrees,
@@ -11,3 +11,7 @@
 // character wide like every other: the report view draws it so, and the
 // export stream turns it into UTF-8.
 std::string FormatDirectionText(int value, int units);
+
+// The compass point of a direction index 0 to 15, clockwise from north
+// ("  N", "NNE" ... "NNW"); empty for any other index.
+const char* CompassText(int index);
