@@ -5,8 +5,9 @@
 // an end condition, each with a mode, a level, a time and a sample count, what
 // follows the end, and which logic outputs follow which state.
 #include "MeasurementSetup.h"
+#include "SetupValueTexts.h"
 
-class RTASetup : public MeasurementSetup {
+class RTASetup : public MeasurementSetup, public RTAValueTexts {
 public:
     RTASetup() = default;
     RTASetup(const RTASetup&) = default;

@@ -1,9 +1,11 @@
 #include "SetupValueTexts.h"
 
 #include <array>
+#include <cmath>
 #include <initializer_list>
 
 #include "BandNames.h"
+#include "ReportNumbers.h"
 
 namespace {
 using Texts = std::initializer_list<const char*>;
@@ -206,4 +208,21 @@ const std::string& OBAValueTexts::GetBandLabel(int index, std::string& out)
 int OBAValueTexts::GetBandwidthIndex(int code)
 {
     return code == 4 ? 1 : 0;
+}
+
+const std::string& RTAValueTexts::TriggerModeText(int code, std::string& out)
+{
+    return CodeText(code, {"Now", "L<", "L=", "L>", "Input", "Time", "Count"}, out);
+}
+
+const std::string& RTAValueTexts::ExpDetectorTimeText(int code, std::string& out)
+{
+    return CodeText(code, {"1/32", "1/16", "1/8", "1/4", "1/2", "1", "2", "4", "8", "16", "32", "64"}, out);
+}
+
+std::string RTAValueTexts::LinearDetectorTimeText(float seconds)
+{
+    const double tenThousandths = std::trunc((static_cast<double>(seconds) + 0.00005) * 10000.0);
+    const double steps = std::trunc(tenThousandths / 25.0);
+    return FormatFixed(steps * 25.0 / 10000.0, 4);
 }

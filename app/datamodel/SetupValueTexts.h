@@ -74,3 +74,14 @@ struct OBAValueTexts {
     // 3 gives 0, 4 gives 1, any other 0.
     static int GetBandwidthIndex(int code);
 };
+
+struct RTAValueTexts {
+    // The arm, trigger and end modes: "Now" (0), "L<", "L=", "L>", "Input",
+    // "Time", "Count" (6).
+    static const std::string& TriggerModeText(int code, std::string& out);
+    // The exponential detector times, "1/32" (0) to "64" (11) seconds.
+    static const std::string& ExpDetectorTimeText(int code, std::string& out);
+    // A linear detector time on the instrument's grid of 0.0025 s: rounded
+    // to 0.0001 s, then cut down to a multiple of 0.0025 s ("0.1250").
+    static std::string LinearDetectorTimeText(float seconds);
+};

@@ -1,7 +1,6 @@
 // The settings of a real-time analyser measurement, with the trigger table
 // and the logic outputs per measurement state.
 #include <array>
-#include <cmath>
 #include <optional>
 #include <sstream>
 #include <vector>
@@ -9,14 +8,12 @@
 #include "ExportCells.h"
 #include "KeptRecordFields.h"
 #include "ReportNumbers.h"
+#include "RTASetup.h"
 #include "ReportWriter.h"
 #include "SSASetup.h"
 #include "SummaryTableSupport.h"
 
 namespace {
-
-const char* const kModeNames[] = {"Now", "L<", "L=", "L>", "Input", "Time", "Count"};
-constexpr int kModeCount = 7;
 
 // The five cells of a table row: mode or state name, then level, time,
 // samples and logic, or the four states.
@@ -35,22 +32,6 @@ struct Line {
     std::vector<std::string> cells = {};
     bool stray = false;
 };
-
-// The time rounded to 0.0001 s and then cut down to a multiple of 0.0025 s.
-std::string LinearDetectorTime(float seconds)
-{
-    const double tenths = std::trunc((static_cast<double>(seconds) + 0.00005) * 10000.0);
-    const double steps = std::trunc(tenths / 25.0);
-    return FormatFixed(steps * 25.0 / 10000.0, 4);
-}
-
-std::string ExpDetectorTime(int index)
-{
-    static const char* const kTimes[] = {"1/32", "1/16", "1/8", "1/4", "1/2", "1",
-                                         "2",    "4",    "8",   "16",  "32",  "64"};
-    // The instrument offers no other time; a stray index shows nothing.
-    return (index >= 0 && index < 12) ? kTimes[index] : "";
-}
 
 // Text layout: each cell left-aligned in 8 characters, a tab between them;
 // CSV layout: one field each.
@@ -140,7 +121,9 @@ int ReportWriter::WriteRtaSettings(std::ostream& out, ExportFormat format, const
         std::to_string(RT60DbDownFromIndex(static_cast<float>(setup.U16(F::kVersion)), setup.U8(F::kRt60DbDown))) +
         " dB";
     const bool third = modeFlags & 0x80;
-    const std::string expTime = ExpDetectorTime(setup.U8(F::kExpDetectorTime));
+    // The instrument offers no other times; a stray index shows nothing.
+    std::string expTime;
+    RTASetup::ExpDetectorTimeText(setup.U8(F::kExpDetectorTime), expTime);
     const std::string storeRate = (modeFlags & 0x20) ? "1/8" : "1/2";
 
     const char* two = "  ";
@@ -150,7 +133,8 @@ int ReportWriter::WriteRtaSettings(std::ostream& out, ExportFormat format, const
     auto trigger = [&](const char* textLabel, const char* csvLabel, size_t modeAt, size_t levelAt, size_t timeAt,
                        size_t samplesAt, int logicBit, bool end) {
         const int mode = setup.U8(modeAt);
-        std::string name = mode < kModeCount ? kModeNames[mode] : "";
+        std::string name;
+        RTASetup::TriggerModeText(mode, name);
         if (end && mode == 0)
             name = "Never";
         const auto cells = TriggerCells(text, name, mode, setup.F32(levelAt), setup.F32(timeAt),
@@ -176,7 +160,7 @@ int ReportWriter::WriteRtaSettings(std::ostream& out, ExportFormat format, const
         {Line::kItem, two, "Bandwidth:", "Bandwidth:", third ? "1/3" : "1/1", third ? "0 1/3" : "0 1/1"},
         {Line::kItem, two, "Detector:", "Detector:", (modeFlags & 0x40) ? "Exp" : "Lin", ""},
         {Line::kItem, two, "Gain:", "Gain:", gain, ""},
-        {Line::kItem, two, "Lin. Detect Time:", "Lin. Detect Time:", LinearDetectorTime(setup.F32(F::kLinearDetectorTime)),
+        {Line::kItem, two, "Lin. Detect Time:", "Lin. Detect Time:", RTASetup::LinearDetectorTimeText(setup.F32(F::kLinearDetectorTime)),
          ""},
         {Line::kItem, two, "Exp. Detect. Time:", "Exp. Detect. Time:", expTime, "0 " + expTime},
         {Line::kItem, two, "Exp. Store Rate:", "Exp. Store Rate:", storeRate, "0 " + storeRate},

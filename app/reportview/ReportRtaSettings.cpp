@@ -11,17 +11,7 @@ using namespace settings;
 
 using namespace RtaSetupFields;
 
-const char* const kModes[7] = {"Now", "L<", "L=", "L>", "Input", "Time", "Count"};
-const char* const kExpTimes[12] = {"1/32", "1/16", "1/8", "1/4", "1/2", "1", "2", "4", "8", "16", "32", "64"};
 const char* const kNoCell = "   -   ";
-
-// The linear detector time on the instrument's 0.0025 s grid.
-std::string LinearTime(float seconds)
-{
-    int n = static_cast<int>((static_cast<double>(seconds) + 0.00005) * 10000);
-    n = (n / 25) * 25;
-    return FormatFixed(n / 10000.0, 4);
-}
 
 Cells RtaSettingsCells(const RecordView& r, unsigned index)
 {
@@ -33,11 +23,8 @@ Cells RtaSettingsCells(const RecordView& r, unsigned index)
     case 1: return Pair("Bandwidth:", (flags & 0x80) ? "1/3" : "1/1", "AutoStore:", Enabled(store & 0x20));
     case 2: return Pair("Detector:", (flags & 0x40) ? "Exp" : "Lin", "Pretrigger #:", Printf("%d", r.I16(kPretrigger)));
     case 3: return Pair("Gain:", Code(SSAValueTexts::GainText, r.U8(kGain)), "Save ByTime:", YesNo(store & 0x80));
-    case 4: return Pair("Lin. Detect Time:", LinearTime(r.F32(kLinearDetectorTime)));
-    case 5: {
-        const int i = r.U8(kExpDetectorTime);
-        return Pair("Exp. Detect. Time:", i < 12 ? kExpTimes[i] : "");
-    }
+    case 4: return Pair("Lin. Detect Time:", RTAValueTexts::LinearDetectorTimeText(r.F32(kLinearDetectorTime)));
+    case 5: return Pair("Exp. Detect. Time:", Code(RTAValueTexts::ExpDetectorTimeText, r.U8(kExpDetectorTime)));
     case 6: return Pair("Exp. Store Rate:", (flags & 0x20) ? "1/8" : "1/2");
     case 7:
         return Pair("RT60 dB Down:",
@@ -113,7 +100,7 @@ void DrawRtaSettingsLine(const ReportLines& report, ReportDC& dc, unsigned index
     PrinterFontScope font(dc);
     const int y = report.LineY(dc, line);
     const int trigger = r.U8(kTriggerFlags);
-    auto mode = [](int m) { return m >= 0 && m <= 6 ? std::string(kModes[m]) : std::string(); };
+    auto mode = [](int m) { return Code(RTAValueTexts::TriggerModeText, m); };
     switch (index) {
     case 14: {
         const int w = dc.TextWidth("  Time sec  ");
