@@ -9,6 +9,7 @@
 #include "BandNames.h"
 #include "KeptRecordFields.h"
 #include "MeasDataSet.h"
+#include "ReportSummaries.h"
 #include "ReportText.h"
 #include "SetupValueTexts.h"
 #include "TalSnapshotRows.h"
@@ -80,9 +81,7 @@ void DrawSlmLine(const ReportLines& report, ReportDC& dc, unsigned index, int li
             break;
         }
         case 7:
-            DrawRightAligned(dc, report.LnColumn(2), y, "A Weight");
-            DrawRightAligned(dc, report.LnColumn(4), y, "C Weight");
-            DrawRightAligned(dc, report.LnColumn(6), y, "Flat");
+            summary::DrawWeightingHeadings(report, dc, y);
             break;
         case 8: case 9: case 10: case 11: case 12: case 13: case 14: {
             const WeightingRow& row = kWeightingRows[r - 8];
