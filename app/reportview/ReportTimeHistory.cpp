@@ -6,7 +6,6 @@
 #include <vector>
 
 #include "MeasDataSet.h"
-#include "ReportRunStop.h"
 #include "ReportText.h"
 #include "ThColumns.h"
 
@@ -107,16 +106,7 @@ void DrawRow(const ReportLines& report, ReportDC& dc, unsigned index, int line, 
         }
         return;
     }
-    std::string state, cause;
-    rec->GetStateText(state);
-    const int causeCode = static_cast<int16_t>(rec->GetCauseCode());
-    if (state == "Mark")
-        state = Printf("%s%d", state.c_str(), causeCode == 0 ? 0 : causeCode - 10);
-    if (causeCode >= 11 && causeCode <= 16)
-        cause = runstop::MarkerName(data, causeCode - 10);
-    else
-        rec->GetCauseText(cause);
-    dc.TextOut(report.Column(3), y, Printf("%s:%s", state.c_str(), cause.c_str()));
+    dc.TextOut(report.Column(3), y, ThRunStopText(*rec, data.ParameterView()));
 }
 
 void DrawLogNote(const ReportLines& report, ReportDC& dc, int line) { DrawNote(report, dc, line, ThMode::kLog); }
