@@ -72,6 +72,17 @@ const std::string& SSAValueTexts::SecondDisplayText(int code, std::string& out)
     return CodeText(code, {"TWA", "SEL", "Min", "Max", "Peak"}, out);
 }
 
+const char* SSAValueTexts::SpectralLnText(int option)
+{
+    return option == 0 ? "None" : option == 1 ? "Overall" : "Interval";
+}
+
+const char* SSAValueTexts::IntervalSpectraText(int option)
+{
+    static const char* const kTexts[] = {"None", "At Max", "Min of Min"};
+    return option >= 0 && option <= 2 ? kTexts[option] : "";
+}
+
 const std::string& SSAValueTexts::BandName(int index, std::string& out)
 {
     out = SsaBandName(index);

@@ -20,6 +20,12 @@ struct SSAValueTexts {
     static const std::string& AcOutputText(int code, std::string& out);
     static const std::string& GainText(int code, std::string& out);            // else "+0"
     static const std::string& SecondDisplayText(int code, std::string& out);
+    // The spectral Ln option of the 16-bit word: "None" (0), "Overall" (1),
+    // any other "Interval".
+    static const char* SpectralLnText(int option);
+    // The interval spectra option of the 16-bit word: "None" (0), "At Max"
+    // (1), "Min of Min" (2), any other empty.
+    static const char* IntervalSpectraText(int option);
     // 33 third-octave bands, "12.5 Hz" (0) to "20000 Hz" (32).
     static const std::string& BandName(int index, std::string& out);
     // The octave centres 1, 4, ... 31 by their band name; other indexes empty.

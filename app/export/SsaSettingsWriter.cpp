@@ -1,6 +1,5 @@
 // The settings of the SSA mode (sound level meter with real-time analyser),
 // from the SSA setup record (output kind 51).
-#include <charconv>
 #include <iomanip>
 
 #include "ExportCells.h"
@@ -11,6 +10,7 @@
 #include "SSASetup.h"
 #include "SettingsWriterSupport.h"
 #include "TALSetup.h"
+#include "TimeTexts.h"
 
 namespace {
 
@@ -20,56 +20,6 @@ constexpr SettingColumns kColumns = {"  ", 25};
 
 // The analyser weighting came with setup format 4; older setups are flat.
 constexpr int kRtaWeightingVersion = 4;
-
-// The number a part of the period text starts with, as atoi reads it.
-int LeadingInt(std::string_view part)
-{
-    while (!part.empty() && (part.front() == ' ' || part.front() == '\t'))
-        part.remove_prefix(1);
-    if (!part.empty() && part.front() == '+')
-        part.remove_prefix(1);
-    int value = 0;
-    if (std::from_chars(part.data(), part.data() + part.size(), value).ec != std::errc())
-        value = 0;
-    return value;
-}
-
-// "1:2:3" as "01:02:03"; missing parts read 0.
-std::string PeriodText(const std::string& stored)
-{
-    int parts[3] = {};
-    std::string_view rest = stored;
-    for (int& part : parts) {
-        const size_t colon = rest.find(':');
-        part = LeadingInt(rest.substr(0, colon));
-        if (colon == std::string_view::npos)
-            break;
-        rest.remove_prefix(colon + 1);
-    }
-    std::string text;
-    for (const int part : parts) {
-        if (!text.empty())
-            text += ':';
-        // At least two digits after the sign: "05", "-05", "100".
-        std::string digits = std::to_string(part);
-        const size_t sign = part < 0 ? 1 : 0;
-        if (digits.size() - sign < 2)
-            digits.insert(sign, "0");
-        text += digits;
-    }
-    return text;
-}
-
-std::string SpectralLnText(int option)
-{
-    return option == 0 ? "None" : option == 1 ? "Overall" : "Interval";
-}
-
-std::string SpectraText(int option)
-{
-    static const char* const kTexts[] = {"None", "At Max", "Min of Min"};
-    return option >= 0 && option <= 2 ? kTexts[option] : "";
-}
 
 }  // namespace
 
@@ -101,7 +51,7 @@ int ReportWriter::WriteSsaSettings(std::ostream& out, ExportFormat format, const
         Heading("Ln"),
         Setting("Ln:", EnabledText(lnFlags & 0x02)),
         Setting("Ln Start Level:", std::to_string(r.I16(kLnStartLevel)), 0, " dB", "dB"),
-        Setting("Spectral Ln Option:", SpectralLnText(r.I16(kSpectralLn))),
+        Setting("Spectral Ln Option:", SSASetup::SpectralLnText(r.I16(kSpectralLn))),
     });
     CellLine(out, format).TextOnly(0, "  ").Left(21, "Ln Percentiles").End();
     for (size_t i = 0; i < 6; ++i) {
@@ -116,10 +66,10 @@ int ReportWriter::WriteSsaSettings(std::ostream& out, ExportFormat format, const
     });
     WriteSettingLines(out, format, kColumns, IntervalSwitchLines(r.U8(kIntervalFlags)));
     WriteSettingLines(out, format, kColumns, {
-        Setting("Interval Period:", PeriodText(r.Text(kIntervalPeriod, SetupRecordFields::kPeriodLength))),
+        Setting("Interval Period:", IntervalPeriodText(r.Text(kIntervalPeriod, SetupRecordFields::kPeriodLength))),
         Setting("Interval Threshold:", std::to_string(r.I16(kIntervalThreshold))),
         Setting("Interval Exchange Rate:", std::to_string(r.I16(kIntervalExchangeRate) + 3), 0, " dB", "dB"),
-        Setting("Interval Spectra Option:", SpectraText(r.I16(kIntervalSpectra)), 3),
+        Setting("Interval Spectra Option:", SSASetup::IntervalSpectraText(r.I16(kIntervalSpectra)), 3),
         EmptyLine(),
         Heading("Time History"),
         Setting("Time History:", EnabledText(lnFlags & 0x08)),

@@ -1,11 +1,10 @@
 // The SLM/RTA settings report: the SSA setup with which the measurement was
 // made.
-#include <cstdlib>
-
 #include "KeptRecordFields.h"
 #include "MeasDataSet.h"
 #include "ReportSettingsCells.h"
 #include "SetupValueTexts.h"
+#include "TimeTexts.h"
 
 namespace {
 
@@ -14,21 +13,6 @@ using namespace settings;
 using namespace SsaSetupFields;
 using SetupRecordFields::kPeriodLength;
 using SetupRecordFields::kTimeLength;
-
-// The stored period "hh:mm:ss" read back as three numbers.
-std::string Period(const std::string& text)
-{
-    int parts[3] = {};
-    size_t at = 0;
-    for (int k = 0; k < 3 && at <= text.size(); ++k) {
-        parts[k] = std::atoi(text.c_str() + at);
-        const size_t colon = text.find(':', at);
-        if (colon == std::string::npos)
-            break;
-        at = colon + 1;
-    }
-    return Printf("%2.2d:%2.2d:%2.2d", parts[0], parts[1], parts[2]);
-}
 
 Cells SsaSettingsCells(const RecordView& r, unsigned index)
 {
@@ -52,7 +36,7 @@ Cells SsaSettingsCells(const RecordView& r, unsigned index)
     case 3: {
         const int option = r.I16(kSpectralLn);
         return Pair("Weighting:", Code(SSAValueTexts::WeightingText, r.U8(kWeighting)), "Spectral Ln Option:",
-                    option == 0 ? "None" : option == 1 ? "Overall" : "Interval");
+                    SSAValueTexts::SpectralLnText(option));
     }
     case 4:
         return {{1, "Peak-1 Weighting:"}, {3, Code(SSAValueTexts::Peak1WeightingText, r.U8(kPeak1Weighting))},
@@ -78,13 +62,13 @@ Cells SsaSettingsCells(const RecordView& r, unsigned index)
         return Pair("Interval Save Ln Table:", YesNo(intervals & 0x01), "Resolution:",
                     Printf("%.1f dB", (ln & 0x04) ? 1.0 : 0.1));
     case 16: return Pair("Interval Auto Stop:", YesNo(intervals & 0x10));
-    case 17: return Pair("Interval Period:", Period(r.Text(kIntervalPeriod, kPeriodLength)));
+    case 17: return Pair("Interval Period:", IntervalPeriodText(r.Text(kIntervalPeriod, kPeriodLength)));
     case 18: return Pair("Interval Threshold:", Printf("%d", r.I16(kIntervalThreshold)));
     case 19: return Pair("Interval Exchange Rate:", Dbs(r.I16(kIntervalExchangeRate) + 3));
     case 20: {
         const int spectra = r.I16(kIntervalSpectra);
         return Pair("Interval Spectra Option:",
-                    spectra == 0 ? "None" : spectra == 1 ? "At Max" : spectra == 2 ? "Min of Min" : "");
+                    SSAValueTexts::IntervalSpectraText(spectra));
     }
     case 22: return {{0, "Timer"}};
     case 23: return Pair("Timer Mode:", Code(LOGValueTexts::TimerModeText, r.U8(kTimerMode)));

@@ -239,3 +239,44 @@ int TextToDouble(std::string_view text, double& value)
     value = sign * number / scale;
     return 0;
 }
+
+namespace {
+
+// The number a part of a period text starts with, as atoi reads it.
+int LeadingInt(std::string_view part)
+{
+    while (!part.empty() && (part.front() == ' ' || part.front() == '\t'))
+        part.remove_prefix(1);
+    if (!part.empty() && part.front() == '+')
+        part.remove_prefix(1);
+    int value = 0;
+    if (std::from_chars(part.data(), part.data() + part.size(), value).ec != std::errc())
+        value = 0;
+    return value;
+}
+
+}  // namespace
+
+std::string IntervalPeriodText(std::string_view stored)
+{
+    int parts[3] = {};
+    std::string_view rest = stored;
+    for (int& part : parts) {
+        const size_t colon = rest.find(':');
+        part = LeadingInt(rest.substr(0, colon));
+        if (colon == std::string_view::npos)
+            break;
+        rest.remove_prefix(colon + 1);
+    }
+    std::string text;
+    for (const int part : parts) {
+        if (!text.empty())
+            text += ':';
+        std::string digits = std::to_string(part);
+        const size_t sign = part < 0 ? 1 : 0;
+        if (digits.size() - sign < 2)
+            digits.insert(sign, "0");
+        text += digits;
+    }
+    return text;
+}

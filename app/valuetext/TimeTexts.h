@@ -36,3 +36,9 @@ uint32_t DateTextToSecs(std::string_view date, std::string_view time, int format
 // a point and digits. Returns 0 with the number in value once a digit was
 // read (what follows the number is ignored), -1 when the text holds no digit.
 int TextToDouble(std::string_view text, double& value);
+
+// A stored interval period "h:m:s" as "hh:mm:ss": each part the number it
+// starts with (after blanks and tabs, a sign allowed, 0 when it holds
+// none), with at least two digits after its sign ("05", "-05", "100");
+// missing parts read 0.
+std::string IntervalPeriodText(std::string_view stored);
