@@ -221,6 +221,21 @@ const std::string& SYSSetup::LogicInputModeText(int mode, std::string& out)
     return out;
 }
 
+const char* SYSSetup::AutoCalibrationText(int mode)
+{
+    return mode == 1 ? "Yes" : mode == 2 ? "NF+" : "No";
+}
+
+const char* SYSSetup::TransducerText(int transducer)
+{
+    return transducer == 0 ? "Condensor" : transducer == 1 ? "Electret" : "Direct";
+}
+
+const char* SYSSetup::PowerOffModeText(int mode)
+{
+    return mode == 0 ? "Blank LCD" : mode == 1 ? "Auto Off" : "Manual Off";
+}
+
 const std::string& SYSSetup::ModeText(int setupType, std::string& out)
 {
     static const char* const kTexts[] = {"SSA", "ISM", "LOG", "TAL", "FFT", "RTA", "ENV", "AUD", "VIB"};

@@ -129,6 +129,13 @@ public:
     // Value texts.
     static const std::string& LogicInputModeText(int mode, std::string& out);
     static const std::string& ModeText(int setupType, std::string& out);
+    // The automatic calibration: 1 "Yes", 2 "NF+" (with the noise floor
+    // check), any other "No".
+    static const char* AutoCalibrationText(int mode);
+    // 0 "Condensor", 1 "Electret", any other "Direct".
+    static const char* TransducerText(int transducer);
+    // 0 "Blank LCD", 1 "Auto Off", any other "Manual Off".
+    static const char* PowerOffModeText(int mode);
     // A fixed-width text field up to its first zero byte, trailing blanks
     // removed; the field itself is only read.
     static const std::string& Text30ToString(std::string& out, const uint8_t* field);

@@ -27,21 +27,6 @@ constexpr std::array<const char*, 6> kLogicSources = {
     "Output Logic Enabled For: Excd",
 };
 
-std::string AutoCalibrationText(int mode)
-{
-    return mode == 1 ? "Yes" : mode == 2 ? "NF+" : "No";
-}
-
-std::string TransducerText(int transducer)
-{
-    return transducer == 0 ? "Condensor" : transducer == 1 ? "Electret" : "Direct";
-}
-
-std::string PowerOffText(int mode)
-{
-    return mode == 0 ? "Blank LCD" : mode == 1 ? "Auto Off" : "Manual Off";
-}
-
 // "1  Volts / Pa": the linear factor of the scale in engineering form, or
 // "Disabled" without a units label.
 std::string EngineeringUnitsText(const RecordView& system)
@@ -74,13 +59,13 @@ int ReportWriter::WriteSystemSettings(std::ostream& out, ExportFormat format, co
         Heading("Calibration"),
         Setting("Calibrator S/N:", system.Text(kCalibratorSerial, kCalibratorSerialLength)),
         Setting("Calibrator Level:", FormatFixed(system.F32(kCalibratorLevel), 1), 5, "dB", "dB"),
-        Setting("Auto. Calibration:", AutoCalibrationText(system.I16(kAutoCalibration)), -5),
+        Setting("Auto. Calibration:", SYSSetup::AutoCalibrationText(system.I16(kAutoCalibration)), -5),
         Setting("Calibration Time:", system.Text(kAutoCalibrationTime, kAutoCalibrationTimeLength), 5),
         EmptyLine(),
     });
     // The lines built as "%-21s %s": the label and a blank in 22 columns.
     constexpr SettingColumns wide = {"", 22};
-    WriteSettingLines(out, format, wide, {Setting("Transducer:", TransducerText(system.I16(kTransducer)))});
+    WriteSettingLines(out, format, wide, {Setting("Transducer:", SYSSetup::TransducerText(system.I16(kTransducer)))});
     const float noiseFloor = calibration.F32(CalibrationFields::kNoiseFloor);
     CellLine noise(out, format);
     noise.Left(wide.labelWidth, "Noise Floor:")
@@ -99,7 +84,7 @@ int ReportWriter::WriteSystemSettings(std::ostream& out, ExportFormat format, co
     const int powerOff = system.I16(kPowerOffMode);
     std::vector<SettingLine> power = {
         Heading("Power Monitor"),
-        Setting("Power Off Mode:", PowerOffText(powerOff)),
+        Setting("Power Off Mode:", SYSSetup::PowerOffModeText(powerOff)),
     };
     if (powerOff == 0)
         power.push_back(Setting("Standby Time:", std::to_string(system.U16(kStandbyTime)), 0, " minutes", "minutes"));

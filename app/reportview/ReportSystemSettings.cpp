@@ -1,5 +1,6 @@
 // The system settings report: the instrument's calibration, power, control
 // and modem settings as the download file stored them.
+#include <array>
 #include <cmath>
 
 #include "EngineeringText.h"
@@ -7,11 +8,10 @@
 #include "MeasDataSet.h"
 #include "ReportSettingsCells.h"
 #include "ReportText.h"
+#include "SYSSetup.h"
 
 namespace {
 using namespace SystemFields;
-
-const char* const kLogicInputModes[5] = {"None", "Pause", "Toggle", "Level", "Alarm"};
 
 std::string OrNone(const std::string& text)
 {
@@ -47,13 +47,13 @@ void DrawSystemSettingsLine(const ReportLines& report, ReportDC& dc, unsigned in
     case 2: item(indent, "Level:", FormatFixed(sys.F32(kCalibratorLevel), 1, 5) + " dB"); break;
     case 3: {
         const int code = sys.I16(kAutoCalibration);
-        item(indent, "Auto. Calibration:", code == 1 ? "Yes" : code == 2 ? "NF+" : "No");
+        item(indent, "Auto. Calibration:", SYSSetup::AutoCalibrationText(code));
         break;
     }
     case 4: item(indent, "Calibrate Time:", sys.Text(kAutoCalibrationTime, kAutoCalibrationTimeLength)); break;
     case 6: {
         const int code = sys.I16(kTransducer);
-        item(edge, "Transducer:", code == 0 ? "Condensor" : code == 1 ? "Electret" : "Direct");
+        item(edge, "Transducer:", SYSSetup::TransducerText(code));
         break;
     }
     case 7: {
@@ -77,7 +77,7 @@ void DrawSystemSettingsLine(const ReportLines& report, ReportDC& dc, unsigned in
     case 12: item(edge, "Power Monitor", {}); break;
     case 13: {
         const int mode = sys.I16(kPowerOffMode);
-        item(indent, "Power Off Mode:", mode == 0 ? "Blank LCD" : mode == 1 ? "Auto Off" : "Manual Off");
+        item(indent, "Power Off Mode:", SYSSetup::PowerOffModeText(mode));
         if (mode == 0)
             second("Standby Time:", Printf("%d minutes", sys.U16(kStandbyTime)));
         else if (mode == 1)
@@ -92,8 +92,8 @@ void DrawSystemSettingsLine(const ReportLines& report, ReportDC& dc, unsigned in
     case 15: item(indent, "LCD Contrast:", Printf("%d", sys.U16(kLcdContrast))); break;
     case 17: item(edge, "Controls", {}); break;
     case 18: {
-        const int mode = sys.U8(kLogicInputMode);
-        item(indent, "Logic Input Mode:", kLogicInputModes[mode >= 1 && mode <= 4 ? mode : 0]);
+        std::string mode;
+        item(indent, "Logic Input Mode:", SYSSetup::LogicInputModeText(sys.U8(kLogicInputMode), mode));
         break;
     }
     case 19: {
@@ -104,14 +104,13 @@ void DrawSystemSettingsLine(const ReportLines& report, ReportDC& dc, unsigned in
         }
         item(indent, "Logic Output:", "On");
         dc.TextOut(report.Column(3), y, "Output Logic Enabled For:");
-        // RMS, Peak, Intv and AD from the code's bits for codes 1 to 15;
-        // 16 is the run mode, 17 the exceedance.
-        const bool set[6] = {code <= 15 && (code & 1), code <= 15 && (code & 2), code <= 15 && (code & 4),
-                             code <= 15 && (code & 8), code == 16, code == 17};
+        // RMS, Peak, Intv and AD, the run mode and the exceedance.
+        std::array<bool, 7> set{};
+        SYSSetup::DecodeLogicOutput(code, set);
         const char* const names[6] = {"RMS", "Peak", "Intv", "AD", "R/S", "Excd"};
         int x = report.Column(3) + dc.TextWidth("Output Logic Enbled For:SS");
         for (int k = 0; k < 6; ++k)
-            if (set[k]) {
+            if (set[static_cast<size_t>(k + 1)]) {
                 dc.TextOut(x, y, names[k]);
                 x += dc.TextWidth(std::string(names[k]) + "S");
             }
