@@ -1,7 +1,7 @@
 // The calibration settings, from the calibration record (output kind 50):
 // the offset, when the instrument was last calibrated and checked, and the
 // level the check found.
-#include "ExportFields.h"
+#include "ExportCells.h"
 #include "KeptRecordFields.h"
 #include "ReportNumbers.h"
 #include "ReportWriter.h"

@@ -1,7 +1,7 @@
 // The SPL, peak and unweighted peak histogram tables.
 #include <iomanip>
 
-#include "ExportFields.h"
+#include "ExportCells.h"
 #include "HistogramOptions.h"
 #include "LevelTableRows.h"
 #include "Profile.h"

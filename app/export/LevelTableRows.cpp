@@ -2,7 +2,7 @@
 
 #include <iomanip>
 
-#include "ExportFields.h"
+#include "ExportCells.h"
 #include "ReportNumbers.h"
 #include "SummaryWriterSupport.h"
 

@@ -1,7 +1,7 @@
 // The Ln table under an interval, day or SSA interval row.
 #include <iomanip>
 
-#include "ExportFields.h"
+#include "ExportCells.h"
 #include "HistogramStats.h"
 #include "LevelTableRows.h"
 #include "ReportWriter.h"

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "DirectionText.h"
-#include "ExportFields.h"
+#include "ExportCells.h"
 #include "HistogramStats.h"
 #include "KeptRecordFields.h"
 #include "ReportNumbers.h"

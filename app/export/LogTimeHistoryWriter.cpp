@@ -2,7 +2,7 @@
 // that the setup chose, and run/stop entries with their cause.
 #include <iomanip>
 
-#include "ExportFields.h"
+#include "ExportCells.h"
 #include "KeptRecordFields.h"
 #include "ReportNumbers.h"
 #include "ReportWriter.h"

@@ -2,7 +2,7 @@
 
 #include <iomanip>
 
-#include "ExportFields.h"
+#include "ExportCells.h"
 #include "ReportNumbers.h"
 
 int ReportWriter::WriteTitle(const char* title, std::ostream& out, ExportFormat format, std::time_t translated)

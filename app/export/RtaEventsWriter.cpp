@@ -24,58 +24,80 @@ std::string ElapsedFromTrigger(int position, int preTrigger, float detectorTime)
 template <class Record>
 using BandGetter = float (Record::*)(int) const;
 
+// A column of the band tables: two blanks and the band's label (or the
+// heading) right-aligned in seven characters.
+CellLine& BandColumn(CellLine& line, const std::string& label)
+{
+    return line.TextOnly(0, "  ").Right(7, label);
+}
+
 // The event's three spectra side by side, in two columns of bands.
 void WriteEventSpectraText(std::ostream& out, const EventRec& event, const RtaBandLayout& bands)
 {
-    out << ComposeText("  %7s Leq %s Max %s Min %s  %7s Leq %s Max %s Min %s", "Freq.Hz", bands.label, bands.label,
-                       bands.label, "Freq.Hz", bands.label, bands.label, bands.label)
-        << std::endl;
+    const std::string levels = std::string(" Leq ") + bands.label + " Max " + bands.label + " Min " + bands.label;
+    CellLine heading(out, true);
+    BandColumn(heading, "Freq.Hz").Cell(0, levels);
+    BandColumn(heading, "Freq.Hz").Cell(0, levels).End();
     for (int left = 0; left < bands.rows; ++left) {
-        const int right = left + bands.rows;
-        std::string line = ComposeText("  %7s %s", bands.Label(left).c_str(),
-                                       BandValue(event.GetLeqBand(left)).c_str());
-        line += " " + BandValue(event.GetMaxBand(left));
-        line += " " + BandValue(event.GetMinBand(left));
-        if (right < bands.total) {
-            line += ComposeText("  %7s", bands.Label(right).c_str());
-            line += " " + BandValue(event.GetLeqBand(right));
-            line += " " + BandValue(event.GetMaxBand(right));
-            line += " " + BandValue(event.GetMinBand(right));
+        CellLine line(out, true);
+        for (const int band : {left, left + bands.rows}) {
+            if (band >= bands.total)
+                break;
+            BandColumn(line, bands.Label(band))
+                .Cell(0, ' ')
+                .Cell(0, BandValue(event.GetLeqBand(band)))
+                .Cell(0, ' ')
+                .Cell(0, BandValue(event.GetMaxBand(band)))
+                .Cell(0, ' ')
+                .Cell(0, BandValue(event.GetMinBand(band)));
         }
-        out << line << std::endl;
+        line.End();
     }
 }
 
 void WriteByTimeText(std::ostream& out, const ThRec& rec, int number, const EventRec& event, float detectorTime,
                      const RtaBandLayout& bands)
 {
-    out << ComposeText("***ByTime Record #%d (Event #%d)***", number, RecordNumber(event.GetRecordNumber()))
-        << std::endl;
+    CellLine(out, true)
+        .Cell(0, "***ByTime Record #")
+        .Cell(0, number)
+        .Cell(0, " (Event #")
+        .Cell(0, RecordNumber(event.GetRecordNumber()))
+        .Cell(0, ")***")
+        .End();
     out << "Elapsed Time: " << ElapsedFromTrigger(number, event.GetPreTriggerCount(), detectorTime) << std::endl;
     out << "Leq: " << FormatFixed(rec.GetLeq(), 2, 6) << std::endl;
     out << std::endl;
-    out << ComposeText("  %7s %9s  %7s %9s", "Freq.Hz", bands.label, "Freq.Hz", bands.label) << std::endl;
+    CellLine heading(out, true);
+    BandColumn(heading, "Freq.Hz").Cell(0, ' ').Right(9, bands.label);
+    BandColumn(heading, "Freq.Hz").Cell(0, ' ').Right(9, bands.label).End();
     for (int left = 0; left < bands.rows; ++left) {
-        const int right = left + bands.rows;
-        std::string line = ComposeText("  %7s %s", bands.Label(left).c_str(),
-                                       BandValue(rec.GetLeqBand(left)).c_str());
-        if (right < bands.total)
-            line += ComposeText("  %7s %s", bands.Label(right).c_str(),
-                                BandValue(rec.GetLeqBand(right)).c_str());
-        out << line << std::endl;
+        CellLine line(out, true);
+        for (const int band : {left, left + bands.rows}) {
+            if (band >= bands.total)
+                break;
+            BandColumn(line, bands.Label(band)).Cell(0, ' ').Cell(0, BandValue(rec.GetLeqBand(band)));
+        }
+        line.End();
     }
     out << std::endl;
 }
 
 void WriteEventText(std::ostream& out, const EventRec& event, const RtaBandLayout& bands)
 {
-    out << ComposeText("***Event #%d***", RecordNumber(event.GetRecordNumber())) << std::endl;
-    out << ComposeText("Timestamp:    %-30s Pre-trigger count: %d", DateTimeText(event.GetStartTime()).c_str(),
-                       event.GetPreTriggerCount())
-        << std::endl;
-    out << ComposeText("Elapsed Time: %-30s Triggered count:   %d", DurationText(event.GetDuration()).c_str(),
-                       event.GetTriggeredCount())
-        << std::endl;
+    CellLine(out, true).Cell(0, "***Event #").Cell(0, RecordNumber(event.GetRecordNumber())).Cell(0, "***").End();
+    CellLine(out, true)
+        .Cell(0, "Timestamp:    ")
+        .Left(30, DateTimeText(event.GetStartTime()))
+        .Cell(0, " Pre-trigger count: ")
+        .Cell(0, event.GetPreTriggerCount())
+        .End();
+    CellLine(out, true)
+        .Cell(0, "Elapsed Time: ")
+        .Left(30, DurationText(event.GetDuration()))
+        .Cell(0, " Triggered count:   ")
+        .Cell(0, event.GetTriggeredCount())
+        .End();
     out << "Leq:          " << FormatFixed(event.GetLeq(), 2, 6) << std::endl;
     out << "Lmax:         " << FormatFixed(event.GetMax(), 2, 6) << std::endl;
     out << "Lmin:         " << FormatFixed(event.GetMinLevel(), 2, 6) << std::endl;
@@ -109,7 +131,7 @@ void WriteEventCsv(std::ostream& out, const EventRec& event, const RtaBandLayout
     // The band names head the columns once, on the first event's line.
     if (event.GetRecordNumber() == 1) {
         CsvField(out, " ");
-        CsvField(out, ComposeText("%s Spectra", bands.label));
+        CsvField(out, std::string(bands.label) + " Spectra");
         for (int i = 0; i < bands.total; ++i)
             CsvField(out, bands.Name(i));
     }
@@ -165,6 +187,10 @@ int ReportWriter::WriteRtaEvents(std::ostream& out, ExportFormat format, const E
         SetFixed(out);
         out.precision(3);
     }
+    // The text's cells pad with blanks in their own alignment; the stream's
+    // fill and alignment are given back as they were.
+    const std::ios::fmtflags flags = out.flags();
+    const char fill = out.fill(' ');
     const RtaBandLayout bands = RtaBandLayout::Of(setup);
     const float detectorTime = setup.F32(RtaSetupFields::kLinearDetectorTime);
     // The ByTime records of all events lie one event after the other: each
@@ -190,6 +216,10 @@ int ReportWriter::WriteRtaEvents(std::ostream& out, ExportFormat format, const E
         }
         if (!text)
             out << std::endl;
+    }
+    if (text) {
+        out.flags(flags);
+        out.fill(fill);
     }
     return 1;
 }

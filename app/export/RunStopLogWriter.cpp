@@ -1,7 +1,7 @@
 // The run/stop log: every start, stop, pause, continue, reset and mark.
 #include <iomanip>
 
-#include "ExportFields.h"
+#include "ExportCells.h"
 #include "KeptRecordFields.h"
 #include "ReportNumbers.h"
 #include "ReportWriter.h"

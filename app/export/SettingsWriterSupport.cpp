@@ -2,7 +2,7 @@
 
 #include <iomanip>
 
-#include "ExportFields.h"
+#include "ExportCells.h"
 #include "KeptRecordFields.h"
 #include "LOGSetup.h"
 #include "RecordTexts.h"

@@ -7,7 +7,7 @@
 #include <string>
 
 #include "KeptRecordFields.h"
-#include "ExportFields.h"
+#include "ExportCells.h"
 #include "RecordTexts.h"
 #include "ReportWriter.h"
 

@@ -9,7 +9,7 @@
 #include <string>
 
 #include "BandNames.h"
-#include "ExportFields.h"
+#include "ExportCells.h"
 #include "RecordTexts.h"
 #include "ReportNumbers.h"
 #include "ReportWriter.h"

@@ -2,7 +2,7 @@
 // kind 60). The mode always analyses in one-third octaves.
 #include <iomanip>
 
-#include "ExportFields.h"
+#include "ExportCells.h"
 #include "KeptRecordFields.h"
 #include "LOGSetup.h"
 #include "ReportNumbers.h"
