@@ -236,6 +236,26 @@ void CDataReport::DrawFirmwareNoticeLine(ReportDC& dc, int line)
         dc.Line(left_, y, right_, y);
 }
 
+namespace {
+
+// The reports whose line count follows from their records: the records'
+// report lines and the report's own lines around them.
+struct CountedReport {
+    int type;
+    int (*lines)(const MeasDataSet& data);
+};
+
+const CountedReport kCountedReports[] = {
+    {7, [](const MeasDataSet& d) { return d.Records().intervals.GetReportLineCount() + 20; }},
+    {12, [](const MeasDataSet& d) { return d.Records().obaIntervals.GetReportLineCount() + 20; }},
+    {16, [](const MeasDataSet& d) { return d.Records().days.GetReportLineCount() + 15; }},
+    {18, [](const MeasDataSet& d) { return d.Records().ssaIntervals.GetReportLineCount() + 28; }},
+    {31, [](const MeasDataSet& d) { return ssasummary::LineCount(d); }},
+    {33, [](const MeasDataSet& d) { return d.Records().events.GetCount() * rt60::LinesPerEvent(d) + 18; }},
+};
+
+}  // namespace
+
 void CDataReport::OnDraw(ReportDC& dc)
 {
     ReportFont previous;
@@ -263,29 +283,20 @@ void CDataReport::OnDraw(ReportDC& dc)
         LayoutSummaryColumns(dc);
     else if (const ScreenPlan* plan = ScreenPlanOf(type); plan != nullptr && plan->layout != nullptr)
         (this->*plan->layout)(dc);
-    // The reports whose line count follows from their records.
-    const RecordManagers& m = data_.Records();
-    switch (type) {
-    case 33:
-        // The RT60 options may have changed since the load.
+    // The reports whose line count follows from their records and their
+    // options; the options may have changed since the load.
+    if (type == 33) {
         data_.Records().events.LoadRT60Settings();
         ComputeRt60();
-        UpdateLineCount(m.events.GetCount() * rt60::LinesPerEvent(data_) + 18);
-        break;
-    case 7: UpdateLineCount(m.intervals.GetReportLineCount() + 20); break;
-    case 12: UpdateLineCount(m.obaIntervals.GetReportLineCount() + 20); break;
-    case 31: UpdateLineCount(ssasummary::LineCount(data_)); break;
-    case 16: UpdateLineCount(m.days.GetReportLineCount() + 15); break;
-    case 18: UpdateLineCount(m.ssaIntervals.GetReportLineCount() + 28); break;
-    case 9:
-    case 10: {
-        // The histogram options may have changed since the load.
+    }
+    if (type == 9 || type == 10) {
         int rows[3];
         histograms::Configure(data_.Records(), rows);
         UpdateLineCount(histograms::ScreenLineCount(rows));
-        break;
     }
-    default: break;
+    for (const CountedReport& counted : kCountedReports) {
+        if (counted.type == type)
+            UpdateLineCount(counted.lines(data_));
     }
     last = std::min(lineCount_ - 1, (clipBottom + lineHeight_ - 1) / lineHeight_);
 
