@@ -3,6 +3,7 @@
 // level the check found.
 #include "ExportCells.h"
 #include "KeptRecordFields.h"
+#include "RecordTexts.h"
 #include "ReportNumbers.h"
 #include "ReportWriter.h"
 #include "SettingsWriterSupport.h"
@@ -27,9 +28,8 @@ void LevelLine(std::ostream& out, bool text, const char* textLabel, const char* 
 // The date and the time of a stamp, each after its label.
 void TimeLine(std::ostream& out, bool text, const char* dateLabel, const char* timeLabel, uint32_t stamp)
 {
-    const std::time_t time = ToTime(stamp);
-    const std::string date = FormatLocalTime(time, "%d-%b-%Y");
-    const std::string clock = FormatLocalTime(time, "%H:%M:%S");
+    const std::string date = DateText(stamp);
+    const std::string clock = ClockText(stamp);
     CellLine(out, text).Cell(20, dateLabel).Cell(14, date).Cell(20, timeLabel).Cell(12, clock).End();
 }
 

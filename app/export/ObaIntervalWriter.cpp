@@ -6,6 +6,7 @@
 
 #include "KeptRecordFields.h"
 #include "OBASetup.h"
+#include "RecordTexts.h"
 #include "ReportNumbers.h"
 #include "ReportWriter.h"
 #include "SettingsWriterSupport.h"
@@ -70,14 +71,13 @@ int ReportWriter::WriteObaIntervals(std::ostream& out, ExportFormat format, cons
         const ObaIntvRec* record = intervals.GetAt(i);
         if (record == nullptr)
             continue;
-        const std::time_t start = ToTime(record->GetTime());
         std::string duration;
         SecondsToHms(WholeSeconds(record->GetDuration()), duration);
         CellLine(out, text).Left(12, "Rec #").Left(14, "Date").Left(12, "Time").Left(12, "Duration").End();
         CellLine(out, text)
             .Left(12, record->GetRecordNumber())
-            .Left(14, FormatLocalTime(start, "%d-%b-%Y"))
-            .Left(12, FormatLocalTime(start, "%H:%M:%S"))
+            .Left(14, DateText(record->GetTime()))
+            .Left(12, ClockText(record->GetTime()))
             .Left(12, duration)
             .End();
         out << std::endl;

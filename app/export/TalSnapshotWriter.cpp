@@ -196,10 +196,9 @@ void ReportWriter::WriteTalSlmSnapshotCsv(std::ostream& out, const SnapRec& r)
 
 void ReportWriter::WriteTalRtaSnapshotText(std::ostream& out, const SnapRec& r)
 {
-    const std::time_t time = StandardTime(r);
     RecordLine(out, true, r, "***Record #", "***");
     DateTimeLine(out, true, "Date", "Time");
-    DateTimeLine(out, true, FormatLocalTime(time, "%d-%b-%Y"), FormatLocalTime(time, "%H:%M:%S"));
+    DateTimeLine(out, true, DateText(r.GetStandardTime()), ClockText(r.GetStandardTime()));
     out << std::endl;
     CellLine heading(out, true);
     for (int column = 0; column < 2; ++column)
@@ -217,10 +216,9 @@ void ReportWriter::WriteTalRtaSnapshotText(std::ostream& out, const SnapRec& r)
 
 void ReportWriter::WriteTalRtaSnapshotCsv(std::ostream& out, const SnapRec& r)
 {
-    const std::time_t time = StandardTime(r);
     RecordLine(out, false, r, "***Record #", "***");
     DateTimeLine(out, false, "Date", "Time");
-    DateTimeLine(out, false, FormatLocalTime(time, "%d-%b-%Y"), FormatLocalTime(time, "%H:%M:%S"));
+    DateTimeLine(out, false, DateText(r.GetStandardTime()), ClockText(r.GetStandardTime()));
     out << std::endl;
     CellLine(out, false).Cell(0, "Freq.Hz").Cell(0, "Leq 1/3dB").Cell(0, "Live 1/3dB").End();
     for (int band = 0; band < kBandCount; ++band) {
