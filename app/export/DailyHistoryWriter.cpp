@@ -1,4 +1,5 @@
 #include "DirectionText.h"
+#include "HistogramStats.h"
 #include "KeptRecordFields.h"
 #include "LOGSetup.h"
 #include "ReportWriter.h"
@@ -118,7 +119,7 @@ int ReportWriter::WriteDailyHistory(std::ostream& out, ExportFormat format, cons
             WriteDailyHeading(out, text, wind, daily);
         WriteDailyRow(out, text, wind, daily, *day);
         if (days.histogram) {
-            const auto bins = HistogramBins(*day);
+            const auto bins = HistogramBinsOf(*day);
             WriteLnTableHistogram(out, format, days.GetLnTableRowCount(), bins.data(), days.baseLevel, kDailyCountsPerSecond);
         }
     }

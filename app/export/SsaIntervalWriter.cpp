@@ -2,6 +2,7 @@
 
 #include "BandNames.h"
 #include "DirectionText.h"
+#include "HistogramStats.h"
 #include "KeptRecordFields.h"
 #include "ReportWriter.h"
 #include "SSASetup.h"
@@ -256,7 +257,7 @@ int ReportWriter::WriteSsaIntervals(std::ostream& out, ExportFormat format, cons
             WriteSsaIntervalHeadings(out, format, intervals, setup, choice);
         WriteSsaIntervalLine(out, text, layout, *rec);
         if (intervals.histogram) {
-            const auto bins = HistogramBins(*rec);
+            const auto bins = HistogramBinsOf(*rec);
             WriteLnTableHistogram(out, format, intervals.GetLnTableRowCount(), bins.data(), intervals.baseLevel,
                                   kSsaCountsPerSecond);
             out << std::endl;

@@ -31,12 +31,3 @@ inline int32_t RecordNumber(uint32_t stored) { return static_cast<int32_t>(store
 // 40000.
 inline uint16_t Count16(unsigned stored) { return static_cast<uint16_t>(stored); }
 
-// The 128 one-dB histogram bins of an interval or a day, for its Ln table.
-template <class Record>
-std::array<uint32_t, 128> HistogramBins(const Record& record)
-{
-    std::array<uint32_t, 128> bins{};
-    for (int b = 0; b < 128; ++b)
-        bins[static_cast<size_t>(b)] = record.GetHistogramBin(b);
-    return bins;
-}

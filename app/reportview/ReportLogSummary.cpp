@@ -275,8 +275,8 @@ void DrawLogLine(const ReportLines& report, ReportDC& dc, unsigned index, int li
     }
     case 53:
         DrawLabelAndValue(report, dc, y, "Battery Level:",
-                          Printf("%s %s %s", sum.Text(SummaryFields::kBattery, 8).c_str(), "Source:",
-                                 sum.Text(SummaryFields::kPowerSource, 4).c_str()));
+                          Printf("%s %s %s", sum.Text(SummaryFields::kBattery, SummaryFields::kBatteryLength).c_str(), "Source:",
+                                 sum.Text(SummaryFields::kPowerSource, SummaryFields::kPowerSourceLength).c_str()));
         break;
     default: break;
     }

@@ -120,7 +120,7 @@ void DrawSummaryLine(const ReportLines& report, ReportDC& dc, unsigned index, in
     case 10:
         dc.TextOut(report.LeftEdge(), y, "Spectra Duration:");
         dc.TextOut(report.Column(2), y, FormatFixed(sum.F32(SummaryFields::kSpectraDuration), 2));
-        if (sum.Text(SummaryFields::kOverloadMark, 8) != "    ")
+        if (sum.Text(SummaryFields::kOverloadMark, SummaryFields::kOverloadMarkLength) != "    ")
             dc.TextOut(report.Column(4), y, "Spectra Data Overloaded");
         break;
     default: break;
