@@ -22,11 +22,9 @@
 #include "ReportText.h"
 #include "ReportTimeHistory.h"
 #include "SetupTypes.h"
+#include "SummaryWriterSupport.h"
 
 namespace {
-
-// The program's own version, beside the firmware in the title block.
-constexpr double kSoftwareVersion = 3.12;
 
 // The location and the two notes of the title block, in their order.
 constexpr size_t kHeaderNotes[] = {FileHeaderFields::kLocation, FileHeaderFields::kNote1, FileHeaderFields::kNote2};
@@ -173,17 +171,10 @@ void CDataReport::DrawTitleBlockLine(ReportDC& dc, unsigned index, int line)
         label = "Model/Serial Number:";
         value = Printf("%d / %s", sys.I16(SystemFields::kModel), sys.Text(SystemFields::kSerial, SystemFields::kSerialLength).c_str());
         break;
-    case 2: {
+    case 2:
         label = dc.IsPrinting() ? "Firmware/Software Revs:" : "Firm/Software Revs:";
-        std::string firmware = "?.???";
-        if (!header.IsEmpty()) {
-            const std::string text = header.Text(FileHeaderFields::kFirmwareLine, FileHeaderFields::kFirmwareLength);
-            const size_t blank = text.find(' ');
-            firmware = blank == std::string::npos ? std::string() : text.substr(0, blank);
-        }
-        value = Printf("%s / %0.3f", firmware.c_str(), kSoftwareVersion);
+        value = Printf("%s / %0.3f", FirmwareRevision(header).c_str(), kSoftwareVersion);
         break;
-    }
     case 3:
         label = "Name: ";
         value = sys.Text(SystemFields::kName, SystemFields::kNameLength);
