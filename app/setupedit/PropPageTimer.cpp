@@ -224,14 +224,16 @@ bool PropPageTimer::Save()
         const TimeFields& time = times_[k];
         if (!Edited({time.hour, time.minute}))
             continue;
-        WriteShared(block, [&](bool edits) {
+        const auto get = getters[k];
+        const auto set = setters[k];
+        WriteShared(block, [&, get, set](bool edits) {
             int hour = 0, minute = 0;
-            (block->*getters[k])(hour, minute);
+            (block->*get)(hour, minute);
             if (edits && Edited(time.hour))
                 hour = AtoI(time.hour->text());
             if (edits && Edited(time.minute))
                 minute = AtoI(time.minute->text());
-            (block->*setters[k])(hour, minute);
+            (block->*set)(hour, minute);
         });
     }
     return true;
