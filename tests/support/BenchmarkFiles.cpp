@@ -6,6 +6,8 @@
 #include <vector>
 
 #include "DownloadFileBuilder.h"
+#include "MeasurementSetupFields.h"
+#include "SetupBlock.h"
 
 namespace fixtures {
 
@@ -33,6 +35,8 @@ BodyBuilder& Stamp(BodyBuilder& b, std::time_t t) {
     return b.BcdDate(tm.tm_mday, tm.tm_mon + 1, tm.tm_year % 100).BcdTime(tm.tm_hour, tm.tm_min, tm.tm_sec);
 }
 
+// A run/stop: a byte the reader passes over, the time, the event byte, the
+// run/stop number and the time-history record number.
 BodyBuilder RunStop(std::time_t t, unsigned event, unsigned number) {
     BodyBuilder b;
     b.U8(0);
@@ -40,7 +44,8 @@ BodyBuilder RunStop(std::time_t t, unsigned event, unsigned number) {
     return b;
 }
 
-// A one-minute interval: start, duration 0 h 1 min 0 s, six levels, four bytes.
+// A one-minute interval: start, duration 0 h 1 min 0 s and 0/256 s, six
+// levels, four bytes.
 BodyBuilder Interval(std::time_t t, unsigned n) {
     BodyBuilder b;
     Stamp(b, t).U16(0).U8(1).U8(0).U8(0);
@@ -58,10 +63,14 @@ std::string Level(size_t n) {
 }
 std::string Marker(unsigned code) { return std::string(1, static_cast<char>(128 + code)) + '\0'; }
 
-// A third-octave spectrum sample of an RTA run: 72 bytes.
+// A third-octave spectrum sample of an RTA run, 72 bytes: its flag byte, a
+// time offset of 0.5 s (whole seconds, then 1/65536 fractions), the flat
+// level and the 33 bands.
+constexpr unsigned kSampleFlag = 5;
+
 std::string SpectrumSample(size_t n) {
     BodyBuilder b;
-    b.U8(5).U8(0).U8(0x80).U8(0).Fix88(80.5 + n % 10);
+    b.U8(kSampleFlag).U8(0).U16(0x8000).Fix88(80.5 + n % 10);
     for (int i = 0; i < 33; ++i) b.Fix88(30.25 + i + n % 7);
     return b.Bytes();
 }
@@ -97,15 +106,30 @@ DownloadFileBuilder Head(const char* modeLine) {
     return f;
 }
 
-// Parameter lines and the settings, system and calibration records; the mode
-// number goes into byte 39 of the settings, third octaves into byte 41, the
-// period (a count and its unit, 1 for seconds) into bytes 141 and 142.
+// Values the data model reads by mask or code, not by name.
+constexpr unsigned kRtaThirdOctaves = 0x80;  // the RTA block's bandwidth bit of its mode flags
+constexpr unsigned kPeriodUnitSeconds = 1;   // the time-history period's unit
+// The J57's calibration record: only the translator reads it.
+constexpr size_t kCalibrationBodySize = 65;
+// The parameter lines of the location and the site number.
+constexpr int kLocationLine = 5;
+constexpr int kSiteNumberLine = 157;
+
+// Parameter lines and the settings, system and calibration records; the
+// settings carry the mode number, third octaves for the RTA and a period of
+// one second.
 void Settings(DownloadFileBuilder& f, int modeNumber) {
-    f.Q(5, "Benchmark site").Q(157, "12");
+    namespace M = MeasurementSetupFields;
+    f.Q(kLocationLine, "Benchmark site").Q(kSiteNumberLine, "12");
     BodyBuilder m;
-    m.Raw("\x01").Text("BENCH", 8).Text("Benchmark setup", 30).U8(static_cast<unsigned>(modeNumber));
-    m.U8(0).U8(modeNumber == kModeRta ? 0x80 : 0).PadTo(141).U8(1).U8(1).PadTo(219);
-    f.Record('M', m).Record('S', BodyBuilder().PadTo(226)).Record('C', BodyBuilder().PadTo(65));
+    m.PadTo(SetupBlock::kMeasurementSize).Set(SetupBlock::kVersion, 1);
+    m.SetText(SetupBlock::kName, "BENCH", SetupBlock::kNameLength);
+    m.SetText(SetupBlock::kTitle, "Benchmark setup", SetupBlock::kTitleLength);
+    m.Set(SetupBlock::kMode, static_cast<unsigned>(modeNumber));
+    m.Set(M::kModeFlags, modeNumber == kModeRta ? kRtaThirdOctaves : 0);
+    m.Set(M::kTimeHistoryPeriod, 1).Set(M::kTimeHistoryPeriodUnit, kPeriodUnitSeconds);
+    f.Record('M', m).Record('S', BodyBuilder().PadTo(SetupBlock::kSystemSize));
+    f.Record('C', BodyBuilder().PadTo(kCalibrationBodySize));
 }
 
 void RunStops(DownloadFileBuilder& f, const std::vector<long>& runSeconds) {
@@ -116,9 +140,13 @@ void RunStops(DownloadFileBuilder& f, const std::vector<long>& runSeconds) {
     }
 }
 
+// The setup line of the RTA's count of averaged spectra, written last; its
+// text reads as no count.
+constexpr int kAveragedSpectraLine = 220;
+
 std::string Trailer() {
     DownloadFileBuilder t;
-    t.J57Trailer("09Mar2003", "14:05:30", "0.0").R(220, "end of setup");
+    t.J57Trailer("09Mar2003", "14:05:30", "0.0").R(kAveragedSpectraLine, "end of setup");
     return t.End().Bytes();
 }
 

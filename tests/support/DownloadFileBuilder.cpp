@@ -10,6 +10,15 @@
 
 namespace fixtures {
 
+namespace {
+// The text zero-padded or cut to width.
+std::string Padded(const std::string& s, size_t width) {
+    std::string t = s.substr(0, width);
+    t.resize(width, '\0');
+    return t;
+}
+}  // namespace
+
 BodyBuilder& BodyBuilder::U8(unsigned v) {
     bytes_ += static_cast<char>(v & 0xFF);
     return *this;
@@ -24,9 +33,7 @@ BodyBuilder& BodyBuilder::Fix88(double v) {
     return U16(static_cast<unsigned>(scaled) & 0xFFFF);
 }
 BodyBuilder& BodyBuilder::Text(const std::string& s, size_t width) {
-    std::string t = s.substr(0, width);
-    t.resize(width, '\0');
-    bytes_ += t;
+    bytes_ += Padded(s, width);
     return *this;
 }
 BodyBuilder& BodyBuilder::Zeros(size_t n) {
@@ -40,6 +47,11 @@ BodyBuilder& BodyBuilder::Raw(const std::string& bytes) {
 BodyBuilder& BodyBuilder::Set(size_t pos, unsigned v) {
     PadTo(pos + 1);
     bytes_[pos] = static_cast<char>(v & 0xFF);
+    return *this;
+}
+BodyBuilder& BodyBuilder::SetText(size_t pos, const std::string& s, size_t width) {
+    PadTo(pos + width);
+    bytes_.replace(pos, width, Padded(s, width));
     return *this;
 }
 BodyBuilder& BodyBuilder::PadTo(size_t n) {
@@ -64,8 +76,10 @@ DownloadFileBuilder& DownloadFileBuilder::AtLines(const std::string& location, c
 }
 
 DownloadFileBuilder& DownloadFileBuilder::Header(const HeaderSpec& h) {
+    // The start date begins at character 11 of line 5, the time at 21.
+    constexpr size_t kStartDateColumn = 10;
     std::string line5 = "Start:";
-    line5.resize(10, ' ');
+    line5.resize(kStartDateColumn, ' ');
     line5 += h.date + " " + h.time;
     Line(h.line1).Line(ModelDigits(h.model) + h.serial).Line(h.firmware).Line(h.line4).Line(line5);
     if (h.model == 46 || h.model == 57) return Line(h.modeLine).Line("Setup").Line("Data");
@@ -107,9 +121,11 @@ DownloadFileBuilder& DownloadFileBuilder::E(const std::string& text, const std::
 
 DownloadFileBuilder& DownloadFileBuilder::J57Trailer(const std::string& date, const std::string& time,
                                                      const std::string& levelOffset) {
-    R(1, "Morvek-Audio Model J57");
-    if (!date.empty()) R(6, date + " " + time);
-    if (!levelOffset.empty()) R(106, levelOffset);
+    // The setup lines of the model, the start and the level offset.
+    constexpr int kModelLine = 1, kStartLine = 6, kLevelOffsetLine = 106;
+    R(kModelLine, "Morvek-Audio Model J57");
+    if (!date.empty()) R(kStartLine, date + " " + time);
+    if (!levelOffset.empty()) R(kLevelOffsetLine, levelOffset);
     return *this;
 }
 

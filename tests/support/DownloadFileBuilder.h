@@ -26,6 +26,9 @@ public:
     BodyBuilder& Raw(const std::string& bytes);
     // Sets the byte at pos (0-based), growing the body with zeros as needed.
     BodyBuilder& Set(size_t pos, unsigned v);
+    // Writes the text zero-padded or cut to width from pos on, growing the
+    // body with zeros as needed.
+    BodyBuilder& SetText(size_t pos, const std::string& s, size_t width);
     // Grows the body with zeros to n bytes.
     BodyBuilder& PadTo(size_t n);
 

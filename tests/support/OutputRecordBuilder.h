@@ -1,18 +1,23 @@
 #pragma once
-// Output records of the translation library for tests: a zeroed 6164-byte
-// record whose fields are written little-endian at their byte positions.
+// Output records of the translation library for tests: a zeroed record of
+// the library's size whose fields are written little-endian at the offsets
+// the data model names (KeptRecordFields.h, StreamedRecordFields.h).
 #include <cstddef>
 #include <cstdint>
 #include <initializer_list>
 #include <string>
 #include <vector>
 
+#include "Translator.h"
+
 namespace testsupport {
 
 class OutputRecordBuilder {
 public:
-    static constexpr size_t kSize = 6164;
-    explicit OutputRecordBuilder(int kind) : m_bytes(kSize, 0) { U16(0, kind); }
+    static constexpr size_t kSize = TranslatorCodes::kRecordSize;
+    // The output kind: the first 16-bit field, as RecordView::Kind reads it.
+    static constexpr size_t kKind = 0;
+    explicit OutputRecordBuilder(int kind) : m_bytes(kSize, 0) { U16(kKind, kind); }
 
     OutputRecordBuilder& U8(size_t offset, int value);
     OutputRecordBuilder& U16(size_t offset, int value);

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "GFCrc16.h"
+#include "SetupFile.h"
 
 namespace testsupport {
 
@@ -10,22 +11,22 @@ SetupBlockBuilder::SetupBlockBuilder(size_t size) : m_bytes(size, 0) {}
 
 SetupBlockBuilder& SetupBlockBuilder::Version(int version)
 {
-    return Byte(0, version);
+    return Byte(SetupBlock::kVersion, version);
 }
 
 SetupBlockBuilder& SetupBlockBuilder::Name(const std::string& name)
 {
-    return Text(1, 8, name);
+    return Text(SetupBlock::kName, SetupBlock::kNameLength, name);
 }
 
 SetupBlockBuilder& SetupBlockBuilder::Title(const std::string& title)
 {
-    return Text(9, 30, title);
+    return Text(SetupBlock::kTitle, SetupBlock::kTitleLength, title);
 }
 
 SetupBlockBuilder& SetupBlockBuilder::Mode(int modeNumber)
 {
-    return Byte(39, modeNumber);
+    return Byte(SetupBlock::kMode, modeNumber);
 }
 
 SetupBlockBuilder& SetupBlockBuilder::Byte(size_t offset, int value)
@@ -104,16 +105,15 @@ SetupFileBuilder& SetupFileBuilder::TruncateTo(size_t length)
 
 std::vector<uint8_t> SetupFileBuilder::Build() const
 {
-    constexpr size_t kBodySize = 520;
-    std::vector<uint8_t> body(kBodySize, 0);
-    std::copy_n(m_block.begin(), std::min(m_block.size(), kBodySize), body.begin());
+    std::vector<uint8_t> body(SetupFile::kBodySize, 0);
+    std::copy_n(m_block.begin(), std::min(m_block.size(), SetupFile::kBodySize), body.begin());
     uint16_t crc = m_crc.value_or(GFCrc16::CalculateBlock(body.data(), body.size(), 0));
     for (size_t offset : m_flips)
         body.at(offset) ^= 0xFF;
 
     std::vector<uint8_t> file(m_key.begin(), m_key.end());
     if (m_marker)
-        file.push_back(0x1A);
+        file.push_back(SetupFile::kMarker);
     file.push_back(static_cast<uint8_t>(crc & 0xFF));
     file.push_back(static_cast<uint8_t>(crc >> 8));
     file.insert(file.end(), body.begin(), body.end());

@@ -7,18 +7,22 @@
 #include <string>
 #include <vector>
 
+#include "SetupBlock.h"
+
 namespace testsupport {
 
 class SetupBlockBuilder {
 public:
-    // A zero block of the given size (219 measurement, 216 RTA, 154 OBA,
-    // 226 system).
-    explicit SetupBlockBuilder(size_t size = 219);
+    // A zero block of the given size (SetupBlock::kMeasurementSize, kRtaSize,
+    // kObaSize or kSystemSize).
+    explicit SetupBlockBuilder(size_t size = SetupBlock::kMeasurementSize);
 
-    SetupBlockBuilder& Version(int version);          // byte 0
-    SetupBlockBuilder& Name(const std::string& name);   // bytes 1-8, blank padded
-    SetupBlockBuilder& Title(const std::string& title); // bytes 9-38, blank padded
-    SetupBlockBuilder& Mode(int modeNumber);          // byte 39
+    // The fields of the header every measurement block and the OBA block
+    // begin with; the texts blank padded.
+    SetupBlockBuilder& Version(int version);
+    SetupBlockBuilder& Name(const std::string& name);
+    SetupBlockBuilder& Title(const std::string& title);
+    SetupBlockBuilder& Mode(int modeNumber);
     SetupBlockBuilder& Byte(size_t offset, int value);
     SetupBlockBuilder& Bit(size_t offset, int bit, bool on = true);
     SetupBlockBuilder& Be16(size_t offset, int value);  // high byte first
@@ -34,8 +38,8 @@ private:
     std::vector<uint8_t> m_bytes;
 };
 
-// A setup file: key, marker, CRC16 of the 520-byte body (low byte first),
-// body. Each part can be spoiled for the refusal cases.
+// A setup file: key, marker, CRC16 of the body (low byte first), body. Each
+// part can be spoiled for the refusal cases.
 class SetupFileBuilder {
 public:
     explicit SetupFileBuilder(std::vector<uint8_t> block);
