@@ -11,14 +11,7 @@ namespace {
 // "Level", "Count", "Percent", "Duration".
 void WriteHeading(std::ostream& out, ExportFormat format)
 {
-    if (format == kTextFormat) {
-        out << std::setw(6) << "Level" << std::setw(12) << "Count" << std::setw(10) << "Percent" << std::setw(12)
-            << "Duration" << std::endl;
-        return;
-    }
-    for (const char* heading : {"Level", "Count", "Percent", "Duration"})
-        CsvField(out, heading);
-    out << std::endl;
+    CellLine(out, format).Cell(6, "Level").Cell(12, "Count").Cell(10, "Percent").Cell(12, "Duration").End();
 }
 
 // One row: the level (the limit of the below and above rows, marked < and

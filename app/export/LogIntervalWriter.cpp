@@ -64,21 +64,18 @@ int ReportWriter::WriteLogIntervals(std::ostream& out, ExportFormat format, cons
     }
     for (const std::string& heading : lnHeadings)
         right.emplace_back(heading, kLnWidth);
-    if (text) {
-        out << std::setiosflags(std::ios::left) << std::fixed << std::setprecision(2);
-        out << std::setw(12) << "Rec #" << std::setw(12) << "Date" << std::setw(12) << "Time" << std::setw(10)
-            << "Duration" << std::resetiosflags(std::ios::left);
-        for (const auto& [heading, width] : right)
-            out << std::setw(width) << heading;
-        out << std::setiosflags(std::ios::left) << std::endl;
-    } else {
-        out << std::fixed << std::setprecision(2);
-        for (const char* heading : {"Rec #", "Date", "Time", "Duration"})
-            CsvField(out, heading);
-        for (const auto& cell : right)
-            CsvField(out, cell.first);
-        out << std::endl;
-    }
+    // The left flag is added to the flags as they stand, here and after the
+    // heading, as for the rows below.
+    if (text)
+        out << std::setiosflags(std::ios::left);
+    out << std::fixed << std::setprecision(2);
+    CellLine headingLine(out, text);
+    headingLine.Cell(12, "Rec #").Cell(12, "Date").Cell(12, "Time").Cell(10, "Duration").AlignRight();
+    for (const auto& [heading, width] : right)
+        headingLine.Cell(width, heading);
+    if (text)
+        out << std::setiosflags(std::ios::left);
+    headingLine.End();
 
     const bool wind = intervals.windLine && !setup.IsEmpty();
     for (int i = 0; i < intervals.GetCount(); ++i) {

@@ -28,39 +28,33 @@ int ReportWriter::WriteLogTimeHistory(std::ostream& out, ExportFormat format, co
     const std::string otherHeading = ThOtherLevelHeading(th);
     const bool text = IsText(format);
 
-    if (text) {
-        out << std::setiosflags(std::ios::left) << std::fixed << std::setprecision(2);
-        WriteThHeadingStart(out, true);
-        if (extra == Extra::kOtherLevel)
-            out << std::setw(9) << otherHeading;
-        for (const ThColumn& column : columns)
-            out << ThTextHeading(column, th);
-        out << std::setiosflags(std::ios::left) << std::endl;
-    } else {
-        out << std::fixed << std::setprecision(1);
-        WriteThHeadingStart(out, false);
-        if (extra == Extra::kOtherLevel)
-            CsvField(out, otherHeading);
-        for (const ThColumn& column : columns)
-            CsvField(out, ThCsvHeading(column, th));
-        out << std::endl;
-    }
+    if (text)
+        out << std::setiosflags(std::ios::left);
+    out << std::fixed << std::setprecision(text ? 2 : 1);
+    WriteThHeadingStart(out, text);
+    CellLine heading(out, text);
+    if (extra == Extra::kOtherLevel)
+        heading.Cell(9, otherHeading);
+    // The text headings come padded to their columns.
+    for (const ThColumn& column : columns)
+        heading.Cell(0, text ? ThTextHeading(column, th) : ThCsvHeading(column, th));
+    if (text)
+        out << std::setiosflags(std::ios::left);
+    heading.End();
 
     WriteThRows(out, text, history, parameters, [&](const ThRec& record) {
-        if (text) {
-            // The Leq goes through the stream: 999.0 shows as a number here.
-            out << std::resetiosflags(std::ios::left) << std::setprecision(1) << std::setw(6) << record.GetLeq();
-            if (extra == Extra::kOtherLevel)
-                out << std::setw(9) << ThOtherLevel(record);
-            for (const ThColumn& column : columns)
-                out << std::setw(10) << ThValue(column, record, th, ThReadings::kLevels);
-            return;
-        }
-        CsvField(out, FormatReportNumber(record.GetLeq(), 1, 0));
+        CellLine line(out, text);
+        // The text Leq is the stream's number (999.0 shows as a number here),
+        // the CSV one a report level.
+        out.precision(1);
+        if (text)
+            line.AlignRight().Cell(6, record.GetLeq());
+        else
+            line.Cell(0, ReportNumber{record.GetLeq()});
         if (extra == Extra::kOtherLevel)
-            CsvField(out, ThOtherLevel(record));
+            line.Cell(9, ThOtherLevel(record));
         for (const ThColumn& column : columns)
-            CsvField(out, ThValue(column, record, th, ThReadings::kLevels));
+            line.Cell(10, ThValue(column, record, th, ThReadings::kLevels));
     });
     return 1;
 }

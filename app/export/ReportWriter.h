@@ -6,11 +6,12 @@
 // the stream itself. A writer on a failed stream writes nothing. Writers
 // return 1 whatever they did; nobody reads it.
 //
-// Text layout: labels and values in columns set with setw before each item;
-// WriteTitle sets left alignment for the whole file. CSV layout: every field
-// is "text", (quote, text, quote, comma), never widened or escaped; a line
-// ends with endl after its last field, or with the line closer (quote and a
-// line feed) where a writer says so.
+// Text layout: labels and values in columns, each cell padded to its width
+// by CellLine (ExportCells.h); WriteTitle sets left alignment for the whole
+// file. CSV layout: every field is "text", (quote, text with its quotes
+// doubled, quote, comma), never widened; a line ends with a line feed after
+// its last field, or with the line closer (quote and a line feed) where a
+// writer says so.
 #include <ctime>
 #include <ostream>
 

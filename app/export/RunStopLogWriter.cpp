@@ -19,15 +19,10 @@ int ReportWriter::WriteRunStopLog(std::ostream& out, ExportFormat format, const 
         return 1;
     out << std::setiosflags(std::ios::left) << std::fixed << std::setprecision(1);
     const bool text = IsText(format);
-    if (text) {
-        out << std::setw(12) << "Rec #" << std::setw(12) << "Date" << std::setw(12) << "Time" << std::setw(12)
-            << "R/S Num" << std::setw(12) << "Type" << std::setw(12) << "Cause" << std::setw(14) << "Time Hist Num"
-            << std::endl;
-    } else {
-        for (const char* heading : {"Rec #", "Date", "Time", "R/S Num", "Type", "Cause", "Time Hist Num"})
-            CsvField(out, heading);
-        out << std::endl;
-    }
+    CellLine heading(out, text);
+    for (const char* cell : {"Rec #", "Date", "Time", "R/S Num", "Type", "Cause"})
+        heading.Cell(12, cell);
+    heading.Cell(14, "Time Hist Num").End();
     for (int i = 0; i < runStops.GetCount(); ++i) {
         const RSRec* entry = runStops.GetAt(i);
         if (!entry)
@@ -45,13 +40,10 @@ int ReportWriter::WriteRunStopLog(std::ostream& out, ExportFormat format, const 
             CauseLabel(entry->GetCauseCode(), cause, parameters),
             std::to_string(entry->GetThRecordNumber()),
         };
-        for (const std::string& cell : cells) {
-            if (text)
-                out << std::setw(12) << cell;
-            else
-                CsvField(out, cell);
-        }
-        out << std::endl;
+        CellLine row(out, text);
+        for (const std::string& cell : cells)
+            row.Cell(12, cell);
+        row.End();
     }
     return 1;
 }

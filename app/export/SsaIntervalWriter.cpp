@@ -1,5 +1,3 @@
-#include <iomanip>
-
 #include "BandNames.h"
 #include "DirectionText.h"
 #include "HistogramStats.h"
@@ -174,15 +172,14 @@ void ReportWriter::WriteSsaIntervalHeadings(std::ostream& out, ExportFormat form
     const SSAIntvRec* first = intervals.GetAt(0);
 
     // The group line: what each run of spectrum columns holds.
+    CellLine group(out, text);
     if (text) {
         SetFixed(out);
         out.precision(1);
-        out.unsetf(std::ios::left);
-        out << std::setw(kGroupLead) << "";
+        group.AlignRight().Cell(kGroupLead, "");
     } else {
         out << std::string(kLeadColumns, ',');
     }
-    CellLine group(out, text);
     if (layout.wind) {
         group.Cell(10, "Wind Avg.").Cell(10, "Wind Max.").Cell(12, text ? " " : ",");
     }

@@ -60,10 +60,12 @@ void WriteSpectrumTitle(std::ostream& out, ExportFormat format, const RecordView
     const int columns = ReportWriter::CountSsaTimeHistoryColumns(setup, nullptr);
     const int width = textLead;
     if (format == kTextFormat) {
-        out << std::setiosflags(std::ios::left) << std::fixed << std::setw(width + 4) << " ";
+        out << std::setiosflags(std::ios::left) << std::fixed;
+        CellLine title(out, true);
+        title.Cell(width + 4, " ");
         if (third)
-            out << thirdTitle << std::setw(308) << " ";
-        out << octaveTitle << std::endl;
+            title.Cell(0, thirdTitle).Cell(308, " ");
+        title.Cell(0, octaveTitle).End();
         return;
     }
     out << std::string(static_cast<size_t>(columns), ',');
@@ -110,45 +112,34 @@ int ReportWriter::WriteSsaTimeHistory(std::ostream& out, ExportFormat format, co
         textLead = kThLeadWidth + (otherLevel ? kOtherLevelWidth : 0);
     if (spectrum != ThSpectrum::kNone)
         WriteSpectrumTitle(out, format, setup, spectrum, third, textLead);
-    if (text) {
-        out << std::setiosflags(std::ios::left) << std::fixed << std::setprecision(2);
-        WriteThHeadingStart(out, true);
-        if (otherLevel)
-            out << std::setw(kOtherLevelWidth) << otherHeading;
-        for (const ThColumn& column : columns)
-            out << ThTextHeading(column, th);
-        if (spectrumHeadings)
-            for (const std::string& heading : SpectrumHeadings(third))
-                out << std::setw(10) << heading;
-        out << std::setiosflags(std::ios::left) << std::endl;
-    } else {
-        out << std::fixed << std::setprecision(1);
-        WriteThHeadingStart(out, false);
-        for (const ThColumn& column : columns)
-            CsvField(out, ThCsvHeading(column, th));
-        if (spectrumHeadings)
-            for (const std::string& heading : SpectrumHeadings(third))
-                CsvField(out, heading);
-        out << std::endl;
-    }
+    if (text)
+        out << std::setiosflags(std::ios::left);
+    out << std::fixed << std::setprecision(text ? 2 : 1);
+    WriteThHeadingStart(out, text);
+    CellLine heading(out, text);
+    if (otherLevel)
+        heading.Cell(kOtherLevelWidth, otherHeading);
+    // The text headings come padded to their columns.
+    for (const ThColumn& column : columns)
+        heading.Cell(0, text ? ThTextHeading(column, th) : ThCsvHeading(column, th));
+    if (spectrumHeadings)
+        for (const std::string& band : SpectrumHeadings(third))
+            heading.Cell(10, band);
+    if (text)
+        out << std::setiosflags(std::ios::left);
+    heading.End();
 
     WriteThRows(out, text, history, parameters, [&](const ThRec& record) {
-        std::vector<std::string> cells = {FormatReportNumber(record.GetLeq(), 1, 0)};
+        CellLine line(out, text);
+        out.precision(1);
+        line.AlignRight().Cell(6, ReportNumber{record.GetLeq()});
         if (otherLevel)
-            cells.push_back(ThOtherLevel(record));
+            line.Cell(kOtherLevelWidth, ThOtherLevel(record));
         for (const ThColumn& column : columns)
-            cells.push_back(ThValue(column, record, th, ThReadings::kOneDecimal));
+            line.Cell(10, ThValue(column, record, th, ThReadings::kOneDecimal));
         if (spectrum != ThSpectrum::kNone)
-            for (std::string& value : SpectrumValues(record, spectrum, third))
-                cells.push_back(std::move(value));
-        if (!text) {
-            for (const std::string& cell : cells)
-                CsvField(out, cell);
-            return;
-        }
-        out << std::resetiosflags(std::ios::left) << std::setprecision(1);
-        for (size_t c = 0; c < cells.size(); ++c)
-            out << std::setw(c == 0 ? 6 : (otherLevel && c == 1) ? kOtherLevelWidth : 10) << cells[c];
+            for (const std::string& value : SpectrumValues(record, spectrum, third))
+                line.Cell(10, value);
     });
     return 1;
 }

@@ -1,5 +1,3 @@
-#include <iomanip>
-
 #include "KeptRecordFields.h"
 #include "ReportWriter.h"
 #include "SettingsWriterSupport.h"
@@ -71,8 +69,11 @@ int ReportWriter::WriteTalTimeHistory(std::ostream& out, ExportFormat format, co
             int width = kLeadWidth + (th.OneOtherLevel() ? kOtherLevelWidth : 0);
             if (th.Advanced())
                 CountTalTimeHistoryColumns(setup, &width);
-            out << std::setw(width + 4) << " " << ThSpectrumTitle(spectrum, false) << std::setw(kSpectrumTitleTail) << " "
-                << std::endl;
+            CellLine(out, true)
+                .Cell(width + 4, " ")
+                .Cell(0, ThSpectrumTitle(spectrum, false))
+                .Cell(kSpectrumTitleTail, " ")
+                .End();
         }
         SetLeft(out);
         SetFixed(out);
