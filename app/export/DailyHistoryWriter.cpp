@@ -5,6 +5,7 @@
 #include "ReportWriter.h"
 #include "SettingsWriterSupport.h"
 #include "TableWriterSupport.h"
+#include "TimeTexts.h"
 
 namespace {
 
@@ -91,7 +92,7 @@ void WriteDailyRow(std::ostream& out, bool text, bool wind, const DailySetup& se
         line.Cell(16, FormatFixed(day.GetWindAverage() * setup.windScale, 1))
             .Cell(16, FormatFixed(day.GetWindMax() * setup.windScale, 1))
             .Cell(13, FormatDirectionText(day.GetMaxWindDir(), setup.directionUnits))
-            .Cell(18, FormatLocalTime(ToTime(day.GetMaxWindTime()), "%d/%m/%y %H:%M:%S"))
+            .Cell(18, NumericDateTimeText(day.GetMaxWindTime()))
             .Cell(16, day.GetWindAbovePercent())
             .Cell(13, day.GetWindExceedances());
         for (int sector = 0; sector < 8; ++sector)

@@ -8,6 +8,7 @@
 #include "KeptRecordFields.h"
 #include "ReportNumbers.h"
 #include "ReportWriter.h"
+#include "TimeTexts.h"
 
 namespace {
 
@@ -26,7 +27,7 @@ void WriteRecordHeading(std::ostream& out, bool text, const SnapRec& r)
     CellLine(out, text)
         .Right(14, "Timestamp:")
         .TextOnly(0, "  ")
-        .Right(20, FormatLocalTime(ToTime(r.GetStandardTime()), "%d-%b-%Y %H:%M:%S"))
+        .Right(20, DateTimeText(r.GetStandardTime()))
         .End();
     CellLine(out, text)
         .Right(14, "Average Count:")

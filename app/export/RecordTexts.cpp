@@ -7,17 +7,11 @@
 
 std::string LevelText(float level) { return FormatReportNumber(level, 1, 0); }
 
-std::string DateText(uint32_t stamp) { return FormatLocalTime(ToTime(stamp), "%d-%b-%Y"); }
-
 std::string ShortDateText(const RecordView& setup, size_t offset)
 {
     std::string date;
     return FormatShortDate(setup.Text(offset, SetupRecordFields::kDateLength), date);
 }
-
-std::string ClockText(uint32_t stamp) { return FormatLocalTime(ToTime(stamp), "%H:%M:%S"); }
-
-std::string DateTimeText(uint32_t stamp) { return FormatLocalTime(ToTime(stamp), "%d-%b-%Y %H:%M:%S"); }
 
 std::string DurationText(float seconds, int decimals, int format)
 {

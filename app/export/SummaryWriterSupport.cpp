@@ -7,6 +7,7 @@
 #include "DirectionText.h"
 #include "LOGSetup.h"
 #include "ReportNumbers.h"
+#include "TimeTexts.h"
 
 std::string LevelCell(float level, int weighting)
 {
@@ -134,7 +135,7 @@ void WriteWindLines(std::ostream& out, bool text, const RecordView& summary, con
     CellLine(out, text).Left(kLabel, "Max Wind Direction:").Left(kValue, CompassText(summary.I16(SummaryFields::kWindMaxDirection))).End();
     CellLine(out, text)
         .Left(kLabel, "Time at Wind Max:")
-        .Left(kValue, FormatLocalTime(ToTime(summary.U32(SummaryFields::kWindMaxTime)), "%d/%m/%y %H:%M:%S"))
+        .Left(kValue, NumericDateTimeText(summary.U32(SummaryFields::kWindMaxTime)))
         .End();
     CellLine(out, text)
         .Left(kLabel, "Wind Threshold:")

@@ -11,6 +11,7 @@
 #include "ReportWriter.h"
 #include "TableWriterSupport.h"
 #include "TalSnapshotRows.h"
+#include "TimeTexts.h"
 
 namespace {
 
@@ -23,18 +24,13 @@ void RecordLine(std::ostream& out, bool text, const SnapRec& record, const char*
     CellLine(out, text).Cell(0, prefix + std::to_string(RecordNumber(record.GetRecordNumber())) + suffix).End();
 }
 
-std::time_t StandardTime(const SnapRec& record)
-{
-    return ToTime(record.GetStandardTime());
-}
-
 // The label and the time, in 15 and 26 columns left-aligned (text) or as two
 // fields (CSV).
 void TimestampLine(std::ostream& out, bool text, const SnapRec& r)
 {
     CellLine(out, text)
         .Left(15, "Timestamp:")
-        .Left(26, FormatLocalTime(StandardTime(r), "%d-%b-%Y %H:%M:%S"))
+        .Left(26, DateTimeText(r.GetStandardTime()))
         .End();
 }
 

@@ -5,6 +5,7 @@
 #include "MeasDataSet.h"
 #include "ReportText.h"
 #include "SetupValueTexts.h"
+#include "TimeTexts.h"
 
 namespace calibration {
 
@@ -17,9 +18,9 @@ void DrawSettingsLine(const ReportLines& report, ReportDC& dc, unsigned index, i
         return;
     auto dateAndTime = [&](const char* dateLabel, const char* timeLabel, uint32_t stamp) {
         dc.TextOut(report.LeftEdge(), y, dateLabel);
-        dc.TextOut(report.Column(1), y, TimeText(stamp, "%d-%b-%Y"));
+        dc.TextOut(report.Column(1), y, DateText(stamp));
         dc.TextOut(report.Column(2), y, timeLabel);
-        dc.TextOut(report.Column(3), y, TimeText(stamp, "%H:%M:%S"));
+        dc.TextOut(report.Column(3), y, ClockText(stamp));
     };
     switch (index) {
     case 0:
@@ -104,8 +105,8 @@ void DrawCheckRow(const ReportLines& report, ReportDC& dc, unsigned index, int l
         return;
     std::string mode, status;
     dc.TextOut(report.LeftEdge(), y, Printf("%ld", static_cast<long>(rec->GetRecordNumber())));
-    dc.TextOut(report.Column(1), y, TimeText(rec->GetTime(), "%d-%b-%Y"));
-    dc.TextOut(report.Column(2), y, TimeText(rec->GetTime(), "%H:%M:%S"));
+    dc.TextOut(report.Column(1), y, DateText(rec->GetTime()));
+    dc.TextOut(report.Column(2), y, ClockText(rec->GetTime()));
     dc.TextOut(report.Column(3), y, FormatReportNumber(rec->GetLevel(), 1, 0));
     dc.TextOut(report.Column(4), y, FormatReportNumber(rec->GetOffset(), 1, 0));
     dc.TextOut(report.Column(5), y, rec->GetModeText(mode));

@@ -79,8 +79,8 @@ void DrawRow(const ReportLines& report, ReportDC& dc, unsigned index, int line)
         std::string duration;
         SecondsToTime(day->GetDuration(), duration, 1, 0);
         dc.TextOut(report.LeftEdge(), y, Printf("%ld", static_cast<long>(static_cast<int32_t>(day->GetRecordNumber()))));
-        dc.TextOut(report.Column(1), y, TimeText(day->GetStartTime(), "%d-%b-%Y"));
-        dc.TextOut(report.Column(2), y, TimeText(day->GetStartTime(), "%H:%M:%S"));
+        dc.TextOut(report.Column(1), y, DateText(day->GetStartTime()));
+        dc.TextOut(report.Column(2), y, ClockText(day->GetStartTime()));
         dc.TextOut(report.Column(3), y, duration);
         const float levels[] = {day->GetLeq(), day->GetLdn(), day->GetCnel(), day->GetPeak(),
                                 day->GetUwPeak(), day->GetLmax(), day->GetLmin()};
@@ -91,7 +91,7 @@ void DrawRow(const ReportLines& report, ReportDC& dc, unsigned index, int line)
     case 1: pair("Wind Average:", wind(day->GetWindAverage()), "Wind Max:", wind(day->GetWindMax())); break;
     case 2:
         pair("Max Wind Dir.:", FormatDirectionText(day->GetMaxWindDir(), setup.U8(kDirectionUnits)),
-             "Time at Wind Max:", TimeText(day->GetMaxWindTime(), "%d/%m/%y %H:%M:%S"));
+             "Time at Wind Max:", NumericDateTimeText(day->GetMaxWindTime()));
         break;
     case 3:
         pair("Wind Threshold:", wind(setup.I16(kWindThreshold)), "Exceed Threshold:",

@@ -86,7 +86,7 @@ void DrawSnapshotLine(const ReportLines& report, ReportDC& dc, unsigned index, i
         break;
     case 1:
         dc.TextOut(report.LeftEdge(), y, "Timestamp:");
-        dc.TextOut(report.Column(2), y, TimeText(rec->GetStandardTime(), "%d-%b-%Y %H:%M:%S"));
+        dc.TextOut(report.Column(2), y, DateTimeText(rec->GetStandardTime()));
         break;
     case 2:
         dc.TextOut(report.Column(0), y, "Average Count:");
@@ -132,7 +132,6 @@ void DrawSummaryLine(const ReportLines& report, ReportDC& dc, unsigned index, in
         return;
     const int y = report.LineY(dc, line);
     const RecordView setup = report.DataSet().SetupView();
-    const char* const format = "%d-%b-%Y %H:%M:%S";
     const int bandwidth = setup.I16(kBandwidthIndex);
     switch (index) {
     case 0: {
@@ -144,9 +143,9 @@ void DrawSummaryLine(const ReportLines& report, ReportDC& dc, unsigned index, in
     }
     case 1:
         dc.TextOut(report.LeftEdge(), y, "Start Time:");
-        dc.TextOut(report.Column(2), y, TimeText(sum.U32(kCurrentSet.start), format));
+        dc.TextOut(report.Column(2), y, DateTimeText(sum.U32(kCurrentSet.start)));
         dc.TextOut(report.Column(5), y, "End Time:");
-        dc.TextOut(report.Column(7), y, TimeText(sum.U32(SummaryFields::kFftEndTime), format));
+        dc.TextOut(report.Column(7), y, DateTimeText(sum.U32(SummaryFields::kFftEndTime)));
         break;
     case 2: {
         std::string runTime;

@@ -206,8 +206,8 @@ void DrawLogLine(const ReportLines& report, ReportDC& dc, unsigned index, int li
         std::string duration;
         SecondsToHms(WholeSeconds(rec->GetDuration()), duration);
         dc.TextOut(report.LeftEdge(), y, Printf("%ld", static_cast<long>(static_cast<int32_t>(rec->GetRecordNumber()))));
-        dc.TextOut(report.Column(1), y, TimeText(rec->GetTime(), "%d-%b-%Y"));
-        dc.TextOut(report.Column(2), y, TimeText(rec->GetTime(), "%H:%M:%S"));
+        dc.TextOut(report.Column(1), y, DateText(rec->GetTime()));
+        dc.TextOut(report.Column(2), y, ClockText(rec->GetTime()));
         dc.TextOut(report.Column(3), y, duration);
         dc.TextOut(report.Column(4), y, Printf("%d", rec->GetExcdSpl()));
         dc.TextOut(report.Column(5), y, Printf("%d", static_cast<int>(rec->GetExcdPeak1())));
@@ -266,8 +266,8 @@ void DrawSsaLine(const ReportLines& report, ReportDC& dc, unsigned index, int li
         std::string duration;
         SecondsToTime(rec->GetDuration(), duration, 1, 0);
         dc.TextOut(report.LeftEdge(), y, Printf("%ld", static_cast<long>(static_cast<int32_t>(rec->GetRecordNumber()))));
-        dc.TextOut(report.Column(1), y, TimeText(rec->GetStartTime(), "%d-%b-%Y"));
-        dc.TextOut(report.Column(2), y, TimeText(rec->GetStartTime(), "%H:%M:%S"));
+        dc.TextOut(report.Column(1), y, DateText(rec->GetStartTime()));
+        dc.TextOut(report.Column(2), y, ClockText(rec->GetStartTime()));
         dc.TextOut(report.Column(3), y, duration);
         dc.TextOut(report.Column(4), y, Db(rec->GetLeq(), letter));
         dc.TextOut(report.Column(5), y, Db(rec->GetSel(), letter));

@@ -88,8 +88,8 @@ void DrawRecordLine(const ReportLines& report, ReportDC& dc, unsigned index, int
         std::string duration;
         SecondsToHms(WholeSeconds(rec->GetDuration()), duration);
         dc.TextOut(report.Column(0), y, Printf("%ld", static_cast<long>(rec->GetRecordNumber())));
-        dc.TextOut(report.Column(2), y, FormatLocalTime(stamp, "%d-%b-%Y"));
-        dc.TextOut(report.Column(4), y, FormatLocalTime(stamp, "%H:%M:%S"));
+        dc.TextOut(report.Column(2), y, DateText(stamp));
+        dc.TextOut(report.Column(4), y, ClockText(stamp));
         dc.TextOut(report.Column(durationColumn), y, duration);
         return;
     }

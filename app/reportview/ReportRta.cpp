@@ -78,10 +78,9 @@ void DrawSummaryLine(const ReportLines& report, ReportDC& dc, unsigned index, in
         return;
     const int y = report.LineY(dc, line);
     const RecordView setup = report.DataSet().SetupView();
-    const char* const format = "%d-%b-%Y %H:%M:%S";
-    auto end = [&sum, format](size_t start, size_t elapsed) {
+    auto end = [&sum](size_t start, size_t elapsed) {
         // A damaged file may hold a negative or no number as elapsed time.
-        return TimeText(EndTime(sum.U32(start), sum.F32(elapsed)), format);
+        return DateTimeText(EndTime(sum.U32(start), sum.F32(elapsed)));
     };
     auto store = [&setup](int bit) {
         return setup.IsEmpty() ? std::string() : std::string((setup.U8(RtaSetupFields::kStoreFlags) & bit) ? "Enabled" : "Disabled");
@@ -89,7 +88,7 @@ void DrawSummaryLine(const ReportLines& report, ReportDC& dc, unsigned index, in
     switch (index) {
     case 0:
         dc.TextOut(report.LeftEdge(), y, "Overall Start Time:");
-        dc.TextOut(report.Column(2), y, TimeText(sum.U32(kOverallSet.start), format));
+        dc.TextOut(report.Column(2), y, DateTimeText(sum.U32(kOverallSet.start)));
         break;
     case 1:
         dc.TextOut(report.LeftEdge(), y, "Overall End Time:");
@@ -105,7 +104,7 @@ void DrawSummaryLine(const ReportLines& report, ReportDC& dc, unsigned index, in
         break;
     case 6:
         dc.TextOut(report.LeftEdge(), y, "Current Start Time:");
-        dc.TextOut(report.Column(2), y, TimeText(sum.U32(kCurrentSet.start), format));
+        dc.TextOut(report.Column(2), y, DateTimeText(sum.U32(kCurrentSet.start)));
         dc.TextOut(report.Column(4), y, "Current End Time:");
         dc.TextOut(report.Column(6), y, end(kCurrentSet.start, kCurrentSet.elapsed));
         break;
@@ -164,7 +163,7 @@ void DrawSpatialAverageLine(const ReportLines& report, ReportDC& dc, unsigned in
         return;
     case 1:
         dc.TextOut(report.LeftEdge(), y, "Timestamp:");
-        dc.TextOut(report.Column(2), y, TimeText(rec->GetStandardTime(), "%d-%b-%Y %H:%M:%S"));
+        dc.TextOut(report.Column(2), y, DateTimeText(rec->GetStandardTime()));
         return;
     case 2:
         dc.TextOut(report.LeftEdge(), y, "Average Count:");

@@ -4,6 +4,7 @@
 #include "KeptRecordFields.h"
 #include "MeasDataSet.h"
 #include "ReportText.h"
+#include "TimeTexts.h"
 
 namespace {
 constexpr int kMarkState = 32;
@@ -46,8 +47,8 @@ void DrawRow(const ReportLines& report, ReportDC& dc, unsigned index, int line)
     if (!rec)
         return;
     dc.TextOut(report.LeftEdge(), y, Printf("%u", rec->GetRecordNumber()));
-    dc.TextOut(report.Column(1), y, TimeText(rec->GetTime(), "%d-%b-%Y"));
-    dc.TextOut(report.Column(2), y, TimeText(rec->GetTime(), "%H:%M:%S"));
+    dc.TextOut(report.Column(1), y, DateText(rec->GetTime()));
+    dc.TextOut(report.Column(2), y, ClockText(rec->GetTime()));
     if (rec->GetStateCode() != kMarkState)
         dc.TextOut(report.Column(3), y, Printf("%d", static_cast<int16_t>(rec->GetRunStopNumber())));
     std::string state;

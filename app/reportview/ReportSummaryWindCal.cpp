@@ -7,6 +7,7 @@
 #include "ReportSummaries.h"
 #include "ReportText.h"
 #include "SummaryWriterSupport.h"
+#include "TimeTexts.h"
 
 namespace summary {
 
@@ -49,7 +50,7 @@ void DrawWindCalLine(const ReportLines& report, ReportDC& dc, int y, unsigned en
         break;
     case 1:
         pair("Wind Direction at Max:", CompassText(sum.I16(SummaryFields::kWindMaxDirection)), "Time at Wind Max:",
-             FormatLocalTime(ToTime(sum.U32(SummaryFields::kWindMaxTime)), "%d/%m/%y %H:%M:%S"));
+             NumericDateTimeText(sum.U32(SummaryFields::kWindMaxTime)));
         break;
     case 2:
         pair("Wind Threshold:", limit(wind.threshold), "Exceed Threshold:",

@@ -13,6 +13,7 @@
 #include "ReportText.h"
 #include "SetupValueTexts.h"
 #include "TalSnapshotRows.h"
+#include "TimeTexts.h"
 
 using namespace talsnapshot;
 
@@ -34,11 +35,6 @@ int RecordNumber(const SnapRec& rec)
     return static_cast<int>(rec.GetRecordNumber());
 }
 
-std::string StampText(const SnapRec& rec, const char* format)
-{
-    return TimeText(rec.GetStandardTime(), format);
-}
-
 // Lines 0 and 1 of the SLM and tonality snapshots: the record's heading at
 // the left edge and its time stamp, the time at time x. False for other lines.
 bool DrawStampedHead(ReportDC& dc, const SnapRec& snap, unsigned within, int y, const char* kind, int left,
@@ -48,7 +44,7 @@ bool DrawStampedHead(ReportDC& dc, const SnapRec& snap, unsigned within, int y, 
         dc.TextOut(left, y, Printf("***Record #%d (%s)***", RecordNumber(snap), kind));
     } else if (within == 1) {
         dc.TextOut(left, y, "Timestamp:");
-        dc.TextOut(timeX, y, StampText(snap, "%d-%b-%Y %H:%M:%S"));
+        dc.TextOut(timeX, y, DateTimeText(snap.GetStandardTime()));
     }
     return within <= 1;
 }
@@ -126,8 +122,8 @@ void DrawRtaLine(const ReportLines& report, ReportDC& dc, unsigned index, int li
             dc.TextOut(report.Column(0), y, "Date");
             DrawRightAligned(dc, report.Column(2), y, "Time");
         } else if (r == 2) {
-            dc.TextOut(report.Column(0), y, StampText(snap, "%d-%b-%Y"));
-            DrawRightAligned(dc, report.Column(2), y, StampText(snap, "%H:%M:%S"));
+            dc.TextOut(report.Column(0), y, DateText(snap.GetStandardTime()));
+            DrawRightAligned(dc, report.Column(2), y, ClockText(snap.GetStandardTime()));
         } else if (r == 4) {
             for (int column : {1, 4}) {
                 DrawRightAligned(dc, report.Column(column), y, "Freq. Hz");

@@ -8,6 +8,7 @@
 #include "MeasDataSet.h"
 #include "ReportText.h"
 #include "ThColumns.h"
+#include "TimeTexts.h"
 
 namespace {
 
@@ -92,8 +93,8 @@ void DrawRow(const ReportLines& report, ReportDC& dc, unsigned index, int line, 
     if (!rec)
         return;
     dc.TextOut(report.LeftEdge(), y, Printf("%ld", static_cast<long>(static_cast<int32_t>(rec->GetRecordNumber()))));
-    dc.TextOut(report.Column(1), y, TimeText(rec->GetTime(), "%d-%b-%Y"));
-    dc.TextOut(report.Column(2), y, TimeText(rec->GetTime(), "%H:%M:%S"));
+    dc.TextOut(report.Column(1), y, DateText(rec->GetTime()));
+    dc.TextOut(report.Column(2), y, ClockText(rec->GetTime()));
     if (rec->IsLevelSample()) {
         dc.TextOut(report.Column(3), y, FormatReportNumber(rec->GetLeq(), 1, 0));
         const ThSetup th(data.SetupView(), mode);

@@ -7,6 +7,8 @@
 #include <cmath>
 #include <ctime>
 
+#include "ReportNumbers.h"
+
 namespace {
 // Index 0 is the date parser's "no month".
 constexpr std::array<const char*, 13> kMonths = {"???", "Jan", "Feb", "Mar", "Apr", "May", "Jun",
@@ -147,6 +149,14 @@ const std::string& GetMonthName(int month, std::string& out)
     out = kMonths[(month >= 1 && month <= 12) ? month : 1];
     return out;
 }
+
+std::string DateText(std::time_t time) { return FormatLocalTime(time, "%d-%b-%Y"); }
+
+std::string ClockText(std::time_t time) { return FormatLocalTime(time, "%H:%M:%S"); }
+
+std::string DateTimeText(std::time_t time) { return FormatLocalTime(time, "%d-%b-%Y %H:%M:%S"); }
+
+std::string NumericDateTimeText(std::time_t time) { return FormatLocalTime(time, "%d/%m/%y %H:%M:%S"); }
 
 uint32_t DateTextToSecs(std::string_view date, std::string_view time, int format)
 {

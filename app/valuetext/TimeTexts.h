@@ -3,6 +3,7 @@
 // page and the instrument's firmware-version reply. No state; numbers are
 // formatted and parsed without the locale.
 #include <cstdint>
+#include <ctime>
 #include <string>
 #include <string_view>
 
@@ -23,6 +24,19 @@ uint32_t WholeSeconds(double seconds);
 
 // "Jan" to "Dec" for 1 to 12; any other number gives "Jan". Returns out.
 const std::string& GetMonthName(int month, std::string& out);
+
+// A time in local time as the reports and exports show it. A record's stored
+// stamp (seconds since 1970 of the local clock) is such a time as it is.
+// The date, "09-Jun-2003".
+std::string DateText(std::time_t time);
+// The time of day, "14:05:09".
+std::string ClockText(std::time_t time);
+// Both, "09-Jun-2003 14:05:09"; DateText and ClockText are its two halves,
+// for the CSV layouts that split it.
+std::string DateTimeText(std::time_t time);
+// Day, month and two-digit year with the time of day, "09/06/03 14:05:09":
+// the time of a day's wind maximum.
+std::string NumericDateTimeText(std::time_t time);
 
 // A date text (and a time text "hh:mm:ss", empty for midnight) as seconds
 // since 1970 in local time. Formats: 0, 1 "05Jan03"; 2, 4 "mm/dd/yy";

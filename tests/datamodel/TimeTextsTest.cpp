@@ -85,6 +85,17 @@ TEST_F(TimeTexts, WholeSecondsCutTowardZeroWithinTheCount)
     EXPECT_EQ(WholeSeconds(5e9), 4294967295u);
 }
 
+TEST_F(TimeTexts, LocalDateAndTimeTexts)
+{
+    // The reports and the exports both take these: day before month in the
+    // numeric text, the date and the clock the two halves of the long one.
+    const std::time_t t = 1055160309;  // 2003-06-09 14:05:09 CEST
+    EXPECT_EQ(DateText(t), "09-Jun-2003");
+    EXPECT_EQ(ClockText(t), "14:05:09");
+    EXPECT_EQ(DateTimeText(t), DateText(t) + " " + ClockText(t));
+    EXPECT_EQ(NumericDateTimeText(t), "09/06/03 14:05:09");
+}
+
 TEST_F(TimeTexts, DateTextToSecsInEachFormat)
 {
     const uint32_t jan5 = 1041766200;  // 2003-01-05 12:30:00 CET
