@@ -4,6 +4,8 @@
 #include <cmath>
 #include <cstring>
 
+#include "TextTrim.h"
+
 namespace SetupBlock {
 namespace {
 // The largest value three bytes of integer-and-fraction can hold.
@@ -158,8 +160,7 @@ void SetText(uint8_t* p, size_t length, const std::string& text)
 
 std::string TrimRight(std::string text)
 {
-    text.erase(text.find_last_not_of(' ') + 1);
-    return text;
+    return TrimTrailing(std::move(text), " ");
 }
 }  // namespace SetupBlock
 

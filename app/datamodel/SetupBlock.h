@@ -61,6 +61,8 @@ std::string GetText(const uint8_t* p, size_t length);
 std::string GetRawText(const uint8_t* p, size_t length);
 void SetText(uint8_t* p, size_t length, const std::string& text);
 
+// Trailing spaces removed, the padding SetText writes; a tab stays, where the
+// report view's TrimTrailingBlanks drops it too.
 std::string TrimRight(std::string text);
 }  // namespace SetupBlock
 

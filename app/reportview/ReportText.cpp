@@ -20,10 +20,3 @@ std::string Printf(const char* format, ...)
     va_end(args);
     return text;
 }
-
-std::string TrimTrailingBlanks(std::string text)
-{
-    while (!text.empty() && (text.back() == ' ' || text.back() == '\t'))
-        text.pop_back();
-    return text;
-}

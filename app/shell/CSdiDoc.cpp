@@ -23,16 +23,10 @@
 #include "SetupRec.h"
 #include "SetupTypes.h"
 #include "SlmLink.h"
+#include "TextTrim.h"
 #include "TranslatorVersion.h"
 
 namespace {
-
-std::string TrimRight(std::string text)
-{
-    while (!text.empty() && (text.back() == ' ' || text.back() == '\t'))
-        text.pop_back();
-    return text;
-}
 
 bool EqualNoCase(const std::string& a, const std::string& b)
 {
@@ -483,7 +477,7 @@ bool CSdiDoc::PumpWaitingMessages()
 
 std::string CSdiDoc::GetActiveSetupName() const
 {
-    return link_ ? TrimRight(link_->GetActiveSetupName()) : std::string();
+    return link_ ? TrimTrailingBlanks(link_->GetActiveSetupName()) : std::string();
 }
 
 int CSdiDoc::GetInstrumentSetupType() const

@@ -11,6 +11,7 @@
 #include "CSdiDoc.h"
 #include "MeasRec.h"
 #include "SlmLink.h"
+#include "TextTrim.h"
 
 namespace {
 
@@ -18,12 +19,11 @@ namespace {
 // entries of this kind by their list index before it fetches them.
 constexpr int kStoredFileEntry = 2;
 
-std::string TrimRight(std::string text)
+// A reply's fields are padded with blanks and the reply may still carry its
+// line end: both are trimmed, where other texts drop blanks and tabs only.
+std::string TrimReply(std::string text)
 {
-    while (!text.empty() && (text.back() == ' ' || text.back() == '\t' || text.back() == '\r' ||
-                             text.back() == '\n'))
-        text.pop_back();
-    return text;
+    return TrimTrailing(std::move(text), " \t\r\n");
 }
 
 // Characters [from, to] of the file information, trailing blanks removed;
@@ -32,7 +32,7 @@ std::string Field(const std::string& info, size_t from, size_t to)
 {
     if (from >= info.size())
         return {};
-    return TrimRight(info.substr(from, to - from + 1));
+    return TrimReply(info.substr(from, to - from + 1));
 }
 
 std::string Converted(const std::string& text)
@@ -101,7 +101,7 @@ void CSdiDoc::FillActiveMeasurement(MeasRec& entry)
     entry.SetTypeText(extension);
     entry.SetMeasTypeFromText(extension);
     if (link_) {
-        entry.SetTitle(TrimRight(link_->GetQ5Text()));
+        entry.SetTitle(TrimReply(link_->GetQ5Text()));
         entry.SetTime1(Converted(link_->GetR8Time()));
         entry.SetTime2(Converted(link_->GetR176Time()));
         entry.SetStartTime(Converted(link_->GetR6Time()));
