@@ -117,11 +117,11 @@ void XmodemSender::Run(J57Sim& sim)
 int XmodemSender::AnswerThroughNoise(J57Sim& sim)
 {
     const auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(3000);
-    while (std::chrono::steady_clock::now() < end) {
+    while (std::chrono::steady_clock::now() < end && !sim.Stopping()) {
         const int answer = sim.ReadByte(noiseMs);
         if (answer >= 0)
             return answer;
-        sim.Write("\x55");
+        sim.Write(std::string(1, kSoh));
         if (onNoise)
             onNoise();
     }
