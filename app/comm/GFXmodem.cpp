@@ -119,6 +119,8 @@ bool GFXmodem::CountError()
 
 int GFXmodem::Refuse()
 {
+    if (Status().status != XM_OK)
+        return 0;  // the wait for the block's byte ended the transfer
     const bool askAgain = CountError();
     if (Purge() && askAgain)
         SendNAK();
@@ -185,10 +187,17 @@ int GFXmodem::TakeFirstCharacter(int c)
     }
 }
 
+int GFXmodem::ReadBlockByte()
+{
+    // A header that was a noise byte starts a block that comes only as fast
+    // as the noise: the window is served and Cancel seen while it trickles.
+    return AwaitByte(kCharSeconds);
+}
+
 int GFXmodem::GetBlockNumber()
 {
-    number_ = ReadByte(kCharSeconds);
-    complement_ = number_ < 0 ? -1 : ReadByte(kCharSeconds);
+    number_ = ReadBlockByte();
+    complement_ = number_ < 0 ? -1 : ReadBlockByte();
     return complement_ < 0 ? Refuse() : 1;
 }
 
@@ -197,7 +206,7 @@ int GFXmodem::ReadDataForBlock()
     const int length = Status().blockLength;
     data_.resize(static_cast<size_t>(length));
     for (int i = 0; i < length; ++i) {
-        int c = ReadByte(kCharSeconds);
+        int c = ReadBlockByte();
         if (c < 0)
             return Refuse();
         data_[static_cast<size_t>(i)] = static_cast<uint8_t>(c);
@@ -207,12 +216,12 @@ int GFXmodem::ReadDataForBlock()
 
 int GFXmodem::GetChecksum()
 {
-    int first = ReadByte(kCharSeconds);
+    int first = ReadBlockByte();
     if (first < 0)
         return Refuse();
     check_ = static_cast<unsigned>(first);
     if (crc_) {
-        int second = ReadByte(kCharSeconds);
+        int second = ReadBlockByte();
         if (second < 0)
             return Refuse();
         check_ = check_ << 8 | static_cast<unsigned>(second);

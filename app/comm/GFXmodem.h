@@ -110,7 +110,8 @@ protected:
     GFTransferStatus& Status() { return monitor_.Status(); }
     void SetStatus(int status);
     // Counts a refused block, discards what is left of it and asks again
-    // unless that was the last error allowed.
+    // unless that was the last error allowed; nothing once the transfer is
+    // over.
     int Refuse();
     // Counts an error; false when it was the last one allowed.
     bool CountError();
@@ -130,6 +131,9 @@ protected:
 
 private:
     int ReadByte(double seconds);
+    // A byte after a block's header, within kCharSeconds, or -1 (the status
+    // is set when the wait ended the transfer).
+    int ReadBlockByte();
     int ReadByteMs(int64_t ms);
     // False when the transfer ended meanwhile (the status is set).
     bool Purge();

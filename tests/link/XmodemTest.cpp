@@ -256,59 +256,81 @@ TEST_F(XmodemTest, EndOfFileNeedsARepeatedEotOrEveryByte)
 }
 
 // Noise every 0.3 s keeps the line from ever being quiet while a bad block
-// is discarded: the window must still be served and Cancel taken. The link
-// runs at the instrument's own timing (the window served every 0.05 s), which
-// leaves a busy machine's pauses well inside the noise interval and the bound.
+// is discarded, and when it swallows the request to send again, the receiver
+// takes a noise byte for the next block's header and reads the noise as that
+// block, byte by byte: either way the window must still be served and Cancel
+// taken. The link runs at the instrument's own timing (the window served
+// every 0.05 s), which leaves a busy machine's pauses well inside the noise
+// interval and the bound.
 TEST_F(XmodemTest, CancelOnANoisyLineTakesEffectWithinTwoBlockTimes)
 {
     using Clock = std::chrono::steady_clock;
     comm::ScopedTimeScale instrumentTime(1.0);
     constexpr int kBaud = 9600;
     sim_.PaceAt(kBaud);
-    sender_.Install(sim_);
-    sender_.payload = AllBytes(128 * 20);
-    sender_.corruptBlock = 2;
-    sender_.corruptTimes = 100;
-    sender_.noiseMs = static_cast<int>(comm::ScaledMs(0.3));
-    // Kept by the sender's thread, which may outlive this body when a check
-    // fails.
-    struct Click {
-        std::atomic<int> noise{0};
-        std::atomic<bool> clicked{false};
-        Clock::time_point at{};
-        int blocksSent = 0;
+    const struct {
+        const char* name;
+        int answersLost;
+    } cases[] = {
+        {"while the bad block is discarded", 0},
+        {"while noise is read as a block", 1},
     };
-    auto click = std::make_shared<Click>();
-    sender_.onNoise = [click, sender = &sender_] {
-        // The user presses Cancel once the discarding is under way.
-        if (++click->noise == 2) {
-            click->at = Clock::now();
-            click->blocksSent = sender->blocksSent;
-            click->clicked = true;
-        }
-    };
-    std::vector<int> noiseAtPump;
-    progress_.onPump = [&] {
-        noiseAtPump.push_back(click->noise);
-        if (click->clicked)
-            progress_.cancel = true;  // the click is handled when the window is served
-    };
-    EXPECT_EQ(Download(), comm::XM_USER_ABORT);
-    const auto returnedAt = Clock::now();
-    ASSERT_TRUE(click->clicked);
-    const auto blockTime = std::chrono::microseconds(133LL * 10 * 1000000 / kBaud);
-    EXPECT_LE(returnedAt - click->at, 2 * blockTime);
-    // Served between any two noise bytes, up to the one after the click.
-    ASSERT_FALSE(noiseAtPump.empty());
-    EXPECT_GE(noiseAtPump.back(), 2);
-    for (size_t i = 1; i < noiseAtPump.size(); ++i)
-        EXPECT_LE(noiseAtPump[i] - noiseAtPump[i - 1], 1) << "pump " << i;
-    EXPECT_TRUE(Eventually([this] { return sim_.Received().find("\x18\x18\x18") != std::string::npos; }));
-    EXPECT_FALSE(monitor_.HasFailed());
-    // Two block times on the line: the block being discarded at the click and
-    // at most one more.
-    ASSERT_TRUE(Eventually([this] { return !sim_.InSession(); }));
-    EXPECT_LE(sender_.blocksSent - click->blocksSent, 1);
+    for (const auto& c : cases) {
+        Fresh();
+        sender_.payload = AllBytes(128 * 20);
+        sender_.corruptBlock = 2;
+        sender_.corruptTimes = 100;
+        sender_.noiseMs = static_cast<int>(comm::ScaledMs(0.3));
+        sender_.answersLost = c.answersLost;
+        // Kept by the sender's thread, which may outlive this case when a
+        // check fails.
+        struct Click {
+            std::atomic<int> noise{0};
+            std::atomic<bool> clicked{false};
+            Clock::time_point at{};
+            int blocksSent = 0;
+        };
+        auto click = std::make_shared<Click>();
+        sender_.onNoise = [click, sender = &sender_](int number) {
+            ++click->noise;
+            // The user presses Cancel once the noise has the receiver's
+            // attention: the second byte after the last answer.
+            if (sender->answersLost == 0 && number == 2 && !click->clicked) {
+                click->at = Clock::now();
+                click->blocksSent = sender->blocksSent;
+                click->clicked = true;
+            }
+        };
+        std::vector<int> noiseAtPump;
+        progress_.cancel = false;
+        progress_.onPump = [&] {
+            noiseAtPump.push_back(click->noise);
+            if (click->clicked)
+                progress_.cancel = true;  // the click is handled when the window is served
+        };
+        DownloadMonitor monitor(&progress_);
+        ASSERT_EQ(link_.StartDownload(&monitor), 0) << c.name;
+        EXPECT_EQ(link_.RunDownload(file_), comm::XM_USER_ABORT) << c.name;
+        const auto returnedAt = Clock::now();
+        progress_.onPump = nullptr;
+        ASSERT_TRUE(click->clicked) << c.name;
+        const auto blockTime = std::chrono::microseconds(133LL * 10 * 1000000 / kBaud);
+        EXPECT_LE(returnedAt - click->at, 2 * blockTime) << c.name;
+        // Served between any two noise bytes, up to the one after the click.
+        ASSERT_FALSE(noiseAtPump.empty()) << c.name;
+        EXPECT_GE(noiseAtPump.back(), 2) << c.name;
+        for (size_t i = 1; i < noiseAtPump.size(); ++i)
+            EXPECT_LE(noiseAtPump[i] - noiseAtPump[i - 1], 1) << c.name << ", pump " << i;
+        EXPECT_TRUE(Eventually([this] { return sim_.Received().find("\x18\x18\x18") != std::string::npos; }))
+            << c.name;
+        EXPECT_FALSE(monitor.HasFailed()) << c.name;
+        // Two block times on the line: the block being read or discarded at
+        // the click and at most one more.
+        ASSERT_TRUE(Eventually([this] { return !sim_.InSession(); })) << c.name;
+        EXPECT_LE(sender_.blocksSent - click->blocksSent, 1) << c.name;
+        link_.CancelDownload();
+        sim_.ClearTranscript();
+    }
 }
 
 TEST_F(XmodemTest, ARefusedStartReturnsAtOnceWithTheInstrumentsText)

@@ -117,13 +117,19 @@ void XmodemSender::Run(J57Sim& sim)
 int XmodemSender::AnswerThroughNoise(J57Sim& sim)
 {
     const auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(3000);
+    int noise = 0;
     while (std::chrono::steady_clock::now() < end && !sim.Stopping()) {
         const int answer = sim.ReadByte(noiseMs);
+        if (answer >= 0 && answersLost > 0) {
+            --answersLost;
+            noise = 0;
+            continue;
+        }
         if (answer >= 0)
             return answer;
         sim.Write(std::string(1, kSoh));
         if (onNoise)
-            onNoise();
+            onNoise(++noise);
     }
     return -1;
 }

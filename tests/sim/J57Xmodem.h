@@ -27,14 +27,19 @@ struct XmodemSender {
     bool singleEot = false;      // does not repeat its EOT after a NAK
     bool cancelAfterCorrupt = false;  // CAN CAN right behind a corrupted block
     // Line noise while a corrupted block awaits its answer: a stray byte
-    // every noiseMs, each reported to onNoise. It comes on the line's own
+    // every noiseMs, each reported to onNoise with its number since the
+    // block or since the last answer lost (below). It comes on the line's own
     // clock, so one can cross the receiver's request to send again and
     // arrive where the next block's header belongs. The stray byte is SOH:
     // there it makes that block one more bad block, as noise does on a real
     // line, where another value would end the transfer as a wrong first byte
     // (a fault of its own, given by wrongFirstAt).
     int noiseMs = 0;
-    std::function<void()> onNoise;
+    std::function<void(int)> onNoise;
+    // The noise swallows that many of the receiver's answers to a corrupted
+    // block: the sender goes on waiting, and the receiver, waiting for the
+    // block again, meets the noise instead.
+    int answersLost = 0;
     std::string refusal;  // "X160" is refused with BEL and this text
 
     bool crcUsed = false;
