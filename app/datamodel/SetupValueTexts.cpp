@@ -231,6 +231,12 @@ const std::string& RTAValueTexts::ExpDetectorTimeText(int code, std::string& out
     return CodeText(code, {"1/32", "1/16", "1/8", "1/4", "1/2", "1", "2", "4", "8", "16", "32", "64"}, out);
 }
 
+const std::string& RTAValueTexts::TriggerSourceText(int code, std::string& out)
+{
+    out = (code & 0xFF) < kFlatTriggerSource ? SsaBandName(code & 0xFF) : "Flat";
+    return out;
+}
+
 std::string RTAValueTexts::LinearDetectorTimeText(float seconds)
 {
     const double tenThousandths = std::trunc((static_cast<double>(seconds) + 0.00005) * 10000.0);

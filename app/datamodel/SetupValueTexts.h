@@ -87,6 +87,10 @@ struct RTAValueTexts {
     static const std::string& TriggerModeText(int code, std::string& out);
     // The exponential detector times, "1/32" (0) to "64" (11) seconds.
     static const std::string& ExpDetectorTimeText(int code, std::string& out);
+    // The trigger source: third-octave band 0 to 32 by its name ("12.5 Hz"
+    // to "20000 Hz"), the flat level from code 33 on ("Flat").
+    static constexpr int kFlatTriggerSource = 33;
+    static const std::string& TriggerSourceText(int code, std::string& out);
     // A linear detector time on the instrument's grid of 0.0025 s: rounded
     // to 0.0001 s, then cut down to a multiple of 0.0025 s ("0.1250").
     static std::string LinearDetectorTimeText(float seconds);

@@ -114,9 +114,8 @@ int ReportWriter::WriteRtaSettings(std::ostream& out, ExportFormat format, const
     const int triggerFlags = setup.U8(F::kTriggerFlags);
     std::string gain;
     SSASetup::GainText(setup.U8(F::kGain), gain);
-    std::string source = "Flat";
-    if (setup.U8(F::kTriggerSource) < 33)
-        SSASetup::BandName(setup.U8(F::kTriggerSource), source);
+    std::string source;
+    RTASetup::TriggerSourceText(setup.U8(F::kTriggerSource), source);
     const std::string dbDown =
         std::to_string(RT60DbDownFromIndex(static_cast<float>(setup.U16(F::kVersion)), setup.U8(F::kRt60DbDown))) +
         " dB";

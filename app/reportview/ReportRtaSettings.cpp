@@ -32,10 +32,7 @@ Cells RtaSettingsCells(const RecordView& r, unsigned index)
     case 8: return Pair("Note:", r.Text(kNote, kNoteLength));
     case 10: return {{0, "Trigger:"}};
     case 11: return Pair("Triggering:", Enabled(trigger & 0x80));
-    case 12: {
-        const int source = r.U8(kTriggerSource);
-        return Pair("Trigger Source:", source < 33 ? Code(SSAValueTexts::BandName, source) : "Flat");
-    }
+    case 12: return Pair("Trigger Source:", Code(RTAValueTexts::TriggerSourceText, r.U8(kTriggerSource)));
     case 19: return {{1, "Then"}};
     case 20: {
         const int then = r.U8(kEndThen);

@@ -8,20 +8,20 @@
 #include "PageText.h"
 #include "QtPlatform.h"
 #include "RangeEdit.h"
+#include "ReportNumbers.h"
 #include "SetupRec.h"
+#include "SetupValueTexts.h"
 
 namespace {
 
-// The RT60 dB-down steps: setups of format 4 and later know 15 and 25 dB too.
-const char* const kRt60Steps[] = {"5", "10", "15", "20", "25", "30"};
-const char* const kRt60StepsBefore4[] = {"5", "10", "20", "30"};
-
-template <size_t N>
-void FillList(QComboBox* list, const char* const (&entries)[N])
+// The RT60 dB-down steps of a setup format, as the report names them but
+// without " dB": format 4 and later know 15 and 25 dB too.
+QStringList Rt60Steps(int version)
 {
-    list->clear();
-    for (const char* entry : entries)
-        list->addItem(QString::fromLatin1(entry));
+    QStringList steps;
+    for (unsigned index = 0; const int db = RT60DbDownFromIndex(static_cast<float>(version), index); ++index)
+        steps << QString::number(db);
+    return steps;
 }
 
 }  // namespace
@@ -34,15 +34,14 @@ PropPageRta::PropPageRta() : RtaSetupPage("RTA", 246, "RTA")
     auto* left = new QGridLayout;
     gain_ = MakeRtaList(this, "gain", kGainEntries);
     bandwidth_ = MakeRtaList(this, "bandwidth", {"1/1", "1/3"});
-    rt60DbDown_ = MakeRtaList(this, "rt60DbDown", {"5", "10", "20", "30"});
+    rt60DbDown_ = MakeRtaList(this, "rt60DbDown", Rt60Steps(0));
     AddRow(left, 0, "Gain", gain_);
     AddRow(left, 1, "Bandwidth", bandwidth_);
     AddRow(left, 2, "RT60 dB Down", rt60DbDown_);
     auto* right = new QGridLayout;
     detector_ = MakeRtaList(this, "detector", {"Linear", "Exponential"});
     linDetectorTime_ = MakeEdit<FloatEdit>(this, "linDetectorTime");
-    expDetectorTime_ = MakeRtaList(this, "expDetectorTime",
-                                   {"1/32", "1/16", "1/8", "1/4", "1/2", "1", "2", "4", "8", "16", "32", "64"});
+    expDetectorTime_ = MakeRtaList(this, "expDetectorTime", CodeEntries(RTAValueTexts::ExpDetectorTimeText));
     expStoreRate_ = MakeRtaList(this, "expStoreRate", {"1/2", "1/8"});
     AddRow(right, 0, "Detector", detector_);
     AddRow(right, 1, "Lin Detector Time", linDetectorTime_);
@@ -74,10 +73,8 @@ void PropPageRta::Load()
     title_->setText(platform::FromAnsi(rta->GetTitle()));
     SetSelection(gain_, rta->GetGain());
     bandwidth_->setCurrentIndex(rta->GetBandwidth() ? 1 : 0);
-    if (rta->GetVersion() >= 4)
-        FillList(rt60DbDown_, kRt60Steps);
-    else
-        FillList(rt60DbDown_, kRt60StepsBefore4);
+    rt60DbDown_->clear();
+    rt60DbDown_->addItems(Rt60Steps(rta->GetVersion()));
     SetSelection(rt60DbDown_, rta->GetRt60DbDown());
     SetSelection(detector_, rta->GetDetector());
     ShowChecked(linDetectorTime_, QString::asprintf("%.4f", rta->GetLinDetectorTime()), "0.0000");

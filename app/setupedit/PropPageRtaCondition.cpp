@@ -10,6 +10,7 @@
 #include "PageText.h"
 #include "RangeEdit.h"
 #include "SetupRec.h"
+#include "SetupValueTexts.h"
 
 namespace {
 
@@ -46,6 +47,15 @@ const ModeUse kModeUse[] = {
     {false, false, true, false},   // Count
 };
 
+// The list spaces the level comparisons of the reports' mode texts: "L<"
+// shows as "L <".
+std::string SpacedMode(std::string mode)
+{
+    if (mode.size() == 2 && mode[0] == 'L')
+        mode.insert(1, 1, ' ');
+    return mode;
+}
+
 }  // namespace
 
 RtaConditionPage::RtaConditionPage(const QString& caption, int dialogId, const Fields& fields)
@@ -53,7 +63,7 @@ RtaConditionPage::RtaConditionPage(const QString& caption, int dialogId, const F
 {
     auto* columns = new QHBoxLayout;
     auto* left = new QGridLayout;
-    mode_ = MakeRtaList(this, "mode", {"Now", "L <", "L =", "L >", "Input", "Time", "Count"});
+    mode_ = MakeRtaList(this, "mode", CodeEntries(RTAValueTexts::TriggerModeText, SpacedMode));
     logic_ = MakeRtaList(this, "logic", {"Low", "High"});
     modeLabel_ = AddNamedRow(left, 0, "Mode", mode_, "mode");
     logicLabel_ = AddNamedRow(left, 1, "Logic", logic_, "logic");

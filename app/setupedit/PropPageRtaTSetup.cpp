@@ -3,20 +3,41 @@
 #include <QComboBox>
 #include <QGridLayout>
 
+#include "BandNames.h"
 #include "PageLayout.h"
 #include "PropSheetSetup.h"
 #include "SetupRec.h"
+#include "SetupValueTexts.h"
+
+namespace {
+
+// The trigger sources as the list shows them, the row being the stored
+// code: the third-octave bands by their number, without the unit (the "Hz"
+// beside the list names it) and without ".0" ("16.0 Hz" shows as 16), then
+// the flat level.
+QStringList TriggerSourceEntries()
+{
+    QStringList entries;
+    std::string text;
+    for (int code = 0; code <= RTAValueTexts::kFlatTriggerSource; ++code) {
+        RTAValueTexts::TriggerSourceText(code, text);
+        if (code < RTAValueTexts::kFlatTriggerSource) {
+            text = WithoutUnit(text);
+            if (text.ends_with(".0"))
+                text.resize(text.size() - 2);
+        }
+        entries << QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
+    }
+    return entries;
+}
+
+}  // namespace
 
 PropPageRtaTSetup::PropPageRtaTSetup() : RtaSetupPage("Trigger Setup", 264, "Triggering")
 {
     auto* grid = new QGridLayout;
     enableTriggering_ = MakeButton<QCheckBox>(this, "enableTriggering", "Enable Triggering");
-    // The third-octave bands by centre frequency, then the flat level.
-    triggerSource_ = MakeRtaList(this, "triggerSource",
-                                 {"12.5", "16",   "20",   "25",   "31.5", "40",    "50",    "63",    "80",
-                                  "100",  "125",  "160",  "200",  "250",  "315",   "400",   "500",   "630",
-                                  "800",  "1000", "1250", "1600", "2000", "2500",  "3150",  "4000",  "5000",
-                                  "6300", "8000", "10000", "12500", "16000", "20000", "Flat"});
+    triggerSource_ = MakeRtaList(this, "triggerSource", TriggerSourceEntries());
     runOnInput_ = MakeButton<QCheckBox>(this, "runOnInput", "Run on Input");
     runLogic_ = MakeRtaList(this, "runLogic", {"Low", "High"});
     grid->addWidget(enableTriggering_, 0, 0, 1, 3);

@@ -65,6 +65,27 @@ QComboBox* RtaSetupPage::MakeRtaList(QWidget* parent, const char* name, std::ini
     return list;
 }
 
+QComboBox* RtaSetupPage::MakeRtaList(QWidget* parent, const char* name, const QStringList& entries)
+{
+    QComboBox* list = MakeList(parent, name, {});
+    list->addItems(entries);
+    list->setCurrentIndex(-1);
+    return list;
+}
+
+QStringList RtaSetupPage::CodeEntries(const std::string& (*text)(int, std::string&),
+                                      std::string (*shown)(std::string))
+{
+    QStringList entries;
+    std::string entry;
+    // Codes are one byte: a table never runs past 255.
+    for (int code = 0; code <= 0xFF && !text(code, entry).empty(); ++code) {
+        const std::string listed = shown != nullptr ? shown(entry) : entry;
+        entries << QString::fromLatin1(listed.data(), static_cast<qsizetype>(listed.size()));
+    }
+    return entries;
+}
+
 QLabel* RtaSetupPage::AddNamedRow(QGridLayout* grid, int row, const char* label, QWidget* field, const char* name)
 {
     QLabel* text = AddRow(grid, row, label, field);

@@ -6,9 +6,11 @@
 // that follow the trigger setup page's "Enable Triggering" box take the
 // box's state through EnableAdvanced.
 #include <initializer_list>
+#include <string>
 
 #include <QCheckBox>
 #include <QLabel>
+#include <QStringList>
 
 #include "PageControls.h"
 #include "SetupPage.h"
@@ -47,6 +49,12 @@ protected:
     // A named drop-down list with these entries and, as the dialog makes
     // it, no selection.
     static QComboBox* MakeRtaList(QWidget* parent, const char* name, std::initializer_list<const char*> entries);
+    static QComboBox* MakeRtaList(QWidget* parent, const char* name, const QStringList& entries);
+    // The entries of a list whose row is the stored code, from the texts of
+    // the reports: what text gives codes 0, 1, ... up to the first code
+    // without a text, each in the page's spelling (shown; null: as it is).
+    static QStringList CodeEntries(const std::string& (*text)(int, std::string&),
+                                   std::string (*shown)(std::string) = nullptr);
     // A row of grid: a label named name + "Label" and the field.
     QLabel* AddNamedRow(QGridLayout* grid, int row, const char* label, QWidget* field, const char* name);
     // Enables or disables the widgets together.

@@ -220,6 +220,34 @@ TEST(SetupEditorRtaPagesTest, TriggerSetupShowsAndStoresItsFields)
     EXPECT_EQ(BlockBytes(beyond->GetRTASetup())[94], 40);
 }
 
+// The lists are built from the texts the reports print; they keep the
+// dialog's spelling row by row, the row being the stored code.
+TEST(SetupEditorRtaPagesTest, ListsKeepTheDialogSpellingOfEveryCode)
+{
+    struct Case {
+        Id id;
+        const char* list;
+        QStringList entries;
+    };
+    const Case cases[] = {
+        {Id::RtaTSetup, "triggerSource", {"12.5", "16",   "20",   "25",   "31.5",  "40",    "50",    "63",    "80",
+                                          "100",  "125",  "160",  "200",  "250",   "315",   "400",   "500",   "630",
+                                          "800",  "1000", "1250", "1600", "2000",  "2500",  "3150",  "4000",  "5000",
+                                          "6300", "8000", "10000", "12500", "16000", "20000", "Flat"}},
+        {Id::RtaArm, "mode", {"Now", "L <", "L =", "L >", "Input", "Time", "Count"}},
+        {Id::Rta, "expDetectorTime", {"1/32", "1/16", "1/8", "1/4", "1/2", "1", "2", "4", "8", "16", "32", "64"}},
+        {Id::Rta, "rt60DbDown", {"5", "10", "15", "20", "25", "30"}},
+    };
+    RtaSheet r(RtaBlock("LISTS", 4));
+    for (const Case& c : cases) {
+        const QComboBox* list = List(r.Open(c.id), c.list);
+        QStringList shown;
+        for (int row = 0; row < list->count(); ++row)
+            shown << list->itemText(row);
+        EXPECT_EQ(shown, c.entries) << c.list;
+    }
+}
+
 TEST(SetupEditorRtaPagesTest, EnableTriggeringGovernsTheTriggerPages)
 {
     // Triggering off, "Run on Input" on: the run logic stays disabled.
