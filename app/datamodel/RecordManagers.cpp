@@ -3,22 +3,14 @@
 #include <algorithm>
 #include <cstdlib>
 
-#include "HistogramOptions.h"
+#include "HistogramStats.h"
 #include "Profile.h"
 
 int LnTableRowCount(bool histogram, int baseLevel)
 {
     if (!histogram)
         return 0;
-    const platform::Profile& profile = platform::AppProfile();
-    int resolution = std::clamp(kLnTableOptions.resolution.Read(profile), 1, 10);
-    int low = kLnTableOptions.low.Read(profile) - baseLevel;
-    int high = kLnTableOptions.high.Read(profile) - baseLevel;
-    if (low < 0 || low > 128)
-        low = 0;
-    if (high < 0 || high > 128)
-        high = 128;
-    return (high - low) / resolution + 5;
+    return ReadLnTableLimits(platform::AppProfile(), baseLevel).RowCount();
 }
 
 int IntvMgr::GetLinesPerRecord() const
@@ -113,3 +105,4 @@ void EventRecMgr::LoadRT60Settings()
     rt60FirstBand = profile.GetProfileInt("RT60Settings", "StartFreq", 0);
     rt60LastBand = profile.GetProfileInt("RT60Settings", "EndFreq", 32);
 }
+

@@ -22,6 +22,24 @@ int ToCount(int64_t count)
 }
 }  // namespace
 
+LnTableLimits ReadLnTableLimits(const platform::Profile& profile, int baseLevel)
+{
+    constexpr int kBins = HistogramStats::kBins;
+    LnTableLimits limits;
+    limits.resolution = std::clamp(kLnTableOptions.resolution.Read(profile), 1, 10);
+    limits.low = kLnTableOptions.low.Read(profile) - baseLevel;
+    if (limits.low < 0 || limits.low > kBins) {
+        limits.low = 0;
+        limits.lowCorrected = true;
+    }
+    limits.high = kLnTableOptions.high.Read(profile) - baseLevel;
+    if (limits.high < 0 || limits.high > kBins) {
+        limits.high = kBins - (kBins - limits.low) % limits.resolution;
+        limits.highCorrected = true;
+    }
+    return limits;
+}
+
 HistogramStats::HistogramStats(const uint32_t* bins, int offset, int countsPerSecond)
     : m_offset(offset), m_countsPerSecond(countsPerSecond)
 {
@@ -31,17 +49,17 @@ HistogramStats::HistogramStats(const uint32_t* bins, int offset, int countsPerSe
             m_total += bins[i];
         }
     platform::Profile& profile = platform::AppProfile();
-    m_resolution = std::clamp(kLnTableOptions.resolution.Read(profile), 1, 10);
-    m_low = kLnTableOptions.low.Read(profile) - offset;
-    if (m_low < 0 || m_low > kBins) {
-        m_low = 0;
-        kLnTableOptions.low.Write(profile, offset);
-    }
-    m_high = kLnTableOptions.high.Read(profile) - offset;
-    if (m_high < 0 || m_high > kBins) {
-        m_high = kBins - (kBins - m_low) % m_resolution;
+    const LnTableLimits limits = ReadLnTableLimits(profile, offset);
+    m_resolution = limits.resolution;
+    m_low = limits.low;
+    m_high = limits.high;
+    m_rowCount = limits.RowCount();
+    // The corrected limits are stored, so that the options dialog shows the
+    // limits the tables use.
+    if (limits.lowCorrected)
+        kLnTableOptions.low.Write(profile, m_low + offset);
+    if (limits.highCorrected)
         kLnTableOptions.high.Write(profile, m_high + offset);
-    }
 }
 
 int64_t HistogramStats::Sum(int first, int last) const

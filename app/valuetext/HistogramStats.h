@@ -8,6 +8,30 @@
 #include <cstddef>
 #include <cstdint>
 
+namespace platform {
+class Profile;
+}
+
+// The Ln-table limits of the profile for a histogram of 128 bins whose bin 0
+// stands at baseLevel dB, as bin indexes. The one rule for the line counts
+// and the rows: the resolution is kept within 1 to 10 dB, a low limit
+// outside the histogram becomes bin 0, a high limit outside it the last
+// whole step from the low limit that the histogram holds.
+struct LnTableLimits {
+    int resolution = 10;
+    int low = 0;
+    int high = 0;
+    // The profile's limit lay outside the histogram and was replaced.
+    bool lowCorrected = false;
+    bool highCorrected = false;
+
+    // The rows of the table: its title, the column heads, the row below the
+    // low limit, the range rows from the low limit to the high limit and the
+    // row above the high limit.
+    int RowCount() const { return (high - low) / resolution + 5; }
+};
+LnTableLimits ReadLnTableLimits(const platform::Profile& profile, int baseLevel);
+
 class HistogramStats {
 public:
     static constexpr int kBins = 128;
@@ -24,6 +48,8 @@ public:
     int GetLowIndex() const { return m_low; }
     int GetHighIndex() const { return m_high; }
     int GetResolution() const { return m_resolution; }
+    // The rows of the table these statistics fill, title and heads included.
+    int GetTableRowCount() const { return m_rowCount; }
 
 private:
     // Sum of bins first to last (inclusive); bins outside 0 .. 127 count
@@ -36,6 +62,7 @@ private:
     int m_low = 0;
     int m_high = 0;
     int m_resolution = 10;
+    int m_rowCount = 0;
     int m_offset = 0;
     int m_countsPerSecond = 0;
 };

@@ -192,6 +192,43 @@ TEST(LnTableHistogramWriter, ShortRowCounts)
               head + "< 45.0          32    22.22%  00:00:01.0\n> 95.0          16    11.11%  00:00:00.5\n");
 }
 
+// The interval and day reports count the Ln-table lines from the profile
+// before any table is written, and the statistics correct the profile when
+// they are built: counted before or after, the lines are the table's rows,
+// and its range rows end at the high limit.
+TEST(LnTableHistogramWriter, TheCountedLinesAreTheRowsOfTheTable)
+{
+    struct Case {
+        int low, high, resolution, baseLevel;
+    };
+    const Case cases[] = {
+        {45, 95, 10, 15},  {45, 98, 10, 15}, {40, 50, 3, 20},   // within the histogram
+        {10, 500, 10, 20}, {45, 200, 7, 20}, {45, 200, 10, 20}, // limits outside it
+        {10, 60, 4, 20},   {45, 95, 0, 15},  {30, 150, 25, 10}, // resolutions outside 1 to 10
+    };
+    const auto bins = LnBins();
+    for (const Case& c : cases) {
+        ScopedProfile profile;
+        profile.Set("LnTblLowLimit", c.low).Set("LnTblHighLimit", c.high).Set("LnTblRes", c.resolution);
+        const int counted = LnTableRowCount(true, c.baseLevel);
+        const std::string table = Written([&](std::ostream& out) {
+            ReportWriter().WriteLnTableHistogram(out, kTextFormat, counted, bins.data(), c.baseLevel, 32);
+        });
+        EXPECT_EQ(LineCount(table), static_cast<size_t>(counted)) << c.low << " " << c.high << " " << c.resolution;
+        EXPECT_EQ(LnTableRowCount(true, c.baseLevel), counted) << c.low << " " << c.high << " " << c.resolution;
+
+        const HistogramStats stats(bins.data(), c.baseLevel, 32);
+        EXPECT_EQ(stats.GetTableRowCount(), counted);
+        float lastRange = 0, above = 0, unused = 0;
+        int count = 0;
+        stats.GetRangeRow(counted - 5, &lastRange, &count, &unused, &unused);
+        stats.GetAboveRow(&above, &count, &unused, &unused);
+        EXPECT_LE(lastRange, above) << c.low << " " << c.high << " " << c.resolution;
+        EXPECT_LT(above, lastRange + static_cast<float>(stats.GetResolution()))
+            << c.low << " " << c.high << " " << c.resolution;
+    }
+}
+
 TEST(HistogramStats, LimitsOutsideTheHistogramAreCorrectedInTheProfile)
 {
     ScopedProfile profile;
