@@ -43,10 +43,10 @@ int ReportWriter::WriteHistograms(std::ostream& out, ExportFormat format, SplHis
 {
     // The resolutions are the managers' from here on, also for the report
     // view, so they are set whatever the stream's state.
-    const platform::Profile& profile = platform::AppProfile();
-    spl.SetResolution(static_cast<float>(kSplHistogramOptions.resolution.Read(profile)) / 10.0f);
-    peak.SetResolution(static_cast<float>(kPeakHistogramOptions.resolution.Read(profile)));
-    uwPeak.SetResolution(static_cast<float>(kUwPeakHistogramOptions.resolution.Read(profile)));
+    const HistogramResolutions resolutions = ReadHistogramResolutions(platform::AppProfile());
+    spl.SetResolution(resolutions.spl);
+    peak.SetResolution(resolutions.peak);
+    uwPeak.SetResolution(resolutions.uwPeak);
 
     WriteSection(out, format, "SPL Histogram", spl, false);
     WriteSection(out, format, "Peak Histogram", peak, true);

@@ -54,9 +54,10 @@ void DrawStatsCells(const ReportLines& report, ReportDC& dc, int y, const char* 
 void Configure(RecordManagers& m, int rows[3])
 {
     const platform::Profile& profile = platform::AppProfile();
-    m.splHistogram.SetResolution(static_cast<float>(kSplHistogramOptions.resolution.Read(profile)) / 10.0f);
-    m.peakHistogram.SetResolution(static_cast<float>(kPeakHistogramOptions.resolution.Read(profile)));
-    m.uwPeakHistogram.SetResolution(static_cast<float>(kUwPeakHistogramOptions.resolution.Read(profile)));
+    const HistogramResolutions resolutions = ReadHistogramResolutions(profile);
+    m.splHistogram.SetResolution(resolutions.spl);
+    m.peakHistogram.SetResolution(resolutions.peak);
+    m.uwPeakHistogram.SetResolution(resolutions.uwPeak);
     m.splHistogram.SetLevelRange(kSplHistogramOptions.low.Read(profile), kSplHistogramOptions.high.Read(profile));
     m.peakHistogram.SetLevelRange(kPeakHistogramOptions.low.Read(profile), kPeakHistogramOptions.high.Read(profile));
     m.uwPeakHistogram.SetLevelRange(kUwPeakHistogramOptions.low.Read(profile),

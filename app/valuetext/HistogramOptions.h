@@ -40,3 +40,18 @@ inline constexpr HistogramOptionSet kUwPeakHistogramOptions = {
     {"UwPkRes", 1}, {"UwPkLowLimit", 110}, {"UwPkHighLimit", 140}};
 inline constexpr HistogramOptionSet kLnTableOptions = {
     {"LnTblRes", 10}, {"LnTblLowLimit", 45}, {"LnTblHighLimit", 95}};
+
+// The row widths in dB of the SPL, peak and unweighted peak histograms as
+// the profile sets them (the SPL one is stored in tenths of a dB).
+struct HistogramResolutions {
+    float spl;
+    float peak;
+    float uwPeak;
+};
+
+inline HistogramResolutions ReadHistogramResolutions(const platform::Profile& profile)
+{
+    return {static_cast<float>(kSplHistogramOptions.resolution.Read(profile)) / 10.0f,
+            static_cast<float>(kPeakHistogramOptions.resolution.Read(profile)),
+            static_cast<float>(kUwPeakHistogramOptions.resolution.Read(profile))};
+}
