@@ -3,6 +3,8 @@
 #include <cmath>
 #include <vector>
 
+#include "EngineeringText.h"
+#include "ReportNumbers.h"
 #include "SetupBlock.h"
 
 using namespace SystemSetupFields;
@@ -258,4 +260,18 @@ const std::string& SYSSetup::Text4ToString(std::string& out, const uint8_t* fiel
 double SYSSetup::DbToLinear(double db)
 {
     return std::pow(10.0, db / 20.0);
+}
+
+std::string SYSSetup::EngineeringUnitsText(double scaleDb, const std::string& label)
+{
+    if (label.empty())
+        return "Disabled";
+    std::string factor = FormatFixed(DbToLinear(scaleDb), 6);
+    FormatEngineeringText(factor);
+    return factor + " Volts / " + label;
+}
+
+std::string OrNone(std::string text)
+{
+    return text.empty() ? "<none>" : text;
 }

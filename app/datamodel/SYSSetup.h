@@ -141,6 +141,11 @@ public:
     static const std::string& Text30ToString(std::string& out, const uint8_t* field);
     static const std::string& Text4ToString(std::string& out, const uint8_t* field);
     static double DbToLinear(double db);
+    // The linear engineering units of the settings printout and export:
+    // the factor of the scale (dB) in engineering form with six decimals
+    // before the trailing zeros go, then " Volts / " and the units label
+    // ("1  Volts / Pa"); "Disabled" without a label.
+    static std::string EngineeringUnitsText(double scaleDb, const std::string& label);
     static int IsBit01Set(int value) { return (value & 0x01) != 0; }
     static int IsBit20Set(int value) { return (value & 0x20) != 0; }
 
@@ -160,3 +165,7 @@ private:
     std::string m_revision;
     mutable std::array<std::string, kCachedTextCount> m_texts;
 };
+
+// The text of a modem setting (dial-out mode, telephone number, init
+// string), or "<none>" for an empty one.
+std::string OrNone(std::string text);

@@ -3,7 +3,6 @@
 #include <array>
 #include <iomanip>
 
-#include "EngineeringText.h"
 #include "ExportCells.h"
 #include "KeptRecordFields.h"
 #include "ReportNumbers.h"
@@ -26,23 +25,6 @@ constexpr std::array<const char*, 6> kLogicSources = {
     "Output Logic Enabled For: AD",       "Output Logic Enabled For: Run / Stop",
     "Output Logic Enabled For: Excd",
 };
-
-// "1  Volts / Pa": the linear factor of the scale in engineering form, or
-// "Disabled" without a units label.
-std::string EngineeringUnitsText(const RecordView& system)
-{
-    const std::string label = SetupBlock::TrimRight(system.Text(kEuLabel, kEuLabelLength));
-    if (label.empty())
-        return "Disabled";
-    std::string factor = FormatFixed(SYSSetup::DbToLinear(system.F32(kEuScale)), 6);
-    FormatEngineeringText(factor);
-    return factor + " Volts / " + label;
-}
-
-std::string OrNone(std::string text)
-{
-    return text.empty() ? "<none>" : text;
-}
 
 }  // namespace
 
@@ -74,10 +56,12 @@ int ReportWriter::WriteSystemSettings(std::ostream& out, ExportFormat format, co
     if (!text)
         out << "dB";  // the unit stands bare at the end of the line, outside the fields
     noise.End();
+    const std::string euLabel = SetupBlock::TrimRight(system.Text(kEuLabel, kEuLabelLength));
     WriteSettingLines(out, format, wide, {
         Setting("Rand. Inc Correction:", EnabledText(flags & kRandomIncidence)),
         EmptyLine(),
-        Setting(text ? "Linear Eng. Units:" : "Linear Engineering Units:", EngineeringUnitsText(system)),
+        Setting(text ? "Linear Eng. Units:" : "Linear Engineering Units:",
+                SYSSetup::EngineeringUnitsText(system.F32(kEuScale), euLabel)),
         EmptyLine(),
     });
 

@@ -1,9 +1,7 @@
 // The system settings report: the instrument's calibration, power, control
 // and modem settings as the download file stored them.
 #include <array>
-#include <cmath>
 
-#include "EngineeringText.h"
 #include "KeptRecordFields.h"
 #include "MeasDataSet.h"
 #include "ReportSettingsCells.h"
@@ -12,12 +10,6 @@
 
 namespace {
 using namespace SystemFields;
-
-std::string OrNone(const std::string& text)
-{
-    return text.empty() ? "<none>" : text;
-}
-
 }  // namespace
 
 namespace settings {
@@ -65,13 +57,7 @@ void DrawSystemSettingsLine(const ReportLines& report, ReportDC& dc, unsigned in
     case 8: item(edge, "Rand. Inc Correction:", (flags & 0x20) ? "Enabled" : "Disabled"); break;
     case 10: {
         const std::string label = TrimTrailingBlanks(sys.Text(kEuLabel, kEuLabelLength));
-        if (label.empty()) {
-            item(edge, "Linear Eng. Units:", "Disabled");
-            break;
-        }
-        std::string factor = Printf("%f", std::pow(10.0, static_cast<double>(sys.F32(kEuScale)) / 20.0));
-        FormatEngineeringText(factor);
-        item(edge, "Linear Eng. Units:", Printf("%s Volts / %s", factor.c_str(), label.c_str()));
+        item(edge, "Linear Eng. Units:", SYSSetup::EngineeringUnitsText(sys.F32(kEuScale), label));
         break;
     }
     case 12: item(edge, "Power Monitor", {}); break;
