@@ -186,7 +186,9 @@ void AddRtaEventRec(const RecordView& record, int reportType, int& lineCount, Re
     if (reportType != 30 && reportType != 33)
         return;
     m.events.Add(EventRec::FromRta(record));
-    lineCount += (m.events.rt60LastBand - m.events.rt60FirstBand) / 2 + 4;
+    // An event holds 33 bands; with octave data the report narrows the range
+    // to 11 and counts again when it draws.
+    lineCount += m.events.GetRt60LinesPerEvent(33);
 }
 
 void AddSsaIntervalRec(const RecordView& record, const RecordView& setup, int reportType, int& lineCount,

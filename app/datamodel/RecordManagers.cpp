@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdlib>
 
+#include "BandNames.h"
 #include "HistogramStats.h"
 #include "Profile.h"
 
@@ -106,3 +107,10 @@ void EventRecMgr::LoadRT60Settings()
     rt60LastBand = profile.GetProfileInt("RT60Settings", "EndFreq", 32);
 }
 
+int EventRecMgr::GetRt60LinesPerEvent(int bandCount) const
+{
+    const int top = std::max(bandCount - 1, 0);
+    const int first = std::clamp(rt60FirstBand, 0, top);
+    const int last = std::clamp(rt60LastBand, 0, top);
+    return TwoColumnRows(std::abs(last - first) + 1) + 3;
+}

@@ -107,6 +107,11 @@ public:
     EventRecMgr() { LoadRT60Settings(); }
     // Profile section "RT60Settings"; run again before each drawing.
     void LoadRT60Settings();
+    // The lines of one event in the RT60 report: its title, the column
+    // heads, the bands of the range in two columns and a blank line, with
+    // the range kept within bandCount bands and a reversed one turned round,
+    // as the report draws it.
+    int GetRt60LinesPerEvent(int bandCount) const;
 
     bool windLayout = false;  // the events carry wind values
     int rt60DbDown = 10;

@@ -267,6 +267,26 @@ TEST(RecordBuilders, RtaEventsTakeTheRt60Settings)
     EXPECT_FLOAT_EQ(e->GetMinBand(0), 20);
 }
 
+// The load counts an RTA event's lines as the RT60 report draws them: a
+// title, the column heads, the bands of the range in two columns (the left
+// one the longer) and a blank line, a reversed range turned round and a
+// range beyond the 33 bands cut to them.
+TEST(RecordBuilders, RtaEventLinesAreTheRt60LinesDrawn)
+{
+    struct Case {
+        int first, last, lines;
+    };
+    for (Case c : {Case{0, 10, 9}, {10, 0, 9}, {5, 5, 4}, {0, 32, 20}, {32, 0, 20}, {3, 40, 18}, {-2, 1, 4}}) {
+        ScopedProfile profile;
+        profile.profile.WriteProfileInt("RT60Settings", "StartFreq", c.first);
+        profile.profile.WriteProfileInt("RT60Settings", "EndFreq", c.last);
+        RecordManagers m;
+        int lines = 0;
+        B::AddRtaEventRec(ViewOf(OutputRecordBuilder(1)), 30, lines, m);
+        EXPECT_EQ(lines, c.lines) << c.first << " " << c.last;
+    }
+}
+
 TEST(RecordBuilders, TimeHistoryBlockEntries)
 {
     // A block of two-valued entries at 0.5 s: a level, a mark marker (minus
