@@ -6,7 +6,11 @@
 #include <QLabel>
 #include <QVBoxLayout>
 
+#include <string>
+
+#include "ReportNumbers.h"
 #include "ShellIcons.h"
+#include "SummaryWriterSupport.h"
 
 AboutDialog::AboutDialog(QWidget* parent) : QDialog(parent)
 {
@@ -17,8 +21,10 @@ AboutDialog::AboutDialog(QWidget* parent) : QDialog(parent)
     auto* frame = new QFrame(this);
     frame->setFrameStyle(QFrame::Box | QFrame::Sunken);
     auto* texts = new QVBoxLayout(frame);
-    for (const char* line : {"J57 Utility Software", "Version 3.12", "June 2003"})
-        texts->addWidget(new QLabel(line, frame));
+    // The version is the one the report and export headers state.
+    const std::string version = "Version " + FormatFixed(kSoftwareVersion, 2);
+    for (const std::string& line : {std::string("J57 Utility Software"), version, std::string("June 2003")})
+        texts->addWidget(new QLabel(QString::fromStdString(line), frame));
 
     auto* ok = new QDialogButtonBox(QDialogButtonBox::Ok, this);
     connect(ok, &QDialogButtonBox::accepted, this, &QDialog::accept);
