@@ -3,7 +3,7 @@
 #include <iomanip>
 
 #include "ExportCells.h"
-#include "ReportNumbers.h"
+#include "TimeTexts.h"
 
 int ReportWriter::WriteTitle(const char* title, std::ostream& out, ExportFormat format, std::time_t translated)
 {
@@ -17,7 +17,7 @@ int ReportWriter::WriteTitle(const char* title, std::ostream& out, ExportFormat 
         out << std::setiosflags(std::ios::left);
     CellLine(out, text).Cell(40, title).End();
     if (text) {
-        CellLine(out, true).Cell(12, "Translated:").Cell(20, FormatLocalTime(translated, "%d-%b-%Y %H:%M:%S")).End();
+        CellLine(out, true).Cell(12, "Translated:").Cell(20, DateTimeText(translated)).End();
         // The rule: an empty cell filled with minus signs. The fill is a
         // blank after it, whatever it was before.
         out.fill('-');
@@ -26,8 +26,8 @@ int ReportWriter::WriteTitle(const char* title, std::ostream& out, ExportFormat 
     } else {
         CellLine(out, false)
             .Cell(0, "Translated:")
-            .Cell(0, FormatLocalTime(translated, "%d-%b-%Y"))
-            .Cell(0, FormatLocalTime(translated, "%H:%M:%S"))
+            .Cell(0, DateText(translated))
+            .Cell(0, ClockText(translated))
             .End();
     }
     return 1;
