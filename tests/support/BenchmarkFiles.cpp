@@ -24,6 +24,10 @@ constexpr size_t kIntervalSeconds = 60;
 
 const std::time_t kFirstRun = 1047218730;  // 09Mar2003 14:05:30 UTC, as header line 5
 
+// The type bytes of the records, the stream and the runs the files hold.
+constexpr unsigned kRtaEventRecord = 1, kIntervalRecord = 2, kRunStopRecord = 4, kThStream = 7;
+constexpr unsigned kSpectrumRun = 21, kThRun = 27;
+
 std::tm Utc(std::time_t t) {
     std::tm tm{};
     gmtime_r(&t, &tm);
@@ -54,7 +58,8 @@ BodyBuilder Interval(std::time_t t, unsigned n) {
 }
 
 // A level of the time history: whole decibels below 128 (never 0), then the
-// fraction byte.
+// fraction byte. A marker takes as many bytes.
+constexpr size_t kLevelBytes = 2;
 std::string Level(size_t n) {
     std::string s;
     s += static_cast<char>(40 + n % 50);
@@ -63,10 +68,11 @@ std::string Level(size_t n) {
 }
 std::string Marker(unsigned code) { return std::string(1, static_cast<char>(128 + code)) + '\0'; }
 
-// A third-octave spectrum sample of an RTA run, 72 bytes: its flag byte, a
-// time offset of 0.5 s (whole seconds, then 1/65536 fractions), the flat
-// level and the 33 bands.
+// A third-octave spectrum sample of an RTA run: its flag byte, a time offset
+// of 0.5 s (whole seconds, then 1/65536 fractions), the flat level and the
+// 33 bands.
 constexpr unsigned kSampleFlag = 5;
+constexpr size_t kSpectrumSampleBytes = 1 + 3 + 2 + 33 * 2;
 
 std::string SpectrumSample(size_t n) {
     BodyBuilder b;
@@ -135,8 +141,8 @@ void Settings(DownloadFileBuilder& f, int modeNumber) {
 void RunStops(DownloadFileBuilder& f, const std::vector<long>& runSeconds) {
     for (int k = 0; k < kRuns; ++k) {
         const std::time_t start = kFirstRun + k * kRunGap;
-        f.Record(4, RunStop(start, kRunStart, static_cast<unsigned>(2 * k + 1)));
-        f.Record(4, RunStop(start + runSeconds[static_cast<size_t>(k)], kStop, static_cast<unsigned>(2 * k + 2)));
+        f.Record(kRunStopRecord, RunStop(start, kRunStart, static_cast<unsigned>(2 * k + 1)));
+        f.Record(kRunStopRecord, RunStop(start + runSeconds[static_cast<size_t>(k)], kStop, static_cast<unsigned>(2 * k + 2)));
     }
 }
 
@@ -173,7 +179,7 @@ BenchmarkFile Log(size_t budget, size_t fixedBytes, DownloadFileBuilder f) {
     unsigned n = 0;
     for (int k = 0; k < kRuns; ++k)
         for (long m = 0; m < minutes[static_cast<size_t>(k)]; ++m, ++n)
-            f.Record(2, Interval(kFirstRun + k * kRunGap + m * 60, n));
+            f.Record(kIntervalRecord, Interval(kFirstRun + k * kRunGap + m * 60, n));
     file.dataRecords += n;
     std::string stream;
     size_t levels = 0;
@@ -182,7 +188,7 @@ BenchmarkFile Log(size_t budget, size_t fixedBytes, DownloadFileBuilder f) {
         for (long s = 0; s < seconds[static_cast<size_t>(k)]; ++s) stream += Level(levels++);
         stream += Marker(kStop);
     }
-    f.Stream(7, stream + '\0');
+    f.Stream(kThStream, stream + '\0');
     file.dataRecords += levels + 2 * kRuns;
     file.bytes = f.Raw(Trailer()).Bytes();
     return file;
@@ -193,8 +199,8 @@ BenchmarkFile Runs(size_t budget, size_t fixedBytes, DownloadFileBuilder f, unsi
     // histories only) and the closing zero byte. The spectra of an RTA run
     // are the ByTime records of its events, kByTimePerEvent to an event, each
     // event stored before its run; a run's last event may hold fewer.
-    const bool events = type == 21;
-    const size_t markers = type == 27 ? 2 : 0;
+    const bool events = type == kSpectrumRun;
+    const size_t markers = type == kThRun ? 2 : 0;
     const size_t overhead = fixedBytes + 2 * kRuns * (3 + 13) + kRuns * (3 + markers * blockLength) +
                             (events ? kRuns * kRtaEventBytes : 0);
     const size_t sampleBytes = events ? blockLength + kRtaEventBytes / kByTimePerEvent + 1 : blockLength;
@@ -211,13 +217,13 @@ BenchmarkFile Runs(size_t budget, size_t fixedBytes, DownloadFileBuilder f, unsi
             const std::time_t start = kFirstRun + k * kRunGap;
             for (long first = 0; first < count; first += kByTimePerEvent, ++file.dataRecords) {
                 const long inEvent = std::min<long>(kByTimePerEvent, count - first);
-                f.Record(1, RtaEvent(start + first, static_cast<unsigned>(inEvent), n + static_cast<size_t>(first)));
+                f.Record(kRtaEventRecord, RtaEvent(start + first, static_cast<unsigned>(inEvent), n + static_cast<size_t>(first)));
             }
         }
         std::vector<std::string> blocks;
         if (markers != 0) blocks.push_back(Marker(kRunStart));
         for (long s = 0; s < count; ++s, ++n)
-            blocks.push_back(type == 27 ? Level(n) : SpectrumSample(n));
+            blocks.push_back(type == kThRun ? Level(n) : SpectrumSample(n));
         if (markers != 0) blocks.push_back(Marker(kStop));
         file.dataRecords += blocks.size();
         f.Run(type, static_cast<unsigned>(blockLength), blocks);
@@ -245,8 +251,8 @@ BenchmarkFile BuildBenchmarkFile(BenchmarkMode mode, size_t recordBytes) {
     BenchmarkFile file;
     switch (mode) {
     case BenchmarkMode::Log: file = Log(recordBytes, fixedBytes, f); break;
-    case BenchmarkMode::SsaRuns: file = Runs(recordBytes, fixedBytes, f, 27, 2); break;
-    case BenchmarkMode::RtaRuns: file = Runs(recordBytes, fixedBytes, f, 21, 72); break;
+    case BenchmarkMode::SsaRuns: file = Runs(recordBytes, fixedBytes, f, kThRun, kLevelBytes); break;
+    case BenchmarkMode::RtaRuns: file = Runs(recordBytes, fixedBytes, f, kSpectrumRun, kSpectrumSampleBytes); break;
     }
     if (file.bytes.size() - headerBytes > recordBytes) throw std::logic_error("benchmark file over its budget");
     return file;
