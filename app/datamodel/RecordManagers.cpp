@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <utility>
 
 #include "BandNames.h"
 #include "HistogramStats.h"
@@ -107,10 +108,19 @@ void EventRecMgr::LoadRT60Settings()
     rt60LastBand = profile.GetProfileInt("RT60Settings", "EndFreq", 32);
 }
 
-int EventRecMgr::GetRt60LinesPerEvent(int bandCount) const
+void EventRecMgr::GetRt60Bands(int bandCount, int* first, int* last) const
 {
     const int top = std::max(bandCount - 1, 0);
-    const int first = std::clamp(rt60FirstBand, 0, top);
-    const int last = std::clamp(rt60LastBand, 0, top);
-    return TwoColumnRows(std::abs(last - first) + 1) + 3;
+    *first = std::clamp(rt60FirstBand, 0, top);
+    *last = std::clamp(rt60LastBand, 0, top);
+    if (*first > *last)
+        std::swap(*first, *last);
+}
+
+int EventRecMgr::GetRt60LinesPerEvent(int bandCount) const
+{
+    int first = 0;
+    int last = 0;
+    GetRt60Bands(bandCount, &first, &last);
+    return TwoColumnRows(last - first + 1) + 3;
 }

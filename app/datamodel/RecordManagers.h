@@ -107,10 +107,12 @@ public:
     EventRecMgr() { LoadRT60Settings(); }
     // Profile section "RT60Settings"; run again before each drawing.
     void LoadRT60Settings();
+    // The RT60 band range of the settings kept within bandCount bands (33
+    // one-third octaves or 11 octaves), a reversed range turned round:
+    // settings beyond the bands are possible through the profile only.
+    void GetRt60Bands(int bandCount, int* first, int* last) const;
     // The lines of one event in the RT60 report: its title, the column
-    // heads, the bands of the range in two columns and a blank line, with
-    // the range kept within bandCount bands and a reversed one turned round,
-    // as the report draws it.
+    // heads, the bands of that range in two columns and a blank line.
     int GetRt60LinesPerEvent(int bandCount) const;
 
     bool windLayout = false;  // the events carry wind values

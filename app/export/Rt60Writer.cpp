@@ -1,6 +1,4 @@
-#include <algorithm>
 #include <string>
-#include <utility>
 
 #include "ReportWriter.h"
 #include "RtaBandLayout.h"
@@ -16,10 +14,8 @@ struct Rt60Bands {
     int last;
     static Rt60Bands Of(const EventRecMgr& events, const RtaBandLayout& bands)
     {
-        const int top = bands.total - 1;
-        Rt60Bands range{std::clamp(events.rt60FirstBand, 0, top), std::clamp(events.rt60LastBand, 0, top)};
-        if (range.first > range.last)
-            std::swap(range.first, range.last);
+        Rt60Bands range{};
+        events.GetRt60Bands(bands.total, &range.first, &range.last);
         return range;
     }
 };

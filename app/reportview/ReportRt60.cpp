@@ -4,8 +4,6 @@
 // RT60 texts follow the stored options at every drawing.
 #include "ReportRt60.h"
 
-#include <algorithm>
-
 #include "BandNames.h"
 #include "CDataReport.h"
 #include "MeasDataSet.h"
@@ -42,22 +40,12 @@ namespace rt60 {
 
 void BandRange(const MeasDataSet& data, int* first, int* last)
 {
-    // Settings beyond the bands of the data (possible through the profile
-    // only) are kept within them, in order.
-    const EventRecMgr& events = data.Records().events;
-    const int top = rta::ThirdOctave(data) ? 32 : 10;
-    *first = std::clamp(events.rt60FirstBand, 0, top);
-    *last = std::clamp(events.rt60LastBand, 0, top);
-    if (*first > *last)
-        std::swap(*first, *last);
+    data.Records().events.GetRt60Bands(rta::ThirdOctave(data) ? 33 : 11, first, last);
 }
 
 int LinesPerEvent(const MeasDataSet& data)
 {
-    int first = 0;
-    int last = 0;
-    BandRange(data, &first, &last);
-    return TwoColumnRows(last - first + 1) + 3;
+    return data.Records().events.GetRt60LinesPerEvent(rta::ThirdOctave(data) ? 33 : 11);
 }
 
 void DrawLine(const ReportLines& report, ReportDC& dc, unsigned index, int line)
