@@ -1,6 +1,7 @@
 // The logging mode's settings printout.
 #include <gtest/gtest.h>
 
+#include "KeptRecordFields.h"
 #include "WriterTestSupport.h"
 
 using namespace writertest;
@@ -11,53 +12,86 @@ namespace {
 // A LOG setup record (output kind 53), fields by their names.
 struct LogSetupRecord : OutputRecordBuilder {
     LogSetupRecord() : OutputRecordBuilder(53) {}
-    LogSetupRecord& IntervalFlags(int v) { U16(62, v); return *this; }
-    LogSetupRecord& HistoryFlags(int v) { U16(66, v); return *this; }
-    LogSetupRecord& TimerMode(int v) { U16(72, v); return *this; }
-    LogSetupRecord& Dates(const char* start, const char* stop) { Text(74, start); Text(86, stop); return *this; }
+    LogSetupRecord& IntervalFlags(int v) { U16(LogSetupFields::kIntervalFlags, v); return *this; }
+    LogSetupRecord& HistoryFlags(int v) { U16(LogSetupFields::kHistoryFlags, v); return *this; }
+    LogSetupRecord& TimerMode(int v) { U16(LogSetupFields::kTimerMode, v); return *this; }
+    LogSetupRecord& Dates(const char* start, const char* stop)
+    {
+        Text(LogSetupFields::kStartDate, start);
+        Text(LogSetupFields::kStopDate, stop);
+        return *this;
+    }
     LogSetupRecord& Times(const char* start1, const char* stop1, const char* start2, const char* stop2)
     {
-        Text(98, start1); Text(104, stop1); Text(110, start2); Text(116, stop2);
+        Text(LogSetupFields::kStartTime1, start1);
+        Text(LogSetupFields::kStopTime1, stop1);
+        Text(LogSetupFields::kStartTime2, start2);
+        Text(LogSetupFields::kStopTime2, stop2);
         return *this;
     }
     LogSetupRecord& Current(int exchangeIndex, int threshold, int criterion)
     {
-        U16(132, exchangeIndex); I16(134, threshold); I16(136, criterion);
+        U16(LogSetupFields::kCurrentExchangeRate, exchangeIndex);
+        I16(LogSetupFields::kCurrentThreshold, threshold);
+        I16(LogSetupFields::kCurrentCriterion, criterion);
         return *this;
     }
     LogSetupRecord& Overall(int exchangeIndex, int threshold, int criterion)
     {
-        U16(138, exchangeIndex); I16(140, threshold); I16(142, criterion);
+        U16(LogSetupFields::kOverallExchangeRate, exchangeIndex);
+        I16(LogSetupFields::kOverallThreshold, threshold);
+        I16(LogSetupFields::kOverallCriterion, criterion);
         return *this;
     }
-    LogSetupRecord& CriterionHours(int v) { I16(150, v); return *this; }
+    LogSetupRecord& CriterionHours(int v) { I16(LogSetupFields::kCriterionTime, v); return *this; }
     LogSetupRecord& Meter(int detector, int weighting, int acOutput, int peak1, int range)
     {
-        U16(156, detector); U16(158, weighting); U16(160, acOutput); U16(162, peak1); U16(164, range);
+        U16(LogSetupFields::kDetector, detector);
+        U16(LogSetupFields::kFreqWeighting, weighting);
+        U16(LogSetupFields::kAcOutput, acOutput);
+        U16(LogSetupFields::kPeak1Weighting, peak1);
+        U16(LogSetupFields::kRange, range);
         return *this;
     }
     LogSetupRecord& Interval(int exchangeIndex, int threshold, const char* period)
     {
-        U16(168, exchangeIndex); I16(170, threshold); Text(172, period);
+        U16(LogSetupFields::kIntervalExchangeRate, exchangeIndex);
+        I16(LogSetupFields::kIntervalThreshold, threshold);
+        Text(LogSetupFields::kIntervalPeriod, period);
         return *this;
     }
-    LogSetupRecord& Percentiles(std::initializer_list<float> p) { Floats(184, p); return *this; }
+    LogSetupRecord& Percentiles(std::initializer_list<float> p)
+    {
+        Floats(LogSetupFields::kLnPercentiles, p);
+        return *this;
+    }
     LogSetupRecord& Exceedances(float spl1, int spl2, int peak1, int peak2, int hysteresis)
     {
-        F32(208, spl1); I16(292, spl2); I16(214, peak1); I16(212, peak2); I16(216, hysteresis);
+        F32(LogSetupFields::kSplExceedance1, spl1);
+        I16(LogSetupFields::kSplExceedance2, spl2);
+        I16(LogSetupFields::kPeak1Exceedance, peak1);
+        I16(LogSetupFields::kPeak2Exceedance, peak2);
+        I16(LogSetupFields::kHysteresis, hysteresis);
         return *this;
     }
     LogSetupRecord& History(int otherLevel, int period, int unit)
     {
-        U16(236, otherLevel); I16(238, period); U16(240, unit);
+        U16(LogSetupFields::kOtherLevel, otherLevel);
+        I16(LogSetupFields::kHistoryPeriod, period);
+        U16(LogSetupFields::kHistoryUnit, unit);
         return *this;
     }
     LogSetupRecord& Prints(int data, int spl, int peak1, int peak2, int history, int intervalReport)
     {
-        I16(242, data); I16(250, spl); I16(266, peak1); I16(258, peak2); I16(274, history); U16(248, intervalReport);
+        I16(LogSetupFields::kPrintDataReport, data);
+        I16(LogSetupFields::kPrintSplHistogram, spl);
+        I16(LogSetupFields::kPrintPeak1Histogram, peak1);
+        I16(LogSetupFields::kPrintPeak2Histogram, peak2);
+        I16(LogSetupFields::kPrintTimeHistory, history);
+        U16(LogSetupFields::kIntervalReport, intervalReport);
         return *this;
     }
-    LogSetupRecord& LnStart(int v) { I16(296, v); return *this; }
+    LogSetupRecord& LnStart(int v) { I16(LogSetupFields::kLnStartLevel, v); return *this; }
 };
 
 LogSetupRecord Representative()

@@ -1,6 +1,7 @@
 // The SSA mode's settings printout.
 #include <gtest/gtest.h>
 
+#include "KeptRecordFields.h"
 #include "WriterTestSupport.h"
 
 using namespace writertest;
@@ -11,35 +12,54 @@ namespace {
 // An SSA setup record (output kind 51), fields by their names.
 struct SsaSetupRecord : OutputRecordBuilder {
     SsaSetupRecord() : OutputRecordBuilder(51) {}
-    SsaSetupRecord& FormatVersion(int v) { I16(12, v); return *this; }
-    SsaSetupRecord& RtaFlags(int v) { U8(60, v); return *this; }
-    SsaSetupRecord& IntervalFlags(int v) { U8(62, v); return *this; }
+    SsaSetupRecord& FormatVersion(int v) { I16(SsaSetupFields::kFormatVersion, v); return *this; }
+    SsaSetupRecord& RtaFlags(int v) { U8(SsaSetupFields::kModeFlags, v); return *this; }
+    SsaSetupRecord& IntervalFlags(int v) { U8(SsaSetupFields::kIntervalFlags, v); return *this; }
     SsaSetupRecord& Timer(int mode, const char* start, const char* stop)
     {
-        U8(66, mode); Text(68, start); Text(80, stop);
+        U8(SsaSetupFields::kTimerMode, mode);
+        Text(SsaSetupFields::kStartDate, start);
+        Text(SsaSetupFields::kStopDate, stop);
         return *this;
     }
     SsaSetupRecord& Times(const char* start1, const char* stop1, const char* start2, const char* stop2)
     {
-        Text(92, start1); Text(98, stop1); Text(104, start2); Text(110, stop2);
+        Text(SsaSetupFields::kStartTime1, start1);
+        Text(SsaSetupFields::kStopTime1, stop1);
+        Text(SsaSetupFields::kStartTime2, start2);
+        Text(SsaSetupFields::kStopTime2, stop2);
         return *this;
     }
     SsaSetupRecord& Meter(int detector, int weighting, int acOutput, int peak1, int rtaWeighting, int display, int gain)
     {
-        U8(126, detector); U8(128, weighting); U8(130, acOutput); U8(132, peak1); U8(134, rtaWeighting);
-        U8(136, display); U8(138, gain);
+        U8(SsaSetupFields::kDetector, detector);
+        U8(SsaSetupFields::kWeighting, weighting);
+        U8(SsaSetupFields::kAcOutput, acOutput);
+        U8(SsaSetupFields::kPeak1Weighting, peak1);
+        U8(SsaSetupFields::kRtaWeighting, rtaWeighting);
+        U8(SsaSetupFields::kSecondDisplay, display); U8(SsaSetupFields::kGain, gain);
         return *this;
     }
     SsaSetupRecord& Interval(int exchangeIndex, int threshold, const char* period, int spectra)
     {
-        I16(140, exchangeIndex); I16(142, threshold); Text(144, period); I16(170, spectra);
+        I16(SsaSetupFields::kIntervalExchangeRate, exchangeIndex);
+        I16(SsaSetupFields::kIntervalThreshold, threshold);
+        Text(SsaSetupFields::kIntervalPeriod, period);
+        I16(SsaSetupFields::kIntervalSpectra, spectra);
         return *this;
     }
-    SsaSetupRecord& LnFlags(int v) { U16(168, v); return *this; }
-    SsaSetupRecord& History(int period, int unit) { I16(174, period); U8(176, unit); return *this; }
+    SsaSetupRecord& LnFlags(int v) { U16(SsaSetupFields::kLnFlags, v); return *this; }
+    SsaSetupRecord& History(int period, int unit)
+    {
+        I16(SsaSetupFields::kHistoryPeriod, period);
+        U8(SsaSetupFields::kHistoryUnit, unit);
+        return *this;
+    }
     SsaSetupRecord& Ln(int startLevel, std::initializer_list<float> percentiles, int spectral)
     {
-        I16(212, startLevel); Floats(232, percentiles); I16(256, spectral);
+        I16(SsaSetupFields::kLnStartLevel, startLevel);
+        Floats(SsaSetupFields::kLnPercentiles, percentiles);
+        I16(SsaSetupFields::kSpectralLn, spectral);
         return *this;
     }
 };

@@ -1,6 +1,7 @@
 // The system settings printout.
 #include <gtest/gtest.h>
 
+#include "KeptRecordFields.h"
 #include "WriterTestSupport.h"
 
 using namespace writertest;
@@ -11,27 +12,43 @@ namespace {
 // A system settings record (output kind 54), fields by their names.
 struct SystemRecord : OutputRecordBuilder {
     SystemRecord() : OutputRecordBuilder(54) {}
-    SystemRecord& Flags(int v) { U8(16, v); return *this; }
-    SystemRecord& LogicOutput(int code, int seconds) { U8(146, code); U16(148, seconds); return *this; }
-    SystemRecord& LogicInput(int mode) { U8(154, mode); return *this; }
+    SystemRecord& Flags(int v) { U8(SystemFields::kFlags, v); return *this; }
+    SystemRecord& LogicOutput(int code, int seconds)
+    {
+        U8(SystemFields::kLogicOutput, code);
+        U16(SystemFields::kLogicOutputTime, seconds);
+        return *this;
+    }
+    SystemRecord& LogicInput(int mode) { U8(SystemFields::kLogicInputMode, mode); return *this; }
     SystemRecord& Modem(int dialOut, const std::string& phone, int monitor, const std::string& init)
     {
-        U8(156, dialOut); Text(158, Padded(phone, 30)); I16(190, monitor); Text(192, Padded(init, 30));
+        U8(SystemFields::kDialOutFlags, dialOut);
+        Text(SystemFields::kTelephone, Padded(phone, SystemFields::kTelephoneLength));
+        I16(SystemFields::kMonitorNumber, monitor);
+        Text(SystemFields::kModemInit, Padded(init, SystemFields::kModemInitLength));
         return *this;
     }
     SystemRecord& Power(int mode, int autoOff, int standby, int backlightOff, int contrast)
     {
-        I16(238, mode); U16(242, autoOff); U16(244, standby); U16(246, backlightOff); U16(248, contrast);
+        I16(SystemFields::kPowerOffMode, mode);
+        U16(SystemFields::kAutoOffTime, autoOff);
+        U16(SystemFields::kStandbyTime, standby);
+        U16(SystemFields::kBacklightOffTime, backlightOff);
+        U16(SystemFields::kLcdContrast, contrast);
         return *this;
     }
     SystemRecord& Calibrator(float level, const char* serial, int transducer, int autoCal, const char* time)
     {
-        F32(252, level); Text(256, serial); I16(266, transducer); I16(268, autoCal); Text(270, time);
+        F32(SystemFields::kCalibratorLevel, level);
+        Text(SystemFields::kCalibratorSerial, serial);
+        I16(SystemFields::kTransducer, transducer);
+        I16(SystemFields::kAutoCalibration, autoCal);
+        Text(SystemFields::kAutoCalibrationTime, time);
         return *this;
     }
     SystemRecord& EngineeringUnits(float scaleDb, const std::string& label)
     {
-        F32(276, scaleDb); Text(280, Padded(label, 4));
+        F32(SystemFields::kEuScale, scaleDb); Text(SystemFields::kEuLabel, Padded(label, SystemFields::kEuLabelLength));
         return *this;
     }
     static std::string Padded(std::string text, size_t width) { text.resize(width, ' '); return text; }
@@ -40,7 +57,7 @@ struct SystemRecord : OutputRecordBuilder {
 OutputRecordBuilder CalibrationRecord(float noiseFloor)
 {
     OutputRecordBuilder r(50);
-    r.F32(24, noiseFloor);
+    r.F32(CalibrationFields::kNoiseFloor, noiseFloor);
     return r;
 }
 

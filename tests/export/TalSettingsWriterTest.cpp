@@ -1,6 +1,7 @@
 // The ZU-Reru mode's settings printout.
 #include <gtest/gtest.h>
 
+#include "KeptRecordFields.h"
 #include "WriterTestSupport.h"
 
 using namespace writertest;
@@ -11,24 +12,38 @@ namespace {
 // A ZU-Reru setup record (output kind 60), fields by their names.
 struct TalSetupRecord : OutputRecordBuilder {
     TalSetupRecord() : OutputRecordBuilder(60) {}
-    TalSetupRecord& RtaFlags(int v) { U8(60, v); return *this; }
-    TalSetupRecord& RunTimers(const char* slm, const char* rta) { Text(62, slm); Text(78, rta); return *this; }
+    TalSetupRecord& RtaFlags(int v) { U8(TalSetupFields::kRtaFlags, v); return *this; }
+    TalSetupRecord& RunTimers(const char* slm, const char* rta)
+    {
+        Text(TalSetupFields::kSlmRunTimer, slm);
+        Text(TalSetupFields::kRtaRunTimer, rta);
+        return *this;
+    }
     TalSetupRecord& Meter(int detector, int weighting, int gain)
     {
-        U8(72, detector); U8(74, weighting); U8(76, gain);
+        U8(TalSetupFields::kDetector, detector);
+        U8(TalSetupFields::kSlmWeighting, weighting);
+        U8(TalSetupFields::kGain, gain);
         return *this;
     }
     TalSetupRecord& History(int flags, int period, int unit)
     {
-        U16(88, flags); I16(92, period); U8(94, unit);
+        U16(TalSetupFields::kHistoryFlags, flags);
+        I16(TalSetupFields::kHistoryPeriod, period);
+        U8(TalSetupFields::kHistoryUnit, unit);
         return *this;
     }
     TalSetupRecord& Ln(int startLevel, std::initializer_list<float> percentiles)
     {
-        I16(96, startLevel); Floats(112, percentiles);
+        I16(TalSetupFields::kLnStartLevel, startLevel); Floats(TalSetupFields::kLnPercentiles, percentiles);
         return *this;
     }
-    TalSetupRecord& Tonal(int averages, int mode) { U8(136, averages & 0xFF); U8(137, mode); return *this; }
+    TalSetupRecord& Tonal(int averages, int mode)
+    {
+        U8(TalSetupFields::kTonalAveraging, averages & 0xFF);
+        U8(TalSetupFields::kMode, mode);
+        return *this;
+    }
 };
 
 TalSetupRecord Representative()
