@@ -18,7 +18,7 @@ std::vector<uint8_t> IsmSummary()
     current.average = {65.3f, 70.1f, 999.0f};  // no Flat average measured
     current.sel = {90.0f, 94.26f, 96.0f};
     current.peak = {110.0f, 112.5f, 115.0f};
-    FillSet(record, kCurrent, current);
+    FillSet(record, kCurrentSet, current);
     return record.Bytes();
 }
 

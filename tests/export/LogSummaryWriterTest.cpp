@@ -1,6 +1,7 @@
 // The logging meter's summary.
 #include <gtest/gtest.h>
 
+#include "KeptRecordFields.h"
 #include "ReportWriter.h"
 #include "SummaryRecordFixture.h"
 #include "WriterTestSupport.h"
@@ -16,12 +17,17 @@ namespace {
 OutputRecordBuilder LogSetupRecord()
 {
     OutputRecordBuilder setup(53);
-    setup.U16(158, 1).U16(156, 1).U16(162, 2);      // weighting, detector, Peak-1 weighting
-    setup.U16(138, 0).U16(132, 2);                  // exchange-rate index, Overall and Current
-    setup.F32(208, 85.5f).U16(292, 90).U16(214, 135).U16(212, 140).U16(216, 2);  // exceedance levels
-    setup.U16(296, 30);                             // Ln start level
-    setup.U16(62, 0x80).U16(66, 0x00).U16(70, 0x40);  // intervals on, history off, wind
-    setup.F32(220, 0.5f).Text(224, "m/s").U16(230, 20).U16(232, 30);
+    setup.U16(LogSetupFields::kFreqWeighting, 1).U16(LogSetupFields::kDetector, 1)
+        .U16(LogSetupFields::kPeak1Weighting, 2);
+    setup.U16(LogSetupFields::kOverallExchangeRate, 0).U16(LogSetupFields::kCurrentExchangeRate, 2);
+    setup.F32(LogSetupFields::kSplExceedance1, 85.5f).U16(LogSetupFields::kSplExceedance2, 90)
+        .U16(LogSetupFields::kPeak1Exceedance, 135).U16(LogSetupFields::kPeak2Exceedance, 140)
+        .U16(LogSetupFields::kHysteresis, 2);
+    setup.U16(LogSetupFields::kLnStartLevel, 30);
+    setup.U16(LogSetupFields::kIntervalFlags, 0x80).U16(LogSetupFields::kHistoryFlags, 0x00)
+        .U16(LogSetupFields::kOptionFlags, 0x40);  // intervals on, history off, wind
+    setup.F32(LogSetupFields::kWindScale, 0.5f).Text(LogSetupFields::kWindUnits, "m/s")
+        .U16(LogSetupFields::kWindThreshold, 20).U16(LogSetupFields::kWindExceedanceLevel, 30);
     return setup;
 }
 
@@ -195,7 +201,8 @@ TEST(LogSummaryWriter, WithoutSetupAndSystemRecords)
 TEST(LogSummaryWriter, CodesOutsideTheTablesReadAsASlow)
 {
     auto setup = LogSetupRecord();
-    setup.U16(158, 4).U16(156, 7).U16(162, 3);  // 1/3 octave, no detector, no Peak-1 weighting
+    setup.U16(LogSetupFields::kFreqWeighting, 4).U16(LogSetupFields::kDetector, 7)
+        .U16(LogSetupFields::kPeak1Weighting, 3);  // 1/3 octave, no detector, no Peak-1 weighting
     const std::string text = Summary(kTextFormat, SoundLevelSummary(), writertest::View(setup), RecordView());
     for (const char* line : {
              "\nLeq:                              70.0  Lavg:                             65.3\n",

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "KeptRecordFields.h"
 #include "OutputRecordBuilder.h"
 #include "RecordView.h"
 
@@ -13,13 +14,6 @@ namespace summaryfixture {
 
 // 09-Jun-2003 14:05:09 in Berlin.
 constexpr uint32_t kStart = 1055160309;
-
-struct SetLayout {
-    size_t start, elapsed, averageLabel, average, sel, peak, peakTimes, lmax, lmaxTimes, lmin, lminTimes;
-    size_t dose, projectedDose, threshold, criterion;
-};
-inline constexpr SetLayout kCurrent = {376, 324, 396, 384, 328, 296, 308, 152, 188, 224, 260, 148, 320, 380, 144};
-inline constexpr SetLayout kOverall = {860, 844, 880, 868, 848, 816, 828, 672, 708, 744, 780, 656, 840, 864, 652};
 
 struct SetValues {
     uint32_t start = kStart;
@@ -35,7 +29,7 @@ struct SetValues {
 
 // Writes one set. The peaks occur 1, 2 and 3 minutes after the start, the
 // Lmax of element e at 1 hour plus e minutes, the Lmin at 2 hours plus e.
-inline void FillSet(testsupport::OutputRecordBuilder& record, const SetLayout& at, const SetValues& v)
+inline void FillSet(testsupport::OutputRecordBuilder& record, const MeasurementSet& at, const SetValues& v)
 {
     record.U32(at.start, v.start).F32(at.elapsed, v.elapsed).Text(at.averageLabel, v.averageLabel);
     for (size_t w = 0; w < 3; ++w) {
@@ -63,32 +57,39 @@ inline testsupport::OutputRecordBuilder SoundLevelSummary()
     overall.peak = {120.0f, 125.0f, 130.0f};
     overall.lmaxBase = 90.0f;
     overall.lminBase = 30.0f;
-    FillSet(record, kOverall, overall);
+    FillSet(record, kOverallSet, overall);
     SetValues current;
     current.averageLabel = "Lavg";
     current.average = {65.3f, 70.1f, 999.0f};
     current.sel = {90.0f, 94.26f, 96.0f};
     current.peak = {110.0f, 112.5f, 115.0f};
-    FillSet(record, kCurrent, current);
-    record.F32(kOverall.dose, 12.5f).F32(kCurrent.dose, 3.25f);
-    record.F32(kOverall.projectedDose, 50.0f).F32(kCurrent.projectedDose, 25.0f);
-    record.I16(kOverall.threshold, 80).I16(kCurrent.threshold, 70);
-    record.I16(kOverall.criterion, 90).I16(kCurrent.criterion, 85);
+    FillSet(record, kCurrentSet, current);
+    record.F32(kOverallSet.dose, 12.5f).F32(kCurrentSet.dose, 3.25f);
+    record.F32(kOverallSet.projectedDose, 50.0f).F32(kCurrentSet.projectedDose, 25.0f);
+    record.I16(kOverallSet.threshold, 80).I16(kCurrentSet.threshold, 70);
+    record.I16(kOverallSet.criterion, 90).I16(kCurrentSet.criterion, 85);
 
-    record.Floats(596, {70.0f, 65.34f, 60.0f, 55.0f, 50.0f, 999.0f})  // Ln levels
-        .Floats(624, {1.0f, 10.0f, 50.0f, 90.0f, 95.0f, 99.0f})        // Ln percentiles
-        .F32(664, 68.0f)                                                // LDN
-        .F32(648, 999.0f)                                               // CNEL not measured
-        .F32(668, 66.6f);                                               // overall Leq
-    record.U32(912, 2).U32(916, 3).F32(920, 65.0f);                     // overloads, pauses, paused time
-    record.U32(964, 4).U32(968, 5).U32(3620, 6).U32(924, 7);            // exceedances
-    record.U32(128, kStart - 3600).F32(140, -0.3f).U32(136, kStart + 9000).F32(132, 93.9f).U32(932, 2);
-    record.U32(952, 120).U32(948, 3600).U32(960, 4);                     // interval, history, run/stop records
-    record.U32(552, 4194304).U32(452, 1048576).Text(116, "6.2V").Text(124, "Ext");
-    record.F32(3624, 3.46f).F32(3660, 12.0f).I16(3664, 2).U32(3668, kStart + 600).F32(3676, 12.5f).U32(3680, 9);
+    record.Floats(SummaryFields::kLnLevels, {70.0f, 65.34f, 60.0f, 55.0f, 50.0f, 999.0f})
+        .Floats(SummaryFields::kLnPercentiles, {1.0f, 10.0f, 50.0f, 90.0f, 95.0f, 99.0f})
+        .F32(SummaryFields::kLdn, 68.0f)
+        .F32(SummaryFields::kCnel, 999.0f)  // not measured
+        .F32(SummaryFields::kOverallLeq, 66.6f);
+    record.U32(SummaryFields::kOverloads, 2).U32(SummaryFields::kPauses, 3).F32(SummaryFields::kPausedTime, 65.0f);
+    record.U32(SummaryFields::kSplExceedances1, 4).U32(SummaryFields::kSplExceedances2, 5)
+        .U32(SummaryFields::kPeak1Exceedances, 6).U32(SummaryFields::kPeak2Exceedances, 7);
+    record.U32(SummaryFields::kCalibrated, kStart - 3600).F32(SummaryFields::kCalOffset, -0.3f)
+        .U32(SummaryFields::kChecked, kStart + 9000).F32(SummaryFields::kCheckLevel, 93.9f)
+        .U32(SummaryFields::kCalRecords, 2);
+    record.U32(SummaryFields::kIntervalRecords, 120).U32(SummaryFields::kHistoryRecords, 3600)
+        .U32(SummaryFields::kRunStopRecords, 4);
+    record.U32(SummaryFields::kMemorySize, 4194304).U32(SummaryFields::kFreeMemory, 1048576)
+        .Text(SummaryFields::kBattery, "6.2V").Text(SummaryFields::kPowerSource, "Ext");
+    record.F32(SummaryFields::kWindAverage, 3.46f).F32(SummaryFields::kWindMax, 12.0f)
+        .I16(SummaryFields::kWindMaxDirection, 2).U32(SummaryFields::kWindMaxTime, kStart + 600)
+        .F32(SummaryFields::kWindAboveThreshold, 12.5f).U32(SummaryFields::kWindExceedances, 9);
     const int directionShares[] = {10, 20, 5, 5, 30, 10, 10, 10};
     for (size_t i = 0; i < 8; ++i)
-        record.U32(3628 + 4 * i, static_cast<uint32_t>(directionShares[i]));
+        record.U32(SummaryFields::kWindShares + 4 * i, static_cast<uint32_t>(directionShares[i]));
     return record;
 }
 
@@ -119,7 +120,9 @@ inline const std::string kWindCsv =
 // System settings naming a 94 dB calibrator.
 inline testsupport::OutputRecordBuilder CalibratorSystemRecord()
 {
-    return testsupport::OutputRecordBuilder(54).F32(252, 94.0f).Text(256, "CAL200");
+    return testsupport::OutputRecordBuilder(54)
+        .F32(SystemFields::kCalibratorLevel, 94.0f)
+        .Text(SystemFields::kCalibratorSerial, "CAL200");
 }
 
 inline RecordView View(const std::vector<uint8_t>& bytes) { return RecordView(bytes.data(), bytes.size()); }
