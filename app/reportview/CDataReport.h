@@ -129,14 +129,6 @@ public:
     int BuildRt60Decays();
     void ComputeRt60();
 
-    // ---- print pages ------------------------------------------------------
-    void PrintHistogramsPage(ReportDC& dc, int page);
-
-    // The LOG summary's three printed sections (their lines and pages:
-    // ReportSummaries.h, as the other summaries' and the OBA lines:
-    // ReportSsaSummary.h, ReportOba.h).
-    void PrintLogSummaryPage(ReportDC& dc, int page);
-
 protected:
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
@@ -162,16 +154,17 @@ private:
     int PrintPageCount();
     // Lines per page of a page of that height, then the job's pages.
     int PagesForHeight(int pageHeight);
-    // The paper's plan of the report shown, its rows counted; false for a
+    // The paper's plan of the report shown, its rows counted: one plan, or
+    // one for each section of a report printed in sections; none for a
     // report printed as the screen draws it.
     struct PagePlan;
-    bool PagePlanOf(PagePlan& plan);
-    // One page of the report shown by its plan; false without a plan.
+    std::vector<PagePlan> PagePlansOf();
+    // One page of the report shown by its plans; false without a plan.
     bool PrintPlannedPage(ReportDC& dc, int page);
+    // Page k of a plan, printed as the job's page.
+    void PrintPlanPage(ReportDC& dc, const PagePlan& plan, int k, int page);
 
     MeasDataSet data_;
-    // Pages of each histogram section: the SPL, peak and unweighted peak.
-    int histogramPages_[3] = {};
     int left_ = 2;
     int right_ = 0;
     int lineHeight_ = 0;

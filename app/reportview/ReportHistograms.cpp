@@ -3,6 +3,7 @@
 #include "ReportHistograms.h"
 
 #include <algorithm>
+#include <iterator>
 #include <string>
 
 #include "HistogramMgr.h"
@@ -18,14 +19,6 @@ namespace histograms {
 namespace {
 
 const char* const kTitles[] = {"SPL Histogram", "Peak Histogram", "Unweighted Peak Histogram"};
-
-// The table rows of the managers as the options left them.
-void TableRows(const RecordManagers& m, int rows[3])
-{
-    rows[kSpl] = m.splHistogram.GetTableRowCount();
-    rows[kPeak] = m.peakHistogram.GetSize() > 0 ? m.peakHistogram.GetTableRowCount() : 0;
-    rows[kUwPeak] = m.uwPeakHistogram.GetSize() > 0 ? m.uwPeakHistogram.GetTableRowCount() : 0;
-}
 
 const HistogramMgr& HistogramOf(const RecordManagers& m, Table table)
 {
@@ -50,6 +43,13 @@ void DrawStatsCells(const ReportLines& report, ReportDC& dc, int y, const char* 
 }
 
 }  // namespace
+
+void TableRows(const RecordManagers& m, int rows[3])
+{
+    rows[kSpl] = m.splHistogram.GetTableRowCount();
+    rows[kPeak] = m.peakHistogram.GetSize() > 0 ? m.peakHistogram.GetTableRowCount() : 0;
+    rows[kUwPeak] = m.uwPeakHistogram.GetSize() > 0 ? m.uwPeakHistogram.GetTableRowCount() : 0;
+}
 
 void Configure(RecordManagers& m, int rows[3])
 {
@@ -98,24 +98,10 @@ void DrawScreenLine(const ReportLines& report, ReportDC& dc, unsigned index, int
         DrawRow(report, dc, kUwPeak, static_cast<unsigned>(n - (s + p + 22)), line);
 }
 
-int PageRows(int linesPerPage, bool firstPage)
+void DrawTableTitle(const ReportLines& report, ReportDC& dc, unsigned table, int line)
 {
-    return std::max(1, linesPerPage - (firstPage ? 19 : 7));
-}
-
-void DrawSectionPage(const ReportLines& report, ReportDC& dc, Table table, int k, int linesPerPage)
-{
-    int rows[3];
-    TableRows(report.DataSet().Records(), rows);
-    const int headLine = k == 1 ? 17 : 5;
-    DrawSectionTitle(report, dc, headLine, kTitles[table]);
-    DrawColumnHeads(report, dc, headLine + 1);
-    const int firstRows = PageRows(linesPerPage, true);
-    const int laterRows = PageRows(linesPerPage, false);
-    const int start = k == 1 ? 0 : firstRows + (k - 2) * laterRows;
-    const int count = std::min(k == 1 ? firstRows : laterRows, rows[table] - start);
-    for (int i = 0; i < count; ++i)
-        DrawRow(report, dc, table, static_cast<unsigned>(start + i), headLine + 2 + i);
+    if (table < std::size(kTitles))
+        DrawSectionTitle(report, dc, line, kTitles[table]);
 }
 
 void DrawRow(const ReportLines& report, ReportDC& dc, Table table, unsigned row, int line)

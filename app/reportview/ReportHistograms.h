@@ -22,13 +22,12 @@ int ScreenLineCount(const int rows[3]);
 // title and column heads.
 void DrawScreenLine(const ReportLines& report, ReportDC& dc, unsigned index, int line);
 
-// Printing: each table starts a page of its own. The rows a table's first
-// page (below the title block) or a further page holds, and page k (from 1)
-// of the table: title, heads and rows from page line 17 on the first page,
-// 5 on the others.
-int PageRows(int linesPerPage, bool firstPage);
-void DrawSectionPage(const ReportLines& report, ReportDC& dc, Table table, int k, int linesPerPage);
+// The table rows of the managers as the options left them.
+void TableRows(const RecordManagers& managers, int rows[3]);
 
+// A table's title ("SPL Histogram" ...) at the left edge; paper heads each
+// table's pages with it.
+void DrawTableTitle(const ReportLines& report, ReportDC& dc, unsigned table, int line);
 void DrawColumnHeads(const ReportLines& report, ReportDC& dc, int line);
 void DrawRow(const ReportLines& report, ReportDC& dc, Table table, unsigned row, int line);
 // A title at the left edge; the snapshot reports head their records so.

@@ -2,13 +2,12 @@
 // measurement side by side (times, average level, SEL, dose, Min, Max and
 // peaks), the Ln table, exceedances, overloads and pauses, the wind summary,
 // calibration, record counts, memory and battery; on paper in three
-// sections with the overall and current "Any Data" blocks.
-#include <algorithm>
-
-#include "CDataReport.h"
+// sections with the overall and current "Any Data" blocks (their page
+// plans: ReportPrintPages.cpp).
 #include "ISMSetup.h"
 #include "KeptRecordFields.h"
 #include "LOGSetup.h"
+#include "MeasDataSet.h"
 #include "ReportSummaries.h"
 #include "ReportText.h"
 #include "SummaryWriterSupport.h"
@@ -294,78 +293,3 @@ int LogBlockLines(const MeasDataSet& data)
 }
 
 }  // namespace summary
-
-// ---- the printed LOG summary ----------------------------------------------
-// Three sections, each starting on a page of its own: the summary block, the
-// overall and the current "Any Data" blocks. A section's first page holds
-// the title block and entries from page line 14, its further pages entries
-// from page line 3, each page up to its last line.
-
-namespace {
-
-// The sections' titles and the drawers of their entries.
-const struct {
-    const char* title;
-    void (*draw)(const ReportLines&, ReportDC&, unsigned index, int line);
-} kLogSections[] = {
-    {"Logging Sound Level Meter Summary", summary::DrawLogLine},
-    {"Logging SLM Overall Any Data", summary::DrawOverallAnyDataLine},
-    {"Logging SLM Current Any Data", summary::DrawCurrentAnyDataLine},
-};
-int SectionEntries(const MeasDataSet& data, int section)
-{
-    return section == 0 ? summary::LogBlockLines(data) : summary::kAnyDataLines;
-}
-
-int SectionFirstEntries(int linesPerPage) { return std::max(1, linesPerPage - 14); }
-int SectionLaterEntries(int linesPerPage) { return std::max(1, linesPerPage - 3); }
-
-}  // namespace
-
-namespace summary {
-
-int LogSectionPages(const MeasDataSet& data, int linesPerPage, int section)
-{
-    const int entries = SectionEntries(data, section);
-    const int first = SectionFirstEntries(linesPerPage);
-    const int later = SectionLaterEntries(linesPerPage);
-    return entries <= first ? 1 : 1 + (entries - first + later - 1) / later;
-}
-
-int LogPageCount(const MeasDataSet& data, int linesPerPage)
-{
-    return LogSectionPages(data, linesPerPage, 0) + LogSectionPages(data, linesPerPage, 1) +
-           LogSectionPages(data, linesPerPage, 2);
-}
-
-}  // namespace summary
-
-void CDataReport::PrintLogSummaryPage(ReportDC& dc, int page)
-{
-    if (lineCount_ == 0)
-        return;
-    PrinterFontScope font(dc);
-    LayoutSummaryColumns(dc);
-    int sectionStart = 1;
-    for (int s = 0; s < 3; ++s) {
-        const int pages = summary::LogSectionPages(data_, linesPerPage_, s);
-        if (page < sectionStart || page >= sectionStart + pages) {
-            sectionStart += pages;
-            continue;
-        }
-        const int k = page - sectionStart + 1;
-        DrawReportTitle(dc, kLogSections[s].title, 1, page);
-        const int entries = SectionEntries(data_, s);
-        const int firstEntries = SectionFirstEntries(linesPerPage_);
-        const int laterEntries = SectionLaterEntries(linesPerPage_);
-        if (k == 1)
-            for (unsigned i = 0; i <= 9; ++i)
-                DrawTitleBlockLine(dc, i, 3 + static_cast<int>(i));
-        const int start = k == 1 ? 0 : firstEntries + (k - 2) * laterEntries;
-        const int count = std::min(k == 1 ? firstEntries : laterEntries, entries - start);
-        const int fromLine = k == 1 ? 14 : 3;
-        for (int i = 0; i < count; ++i)
-            kLogSections[s].draw(*this, dc, static_cast<unsigned>(start + i), fromLine + i);
-        return;
-    }
-}

@@ -8,8 +8,14 @@
 // blocks have a fixed length print their screen lines through the same plan,
 // on as many pages as the paper needs. Nothing is drawn below the page's
 // last line: on a short page the first page may hold its head alone.
+//
+// The histogram tables and the blocks of the LOG summary print in sections
+// instead: each section is a plan of its own and starts a page of its own.
 #include <algorithm>
 #include <array>
+#include <iterator>
+#include <limits>
+#include <span>
 #include <utility>
 
 #include "CDataReport.h"
@@ -62,6 +68,11 @@ struct PrintPlan {
     // The line count of the report runs past its last line with text (the
     // settings and summary tables): paper ends with the last such row.
     bool trimBlankTail = false;
+    // The plan is one section of its report; the report's sections follow
+    // each other in the table. A section starts a page of its own with the
+    // title at line 1, draws its head whole, fills its pages to their last
+    // line with at least one row each, and has no pages without rows.
+    bool section = false;
     Drawer row = nullptr;
 };
 
@@ -138,10 +149,26 @@ int DayRecordLines(const MeasDataSet& data)
     return data.Records().days.GetLinesPerRecord();
 }
 
-// The integrating sound level meter summary prints its current block.
-int IsmCurrentBlockLines(const MeasDataSet&, int)
+// The "Any Data" blocks of the summaries: the integrating sound level
+// meter's current block, the LOG summary's overall and current blocks.
+int AnyDataLines(const MeasDataSet&, int)
 {
     return summary::kAnyDataLines;
+}
+
+int LogBlockLines(const MeasDataSet& data, int)
+{
+    return summary::LogBlockLines(data);
+}
+
+// The rows of a histogram table, as the options read before counting left
+// them.
+template <histograms::Table T>
+int HistogramRows(const MeasDataSet& data, int)
+{
+    int rows[3];
+    histograms::TableRows(data.Records(), rows);
+    return rows[T];
 }
 
 // The summaries printed through their screen lines: the lines from line 14
@@ -165,6 +192,12 @@ int SsaSummaryLines(const MeasDataSet& data, int)
 }
 
 // ---- drawers of the plans -----------------------------------------------
+
+template <histograms::Table T>
+void HistogramRow(CDataReport& report, ReportDC& dc, unsigned index, int line)
+{
+    histograms::DrawRow(report, dc, T, index, line);
+}
 
 // A summary line: the screen's line 14 + index, in the layout of its block,
 // at the page's line.
@@ -221,9 +254,42 @@ constexpr PrintPlan Summary(int mode, int (*rows)(const MeasDataSet&, int))
             .trimBlankTail = true, .row = SummaryRow};
 }
 
+// A histogram table (types 9 and 10): under the title block its title and
+// column heads, on later pages at the top.
+template <histograms::Table T>
+constexpr PrintPlan HistogramTable(int type)
+{
+    constexpr Drawer title = RowAt<&histograms::DrawTableTitle>;
+    constexpr Drawer heads = HeadingAt<&histograms::DrawColumnHeads>;
+    return {.type = type,
+            .title = "Sound Level Meter Histograms",
+            .layout = &CDataReport::LayoutHistogramColumns,
+            .blockLine = 5,
+            .headings = {{{17, title, T}, {18, heads}}},
+            .laterHeadings = {{{5, title, T}, {6, heads}}},
+            .rowLine = 19,
+            .laterRowLine = 7,
+            .rows = HistogramRows<T>,
+            .section = true,
+            .row = HistogramRow<T>};
+}
+
+// A block of the LOG summary, under its own title.
+constexpr PrintPlan LogSummaryBlock(const char* title, int (*rows)(const MeasDataSet&, int), Drawer row)
+{
+    return {.type = 1,
+            .mode = 7,
+            .title = title,
+            .layout = &CDataReport::LayoutSummaryColumns,
+            .blockCount = 10,
+            .laterRowLine = 3,
+            .rows = rows,
+            .section = true,
+            .row = row};
+}
+
 using R = CDataReport;
-// Types 9 and 10 (the histograms) and the LOG summary print pages of their
-// own; types not listed print as the screen draws them, on one page.
+// Types not listed print as the screen draws them, on one page.
 const PrintPlan kPrintPlans[] = {
     Settings(2, nullptr, &R::LayoutSystemSetupColumns, 11, RowAt<&settings::DrawSystemSettingsLine>),
     Settings(3, "Sound Level Meter Settings", &R::LayoutSettingsColumns, 12, RowAt<&settings::DrawLogSettingsLine>),
@@ -271,9 +337,12 @@ const PrintPlan kPrintPlans[] = {
      .layout = &R::LayoutSummaryColumns,
      .blockCount = 12,
      .rowLine = 15,
-     .rows = IsmCurrentBlockLines,
+     .rows = AnyDataLines,
      .trimBlankTail = true,
      .row = RowAt<&summary::DrawCurrentAnyDataLine>},
+    LogSummaryBlock("Logging Sound Level Meter Summary", LogBlockLines, RowAt<&summary::DrawLogLine>),
+    LogSummaryBlock("Logging SLM Overall Any Data", AnyDataLines, RowAt<&summary::DrawOverallAnyDataLine>),
+    LogSummaryBlock("Logging SLM Current Any Data", AnyDataLines, RowAt<&summary::DrawCurrentAnyDataLine>),
     Summary(8, TalSummaryLines),
     Summary(10, RtaSummaryLines),
     // Later pages name the file and the instrument above the blocks.
@@ -329,6 +398,12 @@ const PrintPlan kPrintPlans[] = {
      .rows = ObaIntervalLines,
      .recordLines = ObaIntervalRecordLines,
      .row = ObaIntervalLine},
+    HistogramTable<histograms::kSpl>(9),
+    HistogramTable<histograms::kPeak>(9),
+    HistogramTable<histograms::kUwPeak>(9),
+    HistogramTable<histograms::kSpl>(10),
+    HistogramTable<histograms::kPeak>(10),
+    HistogramTable<histograms::kUwPeak>(10),
     {.type = 14,
      .layout = &R::LayoutCalCheckColumns,
      .blockCount = 12,
@@ -348,12 +423,20 @@ const PrintPlan kPrintPlans[] = {
      .row = RowAt<&daily::DrawRow>},
 };
 
-const PrintPlan* PrintPlanOf(int type, int mode)
+bool Fits(const PrintPlan& plan, int type, int mode)
 {
-    for (const PrintPlan& plan : kPrintPlans)
-        if (plan.type == type && (plan.mode == kAnyMode || plan.mode == mode))
-            return &plan;
-    return nullptr;
+    return plan.type == type && (plan.mode == kAnyMode || plan.mode == mode);
+}
+
+// The plan of a report type: its one row, or the rows of its sections.
+std::span<const PrintPlan> PrintPlansOf(int type, int mode)
+{
+    const auto first = std::find_if(std::begin(kPrintPlans), std::end(kPrintPlans),
+                                    [&](const PrintPlan& plan) { return Fits(plan, type, mode); });
+    auto last = first;
+    while (last != std::end(kPrintPlans) && Fits(*last, type, mode))
+        ++last;
+    return {first, last};
 }
 
 // A device that draws nothing and counts the texts it is given: which rows
@@ -395,11 +478,15 @@ int RowsWithText(CDataReport& report, const PrintPlan& plan, int rows)
     return 0;
 }
 
-// Rows from page line `from` up to the line before the page's last line,
-// cut to whole records. A first page whose head fills it holds no rows;
-// every later page holds at least one.
-int Capacity(int linesPerPage, int from, int recordLines, bool firstPage)
+// Rows from the first row's page line up to the line before the page's
+// last line, cut to whole records. A first page whose head fills it holds
+// no rows; every later page holds at least one. A section's page runs to
+// its last line and holds at least one row.
+int Capacity(const PrintPlan& shape, int linesPerPage, int recordLines, bool firstPage)
 {
+    const int from = firstPage ? shape.rowLine : shape.laterRowLine;
+    if (shape.section)
+        return std::max(1, linesPerPage - from);
     int capacity = std::max(firstPage ? 0 : 1, linesPerPage - 1 - from);
     if (recordLines > 1 && capacity >= recordLines)
         capacity -= capacity % recordLines;
@@ -415,32 +502,45 @@ int PagesOf(int rows, int firstCapacity, int laterCapacity)
 
 }  // namespace
 
-// The plan of the report shown, with its rows counted.
+// A plan of the report shown (a section of it, or all of it), with its rows
+// counted and its pages at the lines per page.
 struct CDataReport::PagePlan {
     const PrintPlan* shape = nullptr;
     std::string title;
     int rows = 0;
-    int recordLines = 1;
+    int firstCapacity = 0;
+    int laterCapacity = 0;
+    int pages = 0;
 };
 
-bool CDataReport::PagePlanOf(PagePlan& plan)
+std::vector<CDataReport::PagePlan> CDataReport::PagePlansOf()
 {
     const int mode = data_.GetSetupType();
-    plan.shape = PrintPlanOf(reportType_, mode);
-    if (plan.shape == nullptr)
-        return false;
+    const std::span<const PrintPlan> shapes = PrintPlansOf(reportType_, mode);
+    if (shapes.empty())
+        return {};
+    // The options may have changed since the load.
     if (reportType_ == 33) {
-        // The RT60 options may have changed since the load.
         data_.Records().events.LoadRT60Settings();
         ComputeRt60();
+    } else if (reportType_ == 9 || reportType_ == 10) {
+        int rows[3];
+        histograms::Configure(data_.Records(), rows);
     }
-    const PrintPlan& shape = *plan.shape;
-    plan.title = shape.title != nullptr ? shape.title : ReportTitle(reportType_, mode);
-    plan.rows = shape.rows(data_, lineCount_);
-    plan.recordLines = shape.recordLines != nullptr ? shape.recordLines(data_) : 1;
-    if (shape.trimBlankTail)
-        plan.rows = RowsWithText(*this, shape, plan.rows);
-    return true;
+    std::vector<PagePlan> plans;
+    for (const PrintPlan& shape : shapes) {
+        PagePlan& plan = plans.emplace_back();
+        plan.shape = &shape;
+        plan.title = shape.title != nullptr ? shape.title : ReportTitle(reportType_, mode);
+        plan.rows = shape.rows(data_, lineCount_);
+        if (shape.trimBlankTail)
+            plan.rows = RowsWithText(*this, shape, plan.rows);
+        const int recordLines = shape.recordLines != nullptr ? shape.recordLines(data_) : 1;
+        plan.firstCapacity = Capacity(shape, linesPerPage_, recordLines, true);
+        plan.laterCapacity = Capacity(shape, linesPerPage_, recordLines, false);
+        plan.pages = shape.section && plan.rows == 0 ? 0 : PagesOf(plan.rows, plan.firstCapacity, plan.laterCapacity);
+    }
+    return plans;
 }
 
 void CDataReport::DrawReportLineAt(ReportDC& dc, int n, int at)
@@ -452,39 +552,45 @@ void CDataReport::DrawReportLineAt(ReportDC& dc, int n, int at)
 
 int CDataReport::PrintPageCount()
 {
-    if (reportType_ == 9 || reportType_ == 10) {
-        int rows[3];
-        histograms::Configure(data_.Records(), rows);
-        const int first = histograms::PageRows(linesPerPage_, true);
-        const int later = histograms::PageRows(linesPerPage_, false);
-        for (int s = 0; s < 3; ++s)
-            histogramPages_[s] = rows[s] > 0 ? PagesOf(rows[s], first, later) : 0;
-        return histogramPages_[0] + histogramPages_[1] + histogramPages_[2];
-    }
-    if (reportType_ == 1 && data_.GetSetupType() == 7)
-        return summary::LogPageCount(data_, linesPerPage_);
-    PagePlan plan;
-    if (!PagePlanOf(plan))
+    const std::vector<PagePlan> plans = PagePlansOf();
+    if (plans.empty())
         return 1;  // printed as the screen draws it: one page
-    const int first = Capacity(linesPerPage_, plan.shape->rowLine, plan.recordLines, true);
-    const int later = Capacity(linesPerPage_, plan.shape->laterRowLine, plan.recordLines, false);
-    return PagesOf(plan.rows, first, later);
+    int pages = 0;
+    for (const PagePlan& plan : plans)
+        pages += plan.pages;
+    return pages;
 }
 
 bool CDataReport::PrintPlannedPage(ReportDC& dc, int page)
 {
-    PagePlan plan;
-    if (!PagePlanOf(plan))
+    const std::vector<PagePlan> plans = PagePlansOf();
+    if (plans.empty())
         return false;
     if (lineCount_ == 0 || page < 1)
         return true;
+    // The plan that holds the page, and the page's place in it; a report
+    // without sections holds every page in its one plan.
+    int start = 1;
+    for (const PagePlan& plan : plans) {
+        if (page < start + plan.pages || !plan.shape->section) {
+            PrintPlanPage(dc, plan, page - start + 1, page);
+            break;
+        }
+        start += plan.pages;
+    }
+    return true;
+}
+
+void CDataReport::PrintPlanPage(ReportDC& dc, const PagePlan& plan, int k, int page)
+{
     const PrintPlan& shape = *plan.shape;
     PrinterFontScope font(dc);
     (this->*shape.layout)(dc);
-    const bool firstPage = page == 1;
+    const bool firstPage = k == 1;
     // The head's lines that fit above the page's last line.
-    const int lastLine = linesPerPage_ - 1;
-    DrawReportTitle(dc, firstPage || shape.laterTitle == nullptr ? plan.title : shape.laterTitle, 0, page);
+    const int lastLine = shape.section ? std::numeric_limits<int>::max() : linesPerPage_ - 1;
+    DrawReportTitle(dc, firstPage || shape.laterTitle == nullptr ? plan.title : shape.laterTitle,
+                    shape.section ? 1 : 0, page);
     if (firstPage)
         for (int i = 0; i < shape.blockCount && shape.blockLine + i <= lastLine; ++i)
             DrawTitleBlockLine(dc, static_cast<unsigned>(i), shape.blockLine + i);
@@ -492,41 +598,9 @@ bool CDataReport::PrintPlannedPage(ReportDC& dc, int page)
         if (heading.draw != nullptr && heading.line <= lastLine)
             heading.draw(*this, dc, heading.index, heading.line);
 
-    const int firstCapacity = Capacity(linesPerPage_, shape.rowLine, plan.recordLines, true);
-    const int laterCapacity = Capacity(linesPerPage_, shape.laterRowLine, plan.recordLines, false);
-    const int start = firstPage ? 0 : firstCapacity + (page - 2) * laterCapacity;
-    const int count = std::min(firstPage ? firstCapacity : laterCapacity, plan.rows - start);
+    const int first = firstPage ? 0 : plan.firstCapacity + (k - 2) * plan.laterCapacity;
+    const int count = std::min(firstPage ? plan.firstCapacity : plan.laterCapacity, plan.rows - first);
     const int rowLine = firstPage ? shape.rowLine : shape.laterRowLine;
     for (int i = 0; i < count; ++i)
-        shape.row(*this, dc, static_cast<unsigned>(start + i), rowLine + i);
-    return true;
-}
-
-// ---- histogram sections ------------------------------------------------
-// Each table starts a page of its own: the report's title, on a section's
-// first page the title block, then the table's page.
-
-void CDataReport::PrintHistogramsPage(ReportDC& dc, int page)
-{
-    if (lineCount_ == 0)
-        return;
-    PrinterFontScope font(dc);
-    LayoutHistogramColumns(dc);
-    int rows[3];
-    histograms::Configure(data_.Records(), rows);
-    int sectionStart = 1;
-    for (int s = 0; s < 3; ++s) {
-        const int pages = histogramPages_[s];
-        if (page < sectionStart || page >= sectionStart + pages) {
-            sectionStart += pages;
-            continue;
-        }
-        const int k = page - sectionStart + 1;
-        DrawReportTitle(dc, "Sound Level Meter Histograms", 1, page);
-        if (k == 1)
-            for (unsigned i = 0; i <= 10; ++i)
-                DrawTitleBlockLine(dc, i, 5 + static_cast<int>(i));
-        histograms::DrawSectionPage(*this, dc, static_cast<histograms::Table>(s), k, linesPerPage_);
-        return;
-    }
+        shape.row(*this, dc, static_cast<unsigned>(first + i), rowLine + i);
 }

@@ -46,14 +46,9 @@ void CDataReport::OnPrint(ReportDC& dc, int page, const QRect& drawingRect)
     lineHeight_ = printerLineHeight_;
     const ReportFont previous = dc.SelectFont(ReportFont::Printer);
     LayoutFileInfoColumns(dc);
-    // The histograms and the LOG summary print pages of their own; the
-    // other reports follow their page plans, and a report without one prints
-    // as the screen draws it, in the printer font.
-    if (reportType_ == 9 || reportType_ == 10)
-        PrintHistogramsPage(dc, page);
-    else if (reportType_ == 1 && data_.GetSetupType() == 7)
-        PrintLogSummaryPage(dc, page);
-    else if (!PrintPlannedPage(dc, page))
+    // The reports follow their page plans; a report without one prints as
+    // the screen draws it, in the printer font.
+    if (!PrintPlannedPage(dc, page))
         OnDraw(dc);
     dc.SelectFont(previous);
 }

@@ -31,11 +31,6 @@ void DrawModeLine(ReportLines& report, ReportDC& dc, int mode, int line);
 void DrawLogLine(const ReportLines& report, ReportDC& dc, unsigned index, int line);
 bool LogWindLines(const MeasDataSet& data);
 int LogBlockLines(const MeasDataSet& data);
-// Pages of the printed LOG summary at that many lines a page: of section 0
-// (the main block), 1 and 2 (the overall and current "Any Data" blocks),
-// and of all three.
-int LogSectionPages(const MeasDataSet& data, int linesPerPage, int section);
-int LogPageCount(const MeasDataSet& data, int linesPerPage);
 
 // The overall and the current "Any Data" block; the current one alone is
 // the ISM summary.
