@@ -4,9 +4,9 @@
 #include "AnsiText.h"
 #include "KeptRecordFields.h"
 #include "ReportWriter.h"
-#include "SetupBlock.h"
 #include "SetupTypes.h"
 #include "SummaryWriterSupport.h"
+#include "TextTrim.h"
 
 namespace {
 
@@ -54,11 +54,11 @@ int ReportWriter::WriteFileHeader(std::ostream& out, ExportFormat format, const 
         {"Name:", sys.Text(SystemFields::kName, SystemFields::kNameLength)},
         {"Descr1:", sys.Text(SystemFields::kDescription1, SystemFields::kDescription1Length)},
         {"Descr2:", sys.Text(SystemFields::kDescription2, SystemFields::kDescription2Length)},
-        {"Setup:", SetupBlock::TrimRight(setupRecord.Text(SetupRecordFields::kName, SetupRecordFields::kNameLength)) + extension},
+        {"Setup:", TrimTrailingBlanks(setupRecord.Text(SetupRecordFields::kName, SetupRecordFields::kNameLength)) + extension},
         {"Setup Descr:", setupRecord.Text(SetupRecordFields::kDescription, SetupRecordFields::kDescriptionLength)},
-        {"Location:", SetupBlock::TrimRight(headerBlock.Text(kLocation, kNoteLength))},
-        {"Note 1:", SetupBlock::TrimRight(headerBlock.Text(kNote1, kNoteLength))},
-        {"Note 2:", SetupBlock::TrimRight(headerBlock.Text(kNote2, kNoteLength))},
+        {"Location:", TrimTrailingBlanks(headerBlock.Text(kLocation, kNoteLength))},
+        {"Note 1:", TrimTrailingBlanks(headerBlock.Text(kNote1, kNoteLength))},
+        {"Note 2:", TrimTrailingBlanks(headerBlock.Text(kNote2, kNoteLength))},
     };
     for (const auto& line : lines)
         LabelledLine(out, text, kLabelWidth, line.label, line.value);

@@ -9,7 +9,7 @@
 #include "ReportWriter.h"
 #include "SYSSetup.h"
 #include "SettingsWriterSupport.h"
-#include "SetupBlock.h"
+#include "TextTrim.h"
 
 namespace {
 
@@ -56,7 +56,7 @@ int ReportWriter::WriteSystemSettings(std::ostream& out, ExportFormat format, co
     if (!text)
         out << "dB";  // the unit stands bare at the end of the line, outside the fields
     noise.End();
-    const std::string euLabel = SetupBlock::TrimRight(system.Text(kEuLabel, kEuLabelLength));
+    const std::string euLabel = TrimTrailingBlanks(system.Text(kEuLabel, kEuLabelLength));
     WriteSettingLines(out, format, wide, {
         Setting("Rand. Inc Correction:", EnabledText(flags & kRandomIncidence)),
         EmptyLine(),
@@ -117,11 +117,11 @@ int ReportWriter::WriteSystemSettings(std::ostream& out, ExportFormat format, co
     }
     dial.End();
     WriteSettingLines(out, format, {"  ", 21}, {
-        Setting("Telephone Number:", OrNone(SetupBlock::TrimRight(system.Text(kTelephone, kTelephoneLength)))),
+        Setting("Telephone Number:", OrNone(TrimTrailingBlanks(system.Text(kTelephone, kTelephoneLength)))),
     });
     WriteSettingLines(out, format, modem, {
         Setting("Monitor Number:", std::to_string(system.I16(kMonitorNumber))),
-        Setting("Modem Init String:", OrNone(SetupBlock::TrimRight(system.Text(kModemInit, kModemInitLength)))),
+        Setting("Modem Init String:", OrNone(TrimTrailingBlanks(system.Text(kModemInit, kModemInitLength)))),
     });
     return 1;
 }

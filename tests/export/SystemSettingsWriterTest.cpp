@@ -202,6 +202,19 @@ TEST(SystemSettingsWriter, DialOutModesInBothLayouts)
     }
 }
 
+// The instrument pads its texts with blanks, and a tab typed at the end of a
+// text is padding too: the export trims both, as the report view does, so a
+// number or an init string reads the same on screen and in the file.
+TEST(SystemSettingsWriter, TextsAreTrimmedOfBlanksAndTabsAsOnScreen)
+{
+    SystemRecord r = Representative();
+    r.Modem(0x01, "555 0101\t", -1, "\t\t");
+    const std::string text = Write(r, kTextFormat);
+    EXPECT_NE(text.find("  Telephone Number:    555 0101\n"), std::string::npos) << text;
+    EXPECT_NE(text.find("  Modem Init String:    <none>\n"), std::string::npos) << text;
+    EXPECT_NE(Write(r, kCsvFormat).find("\"Telephone Number:\",\"555 0101\",\n"), std::string::npos);
+}
+
 TEST(SystemSettingsWriter, NothingWithoutBothRecordsOrOnAFailedStream)
 {
     const SystemRecord system = Representative();
