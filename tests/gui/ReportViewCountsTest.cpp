@@ -8,10 +8,6 @@ using namespace reporttest;
 
 namespace {
 
-// FFT snapshot (output kind 69) and spatially averaged sample (output kind
-// 72) fields.
-constexpr size_t kSnapRecord = 4, kSnapTime = 8, kSnapAverageCount = 12, kFftOverloadCount = 14;
-constexpr size_t kAverageNote = 14;
 // Report lines of one record of each report, after the title block.
 constexpr size_t kFftSnapshotLines = 88, kAveragedSampleLines = 13;
 
@@ -35,11 +31,14 @@ class ReportSnapshotCounts : public ReportFixture {};
 
 TEST_F(ReportSnapshotCounts, FftSnapshotCountsPrintUnsigned)
 {
-    translation.Add(SystemRecord()).Add(OutputRecordBuilder(63).I16(60, 0));
+    translation.Add(SystemRecord()).Add(OutputRecordBuilder(63).I16(FftSetupFields::kBandwidthIndex, 0));
     uint32_t record = 1;
     for (const CountCase& c : kCountCases)
-        translation.Add(OutputRecordBuilder(69).U32(kSnapRecord, record++).U32(kSnapTime, 7200)
-                            .U16(kSnapAverageCount, c.averages).U16(kFftOverloadCount, c.overloads));
+        translation.Add(OutputRecordBuilder(69)
+                            .U32(SnapshotFields::kRecordNumber, record++)
+                            .U32(SnapshotFields::kTime, 7200)
+                            .U16(FftSnapshotFields::kAverageCount, c.averages)
+                            .U16(FftSnapshotFields::kOverloads, c.overloads));
     Select(std::to_string(std::size(kCountCases)) + " FFT Snapshots");
     ASSERT_EQ(report->GetReportType(), 27);
     const auto lines = ScreenLines();
@@ -56,8 +55,11 @@ TEST_F(ReportSnapshotCounts, SpatiallyAveragedSampleCountPrintsUnsigned)
     translation.Add(SystemRecord());
     uint32_t record = 1;
     for (const CountCase& c : kCountCases)
-        translation.Add(OutputRecordBuilder(72).U32(kSnapRecord, record++).U32(kSnapTime, 60)
-                            .U16(kSnapAverageCount, c.averages).Text(kAverageNote, "Hall"));
+        translation.Add(OutputRecordBuilder(72)
+                            .U32(SnapshotFields::kRecordNumber, record++)
+                            .U32(SnapshotFields::kTime, 60)
+                            .U16(AveragedSnapshotFields::kAverageCount, c.averages)
+                            .Text(AveragedSnapshotFields::kLabel, "Hall"));
     Select(std::to_string(std::size(kCountCases)) + " Spatially Averaged Samples");
     ASSERT_EQ(report->GetReportType(), 29);
     const auto lines = ScreenLines();

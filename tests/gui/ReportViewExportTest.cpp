@@ -69,7 +69,7 @@ protected:
     }
     void LoadSystemSettings()
     {
-        translation.Add(SystemRecord()).Add(OutputRecordBuilder(50).F32(24, 18.5f));
+        translation.Add(SystemRecord()).Add(OutputRecordBuilder(50).F32(CalibrationFields::kNoiseFloor, 18.5f));
         Select("1 .Sys Settings");
         ASSERT_EQ(report->GetReportType(), 2);
     }
@@ -157,7 +157,7 @@ TEST_F(ReportExport, SpreadsheetCopyGoesToTheTempFolderAndOpens)
 
 TEST_F(ReportExport, SsaIntervalsAskForSpectraOrSpectralLns)
 {
-    translation.Add(SystemRecord()).Add(OutputRecordBuilder(51).I16(256, 2));
+    translation.Add(SystemRecord()).Add(OutputRecordBuilder(51).I16(SsaSetupFields::kSpectralLn, 2));
     Select("1 SSA Intvs");
     ASSERT_EQ(report->GetReportType(), 18);
     CSdiApp app(dir);
@@ -184,7 +184,13 @@ TEST_F(ReportExport, RunStopLogTakesEachCommandsTitle)
 {
     translation.Add(SystemRecord())
         .Add(OutputRecordBuilder(63))
-        .Add(OutputRecordBuilder(64).U32(4, 86401).I16(10, 1).U32(12, 41).I16(18, 7).U32(20, 1).I16(24, 64));
+        .Add(OutputRecordBuilder(64)
+                 .U32(RunStopFields::kTime, 86401)
+                 .I16(RunStopFields::kCause, 1)
+                 .U32(RunStopFields::kThRecordNumber, 41)
+                 .I16(RunStopFields::kRunStopNumber, 7)
+                 .U32(RunStopFields::kRecordNumber, 1)
+                 .I16(RunStopFields::kState, 64));
     Select("1 FFT Run/Stops");
     ASSERT_EQ(report->GetReportType(), 26);
     CSdiApp app(dir);

@@ -12,17 +12,32 @@ constexpr uint32_t kStart = 1055167507;  // 09-Jun-2003 14:05:07 UTC
 
 OutputRecordBuilder ObaSetup(int bandwidth)
 {
-    return OutputRecordBuilder(33).U16(62, 0xA0).U16(64, 2).Text(66, "03/07/15").Text(78, "71/13/31")
-        .Text(90, "08:00").Text(96, "17:30").Text(102, "20:00").Text(108, "06:00").U16(126, bandwidth)
-        .U16(130, 1).U16(134, 2).U16(136, 1).U16(138, 3).Text(140, "00:15:00");
+    return OutputRecordBuilder(33)
+        .U16(ObaSetupFields::kIntervalFlags, 0xA0)
+        .U16(ObaSetupFields::kTimerMode, 2)
+        .Text(ObaSetupFields::kStartDate, "03/07/15")
+        .Text(ObaSetupFields::kStopDate, "71/13/31")
+        .Text(ObaSetupFields::kStartTime1, "08:00")
+        .Text(ObaSetupFields::kStopTime1, "17:30")
+        .Text(ObaSetupFields::kStartTime2, "20:00")
+        .Text(ObaSetupFields::kStopTime2, "06:00")
+        .U16(ObaSetupFields::kBandwidth, bandwidth)
+        .U16(ObaSetupFields::kAcOutput, 1)
+        .U16(ObaSetupFields::kRange, 2)
+        .U16(ObaSetupFields::kScanMode, 1)
+        .U16(ObaSetupFields::kProfile, 3)
+        .Text(ObaSetupFields::kIntervalPeriod, "00:15:00");
 }
 
 // An interval record: bands 0 to 29 at 40.0, 40.5 ... dB.
 OutputRecordBuilder ObaInterval(uint32_t number, bool thirds, float duration)
 {
     OutputRecordBuilder r(31);
-    r.U32(4, kStart + 900 * number).F32(12, duration).U16(16, thirds ? 1 : 0).U32(144, number)
-        .FloatRamp(20, 30, 40.0f, 0.5f);
+    r.U32(ObaIntervalFields::kTime, kStart + 900 * number)
+        .F32(ObaIntervalFields::kDuration, duration)
+        .U16(ObaIntervalFields::kBandwidth, thirds ? 1 : 0)
+        .U32(ObaIntervalFields::kRecordNumber, number)
+        .FloatRamp(ObaIntervalFields::kBands, 30, 40.0f, 0.5f);
     return r;
 }
 
@@ -44,7 +59,7 @@ protected:
 TEST_F(ReportOba, OctaveRecordsTakeFifteenLines)
 {
     const auto lines = LoadIntervals({ObaSetup(3), ObaInterval(1, false, 3725.9f),
-                                      ObaInterval(2, false, 90000.0f).F32(20 + 4 * 1, 999.0f)});
+        ObaInterval(2, false, 90000.0f).F32(ObaIntervalFields::kBands + 4 * 1, 999.0f)});
     EXPECT_EQ(report->GetLineCount(), 20 + 2 * 15);
     EXPECT_EQ(lines[1].substr(0, 30), "Octave Band Analyzer Intervals");
     EXPECT_EQ(lines[17], "OBA Interval Records: 2");

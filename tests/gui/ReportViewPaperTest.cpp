@@ -24,38 +24,38 @@ struct PaperCase {
 
 OutputRecordBuilder LogSetup(int flags70, int intervalFlags) {
   return OutputRecordBuilder(53)
-      .U16(70, flags70)
-      .U16(62, intervalFlags)
-      .I16(168, 1)
-      .I16(170, 70)
-      .Text(172, "01:00:00")
-      .U16(158, 0)
-      .U16(162, 1)
-      .F32(220, 2.0f)
-      .Text(224, "m/s")
-      .Floats(184, {10, 50, 90, 95, 99, 1});
+      .U16(LogSetupFields::kOptionFlags, flags70)
+      .U16(LogSetupFields::kIntervalFlags, intervalFlags)
+      .I16(LogSetupFields::kIntervalExchangeRate, 1)
+      .I16(LogSetupFields::kIntervalThreshold, 70)
+      .Text(LogSetupFields::kIntervalPeriod, "01:00:00")
+      .U16(LogSetupFields::kFreqWeighting, 0)
+      .U16(LogSetupFields::kPeak1Weighting, 1)
+      .F32(LogSetupFields::kWindScale, 2.0f)
+      .Text(LogSetupFields::kWindUnits, "m/s")
+      .Floats(LogSetupFields::kLnPercentiles, {10, 50, 90, 95, 99, 1});
 }
 
 // A logging interval with its Ln levels, wind values and Ln-table bins.
 OutputRecordBuilder Interval(uint32_t n) {
   return OutputRecordBuilder(2)
-      .U32(4, 60 * n)
-      .F32(48, 60.0f)
-      .F32(56, 60.0f + n)
-      .U32(132, n)
-      .I16(144, 3)
-      .F32(148, 1.5f)
-      .F32(156, 4.0f)
-      .Floats(68, {70, 60, 50, 40, 30, 20})
-      .U8(160, 1)
-      .BeCount(161 + 3 * 30, 3, 64 + n);
+      .U32(LogIntervalFields::kTime, 60 * n)
+      .F32(LogIntervalFields::kDuration, 60.0f)
+      .F32(LogIntervalFields::kLeq, 60.0f + n)
+      .U32(LogIntervalFields::kRecordNumber, n)
+      .I16(LogIntervalFields::kPeak1Exceedances, 3)
+      .F32(LogIntervalFields::kWindAverage, 1.5f)
+      .F32(LogIntervalFields::kWindMax, 4.0f)
+      .Floats(LogIntervalFields::kLnLevels, {70, 60, 50, 40, 30, 20})
+      .U8(LogIntervalFields::kHistogram, 1)
+      .BeCount(LogIntervalFields::kHistogram + 1 + 3 * 30, 3, 64 + n);
 }
 
 OutputRecordBuilder ThSample(uint32_t n) {
   return OutputRecordBuilder(57)
-      .U32(4, 3600 + n)
-      .F32(20, 40.0f + 0.25f * n)
-      .U32(32, n);
+      .U32(TimeHistoryFields::kTime, 3600 + n)
+      .F32(TimeHistoryFields::kFirst, 40.0f + 0.25f * n)
+      .U32(TimeHistoryFields::kRecordNumber, n);
 }
 
 void Add(ScriptedTranslation &t, int count,
@@ -86,7 +86,10 @@ const PaperCase kCases[] = {
     {"run/stops",
      [](ScriptedTranslation &t) {
        Add(t, 90, [](uint32_t n) {
-         return OutputRecordBuilder(4).U32(4, 1000 + n).I16(10, 1).U32(20, n);
+         return OutputRecordBuilder(4)
+             .U32(RunStopFields::kTime, 1000 + n)
+             .I16(RunStopFields::kCause, 1)
+             .U32(RunStopFields::kRecordNumber, n);
        });
      },
      "90 Run/Stops",
@@ -116,7 +119,10 @@ const PaperCase kCases[] = {
     {"calibration checks",
      [](ScriptedTranslation &t) {
        Add(t, 70, [](uint32_t n) {
-         return OutputRecordBuilder(5).U32(4, 60 * n).F32(16, 94.0f).U32(24, n);
+         return OutputRecordBuilder(5)
+             .U32(CalRecordFields::kTime, 60 * n)
+             .F32(CalRecordFields::kLevel, 94.0f)
+             .U32(CalRecordFields::kRecordNumber, n);
        });
      },
      "70 Calibrations",
@@ -124,15 +130,17 @@ const PaperCase kCases[] = {
      {14}},
     {"days",
      [](ScriptedTranslation &t) {
-       t.Add(
-           OutputRecordBuilder(53).U16(158, 0).U16(162, 2).F32(220, 0.5f).Text(
-               224, "kn"));
+       t.Add(OutputRecordBuilder(53)
+                 .U16(LogSetupFields::kFreqWeighting, 0)
+                 .U16(LogSetupFields::kPeak1Weighting, 2)
+                 .F32(LogSetupFields::kWindScale, 0.5f)
+                 .Text(LogSetupFields::kWindUnits, "kn"));
        Add(t, 12, [](uint32_t n) {
          return OutputRecordBuilder(3)
-             .U32(4, 86400 * n)
-             .F32(20, 50.0f + n)
-             .U16(16, 0x08)
-             .U32(96, n);
+             .U32(DailyFields::kStartTime, 86400 * n)
+             .F32(DailyFields::kLeq, 50.0f + n)
+             .U16(DailyFields::kFlags, 0x08)
+             .U32(DailyFields::kRecordNumber, n);
        });
      },
      "12 Days",
@@ -141,9 +149,10 @@ const PaperCase kCases[] = {
     {"histograms",
      [](ScriptedTranslation &t) {
        OutputRecordBuilder hist(9);
-       hist.F32(16, 20.0f);
+       hist.F32(HistogramRecordFields::kBaseLevel, 20.0f);
        for (size_t bin = 250; bin < 750; bin += 10)
-         hist.BeCount(20 + 4 * bin, 4, static_cast<uint32_t>(bin));
+         hist.BeCount(HistogramRecordFields::kSplBins + 4 * bin, 4,
+                      static_cast<uint32_t>(bin));
        t.Add(hist);
      },
      "1 Histograms",
@@ -152,46 +161,49 @@ const PaperCase kCases[] = {
     {"LOG summary",
      [](ScriptedTranslation &t) {
        t.Add(OutputRecordBuilder(53)
-                 .U16(70, 0x40)
-                 .U16(62, 0x80)
-                 .F32(220, 0.5f)
-                 .Text(224, "m/s"));
+                 .U16(LogSetupFields::kOptionFlags, 0x40)
+                 .U16(LogSetupFields::kIntervalFlags, 0x80)
+                 .F32(LogSetupFields::kWindScale, 0.5f)
+                 .Text(LogSetupFields::kWindUnits, "m/s"));
        t.Add(OutputRecordBuilder(55)
-                 .U32(0x35C, 43200)
-                 .F32(844, 3725.0f)
-                 .Text(880, "Leq")
-                 .Text(396, "Lavg")
-                 .Floats(868, {85.3f, 90.0f, 95.0f})
-                 .Floats(384, {80.1f, 81.0f, 70.0f})
-                 .U32(552, 1048576)
-                 .U32(452, 262144)
-                 .Text(116, "Full"));
+                 .U32(kOverallSet.start, 43200)
+                 .F32(kOverallSet.elapsed, 3725.0f)
+                 .Text(kOverallSet.averageLabel, "Leq")
+                 .Text(kCurrentSet.averageLabel, "Lavg")
+                 .Floats(kOverallSet.average, {85.3f, 90.0f, 95.0f})
+                 .Floats(kCurrentSet.average, {80.1f, 81.0f, 70.0f})
+                 .U32(SummaryFields::kMemorySize, 1048576)
+                 .U32(SummaryFields::kFreeMemory, 262144)
+                 .Text(SummaryFields::kBattery, "Full"));
      },
      "1 .Summary",
      14,
      {}},
     {"ZU-Reru summary",
      [](ScriptedTranslation &t) {
-       t.Add(OutputRecordBuilder(60).U16(60, 0x40).U16(88, 0x0A).I16(96, 25));
+       t.Add(OutputRecordBuilder(60)
+                 .U16(TalSetupFields::kLnEnableFlags, 0x40)
+                 .U16(TalSetupFields::kHistoryFlags, 0x0A)
+                 .I16(TalSetupFields::kLnStartLevel, 25));
        t.Add(OutputRecordBuilder(55)
-                 .U32(0x35C, 43200)
-                 .U32(660, 50400)
-                 .Floats(384, {55.3f, 60.0f, 65.0f})
-                 .Text(396, "LAeq")
-                 .FloatRamp(976, 33, 30.0f, 1.0f)
-                 .U32(3684, 1000)
-                 .F32(3692, 70.0f));
+                 .U32(kOverallSet.start, 43200)
+                 .U32(SummaryFields::kOverallEnd, 50400)
+                 .Floats(kCurrentSet.average, {55.3f, 60.0f, 65.0f})
+                 .Text(kCurrentSet.averageLabel, "LAeq")
+                 .FloatRamp(SummaryFields::kLeqThirds, 33, 30.0f, 1.0f)
+                 .U32(SummaryFields::kToneFrequency, 1000)
+                 .F32(SummaryFields::kToneLevel, 70.0f));
      },
      "1 .Summary",
      14,
      {}},
     {"RTA summary of third octaves",
      [](ScriptedTranslation &t) {
-       t.Add(OutputRecordBuilder(70).U8(60, 0x80));
+       t.Add(OutputRecordBuilder(70).U8(RtaSetupFields::kBandwidthFlags, 0x80));
        t.Add(OutputRecordBuilder(55)
-                 .U32(0x35C, 43200)
-                 .FloatRamp(0x3D0, 36, 50.0f, 0.5f)
-                 .F32(0x9B8, 3.0f));
+                 .U32(kOverallSet.start, 43200)
+                 .FloatRamp(SummaryFields::kLeqThirds, 36, 50.0f, 0.5f)
+                 .F32(SummaryFields::kSpatialCount, 3.0f));
      },
      "1 .Summary",
      14,
@@ -199,39 +211,42 @@ const PaperCase kCases[] = {
     {"SLM & RTA summary",
      [](ScriptedTranslation &t) {
        t.Add(OutputRecordBuilder(51)
-                 .U8(60, 0x08)
-                 .U16(64, 0x40)
-                 .I16(256, 1)
-                 .F32(260, 0.5f)
-                 .Text(264, "mph"));
+                 .U8(SsaSetupFields::kModeFlags, 0x08)
+                 .U16(SsaSetupFields::kOptionFlags, 0x40)
+                 .I16(SsaSetupFields::kSpectralLn, 1)
+                 .F32(SsaSetupFields::kWindScale, 0.5f)
+                 .Text(SsaSetupFields::kWindUnits, "mph"));
        t.Add(OutputRecordBuilder(55)
-                 .U32(376, 3600)
-                 .Text(880, "Leq")
-                 .Text(396, "Lavg")
-                 .FloatRamp(976, 33, 40, 1)
-                 .Floats(624, {1, 10, 50, 90, 95, 99})
-                 .Floats(3464, {1, 10, 50, 90, 95, 99}));
+                 .U32(kCurrentSet.start, 3600)
+                 .Text(kOverallSet.averageLabel, "Leq")
+                 .Text(kCurrentSet.averageLabel, "Lavg")
+                 .FloatRamp(SummaryFields::kLeqThirds, 33, 40, 1)
+                 .Floats(SummaryFields::kLnPercentiles, {1, 10, 50, 90, 95, 99})
+                 .Floats(SummaryFields::kSpectralLnPercentiles,
+                         {1, 10, 50, 90, 95, 99}));
      },
      "1 SSA Summary",
      14,
      {}},
     {"FFT summary",
      [](ScriptedTranslation &t) {
-       t.Add(OutputRecordBuilder(63).I16(60, 1));
+       t.Add(OutputRecordBuilder(63).I16(FftSetupFields::kBandwidthIndex, 1));
        t.Add(OutputRecordBuilder(55)
-                 .U32(376, 3600)
-                 .U32(5312, 7200)
-                 .FloatRamp(3708, 401, 0.0f, 1.0f));
+                 .U32(kCurrentSet.start, 3600)
+                 .U32(SummaryFields::kFftEndTime, 7200)
+                 .FloatRamp(SummaryFields::kFftSpectrum, 401, 0.0f, 1.0f));
      },
      "1 FFT Summary",
      14,
      {23}},
     {"FFT snapshots",
      [](ScriptedTranslation &t) {
-       t.Add(OutputRecordBuilder(63).I16(60, 2));
+       t.Add(OutputRecordBuilder(63).I16(FftSetupFields::kBandwidthIndex, 2));
        Add(t, 2, [](uint32_t n) {
-         return OutputRecordBuilder(69).U32(4, n).U32(8, 7200).FloatRamp(
-             20, 401, 10.0f * n, 0.5f);
+         return OutputRecordBuilder(69)
+             .U32(SnapshotFields::kRecordNumber, n)
+             .U32(SnapshotFields::kTime, 7200)
+             .FloatRamp(FftSnapshotFields::kSpectrum, 401, 10.0f * n, 0.5f);
        });
      },
      "2 FFT Snapshots",
@@ -239,14 +254,14 @@ const PaperCase kCases[] = {
      {}},
     {"octave band intervals",
      [](ScriptedTranslation &t) {
-       t.Add(OutputRecordBuilder(33).U16(126, 4));
+       t.Add(OutputRecordBuilder(33).U16(ObaSetupFields::kBandwidth, 4));
        Add(t, 9, [](uint32_t n) {
          return OutputRecordBuilder(31)
-             .U32(4, 900 * n)
-             .F32(12, 900.0f)
-             .U16(16, n % 2)
-             .U32(144, n)
-             .FloatRamp(20, 30, 40.0f + n, 0.5f);
+             .U32(ObaIntervalFields::kTime, 900 * n)
+             .F32(ObaIntervalFields::kDuration, 900.0f)
+             .U16(ObaIntervalFields::kBandwidth, n % 2)
+             .U32(ObaIntervalFields::kRecordNumber, n)
+             .FloatRamp(ObaIntervalFields::kBands, 30, 40.0f + n, 0.5f);
        });
      },
      "9 OBA Intvs",
@@ -254,9 +269,11 @@ const PaperCase kCases[] = {
      {17}},
     {"SLM/RTA intervals",
      [](ScriptedTranslation &t) {
-       t.Add(OutputRecordBuilder(51).I16(256, 2));
+       t.Add(OutputRecordBuilder(51).I16(SsaSetupFields::kSpectralLn, 2));
        Add(t, 12, [](uint32_t n) {
-         return OutputRecordBuilder(56).U32(4, 60 * n).U32(132, n);
+         return OutputRecordBuilder(56)
+             .U32(SsaIntervalFields::kStartTime, 60 * n)
+             .U32(132, n);
        });
      },
      "12 SSA Intvs",
@@ -267,9 +284,9 @@ const PaperCase kCases[] = {
        t.Add(OutputRecordBuilder(60));
        Add(t, 7, [](uint32_t n) {
          return OutputRecordBuilder(n % 2 ? 66 : 67)
-             .U32(4, n)
-             .U32(8, 7200 + n)
-             .FloatRamp(20, 33, 30.0f + n, 1.0f);
+             .U32(SnapshotFields::kRecordNumber, n)
+             .U32(SnapshotFields::kTime, 7200 + n)
+             .FloatRamp(TalRtaSnapshotFields::kLiveBands, 33, 30.0f + n, 1.0f);
        });
      },
      "7 TAL Snapshots",
@@ -279,11 +296,11 @@ const PaperCase kCases[] = {
      [](ScriptedTranslation &t) {
        Add(t, 8, [](uint32_t n) {
          return OutputRecordBuilder(72)
-             .U32(4, n)
-             .U32(8, 60 * n)
-             .I16(12, 4)
-             .F32(24, 80.0f + n)
-             .FloatRamp(28, 11, 40.0f + n, 1.0f);
+             .U32(SnapshotFields::kRecordNumber, n)
+             .U32(SnapshotFields::kTime, 60 * n)
+             .I16(AveragedSnapshotFields::kAverageCount, 4)
+             .F32(AveragedSnapshotFields::kSpl, 80.0f + n)
+             .FloatRamp(AveragedSnapshotFields::kBands, 11, 40.0f + n, 1.0f);
        });
      },
      "8 Spatially Averaged Samples",
@@ -291,8 +308,11 @@ const PaperCase kCases[] = {
      {}},
     {"LOG settings",
      [](ScriptedTranslation &t) {
-       t.Add(OutputRecordBuilder(53).U16(70, 0x40).U16(62, 0x81).Floats(
-           184, {10, 50, 90, 1.5f, 99, 0.25f}));
+       t.Add(OutputRecordBuilder(53)
+                 .U16(LogSetupFields::kOptionFlags, 0x40)
+                 .U16(LogSetupFields::kIntervalFlags, 0x81)
+                 .Floats(LogSetupFields::kLnPercentiles,
+                         {10, 50, 90, 1.5f, 99, 0.25f}));
      },
      "1 LOG Settings",
      14,

@@ -12,22 +12,35 @@ namespace {
 OutputRecordBuilder Sample(uint32_t record, float leq, float other = 0)
 {
     OutputRecordBuilder r(57);
-    r.U32(4, 3600 + record).F32(20, leq).F32(24, other).U32(32, record);
+    r.U32(TimeHistoryFields::kTime, 3600 + record)
+        .F32(TimeHistoryFields::kFirst, leq)
+        .F32(TimeHistoryFields::kSecond, other)
+        .U32(TimeHistoryFields::kRecordNumber, record);
     for (size_t w = 0; w < 3; ++w)
-        r.FloatRamp(40 + 32 * w, 8, 10.0f * static_cast<float>(w + 1), 1.0f);
-    r.Floats(136 + 32 * 1, {3.5f, 12.25f, 7.75f});  // temperature, external, battery
+        r.FloatRamp(
+            TimeHistoryFields::kSet1 + TimeHistoryFields::kSetStride * w, 8, 10.0f * static_cast<float>(w + 1), 1.0f);
+    r.Floats(TimeHistoryFields::kSet2 + TimeHistoryFields::kSetStride * 1,
+        {3.5f, 12.25f, 7.75f});  // temperature, external, battery
     return r;
 }
 
 OutputRecordBuilder RunStopSample(uint32_t record, int state, int cause)
 {
-    return OutputRecordBuilder(57).U32(4, 3600).F32(20, -1.0f).I16(36, cause).I16(38, state).U32(32, record);
+    return OutputRecordBuilder(57)
+        .U32(TimeHistoryFields::kTime, 3600)
+        .F32(TimeHistoryFields::kFirst, -1.0f)
+        .I16(TimeHistoryFields::kCause, cause)
+        .I16(TimeHistoryFields::kState, state)
+        .U32(TimeHistoryFields::kRecordNumber, record);
 }
 
 // A LOG setup record with the advanced time-history selection.
 OutputRecordBuilder LogSetupAdvanced(int firstA, int secondC)
 {
-    return OutputRecordBuilder(53).U16(236, 4).U16(298, firstA).U16(308, secondC);
+    return OutputRecordBuilder(53)
+        .U16(LogSetupFields::kOtherLevel, 4)
+        .U16(LogSetupFields::kThFlags.a1, firstA)
+        .U16(LogSetupFields::kThFlags.c2, secondC);
 }
 
 }  // namespace
@@ -36,8 +49,13 @@ class ReportRecords : public ReportFixture {};
 
 TEST_F(ReportRecords, TimeHistoryColumnsFollowTheSetup)
 {
-    translation.Add(SystemRecord()).Add(OutputRecordBuilder(53).U16(236, 2)).Add(OutputRecordBuilder(7).Text(640 + 18, "Bus"))
-        .Add(Sample(1, 65.27f, 80.04f)).Add(Sample(2, 999.0f)).Add(RunStopSample(3, 2, 13)).Add(RunStopSample(4, 0, 1));
+    translation.Add(SystemRecord())
+        .Add(OutputRecordBuilder(53).U16(LogSetupFields::kOtherLevel, 2))
+        .Add(OutputRecordBuilder(7).Text(ParameterFields::kMarkNames + ParameterFields::kMarkNameSlot * 2, "Bus"))
+        .Add(Sample(1, 65.27f, 80.04f))
+        .Add(Sample(2, 999.0f))
+        .Add(RunStopSample(3, 2, 13))
+        .Add(RunStopSample(4, 0, 1));
     Select("4 .Time Hist Samples");
     ASSERT_EQ(report->GetReportType(), 8);
     auto lines = ScreenLines();
@@ -63,8 +81,12 @@ TEST_F(ReportRecords, TimeHistoryColumnsFollowTheSetup)
 OutputRecordBuilder StreamBlock(uint32_t time)
 {
     OutputRecordBuilder block(16);
-    block.U32(4, time).U16(10, 1 << 8).F32(504, 1.0f).U32(508, 3);
-    block.Floats(12, {-64, 70.5f, 71.25f}).Floats(252, {0, 60.5f, 61});
+    block.U32(ThBlockFields::kTime, time)
+        .U16(ThBlockFields::kFormatBits, 1 << 8)
+        .F32(ThBlockFields::kInterval, 1.0f)
+        .U32(ThBlockFields::kCount, 3);
+    block.Floats(ThBlockFields::kFirstValues, {-64, 70.5f, 71.25f})
+        .Floats(ThBlockFields::kSecondValues, {0, 60.5f, 61});
     return block;
 }
 
@@ -81,7 +103,7 @@ TEST_F(ReportRecords, TimeHistoryStreamSamplesShowTheirOwnColumns)
     EXPECT_EQ(lines[17], "3 | 01-Jan-1970 | 02:00:00 | 70.5");
     EXPECT_EQ(lines[18], "4 | 01-Jan-1970 | 02:00:01 | 71.3");
 
-    translation.records[1] = OutputRecordBuilder(53).U16(236, 3).Bytes();
+    translation.records[1] = OutputRecordBuilder(53).U16(LogSetupFields::kOtherLevel, 3).Bytes();
     Select("4 .Time Hist Samples");
     lines = ScreenLines();
     EXPECT_EQ(lines[14], "Rec # | Date | Time | Leq | Lmax");
@@ -91,7 +113,11 @@ TEST_F(ReportRecords, TimeHistoryStreamSamplesShowTheirOwnColumns)
 TEST_F(ReportRecords, SlmRtaTimeHistoryNotesTheStoredSpectrum)
 {
     translation.Add(SystemRecord())
-        .Add(OutputRecordBuilder(51).U16(172, 4).U16(222, 0x04).U16(224, 0x04).U16(226, 0x02))
+        .Add(OutputRecordBuilder(51)
+                 .U16(SsaSetupFields::kOtherLevel, 4)
+                 .U16(SsaSetupFields::kThFlags.a2, 0x04)
+                 .U16(SsaSetupFields::kThFlags.c2, 0x04)
+                 .U16(SsaSetupFields::kThFlags.f2, 0x02))
         .Add(Sample(1, 50.0f));
     Select("1 SSA Time Hist Samples");
     ASSERT_EQ(report->GetReportType(), 19);
@@ -104,8 +130,18 @@ TEST_F(ReportRecords, SlmRtaTimeHistoryNotesTheStoredSpectrum)
 TEST_F(ReportRecords, CalibrationCheckLog)
 {
     translation.Add(SystemRecord())
-        .Add(OutputRecordBuilder(5).U32(4, 7200).F32(12, -0.4f).F32(16, 114.0f).I16(20, 32).U32(24, 9).I16(28, 4))
-        .Add(OutputRecordBuilder(5).F32(16, 999.0f).U32(24, 10).I16(28, 3).I16(20, 7));
+        .Add(OutputRecordBuilder(5)
+                 .U32(CalRecordFields::kTime, 7200)
+                 .F32(CalRecordFields::kOffset, -0.4f)
+                 .F32(CalRecordFields::kLevel, 114.0f)
+                 .I16(CalRecordFields::kMode, 32)
+                 .U32(CalRecordFields::kRecordNumber, 9)
+                 .I16(CalRecordFields::kStatus, 4))
+        .Add(OutputRecordBuilder(5)
+                 .F32(CalRecordFields::kLevel, 999.0f)
+                 .U32(CalRecordFields::kRecordNumber, 10)
+                 .I16(CalRecordFields::kStatus, 3)
+                 .I16(CalRecordFields::kMode, 7));
     Select("2 Calibrations");
     ASSERT_EQ(report->GetReportType(), 14);
     const auto lines = ScreenLines();
@@ -117,9 +153,9 @@ TEST_F(ReportRecords, CalibrationCheckLog)
 TEST_F(ReportRecords, HistogramTablesWithTheProfileLimits)
 {
     OutputRecordBuilder hist(9);
-    hist.F32(16, 20.0f);
-    hist.BeCount(20 + 4 * 200, 4, 8);   // 40.0 dB: below 45
-    hist.BeCount(20 + 4 * 300, 4, 24);  // 50.0 dB
+    hist.F32(HistogramRecordFields::kBaseLevel, 20.0f);
+    hist.BeCount(HistogramRecordFields::kSplBins + 4 * 200, 4, 8);  // 40.0 dB: below 45
+    hist.BeCount(HistogramRecordFields::kSplBins + 4 * 300, 4, 24);  // 50.0 dB
     translation.Add(SystemRecord()).Add(hist);
     Select("1 Histograms");
     ASSERT_EQ(report->GetReportType(), 9);
@@ -145,8 +181,11 @@ TEST_F(ReportRecords, HistogramTablesWithTheProfileLimits)
 TEST_F(ReportRecords, HistogramSectionsStartPagesOfTheirOwn)
 {
     OutputRecordBuilder hist(9);
-    hist.F32(16, 20.0f).U16(10, 0x30).BeCount(20 + 4 * 300, 4, 24).BeCount(5140 + 4 * 60, 4, 3)
-        .BeCount(5652 + 4 * 100, 4, 2);
+    hist.F32(HistogramRecordFields::kBaseLevel, 20.0f)
+        .U16(HistogramRecordFields::kFlags, 0x30)
+        .BeCount(HistogramRecordFields::kSplBins + 4 * 300, 4, 24)
+        .BeCount(HistogramRecordFields::kPeakBins + 4 * 60, 4, 3)
+        .BeCount(HistogramRecordFields::kUwPeakBins + 4 * 100, 4, 2);
     translation.Add(SystemRecord()).Add(hist);
     Select("1 Histograms");
     RecordingDC dc(true, QRect(0, 0, 1000, 640));  // 59 lines a page
@@ -178,12 +217,32 @@ TEST_F(ReportRecords, HistogramSectionsStartPagesOfTheirOwn)
 TEST_F(ReportRecords, LogIntervalBlocksWithWindLnAndLnTable)
 {
     translation.Add(SystemRecord())
-        .Add(OutputRecordBuilder(53).U16(62, 0x60).U16(70, 0x40).I16(168, 1).I16(170, 70).Text(172, "01:00:00")
-                 .U16(158, 0).U16(162, 1).F32(220, 2.0f).Text(224, "m/s").U16(312, 0).I16(296, 20)
-                 .Floats(184, {10, 50, 90, 0, 0, 0}))
-        .Add(OutputRecordBuilder(2).U32(4, 0).F32(48, 3725.9f).F32(56, 61.04f).U32(132, 1).I16(144, 3)
-                 .U16(130, 2).F32(148, 1.5f).F32(156, 4.0f).I16(152, 64).Floats(68, {70, 60, 50, 0, 0, 0})
-                 .U8(160, 1).BeCount(161 + 3 * 30, 3, 64));
+        .Add(OutputRecordBuilder(53)
+                 .U16(LogSetupFields::kIntervalFlags, 0x60)
+                 .U16(LogSetupFields::kOptionFlags, 0x40)
+                 .I16(LogSetupFields::kIntervalExchangeRate, 1)
+                 .I16(LogSetupFields::kIntervalThreshold, 70)
+                 .Text(LogSetupFields::kIntervalPeriod, "01:00:00")
+                 .U16(LogSetupFields::kFreqWeighting, 0)
+                 .U16(LogSetupFields::kPeak1Weighting, 1)
+                 .F32(LogSetupFields::kWindScale, 2.0f)
+                 .Text(LogSetupFields::kWindUnits, "m/s")
+                 .U16(LogSetupFields::kDirectionUnits, 0)
+                 .I16(LogSetupFields::kLnStartLevel, 20)
+                 .Floats(LogSetupFields::kLnPercentiles, {10, 50, 90, 0, 0, 0}))
+        .Add(OutputRecordBuilder(2)
+                 .U32(LogIntervalFields::kTime, 0)
+                 .F32(LogIntervalFields::kDuration, 3725.9f)
+                 .F32(LogIntervalFields::kLeq, 61.04f)
+                 .U32(LogIntervalFields::kRecordNumber, 1)
+                 .I16(LogIntervalFields::kPeak1Exceedances, 3)
+                 .U16(LogIntervalFields::kSplExceedances, 2)
+                 .F32(LogIntervalFields::kWindAverage, 1.5f)
+                 .F32(LogIntervalFields::kWindMax, 4.0f)
+                 .I16(LogIntervalFields::kMaxWindDirection, 64)
+                 .Floats(LogIntervalFields::kLnLevels, {70, 60, 50, 0, 0, 0})
+                 .U8(LogIntervalFields::kHistogram, 1)
+                 .BeCount(LogIntervalFields::kHistogram + 1 + 3 * 30, 3, 64));
     Select("1 Intervals");
     ASSERT_EQ(report->GetReportType(), 7);
     const auto lines = ScreenLines();
@@ -212,8 +271,16 @@ TEST_F(ReportRecords, LogIntervalBlocksWithWindLnAndLnTable)
 TEST_F(ReportRecords, LnTableWithoutSavedLnLevelsFollowsTheValuesAndEndsWithItsTopRow)
 {
     translation.Add(SystemRecord())
-        .Add(OutputRecordBuilder(53).U16(62, 0x20).U16(70, 0x40).F32(220, 2.0f).Text(224, "m/s"))
-        .Add(OutputRecordBuilder(2).U32(132, 1).F32(56, 61.0f).U8(160, 1).BeCount(161 + 3 * 30, 3, 64));
+        .Add(OutputRecordBuilder(53)
+                 .U16(LogSetupFields::kIntervalFlags, 0x20)
+                 .U16(LogSetupFields::kOptionFlags, 0x40)
+                 .F32(LogSetupFields::kWindScale, 2.0f)
+                 .Text(LogSetupFields::kWindUnits, "m/s"))
+        .Add(OutputRecordBuilder(2)
+                 .U32(LogIntervalFields::kRecordNumber, 1)
+                 .F32(LogIntervalFields::kLeq, 61.0f)
+                 .U8(LogIntervalFields::kHistogram, 1)
+                 .BeCount(LogIntervalFields::kHistogram + 1 + 3 * 30, 3, 64));
     Select("1 Intervals");
     ASSERT_EQ(report->GetLineCount(), 20 + 6 + 10);
     const auto lines = ScreenLines();
@@ -228,10 +295,28 @@ TEST_F(ReportRecords, LnTableWithoutSavedLnLevelsFollowsTheValuesAndEndsWithItsT
 TEST_F(ReportRecords, DailyHistoryWithWind)
 {
     OutputRecordBuilder day(3);
-    day.U32(4, 0).F32(12, 55.0f).U16(16, 0x08).F32(20, 60.0f).F32(100, 86400.0f).U32(96, 1).F32(104, 120.0f)
-        .F32(108, 2.0f).F32(132, 5.0f).I16(112, 0).U32(136, 3600).I16(130, 12).I16(140, 3).I16(114, 40);
+    day.U32(DailyFields::kStartTime, 0)
+        .F32(DailyFields::kCnel, 55.0f)
+        .U16(DailyFields::kFlags, 0x08)
+        .F32(DailyFields::kLeq, 60.0f)
+        .F32(DailyFields::kDuration, 86400.0f)
+        .U32(DailyFields::kRecordNumber, 1)
+        .F32(DailyFields::kUwPeak, 120.0f)
+        .F32(DailyFields::kWindAverage, 2.0f)
+        .F32(DailyFields::kWindMax, 5.0f)
+        .I16(DailyFields::kMaxWindDirection, 0)
+        .U32(DailyFields::kMaxWindTime, 3600)
+        .I16(DailyFields::kWindAbove, 12)
+        .I16(DailyFields::kWindExceedances, 3)
+        .I16(DailyFields::kWindDirections, 40);
     translation.Add(SystemRecord())
-        .Add(OutputRecordBuilder(53).U16(158, 0).U16(162, 2).F32(220, 0.5f).Text(224, "kn").I16(230, 20).I16(232, 40))
+        .Add(OutputRecordBuilder(53)
+                 .U16(LogSetupFields::kFreqWeighting, 0)
+                 .U16(LogSetupFields::kPeak1Weighting, 2)
+                 .F32(LogSetupFields::kWindScale, 0.5f)
+                 .Text(LogSetupFields::kWindUnits, "kn")
+                 .I16(LogSetupFields::kWindThreshold, 20)
+                 .I16(LogSetupFields::kWindExceedanceLevel, 40))
         .Add(day);
     Select("1 Days");
     ASSERT_EQ(report->GetReportType(), 16);
@@ -251,11 +336,27 @@ TEST_F(ReportRecords, DailyHistoryWithWind)
 
 TEST_F(ReportRecords, SystemSettingsLines)
 {
-    translation.Add(SystemRecord().U8(16, 0x02 | 0x80).U8(146, 3).U16(148, 10).U8(154, 2).U8(156, 3)
-                        .Text(158, "555 0100                      ").I16(190, 4).I16(238, 1).U16(242, 15)
-                        .U16(246, 30).U16(248, 60).F32(252, 114.0f).Text(256, "CAL123").I16(266, 1).I16(268, 5)
-                        .Text(270, "06:30").F32(276, 0.0f).Text(280, "    "))
-        .Add(OutputRecordBuilder(50).F32(24, 18.5f));
+    translation
+        .Add(SystemRecord()
+                 .U8(SystemFields::kFlags, 0x02 | 0x80)
+                 .U8(SystemFields::kLogicOutput, 3)
+                 .U16(SystemFields::kLogicOutputTime, 10)
+                 .U8(SystemFields::kLogicInputMode, 2)
+                 .U8(SystemFields::kDialOutFlags, 3)
+                 .Text(SystemFields::kTelephone, "555 0100                      ")
+                 .I16(SystemFields::kMonitorNumber, 4)
+                 .I16(SystemFields::kPowerOffMode, 1)
+                 .U16(SystemFields::kAutoOffTime, 15)
+                 .U16(SystemFields::kBacklightOffTime, 30)
+                 .U16(SystemFields::kLcdContrast, 60)
+                 .F32(SystemFields::kCalibratorLevel, 114.0f)
+                 .Text(SystemFields::kCalibratorSerial, "CAL123")
+                 .I16(SystemFields::kTransducer, 1)
+                 .I16(SystemFields::kAutoCalibration, 5)
+                 .Text(SystemFields::kAutoCalibrationTime, "06:30")
+                 .F32(SystemFields::kEuScale, 0.0f)
+                 .Text(SystemFields::kEuLabel, "    "))
+        .Add(OutputRecordBuilder(50).F32(CalibrationFields::kNoiseFloor, 18.5f));
     Select("1 .Sys Settings");
     ASSERT_EQ(report->GetReportType(), 2);
     const auto lines = ScreenLines();

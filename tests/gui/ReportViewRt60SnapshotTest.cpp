@@ -7,24 +7,20 @@ using namespace reporttest;
 
 namespace {
 
-// RTA event record (output kind 1) fields.
-constexpr size_t kEventDuration = 12, kEventFirstCount = 18, kEventRecordNumber = 20, kEventSecondCount = 24,
-                 kEventAveragedLess1 = 436;
-// RTA setup record (output kind 70): bit 7 of the flags is one-third octave data.
-constexpr size_t kRtaSetupFlags = 60;
-// Spectrum time-history sample (output kind 21): the live bands.
-constexpr size_t kThBands = 20;
-
 OutputRecordBuilder RtaSetup(bool thirdOctave)
 {
-    return OutputRecordBuilder(70).U8(kRtaSetupFlags, thirdOctave ? 0x80 : 0);
+    return OutputRecordBuilder(70).U8(RtaSetupFields::kBandwidthFlags, thirdOctave ? 0x80 : 0);
 }
 
 // An event of first + second decay samples, 0.1 s apart.
 OutputRecordBuilder RtaEvent(uint32_t record, int first, int second)
 {
-    return OutputRecordBuilder(1).U32(kEventRecordNumber, record).F32(kEventDuration, 0.1f * second)
-        .I16(kEventFirstCount, first).I16(kEventSecondCount, second).U32(kEventAveragedLess1, 0);
+    return OutputRecordBuilder(1)
+        .U32(RtaEventFields::kRecordNumber, record)
+        .F32(RtaEventFields::kDuration, 0.1f * second)
+        .I16(RtaEventFields::kPreTrigger, first)
+        .I16(RtaEventFields::kTriggered, second)
+        .U32(RtaEventFields::kAveragedEvents, 0);
 }
 
 // One time-history sample with its level in every band: band 0 decays 3 dB
@@ -40,40 +36,44 @@ OutputRecordBuilder DecaySample(int t)
             level = 90.0f - 3.0f * after;
         else if (b == 1)
             level = t <= 1 ? 110.0f : 0.5f;
-        r.F32(kThBands + 4 * b, level);
+        r.F32(SpectrumThFields::kBands + 4 * b, level);
     }
     return r;
 }
 
-// ZU-Reru snapshot records (output kinds 66 to 68).
-constexpr size_t kSnapRecord = 4, kSnapTime = 8;
-constexpr size_t kSlmSpl = 20, kSlmLmax = 56, kSlmLeq = 92, kSlmLaftm5 = 108, kSlmLnPercents = 112,
-                 kSlmLnLevels = 136;
-constexpr size_t kRtaLive = 20, kRtaLeq = 152;
-constexpr size_t kToneFrequency = 18, kToneDeltaFc = 20, kToneLevel = 24, kToneGroupLevel = 28;
-// ZU-Reru setup record (output kind 60): the frequency weighting code.
-constexpr size_t kTalWeighting = 74;
-
 OutputRecordBuilder SlmSnapshot(uint32_t record)
 {
-    return OutputRecordBuilder(66).U32(kSnapRecord, record).U32(kSnapTime, 7200)
-        .FloatRamp(kSlmSpl, 9, 60.0f, 1.0f).FloatRamp(kSlmLmax, 9, 70.0f, 1.0f)
-        .Floats(kSlmLeq, {65.0f, 68.5f, 71.0f, 66.3f}).F32(kSlmLaftm5, 69.0f)
-        .Floats(kSlmLnPercents, {1, 5, 10, 50, 90, 95}).FloatRamp(kSlmLnLevels, 6, 80.0f, -2.0f);
+    return OutputRecordBuilder(66)
+        .U32(SnapshotFields::kRecordNumber, record)
+        .U32(SnapshotFields::kTime, 7200)
+        .FloatRamp(TalSlmSnapshotFields::kSplTable, 9, 60.0f, 1.0f)
+        .FloatRamp(TalSlmSnapshotFields::kLmaxTable, 9, 70.0f, 1.0f)
+        .Floats(TalSlmSnapshotFields::kLeqTable, {65.0f, 68.5f, 71.0f, 66.3f})
+        .F32(TalSlmSnapshotFields::kLaftm5, 69.0f)
+        .Floats(TalSlmSnapshotFields::kLnPercentiles, {1, 5, 10, 50, 90, 95})
+        .FloatRamp(TalSlmSnapshotFields::kLnLevels, 6, 80.0f, -2.0f);
 }
 
 OutputRecordBuilder RtaSnapshot(uint32_t record)
 {
     OutputRecordBuilder r(67);
-    r.U32(kSnapRecord, record).U32(kSnapTime, 7260).FloatRamp(kRtaLive, 33, 30.0f, 1.0f)
-        .FloatRamp(kRtaLeq, 33, 20.0f, 1.0f).F32(kRtaLeq + 4 * 16, 999.0f);
+    r.U32(SnapshotFields::kRecordNumber, record)
+        .U32(SnapshotFields::kTime, 7260)
+        .FloatRamp(TalRtaSnapshotFields::kLiveBands, 33, 30.0f, 1.0f)
+        .FloatRamp(TalRtaSnapshotFields::kLeqBands, 33, 20.0f, 1.0f)
+        .F32(TalRtaSnapshotFields::kLeqBands + 4 * 16, 999.0f);
     return r;
 }
 
 OutputRecordBuilder ToneSnapshot(uint32_t record)
 {
-    return OutputRecordBuilder(68).U32(kSnapRecord, record).U32(kSnapTime, 7320).U16(kToneFrequency, 1250)
-        .U16(kToneDeltaFc, 200).F32(kToneLevel, 60.0f).F32(kToneGroupLevel, 55.5f);
+    return OutputRecordBuilder(68)
+        .U32(SnapshotFields::kRecordNumber, record)
+        .U32(SnapshotFields::kTime, 7320)
+        .U16(TalToneSnapshotFields::kToneFrequency, 1250)
+        .U16(TalToneSnapshotFields::kDeltaFc, 200)
+        .F32(TalToneSnapshotFields::kToneLevel, 60.0f)
+        .F32(TalToneSnapshotFields::kGroupLevel, 55.5f);
 }
 
 constexpr int h = RecordingDC::kLineHeight;
@@ -175,8 +175,11 @@ class ReportTalSnapshots : public ReportFixture {};
 
 TEST_F(ReportTalSnapshots, EachKindInItsOwnLayout)
 {
-    translation.Add(SystemRecord()).Add(OutputRecordBuilder(60).U16(kTalWeighting, 1)).Add(SlmSnapshot(1))
-        .Add(RtaSnapshot(2)).Add(ToneSnapshot(3));
+    translation.Add(SystemRecord())
+        .Add(OutputRecordBuilder(60).U16(TalSetupFields::kSlmWeighting, 1))
+        .Add(SlmSnapshot(1))
+        .Add(RtaSnapshot(2))
+        .Add(ToneSnapshot(3));
     Select("3 TAL Snapshots");
     ASSERT_EQ(report->GetReportType(), 24);
     ASSERT_EQ(report->GetLineCount(), 15 + 19 + 23 + 7);

@@ -7,8 +7,13 @@ namespace {
 
 OutputRecordBuilder RunStop(int kind, uint32_t record, int state, int cause, int sequence = 7)
 {
-    return OutputRecordBuilder(kind).U32(4, 86400 + record).I16(10, cause).U32(12, 40 + record).I16(18, sequence)
-        .U32(20, record).I16(24, state);
+    return OutputRecordBuilder(kind)
+        .U32(RunStopFields::kTime, 86400 + record)
+        .I16(RunStopFields::kCause, cause)
+        .U32(RunStopFields::kThRecordNumber, 40 + record)
+        .I16(RunStopFields::kRunStopNumber, sequence)
+        .U32(RunStopFields::kRecordNumber, record)
+        .I16(RunStopFields::kState, state);
 }
 
 }  // namespace
@@ -19,7 +24,7 @@ TEST_F(ReportRunStop, EntriesWithMarksCausesAndMarkerNames)
 {
     translation.Add(SystemRecord())
         .Add(OutputRecordBuilder(53))
-        .Add(OutputRecordBuilder(7).Text(640 + 9, "Truck"))
+        .Add(OutputRecordBuilder(7).Text(ParameterFields::kMarkNames + ParameterFields::kMarkNameSlot * 1, "Truck"))
         .Add(RunStop(4, 1, 64, 0, -2))
         .Add(RunStop(4, 2, 32, 0))
         .Add(RunStop(4, 3, 32, 12))

@@ -9,9 +9,23 @@ class ReportSettings : public ReportFixture {};
 TEST_F(ReportSettings, LogSettingsInTwoHalves)
 {
     translation.Add(SystemRecord())
-        .Add(OutputRecordBuilder(53).U16(70, 0x40).U16(62, 0x81).U16(66, 0x04).I16(132, 3).I16(150, 8).U16(156, 1)
-                 .U16(158, 4).U16(162, 7).Floats(184, {10, 50, 90, 1.5f, 99, 0.25f}).I16(296, 5).I16(242, 2)
-                 .I16(250, 1).Text(74, "03/05/09").Text(86, "71/13/31").Text(98, "08:00").Text(110, "20:00"));
+        .Add(OutputRecordBuilder(53)
+                 .U16(LogSetupFields::kOptionFlags, 0x40)
+                 .U16(LogSetupFields::kIntervalFlags, 0x81)
+                 .U16(LogSetupFields::kHistoryFlags, 0x04)
+                 .I16(LogSetupFields::kCurrentExchangeRate, 3)
+                 .I16(LogSetupFields::kCriterionTime, 8)
+                 .U16(LogSetupFields::kDetector, 1)
+                 .U16(LogSetupFields::kFreqWeighting, 4)
+                 .U16(LogSetupFields::kPeak1Weighting, 7)
+                 .Floats(LogSetupFields::kLnPercentiles, {10, 50, 90, 1.5f, 99, 0.25f})
+                 .I16(LogSetupFields::kLnStartLevel, 5)
+                 .I16(LogSetupFields::kPrintDataReport, 2)
+                 .I16(LogSetupFields::kPrintSplHistogram, 1)
+                 .Text(LogSetupFields::kStartDate, "03/05/09")
+                 .Text(LogSetupFields::kStopDate, "71/13/31")
+                 .Text(LogSetupFields::kStartTime1, "08:00")
+                 .Text(LogSetupFields::kStartTime2, "20:00"));
     Select("1 LOG Settings");
     ASSERT_EQ(report->GetReportType(), 3);
     EXPECT_EQ(report->GetLineCount(), 60);
@@ -44,9 +58,21 @@ TEST_F(ReportSettings, LogSettingsInTwoHalves)
 TEST_F(ReportSettings, SsaSettingsWithItsLnColumnsAndVersionedRtaWeighting)
 {
     translation.Add(SystemRecord())
-        .Add(OutputRecordBuilder(51).I16(12, 3).U8(60, 0x0C).U8(62, 0x20).U8(126, 2).U8(134, 0).U8(136, 4)
-                 .U8(138, 9).Text(144, "1:30:0").U8(168, 0x02).I16(170, 2).I16(256, 2).I16(140, 0)
-                 .Floats(232, {10, 20, 30, 40, 50, 60}).Text(68, "03/05/21"));
+        .Add(OutputRecordBuilder(51)
+                 .I16(SsaSetupFields::kFormatVersion, 3)
+                 .U8(SsaSetupFields::kModeFlags, 0x0C)
+                 .U8(SsaSetupFields::kIntervalFlags, 0x20)
+                 .U8(SsaSetupFields::kDetector, 2)
+                 .U8(SsaSetupFields::kRtaWeighting, 0)
+                 .U8(SsaSetupFields::kSecondDisplay, 4)
+                 .U8(SsaSetupFields::kGain, 9)
+                 .Text(SsaSetupFields::kIntervalPeriod, "1:30:0")
+                 .U8(SsaSetupFields::kLnFlags, 0x02)
+                 .I16(SsaSetupFields::kIntervalSpectra, 2)
+                 .I16(SsaSetupFields::kSpectralLn, 2)
+                 .I16(SsaSetupFields::kIntervalExchangeRate, 0)
+                 .Floats(SsaSetupFields::kLnPercentiles, {10, 20, 30, 40, 50, 60})
+                 .Text(SsaSetupFields::kStartDate, "03/05/21"));
     Select("1 SSA Settings");
     ASSERT_EQ(report->GetReportType(), 13);
     const auto lines = ScreenLines();
@@ -74,8 +100,15 @@ TEST_F(ReportSettings, SsaSettingsWithItsLnColumnsAndVersionedRtaWeighting)
 TEST_F(ReportSettings, TalSettingsAndItsPrintedPage)
 {
     translation.Add(SystemRecord())
-        .Add(OutputRecordBuilder(60).U16(60, 0x04).Text(62, "01:00:00").U16(76, 9).U16(88, 0x08)
-                 .Floats(112, {5, 10, 50, 90, 95, 99}).U8(136, 200).U8(137, 3).I16(96, 30));
+        .Add(OutputRecordBuilder(60)
+                 .U16(TalSetupFields::kLnEnableFlags, 0x04)
+                 .Text(TalSetupFields::kSlmRunTimer, "01:00:00")
+                 .U16(TalSetupFields::kGain, 9)
+                 .U16(TalSetupFields::kHistoryFlags, 0x08)
+                 .Floats(TalSetupFields::kLnPercentiles, {5, 10, 50, 90, 95, 99})
+                 .U8(TalSetupFields::kTonalAveraging, 200)
+                 .U8(TalSetupFields::kMode, 3)
+                 .I16(TalSetupFields::kLnStartLevel, 30));
     Select("1 TAL Settings");
     ASSERT_EQ(report->GetReportType(), 23);
     const auto lines = ScreenLines();
@@ -107,9 +140,20 @@ TEST_F(ReportSettings, TalSettingsAndItsPrintedPage)
 TEST_F(ReportSettings, FftSettingsAndSnapshotsWithTheirFrequencyColumns)
 {
     OutputRecordBuilder snap(69);
-    snap.U32(4, 12).U32(8, 7200).U16(12, 16).U16(14, 2).F32(16, 71.25f).FloatRamp(20, 401, 0.0f, 0.5f).F32(20 + 4 * 81, 999.0f);
+    snap.U32(SnapshotFields::kRecordNumber, 12)
+        .U32(SnapshotFields::kTime, 7200)
+        .U16(FftSnapshotFields::kAverageCount, 16)
+        .U16(FftSnapshotFields::kOverloads, 2)
+        .F32(FftSnapshotFields::kSpl, 71.25f)
+        .FloatRamp(FftSnapshotFields::kSpectrum, 401, 0.0f, 0.5f)
+        .F32(FftSnapshotFields::kSpectrum + 4 * 81, 999.0f);
     translation.Add(SystemRecord())
-        .Add(OutputRecordBuilder(63).I16(60, 0).U16(62, 9).I16(64, 5).I16(66, 64).I16(68, 32))
+        .Add(OutputRecordBuilder(63)
+                 .I16(FftSetupFields::kBandwidthIndex, 0)
+                 .U16(FftSetupFields::kGain, 9)
+                 .I16(FftSetupFields::kWindow, 5)
+                 .I16(FftSetupFields::kOverloadSkipping, 64)
+                 .I16(FftSetupFields::kAverageCount, 32))
         .Add(snap)
         .Add(snap);
     Select("1 FFT Settings");
@@ -149,9 +193,25 @@ TEST_F(ReportSettings, FftSettingsAndSnapshotsWithTheirFrequencyColumns)
 TEST_F(ReportSettings, RtaSettingsWithTriggerRowsAndLogicOutputs)
 {
     translation.Add(SystemRecord())
-        .Add(OutputRecordBuilder(70).I16(12, 4).U8(60, 0xA0).U8(61, 0x20).U8(62, 0x8C).F32(64, 0.12349f).U8(68, 2)
-                 .U16(72, (1 << 0) | (1 << 14)).U8(75, 33).U8(76, 1).U8(77, 6).U8(78, 0).F32(84, 999.0f)
-                 .F32(96, 1.5f).U16(104, 0xFFFF).U8(110, 1).U8(111, 10).U8(113, 2).Text(114, "Hall A"));
+        .Add(OutputRecordBuilder(70)
+                 .I16(RtaSetupFields::kVersion, 4)
+                 .U8(RtaSetupFields::kBandwidthFlags, 0xA0)
+                 .U8(RtaSetupFields::kStoreFlags, 0x20)
+                 .U8(RtaSetupFields::kTriggerFlags, 0x8C)
+                 .F32(RtaSetupFields::kLinearDetectorTime, 0.12349f)
+                 .U8(RtaSetupFields::kExpDetectorTime, 2)
+                 .U16(RtaSetupFields::kLogicOutMap, (1 << 0) | (1 << 14))
+                 .U8(RtaSetupFields::kTriggerSource, 33)
+                 .U8(RtaSetupFields::kArmMode, 1)
+                 .U8(RtaSetupFields::kTriggerMode, 6)
+                 .U8(RtaSetupFields::kEndMode, 0)
+                 .F32(RtaSetupFields::kArmLevel, 999.0f)
+                 .F32(RtaSetupFields::kArmTime, 1.5f)
+                 .U16(RtaSetupFields::kTriggerSamples, 0xFFFF)
+                 .U8(RtaSetupFields::kEndThen, 1)
+                 .U8(RtaSetupFields::kRepeatCount, 10)
+                 .U8(RtaSetupFields::kRt60DbDown, 2)
+                 .Text(RtaSetupFields::kNote, "Hall A"));
     Select("1 RTA Settings");
     ASSERT_EQ(report->GetReportType(), 28);
     const auto lines = ScreenLines();
@@ -183,9 +243,18 @@ TEST_F(ReportSettings, RtaSettingsWithTriggerRowsAndLogicOutputs)
 TEST_F(ReportSettings, FftSummaryHeadAndSpectrumTable)
 {
     translation.Add(SystemRecord())
-        .Add(OutputRecordBuilder(63).I16(60, 1).I16(64, 1).I16(66, -1).I16(68, 8))
-        .Add(OutputRecordBuilder(55).U32(376, 3600).U32(5312, 7200).F32(324, 3600.0f).U32(912, 2)
-                 .FloatRamp(3708, 401, 0.0f, 1.0f).F32(3708 + 4 * 81, 999.0f));
+        .Add(OutputRecordBuilder(63)
+                 .I16(FftSetupFields::kBandwidthIndex, 1)
+                 .I16(FftSetupFields::kWindow, 1)
+                 .I16(FftSetupFields::kOverloadSkipping, -1)
+                 .I16(FftSetupFields::kAverageCount, 8))
+        .Add(OutputRecordBuilder(55)
+                 .U32(kCurrentSet.start, 3600)
+                 .U32(SummaryFields::kFftEndTime, 7200)
+                 .F32(kCurrentSet.elapsed, 3600.0f)
+                 .U32(SummaryFields::kOverloads, 2)
+                 .FloatRamp(SummaryFields::kFftSpectrum, 401, 0.0f, 1.0f)
+                 .F32(SummaryFields::kFftSpectrum + 4 * 81, 999.0f));
     Select("1 FFT Summary");
     ASSERT_EQ(report->GetReportType(), 32);
     ASSERT_EQ(report->GetLineCount(), 105);
@@ -215,8 +284,14 @@ TEST_F(ReportSettings, FftSummaryHeadAndSpectrumTable)
 TEST_F(ReportSettings, SpatiallyAveragedHistoryOfOctaveData)
 {
     translation.Add(SystemRecord())
-        .Add(OutputRecordBuilder(72).U32(4, 3).U32(8, 60).I16(12, 4).Text(14, "Room 2").F32(24, 88.0f)
-                 .FloatRamp(28, 11, 40.0f, 1.0f).U16(160, 0));
+        .Add(OutputRecordBuilder(72)
+                 .U32(SnapshotFields::kRecordNumber, 3)
+                 .U32(SnapshotFields::kTime, 60)
+                 .I16(AveragedSnapshotFields::kAverageCount, 4)
+                 .Text(AveragedSnapshotFields::kLabel, "Room 2")
+                 .F32(AveragedSnapshotFields::kSpl, 88.0f)
+                 .FloatRamp(AveragedSnapshotFields::kBands, 11, 40.0f, 1.0f)
+                 .U16(AveragedSnapshotFields::kBandwidth, 0));
     Select("1 Spatially Averaged Samples");
     ASSERT_EQ(report->GetReportType(), 29);
     ASSERT_EQ(report->GetLineCount(), 14 + 13);
@@ -234,9 +309,18 @@ TEST_F(ReportSettings, SpatiallyAveragedHistoryOfOctaveData)
 TEST_F(ReportSettings, RtaSummaryTimesAndOctaveSpectra)
 {
     OutputRecordBuilder sum(55);
-    sum.U32(0x35C, 43200).F32(0x34C, 90.7f).U32(0x178, 43200).F32(0x144, 30.0f).F32(0x488, 2.5f)
-        .Text(0x48C, "    ").FloatRamp(0x3D0, 12, 50.0f, 1.0f).F32(0x3D0 + 4 * 3, 999.0f).F32(0x9B8, 3.0f);
-    translation.Add(SystemRecord()).Add(OutputRecordBuilder(70).U8(60, 0x00).U8(61, 0x20)).Add(sum);
+    sum.U32(kOverallSet.start, 43200)
+        .F32(kOverallSet.elapsed, 90.7f)
+        .U32(kCurrentSet.start, 43200)
+        .F32(kCurrentSet.elapsed, 30.0f)
+        .F32(SummaryFields::kSpectraDuration, 2.5f)
+        .Text(SummaryFields::kOverloadMark, "    ")
+        .FloatRamp(SummaryFields::kLeqThirds, 12, 50.0f, 1.0f)
+        .F32(SummaryFields::kLeqThirds + 4 * 3, 999.0f)
+        .F32(SummaryFields::kSpatialCount, 3.0f);
+    translation.Add(SystemRecord())
+        .Add(OutputRecordBuilder(70).U8(RtaSetupFields::kBandwidthFlags, 0x00).U8(RtaSetupFields::kStoreFlags, 0x20))
+        .Add(sum);
     Select("1 .Summary");
     ASSERT_EQ(report->GetReportType(), 1);
     const auto lines = ScreenLines();
@@ -259,7 +343,9 @@ TEST_F(ReportSettings, RtaSummaryTimesAndOctaveSpectra)
 
 TEST_F(ReportSettings, RtaSummaryOfThirdOctavesGoesOnWhereThePageEnds)
 {
-    translation.Add(SystemRecord()).Add(OutputRecordBuilder(70).U8(60, 0x80)).Add(OutputRecordBuilder(55));
+    translation.Add(SystemRecord())
+        .Add(OutputRecordBuilder(70).U8(RtaSetupFields::kBandwidthFlags, 0x80))
+        .Add(OutputRecordBuilder(55));
     Select("1 .Summary");
     const int lines = report->GetLineCount();
     RecordingDC paper(true, QRect(0, 0, 1000, 640));  // 59 lines a page

@@ -18,49 +18,74 @@ struct SsaOptions {
 OutputRecordBuilder SsaSetup(SsaOptions o)
 {
     return OutputRecordBuilder(51)
-        .U8(60, o.thirds ? 0x08 : 0)
-        .U8(62, 0x80)
-        .U16(64, o.wind ? 0x40 : 0)
-        .U8(126, 1)
-        .U8(128, 1)
-        .F32(156, 999.0f)
-        .I16(160, 85)
-        .I16(162, 140)
-        .I16(164, 130)
-        .I16(166, 2)
-        .U8(168, 0)
-        .I16(212, 35)
-        .I16(256, o.spectralLn)
-        .F32(260, 0.5f)
-        .Text(264, "mph")
-        .I16(270, 20)
-        .I16(272, 41);
+        .U8(SsaSetupFields::kModeFlags, o.thirds ? 0x08 : 0)
+        .U8(SsaSetupFields::kIntervalFlags, 0x80)
+        .U16(SsaSetupFields::kOptionFlags, o.wind ? 0x40 : 0)
+        .U8(SsaSetupFields::kDetector, 1)
+        .U8(SsaSetupFields::kWeighting, 1)
+        .F32(SsaSetupFields::kSplExceedance1, 999.0f)
+        .I16(SsaSetupFields::kSplExceedance2, 85)
+        .I16(SsaSetupFields::kPeak2Exceedance, 140)
+        .I16(SsaSetupFields::kPeak1Exceedance, 130)
+        .I16(SsaSetupFields::kHysteresis, 2)
+        .U8(SsaSetupFields::kLnFlags, 0)
+        .I16(SsaSetupFields::kLnStartLevel, 35)
+        .I16(SsaSetupFields::kSpectralLn, o.spectralLn)
+        .F32(SsaSetupFields::kWindScale, 0.5f)
+        .Text(SsaSetupFields::kWindUnits, "mph")
+        .I16(SsaSetupFields::kWindThreshold, 20)
+        .I16(SsaSetupFields::kWindExceedanceLevel, 41);
 }
 
 OutputRecordBuilder SsaSummary()
 {
     OutputRecordBuilder sum(55);
-    sum.U32(128, kStart).F32(132, 93.94f).U32(136, 0).F32(140, -0.3f).F32(324, 3725.5f).U32(376, kStart)
-        .Floats(596, {71.2f, 65.0f, 60.5f, 55.5f, 50.0f, 45.0f}).Floats(624, {1, 10, 50, 90, 95, 99})
-        .U32(912, 2).U32(916, 3).F32(920, 65.0f).U32(924, 4).U32(932, 5).U32(948, 6).U32(952, 7).U32(960, 8)
-        .U32(964, 9).U32(968, 10)
-        .FloatRamp(976, 33, 40, 1).FloatRamp(1112, 11, 60, 1).FloatRamp(1368, 33, 70, 1)
-        .FloatRamp(1504, 11, 90, 1).FloatRamp(1552, 33, 20, 1).FloatRamp(1688, 11, 30, 1)
-        .F32(976 + 4 * 2, 999.0f)
-        .Floats(3464, {1, 10, 50, 90, 95, 99}).U32(3620, 11).F32(3624, 12.5f)
-        .F32(3660, 30.3f).I16(3664, 15).U32(3668, kStart).F32(3676, 12.5f).U32(3680, 3);
+    sum.U32(SummaryFields::kCalibrated, kStart)
+        .F32(SummaryFields::kCheckLevel, 93.94f)
+        .U32(SummaryFields::kChecked, 0)
+        .F32(SummaryFields::kCalOffset, -0.3f)
+        .F32(kCurrentSet.elapsed, 3725.5f)
+        .U32(kCurrentSet.start, kStart)
+        .Floats(SummaryFields::kLnLevels, {71.2f, 65.0f, 60.5f, 55.5f, 50.0f, 45.0f})
+        .Floats(SummaryFields::kLnPercentiles, {1, 10, 50, 90, 95, 99})
+        .U32(SummaryFields::kOverloads, 2)
+        .U32(SummaryFields::kPauses, 3)
+        .F32(SummaryFields::kPausedTime, 65.0f)
+        .U32(SummaryFields::kPeak2Exceedances, 4)
+        .U32(SummaryFields::kCalRecords, 5)
+        .U32(SummaryFields::kHistoryRecords, 6)
+        .U32(SummaryFields::kIntervalRecords, 7)
+        .U32(SummaryFields::kRunStopRecords, 8)
+        .U32(SummaryFields::kSplExceedances1, 9)
+        .U32(SummaryFields::kSplExceedances2, 10)
+        .FloatRamp(SummaryFields::kLeqThirds, 33, 40, 1)
+        .FloatRamp(SummaryFields::kLeqOctaves, 11, 60, 1)
+        .FloatRamp(SummaryFields::kMaxThirds, 33, 70, 1)
+        .FloatRamp(SummaryFields::kMaxOctaves, 11, 90, 1)
+        .FloatRamp(SummaryFields::kMinThirds, 33, 20, 1)
+        .FloatRamp(SummaryFields::kMinOctaves, 11, 30, 1)
+        .F32(SummaryFields::kLeqThirds + 4 * 2, 999.0f)
+        .Floats(SummaryFields::kSpectralLnPercentiles, {1, 10, 50, 90, 95, 99})
+        .U32(SummaryFields::kPeak1Exceedances, 11)
+        .F32(SummaryFields::kWindAverage, 12.5f)
+        .F32(SummaryFields::kWindMax, 30.3f)
+        .I16(SummaryFields::kWindMaxDirection, 15)
+        .U32(SummaryFields::kWindMaxTime, kStart)
+        .F32(SummaryFields::kWindAboveThreshold, 12.5f)
+        .U32(SummaryFields::kWindExceedances, 3);
     for (size_t j = 0; j < 6; ++j)
-        sum.FloatRamp(2672 + 132 * j, 33, 10.0f * static_cast<float>(j + 1), 0.5f);
+        sum.FloatRamp(SummaryFields::kSpectralLn + SummaryFields::kSpectralLnRow * j, 33,
+            10.0f * static_cast<float>(j + 1), 0.5f);
     const uint32_t percents[8] = {10, 5, 20, 5, 30, 5, 20, 5};
     for (size_t d = 0; d < 8; ++d)
-        sum.U32(3628 + 4 * d, percents[d]);
-    sum.F32(2672 + 132 * 5 + 4 * 20, 999.0f);
+        sum.U32(SummaryFields::kWindShares + 4 * d, percents[d]);
+    sum.F32(SummaryFields::kSpectralLn + SummaryFields::kSpectralLnRow * 5 + 4 * 20, 999.0f);
     return sum;
 }
 
 OutputRecordBuilder SystemWithCalibrator()
 {
-    return SystemRecord().F32(252, 114.0f).Text(256, "CA1234");
+    return SystemRecord().F32(SystemFields::kCalibratorLevel, 114.0f).Text(SystemFields::kCalibratorSerial, "CA1234");
 }
 
 }  // namespace
@@ -200,7 +225,9 @@ TEST_F(ReportSsaSummary, WithoutSummaryRecordTheBlocksStayEmpty)
 
 TEST_F(ReportSsaSummary, DirectionOutsideTheCompassShowsNothing)
 {
-    translation.Add(SystemWithCalibrator()).Add(SsaSetup({})).Add(SsaSummary().I16(3664, 16));
+    translation.Add(SystemWithCalibrator())
+        .Add(SsaSetup({}))
+        .Add(SsaSummary().I16(SummaryFields::kWindMaxDirection, 16));
     Select("1 SSA Summary");
     const auto lines = ScreenLines();
     EXPECT_EQ(lines[122], "Wind Direction at Max: | Time at Wind Max: | 09/06/03 14:05:07");

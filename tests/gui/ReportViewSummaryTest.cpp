@@ -14,9 +14,26 @@ using Expected = std::vector<std::pair<int, std::string>>;
 // sensor as asked.
 OutputRecordBuilder LogSetup(bool wind)
 {
-    return OutputRecordBuilder(53).U16(70, wind ? 0x40 : 0).U16(62, 0x80).U16(66, 0x40).I16(132, 0).I16(138, 2)
-        .I16(150, 8).I16(156, 1).I16(158, 0).I16(162, 1).F32(208, 999.0f).I16(212, 140).I16(214, 135).I16(216, 2)
-        .F32(220, 0.5f).Text(224, "m/s").I16(230, 20).I16(232, 40).I16(292, 100).I16(296, 30);
+    return OutputRecordBuilder(53)
+        .U16(LogSetupFields::kOptionFlags, wind ? 0x40 : 0)
+        .U16(LogSetupFields::kIntervalFlags, 0x80)
+        .U16(LogSetupFields::kHistoryFlags, 0x40)
+        .I16(LogSetupFields::kCurrentExchangeRate, 0)
+        .I16(LogSetupFields::kOverallExchangeRate, 2)
+        .I16(LogSetupFields::kCriterionTime, 8)
+        .I16(LogSetupFields::kDetector, 1)
+        .I16(LogSetupFields::kFreqWeighting, 0)
+        .I16(LogSetupFields::kPeak1Weighting, 1)
+        .F32(LogSetupFields::kSplExceedance1, 999.0f)
+        .I16(LogSetupFields::kPeak2Exceedance, 140)
+        .I16(LogSetupFields::kPeak1Exceedance, 135)
+        .I16(LogSetupFields::kHysteresis, 2)
+        .F32(LogSetupFields::kWindScale, 0.5f)
+        .Text(LogSetupFields::kWindUnits, "m/s")
+        .I16(LogSetupFields::kWindThreshold, 20)
+        .I16(LogSetupFields::kWindExceedanceLevel, 40)
+        .I16(LogSetupFields::kSplExceedance2, 100)
+        .I16(LogSetupFields::kLnStartLevel, 30);
 }
 
 // A summary record with both measurement sets filled.
@@ -24,46 +41,120 @@ OutputRecordBuilder LogSummary()
 {
     OutputRecordBuilder s(55);
     // Overall set.
-    s.U32(0x35C, 43200).F32(844, 3725.0f).Text(880, "Leq").Floats(868, {85.3f, 90.0f, 95.0f}).F32(848, 100.4f)
-        .F32(656, 12.5f).F32(840, 50.0f).I16(864, 80).I16(652, 90).FloatRamp(672, 9, 100.0f, 1.0f).U32(712, 43320)
-        .F32(748, 40.5f).U32(784, 43260).F32(892, 120.0f).U32(904, 43380).F32(816, 125.0f).U32(828, 43440)
-        .U32(912, 2);
+    s.U32(kOverallSet.start, 43200)
+        .F32(kOverallSet.elapsed, 3725.0f)
+        .Text(kOverallSet.averageLabel, "Leq")
+        .Floats(kOverallSet.average, {85.3f, 90.0f, 95.0f})
+        .F32(kOverallSet.sel, 100.4f)
+        .F32(kOverallSet.dose, 12.5f)
+        .F32(kOverallSet.projectedDose, 50.0f)
+        .I16(kOverallSet.threshold, 80)
+        .I16(kOverallSet.criterion, 90)
+        .FloatRamp(kOverallSet.lmax, 9, 100.0f, 1.0f)
+        .U32(kOverallSet.lmaxTimes + 4, 43320)
+        .F32(kOverallSet.lmin + 4, 40.5f)
+        .U32(kOverallSet.lminTimes + 4, 43260)
+        .F32(SummaryFields::kOverallPeak1 + 4, 120.0f)
+        .U32(SummaryFields::kOverallPeak1Times + 4, 43380)
+        .F32(kOverallSet.peak, 125.0f)
+        .U32(kOverallSet.peakTimes, 43440)
+        .U32(SummaryFields::kOverloads, 2);
     // Current set.
-    s.U32(376, 46800).F32(324, 125.5f).Text(396, "Lavg").Floats(384, {80.1f, -12.34f, 70.0f}).F32(328, 95.2f)
-        .F32(148, 3.2f).F32(320, 25.0f).I16(380, 75).I16(144, 85).F32(156, 105.0f).U32(192, 46920).F32(228, 35.0f)
-        .U32(264, 46860).F32(408, 118.0f).U32(420, 46980).F32(296, 121.0f).U32(308, 47040);
+    s.U32(kCurrentSet.start, 46800)
+        .F32(kCurrentSet.elapsed, 125.5f)
+        .Text(kCurrentSet.averageLabel, "Lavg")
+        .Floats(kCurrentSet.average, {80.1f, -12.34f, 70.0f})
+        .F32(kCurrentSet.sel, 95.2f)
+        .F32(kCurrentSet.dose, 3.2f)
+        .F32(kCurrentSet.projectedDose, 25.0f)
+        .I16(kCurrentSet.threshold, 75)
+        .I16(kCurrentSet.criterion, 85)
+        .F32(kCurrentSet.lmax + 4, 105.0f)
+        .U32(kCurrentSet.lmaxTimes + 4, 46920)
+        .F32(kCurrentSet.lmin + 4, 35.0f)
+        .U32(kCurrentSet.lminTimes + 4, 46860)
+        .F32(SummaryFields::kCurrentPeak1 + 4, 118.0f)
+        .U32(SummaryFields::kCurrentPeak1Times + 4, 46980)
+        .F32(kCurrentSet.peak, 121.0f)
+        .U32(kCurrentSet.peakTimes, 47040);
     // Ln table, wind, calibration, counts, memory and battery.
-    s.Floats(624, {1, 10, 50, 90, 95, 99}).Floats(596, {70, 65, 60, 55, 50, 45}).F32(664, 66.0f).F32(648, 67.0f)
-        .F32(668, 68.0f).U32(964, 3).U32(968, 1).U32(3620, 0).U32(924, 4).U32(916, 2).F32(920, 90.0f)
-        .F32(3624, 3.5f).F32(3660, 12.0f).I16(3664, 5).U32(3668, 43200).F32(3676, 7.5f).U32(3680, 4)
-        .F32(140, 1.5f).U32(136, 43200).F32(132, 94.0f).U32(932, 2).U32(952, 12).U32(948, 7)
-        .U32(944, 1).U32(936, 3).U32(960, 5).U32(552, 1048576).U32(452, 262144).Text(116, "Full").Text(124, "Ext");
+    s.Floats(SummaryFields::kLnPercentiles, {1, 10, 50, 90, 95, 99})
+        .Floats(SummaryFields::kLnLevels, {70, 65, 60, 55, 50, 45})
+        .F32(SummaryFields::kLdn, 66.0f)
+        .F32(SummaryFields::kCnel, 67.0f)
+        .F32(SummaryFields::kOverallLeq, 68.0f)
+        .U32(SummaryFields::kSplExceedances1, 3)
+        .U32(SummaryFields::kSplExceedances2, 1)
+        .U32(SummaryFields::kPeak1Exceedances, 0)
+        .U32(SummaryFields::kPeak2Exceedances, 4)
+        .U32(SummaryFields::kPauses, 2)
+        .F32(SummaryFields::kPausedTime, 90.0f)
+        .F32(SummaryFields::kWindAverage, 3.5f)
+        .F32(SummaryFields::kWindMax, 12.0f)
+        .I16(SummaryFields::kWindMaxDirection, 5)
+        .U32(SummaryFields::kWindMaxTime, 43200)
+        .F32(SummaryFields::kWindAboveThreshold, 7.5f)
+        .U32(SummaryFields::kWindExceedances, 4)
+        .F32(SummaryFields::kCalOffset, 1.5f)
+        .U32(SummaryFields::kChecked, 43200)
+        .F32(SummaryFields::kCheckLevel, 94.0f)
+        .U32(SummaryFields::kCalRecords, 2)
+        .U32(SummaryFields::kIntervalRecords, 12)
+        .U32(SummaryFields::kHistoryRecords, 7)
+        .U32(SummaryFields::kExceedanceRecords, 1)
+        .U32(SummaryFields::kDailyRecords, 3)
+        .U32(SummaryFields::kRunStopRecords, 5)
+        .U32(SummaryFields::kMemorySize, 1048576)
+        .U32(SummaryFields::kFreeMemory, 262144)
+        .Text(SummaryFields::kBattery, "Full")
+        .Text(SummaryFields::kPowerSource, "Ext");
     const int shares[8] = {40, 5, 10, 5, 20, 5, 10, 5};
     for (size_t i = 0; i < 8; ++i)
-        s.U32(3628 + 4 * i, static_cast<uint32_t>(shares[i]));
+        s.U32(SummaryFields::kWindShares + 4 * i, static_cast<uint32_t>(shares[i]));
     return s;
 }
 
 OutputRecordBuilder SystemWithCalibrator()
 {
-    return SystemRecord().F32(252, 114.0f).Text(256, "CAL123");
+    return SystemRecord().F32(SystemFields::kCalibratorLevel, 114.0f).Text(SystemFields::kCalibratorSerial, "CAL123");
 }
 
 // A ZU-Reru setup with both Ln bits and time history on, weighting A.
 OutputRecordBuilder TalSetup()
 {
-    return OutputRecordBuilder(60).U16(60, 0x40).U16(88, 0x0A).U16(74, 0).I16(96, 25);
+    return OutputRecordBuilder(60)
+        .U16(TalSetupFields::kLnEnableFlags, 0x40)
+        .U16(TalSetupFields::kHistoryFlags, 0x0A)
+        .U16(TalSetupFields::kSlmWeighting, 0)
+        .I16(TalSetupFields::kLnStartLevel, 25);
 }
 
 OutputRecordBuilder TalSummary()
 {
     OutputRecordBuilder s(55);
-    s.U32(0x35C, 43200).U32(660, 50400).U32(952, 3).U32(948, 120).U32(376, 36000).F32(324, 59.9f)
-        .Floats(384, {55.3f, 60.0f, 65.0f}).Text(396, "LAeq").F32(3580, 58.3f).F32(3700, 57.1f)
-        .FloatRamp(340, 9, 50.0f, 1.0f).FloatRamp(152, 9, 70.0f, 1.0f).U32(192, 36060)
-        .Floats(624, {10, 20, 50, 80, 90, 99}).Floats(596, {55.3f, 52, 50, 45, 40, 35}).F32(972, 300.0f)
-        .FloatRamp(976, 33, 30.0f, 1.0f).F32(980, 999.0f).F32(3704, 60.0f).U32(3684, 1000).U32(3688, 150)
-        .F32(3692, 70.0f).F32(3696, 64.5f);
+    s.U32(kOverallSet.start, 43200)
+        .U32(SummaryFields::kOverallEnd, 50400)
+        .U32(SummaryFields::kIntervalRecords, 3)
+        .U32(SummaryFields::kHistoryRecords, 120)
+        .U32(kCurrentSet.start, 36000)
+        .F32(kCurrentSet.elapsed, 59.9f)
+        .Floats(kCurrentSet.average, {55.3f, 60.0f, 65.0f})
+        .Text(kCurrentSet.averageLabel, "LAeq")
+        .F32(SummaryFields::kLaftm5, 58.3f)
+        .F32(SummaryFields::kLaieq, 57.1f)
+        .FloatRamp(SummaryFields::kSpl, 9, 50.0f, 1.0f)
+        .FloatRamp(kCurrentSet.lmax, 9, 70.0f, 1.0f)
+        .U32(kCurrentSet.lmaxTimes + 4, 36060)
+        .Floats(SummaryFields::kLnPercentiles, {10, 20, 50, 80, 90, 99})
+        .Floats(SummaryFields::kLnLevels, {55.3f, 52, 50, 45, 40, 35})
+        .F32(SummaryFields::kRtaRunTime, 300.0f)
+        .FloatRamp(SummaryFields::kLeqThirds, 33, 30.0f, 1.0f)
+        .F32(SummaryFields::kLeqThirds + 4, 999.0f)
+        .F32(SummaryFields::kTonalityElapsed, 60.0f)
+        .U32(SummaryFields::kToneFrequency, 1000)
+        .U32(SummaryFields::kBarqBandwidth, 150)
+        .F32(SummaryFields::kToneLevel, 70.0f)
+        .F32(SummaryFields::kGroupLevel, 64.5f);
     return s;
 }
 
@@ -172,8 +263,12 @@ TEST_F(ReportSummary, LogSummaryWithoutWindIsEightLinesShorterAndFallsBackToEntr
     // Weighting code 3 (1/1 octave): average and SEL show 0.0, Min and Max
     // the first entry of their tables.
     translation.Add(SystemRecord())
-        .Add(LogSetup(false).I16(158, 3))
-        .Add(LogSummary().F32(744, 33.0f).F32(672, 99.0f).U32(912, 0).U32(552, 0));
+        .Add(LogSetup(false).I16(LogSetupFields::kFreqWeighting, 3))
+        .Add(LogSummary()
+                 .F32(kOverallSet.lmin, 33.0f)
+                 .F32(kOverallSet.lmax, 99.0f)
+                 .U32(SummaryFields::kOverloads, 0)
+                 .U32(SummaryFields::kMemorySize, 0));
     Select("1 .Summary");
     ExpectLines({
         {17, "Leq: | 0.0 dB1/1 | Lavg: | 0.0 dB1/1"},
@@ -197,8 +292,12 @@ TEST_F(ReportSummary, IsmSummaryIsTheCurrentBlockAlone)
 {
     translation.Add(SystemRecord())
         .Add(OutputRecordBuilder(52))
-        .Add(OutputRecordBuilder(55).U32(376, 46800).F32(324, 7322.0f).Floats(384, {80.1f, -12.34f, 70.0f})
-                 .U32(912, 5).FloatRamp(224, 9, 30.0f, 1.0f));
+        .Add(OutputRecordBuilder(55)
+                 .U32(kCurrentSet.start, 46800)
+                 .F32(kCurrentSet.elapsed, 7322.0f)
+                 .Floats(kCurrentSet.average, {80.1f, -12.34f, 70.0f})
+                 .U32(SummaryFields::kOverloads, 5)
+                 .FloatRamp(kCurrentSet.lmin, 9, 30.0f, 1.0f));
     Select("1 .Summary");
     ASSERT_EQ(report->GetLineCount(), 119);
     ExpectLines({
@@ -294,7 +393,12 @@ TEST_F(ReportSummary, TalSummaryBlocksInTheirPlan)
 
 TEST_F(ReportSummary, TalSummaryWithOneLnBitNoSuffixAndNoSummaryRecord)
 {
-    translation.Add(SystemRecord()).Add(TalSetup().U16(88, 0x02).U16(60, 0).U16(74, 5)).Add(TalSummary());
+    translation.Add(SystemRecord())
+        .Add(TalSetup()
+                 .U16(TalSetupFields::kHistoryFlags, 0x02)
+                 .U16(TalSetupFields::kLnEnableFlags, 0)
+                 .U16(TalSetupFields::kSlmWeighting, 5))
+        .Add(TalSummary());
     Select("1 .Summary");
     ExpectLines({
         {17, "Number Snapshot Records: |     3 | Ln Table: | Disabled"},
@@ -358,7 +462,10 @@ TEST_F(ReportSummary, SlmAndRtaSummaryCarriesBothAnyDataBlocks)
 {
     translation.Add(SystemRecord())
         .Add(OutputRecordBuilder(51))
-        .Add(OutputRecordBuilder(55).U32(912, 1).Text(880, "Leq").Text(396, "Lavg"));
+        .Add(OutputRecordBuilder(55)
+                 .U32(SummaryFields::kOverloads, 1)
+                 .Text(kOverallSet.averageLabel, "Leq")
+                 .Text(kCurrentSet.averageLabel, "Lavg"));
     Select("1 SSA Summary");
     ExpectLines({
         {14, "Overall Any Data      **** 1 OVERLOAD(S) DETECTED ****"},

@@ -43,8 +43,14 @@ class ReportView : public ReportFixture {};
 TEST_F(ReportView, CalibrationSettingsWithTitleAndTitleBlock)
 {
     translation.Add(SystemRecord())
-        .Add(OutputRecordBuilder(53).Text(14, "MYSETUP ").Text(24, "Road survey"))
-        .Add(OutputRecordBuilder(50).F32(16, 1.25f).U32(28, 86400).U32(32, 90061).F32(36, 999.0f));
+        .Add(OutputRecordBuilder(53)
+                 .Text(SetupRecordFields::kName, "MYSETUP ")
+                 .Text(SetupRecordFields::kDescription, "Road survey"))
+        .Add(OutputRecordBuilder(50)
+                 .F32(CalibrationFields::kOffset, 1.25f)
+                 .U32(CalibrationFields::kCalibrationTime, 86400)
+                 .U32(CalibrationFields::kCheckTime, 90061)
+                 .F32(CalibrationFields::kCheckLevel, 999.0f));
     Select("1 .Cal Settings");
     EXPECT_EQ(report->GetReportType(), 11);
     EXPECT_EQ(report->GetLineCount(), 18);
@@ -83,7 +89,14 @@ TEST_F(ReportView, TitleBlockNeedsTheSystemRecordAndShowsAMissingHeader)
 TEST_F(ReportView, IsmSettingsLines)
 {
     translation.Add(SystemRecord())
-        .Add(OutputRecordBuilder(52).I16(62, 2).I16(64, 80).U8(66, 3).U8(68, 1).U8(72, 1).U8(74, 5).U8(76, 2));
+        .Add(OutputRecordBuilder(52)
+                 .I16(IsmSetupFields::kExchangeRate, 2)
+                 .I16(IsmSetupFields::kThreshold, 80)
+                 .U8(IsmSetupFields::kDetector, 3)
+                 .U8(IsmSetupFields::kWeighting, 1)
+                 .U8(IsmSetupFields::kAcOutput, 1)
+                 .U8(IsmSetupFields::kPeak1Weighting, 5)
+                 .U8(IsmSetupFields::kRange, 2));
     Select("1 ISM Settings");
     EXPECT_EQ(report->GetReportType(), 15);
     const auto lines = ScreenLines();
@@ -157,7 +170,7 @@ TEST_F(ReportView, EveryLineOfALongReportCanBeScrolledTo)
 {
     translation.Add(SystemRecord());
     for (int i = 0; i < 4000; ++i)
-        translation.Add(OutputRecordBuilder(4).U32(20, static_cast<uint32_t>(i)));
+        translation.Add(OutputRecordBuilder(4).U32(RunStopFields::kRecordNumber, static_cast<uint32_t>(i)));
     const int h = report->ScreenLineHeight();
     Select("4000 Run/Stops");
     Select("4000 Run/Stops");
@@ -190,7 +203,10 @@ TEST_F(ReportView, PrintsToPdf)
 {
     translation.Add(SystemRecord());
     for (int i = 0; i < 150; ++i)
-        translation.Add(OutputRecordBuilder(4).U32(4, 1000).I16(10, 1).U32(20, static_cast<uint32_t>(i)));
+        translation.Add(OutputRecordBuilder(4)
+                            .U32(RunStopFields::kTime, 1000)
+                            .I16(RunStopFields::kCause, 1)
+                            .U32(RunStopFields::kRecordNumber, static_cast<uint32_t>(i)));
     Select("150 Run/Stops");
     // The print dialog offers the pages the job then prints.
     QPrinter printer(QPrinter::HighResolution);
@@ -202,7 +218,7 @@ TEST_F(ReportView, PrintsToPdf)
 
 TEST_F(ReportView, PaintsOnTheScreen)
 {
-    translation.Add(SystemRecord()).Add(OutputRecordBuilder(50).F32(16, 1.0f));
+    translation.Add(SystemRecord()).Add(OutputRecordBuilder(50).F32(CalibrationFields::kOffset, 1.0f));
     Select("1 .Cal Settings");
     const QImage image = report->viewport()->grab().toImage();
     ASSERT_FALSE(image.isNull());

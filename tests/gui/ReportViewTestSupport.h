@@ -19,9 +19,11 @@
 
 #include "CDataReport.h"
 #include "CSdiDoc.h"
+#include "KeptRecordFields.h"
 #include "OutputRecordBuilder.h"
 #include "Profile.h"
 #include "ScriptedPrompter.h"
+#include "StreamedRecordFields.h"
 #include "Translator.h"
 
 namespace reporttest {
@@ -54,9 +56,12 @@ public:
     int32_t ReadFileHeader(const char*, void*, void* block) override
     {
         char* b = static_cast<char*>(block);
-        std::memcpy(b + 84, firmwareLine.data(), std::min<size_t>(firmwareLine.size(), 41));
+        std::memcpy(
+            b + FileHeaderFields::kFirmwareLine, firmwareLine.data(), std::min<size_t>(firmwareLine.size(), 41));
+        // Each note's 82-byte slot begins with its "@", a byte before the text the report reads.
         for (int i = 0; i < 3; ++i)
-            std::memcpy(b + 252 + 82 * i, notes[i].data(), std::min<size_t>(notes[i].size(), 81));
+            std::memcpy(
+                b + FileHeaderFields::kLocation - 1 + 82 * i, notes[i].data(), std::min<size_t>(notes[i].size(), 81));
         return 0;
     }
     int32_t StartTranslate(const char*, void*) override
@@ -81,8 +86,12 @@ private:
 // The system settings record every title block needs.
 inline OutputRecordBuilder SystemRecord()
 {
-    return OutputRecordBuilder(54).I16(10, 57).Text(26, "A1234").Text(38, "Site meter").Text(70, "First line")
-        .Text(102, "Second line");
+    return OutputRecordBuilder(54)
+        .I16(SystemFields::kModel, 57)
+        .Text(SystemFields::kSerial, "A1234")
+        .Text(SystemFields::kName, "Site meter")
+        .Text(SystemFields::kDescription1, "First line")
+        .Text(SystemFields::kDescription2, "Second line");
 }
 
 // Records every text a report draws, with a fixed width per character, and

@@ -67,13 +67,14 @@ TEST_F(ReportTies, EveryReportAndItsExportRoundATieAlike) {
 
     // Intervals: Leq, and the Ln percentiles and levels.
     translation.records.clear();
-    translation.Add(SystemRecord().F32(252, t.level))
-        .Add(OutputRecordBuilder(53).U16(62, 0x40).Floats(
-            184, {t.percentile, 50, 90, 0, 0, 0}))
+    translation.Add(SystemRecord().F32(SystemFields::kCalibratorLevel, t.level))
+        .Add(OutputRecordBuilder(53)
+                 .U16(LogSetupFields::kIntervalFlags, 0x40)
+                 .Floats(LogSetupFields::kLnPercentiles, {t.percentile, 50, 90, 0, 0, 0}))
         .Add(OutputRecordBuilder(2)
-                 .U32(132, 1)
-                 .F32(56, t.level)
-                 .Floats(68, {t.level, 60, 50, 0, 0, 0}));
+                 .U32(LogIntervalFields::kRecordNumber, 1)
+                 .F32(LogIntervalFields::kLeq, t.level)
+                 .Floats(LogIntervalFields::kLnLevels, {t.level, 60, 50, 0, 0, 0}));
     Select("1 Intervals");
     auto lines = ScreenLines();
     EXPECT_EQ(lines[21].substr(0, level.size() + 1), level + " ");
@@ -88,8 +89,10 @@ TEST_F(ReportTies, EveryReportAndItsExportRoundATieAlike) {
     if (t.level > 0) {
       translation.records.clear();
       translation.Add(SystemRecord())
-          .Add(
-              OutputRecordBuilder(57).U32(4, 3600).F32(20, t.level).U32(32, 1));
+          .Add(OutputRecordBuilder(57)
+                   .U32(TimeHistoryFields::kTime, 3600)
+                   .F32(TimeHistoryFields::kFirst, t.level)
+                   .U32(TimeHistoryFields::kRecordNumber, 1));
       Select("1 .Time Hist Samples");
       lines = ScreenLines();
       EXPECT_NE(lines[15].find(" | " + level), std::string::npos) << lines[15];
@@ -99,21 +102,21 @@ TEST_F(ReportTies, EveryReportAndItsExportRoundATieAlike) {
 
     // The system settings: the calibrator level.
     translation.records.clear();
-    translation.Add(SystemRecord().F32(252, t.level));
+    translation.Add(SystemRecord().F32(SystemFields::kCalibratorLevel, t.level));
     Select("1 .Sys Settings");
     EXPECT_TRUE(Contains(ScreenLines(), level + " dB")) << "calibrator level";
 
     // ZU-Reru summary and snapshot: the same percentile and Ln level.
     translation.records.clear();
     translation.Add(SystemRecord())
-        .Add(OutputRecordBuilder(60).U16(88, 0x0A))
+        .Add(OutputRecordBuilder(60).U16(TalSetupFields::kHistoryFlags, 0x0A))
         .Add(OutputRecordBuilder(55)
-                 .Floats(624, {t.percentile, 20, 50, 80, 90, 99})
-                 .Floats(596, {t.level, 52, 50, 45, 40, 35}))
+                 .Floats(SummaryFields::kLnPercentiles, {t.percentile, 20, 50, 80, 90, 99})
+                 .Floats(SummaryFields::kLnLevels, {t.level, 52, 50, 45, 40, 35}))
         .Add(OutputRecordBuilder(66)
-                 .U32(4, 1)
-                 .Floats(112, {t.percentile, 5, 10, 50, 90, 95})
-                 .Floats(136, {t.level, 78, 76, 74, 72, 70}));
+                 .U32(SnapshotFields::kRecordNumber, 1)
+                 .Floats(TalSlmSnapshotFields::kLnPercentiles, {t.percentile, 5, 10, 50, 90, 95})
+                 .Floats(TalSlmSnapshotFields::kLnLevels, {t.level, 78, 76, 74, 72, 70}));
     Select("1 .Summary");
     lines = ScreenLines();
     EXPECT_TRUE(Contains(lines, "L1 " + percentile + " | " + level + " dB"))
