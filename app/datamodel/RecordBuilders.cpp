@@ -234,12 +234,19 @@ void AddBins(const RecordView& record, size_t offset, int count, int base, float
     }
 }
 
-void SetRange(HistogramMgr& mgr, const HistogramOptionSet& options)
+void SetRange(HistogramMgr& mgr, const HistogramOptionSet& options, const platform::Profile& profile)
 {
-    const platform::Profile& profile = platform::AppProfile();
     mgr.SetLevelRange(options.low.Read(profile), options.high.Read(profile));
 }
 }  // namespace
+
+void SetHistogramRanges(RecordManagers& m)
+{
+    const platform::Profile& profile = platform::AppProfile();
+    SetRange(m.splHistogram, kSplHistogramOptions, profile);
+    SetRange(m.peakHistogram, kPeakHistogramOptions, profile);
+    SetRange(m.uwPeakHistogram, kUwPeakHistogramOptions, profile);
+}
 
 void AddHistograms(const RecordView& record, int reportType, int& lineCount, RecordManagers& m)
 {
@@ -260,9 +267,7 @@ void AddHistograms(const RecordView& record, int reportType, int& lineCount, Rec
         m.peakHistogram.SetBaseLevel(base);
         m.uwPeakHistogram.SetBaseLevel(base);
     }
-    SetRange(m.splHistogram, kSplHistogramOptions);
-    SetRange(m.peakHistogram, kPeakHistogramOptions);
-    SetRange(m.uwPeakHistogram, kUwPeakHistogramOptions);
+    SetHistogramRanges(m);
     lineCount += m.splHistogram.GetTableRowCount() + m.peakHistogram.GetTableRowCount() +
                  m.uwPeakHistogram.GetTableRowCount();
 }

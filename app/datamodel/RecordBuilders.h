@@ -60,4 +60,8 @@ void AddSsaIntervalRec(const RecordView& record, const RecordView& setup, int re
 // Output kinds 9 and 17, report types 9 (LOG) and 10 (SSA): the SPL, peak and
 // unweighted-peak histograms. A second histogram record replaces the first.
 void AddHistograms(const RecordView& record, int reportType, int& lineCount, RecordManagers& m);
+
+// The level ranges of the three histograms as the profile's histogram
+// options set them; the load and the report view both take them from here.
+void SetHistogramRanges(RecordManagers& m);
 }  // namespace RecordBuilders

@@ -58,10 +58,7 @@ void Configure(RecordManagers& m, int rows[3])
     m.splHistogram.SetResolution(resolutions.spl);
     m.peakHistogram.SetResolution(resolutions.peak);
     m.uwPeakHistogram.SetResolution(resolutions.uwPeak);
-    m.splHistogram.SetLevelRange(kSplHistogramOptions.low.Read(profile), kSplHistogramOptions.high.Read(profile));
-    m.peakHistogram.SetLevelRange(kPeakHistogramOptions.low.Read(profile), kPeakHistogramOptions.high.Read(profile));
-    m.uwPeakHistogram.SetLevelRange(kUwPeakHistogramOptions.low.Read(profile),
-                                    kUwPeakHistogramOptions.high.Read(profile));
+    RecordBuilders::SetHistogramRanges(m);
     TableRows(m, rows);
 }
 
