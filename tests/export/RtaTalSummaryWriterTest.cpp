@@ -4,6 +4,7 @@
 #include <iomanip>
 #include <sstream>
 
+#include "KeptRecordFields.h"
 #include "TableWriterFixtures.h"
 
 using namespace tablefixture;
@@ -15,17 +16,19 @@ namespace {
 OutputRecordBuilder RtaSummary(float spatialCount)
 {
     OutputRecordBuilder record(55);
-    record.U32(860, kStart).F32(844, 3725.5f).U32(376, kStart + 60).F32(324, 125.8f).F32(1160, 12.5f);
-    record.FloatRamp(976, 34, 40.0f, 1.0f).FloatRamp(1368, 34, 60.0f, 1.0f).FloatRamp(1552, 34, 20.0f, 1.0f);
-    record.F32(1552 + 4 * 2, 999.0f);  // no Min in the third band
-    record.FloatRamp(2304, 34, 30.0f, 1.0f).F32(2488, spatialCount);
+    record.U32(kOverallSet.start, kStart).F32(kOverallSet.elapsed, 3725.5f).U32(kCurrentSet.start, kStart + 60)
+        .F32(kCurrentSet.elapsed, 125.8f).F32(SummaryFields::kSpectraDuration, 12.5f);
+    record.FloatRamp(SummaryFields::kLeqThirds, 34, 40.0f, 1.0f).FloatRamp(SummaryFields::kMaxThirds, 34, 60.0f, 1.0f)
+        .FloatRamp(SummaryFields::kMinThirds, 34, 20.0f, 1.0f);
+    record.F32(SummaryFields::kMinThirds + 4 * 2, 999.0f);  // no Min in the third band
+    record.FloatRamp(SummaryFields::kSpatialThirds, 34, 30.0f, 1.0f).F32(SummaryFields::kSpatialCount, spatialCount);
     return record;
 }
 
 OutputRecordBuilder RtaSetup(int bandwidthFlags, int storeFlags)
 {
     OutputRecordBuilder record(70);
-    record.U8(60, bandwidthFlags).U8(61, storeFlags);
+    record.U8(RtaSetupFields::kBandwidthFlags, bandwidthFlags).U8(RtaSetupFields::kStoreFlags, storeFlags);
     return record;
 }
 
@@ -136,21 +139,28 @@ namespace {
 OutputRecordBuilder TalSummary()
 {
     OutputRecordBuilder record(55);
-    record.U32(860, kStart).U32(660, kStart + 3725).U32(952, 12).U32(948, 345);
-    record.U32(376, kStart + 60).F32(324, 59.9f).Floats(384, {65.25f, 70.5f, 999.0f}).Text(396, "Leq");
-    record.F32(3580, 68.0f).F32(3700, 67.5f).FloatRamp(340, 9, 50.0f, 1.0f).FloatRamp(152, 9, 80.0f, 1.0f);
+    record.U32(kOverallSet.start, kStart).U32(SummaryFields::kOverallEnd, kStart + 3725)
+        .U32(SummaryFields::kIntervalRecords, 12).U32(SummaryFields::kHistoryRecords, 345);
+    record.U32(kCurrentSet.start, kStart + 60).F32(kCurrentSet.elapsed, 59.9f)
+        .Floats(kCurrentSet.average, {65.25f, 70.5f, 999.0f}).Text(kCurrentSet.averageLabel, "Leq");
+    record.F32(SummaryFields::kLaftm5, 68.0f).F32(SummaryFields::kLaieq, 67.5f)
+        .FloatRamp(SummaryFields::kSpl, 9, 50.0f, 1.0f).FloatRamp(kCurrentSet.lmax, 9, 80.0f, 1.0f);
     for (uint32_t e = 0; e < 9; ++e)
-        record.U32(188 + 4 * e, kStart + 3600 + 60 * e);
-    record.Floats(596, {70, 65, 60, 55, 50, 999}).Floats(624, {1, 5, 10, 50, 90, 99});
-    record.F32(972, 3725.0f).FloatRamp(976, 33, 30.0f, 0.5f).F32(3704, 30.0f);
-    record.U32(3684, 1250).U32(3688, 160).F32(3692, 45.5f).F32(3696, 40.25f);
+        record.U32(kCurrentSet.lmaxTimes + 4 * e, kStart + 3600 + 60 * e);
+    record.Floats(SummaryFields::kLnLevels, {70, 65, 60, 55, 50, 999})
+        .Floats(SummaryFields::kLnPercentiles, {1, 5, 10, 50, 90, 99});
+    record.F32(SummaryFields::kRtaRunTime, 3725.0f).FloatRamp(SummaryFields::kLeqThirds, 33, 30.0f, 0.5f)
+        .F32(SummaryFields::kTonalityElapsed, 30.0f);
+    record.U32(SummaryFields::kToneFrequency, 1250).U32(SummaryFields::kBarqBandwidth, 160)
+        .F32(SummaryFields::kToneLevel, 45.5f).F32(SummaryFields::kGroupLevel, 40.25f);
     return record;
 }
 
 OutputRecordBuilder TalSetup()
 {
     OutputRecordBuilder record(60);
-    record.U16(60, 0x40).U16(88, 2 | 8).U16(74, 1).I16(96, 35);
+    record.U16(TalSetupFields::kLnEnableFlags, 0x40).U16(TalSetupFields::kHistoryFlags, 2 | 8)
+        .U16(TalSetupFields::kSlmWeighting, 1).I16(TalSetupFields::kLnStartLevel, 35);
     return record;
 }
 
@@ -280,7 +290,7 @@ TEST(TalSummaryWriter, OldSetupWithoutFlagsAndMissingRecords)
 {
     const auto summary = TalSummary();
     OutputRecordBuilder oldSetup(60);
-    oldSetup.U16(60, 0x40);  // the Ln bit of byte 41 alone does not enable the table
+    oldSetup.U16(TalSetupFields::kLnEnableFlags, 0x40);  // the Ln bit of byte 41 alone does not enable the table
     for (const RecordView& setup : {View(oldSetup), RecordView()}) {
         const std::string text =
             Written([&](std::ostream& out) { ReportWriter().WriteTalSummary(out, kTextFormat, View(summary), setup); });

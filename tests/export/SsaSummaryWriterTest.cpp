@@ -1,6 +1,7 @@
 // The SLM & RTA summary.
 #include <gtest/gtest.h>
 
+#include "KeptRecordFields.h"
 #include "ReportWriter.h"
 #include "SummaryRecordFixture.h"
 #include "WriterTestSupport.h"
@@ -18,16 +19,17 @@ namespace {
 OutputRecordBuilder SsaSummaryRecord()
 {
     OutputRecordBuilder record = SoundLevelSummary();
-    record.U32(912, 3);
-    record.FloatRamp(976, 33, 40.0f, 1.0f).F32(976, 999.0f);  // Leq per third octave
-    record.FloatRamp(1112, 11, 50.0f, 1.0f);                   // Leq per octave
-    record.FloatRamp(1368, 33, 60.0f, 1.0f).FloatRamp(1504, 11, 70.0f, 1.0f);  // Max
-    record.FloatRamp(1552, 33, 20.0f, 1.0f).FloatRamp(1688, 11, 30.0f, 1.0f);  // Min
+    record.U32(SummaryFields::kOverloads, 3);
+    record.FloatRamp(SummaryFields::kLeqThirds, 33, 40.0f, 1.0f).F32(SummaryFields::kLeqThirds, 999.0f);
+    record.FloatRamp(SummaryFields::kLeqOctaves, 11, 50.0f, 1.0f);
+    record.FloatRamp(SummaryFields::kMaxThirds, 33, 60.0f, 1.0f).FloatRamp(SummaryFields::kMaxOctaves, 11, 70.0f, 1.0f);
+    record.FloatRamp(SummaryFields::kMinThirds, 33, 20.0f, 1.0f).FloatRamp(SummaryFields::kMinOctaves, 11, 30.0f, 1.0f);
     for (size_t column = 0; column < 6; ++column)
-        record.FloatRamp(2672 + 4 * 33 * column, 33, 30.0f + 5.0f * static_cast<float>(column), 0.5f);
-    record.F32(2672 + 4 * 2, 999.0f);
-    record.Floats(3464, {5.0f, 10.0f, 50.0f, 90.0f, 95.0f, 99.0f});
-    record.U32(136, 0);  // never checked
+        record.FloatRamp(SummaryFields::kSpectralLn + SummaryFields::kSpectralLnRow * column, 33,
+                         30.0f + 5.0f * static_cast<float>(column), 0.5f);
+    record.F32(SummaryFields::kSpectralLn + 4 * 2, 999.0f);
+    record.Floats(SummaryFields::kSpectralLnPercentiles, {5.0f, 10.0f, 50.0f, 90.0f, 95.0f, 99.0f});
+    record.U32(SummaryFields::kChecked, 0);  // never checked
     return record;
 }
 
@@ -36,11 +38,15 @@ OutputRecordBuilder SsaSummaryRecord()
 OutputRecordBuilder SsaSetupRecord()
 {
     OutputRecordBuilder setup(51);
-    setup.U8(60, 0x08).U8(62, 0x80).U16(64, 0x40).U16(168, 0x08);  // thirds, intervals, wind, history
-    setup.U8(126, 2).U8(128, 0);                                   // impulse, A
-    setup.F32(156, 85.5f).I16(160, 90).I16(164, 120).I16(162, 140).I16(166, 2);  // exceedance levels
-    setup.I16(212, 5).I16(256, 1);                                 // Ln start level, overall spectral Ln's
-    setup.F32(260, 0.5f).Text(264, "m/s").I16(270, 20).I16(272, 30);
+    setup.U8(SsaSetupFields::kModeFlags, 0x08).U8(SsaSetupFields::kIntervalFlags, 0x80)
+        .U16(SsaSetupFields::kOptionFlags, 0x40).U16(SsaSetupFields::kLnFlags, 0x08);  // thirds, intervals, wind, history
+    setup.U8(SsaSetupFields::kDetector, 2).U8(SsaSetupFields::kWeighting, 0);  // impulse, A
+    setup.F32(SsaSetupFields::kSplExceedance1, 85.5f).I16(SsaSetupFields::kSplExceedance2, 90)
+        .I16(SsaSetupFields::kPeak1Exceedance, 120).I16(SsaSetupFields::kPeak2Exceedance, 140)
+        .I16(SsaSetupFields::kHysteresis, 2);
+    setup.I16(SsaSetupFields::kLnStartLevel, 5).I16(SsaSetupFields::kSpectralLn, 1);  // overall spectral Ln's
+    setup.F32(SsaSetupFields::kWindScale, 0.5f).Text(SsaSetupFields::kWindUnits, "m/s")
+        .I16(SsaSetupFields::kWindThreshold, 20).I16(SsaSetupFields::kWindExceedanceLevel, 30);
     return setup;
 }
 
@@ -305,9 +311,9 @@ TEST(SsaSummaryWriter, OctaveBandsWithoutSpectralLnsOrOverloads)
 {
     const auto system = CalibratorSystemRecord();
     auto setup = SsaSetupRecord();
-    setup.U8(60, 0x00).I16(256, 2);  // octaves; spectral Ln's per interval
+    setup.U8(SsaSetupFields::kModeFlags, 0x00).I16(SsaSetupFields::kSpectralLn, 2);  // octaves; spectral Ln's per interval
     auto summary = SsaSummaryRecord();
-    summary.U32(912, 0);  // no overloads
+    summary.U32(SummaryFields::kOverloads, 0);  // no overloads
     const std::string text = Summary(kTextFormat, summary, writertest::View(system), writertest::View(setup));
     EXPECT_EQ(text.substr(0, 17), "Overall Any Data\n");
     ExpectParts(text, "        Freq", Lines({
