@@ -69,7 +69,8 @@ namespace {
 OutputRecordBuilder LogSetup()
 {
     OutputRecordBuilder setup(53);
-    setup.Floats(184, {10, 50, 90, 1, 5, 99}).F32(220, 0.5f).Text(224, "m/s").U8(312, 1);
+    setup.Floats(LogSetupFields::kLnPercentiles, {10, 50, 90, 1, 5, 99}).F32(LogSetupFields::kWindScale, 0.5f)
+        .Text(LogSetupFields::kWindUnits, "m/s").U8(LogSetupFields::kDirectionUnits, 1);
     return setup;
 }
 
@@ -88,10 +89,16 @@ struct Interval {
 std::unique_ptr<IntvRec> IntervalRec(const Interval& v, const RecordView& setup)
 {
     OutputRecordBuilder b(2);
-    b.U32(132, v.record).U32(4, v.time).F32(48, v.duration).F32(56, v.leq).F32(136, v.leq + 10);
-    b.F32(64, v.leq - 10).F32(60, v.leq + 5).F32(140, v.leq + 20).F32(124, v.leq + 25).U16(120, 3);
-    b.FloatRamp(68, 6, 70.0f, -5.0f).F32(148, v.windAverage).I16(152, v.windDirection).F32(156, 2 * v.windAverage);
-    b.U8(160, 1).BeCount(161 + 3 * 20, 3, 32).BeCount(161 + 3 * 30, 3, 64);
+    b.U32(LogIntervalFields::kRecordNumber, v.record).U32(LogIntervalFields::kTime, v.time)
+        .F32(LogIntervalFields::kDuration, v.duration).F32(LogIntervalFields::kLeq, v.leq)
+        .F32(LogIntervalFields::kSel, v.leq + 10);
+    b.F32(LogIntervalFields::kMin, v.leq - 10).F32(LogIntervalFields::kMax, v.leq + 5)
+        .F32(LogIntervalFields::kPeak1, v.leq + 20).F32(LogIntervalFields::kPeak2, v.leq + 25)
+        .U16(LogIntervalFields::kOverloads, 3);
+    b.FloatRamp(LogIntervalFields::kLnLevels, 6, 70.0f, -5.0f).F32(LogIntervalFields::kWindAverage, v.windAverage)
+        .I16(LogIntervalFields::kMaxWindDirection, v.windDirection).F32(LogIntervalFields::kWindMax, 2 * v.windAverage);
+    b.U8(LogIntervalFields::kHistogram, 1).BeCount(LogIntervalFields::kHistogram + 1 + 3 * 20, 3, 32)
+        .BeCount(LogIntervalFields::kHistogram + 1 + 3 * 30, 3, 64);
     return std::make_unique<IntvRec>(View(b), true, setup);
 }
 
@@ -183,8 +190,11 @@ struct ThFlags {
 OutputRecordBuilder LogThSetup(int otherLevel, const ThFlags& f)
 {
     OutputRecordBuilder setup(53);
-    setup.U16(236, otherLevel).U16(298, f.a1).U16(306, f.a2).U16(300, f.c1).U16(308, f.c2).U16(302, f.f1);
-    setup.U16(310, f.f2).F32(220, 0.5f).Text(224, "m/s").U8(312, 1);
+    setup.U16(LogSetupFields::kOtherLevel, otherLevel).U16(LogSetupFields::kThFlags.a1, f.a1)
+        .U16(LogSetupFields::kThFlags.a2, f.a2).U16(LogSetupFields::kThFlags.c1, f.c1)
+        .U16(LogSetupFields::kThFlags.c2, f.c2).U16(LogSetupFields::kThFlags.f1, f.f1);
+    setup.U16(LogSetupFields::kThFlags.f2, f.f2).F32(LogSetupFields::kWindScale, 0.5f)
+        .Text(LogSetupFields::kWindUnits, "m/s").U8(LogSetupFields::kDirectionUnits, 1);
     return setup;
 }
 
@@ -268,8 +278,10 @@ TEST(LogTimeHistoryWriter, StreamSamplesLeaveTheColumnsTheyLackEmpty)
     // run-state 1, cause 1), a level with its second level and one without
     // a value; a kind 57 sample comes before it.
     testsupport::OutputRecordBuilder block(16);
-    block.U32(4, kStart + 10).U16(10, 1 << 8).F32(504, 1.0f).U32(508, 3);
-    block.Floats(12, {-16, 70.5f, 999.0f}).Floats(252, {1, 60.25f, 999.0f});
+    block.U32(ThBlockFields::kTime, kStart + 10).U16(ThBlockFields::kFormatBits, 1 << 8)
+        .F32(ThBlockFields::kInterval, 1.0f).U32(ThBlockFields::kCount, 3);
+    block.Floats(ThBlockFields::kFirstValues, {-16, 70.5f, 999.0f})
+        .Floats(ThBlockFields::kSecondValues, {1, 60.25f, 999.0f});
     RecordManagers m;
     int lines = 0;
     m.timeHistory.Add(ThSample(1, kStart).Levels(65.25f, 50.0f).Detector(0, 7, 66.0f).Rec());
@@ -297,7 +309,7 @@ TEST(LogTimeHistoryWriter, StreamSamplesLeaveTheColumnsTheyLackEmpty)
               "3        09-Jun-2003 14:05:19      70.5     60.3\n"
               "4        09-Jun-2003 14:05:20     999.0     --- \n");
     // A stream without second levels leaves the other-level column empty.
-    block.U16(10, 0);
+    block.U16(ThBlockFields::kFormatBits, 0);
     RecordManagers single;
     RecordBuilders::AddTimeHistoryBlock(RecordView(block.Bytes().data(), block.Bytes().size()), 8, lines, single);
     EXPECT_EQ(Lines(LogTh(kCsvFormat, single.timeHistory, View(peak), RecordView()), 2, 2),
@@ -311,7 +323,9 @@ namespace {
 OutputRecordBuilder SsaThSetup(int bandwidthFlags, int otherLevel, int f2)
 {
     OutputRecordBuilder setup(51);
-    setup.U16(60, bandwidthFlags).U16(172, otherLevel).U16(214, 0x80).U16(224, 0x02).U16(226, f2);
+    setup.U16(SsaSetupFields::kModeFlags, bandwidthFlags).U16(SsaSetupFields::kOtherLevel, otherLevel)
+        .U16(SsaSetupFields::kThFlags.a1, 0x80).U16(SsaSetupFields::kThFlags.c2, 0x02)
+        .U16(SsaSetupFields::kThFlags.f2, f2);
     return setup;
 }
 
@@ -380,7 +394,9 @@ TEST(SsaTimeHistoryWriter, OtherLevelTextAndNothingToWrite)
     EXPECT_EQ(SsaTh(kTextFormat, History(), RecordView()), "");
     EXPECT_EQ(SsaTh(kCsvFormat, ThMgr(), View(setup)), "");
     OutputRecordBuilder all(51);
-    all.U16(214, 0xFF).U16(216, 0xFF).U16(218, 0xFF).U16(222, 0xFF).U16(224, 0xFF).U16(226, 0xFF);
+    all.U16(SsaSetupFields::kThFlags.a1, 0xFF).U16(SsaSetupFields::kThFlags.c1, 0xFF)
+        .U16(SsaSetupFields::kThFlags.f1, 0xFF).U16(SsaSetupFields::kThFlags.a2, 0xFF)
+        .U16(SsaSetupFields::kThFlags.c2, 0xFF).U16(SsaSetupFields::kThFlags.f2, 0xFF);
     int width = 0;
     EXPECT_EQ(ReportWriter::CountSsaTimeHistoryColumns(View(all), &width), 43);
     EXPECT_EQ(width, 429);

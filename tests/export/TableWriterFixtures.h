@@ -8,6 +8,8 @@
 #include <vector>
 
 #include "ExportStream.h"
+#include "KeptRecordFields.h"
+#include "StreamedRecordFields.h"
 #include "WriterTestSupport.h"
 #include "OutputRecordBuilder.h"
 #include "Profile.h"
@@ -43,7 +45,7 @@ inline OutputRecordBuilder Parameters(const std::vector<std::string>& markNames)
 {
     OutputRecordBuilder record(7);
     for (size_t i = 0; i < markNames.size(); ++i)
-        record.Text(640 + 9 * i, markNames[i]);
+        record.Text(ParameterFields::kMarkNames + ParameterFields::kMarkNameSlot * i, markNames[i]);
     return record;
 }
 
@@ -59,49 +61,59 @@ struct RunStop {
 inline std::unique_ptr<RSRec> RunStopRec(const RunStop& e)
 {
     OutputRecordBuilder b(4);
-    b.U32(4, e.time).I16(10, e.cause).U32(12, e.thRecord).I16(18, e.runStop).U32(20, e.record).I16(24, e.state);
+    b.U32(RunStopFields::kTime, e.time).I16(RunStopFields::kCause, e.cause)
+        .U32(RunStopFields::kThRecordNumber, e.thRecord).I16(RunStopFields::kRunStopNumber, e.runStop)
+        .U32(RunStopFields::kRecordNumber, e.record).I16(RunStopFields::kState, e.state);
     return std::make_unique<RSRec>(View(b));
 }
 
 // Time-history samples (kind 57): a level sample, or a run/stop entry.
 class ThSample {
 public:
-    ThSample(uint32_t record, uint32_t time) : m_b(57) { m_b.U32(32, record).U32(4, time); }
+    ThSample(uint32_t record, uint32_t time) : m_b(57)
+    {
+        m_b.U32(TimeHistoryFields::kRecordNumber, record).U32(TimeHistoryFields::kTime, time);
+    }
     ThSample& Levels(float leq, float other)
     {
-        m_b.F32(20, leq).F32(24, other);
+        m_b.F32(TimeHistoryFields::kFirst, leq).F32(TimeHistoryFields::kSecond, other);
         return *this;
     }
     ThSample& RunStopEntry(int stateCode, int cause)
     {
-        m_b.F32(20, -1.0f).I16(38, stateCode).I16(36, cause);
+        m_b.F32(TimeHistoryFields::kFirst, -1.0f).I16(TimeHistoryFields::kState, stateCode)
+            .I16(TimeHistoryFields::kCause, cause);
         return *this;
     }
     // Detector entry k (bit 1 << k) of weighting 0 A, 1 C, 2 F; the second
     // set holds the live levels (entries 5 to 7) and the auxiliary readings.
     ThSample& Detector(int weighting, int entry, float level)
     {
-        m_b.F32(40 + 32 * static_cast<size_t>(weighting) + 4 * static_cast<size_t>(entry), level);
+        m_b.F32(TimeHistoryFields::kSet1 + TimeHistoryFields::kSetStride * static_cast<size_t>(weighting) +
+                    4 * static_cast<size_t>(entry),
+                level);
         return *this;
     }
     ThSample& Second(int weighting, int entry, float value)
     {
-        m_b.F32(136 + 32 * static_cast<size_t>(weighting) + 4 * static_cast<size_t>(entry), value);
+        m_b.F32(TimeHistoryFields::kSet2 + TimeHistoryFields::kSetStride * static_cast<size_t>(weighting) +
+                    4 * static_cast<size_t>(entry),
+                value);
         return *this;
     }
     ThSample& LeqBands(float first, float step)
     {
-        m_b.FloatRamp(236, 33, first, step);
+        m_b.FloatRamp(TimeHistoryFields::kLeqBands, 33, first, step);
         return *this;
     }
     ThSample& LeqBand(int band, float level)
     {
-        m_b.F32(236 + 4 * static_cast<size_t>(band), level);
+        m_b.F32(TimeHistoryFields::kLeqBands + 4 * static_cast<size_t>(band), level);
         return *this;
     }
     ThSample& LiveBands(float first, float step)
     {
-        m_b.FloatRamp(368, 33, first, step);
+        m_b.FloatRamp(TimeHistoryFields::kLiveBands, 33, first, step);
         return *this;
     }
     std::unique_ptr<ThRec> Rec() const { return std::make_unique<ThRec>(ThRec::FromTimeHistory(View(m_b))); }
