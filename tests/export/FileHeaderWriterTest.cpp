@@ -5,6 +5,8 @@
 #include <vector>
 
 #include "ExportStream.h"
+#include "KeptRecordFields.h"
+#include "Translator.h"
 #include "WriterTestSupport.h"
 #include "OutputRecordBuilder.h"
 #include "ReportWriter.h"
@@ -13,32 +15,33 @@ using testsupport::OutputRecordBuilder;
 
 namespace {
 
-constexpr size_t kHeaderBlockSize = 498;
-
 // The header block of a download file: the firmware line and the three "@"
-// lines (location and the two notes).
+// lines (location and the two notes), each "@" one byte before the field
+// the writer reads.
 std::vector<uint8_t> HeaderBlock(const std::string& firmware, const std::string& location, const std::string& note1,
                                  const std::string& note2)
 {
     OutputRecordBuilder block(0);
-    block.Text(84, firmware).Text(252, "@" + location).Text(334, "@" + note1).Text(416, "@" + note2);
-    return {block.Bytes().begin(), block.Bytes().begin() + kHeaderBlockSize};
+    block.Text(FileHeaderFields::kFirmwareLine, firmware).Text(FileHeaderFields::kLocation - 1, "@" + location)
+        .Text(FileHeaderFields::kNote1 - 1, "@" + note1).Text(FileHeaderFields::kNote2 - 1, "@" + note2);
+    return {block.Bytes().begin(), block.Bytes().begin() + TranslatorCodes::kFileHeaderSize};
 }
 
 std::vector<uint8_t> SystemRecord(int model, const std::string& serial)
 {
     return OutputRecordBuilder(54)
-        .I16(10, model)
-        .Text(26, serial)
-        .Text(38, "Plant 4 meter")
-        .Text(70, "North fence")
-        .Text(102, "Night survey")
+        .I16(SystemFields::kModel, model)
+        .Text(SystemFields::kSerial, serial)
+        .Text(SystemFields::kName, "Plant 4 meter")
+        .Text(SystemFields::kDescription1, "North fence")
+        .Text(SystemFields::kDescription2, "Night survey")
         .Bytes();
 }
 
 std::vector<uint8_t> SetupRecord(const std::string& name, const std::string& description)
 {
-    return OutputRecordBuilder(53).Text(14, name).Text(24, description).Bytes();
+    return OutputRecordBuilder(53).Text(SetupRecordFields::kName, name)
+        .Text(SetupRecordFields::kDescription, description).Bytes();
 }
 
 RecordView View(const std::vector<uint8_t>& bytes) { return RecordView(bytes.data(), bytes.size()); }

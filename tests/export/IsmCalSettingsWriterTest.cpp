@@ -1,6 +1,7 @@
 // The integrating mode's settings and the calibration settings printouts.
 #include <gtest/gtest.h>
 
+#include "KeptRecordFields.h"
 #include "WriterTestSupport.h"
 
 using namespace writertest;
@@ -13,8 +14,10 @@ OutputRecordBuilder IsmSetupRecord(int detector, int weighting, int peak1, int r
                                    int exchangeIndex)
 {
     OutputRecordBuilder r(52);
-    r.I16(62, exchangeIndex).I16(64, threshold).U8(66, detector).U8(68, weighting).U8(72, acOutput);
-    r.U8(74, peak1).U8(76, range);
+    r.I16(IsmSetupFields::kExchangeRate, exchangeIndex).I16(IsmSetupFields::kThreshold, threshold)
+        .U8(IsmSetupFields::kDetector, detector).U8(IsmSetupFields::kWeighting, weighting)
+        .U8(IsmSetupFields::kAcOutput, acOutput);
+    r.U8(IsmSetupFields::kPeak1Weighting, peak1).U8(IsmSetupFields::kRange, range);
     return r;
 }
 
@@ -22,7 +25,8 @@ OutputRecordBuilder IsmSetupRecord(int detector, int weighting, int peak1, int r
 OutputRecordBuilder CalibrationRecord(float offset, uint32_t calibrated, uint32_t checked, float checkLevel)
 {
     OutputRecordBuilder r(50);
-    r.F32(16, offset).U32(28, calibrated).U32(32, checked).F32(36, checkLevel);
+    r.F32(CalibrationFields::kOffset, offset).U32(CalibrationFields::kCalibrationTime, calibrated)
+        .U32(CalibrationFields::kCheckTime, checked).F32(CalibrationFields::kCheckLevel, checkLevel);
     return r;
 }
 

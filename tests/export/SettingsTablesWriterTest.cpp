@@ -1,6 +1,7 @@
 // The FFT and RTA settings printouts.
 #include <gtest/gtest.h>
 
+#include "KeptRecordFields.h"
 #include "TableWriterFixtures.h"
 
 using namespace tablefixture;
@@ -10,7 +11,9 @@ namespace {
 OutputRecordBuilder FftSetup(int bandwidth, int gain, int averages, int window, int skipping)
 {
     OutputRecordBuilder record(63);
-    record.U16(60, bandwidth).U16(62, gain).U16(64, window).U16(66, skipping).I16(68, averages);
+    record.U16(FftSetupFields::kBandwidthIndex, bandwidth).U16(FftSetupFields::kGain, gain)
+        .U16(FftSetupFields::kWindow, window).U16(FftSetupFields::kOverloadSkipping, skipping)
+        .I16(FftSetupFields::kAverageCount, averages);
     return record;
 }
 
@@ -25,12 +28,16 @@ std::string FftSettings(ExportFormat format, const RecordView& setup)
 OutputRecordBuilder RtaSetup()
 {
     OutputRecordBuilder record(70);
-    record.U16(12, 4).U8(60, 0x80 | 0x40 | 0x20).U8(61, 0x80 | 0x20).U8(62, 0x80 | 0x10 | 0x08 | 0x04);
-    record.F32(64, 0.0037f).U8(68, 2).I16(70, 12).U16(72, (1 << 14) | (1 << 4)).U8(74, 3).U8(75, 0);
-    record.U8(76, 3).F32(84, 65.5f).F32(96, 1.25f);                  // Arm: L> 65.5 dB
-    record.U8(77, 5).F32(92, 0.5f);                                  // Trigger: Time 0.5 s
-    record.U8(78, 6).I16(108, 250);                                  // End: Count 250
-    record.U8(110, 1).U8(111, 4).U8(112, 2).Text(114, "Hall B").U8(113, 2);
+    record.U16(RtaSetupFields::kVersion, 4).U8(RtaSetupFields::kBandwidthFlags, 0x80 | 0x40 | 0x20)
+        .U8(RtaSetupFields::kStoreFlags, 0x80 | 0x20).U8(RtaSetupFields::kTriggerFlags, 0x80 | 0x10 | 0x08 | 0x04);
+    record.F32(RtaSetupFields::kLinearDetectorTime, 0.0037f).U8(RtaSetupFields::kExpDetectorTime, 2)
+        .I16(RtaSetupFields::kPretrigger, 12).U16(RtaSetupFields::kLogicOutMap, (1 << 14) | (1 << 4))
+        .U8(RtaSetupFields::kGain, 3).U8(RtaSetupFields::kTriggerSource, 0);
+    record.U8(RtaSetupFields::kArmMode, 3).F32(RtaSetupFields::kArmLevel, 65.5f).F32(RtaSetupFields::kArmTime, 1.25f);  // Arm: L> 65.5 dB
+    record.U8(RtaSetupFields::kTriggerMode, 5).F32(RtaSetupFields::kTriggerTime, 0.5f);  // Trigger: Time 0.5 s
+    record.U8(RtaSetupFields::kEndMode, 6).I16(RtaSetupFields::kEndSamples, 250);  // End: Count 250
+    record.U8(RtaSetupFields::kEndThen, 1).U8(RtaSetupFields::kRepeatCount, 4).U8(RtaSetupFields::kAverageCount, 2)
+        .Text(RtaSetupFields::kNote, "Hall B").U8(RtaSetupFields::kRt60DbDown, 2);
     return record;
 }
 
@@ -196,7 +203,7 @@ TEST(RtaSettingsWriter, TriggerRowsByMode)
 TEST(RtaSettingsWriter, ATriggerModeOutsideTheTableLeavesOneBlank)
 {
     auto setup = RtaSetup();
-    setup.U8(76, 7).U8(78, 9);  // Arm and End modes the instrument does not have
+    setup.U8(RtaSetupFields::kArmMode, 7).U8(RtaSetupFields::kEndMode, 9);  // Arm and End modes the instrument does not have
     EXPECT_EQ(Lines(RtaSettings(kTextFormat, View(setup)), 20, 22),
               "  Arm                       \n"
               "  Trigger                  Time    \t   -    \t0.5000  \t   -    \t   -    \n"
@@ -224,7 +231,9 @@ TEST(RtaSettingsWriter, DerivedValues)
     };
     for (const Case& c : cases) {
         OutputRecordBuilder setup(70);
-        setup.U16(12, c.version).F32(64, c.linearTime).U8(113, c.dbDownIndex).U8(75, c.source).U8(68, c.expIndex);
+        setup.U16(RtaSetupFields::kVersion, c.version).F32(RtaSetupFields::kLinearDetectorTime, c.linearTime)
+            .U8(RtaSetupFields::kRt60DbDown, c.dbDownIndex).U8(RtaSetupFields::kTriggerSource, c.source)
+            .U8(RtaSetupFields::kExpDetectorTime, c.expIndex);
         const std::string text = RtaSettings(kTextFormat, View(setup));
         EXPECT_EQ(Lines(text, 4, 5),
                   "  Lin. Detect Time:        " + c.detectTime + "\n  Exp. Detect. Time:       " + c.expTime + "\n");
