@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "RecordManagers.h"
+#include "StreamedRecordFields.h"
 #include "TableTestSupport.h"
 
 using namespace tabletest;
@@ -25,18 +26,21 @@ OutputRecordBuilder LogSetup(int weighting, int peakWeighting)
 OutputRecordBuilder Day(uint32_t number, float duration, float leq)
 {
     OutputRecordBuilder r(3);
-    r.U32(4, kJune9).F32(12, 62.0f).F32(20, leq).F32(24, 66.04f).F32(28, 91.0f).F32(32, kNoValue);
-    r.F32(88, 120.0f).U32(96, number).F32(100, duration).F32(104, 125.5f);
-    r.F32(108, 1.5f).I16(112, 120).I16(130, 25).F32(132, 4.25f).U32(136, 30).I16(140, 7);
+    r.U32(DailyFields::kStartTime, kJune9).F32(DailyFields::kCnel, 62.0f).F32(DailyFields::kLeq, leq)
+        .F32(DailyFields::kLdn, 66.04f).F32(DailyFields::kLmax, 91.0f).F32(DailyFields::kLmin, kNoValue);
+    r.F32(DailyFields::kPeak, 120.0f).U32(DailyFields::kRecordNumber, number).F32(DailyFields::kDuration, duration)
+        .F32(DailyFields::kUwPeak, 125.5f);
+    r.F32(DailyFields::kWindAverage, 1.5f).I16(DailyFields::kMaxWindDirection, 120).I16(DailyFields::kWindAbove, 25)
+        .F32(DailyFields::kWindMax, 4.25f).U32(DailyFields::kMaxWindTime, 30).I16(DailyFields::kWindExceedances, 7);
     for (int sector = 0; sector < 8; ++sector)
-        r.I16(114 + 2 * sector, 10 + sector);
+        r.I16(DailyFields::kWindDirections + 2 * sector, 10 + sector);
     return r;
 }
 
 // One histogram bin of a day: 32 samples in bin 40.
 OutputRecordBuilder WithHistogram(OutputRecordBuilder r)
 {
-    r.U8(576, 1).BeCount(577 + 3 * 40, 3, 32);
+    r.U8(DailyFields::kHistogram, 1).BeCount(DailyFields::kHistogram + 1 + 3 * 40, 3, 32);
     return r;
 }
 

@@ -3,6 +3,7 @@
 
 #include "KeptRecordFields.h"
 #include "RecordManagers.h"
+#include "StreamedRecordFields.h"
 #include "TableTestSupport.h"
 
 using namespace tabletest;
@@ -26,10 +27,14 @@ OutputRecordBuilder LogSetup(int weighting, int peakWeighting, int detector)
 OutputRecordBuilder Event(uint32_t number, float leq, std::initializer_list<int> profile)
 {
     OutputRecordBuilder r(1);
-    r.U32(4, kJune9).F32(88, 75.5f).F32(100, leq).F32(104, 90.04f).U16(114, 3).F32(116, 110.0f).U16(120, 65535);
-    r.U32(124, number).F32(128, 95.1f).F32(132, 1.25f).F32(136, 0.125f).F32(144, 88.8f);
-    r.U16(152, 32).F32(156, 20.0f);
-    size_t at = 160;
+    r.U32(ExceedanceFields::kStartTime, kJune9).F32(ExceedanceFields::kDuration, 75.5f).F32(ExceedanceFields::kLeq, leq)
+        .F32(ExceedanceFields::kMax, 90.04f).U16(ExceedanceFields::kOverloads, 3).F32(ExceedanceFields::kPeak, 110.0f)
+        .U16(ExceedanceFields::kPeakExceedances, 65535);
+    r.U32(ExceedanceFields::kRecordNumber, number).F32(ExceedanceFields::kSel, 95.1f)
+        .F32(ExceedanceFields::kExtraValue, 1.25f).F32(ExceedanceFields::kThPeriod, 0.125f)
+        .F32(ExceedanceFields::kExtraLevel, 88.8f);
+    r.U16(ExceedanceFields::kMaxWindDirection, 32).F32(ExceedanceFields::kWindMax, 20.0f);
+    size_t at = ExceedanceFields::kProfile;
     for (int sample : profile)
         r.U8(at++, sample);
     return r;
@@ -120,7 +125,7 @@ TEST_F(ExceedanceHistory, FullProfileAndCsvWindHeadings)
     std::initializer_list<int> none = {};
     OutputRecordBuilder full = Event(3, 70.0f, none);
     for (size_t i = 0; i < 200; ++i)
-        full.U8(160 + i, 50);
+        full.U8(ExceedanceFields::kProfile + i, 50);
     EventRecMgr one;
     one.windLayout = true;
     one.Add(std::make_unique<EventRec>(EventRec::FromExceedance(writertest::View(full))));
@@ -156,7 +161,7 @@ TEST(ExceedanceCounts, SixteenBitCountsPrintUnsigned)
 {
     for (unsigned count : {0u, 32767u, 32768u, 40000u, 65535u}) {
         OutputRecordBuilder r = Event(1, 80.0f, {});
-        r.U16(114, count).U16(120, count);
+        r.U16(ExceedanceFields::kOverloads, count).U16(ExceedanceFields::kPeakExceedances, count);
         EventRecMgr events;
         events.Add(std::make_unique<EventRec>(EventRec::FromExceedance(writertest::View(r))));
         const std::string csv = writertest::Written(

@@ -5,6 +5,8 @@
 #include <iomanip>
 #include <memory>
 
+#include "KeptRecordFields.h"
+#include "StreamedRecordFields.h"
 #include "WriterTestSupport.h"
 
 using namespace writertest;
@@ -24,49 +26,51 @@ std::unique_ptr<SnapRec> Snapshot(const OutputRecordBuilder& r, int subKind)
 OutputRecordBuilder SnapshotHeader(int kind, uint32_t number, uint32_t time)
 {
     OutputRecordBuilder r(kind);
-    r.U32(4, number).U32(8, time);
+    r.U32(SnapshotFields::kRecordNumber, number).U32(SnapshotFields::kTime, time);
     return r;
 }
 
 std::unique_ptr<SnapRec> SlmSnapshot(uint32_t number, uint32_t time)
 {
     auto r = SnapshotHeader(66, number, time);
-    r.FloatRamp(20, 9, 60, 1);               // SPL, weighting x 3 + detector
-    r.FloatRamp(56, 9, 70, 1);               // Lmax
-    r.Floats(92, {55.5f, 58.25f, 59.0f, 57.125f});  // LAeq, LCeq, flat Leq, LAIeq
-    r.F32(108, 61.375f);                     // LAFTM5
-    r.Floats(112, {1, 5, 10, 50, 90, 95});   // Ln percentiles
-    r.Floats(136, {70, 65.25f, 60, 55, 50, 999});  // Ln levels
+    r.FloatRamp(TalSlmSnapshotFields::kSplTable, 9, 60, 1);  // SPL, weighting x 3 + detector
+    r.FloatRamp(TalSlmSnapshotFields::kLmaxTable, 9, 70, 1);
+    r.Floats(TalSlmSnapshotFields::kLeqTable, {55.5f, 58.25f, 59.0f, 57.125f});  // LAeq, LCeq, flat Leq, LAIeq
+    r.F32(TalSlmSnapshotFields::kLaftm5, 61.375f);
+    r.Floats(TalSlmSnapshotFields::kLnPercentiles, {1, 5, 10, 50, 90, 95});
+    r.Floats(TalSlmSnapshotFields::kLnLevels, {70, 65.25f, 60, 55, 50, 999});
     return Snapshot(r, SnapRec::kTalSlm);
 }
 
 std::unique_ptr<SnapRec> RtaSnapshot(uint32_t number, uint32_t time)
 {
     auto r = SnapshotHeader(67, number, time);
-    r.FloatRamp(152, 33, 30, 1);    // Leq of 8 Hz to 12.5 kHz
-    r.FloatRamp(20, 33, 40.5f, 1);  // live levels
+    r.FloatRamp(TalRtaSnapshotFields::kLeqBands, 33, 30, 1);  // Leq of 8 Hz to 12.5 kHz
+    r.FloatRamp(TalRtaSnapshotFields::kLiveBands, 33, 40.5f, 1);
     return Snapshot(r, SnapRec::kTalRta);
 }
 
 std::unique_ptr<SnapRec> ToneSnapshot(int subKind, uint32_t number, uint32_t time)
 {
     auto r = SnapshotHeader(68, number, time);
-    r.I16(18, 1000).I16(20, -125).F32(24, 62.5f).F32(28, 58.25f);  // ft, delta fc, Lt, Lg
+    r.I16(TalToneSnapshotFields::kToneFrequency, 1000).I16(TalToneSnapshotFields::kDeltaFc, -125)
+        .F32(TalToneSnapshotFields::kToneLevel, 62.5f).F32(TalToneSnapshotFields::kGroupLevel, 58.25f);
     return Snapshot(r, subKind);
 }
 
 std::unique_ptr<SnapRec> FftSnapshot(uint32_t number, uint32_t time)
 {
     auto r = SnapshotHeader(69, number, time);
-    r.I16(12, 32).I16(14, -1).F32(16, 999.0f).FloatRamp(20, 401, 0, 0.25f);
-    r.F32(20 + 4 * 400, 999.0f);  // the last line without value
+    r.I16(FftSnapshotFields::kAverageCount, 32).I16(FftSnapshotFields::kOverloads, -1)
+        .F32(FftSnapshotFields::kSpl, 999.0f).FloatRamp(FftSnapshotFields::kSpectrum, 401, 0, 0.25f);
+    r.F32(FftSnapshotFields::kSpectrum + 4 * 400, 999.0f);  // the last line without value
     return Snapshot(r, SnapRec::kFft);
 }
 
 OutputRecordBuilder FftSetupRecord(int bandwidthIndex)
 {
     OutputRecordBuilder r(63);
-    r.I16(60, bandwidthIndex);
+    r.I16(FftSetupFields::kBandwidthIndex, bandwidthIndex);
     return r;
 }
 
@@ -321,7 +325,8 @@ class FftSnapshotCounts : public ::testing::TestWithParam<int> {};
 TEST_P(FftSnapshotCounts, PrintUnsigned)
 {
     auto r = SnapshotHeader(69, 1, kJune9th2003);
-    r.I16(12, GetParam()).I16(14, GetParam()).F32(16, 70.0f).FloatRamp(20, 401, 0, 0.25f);
+    r.I16(FftSnapshotFields::kAverageCount, GetParam()).I16(FftSnapshotFields::kOverloads, GetParam())
+        .F32(FftSnapshotFields::kSpl, 70.0f).FloatRamp(FftSnapshotFields::kSpectrum, 401, 0, 0.25f);
     SnapMgr snapshots;
     snapshots.Add(Snapshot(r, SnapRec::kFft));
     const OutputRecordBuilder setup = FftSetupRecord(0);

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "RecordManagers.h"
+#include "StreamedRecordFields.h"
 #include "TableTestSupport.h"
 
 using namespace tabletest;
@@ -22,7 +23,7 @@ OutputRecordBuilder SsaSetup(const SsaOptions& o)
     r.U16(SsaSetupFields::kModeFlags, 0x04 | (o.thirdOctave ? 0x08 : 0)).U16(SsaSetupFields::kIntervalFlags, 0x40);
     r.I16(SsaSetupFields::kIntervalSpectra, o.spectraCode).I16(SsaSetupFields::kSpectralLn, o.spectralLn);
     r.F32(SsaSetupFields::kWindScale, 2.0f).Text(SsaSetupFields::kWindUnits, "mph").U8(SsaSetupFields::kDirectionUnits, 0);
-    r.Floats(232, {10.0f, 50.0f, 90.0f, 1.0f, 5.0f, 95.0f});  // Ln percentiles
+    r.Floats(SsaSetupFields::kLnPercentiles, {10.0f, 50.0f, 90.0f, 1.0f, 5.0f, 95.0f});
     return r;
 }
 
@@ -31,15 +32,20 @@ OutputRecordBuilder SsaSetup(const SsaOptions& o)
 OutputRecordBuilder Interval(uint32_t number)
 {
     OutputRecordBuilder r(56);
-    r.U32(4, kJune9).F32(12, 900.0f).F32(20, 55.25f).F32(24, 70.0f).F32(28, 40.0f).U16(34, 2).F32(36, 99.0f);
-    r.U16(40, 3).U16(42, 65535).U32(44, number).F32(48, kNoValue).F32(52, 101.0f).U16(56, 4);
-    r.FloatRamp(60, 33, 30.0f, 1.0f).FloatRamp(192, 11, 40.0f, 1.0f);
-    r.FloatRamp(236, 33, 50.0f, 1.0f).FloatRamp(368, 11, 60.0f, 1.0f);
-    r.Floats(412, {60.125f, 55.0f, 50.0f, 65.0f, 62.0f, 45.0f});
+    r.U32(SsaIntervalFields::kStartTime, kJune9).F32(SsaIntervalFields::kDuration, 900.0f)
+        .F32(SsaIntervalFields::kLeq, 55.25f).F32(SsaIntervalFields::kMax, 70.0f).F32(SsaIntervalFields::kMin, 40.0f)
+        .U16(SsaIntervalFields::kOverloads, 2).F32(SsaIntervalFields::kPeak, 99.0f);
+    r.U16(SsaIntervalFields::kPeakExceedances, 3).U16(SsaIntervalFields::kRmsExceedances, 65535)
+        .U32(SsaIntervalFields::kRecordNumber, number).F32(SsaIntervalFields::kSel, kNoValue)
+        .F32(SsaIntervalFields::kUwPeak, 101.0f).U16(SsaIntervalFields::kUwPeakExceedances, 4);
+    r.FloatRamp(SsaIntervalFields::kThirds1, 33, 30.0f, 1.0f).FloatRamp(SsaIntervalFields::kOctaves1, 11, 40.0f, 1.0f);
+    r.FloatRamp(SsaIntervalFields::kThirds2, 33, 50.0f, 1.0f).FloatRamp(SsaIntervalFields::kOctaves2, 11, 60.0f, 1.0f);
+    r.Floats(SsaIntervalFields::kLnLevels, {60.125f, 55.0f, 50.0f, 65.0f, 62.0f, 45.0f});
     for (int ln = 0; ln < 6; ++ln)
-        r.FloatRamp(848 + 4 * 33 * ln, 33, 10.0f * ln, 1.0f);
-    r.F32(1640, 1.5f).U8(1644, 64).F32(1648, 3.0f);
-    r.U8(460, 1).BeCount(461 + 3 * 50, 3, 16);
+        r.FloatRamp(SsaIntervalFields::kBandLn + 4 * 33 * ln, 33, 10.0f * ln, 1.0f);
+    r.F32(SsaIntervalFields::kWindAverage, 1.5f).U8(SsaIntervalFields::kMaxWindDirection, 64)
+        .F32(SsaIntervalFields::kWindMax, 3.0f);
+    r.U8(SsaIntervalFields::kHistogram, 1).BeCount(SsaIntervalFields::kHistogram + 1 + 3 * 50, 3, 16);
     return r;
 }
 
