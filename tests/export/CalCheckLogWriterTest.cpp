@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "RecordManagers.h"
+#include "StreamedRecordFields.h"
 #include "TableTestSupport.h"
 
 using namespace tabletest;
@@ -12,7 +13,9 @@ namespace {
 OutputRecordBuilder CalCheck(uint32_t number, uint32_t time, float level, float offset, int mode, int status)
 {
     OutputRecordBuilder r(5);
-    r.U32(4, time).F32(12, offset).F32(16, level).I16(20, mode).U32(24, number).I16(28, status);
+    r.U32(CalRecordFields::kTime, time).F32(CalRecordFields::kOffset, offset).F32(CalRecordFields::kLevel, level)
+        .I16(CalRecordFields::kMode, mode).U32(CalRecordFields::kRecordNumber, number)
+        .I16(CalRecordFields::kStatus, status);
     return r;
 }
 

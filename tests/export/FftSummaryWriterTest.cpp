@@ -4,6 +4,7 @@
 #include <sstream>
 #include <vector>
 
+#include "KeptRecordFields.h"
 #include "ReportWriter.h"
 #include "SummaryRecordFixture.h"
 #include "WriterTestSupport.h"
@@ -20,15 +21,17 @@ namespace {
 OutputRecordBuilder FftSummaryRecord()
 {
     OutputRecordBuilder record(55);
-    record.F32(0x144, 3600.0f).U32(0x35C, kStart).U32(0x14C0, kStart + 3600);
-    record.FloatRamp(0xE7C, 401, 10.0f, 0.25f).F32(0xE7C + 4 * 5, 999.0f);
+    record.F32(kCurrentSet.elapsed, 3600.0f).U32(kOverallSet.start, kStart)
+        .U32(SummaryFields::kFftEndTime, kStart + 3600);
+    record.FloatRamp(SummaryFields::kFftSpectrum, 401, 10.0f, 0.25f).F32(SummaryFields::kFftSpectrum + 4 * 5, 999.0f);
     return record;
 }
 
 // 0 - 200 Hz, Hanning, overload skip on, an average count stored as 0xFFFE.
 OutputRecordBuilder FftSetupRecord(int bandwidth = 0, int window = 1)
 {
-    return OutputRecordBuilder(63).I16(0x3C, bandwidth).I16(0x40, window).I16(0x42, 1).U16(0x44, 0xFFFE);
+    return OutputRecordBuilder(63).I16(FftSetupFields::kBandwidthIndex, bandwidth).I16(FftSetupFields::kWindow, window)
+        .I16(FftSetupFields::kOverloadSkipping, 1).U16(FftSetupFields::kAverageCount, 0xFFFE);
 }
 
 std::string Summary(ExportFormat format, const RecordView& setup)

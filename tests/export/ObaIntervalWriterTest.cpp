@@ -3,6 +3,8 @@
 
 #include <memory>
 
+#include "KeptRecordFields.h"
+#include "StreamedRecordFields.h"
 #include "WriterTestSupport.h"
 
 using namespace writertest;
@@ -17,7 +19,8 @@ constexpr uint32_t kJune9th2003 = 1055160309;  // 09-Jun-2003 14:05:09 in Berlin
 std::unique_ptr<ObaIntvRec> Interval(uint32_t number, uint32_t start, float duration, float firstLevel)
 {
     OutputRecordBuilder r(31);
-    r.U32(4, start).F32(12, duration).FloatRamp(20, 30, firstLevel, 1.0f).U32(144, number);
+    r.U32(ObaIntervalFields::kTime, start).F32(ObaIntervalFields::kDuration, duration)
+        .FloatRamp(ObaIntervalFields::kBands, 30, firstLevel, 1.0f).U32(ObaIntervalFields::kRecordNumber, number);
     return std::make_unique<ObaIntvRec>(RecordView(r.Bytes().data(), r.Bytes().size()));
 }
 
@@ -25,7 +28,8 @@ std::unique_ptr<ObaIntvRec> Interval(uint32_t number, uint32_t start, float dura
 OutputRecordBuilder ObaSetupRecord(int intervalFlags, int bandwidth, const char* period)
 {
     OutputRecordBuilder r(33);
-    r.U8(62, intervalFlags).U8(126, bandwidth).Text(140, period);
+    r.U8(ObaSetupFields::kIntervalFlags, intervalFlags).U8(ObaSetupFields::kBandwidth, bandwidth)
+        .Text(ObaSetupFields::kIntervalPeriod, period);
     return r;
 }
 

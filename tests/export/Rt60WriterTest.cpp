@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "RecordManagers.h"
+#include "StreamedRecordFields.h"
 #include "TableTestSupport.h"
 
 using namespace tabletest;
@@ -17,7 +18,9 @@ namespace {
 std::unique_ptr<EventRec> RtaEvent(uint32_t number)
 {
     OutputRecordBuilder r(1);
-    r.U32(8, kJune9).F32(12, 1.0f).I16(18, 0).U32(20, number).I16(24, 10).U32(436, 0);
+    r.U32(RtaEventFields::kStartTime, kJune9).F32(RtaEventFields::kDuration, 1.0f).I16(RtaEventFields::kPreTrigger, 0)
+        .U32(RtaEventFields::kRecordNumber, number).I16(RtaEventFields::kTriggered, 10)
+        .U32(RtaEventFields::kAveragedEvents, 0);
     auto event = std::make_unique<EventRec>(EventRec::FromRta(writertest::View(r)));
     std::vector<std::vector<float>> decays;
     for (int band = 0; band < 33; ++band) {

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "RecordManagers.h"
+#include "StreamedRecordFields.h"
 #include "TableTestSupport.h"
 
 using namespace tabletest;
@@ -14,10 +15,13 @@ namespace {
 OutputRecordBuilder RtaEvent(uint32_t number, int preTrigger, int triggered)
 {
     OutputRecordBuilder r(1);
-    r.U32(8, kJune9).F32(12, 65.5f).I16(18, preTrigger).U32(20, number).I16(24, triggered);
-    r.F32(28, 80.125f).FloatRamp(32, 33, 40.0f, 1.0f);
-    r.F32(164, 90.0f).FloatRamp(168, 33, 60.0f, 1.0f).F32(168 + 2 * 4, kNoValue);
-    r.F32(300, 45.5f).FloatRamp(304, 33, 20.0f, 1.0f);
+    r.U32(RtaEventFields::kStartTime, kJune9).F32(RtaEventFields::kDuration, 65.5f)
+        .I16(RtaEventFields::kPreTrigger, preTrigger).U32(RtaEventFields::kRecordNumber, number)
+        .I16(RtaEventFields::kTriggered, triggered);
+    r.F32(RtaEventFields::kLeq, 80.125f).FloatRamp(RtaEventFields::kLeqBands, 33, 40.0f, 1.0f);
+    r.F32(RtaEventFields::kMax, 90.0f).FloatRamp(RtaEventFields::kMaxBands, 33, 60.0f, 1.0f)
+        .F32(RtaEventFields::kMaxBands + 2 * 4, kNoValue);
+    r.F32(RtaEventFields::kMin, 45.5f).FloatRamp(RtaEventFields::kMinBands, 33, 20.0f, 1.0f);
     return r;
 }
 
@@ -25,8 +29,9 @@ OutputRecordBuilder RtaEvent(uint32_t number, int preTrigger, int triggered)
 OutputRecordBuilder ByTime(int n)
 {
     OutputRecordBuilder r(21);
-    r.F32(8, 70.0f + static_cast<float>(n)).U32(16, static_cast<uint32_t>(n));
-    r.FloatRamp(20, 33, 30.0f + static_cast<float>(n), 1.0f);
+    r.F32(SpectrumThFields::kFirst, 70.0f + static_cast<float>(n))
+        .U32(SpectrumThFields::kRecordNumber, static_cast<uint32_t>(n));
+    r.FloatRamp(SpectrumThFields::kBands, 33, 30.0f + static_cast<float>(n), 1.0f);
     return r;
 }
 

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "RecordManagers.h"
+#include "StreamedRecordFields.h"
 #include "TableTestSupport.h"
 
 using namespace tabletest;
@@ -13,8 +14,10 @@ namespace {
 OutputRecordBuilder Snapshot(uint32_t number, int averageCount, const std::string& note)
 {
     OutputRecordBuilder r(72);
-    r.U32(4, number).U32(8, kJune9).I16(12, averageCount).Text(14, note).F32(24, 71.256f);
-    r.FloatRamp(28, 33, 40.0f, 1.0f).F32(28 + 2 * 4, kNoValue);
+    r.U32(SnapshotFields::kRecordNumber, number).U32(SnapshotFields::kTime, kJune9)
+        .I16(AveragedSnapshotFields::kAverageCount, averageCount).Text(AveragedSnapshotFields::kLabel, note)
+        .F32(AveragedSnapshotFields::kSpl, 71.256f);
+    r.FloatRamp(AveragedSnapshotFields::kBands, 33, 40.0f, 1.0f).F32(AveragedSnapshotFields::kBands + 2 * 4, kNoValue);
     return r;
 }
 

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "RecordManagers.h"
+#include "StreamedRecordFields.h"
 #include "TableTestSupport.h"
 #include "ThColumns.h"
 
@@ -23,28 +24,27 @@ OutputRecordBuilder TalSetup(int otherLevel, const Flags& f)
     return r;
 }
 
-// Fields of a time-history output record (kind 57).
-constexpr size_t kFirstSet = 40;    // three 8-entry arrays A, C, F; bit 1 << k is entry k
-constexpr size_t kSecondSet = 136;
-constexpr size_t kLeqBands = 236;
-constexpr size_t kLiveBands = 368;
-
 OutputRecordBuilder LevelSample(uint32_t number, float leq)
 {
     OutputRecordBuilder r(57);
-    r.U32(4, kJune9).F32(20, leq).F32(24, 101.04f).U32(32, number);
-    r.F32(kFirstSet + 7 * 4, 61.25f).F32(kFirstSet + 6 * 4, kNoValue);  // LAeq, A-Peak
-    r.F32(kSecondSet + 2 * 4, 63.0f);                                   // LAFTM5
-    r.F32(kSecondSet + 32 + 2 * 4, 6.75f);                              // battery
-    r.F32(kSecondSet + 64 + 2 * 4, 64.5f);                              // LAIeq
-    r.FloatRamp(kLeqBands, 33, 20.0f, 1.0f).FloatRamp(kLiveBands, 33, 50.0f, 0.5f);
+    r.U32(TimeHistoryFields::kTime, kJune9).F32(TimeHistoryFields::kFirst, leq).F32(TimeHistoryFields::kSecond, 101.04f)
+        .U32(TimeHistoryFields::kRecordNumber, number);
+    // Each set holds three 8-entry arrays A, C, F; bit 1 << k is entry k.
+    const size_t stride = TimeHistoryFields::kSetStride;
+    r.F32(TimeHistoryFields::kSet1 + 7 * 4, 61.25f).F32(TimeHistoryFields::kSet1 + 6 * 4, kNoValue);  // LAeq, A-Peak
+    r.F32(TimeHistoryFields::kSet2 + 2 * 4, 63.0f);               // LAFTM5
+    r.F32(TimeHistoryFields::kSet2 + stride + 2 * 4, 6.75f);      // battery
+    r.F32(TimeHistoryFields::kSet2 + 2 * stride + 2 * 4, 64.5f);  // LAIeq
+    r.FloatRamp(TimeHistoryFields::kLeqBands, 33, 20.0f, 1.0f).FloatRamp(TimeHistoryFields::kLiveBands, 33, 50.0f, 0.5f);
     return r;
 }
 
 OutputRecordBuilder RunStop(uint32_t number, int state, int cause)
 {
     OutputRecordBuilder r(57);
-    r.U32(4, kJune9 + 60).F32(20, -1.0f).U32(32, number).I16(36, cause).I16(38, state);
+    r.U32(TimeHistoryFields::kTime, kJune9 + 60).F32(TimeHistoryFields::kFirst, -1.0f)
+        .U32(TimeHistoryFields::kRecordNumber, number).I16(TimeHistoryFields::kCause, cause)
+        .I16(TimeHistoryFields::kState, state);
     return r;
 }
 
