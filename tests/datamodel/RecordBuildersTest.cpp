@@ -1,7 +1,9 @@
 #include <gtest/gtest.h>
 
+#include "KeptRecordFields.h"
 #include "RecordBuilders.h"
 #include "RecordTestSupport.h"
+#include "StreamedRecordFields.h"
 
 using testsupport::OutputRecordBuilder;
 namespace B = RecordBuilders;
@@ -11,20 +13,25 @@ namespace {
 OutputRecordBuilder LogSetup(bool ln, bool wind, int lnStart)
 {
     OutputRecordBuilder s(53);
-    s.U16(62, ln ? 0x40 : 0).U16(70, wind ? 0x40 : 0).I16(296, lnStart);
-    s.Floats(184, {10, 20, 30, 50, 90, 99});
+    s.U16(LogSetupFields::kIntervalFlags, ln ? 0x40 : 0).U16(LogSetupFields::kOptionFlags, wind ? 0x40 : 0)
+        .I16(LogSetupFields::kLnStartLevel, lnStart);
+    s.Floats(LogSetupFields::kLnPercentiles, {10, 20, 30, 50, 90, 99});
     return s;
 }
 
 OutputRecordBuilder Interval(bool histogram)
 {
     OutputRecordBuilder r(2);
-    r.U32(4, 1000).F32(48, 60).F32(56, 70.5f).F32(60, 80).F32(64, 50).U16(120, 2).F32(124, 101)
-        .U32(132, 9).F32(136, 88).F32(140, 102).I16(144, 5);
-    r.Floats(68, {75, 72, 70, 65, 55, 52});
-    r.F32(148, 3.5f).I16(152, 64).F32(156, 7.25f);
+    r.U32(LogIntervalFields::kTime, 1000).F32(LogIntervalFields::kDuration, 60).F32(LogIntervalFields::kLeq, 70.5f)
+        .F32(LogIntervalFields::kMax, 80).F32(LogIntervalFields::kMin, 50).U16(LogIntervalFields::kOverloads, 2)
+        .F32(LogIntervalFields::kPeak2, 101).U32(LogIntervalFields::kRecordNumber, 9).F32(LogIntervalFields::kSel, 88)
+        .F32(LogIntervalFields::kPeak1, 102).I16(LogIntervalFields::kPeak1Exceedances, 5);
+    r.Floats(LogIntervalFields::kLnLevels, {75, 72, 70, 65, 55, 52});
+    r.F32(LogIntervalFields::kWindAverage, 3.5f).I16(LogIntervalFields::kMaxWindDirection, 64)
+        .F32(LogIntervalFields::kWindMax, 7.25f);
     if (histogram)
-        r.U8(160, 1).BeCount(161, 3, 0x010203).BeCount(161 + 3 * 127, 3, 5);
+        r.U8(LogIntervalFields::kHistogram, 1).BeCount(LogIntervalFields::kHistogram + 1, 3, 0x010203)
+            .BeCount(LogIntervalFields::kHistogram + 1 + 3 * 127, 3, 5);
     return r;
 }
 }  // namespace
@@ -110,8 +117,10 @@ TEST(RecordBuilders, DaysAndSsaIntervals)
     RecordManagers m;
     int lines = 0;
     OutputRecordBuilder day(3);
-    day.U32(4, 86400).F32(12, 61).U16(16, 0x08).F32(20, 55).U32(96, 1).F32(100, 86400).U32(136, 3600)
-        .I16(114 + 2 * 7, 40).U8(576, 1).BeCount(577, 3, 9);
+    day.U32(DailyFields::kStartTime, 86400).F32(DailyFields::kCnel, 61).U16(DailyFields::kFlags, 0x08)
+        .F32(DailyFields::kLeq, 55).U32(DailyFields::kRecordNumber, 1).F32(DailyFields::kDuration, 86400)
+        .U32(DailyFields::kMaxWindTime, 3600).I16(DailyFields::kWindDirections + 2 * 7, 40)
+        .U8(DailyFields::kHistogram, 1).BeCount(DailyFields::kHistogram + 1, 3, 9);
     B::AddDailyRec(ViewOf(day), RecordView(), 16, lines, m);
     const DailyRec* d = m.days.GetAt(0);
     EXPECT_FLOAT_EQ(d->GetCnel(), 61);
@@ -123,11 +132,14 @@ TEST(RecordBuilders, DaysAndSsaIntervals)
     EXPECT_EQ(lines, 8 + 10);
 
     OutputRecordBuilder ssaSetup(51);
-    ssaSetup.U8(60, 0x08).U16(62, 0x40).U16(64, 0x40).I16(212, 25).I16(256, 2);
-    ssaSetup.Floats(232, {1, 5, 10, 50, 90, 95});
+    ssaSetup.U8(SsaSetupFields::kModeFlags, 0x08).U16(SsaSetupFields::kIntervalFlags, 0x40)
+        .U16(SsaSetupFields::kOptionFlags, 0x40).I16(SsaSetupFields::kLnStartLevel, 25)
+        .I16(SsaSetupFields::kSpectralLn, 2);
+    ssaSetup.Floats(SsaSetupFields::kLnPercentiles, {1, 5, 10, 50, 90, 95});
     OutputRecordBuilder ssa(56);
-    ssa.U32(4, 7).F32(20, 66).U32(44, 2).F32(412, 71).FloatRamp(60, 33, 30, 1).FloatRamp(192, 11, 40, 1)
-        .F32(848 + 4 * (5 * 33 + 32), 12.5f);
+    ssa.U32(SsaIntervalFields::kStartTime, 7).F32(SsaIntervalFields::kLeq, 66).U32(SsaIntervalFields::kRecordNumber, 2)
+        .F32(SsaIntervalFields::kLnLevels, 71).FloatRamp(SsaIntervalFields::kThirds1, 33, 30, 1)
+        .FloatRamp(SsaIntervalFields::kOctaves1, 11, 40, 1).F32(SsaIntervalFields::kBandLn + 4 * (5 * 33 + 32), 12.5f);
     lines = 0;
     B::AddSsaIntervalRec(ViewOf(ssa), ViewOf(ssaSetup), 18, lines, m);
     const SSAIntvRec* s = m.ssaIntervals.GetAt(0);
@@ -157,7 +169,7 @@ TEST(RecordBuilders, SnapshotLinesAndLookup)
     RecordManagers m;
     int lines = 0;
     for (int kind : {66, 66, 69, 68, 72})  // 69 and 72 are no TAL snapshots
-        B::AddSnapshotRec(ViewOf(OutputRecordBuilder(kind).U32(4, 100 + kind)), 24, lines, m);
+        B::AddSnapshotRec(ViewOf(OutputRecordBuilder(kind).U32(SnapshotFields::kRecordNumber, 100 + kind)), 24, lines, m);
     EXPECT_EQ(lines, 45);
     EXPECT_EQ(m.snapshots.GetReportLineCount(), 45);
     ASSERT_EQ(m.snapshots.GetCount(), 3);
@@ -175,7 +187,9 @@ TEST(RecordBuilders, SnapshotLinesAndLookup)
     // Spatially averaged samples: 24 lines for third octaves, else 13.
     lines = 0;
     OutputRecordBuilder third(72);
-    third.I16(12, 4).Text(14, "NOTE1").F32(24, 81).U16(160, 1).FloatRamp(28, 33, 20, 1);
+    third.I16(AveragedSnapshotFields::kAverageCount, 4).Text(AveragedSnapshotFields::kLabel, "NOTE1")
+        .F32(AveragedSnapshotFields::kSpl, 81).U16(AveragedSnapshotFields::kBandwidth, 1)
+        .FloatRamp(AveragedSnapshotFields::kBands, 33, 20, 1);
     B::AddSnapshotRec(ViewOf(third), 29, lines, m);
     EXPECT_EQ(lines, 24);
     EXPECT_EQ(m.snapshots.GetAt(0)->GetLabel(), "NOTE1");
@@ -186,7 +200,9 @@ TEST(RecordBuilders, SnapshotLinesAndLookup)
 
     RecordManagers fft;
     lines = 0;
-    B::AddSnapshotRec(ViewOf(OutputRecordBuilder(69).F32(16, 90).FloatRamp(20, 401, 0, 0.1f)), 27, lines, fft);
+    OutputRecordBuilder fftSnapshot(69);
+    fftSnapshot.F32(FftSnapshotFields::kSpl, 90).FloatRamp(FftSnapshotFields::kSpectrum, 401, 0, 0.1f);
+    B::AddSnapshotRec(ViewOf(fftSnapshot), 27, lines, fft);
     EXPECT_EQ(lines, 88);
     EXPECT_EQ(fft.snapshots.GetLinesPerRecord(), 88);
     EXPECT_FLOAT_EQ(fft.snapshots.GetAt(0)->GetSpectrumLine(400), 40.0f);
@@ -197,7 +213,10 @@ TEST(RecordBuilders, OctaveBandIntervalsEventsAndTheOthers)
     ScopedProfile profile;
     RecordManagers m;
     int lines = 0;
-    B::AddObaIntervalRec(ViewOf(OutputRecordBuilder(31).U16(16, 1).F32(20 + 4 * 29, 77).U32(144, 3)), 12, lines, m);
+    OutputRecordBuilder thirds(31);
+    thirds.U16(ObaIntervalFields::kBandwidth, 1).F32(ObaIntervalFields::kBands + 4 * 29, 77)
+        .U32(ObaIntervalFields::kRecordNumber, 3);
+    B::AddObaIntervalRec(ViewOf(thirds), 12, lines, m);
     EXPECT_EQ(lines, 20);
     B::AddObaIntervalRec(ViewOf(OutputRecordBuilder(31)), 12, lines, m);
     EXPECT_EQ(lines, 35);
@@ -207,9 +226,12 @@ TEST(RecordBuilders, OctaveBandIntervalsEventsAndTheOthers)
 
     lines = 0;
     OutputRecordBuilder event(1);
-    event.U32(4, 900).F32(88, 12.5f).U16(96, 0x08).F32(100, 85).F32(104, 95).U16(114, 1).F32(116, 120)
-        .U32(124, 6).F32(128, 96).F32(132, 25).F32(136, 0.25f).F32(144, 118).U16(152, 128).F32(156, 9)
-        .U8(160, 70).U8(160 + 255, 71);
+    event.U32(ExceedanceFields::kStartTime, 900).F32(ExceedanceFields::kDuration, 12.5f)
+        .U16(ExceedanceFields::kFlags, 0x08).F32(ExceedanceFields::kLeq, 85).F32(ExceedanceFields::kMax, 95)
+        .U16(ExceedanceFields::kOverloads, 1).F32(ExceedanceFields::kPeak, 120).U32(ExceedanceFields::kRecordNumber, 6)
+        .F32(ExceedanceFields::kSel, 96).F32(ExceedanceFields::kExtraValue, 25).F32(ExceedanceFields::kThPeriod, 0.25f)
+        .F32(ExceedanceFields::kExtraLevel, 118).U16(ExceedanceFields::kMaxWindDirection, 128)
+        .F32(ExceedanceFields::kWindMax, 9).U8(ExceedanceFields::kProfile, 70).U8(ExceedanceFields::kProfile + 255, 71);
     B::AddEventRec(ViewOf(event), 17, lines, m);
     B::AddEventRec(ViewOf(event), 30, lines, m);
     ASSERT_EQ(m.events.GetCount(), 1);
@@ -226,7 +248,7 @@ TEST(RecordBuilders, OctaveBandIntervalsEventsAndTheOthers)
     EXPECT_EQ(lines, 1);
 
     lines = 0;
-    B::AddTimeHistoryRec(ViewOf(OutputRecordBuilder(57).F32(20, 60)), 8, lines, m);
+    B::AddTimeHistoryRec(ViewOf(OutputRecordBuilder(57).F32(TimeHistoryFields::kFirst, 60)), 8, lines, m);
     B::AddTimeHistoryRec(ViewOf(OutputRecordBuilder(57)), 7, lines, m);
     B::AddSpectrumThRec(ViewOf(OutputRecordBuilder(22)), 33, m);
     B::AddCalRec(ViewOf(OutputRecordBuilder(5)), 14, lines, m);
@@ -251,8 +273,11 @@ TEST(RecordBuilders, RtaEventsTakeTheRt60Settings)
     EXPECT_EQ(m.events.rt60DbDown, 20);
     int lines = 0;
     OutputRecordBuilder event(1);
-    event.U32(8, 500).F32(12, 2.0f).I16(18, 10).U32(20, 4).I16(24, 40).F32(28, 80).F32(164, 90).F32(300, 30)
-        .FloatRamp(32, 33, 50, 0).FloatRamp(168, 33, 60, 0).FloatRamp(304, 33, 20, 0).U32(436, 1);
+    event.U32(RtaEventFields::kStartTime, 500).F32(RtaEventFields::kDuration, 2.0f).I16(RtaEventFields::kPreTrigger, 10)
+        .U32(RtaEventFields::kRecordNumber, 4).I16(RtaEventFields::kTriggered, 40).F32(RtaEventFields::kLeq, 80)
+        .F32(RtaEventFields::kMax, 90).F32(RtaEventFields::kMin, 30).FloatRamp(RtaEventFields::kLeqBands, 33, 50, 0)
+        .FloatRamp(RtaEventFields::kMaxBands, 33, 60, 0).FloatRamp(RtaEventFields::kMinBands, 33, 20, 0)
+        .U32(RtaEventFields::kAveragedEvents, 1);
     B::AddRtaEventRec(ViewOf(event), 33, lines, m);
     EXPECT_EQ(lines, 10 / 2 + 4);
     const EventRec* e = m.events.GetAt(0);
@@ -293,12 +318,15 @@ TEST(RecordBuilders, TimeHistoryBlockEntries)
     // 16 times run-state 2, cause 13), two levels, then zero entries up to a
     // count that claims more than a block holds.
     OutputRecordBuilder block(16);
-    block.U16(2, 12).U32(4, 1000).U16(10, 1 << 8).F32(504, 0.5f).U32(508, 99);
-    block.Floats(12, {70.5f, -32, 71, 72});
-    block.Floats(252, {65.25f, 13, 66, 67});
+    block.U16(ThBlockFields::kSite, 12).U32(ThBlockFields::kTime, 1000).U16(ThBlockFields::kFormatBits, 1 << 8)
+        .F32(ThBlockFields::kInterval, 0.5f).U32(ThBlockFields::kCount, 99);
+    block.Floats(ThBlockFields::kFirstValues, {70.5f, -32, 71, 72});
+    block.Floats(ThBlockFields::kSecondValues, {65.25f, 13, 66, 67});
     RecordManagers m;
     int lines = 0;
-    B::AddTimeHistoryRec(ViewOf(OutputRecordBuilder(57).F32(20, 60).U32(32, 41)), 19, lines, m);
+    OutputRecordBuilder sample(57);
+    sample.F32(TimeHistoryFields::kFirst, 60).U32(TimeHistoryFields::kRecordNumber, 41);
+    B::AddTimeHistoryRec(ViewOf(sample), 19, lines, m);
     B::AddTimeHistoryBlock(ViewOf(block), 7, lines, m);  // not a time-history report
     ASSERT_EQ(m.timeHistory.GetCount(), 1);
     B::AddTimeHistoryBlock(ViewOf(block), 19, lines, m);
@@ -333,7 +361,7 @@ TEST(RecordBuilders, TimeHistoryBlockEntries)
     EXPECT_TRUE(m.timeHistory.GetAt(0)->HasDetectorLevels());
 
     // Without the format bits the stream stores no second level.
-    block.U16(10, 0).U32(508, 1);
+    block.U16(ThBlockFields::kFormatBits, 0).U32(ThBlockFields::kCount, 1);
     B::AddTimeHistoryBlock(ViewOf(block), 8, lines, m);
     EXPECT_FALSE(m.timeHistory.GetLast()->HasSecondLevel());
 }
