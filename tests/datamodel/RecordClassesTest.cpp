@@ -9,6 +9,7 @@
 #include "RSRec.h"
 #include "RecordTestSupport.h"
 #include "SnapRec.h"
+#include "StreamedRecordFields.h"
 #include "ThRec.h"
 
 using testsupport::OutputRecordBuilder;
@@ -27,7 +28,9 @@ TEST(RecordClasses, RunStopTexts)
     };
     for (const auto& c : cases) {
         OutputRecordBuilder b(4);
-        b.U32(4, 1000).I16(10, c.cause).U32(12, 77).I16(18, 3).U32(20, 12).I16(24, c.state);
+        b.U32(RunStopFields::kTime, 1000).I16(RunStopFields::kCause, c.cause).U32(RunStopFields::kThRecordNumber, 77)
+            .I16(RunStopFields::kRunStopNumber, 3).U32(RunStopFields::kRecordNumber, 12)
+            .I16(RunStopFields::kState, c.state);
         RSRec r(ViewOf(b));
         std::string text = "unchanged";
         EXPECT_EQ(r.GetStateText(text), c.stateText) << c.state;
@@ -42,7 +45,8 @@ TEST(RecordClasses, RunStopTexts)
 TEST(RecordClasses, CalibrationFieldsAndTexts)
 {
     OutputRecordBuilder b(5);
-    b.U32(4, 5000).F32(12, -0.3f).F32(16, 114.0f).I16(20, 32).U32(24, 4).I16(28, 3);
+    b.U32(CalRecordFields::kTime, 5000).F32(CalRecordFields::kOffset, -0.3f).F32(CalRecordFields::kLevel, 114.0f)
+        .I16(CalRecordFields::kMode, 32).U32(CalRecordFields::kRecordNumber, 4).I16(CalRecordFields::kStatus, 3);
     CalRec r(ViewOf(b));
     std::string text;
     EXPECT_EQ(r.GetStatusText(text), "Cal Status Error");
@@ -54,7 +58,8 @@ TEST(RecordClasses, CalibrationFieldsAndTexts)
 
     for (auto [status, expected] : {std::pair{0, "Stable"}, {1, "Unstable"}, {2, "Too low"}, {4, "Too high"},
                                     {128, "Noise Floor Check"}}) {
-        CalRec s(ViewOf(OutputRecordBuilder(5).I16(28, status).I16(20, 16)));
+        CalRec s(ViewOf(OutputRecordBuilder(5).I16(CalRecordFields::kStatus, status)
+                            .I16(CalRecordFields::kMode, 16)));
         EXPECT_EQ(s.GetStatusText(text), expected);
         EXPECT_EQ(s.GetModeText(text), "");
     }
@@ -63,14 +68,15 @@ TEST(RecordClasses, CalibrationFieldsAndTexts)
 TEST(RecordClasses, TimeHistorySampleAndRunStopEntry)
 {
     OutputRecordBuilder level(57);
-    level.U32(4, 100).F32(20, 65.5f).F32(24, 99.0f).U32(32, 8);
-    level.FloatRamp(40, 8, 10, 1);    // A, first set: entries 0..7 = 10..17
-    level.FloatRamp(104, 8, 30, 1);   // F, first set
-    level.FloatRamp(136, 8, 50, 1);   // A, second set
-    level.FloatRamp(168, 8, 60, 1);   // C, second set
-    level.FloatRamp(200, 8, 70, 1);   // F, second set
-    level.FloatRamp(236, 33, 1, 0);   // Leq spectrum
-    level.FloatRamp(368, 33, 2, 0);   // live spectrum
+    level.U32(TimeHistoryFields::kTime, 100).F32(TimeHistoryFields::kFirst, 65.5f)
+        .F32(TimeHistoryFields::kSecond, 99.0f).U32(TimeHistoryFields::kRecordNumber, 8);
+    level.FloatRamp(TimeHistoryFields::kSet1, 8, 10, 1);  // A, first set: entries 0..7 = 10..17
+    level.FloatRamp(TimeHistoryFields::kSet1 + 2 * TimeHistoryFields::kSetStride, 8, 30, 1);  // F, first set
+    level.FloatRamp(TimeHistoryFields::kSet2, 8, 50, 1);  // A, second set
+    level.FloatRamp(TimeHistoryFields::kSet2 + TimeHistoryFields::kSetStride, 8, 60, 1);  // C, second set
+    level.FloatRamp(TimeHistoryFields::kSet2 + 2 * TimeHistoryFields::kSetStride, 8, 70, 1);  // F, second set
+    level.FloatRamp(TimeHistoryFields::kLeqBands, 33, 1, 0);
+    level.FloatRamp(TimeHistoryFields::kLiveBands, 33, 2, 0);
     ThRec t = ThRec::FromTimeHistory(ViewOf(level));
     EXPECT_TRUE(t.IsLevelSample());
     EXPECT_FLOAT_EQ(t.GetLeq(), 65.5f);
@@ -94,18 +100,24 @@ TEST(RecordClasses, TimeHistorySampleAndRunStopEntry)
     EXPECT_EQ(t.GetCauseText(text), "");
 
     // A negative first value marks a run/stop entry: state and cause as words.
-    ThRec run = ThRec::FromTimeHistory(ViewOf(OutputRecordBuilder(57).F32(20, -4.0f).I16(38, 4).I16(36, 1)));
+    ThRec run = ThRec::FromTimeHistory(ViewOf(OutputRecordBuilder(57)
+                                                  .F32(TimeHistoryFields::kFirst, -4.0f)
+                                                  .I16(TimeHistoryFields::kState, 4)
+                                                  .I16(TimeHistoryFields::kCause, 1)));
     EXPECT_FALSE(run.IsLevelSample());
     EXPECT_EQ(run.GetStateText(text), "Run");
     EXPECT_EQ(run.GetCauseText(text), "Timer");
     EXPECT_EQ(run.GetCauseCode(), 1);
     for (auto [state, expected] : {std::pair{0, "Stop"}, {3, "Stop"}, {5, "Cont"}, {6, "Reset"}, {7, "Run"}, {8, ""}}) {
-        ThRec s = ThRec::FromTimeHistory(ViewOf(OutputRecordBuilder(57).F32(20, -1.0f).I16(38, state)));
+        ThRec s = ThRec::FromTimeHistory(
+            ViewOf(OutputRecordBuilder(57).F32(TimeHistoryFields::kFirst, -1.0f).I16(TimeHistoryFields::kState, state)));
         EXPECT_EQ(s.GetStateText(text), expected) << state;
     }
 
     // A spectrum sample of an RTA event: its one spectrum is both.
-    ThRec spectrum = ThRec::FromSpectrum(ViewOf(OutputRecordBuilder(21).U32(16, 3).FloatRamp(20, 33, 40, 1)));
+    ThRec spectrum = ThRec::FromSpectrum(ViewOf(OutputRecordBuilder(21)
+                                                    .U32(SpectrumThFields::kRecordNumber, 3)
+                                                    .FloatRamp(SpectrumThFields::kBands, 33, 40, 1)));
     EXPECT_FLOAT_EQ(spectrum.GetLiveBand(5), 45);
     EXPECT_FLOAT_EQ(spectrum.GetLeqBand(5), 45);
     EXPECT_EQ(spectrum.GetRecordNumber(), 3u);
@@ -130,9 +142,10 @@ TEST(RecordClasses, DamagedFloatsGiveCodeZero)
     for (const Case& c : cases) {
         // The spectrum layout keeps the first value as it comes; the second
         // value of a level-sample layout likewise.
-        ThRec spectrum = ThRec::FromSpectrum(ViewOf(OutputRecordBuilder(21).F32(8, c.first)));
+        ThRec spectrum = ThRec::FromSpectrum(ViewOf(OutputRecordBuilder(21).F32(SpectrumThFields::kFirst, c.first)));
         EXPECT_EQ(spectrum.GetStateText(text), c.state) << c.first;
-        ThRec sample = ThRec::FromTimeHistory(ViewOf(OutputRecordBuilder(57).F32(20, 0.5f).F32(24, c.second)));
+        ThRec sample = ThRec::FromTimeHistory(
+            ViewOf(OutputRecordBuilder(57).F32(TimeHistoryFields::kFirst, 0.5f).F32(TimeHistoryFields::kSecond, c.second)));
         EXPECT_EQ(sample.GetCauseCode(), c.cause) << c.second;
     }
 }
@@ -143,9 +156,11 @@ TEST(RecordClasses, SnapshotStandardTime)
     tzset();
     const uint32_t summer = 1057401000;  // 2003-07-05, summer time
     const uint32_t winter = 1041766200;  // 2003-01-05
-    EXPECT_EQ(SnapRec(ViewOf(OutputRecordBuilder(66).U32(8, summer)), 1).GetStandardTime(), summer - 3600);
-    EXPECT_EQ(SnapRec(ViewOf(OutputRecordBuilder(66).U32(8, winter)), 1).GetStandardTime(), winter);
-    EXPECT_EQ(SnapRec(ViewOf(OutputRecordBuilder(66).U32(8, 0xFFFFFFF0u)), 1).GetStandardTime(), 0u);
+    EXPECT_EQ(SnapRec(ViewOf(OutputRecordBuilder(66).U32(SnapshotFields::kTime, summer)), 1).GetStandardTime(),
+              summer - 3600);
+    EXPECT_EQ(SnapRec(ViewOf(OutputRecordBuilder(66).U32(SnapshotFields::kTime, winter)), 1).GetStandardTime(), winter);
+    EXPECT_EQ(SnapRec(ViewOf(OutputRecordBuilder(66).U32(SnapshotFields::kTime, 0xFFFFFFF0u)), 1).GetStandardTime(),
+              0u);
 }
 
 TEST(RecordClasses, ShortRecordReadsAsZeros)
