@@ -4,6 +4,7 @@
 
 #include "EventRec.h"
 #include "RecordTestSupport.h"
+#include "StreamedRecordFields.h"
 
 using testsupport::OutputRecordBuilder;
 
@@ -12,7 +13,10 @@ namespace {
 // one averaged event: the samples lie duration / triggered apart.
 EventRec Event(float duration, int pre, int triggered)
 {
-    return EventRec::FromRta(ViewOf(OutputRecordBuilder(1).F32(12, duration).I16(18, pre).I16(24, triggered)));
+    return EventRec::FromRta(ViewOf(OutputRecordBuilder(1)
+                                        .F32(RtaEventFields::kDuration, duration)
+                                        .I16(RtaEventFields::kPreTrigger, pre)
+                                        .I16(RtaEventFields::kTriggered, triggered)));
 }
 }  // namespace
 

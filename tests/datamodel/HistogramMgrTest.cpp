@@ -7,27 +7,29 @@
 
 #include "RecordBuilders.h"
 #include "RecordTestSupport.h"
+#include "StreamedRecordFields.h"
 
 using testsupport::OutputRecordBuilder;
 
 namespace {
 // A histogram record (output kind 9 or 17) with its base level and some
-// counts: SPL bins of 0.1 dB from byte 20, peak and unweighted-peak bins of
-// 1 dB from bytes 5140 and 5652 when the peak bits of byte 10 are set.
+// counts: SPL bins of 0.1 dB, and peak and unweighted-peak bins of 1 dB when
+// the peak bits of its flags are set.
 struct Histogram {
     OutputRecordBuilder record{9};
     explicit Histogram(float base, bool peaks = true)
     {
-        record.F32(16, base).U16(10, peaks ? 0x30 : 0);
+        record.F32(HistogramRecordFields::kBaseLevel, base)
+            .U16(HistogramRecordFields::kFlags, peaks ? HistogramRecordFields::kPeakHistograms : 0);
     }
     Histogram& Spl(int bin, uint32_t count)
     {
-        record.BeCount(20 + 4 * static_cast<size_t>(bin), 4, count);
+        record.BeCount(HistogramRecordFields::kSplBins + 4 * static_cast<size_t>(bin), 4, count);
         return *this;
     }
     Histogram& Peak(int bin, uint32_t count)
     {
-        record.BeCount(5140 + 4 * static_cast<size_t>(bin), 4, count);
+        record.BeCount(HistogramRecordFields::kPeakBins + 4 * static_cast<size_t>(bin), 4, count);
         return *this;
     }
 };

@@ -4,8 +4,10 @@
 #include <vector>
 
 #include "DownloadFileBuilder.h"
+#include "KeptRecordFields.h"
 #include "MeasDataSet.h"
 #include "RecordTestSupport.h"
+#include "StreamedRecordFields.h"
 
 using testsupport::OutputRecordBuilder;
 
@@ -39,7 +41,7 @@ public:
     }
     int32_t ReadFileHeader(const char*, void*, void* block) override
     {
-        std::memcpy(static_cast<char*>(block) + 253, "Site", 4);
+        std::memcpy(static_cast<char*>(block) + FileHeaderFields::kLocation, "Site", 4);
         return 0;
     }
     int32_t StartTranslate(const char*, void* work) override
@@ -63,16 +65,19 @@ public:
 // two intervals, a run/stop and a calibration check, then the end.
 void LogFile(FakeTranslator& t)
 {
-    t.Add(OutputRecordBuilder(53).U16(62, 0x40).U16(70, 0x40).I16(296, 15));
-    t.Add(OutputRecordBuilder(54).Text(38, "Meter"));
+    t.Add(OutputRecordBuilder(53)
+              .U16(LogSetupFields::kIntervalFlags, 0x40)
+              .U16(LogSetupFields::kOptionFlags, 0x40)
+              .I16(LogSetupFields::kLnStartLevel, 15));
+    t.Add(OutputRecordBuilder(54).Text(SystemFields::kName, "Meter"));
     t.Add(OutputRecordBuilder(50));
     t.Add(OutputRecordBuilder(7));
     t.Add(OutputRecordBuilder(55));
-    t.Add(OutputRecordBuilder(2).U32(132, 1));
-    t.Add(OutputRecordBuilder(2).U32(132, 2));
+    t.Add(OutputRecordBuilder(2).U32(LogIntervalFields::kRecordNumber, 1));
+    t.Add(OutputRecordBuilder(2).U32(LogIntervalFields::kRecordNumber, 2));
     t.Add(OutputRecordBuilder(4));
     t.Add(OutputRecordBuilder(5));
-    t.Add(OutputRecordBuilder(57).F32(20, 50));
+    t.Add(OutputRecordBuilder(57).F32(TimeHistoryFields::kFirst, 50));
     t.Add(OutputRecordBuilder(15), -318);  // the library's closing summary
 }
 

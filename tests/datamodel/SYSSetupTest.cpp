@@ -6,6 +6,7 @@
 
 #include "SYSSetup.h"
 #include "SetupBlockBuilder.h"
+#include "SystemSetupFields.h"
 
 using testsupport::SetupBlockBuilder;
 
@@ -20,7 +21,10 @@ SYSSetup Loaded(const SetupBlockBuilder& builder)
 
 TEST(SYSSetup, ChoiceSettersAndGettersKeepTheirRanges)
 {
-    SYSSetup s = Loaded(SetupBlockBuilder(226).Byte(192, 5).Byte(115, 18).Byte(119, 5));
+    SYSSetup s = Loaded(SetupBlockBuilder(226)
+                            .Byte(SystemSetupFields::kPowerOffMode, 5)
+                            .Byte(SystemSetupFields::kLogicOutput, 18)
+                            .Byte(SystemSetupFields::kLogicInputMode, 5));
     EXPECT_EQ(s.GetPowerOffMode(), 1);
     EXPECT_EQ(s.GetLogicOutputCode(), 0);
     EXPECT_TRUE(s.IsLogicOutputOff());
@@ -109,10 +113,10 @@ TEST(SYSSetup, EuScaleFactorRoundTrip)
 TEST(SYSSetup, TextsAreCachedUntilTheirSetterRuns)
 {
     SYSSetup s = Loaded(SetupBlockBuilder(226)
-                            .Text(9, 5, "A1234")
-                            .Text(19, 30, "Meter one")
-                            .Text(200, 8, "CAL77")
-                            .Text(214, 4, "m/s"));
+                            .Text(SystemSetupFields::kSerialNumber, SystemSetupFields::kSerialNumberLength, "A1234")
+                            .Text(SystemSetupFields::kInstrumentName, SystemSetupFields::kTextLength, "Meter one")
+                            .Text(SystemSetupFields::kCalibratorSerial, SystemSetupFields::kCalibratorSerialLength, "CAL77")
+                            .Text(SystemSetupFields::kEuLabel, SystemSetupFields::kEuLabelLength, "m/s"));
     EXPECT_EQ(s.GetSerialNumber(), "A1234");
     EXPECT_EQ(s.GetInstrumentName(), "Meter one");
     EXPECT_EQ(s.GetCalibratorSerial(), "CAL77");

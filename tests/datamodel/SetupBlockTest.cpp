@@ -134,7 +134,7 @@ TEST(SetupBlockEncoding, NameAndTitleAreBlankPaddedFieldsCutToTheirLength)
 
 TEST(SetupBlockEncoding, LockFlagIsBit7OfByte40AndLeavesTheOtherBits)
 {
-    auto block = testsupport::SetupBlockBuilder(219).Byte(40, 0x05).Bytes();
+    auto block = testsupport::SetupBlockBuilder(219).Byte(SetupBlock::kLockByte, 0x05).Bytes();
     TALSetup setup;
     setup.Load(block.data(), block.size());
     setup.SetLocked(1);

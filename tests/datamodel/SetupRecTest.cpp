@@ -5,6 +5,7 @@
 #include "SetupBlockBuilder.h"
 #include "SetupRec.h"
 #include "SetupTypes.h"
+#include "SystemSetupFields.h"
 
 using testsupport::SetupBlockBuilder;
 
@@ -116,7 +117,9 @@ TEST(SetupRec, CopyIsDeepAndLeavesPathAndFileNameEmpty)
 
 TEST(SetupRec, InstrumentBlocksKeepASavedCopyApartFromTheWorkingObject)
 {
-    auto block = SetupBlockBuilder(226).Text(9, 5, "A1234").Bytes();
+    auto block = SetupBlockBuilder(226)
+                     .Text(SystemSetupFields::kSerialNumber, SystemSetupFields::kSerialNumberLength, "A1234")
+                     .Bytes();
     SetupRec system;
     system.SetType(1);
     system.LoadSYSSetup(block.data(), block.size());
