@@ -124,7 +124,7 @@ TEST(SYSSetup, TextsAreCachedUntilTheirSetterRuns)
     EXPECT_EQ(s.GetRevision(), "");
 
     uint8_t* b = s.GetSetupBlock();
-    b[19] = 'X';
+    b[SystemSetupFields::kInstrumentName] = 'X';
     EXPECT_EQ(s.GetInstrumentName(), "Meter one");
     s.SetInstrumentName("A name that is longer than thirty characters");
     EXPECT_EQ(s.GetInstrumentName(), "A name that is longer than thi");
