@@ -17,25 +17,18 @@ using testsupport::ScriptedPrompter;
 
 namespace {
 
-enum Byte {
-    kControls = 46, kWindFlags = 49, kScale = 127, kUnits = 130, kThreshold = 134, kExceedance = 136,
-    kHysteresis = 138, kDirectionUnits = 139, kDataReport = 145, kSetupReport = 147, kIntervalReport = 148,
-    kSplHistogram = 153, kPeak2Histogram = 157, kPeak1Histogram = 161, kTimeHistory = 165,
-    kExceedanceReport = 166, kDailyReport = 167,
-};
-
 // A block of the format that carries the wind input, with the wind/tach on,
 // a scale of 1, speeds of 10 (threshold), 40 (exceedance) and 3 (hysteresis).
 SetupBlockBuilder WindBlock(SetupBlockBuilder block)
 {
     return block.Version(5)
-        .Bit(kWindFlags, 6)
-        .Byte(kScale, 1)
-        .Text(kUnits, 4, "MPH ")
-        .Be16(kThreshold, 10)
-        .Be16(kExceedance, 40)
-        .Byte(kHysteresis, 3)
-        .Byte(kDirectionUnits, 1);
+        .Bit(MeasurementSetupFields::kWindFlags, 6)
+        .Byte(MeasurementSetupFields::kWindScale, 1)
+        .Text(MeasurementSetupFields::kWindUnits, 4, "MPH ")
+        .Be16(MeasurementSetupFields::kWindyThreshold, 10)
+        .Be16(MeasurementSetupFields::kWindExceedanceLevel, 40)
+        .Byte(MeasurementSetupFields::kWindyHysteresis, 3)
+        .Byte(MeasurementSetupFields::kDirectionUnits, 1);
 }
 
 // A sheet showing a setup with its advanced page in front.
@@ -124,12 +117,19 @@ TEST(SetupEditorAdvancedPagesTest, WindTachLoadsAndStoresTheWindInput)
         Control<QCheckBox>(wind, "windyPause")->click();
         const std::vector<uint8_t> saved = s.Saved();
         // Every non-letter of the units is stored as a blank.
-        EXPECT_EQ(std::string(saved.begin() + kUnits, saved.begin() + kUnits + 4), "k h ") << type;
-        EXPECT_EQ(saved[kThreshold] * 256 + saved[kThreshold + 1], 12);
-        EXPECT_EQ(saved[kExceedance] * 256 + saved[kExceedance + 1], 40);
-        EXPECT_EQ(saved[kDirectionUnits], 0);
-        EXPECT_EQ(saved[kControls], 0x08);
-        EXPECT_EQ(saved[kWindFlags], 0xC0);
+        EXPECT_EQ(std::string(saved.begin() + MeasurementSetupFields::kWindUnits,
+                      saved.begin() + MeasurementSetupFields::kWindUnits + 4),
+            "k h ")
+            << type;
+        EXPECT_EQ(
+            saved[MeasurementSetupFields::kWindyThreshold] * 256 + saved[MeasurementSetupFields::kWindyThreshold + 1],
+            12);
+        EXPECT_EQ(saved[MeasurementSetupFields::kWindExceedanceLevel] * 256
+                + saved[MeasurementSetupFields::kWindExceedanceLevel + 1],
+            40);
+        EXPECT_EQ(saved[MeasurementSetupFields::kDirectionUnits], 0);
+        EXPECT_EQ(saved[MeasurementSetupFields::kOutputFlags], 0x08);
+        EXPECT_EQ(saved[MeasurementSetupFields::kWindFlags], 0xC0);
     }
 }
 
@@ -149,10 +149,10 @@ TEST(SetupEditorAdvancedPagesTest, NewScaleKeepsTheStoredCounts)
             EXPECT_EQ(Text(wind, "windyHysteresis"), "6");
         }
         const std::vector<uint8_t> saved = s.Saved();
-        EXPECT_EQ(saved[kScale], 2) << leave;
-        EXPECT_EQ(saved[kThreshold + 1], 10) << leave;
-        EXPECT_EQ(saved[kExceedance + 1], 40) << leave;
-        EXPECT_EQ(saved[kHysteresis], 3) << leave;
+        EXPECT_EQ(saved[MeasurementSetupFields::kWindScale], 2) << leave;
+        EXPECT_EQ(saved[MeasurementSetupFields::kWindyThreshold + 1], 10) << leave;
+        EXPECT_EQ(saved[MeasurementSetupFields::kWindExceedanceLevel + 1], 40) << leave;
+        EXPECT_EQ(saved[MeasurementSetupFields::kWindyHysteresis], 3) << leave;
     }
 }
 
@@ -171,7 +171,7 @@ TEST(SetupEditorAdvancedPagesTest, OlderFormatGreysTheWholeWindPage)
     EXPECT_FALSE(Control<QWidget>(wind, "windScale")->isEnabled());
     Control<QCheckBox>(wind, "windTachEnable")->click();
     EXPECT_TRUE(Control<QWidget>(wind, "windScale")->isEnabled());
-    EXPECT_EQ(BlockBytes(off.Block())[kWindFlags], 0x40);
+    EXPECT_EQ(BlockBytes(off.Block())[MeasurementSetupFields::kWindFlags], 0x40);
     // The older block's page takes a current block: its enable box works again.
     auto current = LogSetup(WindBlock(LogBlock("NEW")));
     s.sheet.sheet.ShowSetup(current.get());
@@ -182,12 +182,14 @@ TEST(SetupEditorAdvancedPagesTest, OlderFormatGreysTheWholeWindPage)
 
 TEST(SetupEditorAdvancedPagesTest, PulseVoltageChoiceLeavesThePulseSource)
 {
-    AdvancedSheet s(SsaSetup(WindBlock(SsaBlock("PULSE")).Bit(kControls, 2).Bit(kControls, 3)));
+    AdvancedSheet s(SsaSetup(WindBlock(SsaBlock("PULSE"))
+                                 .Bit(MeasurementSetupFields::kOutputFlags, 2)
+                                 .Bit(MeasurementSetupFields::kOutputFlags, 3)));
     QWidget* wind = s.Inner("Wind/Tach");
     EXPECT_TRUE(Radio(wind, "pulse25")->isChecked());
     EXPECT_TRUE(Radio(wind, "pulseExt")->isChecked());
     Radio(wind, "pulseZero")->click();
-    EXPECT_EQ(s.Saved()[kControls], 0x08);
+    EXPECT_EQ(s.Saved()[MeasurementSetupFields::kOutputFlags], 0x08);
 }
 
 TEST(SetupEditorAdvancedPagesTest, ReloadsKeepThePulseChoicesNotYetSaved)
@@ -208,7 +210,7 @@ TEST(SetupEditorAdvancedPagesTest, ReloadsKeepThePulseChoicesNotYetSaved)
         }
         EXPECT_TRUE(Radio(wind, "pulse25")->isChecked()) << change;
         EXPECT_TRUE(Radio(wind, "pulseExt")->isChecked()) << change;
-        EXPECT_EQ(s.Saved()[kControls] & 0x0C, 0x0C) << change;
+        EXPECT_EQ(s.Saved()[MeasurementSetupFields::kOutputFlags] & 0x0C, 0x0C) << change;
     }
 }
 
@@ -217,7 +219,9 @@ TEST(SetupEditorAdvancedPagesTest, OnlyFieldsTheUserChangedAreCheckedOrWritten)
     ScriptedPrompter prompter;  // no message may come up
     // The wind/tach is off: its fields are greyed and hold what no check
     // would take; leaving them or the page, and saving, says nothing.
-    AdvancedSheet s(LogSetup(WindBlock(LogBlock("GREY")).Bit(kWindFlags, 6, false).Be16(kThreshold, 0x9000)));
+    AdvancedSheet s(LogSetup(WindBlock(LogBlock("GREY"))
+                                 .Bit(MeasurementSetupFields::kWindFlags, 6, false)
+                                 .Be16(MeasurementSetupFields::kWindyThreshold, 0x9000)));
     QWidget* wind = s.Inner("Wind/Tach");
     EXPECT_FALSE(Control(wind, "windyThreshold")->isEnabled());
     const std::vector<uint8_t> before = BlockBytes(s.Block());
@@ -280,11 +284,11 @@ TEST(SetupEditorAdvancedPagesTest, FieldsThatDoNotParseStopTheSave)
 TEST(SetupEditorAdvancedPagesTest, ReportRowsOfLoggingAndSoundAnalyserSetups)
 {
     AdvancedSheet log(LogSetup(LogBlock("LOGR")
-                                   .Byte(kDataReport, 1)
-                                   .Byte(kPeak2Histogram, 1)
-                                   .Byte(kIntervalReport, 7)
-                                   .Byte(kExceedanceReport, 2)
-                                   .Byte(kDailyReport, 0)));
+                                   .Byte(MeasurementSetupFields::kPrintDataReport, 1)
+                                   .Byte(MeasurementSetupFields::kPrintPeak2Histogram, 1)
+                                   .Byte(MeasurementSetupFields::kIntervalReportChoice, 7)
+                                   .Byte(MeasurementSetupFields::kExceedanceReportChoice, 2)
+                                   .Byte(MeasurementSetupFields::kDailyReportChoice, 0)));
     QWidget* report = log.Inner("Report");
     EXPECT_TRUE(Control<QCheckBox>(report, "dataReport")->isChecked());
     EXPECT_TRUE(Control<QCheckBox>(report, "peak2Histogram")->isChecked());
@@ -303,45 +307,53 @@ TEST(SetupEditorAdvancedPagesTest, ReportRowsOfLoggingAndSoundAnalyserSetups)
     Control<QComboBox>(report, "dailyReport")->setEditText("Weekly");
     Control<QComboBox>(report, "exceedanceReport")->setEditText("no");
     const std::vector<uint8_t> saved = log.Saved();
-    EXPECT_EQ(saved[kDataReport], 0);
-    EXPECT_EQ(saved[kSetupReport], 1);
-    EXPECT_EQ(saved[kTimeHistory], 1);
-    EXPECT_EQ(saved[kPeak2Histogram], 1);
-    EXPECT_EQ(saved[kSplHistogram], 0);
-    EXPECT_EQ(saved[kIntervalReport], 7);  // untouched: as stored
-    EXPECT_EQ(saved[kDailyReport], 0);
-    EXPECT_EQ(saved[kExceedanceReport], 0);
+    EXPECT_EQ(saved[MeasurementSetupFields::kPrintDataReport], 0);
+    EXPECT_EQ(saved[MeasurementSetupFields::kPrintSetup], 1);
+    EXPECT_EQ(saved[MeasurementSetupFields::kPrintTimeHistory], 1);
+    EXPECT_EQ(saved[MeasurementSetupFields::kPrintPeak2Histogram], 1);
+    EXPECT_EQ(saved[MeasurementSetupFields::kPrintSplHistogram], 0);
+    EXPECT_EQ(saved[MeasurementSetupFields::kIntervalReportChoice], 7);  // untouched: as stored
+    EXPECT_EQ(saved[MeasurementSetupFields::kDailyReportChoice], 0);
+    EXPECT_EQ(saved[MeasurementSetupFields::kExceedanceReportChoice], 0);
 
-    AdvancedSheet ssa(SsaSetup(SsaBlock("SSAR").Byte(kExceedanceReport, 2).Byte(kPeak1Histogram, 1)));
+    AdvancedSheet ssa(SsaSetup(SsaBlock("SSAR")
+                                   .Byte(MeasurementSetupFields::kExceedanceReportChoice, 2)
+                                   .Byte(MeasurementSetupFields::kPrintPeak1Histogram, 1)));
     report = ssa.Inner("Report");
     EXPECT_FALSE(Control<QWidget>(report, "exceedanceReport")->isVisible());
     EXPECT_FALSE(Control<QWidget>(report, "dailyReport")->isVisible());
     EXPECT_TRUE(Control<QCheckBox>(report, "peak1Histogram")->isChecked());
     Control<QComboBox>(report, "intervalReport")->setCurrentIndex(2);
     const std::vector<uint8_t> ssaSaved = ssa.Saved();
-    EXPECT_EQ(ssaSaved[kIntervalReport], 2);
-    EXPECT_EQ(ssaSaved[kPeak1Histogram], 1);
+    EXPECT_EQ(ssaSaved[MeasurementSetupFields::kIntervalReportChoice], 2);
+    EXPECT_EQ(ssaSaved[MeasurementSetupFields::kPrintPeak1Histogram], 1);
     // The logging-only choice of an SSA block is left alone.
-    EXPECT_EQ(ssaSaved[kExceedanceReport], 2);
+    EXPECT_EQ(ssaSaved[MeasurementSetupFields::kExceedanceReportChoice], 2);
 }
 
 TEST(SetupEditorAdvancedPagesTest, ControlsStoreHeaterAndCalibrationTone)
 {
     for (int type : {5, 7}) {
-        AdvancedSheet s(type == 7 ? LogSetup(LogBlock("CTL").Bit(kControls, 1).Bit(kControls, 3))
-                                  : SsaSetup(SsaBlock("CTL").Bit(kControls, 1).Bit(kControls, 3)));
+        AdvancedSheet s(type == 7 ? LogSetup(LogBlock("CTL")
+                                                 .Bit(MeasurementSetupFields::kOutputFlags, 1)
+                                                 .Bit(MeasurementSetupFields::kOutputFlags, 3))
+                                  : SsaSetup(SsaBlock("CTL")
+                                                 .Bit(MeasurementSetupFields::kOutputFlags, 1)
+                                                 .Bit(MeasurementSetupFields::kOutputFlags, 3)));
         QWidget* controls = s.Inner("Controls");
         EXPECT_TRUE(Control<QCheckBox>(controls, "heater")->isChecked());
         EXPECT_FALSE(Control<QCheckBox>(controls, "calTone")->isChecked());
         Control<QCheckBox>(controls, "heater")->click();
         Control<QCheckBox>(controls, "calTone")->click();
-        EXPECT_EQ(s.Saved()[kControls], 0x08 | 0x01) << type;
+        EXPECT_EQ(s.Saved()[MeasurementSetupFields::kOutputFlags], 0x08 | 0x01) << type;
     }
 }
 
 TEST(SetupEditorAdvancedPagesTest, PagesNeverShownLeaveTheirFieldsAlone)
 {
-    AdvancedSheet s(LogSetup(WindBlock(LogBlock("UNSEEN")).Bit(kControls, 1).Byte(kIntervalReport, 9)));
+    AdvancedSheet s(LogSetup(WindBlock(LogBlock("UNSEEN"))
+                                 .Bit(MeasurementSetupFields::kOutputFlags, 1)
+                                 .Byte(MeasurementSetupFields::kIntervalReportChoice, 9)));
     const std::vector<uint8_t> before = BlockBytes(s.Block());
     // Only the wind/tach page has been in front; it stores what it shows.
     EXPECT_EQ(s.Saved(), before);
@@ -351,12 +363,12 @@ TEST(SetupEditorAdvancedPagesTest, PagesNeverShownLeaveTheirFieldsAlone)
 TEST(SetupEditorAdvancedPagesTest, SwitchingSetsRebuildsTheAdvancedPageForTheNewType)
 {
     auto log = LogSetup(WindBlock(LogBlock("LOGW")));
-    auto ssa = SsaSetup(WindBlock(SsaBlock("SSAW")).Be16(kThreshold, 7));
+    auto ssa = SsaSetup(WindBlock(SsaBlock("SSAW")).Be16(MeasurementSetupFields::kWindyThreshold, 7));
     AdvancedSheet s(LogSetup(WindBlock(LogBlock("FIRST"))));
     Retype(s.Inner("Wind/Tach"), "windyThreshold", "25");
     s.sheet.sheet.ShowSetup(ssa.get());
     // The logging setup got the page's edits before the page went.
-    EXPECT_EQ(BlockBytes(s.Block())[kThreshold + 1], 25);
+    EXPECT_EQ(BlockBytes(s.Block())[MeasurementSetupFields::kWindyThreshold + 1], 25);
     auto* page = static_cast<PPAdvanced*>(s.sheet.Open(Id::Advanced));
     EXPECT_EQ(page->GetSetupType(), 5);
     EXPECT_EQ(Text(page->NestedSheet()->currentWidget(), "windyThreshold"), "7");

@@ -13,8 +13,13 @@ using Id = PropSheetSetup::PageId;
 
 TEST(SetupEditorLnPagesTest, LogLnPercentilesStartLevelAndReferenceTexts)
 {
-    auto log = LogSetup(LogBlock("LN").Fixed88(110, 10, 0).Fixed88(114, 150, 0).Fixed88(120, 90, 0).Byte(181, 150)
-                            .Byte(87, 3).Byte(86, 1));
+    auto log = LogSetup(LogBlock("LN")
+                            .Fixed88(MeasurementSetupFields::kLn1, 10, 0)
+                            .Fixed88(MeasurementSetupFields::kLn1 + 2 * 2, 150, 0)
+                            .Fixed88(MeasurementSetupFields::kLn1 + 2 * 5, 90, 0)
+                            .Byte(MeasurementSetupFields::kLnStartLevel, 150)
+                            .Byte(MeasurementSetupFields::kFreqWeighting, 3)
+                            .Byte(MeasurementSetupFields::kDetector, 1));
     ShownSheet s;
     s.sheet.ShowSetup(log.get());
     SetupPage* page = s.Open(Id::LogLn);
@@ -44,7 +49,10 @@ TEST(SetupEditorLnPagesTest, LogLnPercentilesStartLevelAndReferenceTexts)
 
 TEST(SetupEditorLnPagesTest, SsaEnableLnReachesTheSetupAtOnceAndKeepsControlsEnabled)
 {
-    auto ssa = SsaSetup(SsaBlock("SSA").Bit(47, 1).Byte(104, 2).Byte(87, 3));
+    auto ssa = SsaSetup(SsaBlock("SSA")
+                            .Bit(MeasurementSetupFields::kStoreFlags, 1)
+                            .Byte(MeasurementSetupFields::kSpectralLn, 2)
+                            .Byte(MeasurementSetupFields::kFreqWeighting, 3));
     ShownSheet s;
     s.sheet.ShowSetup(ssa.get());
     SetupPage* page = s.Open(Id::SsaLn);
@@ -57,7 +65,8 @@ TEST(SetupEditorLnPagesTest, SsaEnableLnReachesTheSetupAtOnceAndKeepsControlsEna
 
 TEST(SetupEditorLnPagesTest, TalLnNeedsBothBitsAndStoresThemTogether)
 {
-    auto tal = TalSetup(SetupBlockBuilder(219).Version(3).Name("TAL").Mode(7).Bit(41, 6));
+    auto tal
+        = TalSetup(SetupBlockBuilder(219).Version(3).Name("TAL").Mode(7).Bit(MeasurementSetupFields::kModeFlags, 6));
     ShownSheet s;
     s.sheet.ShowSetup(tal.get());
     SetupPage* page = s.Open(Id::TalLn);

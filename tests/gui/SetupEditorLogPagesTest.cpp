@@ -44,7 +44,13 @@ TEST(SetupEditorLogPagesTest, SlmPageWithoutSetupShowsFirstEntries)
 
 TEST(SetupEditorLogPagesTest, SlmPageShowsAndStoresTitleAndLists)
 {
-    auto log = LogSetup(LogBlock("ROAD").Title("Short").Byte(86, 3).Byte(87, 3).Byte(90, 1).Byte(91, 5).Byte(89, 2));
+    auto log = LogSetup(LogBlock("ROAD")
+                            .Title("Short")
+                            .Byte(MeasurementSetupFields::kDetector, 3)
+                            .Byte(MeasurementSetupFields::kFreqWeighting, 3)
+                            .Byte(MeasurementSetupFields::kPeak1Weighting, 1)
+                            .Byte(MeasurementSetupFields::kRange, 5)
+                            .Byte(MeasurementSetupFields::kAcOutput, 2));
     log->SetFileName("road.log");
     log->SetPath("/surveys/road.log");
     ShownSheet s;
@@ -74,7 +80,12 @@ TEST(SetupEditorLogPagesTest, SlmPageShowsAndStoresTitleAndLists)
 
 TEST(SetupEditorLogPagesTest, TwaPageReplacesOddValuesAndStoresTheSetterRules)
 {
-    auto log = LogSetup(LogBlock("DOSE").Byte(83, 120).Byte(76, 85).Byte(75, 70).Byte(74, 4).Byte(77, 2));
+    auto log = LogSetup(LogBlock("DOSE")
+                            .Byte(MeasurementSetupFields::kCriterionTime, 120)
+                            .Byte(MeasurementSetupFields::kCriterionLevel, 85)
+                            .Byte(MeasurementSetupFields::kThreshold, 70)
+                            .Byte(MeasurementSetupFields::kExchangeRate, 4)
+                            .Byte(MeasurementSetupFields::kOverallExchangeRate, 2));
     ShownSheet s;
     s.sheet.ShowSetup(log.get());
     SetupPage* page = s.Open(Id::LogTwa);
@@ -97,8 +108,13 @@ TEST(SetupEditorLogPagesTest, TwaPageReplacesOddValuesAndStoresTheSetterRules)
 
 TEST(SetupEditorLogPagesTest, EventsPageLevelsPeriodRuleAndTimedPeriod)
 {
-    auto log = LogSetup(LogBlock("EVENTS").Fixed88(122, 0, 128).Byte(126, 12).Byte(177, 0x05).Byte(178, 0x30)
-                            .Byte(176, 50).Byte(174, 9));
+    auto log = LogSetup(LogBlock("EVENTS")
+                            .Fixed88(MeasurementSetupFields::kSplExceedanceLevel1, 0, 128)
+                            .Byte(MeasurementSetupFields::kExceedanceHysteresis, 12)
+                            .Byte(MeasurementSetupFields::kTimedExcdMinutes, 0x05)
+                            .Byte(MeasurementSetupFields::kTimedExcdSeconds, 0x30)
+                            .Byte(MeasurementSetupFields::kExceedanceThPeriod, 50)
+                            .Byte(MeasurementSetupFields::kMinimumDuration, 9));
     ShownSheet s;
     s.sheet.ShowSetup(log.get());
     SetupPage* page = s.Open(Id::Events);
@@ -131,8 +147,8 @@ TEST(SetupEditorLogPagesTest, EventsPageLevelsPeriodRuleAndTimedPeriod)
 TEST(SetupEditorLogPagesTest, EventsPeriodRuleFollowsTheStoredTriggerOfEachSetup)
 {
     // "PassBy" chosen on one setup does not reach the next one's period.
-    auto passBy = LogSetup(LogBlock("A").Byte(176, 64));
-    auto level = LogSetup(LogBlock("B").Byte(176, 50));
+    auto passBy = LogSetup(LogBlock("A").Byte(MeasurementSetupFields::kExceedanceThPeriod, 64));
+    auto level = LogSetup(LogBlock("B").Byte(MeasurementSetupFields::kExceedanceThPeriod, 50));
     ShownSheet s;
     s.sheet.ShowSetup(passBy.get());
     SetupPage* page = s.Open(Id::Events);
@@ -144,14 +160,21 @@ TEST(SetupEditorLogPagesTest, EventsPeriodRuleFollowsTheStoredTriggerOfEachSetup
     EXPECT_EQ(LogBytes(*level)[176], 50);
     EXPECT_EQ(LogBytes(*passBy)[48] & 0x10, 0x10);
     // A stored pass-by trigger brings its rule along: 48 is no power of two.
-    auto storedPassBy = LogSetup(LogBlock("C").Bit(48, 4).Byte(176, 48));
+    auto storedPassBy = LogSetup(LogBlock("C")
+                                     .Bit(MeasurementSetupFields::kExceedanceFlags, 4)
+                                     .Byte(MeasurementSetupFields::kExceedanceThPeriod, 48));
     s.sheet.ShowSetup(storedPassBy.get());
     EXPECT_EQ(Text(page, "thPeriod"), "32");
 }
 
 TEST(SetupEditorLogPagesTest, IntervalPageEnableRuleExclusionAndPeriod)
 {
-    auto log = LogSetup(LogBlock("INTV").Bit(42, 5).Byte(100, 100).Byte(101, 60).Byte(102, 30).Byte(98, 1));
+    auto log = LogSetup(LogBlock("INTV")
+                            .Bit(MeasurementSetupFields::kIntervalFlags, 5)
+                            .Byte(kIntervalPeriod, 100)
+                            .Byte(kIntervalPeriod + 1, 60)
+                            .Byte(kIntervalPeriod + 2, 30)
+                            .Byte(MeasurementSetupFields::kIntervalExchangeRate, 1));
     ShownSheet s;
     s.sheet.ShowSetup(log.get());
     SetupPage* page = s.Open(Id::LogIntv);
@@ -186,7 +209,8 @@ TEST(SetupEditorLogPagesTest, IntervalPageEnableRuleExclusionAndPeriod)
 TEST(SetupEditorLogPagesTest, DailyPageRulesFollowClicksAndEveryLoad)
 {
     auto off = LogSetup(LogBlock("OFF"));
-    auto on = LogSetup(LogBlock("ON").Bit(47, 6).Bit(47, 4));
+    auto on = LogSetup(
+        LogBlock("ON").Bit(MeasurementSetupFields::kStoreFlags, 6).Bit(MeasurementSetupFields::kStoreFlags, 4));
     ShownSheet s;
     s.sheet.ShowSetup(off.get());
     SetupPage* page = s.Open(Id::Daily);
@@ -211,9 +235,17 @@ TEST(SetupEditorLogPagesTest, DailyPageRulesFollowClicksAndEveryLoad)
 
 TEST(SetupEditorLogPagesTest, TimerPageModesDatesAndTimes)
 {
-    auto twice = LogSetup(LogBlock("TWICE").Byte(56, 3).Byte(57, 0x15).Byte(58, 0).Byte(59, 0x99).Byte(60, 0x31)
-                              .Byte(61, 0x12).Byte(62, 0x05).Byte(67, 0x23).Byte(68, 0x45));
-    auto off = LogSetup(LogBlock("OFF").Byte(57, 0x00));
+    auto twice = LogSetup(LogBlock("TWICE")
+                              .Byte(kTimerMode, 3)
+                              .Byte(kRunDate, 0x15)
+                              .Byte(kRunDate + 1, 0)
+                              .Byte(kRunDate + 2, 0x99)
+                              .Byte(kStopDate, 0x31)
+                              .Byte(kStopDate + 1, 0x12)
+                              .Byte(kStopDate + 2, 0x05)
+                              .Byte(kStartTime2, 0x23)
+                              .Byte(kStartTime2 + 1, 0x45));
+    auto off = LogSetup(LogBlock("OFF").Byte(kRunDate, 0x00));
     ShownSheet s;
     s.sheet.ShowSetup(twice.get());
     SetupPage* page = s.Open(Id::LogTimer);
@@ -252,7 +284,11 @@ TEST(SetupEditorLogPagesTest, TimerPageModesDatesAndTimes)
 
 TEST(SetupEditorLogPagesTest, TriggeringPageShowsLevelsWithFallbacks)
 {
-    auto log = LogSetup(LogBlock("TRIG").Fixed88(122, 255, 255).Byte(179, 100).Byte(125, 137).Byte(126, 3));
+    auto log = LogSetup(LogBlock("TRIG")
+                            .Fixed88(MeasurementSetupFields::kSplExceedanceLevel1, 255, 255)
+                            .Byte(MeasurementSetupFields::kSplExceedanceLevel2, 100)
+                            .Byte(MeasurementSetupFields::kPeak1ExceedanceLevel, 137)
+                            .Byte(MeasurementSetupFields::kExceedanceHysteresis, 3));
     PropPageTrigger page;
     page.SetSetup(log.get());
     page.show();

@@ -11,9 +11,25 @@
 using namespace setupedittest;
 using Id = PropSheetSetup::PageId;
 
+namespace
+{
+
+// The FFT block's own fields; the data model keeps them inside FFTSetup.
+constexpr size_t kFftBandwidth = 75;
+constexpr size_t kFftAverageCount = 76;  // high byte first
+constexpr size_t kFftWindow = 78;
+
+}  // namespace
+
 TEST(SetupEditorModePagesTest, FftPageReplacesOddValuesAndStoresTheSetterRules)
 {
-    auto fft = FftSetup(FftBlock("SPECTRUM").Title("Pump").Byte(93, 8).Byte(75, 4).Be16(76, 0).Bit(47, 6).Byte(78, 2));
+    auto fft = FftSetup(FftBlock("SPECTRUM")
+                            .Title("Pump")
+                            .Byte(MeasurementSetupFields::kGain, 8)
+                            .Byte(kFftBandwidth, 4)
+                            .Be16(kFftAverageCount, 0)
+                            .Bit(MeasurementSetupFields::kStoreFlags, 6)
+                            .Byte(kFftWindow, 2));
     fft->SetFileName("pump.fft");
     ShownSheet s;
     s.sheet.ShowSetup(fft.get());
@@ -44,7 +60,7 @@ TEST(SetupEditorModePagesTest, FftPageReplacesOddValuesAndStoresTheSetterRules)
 
 TEST(SetupEditorModePagesTest, FftPageKeepsAWindowCodeOutsideTheGroup)
 {
-    auto fft = FftSetup(FftBlock("ODD").Byte(78, 7).Be16(76, 1000));
+    auto fft = FftSetup(FftBlock("ODD").Byte(kFftWindow, 7).Be16(kFftAverageCount, 1000));
     ShownSheet s;
     s.sheet.ShowSetup(fft.get());
     SetupPage* page = s.Page(Id::Fft);
@@ -63,7 +79,11 @@ TEST(SetupEditorModePagesTest, IsmPageDefaultsLoadAndHeader)
     EXPECT_EQ(Control<QComboBox>(&unbound, "detector")->currentIndex(), 0);
     EXPECT_EQ(Control<QComboBox>(&unbound, "exchangeRate")->currentIndex(), 0);
 
-    auto ism = IsmSetup(IsmBlock("METER").Byte(74, 4).Byte(75, 65).Byte(87, 2).Byte(86, 9));
+    auto ism = IsmSetup(IsmBlock("METER")
+                            .Byte(MeasurementSetupFields::kExchangeRate, 4)
+                            .Byte(MeasurementSetupFields::kThreshold, 65)
+                            .Byte(MeasurementSetupFields::kFreqWeighting, 2)
+                            .Byte(MeasurementSetupFields::kDetector, 9));
     ShownSheet s;
     s.sheet.ShowSetup(ism.get());
     SetupPage* page = s.Page(Id::Ism);

@@ -15,6 +15,14 @@ using namespace setupedittest;
 
 namespace {
 
+// The OBA block's own fields; the data model keeps them inside OBASetup.
+constexpr size_t kObaIntervalFlags = 42;
+constexpr size_t kObaBandwidth = 87;
+constexpr size_t kObaAcOutFilter = 89;
+constexpr size_t kObaRange = 91;
+constexpr size_t kObaScanMode = 98;
+constexpr size_t kObaProfile = 99;
+
 QComboBox* List(QWidget* page, const char* name)
 {
     return Control<QComboBox>(page, name);
@@ -49,17 +57,17 @@ TEST(SetupEditorObaPagesTest, LoadShowsTheStoredSettings)
 {
     ObaPage<PropPageOba> p(ObaBlock()
                                .Title("Plant room")
-                               .Byte(98, 2)
-                               .Byte(99, 3)
-                               .Byte(91, 1)
-                               .Byte(87, 4)
-                               .Byte(89, 1)
-                               .Byte(100, 100)
-                               .Byte(101, 5)
-                               .Byte(102, 59)
-                               .Bit(42, 7)
-                               .Bit(42, 5)
-                               .Bit(42, 4));
+                               .Byte(kObaScanMode, 2)
+                               .Byte(kObaProfile, 3)
+                               .Byte(kObaRange, 1)
+                               .Byte(kObaBandwidth, 4)
+                               .Byte(kObaAcOutFilter, 1)
+                               .Byte(kIntervalPeriod, 100)
+                               .Byte(kIntervalPeriod + 1, 5)
+                               .Byte(kIntervalPeriod + 2, 59)
+                               .Bit(kObaIntervalFlags, 7)
+                               .Bit(kObaIntervalFlags, 5)
+                               .Bit(kObaIntervalFlags, 4));
     p.setup->SetFileName("plant.oba");
     p.setup->SetPath("/data/setups/plant.oba");
     p.page.Load();
@@ -113,7 +121,7 @@ TEST(SetupEditorObaPagesTest, BandwidthCodesAndTheirListRows)
         {7, "", -1, 7},  // a code outside the list shows no row and is kept
     };
     for (const Case& c : cases) {
-        ObaPage<PropPageOba> p(ObaBlock().Byte(87, c.stored));
+        ObaPage<PropPageOba> p(ObaBlock().Byte(kObaBandwidth, c.stored));
         QComboBox* list = List(&p.page, "bandwidth");
         EXPECT_EQ(list->currentText(), c.shown) << c.stored;
         if (c.chosen >= 0)
@@ -124,7 +132,11 @@ TEST(SetupEditorObaPagesTest, BandwidthCodesAndTheirListRows)
 
 TEST(SetupEditorObaPagesTest, DisabledIntervalsGreyTheOptionsButStoreThem)
 {
-    ObaPage<PropPageOba> p(ObaBlock().Bit(42, 7).Byte(100, 1).Byte(101, 2).Byte(102, 3));
+    ObaPage<PropPageOba> p(ObaBlock()
+                               .Bit(kObaIntervalFlags, 7)
+                               .Byte(kIntervalPeriod, 1)
+                               .Byte(kIntervalPeriod + 1, 2)
+                               .Byte(kIntervalPeriod + 2, 3));
     Retype(&p.page, "intervalMinutes", "45");
     QCheckBox* enabled = Box(&p.page, "intervalsEnabled");
     enabled->click();
@@ -145,7 +157,7 @@ TEST(SetupEditorObaPagesTest, DisabledIntervalsGreyTheOptionsButStoreThem)
 
 TEST(SetupEditorObaPagesTest, SaveWritesEveryFieldIntoTheBlock)
 {
-    ObaPage<PropPageOba> p(ObaBlock().Byte(98, 7).Byte(99, 9).Byte(91, 5));
+    ObaPage<PropPageOba> p(ObaBlock().Byte(kObaScanMode, 7).Byte(kObaProfile, 9).Byte(kObaRange, 5));
     // Stored codes past the lists read as their first rows.
     EXPECT_EQ(List(&p.page, "scanMode")->currentText(), "Manual");
     EXPECT_EQ(List(&p.page, "profile")->currentText(), "Normal");
@@ -169,7 +181,7 @@ TEST(SetupEditorObaPagesTest, SaveWritesEveryFieldIntoTheBlock)
 
 TEST(SetupEditorObaPagesTest, TimerKeepsRunAndStopDatesApart)
 {
-    ObaPage<PropPageObaTimer> p(ObaBlock().Byte(56, 1));
+    ObaPage<PropPageObaTimer> p(ObaBlock().Byte(kTimerMode, 1));
     EXPECT_EQ(Control<QLabel>(&p.page, "header")->text(), "Octave Band Analyzer - ");
     Retype(&p.page, "runYear", "2004");
     Retype(&p.page, "runMonth", "Mar");
@@ -190,7 +202,8 @@ TEST(SetupEditorObaPagesTest, TimerKeepsRunAndStopDatesApart)
 TEST(SetupEditorObaPagesTest, TimerLoadLeavesTheEnablingUntilAModeIsClicked)
 {
     // Stored "Timer Off": loading greys nothing.
-    ObaPage<PropPageObaTimer> p(ObaBlock().Byte(56, 0).Byte(59, 0x05).Byte(58, 0x06).Byte(57, 0x07));
+    ObaPage<PropPageObaTimer> p(
+        ObaBlock().Byte(kTimerMode, 0).Byte(kRunDate + 2, 0x05).Byte(kRunDate + 1, 0x06).Byte(kRunDate, 0x07));
     EXPECT_TRUE(Control<QRadioButton>(&p.page, "mode0")->isChecked());
     EXPECT_EQ(Text(&p.page, "runYear"), "2005");
     EXPECT_TRUE(Control<QWidget>(&p.page, "runYear")->isEnabled());
@@ -209,7 +222,7 @@ TEST(SetupEditorObaPagesTest, TimerLoadLeavesTheEnablingUntilAModeIsClicked)
 
 TEST(SetupEditorObaPagesTest, TimerModePastTheListIsKeptUntilAModeIsClicked)
 {
-    ObaPage<PropPageObaTimer> p(ObaBlock().Byte(56, 7));
+    ObaPage<PropPageObaTimer> p(ObaBlock().Byte(kTimerMode, 7));
     EXPECT_TRUE(Control<QRadioButton>(&p.page, "mode0")->isChecked());
     EXPECT_EQ(p.Saved()[56], 7);
     Control<QRadioButton>(&p.page, "mode2")->click();
@@ -219,7 +232,7 @@ TEST(SetupEditorObaPagesTest, TimerModePastTheListIsKeptUntilAModeIsClicked)
 
 TEST(SetupEditorObaPagesTest, PagesWithoutAnObaBlockDoNothing)
 {
-    auto log = LogSetup(LogBlock("LOG1").Byte(56, 2).Byte(98, 2));
+    auto log = LogSetup(LogBlock("LOG1").Byte(kTimerMode, 2).Byte(kObaScanMode, 2));
     const std::vector<uint8_t> before = LogBytes(*log);
     PropPageOba oba;
     PropPageObaTimer timer;

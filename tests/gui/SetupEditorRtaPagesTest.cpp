@@ -11,6 +11,23 @@ using Id = PropSheetSetup::PageId;
 
 namespace {
 
+// The RTA block's own fields; the data model keeps them inside RTASetup.
+constexpr size_t kRtaLogicFlags = 48;
+constexpr size_t kRtaLinDetectorTime = 74;  // 24-bit seconds
+constexpr size_t kRtaExpDetectorTime = 77;
+constexpr size_t kRtaPretriggerCount = 78;  // high byte first
+constexpr size_t kRtaLogicOutMap = 80;  // high byte first
+constexpr size_t kRtaTriggerSource = 94;
+// Each condition: mode byte, 8.8 level, 24-bit time, 16-bit sample count.
+constexpr size_t kRtaArm = 95;
+constexpr size_t kRtaTrigger = 103;
+constexpr size_t kConditionLevel = 1;
+constexpr size_t kConditionTime = 3;
+constexpr size_t kRtaEndThen = 119;
+constexpr size_t kRtaRepeatCount = 120;
+constexpr size_t kRtaAverageCount = 121;
+constexpr size_t kRtaRt60DbDown = 130;
+
 QComboBox* List(QWidget* page, const char* name)
 {
     return Control<QComboBox>(page, name);
@@ -91,13 +108,13 @@ TEST(SetupEditorRtaPagesTest, RtaPageShowsAndStoresTheAnalyserSettings)
 {
     RtaSheet r(RtaBlock("SPECTRA", 4)
                    .Title("Hall")
-                   .Byte(93, 9)
-                   .Bit(41, 7)
-                   .Byte(130, 2)
-                   .Byte(74, 0)
-                   .Byte(75, 64)
-                   .Byte(77, 3)
-                   .Bit(41, 5));
+                   .Byte(MeasurementSetupFields::kGain, 9)
+                   .Bit(MeasurementSetupFields::kModeFlags, 7)
+                   .Byte(kRtaRt60DbDown, 2)
+                   .Byte(kRtaLinDetectorTime, 0)
+                   .Byte(kRtaLinDetectorTime + 1, 64)
+                   .Byte(kRtaExpDetectorTime, 3)
+                   .Bit(MeasurementSetupFields::kModeFlags, 5));
     r.record->SetFileName("hall.rta");
     r.s.sheet.ShowSetup(r.record.get());
     SetupPage* page = r.s.Page(Id::Rta);
@@ -131,7 +148,8 @@ TEST(SetupEditorRtaPagesTest, RtaPageFallsBackOnValuesItsControlsDoNotOffer)
 {
     // Format 3 knows four RT60 steps; a gain of 8 and a time of 0 are no
     // entries either.
-    RtaSheet r(RtaBlock("OLD").Byte(130, 5).Byte(93, 8).Byte(77, 14));
+    RtaSheet r(
+        RtaBlock("OLD").Byte(kRtaRt60DbDown, 5).Byte(MeasurementSetupFields::kGain, 8).Byte(kRtaExpDetectorTime, 14));
     SetupPage* page = r.s.Page(Id::Rta);
     EXPECT_EQ(List(page, "rt60DbDown")->count(), 4);
     EXPECT_EQ(List(page, "rt60DbDown")->currentIndex(), -1);
@@ -148,12 +166,12 @@ TEST(SetupEditorRtaPagesTest, RtaPageFallsBackOnValuesItsControlsDoNotOffer)
 
     // Another setup of the same type on the same page: the list follows its
     // format.
-    auto newer = RtaSetup(RtaBlock("NEW", 4).Byte(130, 2).Byte(74, 100));
+    auto newer = RtaSetup(RtaBlock("NEW", 4).Byte(kRtaRt60DbDown, 2).Byte(kRtaLinDetectorTime, 100));
     r.s.sheet.ShowSetup(newer.get());
     EXPECT_EQ(List(page, "rt60DbDown")->count(), 6);
     EXPECT_EQ(List(page, "rt60DbDown")->currentText(), "15");
     EXPECT_EQ(Text(page, "linDetectorTime"), "0.0000");  // 100 s is beyond the edit
-    auto older = RtaSetup(RtaBlock("OLD2").Byte(130, 2));
+    auto older = RtaSetup(RtaBlock("OLD2").Byte(kRtaRt60DbDown, 2));
     r.s.sheet.ShowSetup(older.get());
     EXPECT_EQ(List(page, "rt60DbDown")->count(), 4);
     EXPECT_EQ(List(page, "rt60DbDown")->currentText(), "20");
@@ -161,7 +179,7 @@ TEST(SetupEditorRtaPagesTest, RtaPageFallsBackOnValuesItsControlsDoNotOffer)
 
 TEST(SetupEditorRtaPagesTest, DetectorChoosesWhichDetectorTimesAreEnabled)
 {
-    RtaSheet r(RtaBlock("DET").Bit(41, 6));
+    RtaSheet r(RtaBlock("DET").Bit(MeasurementSetupFields::kModeFlags, 6));
     SetupPage* page = r.s.Page(Id::Rta);
     ExpectEnabled(page, {"linDetectorTime"}, false);
     ExpectEnabled(page, {"expDetectorTime", "expStoreRate"}, true);
@@ -172,7 +190,10 @@ TEST(SetupEditorRtaPagesTest, DetectorChoosesWhichDetectorTimesAreEnabled)
 
 TEST(SetupEditorRtaPagesTest, AutoStoreGovernsItsFieldsWhichAreSavedEitherWay)
 {
-    RtaSheet r(RtaBlock("AUTO").Bit(42, 5).Bit(42, 7).Be16(78, 401));
+    RtaSheet r(RtaBlock("AUTO")
+                   .Bit(MeasurementSetupFields::kIntervalFlags, 5)
+                   .Bit(MeasurementSetupFields::kIntervalFlags, 7)
+                   .Be16(kRtaPretriggerCount, 401));
     SetupPage* page = r.Open(Id::RtaAutoStore);
     EXPECT_TRUE(Box(page, "enableAutoStore")->isChecked());
     EXPECT_TRUE(Box(page, "saveByTime")->isChecked());
@@ -194,7 +215,7 @@ TEST(SetupEditorRtaPagesTest, AutoStoreGovernsItsFieldsWhichAreSavedEitherWay)
 
 TEST(SetupEditorRtaPagesTest, TriggerSetupShowsAndStoresItsFields)
 {
-    RtaSheet r(RtaBlock("TRIG").Bit(48, 7).Byte(94, 33).Bit(48, 2));
+    RtaSheet r(RtaBlock("TRIG").Bit(kRtaLogicFlags, 7).Byte(kRtaTriggerSource, 33).Bit(kRtaLogicFlags, 2));
     SetupPage* page = r.Open(Id::RtaTSetup);
     EXPECT_EQ(Control<QLabel>(page, "pageLabel")->text(), "Triggering");
     EXPECT_TRUE(Box(page, "enableTriggering")->isChecked());
@@ -213,7 +234,7 @@ TEST(SetupEditorRtaPagesTest, TriggerSetupShowsAndStoresItsFields)
     EXPECT_EQ(bytes[48], 0x88);
 
     // A band beyond the list shows no selection and is kept.
-    auto beyond = RtaSetup(RtaBlock("BEYOND").Byte(94, 40));
+    auto beyond = RtaSetup(RtaBlock("BEYOND").Byte(kRtaTriggerSource, 40));
     r.s.sheet.ShowSetup(beyond.get());
     EXPECT_EQ(List(page, "triggerSource")->currentIndex(), -1);
     r.s.sheet.SaveAll();
@@ -251,7 +272,7 @@ TEST(SetupEditorRtaPagesTest, ListsKeepTheDialogSpellingOfEveryCode)
 TEST(SetupEditorRtaPagesTest, EnableTriggeringGovernsTheTriggerPages)
 {
     // Triggering off, "Run on Input" on: the run logic stays disabled.
-    RtaSheet r(RtaBlock("GATE").Bit(48, 2).Byte(95, 3).Byte(119, 1));
+    RtaSheet r(RtaBlock("GATE").Bit(kRtaLogicFlags, 2).Byte(kRtaArm, 3).Byte(kRtaEndThen, 1));
     SetupPage* arm = r.Open(Id::RtaArm);
     SetupPage* then = r.Open(Id::RtaThen);
     SetupPage* logicOut = r.Open(Id::RtaLogicOut);
@@ -284,7 +305,7 @@ TEST(SetupEditorRtaPagesTest, EnableTriggeringGovernsTheTriggerPages)
 
 TEST(SetupEditorRtaPagesTest, TriggerPageDisplayedLaterFollowsTheBoxNotTheStoredFlag)
 {
-    RtaSheet r(RtaBlock("LATER").Bit(48, 7).Byte(103, 5));
+    RtaSheet r(RtaBlock("LATER").Bit(kRtaLogicFlags, 7).Byte(kRtaTrigger, 5));
     SetupPage* tsetup = r.Open(Id::RtaTSetup);
     Box(tsetup, "enableTriggering")->click();
     SetupPage* trigger = r.Open(Id::RtaTrigger);
@@ -316,7 +337,7 @@ TEST(SetupEditorRtaPagesTest, ModeEnablesTheParametersItUses)
         {3, true, true, false, false},   {4, false, false, false, true}, {5, false, true, false, false},
         {6, false, false, true, false},
     };
-    RtaSheet r(RtaBlock("MODES").Bit(48, 7));
+    RtaSheet r(RtaBlock("MODES").Bit(kRtaLogicFlags, 7));
     SetupPage* page = r.Open(Id::RtaTrigger);
     for (const Case& c : cases) {
         PickEntry(List(page, "mode"), c.mode);
@@ -334,7 +355,7 @@ TEST(SetupEditorRtaPagesTest, ConditionPagesKeepTheirOwnBytes)
     for (const Condition& c : kConditions) {
         SCOPED_TRACE(c.caption);
         RtaSheet r(RtaBlock("COND")
-                       .Bit(48, 7)
+                       .Bit(kRtaLogicFlags, 7)
                        .Byte(c.mode, 3)
                        .Fixed88(c.mode + 1, 72, 128)
                        .Byte(c.mode + 3, 2)
@@ -362,7 +383,11 @@ TEST(SetupEditorRtaPagesTest, ConditionPagesKeepTheirOwnBytes)
 TEST(SetupEditorRtaPagesTest, ConditionPageFallsBackOnStoredValuesBeyondItsEdits)
 {
     // A mode beyond the list, 255.99 dB (shown "256.0") and 100 s.
-    RtaSheet r(RtaBlock("WILD").Bit(48, 7).Byte(95, 7).Fixed88(96, 255, 253).Byte(98, 100));
+    RtaSheet r(RtaBlock("WILD")
+                   .Bit(kRtaLogicFlags, 7)
+                   .Byte(kRtaArm, 7)
+                   .Fixed88(kRtaArm + kConditionLevel, 255, 253)
+                   .Byte(kRtaArm + kConditionTime, 100));
     SetupPage* page = r.Open(Id::RtaArm);
     EXPECT_EQ(List(page, "mode")->currentIndex(), -1);
     EXPECT_EQ(Text(page, "level"), "0.0");
@@ -372,7 +397,8 @@ TEST(SetupEditorRtaPagesTest, ConditionPageFallsBackOnStoredValuesBeyondItsEdits
     EXPECT_EQ(Bytes(*r.record, 95, 6), (std::vector<uint8_t>{7, 255, 253, 100, 0, 0}));
 
     // The getter rounds the time to 0.0025 s.
-    auto small = RtaSetup(RtaBlock("SMALL").Byte(100, 85).Byte(108, 86));
+    auto small
+        = RtaSetup(RtaBlock("SMALL").Byte(kRtaArm + kConditionTime + 2, 85).Byte(kRtaTrigger + kConditionTime + 2, 86));
     r.s.sheet.ShowSetup(small.get());
     EXPECT_EQ(Text(page, "time"), " 0.0000");
     EXPECT_EQ(Text(r.Open(Id::RtaTrigger), "time"), " 0.0025");
@@ -380,7 +406,11 @@ TEST(SetupEditorRtaPagesTest, ConditionPageFallsBackOnStoredValuesBeyondItsEdits
 
 TEST(SetupEditorRtaPagesTest, ThenPageShowsStoresAndEnablesItsCounts)
 {
-    RtaSheet r(RtaBlock("THEN").Bit(48, 7).Byte(119, 2).Byte(120, 0).Byte(121, 12));
+    RtaSheet r(RtaBlock("THEN")
+                   .Bit(kRtaLogicFlags, 7)
+                   .Byte(kRtaEndThen, 2)
+                   .Byte(kRtaRepeatCount, 0)
+                   .Byte(kRtaAverageCount, 12));
     SetupPage* page = r.Open(Id::RtaThen);
     EXPECT_EQ(List(page, "endThen")->currentText(), "Average");
     EXPECT_EQ(Text(page, "repeatCount"), "0");
@@ -398,7 +428,7 @@ TEST(SetupEditorRtaPagesTest, ThenPageShowsStoresAndEnablesItsCounts)
     EXPECT_EQ(Bytes(*r.record, 119, 3), (std::vector<uint8_t>{1, 0, 7}));
 
     // An action beyond the list shows no selection and is kept.
-    auto beyond = RtaSetup(RtaBlock("BEYOND").Byte(119, 3).Byte(121, 9));
+    auto beyond = RtaSetup(RtaBlock("BEYOND").Byte(kRtaEndThen, 3).Byte(kRtaAverageCount, 9));
     r.s.sheet.ShowSetup(beyond.get());
     EXPECT_EQ(List(page, "endThen")->currentIndex(), -1);
     r.s.sheet.SaveAll();
@@ -407,7 +437,7 @@ TEST(SetupEditorRtaPagesTest, ThenPageShowsStoresAndEnablesItsCounts)
 
 TEST(SetupEditorRtaPagesTest, LogicOutBoxesWriteTheMapAtOnce)
 {
-    RtaSheet r(RtaBlock("LOGIC").Bit(48, 7).Be16(80, 0x0009));
+    RtaSheet r(RtaBlock("LOGIC").Bit(kRtaLogicFlags, 7).Be16(kRtaLogicOutMap, 0x0009));
     SetupPage* page = r.Open(Id::RtaLogicOut);
     EXPECT_TRUE(Box(page, "logicOut0")->isChecked());
     EXPECT_TRUE(Box(page, "logicOut3")->isChecked());
@@ -438,7 +468,7 @@ TEST(SetupEditorRtaPagesTest, LogicOutBoxesWriteTheMapAtOnce)
 
 TEST(SetupEditorRtaPagesTest, LogicOutKeepsTheChoicesOfAMapWithItsTopBitSet)
 {
-    RtaSheet r(RtaBlock("TOP").Be16(80, 0x8000 | 0x0005));
+    RtaSheet r(RtaBlock("TOP").Be16(kRtaLogicOutMap, 0x8000 | 0x0005));
     r.Open(Id::RtaTSetup);
     SetupPage* page = r.Open(Id::RtaLogicOut);
     EXPECT_TRUE(Box(page, "logicOut0")->isChecked());

@@ -19,7 +19,10 @@ TEST(SetupEditorSheetTest, FirstLogSetupBuildsTheLogSetWithoutSavingAnything)
 {
     ShownSheet s;
     EXPECT_EQ(s.sheet.count(), 0);
-    auto log = LogSetup(LogBlock("FIRST").Title("Road survey").Byte(86, 7).Byte(74, 9));
+    auto log = LogSetup(LogBlock("FIRST")
+                            .Title("Road survey")
+                            .Byte(MeasurementSetupFields::kDetector, 7)
+                            .Byte(MeasurementSetupFields::kExchangeRate, 9));
     const std::vector<uint8_t> before = LogBytes(*log);
 
     s.sheet.ShowSetup(log.get());
@@ -35,8 +38,8 @@ TEST(SetupEditorSheetTest, FirstLogSetupBuildsTheLogSetWithoutSavingAnything)
 TEST(SetupEditorSheetTest, AnotherSetupOfTheSameTypeSavesTheFirstAndKeepsTheTab)
 {
     ShownSheet s;
-    auto first = LogSetup(LogBlock("FIRST").Byte(83, 8));
-    auto second = LogSetup(LogBlock("SECOND").Byte(83, 12));
+    auto first = LogSetup(LogBlock("FIRST").Byte(MeasurementSetupFields::kCriterionTime, 8));
+    auto second = LogSetup(LogBlock("SECOND").Byte(MeasurementSetupFields::kCriterionTime, 12));
     s.sheet.ShowSetup(first.get());
     SetupPage* twa = s.Open(Id::LogTwa);
     Retype(twa, "criterionTime", "24");
@@ -54,7 +57,7 @@ TEST(SetupEditorSheetTest, ATypeChangeSavesAndReplacesTheSet)
 {
     ShownSheet s;
     auto log = LogSetup(LogBlock("LOGGER"));
-    auto ssa = SsaSetup(SsaBlock("ANALYSE").Byte(56, 1));
+    auto ssa = SsaSetup(SsaBlock("ANALYSE").Byte(kTimerMode, 1));
     s.sheet.ShowSetup(log.get());
     Retype(s.Page(Id::Log), "title", "Night");
 
@@ -108,7 +111,10 @@ TEST(SetupEditorSheetTest, RemovingTheShownSetupsPagesDropsThemUnsaved)
 TEST(SetupEditorSheetTest, SaveAllLeavesFieldsOfPagesNeverShown)
 {
     ShownSheet s;
-    auto log = LogSetup(LogBlock("LOGGER").Title("Old").Byte(83, 120).Byte(126, 12));
+    auto log = LogSetup(LogBlock("LOGGER")
+                            .Title("Old")
+                            .Byte(MeasurementSetupFields::kCriterionTime, 120)
+                            .Byte(MeasurementSetupFields::kExceedanceHysteresis, 12));
     s.sheet.ShowSetup(log.get());
     Retype(s.Page(Id::Log), "title", "New");
     s.sheet.SaveAll();
@@ -137,7 +143,8 @@ TEST(SetupEditorSheetTest, TheTabLeftSavesBeforeTheNewTabShowsWhatItWrote)
 {
     // The SLM page writes its lists on leaving; the Ln page, entered next,
     // shows the weighting and detector it wrote.
-    auto log = LogSetup(LogBlock("ORDER").Byte(86, 0).Byte(87, 0));
+    auto log = LogSetup(
+        LogBlock("ORDER").Byte(MeasurementSetupFields::kDetector, 0).Byte(MeasurementSetupFields::kFreqWeighting, 0));
     ShownSheet s;
     s.sheet.ShowSetup(log.get());
     SetupPage* slm = s.Page(Id::Log);
@@ -153,7 +160,12 @@ TEST(SetupEditorSheetTest, AViewSwitchKeepsWhatTheUserTyped)
 {
     // Hiding and showing the sheet (another view in front, a minimised
     // window) is no tab change: the ZU-Reru Ln page keeps its unsaved edits.
-    auto tal = TalSetup(SetupBlockBuilder(219).Version(3).Name("TAL").Mode(7).Bit(41, 6).Bit(47, 1));
+    auto tal = TalSetup(SetupBlockBuilder(219)
+                            .Version(3)
+                            .Name("TAL")
+                            .Mode(7)
+                            .Bit(MeasurementSetupFields::kModeFlags, 6)
+                            .Bit(MeasurementSetupFields::kStoreFlags, 1));
     ShownSheet s;
     s.sheet.ShowSetup(tal.get());
     SetupPage* ln = s.Open(Id::TalLn);

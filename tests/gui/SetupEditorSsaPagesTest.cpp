@@ -27,14 +27,14 @@ TEST(SetupEditorSsaPagesTest, MainPageShowsAndStoresTitleAndLists)
     auto ssa = SsaSetup(SsaBlock("TRAFFIC")
                             .Version(4)
                             .Title("Main road")
-                            .Byte(86, 3)
-                            .Bit(41, 2)
-                            .Bit(41, 3)
-                            .Byte(87, 1)
-                            .Byte(90, 2)
-                            .Byte(94, 0)
-                            .Byte(93, 9)
-                            .Byte(89, 3));
+                            .Byte(MeasurementSetupFields::kDetector, 3)
+                            .Bit(MeasurementSetupFields::kModeFlags, 2)
+                            .Bit(MeasurementSetupFields::kModeFlags, 3)
+                            .Byte(MeasurementSetupFields::kFreqWeighting, 1)
+                            .Byte(MeasurementSetupFields::kPeak1Weighting, 2)
+                            .Byte(MeasurementSetupFields::kRtaWeighting, 0)
+                            .Byte(MeasurementSetupFields::kGain, 9)
+                            .Byte(MeasurementSetupFields::kAcOutput, 3));
     ssa->SetFileName("traffic.ssa");
     ShownSheet s;
     s.sheet.ShowSetup(ssa.get());
@@ -69,7 +69,7 @@ TEST(SetupEditorSsaPagesTest, MainPageShowsAndStoresTitleAndLists)
 
 TEST(SetupEditorSsaPagesTest, RtaWeightingOfAnOldBlockShowsFlatAndIsNotStored)
 {
-    auto ssa = SsaSetup(SsaBlock("OLD").Byte(94, 1));
+    auto ssa = SsaSetup(SsaBlock("OLD").Byte(MeasurementSetupFields::kRtaWeighting, 1));
     ShownSheet s;
     s.sheet.ShowSetup(ssa.get());
     SetupPage* page = s.Page(Id::Ssa);
@@ -82,7 +82,7 @@ TEST(SetupEditorSsaPagesTest, RtaWeightingOfAnOldBlockShowsFlatAndIsNotStored)
 
 TEST(SetupEditorSsaPagesTest, TypedRtaWeightingStoresTheRowItNamesOrNothing)
 {
-    auto ssa = SsaSetup(SsaBlock("TYPED").Version(4).Byte(94, 0));
+    auto ssa = SsaSetup(SsaBlock("TYPED").Version(4).Byte(MeasurementSetupFields::kRtaWeighting, 0));
     ShownSheet s;
     s.sheet.ShowSetup(ssa.get());
     SetupPage* page = s.Page(Id::Ssa);
@@ -98,15 +98,15 @@ TEST(SetupEditorSsaPagesTest, TypedRtaWeightingStoresTheRowItNamesOrNothing)
 TEST(SetupEditorSsaPagesTest, IntervalPageShowsFallbacksAndStoresThePeriod)
 {
     auto ssa = SsaSetup(SsaBlock("INTV")
-                            .Bit(42, 7)
-                            .Bit(42, 6)
-                            .Bit(42, 0)
-                            .Byte(99, 65)
-                            .Byte(100, 100)
-                            .Byte(101, 15)
-                            .Byte(102, 60)
-                            .Byte(98, 2)
-                            .Byte(103, 2));
+                            .Bit(MeasurementSetupFields::kIntervalFlags, 7)
+                            .Bit(MeasurementSetupFields::kIntervalFlags, 6)
+                            .Bit(MeasurementSetupFields::kIntervalFlags, 0)
+                            .Byte(MeasurementSetupFields::kIntervalThreshold, 65)
+                            .Byte(kIntervalPeriod, 100)
+                            .Byte(kIntervalPeriod + 1, 15)
+                            .Byte(kIntervalPeriod + 2, 60)
+                            .Byte(MeasurementSetupFields::kIntervalExchangeRate, 2)
+                            .Byte(MeasurementSetupFields::kSpectra, 2));
     ShownSheet s;
     s.sheet.ShowSetup(ssa.get());
     SetupPage* page = s.Open(Id::SsaIntv);
@@ -137,7 +137,7 @@ TEST(SetupEditorSsaPagesTest, IntervalPageShowsFallbacksAndStoresThePeriod)
 
 TEST(SetupEditorSsaPagesTest, IntervalControlsFollowTheEnableBoxAndOptionsExcludeEachOther)
 {
-    auto ssa = SsaSetup(SsaBlock("OFF").Bit(42, 5));
+    auto ssa = SsaSetup(SsaBlock("OFF").Bit(MeasurementSetupFields::kIntervalFlags, 5));
     ShownSheet s;
     s.sheet.ShowSetup(ssa.get());
     SetupPage* page = s.Open(Id::SsaIntv);

@@ -14,19 +14,12 @@
 #include "PageControls.h"
 #include "PropPageSysTime.h"
 #include "SetupEditorTestSupport.h"
+#include "SystemSetupFields.h"
 
 using namespace setupedittest;
 using Id = PropSheetSetup::PageId;
 
 namespace {
-
-// System block fields by offset.
-enum : size_t {
-    kFlags = 2, kSerial = 9, kName = 19, kDescription1 = 49, kLogicOutput = 115, kHoldTime = 116, kInputMode = 119,
-    kDialOut = 120, kTelephone = 121, kMonitor = 151, kPowerOffMode = 192, kAutoOffTime = 194, kBlankLcdTime = 195,
-    kBacklightTime = 196, kContrast = 197, kCalibratorLevel = 198, kTransducer = 208, kAutoCheck = 209,
-    kCheckHour = 210, kCheckMinute = 211, kEuScale = 212,
-};
 
 SetupBlockBuilder SysBlock()
 {
@@ -92,7 +85,10 @@ TEST(SetupEditorSystemPagesTest, SetShowsTheSystemPagesInOrder)
 
 TEST(SetupEditorSystemPagesTest, TitlePageShowsIdentityAndStoresLabels)
 {
-    SystemSheet sys(SysBlock().Text(kSerial, 5, "12345").Text(kName, 30, "Site A   ").Text(kDescription1, 30, "North"));
+    SystemSheet sys(SysBlock()
+                        .Text(SystemSetupFields::kSerialNumber, 5, "12345")
+                        .Text(SystemSetupFields::kInstrumentName, 30, "Site A   ")
+                        .Text(SystemSetupFields::kDescription1, 30, "North"));
     SetupPage* page = sys.Open(Id::System);
     EXPECT_EQ(Control<QLabel>(page, "serialNumber")->text(), "12345");
     EXPECT_EQ(Text(page, "instrumentName"), "Site A");
@@ -105,16 +101,24 @@ TEST(SetupEditorSystemPagesTest, TitlePageShowsIdentityAndStoresLabels)
     EXPECT_EQ(Text(page, "instrumentName"), QString(30, 'n'));
     Retype(page, "description2", "Dock");
     const std::vector<uint8_t> bytes = sys.SaveAll();
-    EXPECT_EQ(std::string(bytes.begin() + kName, bytes.begin() + kName + 30), std::string(30, 'n'));
+    EXPECT_EQ(std::string(bytes.begin() + SystemSetupFields::kInstrumentName,
+                  bytes.begin() + SystemSetupFields::kInstrumentName + 30),
+        std::string(30, 'n'));
     EXPECT_EQ(std::string(bytes.begin() + 79, bytes.begin() + 83), "Dock");
     EXPECT_EQ(bytes[83], ' ');
 }
 
 TEST(SetupEditorSystemPagesTest, CalibPageAutoCheckRuleAndStoredFields)
 {
-    SystemSheet sys(SysBlock().Byte(kAutoCheck, 2).Byte(kCheckHour, 0x23).Byte(kCheckMinute, 0x59)
-                        .Fixed88(kCalibratorLevel, 94, 0).Byte(kEuScale, 0).Byte(kEuScale + 1, 0)
-                        .Text(214, 4, "Pa").Bit(kFlags, 5));
+    SystemSheet sys(SysBlock()
+                        .Byte(SystemSetupFields::kAutoCalibration, 2)
+                        .Byte(SystemSetupFields::kAutoCalHour, 0x23)
+                        .Byte(SystemSetupFields::kAutoCalMinute, 0x59)
+                        .Fixed88(SystemSetupFields::kCalibratorLevel, 94, 0)
+                        .Byte(SystemSetupFields::kEuScale, 0)
+                        .Byte(SystemSetupFields::kEuScale + 1, 0)
+                        .Text(SystemSetupFields::kEuLabel, 4, "Pa")
+                        .Bit(SystemSetupFields::kFlags, 5));
     sys.record->SetParam207(20.0f);
     SetupPage* page = sys.Open(Id::SysCalib);
     EXPECT_TRUE(Box(page, "autoCheck")->isChecked());
@@ -126,7 +130,7 @@ TEST(SetupEditorSystemPagesTest, CalibPageAutoCheckRuleAndStoredFields)
     EXPECT_EQ(Text(page, "scaleFactor"), "1");
     EXPECT_EQ(List(page, "unitsLabel")->currentText(), "Pa");
     EXPECT_TRUE(Box(page, "randomIncidence")->isChecked());
-    EXPECT_EQ(sys.SaveAll()[kAutoCheck], 2);
+    EXPECT_EQ(sys.SaveAll()[SystemSetupFields::kAutoCalibration], 2);
 
     Click(Box(page, "autoCheck"));
     EXPECT_FALSE(Box(page, "noiseFloorCheck")->isEnabled());
@@ -134,15 +138,15 @@ TEST(SetupEditorSystemPagesTest, CalibPageAutoCheckRuleAndStoredFields)
     Retype(page, "noiseFloor", "31.5");
     Retype(page, "scaleFactor", "2k");
     const std::vector<uint8_t> bytes = sys.SaveAll();
-    EXPECT_EQ(bytes[kAutoCheck], 0);  // whatever the noise-floor box shows
+    EXPECT_EQ(bytes[SystemSetupFields::kAutoCalibration], 0);  // whatever the noise-floor box shows
     EXPECT_FLOAT_EQ(sys.record->GetParam207(), 31.5f);
     EXPECT_NEAR(sys.record->GetSYSSetup()->GetEuScaleFactor(), 2000.0, 2000.0 * 0.002);
-    EXPECT_EQ(bytes[kCalibratorLevel], 94);
+    EXPECT_EQ(bytes[SystemSetupFields::kCalibratorLevel], 94);
 }
 
 TEST(SetupEditorSystemPagesTest, CalibPageMicPickAndTransducerRule)
 {
-    SystemSheet sys(SysBlock().Byte(kTransducer, 0));
+    SystemSheet sys(SysBlock().Byte(SystemSetupFields::kTransducer, 0));
     SetupPage* page = sys.Open(Id::SysCalib);
     QComboBox* mic = List(page, "micFloor");
     EXPECT_TRUE(mic->isEnabled());
@@ -155,12 +159,15 @@ TEST(SetupEditorSystemPagesTest, CalibPageMicPickAndTransducerRule)
     Choose(page, "transducer", 0);
     EXPECT_TRUE(mic->isEnabled());
     Choose(page, "transducer", 2);
-    EXPECT_EQ(sys.SaveAll()[kTransducer], 2);
+    EXPECT_EQ(sys.SaveAll()[SystemSetupFields::kTransducer], 2);
 }
 
 TEST(SetupEditorSystemPagesTest, ControlsPageLoadsAndStoresTheOutputCode)
 {
-    SystemSheet sys(SysBlock().Byte(kLogicOutput, 5).Byte(kHoldTime, 3).Byte(kInputMode, 2));
+    SystemSheet sys(SysBlock()
+                        .Byte(SystemSetupFields::kLogicOutput, 5)
+                        .Byte(SystemSetupFields::kLogicOutputTime, 3)
+                        .Byte(SystemSetupFields::kLogicInputMode, 2));
     SetupPage* page = sys.Open(Id::SysControls);
     EXPECT_TRUE(Box(page, "enableOutput")->isChecked());
     EXPECT_TRUE(Control<QRadioButton>(page, "eventRadio")->isChecked());
@@ -169,19 +176,19 @@ TEST(SetupEditorSystemPagesTest, ControlsPageLoadsAndStoresTheOutputCode)
     EXPECT_TRUE(Box(page, "interval")->isChecked());
     EXPECT_EQ(List(page, "inputMode")->currentIndex(), 2);
     EXPECT_EQ(Text(page, "holdTime"), "3");
-    EXPECT_EQ(sys.SaveAll()[kLogicOutput], 5);
+    EXPECT_EQ(sys.SaveAll()[SystemSetupFields::kLogicOutput], 5);
 
     // No event chosen under an enabled output stores "off".
     Click(Box(page, "rms"));
     Click(Box(page, "interval"));
-    EXPECT_EQ(sys.SaveAll()[kLogicOutput], 0);
+    EXPECT_EQ(sys.SaveAll()[SystemSetupFields::kLogicOutput], 0);
 
     Click(Control<QRadioButton>(page, "excdRadio"));
     EXPECT_FALSE(Box(page, "rms")->isEnabled());
-    EXPECT_EQ(sys.SaveAll()[kLogicOutput], 17);
+    EXPECT_EQ(sys.SaveAll()[SystemSetupFields::kLogicOutput], 17);
     Click(Control<QRadioButton>(page, "eventRadio"));
     EXPECT_TRUE(Box(page, "rms")->isChecked());  // the event choice starts with RMS
-    EXPECT_EQ(sys.SaveAll()[kLogicOutput], 1);
+    EXPECT_EQ(sys.SaveAll()[SystemSetupFields::kLogicOutput], 1);
 
     // Unticking forgets every choice.
     Click(Box(page, "enableOutput"));
@@ -193,7 +200,7 @@ TEST(SetupEditorSystemPagesTest, ControlsPageLoadsAndStoresTheOutputCode)
 
 TEST(SetupEditorSystemPagesTest, ControlsPageHoldTimeLimit)
 {
-    SystemSheet sys(SysBlock().Byte(kLogicOutput, 16));
+    SystemSheet sys(SysBlock().Byte(SystemSetupFields::kLogicOutput, 16));
     SetupPage* page = sys.Open(Id::SysControls);
     EXPECT_TRUE(Control<QRadioButton>(page, "runRadio")->isChecked());
     // The block would take 255 as 10 seconds: the field takes no 255.
@@ -205,15 +212,19 @@ TEST(SetupEditorSystemPagesTest, ControlsPageHoldTimeLimit)
     for (const auto& c : cases) {
         Retype(page, "holdTime", c.typed);
         EXPECT_EQ(Text(page, "holdTime"), c.shown);
-        EXPECT_EQ(sys.SaveAll()[kHoldTime], c.stored) << c.typed;
+        EXPECT_EQ(sys.SaveAll()[SystemSetupFields::kLogicOutputTime], c.stored) << c.typed;
     }
-    EXPECT_EQ(sys.SaveAll()[kLogicOutput], 16);
+    EXPECT_EQ(sys.SaveAll()[SystemSetupFields::kLogicOutput], 16);
 }
 
 TEST(SetupEditorSystemPagesTest, PowerPageModesTimesAndContrast)
 {
-    SystemSheet sys(SysBlock().Byte(kPowerOffMode, 0).Byte(kBlankLcdTime, 4).Byte(kAutoOffTime, 20)
-                        .Byte(kContrast, 55).Byte(kBacklightTime, 15));
+    SystemSheet sys(SysBlock()
+                        .Byte(SystemSetupFields::kPowerOffMode, 0)
+                        .Byte(SystemSetupFields::kBlankLcdTime, 4)
+                        .Byte(SystemSetupFields::kAutoOffTime, 20)
+                        .Byte(SystemSetupFields::kLcdContrast, 55)
+                        .Byte(SystemSetupFields::kBacklightTime, 15));
     SetupPage* page = sys.Open(Id::SysPower);
     EXPECT_EQ(List(page, "contrast")->currentText(), "54");
     EXPECT_EQ(Text(page, "powerOffTime"), "04");
@@ -228,9 +239,9 @@ TEST(SetupEditorSystemPagesTest, PowerPageModesTimesAndContrast)
     Retype(page, "powerOffTime", "99");  // the block would take 99 as 12
     EXPECT_EQ(Text(page, "powerOffTime"), "9");
     std::vector<uint8_t> bytes = sys.SaveAll();
-    EXPECT_EQ(bytes[kAutoOffTime], 9);
-    EXPECT_EQ(bytes[kBlankLcdTime], 4);
-    EXPECT_EQ(bytes[kContrast], 55);  // shown as its row "54", not edited
+    EXPECT_EQ(bytes[SystemSetupFields::kAutoOffTime], 9);
+    EXPECT_EQ(bytes[SystemSetupFields::kBlankLcdTime], 4);
+    EXPECT_EQ(bytes[SystemSetupFields::kLcdContrast], 55);  // shown as its row "54", not edited
 
     Choose(page, "powerOffMode", 2);
     EXPECT_TRUE(Control(page, "powerOffTime")->isHidden());
@@ -238,24 +249,28 @@ TEST(SetupEditorSystemPagesTest, PowerPageModesTimesAndContrast)
     EXPECT_TRUE(Control(page, "backlightTime")->isEnabled());
     Choose(page, "externalPower", 1);
     bytes = sys.SaveAll();
-    EXPECT_EQ(bytes[kPowerOffMode], 2);
-    EXPECT_EQ(bytes[kAutoOffTime], 9);
-    EXPECT_EQ(bytes[kBlankLcdTime], 4);
-    EXPECT_EQ(bytes[kFlags], 0x02 | 0x04);
+    EXPECT_EQ(bytes[SystemSetupFields::kPowerOffMode], 2);
+    EXPECT_EQ(bytes[SystemSetupFields::kAutoOffTime], 9);
+    EXPECT_EQ(bytes[SystemSetupFields::kBlankLcdTime], 4);
+    EXPECT_EQ(bytes[SystemSetupFields::kFlags], 0x02 | 0x04);
 }
 
 TEST(SetupEditorSystemPagesTest, PowerPageReadsModeThreeAsAutoOff)
 {
-    SystemSheet sys(SysBlock().Byte(kPowerOffMode, 3).Byte(kAutoOffTime, 98));
+    SystemSheet sys(SysBlock().Byte(SystemSetupFields::kPowerOffMode, 3).Byte(SystemSetupFields::kAutoOffTime, 98));
     SetupPage* page = sys.Open(Id::SysPower);
     EXPECT_EQ(List(page, "powerOffMode")->currentText(), "Auto Off");
-    EXPECT_EQ(sys.SaveAll()[kAutoOffTime], 98);
+    EXPECT_EQ(sys.SaveAll()[SystemSetupFields::kAutoOffTime], 98);
 }
 
 TEST(SetupEditorSystemPagesTest, ModemPageKeepsTheHiddenFlagAndStoresFields)
 {
-    SystemSheet sys(SysBlock().Bit(kFlags, 6).Bit(kFlags, 7).Byte(kDialOut, 0x02).Text(kTelephone, 30, "5551234")
-                        .Byte(kMonitor, 7));
+    SystemSheet sys(SysBlock()
+                        .Bit(SystemSetupFields::kFlags, 6)
+                        .Bit(SystemSetupFields::kFlags, 7)
+                        .Byte(SystemSetupFields::kDialOutFlags, 0x02)
+                        .Text(SystemSetupFields::kTelephone, 30, "5551234")
+                        .Byte(SystemSetupFields::kMonitorNumber, 7));
     SetupPage* page = sys.Open(Id::SysModem);
     EXPECT_TRUE(Box(page, "modemEnabled")->isChecked());
     EXPECT_TRUE(Box(page, "dialOnAlarm")->isChecked());
@@ -267,9 +282,9 @@ TEST(SetupEditorSystemPagesTest, ModemPageKeepsTheHiddenFlagAndStoresFields)
     Retype(page, "monitorNumber", "255");
     Retype(page, "initString", "ATZ");
     const std::vector<uint8_t> bytes = sys.SaveAll();
-    EXPECT_EQ(bytes[kFlags], 0xC0);
-    EXPECT_EQ(bytes[kDialOut], 0x03);
-    EXPECT_EQ(bytes[kMonitor], 255);
+    EXPECT_EQ(bytes[SystemSetupFields::kFlags], 0xC0);
+    EXPECT_EQ(bytes[SystemSetupFields::kDialOutFlags], 0x03);
+    EXPECT_EQ(bytes[SystemSetupFields::kMonitorNumber], 255);
     EXPECT_EQ(std::string(bytes.begin() + 152, bytes.begin() + 155), "ATZ");
 }
 
@@ -375,7 +390,7 @@ TEST(SetupEditorSystemPagesTest, EverySystemPageShowsTheSystemBadge)
 
 TEST(SetupEditorSystemPagesTest, TypedInputModeStoresTheRowItNamesAndAddsNoRow)
 {
-    SystemSheet sys(SysBlock().Byte(kInputMode, 2));
+    SystemSheet sys(SysBlock().Byte(SystemSetupFields::kLogicInputMode, 2));
     SetupPage* page = sys.Open(Id::SysControls);
     QComboBox* mode = List(page, "inputMode");
     const int rows = mode->count();
@@ -388,7 +403,7 @@ TEST(SetupEditorSystemPagesTest, TypedInputModeStoresTheRowItNamesAndAddsNoRow)
         QTest::keyClicks(mode->lineEdit(), c.typed);
         QTest::keyClick(mode->lineEdit(), Qt::Key_Return);
         EXPECT_EQ(mode->count(), rows) << c.typed;
-        EXPECT_EQ(sys.SaveAll()[kInputMode], c.stored) << c.typed;
+        EXPECT_EQ(sys.SaveAll()[SystemSetupFields::kLogicInputMode], c.stored) << c.typed;
     }
 }
 

@@ -37,7 +37,12 @@ TEST(SetupEditorTalPagesTest, SlmPageWithoutSetupShowsDefaults)
 
 TEST(SetupEditorTalPagesTest, SlmPageShowsAndStoresItsFields)
 {
-    auto tal = TalSetup(TalBlock("TONE").Title("Plant").Byte(86, 2).Byte(87, 1).Byte(93, 9).Byte(188, 200));
+    auto tal = TalSetup(TalBlock("TONE")
+                            .Title("Plant")
+                            .Byte(MeasurementSetupFields::kDetector, 2)
+                            .Byte(MeasurementSetupFields::kFreqWeighting, 1)
+                            .Byte(MeasurementSetupFields::kGain, 9)
+                            .Byte(MeasurementSetupFields::kAvgToneCount, 200));
     ShownSheet s;
     s.sheet.ShowSetup(tal.get());
     SetupPage* page = s.Page(Id::Tal);
@@ -69,7 +74,13 @@ TEST(SetupEditorTalPagesTest, SlmPageShowsAndStoresItsFields)
 
 TEST(SetupEditorTalPagesTest, RtaPageKeepsItsRunTimeApartFromTheSlmRunTime)
 {
-    auto tal = TalSetup(TalBlock("RTA").Bit(41, 2).Byte(71, 1).Byte(72, 2).Byte(73, 3).Byte(100, 4).Byte(101, 60));
+    auto tal = TalSetup(TalBlock("RTA")
+                            .Bit(MeasurementSetupFields::kModeFlags, 2)
+                            .Byte(MeasurementSetupFields::kRunTime, 1)
+                            .Byte(MeasurementSetupFields::kRunTime + 1, 2)
+                            .Byte(MeasurementSetupFields::kRunTime + 2, 3)
+                            .Byte(kIntervalPeriod, 4)
+                            .Byte(kIntervalPeriod + 1, 60));
     tal->SetFileName("rta.tal");
     ShownSheet s;
     s.sheet.ShowSetup(tal.get());

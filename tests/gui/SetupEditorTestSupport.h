@@ -2,6 +2,7 @@
 // What the setup editor's tests share: setup records built from raw blocks,
 // a shown sheet, the controls of a page by name, typing and focus loss, and
 // a count of the beeps of refused keystrokes.
+#include <cstddef>
 #include <memory>
 #include <string>
 #include <vector>
@@ -15,6 +16,7 @@
 #include <QTest>
 
 #include "FilteredEdit.h"
+#include "MeasurementSetupFields.h"
 #include "PropSheetSetup.h"
 #include "SetupBlockBuilder.h"
 #include "SetupPage.h"
@@ -23,6 +25,15 @@
 namespace setupedittest {
 
 using testsupport::SetupBlockBuilder;
+
+// The timer and interval period bytes the measurement and OBA blocks share;
+// the data model keeps their offsets inside NamedSetup, so the tests name
+// them here.
+constexpr size_t kTimerMode = 56;
+constexpr size_t kRunDate = 57;  // BCD day, month, year
+constexpr size_t kStopDate = 60;
+constexpr size_t kStartTime2 = 67;  // BCD hour, minute
+constexpr size_t kIntervalPeriod = 100;  // hours, minutes, seconds
 
 // A LOG block of the current format with its name.
 inline SetupBlockBuilder LogBlock(const std::string& name)

@@ -25,7 +25,7 @@ QComboBox* List(QWidget* page, const char* name)
 // An SSA setup with time history on, the unit and period given.
 struct SsaThPage {
     explicit SsaThPage(SetupBlockBuilder block)
-        : setup(SsaSetup(block.Bit(47, 3)))
+        : setup(SsaSetup(block.Bit(MeasurementSetupFields::kStoreFlags, 3)))
     {
         sheet.sheet.ShowSetup(setup.get());
         page = sheet.Open(Id::SsaTh);
@@ -56,7 +56,9 @@ TEST(SetupEditorThPagesTest, Laftm5AdjustsThePeriodToWholeFiveSeconds)
         {2, 1, false, "1"},   {2, 0, true, "1"},
     };
     for (const Case& c : cases) {
-        SsaThPage p(SsaBlock("THL").Byte(142, c.unit).Byte(141, c.period));
+        SsaThPage p(SsaBlock("THL")
+                        .Byte(MeasurementSetupFields::kTimeHistoryPeriodUnit, c.unit)
+                        .Byte(MeasurementSetupFields::kTimeHistoryPeriod, c.period));
         ScriptedPrompter prompter;
         if (c.asks)
             prompter.Expect("LAFTM5 requires", platform::IDOK);
@@ -69,7 +71,9 @@ TEST(SetupEditorThPagesTest, Laftm5AdjustsThePeriodToWholeFiveSeconds)
 
 TEST(SetupEditorThPagesTest, CancelInTheLaftm5MessageLeavesItOffAndZeroAllowed)
 {
-    SsaThPage p(SsaBlock("CAN").Byte(142, 1).Byte(141, 7));
+    SsaThPage p(SsaBlock("CAN")
+                    .Byte(MeasurementSetupFields::kTimeHistoryPeriodUnit, 1)
+                    .Byte(MeasurementSetupFields::kTimeHistoryPeriod, 7));
     ScriptedPrompter prompter;
     prompter.Expect("LAFTM5 requires", platform::IDCANCEL);
     Box(p.page, "LAFTM5")->click();
@@ -83,7 +87,9 @@ TEST(SetupEditorThPagesTest, CancelInTheLaftm5MessageLeavesItOffAndZeroAllowed)
 TEST(SetupEditorThPagesTest, UnitChangeAdjustsAnInvalidPeriod)
 {
     {
-        SsaThPage p(SsaBlock("U32").Byte(142, 1).Byte(141, 10));
+        SsaThPage p(SsaBlock("U32")
+                        .Byte(MeasurementSetupFields::kTimeHistoryPeriodUnit, 1)
+                        .Byte(MeasurementSetupFields::kTimeHistoryPeriod, 10));
         ScriptedPrompter prompter;
         prompter.Expect("adjusting it to 4", platform::IDOK);
         List(p.page, "periodUnit")->setCurrentIndex(0);
@@ -91,7 +97,10 @@ TEST(SetupEditorThPagesTest, UnitChangeAdjustsAnInvalidPeriod)
         EXPECT_EQ(prompter.LastText(), "Invalid value in Period field; adjusting it to 4");
     }
     {
-        SsaThPage p(SsaBlock("U5").Byte(142, 2).Byte(141, 12).Bit(183, 2));
+        SsaThPage p(SsaBlock("U5")
+                        .Byte(MeasurementSetupFields::kTimeHistoryPeriodUnit, 2)
+                        .Byte(MeasurementSetupFields::kTimeHistoryPeriod, 12)
+                        .Bit(MeasurementSetupFields::kThLiveA, 2));
         ScriptedPrompter prompter;
         prompter.Expect("adjusting it to 5", platform::IDOK);
         List(p.page, "periodUnit")->setCurrentIndex(1);
@@ -100,7 +109,10 @@ TEST(SetupEditorThPagesTest, UnitChangeAdjustsAnInvalidPeriod)
     {
         // A period of 0 under LAFTM5 is adjusted to the field's minimum, never
         // to 0 again.
-        SsaThPage p(SsaBlock("U0").Byte(142, 1).Byte(141, 0).Bit(183, 2));
+        SsaThPage p(SsaBlock("U0")
+                        .Byte(MeasurementSetupFields::kTimeHistoryPeriodUnit, 1)
+                        .Byte(MeasurementSetupFields::kTimeHistoryPeriod, 0)
+                        .Bit(MeasurementSetupFields::kThLiveA, 2));
         ScriptedPrompter prompter;
         prompter.Expect("adjusting it to 1", platform::IDOK);
         List(p.page, "periodUnit")->setCurrentIndex(2);
@@ -108,7 +120,10 @@ TEST(SetupEditorThPagesTest, UnitChangeAdjustsAnInvalidPeriod)
     }
     {
         // The logging analyser has no eighth-second rule.
-        auto log = LogSetup(LogBlock("LOG").Bit(47, 3).Byte(142, 1).Byte(141, 10));
+        auto log = LogSetup(LogBlock("LOG")
+                                .Bit(MeasurementSetupFields::kStoreFlags, 3)
+                                .Byte(MeasurementSetupFields::kTimeHistoryPeriodUnit, 1)
+                                .Byte(MeasurementSetupFields::kTimeHistoryPeriod, 10));
         ShownSheet s;
         s.sheet.ShowSetup(log.get());
         SetupPage* page = s.Open(Id::Th);
@@ -121,8 +136,17 @@ TEST(SetupEditorThPagesTest, UnitChangeAdjustsAnInvalidPeriod)
 
 TEST(SetupEditorThPagesTest, SsaPageStoresItemsAndKeepsWindBitsOfAnOldBlock)
 {
-    SsaThPage p(SsaBlock("ITEMS").Version(4).Byte(142, 3).Byte(141, 255).Bit(187, 1).Bit(187, 0).Bit(183, 1).Bit(183, 0)
-                    .Bit(184, 7).Bit(187, 5).Byte(140, 1));
+    SsaThPage p(SsaBlock("ITEMS")
+                    .Version(4)
+                    .Byte(MeasurementSetupFields::kTimeHistoryPeriodUnit, 3)
+                    .Byte(MeasurementSetupFields::kTimeHistoryPeriod, 255)
+                    .Bit(MeasurementSetupFields::kThLiveF, 1)
+                    .Bit(MeasurementSetupFields::kThLiveF, 0)
+                    .Bit(MeasurementSetupFields::kThLiveA, 1)
+                    .Bit(MeasurementSetupFields::kThLiveA, 0)
+                    .Bit(MeasurementSetupFields::kThLevelC, 7)
+                    .Bit(MeasurementSetupFields::kThLiveF, 5)
+                    .Byte(MeasurementSetupFields::kOtherLevel, 1));
     EXPECT_FALSE(Box(p.page, "Wind Spd")->isVisible());
     EXPECT_TRUE(Box(p.page, "RTA Leq")->isChecked());
     EXPECT_TRUE(Box(p.page, "RTA Live")->isChecked());
@@ -150,7 +174,11 @@ TEST(SetupEditorThPagesTest, SsaPageStoresItemsAndKeepsWindBitsOfAnOldBlock)
 TEST(SetupEditorThPagesTest, EnableRulesOfTheThreePages)
 {
     {
-        auto ssa = SsaSetup(SsaBlock("OFF").Version(5).Byte(142, 1).Byte(141, 9).Bit(182, 7));
+        auto ssa = SsaSetup(SsaBlock("OFF")
+                                .Version(5)
+                                .Byte(MeasurementSetupFields::kTimeHistoryPeriodUnit, 1)
+                                .Byte(MeasurementSetupFields::kTimeHistoryPeriod, 9)
+                                .Bit(MeasurementSetupFields::kThLevelA, 7));
         ShownSheet s;
         s.sheet.ShowSetup(ssa.get());
         SetupPage* page = s.Open(Id::SsaTh);
@@ -166,7 +194,10 @@ TEST(SetupEditorThPagesTest, EnableRulesOfTheThreePages)
             EXPECT_TRUE(Control<QWidget>(page, name)->isEnabled()) << name;
     }
     {
-        auto log = LogSetup(LogBlock("LOG").Bit(47, 3).Byte(140, 9).Bit(182, 7));
+        auto log = LogSetup(LogBlock("LOG")
+                                .Bit(MeasurementSetupFields::kStoreFlags, 3)
+                                .Byte(MeasurementSetupFields::kOtherLevel, 9)
+                                .Bit(MeasurementSetupFields::kThLevelA, 7));
         ShownSheet s;
         s.sheet.ShowSetup(log.get());
         SetupPage* page = s.Open(Id::Th);
@@ -183,8 +214,15 @@ TEST(SetupEditorThPagesTest, EnableRulesOfTheThreePages)
 
 TEST(SetupEditorThPagesTest, TalPageStoresOnlyItsOwnItems)
 {
-    auto tal = TalSetup(SetupBlockBuilder(219).Version(3).Name("TAL").Mode(7).Bit(47, 3).Byte(182, 0x47).Byte(185, 0x07)
-                            .Byte(187, 0x03).Byte(140, 1));
+    auto tal = TalSetup(SetupBlockBuilder(219)
+                            .Version(3)
+                            .Name("TAL")
+                            .Mode(7)
+                            .Bit(MeasurementSetupFields::kStoreFlags, 3)
+                            .Byte(MeasurementSetupFields::kThLevelA, 0x47)
+                            .Byte(MeasurementSetupFields::kThLiveC, 0x07)
+                            .Byte(MeasurementSetupFields::kThLiveF, 0x03)
+                            .Byte(MeasurementSetupFields::kOtherLevel, 1));
     ShownSheet s;
     s.sheet.ShowSetup(tal.get());
     SetupPage* page = s.Open(Id::TalTh);

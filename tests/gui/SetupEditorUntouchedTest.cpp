@@ -17,6 +17,7 @@
 #include "PropPageObaTimer.h"
 #include "ScriptedPrompter.h"
 #include "SetupEditorTestSupport.h"
+#include "SystemSetupFields.h"
 
 using namespace setupedittest;
 using Id = PropSheetSetup::PageId;
@@ -296,7 +297,11 @@ TEST(SetupEditorUntouchedTest, ScaleFactorTextTypedBackStoresTheSameBytes)
         {121, 0, "1"},  // beyond the field's range: "1" shown, the stored factor kept
     };
     for (const auto& c : cases) {
-        const auto sys = MakeSetup(1, SetupBlockBuilder(226).Byte(212, c.whole & 0xFF).Byte(213, c.fraction).Bytes());
+        const auto sys = MakeSetup(1,
+            SetupBlockBuilder(226)
+                .Byte(SystemSetupFields::kEuScale, c.whole & 0xFF)
+                .Byte(SystemSetupFields::kEuScale + 1, c.fraction)
+                .Bytes());
         ShownSheet s;
         s.sheet.ShowSetup(sys.get());
         QWidget* page = s.Open(Id::SysCalib);

@@ -45,15 +45,15 @@ void AddModeRecords(ScriptedTranslation& t, const Mode& mode)
     for (std::string& note : t.notes)
         note = "@" + kFreeText;
     t.Add(OutputRecordBuilder(54)
-              .I16(10, 57)
-              .Text(26, kShortText)
-              .Text(38, kFreeText)
-              .Text(70, kFreeText)
-              .Text(102, kFreeText)
+              .I16(SystemFields::kModel, 57)
+              .Text(SystemFields::kSerial, kShortText)
+              .Text(SystemFields::kName, kFreeText)
+              .Text(SystemFields::kDescription1, kFreeText)
+              .Text(SystemFields::kDescription2, kFreeText)
               .Text(SystemFields::kEuLabel, kShortText));
     t.Add(OutputRecordBuilder(50));
     OutputRecordBuilder setup(mode.setupKind);
-    setup.Text(14, kShortText).Text(24, kFreeText);
+    setup.Text(SetupRecordFields::kName, kShortText).Text(SetupRecordFields::kDescription, kFreeText);
     if (mode.setupKind == 53)
         setup.Text(LogSetupFields::kWindUnits, kShortText).U8(LogSetupFields::kDirectionUnits, 1);
     if (mode.setupKind == 51)

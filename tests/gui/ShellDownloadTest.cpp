@@ -28,6 +28,7 @@
 #include "MeasListCtrl.h"
 #include "PropPageDownload.h"
 #include "ReplaceFileDialog.h"
+#include "SetupBlock.h"
 #include "ShellSetupSimSupport.h"
 #include "ShellTestSupport.h"
 
@@ -331,7 +332,7 @@ std::string LoggingFile()
     header.modeLine = "LOG";
     fixtures::DownloadFileBuilder file;
     file.Header(header).Q(5, "Quarry");
-    file.Record('M', fixtures::BodyBuilder().Text("MODE", 39).U8(2).PadTo(400));
+    file.Record('M', fixtures::BodyBuilder().Text("MODE", SetupBlock::kMode).U8(2).PadTo(400));
     file.Record('S', fixtures::BodyBuilder().PadTo(226)).Record('C', fixtures::BodyBuilder().PadTo(65));
     file.J57Trailer("09Mar2003", "14:05:30", "0.0").End();
     return file.Bytes();

@@ -22,6 +22,7 @@
 #include "CommandIds.h"
 #include "DownloadFileBuilder.h"
 #include "PropSheetSetup.h"
+#include "SetupBlock.h"
 #include "SetupBlockBuilder.h"
 #include "SetupListCtrl.h"
 #include "ShellTestSupport.h"
@@ -384,7 +385,7 @@ TEST_F(SetupFilesTest, SetupFromTheDevelopmentDownloadFile)
         header.modeLine = "LOG";
         header.firmware = firmware;
         fixtures::DownloadFileBuilder file;
-        file.Header(header).Record('M', fixtures::BodyBuilder().Text("MODE", 39).U8(2).PadTo(400));
+        file.Header(header).Record('M', fixtures::BodyBuilder().Text("MODE", SetupBlock::kMode).U8(2).PadTo(400));
         WriteAll(download, file.J57Trailer("09Mar2003", "14:05:30", "0.0").End().Bytes());
         f.prompter.Expect(platform::IDOK);
         f.Frame().OnCommand(cmd::CreateSetupFromDownload);

@@ -9,6 +9,7 @@
 #include "CSdiView.h"
 #include "CharClassEdit.h"
 #include "CommandIds.h"
+#include "MeasurementSetupFields.h"
 #include "SetupBlockBuilder.h"
 #include "SetupExistsDialog.h"
 #include "SetupListCtrl.h"
@@ -202,14 +203,18 @@ TEST_F(SetupInstrumentTest, UploadRulesChangeTheSentCopyOnly)
         std::function<void(const std::string&)> check;
         bool outOfDate;
     } cases[] = {
-        {"3.0", SetupBlockBuilder(219).Version(5).Name("FFTA").Mode(5).Byte(78, 1).Byte(47, 0x01).Bytes(), 9,
-         "FFTA.FFT",
+        {"3.0",
+         SetupBlockBuilder(219).Version(5).Name("FFTA").Mode(5).Byte(78, 1).Byte(MeasurementSetupFields::kStoreFlags, 0x01)
+             .Bytes(),
+         9, "FFTA.FFT",
          [](const std::string& b) {
              EXPECT_EQ(b[0], 3);
              EXPECT_EQ(static_cast<uint8_t>(b[47]), 0x81);
          },
          false},
-        {"2.01", SetupBlockBuilder(219).Version(3).Name("LOGA").Mode(2).Byte(183, 1).Byte(184, 2).Byte(186, 3).Bytes(),
+        {"2.01",
+         SetupBlockBuilder(219).Version(3).Name("LOGA").Mode(2).Byte(MeasurementSetupFields::kThLiveA, 1)
+             .Byte(MeasurementSetupFields::kThLevelC, 2).Byte(MeasurementSetupFields::kThLevelF, 3).Bytes(),
          7, "LOGA.LOG",
          [](const std::string& b) {
              EXPECT_EQ(b[0], 2);

@@ -15,6 +15,7 @@
 #include "CommandIds.h"
 #include "J57Xmodem.h"
 #include "MeasListCtrl.h"
+#include "MeasurementSetupFields.h"
 #include "PropPageDownload.h"
 #include "SetupBlockBuilder.h"
 #include "SetupListCtrl.h"
@@ -100,8 +101,14 @@ TEST_F(SilentInstrumentTest, AStoreUsesTheRevisionReadAtConnect)
     SetupRec record;
     record.SetType(7);
     record.SetOrigin(5);
-    const std::vector<uint8_t> block =
-        SetupBlockBuilder(219).Version(3).Name("LOGA").Mode(2).Byte(183, 1).Byte(184, 2).Byte(186, 3).Bytes();
+    const std::vector<uint8_t> block = SetupBlockBuilder(219)
+                                           .Version(3)
+                                           .Name("LOGA")
+                                           .Mode(2)
+                                           .Byte(MeasurementSetupFields::kThLiveA, 1)
+                                           .Byte(MeasurementSetupFields::kThLevelC, 2)
+                                           .Byte(MeasurementSetupFields::kThLevelF, 3)
+                                           .Bytes();
     record.LoadLOGSetup(block.data(), 219);
     EXPECT_GE(f.Doc().StoreSetupInInstrument(record), 0);
     const sim::SimSetup* stored = setups.Find("LOGA.LOG");
