@@ -49,8 +49,8 @@ std::vector<uint8_t> RandomBlock(const Kind& kind, std::mt19937& rng)
     for (uint8_t& b : bytes)
         b = rng() % 2 ? kEdges[rng() % std::size(kEdges)] : static_cast<uint8_t>(rng());
     if (kind.mode >= 0) {
-        bytes[0] = static_cast<uint8_t>(3 + rng() % 3);  // formats 3 to 5: 5 has the wind input
-        bytes[39] = static_cast<uint8_t>(kind.mode);
+        bytes[SetupBlock::kVersion] = static_cast<uint8_t>(3 + rng() % 3);  // formats 3 to 5: 5 has the wind input
+        bytes[SetupBlock::kMode] = static_cast<uint8_t>(kind.mode);
     }
     return bytes;
 }
