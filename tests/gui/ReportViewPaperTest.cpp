@@ -273,7 +273,7 @@ const PaperCase kCases[] = {
        Add(t, 12, [](uint32_t n) {
          return OutputRecordBuilder(56)
              .U32(SsaIntervalFields::kStartTime, 60 * n)
-             .U32(132, n);
+             .U32(SsaIntervalFields::kRecordNumber, n);
        });
      },
      "12 SSA Intvs",
